@@ -1,0 +1,50 @@
+#pragma once
+
+#include "store/file_result.h"
+#include "store/records.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace quillbox {
+
+// The three list files: posts.txt (watched addresses), sizes.txt (their recorded sizes, row for
+// row) and posts2.txt (forums with their logins). Each record is written followed by two CR LF;
+// on reading, lines that are "" or " " are skipped.
+
+struct ListsData {
+    QList<WatchedPost> posts;
+    QList<Forum> forums;
+
+    bool operator==(const ListsData&) const = default;
+};
+
+// Parsing, from the lines of each file (see splitFileLines).
+QStringList parsePostLines(const QStringList& lines);
+// One entry per size line: a missing, negative or non-numeric size is "no size".
+QList<std::optional<qint64>> parseSizeLines(const QStringList& lines);
+// Field 0 is the address, field 1 the user name, everything after the second "|" the password.
+// A line without "|" gets the login "|"; a line with one "|" gets its user name and no password.
+QList<Forum> parseForumLines(const QStringList& lines);
+// Pairs addresses with sizes by position; posts beyond the sizes have no size.
+QList<WatchedPost> pairPosts(const QStringList& addresses,
+                             const QList<std::optional<qint64>>& sizes);
+
+// Serialising, byte for byte as written to disk (UTF-8, CR LF).
+QByteArray serializePosts(const QList<WatchedPost>& posts);
+QByteArray serializeSizes(const QList<WatchedPost>& posts); // "-1" for a post without a size
+QByteArray serializeForums(const QList<Forum>& forums);
+
+struct LoadListsResult {
+    ListsData data;
+    QStringList errors; // one message per file that exists but could not be read
+};
+
+// Reads posts.txt, posts2.txt and sizes.txt from the data folder; missing files are empty lists.
+LoadListsResult loadLists(const QString& folder);
+
+// Rewrites posts.txt, posts2.txt (owner-only) and sizes.txt, in that order, each atomically.
+// Returns one message per file that could not be written; empty when all is well.
+QStringList saveLists(const QString& folder, const ListsData& data);
+
+} // namespace quillbox

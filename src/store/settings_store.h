@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class QSettings;
+
+namespace quillbox {
+
+// Per-user string settings addressed by application name, section and key. Each application
+// name is one INI file, <folder>/<application>.ini; the default folder is the per-user
+// configuration folder of the organisation "Quillbox".
+class SettingsStore {
+public:
+    explicit SettingsStore(const QString& folder = {});
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // The stored string, or defaultValue when the key does not exist. A stored "" is returned
+    // as "", never replaced by the default.
+    QString getSetting(const QString& application, const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+
+    // Stores the string at once, creating section and key as needed. Returns false when the
+    // settings file could not be written; lastError() then says why.
+    bool saveSetting(const QString& application, const QString& section, const QString& key,
+                     const QString& value);
+
+    QString lastError() const { return m_lastError; }
+    QString folder() const { return m_folder; }
+    QString fileName(const QString& application) const;
+
+private:
+    QSettings& settingsFor(const QString& application) const;
+
+    QString m_folder;
+    QString m_lastError;
+    mutable std::map<QString, std::unique_ptr<QSettings>> m_settings;
+};
+
+// The program's application name in the settings store, and its two sections.
+inline QString settingsApplication() { return QStringLiteral("Quillbox"); }
+inline QString dataSection() { return QStringLiteral("data"); }
+inline QString settingsSection() { return QStringLiteral("Settings"); }
+
+} // namespace quillbox
