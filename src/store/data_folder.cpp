@@ -1,0 +1,95 @@
+#include "store/data_folder.h"
+
+#include "store/file_exists.h"
+#include "store/text_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace quillbox {
+
+namespace {
+
+// The permission bits are not the whole story (root writes anywhere, a read-only mount refuses
+// everyone), so a folder counts as writable only when a file can really be created in it.
+bool canCreateFilesIn(const QString& folder) {
+    if (folder.isEmpty() || !QFileInfo(folder).isDir() || !QFileInfo(folder).isWritable())
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".quillbox-probe-XXXXXX")));
+    return probe.open(); // removed again when the probe goes out of scope
+}
+
+QString postsWithLoginsFileName() {
+    return QStringLiteral("posts2.txt");
+}
+
+} // namespace
+
+QString resolveDataFolder() {
+    const QString fromEnvironment = qEnvironmentVariable("QUILLBOX_DATA_DIR");
+    if (!fromEnvironment.isEmpty()) {
+        QDir().mkpath(fromEnvironment);
+        return QDir::cleanPath(QDir(fromEnvironment).absolutePath());
+    }
+    if (QCoreApplication::instance()) {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        if (canCreateFilesIn(programFolder))
+            return programFolder;
+    }
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(perUser);
+    return perUser;
+}
+
+QString dataFilePath(const QString& folder, const QString& fileName) {
+    if (folder.isEmpty())
+        return fileName;
+    if (folder.endsWith(u'/'))
+        return folder + fileName;
+    return folder + u'/' + fileName;
+}
+
+const QStringList& dataFileNames() {
+    static const QStringList names{QStringLiteral("htmltemp.txt"), QStringLiteral("messages.txt"),
+                                   QStringLiteral("posts.txt"), postsWithLoginsFileName(),
+                                   QStringLiteral("sizes.txt")};
+    return names;
+}
+
+QStringList ensureDataFiles(const QString& folder) {
+    QStringList errors;
+    for (const QString& name : dataFileNames()) {
+        const QString path = dataFilePath(folder, name);
+        if (fileExists(path))
+            continue;
+        const bool ownerOnly = name == postsWithLoginsFileName();
+        const QFileDevice::Permissions permissions =
+            ownerOnly ? QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                      : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                            QFileDevice::WriteGroup | QFileDevice::ReadOther |
+                            QFileDevice::WriteOther; // narrowed by the umask, as for any new file
+        // NewOnly: whatever turns out to be there after all is never overwritten or appended to.
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, permissions) &&
+            file.write(crlf, 2) == 2 && file.flush()) {
+            continue;
+        }
+        const QString reason = file.errorString();
+        if (file.isOpen()) {
+            // A half-made file would hide the failure at the next start; take it away again.
+            file.close();
+            file.remove();
+        } else if (fileExists(path)) {
+            continue; // made by someone else in the meantime
+        }
+        errors.append(QStringLiteral("Could not create \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(path), reason));
+    }
+    return errors;
+}
+
+} // namespace quillbox

@@ -1,0 +1,149 @@
+#include "store/list_files.h"
+
+#include "store/data_folder.h"
+#include "store/text_file.h"
+
+namespace quillbox {
+
+namespace {
+
+const QString postsFile = QStringLiteral("posts.txt");
+const QString forumsFile = QStringLiteral("posts2.txt");
+const QString sizesFile = QStringLiteral("sizes.txt");
+
+bool isSkippedLine(const QString& line) {
+    return line.isEmpty() || line == u' ';
+}
+
+// A post whose address reads back as a skipped line would vanish from posts.txt but keep its
+// line in sizes.txt, shifting every later size onto the wrong post; it is left out of both.
+bool isStorable(const WatchedPost& post) {
+    return !isSkippedLine(post.address);
+}
+
+// A CR inside a field would end the record early on the next load and split it in two. A lone
+// LF stays inside a line, so line breaks in a field are stored as LF.
+QByteArray recordLine(const QString& text) {
+    QString field = text;
+    field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    field.replace(u'\r', u'\n');
+    return field.toUtf8() + crlf + crlf;
+}
+
+} // namespace
+
+QStringList parsePostLines(const QStringList& lines) {
+    QStringList addresses;
+    for (const QString& line : lines) {
+        if (!isSkippedLine(line))
+            addresses.append(line);
+    }
+    return addresses;
+}
+
+QList<std::optional<qint64>> parseSizeLines(const QStringList& lines) {
+    QList<std::optional<qint64>> sizes;
+    for (const QString& line : lines) {
+        if (isSkippedLine(line))
+            continue;
+        bool ok = false;
+        const qint64 size = line.trimmed().toLongLong(&ok, 10);
+        sizes.append(ok && size >= 0 ? std::optional<qint64>(size) : std::nullopt);
+    }
+    return sizes;
+}
+
+QList<Forum> parseForumLines(const QStringList& lines) {
+    QList<Forum> forums;
+    for (const QString& line : lines) {
+        if (isSkippedLine(line))
+            continue;
+        const qsizetype firstBar = line.indexOf(u'|');
+        if (firstBar < 0) {
+            forums.append({line, QStringLiteral("|")});
+            continue;
+        }
+        QString login = line.mid(firstBar + 1);
+        if (!login.contains(u'|'))
+            login += u'|'; // user name only: an empty password
+        forums.append({line.left(firstBar), login});
+    }
+    return forums;
+}
+
+QList<WatchedPost> pairPosts(const QStringList& addresses,
+                             const QList<std::optional<qint64>>& sizes) {
+    QList<WatchedPost> posts;
+    posts.reserve(addresses.size());
+    for (qsizetype i = 0; i < addresses.size(); ++i)
+        posts.append({addresses.at(i), i < sizes.size() ? sizes.at(i) : std::nullopt});
+    return posts;
+}
+
+QByteArray serializePosts(const QList<WatchedPost>& posts) {
+    QByteArray bytes;
+    for (const WatchedPost& post : posts) {
+        if (isStorable(post))
+            bytes += recordLine(post.address);
+    }
+    return bytes;
+}
+
+QByteArray serializeSizes(const QList<WatchedPost>& posts) {
+    QByteArray bytes;
+    for (const WatchedPost& post : posts) {
+        if (!isStorable(post))
+            continue;
+        const qint64 size = post.size && *post.size >= 0 ? *post.size : -1;
+        bytes += QByteArray::number(size) + crlf + crlf;
+    }
+    return bytes;
+}
+
+QByteArray serializeForums(const QList<Forum>& forums) {
+    QByteArray bytes;
+    for (const Forum& forum : forums) {
+        // A login without "|" is all user name; writing it with its empty password keeps the
+        // user name in the user-name field on the next load.
+        const LoginParts parts = splitLogin(forum.login);
+        bytes += recordLine(forum.address + u'|' + joinLogin(parts.userName, parts.password));
+    }
+    return bytes;
+}
+
+LoadListsResult loadLists(const QString& folder) {
+    LoadListsResult result;
+    const ReadLinesResult posts = readFileLines(dataFilePath(folder, postsFile));
+    const ReadLinesResult forums = readFileLines(dataFilePath(folder, forumsFile));
+    const ReadLinesResult sizes = readFileLines(dataFilePath(folder, sizesFile));
+    for (const ReadLinesResult* read : {&posts, &forums, &sizes}) {
+        if (!read->status.ok)
+            result.errors.append(read->status.message);
+    }
+    result.data.posts = pairPosts(parsePostLines(posts.lines), parseSizeLines(sizes.lines));
+    result.data.forums = parseForumLines(forums.lines);
+    return result;
+}
+
+QStringList saveLists(const QString& folder, const ListsData& data) {
+    QStringList errors;
+    const FileResult posts =
+        writeFileAtomically(dataFilePath(folder, postsFile), serializePosts(data.posts));
+    if (!posts.ok)
+        errors.append(posts.message);
+    const FileResult forums =
+        writeFileAtomically(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
+    if (!forums.ok)
+        errors.append(forums.message);
+    // sizes.txt means nothing without the posts.txt it pairs with: when the posts could not be
+    // written, the previous pair stays together rather than old addresses getting new sizes.
+    if (posts.ok) {
+        const FileResult sizes =
+            writeFileAtomically(dataFilePath(folder, sizesFile), serializeSizes(data.posts));
+        if (!sizes.ok)
+            errors.append(sizes.message);
+    }
+    return errors;
+}
+
+} // namespace quillbox

@@ -1,0 +1,78 @@
+#include "store/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace quillbox {
+
+QStringList splitFileLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (text.at(i) != u'\r')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (i + 1 < size && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString decodeFileText(const QByteArray& bytes) {
+    // The decoder drops a leading byte order mark, which editors on other systems like to add.
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    return decoder.decode(bytes);
+}
+
+ReadLinesResult readFileLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        // A file that is simply not there is an empty list; anything else the user should hear of.
+        if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+            return {};
+        return {{},
+                FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
+                                        .arg(QDir::toNativeSeparators(path), file.errorString()))};
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return {{},
+                FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
+                                        .arg(QDir::toNativeSeparators(path), file.errorString()))};
+    }
+    return {splitFileLines(decodeFileText(bytes)), FileResult::success()};
+}
+
+FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly) {
+    const auto failure = [&path](const QString& reason) {
+        return FileResult::failure(QStringLiteral("Could not write \"%1\": %2")
+                                       .arg(QDir::toNativeSeparators(path), reason));
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file.errorString());
+    // Restrict the temporary file before any content reaches it, so a password is never
+    // readable by others, not even for a moment.
+    if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failure(reason);
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failure(reason);
+    }
+    if (!file.commit())
+        return failure(file.errorString());
+    return FileResult::success();
+}
+
+} // namespace quillbox
