@@ -1,0 +1,47 @@
+#include "app/termination_signals.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_user_messages.h"
+#include "shell/branding.h"
+#include "shell/session.h"
+#include "shell/ui/main_window.h"
+#include "store/data_folder.h"
+#include "store/settings_store.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char* argv[]) {
+    using namespace quillbox;
+    // The browser engine refuses to start as root with its sandbox on.
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+        std::fputs("quillbox: running as root, so the web page sandbox is switched off.\n",
+                   stderr);
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillbox"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
+    QCoreApplication::setApplicationVersion(versionText());
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+
+    QtUserMessages messages;
+    QtClipboard clipboard;
+    SettingsStore settings;
+    Session session(resolveDataFolder(), settings, messages);
+    MainWindow window(session, clipboard);
+    messages.setParent(&window);
+    QObject::connect(&window, &MainWindow::endProcessRequested, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &window,
+                     [&window] { window.close(); });
+
+    window.load();
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "compose/link_template.h"
+#include "shell/branding.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace quillbox {
+
+class MainWindowHost;
+class SettingsStore;
+class UserMessages;
+
+// The text the message editor shows until a message has been stored.
+QString designTimeMessage();
+
+// The program's state outside the widgets, with the start-up and shutdown sequences of the main
+// window. Lives as long as the main window.
+class Session {
+public:
+    Session(QString dataFolder, SettingsStore& settings, UserMessages& messages);
+
+    // Start-up, in order: branding, caption, website button, start page, status panels, data
+    // files, the three lists, templates, format list, subject, message, format.
+    void startUp(MainWindowHost& host);
+    // Shutdown: lists, lastMessage, lastConvert, secondary windows, then the process ends
+    // unless the separate browser window is still open (mainWindowClosed is then set).
+    void shutDown(MainWindowHost& host);
+
+    // The subject box's change handling: every change is stored at once.
+    void subjectChanged(const QString& subject);
+
+    // Converts with the template named by the selected format (see convertMessage).
+    QString convert(const QString& text, const QString& formatName) const;
+
+    const Branding& branding() const { return m_branding; }
+    const TemplateSet& templates() const { return m_templates; }
+    void setTemplates(const TemplateSet& templates) { m_templates = templates; }
+    QString dataFolder() const { return m_dataFolder; }
+    SettingsStore& settings() { return m_settings; }
+    UserMessages& messages() { return m_messages; }
+    bool mainWindowClosed() const { return m_mainWindowClosed; }
+
+    QString getSetting(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+    void saveSetting(const QString& section, const QString& key, const QString& value);
+
+private:
+    void reportProblems(const QString& intro, const QStringList& problems);
+
+    QString m_dataFolder;
+    SettingsStore& m_settings;
+    UserMessages& m_messages;
+    Branding m_branding;
+    TemplateSet m_templates;
+    bool m_mainWindowClosed = false;
+    bool m_settingsFailureShown = false;
+};
+
+} // namespace quillbox

@@ -1,0 +1,122 @@
+#include "shell/main_layout.h"
+
+#include <QTest>
+
+using namespace quillbox;
+
+class TestMainLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void minimizedWindowIsLeftAlone();
+    void sizes_data();
+    void sizes();
+    void tooSmallWindowSnapsToMinimum_data();
+    void tooSmallWindowSnapsToMinimum();
+    void repeatedRunsGiveTheSameResult();
+    void largerWindowGrowsBrowserAndLists();
+};
+
+void TestMainLayout::minimizedWindowIsLeftAlone() {
+    MainLayoutInput in;
+    in.minimized = true;
+    in.windowWidth = 100;
+    in.windowHeight = 100;
+    QVERIFY(!layoutControls(in).has_value());
+}
+
+// Expected figures worked out by hand from the window's resize rules.
+void TestMainLayout::sizes_data() {
+    QTest::addColumn<float>("w");
+    QTest::addColumn<float>("h");
+    QTest::addColumn<QList<float>>("expected");
+    // frame3, lstPosts, lstPosts2, frame2H, frame2W, webW, webH, p1, p2, p3, text5, cmd3Left,
+    // cmd1W, tab2H
+    QTest::newRow("12000x9000") << 12000.f << 9000.f
+                                << QList<float>{2535, 835,  955,  7530, 7920, 7680, 5390,
+                                                3735, 5065, 3200, 6385, 7025, 3710, 9000};
+    // At the minimum height the lower panel's arithmetic goes negative; the absolute values
+    // keep every size positive.
+    QTest::newRow("minimum") << 7000.f << 5000.f
+                             << QList<float>{1465, 235,  115,  6460, 2920, 2680, 4320,
+                                             3735, 65,   3200, 1385, 2025, 1290, 5000};
+    QTest::newRow("wide") << 20000.f << 12000.f
+                          << QList<float>{5535, 3835, 3955, 10530, 15920, 15680, 8390,
+                                          3735, 13065, 3200, 14385, 15025, 11710, 12000};
+}
+
+void TestMainLayout::sizes() {
+    QFETCH(float, w);
+    QFETCH(float, h);
+    QFETCH(QList<float>, expected);
+    MainLayoutInput in;
+    in.windowWidth = w;
+    in.windowHeight = h;
+    in.statusBarHeight = 315;
+    const auto l = layoutControls(in);
+    QVERIFY(l);
+    const QList<float> got{l->frame3Height,   l->lstPostsHeight,  l->lstPosts2Height,
+                           l->frame2Height,   l->frame2Width,     l->webBrowserWidth,
+                           l->webBrowserHeight, l->panel1Width,   l->panel2Width,
+                           l->panel3Width,    l->text5Width,      l->command3Left,
+                           l->command1Width,  l->tabStrip2Height};
+    QCOMPARE(got, expected);
+    QCOMPARE(l->frame4Height, l->frame3Height);
+    QCOMPARE(l->lstNewHeight, l->lstPostsHeight);
+}
+
+void TestMainLayout::tooSmallWindowSnapsToMinimum_data() {
+    QTest::addColumn<float>("w");
+    QTest::addColumn<float>("h");
+    QTest::addColumn<float>("expectedW");
+    QTest::addColumn<float>("expectedH");
+    QTest::newRow("narrow") << 3000.f << 9000.f << 7000.f << 9000.f;
+    QTest::newRow("low") << 9000.f << 1000.f << 9000.f << 5000.f;
+    QTest::newRow("both") << 0.f << 0.f << 7000.f << 5000.f;
+    QTest::newRow("exactly minimum") << 7000.f << 5000.f << 7000.f << 5000.f;
+}
+
+void TestMainLayout::tooSmallWindowSnapsToMinimum() {
+    QFETCH(float, w);
+    QFETCH(float, h);
+    MainLayoutInput in;
+    in.windowWidth = w;
+    in.windowHeight = h;
+    const auto l = layoutControls(in);
+    QVERIFY(l);
+    QTEST(l->windowWidth, "expectedW");
+    QTEST(l->windowHeight, "expectedH");
+}
+
+void TestMainLayout::repeatedRunsGiveTheSameResult() {
+    MainLayoutInput in;
+    in.windowWidth = 4000;
+    in.windowHeight = 3000;
+    const auto first = layoutControls(in);
+    in.windowWidth = first->windowWidth;
+    in.windowHeight = first->windowHeight;
+    const auto second = layoutControls(in);
+    QCOMPARE(second->windowWidth, first->windowWidth);
+    QCOMPARE(second->frame3Height, first->frame3Height);
+    QCOMPARE(second->webBrowserHeight, first->webBrowserHeight);
+    QCOMPARE(second->panel3Width, first->panel3Width);
+}
+
+void TestMainLayout::largerWindowGrowsBrowserAndLists() {
+    MainLayoutInput small;
+    small.windowWidth = 11265;
+    small.windowHeight = 9705;
+    MainLayoutInput large = small;
+    large.windowWidth += 3000;
+    large.windowHeight += 2000;
+    const auto a = layoutControls(small);
+    const auto b = layoutControls(large);
+    QCOMPARE(b->frame2Width - a->frame2Width, 3000.f);
+    QCOMPARE(b->webBrowserWidth - a->webBrowserWidth, 3000.f);
+    QCOMPARE(b->webBrowserHeight - a->webBrowserHeight, 2000.f);
+    QCOMPARE(b->lstPostsHeight - a->lstPostsHeight, 2000.f);
+    QCOMPARE(b->lstPosts2Height - a->lstPosts2Height, 2000.f);
+    QCOMPARE(b->panel1Width, a->panel1Width); // the editor's width is fixed
+}
+
+QTEST_GUILESS_MAIN(TestMainLayout)
+#include "tst_main_layout.moc"

@@ -1,0 +1,332 @@
+#include "shell/session.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/twips.h"
+#include "store/settings_store.h"
+#include "support/recording_clipboard.h"
+#include "support/recording_messages.h"
+#include "support/test_folders.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void controlsHaveCaptionsTooltipsAndPositions_data();
+    void controlsHaveCaptionsTooltipsAndPositions();
+    void startsInTheDesignState();
+    void tabStripsSwitchViews();
+    void menusHoldEveryItem_data();
+    void menusHoldEveryItem();
+    void previewAndCopyConvertTheMessage();
+    void emptyMessagePreviewsAsTwoLineBreaks();
+    void closingSavesAndTheNextStartRestores();
+    void exitSavesAndEndsTheProgram();
+    void newMessageEmptiesEditorAndStoresSubject();
+    void windowKeepsItsMinimumSize();
+
+private:
+    MainWindow* openWindow();
+    QString setting(const QString& key) {
+        return settings->getSetting(settingsApplication(), dataSection(), key,
+                                    QStringLiteral("<none>"));
+    }
+    std::unique_ptr<TestFolders> folders;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<MainWindow> window;
+    RecordingMessages messages;
+    RecordingClipboard clipboard;
+};
+
+MainWindow* TestMainWindow::openWindow() {
+    window.reset();
+    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
+    window = std::make_unique<MainWindow>(*session, clipboard);
+    window->load();
+    window->show();
+    return window.get();
+}
+
+void TestMainWindow::init() {
+    folders = std::make_unique<TestFolders>();
+    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
+    messages.entries.clear();
+    clipboard.texts.clear();
+    openWindow();
+}
+
+void TestMainWindow::cleanup() {
+    window.reset();
+    session.reset();
+    settings.reset();
+    folders.reset();
+}
+
+void TestMainWindow::controlsHaveCaptionsTooltipsAndPositions_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("cmdMessage")
+        << "cmdMessage" << "Auto-Insert"
+        << "Once you are on the page where you can post your message, click here to insert it."
+        << QRect(60, 60, 1600, 800);
+    QTest::newRow("Label2") << "Label2" << "as" << "" << QRect(1740, 540, 255, 255);
+    QTest::newRow("cmbConvert")
+        << "cmbConvert" << ""
+        << "Select the format you would like to use when your message is inserted."
+        << QRect(2100, 480, 1635, 315);
+    QTest::newRow("cmdPreview") << "cmdPreview" << "Preview"
+                                << "See a preview of your message in the currently selected "
+                                   "format"
+                                << QRect(3840, 60, 800, 800);
+    QTest::newRow("cmdCopy") << "cmdCopy" << "Copy"
+                             << "Copy your message to the clipboard in the selected format"
+                             << QRect(4680, 60, 800, 800);
+    QTest::newRow("cmdSave") << "cmdSave" << "Save" << "Save the current message"
+                             << QRect(5520, 60, 800, 800);
+    QTest::newRow("cmdLoad") << "cmdLoad" << "Load" << "Load a saved message"
+                             << QRect(6360, 60, 800, 800);
+    QTest::newRow("cmdOptions") << "cmdOptions" << "Options" << "Options"
+                                << QRect(7200, 60, 800, 800);
+    QTest::newRow("txtSubject") << "txtSubject" << "" << "" << QRect(900, 300, 1995, 285);
+    QTest::newRow("cmdPaste0")
+        << "cmdPaste0" << "Paste"
+        << "Click within the Subject field on the form you want to paste into, then click here."
+        << QRect(2940, 300, 675, 315);
+    QTest::newRow("cmdPaste3") << "cmdPaste3" << "Paste Message"
+                               << "Click within the message area on the form you want to paste "
+                                  "into, then click here."
+                               << QRect(120, 2640, 3495, 375);
+    QTest::newRow("txtMessage") << "txtMessage" << "" << "" << QRect(120, 900, 3495, 1695);
+    QTest::newRow("cmdAdd2") << "cmdAdd2" << "Add Current URL" << "Watch the current URL"
+                             << QRect(60, 240, 1695, 375);
+    QTest::newRow("cmdDel2") << "cmdDel2" << "Remove URL" << "" << QRect(1860, 240, 1695, 375);
+    QTest::newRow("txtUsername") << "txtUsername" << "" << "" << QRect(1080, 660, 1755, 315);
+    QTest::newRow("cmdPaste1")
+        << "cmdPaste1" << "Paste"
+        << "Click within the Username field on the form you want to paste into, then click "
+           "here."
+        << QRect(2880, 660, 675, 315);
+    QTest::newRow("cmdPaste2")
+        << "cmdPaste2" << "Paste"
+        << "Click within the Password field on the form you want to paste into, then click "
+           "here."
+        << QRect(2880, 1020, 675, 315);
+    QTest::newRow("cmdAdd") << "cmdAdd" << "Watch This Post" << "Watch the current URL"
+                            << QRect(60, 240, 1695, 495);
+    QTest::newRow("cmdDel") << "cmdDel" << "Remove Watch" << "" << QRect(1800, 240, 1695, 495);
+    QTest::newRow("cmdReplies") << "cmdReplies" << "Check for new replies" << ""
+                                << QRect(60, 1140, 3435, 315);
+    QTest::newRow("Command4") << "Command4" << "Back" << "back" << QRect(540, 600, 855, 435);
+    QTest::newRow("Command5") << "Command5" << "Forward" << "forward"
+                              << QRect(1440, 600, 855, 435);
+    QTest::newRow("Command6") << "Command6" << "Stop" << "stop" << QRect(2340, 600, 795, 435);
+    QTest::newRow("Command7") << "Command7" << "Refresh" << "refresh"
+                              << QRect(3180, 600, 855, 435);
+    QTest::newRow("Check1") << "Check1" << "No Popups" << "" << QRect(4140, 780, 1635, 255);
+}
+
+void TestMainWindow::controlsHaveCaptionsTooltipsAndPositions() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, tooltip);
+    QFETCH(QRect, twips);
+    auto* w = window->findChild<QWidget*>(name);
+    QVERIFY2(w, qPrintable(name));
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        QCOMPARE(b->text(), caption);
+    else if (auto* l = qobject_cast<QLabel*>(w))
+        QCOMPARE(l->text(), caption);
+    QCOMPARE(w->toolTip(), tooltip);
+    const QRect px(toPixels(w, twips.x()), toPixels(w, twips.y()), toPixels(w, twips.width()),
+                   toPixels(w, twips.height()));
+    QCOMPARE(w->geometry(), px);
+}
+
+void TestMainWindow::startsInTheDesignState() {
+    const Branding b = loadBranding();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quillbox by ") + b.companyName);
+    QCOMPARE(window->Command1->text(), QStringLiteral("Visit ") + b.websiteAddress);
+    QCOMPARE(window->statusPanelCount(), 3);
+    QVERIFY(window->Frame4->isVisible());
+    QVERIFY(!window->Frame3->isVisible());
+    QCOMPARE(window->TabStrip2->currentIndex(), 0);
+    QCOMPARE(window->TabStrip1->currentIndex(), 0);
+    QVERIFY(window->lstPosts->isVisibleTo(window->Frame3));
+    QVERIFY(!window->lstNew->isVisibleTo(window->Frame3));
+    QVERIFY(!window->cmdReplies->isVisibleTo(window->Frame3));
+    QVERIFY(!window->txtUsername->isEnabled());
+    QVERIFY(!window->txtPassword->isEnabled());
+    QCOMPARE(window->txtPassword->echoMode(), QLineEdit::Password);
+    QCOMPARE(window->txtSubject->text(), QStringLiteral("Type Subject Here"));
+    QCOMPARE(window->messageText(), designTimeMessage());
+    QStringList rows;
+    for (int i = 0; i < window->cmbConvert->count(); ++i)
+        rows << window->cmbConvert->itemText(i);
+    QCOMPARE(rows, QStringList({QStringLiteral("text"), QStringLiteral("html"),
+                                QStringLiteral("ubb"), QStringLiteral("ezboard")}));
+    QCOMPARE(window->cmbConvert->currentIndex(), 0);
+    QCOMPARE(window->TabStrip1->tabText(1), QStringLiteral("New Replies "));
+    QCOMPARE(window->TabStrip1->tabData(1).toString(), QStringLiteral("replies"));
+    QVERIFY(window->WebBrowser1->isVisible());
+}
+
+void TestMainWindow::tabStripsSwitchViews() {
+    QTest::mouseClick(window->TabStrip2, Qt::LeftButton, {},
+                      window->TabStrip2->tabRect(1).center());
+    QVERIFY(window->Frame3->isVisible());
+    QVERIFY(!window->Frame4->isVisible());
+
+    QTest::mouseClick(window->TabStrip1, Qt::LeftButton, {},
+                      window->TabStrip1->tabRect(1).center());
+    QVERIFY(window->cmdReplies->isVisible());
+    QVERIFY(window->lstNew->isVisible());
+    QVERIFY(!window->lstPosts->isVisible());
+    QVERIFY(!window->cmdAdd->isVisible());
+    QVERIFY(!window->cmdDel->isVisible());
+
+    // "&All posts" switches back without touching the other tab strip.
+    window->viewMenuItem[1]->trigger();
+    QVERIFY(window->lstPosts->isVisible());
+    QVERIFY(window->cmdAdd->isVisible());
+    QVERIFY(!window->cmdReplies->isVisible());
+
+    QTest::mouseClick(window->TabStrip2, Qt::LeftButton, {},
+                      window->TabStrip2->tabRect(0).center());
+    QVERIFY(window->Frame4->isVisible());
+    window->viewMenuItem[2]->trigger(); // "&Replies" while the forums are shown
+    QVERIFY(window->Frame4->isVisible());
+    QCOMPARE(window->TabStrip1->currentIndex(), 1);
+    QVERIFY(window->lstNew->isVisibleTo(window->Frame3));
+}
+
+void TestMainWindow::menusHoldEveryItem_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("file") << "fileMenu" << "&File"
+                          << QStringList{"&New Message", "&Save Message", "&Load Message",
+                                         "E&xit"};
+    QTest::newRow("tools") << "toolsMenu" << "&Tools"
+                           << QStringList{"&Preview",      "Auto &Insert",  "&Check Replies",
+                                          "&Options",      "Paste Message", "Paste Subject",
+                                          "Paste Username", "Paste Password"};
+    QTest::newRow("view") << "viewMenu" << "&View"
+                          << QStringList{"&Saved Messages", "&All posts", "&Replies",
+                                         "&Templates"};
+    QTest::newRow("help") << "aboutMenu" << "&Help" << QStringList{"View &Help"};
+    QTest::newRow("about") << "mnuAbout" << "About" << QStringList{"About this software"};
+}
+
+void TestMainWindow::menusHoldEveryItem() {
+    QFETCH(QString, menu);
+    QFETCH(QString, title);
+    QFETCH(QStringList, items);
+    auto* m = window->findChild<QMenu*>(menu);
+    QVERIFY(m);
+    QCOMPARE(m->title(), title);
+    QStringList captions;
+    for (QAction* a : m->actions())
+        captions << a->text();
+    QCOMPARE(captions, items);
+}
+
+void TestMainWindow::previewAndCopyConvertTheMessage() {
+    window->txtMessage->setPlainText(QStringLiteral("see http://x/y now\nmail a@b"));
+    window->cmbConvert->setCurrentIndex(window->cmbConvert->findText(QStringLiteral("ubb")));
+    QTest::mouseClick(window->cmdPreview, Qt::LeftButton);
+    QCOMPARE(messages.entries.size(), 1);
+    QCOMPARE(messages.entries[0].title, QStringLiteral("message preview"));
+    const QString expected = QStringLiteral(
+        "see [url=http://x/y ]http://x/y [/url]now\r\nmail [url=mailto:a@b]a@b[/url]\n\r\n");
+    QCOMPARE(messages.entries[0].text, expected);
+    QTest::mouseClick(window->cmdCopy, Qt::LeftButton);
+    QCOMPARE(clipboard.texts, QStringList{expected});
+    window->toolsMenuItem[0]->trigger();
+    QCOMPARE(messages.entries.size(), 2);
+    QCOMPARE(messages.entries[1].text, expected);
+}
+
+void TestMainWindow::emptyMessagePreviewsAsTwoLineBreaks() {
+    window->txtMessage->clear();
+    window->previewMessage();
+    window->copyMessage();
+    QCOMPARE(messages.entries.at(0).text, QStringLiteral("\r\n\r\n"));
+    QCOMPARE(clipboard.texts, QStringList{QStringLiteral("\r\n\r\n")});
+}
+
+void TestMainWindow::closingSavesAndTheNextStartRestores() {
+    QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
+    window->txtSubject->setText(QStringLiteral("My subject"));
+    window->txtMessage->setPlainText(QStringLiteral("line one\n\nline three"));
+    window->cmbConvert->setCurrentIndex(2);
+    QVERIFY(window->close());
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(setting(QStringLiteral("lastMessage")), QStringLiteral("line one\r\n\r\nline three"));
+    QCOMPARE(setting(QStringLiteral("lastConvert")), QStringLiteral("2"));
+    QCOMPARE(setting(QStringLiteral("lastSubject")), QStringLiteral("My subject"));
+    QCOMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))), QByteArray());
+
+    openWindow();
+    QCOMPARE(window->txtSubject->text(), QStringLiteral("My subject"));
+    QCOMPARE(window->messageText(), QStringLiteral("line one\r\n\r\nline three"));
+    QCOMPARE(window->cmbConvert->currentIndex(), 2);
+}
+
+void TestMainWindow::exitSavesAndEndsTheProgram() {
+    QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
+    window->txtMessage->setPlainText(QStringLiteral("kept"));
+    window->fileMenuItem[3]->trigger();
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(setting(QStringLiteral("lastMessage")), QStringLiteral("kept"));
+    QCOMPARE(readBytes(folders->path(QStringLiteral("sizes.txt"))), QByteArray());
+}
+
+void TestMainWindow::newMessageEmptiesEditorAndStoresSubject() {
+    window->fileMenuItem[0]->trigger();
+    QCOMPARE(window->txtMessage->toPlainText(), QString());
+    QCOMPARE(window->txtSubject->text(), QString());
+    QCOMPARE(setting(QStringLiteral("lastSubject")), QString());
+}
+
+void TestMainWindow::windowKeepsItsMinimumSize() {
+    window->resize(50, 50);
+    QApplication::processEvents();
+    const QRect frame = window->frameGeometry();
+    QVERIFY2(toTwips(window.get(), frame.width()) >= 7000 - 15, qPrintable(
+                 QString::number(frame.width())));
+    QVERIFY(toTwips(window.get(), frame.height()) >= 5000 - 15);
+    // The browser pane follows a larger window.
+    const int before = window->WebBrowser1->width();
+    window->resize(window->width() + 200, window->height() + 100);
+    QApplication::processEvents();
+    QCOMPARE(window->WebBrowser1->width(), before + 200);
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestMainWindow t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_main_window.moc"
