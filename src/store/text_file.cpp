@@ -27,7 +27,7 @@ QStringList splitFileLines(const QString& text) {
 
 QString decodeFileText(const QByteArray& bytes) {
     // The decoder drops a leading byte order mark, which editors on other systems like to add.
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     return decoder.decode(bytes);
 }
 

@@ -1,0 +1,271 @@
+#include "store/list_files.h"
+#include "store/text_file.h"
+#include "support/test_folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace quillbox;
+using namespace Qt::StringLiterals;
+using quillbox::test::readBytes;
+using quillbox::test::TestFolders;
+using quillbox::test::writeBytes;
+
+using Sizes = QList<std::optional<qint64>>;
+
+class TestListFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void forumLines_data();
+    void forumLines();
+    void sizeLines_data();
+    void sizeLines();
+    void postLinesSkipEmptyAndOneSpace();
+    void pairsPostsWithSizesByPosition();
+    void serialisesByteForByte();
+    void storedFilesReadBackUnchanged_data();
+    void storedFilesReadBackUnchanged();
+    void listsRoundTrip();
+    void fieldsThatWouldBreakTheFileAreKeptInOneRecord();
+    void handEditedFilesLoad();
+    void missingFilesAreEmptyLists();
+    void unreadableFileIsReported();
+    void failedSaveIsReportedAndKeepsFiles();
+    void sizesStayWithTheirPostsWhenPostsCannotBeWritten();
+    void forumFileIsOwnerOnly();
+};
+
+void TestListFiles::forumLines_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("login");
+
+    QTest::newRow("three fields") << u"http://f/|ann|secret"_s << u"http://f/"_s << u"ann|secret"_s;
+    QTest::newRow("two bars only") << u"http://f/||"_s << u"http://f/"_s << u"|"_s;
+    QTest::newRow("no bar") << u"http://f/"_s << u"http://f/"_s << u"|"_s;
+    QTest::newRow("one bar") << u"http://f/|ann"_s << u"http://f/"_s << u"ann|"_s;
+    QTest::newRow("one bar at end") << u"http://f/|"_s << u"http://f/"_s << u"|"_s;
+    QTest::newRow("bar in password") << u"u|ann|p|w|"_s << u"u"_s << u"ann|p|w|"_s;
+    QTest::newRow("default login") << u"u|Enter Username|"_s << u"u"_s << u"Enter Username|"_s;
+    QTest::newRow("no address") << u"|ann|pw"_s << QString() << u"ann|pw"_s;
+    QTest::newRow("spaces kept") << u" u | a | p "_s << u" u "_s << u" a | p "_s;
+}
+
+void TestListFiles::forumLines() {
+    QFETCH(QString, line);
+    QFETCH(QString, address);
+    QFETCH(QString, login);
+    const QList<Forum> forums = parseForumLines({u""_s, line, u" "_s});
+    QCOMPARE(forums.size(), 1);
+    QCOMPARE(forums.at(0).address, address);
+    QCOMPARE(forums.at(0).login, login);
+}
+
+void TestListFiles::sizeLines_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<std::optional<qint64>>("size");
+
+    QTest::newRow("number") << u"12345"_s << std::optional<qint64>(12345);
+    QTest::newRow("zero") << u"0"_s << std::optional<qint64>(0);
+    QTest::newRow("beyond 32 bits") << u"5000000000"_s << std::optional<qint64>(5000000000);
+    QTest::newRow("no size marker") << u"-1"_s << std::optional<qint64>();
+    QTest::newRow("negative") << u"-77"_s << std::optional<qint64>();
+    QTest::newRow("not a number") << u"12kb"_s << std::optional<qint64>();
+    QTest::newRow("too large") << u"99999999999999999999999"_s << std::optional<qint64>();
+    QTest::newRow("text") << u"abc"_s << std::optional<qint64>();
+}
+
+void TestListFiles::sizeLines() {
+    QFETCH(QString, line);
+    QFETCH(std::optional<qint64>, size);
+    const Sizes sizes = parseSizeLines({line, u""_s, u" "_s});
+    QCOMPARE(sizes.size(), 1);
+    QCOMPARE(sizes.at(0), size);
+}
+
+void TestListFiles::postLinesSkipEmptyAndOneSpace() {
+    const QStringList lines{u"a"_s, u""_s, u" "_s, u"  "_s, u"b\nc"_s, u""_s};
+    QCOMPARE(parsePostLines(lines), (QStringList{u"a"_s, u"  "_s, u"b\nc"_s}));
+}
+
+void TestListFiles::pairsPostsWithSizesByPosition() {
+    const QStringList addresses{u"a"_s, u"b"_s, u"c"_s};
+    const QList<WatchedPost> fewer = pairPosts(addresses, Sizes{10, std::nullopt});
+    QCOMPARE(fewer, (QList<WatchedPost>{{u"a"_s, 10}, {u"b"_s, {}}, {u"c"_s, {}}}));
+    const QList<WatchedPost> more = pairPosts({u"a"_s}, Sizes{1, 2, 3});
+    QCOMPARE(more, (QList<WatchedPost>{{u"a"_s, 1}}));
+}
+
+void TestListFiles::serialisesByteForByte() {
+    const QList<WatchedPost> posts{{u"http://a/"_s, 100}, {u"http://b/"_s, std::nullopt}};
+    QCOMPARE(serializePosts(posts), QByteArray("http://a/\r\n\r\nhttp://b/\r\n\r\n"));
+    QCOMPARE(serializeSizes(posts), QByteArray("100\r\n\r\n-1\r\n\r\n"));
+    const QList<Forum> forums{{u"http://f/"_s, u"ann|pw"_s}, {u"http://g/"_s, u"|"_s}};
+    QCOMPARE(serializeForums(forums), QByteArray("http://f/|ann|pw\r\n\r\nhttp://g/||\r\n\r\n"));
+    QCOMPARE(serializePosts({}), QByteArray());
+    QCOMPARE(serializeSizes({}), QByteArray());
+    QCOMPARE(serializeForums({}), QByteArray());
+    QCOMPARE(serializePosts({{QString::fromUtf8("http://x/\xc3\xa9"), 1}}),
+             QByteArray("http://x/\xc3\xa9\r\n\r\n"));
+}
+
+void TestListFiles::storedFilesReadBackUnchanged_data() {
+    QTest::addColumn<QByteArray>("posts");
+    QTest::addColumn<QByteArray>("forums");
+    QTest::addColumn<QByteArray>("sizes");
+
+    QTest::newRow("two posts") << QByteArray("http://a/\r\n\r\nhttp://b/\r\n\r\n") << QByteArray()
+                               << QByteArray("10\r\n\r\n20\r\n\r\n");
+    QTest::newRow("forums") << QByteArray() << QByteArray("u|n|w\r\n\r\nv|Enter Username|\r\n\r\n")
+                            << QByteArray();
+    QTest::newRow("lone LF inside a row")
+        << QByteArray("http://a/\nmore\r\n\r\n") << QByteArray("u|n\nm|w\r\n\r\n")
+        << QByteArray("1\r\n\r\n");
+    QTest::newRow("all empty") << QByteArray() << QByteArray() << QByteArray();
+}
+
+void TestListFiles::storedFilesReadBackUnchanged() {
+    QFETCH(QByteArray, posts);
+    QFETCH(QByteArray, forums);
+    QFETCH(QByteArray, sizes);
+    TestFolders folders;
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), posts));
+    QVERIFY(writeBytes(folders.path(u"posts2.txt"_s), forums));
+    QVERIFY(writeBytes(folders.path(u"sizes.txt"_s), sizes));
+
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QVERIFY(loaded.errors.isEmpty());
+    QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
+    QCOMPARE(readBytes(folders.path(u"posts.txt"_s)), posts);
+    QCOMPARE(readBytes(folders.path(u"posts2.txt"_s)), forums);
+    QCOMPARE(readBytes(folders.path(u"sizes.txt"_s)), sizes);
+}
+
+void TestListFiles::listsRoundTrip() {
+    TestFolders folders;
+    ListsData data;
+    data.posts = {{u"http://a/t?x=1&y=2"_s, 0},
+                  {u"http://b/"_s, std::nullopt},
+                  {QString::fromUtf8("http://\xe6\x97\xa5/ "), 5000000000},
+                  {u" http://c/"_s, 7}};
+    data.forums = {{u"http://f/"_s, u"ann|p|a|ss"_s},
+                   {u"http://g/"_s, u"|"_s},
+                   {u"http://h/"_s, QString::fromUtf8("\xc3\xa9|\xf0\x9f\x98\x80")}};
+    QCOMPARE(saveLists(folders.dataFolder(), data), QStringList());
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QVERIFY(loaded.errors.isEmpty());
+    QCOMPARE(loaded.data, data);
+
+    // Removing the last entries leaves empty files, which read back as empty lists.
+    QCOMPARE(saveLists(folders.dataFolder(), {}), QStringList());
+    for (const QString& name : {u"posts.txt"_s, u"posts2.txt"_s, u"sizes.txt"_s})
+        QCOMPARE(QFileInfo(folders.path(name)).size(), 0);
+    QCOMPARE(loadLists(folders.dataFolder()).data, ListsData());
+}
+
+void TestListFiles::fieldsThatWouldBreakTheFileAreKeptInOneRecord() {
+    TestFolders folders;
+    ListsData data;
+    data.posts = {
+        {u"http://a/"_s, 1}, {u" "_s, 2}, {u""_s, 3}, {u"x\r\ny\rz"_s, 4}, {u"http://b/"_s, 5}};
+    data.forums = {{u"http://f/"_s, u"ann"_s}, {u"http://g/"_s, u"n\r\nm|p\rq"_s}};
+    QCOMPARE(saveLists(folders.dataFolder(), data), QStringList());
+    const ListsData loaded = loadLists(folders.dataFolder()).data;
+    // Posts that could not be read back are dropped with their sizes, so the pairing holds.
+    QCOMPARE(loaded.posts,
+             (QList<WatchedPost>{{u"http://a/"_s, 1}, {u"x\ny\nz"_s, 4}, {u"http://b/"_s, 5}}));
+    QCOMPARE(loaded.forums,
+             (QList<Forum>{{u"http://f/"_s, u"ann|"_s}, {u"http://g/"_s, u"n\nm|p\nq"_s}}));
+}
+
+void TestListFiles::handEditedFilesLoad() {
+    TestFolders folders;
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), "a\r\n \r\n\rb\nc\rd"));
+    QVERIFY(writeBytes(folders.path(u"posts2.txt"_s), "u\r\n\r\nv|n\r\nw||\r\n\xff\xfe|\x01\x02|"));
+    QVERIFY(writeBytes(folders.path(u"sizes.txt"_s), "100\r\nlots\r\n"));
+
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QVERIFY(loaded.errors.isEmpty());
+    QCOMPARE(loaded.data.posts, (QList<WatchedPost>{{u"a"_s, 100}, {u"b\nc"_s, {}}, {u"d"_s, {}}}));
+    QCOMPARE(loaded.data.forums, (QList<Forum>{{u"u"_s, u"|"_s},
+                                               {u"v"_s, u"n|"_s},
+                                               {u"w"_s, u"|"_s},
+                                               {QStringLiteral(u"\ufffd\ufffd"), u"\x01\x02|"_s}}));
+
+    QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
+    QCOMPARE(readBytes(folders.path(u"posts.txt"_s)), QByteArray("a\r\n\r\nb\nc\r\n\r\nd\r\n\r\n"));
+    QCOMPARE(readBytes(folders.path(u"sizes.txt"_s)),
+             QByteArray("100\r\n\r\n-1\r\n\r\n-1\r\n\r\n"));
+    QCOMPARE(
+        readBytes(folders.path(u"posts2.txt"_s)),
+        QByteArray("u||\r\n\r\nv|n|\r\n\r\nw||\r\n\r\n\xef\xbf\xbd\xef\xbf\xbd|\x01\x02|\r\n\r\n"));
+}
+
+void TestListFiles::missingFilesAreEmptyLists() {
+    TestFolders folders;
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QVERIFY(loaded.errors.isEmpty());
+    QCOMPARE(loaded.data, ListsData());
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), "http://a/\r\n\r\n"));
+    QCOMPARE(loadLists(folders.dataFolder()).data.posts,
+             (QList<WatchedPost>{{u"http://a/"_s, std::nullopt}}));
+}
+
+void TestListFiles::unreadableFileIsReported() {
+    TestFolders folders;
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), "http://a/\r\n\r\n"));
+    QVERIFY(QDir(folders.dataFolder()).mkdir(u"posts2.txt"_s));
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QCOMPARE(loaded.errors.size(), 1);
+    QVERIFY(loaded.errors.at(0).contains(u"posts2.txt"_s));
+    QCOMPARE(loaded.data.posts.size(), 1);
+    QVERIFY(loaded.data.forums.isEmpty());
+}
+
+void TestListFiles::failedSaveIsReportedAndKeepsFiles() {
+    TestFolders folders;
+    const ListsData data{{{u"http://a/"_s, 1}}, {{u"http://f/"_s, u"n|p"_s}}};
+
+    const QString missing = folders.dataFolder() + u"/gone"_s;
+    const QStringList errors = saveLists(missing, data);
+    QCOMPARE(errors.size(), 2); // posts.txt and posts2.txt; sizes.txt is not attempted
+    QVERIFY(errors.at(0).contains(u"posts.txt"_s));
+    QVERIFY(errors.at(1).contains(u"posts2.txt"_s));
+
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), "old\r\n\r\n"));
+    QVERIFY(QDir(folders.dataFolder()).mkdir(u"posts2.txt"_s));
+    const QStringList blocked = saveLists(folders.dataFolder(), data);
+    QCOMPARE(blocked.size(), 1);
+    QVERIFY(blocked.at(0).contains(u"posts2.txt"_s));
+    QCOMPARE(readBytes(folders.path(u"posts.txt"_s)), QByteArray("http://a/\r\n\r\n"));
+    QCOMPARE(readBytes(folders.path(u"sizes.txt"_s)), QByteArray("1\r\n\r\n"));
+}
+
+void TestListFiles::sizesStayWithTheirPostsWhenPostsCannotBeWritten() {
+    TestFolders folders;
+    QVERIFY(QDir(folders.dataFolder()).mkdir(u"posts.txt"_s));
+    QVERIFY(writeBytes(folders.path(u"sizes.txt"_s), "10\r\n\r\n20\r\n\r\n"));
+    const QStringList errors = saveLists(folders.dataFolder(), {{{u"http://b/"_s, 99}}, {}});
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors.at(0).contains(u"posts.txt"_s));
+    QCOMPARE(readBytes(folders.path(u"sizes.txt"_s)), QByteArray("10\r\n\r\n20\r\n\r\n"));
+}
+
+void TestListFiles::forumFileIsOwnerOnly() {
+    TestFolders folders;
+    QVERIFY(writeBytes(folders.path(u"posts2.txt"_s), "old|n|p\r\n\r\n"));
+    QVERIFY(QFile::setPermissions(folders.path(u"posts2.txt"_s),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QCOMPARE(saveLists(folders.dataFolder(), {{}, {{u"u"_s, u"n|secret"_s}}}), QStringList());
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    QCOMPARE(QFile::permissions(folders.path(u"posts2.txt"_s)) & others,
+             QFileDevice::Permissions());
+    QCOMPARE(readBytes(folders.path(u"posts2.txt"_s)), QByteArray("u|n|secret\r\n\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestListFiles)
+#include "tst_list_files.moc"

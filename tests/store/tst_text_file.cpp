@@ -1,0 +1,167 @@
+#include "store/text_file.h"
+#include "support/test_folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace quillbox;
+using namespace Qt::StringLiterals;
+using quillbox::test::readBytes;
+using quillbox::test::TestFolders;
+using quillbox::test::writeBytes;
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splitsLinesAsTheFilesAreRead_data();
+    void splitsLinesAsTheFilesAreRead();
+    void decodesUtf8AndReplacesBadBytes_data();
+    void decodesUtf8AndReplacesBadBytes();
+    void keepsATruncatedSequenceAtTheEnd();
+    void missingFileReadsAsNoLines();
+    void folderInsteadOfFileIsAnError();
+    void readsBinaryAndHugeFiles();
+    void writeReplacesContent();
+    void failedWriteIsReportedAndKeepsPreviousContent_data();
+    void failedWriteIsReportedAndKeepsPreviousContent();
+    void ownerOnlyWriteRestrictsPermissions();
+};
+
+void TestTextFile::splitsLinesAsTheFilesAreRead_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("empty") << QString() << QStringList();
+    QTest::newRow("only CR LF") << QStringLiteral("\r\n") << QStringList{QString()};
+    QTest::newRow("CR LF pairs") << QStringLiteral("a\r\n\r\nb\r\n\r\n")
+                                 << QStringList{u"a"_s, {}, u"b"_s, {}};
+    QTest::newRow("no final line end") << QStringLiteral("a\r\nb") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone CR ends a line") << QStringLiteral("a\rb\r") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone LF stays") << QStringLiteral("a\nb\r\nc") << QStringList{u"a\nb"_s, u"c"_s};
+    QTest::newRow("only LF") << QStringLiteral("\n") << QStringList{u"\n"_s};
+    QTest::newRow("CR CR LF") << QStringLiteral("a\r\r\nb") << QStringList{u"a"_s, {}, u"b"_s};
+    QTest::newRow("LF CR") << QStringLiteral("a\n\rb") << QStringList{u"a\n"_s, u"b"_s};
+    QTest::newRow("one space") << QStringLiteral(" \r\n") << QStringList{u" "_s};
+}
+
+void TestTextFile::splitsLinesAsTheFilesAreRead() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(splitFileLines(text), lines);
+}
+
+void TestTextFile::decodesUtf8AndReplacesBadBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("ascii") << QByteArray("abc") << u"abc"_s;
+    QTest::newRow("utf-8") << QByteArray("\xc3\xa9\xe6\x97\xa5") << QStringLiteral(u"\u00e9\u65e5");
+    QTest::newRow("latin-1 byte") << QByteArray("a\xe9z") << QStringLiteral(u"a\ufffdz");
+    QTest::newRow("nul byte") << QByteArray("a\0b", 3) << QString(u"a\0b"_s);
+    QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbfx") << u"x"_s;
+}
+
+void TestTextFile::decodesUtf8AndReplacesBadBytes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(decodeFileText(bytes), text);
+}
+
+void TestTextFile::keepsATruncatedSequenceAtTheEnd() {
+    const QString text = decodeFileText("a\xe6\x97");
+    QVERIFY(text.startsWith(u'a'));
+    QVERIFY(text.endsWith(QChar::ReplacementCharacter));
+}
+
+void TestTextFile::missingFileReadsAsNoLines() {
+    TestFolders folders;
+    const ReadLinesResult result = readFileLines(folders.path(u"nothing.txt"_s));
+    QVERIFY(result.status.ok);
+    QVERIFY(result.lines.isEmpty());
+    QVERIFY(readFileLines(folders.path(u"no/such/folder.txt"_s)).status.ok);
+}
+
+void TestTextFile::folderInsteadOfFileIsAnError() {
+    TestFolders folders;
+    QVERIFY(QDir(folders.dataFolder()).mkdir(u"posts.txt"_s));
+    const ReadLinesResult result = readFileLines(folders.path(u"posts.txt"_s));
+    QVERIFY(!result.status.ok);
+    QVERIFY2(result.status.message.contains(u"posts.txt"_s), qPrintable(result.status.message));
+    QVERIFY(result.lines.isEmpty());
+}
+
+void TestTextFile::readsBinaryAndHugeFiles() {
+    TestFolders folders;
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.append(char(i % 256));
+    QVERIFY(writeBytes(folders.path(u"binary.txt"_s), binary));
+    const ReadLinesResult binaryRead = readFileLines(folders.path(u"binary.txt"_s));
+    QVERIFY(binaryRead.status.ok);
+    QVERIFY(!binaryRead.lines.isEmpty());
+
+    const QByteArray longLine(6 * 1024 * 1024, 'x');
+    QVERIFY(writeBytes(folders.path(u"long.txt"_s), longLine + "\r\nend"));
+    const ReadLinesResult longRead = readFileLines(folders.path(u"long.txt"_s));
+    QVERIFY(longRead.status.ok);
+    QCOMPARE(longRead.lines.size(), 2);
+    QCOMPARE(longRead.lines.at(0).size(), longLine.size());
+    QCOMPARE(longRead.lines.at(1), u"end"_s);
+}
+
+void TestTextFile::writeReplacesContent() {
+    TestFolders folders;
+    const QString path = folders.path(u"messages.txt"_s);
+    QVERIFY(writeBytes(path, "a much longer previous content\r\n"));
+    QVERIFY(writeFileAtomically(path, "new\r\n").ok);
+    QCOMPARE(readBytes(path), QByteArray("new\r\n"));
+    QVERIFY(writeFileAtomically(path, {}).ok);
+    QCOMPARE(QFileInfo(path).size(), 0);
+    // Nothing of the temporary file is left behind.
+    QCOMPARE(QDir(folders.dataFolder()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{u"messages.txt"_s});
+}
+
+void TestTextFile::failedWriteIsReportedAndKeepsPreviousContent_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("folder missing") << u"gone/posts.txt"_s;
+    QTest::newRow("target is a folder") << u"blocked"_s;
+}
+
+void TestTextFile::failedWriteIsReportedAndKeepsPreviousContent() {
+    QFETCH(QString, target);
+    TestFolders folders;
+    QVERIFY(QDir(folders.dataFolder()).mkdir(u"blocked"_s));
+    const QString other = folders.path(u"posts.txt"_s);
+    QVERIFY(writeBytes(other, "kept\r\n\r\n"));
+
+    const FileResult result = writeFileAtomically(folders.path(target), "new\r\n");
+    QVERIFY(!result.ok);
+    QVERIFY2(result.message.contains(QDir::toNativeSeparators(folders.path(target))),
+             qPrintable(result.message));
+    QVERIFY(QFileInfo(folders.path(u"blocked"_s)).isDir());
+    QCOMPARE(readBytes(other), QByteArray("kept\r\n\r\n"));
+}
+
+void TestTextFile::ownerOnlyWriteRestrictsPermissions() {
+    TestFolders folders;
+    const QString path = folders.path(u"posts2.txt"_s);
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+    QVERIFY(writeFileAtomically(path, "u|n|w\r\n\r\n", true).ok);
+    QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+             ownerOnly);
+
+    // A file left readable by others, for instance by an older version, is narrowed on write.
+    QVERIFY(
+        QFile::setPermissions(path, ownerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QVERIFY(writeFileAtomically(path, "u|n|x\r\n\r\n", true).ok);
+    QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+             ownerOnly);
+    QCOMPARE(readBytes(path), QByteArray("u|n|x\r\n\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_text_file.moc"
