@@ -18,7 +18,10 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
+#include <QWebEngineView>
 
 using namespace quillbox;
 using namespace quillbox::test;

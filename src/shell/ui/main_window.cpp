@@ -7,6 +7,7 @@
 #include "shell/session.h"
 #include "shell/ui/twips.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -128,6 +129,11 @@ void MainWindow::exitProgram() {
 void MainWindow::selectPostsTab(int index) {
     TabStrip1->setCurrentIndex(index);
     tabStrip1Clicked();
+}
+
+void MainWindow::checkReplies() {
+    if (cmdReplies->isEnabled())
+        cmdReplies->click();
 }
 
 void MainWindow::tabStrip1Clicked() {
