@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace quillbox {
+
+// Reads an HTTP reply as it arrives, in pieces of any size, and measures its body.
+//
+// Only the header block is kept in memory, and only until its closing blank line (CR LF CR LF)
+// has been found; the body is counted, never stored. The declared length comes from the first
+// header line that contains "Content-Length" (exactly that spelling): the text after the line's
+// first space, read as a decimal number, or 0 when it is not one.
+//
+// A reply that shows no blank line within its first kMaxHeaderBytes bytes has no header block
+// we will ever find; the buffer is dropped and every byte of the reply counts as body, so a
+// server that streams endless header text cannot exhaust memory.
+class HttpReplyReader {
+public:
+    static constexpr qsizetype kMaxHeaderBytes = 1024 * 1024;
+
+    void reset();
+
+    // Takes the bytes of one arrival. Returns true when the progress text should be shown for
+    // this arrival: only once the header block was complete before it, so the arrival that
+    // completes the header block shows nothing.
+    bool feed(QByteArrayView bytes);
+
+    bool headerComplete() const { return m_headerComplete; }
+    // True once the reply has been given up as headerless (no blank line within the cap).
+    bool headerAbandoned() const { return m_headerAbandoned; }
+    qint64 bodyBytes() const { return m_bodyBytes; }
+    qint64 declaredLength() const { return m_declaredLength; }
+    QString progressText() const { return progressText(m_bodyBytes, m_declaredLength); }
+
+    // "Downloaded N bytes" without a positive declared length, otherwise
+    // "Downloaded N from L (P%)" with P = N / (L / 100) rounded half to even. P is written in
+    // full, so a server sending more than it declared shows more than 100%.
+    static QString progressText(qint64 bodyBytes, qint64 declaredLength);
+    // The declared length found in a header block (the bytes before the blank line).
+    static qint64 declaredLengthOf(QByteArrayView headerBlock);
+
+private:
+    QByteArray m_header;
+    qsizetype m_searchedUpTo = 0;
+    bool m_headerComplete = false;
+    bool m_headerAbandoned = false;
+    qint64 m_bodyBytes = 0;
+    qint64 m_declaredLength = 0;
+};
+
+} // namespace quillbox

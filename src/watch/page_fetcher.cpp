@@ -1,0 +1,215 @@
+#include "watch/page_fetcher.h"
+
+#include "platform/user_messages.h"
+
+#include <QSslConfiguration>
+#include <QSslSocket>
+#include <QTcpSocket>
+#include <array>
+
+namespace quillbox {
+
+namespace {
+constexpr qint64 kReadChunk = 64 * 1024;
+// Bounds what the socket buffers before we read it, so a fast server cannot fill memory.
+constexpr qint64 kSocketReadBuffer = 1024 * 1024;
+} // namespace
+
+PageFetcher::PageFetcher(UserMessages& messages, QObject* parent)
+    : QObject(parent), m_messages(messages) {
+    m_idleTimer.setSingleShot(true);
+    connect(&m_idleTimer, &QTimer::timeout, this, &PageFetcher::onIdleTimeout);
+}
+
+PageFetcher::~PageFetcher() {
+    dropSocket();
+}
+
+void PageFetcher::setIdleTimeout(std::chrono::milliseconds timeout) {
+    m_idleTimeout = timeout;
+}
+
+void PageFetcher::setExtraCaCertificates(const QList<QSslCertificate>& certificates) {
+    m_extraCas = certificates;
+}
+
+void PageFetcher::abandon() {
+    dropSocket();
+}
+
+void PageFetcher::dropSocket() {
+    m_idleTimer.stop();
+    if (!m_socket)
+        return;
+    QTcpSocket* socket = m_socket;
+    m_socket = nullptr;
+    // This may run inside one of the socket's own signals (a completion starting the next
+    // fetch), so it is silenced now and deleted once control is back in the event loop.
+    socket->disconnect(this);
+    socket->abort();
+    socket->deleteLater();
+}
+
+void PageFetcher::start(const QString& url) {
+    dropSocket();
+    m_reader.reset();
+    m_requestSent = false;
+    m_sslErrorText.clear();
+
+    const FetchTargetResult parsed = parseFetchTarget(url);
+    if (!parsed.target) {
+        failToStart(int(parsed.error), parsed.description);
+        return;
+    }
+    m_target = *parsed.target;
+    if (m_target.tls && !QSslSocket::supportsSsl()) {
+        failToStart(int(FetchStartError::NoTls),
+                    QStringLiteral("This system offers no TLS, so https:// addresses cannot be "
+                                   "fetched."));
+        return;
+    }
+
+    emit panelText(3, QString());
+    emit panelText(2, QStringLiteral("Connecting to the web server"));
+
+    QTcpSocket* socket = nullptr;
+    if (m_target.tls) {
+        auto* ssl = new QSslSocket(this);
+        QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+        if (!m_extraCas.isEmpty())
+            config.addCaCertificates(m_extraCas);
+        config.setPeerVerifyMode(QSslSocket::VerifyPeer);
+        ssl->setSslConfiguration(config);
+        connect(ssl, &QSslSocket::encrypted, this, &PageFetcher::onConnected);
+        connect(ssl, &QSslSocket::sslErrors, this, &PageFetcher::onSslErrors);
+        socket = ssl;
+    } else {
+        socket = new QTcpSocket(this);
+        connect(socket, &QTcpSocket::connected, this, &PageFetcher::onConnected);
+    }
+    socket->setReadBufferSize(kSocketReadBuffer);
+    connect(socket, &QTcpSocket::bytesWritten, this, &PageFetcher::onBytesWritten);
+    connect(socket, &QTcpSocket::readyRead, this, &PageFetcher::onReadyRead);
+    connect(socket, &QTcpSocket::disconnected, this, &PageFetcher::onDisconnected);
+    connect(socket, &QTcpSocket::errorOccurred, this, &PageFetcher::onSocketError);
+    m_socket = socket;
+
+    m_idleTimer.start(m_idleTimeout);
+    if (m_target.tls)
+        static_cast<QSslSocket*>(socket)->connectToHostEncrypted(m_target.host, m_target.port);
+    else
+        socket->connectToHost(m_target.host, m_target.port);
+}
+
+void PageFetcher::onConnected() {
+    if (!m_socket)
+        return;
+    m_socket->write(m_target.request());
+    m_requestSent = true;
+}
+
+void PageFetcher::onBytesWritten() {
+    if (!m_socket)
+        return;
+    emit panelText(2, QStringLiteral("Sending request"));
+    if (m_requestSent && m_socket && m_socket->bytesToWrite() == 0)
+        emit panelText(2, QStringLiteral("Request completed"));
+}
+
+bool PageFetcher::drainSocket() {
+    std::array<char, kReadChunk> chunk;
+    bool any = false;
+    bool showProgress = false;
+    while (m_socket && m_socket->bytesAvailable() > 0) {
+        const qint64 n = m_socket->read(chunk.data(), chunk.size());
+        if (n <= 0)
+            break;
+        any = true;
+        showProgress = m_reader.feed(QByteArrayView(chunk.data(), n));
+    }
+    if (any && showProgress)
+        emit panelText(3, m_reader.progressText());
+    return any;
+}
+
+void PageFetcher::onReadyRead() {
+    if (!m_socket)
+        return;
+    emit panelText(2, QStringLiteral("Receiving response"));
+    if (drainSocket())
+        m_idleTimer.start(m_idleTimeout);
+}
+
+void PageFetcher::onDisconnected() {
+    if (!m_socket)
+        return;
+    // A TLS connection can end before its handshake; that is a failure, not an empty page.
+    if (m_target.tls && !static_cast<QSslSocket*>(m_socket.data())->isEncrypted()) {
+        fail(int(QAbstractSocket::SslHandshakeFailedError),
+             m_sslErrorText.isEmpty() ? QStringLiteral("The secure connection failed.")
+                                      : m_sslErrorText);
+        return;
+    }
+    drainSocket();
+    const qint64 size = m_reader.bodyBytes();
+    dropSocket();
+    emit completed(size);
+}
+
+void PageFetcher::onSslErrors(const QList<QSslError>& errors) {
+    QStringList texts;
+    for (const QSslError& e : errors)
+        texts.append(e.errorString());
+    m_sslErrorText = texts.join(u'\n');
+}
+
+void PageFetcher::onSocketError() {
+    if (!m_socket)
+        return;
+    const QAbstractSocket::SocketError error = m_socket->error();
+    // The server closing the connection is how every reply ends: disconnected() follows.
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        if (m_target.tls && !static_cast<QSslSocket*>(m_socket.data())->isEncrypted())
+            onDisconnected();
+        return;
+    }
+    QString description = m_socket->errorString();
+    if (error == QAbstractSocket::SslHandshakeFailedError && !m_sslErrorText.isEmpty())
+        description = m_sslErrorText;
+    fail(int(error), description);
+}
+
+void PageFetcher::onIdleTimeout() {
+    if (!m_socket)
+        return;
+    const qint64 seconds = std::chrono::duration_cast<std::chrono::seconds>(m_idleTimeout).count();
+    const qint64 ms = m_idleTimeout.count();
+    const QString span = ms % 1000 == 0 ? QString::number(seconds) + QStringLiteral(" seconds")
+                                        : QString::number(ms) + QStringLiteral(" milliseconds");
+    fail(int(QAbstractSocket::SocketTimeoutError),
+         QStringLiteral("The web server sent nothing for ") + span +
+             QStringLiteral("; the request was given up."));
+}
+
+void PageFetcher::fail(int number, const QString& description) {
+    // The socket goes first: a message box runs its own event loop, and nothing of this
+    // exchange may arrive while it is open.
+    dropSocket();
+    m_messages.showMessage(QStringLiteral("Error"),
+                           QStringLiteral("Error occurred.\r\nError #: ") +
+                               QString::number(number) + QStringLiteral("\r\n") + description,
+                           MessageIcon::Exclamation);
+    emit failed();
+}
+
+void PageFetcher::failToStart(int number, const QString& description) {
+    dropSocket();
+    m_messages.showMessage(QStringLiteral("Error"),
+                           QStringLiteral("An error has occurred.\r\nError #: ") +
+                               QString::number(number) + QStringLiteral("\r\nDescription: ") +
+                               description,
+                           MessageIcon::Exclamation);
+    emit failed();
+}
+
+} // namespace quillbox

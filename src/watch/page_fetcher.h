@@ -1,0 +1,77 @@
+#pragma once
+
+#include "watch/fetch_target.h"
+#include "watch/http_reply_reader.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSslCertificate>
+#include <QSslError>
+#include <QTcpSocket>
+#include <QTimer>
+#include <chrono>
+
+namespace quillbox {
+
+class UserMessages;
+
+// Measures one web page: sends a plain HTTP/1.1 GET (over TLS for https://), counts the body
+// bytes until the server closes the connection and reports the count. One instance handles one
+// request at a time; starting another abandons the one in flight without a completion.
+//
+// Status texts go to the main window's status panels through panelText(): 2 for the stage of
+// the exchange, 3 for the download progress. Failures are shown through UserMessages, after
+// which failed() is emitted and no completion follows.
+class PageFetcher : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds kDefaultIdleTimeout{30000};
+
+    explicit PageFetcher(UserMessages& messages, QObject* parent = nullptr);
+    ~PageFetcher() override;
+
+    void start(const QString& url);
+    // Ends the fetch in flight, if any, silently: no completion, no failure, no message.
+    void abandon();
+    bool isBusy() const { return m_socket != nullptr; }
+
+    // A fetch that receives nothing for this long fails as a socket error would.
+    void setIdleTimeout(std::chrono::milliseconds timeout);
+    std::chrono::milliseconds idleTimeout() const { return m_idleTimeout; }
+    // Authorities trusted for https:// besides the system's (tests use their own).
+    void setExtraCaCertificates(const QList<QSslCertificate>& certificates);
+
+    // The last request's reader: body bytes so far, declared length.
+    const HttpReplyReader& reply() const { return m_reader; }
+
+signals:
+    void panelText(int panel, const QString& text);
+    void completed(qint64 bodyBytes);
+    void failed();
+
+private:
+    void onConnected();
+    void onBytesWritten();
+    void onReadyRead();
+    void onDisconnected();
+    void onSocketError();
+    void onSslErrors(const QList<QSslError>& errors);
+    void onIdleTimeout();
+    bool drainSocket();
+    void dropSocket();
+    void fail(int number, const QString& description);
+    void failToStart(int number, const QString& description);
+
+    UserMessages& m_messages;
+    QPointer<QTcpSocket> m_socket;
+    FetchTarget m_target;
+    HttpReplyReader m_reader;
+    QTimer m_idleTimer;
+    std::chrono::milliseconds m_idleTimeout = kDefaultIdleTimeout;
+    QList<QSslCertificate> m_extraCas;
+    QString m_sslErrorText;
+    bool m_requestSent = false;
+};
+
+} // namespace quillbox

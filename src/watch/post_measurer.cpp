@@ -1,0 +1,49 @@
+#include "watch/post_measurer.h"
+
+#include "watch/page_fetcher.h"
+
+namespace quillbox {
+
+PostMeasurer::PostMeasurer(WatchLists& lists, PageFetcher& fetcher, QObject* parent)
+    : QObject(parent), m_lists(lists), m_fetcher(fetcher) {
+    connect(&m_fetcher, &PageFetcher::completed, this, &PostMeasurer::onCompleted);
+    connect(&m_fetcher, &PageFetcher::failed, this, &PostMeasurer::onFailed);
+}
+
+void PostMeasurer::watchPost(const QString& url) {
+    if (!m_lists.isWatched(url)) {
+        m_lists.appendPost(url);
+        measurePage(url, -1);
+    } else {
+        measurePage(url, m_lists.watchedIndex(url));
+    }
+}
+
+void PostMeasurer::measurePage(const QString& url, int row) {
+    if (row < 0)
+        row = m_lists.postCount() - 1;
+    const WatchLists::PostId id = m_lists.postId(row);
+    if (id == 0)
+        return;
+    m_target = id;
+    m_fetcher.start(url);
+}
+
+void PostMeasurer::onCompleted(qint64 bodyBytes) {
+    const WatchLists::PostId id = m_target;
+    if (id == 0)
+        return;
+    m_target = 0;
+    const int row = m_lists.rowOfPost(id);
+    if (row >= 0) {
+        m_lists.setPostSize(row, bodyBytes);
+        emit measured(row, bodyBytes);
+    }
+    emit panelText(2, QStringLiteral("Response completed"));
+}
+
+void PostMeasurer::onFailed() {
+    m_target = 0;
+}
+
+} // namespace quillbox

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "watch/watch_lists.h"
+
+#include <QObject>
+
+namespace quillbox {
+
+class PageFetcher;
+
+// "Watch This Post": puts a page on watch, or renews the recorded size of a page already
+// watched, by measuring it with its own fetcher (the program's wscSizes).
+//
+// The size lands on the post the measurement was started for, found again by its id when it
+// completes; when that post was removed meanwhile, the size is recorded nowhere. A measurement
+// that fails or is abandoned records nothing: a new post stays without a size, a post already
+// watched keeps the size it had.
+class PostMeasurer : public QObject {
+    Q_OBJECT
+public:
+    PostMeasurer(WatchLists& lists, PageFetcher& fetcher, QObject* parent = nullptr);
+
+    // Watches url when it is not watched yet, then measures it into its post.
+    void watchPost(const QString& url);
+    // Measures url into the post of that row; -1 means the last row (the post just appended).
+    // A row that does not exist starts nothing.
+    void measurePage(const QString& url, int row);
+    bool isMeasuring() const { return m_target != 0; }
+
+signals:
+    // Panel 2 gets "Response completed" once a size has been recorded.
+    void panelText(int panel, const QString& text);
+    void measured(int row, qint64 size);
+
+private:
+    void onCompleted(qint64 bodyBytes);
+    void onFailed();
+
+    WatchLists& m_lists;
+    PageFetcher& m_fetcher;
+    WatchLists::PostId m_target = 0;
+};
+
+} // namespace quillbox

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "watch/watch_lists.h"
+
+#include <QList>
+#include <QObject>
+
+namespace quillbox {
+
+class PageFetcher;
+
+// "Check for new replies": fetches every watched page in turn with its own fetcher (the
+// program's wscPosts) and lists, in the new replies, each page whose body has grown by more
+// than 500 bytes since its size was recorded. Nothing is written back.
+//
+// The posts to check are the ones watched when the check starts, taken by id: a post removed
+// during the check is passed over, one added during it waits for the next check, and a result
+// always belongs to the post that was fetched. A post without a recorded size has nothing to
+// compare with and is passed over without being fetched. A failed fetch ends the check where
+// it is; starting again begins with the first post and abandons a fetch in flight.
+class ReplyCheck : public QObject {
+    Q_OBJECT
+public:
+    static constexpr double kGrowthThreshold = 500.0;
+
+    ReplyCheck(WatchLists& lists, PageFetcher& fetcher, QObject* parent = nullptr);
+
+    void start();
+    // Shows progress in panel 1 and fetches the current post, or finishes.
+    void checkNextPost();
+
+    bool isRunning() const { return m_running; }
+    int currentRow() const { return m_current; } // index into the posts being checked
+    int newRepliesFound() const { return m_found; }
+
+    // True when a page of bodyBytes counts as grown against the recorded size.
+    static bool hasNewReplies(qint64 bodyBytes, qint64 recorded);
+
+signals:
+    void panelText(int panel, const QString& text);
+    void finished(int newRepliesFound);
+    void stopped(); // a fetch failed; the check ends unfinished
+
+private:
+    void onCompleted(qint64 bodyBytes);
+    void onFailed();
+
+    WatchLists& m_lists;
+    PageFetcher& m_fetcher;
+    QList<WatchLists::PostId> m_toCheck;
+    int m_current = 0;
+    int m_found = 0;
+    bool m_running = false;
+    bool m_waiting = false;
+};
+
+} // namespace quillbox

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTcpServer>
+
+namespace quillbox::test {
+
+// A web server on 127.0.0.1 that plays scripted replies. It reads each request up to its
+// blank line, records it, and plays the script of the request's target (or the default
+// script): pieces of bytes sent one after another, with optional pauses, then the close.
+// With a certificate and key it speaks TLS.
+class ScriptedHttpServer : public QTcpServer {
+    Q_OBJECT
+public:
+    struct Step {
+        QByteArray bytes;
+        int pauseMs = 0; // waited before these bytes are sent
+    };
+    struct Script {
+        QList<Step> steps;
+        bool close = true;        // close after the last step; false holds the connection
+        bool closeAtOnce = false; // close without answering (default script: on accepting)
+    };
+
+    explicit ScriptedHttpServer(QObject* parent = nullptr);
+    bool listenLocal(); // on 127.0.0.1, a free port
+    QString url(const QString& path = QStringLiteral("/")) const;
+    void useTls(const QSslCertificate& certificate, const QSslKey& key);
+
+    void setDefaultScript(const Script& script) { m_default = script; }
+    void setScript(const QByteArray& target, const Script& script) { m_scripts[target] = script; }
+
+    // A complete reply with a body of the given size; declaredLength < 0 sends no length.
+    static QByteArray reply(qint64 bodySize, qint64 declaredLength = -2);
+    static Script whole(const QByteArray& bytes) { return Script{{Step{bytes}}}; }
+
+    QList<QByteArray> requests() const { return m_requests; }
+    int connectionCount() const { return m_connections; }
+
+signals:
+    void requestReceived(const QByteArray& request);
+
+protected:
+    void incomingConnection(qintptr descriptor) override;
+
+private:
+    void serve(QTcpSocket* socket);
+    void play(QTcpSocket* socket, const Script& script, int step);
+
+    QHash<QByteArray, Script> m_scripts;
+    Script m_default;
+    QList<QByteArray> m_requests;
+    int m_connections = 0;
+    bool m_tls = false;
+    QSslCertificate m_certificate;
+    QSslKey m_key;
+};
+
+} // namespace quillbox::test

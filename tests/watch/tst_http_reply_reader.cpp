@@ -1,0 +1,201 @@
+#include "watch/http_reply_reader.h"
+
+#include <QTest>
+
+using quillbox::HttpReplyReader;
+
+namespace {
+
+struct Outcome {
+    bool headerComplete;
+    qint64 body;
+    qint64 declared;
+    QStringList progress; // texts shown, in order
+};
+
+Outcome readInPieces(const QByteArray& reply, const QList<qsizetype>& cuts) {
+    HttpReplyReader reader;
+    Outcome out{};
+    qsizetype from = 0;
+    QList<qsizetype> ends = cuts;
+    ends.append(reply.size());
+    for (qsizetype end : ends) {
+        if (reader.feed(QByteArrayView(reply).sliced(from, end - from)))
+            out.progress.append(reader.progressText());
+        from = end;
+    }
+    out.headerComplete = reader.headerComplete();
+    out.body = reader.bodyBytes();
+    out.declared = reader.declaredLength();
+    return out;
+}
+
+const QByteArray kSmallReply = "HTTP/1.1 200 OK\r\nContent-Length: 10\r\nX: y\r\n\r\n0123456789";
+
+} // namespace
+
+class TestHttpReplyReader : public QObject {
+    Q_OBJECT
+private slots:
+    void measuresBodyWhateverTheSplit();
+    void headerSplitOverManyReadsIsFoundOnTheCompletingRead();
+    void declaredLength_data();
+    void declaredLength();
+    void progressText_data();
+    void progressText();
+    void progressIsFirstShownAfterTheHeaderArrival();
+    void headerBeyond32767CharactersIsRecognised();
+    void replyWithoutBlankLineCountsAllAsBody();
+    void endlessHeaderIsNotBuffered();
+    void resetForgetsEverything();
+};
+
+void TestHttpReplyReader::measuresBodyWhateverTheSplit() {
+    // Every two-way split and the byte-by-byte split give the same measurement.
+    for (qsizetype cut = 0; cut <= kSmallReply.size(); ++cut) {
+        const Outcome o = readInPieces(kSmallReply, {cut});
+        QVERIFY2(o.headerComplete, qPrintable(QString::number(cut)));
+        QCOMPARE(o.body, 10);
+        QCOMPARE(o.declared, 10);
+    }
+    QList<qsizetype> everyByte;
+    for (qsizetype i = 1; i < kSmallReply.size(); ++i)
+        everyByte.append(i);
+    const Outcome o = readInPieces(kSmallReply, everyByte);
+    QCOMPARE(o.body, 10);
+    QCOMPARE(o.progress.size(), 10);
+    QCOMPARE(o.progress.first(), QStringLiteral("Downloaded 1 from 10 (10%)"));
+    QCOMPARE(o.progress.last(), QStringLiteral("Downloaded 10 from 10 (100%)"));
+}
+
+void TestHttpReplyReader::headerSplitOverManyReadsIsFoundOnTheCompletingRead() {
+    HttpReplyReader reader;
+    QVERIFY(!reader.feed("HTTP/1.1 200 OK\r\nContent-Len"));
+    QVERIFY(!reader.feed("gth: 5\r\n\r"));
+    QVERIFY(!reader.headerComplete());
+    QCOMPARE(reader.bodyBytes(), 38); // all of it, while no header block is known
+    QVERIFY(!reader.feed("\nab"));
+    QVERIFY(reader.headerComplete());
+    QCOMPARE(reader.bodyBytes(), 2);
+    QCOMPARE(reader.declaredLength(), 5);
+    QVERIFY(reader.feed("cde"));
+    QCOMPARE(reader.progressText(), QStringLiteral("Downloaded 5 from 5 (100%)"));
+}
+
+void TestHttpReplyReader::declaredLength_data() {
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<qint64>("declared");
+    QTest::newRow("plain") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 1234") << 1234LL;
+    QTest::newRow("none") << QByteArray("HTTP/1.1 200 OK\r\nServer: x") << 0LL;
+    QTest::newRow("other letter case")
+        << QByteArray("HTTP/1.1 200 OK\r\ncontent-length: 1234") << 0LL;
+    QTest::newRow("not a number") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: lots") << 0LL;
+    QTest::newRow("no space") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:77") << 0LL;
+    QTest::newRow("extra spaces") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:   77  ")
+                                  << 77LL;
+    QTest::newRow("first line wins")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nContent-Length: 9") << 5LL;
+    QTest::newRow("anywhere in the line")
+        << QByteArray("HTTP/1.1 200 OK\r\nX-Original-Content-Length: 42") << 42LL;
+    QTest::newRow("beyond 32 bits")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5000000000") << 5000000000LL;
+    QTest::newRow("beyond 64 bits")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 99999999999999999999") << 0LL;
+    QTest::newRow("empty header block") << QByteArray() << 0LL;
+}
+
+void TestHttpReplyReader::declaredLength() {
+    QFETCH(QByteArray, header);
+    QFETCH(qint64, declared);
+    QCOMPARE(HttpReplyReader::declaredLengthOf(header), declared);
+    const Outcome o = readInPieces(header + "\r\n\r\nbody", {});
+    QVERIFY(o.headerComplete);
+    QCOMPARE(o.declared, declared);
+    QCOMPARE(o.body, 4);
+}
+
+void TestHttpReplyReader::progressText_data() {
+    QTest::addColumn<qint64>("body");
+    QTest::addColumn<qint64>("declared");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no length") << 1500LL << 0LL << "Downloaded 1500 bytes";
+    QTest::newRow("negative length") << 7LL << -5LL << "Downloaded 7 bytes";
+    QTest::newRow("half") << 500LL << 1000LL << "Downloaded 500 from 1000 (50%)";
+    QTest::newRow("half rounds to even, down") << 5LL << 200LL << "Downloaded 5 from 200 (2%)";
+    QTest::newRow("half rounds to even, up") << 7LL << 200LL << "Downloaded 7 from 200 (4%)";
+    QTest::newRow("more than declared") << 50000LL << 100LL << "Downloaded 50000 from 100 (50000%)";
+    QTest::newRow("beyond 2 GiB") << 3000000000LL << 6000000000LL
+                                  << "Downloaded 3000000000 from 6000000000 (50%)";
+    QTest::newRow("nothing yet") << 0LL << 10LL << "Downloaded 0 from 10 (0%)";
+}
+
+void TestHttpReplyReader::progressText() {
+    QFETCH(qint64, body);
+    QFETCH(qint64, declared);
+    QFETCH(QString, text);
+    QCOMPARE(HttpReplyReader::progressText(body, declared), text);
+}
+
+void TestHttpReplyReader::progressIsFirstShownAfterTheHeaderArrival() {
+    const Outcome whole = readInPieces(kSmallReply, {});
+    QVERIFY(whole.progress.isEmpty());
+    const Outcome two = readInPieces(kSmallReply, {kSmallReply.size() - 4});
+    QCOMPARE(two.progress, QStringList{QStringLiteral("Downloaded 10 from 10 (100%)")});
+    const Outcome headerOnly = readInPieces("HTTP/1.1 204 No Content\r\n\r\n", {});
+    QVERIFY(headerOnly.headerComplete);
+    QCOMPARE(headerOnly.body, 0);
+}
+
+void TestHttpReplyReader::headerBeyond32767CharactersIsRecognised() {
+    const QByteArray header =
+        "HTTP/1.1 200 OK\r\nContent-Length: 3\r\nX-Padding: " + QByteArray(40000, 'p');
+    const QByteArray reply = header + "\r\n\r\nabc";
+    QList<qsizetype> cuts;
+    for (qsizetype at = 1000; at < reply.size(); at += 1000)
+        cuts.append(at);
+    const Outcome o = readInPieces(reply, cuts);
+    QVERIFY(o.headerComplete);
+    QCOMPARE(o.body, 3);
+    QCOMPARE(o.declared, 3);
+}
+
+void TestHttpReplyReader::replyWithoutBlankLineCountsAllAsBody() {
+    const Outcome empty = readInPieces(QByteArray(), {});
+    QVERIFY(!empty.headerComplete);
+    QCOMPARE(empty.body, 0);
+    const Outcome noBlank = readInPieces("HTTP/1.1 200 OK\r\nServer: x\r\n", {5});
+    QVERIFY(!noBlank.headerComplete);
+    QCOMPARE(noBlank.body, 29);
+    QVERIFY(noBlank.progress.isEmpty());
+}
+
+void TestHttpReplyReader::endlessHeaderIsNotBuffered() {
+    HttpReplyReader reader;
+    const QByteArray piece(64 * 1024, 'h');
+    qint64 fed = 0;
+    while (fed <= HttpReplyReader::kMaxHeaderBytes) {
+        reader.feed(piece);
+        fed += piece.size();
+    }
+    QVERIFY(reader.headerAbandoned());
+    // From here on everything is body, including a blank line that turns up late.
+    QVERIFY(reader.feed("\r\n\r\nmore"));
+    QVERIFY(!reader.headerComplete());
+    QCOMPARE(reader.bodyBytes(), fed + 8);
+    QCOMPARE(reader.progressText(),
+             QStringLiteral("Downloaded ") + QString::number(fed + 8) + QStringLiteral(" bytes"));
+}
+
+void TestHttpReplyReader::resetForgetsEverything() {
+    HttpReplyReader reader;
+    reader.feed(kSmallReply);
+    reader.reset();
+    QVERIFY(!reader.headerComplete());
+    QCOMPARE(reader.bodyBytes(), 0);
+    QCOMPARE(reader.declaredLength(), 0);
+    reader.feed("HTTP/1.1 200 OK\r\n\r\nxy");
+    QCOMPARE(reader.bodyBytes(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestHttpReplyReader)
+#include "tst_http_reply_reader.moc"

@@ -1,0 +1,237 @@
+#include "fetcher_harness.h"
+#include "support/scripted_http_server.h"
+#include "support/tls_fixture.h"
+
+#include <QSslSocket>
+
+using quillbox::test::ScriptedHttpServer;
+using Script = ScriptedHttpServer::Script;
+using Step = ScriptedHttpServer::Step;
+
+class TestPageFetcher : public QObject {
+    Q_OBJECT
+private slots:
+    void sendsExactlyTheRequestAndMeasuresTheBody();
+    void measuresRepliesArrivingInPieces_data();
+    void measuresRepliesArrivingInPieces();
+    void serverClosingAtOnceMeasuresNothing();
+    void serverNeverAnsweringTimesOut();
+    void refusedConnectionIsReported();
+    void unknownHostIsReported();
+    void unsafeAddressIsRefusedBeforeConnecting();
+    void restartAbandonsTheFetchInFlight();
+    void abandonEndsSilently();
+    void httpsIsRefusedUntilTheAuthorityIsTrusted();
+};
+
+void TestPageFetcher::sendsExactlyTheRequestAndMeasuresTheBody() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    server.setDefaultScript(ScriptedHttpServer::whole(ScriptedHttpServer::reply(1234)));
+    FetcherHarness h;
+    h.fetcher.start(server.url(QStringLiteral("/t/1?p=2#reply-9")));
+    QVERIFY(h.waitForEnd());
+    QCOMPARE(h.completed.size(), 1);
+    QCOMPARE(h.size(), 1234);
+    QCOMPARE(server.requests(), QList<QByteArray>{"GET /t/1?p=2 HTTP/1.1\r\nHost: 127.0.0.1:" +
+                                                  QByteArray::number(server.serverPort()) +
+                                                  "\r\nConnection: close\r\nAccept: */*\r\n\r\n"});
+    const QStringList stages = h.panel(2);
+    QCOMPARE(stages.first(), QStringLiteral("Connecting to the web server"));
+    QVERIFY(stages.contains(QStringLiteral("Sending request")));
+    QVERIFY(stages.indexOf(QStringLiteral("Request completed")) >
+            stages.indexOf(QStringLiteral("Sending request")));
+    QCOMPARE(stages.last(), QStringLiteral("Receiving response"));
+    QCOMPARE(h.panel(3).first(), QString());
+    QVERIFY(h.messages.entries.isEmpty());
+}
+
+void TestPageFetcher::measuresRepliesArrivingInPieces_data() {
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("lastProgress");
+
+    const QByteArray header = "HTTP/1.1 200 OK\r\nContent-Length: 300\r\n\r\n";
+    QTest::newRow("header split over reads")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nCont", "ent-Length: 300\r\n\r",
+                             "\n" + QByteArray(100, 'a'), QByteArray(200, 'b')}
+        << 300LL << "Downloaded 300 from 300 (100%)";
+    QTest::newRow("body in three pieces")
+        << QList<QByteArray>{header, QByteArray(100, 'a'), QByteArray(100, 'b'),
+                             QByteArray(100, 'c')}
+        << 300LL << "Downloaded 300 from 300 (100%)";
+    QTest::newRow("no length") << QList<QByteArray>{"HTTP/1.1 200 OK\r\n\r\n", QByteArray(70, 'a')}
+                               << 70LL << "Downloaded 70 bytes";
+    QTest::newRow("header and no body")
+        << QList<QByteArray>{"HTTP/1.1 204 No\r\n\r\n"} << 0LL << QString();
+    QTest::newRow("error page measured like any")
+        << QList<QByteArray>{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\n", "not found"}
+        << 9LL << "Downloaded 9 from 9 (100%)";
+}
+
+void TestPageFetcher::measuresRepliesArrivingInPieces() {
+    QFETCH(QList<QByteArray>, pieces);
+    QFETCH(qint64, size);
+    QFETCH(QString, lastProgress);
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    Script script;
+    for (const QByteArray& p : pieces)
+        script.steps.append(Step{p, 20});
+    server.setDefaultScript(script);
+    FetcherHarness h;
+    h.fetcher.start(server.url());
+    QVERIFY(h.waitForEnd());
+    QCOMPARE(h.completed.size(), 1);
+    QCOMPARE(h.size(), size);
+    const QStringList progress = h.panel(3);
+    QCOMPARE(progress.last(), lastProgress);
+}
+
+void TestPageFetcher::serverClosingAtOnceMeasuresNothing() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    Script script;
+    script.closeAtOnce = true;
+    server.setDefaultScript(script);
+    FetcherHarness h;
+    h.fetcher.start(server.url());
+    QVERIFY(h.waitForEnd());
+    QCOMPARE(h.completed.size(), 1);
+    QCOMPARE(h.size(), 0);
+}
+
+void TestPageFetcher::serverNeverAnsweringTimesOut() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    Script script;
+    script.close = false;
+    server.setDefaultScript(script);
+    FetcherHarness h;
+    h.fetcher.setIdleTimeout(std::chrono::milliseconds(300));
+    h.fetcher.start(server.url());
+    QVERIFY(h.waitForEnd());
+    QCOMPARE(h.completed.size(), 0);
+    QCOMPARE(h.failed.size(), 1);
+    QCOMPARE(server.requests().size(), 1);
+    QCOMPARE(h.messages.entries.size(), 1);
+    QCOMPARE(h.messages.entries[0].title, QStringLiteral("Error"));
+    QCOMPARE(h.messages.entries[0].icon, quillbox::MessageIcon::Exclamation);
+    QCOMPARE(h.messages.entries[0].text,
+             QStringLiteral("Error occurred.\r\nError #: 5\r\nThe web server sent nothing for "
+                            "300 milliseconds; the request was given up."));
+    QVERIFY(!h.fetcher.isBusy());
+}
+
+void TestPageFetcher::refusedConnectionIsReported() {
+    quint16 port = 0;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+    }
+    FetcherHarness h;
+    h.fetcher.start(QStringLiteral("http://127.0.0.1:%1/").arg(port));
+    QVERIFY(h.waitForEnd());
+    QCOMPARE(h.failed.size(), 1);
+    QCOMPARE(h.completed.size(), 0);
+    QCOMPARE(h.messages.texts(),
+             QStringList{QStringLiteral("Error occurred.\r\nError #: 0\r\nConnection refused")});
+}
+
+void TestPageFetcher::unknownHostIsReported() {
+    FetcherHarness h;
+    h.fetcher.start(QStringLiteral("http://no-such-forum.invalid/thread"));
+    QVERIFY(h.waitForEnd());
+    QCOMPARE(h.failed.size(), 1);
+    QCOMPARE(h.messages.entries.size(), 1);
+    QVERIFY2(
+        h.messages.entries[0].text.startsWith(QStringLiteral("Error occurred.\r\nError #: 2\r\n")),
+        qPrintable(h.messages.entries[0].text));
+}
+
+void TestPageFetcher::unsafeAddressIsRefusedBeforeConnecting() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    FetcherHarness h;
+    h.fetcher.start(server.url(QStringLiteral("/a\r\nX-Evil: 1")));
+    QCOMPARE(h.failed.size(), 1);
+    QCOMPARE(h.messages.entries.size(), 1);
+    QCOMPARE(h.messages.entries[0].title, QStringLiteral("Error"));
+    QVERIFY(h.messages.entries[0].text.startsWith(
+        QStringLiteral("An error has occurred.\r\nError #: 1001\r\nDescription: ")));
+    h.fetcher.start(QStringLiteral("ftp://127.0.0.1:%1/").arg(server.serverPort()));
+    QCOMPARE(h.failed.size(), 2);
+    QTest::qWait(100);
+    QCOMPARE(server.connectionCount(), 0);
+    QVERIFY(h.panels.isEmpty());
+}
+
+void TestPageFetcher::restartAbandonsTheFetchInFlight() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    Script hold{{Step{"HTTP/1.1 200 OK\r\nContent-Length: 99\r\n\r\nabc"}}, false};
+    server.setScript("/slow", hold);
+    server.setScript("/fast", ScriptedHttpServer::whole(ScriptedHttpServer::reply(777)));
+    FetcherHarness h;
+    h.fetcher.start(server.url(QStringLiteral("/slow")));
+    QVERIFY(QTest::qWaitFor([&] { return h.panel(3).size() > 0 && !server.requests().isEmpty(); }));
+    QTest::qWait(50);
+    h.fetcher.start(server.url(QStringLiteral("/fast")));
+    QVERIFY(h.waitForEnd());
+    QTest::qWait(200);
+    QCOMPARE(h.completed.size(), 1);
+    QCOMPARE(h.size(), 777);
+    QCOMPARE(h.failed.size(), 0);
+    QVERIFY(h.messages.entries.isEmpty());
+}
+
+void TestPageFetcher::abandonEndsSilently() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    Script script{{Step{ScriptedHttpServer::reply(10), 300}}};
+    server.setDefaultScript(script);
+    FetcherHarness h;
+    h.fetcher.start(server.url());
+    QVERIFY(QTest::qWaitFor([&] { return !server.requests().isEmpty(); }));
+    h.fetcher.abandon();
+    QVERIFY(!h.fetcher.isBusy());
+    QTest::qWait(500);
+    QCOMPARE(h.completed.size() + h.failed.size(), 0);
+    QVERIFY(h.messages.entries.isEmpty());
+}
+
+void TestPageFetcher::httpsIsRefusedUntilTheAuthorityIsTrusted() {
+    if (!QSslSocket::supportsSsl())
+        QSKIP("this Qt has no TLS backend");
+    quillbox::test::TlsFixture tls;
+    QVERIFY2(tls.create(), qPrintable(tls.error()));
+    ScriptedHttpServer server;
+    server.useTls(tls.serverCertificate(), tls.serverKey());
+    QVERIFY(server.listenLocal());
+    server.setDefaultScript(ScriptedHttpServer::whole(ScriptedHttpServer::reply(4321)));
+
+    FetcherHarness untrusted;
+    untrusted.fetcher.start(server.url(QStringLiteral("/secure")));
+    QVERIFY(untrusted.waitForEnd());
+    QCOMPARE(untrusted.completed.size(), 0);
+    QCOMPARE(untrusted.failed.size(), 1);
+    QCOMPARE(untrusted.messages.entries.size(), 1);
+    QVERIFY2(untrusted.messages.entries[0].text.startsWith(
+                 QStringLiteral("Error occurred.\r\nError #: 13\r\n")),
+             qPrintable(untrusted.messages.entries[0].text));
+    QVERIFY(server.requests().isEmpty());
+
+    FetcherHarness trusted;
+    trusted.fetcher.setExtraCaCertificates({tls.caCertificate()});
+    trusted.fetcher.start(server.url(QStringLiteral("/secure")));
+    QVERIFY(trusted.waitForEnd());
+    QVERIFY2(trusted.messages.entries.isEmpty(), qPrintable(trusted.messages.texts().join(u'|')));
+    QCOMPARE(trusted.completed.size(), 1);
+    QCOMPARE(trusted.size(), 4321);
+    QCOMPARE(server.requests().size(), 1);
+    QVERIFY(server.requests()[0].startsWith("GET /secure HTTP/1.1\r\nHost: 127.0.0.1:"));
+}
+
+QTEST_GUILESS_MAIN(TestPageFetcher)
+#include "tst_page_fetcher.moc"

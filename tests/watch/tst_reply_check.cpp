@@ -1,0 +1,165 @@
+#include "fetcher_harness.h"
+#include "support/scripted_http_server.h"
+#include "watch/reply_check.h"
+#include "watch/watch_lists.h"
+
+using quillbox::ReplyCheck;
+using quillbox::WatchLists;
+using quillbox::test::ScriptedHttpServer;
+using Script = ScriptedHttpServer::Script;
+using Step = ScriptedHttpServer::Step;
+
+namespace {
+
+struct CheckRig {
+    ScriptedHttpServer server;
+    FetcherHarness h;
+    WatchLists lists;
+    ReplyCheck check{lists, h.fetcher};
+    QSignalSpy finished{&check, &ReplyCheck::finished};
+    QSignalSpy stopped{&check, &ReplyCheck::stopped};
+    QStringList panel1;
+
+    CheckRig() {
+        server.listenLocal();
+        QObject::connect(&check, &ReplyCheck::panelText, &check,
+                         [this](int panel, const QString& t) {
+                             if (panel == 1)
+                                 panel1.append(t);
+                         });
+    }
+    // Watches a page that now has `now` body bytes and was recorded at `recorded`.
+    QString watch(const QString& name, qint64 now, std::optional<qint64> recorded,
+                  int pauseMs = 0) {
+        const QByteArray path = '/' + name.toLatin1();
+        server.setScript(path, Script{{Step{ScriptedHttpServer::reply(now), pauseMs}}});
+        const QString url = server.url(QString::fromLatin1(path));
+        const int row = lists.appendPost(url);
+        lists.setPostSize(row, recorded);
+        return url;
+    }
+    bool waitForEnd() {
+        return QTest::qWaitFor([this] { return finished.size() + stopped.size() > 0; }, 30000);
+    }
+};
+
+} // namespace
+
+class TestReplyCheck : public QObject {
+    Q_OBJECT
+private slots:
+    void growthThreshold_data();
+    void growthThreshold();
+    void listsExactlyThePagesGrownByMoreThan500();
+    void emptyListFinishesWithoutConnecting();
+    void failedFetchStopsTheCheckWhereItIs();
+    void restartBeginsAgainFromTheFirstPost();
+    void postRemovedDuringItsFetchIsNotListed();
+};
+
+void TestReplyCheck::growthThreshold_data() {
+    QTest::addColumn<qint64>("now");
+    QTest::addColumn<qint64>("recorded");
+    QTest::addColumn<bool>("grown");
+    QTest::newRow("501") << 1501LL << 1000LL << true;
+    QTest::newRow("500") << 1500LL << 1000LL << false;
+    QTest::newRow("shrunk a lot") << 0LL << 900000LL << false;
+    QTest::newRow("beyond 32 bits") << 5000000601LL << 5000000100LL << true;
+    QTest::newRow("from nothing") << 501LL << 0LL << true;
+}
+
+void TestReplyCheck::growthThreshold() {
+    QFETCH(qint64, now);
+    QFETCH(qint64, recorded);
+    QFETCH(bool, grown);
+    QCOMPARE(ReplyCheck::hasNewReplies(now, recorded), grown);
+}
+
+void TestReplyCheck::listsExactlyThePagesGrownByMoreThan500() {
+    CheckRig rig;
+    const QString a = rig.watch(QStringLiteral("a"), 1501, 1000);
+    rig.watch(QStringLiteral("b"), 1500, 1000);
+    rig.watch(QStringLiteral("c"), 100, 5000);
+    rig.watch(QStringLiteral("d"), 9000, std::nullopt);
+    const QString e = rig.watch(QStringLiteral("e"), 10000, 0);
+    const quillbox::ListsData before = rig.lists.lists();
+
+    for (int round = 1; round <= 2; ++round) {
+        rig.panel1.clear();
+        rig.check.start();
+        QVERIFY(rig.waitForEnd());
+        QCOMPARE(rig.finished.size(), round);
+        QCOMPARE(rig.lists.newReplies(), (QStringList{a, e}));
+        QCOMPARE(rig.panel1, (QStringList{"checking post 1", "checking post 2", "checking post 3",
+                                          "checking post 4", "checking post 5", "checking post 6",
+                                          "finished - 2 new replies found"}));
+        // Nothing is recorded anew, so the next check reports the same pages.
+        QCOMPARE(rig.lists.lists(), before);
+    }
+    // The post without a recorded size was never fetched.
+    QCOMPARE(rig.server.requests().size(), 8);
+    for (const QByteArray& r : rig.server.requests())
+        QVERIFY(!r.startsWith("GET /d "));
+}
+
+void TestReplyCheck::emptyListFinishesWithoutConnecting() {
+    CheckRig rig;
+    rig.lists.addNewReply(QStringLiteral("from an earlier check"));
+    rig.check.start();
+    QCOMPARE(rig.panel1, (QStringList{"checking post 1", "finished - 0 new replies found"}));
+    QCOMPARE(rig.finished.size(), 1);
+    QVERIFY(rig.lists.newReplies().isEmpty());
+    QTest::qWait(100);
+    QCOMPARE(rig.server.connectionCount(), 0);
+}
+
+void TestReplyCheck::failedFetchStopsTheCheckWhereItIs() {
+    CheckRig rig;
+    const QString first = rig.watch(QStringLiteral("1"), 2000, 1000);
+    const QString second = rig.watch(QStringLiteral("2"), 2000, 1000);
+    rig.lists.appendPost(QStringLiteral("http://127.0.0.1:1/gone"));
+    rig.lists.setPostSize(2, 10);
+    rig.watch(QStringLiteral("4"), 2000, 1000);
+    rig.watch(QStringLiteral("5"), 2000, 1000);
+    rig.check.start();
+    QVERIFY(rig.waitForEnd());
+    QCOMPARE(rig.stopped.size(), 1);
+    QCOMPARE(rig.finished.size(), 0);
+    QCOMPARE(rig.lists.newReplies(), (QStringList{first, second}));
+    QCOMPARE(rig.panel1.last(), QStringLiteral("checking post 3"));
+    QCOMPARE(rig.h.messages.entries.size(), 1);
+    QVERIFY(rig.h.messages.entries[0].text.startsWith(QStringLiteral("Error occurred.")));
+    QTest::qWait(100);
+    QCOMPARE(rig.server.requests().size(), 2);
+    QVERIFY(!rig.check.isRunning());
+}
+
+void TestReplyCheck::restartBeginsAgainFromTheFirstPost() {
+    CheckRig rig;
+    const QString slow = rig.watch(QStringLiteral("slow"), 3000, 1000, 400);
+    rig.watch(QStringLiteral("same"), 1000, 1000);
+    rig.check.start();
+    QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
+    rig.check.start();
+    QVERIFY(rig.waitForEnd());
+    QTest::qWait(600);
+    QCOMPARE(rig.finished.size(), 1);
+    QCOMPARE(rig.lists.newReplies(), QStringList{slow});
+    QCOMPARE(rig.panel1.count(QStringLiteral("finished - 1 new replies found")), 1);
+    QCOMPARE(rig.h.completed.size(), 2);
+}
+
+void TestReplyCheck::postRemovedDuringItsFetchIsNotListed() {
+    CheckRig rig;
+    rig.watch(QStringLiteral("removed"), 3000, 1000, 300);
+    const QString kept = rig.watch(QStringLiteral("kept"), 3000, 1000);
+    rig.check.start();
+    QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
+    rig.lists.removePost(0);
+    QVERIFY(rig.waitForEnd());
+    QCOMPARE(rig.finished.size(), 1);
+    QCOMPARE(rig.lists.newReplies(), QStringList{kept});
+}
+
+QTEST_GUILESS_MAIN(TestReplyCheck)
+#include "tst_reply_check.moc"

@@ -1,0 +1,216 @@
+#include "fetcher_harness.h"
+#include "support/scripted_http_server.h"
+#include "watch/post_measurer.h"
+#include "watch/watch_lists.h"
+
+using quillbox::PostMeasurer;
+using quillbox::WatchLists;
+using quillbox::test::ScriptedHttpServer;
+using Script = ScriptedHttpServer::Script;
+using Step = ScriptedHttpServer::Step;
+
+class TestWatchLists : public QObject {
+    Q_OBJECT
+private slots:
+    void findsTheFirstEqualAddressExactly();
+    void invalidRowsChangeNothing();
+    void idsFollowTheirPostsAndAreNeverReused();
+    void forumsKeepTheirLogins();
+
+    void watchingANewPageRecordsItsSize();
+    void watchingAWatchedPageRenewsItsSizeOnly();
+    void failedMeasurementLeavesTheNewPostWithoutSize();
+    void failedRenewalKeepsTheOldSize();
+    void secondWatchAbandonsTheFirstMeasurement();
+    void sizeLandsOnItsPostWhenRowsShift();
+    void sizeOfARemovedPostIsRecordedNowhere();
+};
+
+void TestWatchLists::findsTheFirstEqualAddressExactly() {
+    WatchLists lists;
+    lists.appendPost(QStringLiteral("http://a.example/1"));
+    lists.appendPost(QStringLiteral("http://a.example/2"));
+    lists.appendPost(QStringLiteral("http://a.example/1"));
+    QVERIFY(lists.isWatched(QStringLiteral("http://a.example/2")));
+    QCOMPARE(lists.watchedIndex(QStringLiteral("http://a.example/1")), 0);
+    QCOMPARE(lists.watchedIndex(QStringLiteral("http://a.example/2")), 1);
+    QVERIFY(!lists.isWatched(QStringLiteral("HTTP://a.example/1")));
+    QVERIFY(!lists.isWatched(QStringLiteral("http://a.example/1/")));
+    QCOMPARE(lists.watchedIndex(QStringLiteral("http://b.example/")), -1);
+}
+
+void TestWatchLists::invalidRowsChangeNothing() {
+    WatchLists lists;
+    quillbox::ListsData data;
+    data.posts = {{QStringLiteral("p"), 5}};
+    data.forums = {{QStringLiteral("f"), QStringLiteral("u|pw")}};
+    lists.setLists(data);
+    QSignalSpy removed(&lists, &WatchLists::postRemoved);
+    QSignalSpy forumRemoved(&lists, &WatchLists::forumRemoved);
+    for (int row : {-1, 1, 100}) {
+        QVERIFY(!lists.removePost(row));
+        QVERIFY(!lists.removeForum(row));
+        QVERIFY(!lists.setPostSize(row, 1));
+        QVERIFY(!lists.setForumLogin(row, QStringLiteral("x|y")));
+    }
+    QCOMPARE(lists.lists(), data);
+    QCOMPARE(removed.size() + forumRemoved.size(), 0);
+}
+
+void TestWatchLists::idsFollowTheirPostsAndAreNeverReused() {
+    WatchLists lists;
+    lists.appendPost(QStringLiteral("a"));
+    lists.appendPost(QStringLiteral("b"));
+    const auto idB = lists.postId(1);
+    const auto idA = lists.postId(0);
+    QVERIFY(idA != idB && idA != 0);
+    QVERIFY(lists.removePost(0));
+    QCOMPARE(lists.rowOfPost(idB), 0);
+    QCOMPARE(lists.rowOfPost(idA), -1);
+    lists.appendPost(QStringLiteral("a"));
+    QVERIFY(lists.postId(1) != idA);
+    QVERIFY(!lists.setPostSizeById(idA, 3));
+    QVERIFY(lists.setPostSizeById(idB, 3));
+    QCOMPARE(lists.posts()[0].size, std::optional<qint64>(3));
+    QCOMPARE(lists.postId(7), 0u);
+}
+
+void TestWatchLists::forumsKeepTheirLogins() {
+    WatchLists lists;
+    QSignalSpy changed(&lists, &WatchLists::forumLoginChanged);
+    QCOMPARE(lists.appendForum(QStringLiteral("http://f.example/")), 0);
+    QCOMPARE(lists.forums()[0].login, QStringLiteral("|"));
+    QCOMPARE(lists.forumIndex(QStringLiteral("http://f.example/")), 0);
+    QVERIFY(lists.setForumLogin(0, QStringLiteral("me|p|w")));
+    QVERIFY(lists.setForumLogin(0, QStringLiteral("me|p|w")));
+    QCOMPARE(changed.size(), 1);
+    QVERIFY(lists.removeForum(0));
+    QCOMPARE(lists.forumCount(), 0);
+
+    lists.addNewReply(QStringLiteral("x"));
+    QCOMPARE(lists.newReplies(), QStringList{QStringLiteral("x")});
+    lists.clearNewReplies();
+    QVERIFY(lists.newReplies().isEmpty());
+}
+
+namespace {
+
+struct MeasuringRig {
+    ScriptedHttpServer server;
+    FetcherHarness h;
+    WatchLists lists;
+    PostMeasurer measurer{lists, h.fetcher};
+    QStringList measurerPanel;
+
+    MeasuringRig() {
+        server.listenLocal();
+        QObject::connect(&measurer, &PostMeasurer::panelText, &measurer,
+                         [this](int, const QString& t) { measurerPanel.append(t); });
+    }
+    QString page(int size) {
+        const QByteArray path = "/page" + QByteArray::number(size);
+        server.setScript(path, ScriptedHttpServer::whole(ScriptedHttpServer::reply(size)));
+        return server.url(QString::fromLatin1(path));
+    }
+};
+
+} // namespace
+
+void TestWatchLists::watchingANewPageRecordsItsSize() {
+    MeasuringRig rig;
+    const QString url = rig.page(2500);
+    rig.measurer.watchPost(url);
+    QCOMPARE(rig.lists.postCount(), 1);
+    QCOMPARE(rig.lists.posts()[0].size, std::nullopt);
+    QVERIFY(rig.h.waitForEnd());
+    QCOMPARE(rig.lists.posts()[0], (quillbox::WatchedPost{url, 2500}));
+    QCOMPARE(rig.measurerPanel, QStringList{QStringLiteral("Response completed")});
+}
+
+void TestWatchLists::watchingAWatchedPageRenewsItsSizeOnly() {
+    MeasuringRig rig;
+    const QString url = rig.page(900);
+    quillbox::ListsData data;
+    data.posts = {{QStringLiteral("http://other.example/"), 1}, {url, 100}};
+    rig.lists.setLists(data);
+    rig.measurer.watchPost(url);
+    QCOMPARE(rig.lists.postCount(), 2);
+    QVERIFY(rig.h.waitForEnd());
+    QCOMPARE(rig.lists.posts()[1].size, std::optional<qint64>(900));
+    QCOMPARE(rig.lists.posts()[0].size, std::optional<qint64>(1));
+}
+
+void TestWatchLists::failedMeasurementLeavesTheNewPostWithoutSize() {
+    MeasuringRig rig;
+    rig.lists.appendPost(QStringLiteral("http://earlier.example/"));
+    rig.lists.setPostSize(0, 10);
+    rig.measurer.watchPost(QStringLiteral("http://127.0.0.1:1/refused"));
+    QVERIFY(rig.h.waitForEnd());
+    QCOMPARE(rig.h.failed.size(), 1);
+    rig.measurer.watchPost(rig.page(300));
+    QVERIFY(QTest::qWaitFor([&] { return rig.h.completed.size() == 1; }));
+    // Every later size stays with its own post.
+    QCOMPARE(rig.lists.posts()[0].size, std::optional<qint64>(10));
+    QCOMPARE(rig.lists.posts()[1].size, std::nullopt);
+    QCOMPARE(rig.lists.posts()[2].size, std::optional<qint64>(300));
+    QVERIFY(rig.measurerPanel == QStringList{QStringLiteral("Response completed")});
+}
+
+void TestWatchLists::failedRenewalKeepsTheOldSize() {
+    MeasuringRig rig;
+    const QString url = QStringLiteral("http://127.0.0.1:1/refused");
+    rig.lists.appendPost(url);
+    rig.lists.setPostSize(0, 4000);
+    rig.measurer.watchPost(url);
+    QVERIFY(rig.h.waitForEnd());
+    QCOMPARE(rig.lists.posts()[0].size, std::optional<qint64>(4000));
+}
+
+void TestWatchLists::secondWatchAbandonsTheFirstMeasurement() {
+    MeasuringRig rig;
+    Script slow{{Step{ScriptedHttpServer::reply(111), 400}}};
+    rig.server.setScript("/slow", slow);
+    rig.measurer.watchPost(rig.server.url(QStringLiteral("/slow")));
+    QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
+    rig.measurer.watchPost(rig.page(222));
+    QVERIFY(rig.h.waitForEnd());
+    QTest::qWait(700);
+    QCOMPARE(rig.h.completed.size(), 1);
+    QCOMPARE(rig.lists.posts()[0].size, std::nullopt);
+    QCOMPARE(rig.lists.posts()[1].size, std::optional<qint64>(222));
+}
+
+void TestWatchLists::sizeLandsOnItsPostWhenRowsShift() {
+    MeasuringRig rig;
+    Script slow{{Step{ScriptedHttpServer::reply(5555), 200}}};
+    rig.server.setScript("/slow", slow);
+    rig.lists.appendPost(QStringLiteral("first"));
+    rig.lists.appendPost(QStringLiteral("second"));
+    rig.measurer.watchPost(rig.server.url(QStringLiteral("/slow")));
+    QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
+    rig.lists.removePost(0);
+    rig.lists.appendPost(QStringLiteral("later"));
+    QVERIFY(rig.h.waitForEnd());
+    QCOMPARE(rig.lists.posts()[1].address, rig.server.url(QStringLiteral("/slow")));
+    QCOMPARE(rig.lists.posts()[1].size, std::optional<qint64>(5555));
+    QCOMPARE(rig.lists.posts()[0].size, std::nullopt);
+    QCOMPARE(rig.lists.posts()[2].size, std::nullopt);
+}
+
+void TestWatchLists::sizeOfARemovedPostIsRecordedNowhere() {
+    MeasuringRig rig;
+    Script slow{{Step{ScriptedHttpServer::reply(5555), 200}}};
+    rig.server.setScript("/slow", slow);
+    rig.lists.appendPost(QStringLiteral("first"));
+    rig.measurer.watchPost(rig.server.url(QStringLiteral("/slow")));
+    QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
+    rig.lists.removePost(1);
+    rig.lists.appendPost(QStringLiteral("newcomer"));
+    QVERIFY(rig.h.waitForEnd());
+    QCOMPARE(rig.lists.postCount(), 2);
+    QCOMPARE(rig.lists.posts()[0].size, std::nullopt);
+    QCOMPARE(rig.lists.posts()[1].size, std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(TestWatchLists)
+#include "tst_watch_lists.moc"
