@@ -1,6 +1,9 @@
 #include "compose/converter.h"
 
 #include <QStringView>
+#include <algorithm>
+#include <cstring>
+#include <optional>
 
 namespace quillbox {
 
@@ -82,12 +85,44 @@ QStringView linkText(QStringView span) {
     return span;
 }
 
-// Markup never grows much beyond the input; reserving avoids most reallocations.
-QString startOutput(qsizetype inputSize) {
-    QString out;
-    out.reserve(inputSize + inputSize / 4 + 64);
-    return out;
-}
+// Builds the converted text by appending. Each link first makes room for all its pieces at
+// once and then copies them through a raw pointer: a QString::append per piece costs more than
+// the scanning itself on a text full of links.
+class Output {
+public:
+    explicit Output(qsizetype inputSize) {
+        m_text.resize(inputSize + inputSize / 4 + 64); // left uninitialised until written
+        m_data = reinterpret_cast<char16_t*>(m_text.data());
+    }
+
+    void reserveMore(qsizetype count) {
+        if (m_size + count <= m_text.size())
+            return;
+        m_text.resize(std::max(m_size + count, m_text.size() * 2));
+        m_data = reinterpret_cast<char16_t*>(m_text.data());
+    }
+
+    // Needs room made by reserveMore.
+    void put(QStringView piece) {
+        std::memcpy(m_data + m_size, piece.utf16(), std::size_t(piece.size()) * sizeof(char16_t));
+        m_size += piece.size();
+    }
+
+    void append(QStringView piece) {
+        reserveMore(piece.size());
+        put(piece);
+    }
+
+    QString take() {
+        m_text.truncate(m_size);
+        return std::move(m_text);
+    }
+
+private:
+    QString m_text;
+    char16_t* m_data = nullptr;
+    qsizetype m_size = 0;
+};
 
 // Web addresses. Each replacement is appended to a new string, so inserted markup is never
 // searched again and the pass reads the input once.
@@ -96,30 +131,33 @@ QString linkWebAddresses(const QString& text, const QString& linkOpen01, const Q
     const QStringView in(text);
     if (in.size() < 2)
         return text;
-    QString out;
+    std::optional<Output> out; // made at the first link, so a text without one is not copied
+    const qsizetype markupSize = linkOpen01.size() + linkOpen02.size() + linkClose01.size();
     qsizetype p = 0; // first input character not yet copied
-    bool replaced = false;
     while (true) {
         const qsizetype start = findWebAddress(in, p);
         if (start < 0)
             break;
-        if (!replaced) {
-            out = startOutput(in.size());
-            replaced = true;
-        }
+        if (!out)
+            out.emplace(in.size());
         // The scan starts at the second "/" of the scheme.
         const qsizetype end = addressEnd(in, in.indexOf(u'/', start) + 1);
         const QStringView link = linkText(in.sliced(start, end - start));
-        out.append(in.sliced(p, start - p));
-        out.append(linkOpen01).append(link).append(linkOpen02).append(link).append(linkClose01);
+        out->reserveMore(start - p + markupSize + 2 * link.size());
+        out->put(in.sliced(p, start - p));
+        out->put(linkOpen01);
+        out->put(link);
+        out->put(linkOpen02);
+        out->put(link);
+        out->put(linkClose01);
         p = end;
         if (in.size() - p < 3)
             break;
     }
-    if (!replaced)
+    if (!out)
         return text;
-    out.append(in.sliced(p));
-    return out;
+    out->append(in.sliced(p));
+    return out->take();
 }
 
 // E-mail addresses, over the output of the web pass taken as plain text. The walk back from
@@ -132,9 +170,10 @@ QString linkMailAddresses(const QString& text, const QString& linkOpen01, const 
     if (in.size() < 2)
         return text;
     const char16_t* chars = in.utf16();
-    QString out;
+    std::optional<Output> out; // made at the first link, so a text without one is not copied
+    const qsizetype markupSize =
+        linkOpen01.size() + mailCall01.size() + linkOpen02.size() + linkClose01.size();
     qsizetype p = 0; // first input character not yet copied; also the floor of the walk back
-    bool replaced = false;
     while (true) {
         const qsizetype at = in.indexOf(u'@', p);
         if (at < 0)
@@ -144,29 +183,28 @@ QString linkMailAddresses(const QString& text, const QString& linkOpen01, const 
             --start;
         // Nothing inserted yet and no delimiter before the "@": the address would begin
         // before the text, and the pass gives up on this and every later "@".
-        if (start == p && !replaced)
+        if (start == p && !out)
             break;
-        if (!replaced) {
-            out = startOutput(in.size());
-            replaced = true;
-        }
+        if (!out)
+            out.emplace(in.size());
         const qsizetype end = addressEnd(in, start);
         const QStringView link = linkText(in.sliced(start, end - start));
-        out.append(in.sliced(p, start - p));
-        out.append(linkOpen01)
-            .append(mailCall01)
-            .append(link)
-            .append(linkOpen02)
-            .append(link)
-            .append(linkClose01);
+        out->reserveMore(start - p + markupSize + 2 * link.size());
+        out->put(in.sliced(p, start - p));
+        out->put(linkOpen01);
+        out->put(mailCall01);
+        out->put(link);
+        out->put(linkOpen02);
+        out->put(link);
+        out->put(linkClose01);
         p = end;
         if (in.size() - p < 3)
             break;
     }
-    if (!replaced)
+    if (!out)
         return text;
-    out.append(in.sliced(p));
-    return out;
+    out->append(in.sliced(p));
+    return out->take();
 }
 
 } // namespace
