@@ -25,7 +25,7 @@ QString statusText(QSettings::Status status) {
     case QSettings::AccessError:
         return QStringLiteral("the file could not be written");
     case QSettings::FormatError:
-        return QStringLiteral("the file is damaged");
+        return QStringLiteral("the file is damaged and could not be rewritten");
     }
     return QStringLiteral("unknown error");
 }
