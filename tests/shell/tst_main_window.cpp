@@ -190,6 +190,8 @@ void TestMainWindow::startsInTheDesignState() {
     QCOMPARE(window->TabStrip1->tabText(1), QStringLiteral("New Replies "));
     QCOMPARE(window->TabStrip1->tabData(1).toString(), QStringLiteral("replies"));
     QVERIFY(window->WebBrowser1->isVisible());
+    // The browser pane opens the start page.
+    QTRY_COMPARE_WITH_TIMEOUT(window->WebBrowser1->title(), QStringLiteral("Quillbox"), 30000);
 }
 
 void TestMainWindow::tabStripsSwitchViews() {

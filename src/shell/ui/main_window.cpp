@@ -26,7 +26,7 @@ namespace quillbox {
 MainWindow::MainWindow(Session& session, Clipboard& clipboard, QWidget* parent)
     : QMainWindow(parent), m_session(session), m_clipboard(clipboard) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/quillbox/quillbox.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/quillbox/quillbox.png")));
     buildControls();
     buildMenus();
     m_browserPage = std::make_unique<WebEnginePage>(WebBrowser1);

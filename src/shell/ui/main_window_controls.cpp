@@ -60,8 +60,13 @@ QToolButton* makePictureButton(QWidget* parent, const char* name, const QString&
     b->setToolTip(tooltip);
     b->setIcon(parent->style()->standardIcon(picture));
     b->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
-    b->setToolButtonStyle(height >= 700 ? Qt::ToolButtonTextUnderIcon
-                                        : Qt::ToolButtonTextBesideIcon);
+    // Tall buttons show the picture above the caption; narrow ones have no room for both.
+    if (height >= 700)
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    else if (width >= 1000)
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    else
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return b;
 }
 
