@@ -144,7 +144,7 @@ void PageFetcher::onDisconnected() {
     if (!m_socket)
         return;
     // A TLS connection can end before its handshake; that is a failure, not an empty page.
-    if (m_target.tls && !static_cast<QSslSocket*>(m_socket.data())->isEncrypted()) {
+    if (m_target.tls && !m_requestSent) {
         fail(int(QAbstractSocket::SslHandshakeFailedError),
              m_sslErrorText.isEmpty() ? QStringLiteral("The secure connection failed.")
                                       : m_sslErrorText);
@@ -160,7 +160,7 @@ void PageFetcher::onSslErrors(const QList<QSslError>& errors) {
     QStringList texts;
     for (const QSslError& e : errors)
         texts.append(e.errorString());
-    m_sslErrorText = texts.join(u'\n');
+    m_sslErrorText = texts.join(QStringLiteral("\r\n"));
 }
 
 void PageFetcher::onSocketError() {
@@ -169,7 +169,7 @@ void PageFetcher::onSocketError() {
     const QAbstractSocket::SocketError error = m_socket->error();
     // The server closing the connection is how every reply ends: disconnected() follows.
     if (error == QAbstractSocket::RemoteHostClosedError) {
-        if (m_target.tls && !static_cast<QSslSocket*>(m_socket.data())->isEncrypted())
+        if (m_target.tls && !m_requestSent)
             onDisconnected();
         return;
     }
