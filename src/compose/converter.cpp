@@ -3,7 +3,7 @@
 #include <QStringView>
 #include <algorithm>
 #include <cstring>
-#include <optional>
+#include <vector>
 
 namespace quillbox {
 
@@ -77,103 +77,120 @@ qsizetype addressEnd(QStringView text, qsizetype scanFrom) {
     return (size > 0 && chars[size - 1] == u'.') ? size - 1 : size;
 }
 
-// The visible text of a link: the address without a CR or LF that ended it. Only the last
-// character can be one, since both end the scan.
-QStringView linkText(QStringView span) {
-    if (!span.isEmpty() && (span.back() == u'\r' || span.back() == u'\n'))
-        span.chop(1);
-    return span;
-}
-
-// Builds the converted text by appending. Each link first makes room for all its pieces at
-// once and then copies them through a raw pointer: a QString::append per piece costs more than
-// the scanning itself on a text full of links.
-class Output {
-public:
-    explicit Output(qsizetype inputSize) {
-        m_text.resize(inputSize + inputSize / 4 + 64); // left uninitialised until written
-        m_data = reinterpret_cast<char16_t*>(m_text.data());
-    }
-
-    void reserveMore(qsizetype count) {
-        if (m_size + count <= m_text.size())
-            return;
-        m_text.resize(std::max(m_size + count, m_text.size() * 2));
-        m_data = reinterpret_cast<char16_t*>(m_text.data());
-    }
-
-    // Needs room made by reserveMore.
-    void put(QStringView piece) {
-        std::memcpy(m_data + m_size, piece.utf16(), std::size_t(piece.size()) * sizeof(char16_t));
-        m_size += piece.size();
-    }
-
-    void append(QStringView piece) {
-        reserveMore(piece.size());
-        put(piece);
-    }
-
-    QString take() {
-        m_text.truncate(m_size);
-        return std::move(m_text);
-    }
-
-private:
-    QString m_text;
-    char16_t* m_data = nullptr;
-    qsizetype m_size = 0;
+// One address found by a pass: [start, end) of the pass's input, terminator included.
+struct Span {
+    qsizetype start;
+    qsizetype end;
 };
 
-// Web addresses. Each replacement is appended to a new string, so inserted markup is never
-// searched again and the pass reads the input once.
-QString linkWebAddresses(const QString& text, const QString& linkOpen01, const QString& linkOpen02,
-                         const QString& linkClose01) {
-    const QStringView in(text);
+// The pieces written around the link text: open + call + text + middle + text + close.
+struct Markup {
+    QStringView open;
+    QStringView call; // only e-mail links have one
+    QStringView middle;
+    QStringView close;
+
+    qsizetype fixedSize() const { return open.size() + call.size() + middle.size() + close.size(); }
+};
+
+qsizetype linkTextSize(const char16_t* chars, const Span& span) {
+    const char16_t last = chars[span.end - 1];
+    return span.end - span.start - ((last == u'\r' || last == u'\n') ? 1 : 0);
+}
+
+// The size of the text once every span is replaced by its markup.
+qsizetype convertedSize(QStringView in, const std::vector<Span>& spans, const Markup& markup) {
+    qsizetype size = in.size();
+    for (const Span& span : spans) {
+        size += markup.fixedSize() + 2 * linkTextSize(in.utf16(), span) - (span.end - span.start);
+    }
+    return size;
+}
+
+char16_t* put(char16_t* to, QStringView piece) {
+    std::memcpy(to, piece.utf16(), std::size_t(piece.size()) * sizeof(char16_t));
+    return to + piece.size();
+}
+
+// The converted text written front to back into a new string of exactly the right size.
+QString writeForward(QStringView in, const std::vector<Span>& spans, const Markup& markup) {
+    QString out(convertedSize(in, spans, markup), Qt::Uninitialized);
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
+    qsizetype copied = 0;
+    for (const Span& span : spans) {
+        const QStringView link = in.sliced(span.start, linkTextSize(in.utf16(), span));
+        to = put(to, in.sliced(copied, span.start - copied));
+        to = put(to, markup.open);
+        to = put(to, markup.call);
+        to = put(to, link);
+        to = put(to, markup.middle);
+        to = put(to, link);
+        to = put(to, markup.close);
+        copied = span.end;
+    }
+    put(to, in.sliced(copied));
+    return out;
+}
+
+// The converted text written into `text` itself, back to front, so that the second pass needs
+// no second buffer. Markup is never shorter than the span it replaces (the link text is
+// written twice and has at most one character less than the span), so every piece moves to
+// the right of where it was and nothing is overwritten before it is read.
+void writeInPlace(QString& text, const std::vector<Span>& spans, const Markup& markup) {
+    const qsizetype oldSize = text.size();
+    const qsizetype newSize = convertedSize(text, spans, markup);
+    text.resize(newSize);
+    char16_t* chars = reinterpret_cast<char16_t*>(text.data());
+    qsizetype read = oldSize; // end of the input not yet moved
+    qsizetype write = newSize;
+    for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
+        const qsizetype tail = read - span->end;
+        write -= tail;
+        std::memmove(chars + write, chars + span->end, std::size_t(tail) * sizeof(char16_t));
+        const qsizetype linkSize = linkTextSize(chars, *span);
+        const qsizetype markupStart = write - markup.fixedSize() - 2 * linkSize;
+        char16_t* firstLink = chars + markupStart + markup.open.size() + markup.call.size();
+        char16_t* secondLink = firstLink + linkSize + markup.middle.size();
+        std::memmove(firstLink, chars + span->start, std::size_t(linkSize) * sizeof(char16_t));
+        std::memcpy(secondLink, firstLink, std::size_t(linkSize) * sizeof(char16_t));
+        put(put(chars + markupStart, markup.open), markup.call);
+        put(firstLink + linkSize, markup.middle);
+        put(secondLink + linkSize, markup.close);
+        write = markupStart;
+        read = span->start;
+    }
+}
+
+// Web addresses, found in the input alone: inserted markup is never searched again, so each
+// search continues after the address before it.
+std::vector<Span> findWebAddresses(QStringView in) {
+    std::vector<Span> spans;
     if (in.size() < 2)
-        return text;
-    std::optional<Output> out; // made at the first link, so a text without one is not copied
-    const qsizetype markupSize = linkOpen01.size() + linkOpen02.size() + linkClose01.size();
-    qsizetype p = 0; // first input character not yet copied
+        return spans;
+    qsizetype p = 0;
     while (true) {
         const qsizetype start = findWebAddress(in, p);
         if (start < 0)
             break;
-        if (!out)
-            out.emplace(in.size());
         // The scan starts at the second "/" of the scheme.
         const qsizetype end = addressEnd(in, in.indexOf(u'/', start) + 1);
-        const QStringView link = linkText(in.sliced(start, end - start));
-        out->reserveMore(start - p + markupSize + 2 * link.size());
-        out->put(in.sliced(p, start - p));
-        out->put(linkOpen01);
-        out->put(link);
-        out->put(linkOpen02);
-        out->put(link);
-        out->put(linkClose01);
+        spans.push_back({start, end});
         p = end;
         if (in.size() - p < 3)
             break;
     }
-    if (!out)
-        return text;
-    out->append(in.sliced(p));
-    return out->take();
+    return spans;
 }
 
-// E-mail addresses, over the output of the web pass taken as plain text. The walk back from
-// an "@" stops at the end of the markup this pass inserted last: crossing it would wrap that
-// markup again and again without end. With no delimiter before that point the address starts
-// right after the markup.
-QString linkMailAddresses(const QString& text, const QString& linkOpen01, const QString& linkOpen02,
-                          const QString& linkClose01, const QString& mailCall01) {
-    const QStringView in(text);
+// E-mail addresses in the output of the web pass, taken as plain text. The walk back from an
+// "@" stops at the end of the address replaced last: crossing it would wrap that markup again
+// and again without end. With no delimiter before that point the address starts right there.
+std::vector<Span> findMailAddresses(QStringView in) {
+    std::vector<Span> spans;
     if (in.size() < 2)
-        return text;
+        return spans;
     const char16_t* chars = in.utf16();
-    std::optional<Output> out; // made at the first link, so a text without one is not copied
-    const qsizetype markupSize =
-        linkOpen01.size() + mailCall01.size() + linkOpen02.size() + linkClose01.size();
-    qsizetype p = 0; // first input character not yet copied; also the floor of the walk back
+    qsizetype p = 0; // end of the last address, and the floor of the walk back
     while (true) {
         const qsizetype at = in.indexOf(u'@', p);
         if (at < 0)
@@ -181,38 +198,37 @@ QString linkMailAddresses(const QString& text, const QString& linkOpen01, const 
         qsizetype start = at;
         while (start > p && !isDelimiter(chars[start - 1]))
             --start;
-        // Nothing inserted yet and no delimiter before the "@": the address would begin
+        // Nothing replaced yet and no delimiter before the "@": the address would begin
         // before the text, and the pass gives up on this and every later "@".
-        if (start == p && !out)
+        if (start == 0)
             break;
-        if (!out)
-            out.emplace(in.size());
         const qsizetype end = addressEnd(in, start);
-        const QStringView link = linkText(in.sliced(start, end - start));
-        out->reserveMore(start - p + markupSize + 2 * link.size());
-        out->put(in.sliced(p, start - p));
-        out->put(linkOpen01);
-        out->put(mailCall01);
-        out->put(link);
-        out->put(linkOpen02);
-        out->put(link);
-        out->put(linkClose01);
+        spans.push_back({start, end});
         p = end;
         if (in.size() - p < 3)
             break;
     }
-    if (!out)
-        return text;
-    out->append(in.sliced(p));
-    return out->take();
+    return spans;
 }
 
 } // namespace
 
 QString insertLinks(const QString& text, const QString& linkOpen01, const QString& linkOpen02,
                     const QString& linkClose01, const QString& mailCall01) {
-    return linkMailAddresses(linkWebAddresses(text, linkOpen01, linkOpen02, linkClose01),
-                             linkOpen01, linkOpen02, linkClose01, mailCall01);
+    // Both passes find their addresses first and then write every replacement in one go, the
+    // second pass into the first pass's own buffer: the text is read and written a fixed
+    // number of times however many links it holds.
+    const std::vector<Span> web = findWebAddresses(text);
+    QString result =
+        web.empty() ? text : writeForward(text, web, {linkOpen01, {}, linkOpen02, linkClose01});
+    const std::vector<Span> mail = findMailAddresses(result);
+    if (mail.empty())
+        return result;
+    const Markup mailMarkup{linkOpen01, mailCall01, linkOpen02, linkClose01};
+    if (web.empty())
+        return writeForward(result, mail, mailMarkup);
+    writeInPlace(result, mail, mailMarkup);
+    return result;
 }
 
 QString convertMessage(const QString& text, const QString& formatName,
