@@ -3,6 +3,7 @@
 #include <QStringView>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace quillbox {
@@ -77,158 +78,246 @@ qsizetype addressEnd(QStringView text, qsizetype scanFrom) {
     return (size > 0 && chars[size - 1] == u'.') ? size - 1 : size;
 }
 
-// One address found by a pass: [start, end) of the pass's input, terminator included.
-struct Span {
-    qsizetype start;
-    qsizetype end;
-};
-
-// The pieces written around the link text: open + call + text + middle + text + close.
-struct Markup {
-    QStringView open;
-    QStringView call; // only e-mail links have one
-    QStringView middle;
-    QStringView close;
-
-    qsizetype fixedSize() const { return open.size() + call.size() + middle.size() + close.size(); }
-};
-
-qsizetype linkTextSize(const char16_t* chars, const Span& span) {
-    const char16_t last = chars[span.end - 1];
-    return span.end - span.start - ((last == u'\r' || last == u'\n') ? 1 : 0);
-}
-
-// The size of the text once every span is replaced by its markup.
-qsizetype convertedSize(QStringView in, const std::vector<Span>& spans, const Markup& markup) {
-    qsizetype size = in.size();
-    for (const Span& span : spans) {
-        size += markup.fixedSize() + 2 * linkTextSize(in.utf16(), span) - (span.end - span.start);
+// The output of the web pass as the pieces it is made of (stretches of the input, template
+// pieces, link texts), laid end to end and read in place. The e-mail pass reads it as one
+// text, so the converted message is written once instead of once per pass, and a long text is
+// not swept through memory more often than needed.
+class PieceText {
+public:
+    void append(QStringView piece) {
+        if (piece.isEmpty())
+            return;
+        m_pieces.push_back(piece.utf16());
+        m_starts.push_back(m_size);
+        m_size += piece.size();
     }
-    return size;
-}
+    // Ends the text; needed before reading.
+    void finish() { m_starts.push_back(m_size); }
+
+    qsizetype size() const { return m_size; }
+
+    char16_t at(qsizetype pos) {
+        seek(pos);
+        return m_pieces[m_piece][pos - m_starts[m_piece]];
+    }
+
+    // The first `c` at or after `from`, or -1.
+    qsizetype indexOf(char16_t c, qsizetype from) {
+        if (from >= m_size)
+            return -1;
+        seek(from);
+        for (std::size_t k = m_piece; k < m_pieces.size(); ++k) {
+            const qsizetype offset = (k == m_piece) ? from - m_starts[k] : 0;
+            const qsizetype pieceSize = m_starts[k + 1] - m_starts[k];
+            qsizetype found = -1;
+            // Template pieces and link texts are short: a plain loop beats a call to the
+            // vectorised search, which pays off on the long stretches of message text.
+            if (pieceSize - offset < 32) {
+                for (qsizetype i = offset; i < pieceSize && found < 0; ++i) {
+                    if (m_pieces[k][i] == c)
+                        found = i;
+                }
+            } else {
+                found = QStringView(m_pieces[k], pieceSize).indexOf(QChar(c), offset);
+            }
+            if (found >= 0) {
+                m_piece = k;
+                return m_starts[k] + found;
+            }
+        }
+        return -1;
+    }
+
+    // Walking back from `at`: the position after the nearest delimiter at or after `floor`, or
+    // `floor` when there is none.
+    qsizetype afterDelimiterBefore(qsizetype at, qsizetype floor) {
+        qsizetype pos = at;
+        if (pos <= floor)
+            return pos;
+        seek(pos - 1);
+        while (true) {
+            const qsizetype pieceStart = m_starts[m_piece];
+            const char16_t* chars = m_pieces[m_piece];
+            const qsizetype low = std::max(floor, pieceStart);
+            for (; pos > low; --pos) {
+                if (isDelimiter(chars[pos - 1 - pieceStart]))
+                    return pos;
+            }
+            if (pos <= floor)
+                return floor;
+            --m_piece;
+        }
+    }
+
+    // The first terminator at or after `from`, or -1.
+    qsizetype indexOfTerminator(qsizetype from) {
+        if (from >= m_size)
+            return -1;
+        seek(from);
+        for (; m_piece < m_pieces.size(); ++m_piece) {
+            const qsizetype pieceStart = m_starts[m_piece];
+            const char16_t* chars = m_pieces[m_piece];
+            for (qsizetype pos = std::max(from, pieceStart); pos < m_starts[m_piece + 1]; ++pos) {
+                if (isTerminator(chars[pos - pieceStart]))
+                    return pos;
+            }
+        }
+        m_piece = m_pieces.size() - 1;
+        return -1;
+    }
+
+    // Copies [from, to) to `dest`; returns the end of the copy.
+    char16_t* copy(qsizetype from, qsizetype to, char16_t* dest) {
+        if (from >= to)
+            return dest;
+        seek(from);
+        for (std::size_t k = m_piece; from < to; ++k) {
+            const qsizetype begin = from - m_starts[k];
+            const qsizetype count = std::min(to, m_starts[k + 1]) - from;
+            std::memcpy(dest, m_pieces[k] + begin, std::size_t(count) * sizeof(char16_t));
+            dest += count;
+            from += count;
+        }
+        return dest;
+    }
+
+private:
+    // Reads move mostly forward and never far back, so a moving index beats a search.
+    void seek(qsizetype pos) {
+        while (pos < m_starts[m_piece])
+            --m_piece;
+        while (pos >= m_starts[m_piece + 1])
+            ++m_piece;
+    }
+
+    std::vector<const char16_t*> m_pieces;
+    std::vector<qsizetype> m_starts; // one more than m_pieces once finished
+    qsizetype m_size = 0;
+    std::size_t m_piece = 0;
+};
+
+// The converted message, written front to back. Room is made once per link for all its
+// pieces, which are then copied through a raw pointer.
+class Output {
+public:
+    explicit Output(qsizetype expectedSize) : m_text(expectedSize, Qt::Uninitialized) {}
+
+    char16_t* reserve(qsizetype count) {
+        if (m_size + count > m_text.size())
+            m_text.resize(std::max(m_size + count, m_text.size() + m_text.size() / 2));
+        return reinterpret_cast<char16_t*>(m_text.data()) + m_size;
+    }
+    void advanceTo(const char16_t* end) {
+        m_size = end - reinterpret_cast<const char16_t*>(m_text.constData());
+    }
+    QString take() {
+        m_text.truncate(m_size);
+        return std::move(m_text);
+    }
+
+private:
+    QString m_text;
+    qsizetype m_size = 0;
+};
 
 char16_t* put(char16_t* to, QStringView piece) {
     std::memcpy(to, piece.utf16(), std::size_t(piece.size()) * sizeof(char16_t));
     return to + piece.size();
 }
 
-// The converted text written front to back into a new string of exactly the right size.
-QString writeForward(QStringView in, const std::vector<Span>& spans, const Markup& markup) {
-    QString out(convertedSize(in, spans, markup), Qt::Uninitialized);
-    char16_t* to = reinterpret_cast<char16_t*>(out.data());
-    qsizetype copied = 0;
-    for (const Span& span : spans) {
-        const QStringView link = in.sliced(span.start, linkTextSize(in.utf16(), span));
-        to = put(to, in.sliced(copied, span.start - copied));
-        to = put(to, markup.open);
-        to = put(to, markup.call);
-        to = put(to, link);
-        to = put(to, markup.middle);
-        to = put(to, link);
-        to = put(to, markup.close);
-        copied = span.end;
-    }
-    put(to, in.sliced(copied));
-    return out;
-}
-
-// The converted text written into `text` itself, back to front, so that the second pass needs
-// no second buffer. Markup is never shorter than the span it replaces (the link text is
-// written twice and has at most one character less than the span), so every piece moves to
-// the right of where it was and nothing is overwritten before it is read.
-void writeInPlace(QString& text, const std::vector<Span>& spans, const Markup& markup) {
-    const qsizetype oldSize = text.size();
-    const qsizetype newSize = convertedSize(text, spans, markup);
-    text.resize(newSize);
-    char16_t* chars = reinterpret_cast<char16_t*>(text.data());
-    qsizetype read = oldSize; // end of the input not yet moved
-    qsizetype write = newSize;
-    for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
-        const qsizetype tail = read - span->end;
-        write -= tail;
-        std::memmove(chars + write, chars + span->end, std::size_t(tail) * sizeof(char16_t));
-        const qsizetype linkSize = linkTextSize(chars, *span);
-        const qsizetype markupStart = write - markup.fixedSize() - 2 * linkSize;
-        char16_t* firstLink = chars + markupStart + markup.open.size() + markup.call.size();
-        char16_t* secondLink = firstLink + linkSize + markup.middle.size();
-        std::memmove(firstLink, chars + span->start, std::size_t(linkSize) * sizeof(char16_t));
-        std::memcpy(secondLink, firstLink, std::size_t(linkSize) * sizeof(char16_t));
-        put(put(chars + markupStart, markup.open), markup.call);
-        put(firstLink + linkSize, markup.middle);
-        put(secondLink + linkSize, markup.close);
-        write = markupStart;
-        read = span->start;
-    }
+bool isLineBreak(char16_t c) {
+    return c == u'\r' || c == u'\n';
 }
 
 // Web addresses, found in the input alone: inserted markup is never searched again, so each
-// search continues after the address before it.
-std::vector<Span> findWebAddresses(QStringView in) {
-    std::vector<Span> spans;
-    if (in.size() < 2)
-        return spans;
+// search continues after the address before it. Returns whether any was found.
+bool linkWebAddresses(QStringView in, QStringView linkOpen01, QStringView linkOpen02,
+                      QStringView linkClose01, PieceText& out) {
     qsizetype p = 0;
-    while (true) {
+    bool found = false;
+    while (in.size() >= 2) {
         const qsizetype start = findWebAddress(in, p);
         if (start < 0)
             break;
         // The scan starts at the second "/" of the scheme.
         const qsizetype end = addressEnd(in, in.indexOf(u'/', start) + 1);
-        spans.push_back({start, end});
+        const QStringView link =
+            in.sliced(start, end - start - (isLineBreak(in[end - 1].unicode()) ? 1 : 0));
+        out.append(in.sliced(p, start - p));
+        out.append(linkOpen01);
+        out.append(link);
+        out.append(linkOpen02);
+        out.append(link);
+        out.append(linkClose01);
+        found = true;
         p = end;
         if (in.size() - p < 3)
             break;
     }
-    return spans;
+    out.append(in.sliced(p));
+    out.finish();
+    return found;
 }
 
-// E-mail addresses in the output of the web pass, taken as plain text. The walk back from an
-// "@" stops at the end of the address replaced last: crossing it would wrap that markup again
-// and again without end. With no delimiter before that point the address starts right there.
-std::vector<Span> findMailAddresses(QStringView in) {
-    std::vector<Span> spans;
-    if (in.size() < 2)
-        return spans;
-    const char16_t* chars = in.utf16();
-    qsizetype p = 0; // end of the last address, and the floor of the walk back
-    while (true) {
+// One past the end of the e-mail address starting at `start`: as addressEnd, over pieces.
+qsizetype mailAddressEnd(PieceText& text, qsizetype start) {
+    const qsizetype terminator = text.indexOfTerminator(start);
+    if (terminator >= 0)
+        return terminator + 1;
+    return text.at(text.size() - 1) == u'.' ? text.size() - 1 : text.size();
+}
+
+// E-mail addresses, over the output of the web pass taken as plain text. The walk back from
+// an "@" stops at the end of the address replaced last: crossing it would wrap that markup
+// again and again without end. With no delimiter before that point the address starts right
+// there. Returns a null string when nothing was replaced and the web pass found nothing.
+QString linkMailAddresses(PieceText& in, bool webLinks, QStringView linkOpen01,
+                          QStringView linkOpen02, QStringView linkClose01, QStringView mailCall01) {
+    std::optional<Output> out;
+    if (webLinks)
+        out.emplace(in.size() + in.size() / 8 + 64);
+    const qsizetype markupSize =
+        linkOpen01.size() + mailCall01.size() + linkOpen02.size() + linkClose01.size();
+    qsizetype p = 0; // first character not yet copied; also the floor of the walk back
+    while (in.size() >= 2) {
         const qsizetype at = in.indexOf(u'@', p);
         if (at < 0)
             break;
-        qsizetype start = at;
-        while (start > p && !isDelimiter(chars[start - 1]))
-            --start;
+        const qsizetype start = in.afterDelimiterBefore(at, p);
         // Nothing replaced yet and no delimiter before the "@": the address would begin
         // before the text, and the pass gives up on this and every later "@".
         if (start == 0)
             break;
-        const qsizetype end = addressEnd(in, start);
-        spans.push_back({start, end});
+        const qsizetype end = mailAddressEnd(in, start);
+        const qsizetype linkSize = end - start - (isLineBreak(in.at(end - 1)) ? 1 : 0);
+        if (!out)
+            out.emplace(in.size() + in.size() / 4 + 64);
+        char16_t* to = out->reserve(start - p + markupSize + 2 * linkSize);
+        to = in.copy(p, start, to);
+        to = put(put(to, linkOpen01), mailCall01);
+        to = in.copy(start, start + linkSize, to);
+        to = put(to, linkOpen02);
+        to = in.copy(start, start + linkSize, to);
+        out->advanceTo(put(to, linkClose01));
         p = end;
         if (in.size() - p < 3)
             break;
     }
-    return spans;
+    if (!out)
+        return {};
+    out->advanceTo(in.copy(p, in.size(), out->reserve(in.size() - p)));
+    return out->take();
 }
 
 } // namespace
 
 QString insertLinks(const QString& text, const QString& linkOpen01, const QString& linkOpen02,
                     const QString& linkClose01, const QString& mailCall01) {
-    // Both passes find their addresses first and then write every replacement in one go, the
-    // second pass into the first pass's own buffer: the text is read and written a fixed
-    // number of times however many links it holds.
-    const std::vector<Span> web = findWebAddresses(text);
+    PieceText webLinked;
+    const bool webLinks = linkWebAddresses(text, linkOpen01, linkOpen02, linkClose01, webLinked);
     QString result =
-        web.empty() ? text : writeForward(text, web, {linkOpen01, {}, linkOpen02, linkClose01});
-    const std::vector<Span> mail = findMailAddresses(result);
-    if (mail.empty())
-        return result;
-    const Markup mailMarkup{linkOpen01, mailCall01, linkOpen02, linkClose01};
-    if (web.empty())
-        return writeForward(result, mail, mailMarkup);
-    writeInPlace(result, mail, mailMarkup);
-    return result;
+        linkMailAddresses(webLinked, webLinks, linkOpen01, linkOpen02, linkClose01, mailCall01);
+    return result.isNull() ? text : result;
 }
 
 QString convertMessage(const QString& text, const QString& formatName,
