@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QTimer>
-
 #include <cstdio>
 #include <unistd.h>
 
@@ -17,8 +16,7 @@ int main(int argc, char* argv[]) {
     using namespace quillbox;
     // The browser engine refuses to start as root with its sandbox on.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        std::fputs("quillbox: running as root, so the web page sandbox is switched off.\n",
-                   stderr);
+        std::fputs("quillbox: running as root, so the web page sandbox is switched off.\n", stderr);
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -1,7 +1,6 @@
 #include "app/termination_signals.h"
 
 #include <QSocketNotifier>
-
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>

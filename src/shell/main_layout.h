@@ -8,7 +8,7 @@ namespace quillbox {
 // other control keeps its design position.
 struct MainLayoutInput {
     bool minimized = false;
-    float windowWidth = 0;  // outer size, frame included
+    float windowWidth = 0; // outer size, frame included
     float windowHeight = 0;
     float statusBarHeight = 315;
 };

@@ -37,17 +37,17 @@ void Session::saveSetting(const QString& section, const QString& key, const QStr
         return;
     // One box per run is enough: the subject is stored on every keystroke.
     m_settingsFailureShown = true;
-    m_messages.showMessage(app,
-                           QStringLiteral("Your settings could not be saved.\r\n") +
-                               m_settings.lastError(),
-                           MessageIcon::Exclamation);
+    m_messages.showMessage(
+        app, QStringLiteral("Your settings could not be saved.\r\n") + m_settings.lastError(),
+        MessageIcon::Exclamation);
 }
 
 void Session::reportProblems(const QString& intro, const QStringList& problems) {
     if (problems.isEmpty())
         return;
-    m_messages.showMessage(m_branding.productName, intro + QStringLiteral("\r\n\r\n") +
-                                                       problems.join(QStringLiteral("\r\n")),
+    m_messages.showMessage(m_branding.productName,
+                           intro + QStringLiteral("\r\n\r\n") +
+                               problems.join(QStringLiteral("\r\n")),
                            MessageIcon::Exclamation);
 }
 
@@ -79,8 +79,8 @@ void Session::startUp(MainWindowHost& host) {
     const int row = getSetting(dataSection(), QStringLiteral("lastConvert"), QStringLiteral("0"))
                         .trimmed()
                         .toInt(&ok);
-    const bool valid = ok && row >= 0 && row < host.formatRowCount() &&
-                       row <= std::numeric_limits<qint16>::max();
+    const bool valid =
+        ok && row >= 0 && row < host.formatRowCount() && row <= std::numeric_limits<qint16>::max();
     host.selectFormatRow(valid ? row : 0);
 }
 

@@ -37,10 +37,10 @@ void TestMainLayout::sizes_data() {
     // At the minimum height the lower panel's arithmetic goes negative; the absolute values
     // keep every size positive.
     QTest::newRow("minimum") << 7000.f << 5000.f
-                             << QList<float>{1465, 235,  115,  6460, 2920, 2680, 4320,
-                                             3735, 65,   3200, 1385, 2025, 1290, 5000};
+                             << QList<float>{1465, 235, 115,  6460, 2920, 2680, 4320,
+                                             3735, 65,  3200, 1385, 2025, 1290, 5000};
     QTest::newRow("wide") << 20000.f << 12000.f
-                          << QList<float>{5535, 3835, 3955, 10530, 15920, 15680, 8390,
+                          << QList<float>{5535, 3835,  3955, 10530, 15920, 15680, 8390,
                                           3735, 13065, 3200, 14385, 15025, 11710, 12000};
 }
 
@@ -54,11 +54,11 @@ void TestMainLayout::sizes() {
     in.statusBarHeight = 315;
     const auto l = layoutControls(in);
     QVERIFY(l);
-    const QList<float> got{l->frame3Height,   l->lstPostsHeight,  l->lstPosts2Height,
-                           l->frame2Height,   l->frame2Width,     l->webBrowserWidth,
-                           l->webBrowserHeight, l->panel1Width,   l->panel2Width,
-                           l->panel3Width,    l->text5Width,      l->command3Left,
-                           l->command1Width,  l->tabStrip2Height};
+    const QList<float> got{l->frame3Height,     l->lstPostsHeight, l->lstPosts2Height,
+                           l->frame2Height,     l->frame2Width,    l->webBrowserWidth,
+                           l->webBrowserHeight, l->panel1Width,    l->panel2Width,
+                           l->panel3Width,      l->text5Width,     l->command3Left,
+                           l->command1Width,    l->tabStrip2Height};
     QCOMPARE(got, expected);
     QCOMPARE(l->frame4Height, l->frame3Height);
     QCOMPARE(l->lstNewHeight, l->lstPostsHeight);

@@ -16,9 +16,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <QWebEngineView>
@@ -88,63 +88,97 @@ void TestMainWindow::controlsHaveCaptionsTooltipsAndPositions_data() {
     QTest::addColumn<QString>("tooltip");
     QTest::addColumn<QRect>("twips");
     QTest::newRow("cmdMessage")
-        << "cmdMessage" << "Auto-Insert"
+        << "cmdMessage"
+        << "Auto-Insert"
         << "Once you are on the page where you can post your message, click here to insert it."
         << QRect(60, 60, 1600, 800);
-    QTest::newRow("Label2") << "Label2" << "as" << "" << QRect(1740, 540, 255, 255);
+    QTest::newRow("Label2") << "Label2"
+                            << "as"
+                            << "" << QRect(1740, 540, 255, 255);
     QTest::newRow("cmbConvert")
-        << "cmbConvert" << ""
+        << "cmbConvert"
+        << ""
         << "Select the format you would like to use when your message is inserted."
         << QRect(2100, 480, 1635, 315);
-    QTest::newRow("cmdPreview") << "cmdPreview" << "Preview"
+    QTest::newRow("cmdPreview") << "cmdPreview"
+                                << "Preview"
                                 << "See a preview of your message in the currently selected "
                                    "format"
                                 << QRect(3840, 60, 800, 800);
-    QTest::newRow("cmdCopy") << "cmdCopy" << "Copy"
+    QTest::newRow("cmdCopy") << "cmdCopy"
+                             << "Copy"
                              << "Copy your message to the clipboard in the selected format"
                              << QRect(4680, 60, 800, 800);
-    QTest::newRow("cmdSave") << "cmdSave" << "Save" << "Save the current message"
-                             << QRect(5520, 60, 800, 800);
-    QTest::newRow("cmdLoad") << "cmdLoad" << "Load" << "Load a saved message"
-                             << QRect(6360, 60, 800, 800);
-    QTest::newRow("cmdOptions") << "cmdOptions" << "Options" << "Options"
-                                << QRect(7200, 60, 800, 800);
-    QTest::newRow("txtSubject") << "txtSubject" << "" << "" << QRect(900, 300, 1995, 285);
+    QTest::newRow("cmdSave") << "cmdSave"
+                             << "Save"
+                             << "Save the current message" << QRect(5520, 60, 800, 800);
+    QTest::newRow("cmdLoad") << "cmdLoad"
+                             << "Load"
+                             << "Load a saved message" << QRect(6360, 60, 800, 800);
+    QTest::newRow("cmdOptions") << "cmdOptions"
+                                << "Options"
+                                << "Options" << QRect(7200, 60, 800, 800);
+    QTest::newRow("txtSubject") << "txtSubject"
+                                << ""
+                                << "" << QRect(900, 300, 1995, 285);
     QTest::newRow("cmdPaste0")
-        << "cmdPaste0" << "Paste"
+        << "cmdPaste0"
+        << "Paste"
         << "Click within the Subject field on the form you want to paste into, then click here."
         << QRect(2940, 300, 675, 315);
-    QTest::newRow("cmdPaste3") << "cmdPaste3" << "Paste Message"
+    QTest::newRow("cmdPaste3") << "cmdPaste3"
+                               << "Paste Message"
                                << "Click within the message area on the form you want to paste "
                                   "into, then click here."
                                << QRect(120, 2640, 3495, 375);
-    QTest::newRow("txtMessage") << "txtMessage" << "" << "" << QRect(120, 900, 3495, 1695);
-    QTest::newRow("cmdAdd2") << "cmdAdd2" << "Add Current URL" << "Watch the current URL"
-                             << QRect(60, 240, 1695, 375);
-    QTest::newRow("cmdDel2") << "cmdDel2" << "Remove URL" << "" << QRect(1860, 240, 1695, 375);
-    QTest::newRow("txtUsername") << "txtUsername" << "" << "" << QRect(1080, 660, 1755, 315);
+    QTest::newRow("txtMessage") << "txtMessage"
+                                << ""
+                                << "" << QRect(120, 900, 3495, 1695);
+    QTest::newRow("cmdAdd2") << "cmdAdd2"
+                             << "Add Current URL"
+                             << "Watch the current URL" << QRect(60, 240, 1695, 375);
+    QTest::newRow("cmdDel2") << "cmdDel2"
+                             << "Remove URL"
+                             << "" << QRect(1860, 240, 1695, 375);
+    QTest::newRow("txtUsername") << "txtUsername"
+                                 << ""
+                                 << "" << QRect(1080, 660, 1755, 315);
     QTest::newRow("cmdPaste1")
-        << "cmdPaste1" << "Paste"
+        << "cmdPaste1"
+        << "Paste"
         << "Click within the Username field on the form you want to paste into, then click "
            "here."
         << QRect(2880, 660, 675, 315);
     QTest::newRow("cmdPaste2")
-        << "cmdPaste2" << "Paste"
+        << "cmdPaste2"
+        << "Paste"
         << "Click within the Password field on the form you want to paste into, then click "
            "here."
         << QRect(2880, 1020, 675, 315);
-    QTest::newRow("cmdAdd") << "cmdAdd" << "Watch This Post" << "Watch the current URL"
-                            << QRect(60, 240, 1695, 495);
-    QTest::newRow("cmdDel") << "cmdDel" << "Remove Watch" << "" << QRect(1800, 240, 1695, 495);
-    QTest::newRow("cmdReplies") << "cmdReplies" << "Check for new replies" << ""
-                                << QRect(60, 1140, 3435, 315);
-    QTest::newRow("Command4") << "Command4" << "Back" << "back" << QRect(540, 600, 855, 435);
-    QTest::newRow("Command5") << "Command5" << "Forward" << "forward"
-                              << QRect(1440, 600, 855, 435);
-    QTest::newRow("Command6") << "Command6" << "Stop" << "stop" << QRect(2340, 600, 795, 435);
-    QTest::newRow("Command7") << "Command7" << "Refresh" << "refresh"
-                              << QRect(3180, 600, 855, 435);
-    QTest::newRow("Check1") << "Check1" << "No Popups" << "" << QRect(4140, 780, 1635, 255);
+    QTest::newRow("cmdAdd") << "cmdAdd"
+                            << "Watch This Post"
+                            << "Watch the current URL" << QRect(60, 240, 1695, 495);
+    QTest::newRow("cmdDel") << "cmdDel"
+                            << "Remove Watch"
+                            << "" << QRect(1800, 240, 1695, 495);
+    QTest::newRow("cmdReplies") << "cmdReplies"
+                                << "Check for new replies"
+                                << "" << QRect(60, 1140, 3435, 315);
+    QTest::newRow("Command4") << "Command4"
+                              << "Back"
+                              << "back" << QRect(540, 600, 855, 435);
+    QTest::newRow("Command5") << "Command5"
+                              << "Forward"
+                              << "forward" << QRect(1440, 600, 855, 435);
+    QTest::newRow("Command6") << "Command6"
+                              << "Stop"
+                              << "stop" << QRect(2340, 600, 795, 435);
+    QTest::newRow("Command7") << "Command7"
+                              << "Refresh"
+                              << "refresh" << QRect(3180, 600, 855, 435);
+    QTest::newRow("Check1") << "Check1"
+                            << "No Popups"
+                            << "" << QRect(4140, 780, 1635, 255);
 }
 
 void TestMainWindow::controlsHaveCaptionsTooltipsAndPositions() {
@@ -227,18 +261,21 @@ void TestMainWindow::menusHoldEveryItem_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("file") << "fileMenu" << "&File"
-                          << QStringList{"&New Message", "&Save Message", "&Load Message",
-                                         "E&xit"};
-    QTest::newRow("tools") << "toolsMenu" << "&Tools"
-                           << QStringList{"&Preview",      "Auto &Insert",  "&Check Replies",
-                                          "&Options",      "Paste Message", "Paste Subject",
+    QTest::newRow("file") << "fileMenu"
+                          << "&File"
+                          << QStringList{"&New Message", "&Save Message", "&Load Message", "E&xit"};
+    QTest::newRow("tools") << "toolsMenu"
+                           << "&Tools"
+                           << QStringList{"&Preview",       "Auto &Insert",  "&Check Replies",
+                                          "&Options",       "Paste Message", "Paste Subject",
                                           "Paste Username", "Paste Password"};
-    QTest::newRow("view") << "viewMenu" << "&View"
-                          << QStringList{"&Saved Messages", "&All posts", "&Replies",
-                                         "&Templates"};
-    QTest::newRow("help") << "aboutMenu" << "&Help" << QStringList{"View &Help"};
-    QTest::newRow("about") << "mnuAbout" << "About" << QStringList{"About this software"};
+    QTest::newRow("view") << "viewMenu"
+                          << "&View"
+                          << QStringList{"&Saved Messages", "&All posts", "&Replies", "&Templates"};
+    QTest::newRow("help") << "aboutMenu"
+                          << "&Help" << QStringList{"View &Help"};
+    QTest::newRow("about") << "mnuAbout"
+                           << "About" << QStringList{"About this software"};
 }
 
 void TestMainWindow::menusHoldEveryItem() {
@@ -317,8 +354,8 @@ void TestMainWindow::windowKeepsItsMinimumSize() {
     window->resize(50, 50);
     QApplication::processEvents();
     const QRect frame = window->frameGeometry();
-    QVERIFY2(toTwips(window.get(), frame.width()) >= 7000 - 15, qPrintable(
-                 QString::number(frame.width())));
+    QVERIFY2(toTwips(window.get(), frame.width()) >= 7000 - 15,
+             qPrintable(QString::number(frame.width())));
     QVERIFY(toTwips(window.get(), frame.height()) >= 5000 - 15);
     // The browser pane follows a larger window.
     const int before = window->WebBrowser1->width();

@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
-
 #include <csignal>
 
 using namespace quillbox::test;
@@ -24,7 +23,8 @@ void TestProgramStart::firstStartCreatesFilesAndCloseSavesSettings() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QUILLBOX_DATA_DIR"), folders.dataFolder());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), folders.settingsFolder());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), folders.settingsFolder() + QStringLiteral("/share"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"),
+               folders.settingsFolder() + QStringLiteral("/share"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
     program.setProcessEnvironment(env);
@@ -49,16 +49,17 @@ void TestProgramStart::firstStartCreatesFilesAndCloseSavesSettings() {
     QCOMPARE(program.exitCode(), 0);
 
     // Closing rewrites the (empty) lists and stores the editor's state.
-    for (const QString& name : {QStringLiteral("posts.txt"), QStringLiteral("posts2.txt"),
-                                QStringLiteral("sizes.txt")})
+    for (const QString& name :
+         {QStringLiteral("posts.txt"), QStringLiteral("posts2.txt"), QStringLiteral("sizes.txt")})
         QCOMPARE(readBytes(folders.path(name)), QByteArray());
     QSettings ini(folders.settingsFolder() + QStringLiteral("/Quillbox/Quillbox.ini"),
                   QSettings::IniFormat);
     QCOMPARE(ini.value(QStringLiteral("data/lastConvert")).toString(), QStringLiteral("0"));
     QCOMPARE(ini.value(QStringLiteral("data/lastSubject")).toString(),
              QStringLiteral("Type Subject Here"));
-    QVERIFY(ini.value(QStringLiteral("data/lastMessage")).toString().startsWith(
-        QStringLiteral("Type your first message here.")));
+    QVERIFY(ini.value(QStringLiteral("data/lastMessage"))
+                .toString()
+                .startsWith(QStringLiteral("Type your first message here.")));
 }
 
 QTEST_GUILESS_MAIN(TestProgramStart)

@@ -107,15 +107,14 @@ void TestSession::firstStartRunsInOrderAndCreatesFiles() {
     RecordingHost host(&session);
     session.startUp(host);
     const Branding b = loadBranding();
-    QCOMPARE(host.calls, QStringList({QStringLiteral("caption Quillbox by ") + b.companyName,
-                                      QStringLiteral("website Visit ") + b.websiteAddress,
-                                      QStringLiteral("navigate ") + b.websiteAddress,
-                                      QStringLiteral("panels"), QStringLiteral("lists"),
-                                      QStringLiteral("formats text,html,ubb,ezboard"),
-                                      QStringLiteral("subject Type Subject Here"),
-                                      QStringLiteral("row 0")}));
-    for (const char* name : {"htmltemp.txt", "messages.txt", "posts.txt", "posts2.txt",
-                             "sizes.txt"})
+    QCOMPARE(host.calls,
+             QStringList({QStringLiteral("caption Quillbox by ") + b.companyName,
+                          QStringLiteral("website Visit ") + b.websiteAddress,
+                          QStringLiteral("navigate ") + b.websiteAddress, QStringLiteral("panels"),
+                          QStringLiteral("lists"), QStringLiteral("formats text,html,ubb,ezboard"),
+                          QStringLiteral("subject Type Subject Here"), QStringLiteral("row 0")}));
+    for (const char* name :
+         {"htmltemp.txt", "messages.txt", "posts.txt", "posts2.txt", "sizes.txt"})
         QCOMPARE(readBytes(folders->path(QString::fromLatin1(name))), QByteArray("\r\n"));
     QVERIFY(host.data.posts.isEmpty());
     QVERIFY(host.data.forums.isEmpty());
@@ -141,9 +140,9 @@ void TestSession::storedStateIsRestored() {
     QCOMPARE(host.data.posts[1].size, std::nullopt);
     QCOMPARE(host.data.forums.size(), 1);
     QCOMPARE(host.data.forums[0].login, QStringLiteral("me|pw"));
-    QCOMPARE(host.formats, QStringList({QStringLiteral("text"), QStringLiteral("html"),
-                                        QStringLiteral("ubb"), QStringLiteral("ezboard"),
-                                        QStringLiteral("mine")}));
+    QCOMPARE(host.formats,
+             QStringList({QStringLiteral("text"), QStringLiteral("html"), QStringLiteral("ubb"),
+                          QStringLiteral("ezboard"), QStringLiteral("mine")}));
     // A cleared subject stays cleared.
     QVERIFY(host.calls.contains(QStringLiteral("subject ")));
 }

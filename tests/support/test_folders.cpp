@@ -12,9 +12,13 @@ TestFolders::TestFolders() {
     QDir(m_root.path()).mkpath(QStringLiteral("settings"));
 }
 
-QString TestFolders::dataFolder() const { return m_root.filePath(QStringLiteral("data")); }
+QString TestFolders::dataFolder() const {
+    return m_root.filePath(QStringLiteral("data"));
+}
 
-QString TestFolders::settingsFolder() const { return m_root.filePath(QStringLiteral("settings")); }
+QString TestFolders::settingsFolder() const {
+    return m_root.filePath(QStringLiteral("settings"));
+}
 
 QString TestFolders::path(const QString& fileName) const {
     return dataFolder() + u'/' + fileName;

@@ -6,6 +6,10 @@
 #include "platform/user_messages.h"
 #include "shell/session.h"
 #include "shell/ui/twips.h"
+#include "watch/page_fetcher.h"
+#include "watch/post_measurer.h"
+#include "watch/reply_check.h"
+#include "watch/watch_lists.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,8 +34,16 @@ MainWindow::MainWindow(Session& session, Clipboard& clipboard, QWidget* parent)
     buildControls();
     buildMenus();
     m_browserPage = std::make_unique<WebEnginePage>(WebBrowser1);
+    m_watch = std::make_unique<WatchLists>();
+    wscSizes = std::make_unique<PageFetcher>(m_session.messages());
+    wscSizes->setObjectName(QStringLiteral("wscSizes"));
+    wscPosts = std::make_unique<PageFetcher>(m_session.messages());
+    wscPosts->setObjectName(QStringLiteral("wscPosts"));
+    m_measurer = std::make_unique<PostMeasurer>(*m_watch, *wscSizes);
+    m_replyCheck = std::make_unique<ReplyCheck>(*m_watch, *wscPosts);
     txtMessage->setPlainText(messageToEditor(designTimeMessage()));
     connectControls();
+    connectWatchLists();
 
     // Parts of the window whose actions come with windows and features not built yet stay
     // visible but disabled, so the window keeps its familiar shape.
@@ -54,7 +66,13 @@ MainWindow::MainWindow(Session& session, Clipboard& clipboard, QWidget* parent)
     resize(clientWidth, clientHeight);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The check and the measurement refer to the fetchers and lists: end them first.
+    m_replyCheck.reset();
+    m_measurer.reset();
+    wscPosts.reset();
+    wscSizes.reset();
+}
 
 void MainWindow::connectControls() {
     connect(cmdPreview, &QToolButton::clicked, this, &MainWindow::previewMessage);
@@ -80,14 +98,17 @@ void MainWindow::load() {
     m_session.startUp(*this);
 }
 
-QString MainWindow::messageText() const { return editorToMessage(txtMessage->toPlainText()); }
-
-QString MainWindow::convertedMessage() const {
-    return m_session.convert(messageText() + QStringLiteral("\r\n\r\n"),
-                             cmbConvert->currentText());
+QString MainWindow::messageText() const {
+    return editorToMessage(txtMessage->toPlainText());
 }
 
-BrowserPage& MainWindow::browserPage() { return *m_browserPage; }
+QString MainWindow::convertedMessage() const {
+    return m_session.convert(messageText() + QStringLiteral("\r\n\r\n"), cmbConvert->currentText());
+}
+
+BrowserPage& MainWindow::browserPage() {
+    return *m_browserPage;
+}
 
 void MainWindow::setPanelText(int panel, const QString& text) {
     if (panel < 1 || panel > int(statusPanels.size()) || !statusPanels[panel - 1])
@@ -113,7 +134,9 @@ void MainWindow::previewMessage() {
                                      MessageIcon::None);
 }
 
-void MainWindow::copyMessage() { m_clipboard.setText(convertedMessage()); }
+void MainWindow::copyMessage() {
+    m_clipboard.setText(convertedMessage());
+}
 
 void MainWindow::newMessage() {
     txtMessage->clear();
@@ -169,11 +192,17 @@ void MainWindow::tabStrip2Clicked() {
 
 // ---- start-up and shutdown --------------------------------------------------------------
 
-void MainWindow::setCaption(const QString& caption) { setWindowTitle(caption); }
+void MainWindow::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
 
-void MainWindow::setWebsiteButtonCaption(const QString& caption) { Command1->setText(caption); }
+void MainWindow::setWebsiteButtonCaption(const QString& caption) {
+    Command1->setText(caption);
+}
 
-void MainWindow::navigateBrowser(const QString& address) { m_browserPage->navigate(address); }
+void MainWindow::navigateBrowser(const QString& address) {
+    m_browserPage->navigate(address);
+}
 
 void MainWindow::addStatusPanels() {
     for (int i = 1; i < int(statusPanels.size()); ++i) {
@@ -188,17 +217,7 @@ void MainWindow::addStatusPanels() {
 }
 
 void MainWindow::setLists(const ListsData& lists) {
-    m_lists = lists;
-    refreshListWidgets();
-}
-
-void MainWindow::refreshListWidgets() {
-    lstPosts->clear();
-    for (const WatchedPost& p : m_lists.posts)
-        lstPosts->addItem(p.address);
-    lstPosts2->clear();
-    for (const Forum& f : m_lists.forums)
-        lstPosts2->addItem(f.address);
+    m_watch->setLists(lists);
 }
 
 void MainWindow::setFormatNames(const QStringList& names) {
@@ -207,27 +226,43 @@ void MainWindow::setFormatNames(const QStringList& names) {
     cmbConvert->setCurrentIndex(0);
 }
 
-void MainWindow::setSubject(const QString& subject) { txtSubject->setText(subject); }
+void MainWindow::setSubject(const QString& subject) {
+    txtSubject->setText(subject);
+}
 
 void MainWindow::setMessage(const QString& message) {
     txtMessage->setPlainText(messageToEditor(message));
 }
 
-int MainWindow::formatRowCount() const { return cmbConvert->count(); }
+int MainWindow::formatRowCount() const {
+    return cmbConvert->count();
+}
 
-void MainWindow::selectFormatRow(int row) { cmbConvert->setCurrentIndex(row); }
+void MainWindow::selectFormatRow(int row) {
+    cmbConvert->setCurrentIndex(row);
+}
 
-ListsData MainWindow::lists() const { return m_lists; }
+ListsData MainWindow::lists() const {
+    return m_watch->lists();
+}
 
-QString MainWindow::message() const { return messageText(); }
+QString MainWindow::message() const {
+    return messageText();
+}
 
-int MainWindow::selectedFormatRow() const { return cmbConvert->currentIndex(); }
+int MainWindow::selectedFormatRow() const {
+    return cmbConvert->currentIndex();
+}
 
 void MainWindow::unloadSecondaryWindows() {}
 
-bool MainWindow::websiteWindowVisible() const { return false; }
+bool MainWindow::websiteWindowVisible() const {
+    return false;
+}
 
-void MainWindow::endProcess() { emit endProcessRequested(); }
+void MainWindow::endProcess() {
+    emit endProcessRequested();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_shutDown) {

@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-
 #include <array>
 #include <memory>
 
@@ -27,7 +26,11 @@ namespace quillbox {
 
 class BrowserPage;
 class Clipboard;
+class PageFetcher;
+class PostMeasurer;
+class ReplyCheck;
 class Session;
+class WatchLists;
 
 // The main window: message editor, forum and watched-post lists, browser pane, menus and status
 // bar. Handlers read the controls, call the program's logic and write the result back.
@@ -49,6 +52,13 @@ public:
     QString panelText(int panel) const;
     int statusPanelCount() const;
     BrowserPage& browserPage();
+    WatchLists& watchLists() { return *m_watch; }
+    PageFetcher& sizesFetcher() { return *wscSizes; }
+    PageFetcher& postsFetcher() { return *wscPosts; }
+    ReplyCheck& replyCheck() { return *m_replyCheck; }
+    // Countdown of page loads in which an inserted message is looked for; a double-click on a
+    // watched post or new reply sets it to 4.
+    qint16 insertWatchCount() const { return m_insertWatchCount; }
 
     // Actions of the buttons and menus.
     void previewMessage();
@@ -97,14 +107,26 @@ private:
     void layoutControls();
     void tabStrip1Clicked();
     void tabStrip2Clicked();
-    void refreshListWidgets();
+    void connectWatchLists();
+    void watchThisPost();
+    void removeWatch();
+    void addCurrentUrl();
+    void removeUrl();
+    void forumRowClicked(int row);
+    void postRowClicked(QListWidget* list, int row);
+    void postRowDoubleClicked(QListWidget* list, int row);
+    void storeLogin();
     void fileMenuClicked(int index);
     void toolsMenuClicked(int index);
     void viewMenuClicked(int index);
 
     Session& m_session;
     Clipboard& m_clipboard;
-    ListsData m_lists;
+    std::unique_ptr<WatchLists> m_watch;
+    std::unique_ptr<PostMeasurer> m_measurer;
+    std::unique_ptr<ReplyCheck> m_replyCheck;
+    qint16 m_insertWatchCount = 0;
+    bool m_quietSelection = false;
     bool m_loaded = false;
     bool m_shutDown = false;
     bool m_exitRequested = false;
@@ -154,6 +176,9 @@ public:
     QCheckBox* Check1 = nullptr;
     QWebEngineView* WebBrowser1 = nullptr;
     std::array<QLabel*, 3> statusPanels{};
+    // The two page fetchers: one measures watched pages, the other serves the reply check.
+    std::unique_ptr<PageFetcher> wscSizes;
+    std::unique_ptr<PageFetcher> wscPosts;
 
     QMenu* fileMenu = nullptr;
     QMenu* toolsMenu = nullptr;

@@ -26,16 +26,15 @@ namespace quillbox {
 namespace {
 
 template <typename W>
-W* make(QWidget* parent, const char* name, double left, double top, double width,
-        double height) {
+W* make(QWidget* parent, const char* name, double left, double top, double width, double height) {
     auto* w = new W(parent);
     w->setObjectName(QString::fromLatin1(name));
     placeTwips(w, left, top, width, height);
     return w;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, double left,
-                  double top, double width, double height) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, double left, double top,
+                  double width, double height) {
     auto* l = make<QLabel>(parent, name, left, top, width, height);
     l->setText(text);
     return l;
@@ -52,9 +51,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 // A button with its picture above the caption.
 QToolButton* makePictureButton(QWidget* parent, const char* name, const QString& caption,
-                               const QString& tooltip, QStyle::StandardPixmap picture,
-                               double left, double top, double width, double height,
-                               bool large) {
+                               const QString& tooltip, QStyle::StandardPixmap picture, double left,
+                               double top, double width, double height, bool large) {
     auto* b = make<QToolButton>(parent, name, left, top, width, height);
     b->setText(caption);
     b->setToolTip(tooltip);
@@ -105,8 +103,8 @@ void MainWindow::buildTopRow(QWidget* c) {
     Label2 = makeLabel(c, "Label2", QStringLiteral("as"), 1740, 540, 255, 255);
     cmbConvert = make<QComboBox>(c, "cmbConvert", 2100, 480, 1635, 315);
     cmbConvert->setEditable(false);
-    cmbConvert->setToolTip(QStringLiteral(
-        "Select the format you would like to use when your message is inserted."));
+    cmbConvert->setToolTip(
+        QStringLiteral("Select the format you would like to use when your message is inserted."));
     cmdPreview = makePictureButton(
         c, "cmdPreview", QStringLiteral("Preview"),
         QStringLiteral("See a preview of your message in the currently selected format"),
@@ -119,14 +117,14 @@ void MainWindow::buildTopRow(QWidget* c) {
                                 QStringLiteral("Save the current message"),
                                 QStyle::SP_DialogSaveButton, 5520, 60, 800, 800, true);
     cmdLoad = makePictureButton(c, "cmdLoad", QStringLiteral("Load"),
-                                QStringLiteral("Load a saved message"),
-                                QStyle::SP_DialogOpenButton, 6360, 60, 800, 800, true);
-    cmdOptions = makePictureButton(c, "cmdOptions", QStringLiteral("Options"),
-                                   QStringLiteral("Options"), QStyle::SP_FileDialogListView,
-                                   7200, 60, 800, 800, true);
-    Command1 = makePictureButton(c, "Command1", QStringLiteral("Visit "),
-                                 QStringLiteral("Visit us!"), QStyle::SP_DriveNetIcon, 8040, 60,
-                                 2115, 795, true);
+                                QStringLiteral("Load a saved message"), QStyle::SP_DialogOpenButton,
+                                6360, 60, 800, 800, true);
+    cmdOptions =
+        makePictureButton(c, "cmdOptions", QStringLiteral("Options"), QStringLiteral("Options"),
+                          QStyle::SP_FileDialogListView, 7200, 60, 800, 800, true);
+    Command1 =
+        makePictureButton(c, "Command1", QStringLiteral("Visit "), QStringLiteral("Visit us!"),
+                          QStyle::SP_DriveNetIcon, 8040, 60, 2115, 795, true);
 }
 
 void MainWindow::buildMessageEditor(QWidget* c) {
@@ -164,8 +162,7 @@ void MainWindow::buildListsPanel(QWidget* c) {
 
     cmdAdd2 = makeButton(Frame4, "cmdAdd2", QStringLiteral("Add Current URL"),
                          QStringLiteral("Watch the current URL"), 60, 240, 1695, 375);
-    cmdDel2 = makeButton(Frame4, "cmdDel2", QStringLiteral("Remove URL"), {}, 1860, 240, 1695,
-                         375);
+    cmdDel2 = makeButton(Frame4, "cmdDel2", QStringLiteral("Remove URL"), {}, 1860, 240, 1695, 375);
     SkinLabel4 = makeLabel(Frame4, "SkinLabel4", QStringLiteral("Username:"), 60, 720, 975, 195);
     txtUsername = make<QLineEdit>(Frame4, "txtUsername", 1080, 660, 1755, 315);
     txtUsername->setEnabled(false);
@@ -212,18 +209,16 @@ void MainWindow::buildBrowserPane(QWidget* c) {
     Command3 = makePictureButton(Frame2, "Command3", QStringLiteral("Go"),
                                  QStringLiteral("browse the entered url"), QStyle::SP_ArrowRight,
                                  5460, 240, 795, 375, false);
-    Command4 = makePictureButton(Frame2, "Command4", QStringLiteral("Back"),
-                                 QStringLiteral("back"), QStyle::SP_ArrowBack, 540, 600, 855, 435,
-                                 false);
-    Command5 = makePictureButton(Frame2, "Command5", QStringLiteral("Forward"),
-                                 QStringLiteral("forward"), QStyle::SP_ArrowForward, 1440, 600,
-                                 855, 435, false);
-    Command6 = makePictureButton(Frame2, "Command6", QStringLiteral("Stop"),
-                                 QStringLiteral("stop"), QStyle::SP_BrowserStop, 2340, 600, 795,
-                                 435, false);
-    Command7 = makePictureButton(Frame2, "Command7", QStringLiteral("Refresh"),
-                                 QStringLiteral("refresh"), QStyle::SP_BrowserReload, 3180, 600,
-                                 855, 435, false);
+    Command4 = makePictureButton(Frame2, "Command4", QStringLiteral("Back"), QStringLiteral("back"),
+                                 QStyle::SP_ArrowBack, 540, 600, 855, 435, false);
+    Command5 =
+        makePictureButton(Frame2, "Command5", QStringLiteral("Forward"), QStringLiteral("forward"),
+                          QStyle::SP_ArrowForward, 1440, 600, 855, 435, false);
+    Command6 = makePictureButton(Frame2, "Command6", QStringLiteral("Stop"), QStringLiteral("stop"),
+                                 QStyle::SP_BrowserStop, 2340, 600, 795, 435, false);
+    Command7 =
+        makePictureButton(Frame2, "Command7", QStringLiteral("Refresh"), QStringLiteral("refresh"),
+                          QStyle::SP_BrowserReload, 3180, 600, 855, 435, false);
     Check1 = make<QCheckBox>(Frame2, "Check1", 4140, 780, 1635, 255);
     Check1->setText(QStringLiteral("No Popups"));
     WebBrowser1 = make<QWebEngineView>(Frame2, "WebBrowser1", 120, 1140, 6135, 5595);

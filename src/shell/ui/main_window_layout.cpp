@@ -20,8 +20,12 @@ namespace quillbox {
 
 namespace {
 
-void setHeightTwips(QWidget* w, float twips) { w->resize(w->width(), toPixels(w, twips)); }
-void setWidthTwips(QWidget* w, float twips) { w->resize(toPixels(w, twips), w->height()); }
+void setHeightTwips(QWidget* w, float twips) {
+    w->resize(w->width(), toPixels(w, twips));
+}
+void setWidthTwips(QWidget* w, float twips) {
+    w->resize(toPixels(w, twips), w->height());
+}
 
 } // namespace
 

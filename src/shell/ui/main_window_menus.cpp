@@ -35,12 +35,11 @@ void MainWindow::buildMenus() {
                             {QStringLiteral("&New Message"), QStringLiteral("&Save Message"),
                              QStringLiteral("&Load Message"), QStringLiteral("E&xit")});
     toolsMenu = addMenu(bar, "toolsMenu", QStringLiteral("&Tools"));
-    toolsMenuItem = addItems(
-        toolsMenu, "toolsMenuItem",
-        {QStringLiteral("&Preview"), QStringLiteral("Auto &Insert"),
-         QStringLiteral("&Check Replies"), QStringLiteral("&Options"),
-         QStringLiteral("Paste Message"), QStringLiteral("Paste Subject"),
-         QStringLiteral("Paste Username"), QStringLiteral("Paste Password")});
+    toolsMenuItem = addItems(toolsMenu, "toolsMenuItem",
+                             {QStringLiteral("&Preview"), QStringLiteral("Auto &Insert"),
+                              QStringLiteral("&Check Replies"), QStringLiteral("&Options"),
+                              QStringLiteral("Paste Message"), QStringLiteral("Paste Subject"),
+                              QStringLiteral("Paste Username"), QStringLiteral("Paste Password")});
     viewMenu = addMenu(bar, "viewMenu", QStringLiteral("&View"));
     viewMenuItem = addItems(viewMenu, "viewMenuItem",
                             {QStringLiteral("&Saved Messages"), QStringLiteral("&All posts"),

@@ -2,7 +2,6 @@
 
 #include <QRect>
 #include <QWidget>
-
 #include <cmath>
 
 namespace quillbox {
@@ -18,7 +17,9 @@ inline int toPixels(const QWidget* w, double twips) {
     return int(std::lround(twips / twipsPerPixel(w)));
 }
 
-inline double toTwips(const QWidget* w, int pixels) { return pixels * twipsPerPixel(w); }
+inline double toTwips(const QWidget* w, int pixels) {
+    return pixels * twipsPerPixel(w);
+}
 
 inline void placeTwips(QWidget* widget, double left, double top, double width, double height) {
     widget->setGeometry(toPixels(widget, left), toPixels(widget, top), toPixels(widget, width),
