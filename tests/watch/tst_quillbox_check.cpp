@@ -2,6 +2,7 @@
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -16,13 +17,15 @@ struct Run {
 };
 
 // Runs the program while this thread keeps serving the test server.
-Run runCheck(const QStringList& arguments) {
+Run runCheck(const QStringList& arguments,
+             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUILLBOX_CHECK_PROGRAM), arguments);
     Run run;
     if (!process.waitForStarted(20000))
         return run;
-    QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000);
+    (void)QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000);
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(5000);
@@ -43,6 +46,8 @@ private slots:
     void failedFetchEndsWithStatus1();
     void badUsageEndsWithStatus2_data();
     void badUsageEndsWithStatus2();
+    void unreadableListEndsWithStatus2();
+    void dataFolderComesFromTheEnvironmentByDefault();
     void helpDescribesTheOptions();
 };
 
@@ -105,6 +110,31 @@ void TestQuillboxCheck::badUsageEndsWithStatus2() {
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.out.isEmpty());
     QVERIFY(!run.err.isEmpty());
+}
+
+void TestQuillboxCheck::unreadableListEndsWithStatus2() {
+    quillbox::test::TestFolders folders;
+    QVERIFY(QDir(folders.dataFolder()).mkdir(QStringLiteral("posts.txt")));
+    const Run run = runCheck({QStringLiteral("--data-dir"), folders.dataFolder()});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.contains(QStringLiteral("posts.txt")));
+}
+
+void TestQuillboxCheck::dataFolderComesFromTheEnvironmentByDefault() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(5000)));
+    quillbox::test::TestFolders folders;
+    quillbox::ListsData data;
+    data.posts = {{server.url(QStringLiteral("/grown")), 10}};
+    QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUILLBOX_DATA_DIR"), folders.dataFolder());
+    const Run run = runCheck({QStringLiteral("--quiet")}, environment);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, server.url(QStringLiteral("/grown")) + u'\n');
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
 }
 
 void TestQuillboxCheck::helpDescribesTheOptions() {
