@@ -1,0 +1,266 @@
+// The forum and watched-post lists and the reply check, driven through the main window's own
+// buttons, with a real browser pane and a web server on 127.0.0.1.
+#include "platform/browser_page.h"
+#include "shell/session.h"
+#include "shell/ui/main_window.h"
+#include "store/settings_store.h"
+#include "support/recording_clipboard.h"
+#include "support/recording_messages.h"
+#include "support/scripted_http_server.h"
+#include "support/test_folders.h"
+#include "watch/watch_lists.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <QWebEngineView>
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+class TestMainWindowLists : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void watchThisPostMeasuresAndRenews();
+    void removeWatchRemovesTheSelectedPost();
+    void replyCheckListsPagesGrownByMoreThan500Bytes();
+    void failedFetchReportsAndStopsTheCheck();
+    void addCurrentUrlAddsAForumWithALogin();
+    void forumClickFillsAndStoresTheLogin();
+    void doubleClicksNavigate();
+
+private:
+    void openPage(const QString& url);
+    void showPostsView();
+    void clickRow(QListWidget* list, int row, bool twice = false);
+    static ScriptedHttpServer::Script page(qint64 size) {
+        return ScriptedHttpServer::whole(ScriptedHttpServer::reply(size));
+    }
+    std::unique_ptr<TestFolders> folders;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ScriptedHttpServer> server;
+    RecordingMessages messages;
+    RecordingClipboard clipboard;
+};
+
+void TestMainWindowLists::init() {
+    folders = std::make_unique<TestFolders>();
+    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
+    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
+    window = std::make_unique<MainWindow>(*session, clipboard);
+    window->load();
+    window->show();
+    messages.entries.clear();
+    server = std::make_unique<ScriptedHttpServer>();
+    QVERIFY(server->listenLocal());
+    server->setDefaultScript(page(100));
+}
+
+void TestMainWindowLists::cleanup() {
+    window.reset();
+    session.reset();
+    settings.reset();
+    folders.reset();
+    server.reset();
+}
+
+void TestMainWindowLists::openPage(const QString& url) {
+    window->navigateBrowser(url);
+    QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), url, 30000);
+}
+
+void TestMainWindowLists::showPostsView() {
+    QTest::mouseClick(window->TabStrip2, Qt::LeftButton, {},
+                      window->TabStrip2->tabRect(1).center());
+    QVERIFY(window->Frame3->isVisible());
+}
+
+void TestMainWindowLists::clickRow(QListWidget* list, int row, bool twice) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    // A double-click is the second click of a pair, on the row the first one pressed.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+void TestMainWindowLists::watchThisPostMeasuresAndRenews() {
+    const QString url = server->url(QStringLiteral("/thread?id=7"));
+    server->setScript("/thread?id=7", page(1234));
+    openPage(url);
+    showPostsView();
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    QCOMPARE(window->lstPosts->count(), 1);
+    QCOMPARE(window->lstPosts->item(0)->text(), url);
+    QTRY_COMPARE_WITH_TIMEOUT(window->watchLists().posts().at(0).size, std::optional<qint64>(1234),
+                              30000);
+    QCOMPARE(window->panelText(2), QStringLiteral("Response completed"));
+
+    // Watching it again adds no row and renews the recorded size.
+    server->setScript("/thread?id=7", page(5000));
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(window->watchLists().posts().at(0).size, std::optional<qint64>(5000),
+                              30000);
+    QCOMPARE(window->lstPosts->count(), 1);
+    QVERIFY(messages.entries.isEmpty());
+
+    // Closing stores the post with its size.
+    window->close();
+    QCOMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))), url.toUtf8() + "\r\n\r\n");
+    QCOMPARE(readBytes(folders->path(QStringLiteral("sizes.txt"))), QByteArray("5000\r\n\r\n"));
+}
+
+void TestMainWindowLists::removeWatchRemovesTheSelectedPost() {
+    window->setLists({{{QStringLiteral("http://a/"), 1}, {QStringLiteral("http://b/"), 2}}, {}});
+    showPostsView();
+    QTest::mouseClick(window->cmdDel, Qt::LeftButton); // nothing selected: nothing happens
+    QCOMPARE(window->lstPosts->count(), 2);
+    clickRow(window->lstPosts, 0);
+    QCOMPARE(window->panelText(2), QStringLiteral("http://a/"));
+    QTest::mouseClick(window->cmdDel, Qt::LeftButton);
+    QCOMPARE(window->lstPosts->count(), 1);
+    QCOMPARE(window->watchLists().posts(), QList<WatchedPost>({{QStringLiteral("http://b/"), 2}}));
+    QCOMPARE(window->lstPosts->currentRow(), -1);
+}
+
+void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
+    server->setScript("/grew501", page(1501));
+    server->setScript("/grew500", page(1500));
+    server->setScript("/shrank", page(10));
+    server->setScript("/grew-lots", page(90000));
+    const QList<WatchedPost> posts{{server->url(QStringLiteral("/grew501")), 1000},
+                                   {server->url(QStringLiteral("/grew500")), 1000},
+                                   {server->url(QStringLiteral("/shrank")), 5000},
+                                   {server->url(QStringLiteral("/grew-lots")), 1000}};
+    window->setLists({posts, {}});
+    // The Tools menu selects the "New Replies " tab and starts the check.
+    window->toolsMenuItem[2]->trigger();
+    QCOMPARE(window->TabStrip1->currentIndex(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1),
+                              QStringLiteral("finished - 2 new replies found"), 30000);
+    const QStringList expected{posts[0].address, posts[3].address};
+    QStringList shown;
+    for (int i = 0; i < window->lstNew->count(); ++i)
+        shown << window->lstNew->item(i)->text();
+    QCOMPARE(shown, expected);
+
+    // The check writes nothing back: the next one finds the same posts.
+    showPostsView();
+    QVERIFY(window->cmdReplies->isVisible());
+    QTest::mouseClick(window->cmdReplies, Qt::LeftButton);
+    QCOMPARE(window->lstNew->count(), 0); // emptied at the start
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1),
+                              QStringLiteral("finished - 2 new replies found"), 30000);
+    QCOMPARE(window->lstNew->count(), 2);
+    QCOMPARE(window->watchLists().posts(), posts);
+    QVERIFY(messages.entries.isEmpty());
+}
+
+void TestMainWindowLists::failedFetchReportsAndStopsTheCheck() {
+    // A port that was just closed refuses the connection.
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    const QString refused = QStringLiteral("http://127.0.0.1:%1/gone").arg(closed.serverPort());
+    closed.close();
+    server->setScript("/grew", page(2000));
+    window->setLists({{{server->url(QStringLiteral("/grew")), 100},
+                       {server->url(QStringLiteral("/same")), 100},
+                       {refused, 100},
+                       {server->url(QStringLiteral("/grew")), 100}},
+                      {}});
+    showPostsView();
+    window->selectPostsTab(1);
+    QTest::mouseClick(window->cmdReplies, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.entries.size(), 1, 30000);
+    QCOMPARE(messages.entries[0].title, QStringLiteral("Error"));
+    QCOMPARE(messages.entries[0].icon, MessageIcon::Exclamation);
+    QVERIFY(messages.entries[0].text.startsWith(QStringLiteral("Error occurred.\r\nError #: ")));
+    QCOMPARE(window->panelText(1), QStringLiteral("checking post 3"));
+    QCOMPARE(window->lstNew->count(), 1);
+    QTest::qWait(300);
+    QCOMPARE(window->panelText(1), QStringLiteral("checking post 3"));
+}
+
+void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
+    const QString url = server->url(QStringLiteral("/forum"));
+    openPage(url);
+    QVERIFY(!window->txtUsername->isEnabled());
+    QTest::mouseClick(window->cmdAdd2, Qt::LeftButton);
+    QCOMPARE(window->lstPosts2->count(), 1);
+    QCOMPARE(window->lstPosts2->currentRow(), 0);
+    QVERIFY(window->txtUsername->isEnabled());
+    QCOMPARE(window->txtUsername->text(), QStringLiteral("Enter Username"));
+    QCOMPARE(window->txtPassword->text(), QString());
+    QCOMPARE(window->watchLists().forums().at(0).login, QStringLiteral("Enter Username|"));
+    QCOMPARE(window->panelText(2), url);
+
+    QTest::mouseClick(window->cmdAdd2, Qt::LeftButton); // already a forum: nothing changes
+    QCOMPARE(window->lstPosts2->count(), 1);
+
+    window->txtUsername->setText(QStringLiteral("me"));
+    QTest::keyClicks(window->txtPassword, QStringLiteral("s3|cret"));
+    QCOMPARE(window->watchLists().forums().at(0).login, QStringLiteral("me|s3|cret"));
+    window->close();
+    QCOMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
+             url.toUtf8() + "|me|s3|cret\r\n\r\n");
+}
+
+void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {
+    window->setLists({{},
+                      {{QStringLiteral("http://one/"), QStringLiteral("ann|pw|x")},
+                       {QStringLiteral("http://two/"), QStringLiteral("|")},
+                       {QStringLiteral("http://three/"), QStringLiteral("bob|")}}});
+    window->txtUsername->setText(QStringLiteral("typed without a forum"));
+    QVERIFY(window->watchLists().forums().at(0).login == QStringLiteral("ann|pw|x"));
+
+    clickRow(window->lstPosts2, 0);
+    QCOMPARE(window->txtUsername->text(), QStringLiteral("ann"));
+    QCOMPARE(window->txtPassword->text(), QStringLiteral("pw|x"));
+    clickRow(window->lstPosts2, 1);
+    QCOMPARE(window->txtUsername->text(), QString());
+    QCOMPARE(window->txtPassword->text(), QString());
+    QCOMPARE(window->watchLists().forums().at(1).login, QStringLiteral("|"));
+    clickRow(window->lstPosts2, 2);
+    QCOMPARE(window->txtUsername->text(), QStringLiteral("bob"));
+    // Earlier forums kept their logins while the boxes were refilled.
+    QCOMPARE(window->watchLists().forums().at(0).login, QStringLiteral("ann|pw|x"));
+
+    // Removing a forum leaves the boxes as they are and selects nothing.
+    QTest::mouseClick(window->cmdDel2, Qt::LeftButton);
+    QCOMPARE(window->lstPosts2->count(), 2);
+    QCOMPARE(window->txtUsername->text(), QStringLiteral("bob"));
+    QCOMPARE(window->lstPosts2->currentRow(), -1);
+    QTest::mouseClick(window->cmdDel2, Qt::LeftButton); // no selection: nothing happens
+    QCOMPARE(window->lstPosts2->count(), 2);
+}
+
+void TestMainWindowLists::doubleClicksNavigate() {
+    const QString forum = server->url(QStringLiteral("/board"));
+    const QString post = server->url(QStringLiteral("/topic"));
+    window->setLists({{{post, 100}}, {{forum, QStringLiteral("|")}}});
+    clickRow(window->lstPosts2, 0, true);
+    QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), forum, 30000);
+    QCOMPARE(window->insertWatchCount(), qint16(0));
+
+    showPostsView();
+    clickRow(window->lstPosts, 0, true);
+    QCOMPARE(window->insertWatchCount(), qint16(4));
+    QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), post, 30000);
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestMainWindowLists t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_main_window_lists.moc"
