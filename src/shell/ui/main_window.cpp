@@ -31,6 +31,10 @@ MainWindow::MainWindow(Session& session, Clipboard& clipboard, QWidget* parent)
     : QMainWindow(parent), m_session(session), m_clipboard(clipboard) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/quillbox/quillbox.png")));
+    // The controls are placed for captions in an 8.25 point sans-serif face.
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    setFont(small);
     buildControls();
     buildMenus();
     m_browserPage = std::make_unique<WebEnginePage>(WebBrowser1);
