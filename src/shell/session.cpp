@@ -23,16 +23,18 @@ Session::Session(QString dataFolder, SettingsStore& settings, UserMessages& mess
     : m_dataFolder(std::move(dataFolder)), m_settings(settings), m_messages(messages),
       m_templates(defaultTemplates()) {}
 
+QString Session::application() const {
+    // Settings are kept under the product name, which is known once start-up has begun.
+    return m_branding.productName.isEmpty() ? settingsApplication() : m_branding.productName;
+}
+
 QString Session::getSetting(const QString& section, const QString& key,
                             const QString& defaultValue) const {
-    return m_settings.getSetting(m_branding.productName.isEmpty() ? settingsApplication()
-                                                                  : m_branding.productName,
-                                 section, key, defaultValue);
+    return m_settings.getSetting(application(), section, key, defaultValue);
 }
 
 void Session::saveSetting(const QString& section, const QString& key, const QString& value) {
-    const QString app =
-        m_branding.productName.isEmpty() ? settingsApplication() : m_branding.productName;
+    const QString app = application();
     if (m_settings.saveSetting(app, section, key, value) || m_settingsFailureShown)
         return;
     // One box per run is enough: the subject is stored on every keystroke.

@@ -47,6 +47,7 @@ public:
     void saveSetting(const QString& section, const QString& key, const QString& value);
 
 private:
+    QString application() const;
     void reportProblems(const QString& intro, const QStringList& problems);
 
     QString m_dataFolder;

@@ -68,11 +68,17 @@ QToolButton* makePictureButton(QWidget* parent, const char* name, const QString&
     return b;
 }
 
-QFont frameCaptionFont(const QWidget* w) {
-    QFont f = w->font();
+// A frame with a bold caption; the controls inside it keep the normal weight.
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, double left,
+                     double top, double width, double height) {
+    auto* frame = make<QGroupBox>(parent, name, left, top, width, height);
+    frame->setTitle(caption);
+    QFont f = frame->font();
     f.setPointSizeF(8.25);
     f.setBold(true);
-    return f;
+    frame->setFont(f);
+    frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
+    return frame;
 }
 
 } // namespace
@@ -128,10 +134,7 @@ void MainWindow::buildTopRow(QWidget* c) {
 }
 
 void MainWindow::buildMessageEditor(QWidget* c) {
-    Frame1 = make<QGroupBox>(c, "Frame1", 60, 900, 3735, 4095);
-    Frame1->setTitle(QStringLiteral("Message Editor"));
-    Frame1->setFont(frameCaptionFont(Frame1));
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
+    Frame1 = makeFrame(c, "Frame1", QStringLiteral("Message Editor"), 60, 900, 3735, 4095);
     Label1 = makeLabel(Frame1, "Label1", QStringLiteral("Subject:"), 120, 360, 735, 255);
     txtSubject = make<QLineEdit>(Frame1, "txtSubject", 900, 300, 1995, 285);
     cmdPaste[0] = makeButton(Frame1, "cmdPaste0", QStringLiteral("Paste"),
@@ -200,10 +203,7 @@ void MainWindow::buildListsPanel(QWidget* c) {
 }
 
 void MainWindow::buildBrowserPane(QWidget* c) {
-    Frame2 = make<QGroupBox>(c, "Frame2", 3840, 900, 6375, 7395);
-    Frame2->setTitle(QStringLiteral("Browser"));
-    Frame2->setFont(frameCaptionFont(Frame2));
-    Frame2->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
+    Frame2 = makeFrame(c, "Frame2", QStringLiteral("Browser"), 3840, 900, 6375, 7395);
     Label5 = makeLabel(Frame2, "Label5", QStringLiteral("URL:"), 120, 300, 1215, 315);
     Text5 = make<QLineEdit>(Frame2, "Text5", 540, 240, 4875, 315);
     Command3 = makePictureButton(Frame2, "Command3", QStringLiteral("Go"),
