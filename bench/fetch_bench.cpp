@@ -24,9 +24,15 @@ namespace {
 
 class PrintingMessages : public UserMessages {
 public:
-    void showMessage(const QString& title, const QString& text, MessageIcon) override {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    void showMessage(const QString& title, const QString& text, MessageIcon,
+                     const QString& detail) override {
+        std::fprintf(stderr, "%s: %s %s\n", qPrintable(title), qPrintable(text),
+                     qPrintable(detail));
         ++count;
+    }
+    int askChoice(const QString&, const QString&, const QStringList& buttons,
+                  MessageIcon) override {
+        return int(buttons.size()) - 1;
     }
     int count = 0;
 };

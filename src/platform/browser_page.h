@@ -1,17 +1,88 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace quillbox {
 
-// The page shown in an embedded browser, as the program's logic sees it.
-class BrowserPage {
+// The markup of a page's body, as the engine writes it.
+struct BodyHtml {
+    QString outer; // the body element's own tag included
+    QString inner; // without it
+};
+
+// Where auto-insert wants the message: the form and the position among that form's input and
+// textarea elements, in document order, both counted from 0 (-1 when the page scan found none).
+struct FieldTarget {
+    int form = -1;
+    int field = -1;
+};
+
+// The kind of field a message was written into.
+enum class WrittenField {
+    None,             // nothing was written: no field a person could type into
+    ScannedTextArea,  // the visible text area at the scanned position
+    FormTextArea,     // another visible text area of the scanned form
+    RichEditor,       // an editable element of a rich text editor
+    LooseTextArea,    // a visible text area outside any form (a reply composer)
+};
+
+// The page shown in an embedded browser, as the program's logic sees it. Reading and writing
+// the document is asynchronous: the answer comes through the callback, on the user-interface
+// thread, possibly after the page has changed. Every navigation raises pageGeneration(); an
+// answer for an older generation must not be acted upon in the page now shown, and the
+// implementations never write into a page that replaced the one a request was made for.
+class BrowserPage : public QObject {
+    Q_OBJECT
+
 public:
-    virtual ~BrowserPage() = default;
+    using HtmlCallback = std::function<void(std::optional<BodyHtml>)>; // nullopt: no body
+    using WriteCallback = std::function<void(WrittenField)>;
+    using DoneCallback = std::function<void(bool)>;
+
+    using QObject::QObject;
+    ~BrowserPage() override = default;
+
     // The address of the page now shown ("" before anything was loaded).
     virtual QString currentUrl() const = 0;
-    // Starts loading an address; returns at once.
+    // The title of the page now shown.
+    virtual QString title() const = 0;
+    // Counts navigations; see the class comment.
+    virtual quint64 pageGeneration() const = 0;
+
+    // Starts loading an address; returns at once. A bare host name gets its scheme.
     virtual void navigate(const QString& address) = 0;
+    // History steps; false (and nothing happens) when there is no such step.
+    virtual bool goBack() = 0;
+    virtual bool goForward() = 0;
+    virtual void stop() = 0;
+    virtual void reload() = 0;
+    // While blocked, a page's request for a new window is refused; otherwise the new window
+    // opens in a window of the program.
+    virtual void setPopupsBlocked(bool blocked) = 0;
+    virtual bool popupsBlocked() const = 0;
+
+    // Reads the body's outer and inner markup of the top document.
+    virtual void readBodyHtml(HtmlCallback done) = 0;
+    // Writes a message where a person would type it, starting from the scanned target (see
+    // WrittenField), and fires the field's input and change events. Text goes in unchanged.
+    virtual void writeMessage(const FieldTarget& target, const QString& text,
+                              WriteCallback done) = 0;
+    // Inserts text at the caret of the page's focused field, as typing would; false when no
+    // editable field has the focus. The system clipboard is not touched.
+    virtual void insertAtFocus(const QString& text, DoneCallback done) = 0;
+
+signals:
+    // The notifications of the page.
+    void statusTextChanged(const QString& text); // e.g. the address of a hovered link
+    void downloadBegan();
+    void downloadCompleted();
+    void titleChanged(const QString& title);
+    void urlChanged(const QString& address);
+    // A page asked for a new window; blocked tells whether the popup switch refused it.
+    void newWindowRequested(bool blocked);
 };
 
 } // namespace quillbox

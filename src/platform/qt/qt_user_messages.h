@@ -12,7 +12,10 @@ class QtUserMessages : public UserMessages {
 public:
     explicit QtUserMessages(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
-    void showMessage(const QString& title, const QString& text, MessageIcon icon) override;
+    void showMessage(const QString& title, const QString& text, MessageIcon icon,
+                     const QString& informativeText) override;
+    int askChoice(const QString& title, const QString& text, const QStringList& buttons,
+                  MessageIcon icon) override;
 
 private:
     QPointer<QWidget> m_parent;
