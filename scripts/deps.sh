@@ -8,6 +8,8 @@ packages=(
     libgl-dev libxkbcommon-dev
     # tests: a real web server and certificates for the fetcher, a virtual display
     nginx openssl curl xvfb xauth
+    # the format check
+    clang-format
 )
 
 missing=()

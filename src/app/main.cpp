@@ -2,10 +2,15 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_user_messages.h"
 #include "shell/branding.h"
+#include "shell/lists_autosave.h"
 #include "shell/session.h"
 #include "shell/ui/main_window.h"
 #include "store/data_folder.h"
 #include "store/settings_store.h"
+#include "watch/page_fetcher.h"
+#include "watch/post_measurer.h"
+#include "watch/reply_check.h"
+#include "watch/watch_lists.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,7 +35,20 @@ int main(int argc, char* argv[]) {
     QtClipboard clipboard;
     SettingsStore settings;
     Session session(resolveDataFolder(), settings, messages);
-    MainWindow window(session, clipboard);
+
+    // The lists and the two page fetchers: one measures pages put on watch, the other serves
+    // the reply check.
+    WatchLists lists;
+    PageFetcher sizesFetcher(messages);
+    sizesFetcher.setObjectName(QStringLiteral("wscSizes"));
+    PageFetcher postsFetcher(messages);
+    postsFetcher.setObjectName(QStringLiteral("wscPosts"));
+    PostMeasurer measurer(lists, sizesFetcher);
+    ReplyCheck replyCheck(lists, postsFetcher);
+    ListsAutosave autosave(lists, session.dataFolder(), messages);
+
+    MainWindow window(MainWindowParts{session, clipboard, lists, sizesFetcher, postsFetcher,
+                                      measurer, replyCheck, &autosave});
     messages.setParent(&window);
     QObject::connect(&window, &MainWindow::endProcessRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

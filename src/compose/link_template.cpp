@@ -1,6 +1,6 @@
 #include "compose/link_template.h"
 
-#include "store/settings_store.h"
+#include "store/app_settings.h"
 
 namespace quillbox {
 
@@ -45,21 +45,20 @@ TemplateSet defaultTemplates() {
     return set;
 }
 
-TemplateSet loadTemplates(const SettingsStore& store) {
+TemplateSet loadTemplates(AppSettings settings) {
     TemplateSet set = defaultTemplates();
     const auto& prefixes = templateKeyPrefixes();
     const auto& names = templateFieldNames();
     for (int t = 0; t < templateCount; ++t) {
         const auto fields = fieldsOf(set[t]);
         for (std::size_t f = 0; f < fields.size(); ++f) {
-            *fields[f] = store.getSetting(settingsApplication(), dataSection(),
-                                          prefixes[t] + names[f], *fields[f]);
+            *fields[f] = settings.templateField(prefixes[t] + names[f], *fields[f]);
         }
     }
     return set;
 }
 
-bool saveTemplates(SettingsStore& store, const TemplateSet& templates) {
+bool saveTemplates(AppSettings settings, const TemplateSet& templates) {
     const auto& prefixes = templateKeyPrefixes();
     const auto& names = templateFieldNames();
     bool allWritten = true;
@@ -67,8 +66,7 @@ bool saveTemplates(SettingsStore& store, const TemplateSet& templates) {
     for (int t = 0; t < templateCount; ++t) {
         const auto fields = fieldsOf(templates[t]);
         for (std::size_t f = 0; f < fields.size(); ++f) {
-            if (!store.saveSetting(settingsApplication(), dataSection(), prefixes[t] + names[f],
-                                   *fields[f]))
+            if (!settings.setTemplateField(prefixes[t] + names[f], *fields[f]))
                 allWritten = false;
         }
     }

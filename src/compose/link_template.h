@@ -7,7 +7,7 @@
 
 namespace quillbox {
 
-class SettingsStore;
+class AppSettings;
 
 // How one forum dialect writes a link: LinkOpen01 + target + LinkOpen02 + text + LinkClose01,
 // with MailCall01 in front of an e-mail address in the target.
@@ -35,9 +35,9 @@ TemplateSet defaultTemplates();
 
 // Reads the 40 keys from section "data" of the program's settings; a key that does not exist
 // gives the default, a stored "" stays "".
-TemplateSet loadTemplates(const SettingsStore& store);
+TemplateSet loadTemplates(AppSettings settings);
 // Writes all 40 keys, empty values included. False when the settings could not be written.
-bool saveTemplates(SettingsStore& store, const TemplateSet& templates);
+bool saveTemplates(AppSettings settings, const TemplateSet& templates);
 
 // The rows of the format drop-down: "text", then every non-empty template name in array order.
 QStringList formatNames(const TemplateSet& templates);

@@ -4,7 +4,6 @@
 #include "platform/user_messages.h"
 #include "shell/main_window_host.h"
 #include "store/data_folder.h"
-#include "store/settings_store.h"
 
 #include <limits>
 
@@ -23,25 +22,14 @@ Session::Session(QString dataFolder, SettingsStore& settings, UserMessages& mess
     : m_dataFolder(std::move(dataFolder)), m_settings(settings), m_messages(messages),
       m_templates(defaultTemplates()) {}
 
-QString Session::application() const {
-    // Settings are kept under the product name, which is known once start-up has begun.
-    return m_branding.productName.isEmpty() ? settingsApplication() : m_branding.productName;
-}
-
-QString Session::getSetting(const QString& section, const QString& key,
-                            const QString& defaultValue) const {
-    return m_settings.getSetting(application(), section, key, defaultValue);
-}
-
-void Session::saveSetting(const QString& section, const QString& key, const QString& value) {
-    const QString app = application();
-    if (m_settings.saveSetting(app, section, key, value) || m_settingsFailureShown)
+void Session::settingsWritten(bool written) {
+    if (written || m_settingsFailureShown)
         return;
-    // One box per run is enough: the subject is stored on every keystroke.
     m_settingsFailureShown = true;
-    m_messages.showMessage(
-        app, QStringLiteral("Your settings could not be saved.\r\n") + m_settings.lastError(),
-        MessageIcon::Exclamation);
+    m_messages.showMessage(settingsApplication(),
+                           QStringLiteral("Your settings could not be saved.\r\n") +
+                               m_settings.lastError(),
+                           MessageIcon::Exclamation);
 }
 
 void Session::reportProblems(const QString& intro, const QStringList& problems) {
@@ -70,38 +58,56 @@ void Session::startUp(MainWindowHost& host) {
     m_templates = loadTemplates(m_settings);
     host.setFormatNames(formatNames(m_templates));
 
-    const QString lastMessage = getSetting(dataSection(), QStringLiteral("lastMessage"), {});
-    host.setSubject(getSetting(dataSection(), QStringLiteral("lastSubject"),
-                               QStringLiteral("Type Subject Here")));
+    const QString lastMessage = m_settings.lastMessage();
+    host.setSubject(m_settings.lastSubject());
     if (lastMessage != QLatin1String("") && lastMessage != QLatin1String(" "))
         host.setMessage(lastMessage);
 
     // A stored row that is not a number, or no longer a row of the list, selects row 0.
     bool ok = false;
-    const int row = getSetting(dataSection(), QStringLiteral("lastConvert"), QStringLiteral("0"))
-                        .trimmed()
-                        .toInt(&ok);
+    const int row = m_settings.lastConvert().trimmed().toInt(&ok);
     const bool valid =
         ok && row >= 0 && row < host.formatRowCount() && row <= std::numeric_limits<qint16>::max();
     host.selectFormatRow(valid ? row : 0);
 }
 
-void Session::shutDown(MainWindowHost& host) {
-    reportProblems(QStringLiteral("Your lists could not be saved:"),
-                   saveLists(m_dataFolder, host.lists()));
-    saveSetting(dataSection(), QStringLiteral("lastMessage"), host.message());
-    saveSetting(dataSection(), QStringLiteral("lastConvert"),
-                QString::number(host.selectedFormatRow()));
+bool Session::saveListsAsking(const MainWindowHost& host) {
+    for (;;) {
+        const QStringList problems = saveLists(m_dataFolder, host.lists());
+        if (problems.isEmpty())
+            return true;
+        const int answer = m_messages.askChoice(
+            m_branding.productName,
+            QStringLiteral("Your lists could not be saved:\r\n\r\n") +
+                problems.join(QStringLiteral("\r\n")) +
+                QStringLiteral("\r\n\r\nFree some space or fix the folder, then try again. "
+                               "Quitting without saving loses the changes to your lists."),
+            // Closing the box cancels: the safe answer comes last.
+            {QStringLiteral("Retry"), QStringLiteral("Quit without saving"),
+             QStringLiteral("Cancel")});
+        if (answer == 1)
+            return true;
+        if (answer != 0)
+            return false;
+    }
+}
+
+bool Session::shutDown(MainWindowHost& host) {
+    if (!saveListsAsking(host))
+        return false;
+    settingsWritten(m_settings.setLastMessage(host.message()));
+    settingsWritten(m_settings.setLastConvert(host.selectedFormatRow()));
     host.unloadSecondaryWindows();
     if (host.websiteWindowVisible()) {
         m_mainWindowClosed = true;
-        return;
+        return true;
     }
     host.endProcess();
+    return true;
 }
 
 void Session::subjectChanged(const QString& subject) {
-    saveSetting(dataSection(), QStringLiteral("lastSubject"), subject);
+    settingsWritten(m_settings.setLastSubject(subject));
 }
 
 QString Session::convert(const QString& text, const QString& formatName) const {

@@ -2,6 +2,7 @@
 
 #include "compose/link_template.h"
 #include "shell/branding.h"
+#include "store/app_settings.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,8 +26,10 @@ public:
     // files, the three lists, templates, format list, subject, message, format.
     void startUp(MainWindowHost& host);
     // Shutdown: lists, lastMessage, lastConvert, secondary windows, then the process ends
-    // unless the separate browser window is still open (mainWindowClosed is then set).
-    void shutDown(MainWindowHost& host);
+    // unless the separate browser window is still open (mainWindowClosed is then set). When the
+    // lists cannot be written the user may retry, cancel (false: nothing else happens and the
+    // program stays open) or quit without saving them.
+    bool shutDown(MainWindowHost& host);
 
     // The subject box's change handling: every change is stored at once.
     void subjectChanged(const QString& subject);
@@ -38,20 +41,20 @@ public:
     const TemplateSet& templates() const { return m_templates; }
     void setTemplates(const TemplateSet& templates) { m_templates = templates; }
     QString dataFolder() const { return m_dataFolder; }
-    SettingsStore& settings() { return m_settings; }
+    AppSettings& settings() { return m_settings; }
     UserMessages& messages() { return m_messages; }
     bool mainWindowClosed() const { return m_mainWindowClosed; }
 
-    QString getSetting(const QString& section, const QString& key,
-                       const QString& defaultValue) const;
-    void saveSetting(const QString& section, const QString& key, const QString& value);
+    // Reports a settings write that failed, once per run: the subject is stored on every
+    // keystroke.
+    void settingsWritten(bool written);
 
 private:
-    QString application() const;
+    bool saveListsAsking(const MainWindowHost& host);
     void reportProblems(const QString& intro, const QStringList& problems);
 
     QString m_dataFolder;
-    SettingsStore& m_settings;
+    AppSettings m_settings;
     UserMessages& m_messages;
     Branding m_branding;
     TemplateSet m_templates;

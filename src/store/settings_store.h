@@ -41,9 +41,4 @@ private:
     mutable std::map<QString, std::unique_ptr<QSettings>> m_settings;
 };
 
-// The program's application name in the settings store, and its two sections.
-inline QString settingsApplication() { return QStringLiteral("Quillbox"); }
-inline QString dataSection() { return QStringLiteral("data"); }
-inline QString settingsSection() { return QStringLiteral("Settings"); }
-
 } // namespace quillbox

@@ -1,5 +1,6 @@
 #include "compose/converter.h"
 #include "compose/link_template.h"
+#include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/test_folders.h"
 
@@ -32,7 +33,7 @@ private slots:
 
 void TestLinkTemplate::firstRunHasBuiltInsAndEmptySlots() {
     TestFolders folders;
-    const SettingsStore store(folders.settingsFolder());
+    SettingsStore store(folders.settingsFolder());
     const TemplateSet set = loadTemplates(store);
 
     QCOMPARE(set[0],
@@ -54,7 +55,7 @@ void TestLinkTemplate::savesFortyKeysUnderTheirNames() {
     set[7] = {u"n5"_qs, u"o1"_qs, u"o2"_qs, u"c1"_qs, u"m1"_qs};
     QVERIFY(saveTemplates(store, set));
 
-    const SettingsStore reread(folders.settingsFolder());
+    SettingsStore reread(folders.settingsFolder());
     QCOMPARE(stored(reread, u"htmlLinkOpen01"_qs), u"<a href='"_qs);
     QCOMPARE(stored(reread, u"ubbLinkClose01"_qs), u"[/url]"_qs);
     QCOMPARE(stored(reread, u"ezName"_qs), u"ezboard"_qs);
@@ -83,7 +84,7 @@ void TestLinkTemplate::clearedBuiltInNameStaysClearedAfterRestart() {
         set[1].LinkOpen01.clear();
         QVERIFY(saveTemplates(store, set));
     }
-    const SettingsStore store(folders.settingsFolder());
+    SettingsStore store(folders.settingsFolder());
     const TemplateSet set = loadTemplates(store);
     QCOMPARE(set[0].Name, QString());
     QCOMPARE(set[0].LinkOpen01, u"<a href='"_qs);
@@ -98,7 +99,8 @@ void TestLinkTemplate::onlyOneCustomSlotNamed() {
     QVERIFY(
         store.saveSetting(settingsApplication(), dataSection(), u"cust03LinkOpen01"_qs, u"{"_qs));
 
-    const TemplateSet set = loadTemplates(SettingsStore(folders.settingsFolder()));
+    SettingsStore reopened(folders.settingsFolder());
+    const TemplateSet set = loadTemplates(reopened);
     QCOMPARE(set[5], (LinkTemplate{u"mine"_qs, u"{"_qs, {}, {}, {}}));
     QCOMPARE(set[0], defaultTemplates()[0]);
     QCOMPARE(set[3], LinkTemplate{});
@@ -138,7 +140,8 @@ void TestLinkTemplate::valuesRoundTripUnchanged() {
         SettingsStore store(folders.settingsFolder());
         QVERIFY(saveTemplates(store, set));
     }
-    const TemplateSet reread = loadTemplates(SettingsStore(folders.settingsFolder()));
+    SettingsStore reopened(folders.settingsFolder());
+    const TemplateSet reread = loadTemplates(reopened);
     QCOMPARE(reread[3], set[3]);
     QCOMPARE(reread[0].LinkOpen02, value);
     QCOMPARE(convertMessage(u"x http://a/ "_qs, value, reread),

@@ -1,4 +1,5 @@
 #include "compose/link_template.h"
+#include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/test_folders.h"
 

@@ -1,10 +1,12 @@
 #include "shell/session.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/twips.h"
+#include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
+#include "support/window_parts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -53,6 +55,7 @@ private:
     std::unique_ptr<TestFolders> folders;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Session> session;
+    std::unique_ptr<WindowParts> parts;
     std::unique_ptr<MainWindow> window;
     RecordingMessages messages;
     RecordingClipboard clipboard;
@@ -60,8 +63,10 @@ private:
 
 MainWindow* TestMainWindow::openWindow() {
     window.reset();
+    parts.reset();
     session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
-    window = std::make_unique<MainWindow>(*session, clipboard);
+    parts = std::make_unique<WindowParts>(*session, clipboard, messages);
+    window = std::make_unique<MainWindow>(parts->parts());
     window->load();
     window->show();
     return window.get();
@@ -77,6 +82,7 @@ void TestMainWindow::init() {
 
 void TestMainWindow::cleanup() {
     window.reset();
+    parts.reset();
     session.reset();
     settings.reset();
     folders.reset();
@@ -201,60 +207,60 @@ void TestMainWindow::controlsHaveCaptionsTooltipsAndPositions() {
 void TestMainWindow::startsInTheDesignState() {
     const Branding b = loadBranding();
     QCOMPARE(window->windowTitle(), QStringLiteral("Quillbox by ") + b.companyName);
-    QCOMPARE(window->Command1->text(), QStringLiteral("Visit ") + b.websiteAddress);
+    QCOMPARE(control<QToolButton>(window.get(), "Command1")->text(), QStringLiteral("Visit ") + b.websiteAddress);
     QCOMPARE(window->statusPanelCount(), 3);
-    QVERIFY(window->Frame4->isVisible());
-    QVERIFY(!window->Frame3->isVisible());
-    QCOMPARE(window->TabStrip2->currentIndex(), 0);
-    QCOMPARE(window->TabStrip1->currentIndex(), 0);
-    QVERIFY(window->lstPosts->isVisibleTo(window->Frame3));
-    QVERIFY(!window->lstNew->isVisibleTo(window->Frame3));
-    QVERIFY(!window->cmdReplies->isVisibleTo(window->Frame3));
-    QVERIFY(!window->txtUsername->isEnabled());
-    QVERIFY(!window->txtPassword->isEnabled());
-    QCOMPARE(window->txtPassword->echoMode(), QLineEdit::Password);
-    QCOMPARE(window->txtSubject->text(), QStringLiteral("Type Subject Here"));
+    QVERIFY(control<QFrame>(window.get(), "Frame4")->isVisible());
+    QVERIFY(!control<QFrame>(window.get(), "Frame3")->isVisible());
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip2")->currentIndex(), 0);
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 0);
+    QVERIFY(control<QListWidget>(window.get(), "lstPosts")->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
+    QVERIFY(!control<QListWidget>(window.get(), "lstNew")->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
+    QVERIFY(!control<QPushButton>(window.get(), "cmdReplies")->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
+    QVERIFY(!control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
+    QVERIFY(!control<QLineEdit>(window.get(), "txtPassword")->isEnabled());
+    QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->echoMode(), QLineEdit::Password);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), QStringLiteral("Type Subject Here"));
     QCOMPARE(window->messageText(), designTimeMessage());
     QStringList rows;
-    for (int i = 0; i < window->cmbConvert->count(); ++i)
-        rows << window->cmbConvert->itemText(i);
+    for (int i = 0; i < control<QComboBox>(window.get(), "cmbConvert")->count(); ++i)
+        rows << control<QComboBox>(window.get(), "cmbConvert")->itemText(i);
     QCOMPARE(rows, QStringList({QStringLiteral("text"), QStringLiteral("html"),
                                 QStringLiteral("ubb"), QStringLiteral("ezboard")}));
-    QCOMPARE(window->cmbConvert->currentIndex(), 0);
-    QCOMPARE(window->TabStrip1->tabText(1), QStringLiteral("New Replies "));
-    QCOMPARE(window->TabStrip1->tabData(1).toString(), QStringLiteral("replies"));
-    QVERIFY(window->WebBrowser1->isVisible());
+    QCOMPARE(control<QComboBox>(window.get(), "cmbConvert")->currentIndex(), 0);
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabText(1), QStringLiteral("New Replies "));
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabData(1).toString(), QStringLiteral("replies"));
+    QVERIFY(control<QWebEngineView>(window.get(), "WebBrowser1")->isVisible());
     // The browser pane opens the start page.
-    QTRY_COMPARE_WITH_TIMEOUT(window->WebBrowser1->title(), QStringLiteral("Quillbox"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(control<QWebEngineView>(window.get(), "WebBrowser1")->title(), QStringLiteral("Quillbox"), 30000);
 }
 
 void TestMainWindow::tabStripsSwitchViews() {
-    QTest::mouseClick(window->TabStrip2, Qt::LeftButton, {},
-                      window->TabStrip2->tabRect(1).center());
-    QVERIFY(window->Frame3->isVisible());
-    QVERIFY(!window->Frame4->isVisible());
+    QTest::mouseClick(control<QTabBar>(window.get(), "TabStrip2"), Qt::LeftButton, {},
+                      control<QTabBar>(window.get(), "TabStrip2")->tabRect(1).center());
+    QVERIFY(control<QFrame>(window.get(), "Frame3")->isVisible());
+    QVERIFY(!control<QFrame>(window.get(), "Frame4")->isVisible());
 
-    QTest::mouseClick(window->TabStrip1, Qt::LeftButton, {},
-                      window->TabStrip1->tabRect(1).center());
-    QVERIFY(window->cmdReplies->isVisible());
-    QVERIFY(window->lstNew->isVisible());
-    QVERIFY(!window->lstPosts->isVisible());
-    QVERIFY(!window->cmdAdd->isVisible());
-    QVERIFY(!window->cmdDel->isVisible());
+    QTest::mouseClick(control<QTabBar>(window.get(), "TabStrip1"), Qt::LeftButton, {},
+                      control<QTabBar>(window.get(), "TabStrip1")->tabRect(1).center());
+    QVERIFY(control<QPushButton>(window.get(), "cmdReplies")->isVisible());
+    QVERIFY(control<QListWidget>(window.get(), "lstNew")->isVisible());
+    QVERIFY(!control<QListWidget>(window.get(), "lstPosts")->isVisible());
+    QVERIFY(!control<QToolButton>(window.get(), "cmdAdd")->isVisible());
+    QVERIFY(!control<QToolButton>(window.get(), "cmdDel")->isVisible());
 
     // "&All posts" switches back without touching the other tab strip.
-    window->viewMenuItem[1]->trigger();
-    QVERIFY(window->lstPosts->isVisible());
-    QVERIFY(window->cmdAdd->isVisible());
-    QVERIFY(!window->cmdReplies->isVisible());
+    control<QAction>(window.get(), "viewMenuItem1")->trigger();
+    QVERIFY(control<QListWidget>(window.get(), "lstPosts")->isVisible());
+    QVERIFY(control<QToolButton>(window.get(), "cmdAdd")->isVisible());
+    QVERIFY(!control<QPushButton>(window.get(), "cmdReplies")->isVisible());
 
-    QTest::mouseClick(window->TabStrip2, Qt::LeftButton, {},
-                      window->TabStrip2->tabRect(0).center());
-    QVERIFY(window->Frame4->isVisible());
-    window->viewMenuItem[2]->trigger(); // "&Replies" while the forums are shown
-    QVERIFY(window->Frame4->isVisible());
-    QCOMPARE(window->TabStrip1->currentIndex(), 1);
-    QVERIFY(window->lstNew->isVisibleTo(window->Frame3));
+    QTest::mouseClick(control<QTabBar>(window.get(), "TabStrip2"), Qt::LeftButton, {},
+                      control<QTabBar>(window.get(), "TabStrip2")->tabRect(0).center());
+    QVERIFY(control<QFrame>(window.get(), "Frame4")->isVisible());
+    control<QAction>(window.get(), "viewMenuItem2")->trigger(); // "&Replies" while the forums are shown
+    QVERIFY(control<QFrame>(window.get(), "Frame4")->isVisible());
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 1);
+    QVERIFY(control<QListWidget>(window.get(), "lstNew")->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
 }
 
 void TestMainWindow::menusHoldEveryItem_data() {
@@ -292,34 +298,34 @@ void TestMainWindow::menusHoldEveryItem() {
 }
 
 void TestMainWindow::previewAndCopyConvertTheMessage() {
-    window->txtMessage->setPlainText(QStringLiteral("see http://x/y now\nmail a@b"));
-    window->cmbConvert->setCurrentIndex(window->cmbConvert->findText(QStringLiteral("ubb")));
-    QTest::mouseClick(window->cmdPreview, Qt::LeftButton);
+    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(QStringLiteral("see http://x/y now\nmail a@b"));
+    control<QComboBox>(window.get(), "cmbConvert")->setCurrentIndex(control<QComboBox>(window.get(), "cmbConvert")->findText(QStringLiteral("ubb")));
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdPreview"), Qt::LeftButton);
     QCOMPARE(messages.entries.size(), 1);
     QCOMPARE(messages.entries[0].title, QStringLiteral("message preview"));
     const QString expected = QStringLiteral(
         "see [url=http://x/y ]http://x/y [/url]now\r\nmail [url=mailto:a@b]a@b[/url]\n\r\n");
     QCOMPARE(messages.entries[0].text, expected);
-    QTest::mouseClick(window->cmdCopy, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
     QCOMPARE(clipboard.texts, QStringList{expected});
-    window->toolsMenuItem[0]->trigger();
+    control<QAction>(window.get(), "toolsMenuItem0")->trigger();
     QCOMPARE(messages.entries.size(), 2);
     QCOMPARE(messages.entries[1].text, expected);
 }
 
 void TestMainWindow::emptyMessagePreviewsAsTwoLineBreaks() {
-    window->txtMessage->clear();
-    window->previewMessage();
-    window->copyMessage();
+    control<QPlainTextEdit>(window.get(), "txtMessage")->clear();
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdPreview"), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
     QCOMPARE(messages.entries.at(0).text, QStringLiteral("\r\n\r\n"));
     QCOMPARE(clipboard.texts, QStringList{QStringLiteral("\r\n\r\n")});
 }
 
 void TestMainWindow::closingSavesAndTheNextStartRestores() {
     QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
-    window->txtSubject->setText(QStringLiteral("My subject"));
-    window->txtMessage->setPlainText(QStringLiteral("line one\n\nline three"));
-    window->cmbConvert->setCurrentIndex(2);
+    control<QLineEdit>(window.get(), "txtSubject")->setText(QStringLiteral("My subject"));
+    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(QStringLiteral("line one\n\nline three"));
+    control<QComboBox>(window.get(), "cmbConvert")->setCurrentIndex(2);
     QVERIFY(window->close());
     QCOMPARE(ended.size(), 1);
     QCOMPARE(setting(QStringLiteral("lastMessage")), QStringLiteral("line one\r\n\r\nline three"));
@@ -328,15 +334,15 @@ void TestMainWindow::closingSavesAndTheNextStartRestores() {
     QCOMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))), QByteArray());
 
     openWindow();
-    QCOMPARE(window->txtSubject->text(), QStringLiteral("My subject"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), QStringLiteral("My subject"));
     QCOMPARE(window->messageText(), QStringLiteral("line one\r\n\r\nline three"));
-    QCOMPARE(window->cmbConvert->currentIndex(), 2);
+    QCOMPARE(control<QComboBox>(window.get(), "cmbConvert")->currentIndex(), 2);
 }
 
 void TestMainWindow::exitSavesAndEndsTheProgram() {
     QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
-    window->txtMessage->setPlainText(QStringLiteral("kept"));
-    window->fileMenuItem[3]->trigger();
+    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(QStringLiteral("kept"));
+    control<QAction>(window.get(), "fileMenuItem3")->trigger();
     QCOMPARE(ended.size(), 1);
     QVERIFY(!window->isVisible());
     QCOMPARE(setting(QStringLiteral("lastMessage")), QStringLiteral("kept"));
@@ -344,9 +350,9 @@ void TestMainWindow::exitSavesAndEndsTheProgram() {
 }
 
 void TestMainWindow::newMessageEmptiesEditorAndStoresSubject() {
-    window->fileMenuItem[0]->trigger();
-    QCOMPARE(window->txtMessage->toPlainText(), QString());
-    QCOMPARE(window->txtSubject->text(), QString());
+    control<QAction>(window.get(), "fileMenuItem0")->trigger();
+    QCOMPARE(control<QPlainTextEdit>(window.get(), "txtMessage")->toPlainText(), QString());
+    QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), QString());
     QCOMPARE(setting(QStringLiteral("lastSubject")), QString());
 }
 
@@ -358,10 +364,10 @@ void TestMainWindow::windowKeepsItsMinimumSize() {
              qPrintable(QString::number(frame.width())));
     QVERIFY(toTwips(window.get(), frame.height()) >= 5000 - 15);
     // The browser pane follows a larger window.
-    const int before = window->WebBrowser1->width();
+    const int before = control<QWebEngineView>(window.get(), "WebBrowser1")->width();
     window->resize(window->width() + 200, window->height() + 100);
     QApplication::processEvents();
-    QCOMPARE(window->WebBrowser1->width(), before + 200);
+    QCOMPARE(control<QWebEngineView>(window.get(), "WebBrowser1")->width(), before + 200);
 }
 
 int main(int argc, char** argv) {

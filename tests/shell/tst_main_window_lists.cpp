@@ -8,6 +8,7 @@
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
+#include "support/window_parts.h"
 #include "watch/watch_lists.h"
 
 #include <QAction>
@@ -46,6 +47,7 @@ private:
     std::unique_ptr<TestFolders> folders;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Session> session;
+    std::unique_ptr<WindowParts> parts;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<ScriptedHttpServer> server;
     RecordingMessages messages;
@@ -56,7 +58,8 @@ void TestMainWindowLists::init() {
     folders = std::make_unique<TestFolders>();
     settings = std::make_unique<SettingsStore>(folders->settingsFolder());
     session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
-    window = std::make_unique<MainWindow>(*session, clipboard);
+    parts = std::make_unique<WindowParts>(*session, clipboard, messages);
+    window = std::make_unique<MainWindow>(parts->parts());
     window->load();
     window->show();
     messages.entries.clear();
@@ -67,6 +70,7 @@ void TestMainWindowLists::init() {
 
 void TestMainWindowLists::cleanup() {
     window.reset();
+    parts.reset();
     session.reset();
     settings.reset();
     folders.reset();
@@ -79,9 +83,9 @@ void TestMainWindowLists::openPage(const QString& url) {
 }
 
 void TestMainWindowLists::showPostsView() {
-    QTest::mouseClick(window->TabStrip2, Qt::LeftButton, {},
-                      window->TabStrip2->tabRect(1).center());
-    QVERIFY(window->Frame3->isVisible());
+    QTest::mouseClick(control<QTabBar>(window.get(), "TabStrip2"), Qt::LeftButton, {},
+                      control<QTabBar>(window.get(), "TabStrip2")->tabRect(1).center());
+    QVERIFY(control<QFrame>(window.get(), "Frame3")->isVisible());
 }
 
 void TestMainWindowLists::clickRow(QListWidget* list, int row, bool twice) {
@@ -97,19 +101,19 @@ void TestMainWindowLists::watchThisPostMeasuresAndRenews() {
     server->setScript("/thread?id=7", page(1234));
     openPage(url);
     showPostsView();
-    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
-    QCOMPARE(window->lstPosts->count(), 1);
-    QCOMPARE(window->lstPosts->item(0)->text(), url);
-    QTRY_COMPARE_WITH_TIMEOUT(window->watchLists().posts().at(0).size, std::optional<qint64>(1234),
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdAdd"), Qt::LeftButton);
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->item(0)->text(), url);
+    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size, std::optional<qint64>(1234),
                               30000);
     QCOMPARE(window->panelText(2), QStringLiteral("Response completed"));
 
     // Watching it again adds no row and renews the recorded size.
     server->setScript("/thread?id=7", page(5000));
-    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(window->watchLists().posts().at(0).size, std::optional<qint64>(5000),
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdAdd"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size, std::optional<qint64>(5000),
                               30000);
-    QCOMPARE(window->lstPosts->count(), 1);
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
     QVERIFY(messages.entries.isEmpty());
 
     // Closing stores the post with its size.
@@ -121,14 +125,14 @@ void TestMainWindowLists::watchThisPostMeasuresAndRenews() {
 void TestMainWindowLists::removeWatchRemovesTheSelectedPost() {
     window->setLists({{{QStringLiteral("http://a/"), 1}, {QStringLiteral("http://b/"), 2}}, {}});
     showPostsView();
-    QTest::mouseClick(window->cmdDel, Qt::LeftButton); // nothing selected: nothing happens
-    QCOMPARE(window->lstPosts->count(), 2);
-    clickRow(window->lstPosts, 0);
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdDel"), Qt::LeftButton); // nothing selected: nothing happens
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 2);
+    clickRow(control<QListWidget>(window.get(), "lstPosts"), 0);
     QCOMPARE(window->panelText(2), QStringLiteral("http://a/"));
-    QTest::mouseClick(window->cmdDel, Qt::LeftButton);
-    QCOMPARE(window->lstPosts->count(), 1);
-    QCOMPARE(window->watchLists().posts(), QList<WatchedPost>({{QStringLiteral("http://b/"), 2}}));
-    QCOMPARE(window->lstPosts->currentRow(), -1);
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdDel"), Qt::LeftButton);
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
+    QCOMPARE(parts->lists.posts(), QList<WatchedPost>({{QStringLiteral("http://b/"), 2}}));
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->currentRow(), -1);
 }
 
 void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
@@ -142,25 +146,25 @@ void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
                                    {server->url(QStringLiteral("/grew-lots")), 1000}};
     window->setLists({posts, {}});
     // The Tools menu selects the "New Replies " tab and starts the check.
-    window->toolsMenuItem[2]->trigger();
-    QCOMPARE(window->TabStrip1->currentIndex(), 1);
+    control<QAction>(window.get(), "toolsMenuItem2")->trigger();
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1),
                               QStringLiteral("finished - 2 new replies found"), 30000);
     const QStringList expected{posts[0].address, posts[3].address};
     QStringList shown;
-    for (int i = 0; i < window->lstNew->count(); ++i)
-        shown << window->lstNew->item(i)->text();
+    for (int i = 0; i < control<QListWidget>(window.get(), "lstNew")->count(); ++i)
+        shown << control<QListWidget>(window.get(), "lstNew")->item(i)->text();
     QCOMPARE(shown, expected);
 
     // The check writes nothing back: the next one finds the same posts.
     showPostsView();
-    QVERIFY(window->cmdReplies->isVisible());
-    QTest::mouseClick(window->cmdReplies, Qt::LeftButton);
-    QCOMPARE(window->lstNew->count(), 0); // emptied at the start
+    QVERIFY(control<QPushButton>(window.get(), "cmdReplies")->isVisible());
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
+    QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 0); // emptied at the start
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1),
                               QStringLiteral("finished - 2 new replies found"), 30000);
-    QCOMPARE(window->lstNew->count(), 2);
-    QCOMPARE(window->watchLists().posts(), posts);
+    QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 2);
+    QCOMPARE(parts->lists.posts(), posts);
     QVERIFY(messages.entries.isEmpty());
 }
 
@@ -177,14 +181,14 @@ void TestMainWindowLists::failedFetchReportsAndStopsTheCheck() {
                        {server->url(QStringLiteral("/grew")), 100}},
                       {}});
     showPostsView();
-    window->selectPostsTab(1);
-    QTest::mouseClick(window->cmdReplies, Qt::LeftButton);
+    control<QTabBar>(window.get(), "TabStrip1")->setCurrentIndex(1);
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(messages.entries.size(), 1, 30000);
     QCOMPARE(messages.entries[0].title, QStringLiteral("Error"));
     QCOMPARE(messages.entries[0].icon, MessageIcon::Exclamation);
     QVERIFY(messages.entries[0].text.startsWith(QStringLiteral("Error occurred.\r\nError #: ")));
     QCOMPARE(window->panelText(1), QStringLiteral("checking post 3"));
-    QCOMPARE(window->lstNew->count(), 1);
+    QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 1);
     QTest::qWait(300);
     QCOMPARE(window->panelText(1), QStringLiteral("checking post 3"));
 }
@@ -192,22 +196,22 @@ void TestMainWindowLists::failedFetchReportsAndStopsTheCheck() {
 void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     const QString url = server->url(QStringLiteral("/forum"));
     openPage(url);
-    QVERIFY(!window->txtUsername->isEnabled());
-    QTest::mouseClick(window->cmdAdd2, Qt::LeftButton);
-    QCOMPARE(window->lstPosts2->count(), 1);
-    QCOMPARE(window->lstPosts2->currentRow(), 0);
-    QVERIFY(window->txtUsername->isEnabled());
-    QCOMPARE(window->txtUsername->text(), QStringLiteral("Enter Username"));
-    QCOMPARE(window->txtPassword->text(), QString());
-    QCOMPARE(window->watchLists().forums().at(0).login, QStringLiteral("Enter Username|"));
+    QVERIFY(!control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 1);
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->currentRow(), 0);
+    QVERIFY(control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("Enter Username"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
+    QCOMPARE(parts->lists.forums().at(0).login, QStringLiteral("Enter Username|"));
     QCOMPARE(window->panelText(2), url);
 
-    QTest::mouseClick(window->cmdAdd2, Qt::LeftButton); // already a forum: nothing changes
-    QCOMPARE(window->lstPosts2->count(), 1);
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton); // already a forum: nothing changes
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 1);
 
-    window->txtUsername->setText(QStringLiteral("me"));
-    QTest::keyClicks(window->txtPassword, QStringLiteral("s3|cret"));
-    QCOMPARE(window->watchLists().forums().at(0).login, QStringLiteral("me|s3|cret"));
+    control<QLineEdit>(window.get(), "txtUsername")->setText(QStringLiteral("me"));
+    QTest::keyClicks(control<QLineEdit>(window.get(), "txtPassword"), QStringLiteral("s3|cret"));
+    QCOMPARE(parts->lists.forums().at(0).login, QStringLiteral("me|s3|cret"));
     window->close();
     QCOMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
              url.toUtf8() + "|me|s3|cret\r\n\r\n");
@@ -218,40 +222,40 @@ void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {
                       {{QStringLiteral("http://one/"), QStringLiteral("ann|pw|x")},
                        {QStringLiteral("http://two/"), QStringLiteral("|")},
                        {QStringLiteral("http://three/"), QStringLiteral("bob|")}}});
-    window->txtUsername->setText(QStringLiteral("typed without a forum"));
-    QVERIFY(window->watchLists().forums().at(0).login == QStringLiteral("ann|pw|x"));
+    control<QLineEdit>(window.get(), "txtUsername")->setText(QStringLiteral("typed without a forum"));
+    QVERIFY(parts->lists.forums().at(0).login == QStringLiteral("ann|pw|x"));
 
-    clickRow(window->lstPosts2, 0);
-    QCOMPARE(window->txtUsername->text(), QStringLiteral("ann"));
-    QCOMPARE(window->txtPassword->text(), QStringLiteral("pw|x"));
-    clickRow(window->lstPosts2, 1);
-    QCOMPARE(window->txtUsername->text(), QString());
-    QCOMPARE(window->txtPassword->text(), QString());
-    QCOMPARE(window->watchLists().forums().at(1).login, QStringLiteral("|"));
-    clickRow(window->lstPosts2, 2);
-    QCOMPARE(window->txtUsername->text(), QStringLiteral("bob"));
+    clickRow(control<QListWidget>(window.get(), "lstPosts2"), 0);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("ann"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QStringLiteral("pw|x"));
+    clickRow(control<QListWidget>(window.get(), "lstPosts2"), 1);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QString());
+    QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
+    QCOMPARE(parts->lists.forums().at(1).login, QStringLiteral("|"));
+    clickRow(control<QListWidget>(window.get(), "lstPosts2"), 2);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("bob"));
     // Earlier forums kept their logins while the boxes were refilled.
-    QCOMPARE(window->watchLists().forums().at(0).login, QStringLiteral("ann|pw|x"));
+    QCOMPARE(parts->lists.forums().at(0).login, QStringLiteral("ann|pw|x"));
 
     // Removing a forum leaves the boxes as they are and selects nothing.
-    QTest::mouseClick(window->cmdDel2, Qt::LeftButton);
-    QCOMPARE(window->lstPosts2->count(), 2);
-    QCOMPARE(window->txtUsername->text(), QStringLiteral("bob"));
-    QCOMPARE(window->lstPosts2->currentRow(), -1);
-    QTest::mouseClick(window->cmdDel2, Qt::LeftButton); // no selection: nothing happens
-    QCOMPARE(window->lstPosts2->count(), 2);
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"), Qt::LeftButton);
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 2);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("bob"));
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->currentRow(), -1);
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"), Qt::LeftButton); // no selection: nothing happens
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 2);
 }
 
 void TestMainWindowLists::doubleClicksNavigate() {
     const QString forum = server->url(QStringLiteral("/board"));
     const QString post = server->url(QStringLiteral("/topic"));
     window->setLists({{{post, 100}}, {{forum, QStringLiteral("|")}}});
-    clickRow(window->lstPosts2, 0, true);
+    clickRow(control<QListWidget>(window.get(), "lstPosts2"), 0, true);
     QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), forum, 30000);
     QCOMPARE(window->insertWatchCount(), qint16(0));
 
     showPostsView();
-    clickRow(window->lstPosts, 0, true);
+    clickRow(control<QListWidget>(window.get(), "lstPosts"), 0, true);
     QCOMPARE(window->insertWatchCount(), qint16(4));
     QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), post, 30000);
 }

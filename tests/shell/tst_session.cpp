@@ -1,5 +1,6 @@
 #include "shell/main_window_host.h"
 #include "shell/session.h"
+#include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
@@ -80,7 +81,8 @@ private slots:
     void shutdownWritesListsAndSettingsInOrder();
     void shutdownWithBrowserWindowOpenKeepsRunning();
     void unreadableListFileIsReportedAndStartUpCompletes();
-    void failedListWriteIsReportedAndOldFileKept();
+    void failedListWriteOffersRetryCancelAndQuit_data();
+    void failedListWriteOffersRetryCancelAndQuit();
 
 private:
     QString setting(const QString& key, const QString& def = QStringLiteral("<none>")) {
@@ -248,24 +250,56 @@ void TestSession::unreadableListFileIsReportedAndStartUpCompletes() {
     QVERIFY(host.calls.contains(QStringLiteral("row 0")));
 }
 
-void TestSession::failedListWriteIsReportedAndOldFileKept() {
+void TestSession::failedListWriteOffersRetryCancelAndQuit_data() {
+    QTest::addColumn<QList<int>>("answers"); // 0 Retry, 1 Quit without saving, 2 Cancel
+    QTest::addColumn<bool>("fixBeforeRetry");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<QByteArray>("sizesFile");
+    QTest::newRow("cancel keeps the program open") << QList<int>{2} << false << false << QByteArray();
+    QTest::newRow("quit without saving ends it") << QList<int>{1} << false << true << QByteArray();
+    QTest::newRow("retry after the fix saves and ends")
+        << QList<int>{0} << true << true << QByteArray("5\r\n\r\n");
+    QTest::newRow("retry still failing asks again")
+        << QList<int>{0, 2} << false << false << QByteArray();
+}
+
+void TestSession::failedListWriteOffersRetryCancelAndQuit() {
+    QFETCH(QList<int>, answers);
+    QFETCH(bool, fixBeforeRetry);
+    QFETCH(bool, ends);
+    QFETCH(QByteArray, sizesFile);
     QVERIFY(writeBytes(folders->path(QStringLiteral("posts2.txt")), "http://f/|u|p\r\n\r\n"));
     Session session(folders->dataFolder(), *settings, messages);
     RecordingHost host(&session);
     session.startUp(host);
     // sizes.txt turns into a folder behind the program's back: its write must fail loudly,
     // and the other files must still be written.
-    QFile::remove(folders->path(QStringLiteral("sizes.txt")));
+    const QString sizes = folders->path(QStringLiteral("sizes.txt"));
+    QFile::remove(sizes);
     QVERIFY(QDir(folders->dataFolder()).mkdir(QStringLiteral("sizes.txt")));
     host.data.posts = {{QStringLiteral("http://new/"), 5}};
-    session.shutDown(host);
-    QCOMPARE(messages.entries.size(), 1);
+    messages.entries.clear();
+    messages.answers = answers;
+    if (fixBeforeRetry) {
+        // The user frees the name while the question is open.
+        messages.beforeAnswer = [&] {
+            QDir(folders->dataFolder()).rmdir(QStringLiteral("sizes.txt"));
+        };
+    }
+
+    QCOMPARE(session.shutDown(host), ends);
+    QCOMPARE(messages.entries.size(), answers.size());
     QVERIFY(messages.entries.first().text.contains(QStringLiteral("sizes.txt")));
+    QCOMPARE(messages.entries.first().buttons,
+             QStringList({QStringLiteral("Retry"), QStringLiteral("Quit without saving"),
+                          QStringLiteral("Cancel")}));
     QCOMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))),
              QByteArray("http://new/\r\n\r\n"));
     QCOMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
              QByteArray("http://f/|u|p\r\n\r\n"));
-    QVERIFY(host.calls.contains(QStringLiteral("end")));
+    QCOMPARE(QFileInfo(sizes).isFile() ? readBytes(sizes) : QByteArray(), sizesFile);
+    QCOMPARE(host.calls.contains(QStringLiteral("end")), ends);
+    messages.beforeAnswer = nullptr;
 }
 
 QTEST_GUILESS_MAIN(TestSession)

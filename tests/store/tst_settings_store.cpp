@@ -1,3 +1,4 @@
+#include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/test_folders.h"
 

@@ -3,6 +3,7 @@
 #include "platform/user_messages.h"
 
 #include <QList>
+#include <functional>
 
 namespace quillbox::test {
 
@@ -24,6 +25,8 @@ public:
     int askChoice(const QString& title, const QString& text, const QStringList& buttons,
                   MessageIcon icon) override {
         entries.append({title, text, icon, {}, buttons});
+        if (beforeAnswer)
+            beforeAnswer();
         if (!answers.isEmpty())
             return answers.takeFirst();
         return int(buttons.size()) - 1;
@@ -36,6 +39,7 @@ public:
     }
     QList<Entry> entries;
     QList<int> answers; // indices of the buttons the next questions are answered with
+    std::function<void()> beforeAnswer; // what the user does while a question is open
 };
 
 } // namespace quillbox::test

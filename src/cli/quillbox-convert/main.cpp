@@ -4,6 +4,7 @@
 #include "compose/converter.h"
 #include "compose/link_template.h"
 #include "line_ends.h"
+#include "store/app_settings.h"
 #include "store/settings_store.h"
 
 #include <QCommandLineOption>
@@ -160,7 +161,7 @@ int main(int argc, char* argv[]) {
     if (files.size() > 1)
         return usageError(QStringLiteral("only one input file may be given"));
 
-    const SettingsStore store;
+    SettingsStore store;
     if (parser.isSet(helpOption)) {
         writeTo(stdout, helpText(store.fileName(settingsApplication())));
         return exitOk;

@@ -1,14 +1,13 @@
 #include "shell/ui/main_window.h"
 
 #include "compose/editor_text.h"
+#include "shell/lists_autosave.h"
+#include "shell/ui/main_window_names.h"
 #include "platform/clipboard.h"
 #include "platform/qt/web_engine_page.h"
 #include "platform/user_messages.h"
 #include "shell/session.h"
 #include "shell/ui/twips.h"
-#include "watch/page_fetcher.h"
-#include "watch/post_measurer.h"
-#include "watch/reply_check.h"
 #include "watch/watch_lists.h"
 
 #include <QCheckBox>
@@ -17,8 +16,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -27,8 +28,11 @@
 
 namespace quillbox {
 
-MainWindow::MainWindow(Session& session, Clipboard& clipboard, QWidget* parent)
-    : QMainWindow(parent), m_session(session), m_clipboard(clipboard) {
+MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
+    : QMainWindow(parent), m_session(parts.session), m_clipboard(parts.clipboard),
+      m_watch(parts.lists), m_sizesFetcher(parts.sizesFetcher),
+      m_postsFetcher(parts.postsFetcher), m_measurer(parts.measurer),
+      m_replyCheck(parts.replyCheck), m_autosave(parts.autosave) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/quillbox/quillbox.png")));
     // The controls are placed for captions in an 8.25 point sans-serif face.
@@ -37,61 +41,35 @@ MainWindow::MainWindow(Session& session, Clipboard& clipboard, QWidget* parent)
     setFont(small);
     buildControls();
     buildMenus();
-    m_browserPage = std::make_unique<WebEnginePage>(WebBrowser1);
-    m_watch = std::make_unique<WatchLists>();
-    wscSizes = std::make_unique<PageFetcher>(m_session.messages());
-    wscSizes->setObjectName(QStringLiteral("wscSizes"));
-    wscPosts = std::make_unique<PageFetcher>(m_session.messages());
-    wscPosts->setObjectName(QStringLiteral("wscPosts"));
-    m_measurer = std::make_unique<PostMeasurer>(*m_watch, *wscSizes);
-    m_replyCheck = std::make_unique<ReplyCheck>(*m_watch, *wscPosts);
-    txtMessage->setPlainText(messageToEditor(designTimeMessage()));
+    m_browserPage = new WebEnginePage(webView, this);
+    messageBox->setPlainText(messageToEditor(designTimeMessage()));
     connectControls();
     connectWatchLists();
 
     // Parts of the window whose actions come with windows and features not built yet stay
     // visible but disabled, so the window keeps its familiar shape.
     for (QWidget* w : std::initializer_list<QWidget*>{
-             cmdMessage, cmdSave, cmdLoad, cmdOptions, Command1, Command3, Command4, Command5,
-             Command6, Command7, Check1, cmdPaste[0], cmdPaste[1], cmdPaste[2], cmdPaste[3]})
+             autoInsertButton, saveButton, loadButton, optionsButton, visitButton, goButton,
+             backButton, forwardButton, stopButton, refreshButton, noPopupsBox, pasteButtons[0],
+             pasteButtons[1], pasteButtons[2], pasteButtons[3]})
         w->setEnabled(false);
-    for (int i : {1, 2})
-        fileMenuItem[i]->setEnabled(false);
-    for (int i : {1, 3, 4, 5, 6, 7})
-        toolsMenuItem[i]->setEnabled(false);
-    for (int i : {0, 3})
-        viewMenuItem[i]->setEnabled(false);
-    aboutMenuItem[0]->setEnabled(false);
-    mnuAboutItem[0]->setEnabled(false);
 
-    // The initial client area is 11145 by 8985 twips.
-    const int clientWidth = toPixels(this, 11145);
-    const int clientHeight = toPixels(this, 8985);
-    resize(clientWidth, clientHeight);
+    // The initial client area, below the menu bar, is 11145 by 8985 twips.
+    resize(toPixels(this, 11145), toPixels(this, 8985) + menuBar()->sizeHint().height());
 }
 
-MainWindow::~MainWindow() {
-    // The check and the measurement refer to the fetchers and lists: end them first.
-    m_replyCheck.reset();
-    m_measurer.reset();
-    wscPosts.reset();
-    wscSizes.reset();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::connectControls() {
-    connect(cmdPreview, &QToolButton::clicked, this, &MainWindow::previewMessage);
-    connect(cmdCopy, &QToolButton::clicked, this, &MainWindow::copyMessage);
-    connect(TabStrip2, &QTabBar::tabBarClicked, this, [this](int index) {
-        TabStrip2->setCurrentIndex(index);
-        tabStrip2Clicked();
-    });
-    connect(TabStrip1, &QTabBar::currentChanged, this, &MainWindow::tabStrip1Clicked);
-    connect(TabStrip2, &QTabBar::currentChanged, this, &MainWindow::tabStrip2Clicked);
-    connect(txtSubject, &QLineEdit::textChanged, this,
+    connect(previewButton, &QToolButton::clicked, this, &MainWindow::previewMessage);
+    connect(copyButton, &QToolButton::clicked, this, &MainWindow::copyMessage);
+    connect(listsTabs, &QTabBar::currentChanged, this, &MainWindow::applyListsTab);
+    connect(postsTabs, &QTabBar::currentChanged, this, &MainWindow::applyPostsTab);
+    connect(subjectBox, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_session.subjectChanged(text); });
-    connect(Text5, &QLineEdit::returnPressed, this, [this] {
-        if (Command3->isEnabled())
-            Command3->click();
+    connect(addressBox, &QLineEdit::returnPressed, this, [this] {
+        if (goButton->isEnabled())
+            goButton->click();
     });
 }
 
@@ -100,14 +78,18 @@ void MainWindow::load() {
         return;
     m_loaded = true;
     m_session.startUp(*this);
+    const QByteArray geometry = m_session.settings().mainWindowGeometry();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
 }
 
 QString MainWindow::messageText() const {
-    return editorToMessage(txtMessage->toPlainText());
+    // The document's raw text keeps non-breaking spaces, which toPlainText() turns into blanks.
+    return editorToMessage(messageBox->document()->toRawText());
 }
 
 QString MainWindow::convertedMessage() const {
-    return m_session.convert(messageText() + QStringLiteral("\r\n\r\n"), cmbConvert->currentText());
+    return m_session.convert(messageText() + QStringLiteral("\r\n\r\n"), formatBox->currentText());
 }
 
 BrowserPage& MainWindow::browserPage() {
@@ -143,8 +125,8 @@ void MainWindow::copyMessage() {
 }
 
 void MainWindow::newMessage() {
-    txtMessage->clear();
-    txtSubject->clear();
+    messageBox->clear();
+    subjectBox->clear();
 }
 
 void MainWindow::exitProgram() {
@@ -153,44 +135,42 @@ void MainWindow::exitProgram() {
     close();
 }
 
-void MainWindow::selectPostsTab(int index) {
-    TabStrip1->setCurrentIndex(index);
-    tabStrip1Clicked();
+void MainWindow::showAllPosts() {
+    postsTabs->setCurrentIndex(0);
+}
+
+void MainWindow::showNewReplies() {
+    postsTabs->setCurrentIndex(1);
 }
 
 void MainWindow::checkReplies() {
-    if (cmdReplies->isEnabled())
-        cmdReplies->click();
+    // The results are listed in the posts view: show it, on its "New Replies " tab.
+    listsTabs->setCurrentIndex(1);
+    showNewReplies();
+    if (checkRepliesButton->isEnabled())
+        checkRepliesButton->click();
 }
 
-void MainWindow::tabStrip1Clicked() {
-    const QString caption = TabStrip1->tabText(TabStrip1->currentIndex());
-    bool all;
-    if (caption == QLatin1String("Show All"))
-        all = true;
-    else if (caption == QLatin1String("New Replies "))
-        all = false;
-    else
+void MainWindow::applyPostsTab() {
+    const QString tab = postsTabs->tabData(postsTabs->currentIndex()).toString();
+    if (tab != postsTabAll && tab != postsTabReplies)
         return;
-    cmdDel->setVisible(all);
-    cmdAdd->setVisible(all);
-    cmdReplies->setVisible(!all);
-    lstPosts->setVisible(all);
-    lstNew->setVisible(!all);
+    const bool all = tab == postsTabAll;
+    unwatchButton->setVisible(all);
+    watchButton->setVisible(all);
+    checkRepliesButton->setVisible(!all);
+    postList->setVisible(all);
+    newRepliesList->setVisible(!all);
 }
 
-void MainWindow::tabStrip2Clicked() {
-    switch (TabStrip2->currentIndex()) {
-    case 0: // "Your Forums"
-        Frame3->hide();
-        Frame4->show();
-        break;
-    case 1: // "Your Posts"
-        Frame3->show();
-        Frame4->hide();
-        break;
-    default:
-        break;
+void MainWindow::applyListsTab() {
+    const QString tab = listsTabs->tabData(listsTabs->currentIndex()).toString();
+    if (tab == listsTabForums) {
+        postsView->hide();
+        forumsView->show();
+    } else if (tab == listsTabPosts) {
+        postsView->show();
+        forumsView->hide();
     }
 }
 
@@ -201,53 +181,41 @@ void MainWindow::setCaption(const QString& caption) {
 }
 
 void MainWindow::setWebsiteButtonCaption(const QString& caption) {
-    Command1->setText(caption);
+    visitButton->setText(caption);
 }
 
 void MainWindow::navigateBrowser(const QString& address) {
     m_browserPage->navigate(address);
 }
 
-void MainWindow::addStatusPanels() {
-    for (int i = 1; i < int(statusPanels.size()); ++i) {
-        if (statusPanels[i])
-            continue;
-        statusPanels[i] = new QLabel(statusBar());
-        statusPanels[i]->setObjectName(QStringLiteral("StatusPanel") + QString::number(i + 1));
-        statusPanels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        statusBar()->addWidget(statusPanels[i], 1);
-    }
-    layoutControls();
-}
-
 void MainWindow::setLists(const ListsData& lists) {
-    m_watch->setLists(lists);
+    m_watch.setLists(lists);
 }
 
 void MainWindow::setFormatNames(const QStringList& names) {
-    cmbConvert->clear();
-    cmbConvert->addItems(names);
-    cmbConvert->setCurrentIndex(0);
+    formatBox->clear();
+    formatBox->addItems(names);
+    formatBox->setCurrentIndex(0);
 }
 
 void MainWindow::setSubject(const QString& subject) {
-    txtSubject->setText(subject);
+    subjectBox->setText(subject);
 }
 
 void MainWindow::setMessage(const QString& message) {
-    txtMessage->setPlainText(messageToEditor(message));
+    messageBox->setPlainText(messageToEditor(message));
 }
 
 int MainWindow::formatRowCount() const {
-    return cmbConvert->count();
+    return formatBox->count();
 }
 
 void MainWindow::selectFormatRow(int row) {
-    cmbConvert->setCurrentIndex(row);
+    formatBox->setCurrentIndex(row);
 }
 
 ListsData MainWindow::lists() const {
-    return m_watch->lists();
+    return m_watch.lists();
 }
 
 QString MainWindow::message() const {
@@ -255,7 +223,7 @@ QString MainWindow::message() const {
 }
 
 int MainWindow::selectedFormatRow() const {
-    return cmbConvert->currentIndex();
+    return formatBox->currentIndex();
 }
 
 void MainWindow::unloadSecondaryWindows() {}
@@ -269,15 +237,28 @@ void MainWindow::endProcess() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_shutDown) {
-        m_shutDown = true;
-        if (m_loaded) {
-            m_session.shutDown(*this);
-            if (m_exitRequested && m_session.mainWindowClosed())
-                endProcess();
-        } else
-            endProcess();
+    if (m_shutDown) {
+        event->accept();
+        return;
     }
+    if (!m_loaded) {
+        m_shutDown = true;
+        endProcess();
+        event->accept();
+        return;
+    }
+    if (m_autosave)
+        m_autosave->cancel();
+    m_session.settingsWritten(m_session.settings().setMainWindowGeometry(saveGeometry()));
+    if (!m_session.shutDown(*this)) {
+        // The user chose to stay, to free space or fix the folder before trying again.
+        m_exitRequested = false;
+        event->ignore();
+        return;
+    }
+    m_shutDown = true;
+    if (m_exitRequested && m_session.mainWindowClosed())
+        endProcess();
     event->accept();
 }
 

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
-#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -26,25 +25,40 @@ namespace quillbox {
 
 class BrowserPage;
 class Clipboard;
+class ListsAutosave;
 class PageFetcher;
 class PostMeasurer;
 class ReplyCheck;
 class Session;
 class WatchLists;
 
+// What the main window works with; the program makes them and the window uses them for its
+// whole life.
+struct MainWindowParts {
+    Session& session;
+    Clipboard& clipboard;
+    WatchLists& lists;
+    PageFetcher& sizesFetcher; // measures pages for "Watch This Post"
+    PageFetcher& postsFetcher; // serves the reply check
+    PostMeasurer& measurer;
+    ReplyCheck& replyCheck;
+    ListsAutosave* autosave = nullptr; // writes the lists as they change; none in some tests
+};
+
 // The main window: message editor, forum and watched-post lists, browser pane, menus and status
-// bar. Handlers read the controls, call the program's logic and write the result back.
+// bar. Handlers read the controls, call the program's logic and write the result back. Controls
+// carry their traditional names as objectName; tests and tools find them by those names.
 class MainWindow : public QMainWindow, public MainWindowHost {
     Q_OBJECT
 
 public:
-    MainWindow(Session& session, Clipboard& clipboard, QWidget* parent = nullptr);
+    explicit MainWindow(const MainWindowParts& parts, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Runs the start-up sequence; call once, before showing the window.
+    // Runs the start-up sequence and restores the window's place; call once, before showing.
     void load();
 
-    // The message as the program sees it: line breaks as CR LF.
+    // The message as the program sees it: line breaks as CR LF, every character as typed.
     QString messageText() const;
     // The text every output action converts: the message followed by two line breaks.
     QString convertedMessage() const;
@@ -52,21 +66,9 @@ public:
     QString panelText(int panel) const;
     int statusPanelCount() const;
     BrowserPage& browserPage();
-    WatchLists& watchLists() { return *m_watch; }
-    PageFetcher& sizesFetcher() { return *wscSizes; }
-    PageFetcher& postsFetcher() { return *wscPosts; }
-    ReplyCheck& replyCheck() { return *m_replyCheck; }
     // Countdown of page loads in which an inserted message is looked for; a double-click on a
     // watched post or new reply sets it to 4.
     qint16 insertWatchCount() const { return m_insertWatchCount; }
-
-    // Actions of the buttons and menus.
-    void previewMessage();
-    void copyMessage();
-    void newMessage();
-    void exitProgram();
-    void selectPostsTab(int index); // 0 "Show All", 1 "New Replies "
-    void checkReplies();
 
     // MainWindowHost
     void setCaption(const QString& caption) override;
@@ -97,17 +99,27 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Actions of the buttons and menus.
+    void previewMessage();
+    void copyMessage();
+    void newMessage();
+    void exitProgram();
+    void showAllPosts();
+    void showNewReplies();
+    void checkReplies();
+
     void buildControls();
     void buildTopRow(QWidget* central);
     void buildMessageEditor(QWidget* central);
     void buildListsPanel(QWidget* central);
     void buildBrowserPane(QWidget* central);
+    void buildStatusBar();
     void buildMenus();
     void connectControls();
-    void layoutControls();
-    void tabStrip1Clicked();
-    void tabStrip2Clicked();
     void connectWatchLists();
+    void layoutControls();
+    void applyPostsTab();
+    void applyListsTab();
     void watchThisPost();
     void removeWatch();
     void addCurrentUrl();
@@ -116,15 +128,16 @@ private:
     void postRowClicked(QListWidget* list, int row);
     void postRowDoubleClicked(QListWidget* list, int row);
     void storeLogin();
-    void fileMenuClicked(int index);
-    void toolsMenuClicked(int index);
-    void viewMenuClicked(int index);
 
     Session& m_session;
     Clipboard& m_clipboard;
-    std::unique_ptr<WatchLists> m_watch;
-    std::unique_ptr<PostMeasurer> m_measurer;
-    std::unique_ptr<ReplyCheck> m_replyCheck;
+    WatchLists& m_watch;
+    PageFetcher& m_sizesFetcher;
+    PageFetcher& m_postsFetcher;
+    PostMeasurer& m_measurer;
+    ReplyCheck& m_replyCheck;
+    ListsAutosave* m_autosave;
+    BrowserPage* m_browserPage = nullptr;
     qint16 m_insertWatchCount = 0;
     bool m_quietSelection = false;
     bool m_loaded = false;
@@ -132,67 +145,54 @@ private:
     bool m_exitRequested = false;
     bool m_inLayout = false;
 
-public:
-    // Controls, named as the program's windows have always named them (objectName too).
-    QPushButton* cmdMessage = nullptr;
-    QLabel* Label2 = nullptr;
-    QComboBox* cmbConvert = nullptr;
-    QToolButton* cmdPreview = nullptr;
-    QToolButton* cmdCopy = nullptr;
-    QToolButton* cmdSave = nullptr;
-    QToolButton* cmdLoad = nullptr;
-    QToolButton* cmdOptions = nullptr;
-    QToolButton* Command1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* txtSubject = nullptr;
-    QLabel* Label7 = nullptr;
-    QPlainTextEdit* txtMessage = nullptr;
-    std::array<QPushButton*, 4> cmdPaste{};
-    QTabBar* TabStrip2 = nullptr;
-    QFrame* Frame4 = nullptr;
-    QFrame* Frame3 = nullptr;
-    QPushButton* cmdAdd2 = nullptr;
-    QPushButton* cmdDel2 = nullptr;
-    QLabel* SkinLabel4 = nullptr;
-    QLineEdit* txtUsername = nullptr;
-    QLabel* SkinLabel5 = nullptr;
-    QLineEdit* txtPassword = nullptr;
-    QListWidget* lstPosts2 = nullptr;
-    QToolButton* cmdAdd = nullptr;
-    QToolButton* cmdDel = nullptr;
-    QTabBar* TabStrip1 = nullptr;
-    QPushButton* cmdReplies = nullptr;
-    QListWidget* lstPosts = nullptr;
-    QListWidget* lstNew = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLineEdit* Text5 = nullptr;
-    QToolButton* Command3 = nullptr;
-    QToolButton* Command4 = nullptr;
-    QToolButton* Command5 = nullptr;
-    QToolButton* Command6 = nullptr;
-    QToolButton* Command7 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QWebEngineView* WebBrowser1 = nullptr;
+    // Top row
+    QPushButton* autoInsertButton = nullptr;
+    QLabel* formatLabel = nullptr;
+    QComboBox* formatBox = nullptr;
+    QToolButton* previewButton = nullptr;
+    QToolButton* copyButton = nullptr;
+    QToolButton* saveButton = nullptr;
+    QToolButton* loadButton = nullptr;
+    QToolButton* optionsButton = nullptr;
+    QToolButton* visitButton = nullptr;
+    // Message editor
+    QGroupBox* editorFrame = nullptr;
+    QLabel* subjectLabel = nullptr;
+    QLineEdit* subjectBox = nullptr;
+    QLabel* messageLabel = nullptr;
+    QPlainTextEdit* messageBox = nullptr;
+    // Indexed as the paste values: subject, user name, password, message.
+    std::array<QPushButton*, 4> pasteButtons{};
+    // Lists panel
+    QTabBar* listsTabs = nullptr;
+    QFrame* forumsView = nullptr;
+    QFrame* postsView = nullptr;
+    QPushButton* addForumButton = nullptr;
+    QPushButton* removeForumButton = nullptr;
+    QLabel* userNameLabel = nullptr;
+    QLineEdit* userNameBox = nullptr;
+    QLabel* passwordLabel = nullptr;
+    QLineEdit* passwordBox = nullptr;
+    QListWidget* forumList = nullptr;
+    QToolButton* watchButton = nullptr;
+    QToolButton* unwatchButton = nullptr;
+    QTabBar* postsTabs = nullptr;
+    QPushButton* checkRepliesButton = nullptr;
+    QListWidget* postList = nullptr;
+    QListWidget* newRepliesList = nullptr;
+    // Browser pane
+    QGroupBox* browserFrame = nullptr;
+    QLabel* addressLabel = nullptr;
+    QLineEdit* addressBox = nullptr;
+    QToolButton* goButton = nullptr;
+    QToolButton* backButton = nullptr;
+    QToolButton* forwardButton = nullptr;
+    QToolButton* stopButton = nullptr;
+    QToolButton* refreshButton = nullptr;
+    QCheckBox* noPopupsBox = nullptr;
+    QWebEngineView* webView = nullptr;
+    // Status bar
     std::array<QLabel*, 3> statusPanels{};
-    // The two page fetchers: one measures watched pages, the other serves the reply check.
-    std::unique_ptr<PageFetcher> wscSizes;
-    std::unique_ptr<PageFetcher> wscPosts;
-
-    QMenu* fileMenu = nullptr;
-    QMenu* toolsMenu = nullptr;
-    QMenu* viewMenu = nullptr;
-    QMenu* aboutMenu = nullptr;
-    QMenu* mnuAbout = nullptr;
-    QList<QAction*> fileMenuItem;
-    QList<QAction*> toolsMenuItem;
-    QList<QAction*> viewMenuItem;
-    QList<QAction*> aboutMenuItem;
-    QList<QAction*> mnuAboutItem;
-
-private:
-    std::unique_ptr<BrowserPage> m_browserPage;
 };
 
 } // namespace quillbox

@@ -68,27 +68,32 @@ void MainWindow::layoutControls() {
         resize(toPixels(this, l->windowWidth) - frameExtraW,
                toPixels(this, l->windowHeight) - frameExtraH);
 
-    setHeightTwips(Frame3, l->frame3Height);
-    setHeightTwips(Frame4, l->frame4Height);
-    setHeightTwips(lstPosts, l->lstPostsHeight);
-    setHeightTwips(lstPosts2, l->lstPosts2Height);
-    setHeightTwips(lstNew, l->lstNewHeight);
-    setHeightTwips(Frame2, l->frame2Height);
-    setWidthTwips(Frame2, l->frame2Width);
-    setWidthTwips(WebBrowser1, l->webBrowserWidth);
-    setHeightTwips(WebBrowser1, l->webBrowserHeight);
+    setHeightTwips(postsView, l->frame3Height);
+    setHeightTwips(forumsView, l->frame4Height);
+    setHeightTwips(postList, l->lstPostsHeight);
+    setHeightTwips(forumList, l->lstPosts2Height);
+    setHeightTwips(newRepliesList, l->lstNewHeight);
+    setHeightTwips(browserFrame, l->frame2Height);
+    setWidthTwips(browserFrame, l->frame2Width);
+    setWidthTwips(webView, l->webBrowserWidth);
+    setHeightTwips(webView, l->webBrowserHeight);
     const std::array<float, 3> panelWidths{l->panel1Width, l->panel2Width, l->panel3Width};
     for (size_t i = 0; i < statusPanels.size(); ++i) {
-        if (statusPanels[i])
+        if (!statusPanels[i])
+            continue;
+        // The last panel stretches over what is left, so the window can still shrink.
+        if (i + 1 < statusPanels.size())
+            statusPanels[i]->setFixedWidth(toPixels(this, panelWidths[i]));
+        else
             statusPanels[i]->setMaximumWidth(toPixels(this, panelWidths[i]));
     }
-    setWidthTwips(Text5, l->text5Width);
-    Command3->move(toPixels(this, l->command3Left), Command3->y());
-    setWidthTwips(Command1, l->command1Width);
-    setHeightTwips(TabStrip2, l->tabStrip2Height);
+    setWidthTwips(addressBox, l->text5Width);
+    goButton->move(toPixels(this, l->command3Left), goButton->y());
+    setWidthTwips(visitButton, l->command1Width);
+    setHeightTwips(listsTabs, l->tabStrip2Height);
     // The views lie in front of the tab strip.
-    Frame3->raise();
-    Frame4->raise();
+    postsView->raise();
+    forumsView->raise();
     m_inLayout = false;
 }
 

@@ -1,99 +1,72 @@
-// The menu bar: five menus whose items form index-addressed arrays, one handler per menu.
+// The menu bar. One table names every menu item, its handler and whether it is available yet;
+// items are found by name (the menu's item array and index, as objectName), never by position.
 #include "shell/ui/main_window.h"
 
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabBar>
 
 namespace quillbox {
 
 namespace {
 
-QList<QAction*> addItems(QMenu* menu, const char* arrayName, const QStringList& captions) {
-    QList<QAction*> items;
-    for (int i = 0; i < captions.size(); ++i) {
-        QAction* a = menu->addAction(captions[i]);
-        a->setObjectName(QString::fromLatin1(arrayName) + QString::number(i));
-        a->setData(i);
-        items.append(a);
-    }
-    return items;
-}
+struct MenuSpec {
+    const char* name;
+    const char* caption;
+    const char* itemArray;
+};
 
-QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
-    QMenu* m = bar->addMenu(caption);
-    m->setObjectName(QString::fromLatin1(name));
-    return m;
-}
+constexpr MenuSpec menus[] = {
+    {"fileMenu", "&File", "fileMenuItem"},  {"toolsMenu", "&Tools", "toolsMenuItem"},
+    {"viewMenu", "&View", "viewMenuItem"},  {"aboutMenu", "&Help", "aboutMenuItem"},
+    {"mnuAbout", "About", "mnuAboutItem"},
+};
 
 } // namespace
 
 void MainWindow::buildMenus() {
+    // Items that repeat a button run the same handler as the button.
+    struct Item {
+        int menu;
+        const char* caption;
+        void (MainWindow::*handler)();
+        bool available;
+    };
+    const Item items[] = {
+        {0, "&New Message", &MainWindow::newMessage, true},
+        {0, "&Save Message", nullptr, false},
+        {0, "&Load Message", nullptr, false},
+        {0, "E&xit", &MainWindow::exitProgram, true},
+        {1, "&Preview", &MainWindow::previewMessage, true},
+        {1, "Auto &Insert", nullptr, false},
+        {1, "&Check Replies", &MainWindow::checkReplies, true},
+        {1, "&Options", nullptr, false},
+        {1, "Paste Message", nullptr, false},
+        {1, "Paste Subject", nullptr, false},
+        {1, "Paste Username", nullptr, false},
+        {1, "Paste Password", nullptr, false},
+        {2, "&Saved Messages", nullptr, false},
+        {2, "&All posts", &MainWindow::showAllPosts, true},
+        {2, "&Replies", &MainWindow::showNewReplies, true},
+        {2, "&Templates", nullptr, false},
+        {3, "View &Help", nullptr, false},
+        {4, "About this software", nullptr, false},
+    };
+
     QMenuBar* bar = menuBar();
-    fileMenu = addMenu(bar, "fileMenu", QStringLiteral("&File"));
-    fileMenuItem = addItems(fileMenu, "fileMenuItem",
-                            {QStringLiteral("&New Message"), QStringLiteral("&Save Message"),
-                             QStringLiteral("&Load Message"), QStringLiteral("E&xit")});
-    toolsMenu = addMenu(bar, "toolsMenu", QStringLiteral("&Tools"));
-    toolsMenuItem = addItems(toolsMenu, "toolsMenuItem",
-                             {QStringLiteral("&Preview"), QStringLiteral("Auto &Insert"),
-                              QStringLiteral("&Check Replies"), QStringLiteral("&Options"),
-                              QStringLiteral("Paste Message"), QStringLiteral("Paste Subject"),
-                              QStringLiteral("Paste Username"), QStringLiteral("Paste Password")});
-    viewMenu = addMenu(bar, "viewMenu", QStringLiteral("&View"));
-    viewMenuItem = addItems(viewMenu, "viewMenuItem",
-                            {QStringLiteral("&Saved Messages"), QStringLiteral("&All posts"),
-                             QStringLiteral("&Replies"), QStringLiteral("&Templates")});
-    aboutMenu = addMenu(bar, "aboutMenu", QStringLiteral("&Help"));
-    aboutMenuItem = addItems(aboutMenu, "aboutMenuItem", {QStringLiteral("View &Help")});
-    mnuAbout = addMenu(bar, "mnuAbout", QStringLiteral("About"));
-    mnuAboutItem = addItems(mnuAbout, "mnuAboutItem", {QStringLiteral("About this software")});
-
-    connect(fileMenu, &QMenu::triggered, this,
-            [this](QAction* a) { fileMenuClicked(a->data().toInt()); });
-    connect(toolsMenu, &QMenu::triggered, this,
-            [this](QAction* a) { toolsMenuClicked(a->data().toInt()); });
-    connect(viewMenu, &QMenu::triggered, this,
-            [this](QAction* a) { viewMenuClicked(a->data().toInt()); });
-}
-
-void MainWindow::fileMenuClicked(int index) {
-    switch (index) {
-    case 0:
-        newMessage();
-        break;
-    case 3:
-        exitProgram();
-        break;
-    default:
-        break; // saving and loading messages come with the saved-messages window
+    QList<QMenu*> built;
+    for (const MenuSpec& spec : menus) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(spec.caption));
+        menu->setObjectName(QString::fromLatin1(spec.name));
+        built.append(menu);
     }
-}
-
-void MainWindow::toolsMenuClicked(int index) {
-    switch (index) {
-    case 0:
-        previewMessage();
-        break;
-    case 2:
-        selectPostsTab(1);
-        checkReplies();
-        break;
-    default:
-        break;
-    }
-}
-
-void MainWindow::viewMenuClicked(int index) {
-    switch (index) {
-    case 1:
-        selectPostsTab(0);
-        break;
-    case 2:
-        selectPostsTab(1);
-        break;
-    default:
-        break;
+    QList<int> counts(built.size(), 0);
+    for (const Item& item : items) {
+        QAction* action = built[item.menu]->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(QString::fromLatin1(menus[item.menu].itemArray) +
+                              QString::number(counts[item.menu]++));
+        action->setEnabled(item.available);
+        if (item.handler)
+            connect(action, &QAction::triggered, this, item.handler);
     }
 }
 

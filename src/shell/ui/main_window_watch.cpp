@@ -39,41 +39,41 @@ QStringList addresses(const QList<Forum>& forums) {
 } // namespace
 
 void MainWindow::connectWatchLists() {
-    WatchLists* w = m_watch.get();
+    WatchLists* w = &m_watch;
     // The list widgets show the records row for row.
     connect(w, &WatchLists::postsReset, this,
-            [this] { fillList(lstPosts, addresses(m_watch->posts())); });
+            [this] { fillList(postList, addresses(m_watch.posts())); });
     connect(w, &WatchLists::postAppended, this,
-            [this](int row) { lstPosts->insertItem(row, m_watch->posts().at(row).address); });
-    connect(w, &WatchLists::postRemoved, this, [this](int row) { delete lstPosts->takeItem(row); });
+            [this](int row) { postList->insertItem(row, m_watch.posts().at(row).address); });
+    connect(w, &WatchLists::postRemoved, this, [this](int row) { delete postList->takeItem(row); });
     connect(w, &WatchLists::forumsReset, this,
-            [this] { fillList(lstPosts2, addresses(m_watch->forums())); });
+            [this] { fillList(forumList, addresses(m_watch.forums())); });
     connect(w, &WatchLists::forumAppended, this,
-            [this](int row) { lstPosts2->insertItem(row, m_watch->forums().at(row).address); });
+            [this](int row) { forumList->insertItem(row, m_watch.forums().at(row).address); });
     connect(w, &WatchLists::forumRemoved, this,
-            [this](int row) { delete lstPosts2->takeItem(row); });
-    connect(w, &WatchLists::newRepliesCleared, lstNew, &QListWidget::clear);
+            [this](int row) { delete forumList->takeItem(row); });
+    connect(w, &WatchLists::newRepliesCleared, newRepliesList, &QListWidget::clear);
     connect(w, &WatchLists::newReplyAdded, this,
-            [this](int row) { lstNew->insertItem(row, m_watch->newReplies().at(row)); });
+            [this](int row) { newRepliesList->insertItem(row, m_watch.newReplies().at(row)); });
 
-    for (PageFetcher* fetcher : {wscSizes.get(), wscPosts.get()})
+    for (PageFetcher* fetcher : {&m_sizesFetcher, &m_postsFetcher})
         connect(fetcher, &PageFetcher::panelText, this, &MainWindow::setPanelText);
-    connect(m_measurer.get(), &PostMeasurer::panelText, this, &MainWindow::setPanelText);
-    connect(m_replyCheck.get(), &ReplyCheck::panelText, this, &MainWindow::setPanelText);
+    connect(&m_measurer, &PostMeasurer::panelText, this, &MainWindow::setPanelText);
+    connect(&m_replyCheck, &ReplyCheck::panelText, this, &MainWindow::setPanelText);
 
-    connect(cmdAdd, &QToolButton::clicked, this, &MainWindow::watchThisPost);
-    connect(cmdDel, &QToolButton::clicked, this, &MainWindow::removeWatch);
-    connect(cmdAdd2, &QPushButton::clicked, this, &MainWindow::addCurrentUrl);
-    connect(cmdDel2, &QPushButton::clicked, this, &MainWindow::removeUrl);
-    connect(cmdReplies, &QPushButton::clicked, m_replyCheck.get(), &ReplyCheck::start);
+    connect(watchButton, &QToolButton::clicked, this, &MainWindow::watchThisPost);
+    connect(unwatchButton, &QToolButton::clicked, this, &MainWindow::removeWatch);
+    connect(addForumButton, &QPushButton::clicked, this, &MainWindow::addCurrentUrl);
+    connect(removeForumButton, &QPushButton::clicked, this, &MainWindow::removeUrl);
+    connect(checkRepliesButton, &QPushButton::clicked, &m_replyCheck, &ReplyCheck::start);
 
     // A row counts as clicked whether the mouse or the keyboard selected it.
-    connect(lstPosts2, &QListWidget::currentRowChanged, this, &MainWindow::forumRowClicked);
-    connect(lstPosts2, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { forumRowClicked(lstPosts2->row(item)); });
-    connect(lstPosts2, &QListWidget::itemDoubleClicked, this,
+    connect(forumList, &QListWidget::currentRowChanged, this, &MainWindow::forumRowClicked);
+    connect(forumList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { forumRowClicked(forumList->row(item)); });
+    connect(forumList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { m_browserPage->navigate(item->text()); });
-    for (QListWidget* list : {lstPosts, lstNew}) {
+    for (QListWidget* list : {postList, newRepliesList}) {
         connect(list, &QListWidget::currentRowChanged, this,
                 [this, list](int row) { postRowClicked(list, row); });
         connect(list, &QListWidget::itemClicked, this,
@@ -82,8 +82,8 @@ void MainWindow::connectWatchLists() {
             postRowDoubleClicked(list, list->row(item));
         });
     }
-    connect(txtUsername, &QLineEdit::textChanged, this, &MainWindow::storeLogin);
-    connect(txtPassword, &QLineEdit::textChanged, this, &MainWindow::storeLogin);
+    connect(userNameBox, &QLineEdit::textChanged, this, &MainWindow::storeLogin);
+    connect(passwordBox, &QLineEdit::textChanged, this, &MainWindow::storeLogin);
 }
 
 void MainWindow::watchThisPost() {
@@ -91,59 +91,62 @@ void MainWindow::watchThisPost() {
     // Before the browser has shown any page there is nothing to watch.
     if (url.isEmpty())
         return;
-    m_measurer->watchPost(url);
+    m_measurer.watchPost(url);
 }
 
 void MainWindow::removeWatch() {
-    const int row = lstPosts->currentRow();
+    const int row = postList->currentRow();
     if (row < 0)
         return;
     // The removed row's neighbour is not clicked: after a removal no row is selected.
     m_quietSelection = true;
-    m_watch->removePost(row);
-    lstPosts->setCurrentRow(-1);
+    m_watch.removePost(row);
+    postList->setCurrentRow(-1);
     m_quietSelection = false;
 }
 
 void MainWindow::addCurrentUrl() {
     const QString url = m_browserPage->currentUrl();
-    if (url.isEmpty() || m_watch->forumIndex(url) >= 0)
+    if (url.isEmpty() || m_watch.forumIndex(url) >= 0)
         return;
-    const int row = m_watch->appendForum(url);
-    lstPosts2->setCurrentRow(row);
-    txtUsername->setText(QStringLiteral("Enter Username"));
-    txtPassword->clear();
+    // The new row is selected while it has no login yet, so the boxes keep their text; only then
+    // does it get its empty login, which the boxes below rewrite only where they change.
+    const int row = m_watch.appendForum(url, QString());
+    forumList->setCurrentRow(row);
+    m_watch.setForumLogin(row, QStringLiteral("|"));
+    userNameBox->setText(QStringLiteral("Enter Username"));
+    passwordBox->clear();
 }
 
 void MainWindow::removeUrl() {
-    const int row = lstPosts2->currentRow();
+    const int row = forumList->currentRow();
     if (row < 0)
         return;
     m_quietSelection = true;
-    m_watch->removeForum(row);
-    lstPosts2->setCurrentRow(-1);
+    m_watch.removeForum(row);
+    forumList->setCurrentRow(-1);
     m_quietSelection = false;
 }
 
 void MainWindow::forumRowClicked(int row) {
-    if (m_quietSelection || row < 0 || row >= m_watch->forumCount())
+    if (m_quietSelection || row < 0 || row >= m_watch.forumCount())
         return;
-    const Forum& forum = m_watch->forums().at(row);
+    const Forum& forum = m_watch.forums().at(row);
     setPanelText(2, forum.address);
-    txtUsername->setEnabled(true);
-    txtPassword->setEnabled(true);
+    userNameBox->setEnabled(true);
+    passwordBox->setEnabled(true);
     if (forum.login.isEmpty())
         return;
     const LoginParts parts = splitLogin(forum.login);
-    txtUsername->setText(parts.userName);
-    txtPassword->setText(parts.password);
+    userNameBox->setText(parts.userName);
+    passwordBox->setText(parts.password);
 }
 
 void MainWindow::storeLogin() {
-    const int row = lstPosts2->currentRow();
+    const int row = forumList->currentRow();
     if (row < 0)
         return;
-    m_watch->setForumLogin(row, joinLogin(txtUsername->text(), txtPassword->text()));
+    m_watch.setForumLogin(row, joinLogin(userNameBox->text(), passwordBox->text()));
 }
 
 void MainWindow::postRowClicked(QListWidget* list, int row) {

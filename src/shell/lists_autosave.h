@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace quillbox {
+
+class UserMessages;
+class WatchLists;
+
+// Writes the three list files whenever the lists change (a post or forum added or removed, a
+// size measured, a login changed), so a crash or power cut loses nothing and the command-line
+// check sees current sizes. Changes made in one pass of the event loop are written once. A
+// failed write is reported once, and again only after a write has succeeded in between.
+class ListsAutosave : public QObject {
+    Q_OBJECT
+
+public:
+    ListsAutosave(WatchLists& lists, QString dataFolder, UserMessages& messages,
+                  QObject* parent = nullptr);
+
+    // Writes now when a change is waiting. True when nothing is waiting afterwards.
+    bool flush();
+    // Drops a waiting write (shutdown writes the lists itself).
+    void cancel() { m_timer.stop(); }
+    bool isPending() const { return m_timer.isActive(); }
+
+private:
+    void changed() { m_timer.start(); }
+    void write();
+
+    WatchLists& m_lists;
+    QString m_dataFolder;
+    UserMessages& m_messages;
+    QTimer m_timer;
+    bool m_failureShown = false;
+};
+
+} // namespace quillbox

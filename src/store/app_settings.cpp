@@ -1,0 +1,91 @@
+#include "store/app_settings.h"
+
+#include "build_info.h"
+#include "store/settings_store.h"
+
+namespace quillbox {
+
+namespace {
+
+QString settingsSection() {
+    return QStringLiteral("Settings");
+}
+QString windowSection() {
+    return QStringLiteral("Window");
+}
+
+} // namespace
+
+QString settingsApplication() {
+    return QString::fromUtf8(build::productName);
+}
+
+QString dataSection() {
+    return QStringLiteral("data");
+}
+
+QString AppSettings::read(const QString& section, const QString& key,
+                          const QString& defaultValue) const {
+    return m_store.getSetting(settingsApplication(), section, key, defaultValue);
+}
+
+bool AppSettings::write(const QString& section, const QString& key, const QString& value) {
+    return m_store.saveSetting(settingsApplication(), section, key, value);
+}
+
+QString AppSettings::lastSubject() const {
+    return read(dataSection(), QStringLiteral("lastSubject"), QStringLiteral("Type Subject Here"));
+}
+
+bool AppSettings::setLastSubject(const QString& subject) {
+    return write(dataSection(), QStringLiteral("lastSubject"), subject);
+}
+
+QString AppSettings::lastMessage() const {
+    return read(dataSection(), QStringLiteral("lastMessage"), QString());
+}
+
+bool AppSettings::setLastMessage(const QString& message) {
+    return write(dataSection(), QStringLiteral("lastMessage"), message);
+}
+
+QString AppSettings::lastConvert() const {
+    return read(dataSection(), QStringLiteral("lastConvert"), QStringLiteral("0"));
+}
+
+bool AppSettings::setLastConvert(int row) {
+    return write(dataSection(), QStringLiteral("lastConvert"), QString::number(row));
+}
+
+bool AppSettings::showHelp() const {
+    return read(settingsSection(), QStringLiteral("showHelp"), QStringLiteral("1")) !=
+           QLatin1String("0");
+}
+
+bool AppSettings::setShowHelp(bool show) {
+    return write(settingsSection(), QStringLiteral("showHelp"),
+                 show ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QByteArray AppSettings::mainWindowGeometry() const {
+    return QByteArray::fromBase64(read(windowSection(), QStringLiteral("mainGeometry"), {}).toLatin1());
+}
+
+bool AppSettings::setMainWindowGeometry(const QByteArray& geometry) {
+    return write(windowSection(), QStringLiteral("mainGeometry"),
+                 QString::fromLatin1(geometry.toBase64()));
+}
+
+QString AppSettings::templateField(const QString& key, const QString& defaultValue) const {
+    return read(dataSection(), key, defaultValue);
+}
+
+bool AppSettings::setTemplateField(const QString& key, const QString& value) {
+    return write(dataSection(), key, value);
+}
+
+QString AppSettings::lastError() const {
+    return m_store.lastError();
+}
+
+} // namespace quillbox

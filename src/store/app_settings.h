@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace quillbox {
+
+class SettingsStore;
+
+// The program's name in the settings store, and the section of the message and templates.
+QString settingsApplication();
+QString dataSection();
+
+// The program's settings, one member per setting with its default beside it. Values are kept
+// as text in the settings store; a write that fails returns false and lastError() says why.
+class AppSettings {
+public:
+    // A light handle: copies share the store.
+    AppSettings(SettingsStore& store) : m_store(store) {} // NOLINT(google-explicit-constructor)
+
+    // The message editor, restored at the next start.
+    QString lastSubject() const;  // default "Type Subject Here"
+    bool setLastSubject(const QString& subject);
+    QString lastMessage() const;  // default ""
+    bool setLastMessage(const QString& message);
+    QString lastConvert() const;  // the selected format row as text; default "0"
+    bool setLastConvert(int row);
+    bool showHelp() const;        // default on
+    bool setShowHelp(bool show);
+
+    // The main window's size, position and maximised state (Qt's saved geometry); empty when
+    // none was stored. Kept apart from the user's data: it belongs to this machine's screen.
+    QByteArray mainWindowGeometry() const;
+    bool setMainWindowGeometry(const QByteArray& geometry);
+
+    // The 40 link template keys ("htmlName" … "cust05MailCall01"), each with its own default.
+    QString templateField(const QString& key, const QString& defaultValue) const;
+    bool setTemplateField(const QString& key, const QString& value);
+
+    QString lastError() const;
+
+private:
+    QString read(const QString& section, const QString& key, const QString& defaultValue) const;
+    bool write(const QString& section, const QString& key, const QString& value);
+
+    SettingsStore& m_store;
+};
+
+} // namespace quillbox

@@ -1,0 +1,48 @@
+#pragma once
+
+// The parts a main window works with, made as the program makes them. For window tests only:
+// include it where widgets are linked.
+
+#include "shell/lists_autosave.h"
+#include "shell/session.h"
+#include "shell/ui/main_window.h"
+#include "watch/page_fetcher.h"
+#include "watch/post_measurer.h"
+#include "watch/reply_check.h"
+#include "watch/watch_lists.h"
+
+#include <QObject>
+#include <cstdio>
+
+namespace quillbox::test {
+
+struct WindowParts {
+    WindowParts(Session& session, Clipboard& clipboard, UserMessages& messages)
+        : session(session), clipboard(clipboard), sizes(messages), posts(messages),
+          measurer(lists, sizes), check(lists, posts),
+          autosave(lists, session.dataFolder(), messages) {}
+
+    MainWindowParts parts() {
+        return {session, clipboard, lists, sizes, posts, measurer, check, &autosave};
+    }
+
+    Session& session;
+    Clipboard& clipboard;
+    WatchLists lists;
+    PageFetcher sizes;
+    PageFetcher posts;
+    PostMeasurer measurer;
+    ReplyCheck check;
+    ListsAutosave autosave;
+};
+
+// A control of a window by its name; a missing control ends the test run with its name.
+template <typename T>
+T* control(const QObject* root, const char* name) {
+    T* found = root->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+} // namespace quillbox::test
