@@ -261,6 +261,12 @@ void TestMainWindow::tabStripsSwitchViews() {
     QVERIFY(control<QFrame>(window.get(), "Frame4")->isVisible());
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 1);
     QVERIFY(control<QListWidget>(window.get(), "lstNew")->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
+
+    // "&Check Replies" shows where its results go: the posts view, on "New Replies ".
+    control<QAction>(window.get(), "viewMenuItem1")->trigger();
+    control<QAction>(window.get(), "toolsMenuItem2")->trigger();
+    QVERIFY(control<QFrame>(window.get(), "Frame3")->isVisible());
+    QVERIFY(control<QListWidget>(window.get(), "lstNew")->isVisible());
 }
 
 void TestMainWindow::menusHoldEveryItem_data() {
@@ -324,19 +330,28 @@ void TestMainWindow::emptyMessagePreviewsAsTwoLineBreaks() {
 void TestMainWindow::closingSavesAndTheNextStartRestores() {
     QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
     control<QLineEdit>(window.get(), "txtSubject")->setText(QStringLiteral("My subject"));
-    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(QStringLiteral("line one\n\nline three"));
+    // Non-breaking spaces are kept: one ends the address, another stands inside the text.
+    const QString typed = QStringLiteral("line one\n\nsee http://x/\u00a0and\u00a0more");
+    const QString message = QStringLiteral("line one\r\n\r\nsee http://x/\u00a0and\u00a0more");
+    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(typed);
+    QCOMPARE(window->messageText(), message);
     control<QComboBox>(window.get(), "cmbConvert")->setCurrentIndex(2);
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
+    QVERIFY(clipboard.texts.last().contains(QStringLiteral("[url=http://x/\u00a0and\u00a0more")));
+    window->resize(toPixels(window.get(), 9000), toPixels(window.get(), 7000));
+    const QSize size = window->size();
     QVERIFY(window->close());
     QCOMPARE(ended.size(), 1);
-    QCOMPARE(setting(QStringLiteral("lastMessage")), QStringLiteral("line one\r\n\r\nline three"));
+    QCOMPARE(setting(QStringLiteral("lastMessage")), message);
     QCOMPARE(setting(QStringLiteral("lastConvert")), QStringLiteral("2"));
     QCOMPARE(setting(QStringLiteral("lastSubject")), QStringLiteral("My subject"));
     QCOMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))), QByteArray());
 
     openWindow();
     QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), QStringLiteral("My subject"));
-    QCOMPARE(window->messageText(), QStringLiteral("line one\r\n\r\nline three"));
+    QCOMPARE(window->messageText(), message);
     QCOMPARE(control<QComboBox>(window.get(), "cmbConvert")->currentIndex(), 2);
+    QCOMPARE(window->size(), size);
 }
 
 void TestMainWindow::exitSavesAndEndsTheProgram() {

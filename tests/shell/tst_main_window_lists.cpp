@@ -133,6 +133,11 @@ void TestMainWindowLists::removeWatchRemovesTheSelectedPost() {
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
     QCOMPARE(parts->lists.posts(), QList<WatchedPost>({{QStringLiteral("http://b/"), 2}}));
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->currentRow(), -1);
+    // The neighbour that moved up was not clicked, and the change is on disk already.
+    QCOMPARE(window->panelText(2), QStringLiteral("http://a/"));
+    QTRY_COMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))),
+                 QByteArray("http://b/\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(QStringLiteral("sizes.txt"))), QByteArray("2\r\n\r\n"));
 }
 
 void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
@@ -189,7 +194,9 @@ void TestMainWindowLists::failedFetchReportsAndStopsTheCheck() {
     QVERIFY(messages.entries[0].text.startsWith(QStringLiteral("Error occurred.\r\nError #: ")));
     QCOMPARE(window->panelText(1), QStringLiteral("checking post 3"));
     QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 1);
-    QTest::qWait(300);
+    // The check has ended: the fourth post is never fetched.
+    QVERIFY(!parts->check.isRunning());
+    QVERIFY(!parts->posts.isBusy());
     QCOMPARE(window->panelText(1), QStringLiteral("checking post 3"));
 }
 
@@ -212,9 +219,29 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     control<QLineEdit>(window.get(), "txtUsername")->setText(QStringLiteral("me"));
     QTest::keyClicks(control<QLineEdit>(window.get(), "txtPassword"), QStringLiteral("s3|cret"));
     QCOMPARE(parts->lists.forums().at(0).login, QStringLiteral("me|s3|cret"));
+    // Written as it changed, before any close.
+    QTRY_COMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
+                 url.toUtf8() + "|me|s3|cret\r\n\r\n");
+
+    // The next forum added empties the password box and keeps the first forum's login.
+    const QString second = server->url(QStringLiteral("/forum2"));
+    openPage(second);
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("Enter Username"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
+    QCOMPARE(parts->lists.forums().at(0).login, QStringLiteral("me|s3|cret"));
+    QCOMPARE(parts->lists.forums().at(1).login, QStringLiteral("Enter Username|"));
+
+    // A forum added right after another finds the boxes already as a new forum leaves them:
+    // its login stays empty.
+    const QString third = server->url(QStringLiteral("/forum3"));
+    openPage(third);
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
+    QCOMPARE(parts->lists.forums().at(2).login, QStringLiteral("|"));
     window->close();
     QCOMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
-             url.toUtf8() + "|me|s3|cret\r\n\r\n");
+             url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() +
+                 "|Enter Username|\r\n\r\n" + third.toUtf8() + "||\r\n\r\n");
 }
 
 void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {

@@ -1,8 +1,14 @@
 #include "platform/qt/qt_user_messages.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
 
 namespace quillbox {
 
@@ -30,12 +36,47 @@ void prepare(QMessageBox& box, const QString& title, const QString& text, Messag
     box.setIcon(boxIcon(icon));
 }
 
+// A message too long for the screen (a long preview) goes into a box that scrolls, so its OK
+// button stays within reach.
+void showScrolling(QWidget* parent, const QString& title, const QString& text,
+                   const QString& informativeText, const QRect& screen) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("scrollingMessageBox"));
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* view = new QPlainTextEdit(&dialog);
+    view->setObjectName(QStringLiteral("messageText"));
+    view->setReadOnly(true);
+    view->setPlainText(text);
+    layout->addWidget(view);
+    if (!informativeText.isEmpty()) {
+        auto* detail = new QLabel(informativeText, &dialog);
+        detail->setTextFormat(Qt::PlainText);
+        detail->setWordWrap(true);
+        layout->addWidget(detail);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    const QSize size(std::min(screen.width() * 3 / 4, 900), screen.height() * 3 / 4);
+    dialog.resize(size);
+    dialog.move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
+    dialog.exec();
+}
+
 } // namespace
 
 void QtUserMessages::showMessage(const QString& title, const QString& text, MessageIcon icon,
                                  const QString& informativeText) {
     QMessageBox box(m_parent);
     prepare(box, title, text, icon);
+    const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    if (box.sizeHint().height() > available.height() * 9 / 10 ||
+        box.sizeHint().width() > available.width() * 9 / 10) {
+        showScrolling(m_parent, title, text, informativeText, available);
+        return;
+    }
     if (!informativeText.isEmpty()) {
         box.setInformativeText(informativeText);
         // The informative label guesses its format on its own; an address is never markup.
