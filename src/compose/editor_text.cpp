@@ -14,6 +14,10 @@ QString editorToMessage(const QString& editorText) {
     return out;
 }
 
+QString outputText(const QString& message) {
+    return message + QStringLiteral("\r\n\r\n");
+}
+
 QString messageToEditor(const QString& message) {
     QString out = message;
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -9,4 +9,8 @@ namespace quillbox {
 QString editorToMessage(const QString& editorText);
 QString messageToEditor(const QString& message);
 
+// What every output of a message (preview, copy, auto-insert, paste) converts: the message
+// followed by two line breaks.
+QString outputText(const QString& message);
+
 } // namespace quillbox

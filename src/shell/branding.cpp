@@ -9,7 +9,6 @@ Branding loadBranding() {
     b.productName = QString::fromUtf8(build::productName);
     b.companyName = QString::fromUtf8(build::companyName);
     b.websiteAddress = QString::fromUtf8(build::websiteAddress);
-    b.skinEnabled = true;
     return b;
 }
 

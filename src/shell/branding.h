@@ -9,7 +9,6 @@ struct Branding {
     QString productName;
     QString companyName;
     QString websiteAddress;
-    bool skinEnabled = true;
 };
 
 Branding loadBranding();

@@ -16,7 +16,10 @@ std::optional<MainLayout> layoutControls(const MainLayoutInput& in) {
     const float h = l.windowHeight;
 
     // Absolute values rather than clamping keep every size non-negative, as the window always
-    // did; with the minimum size in force none of these differences is negative anyway.
+    // did. Below about 6500 twips of height the lower panel's frames start under the window's
+    // bottom edge, so their differences turn negative and the absolute value makes them
+    // positive again: the sizes then grow as the window shrinks, which nobody sees because
+    // those frames lie outside the window.
     l.frame3Height = std::fabs(h - in.statusBarHeight - 500 - frame3Top - 250);
     l.frame4Height = l.frame3Height;
     l.lstPostsHeight = std::fabs(l.frame3Height - lstPostsTop - 200);

@@ -89,7 +89,7 @@ QString MainWindow::messageText() const {
 }
 
 QString MainWindow::convertedMessage() const {
-    return m_session.convert(messageText() + QStringLiteral("\r\n\r\n"), formatBox->currentText());
+    return m_session.convert(outputText(messageText()), formatBox->currentText());
 }
 
 BrowserPage& MainWindow::browserPage() {

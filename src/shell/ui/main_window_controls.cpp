@@ -1,6 +1,7 @@
 // Builds the main window's controls at their design positions (twips, relative to each
 // control's container).
 #include "platform/qt/web_engine_page.h"
+#include "shell/main_layout.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/main_window_names.h"
 #include "shell/ui/twips.h"
@@ -155,11 +156,12 @@ void MainWindow::buildTopRow(QWidget* c) {
                           QStyle::SP_FileDialogListView, 7200, 60, 800, 800, true);
     visitButton =
         makePictureButton(c, "Command1", QStringLiteral("Visit "), QStringLiteral("Visit us!"),
-                          QStyle::SP_DriveNetIcon, 8040, 60, 2115, 795, true);
+                          QStyle::SP_DriveNetIcon, design::command1Left, 60, 2115, 795, true);
 }
 
 void MainWindow::buildMessageEditor(QWidget* c) {
-    editorFrame = makeFrame(c, "Frame1", QStringLiteral("Message Editor"), 60, 900, 3735, 4095);
+    editorFrame = makeFrame(c, "Frame1", QStringLiteral("Message Editor"), 60,
+                            design::frame1Top, design::frame1Width, design::frame1Height);
     subjectLabel = makeLabel(editorFrame, "Label1", QStringLiteral("Subject:"), 120, 360, 735, 255);
     subjectBox = make<QLineEdit>(editorFrame, "txtSubject", 900, 300, 1995, 285);
     pasteButtons[0] = makeButton(editorFrame, "cmdPaste0", QStringLiteral("Paste"),
@@ -187,7 +189,7 @@ void MainWindow::buildListsPanel(QWidget* c) {
 
     // The two views lie in front of the tab strip, in the area below its tabs.
     forumsView = make<QFrame>(c, "Frame4", 180, 5460, 3615, 4335);
-    postsView = make<QFrame>(c, "Frame3", 180, 5400, 3615, 4335);
+    postsView = make<QFrame>(c, "Frame3", 180, design::frame3Top, 3615, 4335);
     postsView->hide();
 
     addForumButton = makeButton(forumsView, "cmdAdd2", QStringLiteral("Add Current URL"),
@@ -208,7 +210,7 @@ void MainWindow::buildListsPanel(QWidget* c) {
                              QStringLiteral("Click within the Password field on the form you "
                                             "want to paste into, then click here."),
                              2880, 1020, 675, 315);
-    forumList = make<QListWidget>(forumsView, "lstPosts2", 60, 1380, 3435, 1425);
+    forumList = make<QListWidget>(forumsView, "lstPosts2", 60, design::lstPosts2Top, 3435, 1425);
 
     watchButton = makePictureButton(postsView, "cmdAdd", QStringLiteral("Watch This Post"),
                                QStringLiteral("Watch the current URL"),
@@ -224,8 +226,8 @@ void MainWindow::buildListsPanel(QWidget* c) {
     checkRepliesButton = makeButton(postsView, "cmdReplies", QStringLiteral("Check for new replies"), {}, 60,
                             1140, 3435, 315);
     checkRepliesButton->hide();
-    postList = make<QListWidget>(postsView, "lstPosts", 60, 1500, 3435, 1620);
-    newRepliesList = make<QListWidget>(postsView, "lstNew", 60, 1500, 3435, 1230);
+    postList = make<QListWidget>(postsView, "lstPosts", 60, design::lstPostsTop, 3435, 1620);
+    newRepliesList = make<QListWidget>(postsView, "lstNew", 60, design::lstPostsTop, 3435, 1230);
     newRepliesList->hide();
 }
 
