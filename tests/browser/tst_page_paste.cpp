@@ -42,7 +42,6 @@ private slots:
     void messageIsConvertedAtEachPress();
     void emptyMessagePastesTwoConvertedLineBreaks_data();
     void emptyMessagePastesTwoConvertedLineBreaks();
-    void refusedPasteChangesNothing();
     void textReachesThePageUnchanged();
 };
 
@@ -108,18 +107,6 @@ void TestPagePaste::emptyMessagePastesTwoConvertedLineBreaks() {
     h.paste.pasteIntoPage(PagePaste::Message);
     QCOMPARE(h.page.pastes.size(), 1);
     QCOMPARE(h.page.pastes[0].text, u"\r\n\r\n"_s);
-}
-
-void TestPagePaste::refusedPasteChangesNothing() {
-    Harness h;
-    h.page.pasteAnswer = false;
-    h.paste.pasteIntoPage(PagePaste::Password);
-    QCOMPARE(h.page.pastes.size(), 1);
-    QVERIFY(!h.page.pastes[0].applied);
-    // The next press goes through as usual.
-    h.page.pasteAnswer = true;
-    h.paste.pasteIntoPage(PagePaste::Password);
-    QVERIFY(h.page.pastes[1].applied);
 }
 
 void TestPagePaste::textReachesThePageUnchanged() {

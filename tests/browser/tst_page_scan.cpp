@@ -34,7 +34,6 @@ private slots:
     void writesScratchFileByteForByte();
     void scratchFileHoldsSecondPassWhenFirstFindsNothing();
     void unwritableScratchFileIsAnErrorAndKeepsOldContent();
-    void missingScratchFileCannotBeRead();
 };
 
 void TestPageScan::preparesMarkupWithEachPassTable_data() {
@@ -214,13 +213,6 @@ void TestPageScan::unwritableScratchFileIsAnErrorAndKeepsOldContent() {
     QVERIFY(QDir().mkpath(path + u"/inside"_s));
     QVERIFY(!scanPostingPage(bodyOf(u"<form><textarea>"_s), path).status.ok);
     QVERIFY(QDir(path + u"/inside"_s).exists());
-}
-
-void TestPageScan::missingScratchFileCannotBeRead() {
-    TestFolders folders;
-    const ScratchPageText read = readScratchPage(folders.path(u"htmltemp.txt"_s));
-    QVERIFY(!read.status.ok);
-    QVERIFY(read.text.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPageScan)
