@@ -1,0 +1,86 @@
+#include "browser/insert_follow_up.h"
+
+#include <QPointer>
+#include <algorithm>
+
+namespace quillbox {
+
+QString followUpSearchText(QStringView insertedText) {
+    qsizetype length = insertedText.size();
+    // Positions here are 0-based, so "stands at the very start" is position 0.
+    const auto cutAt = [&](QStringView delimiter) {
+        const qsizetype pos = insertedText.indexOf(delimiter);
+        if (pos > 0)
+            length = std::min(length, pos);
+    };
+    cutAt(u"\r\n");
+    cutAt(u"\r");
+    cutAt(u"\n");
+    cutAt(u"<");
+    return insertedText.first(length).toString();
+}
+
+bool pageShowsText(const BodyHtml& body, QStringView searchText) {
+    if (searchText.isEmpty())
+        return true;
+    const QString pageText = body.outer + QStringLiteral("\r\n") + body.inner;
+    return pageText.contains(searchText, Qt::CaseInsensitive);
+}
+
+InsertFollowUp::InsertFollowUp(BrowserPage& page, WatchAction watchThisPost, QObject* parent)
+    : QObject(parent), m_page(page), m_watchThisPost(std::move(watchThisPost)) {}
+
+void InsertFollowUp::recordInsert(const QString& text) {
+    m_lastInsertedText = text;
+    arm();
+}
+
+void InsertFollowUp::armFollowUp() {
+    arm();
+}
+
+void InsertFollowUp::arm() {
+    m_count = armedDownloads;
+    m_armedAt = m_downloads;
+}
+
+void InsertFollowUp::lowerCount() {
+    m_count = std::max(lowestCount, m_count - 1);
+}
+
+void InsertFollowUp::checkInsertedPost() {
+    const quint64 download = ++m_downloads;
+    const bool armed = m_count >= 1 && m_count <= armedDownloads;
+    // The download is counted now, whatever the read finds later.
+    lowerCount();
+    if (!armed)
+        return;
+    const QString searchText = followUpSearchText(m_lastInsertedText);
+    const quint64 generation = m_page.pageGeneration();
+    QPointer<InsertFollowUp> self(this);
+    m_page.readBodyHtml([self, searchText, generation, download](std::optional<BodyHtml> body) {
+        if (self)
+            self->onPageRead(body, searchText, generation, download);
+    });
+}
+
+void InsertFollowUp::onPageRead(const std::optional<BodyHtml>& body, const QString& searchText,
+                                quint64 generation, quint64 download) {
+    if (download < m_searchFloor || generation != m_page.pageGeneration())
+        return;
+    if (!body || !pageShowsText(*body, searchText))
+        return;
+    if (m_armedAt >= download) {
+        // Armed again since this download: that watch goes on, only older reads are dropped.
+        m_searchFloor = std::max(m_searchFloor, m_armedAt + 1);
+    } else {
+        // The hit ends the watch; the downloads reported since would each have lowered it.
+        m_count = m_downloads == download ? 0 : lowestCount;
+        m_searchFloor = m_downloads + 1;
+    }
+    if (m_watchThisPost)
+        m_watchThisPost();
+    emit postFound();
+}
+
+} // namespace quillbox

@@ -1,0 +1,34 @@
+#include "browser/page_paste.h"
+
+#include "platform/browser_page.h"
+
+namespace quillbox {
+
+PagePaste::PagePaste(BrowserPage& page, PasteSources sources)
+    : m_page(page), m_sources(std::move(sources)) {}
+
+void PagePaste::pasteIntoPage(int index) {
+    const std::function<QString()>* source = nullptr;
+    switch (index) {
+    case Subject:
+        source = &m_sources.subject;
+        break;
+    case UserName:
+        source = &m_sources.userName;
+        break;
+    case Password:
+        source = &m_sources.password;
+        break;
+    case Message:
+        source = &m_sources.convertedMessage;
+        break;
+    default:
+        return;
+    }
+    if (!*source)
+        return;
+    // A refused paste leaves the page as it was; there is nothing the user must be told.
+    m_page.insertAtFocus((*source)(), [](bool) {});
+}
+
+} // namespace quillbox

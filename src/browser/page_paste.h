@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace quillbox {
+
+class BrowserPage;
+
+// Where the four pasted values come from, read at each press.
+struct PasteSources {
+    std::function<QString()> subject;          // the subject box, unconverted
+    std::function<QString()> userName;         // the selected forum's user name
+    std::function<QString()> password;         // its password, unmasked
+    std::function<QString()> convertedMessage; // the message as pageMessage builds it
+};
+
+// The Paste buttons: one value at a time goes into the field of the page that has the focus,
+// at the caret, as typing would put it there. The system clipboard is never used.
+class PagePaste {
+public:
+    enum Index { Subject = 0, UserName = 1, Password = 2, Message = 3 };
+    static constexpr int buttonCount = 4;
+
+    PagePaste(BrowserPage& page, PasteSources sources);
+
+    // Pastes the value of the button with this index; any other index does nothing. A page
+    // that takes nothing (no field has the focus, no page is loaded) shows nothing either.
+    // Pasting the message does not arm the follow-up of auto-insert.
+    void pasteIntoPage(int index);
+
+private:
+    BrowserPage& m_page;
+    PasteSources m_sources;
+};
+
+} // namespace quillbox

@@ -1,0 +1,81 @@
+#include "support/recording_browser_page.h"
+
+namespace quillbox::test {
+
+void RecordingBrowserPage::setBodyMarkup(const QString& innerMarkup) {
+    body =
+        BodyHtml{QStringLiteral("<body>") + innerMarkup + QStringLiteral("</body>"), innerMarkup};
+}
+
+void RecordingBrowserPage::showNewPage(const QString& address) {
+    ++generation;
+    url = address;
+    emit urlChanged(address);
+}
+
+bool RecordingBrowserPage::answerNext() {
+    if (m_held.isEmpty())
+        return false;
+    const std::function<void()> reply = m_held.takeFirst();
+    reply();
+    return true;
+}
+
+void RecordingBrowserPage::answerAll() {
+    // Answers may ask again; those are answered too, in order.
+    while (answerNext()) {
+    }
+}
+
+void RecordingBrowserPage::navigate(const QString& address) {
+    navigations.append(address);
+    showNewPage(address);
+}
+
+bool RecordingBrowserPage::goBack() {
+    ++backSteps;
+    return canGoBack;
+}
+
+bool RecordingBrowserPage::goForward() {
+    ++forwardSteps;
+    return canGoForward;
+}
+
+void RecordingBrowserPage::readBodyHtml(HtmlCallback done) {
+    ++bodyReads;
+    // The body is taken when the answer is given, as the engine reads the page it then holds.
+    answer([this, done = std::move(done)] { done(body); });
+}
+
+void RecordingBrowserPage::writeMessage(const FieldTarget& target, const QString& text,
+                                        WriteCallback done) {
+    writes.append({target, text, generation, false});
+    const qsizetype index = writes.size() - 1;
+    answer([this, index, done = std::move(done)] {
+        Write& write = writes[index];
+        const WrittenField result =
+            write.generation == generation ? writeAnswer : WrittenField::None;
+        write.applied = result != WrittenField::None;
+        done(result);
+    });
+}
+
+void RecordingBrowserPage::insertAtFocus(const QString& text, DoneCallback done) {
+    pastes.append({text, generation, false});
+    const qsizetype index = pastes.size() - 1;
+    answer([this, index, done = std::move(done)] {
+        Paste& paste = pastes[index];
+        paste.applied = paste.generation == generation && pasteAnswer;
+        done(paste.applied);
+    });
+}
+
+void RecordingBrowserPage::answer(std::function<void()> reply) {
+    if (holdAnswers)
+        m_held.append(std::move(reply));
+    else
+        reply();
+}
+
+} // namespace quillbox::test
