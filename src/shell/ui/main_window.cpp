@@ -1,5 +1,9 @@
 #include "shell/ui/main_window.h"
 
+#include "browser/auto_insert.h"
+#include "browser/insert_follow_up.h"
+#include "browser/page_message.h"
+#include "browser/page_paste.h"
 #include "compose/editor_text.h"
 #include "shell/lists_autosave.h"
 #include "shell/ui/main_window_names.h"
@@ -45,20 +49,25 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
     messageBox->setPlainText(messageToEditor(designTimeMessage()));
     connectControls();
     connectWatchLists();
+    connectBrowser();
 
     // Parts of the window whose actions come with windows and features not built yet stay
     // visible but disabled, so the window keeps its familiar shape.
     for (QWidget* w : std::initializer_list<QWidget*>{
-             autoInsertButton, saveButton, loadButton, optionsButton, visitButton, goButton,
-             backButton, forwardButton, stopButton, refreshButton, noPopupsBox, pasteButtons[0],
-             pasteButtons[1], pasteButtons[2], pasteButtons[3]})
+             saveButton, loadButton, optionsButton, visitButton, goButton,
+             backButton, forwardButton, stopButton, refreshButton, noPopupsBox, })
         w->setEnabled(false);
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
     resize(toPixels(this, 11145), toPixels(this, 8985) + menuBar()->sizeHint().height());
 }
 
-MainWindow::~MainWindow() = default;
+// The follow-up and the insert hold the page: they go before the controls that show it.
+MainWindow::~MainWindow() {
+    m_paste.reset();
+    m_autoInsert.reset();
+    m_followUp.reset();
+}
 
 void MainWindow::connectControls() {
     connect(previewButton, &QToolButton::clicked, this, &MainWindow::previewMessage);
@@ -89,7 +98,7 @@ QString MainWindow::messageText() const {
 }
 
 QString MainWindow::convertedMessage() const {
-    return m_session.convert(outputText(messageText()), formatBox->currentText());
+    return pageMessage(messageText(), formatBox->currentText(), m_session.templates());
 }
 
 BrowserPage& MainWindow::browserPage() {

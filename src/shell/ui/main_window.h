@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -23,8 +24,11 @@ class QWebEngineView;
 
 namespace quillbox {
 
+class AutoInsert;
 class BrowserPage;
 class Clipboard;
+class InsertFollowUp;
+class PagePaste;
 class ListsAutosave;
 class PageFetcher;
 class PostMeasurer;
@@ -68,7 +72,7 @@ public:
     BrowserPage& browserPage();
     // Countdown of page loads in which an inserted message is looked for; a double-click on a
     // watched post or new reply sets it to 4.
-    qint16 insertWatchCount() const { return m_insertWatchCount; }
+    int insertWatchCount() const;
 
     // MainWindowHost
     void setCaption(const QString& caption) override;
@@ -107,6 +111,11 @@ private:
     void showAllPosts();
     void showNewReplies();
     void checkReplies();
+    void autoInsert();
+    void pasteSubject();
+    void pasteUserName();
+    void pastePassword();
+    void pasteMessage();
 
     void buildControls();
     void buildTopRow(QWidget* central);
@@ -117,6 +126,7 @@ private:
     void buildMenus();
     void connectControls();
     void connectWatchLists();
+    void connectBrowser();
     void layoutControls();
     void applyPostsTab();
     void applyListsTab();
@@ -138,7 +148,9 @@ private:
     ReplyCheck& m_replyCheck;
     ListsAutosave* m_autosave;
     BrowserPage* m_browserPage = nullptr;
-    qint16 m_insertWatchCount = 0;
+    std::unique_ptr<InsertFollowUp> m_followUp;
+    std::unique_ptr<AutoInsert> m_autoInsert;
+    std::unique_ptr<PagePaste> m_paste;
     bool m_quietSelection = false;
     bool m_loaded = false;
     bool m_shutDown = false;

@@ -1,5 +1,6 @@
 // The forum and watched-post lists of the main window: their buttons, clicks and double-clicks,
 // the logins of the forums, and the reply check.
+#include "browser/insert_follow_up.h"
 #include "platform/browser_page.h"
 #include "shell/ui/main_window.h"
 #include "store/records.h"
@@ -159,7 +160,7 @@ void MainWindow::postRowDoubleClicked(QListWidget* list, int row) {
     if (row < 0 || row >= list->count())
         return;
     // The page may show the message just posted: look for it in the next pages loaded.
-    m_insertWatchCount = 4;
+    m_followUp->armFollowUp();
     m_browserPage->navigate(list->item(row)->text());
 }
 

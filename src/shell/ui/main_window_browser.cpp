@@ -1,0 +1,63 @@
+// Auto-insert, the Paste buttons and the follow-up that watches the thread an inserted message
+// shows up in.
+#include "browser/auto_insert.h"
+#include "browser/insert_follow_up.h"
+#include "browser/page_paste.h"
+#include "compose/editor_text.h"
+#include "platform/browser_page.h"
+#include "shell/session.h"
+#include "shell/ui/main_window.h"
+#include "store/records.h"
+#include "watch/watch_lists.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quillbox {
+
+void MainWindow::connectBrowser() {
+    BrowserPage& page = *m_browserPage;
+    m_followUp = std::make_unique<InsertFollowUp>(page, [this] { watchThisPost(); });
+    m_autoInsert =
+        std::make_unique<AutoInsert>(page, m_session.messages(), *m_followUp,
+                                     m_session.dataFolder(), [this] { return convertedMessage(); });
+    PasteSources sources;
+    sources.subject = [this] { return subjectBox->text(); };
+    sources.userName = [this] { return userNameBox->text(); };
+    sources.password = [this] { return passwordBox->text(); };
+    sources.convertedMessage = [this] { return convertedMessage(); };
+    m_paste = std::make_unique<PagePaste>(page, std::move(sources));
+
+    // The pane shows the new address and "Complete" first; then the page is searched.
+    connect(&page, &BrowserPage::downloadCompleted, m_followUp.get(),
+            &InsertFollowUp::checkInsertedPost);
+    connect(autoInsertButton, &QPushButton::clicked, this, &MainWindow::autoInsert);
+    for (int i = 0; i < int(pasteButtons.size()); ++i)
+        connect(pasteButtons[i], &QPushButton::clicked, this, [this, i] { m_paste->pasteIntoPage(i); });
+}
+
+int MainWindow::insertWatchCount() const {
+    return m_followUp->insertWatchCount();
+}
+
+void MainWindow::autoInsert() {
+    m_autoInsert->insertMessage();
+}
+
+void MainWindow::pasteSubject() {
+    m_paste->pasteIntoPage(PagePaste::Subject);
+}
+
+void MainWindow::pasteUserName() {
+    m_paste->pasteIntoPage(PagePaste::UserName);
+}
+
+void MainWindow::pastePassword() {
+    m_paste->pasteIntoPage(PagePaste::Password);
+}
+
+void MainWindow::pasteMessage() {
+    m_paste->pasteIntoPage(PagePaste::Message);
+}
+
+} // namespace quillbox
