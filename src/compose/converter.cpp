@@ -221,6 +221,9 @@ private:
 };
 
 char16_t* put(char16_t* to, QStringView piece) {
+    // An empty template piece may have no storage at all, and memcpy from null is undefined.
+    if (piece.isEmpty())
+        return to;
     std::memcpy(to, piece.utf16(), std::size_t(piece.size()) * sizeof(char16_t));
     return to + piece.size();
 }
