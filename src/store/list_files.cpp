@@ -3,6 +3,8 @@
 #include "store/data_folder.h"
 #include "store/text_file.h"
 
+#include <QDir>
+
 namespace quillbox {
 
 namespace {
@@ -28,6 +30,23 @@ QByteArray recordLine(const QString& text) {
     field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     field.replace(u'\r', u'\n');
     return field.toUtf8() + crlf + crlf;
+}
+
+// Keeps the original of a damaged list file at once, so it is there whatever rewrites the file
+// later; says what became of it.
+QString keepDamagedFile(const QString& path, const QByteArray& original, bool ownerOnly) {
+    const QString intro =
+        QStringLiteral("\"%1\" holds bytes that are not text, shown as %2; ")
+            .arg(QDir::toNativeSeparators(path), QChar(QChar::ReplacementCharacter));
+    const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
+    if (kept.ok) {
+        return intro + QStringLiteral("the original file is kept as \"%1\".")
+                           .arg(QDir::toNativeSeparators(damagedCopyPath(path)));
+    }
+    return intro +
+           QStringLiteral("a copy of the original could not be kept, so the file will "
+                          "not be saved over. ") +
+           kept.message;
 }
 
 } // namespace
@@ -116,9 +135,18 @@ LoadListsResult loadLists(const QString& folder) {
     const ReadLinesResult posts = readFileLines(dataFilePath(folder, postsFile));
     const ReadLinesResult forums = readFileLines(dataFilePath(folder, forumsFile));
     const ReadLinesResult sizes = readFileLines(dataFilePath(folder, sizesFile));
-    for (const ReadLinesResult* read : {&posts, &forums, &sizes}) {
-        if (!read->status.ok)
-            result.errors.append(read->status.message);
+    const struct {
+        const ReadLinesResult& read;
+        const QString& name;
+        bool ownerOnly;
+    } files[] = {{posts, postsFile, false}, {forums, forumsFile, true}, {sizes, sizesFile, false}};
+    for (const auto& file : files) {
+        if (!file.read.status.ok)
+            result.errors.append(file.read.status.message);
+        if (file.read.damaged) {
+            result.damaged.append(
+                keepDamagedFile(dataFilePath(folder, file.name), file.read.bytes, file.ownerOnly));
+        }
     }
     result.data.posts = pairPosts(parsePostLines(posts.lines), parseSizeLines(sizes.lines));
     result.data.forums = parseForumLines(forums.lines);
@@ -128,18 +156,18 @@ LoadListsResult loadLists(const QString& folder) {
 QStringList saveLists(const QString& folder, const ListsData& data) {
     QStringList errors;
     const FileResult posts =
-        writeFileAtomically(dataFilePath(folder, postsFile), serializePosts(data.posts));
+        rewriteTextFile(dataFilePath(folder, postsFile), serializePosts(data.posts));
     if (!posts.ok)
         errors.append(posts.message);
     const FileResult forums =
-        writeFileAtomically(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
+        rewriteTextFile(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
     if (!forums.ok)
         errors.append(forums.message);
     // sizes.txt means nothing without the posts.txt it pairs with: when the posts could not be
     // written, the previous pair stays together rather than old addresses getting new sizes.
     if (posts.ok) {
         const FileResult sizes =
-            writeFileAtomically(dataFilePath(folder, sizesFile), serializeSizes(data.posts));
+            rewriteTextFile(dataFilePath(folder, sizesFile), serializeSizes(data.posts));
         if (!sizes.ok)
             errors.append(sizes.message);
     }

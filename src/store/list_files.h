@@ -38,12 +38,19 @@ QByteArray serializeForums(const QList<Forum>& forums);
 struct LoadListsResult {
     ListsData data;
     QStringList errors; // one message per file that exists but could not be read
+    // One message per file that held bytes that are not UTF-8 (read as replacement
+    // characters), saying where its original is kept.
+    QStringList damaged;
 };
 
 // Reads posts.txt, posts2.txt and sizes.txt from the data folder; missing files are empty lists.
+// A file holding bytes that are not UTF-8 is kept as it is, as "<name>.damaged", before
+// anything can rewrite it.
 LoadListsResult loadLists(const QString& folder);
 
 // Rewrites posts.txt, posts2.txt (owner-only) and sizes.txt, in that order, each atomically.
+// A file in place that holds bytes that are not UTF-8 is kept as "<name>.damaged" first, or,
+// when that fails, not rewritten (see rewriteTextFile).
 // Returns one message per file that could not be written; empty when all is well.
 QStringList saveLists(const QString& folder, const ListsData& data);
 

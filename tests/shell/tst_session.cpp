@@ -81,6 +81,7 @@ private slots:
     void shutdownWithBrowserWindowOpenKeepsRunning();
     void unreadableListFileIsReportedAndStartUpCompletes();
     void failedListWriteIsReportedAndOldFileKept();
+    void damagedListFileIsReportedWithItsCopy();
 
 private:
     QString setting(const QString& key, const QString& def = QStringLiteral("<none>")) {
@@ -266,6 +267,19 @@ void TestSession::failedListWriteIsReportedAndOldFileKept() {
     QCOMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
              QByteArray("http://f/|u|p\r\n\r\n"));
     QVERIFY(host.calls.contains(QStringLiteral("end")));
+}
+
+void TestSession::damagedListFileIsReportedWithItsCopy() {
+    QVERIFY(writeBytes(folders->path(QStringLiteral("posts.txt")), "http://caf\xe9/\r\n\r\n"));
+    Session session(folders->dataFolder(), *settings, messages);
+    RecordingHost host(&session);
+    session.startUp(host);
+    QCOMPARE(messages.entries.size(), 1);
+    const QString copyPath = folders->path(QStringLiteral("posts.txt.damaged"));
+    QVERIFY2(messages.entries.first().text.contains(QDir::toNativeSeparators(copyPath)),
+             qPrintable(messages.entries.first().text));
+    QCOMPARE(readBytes(copyPath), QByteArray("http://caf\xe9/\r\n\r\n"));
+    QCOMPARE(host.data.posts.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSession)

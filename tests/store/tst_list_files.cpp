@@ -2,8 +2,10 @@
 #include "store/text_file.h"
 #include "support/test_folders.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace quillbox;
@@ -35,6 +37,8 @@ private slots:
     void failedSaveIsReportedAndKeepsFiles();
     void sizesStayWithTheirPostsWhenPostsCannotBeWritten();
     void forumFileIsOwnerOnly();
+    void damagedFileIsKeptBeforeItIsRewritten_data();
+    void damagedFileIsKeptBeforeItIsRewritten();
 };
 
 void TestListFiles::forumLines_data() {
@@ -265,6 +269,74 @@ void TestListFiles::forumFileIsOwnerOnly() {
     QCOMPARE(QFile::permissions(folders.path(u"posts2.txt"_s)) & others,
              QFileDevice::Permissions());
     QCOMPARE(readBytes(folders.path(u"posts2.txt"_s)), QByteArray("u|n|secret\r\n\r\n"));
+}
+
+void TestListFiles::damagedFileIsKeptBeforeItIsRewritten_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::addColumn<QByteArray>("damagedLater");
+    QTest::addColumn<bool>("ownerOnly");
+
+    // Latin-1 text, as an editor with another code page writes it, and stray binary bytes.
+    QTest::newRow("posts") << u"posts.txt"_s << QByteArray("http://a/caf\xe9\r\n\r\n")
+                           << QByteArray("\xff\xfe\r\n") << false;
+    QTest::newRow("forums") << u"posts2.txt"_s << QByteArray("http://f/|J\xfcrgen|p\xe4ss\r\n\r\n")
+                            << QByteArray("u|n|\x80\r\n") << true;
+    QTest::newRow("sizes") << u"sizes.txt"_s << QByteArray("12\xa0\r\n\r\n")
+                           << QByteArray("\xc3\r\n") << false;
+}
+
+void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, damaged);
+    QFETCH(QByteArray, damagedLater);
+    QFETCH(bool, ownerOnly);
+    TestFolders folders;
+    const QString path = folders.path(name);
+    const QString copyPath = path + u".damaged"_s;
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), "http://a/\r\n\r\n"));
+    QVERIFY(writeBytes(path, damaged));
+
+    // Kept as soon as the damage is met, and said where.
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QVERIFY(loaded.errors.isEmpty());
+    QCOMPARE(loaded.damaged.size(), 1);
+    QVERIFY2(loaded.damaged.at(0).contains(QDir::toNativeSeparators(copyPath)),
+             qPrintable(loaded.damaged.at(0)));
+    QCOMPARE(readBytes(copyPath), damaged);
+    const auto others = QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QCOMPARE(bool(QFile::permissions(copyPath) & others), !ownerOnly);
+
+    // The first rewrite finds the copy made and leaves it alone; later ones see sound text.
+    const QDateTime copied = QDateTime::currentDateTimeUtc().addDays(-1);
+    {
+        QFile copy(copyPath);
+        QVERIFY(copy.open(QIODevice::ReadWrite));
+        QVERIFY(copy.setFileTime(copied, QFileDevice::FileModificationTime));
+    }
+    QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
+    QVERIFY(readBytes(path) != damaged);
+    QCOMPARE(saveLists(folders.dataFolder(), {}), QStringList());
+    QCOMPARE(readBytes(copyPath), damaged);
+    QCOMPARE(QFileInfo(copyPath).lastModified().toUTC(), copied);
+
+    // Damage that arises later is kept by whatever write meets it, in place of the old copy.
+    QVERIFY(writeBytes(path, damagedLater));
+    QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
+    QCOMPARE(readBytes(copyPath), damagedLater);
+    QVERIFY(readBytes(path) != damagedLater);
+
+    // With no room for the copy, the damaged file is not written over.
+    QVERIFY(writeBytes(path, damaged));
+    QVERIFY(QFile::remove(copyPath));
+    QVERIFY(QDir().mkdir(copyPath));
+    const LoadListsResult blocked = loadLists(folders.dataFolder());
+    QCOMPARE(blocked.damaged.size(), 1);
+    QVERIFY(blocked.damaged.at(0).contains(u"could not be kept"_s));
+    const QStringList errors = saveLists(folders.dataFolder(), blocked.data);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.at(0).contains(name), qPrintable(errors.at(0)));
+    QCOMPARE(readBytes(path), damaged);
 }
 
 QTEST_GUILESS_MAIN(TestListFiles)
