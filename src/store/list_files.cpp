@@ -4,6 +4,7 @@
 #include "store/text_file.h"
 
 #include <QDir>
+#include <cmath>
 
 namespace quillbox {
 
@@ -49,7 +50,58 @@ QString keepDamagedFile(const QString& path, const QByteArray& original, bool ow
            kept.message;
 }
 
+// Whether the text is a plain decimal number: an optional sign, digits with at most one
+// decimal point (at least one digit in all), and an optional exponent of "e" or "E", a sign and
+// digits. Names such as "inf" or "nan", hexadecimal and digit groups are not.
+bool isDecimalNumber(QStringView text) {
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+            ++i;
+        return i - from;
+    };
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
 } // namespace
+
+std::optional<qint64> parseSize(const QString& text) {
+    const QString number = text.trimmed();
+    // Whole numbers are read exactly, beyond the 53 bits a double holds.
+    bool ok = false;
+    const qint64 whole = number.toLongLong(&ok, 10);
+    if (ok)
+        return whole >= 0 ? std::optional<qint64>(whole) : std::nullopt;
+    if (!isDecimalNumber(number))
+        return std::nullopt;
+    // A well-formed number fails to convert only when it is too large (read as infinity) or too
+    // close to zero (read as 0).
+    const double value = number.toDouble();
+    if (!std::isfinite(value) || value < 0)
+        return std::nullopt;
+    const double bytes = std::round(value);
+    // 2^63 is the first whole number that qint64 cannot hold.
+    if (bytes >= 0x1p63)
+        return std::nullopt;
+    return qint64(bytes);
+}
 
 QStringList parsePostLines(const QStringList& lines) {
     QStringList addresses;
@@ -65,9 +117,7 @@ QList<std::optional<qint64>> parseSizeLines(const QStringList& lines) {
     for (const QString& line : lines) {
         if (isSkippedLine(line))
             continue;
-        bool ok = false;
-        const qint64 size = line.trimmed().toLongLong(&ok, 10);
-        sizes.append(ok && size >= 0 ? std::optional<qint64>(size) : std::nullopt);
+        sizes.append(parseSize(line));
     }
     return sizes;
 }

@@ -21,6 +21,10 @@ struct ListsData {
 
 // Parsing, from the lines of each file (see splitFileLines).
 QStringList parsePostLines(const QStringList& lines);
+// A recorded size: a number, with blanks around it ignored, written as whole bytes ("1000",
+// "+1000") or with decimals or an exponent ("1000.0", "1e3"), rounded to whole bytes. Anything
+// else, a negative size, or one beyond 64 bits is no size.
+std::optional<qint64> parseSize(const QString& text);
 // One entry per size line: a missing, negative or non-numeric size is "no size".
 QList<std::optional<qint64>> parseSizeLines(const QStringList& lines);
 // Field 0 is the address, field 1 the user name, everything after the second "|" the password.

@@ -79,6 +79,33 @@ void TestListFiles::sizeLines_data() {
     QTest::newRow("not a number") << u"12kb"_s << std::optional<qint64>();
     QTest::newRow("too large") << u"99999999999999999999999"_s << std::optional<qint64>();
     QTest::newRow("text") << u"abc"_s << std::optional<qint64>();
+
+    // Written with decimals, an exponent, a sign or blanks: read as the number, in whole bytes.
+    QTest::newRow("decimals") << u"1000.0"_s << std::optional<qint64>(1000);
+    QTest::newRow("exponent") << u"1e3"_s << std::optional<qint64>(1000);
+    QTest::newRow("exponent with sign") << u"1.5E+3"_s << std::optional<qint64>(1500);
+    QTest::newRow("blanks around") << u" 1000 "_s << std::optional<qint64>(1000);
+    QTest::newRow("tabs around") << u"\t2.5e2\t"_s << std::optional<qint64>(250);
+    QTest::newRow("plus sign") << u"+1000"_s << std::optional<qint64>(1000);
+    QTest::newRow("rounded down") << u"1000.49"_s << std::optional<qint64>(1000);
+    QTest::newRow("half rounded up") << u"999.5"_s << std::optional<qint64>(1000);
+    QTest::newRow("no digits before the point") << u".5e1"_s << std::optional<qint64>(5);
+    QTest::newRow("no digits after the point") << u"1000."_s << std::optional<qint64>(1000);
+    QTest::newRow("next to nothing") << u"1e-400"_s << std::optional<qint64>(0);
+    QTest::newRow("largest in range")
+        << u"9.2e18"_s << std::optional<qint64>(Q_INT64_C(9200000000000000000));
+    QTest::newRow("negative decimals") << u"-0.4"_s << std::optional<qint64>();
+    QTest::newRow("negative exponent form") << u"-1e3"_s << std::optional<qint64>();
+    QTest::newRow("beyond 64 bits") << u"1e19"_s << std::optional<qint64>();
+    QTest::newRow("beyond any double") << u"1e400"_s << std::optional<qint64>();
+    QTest::newRow("not a number") << u"nan"_s << std::optional<qint64>();
+    QTest::newRow("infinity") << u"inf"_s << std::optional<qint64>();
+    QTest::newRow("hexadecimal") << u"0x10"_s << std::optional<qint64>();
+    QTest::newRow("digit groups") << u"1,000"_s << std::optional<qint64>();
+    QTest::newRow("blank inside") << u"1 000"_s << std::optional<qint64>();
+    QTest::newRow("exponent without digits") << u"1e"_s << std::optional<qint64>();
+    QTest::newRow("point alone") << u"."_s << std::optional<qint64>();
+    QTest::newRow("sign alone") << u"+"_s << std::optional<qint64>();
 }
 
 void TestListFiles::sizeLines() {
