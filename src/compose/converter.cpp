@@ -274,6 +274,13 @@ qsizetype mailAddressEnd(PieceText& text, qsizetype start) {
 // an "@" stops at the end of the address replaced last: crossing it would wrap that markup
 // again and again without end. With no delimiter before that point the address starts right
 // there. Returns a null string when nothing was replaced and the web pass found nothing.
+//
+// A terminator between the delimiter and the "@" ends the address before the "@", which is
+// then met again by the next search, maybe many times over (`a x,x,x,…,x@y`). Each meeting
+// would search up to it and walk back the same stretch, so such a text took time quadratic in
+// its length. Every character is read once instead: while the "@" met last still lies ahead,
+// it is the next one, and the walk back from it has already passed everything from the new
+// start of the search on without meeting a delimiter, so the address starts right there.
 QString linkMailAddresses(PieceText& in, bool webLinks, QStringView linkOpen01,
                           QStringView linkOpen02, QStringView linkClose01, QStringView mailCall01) {
     std::optional<Output> out;
@@ -282,15 +289,19 @@ QString linkMailAddresses(PieceText& in, bool webLinks, QStringView linkOpen01,
     const qsizetype markupSize =
         linkOpen01.size() + mailCall01.size() + linkOpen02.size() + linkClose01.size();
     qsizetype p = 0; // first character not yet copied; also the floor of the walk back
+    qsizetype at = -1;
     while (in.size() >= 2) {
-        const qsizetype at = in.indexOf(u'@', p);
-        if (at < 0)
-            break;
-        const qsizetype start = in.afterDelimiterBefore(at, p);
-        // Nothing replaced yet and no delimiter before the "@": the address would begin
-        // before the text, and the pass gives up on this and every later "@".
-        if (start == 0)
-            break;
+        qsizetype start = p;
+        if (at < p) {
+            at = in.indexOf(u'@', p);
+            if (at < 0)
+                break;
+            start = in.afterDelimiterBefore(at, p);
+            // Nothing replaced yet and no delimiter before the "@": the address would begin
+            // before the text, and the pass gives up on this and every later "@".
+            if (start == 0)
+                break;
+        }
         const qsizetype end = mailAddressEnd(in, start);
         const qsizetype linkSize = end - start - (isLineBreak(in.at(end - 1)) ? 1 : 0);
         if (!out)

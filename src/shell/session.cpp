@@ -53,6 +53,7 @@ void Session::startUp(MainWindowHost& host) {
     LoadListsResult loaded = loadLists(m_dataFolder);
     reportProblems(QStringLiteral("Some data files could not be read; their lists start empty:"),
                    loaded.errors);
+    reportProblems(QStringLiteral("Some data files are damaged:"), loaded.damaged);
     host.setLists(loaded.data);
 
     m_templates = loadTemplates(m_settings);

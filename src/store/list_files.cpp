@@ -3,6 +3,9 @@
 #include "store/data_folder.h"
 #include "store/text_file.h"
 
+#include <QDir>
+#include <cmath>
+
 namespace quillbox {
 
 namespace {
@@ -30,7 +33,75 @@ QByteArray recordLine(const QString& text) {
     return field.toUtf8() + crlf + crlf;
 }
 
+// Keeps the original of a damaged list file at once, so it is there whatever rewrites the file
+// later; says what became of it.
+QString keepDamagedFile(const QString& path, const QByteArray& original, bool ownerOnly) {
+    const QString intro =
+        QStringLiteral("\"%1\" holds bytes that are not text, shown as %2; ")
+            .arg(QDir::toNativeSeparators(path), QChar(QChar::ReplacementCharacter));
+    const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
+    if (kept.ok) {
+        return intro + QStringLiteral("the original file is kept as \"%1\".")
+                           .arg(QDir::toNativeSeparators(damagedCopyPath(path)));
+    }
+    return intro +
+           QStringLiteral("a copy of the original could not be kept, so the file will "
+                          "not be saved over. ") +
+           kept.message;
+}
+
+// Whether the text is a plain decimal number: an optional sign, digits with at most one
+// decimal point (at least one digit in all), and an optional exponent of "e" or "E", a sign and
+// digits. Names such as "inf" or "nan", hexadecimal and digit groups are not.
+bool isDecimalNumber(QStringView text) {
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+            ++i;
+        return i - from;
+    };
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
 } // namespace
+
+std::optional<qint64> parseSize(const QString& text) {
+    const QString number = text.trimmed();
+    // Whole numbers are read exactly, beyond the 53 bits a double holds.
+    bool ok = false;
+    const qint64 whole = number.toLongLong(&ok, 10);
+    if (ok)
+        return whole >= 0 ? std::optional<qint64>(whole) : std::nullopt;
+    if (!isDecimalNumber(number))
+        return std::nullopt;
+    // A well-formed number fails to convert only when it is too large (read as infinity) or too
+    // close to zero (read as 0).
+    const double value = number.toDouble();
+    if (!std::isfinite(value) || value < 0)
+        return std::nullopt;
+    const double bytes = std::round(value);
+    // 2^63 is the first whole number that qint64 cannot hold.
+    if (bytes >= 0x1p63)
+        return std::nullopt;
+    return qint64(bytes);
+}
 
 QStringList parsePostLines(const QStringList& lines) {
     QStringList addresses;
@@ -46,9 +117,7 @@ QList<std::optional<qint64>> parseSizeLines(const QStringList& lines) {
     for (const QString& line : lines) {
         if (isSkippedLine(line))
             continue;
-        bool ok = false;
-        const qint64 size = line.trimmed().toLongLong(&ok, 10);
-        sizes.append(ok && size >= 0 ? std::optional<qint64>(size) : std::nullopt);
+        sizes.append(parseSize(line));
     }
     return sizes;
 }
@@ -116,9 +185,18 @@ LoadListsResult loadLists(const QString& folder) {
     const ReadLinesResult posts = readFileLines(dataFilePath(folder, postsFile));
     const ReadLinesResult forums = readFileLines(dataFilePath(folder, forumsFile));
     const ReadLinesResult sizes = readFileLines(dataFilePath(folder, sizesFile));
-    for (const ReadLinesResult* read : {&posts, &forums, &sizes}) {
-        if (!read->status.ok)
-            result.errors.append(read->status.message);
+    const struct {
+        const ReadLinesResult& read;
+        const QString& name;
+        bool ownerOnly;
+    } files[] = {{posts, postsFile, false}, {forums, forumsFile, true}, {sizes, sizesFile, false}};
+    for (const auto& file : files) {
+        if (!file.read.status.ok)
+            result.errors.append(file.read.status.message);
+        if (file.read.damaged) {
+            result.damaged.append(
+                keepDamagedFile(dataFilePath(folder, file.name), file.read.bytes, file.ownerOnly));
+        }
     }
     result.data.posts = pairPosts(parsePostLines(posts.lines), parseSizeLines(sizes.lines));
     result.data.forums = parseForumLines(forums.lines);
@@ -128,18 +206,18 @@ LoadListsResult loadLists(const QString& folder) {
 QStringList saveLists(const QString& folder, const ListsData& data) {
     QStringList errors;
     const FileResult posts =
-        writeFileAtomically(dataFilePath(folder, postsFile), serializePosts(data.posts));
+        rewriteTextFile(dataFilePath(folder, postsFile), serializePosts(data.posts));
     if (!posts.ok)
         errors.append(posts.message);
     const FileResult forums =
-        writeFileAtomically(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
+        rewriteTextFile(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
     if (!forums.ok)
         errors.append(forums.message);
     // sizes.txt means nothing without the posts.txt it pairs with: when the posts could not be
     // written, the previous pair stays together rather than old addresses getting new sizes.
     if (posts.ok) {
         const FileResult sizes =
-            writeFileAtomically(dataFilePath(folder, sizesFile), serializeSizes(data.posts));
+            rewriteTextFile(dataFilePath(folder, sizesFile), serializeSizes(data.posts));
         if (!sizes.ok)
             errors.append(sizes.message);
     }

@@ -21,6 +21,10 @@ struct ListsData {
 
 // Parsing, from the lines of each file (see splitFileLines).
 QStringList parsePostLines(const QStringList& lines);
+// A recorded size: a number, with blanks around it ignored, written as whole bytes ("1000",
+// "+1000") or with decimals or an exponent ("1000.0", "1e3"), rounded to whole bytes. Anything
+// else, a negative size, or one beyond 64 bits is no size.
+std::optional<qint64> parseSize(const QString& text);
 // One entry per size line: a missing, negative or non-numeric size is "no size".
 QList<std::optional<qint64>> parseSizeLines(const QStringList& lines);
 // Field 0 is the address, field 1 the user name, everything after the second "|" the password.
@@ -38,12 +42,19 @@ QByteArray serializeForums(const QList<Forum>& forums);
 struct LoadListsResult {
     ListsData data;
     QStringList errors; // one message per file that exists but could not be read
+    // One message per file that held bytes that are not UTF-8 (read as replacement
+    // characters), saying where its original is kept.
+    QStringList damaged;
 };
 
 // Reads posts.txt, posts2.txt and sizes.txt from the data folder; missing files are empty lists.
+// A file holding bytes that are not UTF-8 is kept as it is, as "<name>.damaged", before
+// anything can rewrite it.
 LoadListsResult loadLists(const QString& folder);
 
 // Rewrites posts.txt, posts2.txt (owner-only) and sizes.txt, in that order, each atomically.
+// A file in place that holds bytes that are not UTF-8 is kept as "<name>.damaged" first, or,
+// when that fails, not rewritten (see rewriteTextFile).
 // Returns one message per file that could not be written; empty when all is well.
 QStringList saveLists(const QString& folder, const ListsData& data);
 

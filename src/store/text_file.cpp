@@ -25,10 +25,13 @@ QStringList splitFileLines(const QString& text) {
     return lines;
 }
 
-QString decodeFileText(const QByteArray& bytes) {
+QString decodeFileText(const QByteArray& bytes, bool* damaged) {
     // The decoder drops a leading byte order mark, which editors on other systems like to add.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    if (damaged)
+        *damaged = decoder.hasError();
+    return text;
 }
 
 ReadLinesResult readFileLines(const QString& path) {
@@ -47,7 +50,11 @@ ReadLinesResult readFileLines(const QString& path) {
                 FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
                                         .arg(QDir::toNativeSeparators(path), file.errorString()))};
     }
-    return {splitFileLines(decodeFileText(bytes)), FileResult::success()};
+    ReadLinesResult result;
+    result.lines = splitFileLines(decodeFileText(bytes, &result.damaged));
+    if (result.damaged)
+        result.bytes = bytes;
+    return result;
 }
 
 FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly) {
@@ -73,6 +80,42 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, boo
     if (!file.commit())
         return failure(file.errorString());
     return FileResult::success();
+}
+
+QString damagedCopyPath(const QString& path) {
+    return path + QStringLiteral(".damaged");
+}
+
+FileResult keepDamagedOriginal(const QString& path, const QByteArray& original, bool ownerOnly) {
+    const QString copyPath = damagedCopyPath(path);
+    QFile copy(copyPath);
+    if (copy.size() == original.size() && copy.open(QIODevice::ReadOnly) &&
+        copy.readAll() == original && copy.error() == QFileDevice::NoError)
+        return FileResult::success();
+    copy.close();
+    return writeFileAtomically(copyPath, original, ownerOnly);
+}
+
+FileResult rewriteTextFile(const QString& path, const QByteArray& bytes, bool ownerOnly) {
+    // Checked on the file as it is now, not as it was at start-up: whoever damaged it, and
+    // whenever, the damaged bytes are kept before they are replaced.
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly)) {
+        const QByteArray original = current.readAll();
+        current.close();
+        bool damaged = false;
+        decodeFileText(original, &damaged);
+        if (damaged) {
+            const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
+            if (!kept.ok) {
+                return FileResult::failure(
+                    QStringLiteral("Could not write \"%1\": it holds bytes that are not text, "
+                                   "and its original could not be kept first. %2")
+                        .arg(QDir::toNativeSeparators(path), kept.message));
+            }
+        }
+    }
+    return writeFileAtomically(path, bytes, ownerOnly);
 }
 
 } // namespace quillbox

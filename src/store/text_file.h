@@ -15,12 +15,17 @@ inline constexpr char crlf[] = "\r\n";
 // "" gives no lines, "\r\n" gives one empty line.
 QStringList splitFileLines(const QString& text);
 
-// Decodes file bytes as UTF-8; bytes that are not UTF-8 become replacement characters.
-QString decodeFileText(const QByteArray& bytes);
+// Decodes file bytes as UTF-8; bytes that are not UTF-8 become replacement characters, and
+// `damaged`, when given, tells whether there were any.
+QString decodeFileText(const QByteArray& bytes, bool* damaged = nullptr);
 
 struct ReadLinesResult {
     QStringList lines;
     FileResult status;
+    // Some bytes were not UTF-8 and read as replacement characters: writing the lines back
+    // would lose them.
+    bool damaged = false;
+    QByteArray bytes; // the file as read, kept only when it is damaged
 };
 
 // Reads a data file into lines. A missing file reads as no lines and is not an error.
@@ -28,6 +33,22 @@ ReadLinesResult readFileLines(const QString& path);
 
 // Writes the whole file through a temporary file renamed into place, so a failure leaves the
 // previous content intact. ownerOnly makes the file readable and writable by its owner alone.
-FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly = false);
+FileResult writeFileAtomically(const QString& path, const QByteArray& bytes,
+                               bool ownerOnly = false);
+
+// Where the original of a damaged file is kept: beside it, as "<name>.damaged".
+QString damagedCopyPath(const QString& path);
+
+// Keeps `original`, the damaged content of the file at `path`, as damagedCopyPath(path),
+// replacing an earlier copy; does nothing when the copy already holds exactly these bytes, so
+// the same damage is copied once however often it is met.
+FileResult keepDamagedOriginal(const QString& path, const QByteArray& original,
+                               bool ownerOnly = false);
+
+// Rewrites a text file as writeFileAtomically does, but a file in place whose bytes are not all
+// UTF-8 (which a read can only pass on as replacement characters) is first kept by
+// keepDamagedOriginal. When that copy cannot be made the file is left untouched and the failure
+// returned: its original bytes would exist nowhere else.
+FileResult rewriteTextFile(const QString& path, const QByteArray& bytes, bool ownerOnly = false);
 
 } // namespace quillbox

@@ -109,6 +109,8 @@ private slots:
     void emptyTemplateWritesLinkTextTwice();
     void thousandsOfLinksConvertCompletely();
     void agreesWithStepByStepRebuild();
+    void longRunsAgreeWithStepByStepRebuild_data();
+    void longRunsAgreeWithStepByStepRebuild();
 };
 
 void TestConverter::htmlTemplate_data() {
@@ -296,6 +298,46 @@ void TestConverter::agreesWithStepByStepRebuild() {
                              text.toUtf8().toPercentEncoding(" @:/<|>.,!?")));
         }
     }
+}
+
+// Texts where one "@" is met again and again: a run of terminators between the delimiter and
+// the "@" ends an address before it each time. Long runs, so that every stretch of the text is
+// passed many times over.
+void TestConverter::longRunsAgreeWithStepByStepRebuild_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("pieces");
+    const auto run = [](const QString& unit, int count) { return unit.repeated(count); };
+    const QList<std::pair<const char*, QString>> texts = {
+        {"commas before the @", u"a "_qs + run(u"x,"_qs, 2000) + u"x@y"_qs},
+        {"bare terminators before the @", u"a "_qs + run(u",?!"_qs, 1000) + u"@y"_qs},
+        {"commas, then a long word",
+         u"a "_qs + run(u"x,"_qs, 1000) + run(u"y"_qs, 2000) + u"@z"_qs},
+        {"exclamation marks, @ last", u"say "_qs + run(u"x!"_qs, 1000) + u"@"_qs},
+        {"question marks, final full stop", u"a "_qs + run(u"x?"_qs, 1000) + u"x@y."_qs},
+        {"commas and web links before the @", u"a "_qs + run(u"x,http://h/,"_qs, 300) + u"x@y"_qs},
+        {"@ in a web link after commas",
+         u"a "_qs + run(u"x,"_qs, 1000) + u"http://u@h/ "_qs + run(u"y,"_qs, 1000) + u"@z"_qs},
+        {"blocks of commas between line breaks",
+         run(u" "_qs + run(u"x,"_qs, 100) + u"x@y\r\n"_qs, 20)},
+        {"@ after each comma", u"a x"_qs + run(u"@,"_qs, 2000)},
+        {"full stops before the @", u"a "_qs + run(u"."_qs, 3000) + u"@y."_qs},
+    };
+    // Template pieces holding "@", spaces and line breaks are text for the e-mail pass too.
+    const QList<std::pair<const char*, QStringList>> templates = {
+        {"html", {u"<a href='"_qs, u"'>"_qs, u"</a>"_qs, u"mailto:"_qs}},
+        {"no delimiters", {u"<"_qs, u"|"_qs, u">"_qs, u"m:"_qs}},
+        {"@ and delimiters", {u"@ "_qs, u" @"_qs, u"\r\n"_qs, u"x@"_qs}}};
+    for (const auto& [textName, text] : texts) {
+        for (const auto& [templateName, pieces] : templates)
+            QTest::addRow("%s, %s", textName, templateName) << text << pieces;
+    }
+}
+
+void TestConverter::longRunsAgreeWithStepByStepRebuild() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, pieces);
+    QCOMPARE(insertLinks(text, pieces[0], pieces[1], pieces[2], pieces[3]),
+             referenceLinks(text, pieces[0], pieces[1], pieces[2], pieces[3]));
 }
 
 QTEST_APPLESS_MAIN(TestConverter)

@@ -83,6 +83,7 @@ private slots:
     void unreadableListFileIsReportedAndStartUpCompletes();
     void failedListWriteOffersRetryCancelAndQuit_data();
     void failedListWriteOffersRetryCancelAndQuit();
+    void damagedListFileIsReportedWithItsCopy();
 
 private:
     QString setting(const QString& key, const QString& def = QStringLiteral("<none>")) {
@@ -300,6 +301,19 @@ void TestSession::failedListWriteOffersRetryCancelAndQuit() {
     QCOMPARE(QFileInfo(sizes).isFile() ? readBytes(sizes) : QByteArray(), sizesFile);
     QCOMPARE(host.calls.contains(QStringLiteral("end")), ends);
     messages.beforeAnswer = nullptr;
+}
+
+void TestSession::damagedListFileIsReportedWithItsCopy() {
+    QVERIFY(writeBytes(folders->path(QStringLiteral("posts.txt")), "http://caf\xe9/\r\n\r\n"));
+    Session session(folders->dataFolder(), *settings, messages);
+    RecordingHost host(&session);
+    session.startUp(host);
+    QCOMPARE(messages.entries.size(), 1);
+    const QString copyPath = folders->path(QStringLiteral("posts.txt.damaged"));
+    QVERIFY2(messages.entries.first().text.contains(QDir::toNativeSeparators(copyPath)),
+             qPrintable(messages.entries.first().text));
+    QCOMPARE(readBytes(copyPath), QByteArray("http://caf\xe9/\r\n\r\n"));
+    QCOMPARE(host.data.posts.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSession)

@@ -2,8 +2,10 @@
 #include "store/text_file.h"
 #include "support/test_folders.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace quillbox;
@@ -35,6 +37,8 @@ private slots:
     void failedSaveIsReportedAndKeepsFiles();
     void sizesStayWithTheirPostsWhenPostsCannotBeWritten();
     void forumFileIsOwnerOnly();
+    void damagedFileIsKeptBeforeItIsRewritten_data();
+    void damagedFileIsKeptBeforeItIsRewritten();
 };
 
 void TestListFiles::forumLines_data() {
@@ -75,6 +79,33 @@ void TestListFiles::sizeLines_data() {
     QTest::newRow("not a number") << u"12kb"_s << std::optional<qint64>();
     QTest::newRow("too large") << u"99999999999999999999999"_s << std::optional<qint64>();
     QTest::newRow("text") << u"abc"_s << std::optional<qint64>();
+
+    // Written with decimals, an exponent, a sign or blanks: read as the number, in whole bytes.
+    QTest::newRow("decimals") << u"1000.0"_s << std::optional<qint64>(1000);
+    QTest::newRow("exponent") << u"1e3"_s << std::optional<qint64>(1000);
+    QTest::newRow("exponent with sign") << u"1.5E+3"_s << std::optional<qint64>(1500);
+    QTest::newRow("blanks around") << u" 1000 "_s << std::optional<qint64>(1000);
+    QTest::newRow("tabs around") << u"\t2.5e2\t"_s << std::optional<qint64>(250);
+    QTest::newRow("plus sign") << u"+1000"_s << std::optional<qint64>(1000);
+    QTest::newRow("rounded down") << u"1000.49"_s << std::optional<qint64>(1000);
+    QTest::newRow("half rounded up") << u"999.5"_s << std::optional<qint64>(1000);
+    QTest::newRow("no digits before the point") << u".5e1"_s << std::optional<qint64>(5);
+    QTest::newRow("no digits after the point") << u"1000."_s << std::optional<qint64>(1000);
+    QTest::newRow("next to nothing") << u"1e-400"_s << std::optional<qint64>(0);
+    QTest::newRow("largest in range")
+        << u"9.2e18"_s << std::optional<qint64>(Q_INT64_C(9200000000000000000));
+    QTest::newRow("negative decimals") << u"-0.4"_s << std::optional<qint64>();
+    QTest::newRow("negative exponent form") << u"-1e3"_s << std::optional<qint64>();
+    QTest::newRow("beyond 64 bits") << u"1e19"_s << std::optional<qint64>();
+    QTest::newRow("beyond any double") << u"1e400"_s << std::optional<qint64>();
+    QTest::newRow("not a number") << u"nan"_s << std::optional<qint64>();
+    QTest::newRow("infinity") << u"inf"_s << std::optional<qint64>();
+    QTest::newRow("hexadecimal") << u"0x10"_s << std::optional<qint64>();
+    QTest::newRow("digit groups") << u"1,000"_s << std::optional<qint64>();
+    QTest::newRow("blank inside") << u"1 000"_s << std::optional<qint64>();
+    QTest::newRow("exponent without digits") << u"1e"_s << std::optional<qint64>();
+    QTest::newRow("point alone") << u"."_s << std::optional<qint64>();
+    QTest::newRow("sign alone") << u"+"_s << std::optional<qint64>();
 }
 
 void TestListFiles::sizeLines() {
@@ -265,6 +296,74 @@ void TestListFiles::forumFileIsOwnerOnly() {
     QCOMPARE(QFile::permissions(folders.path(u"posts2.txt"_s)) & others,
              QFileDevice::Permissions());
     QCOMPARE(readBytes(folders.path(u"posts2.txt"_s)), QByteArray("u|n|secret\r\n\r\n"));
+}
+
+void TestListFiles::damagedFileIsKeptBeforeItIsRewritten_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::addColumn<QByteArray>("damagedLater");
+    QTest::addColumn<bool>("ownerOnly");
+
+    // Latin-1 text, as an editor with another code page writes it, and stray binary bytes.
+    QTest::newRow("posts") << u"posts.txt"_s << QByteArray("http://a/caf\xe9\r\n\r\n")
+                           << QByteArray("\xff\xfe\r\n") << false;
+    QTest::newRow("forums") << u"posts2.txt"_s << QByteArray("http://f/|J\xfcrgen|p\xe4ss\r\n\r\n")
+                            << QByteArray("u|n|\x80\r\n") << true;
+    QTest::newRow("sizes") << u"sizes.txt"_s << QByteArray("12\xa0\r\n\r\n")
+                           << QByteArray("\xc3\r\n") << false;
+}
+
+void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, damaged);
+    QFETCH(QByteArray, damagedLater);
+    QFETCH(bool, ownerOnly);
+    TestFolders folders;
+    const QString path = folders.path(name);
+    const QString copyPath = path + u".damaged"_s;
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), "http://a/\r\n\r\n"));
+    QVERIFY(writeBytes(path, damaged));
+
+    // Kept as soon as the damage is met, and said where.
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QVERIFY(loaded.errors.isEmpty());
+    QCOMPARE(loaded.damaged.size(), 1);
+    QVERIFY2(loaded.damaged.at(0).contains(QDir::toNativeSeparators(copyPath)),
+             qPrintable(loaded.damaged.at(0)));
+    QCOMPARE(readBytes(copyPath), damaged);
+    const auto others = QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QCOMPARE(bool(QFile::permissions(copyPath) & others), !ownerOnly);
+
+    // The first rewrite finds the copy made and leaves it alone; later ones see sound text.
+    const QDateTime copied = QDateTime::currentDateTimeUtc().addDays(-1);
+    {
+        QFile copy(copyPath);
+        QVERIFY(copy.open(QIODevice::ReadWrite));
+        QVERIFY(copy.setFileTime(copied, QFileDevice::FileModificationTime));
+    }
+    QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
+    QVERIFY(readBytes(path) != damaged);
+    QCOMPARE(saveLists(folders.dataFolder(), {}), QStringList());
+    QCOMPARE(readBytes(copyPath), damaged);
+    QCOMPARE(QFileInfo(copyPath).lastModified().toUTC(), copied);
+
+    // Damage that arises later is kept by whatever write meets it, in place of the old copy.
+    QVERIFY(writeBytes(path, damagedLater));
+    QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
+    QCOMPARE(readBytes(copyPath), damagedLater);
+    QVERIFY(readBytes(path) != damagedLater);
+
+    // With no room for the copy, the damaged file is not written over.
+    QVERIFY(writeBytes(path, damaged));
+    QVERIFY(QFile::remove(copyPath));
+    QVERIFY(QDir().mkdir(copyPath));
+    const LoadListsResult blocked = loadLists(folders.dataFolder());
+    QCOMPARE(blocked.damaged.size(), 1);
+    QVERIFY(blocked.damaged.at(0).contains(u"could not be kept"_s));
+    const QStringList errors = saveLists(folders.dataFolder(), blocked.data);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.at(0).contains(name), qPrintable(errors.at(0)));
+    QCOMPARE(readBytes(path), damaged);
 }
 
 QTEST_GUILESS_MAIN(TestListFiles)
