@@ -217,9 +217,10 @@ void TestBrowserWindows::hoveredLinkGoesToTheStatusPanel() {
 
     QWidget* surface = view->focusProxy() ? view->focusProxy() : view;
     // Move in steps, as a mouse does, until the page reports the link.
-    for (int x = 20; x < 200 && shown() != link; x += 20) {
+    for (int x = 20; x < 200; x += 20) {
         QTest::mouseMove(surface, QPoint(x, 50));
-        QTest::qWaitFor([&] { return shown() == link; }, 500);
+        if (QTest::qWaitFor([&] { return shown() == link; }, 500))
+            break;
     }
     disconnect(c);
     website->hide();
@@ -263,8 +264,9 @@ void TestBrowserWindows::popupsFollowTheSwitch() {
              server->url(QStringLiteral("/popup.html")));
     // The pane's page stays where it was.
     QCOMPARE(pane->page().currentUrl(), server->url(QStringLiteral("/links.html")));
-    popup->close();
-    QTRY_VERIFY(!popup);
+    // The page that was opened may close its window again; the window goes with it.
+    evaluate(popup->webPage().webPage(), QStringLiteral("window.close(); true"));
+    QTRY_VERIFY_WITH_TIMEOUT(!popup, webWait);
 }
 
 void TestBrowserWindows::paneTakesTheLayoutSizes() {

@@ -5,6 +5,7 @@
 #include "platform/qt/web_engine_page.h"
 #include "shell/ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,6 +88,11 @@ WebEnginePage* WebsiteWindow::openPopupWindow() {
     auto* window = new WebsiteWindow();
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, false);
+    // A page may close the window it opened.
+    connect(window->webPage().webPage(), &QWebEnginePage::windowCloseRequested, window,
+            &QWidget::close);
+    // Pages must be gone before the profile they share, which ends with the program.
+    connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
     window->show();
     return &window->webPage();
 }

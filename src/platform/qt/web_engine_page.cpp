@@ -199,6 +199,10 @@ void WebEnginePage::writeMessage(const FieldTarget& target, const QString& text,
 }
 
 void WebEnginePage::insertAtFocus(const QString& text, DoneCallback done) {
+    // The user pressed a button of the program after clicking into the field: the view gets the
+    // keyboard back, and the page its caret.
+    if (m_view)
+        m_view->setFocus(Qt::OtherFocusReason);
     QPointer<WebEnginePage> self(this);
     withDocumentToken([self, text, done = std::move(done)](std::optional<QString> token) {
         if (!self || !token || token->isEmpty()) {
