@@ -3,6 +3,7 @@
 #include "platform/qt/page_scripts.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
@@ -136,7 +137,8 @@ void WebEnginePage::pageChanged() {
 
 void WebEnginePage::run(const QString& script, Answer answer) {
     if (!m_page) {
-        answer(std::nullopt);
+        // Answers always come later, never from inside the request.
+        QTimer::singleShot(0, [answer = std::move(answer)] { answer(std::nullopt); });
         return;
     }
     const quint64 generation = m_generation;
