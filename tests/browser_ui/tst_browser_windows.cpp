@@ -42,6 +42,7 @@ private slots:
     void init();
     void goAndEnterNavigateToTheTypedAddress_data();
     void goAndEnterNavigateToTheTypedAddress();
+    void badAddressesLeaveThePaneWorking();
     void loadStatesGoToPanelOneBeforeTheFollowUp();
     void addressBoxShowsTheFinalAddressAfterARedirect();
     void backAndForwardWithoutHistoryDoNothing();
@@ -122,6 +123,19 @@ void TestBrowserWindows::goAndEnterNavigateToTheTypedAddress() {
     QTRY_VERIFY_WITH_TIMEOUT(completed.count() > 0, webWait);
     QCOMPARE(pane->page().currentUrl(), server->url(QStringLiteral("/second.html")));
     QCOMPARE(pane->page().title(), QStringLiteral("Second"));
+}
+
+void TestBrowserWindows::badAddressesLeaveThePaneWorking() {
+    auto* address = paneChild<QLineEdit>("Text5");
+    for (const QString& typed : {QString(), QStringLiteral("http://"), QStringLiteral("::: ?"),
+                                 QStringLiteral("http://127.0.0.1:1/")}) {
+        address->setText(typed);
+        QTest::keyClick(address, Qt::Key_Return);
+    }
+    // A refused address may still be finishing: wait for the page rather than a load.
+    pane->page().navigate(server->url(QStringLiteral("/first.html")));
+    QTRY_COMPARE_WITH_TIMEOUT(pane->page().title(), QStringLiteral("First"), webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(address->text(), server->url(QStringLiteral("/first.html")), webWait);
 }
 
 void TestBrowserWindows::loadStatesGoToPanelOneBeforeTheFollowUp() {
