@@ -1,80 +1,220 @@
 #include "platform/qt/web_engine_page.h"
 
+#include "platform/qt/page_scripts.h"
+
 #include <QCoreApplication>
-#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 namespace quillbox {
+
+namespace {
+
+// A page that lets its owner decide about every new window a page asks for.
+class PopupAwarePage final : public QWebEnginePage {
+public:
+    PopupAwarePage(QWebEngineProfile* profile, QObject* parent,
+                   std::function<QWebEnginePage*()> openWindow)
+        : QWebEnginePage(profile, parent), m_openWindow(std::move(openWindow)) {}
+
+protected:
+    QWebEnginePage* createWindow(WebWindowType) override {
+        return m_openWindow ? m_openWindow() : nullptr;
+    }
+
+private:
+    std::function<QWebEnginePage*()> m_openWindow;
+};
+
+WrittenField writtenField(const QString& kind) {
+    if (kind == u"scanned")
+        return WrittenField::ScannedTextArea;
+    if (kind == u"form")
+        return WrittenField::FormTextArea;
+    if (kind == u"rich")
+        return WrittenField::RichEditor;
+    if (kind == u"loose")
+        return WrittenField::LooseTextArea;
+    return WrittenField::None;
+}
+
+} // namespace
 
 WebEnginePage::WebEnginePage(QWebEngineView* view, QObject* parent)
     : BrowserPage(parent), m_view(view) {
     if (!m_view)
         return;
-    connect(m_view, &QWebEngineView::loadStarted, this, [this] {
-        ++m_generation;
+    // The page belongs to the view, which may outlive this object.
+    QPointer<WebEnginePage> self(this);
+    auto* page = new PopupAwarePage(sharedWebProfile(), m_view, [self]() -> QWebEnginePage* {
+        return self ? self->openWindow() : nullptr;
+    });
+    m_page = page;
+    m_view->setPage(page);
+
+    connect(page, &QWebEnginePage::loadStarted, this, [this] {
+        pageChanged();
         emit downloadBegan();
     });
-    connect(m_view, &QWebEngineView::loadFinished, this, [this] { emit downloadCompleted(); });
-    connect(m_view, &QWebEngineView::titleChanged, this, &BrowserPage::titleChanged);
-    connect(m_view, &QWebEngineView::urlChanged, this,
-            [this](const QUrl& url) { emit urlChanged(url.toString()); });
+    connect(page, &QWebEnginePage::loadFinished, this, [this] { emit downloadCompleted(); });
+    connect(page, &QWebEnginePage::titleChanged, this, &BrowserPage::titleChanged);
+    // Moves within a document count as well: an answer is only ever for the address it was
+    // asked at.
+    connect(page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+        pageChanged();
+        emit urlChanged(url.toString());
+    });
+    connect(page, &QWebEnginePage::renderProcessTerminated, this, [this] { pageChanged(); });
+    connect(page, &QWebEnginePage::linkHovered, this, &BrowserPage::statusTextChanged);
 }
 
 QString WebEnginePage::currentUrl() const {
-    if (!m_view)
+    if (!m_page)
         return {};
-    const QUrl url = m_view->url();
+    const QUrl url = m_page->url();
     return url.isEmpty() ? QString() : url.toString();
 }
 
 QString WebEnginePage::title() const {
-    return m_view ? m_view->title() : QString();
+    return m_page ? m_page->title() : QString();
 }
 
 void WebEnginePage::navigate(const QString& address) {
-    if (!m_view)
+    if (!m_page)
         return;
+    // Whatever is asked of the page from now on is meant for the page to come.
+    pageChanged();
     // A bare host name gets its scheme, as a browser's address box would give it.
-    m_view->setUrl(QUrl::fromUserInput(address));
+    m_page->load(QUrl::fromUserInput(address));
 }
 
 bool WebEnginePage::goBack() {
-    if (!m_view || !m_view->history()->canGoBack())
+    if (!m_page || !m_page->history()->canGoBack())
         return false;
-    m_view->back();
+    pageChanged();
+    m_page->triggerAction(QWebEnginePage::Back);
     return true;
 }
 
 bool WebEnginePage::goForward() {
-    if (!m_view || !m_view->history()->canGoForward())
+    if (!m_page || !m_page->history()->canGoForward())
         return false;
-    m_view->forward();
+    pageChanged();
+    m_page->triggerAction(QWebEnginePage::Forward);
     return true;
 }
 
 void WebEnginePage::stop() {
-    if (m_view)
-        m_view->stop();
+    if (m_page)
+        m_page->triggerAction(QWebEnginePage::Stop);
 }
 
 void WebEnginePage::reload() {
-    if (m_view)
-        m_view->reload();
+    if (!m_page)
+        return;
+    pageChanged();
+    m_page->triggerAction(QWebEnginePage::Reload);
+}
+
+QWebEnginePage* WebEnginePage::openWindow() {
+    const bool blocked = m_popupsBlocked;
+    emit newWindowRequested(blocked);
+    if (blocked || !m_popupOpener)
+        return nullptr;
+    WebEnginePage* opened = m_popupOpener();
+    return opened ? opened->webPage() : nullptr;
+}
+
+void WebEnginePage::pageChanged() {
+    ++m_generation;
+    m_token.clear();
+}
+
+void WebEnginePage::run(const QString& script, Answer answer) {
+    if (!m_page) {
+        // Answers always come later, never from inside the request.
+        QTimer::singleShot(0, [answer = std::move(answer)] { answer(std::nullopt); });
+        return;
+    }
+    const quint64 generation = m_generation;
+    QPointer<WebEnginePage> self(this);
+    m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                          [self, generation, answer = std::move(answer)](const QVariant& result) {
+                              if (!self || self->m_generation != generation ||
+                                  result.typeId() != QMetaType::QVariantMap) {
+                                  answer(std::nullopt);
+                                  return;
+                              }
+                              const QVariantMap map = result.toMap();
+                              const QString token = map.value(QStringLiteral("token")).toString();
+                              if (!token.isEmpty()) {
+                                  self->m_token = token;
+                                  self->m_tokenGeneration = generation;
+                              }
+                              answer(map);
+                          });
+}
+
+void WebEnginePage::withDocumentToken(std::function<void(std::optional<QString>)> then) {
+    if (!m_token.isEmpty() && m_tokenGeneration == m_generation) {
+        then(m_token);
+        return;
+    }
+    run(pagescripts::documentToken(), [then = std::move(then)](std::optional<QVariantMap> map) {
+        if (!map)
+            then(std::nullopt);
+        else
+            then(map->value(QStringLiteral("token")).toString());
+    });
 }
 
 void WebEnginePage::readBodyHtml(HtmlCallback done) {
-    done(std::nullopt);
+    run(pagescripts::bodyHtml(), [done = std::move(done)](std::optional<QVariantMap> map) {
+        if (!map || !map->contains(QStringLiteral("outer"))) {
+            done(std::nullopt);
+            return;
+        }
+        done(BodyHtml{map->value(QStringLiteral("outer")).toString(),
+                      map->value(QStringLiteral("inner")).toString()});
+    });
 }
 
-void WebEnginePage::writeMessage(const FieldTarget&, const QString&, WriteCallback done) {
-    done(WrittenField::None);
+void WebEnginePage::writeMessage(const FieldTarget& target, const QString& text,
+                                 WriteCallback done) {
+    QPointer<WebEnginePage> self(this);
+    withDocumentToken([self, target, text, done = std::move(done)](std::optional<QString> token) {
+        if (!self || !token || token->isEmpty()) {
+            done(WrittenField::None);
+            return;
+        }
+        self->run(pagescripts::writeMessage(*token, target.form, target.field, text),
+                  [done](std::optional<QVariantMap> map) {
+                      done(map ? writtenField(map->value(QStringLiteral("written")).toString())
+                               : WrittenField::None);
+                  });
+    });
 }
 
-void WebEnginePage::insertAtFocus(const QString&, DoneCallback done) {
-    done(false);
+void WebEnginePage::insertAtFocus(const QString& text, DoneCallback done) {
+    // The user pressed a button of the program after clicking into the field: the view gets the
+    // keyboard back, and the page its caret.
+    if (m_view)
+        m_view->setFocus(Qt::OtherFocusReason);
+    QPointer<WebEnginePage> self(this);
+    withDocumentToken([self, text, done = std::move(done)](std::optional<QString> token) {
+        if (!self || !token || token->isEmpty()) {
+            done(false);
+            return;
+        }
+        self->run(pagescripts::insertAtFocus(*token, text), [done](std::optional<QVariantMap> map) {
+            done(map && map->value(QStringLiteral("inserted")).toBool());
+        });
+    });
 }
 
 QWebEngineProfile* sharedWebProfile() {

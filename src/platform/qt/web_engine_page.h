@@ -3,17 +3,24 @@
 #include "platform/browser_page.h"
 
 #include <QPointer>
+#include <QVariantMap>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
-class QWebEngineView;
 class QWebEngineProfile;
 
 namespace quillbox {
 
-// The page of a QWebEngineView as the program's logic sees it.
+// The page of a QWebEngineView as the program's logic sees it. It gives the view a page of its
+// own on the shared profile, so that it can decide about new windows.
 class WebEnginePage : public BrowserPage {
     Q_OBJECT
 
 public:
+    // Opens a window of the program for a page's new window and answers its page (nullptr
+    // refuses the window).
+    using PopupOpener = std::function<WebEnginePage*()>;
+
     explicit WebEnginePage(QWebEngineView* view, QObject* parent = nullptr);
 
     QString currentUrl() const override;
@@ -27,14 +34,33 @@ public:
     void setPopupsBlocked(bool blocked) override { m_popupsBlocked = blocked; }
     bool popupsBlocked() const override { return m_popupsBlocked; }
     void readBodyHtml(HtmlCallback done) override;
-    void writeMessage(const FieldTarget& target, const QString& text,
-                      WriteCallback done) override;
+    void writeMessage(const FieldTarget& target, const QString& text, WriteCallback done) override;
     void insertAtFocus(const QString& text, DoneCallback done) override;
 
+    // Where a page's new window opens while popups are allowed; without an opener every new
+    // window is refused.
+    void setPopupOpener(PopupOpener opener) { m_popupOpener = std::move(opener); }
+    QWebEnginePage* webPage() const { return m_page; }
+    QWebEngineView* view() const { return m_view; }
+
 private:
+    using Answer = std::function<void(std::optional<QVariantMap>)>;
+
+    QWebEnginePage* openWindow();
+    void pageChanged();
+    // Runs a script in the program's own world; the answer is nullopt when the page changed
+    // meanwhile or the script gave none.
+    void run(const QString& script, Answer answer);
+    // Runs then() with the token of the document now shown (see page_scripts.h).
+    void withDocumentToken(std::function<void(std::optional<QString>)> then);
+
     QPointer<QWebEngineView> m_view;
+    QPointer<QWebEnginePage> m_page;
     quint64 m_generation = 0;
+    QString m_token; // the document's token, when known for m_tokenGeneration
+    quint64 m_tokenGeneration = 0;
     bool m_popupsBlocked = true;
+    PopupOpener m_popupOpener;
 };
 
 // The persistent profile both browsers share, so forum logins (cookies) and history survive a

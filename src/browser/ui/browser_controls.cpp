@@ -1,0 +1,88 @@
+#include "browser/ui/browser_controls.h"
+
+#include "browser/website_layout.h"
+#include "platform/browser_page.h"
+#include "shell/ui/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QToolButton>
+#include <QWebEngineView>
+
+namespace quillbox {
+
+namespace {
+
+QToolButton* makeButton(QGroupBox* frame, const char* name, const QString& caption,
+                        const QString& tooltip, QStyle::StandardPixmap picture, float left,
+                        float top, float width, float height) {
+    auto* b = new QToolButton(frame);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(caption);
+    b->setToolTip(tooltip);
+    b->setIcon(frame->style()->standardIcon(picture));
+    b->setIconSize(QSize(16, 16));
+    // These buttons are too narrow for the picture beside the caption.
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    placeTwips(b, left, top, width, height);
+    return b;
+}
+
+} // namespace
+
+void setFrameCaption(QGroupBox* frame, const QString& caption) {
+    frame->setTitle(caption);
+    QFont f = frame->font();
+    f.setPointSizeF(8.25);
+    f.setBold(true);
+    frame->setFont(f);
+    frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
+}
+
+BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName) {
+    using namespace browserDesign;
+    BrowserControls c;
+    c.addressLabel = new QLabel(frame);
+    c.addressLabel->setObjectName(QStringLiteral("Label5"));
+    c.addressLabel->setTextFormat(Qt::PlainText);
+    c.addressLabel->setText(QStringLiteral("URL:"));
+    placeTwips(c.addressLabel, labelLeft, labelTop, labelWidth, labelHeight);
+
+    c.addressBox = new QLineEdit(frame);
+    c.addressBox->setObjectName(addressBoxName);
+    placeTwips(c.addressBox, addressLeft, addressTop, addressWidth, addressHeight);
+
+    c.goButton = makeButton(frame, "Command3", QStringLiteral("Go"),
+                            QStringLiteral("browse the entered url"), QStyle::SP_ArrowRight, goLeft,
+                            goTop, goWidth, goHeight);
+    c.backButton = makeButton(frame, "Command4", QStringLiteral("Back"), QStringLiteral("back"),
+                              QStyle::SP_ArrowBack, backLeft, buttonsTop, backWidth, buttonsHeight);
+    c.forwardButton =
+        makeButton(frame, "Command5", QStringLiteral("Forward"), QStringLiteral("forward"),
+                   QStyle::SP_ArrowForward, forwardLeft, buttonsTop, forwardWidth, buttonsHeight);
+    c.stopButton =
+        makeButton(frame, "Command6", QStringLiteral("Stop"), QStringLiteral("stop"),
+                   QStyle::SP_BrowserStop, stopLeft, buttonsTop, stopWidth, buttonsHeight);
+    c.refreshButton =
+        makeButton(frame, "Command7", QStringLiteral("Refresh"), QStringLiteral("refresh"),
+                   QStyle::SP_BrowserReload, refreshLeft, buttonsTop, refreshWidth, buttonsHeight);
+
+    c.view = new QWebEngineView(frame);
+    c.view->setObjectName(QStringLiteral("WebBrowser1"));
+    placeTwips(c.view, viewLeft, viewTop, viewWidth, viewHeight);
+    return c;
+}
+
+void connectNavigation(const BrowserControls& c, BrowserPage& page) {
+    QObject::connect(c.goButton, &QToolButton::clicked, &page,
+                     [&page, box = c.addressBox] { page.navigate(box->text()); });
+    QObject::connect(c.addressBox, &QLineEdit::returnPressed, c.goButton, &QToolButton::click);
+    QObject::connect(c.backButton, &QToolButton::clicked, &page, [&page] { page.goBack(); });
+    QObject::connect(c.forwardButton, &QToolButton::clicked, &page, [&page] { page.goForward(); });
+    QObject::connect(c.stopButton, &QToolButton::clicked, &page, &BrowserPage::stop);
+    QObject::connect(c.refreshButton, &QToolButton::clicked, &page, &BrowserPage::reload);
+}
+
+} // namespace quillbox

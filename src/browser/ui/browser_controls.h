@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QWebEngineView;
+class QWidget;
+
+namespace quillbox {
+
+class BrowserPage;
+
+// What both browsers of the program show in their "Browser" frame: the "URL:" label, the
+// address box, the Go, Back, Forward, Stop and Refresh buttons and the view.
+struct BrowserControls {
+    QLabel* addressLabel = nullptr;
+    QLineEdit* addressBox = nullptr;
+    QToolButton* goButton = nullptr;
+    QToolButton* backButton = nullptr;
+    QToolButton* forwardButton = nullptr;
+    QToolButton* stopButton = nullptr;
+    QToolButton* refreshButton = nullptr;
+    QWebEngineView* view = nullptr;
+};
+
+// Gives a frame its bold caption; the controls inside keep the normal weight.
+void setFrameCaption(QGroupBox* frame, const QString& caption);
+
+// Builds the controls in the frame at their design positions; the address box carries the
+// given object name.
+BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName);
+
+// Go (and Enter in the address box) navigates to the address box's text as typed; Back and
+// Forward without history, Stop and Refresh with nothing to stop or reload do nothing.
+void connectNavigation(const BrowserControls& controls, BrowserPage& page);
+
+} // namespace quillbox

@@ -1,0 +1,139 @@
+#include "browser/ui/website_window.h"
+
+#include "browser/ui/browser_controls.h"
+#include "browser/website_layout.h"
+#include "platform/qt/web_engine_page.h"
+#include "shell/ui/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QWebEngineView>
+
+namespace quillbox {
+
+WebsiteWindow::WebsiteWindow(const QString& websiteAddress, QWidget* parent)
+    : QMainWindow(parent), m_websiteAddress(websiteAddress) {
+    setObjectName(QStringLiteral("frmWebsite"));
+    setWindowIcon(QIcon(QStringLiteral(":/quillbox/quillbox.png")));
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    setFont(small);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmWebsiteClient"));
+    setCentralWidget(central);
+    browserFrame = new QGroupBox(central);
+    browserFrame->setObjectName(QStringLiteral("frmBrowser"));
+    setFrameCaption(browserFrame, QStringLiteral("Browser"));
+    placeTwips(browserFrame, browserDesign::frameLeft, browserDesign::frameTop, 6375, 7395);
+
+    const BrowserControls c = makeBrowserControls(browserFrame, QStringLiteral("Text1"));
+    addressLabel = c.addressLabel;
+    addressBox = c.addressBox;
+    goButton = c.goButton;
+    backButton = c.backButton;
+    forwardButton = c.forwardButton;
+    stopButton = c.stopButton;
+    refreshButton = c.refreshButton;
+    view = c.view;
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    for (size_t i = 0; i < statusPanels.size(); ++i) {
+        auto* panel = new QLabel(statusBar());
+        panel->setObjectName(QStringLiteral("StatusPanel") + QString::number(i + 1));
+        // Status texts come from pages: never markup.
+        panel->setTextFormat(Qt::PlainText);
+        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        statusBar()->addWidget(panel, 1);
+        statusPanels[i] = panel;
+    }
+
+    m_page = std::make_unique<WebEnginePage>(view);
+    m_page->setPopupsBlocked(false);
+    m_page->setPopupOpener(&WebsiteWindow::openPopupWindow);
+    connectNavigation(c, *m_page);
+    connect(m_page.get(), &BrowserPage::statusTextChanged, statusPanels[0], &QLabel::setText);
+    connect(m_page.get(), &BrowserPage::downloadCompleted, this, [this] {
+        addressBox->setText(m_page->currentUrl());
+        setWindowTitle(m_page->title());
+    });
+
+    resize(toPixels(this, 9600), toPixels(this, 7200));
+}
+
+WebsiteWindow::~WebsiteWindow() = default;
+
+BrowserPage& WebsiteWindow::page() {
+    return *m_page;
+}
+
+WebEnginePage& WebsiteWindow::webPage() {
+    return *m_page;
+}
+
+void WebsiteWindow::openWebsite() {
+    setWindowTitle(m_websiteAddress);
+    setOnTop(true);
+    m_page->navigate(m_websiteAddress);
+    showMaximized();
+    setOnTop(false);
+}
+
+WebEnginePage* WebsiteWindow::openPopupWindow() {
+    auto* window = new WebsiteWindow();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    // A page may close the window it opened.
+    connect(window->webPage().webPage(), &QWebEnginePage::windowCloseRequested, window,
+            &QWidget::close);
+    // Pages must be gone before the profile they share, which ends with the program.
+    connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    window->show();
+    return &window->webPage();
+}
+
+void WebsiteWindow::setOnTop(bool onTop) {
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    // Changing the window's flags hides it.
+    if (visible)
+        setVisible(true);
+}
+
+void WebsiteWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+void WebsiteWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layoutControls();
+}
+
+void WebsiteWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    layoutControls();
+}
+
+void WebsiteWindow::layoutControls() {
+    const QRect frame = frameGeometry();
+    WebsiteLayoutInput in;
+    in.windowWidth = float(toTwips(this, frame.width()));
+    in.windowHeight = float(toTwips(this, frame.height()));
+    in.statusBarHeight = float(toTwips(this, statusBar()->height()));
+    const WebsiteLayout l = layoutBrowserWindow(in);
+    statusPanels[0]->setMaximumWidth(toPixels(this, l.panel1Width));
+    statusPanels[1]->setMaximumWidth(toPixels(this, l.panel2Width));
+    browserFrame->resize(toPixels(this, l.frameWidth), toPixels(this, l.frameHeight));
+    addressBox->resize(toPixels(this, l.addressBoxWidth), addressBox->height());
+    goButton->move(toPixels(this, l.goLeft), goButton->y());
+    view->resize(toPixels(this, l.viewWidth), toPixels(this, l.viewHeight));
+}
+
+} // namespace quillbox

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QWebEngineView;
+
+namespace quillbox {
+
+class BrowserPage;
+class WebEnginePage;
+
+// The separate browser window: a plain browser that opens on the program's website, and the
+// window a page's popup opens in. Pages shown here may always open new windows.
+class WebsiteWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit WebsiteWindow(const QString& websiteAddress = {}, QWidget* parent = nullptr);
+    ~WebsiteWindow() override;
+
+    void setWebsiteAddress(const QString& address) { m_websiteAddress = address; }
+    QString websiteAddress() const { return m_websiteAddress; }
+
+    // Opens the website: caption, on top of other windows while it loads, the website's
+    // address, maximised.
+    void openWebsite();
+
+    BrowserPage& page();
+    WebEnginePage& webPage();
+
+    // A new window of the program for a page's popup, shown and deleted when closed; it does
+    // not keep the program running.
+    static WebEnginePage* openPopupWindow();
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void layoutControls();
+    void setOnTop(bool onTop);
+
+    QString m_websiteAddress;
+    QGroupBox* browserFrame = nullptr;
+    QLabel* addressLabel = nullptr;
+    QLineEdit* addressBox = nullptr;
+    QToolButton* goButton = nullptr;
+    QToolButton* backButton = nullptr;
+    QToolButton* forwardButton = nullptr;
+    QToolButton* stopButton = nullptr;
+    QToolButton* refreshButton = nullptr;
+    QWebEngineView* view = nullptr;
+    std::array<QLabel*, 2> statusPanels{};
+    std::unique_ptr<WebEnginePage> m_page;
+};
+
+} // namespace quillbox

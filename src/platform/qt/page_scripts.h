@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+namespace quillbox::pagescripts {
+
+// The scripts the program runs in a page, each a complete program that ends in an object
+// literal for runJavaScript to hand back. They run in a world of their own, apart from the
+// page's scripts, and share the document with them.
+//
+// Every script knows the document it runs in by a token it keeps in its world: the first of
+// our scripts to run in a document draws it, and a page's own scripts can neither read nor
+// forge it. A script that changes the document refuses to run when the token it was given is
+// not the document's, so it never writes into a page that replaced the one it was meant for.
+
+// Answers {token}.
+QString documentToken();
+// Answers {token, outer, inner}, or {token} when the document has no body.
+QString bodyHtml();
+// Answers {written: "scanned" | "form" | "rich" | "loose" | "none"}, or {stale: true}.
+QString writeMessage(const QString& token, int form, int field, const QString& text);
+// Answers {inserted: bool}, or {stale: true}.
+QString insertAtFocus(const QString& token, const QString& text);
+
+// The arguments as a JavaScript expression: JSON, with "<", ">", "&", U+2028 and U+2029
+// written as escapes, so no text can end the script, start markup or break a line.
+QString scriptArguments(const QJsonObject& arguments);
+
+} // namespace quillbox::pagescripts

@@ -1,0 +1,344 @@
+#include "browser/ui/browser_pane.h"
+#include "browser/ui/website_window.h"
+#include "browser/website_layout.h"
+#include "platform/qt/web_engine_page.h"
+#include "shell/ui/twips.h"
+#include "support/page_server.h"
+#include "web_view_harness.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStatusBar>
+#include <QToolButton>
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+namespace {
+
+const char pageWithLinks[] = R"html(<html><head><title>Links</title></head><body style="margin:0">
+<a id="hover" href="/second.html" style="display:block;width:400px;height:100px">second</a>
+<a id="blank" href="/popup.html" target="_blank">popup</a></body></html>)html";
+
+QList<WebsiteWindow*> popupWindows(const WebsiteWindow* except) {
+    QList<WebsiteWindow*> found;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<WebsiteWindow*>(w); window && window != except)
+            found << window;
+    }
+    return found;
+}
+
+} // namespace
+
+class TestBrowserWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void goAndEnterNavigateToTheTypedAddress_data();
+    void goAndEnterNavigateToTheTypedAddress();
+    void badAddressesLeaveThePaneWorking();
+    void loadStatesGoToPanelOneBeforeTheFollowUp();
+    void addressBoxShowsTheFinalAddressAfterARedirect();
+    void backAndForwardWithoutHistoryDoNothing();
+    void backAndForwardStepThroughHistory();
+    void hoveredLinkGoesToTheStatusPanel_data();
+    void hoveredLinkGoesToTheStatusPanel();
+    void popupsFollowTheSwitch_data();
+    void popupsFollowTheSwitch();
+    void paneTakesTheLayoutSizes();
+    void websiteWindowOpensTheWebsite();
+    void websiteWindowFollowsItsSize();
+    void websiteWindowSaysWhenItCloses();
+
+private:
+    template <typename T> T* paneChild(const char* name) {
+        return pane->findChild<T*>(QString::fromLatin1(name));
+    }
+    void loadInPane(const QString& address);
+
+    std::unique_ptr<PageServer> server;
+    std::unique_ptr<QWidget> host;
+    BrowserPane* pane = nullptr;
+    std::unique_ptr<WebsiteWindow> website;
+};
+
+void TestBrowserWindows::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    server = std::make_unique<PageServer>();
+    QVERIFY(server->listenLocal());
+    server->addPage("/first.html", "<html><head><title>First</title></head><body>1</body></html>");
+    server->addPage("/second.html",
+                    "<html><head><title>Second</title></head><body>2</body></html>");
+    server->addPage("/popup.html", "<html><head><title>Popup</title></head><body>p</body></html>");
+    server->addPage("/links.html", pageWithLinks);
+    server->addRedirect("/moved", server->url(QStringLiteral("/second.html")));
+
+    host = std::make_unique<QWidget>();
+    host->resize(toPixels(host.get(), 11145), toPixels(host.get(), 8985));
+    pane = new BrowserPane(host.get());
+    host->show();
+    website = std::make_unique<WebsiteWindow>(server->url(QStringLiteral("/links.html")));
+}
+
+void TestBrowserWindows::cleanupTestCase() {
+    for (WebsiteWindow* w : popupWindows(website.get()))
+        delete w;
+    website.reset();
+    host.reset();
+}
+
+void TestBrowserWindows::init() {
+    paneChild<QCheckBox>("Check1")->setChecked(true);
+}
+
+void TestBrowserWindows::loadInPane(const QString& address) {
+    QSignalSpy completed(pane, &BrowserPane::downloadCompleted);
+    pane->page().navigate(address);
+    QTRY_VERIFY_WITH_TIMEOUT(completed.count() > 0, webWait);
+}
+
+void TestBrowserWindows::goAndEnterNavigateToTheTypedAddress_data() {
+    QTest::addColumn<bool>("enter");
+    QTest::newRow("Go") << false;
+    QTest::newRow("Enter in the address box") << true;
+}
+
+void TestBrowserWindows::goAndEnterNavigateToTheTypedAddress() {
+    QFETCH(bool, enter);
+    loadInPane(server->url(QStringLiteral("/first.html")));
+    auto* address = paneChild<QLineEdit>("Text5");
+    // Typed without a scheme, as people do.
+    address->setText(server->url(QStringLiteral("/second.html")).mid(7));
+    QSignalSpy completed(pane, &BrowserPane::downloadCompleted);
+    if (enter)
+        QTest::keyClick(address, Qt::Key_Return);
+    else
+        paneChild<QToolButton>("Command3")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(completed.count() > 0, webWait);
+    QCOMPARE(pane->page().currentUrl(), server->url(QStringLiteral("/second.html")));
+    QCOMPARE(pane->page().title(), QStringLiteral("Second"));
+}
+
+void TestBrowserWindows::badAddressesLeaveThePaneWorking() {
+    auto* address = paneChild<QLineEdit>("Text5");
+    for (const QString& typed : {QString(), QStringLiteral("http://"), QStringLiteral("::: ?"),
+                                 QStringLiteral("http://127.0.0.1:1/")}) {
+        address->setText(typed);
+        QTest::keyClick(address, Qt::Key_Return);
+    }
+    // A refused address may still be finishing: wait for the page rather than a load.
+    pane->page().navigate(server->url(QStringLiteral("/first.html")));
+    QTRY_COMPARE_WITH_TIMEOUT(pane->page().title(), QStringLiteral("First"), webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(address->text(), server->url(QStringLiteral("/first.html")), webWait);
+}
+
+void TestBrowserWindows::loadStatesGoToPanelOneBeforeTheFollowUp() {
+    QStringList events;
+    auto* address = paneChild<QLineEdit>("Text5");
+    const auto c1 = connect(pane, &BrowserPane::panelText, this, [&](int panel, const QString& t) {
+        if (panel == 1)
+            events << t;
+    });
+    const auto c2 = connect(pane, &BrowserPane::downloadCompleted, this,
+                            [&] { events << QStringLiteral("follow-up at ") + address->text(); });
+    loadInPane(server->url(QStringLiteral("/first.html")));
+    disconnect(c1);
+    disconnect(c2);
+    QCOMPARE(events, QStringList({QStringLiteral("Connecting"), QStringLiteral("Complete"),
+                                  QStringLiteral("follow-up at ") +
+                                      server->url(QStringLiteral("/first.html"))}));
+}
+
+void TestBrowserWindows::addressBoxShowsTheFinalAddressAfterARedirect() {
+    auto* address = paneChild<QLineEdit>("Text5");
+    address->setText(server->url(QStringLiteral("/moved")));
+    QSignalSpy completed(pane, &BrowserPane::downloadCompleted);
+    paneChild<QToolButton>("Command3")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(completed.count() > 0, webWait);
+    QCOMPARE(address->text(), server->url(QStringLiteral("/second.html")));
+}
+
+void TestBrowserWindows::backAndForwardWithoutHistoryDoNothing() {
+    // A browser of its own, with nothing loaded yet.
+    QWidget other;
+    auto* fresh = new BrowserPane(&other);
+    other.show();
+    const quint64 generation = fresh->page().pageGeneration();
+    QSignalSpy began(&fresh->page(), &BrowserPage::downloadBegan);
+    fresh->findChild<QToolButton*>(QStringLiteral("Command4"))->click();
+    fresh->findChild<QToolButton*>(QStringLiteral("Command5"))->click();
+    QVERIFY(!fresh->page().goBack());
+    QVERIFY(!fresh->page().goForward());
+    QCOMPARE(fresh->page().pageGeneration(), generation);
+    QCOMPARE(fresh->page().currentUrl(), QString());
+    QCOMPARE(began.count(), 0);
+}
+
+void TestBrowserWindows::backAndForwardStepThroughHistory() {
+    loadInPane(server->url(QStringLiteral("/first.html")));
+    loadInPane(server->url(QStringLiteral("/second.html")));
+    QSignalSpy completed(pane, &BrowserPane::downloadCompleted);
+    paneChild<QToolButton>("Command4")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(pane->page().currentUrl(), server->url(QStringLiteral("/first.html")),
+                              webWait);
+    QTRY_VERIFY_WITH_TIMEOUT(completed.count() > 0, webWait);
+    paneChild<QToolButton>("Command5")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(pane->page().currentUrl(),
+                              server->url(QStringLiteral("/second.html")), webWait);
+    // The end of the history: nothing further.
+    QVERIFY(!pane->page().goForward());
+}
+
+void TestBrowserWindows::hoveredLinkGoesToTheStatusPanel_data() {
+    QTest::addColumn<bool>("inWebsiteWindow");
+    QTest::newRow("main window's pane: panel 2") << false;
+    QTest::newRow("website window: panel 1") << true;
+}
+
+void TestBrowserWindows::hoveredLinkGoesToTheStatusPanel() {
+    QFETCH(bool, inWebsiteWindow);
+    const QString link = server->url(QStringLiteral("/second.html"));
+    QWebEngineView* view = nullptr;
+    std::function<QString()> shown;
+    QString paneText;
+    const auto c = connect(pane, &BrowserPane::panelText, this, [&](int panel, const QString& t) {
+        if (panel == 2)
+            paneText = t;
+    });
+    if (inWebsiteWindow) {
+        // The mouse goes to the window on top where it points.
+        host->hide();
+        website->show();
+        QSignalSpy finished(website->webPage().webPage(), &QWebEnginePage::loadFinished);
+        website->page().navigate(server->url(QStringLiteral("/links.html")));
+        QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0, webWait);
+        view = website->webPage().view();
+        auto* panel = website->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+        shown = [panel] { return panel->text(); };
+    } else {
+        loadInPane(server->url(QStringLiteral("/links.html")));
+        view = pane->webPage().view();
+        shown = [&paneText] { return paneText; };
+    }
+    view->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view->window()));
+
+    QWidget* surface = view->focusProxy() ? view->focusProxy() : view;
+    // Move in steps, as a mouse does, until the page reports the link.
+    for (int x = 20; x < 200; x += 20) {
+        QTest::mouseMove(surface, QPoint(x, 50));
+        if (QTest::qWaitFor([&] { return shown() == link; }, 500))
+            break;
+    }
+    disconnect(c);
+    website->hide();
+    host->show();
+    QCOMPARE(shown(), link);
+}
+
+void TestBrowserWindows::popupsFollowTheSwitch_data() {
+    QTest::addColumn<bool>("blocked");
+    QTest::addColumn<QString>("script");
+    const QString open = QStringLiteral("window.open('/popup.html'); true");
+    const QString link = QStringLiteral("document.getElementById('blank').click(); true");
+    QTest::newRow("window.open, blocked") << true << open;
+    QTest::newRow("link to a new window, blocked") << true << link;
+    QTest::newRow("window.open, allowed") << false << open;
+    QTest::newRow("link to a new window, allowed") << false << link;
+}
+
+void TestBrowserWindows::popupsFollowTheSwitch() {
+    QFETCH(bool, blocked);
+    QFETCH(QString, script);
+    loadInPane(server->url(QStringLiteral("/links.html")));
+    paneChild<QCheckBox>("Check1")->setChecked(blocked);
+    QCOMPARE(pane->page().popupsBlocked(), blocked);
+    QSignalSpy requested(&pane->page(), &BrowserPage::newWindowRequested);
+    const QList<WebsiteWindow*> before = popupWindows(website.get());
+
+    evaluate(pane->webPage().webPage(), script);
+    QTRY_COMPARE_WITH_TIMEOUT(requested.count(), 1, webWait);
+    QCOMPARE(requested.first().value(0).toBool(), blocked);
+    const QList<WebsiteWindow*> after = popupWindows(website.get());
+    if (blocked) {
+        QCOMPARE(after, before);
+        return;
+    }
+    QCOMPARE(after.size(), before.size() + 1);
+    QPointer<WebsiteWindow> popup = after.last();
+    QVERIFY(popup->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(popup->windowTitle(), QStringLiteral("Popup"), webWait);
+    QCOMPARE(popup->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
+             server->url(QStringLiteral("/popup.html")));
+    // The pane's page stays where it was.
+    QCOMPARE(pane->page().currentUrl(), server->url(QStringLiteral("/links.html")));
+    // The page that was opened may close its window again; the window goes with it.
+    evaluate(popup->webPage().webPage(), QStringLiteral("window.close(); true"));
+    QTRY_VERIFY_WITH_TIMEOUT(!popup, webWait);
+}
+
+void TestBrowserWindows::paneTakesTheLayoutSizes() {
+    const BrowserPaneLayout l{7000, 8000, 5000, 6000, 6500, 6000};
+    pane->applyLayout(l);
+    QCOMPARE(pane->size(), QSize(toPixels(pane, 7000), toPixels(pane, 8000)));
+    QCOMPARE(paneChild<QLineEdit>("Text5")->width(), toPixels(pane, 5000));
+    QCOMPARE(paneChild<QToolButton>("Command3")->x(), toPixels(pane, 6000));
+    QCOMPARE(paneChild<QWebEngineView>("WebBrowser1")->size(),
+             QSize(toPixels(pane, 6500), toPixels(pane, 6000)));
+}
+
+void TestBrowserWindows::websiteWindowOpensTheWebsite() {
+    WebsiteWindow window(server->url(QStringLiteral("/first.html")));
+    QSignalSpy began(&window.page(), &BrowserPage::downloadBegan);
+    window.openWebsite();
+    QCOMPARE(window.windowTitle(), server->url(QStringLiteral("/first.html")));
+    QVERIFY(window.isVisible());
+    QVERIFY(window.isMaximized());
+    QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
+    // When the page is in, the caption is its title and the address box its address.
+    QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), QStringLiteral("First"), webWait);
+    QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
+             server->url(QStringLiteral("/first.html")));
+    QVERIFY(began.count() > 0);
+    // Its pages may open windows.
+    QVERIFY(!window.page().popupsBlocked());
+}
+
+void TestBrowserWindows::websiteWindowFollowsItsSize() {
+    website->showNormal();
+    for (const QSize size : {QSize(900, 700), QSize(3, 2)}) {
+        website->resize(size);
+        const QRect frame = website->frameGeometry();
+        const WebsiteLayout l =
+            layoutBrowserWindow({float(toTwips(website.get(), frame.width())),
+                                 float(toTwips(website.get(), frame.height())),
+                                 float(toTwips(website.get(), website->statusBar()->height()))});
+        auto* browserFrame = website->findChild<QWidget*>(QStringLiteral("frmBrowser"));
+        QCOMPARE(browserFrame->width(), toPixels(website.get(), l.frameWidth));
+        QCOMPARE(browserFrame->height(), toPixels(website.get(), l.frameHeight));
+        QCOMPARE(website->findChild<QWidget*>(QStringLiteral("Text1"))->width(),
+                 toPixels(website.get(), l.addressBoxWidth));
+        QCOMPARE(website->findChild<QWidget*>(QStringLiteral("Command3"))->x(),
+                 toPixels(website.get(), l.goLeft));
+        QCOMPARE(
+            website->findChild<QWidget*>(QStringLiteral("WebBrowser1"))->size(),
+            QSize(toPixels(website.get(), l.viewWidth), toPixels(website.get(), l.viewHeight)));
+    }
+}
+
+void TestBrowserWindows::websiteWindowSaysWhenItCloses() {
+    WebsiteWindow window;
+    window.show();
+    QSignalSpy closed(&window, &WebsiteWindow::closed);
+    window.close();
+    QCOMPARE(closed.count(), 1);
+}
+
+QTEST_MAIN(TestBrowserWindows)
+#include "tst_browser_windows.moc"

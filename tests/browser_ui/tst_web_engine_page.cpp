@@ -1,0 +1,451 @@
+#include "forum_pages.h"
+#include "platform/qt/page_scripts.h"
+#include "platform/qt/web_engine_page.h"
+#include "support/page_server.h"
+#include "web_view_harness.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+Q_DECLARE_METATYPE(quillbox::FieldTarget)
+Q_DECLARE_METATYPE(quillbox::WrittenField)
+
+namespace {
+
+// Everything a message may hold that could break a script or turn into markup, with the line
+// breaks the program's messages carry.
+const QString nastyText =
+    QStringLiteral("Marker-7f3 \"double\" 'single' `back` \\ \\n </script><script>window.pwned=1;"
+                   "</script> <b>not bold</b> &amp; ${x} \u2028after2028\u2029after2029\r\n"
+                   "Привет, 世界 \U0001F600 end\r\n\r\n");
+
+QString asTextAreaValue(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// The lines of an editor's text: a paragraph or a line break ends one; an empty paragraph
+// (holding only the break that gives it height) is an empty line.
+const char editorLinesScript[] = R"js((function (host) {
+    var lines = [], line = null;
+    host.childNodes.forEach(function (n) {
+        if (n.nodeType === Node.ELEMENT_NODE && /^(P|DIV)$/.test(n.nodeName)) {
+            if (line !== null)
+                lines.push(line);
+            line = null;
+            lines.push(n.textContent);
+        } else if (n.nodeName === 'BR') {
+            lines.push(line || '');
+            line = null;
+        } else {
+            line = (line || '') + n.textContent;
+        }
+    });
+    if (line !== null)
+        lines.push(line);
+    return lines.join('\n');
+})(%1))js";
+
+// Counts the fields holding the marker and the markup that came from the text, in the page and
+// its frames of the same origin.
+const char countScript[] = R"js((function () {
+    var result = {fields: 0, markup: 0};
+    (function visit(doc) {
+        doc.querySelectorAll('textarea, input').forEach(function (el) {
+            if (String(el.value).indexOf('Marker-') >= 0) ++result.fields;
+        });
+        doc.querySelectorAll('[contenteditable]').forEach(function (el) {
+            var host = el.isContentEditable && !(el.parentElement && el.parentElement.isContentEditable);
+            if (host && el.textContent.indexOf('Marker-') >= 0 && !(doc.designMode === 'on')) ++result.fields;
+        });
+        if (doc.designMode === 'on' && doc.body && doc.body.textContent.indexOf('Marker-') >= 0) ++result.fields;
+        doc.querySelectorAll('script').forEach(function (el) {
+            if (el.textContent.indexOf('pwned') >= 0) ++result.markup;
+        });
+        doc.querySelectorAll('b').forEach(function (el) {
+            if (el.textContent === 'not bold') ++result.markup;
+        });
+        doc.querySelectorAll('iframe, frame').forEach(function (f) {
+            var d = null;
+            try { d = f.contentDocument; } catch (e) {}
+            if (d) visit(d);
+        });
+    })(document);
+    return result;
+})())js";
+
+} // namespace
+
+class TestWebEnginePage : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void scriptArgumentsCarryAnyText_data();
+    void scriptArgumentsCarryAnyText();
+    void writesWhereAPersonWouldType_data();
+    void writesWhereAPersonWouldType();
+    void writeFiresInputAndChangeEvents_data();
+    void writeFiresInputAndChangeEvents();
+    void insertsAtTheCaretOfTheFocusedField_data();
+    void insertsAtTheCaretOfTheFocusedField();
+    void readsTheBodyMarkup();
+    void documentWithoutBodyReadsAsNothing();
+    void navigationsRaiseTheGeneration_data();
+    void navigationsRaiseTheGeneration();
+    void answersForAPageThatWasLeftAreDropped_data();
+    void answersForAPageThatWasLeftAreDropped();
+    void writeScriptRefusesAnotherDocument();
+    void clipboardIsNeverTouched();
+
+private:
+    void open(const QByteArray& path);
+    WrittenField write(const FieldTarget& target, const QString& text);
+    bool insert(const QString& text);
+    QVariant read(const QString& expression) {
+        return evaluate(page->webPage(), expression, QWebEngineScript::UserWorld);
+    }
+    QVariant inPage(const QString& expression) { return evaluate(page->webPage(), expression); }
+
+    std::unique_ptr<PageServer> server;
+    std::unique_ptr<PageServer> foreign;
+    std::unique_ptr<QWebEngineView> view;
+    std::unique_ptr<WebEnginePage> page;
+};
+
+void TestWebEnginePage::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    server = std::make_unique<PageServer>();
+    foreign = std::make_unique<PageServer>();
+    QVERIFY(server->listenLocal());
+    QVERIFY(foreign->listenLocal());
+    foreign->addPage("/post.html", foreignPostingPage());
+    for (const ForumPage& p : forumPages(foreign->url(QString()))) {
+        server->addPage(p.path, p.html);
+        // A page whose message box takes the focus as it loads.
+        if (p.path == "/mybb.html")
+            server->addPage("/autofocus.html",
+                            QByteArray(p.html).replace("<textarea ", "<textarea autofocus "));
+        for (const auto& [path, html] : p.more)
+            server->addPage(path, html);
+    }
+    server->addPage("/focus.html", R"html(<html><body><form>
+<input id="user" type="text" value="ab"><input id="pass" type="password" value="">
+<input id="ro" readonly value="ro"><input id="box" type="checkbox">
+<textarea id="ta">line1
+line2</textarea></form><div id="ed" contenteditable="true" style="width:300px;min-height:40px">start</div>
+<iframe id="fr" src="/focus-frame.html" style="width:300px;height:100px"></iframe></body></html>)html");
+    server->addPage("/focus-frame.html",
+                    R"html(<html><body><input id="inner" value="xy"></body></html>)html");
+    server->addPage(
+        "/image.svg",
+        R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"></svg>)svg",
+        "image/svg+xml");
+
+    view = std::make_unique<QWebEngineView>();
+    view->resize(1000, 800);
+    view->show();
+    page = std::make_unique<WebEnginePage>(view.get());
+}
+
+void TestWebEnginePage::cleanupTestCase() {
+    page.reset();
+    view.reset();
+}
+
+void TestWebEnginePage::open(const QByteArray& path) {
+    QSignalSpy finished(page->webPage(), &QWebEnginePage::loadFinished);
+    page->navigate(server->url(QString::fromLatin1(path)));
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0, webWait);
+    QVERIFY(finished.last().value(0).toBool());
+}
+
+WrittenField TestWebEnginePage::write(const FieldTarget& target, const QString& text) {
+    std::optional<WrittenField> written;
+    page->writeMessage(target, text, [&](WrittenField w) { written = w; });
+    if (!QTest::qWaitFor([&] { return written.has_value(); }, webWait))
+        return WrittenField::None;
+    return *written;
+}
+
+bool TestWebEnginePage::insert(const QString& text) {
+    std::optional<bool> inserted;
+    page->insertAtFocus(text, [&](bool ok) { inserted = ok; });
+    return QTest::qWaitFor([&] { return inserted.has_value(); }, webWait) && *inserted;
+}
+
+void TestWebEnginePage::scriptArgumentsCarryAnyText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("script end tag") << QStringLiteral("</script><script>alert(1)</script>");
+    QTest::newRow("comment opener") << QStringLiteral("<!-- -->");
+    QTest::newRow("quotes and backslashes") << QStringLiteral("\"'`\\\\\"\\");
+    QTest::newRow("template substitution") << QStringLiteral("${alert(1)}");
+    QTest::newRow("line separators") << QStringLiteral("a\u2028b\u2029c\r\nd\re\nf");
+    QTest::newRow("control characters") << QStringLiteral("\u0000\u0001\u001f\u007f");
+    QTest::newRow("non-Latin") << QStringLiteral("Привет, 世界 \U0001F600");
+    QTest::newRow("entities") << QStringLiteral("&amp; &lt; &#60;");
+}
+
+void TestWebEnginePage::scriptArgumentsCarryAnyText() {
+    QFETCH(QString, text);
+    const QString literal =
+        pagescripts::scriptArguments(QJsonObject{{QStringLiteral("text"), text}});
+    for (const QChar c : {QChar(u'<'), QChar(u'>'), QChar(u'&'), QChar(0x2028), QChar(0x2029),
+                          QChar(u'\n'), QChar(u'\r')})
+        QVERIFY2(!literal.contains(c), qPrintable(literal));
+    // The escapes are JSON's own, so the literal reads back as the text.
+    const QJsonDocument back = QJsonDocument::fromJson(literal.toUtf8());
+    QCOMPARE(back.object().value(QStringLiteral("text")).toString(), text);
+}
+
+void TestWebEnginePage::writesWhereAPersonWouldType_data() {
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<FieldTarget>("target");
+    QTest::addColumn<WrittenField>("expected");
+    QTest::addColumn<QString>("field");
+    for (const ForumPage& p : forumPages(foreign->url(QString())))
+        QTest::newRow(qPrintable(p.name)) << p.path << p.target << p.expected << p.field;
+}
+
+void TestWebEnginePage::writesWhereAPersonWouldType() {
+    QFETCH(QByteArray, path);
+    QFETCH(FieldTarget, target);
+    QFETCH(WrittenField, expected);
+    QFETCH(QString, field);
+    open(path);
+
+    QCOMPARE(write(target, nastyText), expected);
+
+    const QVariantMap counts = read(QString::fromUtf8(countScript)).toMap();
+    QCOMPARE(counts.value(QStringLiteral("markup")).toInt(), 0);
+    QVERIFY(!inPage(QStringLiteral("window.pwned === undefined ? 'no' : 'yes'"))
+                 .toString()
+                 .startsWith(u'y'));
+    if (expected == WrittenField::None) {
+        QCOMPARE(counts.value(QStringLiteral("fields")).toInt(), 0);
+        return;
+    }
+    QCOMPARE(counts.value(QStringLiteral("fields")).toInt(), 1);
+    const QString shown =
+        read(expected == WrittenField::RichEditor ? QString::fromUtf8(editorLinesScript).arg(field)
+                                                  : field + QStringLiteral(".value"))
+            .toString();
+    if (expected == WrittenField::RichEditor)
+        QCOMPARE(QString(shown).replace(QChar(0x00A0), u' '), asTextAreaValue(nastyText));
+    else
+        QCOMPARE(shown, asTextAreaValue(nastyText));
+}
+
+void TestWebEnginePage::writeFiresInputAndChangeEvents_data() {
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<FieldTarget>("target");
+    QTest::newRow("text area") << QByteArray("/phpbb3.html") << FieldTarget{1, 1};
+    QTest::newRow("rich editor") << QByteArray("/vanilla.html") << FieldTarget{0, 2};
+}
+
+void TestWebEnginePage::writeFiresInputAndChangeEvents() {
+    QFETCH(QByteArray, path);
+    QFETCH(FieldTarget, target);
+    open(path);
+    // The page listens where a framework would: on the document, for bubbling events.
+    inPage(QStringLiteral(
+        "window.seen = {input: 0, change: 0, text: ''};"
+        "document.addEventListener('input', function (e) { ++seen.input;"
+        "  seen.text = e.target.value !== undefined ? e.target.value : e.target.textContent; });"
+        "document.addEventListener('change', function () { ++seen.change; }); true"));
+    QVERIFY(write(target, QStringLiteral("Marker-events typed")) != WrittenField::None);
+    const QVariantMap seen = inPage(QStringLiteral("window.seen")).toMap();
+    QVERIFY(seen.value(QStringLiteral("input")).toInt() >= 1);
+    QCOMPARE(seen.value(QStringLiteral("change")).toInt(), 1);
+    // The page saw the text when the event came.
+    QCOMPARE(seen.value(QStringLiteral("text")).toString(), QStringLiteral("Marker-events typed"));
+}
+
+void TestWebEnginePage::insertsAtTheCaretOfTheFocusedField_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("inserted");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("expected");
+    const QString value = QStringLiteral("document.getElementById('%1').value");
+    QTest::newRow("text box at the caret")
+        << QStringLiteral("var e = document.getElementById('user'); e.focus(); "
+                          "e.setSelectionRange(1, 1);")
+        << QStringLiteral("X\"</script>") << true << value.arg(u"user")
+        << QStringLiteral("aX\"</script>b");
+    QTest::newRow("selection in a text area replaced")
+        << QStringLiteral("var e = document.getElementById('ta'); e.focus(); "
+                          "e.setSelectionRange(0, 5);")
+        << QStringLiteral("first\r\nnew") << true << value.arg(u"ta")
+        << QStringLiteral("first\nnew\nline2");
+    QTest::newRow("password box") << QStringLiteral("document.getElementById('pass').focus();")
+                                  << QStringLiteral("s3cr\"et|\\") << true << value.arg(u"pass")
+                                  << QStringLiteral("s3cr\"et|\\");
+    QTest::newRow("editable element")
+        << QStringLiteral("var e = document.getElementById('ed'); e.focus(); "
+                          "getSelection().selectAllChildren(e); getSelection().collapseToEnd();")
+        << QStringLiteral(" more <i>x</i>") << true
+        << QStringLiteral("document.getElementById('ed').textContent")
+        << QStringLiteral("start more <i>x</i>");
+    QTest::newRow("text box in a frame")
+        << QStringLiteral("var e = document.getElementById('fr').contentDocument"
+                          ".getElementById('inner'); e.focus(); e.setSelectionRange(2, 2);")
+        << QStringLiteral("Z") << true
+        << QStringLiteral("document.getElementById('fr').contentDocument"
+                          ".getElementById('inner').value")
+        << QStringLiteral("xyZ");
+    QTest::newRow("read-only box")
+        << QStringLiteral("document.getElementById('ro').focus();") << QStringLiteral("X") << false
+        << value.arg(u"ro") << QStringLiteral("ro");
+    QTest::newRow("check box") << QStringLiteral("document.getElementById('box').focus();")
+                               << QStringLiteral("X") << false
+                               << QStringLiteral("document.getElementById('box').value")
+                               << QStringLiteral("on");
+    QTest::newRow("nothing focused")
+        << QStringLiteral("document.activeElement.blur();") << QStringLiteral("X") << false
+        << value.arg(u"user") << QStringLiteral("ab");
+}
+
+void TestWebEnginePage::insertsAtTheCaretOfTheFocusedField() {
+    QFETCH(QString, focus);
+    QFETCH(QString, text);
+    QFETCH(bool, inserted);
+    QFETCH(QString, field);
+    QFETCH(QString, expected);
+    open("/focus.html");
+    inPage(focus + QStringLiteral(" true"));
+    QCOMPARE(insert(text), inserted);
+    QCOMPARE(read(field).toString(), expected);
+}
+
+void TestWebEnginePage::readsTheBodyMarkup() {
+    open("/phpbb3.html");
+    std::optional<std::optional<BodyHtml>> answer;
+    page->readBodyHtml([&](std::optional<BodyHtml> body) { answer = body; });
+    QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), webWait);
+    QVERIFY(answer->has_value());
+    const BodyHtml body = **answer;
+    QCOMPARE(body.inner, inPage(QStringLiteral("document.body.innerHTML")).toString());
+    QCOMPARE(body.outer, inPage(QStringLiteral("document.body.outerHTML")).toString());
+    QVERIFY(body.outer.startsWith(QStringLiteral("<body id=\"phpbb\"")));
+    QVERIFY(body.outer.contains(body.inner));
+    QVERIFY(body.inner.contains(QStringLiteral("<textarea name=\"message\"")));
+}
+
+void TestWebEnginePage::documentWithoutBodyReadsAsNothing() {
+    open("/image.svg");
+    std::optional<std::optional<BodyHtml>> answer;
+    page->readBodyHtml([&](std::optional<BodyHtml> body) { answer = body; });
+    QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), webWait);
+    QVERIFY(!answer->has_value());
+    QCOMPARE(write({-1, -1}, QStringLiteral("Marker")), WrittenField::None);
+}
+
+void TestWebEnginePage::navigationsRaiseTheGeneration_data() {
+    QTest::addColumn<QString>("script");
+    QTest::newRow("page loads another page")
+        << QStringLiteral("location.href = '/mybb.html'; true");
+    QTest::newRow("move within the document") << QStringLiteral("location.hash = '#reply'; true");
+    QTest::newRow("history entry pushed")
+        << QStringLiteral("history.pushState({}, '', '/pushed'); true");
+    QTest::newRow("reload") << QStringLiteral("location.reload(); true");
+}
+
+void TestWebEnginePage::navigationsRaiseTheGeneration() {
+    QFETCH(QString, script);
+    open("/phpbb3.html");
+    const quint64 before = page->pageGeneration();
+    inPage(script);
+    QTRY_VERIFY_WITH_TIMEOUT(page->pageGeneration() > before, webWait);
+}
+
+void TestWebEnginePage::answersForAPageThatWasLeftAreDropped_data() {
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<bool>("documentKnown");
+    QTest::newRow("read") << QStringLiteral("read") << false;
+    QTest::newRow("write") << QStringLiteral("write") << false;
+    QTest::newRow("write after a read") << QStringLiteral("write") << true;
+    QTest::newRow("insert") << QStringLiteral("insert") << false;
+    QTest::newRow("insert after a read") << QStringLiteral("insert") << true;
+}
+
+void TestWebEnginePage::answersForAPageThatWasLeftAreDropped() {
+    QFETCH(QString, request);
+    QFETCH(bool, documentKnown);
+    open("/autofocus.html");
+    if (documentKnown) {
+        bool read = false;
+        page->readBodyHtml([&](std::optional<BodyHtml>) { read = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(read, webWait);
+    }
+
+    bool answered = false;
+    bool failed = false;
+    if (request == u"read") {
+        page->readBodyHtml([&](std::optional<BodyHtml> body) {
+            answered = true;
+            failed = !body;
+        });
+    } else if (request == u"write") {
+        page->writeMessage({0, 2}, QStringLiteral("Marker-left"), [&](WrittenField w) {
+            answered = true;
+            failed = w == WrittenField::None;
+        });
+    } else {
+        page->insertAtFocus(QStringLiteral("Marker-left"), [&](bool ok) {
+            answered = true;
+            failed = !ok;
+        });
+    }
+    // The same page again: a new document the request was not meant for.
+    QSignalSpy finished(page->webPage(), &QWebEnginePage::loadFinished);
+    page->navigate(server->url(QStringLiteral("/autofocus.html")));
+    QTRY_VERIFY_WITH_TIMEOUT(answered, webWait);
+    QVERIFY(failed);
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0, webWait);
+    // The new page's message box has the focus: an insert that went astray would land there.
+    QTRY_COMPARE_WITH_TIMEOUT(inPage(QStringLiteral("document.activeElement.id")).toString(),
+                              QStringLiteral("message"), webWait);
+    QCOMPARE(read(QStringLiteral("document.getElementById('message').value")).toString(),
+             QString());
+}
+
+void TestWebEnginePage::writeScriptRefusesAnotherDocument() {
+    open("/mybb.html");
+    const QString token =
+        evaluate(page->webPage(), pagescripts::documentToken(), QWebEngineScript::ApplicationWorld)
+            .toMap()
+            .value(QStringLiteral("token"))
+            .toString();
+    QVERIFY(!token.isEmpty());
+    const QString write = pagescripts::writeMessage(token, 0, 2, QStringLiteral("Marker-late"));
+    // The same address loaded again is another document: the old token does not fit it.
+    open("/mybb.html");
+    const QVariantMap answer =
+        evaluate(page->webPage(), write, QWebEngineScript::ApplicationWorld).toMap();
+    QVERIFY(answer.value(QStringLiteral("stale")).toBool());
+    QCOMPARE(read(QStringLiteral("document.getElementById('message').value")).toString(),
+             QString());
+    // A page cannot read or forge the token from its own world.
+    QCOMPARE(inPage(QStringLiteral("typeof window.__quillboxDocument")).toString(),
+             QStringLiteral("undefined"));
+}
+
+void TestWebEnginePage::clipboardIsNeverTouched() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("the user's own clipboard"));
+    open("/focus.html");
+    inPage(QStringLiteral("document.getElementById('user').focus(); true"));
+    QVERIFY(insert(QStringLiteral("pasted")));
+    open("/mybb.html");
+    QCOMPARE(write({0, 2}, QStringLiteral("Marker-clip")), WrittenField::ScannedTextArea);
+    QCOMPARE(clipboard->text(), QStringLiteral("the user's own clipboard"));
+}
+
+QTEST_MAIN(TestWebEnginePage)
+#include "tst_web_engine_page.moc"
