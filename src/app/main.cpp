@@ -1,6 +1,8 @@
 #include "app/termination_signals.h"
+#include "browser/ui/website_window.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_user_messages.h"
+#include "platform/qt/web_engine_page.h"
 #include "shell/branding.h"
 #include "shell/lists_autosave.h"
 #include "shell/session.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWebEngineView>
 #include <cstdio>
 #include <unistd.h>
 
@@ -47,8 +50,13 @@ int main(int argc, char* argv[]) {
     ReplyCheck replyCheck(lists, postsFetcher);
     ListsAutosave autosave(lists, session.dataFolder(), messages);
 
-    MainWindow window(MainWindowParts{session, clipboard, lists, sizesFetcher, postsFetcher,
-                                      measurer, replyCheck, &autosave});
+    // The browser pane's page; a page's new window opens in a browser window of the program.
+    auto* pageView = new QWebEngineView; // the window takes it
+    WebEnginePage page(pageView);
+    page.setPopupOpener(&WebsiteWindow::openPopupWindow);
+
+    MainWindow window(MainWindowParts{session, page, pageView, clipboard, lists, sizesFetcher,
+                                      postsFetcher, measurer, replyCheck, &autosave});
     messages.setParent(&window);
     QObject::connect(&window, &MainWindow::endProcessRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -64,6 +64,7 @@ private:
 
     std::unique_ptr<PageServer> server;
     std::unique_ptr<QWidget> host;
+    std::unique_ptr<WebEnginePage> panePage;
     BrowserPane* pane = nullptr;
     std::unique_ptr<WebsiteWindow> website;
 };
@@ -81,7 +82,10 @@ void TestBrowserWindows::initTestCase() {
 
     host = std::make_unique<QWidget>();
     host->resize(toPixels(host.get(), 11145), toPixels(host.get(), 8985));
-    pane = new BrowserPane(host.get());
+    auto* view = new QWebEngineView;
+    panePage = std::make_unique<WebEnginePage>(view);
+    panePage->setPopupOpener(&WebsiteWindow::openPopupWindow);
+    pane = new BrowserPane(*panePage, view, host.get());
     host->show();
     website = std::make_unique<WebsiteWindow>(server->url(QStringLiteral("/links.html")));
 }
@@ -91,6 +95,7 @@ void TestBrowserWindows::cleanupTestCase() {
         delete w;
     website.reset();
     host.reset();
+    panePage.reset();
 }
 
 void TestBrowserWindows::init() {
@@ -167,7 +172,9 @@ void TestBrowserWindows::addressBoxShowsTheFinalAddressAfterARedirect() {
 void TestBrowserWindows::backAndForwardWithoutHistoryDoNothing() {
     // A browser of its own, with nothing loaded yet.
     QWidget other;
-    auto* fresh = new BrowserPane(&other);
+    auto* freshView = new QWebEngineView;
+    WebEnginePage freshPage(freshView);
+    auto* fresh = new BrowserPane(freshPage, freshView, &other);
     other.show();
     const quint64 generation = fresh->page().pageGeneration();
     QSignalSpy began(&fresh->page(), &BrowserPage::downloadBegan);
@@ -223,7 +230,7 @@ void TestBrowserWindows::hoveredLinkGoesToTheStatusPanel() {
         shown = [panel] { return panel->text(); };
     } else {
         loadInPane(server->url(QStringLiteral("/links.html")));
-        view = pane->webPage().view();
+        view = (*panePage).view();
         shown = [&paneText] { return paneText; };
     }
     view->window()->activateWindow();
@@ -262,7 +269,7 @@ void TestBrowserWindows::popupsFollowTheSwitch() {
     QSignalSpy requested(&pane->page(), &BrowserPage::newWindowRequested);
     const QList<WebsiteWindow*> before = popupWindows(website.get());
 
-    evaluate(pane->webPage().webPage(), script);
+    evaluate((*panePage).webPage(), script);
     QTRY_COMPARE_WITH_TIMEOUT(requested.count(), 1, webWait);
     QCOMPARE(requested.first().value(0).toBool(), blocked);
     const QList<WebsiteWindow*> after = popupWindows(website.get());

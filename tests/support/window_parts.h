@@ -3,6 +3,7 @@
 // The parts a main window works with, made as the program makes them. For window tests only:
 // include it where widgets are linked.
 
+#include "platform/qt/web_engine_page.h"
 #include "shell/lists_autosave.h"
 #include "shell/session.h"
 #include "shell/ui/main_window.h"
@@ -12,21 +13,41 @@
 #include "watch/watch_lists.h"
 
 #include <QObject>
+#include <QWebEngineView>
+#include <memory>
 #include <cstdio>
 
 namespace quillbox::test {
 
+// The browser page is a real Qt WebEngine page unless the test hands in one of its own (then a
+// plain widget stands where the view would be).
 struct WindowParts {
-    WindowParts(Session& session, Clipboard& clipboard, UserMessages& messages)
+    WindowParts(Session& session, Clipboard& clipboard, UserMessages& messages,
+                BrowserPage* ownPage = nullptr)
         : session(session), clipboard(clipboard), sizes(messages), posts(messages),
           measurer(lists, sizes), check(lists, posts),
-          autosave(lists, session.dataFolder(), messages) {}
+          autosave(lists, session.dataFolder(), messages) {
+        if (ownPage) {
+            page = ownPage;
+            pageView = new QWidget;
+        } else {
+            auto* view = new QWebEngineView;
+            webPage = std::make_unique<WebEnginePage>(view);
+            page = webPage.get();
+            pageView = view;
+        }
+    }
 
+    // Hands the view to the window, which takes it.
     MainWindowParts parts() {
-        return {session, clipboard, lists, sizes, posts, measurer, check, &autosave};
+        return {session, *page, pageView, clipboard, lists, sizes, posts, measurer, check,
+                &autosave};
     }
 
     Session& session;
+    std::unique_ptr<WebEnginePage> webPage;
+    BrowserPage* page = nullptr;
+    QWidget* pageView = nullptr;
     Clipboard& clipboard;
     WatchLists lists;
     PageFetcher sizes;

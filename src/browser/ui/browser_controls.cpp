@@ -41,7 +41,8 @@ void setFrameCaption(QGroupBox* frame, const QString& caption) {
     frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
 }
 
-BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName) {
+BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName,
+                                    QWidget* view) {
     using namespace browserDesign;
     BrowserControls c;
     c.addressLabel = new QLabel(frame);
@@ -69,7 +70,8 @@ BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxN
         makeButton(frame, "Command7", QStringLiteral("Refresh"), QStringLiteral("refresh"),
                    QStyle::SP_BrowserReload, refreshLeft, buttonsTop, refreshWidth, buttonsHeight);
 
-    c.view = new QWebEngineView(frame);
+    c.view = view;
+    c.view->setParent(frame);
     c.view->setObjectName(QStringLiteral("WebBrowser1"));
     placeTwips(c.view, viewLeft, viewTop, viewWidth, viewHeight);
     return c;

@@ -23,15 +23,16 @@ struct BrowserControls {
     QToolButton* forwardButton = nullptr;
     QToolButton* stopButton = nullptr;
     QToolButton* refreshButton = nullptr;
-    QWebEngineView* view = nullptr;
+    QWidget* view = nullptr;
 };
 
 // Gives a frame its bold caption; the controls inside keep the normal weight.
 void setFrameCaption(QGroupBox* frame, const QString& caption);
 
-// Builds the controls in the frame at their design positions; the address box carries the
-// given object name.
-BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName);
+// Builds the controls in the frame at their design positions and places the view that shows the
+// page among them; the address box carries the given object name.
+BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName,
+                                    QWidget* view);
 
 // Go (and Enter in the address box) navigates to the address box's text as typed; Back and
 // Forward without history, Stop and Refresh with nothing to stop or reload do nothing.

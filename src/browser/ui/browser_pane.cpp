@@ -1,15 +1,13 @@
 #include "browser/ui/browser_pane.h"
 
 #include "browser/ui/browser_controls.h"
-#include "browser/ui/website_window.h"
 #include "browser/website_layout.h"
-#include "platform/qt/web_engine_page.h"
+#include "platform/browser_page.h"
 #include "shell/ui/twips.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QToolButton>
-#include <QWebEngineView>
 
 namespace quillbox {
 
@@ -17,12 +15,13 @@ namespace {
 constexpr float paneLeft = 3840, paneTop = 900, paneWidth = 6375, paneHeight = 7395;
 }
 
-BrowserPane::BrowserPane(QWidget* parent) : QGroupBox(parent) {
+BrowserPane::BrowserPane(BrowserPage& page, QWidget* pageView, QWidget* parent)
+    : QGroupBox(parent), m_page(page) {
     setObjectName(QStringLiteral("Frame2"));
     setFrameCaption(this, QStringLiteral("Browser"));
     placeTwips(this, paneLeft, paneTop, paneWidth, paneHeight);
 
-    const BrowserControls c = makeBrowserControls(this, QStringLiteral("Text5"));
+    const BrowserControls c = makeBrowserControls(this, QStringLiteral("Text5"), pageView);
     addressLabel = c.addressLabel;
     addressBox = c.addressBox;
     goButton = c.goButton;
@@ -38,37 +37,27 @@ BrowserPane::BrowserPane(QWidget* parent) : QGroupBox(parent) {
     popupsBox->setChecked(true);
     placeTwips(popupsBox, popupsLeft, popupsTop, popupsWidth, popupsHeight);
 
-    m_page = std::make_unique<WebEnginePage>(view);
-    m_page->setPopupsBlocked(true);
-    m_page->setPopupOpener(&WebsiteWindow::openPopupWindow);
-    connectNavigation(c, *m_page);
-    connect(popupsBox, &QCheckBox::toggled, m_page.get(), &BrowserPage::setPopupsBlocked);
+    m_page.setPopupsBlocked(true);
+    connectNavigation(c, m_page);
+    connect(popupsBox, &QCheckBox::toggled, &m_page, &BrowserPage::setPopupsBlocked);
 
-    connect(m_page.get(), &BrowserPage::downloadBegan, this,
+    connect(&m_page, &BrowserPage::downloadBegan, this,
             [this] { emit panelText(1, QStringLiteral("Connecting")); });
-    connect(m_page.get(), &BrowserPage::downloadCompleted, this, [this] {
+    connect(&m_page, &BrowserPage::downloadCompleted, this, [this] {
         showCurrentAddress();
         emit panelText(1, QStringLiteral("Complete"));
         emit downloadCompleted();
     });
-    connect(m_page.get(), &BrowserPage::statusTextChanged, this,
+    connect(&m_page, &BrowserPage::statusTextChanged, this,
             [this](const QString& text) { emit panelText(2, text); });
     // The title itself is not shown; it tells that the address may have changed.
-    connect(m_page.get(), &BrowserPage::titleChanged, this, &BrowserPane::showCurrentAddress);
+    connect(&m_page, &BrowserPage::titleChanged, this, &BrowserPane::showCurrentAddress);
 }
 
 BrowserPane::~BrowserPane() = default;
 
-BrowserPage& BrowserPane::page() {
-    return *m_page;
-}
-
-WebEnginePage& BrowserPane::webPage() {
-    return *m_page;
-}
-
 void BrowserPane::showCurrentAddress() {
-    addressBox->setText(m_page->currentUrl());
+    addressBox->setText(m_page.currentUrl());
 }
 
 void BrowserPane::applyLayout(const BrowserPaneLayout& l) {

@@ -1,18 +1,15 @@
 #pragma once
 
 #include <QGroupBox>
-#include <memory>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
-class QWebEngineView;
 
 namespace quillbox {
 
 class BrowserPage;
-class WebEnginePage;
 
 // Sizes of the pane that follow the main window's size, in twips.
 struct BrowserPaneLayout {
@@ -31,12 +28,12 @@ class BrowserPane : public QGroupBox {
     Q_OBJECT
 
 public:
-    // Places itself in the parent at its design position.
-    explicit BrowserPane(QWidget* parent = nullptr);
+    // Places itself in the parent at its design position, with the view that shows the page
+    // (the pane takes the view; the page belongs to the caller and outlives the pane).
+    BrowserPane(BrowserPage& page, QWidget* view, QWidget* parent = nullptr);
     ~BrowserPane() override;
 
-    BrowserPage& page();
-    WebEnginePage& webPage();
+    BrowserPage& page() { return m_page; }
     void applyLayout(const BrowserPaneLayout& layout);
 
 signals:
@@ -56,8 +53,8 @@ private:
     QToolButton* stopButton = nullptr;
     QToolButton* refreshButton = nullptr;
     QCheckBox* popupsBox = nullptr;
-    QWebEngineView* view = nullptr;
-    std::unique_ptr<WebEnginePage> m_page;
+    QWidget* view = nullptr;
+    BrowserPage& m_page;
 };
 
 } // namespace quillbox

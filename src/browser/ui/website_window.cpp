@@ -32,7 +32,8 @@ WebsiteWindow::WebsiteWindow(const QString& websiteAddress, QWidget* parent)
     setFrameCaption(browserFrame, QStringLiteral("Browser"));
     placeTwips(browserFrame, browserDesign::frameLeft, browserDesign::frameTop, 6375, 7395);
 
-    const BrowserControls c = makeBrowserControls(browserFrame, QStringLiteral("Text1"));
+    view = new QWebEngineView;
+    const BrowserControls c = makeBrowserControls(browserFrame, QStringLiteral("Text1"), view);
     addressLabel = c.addressLabel;
     addressBox = c.addressBox;
     goButton = c.goButton;
@@ -40,7 +41,6 @@ WebsiteWindow::WebsiteWindow(const QString& websiteAddress, QWidget* parent)
     forwardButton = c.forwardButton;
     stopButton = c.stopButton;
     refreshButton = c.refreshButton;
-    view = c.view;
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     for (size_t i = 0; i < statusPanels.size(); ++i) {

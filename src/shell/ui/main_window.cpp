@@ -8,7 +8,8 @@
 #include "shell/lists_autosave.h"
 #include "shell/ui/main_window_names.h"
 #include "platform/clipboard.h"
-#include "platform/qt/web_engine_page.h"
+#include "browser/ui/browser_pane.h"
+#include "browser/ui/website_window.h"
 #include "platform/user_messages.h"
 #include "shell/session.h"
 #include "shell/ui/twips.h"
@@ -36,16 +37,16 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
     : QMainWindow(parent), m_session(parts.session), m_clipboard(parts.clipboard),
       m_watch(parts.lists), m_sizesFetcher(parts.sizesFetcher),
       m_postsFetcher(parts.postsFetcher), m_measurer(parts.measurer),
-      m_replyCheck(parts.replyCheck), m_autosave(parts.autosave) {
+      m_replyCheck(parts.replyCheck), m_autosave(parts.autosave),
+      m_browserPage(parts.page) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/quillbox/quillbox.png")));
     // The controls are placed for captions in an 8.25 point sans-serif face.
     QFont small = font();
     small.setPointSizeF(8.25);
     setFont(small);
-    buildControls();
+    buildControls(parts.pageView);
     buildMenus();
-    m_browserPage = new WebEnginePage(webView, this);
     messageBox->setPlainText(messageToEditor(designTimeMessage()));
     connectControls();
     connectWatchLists();
@@ -53,9 +54,7 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
 
     // Parts of the window whose actions come with windows and features not built yet stay
     // visible but disabled, so the window keeps its familiar shape.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             saveButton, loadButton, optionsButton, visitButton, goButton,
-             backButton, forwardButton, stopButton, refreshButton, noPopupsBox, })
+    for (QWidget* w : std::initializer_list<QWidget*>{saveButton, loadButton, optionsButton})
         w->setEnabled(false);
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
@@ -64,6 +63,7 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
 
 // The follow-up and the insert hold the page: they go before the controls that show it.
 MainWindow::~MainWindow() {
+    websiteWindow.reset();
     m_paste.reset();
     m_autoInsert.reset();
     m_followUp.reset();
@@ -76,10 +76,8 @@ void MainWindow::connectControls() {
     connect(postsTabs, &QTabBar::currentChanged, this, &MainWindow::applyPostsTab);
     connect(subjectBox, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_session.subjectChanged(text); });
-    connect(addressBox, &QLineEdit::returnPressed, this, [this] {
-        if (goButton->isEnabled())
-            goButton->click();
-    });
+    connect(visitButton, &QToolButton::clicked, this, &MainWindow::visitWebsite);
+    connect(browserPane, &BrowserPane::panelText, this, &MainWindow::setPanelText);
 }
 
 void MainWindow::load() {
@@ -102,7 +100,7 @@ QString MainWindow::convertedMessage() const {
 }
 
 BrowserPage& MainWindow::browserPage() {
-    return *m_browserPage;
+    return m_browserPage;
 }
 
 void MainWindow::setPanelText(int panel, const QString& text) {
@@ -194,7 +192,7 @@ void MainWindow::setWebsiteButtonCaption(const QString& caption) {
 }
 
 void MainWindow::navigateBrowser(const QString& address) {
-    m_browserPage->navigate(address);
+    m_browserPage.navigate(address);
 }
 
 void MainWindow::setLists(const ListsData& lists) {
@@ -235,10 +233,28 @@ int MainWindow::selectedFormatRow() const {
     return formatBox->currentIndex();
 }
 
+void MainWindow::visitWebsite() {
+    // One window, made at the first Visit; it opens the website again only after a close.
+    if (!websiteWindow) {
+        websiteWindow = std::make_unique<WebsiteWindow>(m_session.branding().websiteAddress);
+        // Closed after the main window: the program ends with it.
+        connect(websiteWindow.get(), &WebsiteWindow::closed, this, [this] {
+            if (m_session.mainWindowClosed())
+                endProcess();
+        });
+    }
+    if (websiteWindow->isVisible()) {
+        websiteWindow->raise();
+        websiteWindow->activateWindow();
+        return;
+    }
+    websiteWindow->openWebsite();
+}
+
 void MainWindow::unloadSecondaryWindows() {}
 
 bool MainWindow::websiteWindowVisible() const {
-    return false;
+    return websiteWindow && websiteWindow->isVisible();
 }
 
 void MainWindow::endProcess() {

@@ -8,7 +8,6 @@
 #include <memory>
 
 class QAction;
-class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -20,12 +19,13 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
 class QToolButton;
-class QWebEngineView;
 
 namespace quillbox {
 
 class AutoInsert;
 class BrowserPage;
+class BrowserPane;
+class WebsiteWindow;
 class Clipboard;
 class InsertFollowUp;
 class PagePaste;
@@ -40,6 +40,8 @@ class WatchLists;
 // whole life.
 struct MainWindowParts {
     Session& session;
+    BrowserPage& page; // the page the browser pane shows
+    QWidget* pageView; // the view that shows it; the window takes it
     Clipboard& clipboard;
     WatchLists& lists;
     PageFetcher& sizesFetcher; // measures pages for "Watch This Post"
@@ -111,17 +113,18 @@ private:
     void showAllPosts();
     void showNewReplies();
     void checkReplies();
+    void visitWebsite();
     void autoInsert();
     void pasteSubject();
     void pasteUserName();
     void pastePassword();
     void pasteMessage();
 
-    void buildControls();
+    void buildControls(QWidget* pageView);
     void buildTopRow(QWidget* central);
     void buildMessageEditor(QWidget* central);
     void buildListsPanel(QWidget* central);
-    void buildBrowserPane(QWidget* central);
+    void buildBrowserPane(QWidget* central, QWidget* pageView);
     void buildStatusBar();
     void buildMenus();
     void connectControls();
@@ -147,7 +150,7 @@ private:
     PostMeasurer& m_measurer;
     ReplyCheck& m_replyCheck;
     ListsAutosave* m_autosave;
-    BrowserPage* m_browserPage = nullptr;
+    BrowserPage& m_browserPage;
     std::unique_ptr<InsertFollowUp> m_followUp;
     std::unique_ptr<AutoInsert> m_autoInsert;
     std::unique_ptr<PagePaste> m_paste;
@@ -192,17 +195,8 @@ private:
     QPushButton* checkRepliesButton = nullptr;
     QListWidget* postList = nullptr;
     QListWidget* newRepliesList = nullptr;
-    // Browser pane
-    QGroupBox* browserFrame = nullptr;
-    QLabel* addressLabel = nullptr;
-    QLineEdit* addressBox = nullptr;
-    QToolButton* goButton = nullptr;
-    QToolButton* backButton = nullptr;
-    QToolButton* forwardButton = nullptr;
-    QToolButton* stopButton = nullptr;
-    QToolButton* refreshButton = nullptr;
-    QCheckBox* noPopupsBox = nullptr;
-    QWebEngineView* webView = nullptr;
+    BrowserPane* browserPane = nullptr;
+    std::unique_ptr<WebsiteWindow> websiteWindow; // made at the first Visit
     // Status bar
     std::array<QLabel*, 3> statusPanels{};
 };

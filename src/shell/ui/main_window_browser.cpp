@@ -3,6 +3,7 @@
 #include "browser/auto_insert.h"
 #include "browser/insert_follow_up.h"
 #include "browser/page_paste.h"
+#include "browser/ui/browser_pane.h"
 #include "compose/editor_text.h"
 #include "platform/browser_page.h"
 #include "shell/session.h"
@@ -16,7 +17,7 @@
 namespace quillbox {
 
 void MainWindow::connectBrowser() {
-    BrowserPage& page = *m_browserPage;
+    BrowserPage& page = m_browserPage;
     m_followUp = std::make_unique<InsertFollowUp>(page, [this] { watchThisPost(); });
     m_autoInsert =
         std::make_unique<AutoInsert>(page, m_session.messages(), *m_followUp,
@@ -29,7 +30,7 @@ void MainWindow::connectBrowser() {
     m_paste = std::make_unique<PagePaste>(page, std::move(sources));
 
     // The pane shows the new address and "Complete" first; then the page is searched.
-    connect(&page, &BrowserPage::downloadCompleted, m_followUp.get(),
+    connect(browserPane, &BrowserPane::downloadCompleted, m_followUp.get(),
             &InsertFollowUp::checkInsertedPost);
     connect(autoInsertButton, &QPushButton::clicked, this, &MainWindow::autoInsert);
     for (int i = 0; i < int(pasteButtons.size()); ++i)

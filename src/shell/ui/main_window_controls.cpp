@@ -1,6 +1,6 @@
 // Builds the main window's controls at their design positions (twips, relative to each
 // control's container).
-#include "platform/qt/web_engine_page.h"
+#include "browser/ui/browser_pane.h"
 #include "shell/main_layout.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/main_window_names.h"
@@ -20,8 +20,6 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 namespace quillbox {
 
@@ -85,14 +83,14 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, 
 
 } // namespace
 
-void MainWindow::buildControls() {
+void MainWindow::buildControls(QWidget* pageView) {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Form1Client"));
     setCentralWidget(central);
     buildTopRow(central);
     buildMessageEditor(central);
     buildListsPanel(central);
-    buildBrowserPane(central);
+    buildBrowserPane(central, pageView);
 
     buildStatusBar();
 }
@@ -231,27 +229,8 @@ void MainWindow::buildListsPanel(QWidget* c) {
     newRepliesList->hide();
 }
 
-void MainWindow::buildBrowserPane(QWidget* c) {
-    browserFrame = makeFrame(c, "Frame2", QStringLiteral("Browser"), 3840, 900, 6375, 7395);
-    addressLabel = makeLabel(browserFrame, "Label5", QStringLiteral("URL:"), 120, 300, 1215, 315);
-    addressBox = make<QLineEdit>(browserFrame, "Text5", 540, 240, 4875, 315);
-    goButton = makePictureButton(browserFrame, "Command3", QStringLiteral("Go"),
-                                 QStringLiteral("browse the entered url"), QStyle::SP_ArrowRight,
-                                 5460, 240, 795, 375, false);
-    backButton = makePictureButton(browserFrame, "Command4", QStringLiteral("Back"), QStringLiteral("back"),
-                                 QStyle::SP_ArrowBack, 540, 600, 855, 435, false);
-    forwardButton =
-        makePictureButton(browserFrame, "Command5", QStringLiteral("Forward"), QStringLiteral("forward"),
-                          QStyle::SP_ArrowForward, 1440, 600, 855, 435, false);
-    stopButton = makePictureButton(browserFrame, "Command6", QStringLiteral("Stop"), QStringLiteral("stop"),
-                                 QStyle::SP_BrowserStop, 2340, 600, 795, 435, false);
-    refreshButton =
-        makePictureButton(browserFrame, "Command7", QStringLiteral("Refresh"), QStringLiteral("refresh"),
-                          QStyle::SP_BrowserReload, 3180, 600, 855, 435, false);
-    noPopupsBox = make<QCheckBox>(browserFrame, "Check1", 4140, 780, 1635, 255);
-    noPopupsBox->setText(QStringLiteral("No Popups"));
-    webView = make<QWebEngineView>(browserFrame, "WebBrowser1", 120, 1140, 6135, 5595);
-    webView->setPage(new QWebEnginePage(sharedWebProfile(), webView));
+void MainWindow::buildBrowserPane(QWidget* c, QWidget* pageView) {
+    browserPane = new BrowserPane(m_browserPage, pageView, c);
 }
 
 } // namespace quillbox

@@ -1,4 +1,5 @@
 // Applies the size-dependent layout to the main window's controls.
+#include "browser/ui/browser_pane.h"
 #include "shell/main_layout.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/twips.h"
@@ -14,7 +15,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolButton>
-#include <QWebEngineView>
 
 namespace quillbox {
 
@@ -73,10 +73,8 @@ void MainWindow::layoutControls() {
     setHeightTwips(postList, l->lstPostsHeight);
     setHeightTwips(forumList, l->lstPosts2Height);
     setHeightTwips(newRepliesList, l->lstNewHeight);
-    setHeightTwips(browserFrame, l->frame2Height);
-    setWidthTwips(browserFrame, l->frame2Width);
-    setWidthTwips(webView, l->webBrowserWidth);
-    setHeightTwips(webView, l->webBrowserHeight);
+    browserPane->applyLayout({l->frame2Width, l->frame2Height, l->text5Width, l->command3Left,
+                              l->webBrowserWidth, l->webBrowserHeight});
     const std::array<float, 3> panelWidths{l->panel1Width, l->panel2Width, l->panel3Width};
     for (size_t i = 0; i < statusPanels.size(); ++i) {
         if (!statusPanels[i])
@@ -87,8 +85,6 @@ void MainWindow::layoutControls() {
         else
             statusPanels[i]->setMaximumWidth(toPixels(this, panelWidths[i]));
     }
-    setWidthTwips(addressBox, l->text5Width);
-    goButton->move(toPixels(this, l->command3Left), goButton->y());
     setWidthTwips(visitButton, l->command1Width);
     setHeightTwips(listsTabs, l->tabStrip2Height);
     // The views lie in front of the tab strip.

@@ -73,7 +73,7 @@ void MainWindow::connectWatchLists() {
     connect(forumList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { forumRowClicked(forumList->row(item)); });
     connect(forumList, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { m_browserPage->navigate(item->text()); });
+            [this](QListWidgetItem* item) { m_browserPage.navigate(item->text()); });
     for (QListWidget* list : {postList, newRepliesList}) {
         connect(list, &QListWidget::currentRowChanged, this,
                 [this, list](int row) { postRowClicked(list, row); });
@@ -88,7 +88,7 @@ void MainWindow::connectWatchLists() {
 }
 
 void MainWindow::watchThisPost() {
-    const QString url = m_browserPage->currentUrl();
+    const QString url = m_browserPage.currentUrl();
     // Before the browser has shown any page there is nothing to watch.
     if (url.isEmpty())
         return;
@@ -107,7 +107,7 @@ void MainWindow::removeWatch() {
 }
 
 void MainWindow::addCurrentUrl() {
-    const QString url = m_browserPage->currentUrl();
+    const QString url = m_browserPage.currentUrl();
     if (url.isEmpty() || m_watch.forumIndex(url) >= 0)
         return;
     // The new row is selected while it has no login yet, so the boxes keep their text; only then
@@ -161,7 +161,7 @@ void MainWindow::postRowDoubleClicked(QListWidget* list, int row) {
         return;
     // The page may show the message just posted: look for it in the next pages loaded.
     m_followUp->armFollowUp();
-    m_browserPage->navigate(list->item(row)->text());
+    m_browserPage.navigate(list->item(row)->text());
 }
 
 } // namespace quillbox
