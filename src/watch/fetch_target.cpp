@@ -1,6 +1,7 @@
 #include "watch/fetch_target.h"
 
 #include <QUrl>
+#include <algorithm>
 
 namespace quillbox {
 
@@ -37,6 +38,33 @@ QByteArray requestTarget(QStringView path) {
     return out;
 }
 
+QString notOnTheWeb(QStringView scheme) {
+    return QStringLiteral("Only pages on the web, at http:// and https:// addresses, can be "
+                          "used; this address starts with ") +
+           scheme.toString() + QStringLiteral(":.");
+}
+
+bool isSchemeCharacter(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
+           u == u'+' || u == u'-' || u == u'.';
+}
+
+// The scheme of an address written as "name:…" without "//" (qrc:/start.html, about:blank,
+// data:…), or nothing. "forum.example:8080" is a host with its port, not a scheme.
+QStringView schemeWithoutSlashes(QStringView authority) {
+    const qsizetype colon = authority.indexOf(u':');
+    if (colon <= 0 || !authority.front().isLetter() || authority.front().unicode() >= 0x80)
+        return {};
+    const QStringView scheme = authority.first(colon);
+    if (!std::all_of(scheme.begin(), scheme.end(), isSchemeCharacter))
+        return {};
+    const QStringView after = authority.sliced(colon + 1);
+    const bool port = !after.isEmpty() &&
+                      std::all_of(after.begin(), after.end(), [](QChar c) { return c.isDigit(); });
+    return port ? QStringView() : scheme;
+}
+
 } // namespace
 
 QByteArray FetchTarget::request() const {
@@ -45,6 +73,8 @@ QByteArray FetchTarget::request() const {
 }
 
 FetchTargetResult parseFetchTarget(const QString& url) {
+    if (url.isEmpty())
+        return refuse(FetchStartError::NoHost, QStringLiteral("The address is empty."));
     for (QChar c : url) {
         if (isRefusedCharacter(c))
             return refuse(FetchStartError::BadCharacter,
@@ -70,12 +100,17 @@ FetchTargetResult parseFetchTarget(const QString& url) {
             target.tls = true;
             target.port = 443;
         } else {
-            return refuse(FetchStartError::UnsupportedScheme,
-                          QStringLiteral("Only http:// and https:// addresses can be fetched, "
-                                         "not ") +
-                              scheme.toString() + QStringLiteral("://."));
+            return refuse(FetchStartError::UnsupportedScheme, notOnTheWeb(scheme));
         }
         rest = rest.sliced(schemeEnd + 3);
+    } else if (const QStringView scheme = schemeWithoutSlashes(rest.first(firstDelimiter));
+               !scheme.isEmpty()) {
+        // qrc:/, about:, data:, mailto: and the like name no page on the web.
+        if (scheme.compare(u"http", Qt::CaseInsensitive) == 0 ||
+            scheme.compare(u"https", Qt::CaseInsensitive) == 0)
+            return refuse(FetchStartError::NoHost,
+                          QStringLiteral("The address has no usable host name."));
+        return refuse(FetchStartError::UnsupportedScheme, notOnTheWeb(scheme));
     }
 
     // The host ends where the path, the query or the fragment begins.

@@ -10,7 +10,7 @@ namespace quillbox {
 // box. Socket errors use QAbstractSocket::SocketError values, which stay below 100.
 enum class FetchStartError {
     BadCharacter = 1001,      // a space or a control character in the address
-    UnsupportedScheme = 1002, // a scheme other than http:// and https://
+    UnsupportedScheme = 1002, // a scheme other than http:// and https:// (not on the web)
     NoHost = 1003,            // nothing, or an unusable name, where the host should be
     BadPort = 1004,           // a port that is not a number from 1 to 65535
     NoTls = 1005,             // https:// while this system offers no TLS
@@ -36,7 +36,8 @@ struct FetchTargetResult {
 
 // Splits a page address into the parts of its request. "http://" (any letter case) or no
 // scheme at all is plain HTTP on port 80; "https://" is TLS on port 443. Addresses holding a
-// space or a control character are refused, so nothing of them can reach a server.
+// space or a control character are refused, so nothing of them can reach a server, and so are
+// addresses of pages that are not on the web (qrc:, file:, about:, data:, an empty address).
 FetchTargetResult parseFetchTarget(const QString& url);
 
 } // namespace quillbox

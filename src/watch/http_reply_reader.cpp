@@ -1,5 +1,6 @@
 #include "watch/http_reply_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,12 +18,15 @@ void HttpReplyReader::reset() {
     m_headerAbandoned = false;
     m_bodyBytes = 0;
     m_declaredLength = 0;
+    m_contentLength = -1;
 }
 
 bool HttpReplyReader::feed(QByteArrayView bytes) {
     m_bodyBytes += bytes.size();
-    if (m_headerComplete || m_headerAbandoned)
+    if (m_headerComplete)
         return true;
+    if (m_headerAbandoned)
+        return false;
 
     m_header.append(bytes.data(), bytes.size());
     // The blank line may straddle two arrivals, so resume the search three bytes back.
@@ -39,6 +43,7 @@ bool HttpReplyReader::feed(QByteArrayView bytes) {
     m_headerComplete = true;
     m_bodyBytes -= at + kBlankLine.size();
     m_declaredLength = declaredLengthOf(QByteArrayView(m_header).first(at));
+    m_contentLength = contentLengthOf(QByteArrayView(m_header).first(at));
     m_header = QByteArray();
     return false;
 }
@@ -61,6 +66,37 @@ qint64 HttpReplyReader::declaredLengthOf(QByteArrayView headerBlock) {
         start = end + 2;
     }
     return 0;
+}
+
+qint64 HttpReplyReader::contentLengthOf(QByteArrayView headerBlock) {
+    qint64 length = -1;
+    qsizetype start = headerBlock.indexOf(QByteArrayView("\r\n")); // past the status line
+    while (start >= 0 && start < headerBlock.size()) {
+        start += 2;
+        qsizetype end = headerBlock.indexOf(QByteArrayView("\r\n"), start);
+        if (end < 0)
+            end = headerBlock.size();
+        const QByteArrayView line = headerBlock.sliced(start, end - start);
+        start = end;
+        const qsizetype colon = line.indexOf(':');
+        if (colon <= 0)
+            continue;
+        const QByteArrayView name = line.first(colon);
+        if (name.compare(QByteArrayView("Transfer-Encoding"), Qt::CaseInsensitive) == 0)
+            return -1;
+        if (name.compare(QByteArrayView("Content-Length"), Qt::CaseInsensitive) != 0)
+            continue;
+        const QByteArrayView value = line.sliced(colon + 1).trimmed();
+        const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](char c) {
+            return c >= '0' && c <= '9';
+        });
+        bool ok = false;
+        const qint64 n = digits ? value.toLongLong(&ok) : -1;
+        if (!ok || (length >= 0 && n != length))
+            return -1;
+        length = n;
+    }
+    return length;
 }
 
 QString HttpReplyReader::progressText(qint64 bodyBytes, qint64 declaredLength) {

@@ -16,6 +16,10 @@ namespace quillbox {
 // A reply that shows no blank line within its first kMaxHeaderBytes bytes has no header block
 // we will ever find; the buffer is dropped and every byte of the reply counts as body, so a
 // server that streams endless header text cannot exhaust memory.
+//
+// Whether the reply arrived whole is judged apart from the declared length: by HTTP's own
+// rules, from a header field named Content-Length in any letter case, so that a look-alike
+// such as "X-Original-Content-Length" never turns a complete page into a failure.
 class HttpReplyReader {
 public:
     static constexpr qsizetype kMaxHeaderBytes = 1024 * 1024;
@@ -23,8 +27,8 @@ public:
     void reset();
 
     // Takes the bytes of one arrival. Returns true when the progress text should be shown for
-    // this arrival: only once the header block was complete before it, so the arrival that
-    // completes the header block shows nothing.
+    // this arrival: only when the header block was complete before it. The arrival that
+    // completes the header block shows nothing, nor does a reply given up as headerless.
     bool feed(QByteArrayView bytes);
 
     bool headerComplete() const { return m_headerComplete; }
@@ -32,6 +36,13 @@ public:
     bool headerAbandoned() const { return m_headerAbandoned; }
     qint64 bodyBytes() const { return m_bodyBytes; }
     qint64 declaredLength() const { return m_declaredLength; }
+    // The body length the reply announces by HTTP's rules, or -1 when it announces none that
+    // can be trusted: no Content-Length field, one that is not a plain decimal number, fields
+    // that disagree, or a Transfer-Encoding, which frames the body itself.
+    qint64 contentLength() const { return m_contentLength; }
+    // True when the body so far falls short of the announced length: once the connection has
+    // ended, the page arrived incomplete.
+    bool bodyShort() const { return m_contentLength >= 0 && m_bodyBytes < m_contentLength; }
     QString progressText() const { return progressText(m_bodyBytes, m_declaredLength); }
 
     // "Downloaded N bytes" without a positive declared length, otherwise
@@ -40,6 +51,8 @@ public:
     static QString progressText(qint64 bodyBytes, qint64 declaredLength);
     // The declared length found in a header block (the bytes before the blank line).
     static qint64 declaredLengthOf(QByteArrayView headerBlock);
+    // The announced body length of a header block, as contentLength() reports it.
+    static qint64 contentLengthOf(QByteArrayView headerBlock);
 
 private:
     QByteArray m_header;
@@ -48,6 +61,7 @@ private:
     bool m_headerAbandoned = false;
     qint64 m_bodyBytes = 0;
     qint64 m_declaredLength = 0;
+    qint64 m_contentLength = -1;
 };
 
 } // namespace quillbox

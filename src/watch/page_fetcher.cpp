@@ -1,6 +1,7 @@
 #include "watch/page_fetcher.h"
 
 #include "platform/user_messages.h"
+#include "watch/fetch_messages.h"
 
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -52,9 +53,11 @@ void PageFetcher::dropSocket() {
 
 void PageFetcher::start(const QString& url) {
     dropSocket();
+    m_url = url;
     m_reader.reset();
     m_requestSent = false;
     m_sslErrorText.clear();
+    emit panelText(3, QString());
 
     const FetchTargetResult parsed = parseFetchTarget(url);
     if (!parsed.target) {
@@ -69,7 +72,6 @@ void PageFetcher::start(const QString& url) {
         return;
     }
 
-    emit panelText(3, QString());
     emit panelText(2, QStringLiteral("Connecting to the web server"));
 
     QTcpSocket* socket = nullptr;
@@ -119,13 +121,17 @@ void PageFetcher::onBytesWritten() {
 bool PageFetcher::drainSocket() {
     std::array<char, kReadChunk> chunk;
     bool any = false;
+    // One arrival may take several reads; it shows progress only when the header block was
+    // already known before it, as the reader decides for its first piece.
     bool showProgress = false;
     while (m_socket && m_socket->bytesAvailable() > 0) {
         const qint64 n = m_socket->read(chunk.data(), chunk.size());
         if (n <= 0)
             break;
+        const bool shown = m_reader.feed(QByteArrayView(chunk.data(), n));
+        if (!any)
+            showProgress = shown;
         any = true;
-        showProgress = m_reader.feed(QByteArrayView(chunk.data(), n));
     }
     if (any && showProgress)
         emit panelText(3, m_reader.progressText());
@@ -151,6 +157,15 @@ void PageFetcher::onDisconnected() {
         return;
     }
     drainSocket();
+    // Qt reports a reset connection exactly as an orderly close, so only a body short of the
+    // length the server announced tells a page that was cut off.
+    if (m_reader.bodyShort()) {
+        fail(int(QAbstractSocket::RemoteHostClosedError),
+             QStringLiteral("The connection ended after ") + QString::number(m_reader.bodyBytes()) +
+                 QStringLiteral(" of the ") + QString::number(m_reader.contentLength()) +
+                 QStringLiteral(" bytes the web server announced; the page arrived incomplete."));
+        return;
+    }
     const qint64 size = m_reader.bodyBytes();
     dropSocket();
     emit completed(size);
@@ -195,20 +210,13 @@ void PageFetcher::fail(int number, const QString& description) {
     // The socket goes first: a message box runs its own event loop, and nothing of this
     // exchange may arrive while it is open.
     dropSocket();
-    m_messages.showMessage(QStringLiteral("Error"),
-                           QStringLiteral("Error occurred.\r\nError #: ") +
-                               QString::number(number) + QStringLiteral("\r\n") + description,
-                           MessageIcon::Exclamation);
+    showFetchError(m_messages, number, description, m_url);
     emit failed();
 }
 
 void PageFetcher::failToStart(int number, const QString& description) {
     dropSocket();
-    m_messages.showMessage(QStringLiteral("Error"),
-                           QStringLiteral("An error has occurred.\r\nError #: ") +
-                               QString::number(number) + QStringLiteral("\r\nDescription: ") +
-                               description,
-                           MessageIcon::Exclamation);
+    showFetchStartError(m_messages, number, description, m_url);
     emit failed();
 }
 

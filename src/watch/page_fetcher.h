@@ -21,8 +21,9 @@ class UserMessages;
 // request at a time; starting another abandons the one in flight without a completion.
 //
 // Status texts go to the main window's status panels through panelText(): 2 for the stage of
-// the exchange, 3 for the download progress. Failures are shown through UserMessages, after
-// which failed() is emitted and no completion follows.
+// the exchange, 3 for the download progress. Failures are shown through UserMessages, with the
+// page's address as the box's second line, after which failed() is emitted and no completion
+// follows. A reply whose body ends short of the length its server announced is such a failure.
 class PageFetcher : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ public:
     ~PageFetcher() override;
 
     void start(const QString& url);
+    UserMessages& messages() const { return m_messages; }
     // Ends the fetch in flight, if any, silently: no completion, no failure, no message.
     void abandon();
     bool isBusy() const { return m_socket != nullptr; }
@@ -65,6 +67,7 @@ private:
 
     UserMessages& m_messages;
     QPointer<QTcpSocket> m_socket;
+    QString m_url;
     FetchTarget m_target;
     HttpReplyReader m_reader;
     QTimer m_idleTimer;

@@ -1,5 +1,7 @@
 #include "watch/post_measurer.h"
 
+#include "watch/fetch_messages.h"
+#include "watch/fetch_target.h"
 #include "watch/page_fetcher.h"
 
 namespace quillbox {
@@ -11,6 +13,13 @@ PostMeasurer::PostMeasurer(WatchLists& lists, PageFetcher& fetcher, QObject* par
 }
 
 void PostMeasurer::watchPost(const QString& url) {
+    // A page that is not on the web could never be measured, so it is not put on watch. As when
+    // a measurement cannot start, the progress panel is emptied before the box appears.
+    if (!parseFetchTarget(url).target) {
+        emit panelText(3, QString());
+        acceptWebAddress(url, m_fetcher.messages());
+        return;
+    }
     if (!m_lists.isWatched(url)) {
         m_lists.appendPost(url);
         measurePage(url, -1);

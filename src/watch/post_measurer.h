@@ -20,7 +20,9 @@ class PostMeasurer : public QObject {
 public:
     PostMeasurer(WatchLists& lists, PageFetcher& fetcher, QObject* parent = nullptr);
 
-    // Watches url when it is not watched yet, then measures it into its post.
+    // Watches url when it is not watched yet, then measures it into its post. An address that
+    // is not a page on the web (see acceptWebAddress) is refused with the fetch-start error box
+    // and nothing is added or measured; a measurement in flight goes on.
     void watchPost(const QString& url);
     // Measures url into the post of that row; -1 means the last row (the post just appended).
     // A row that does not exist starts nothing.
@@ -28,7 +30,8 @@ public:
     bool isMeasuring() const { return m_target != 0; }
 
 signals:
-    // Panel 2 gets "Response completed" once a size has been recorded.
+    // Panel 2 gets "Response completed" once a size has been recorded; panel 3 is emptied
+    // before a refused address's box.
     void panelText(int panel, const QString& text);
     void measured(int row, qint64 size);
 

@@ -10,7 +10,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QThread>
 #include <unistd.h>
 
 namespace quillbox::test {
@@ -114,7 +113,8 @@ private:
             m_error = QStringLiteral("nginx did not start: ") + m_process.errorString();
             return false;
         }
-        // Ready once it accepts a connection; a failed bind ends the process.
+        // Ready once it accepts a connection; a failed bind ends the process. Between probes we
+        // wait for that end, which returns at once when it comes.
         for (int i = 0; i < 200; ++i) {
             if (m_process.state() == QProcess::NotRunning)
                 break;
@@ -122,7 +122,8 @@ private:
             probe.connectToHost(QHostAddress::LocalHost, m_port);
             if (probe.waitForConnected(100))
                 return true;
-            QThread::msleep(25);
+            if (m_process.waitForFinished(25))
+                break;
         }
         m_process.waitForFinished(1000);
         m_error = QStringLiteral("nginx did not come up: ") +

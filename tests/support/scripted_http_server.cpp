@@ -4,6 +4,7 @@
 #include <QSslSocket>
 #include <QTimer>
 #include <memory>
+#include <sys/socket.h>
 
 namespace quillbox::test {
 
@@ -53,9 +54,15 @@ void ScriptedHttpServer::incomingConnection(qintptr descriptor) {
         delete socket;
         return;
     }
-    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        socket->deleteLater();
+        if (!socket->property("closedByServer").toBool()) {
+            ++m_dropped;
+            emit connectionDropped();
+        }
+    });
     if (m_default.closeAtOnce) {
-        socket->disconnectFromHost();
+        close(socket, m_default.reset);
         return;
     }
     struct Pending {
@@ -85,8 +92,8 @@ void ScriptedHttpServer::incomingConnection(qintptr descriptor) {
 void ScriptedHttpServer::play(QTcpSocket* socket, const Script& script, int step) {
     QPointer<QTcpSocket> guard(socket);
     if (script.closeAtOnce || step >= script.steps.size()) {
-        if (script.close || script.closeAtOnce)
-            socket->disconnectFromHost();
+        if (script.close || script.closeAtOnce || script.reset)
+            close(socket, script.reset);
         return;
     }
     const Step& s = script.steps[step];
@@ -105,6 +112,22 @@ void ScriptedHttpServer::play(QTcpSocket* socket, const Script& script, int step
         QTimer::singleShot(s.pauseMs, this, send);
     else
         send();
+}
+
+void ScriptedHttpServer::close(QTcpSocket* socket, bool reset) {
+    socket->setProperty("closedByServer", true);
+    if (!reset) {
+        socket->disconnectFromHost();
+        return;
+    }
+    // Closing with a zero linger time discards the connection with a reset, as a crashing
+    // server or a middlebox giving up would. Scripts that reset send small replies, which
+    // flush() hands to the system whole, so the reset comes after every byte of them.
+    socket->flush();
+    const linger abortive{1, 0};
+    ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive,
+                 sizeof abortive);
+    socket->abort();
 }
 
 } // namespace quillbox::test

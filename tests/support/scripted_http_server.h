@@ -12,8 +12,8 @@ namespace quillbox::test {
 
 // A web server on 127.0.0.1 that plays scripted replies. It reads each request up to its
 // blank line, records it, and plays the script of the request's target (or the default
-// script): pieces of bytes sent one after another, with optional pauses, then the close.
-// With a certificate and key it speaks TLS.
+// script): pieces of bytes sent one after another, with optional pauses, then the close (an
+// orderly one, or a reset). With a certificate and key it speaks TLS.
 class ScriptedHttpServer : public QTcpServer {
     Q_OBJECT
 public:
@@ -25,6 +25,7 @@ public:
         QList<Step> steps;
         bool close = true;        // close after the last step; false holds the connection
         bool closeAtOnce = false; // close without answering (default script: on accepting)
+        bool reset = false;       // end with a reset (RST) instead of an orderly close (FIN)
     };
 
     explicit ScriptedHttpServer(QObject* parent = nullptr);
@@ -41,9 +42,12 @@ public:
 
     QList<QByteArray> requests() const { return m_requests; }
     int connectionCount() const { return m_connections; }
+    // Connections the client closed before the server did: abandoned exchanges.
+    int droppedCount() const { return m_dropped; }
 
 signals:
     void requestReceived(const QByteArray& request);
+    void connectionDropped();
 
 protected:
     void incomingConnection(qintptr descriptor) override;
@@ -51,11 +55,13 @@ protected:
 private:
     void serve(QTcpSocket* socket);
     void play(QTcpSocket* socket, const Script& script, int step);
+    static void close(QTcpSocket* socket, bool reset);
 
     QHash<QByteArray, Script> m_scripts;
     Script m_default;
     QList<QByteArray> m_requests;
     int m_connections = 0;
+    int m_dropped = 0;
     bool m_tls = false;
     QSslCertificate m_certificate;
     QSslKey m_key;

@@ -31,10 +31,11 @@ void TestPageFetcherNginx::initTestCase() {
 void TestPageFetcherNginx::measuresServedFilesExactly_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<qint64>("size");
-    QTest::newRow("empty") << "empty.html" << 0LL;
-    QTest::newRow("small") << "small.html" << 517LL;
-    QTest::newRow("a few reads") << "medium.html" << 200000LL;
-    QTest::newRow("larger than the socket buffer") << "large.bin" << 3LL * 1024 * 1024 + 7;
+    QTest::newRow("empty") << QStringLiteral("empty.html") << 0LL;
+    QTest::newRow("small") << QStringLiteral("small.html") << 517LL;
+    QTest::newRow("a few reads") << QStringLiteral("medium.html") << 200000LL;
+    QTest::newRow("larger than the socket buffer")
+        << QStringLiteral("large.bin") << 3LL * 1024 * 1024 + 7;
 }
 
 void TestPageFetcherNginx::measuresServedFilesExactly() {

@@ -89,7 +89,10 @@ void TestQuillboxCheck::failedFetchEndsWithStatus1() {
     const Run run = runCheck({QStringLiteral("--data-dir"), folders.dataFolder()});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.out, server.url(QStringLiteral("/grown")) + u'\n');
+    // The box's lines, the failed page's address last.
     QVERIFY2(run.err.contains(QStringLiteral("Error: Error occurred.\nError #: 0\n")),
+             qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("\nhttp://127.0.0.1:1/refused\n")),
              qPrintable(run.err));
     QVERIFY(!run.err.contains(QStringLiteral("finished")));
     QCOMPARE(server.requests().size(), 1);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace quillbox {
+
+class UserMessages;
+
+// The fetcher's two error boxes. Each names the page it was about in its second line, so that
+// during a reply check the user learns which thread failed.
+
+// A fetch that could not start: "An error has occurred." with the number and description.
+void showFetchStartError(UserMessages& messages, int number, const QString& description,
+                         const QString& url);
+// A fetch that failed on the way: "Error occurred." with the number and description.
+void showFetchError(UserMessages& messages, int number, const QString& description,
+                    const QString& url);
+
+// The address as the boxes show it: characters that would not show, or would move the text
+// around (control and format characters), are written in percent form.
+QString printableAddress(const QString& url);
+
+// Whether url is a page on the web that can be measured, and so may be put on a list. When it
+// is not (the program's own start page, file:, about:, data:, no address at all, or an address
+// the fetcher refuses), the fetch-start error box says why and false is returned.
+bool acceptWebAddress(const QString& url, UserMessages& messages);
+
+} // namespace quillbox
