@@ -27,7 +27,6 @@ public:
     // Measures url into the post of that row; -1 means the last row (the post just appended).
     // A row that does not exist starts nothing.
     void measurePage(const QString& url, int row);
-    bool isMeasuring() const { return m_target != 0; }
 
 signals:
     // Panel 2 gets "Response completed" once a size has been recorded; panel 3 is emptied

@@ -156,7 +156,7 @@ void TestWatchLists::pageNotOnTheWebIsNotWatched() {
     MeasuringRig rig;
     rig.measurer.watchPost(url);
     QCOMPARE(rig.lists.postCount(), 0);
-    QVERIFY(!rig.measurer.isMeasuring());
+    QVERIFY(!rig.h.fetcher.isBusy());
     QVERIFY(rig.h.panels.isEmpty()); // no fetch was begun
     QCOMPARE(rig.measurerPanel, QStringList{QString()});
     QCOMPARE(rig.h.messages.entries.size(), 1);

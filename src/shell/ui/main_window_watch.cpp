@@ -4,6 +4,8 @@
 #include "platform/browser_page.h"
 #include "shell/ui/main_window.h"
 #include "store/records.h"
+#include "shell/session.h"
+#include "watch/fetch_messages.h"
 #include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
 #include "watch/reply_check.h"
@@ -88,11 +90,8 @@ void MainWindow::connectWatchLists() {
 }
 
 void MainWindow::watchThisPost() {
-    const QString url = m_browserPage.currentUrl();
-    // Before the browser has shown any page there is nothing to watch.
-    if (url.isEmpty())
-        return;
-    m_measurer.watchPost(url);
+    // The measurer refuses a page that is not on the web (the start page, about:, file:).
+    m_measurer.watchPost(m_browserPage.currentUrl());
 }
 
 void MainWindow::removeWatch() {
@@ -108,7 +107,9 @@ void MainWindow::removeWatch() {
 
 void MainWindow::addCurrentUrl() {
     const QString url = m_browserPage.currentUrl();
-    if (url.isEmpty() || m_watch.forumIndex(url) >= 0)
+    if (m_watch.forumIndex(url) >= 0)
+        return;
+    if (!acceptWebAddress(url, m_session.messages()))
         return;
     // The new row is selected while it has no login yet, so the boxes keep their text; only then
     // does it get its empty login, which the boxes below rewrite only where they change.
