@@ -3,8 +3,6 @@
 #include "browser/page_scan.h"
 #include "store/text_file.h"
 
-#include <QDir>
-#include <QFile>
 
 namespace quillbox {
 
@@ -15,18 +13,9 @@ FileResult writeScratchPage(const QString& path, QStringView preparedText) {
 }
 
 ScratchPageText readScratchPage(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{},
-                FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString()))};
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return {{},
-                FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString()))};
-    }
+    const auto [bytes, status] = readFileBytes(path);
+    if (!status.ok)
+        return {{}, status};
     return {decodeFileText(bytes), FileResult::success()};
 }
 

@@ -34,22 +34,26 @@ QString decodeFileText(const QByteArray& bytes, bool* damaged) {
     return text;
 }
 
-ReadLinesResult readFileLines(const QString& path) {
+ReadBytesResult readFileBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        // A file that is simply not there is an empty list; anything else the user should hear of.
-        if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
-            return {};
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         return {{},
                 FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
                                         .arg(QDir::toNativeSeparators(path), file.errorString()))};
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return {{},
-                FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString()))};
-    }
+    return {bytes, FileResult::success()};
+}
+
+ReadLinesResult readFileLines(const QString& path) {
+    // A file that is simply not there is an empty list; anything else the user should hear of.
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+        return {};
+    const auto [bytes, status] = readFileBytes(path);
+    if (!status.ok)
+        return {{}, status};
     ReadLinesResult result;
     result.lines = splitFileLines(decodeFileText(bytes, &result.damaged));
     if (result.damaged)

@@ -19,6 +19,14 @@ QStringList splitFileLines(const QString& text);
 // `damaged`, when given, tells whether there were any.
 QString decodeFileText(const QByteArray& bytes, bool* damaged = nullptr);
 
+struct ReadBytesResult {
+    QByteArray bytes;
+    FileResult status;
+};
+
+// Reads a whole file; a failure names the file and the reason.
+ReadBytesResult readFileBytes(const QString& path);
+
 struct ReadLinesResult {
     QStringList lines;
     FileResult status;

@@ -77,6 +77,13 @@ BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxN
     return c;
 }
 
+void applyControlsLayout(const BrowserControls& c, float addressBoxWidth, float goLeft,
+                         float viewWidth, float viewHeight) {
+    c.addressBox->resize(toPixels(c.addressBox, addressBoxWidth), c.addressBox->height());
+    c.goButton->move(toPixels(c.goButton, goLeft), c.goButton->y());
+    c.view->resize(toPixels(c.view, viewWidth), toPixels(c.view, viewHeight));
+}
+
 void connectNavigation(const BrowserControls& c, BrowserPage& page) {
     QObject::connect(c.goButton, &QToolButton::clicked, &page,
                      [&page, box = c.addressBox] { page.navigate(box->text()); });

@@ -34,6 +34,10 @@ void setFrameCaption(QGroupBox* frame, const QString& caption);
 BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName,
                                     QWidget* view);
 
+// Sizes that follow the window, in twips: the address box's width, Go's left edge, the view.
+void applyControlsLayout(const BrowserControls& controls, float addressBoxWidth, float goLeft,
+                         float viewWidth, float viewHeight);
+
 // Go (and Enter in the address box) navigates to the address box's text as typed; Back and
 // Forward without history, Stop and Refresh with nothing to stop or reload do nothing.
 void connectNavigation(const BrowserControls& controls, BrowserPage& page);

@@ -21,15 +21,7 @@ BrowserPane::BrowserPane(BrowserPage& page, QWidget* pageView, QWidget* parent)
     setFrameCaption(this, QStringLiteral("Browser"));
     placeTwips(this, paneLeft, paneTop, paneWidth, paneHeight);
 
-    const BrowserControls c = makeBrowserControls(this, QStringLiteral("Text5"), pageView);
-    addressLabel = c.addressLabel;
-    addressBox = c.addressBox;
-    goButton = c.goButton;
-    backButton = c.backButton;
-    forwardButton = c.forwardButton;
-    stopButton = c.stopButton;
-    refreshButton = c.refreshButton;
-    view = c.view;
+    controls = makeBrowserControls(this, QStringLiteral("Text5"), pageView);
 
     using namespace browserDesign;
     popupsBox = new QCheckBox(QStringLiteral("No Popups"), this);
@@ -38,7 +30,7 @@ BrowserPane::BrowserPane(BrowserPage& page, QWidget* pageView, QWidget* parent)
     placeTwips(popupsBox, popupsLeft, popupsTop, popupsWidth, popupsHeight);
 
     m_page.setPopupsBlocked(true);
-    connectNavigation(c, m_page);
+    connectNavigation(controls, m_page);
     connect(popupsBox, &QCheckBox::toggled, &m_page, &BrowserPage::setPopupsBlocked);
 
     connect(&m_page, &BrowserPage::downloadBegan, this,
@@ -57,14 +49,12 @@ BrowserPane::BrowserPane(BrowserPage& page, QWidget* pageView, QWidget* parent)
 BrowserPane::~BrowserPane() = default;
 
 void BrowserPane::showCurrentAddress() {
-    addressBox->setText(m_page.currentUrl());
+    controls.addressBox->setText(m_page.currentUrl());
 }
 
 void BrowserPane::applyLayout(const BrowserPaneLayout& l) {
     resize(toPixels(this, l.frameWidth), toPixels(this, l.frameHeight));
-    addressBox->resize(toPixels(this, l.addressBoxWidth), addressBox->height());
-    goButton->move(toPixels(this, l.goLeft), goButton->y());
-    view->resize(toPixels(this, l.viewWidth), toPixels(this, l.viewHeight));
+    applyControlsLayout(controls, l.addressBoxWidth, l.goLeft, l.viewWidth, l.viewHeight);
 }
 
 } // namespace quillbox

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/ui/browser_controls.h"
+
 #include <QGroupBox>
 
 class QCheckBox;
@@ -45,15 +47,8 @@ signals:
 private:
     void showCurrentAddress();
 
-    QLabel* addressLabel = nullptr;
-    QLineEdit* addressBox = nullptr;
-    QToolButton* goButton = nullptr;
-    QToolButton* backButton = nullptr;
-    QToolButton* forwardButton = nullptr;
-    QToolButton* stopButton = nullptr;
-    QToolButton* refreshButton = nullptr;
+    BrowserControls controls; // the address box, its buttons and the view
     QCheckBox* popupsBox = nullptr;
-    QWidget* view = nullptr;
     BrowserPage& m_page;
 };
 

@@ -32,15 +32,8 @@ WebsiteWindow::WebsiteWindow(const QString& websiteAddress, QWidget* parent)
     setFrameCaption(browserFrame, QStringLiteral("Browser"));
     placeTwips(browserFrame, browserDesign::frameLeft, browserDesign::frameTop, 6375, 7395);
 
-    view = new QWebEngineView;
-    const BrowserControls c = makeBrowserControls(browserFrame, QStringLiteral("Text1"), view);
-    addressLabel = c.addressLabel;
-    addressBox = c.addressBox;
-    goButton = c.goButton;
-    backButton = c.backButton;
-    forwardButton = c.forwardButton;
-    stopButton = c.stopButton;
-    refreshButton = c.refreshButton;
+    auto* view = new QWebEngineView;
+    controls = makeBrowserControls(browserFrame, QStringLiteral("Text1"), view);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     for (size_t i = 0; i < statusPanels.size(); ++i) {
@@ -56,10 +49,10 @@ WebsiteWindow::WebsiteWindow(const QString& websiteAddress, QWidget* parent)
     m_page = std::make_unique<WebEnginePage>(view);
     m_page->setPopupsBlocked(false);
     m_page->setPopupOpener(&WebsiteWindow::openPopupWindow);
-    connectNavigation(c, *m_page);
+    connectNavigation(controls, *m_page);
     connect(m_page.get(), &BrowserPage::statusTextChanged, statusPanels[0], &QLabel::setText);
     connect(m_page.get(), &BrowserPage::downloadCompleted, this, [this] {
-        addressBox->setText(m_page->currentUrl());
+        controls.addressBox->setText(m_page->currentUrl());
         setWindowTitle(m_page->title());
     });
 
@@ -131,9 +124,7 @@ void WebsiteWindow::layoutControls() {
     statusPanels[0]->setMaximumWidth(toPixels(this, l.panel1Width));
     statusPanels[1]->setMaximumWidth(toPixels(this, l.panel2Width));
     browserFrame->resize(toPixels(this, l.frameWidth), toPixels(this, l.frameHeight));
-    addressBox->resize(toPixels(this, l.addressBoxWidth), addressBox->height());
-    goButton->move(toPixels(this, l.goLeft), goButton->y());
-    view->resize(toPixels(this, l.viewWidth), toPixels(this, l.viewHeight));
+    applyControlsLayout(controls, l.addressBoxWidth, l.goLeft, l.viewWidth, l.viewHeight);
 }
 
 } // namespace quillbox

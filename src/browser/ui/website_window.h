@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/ui/browser_controls.h"
+
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -52,14 +54,7 @@ private:
 
     QString m_websiteAddress;
     QGroupBox* browserFrame = nullptr;
-    QLabel* addressLabel = nullptr;
-    QLineEdit* addressBox = nullptr;
-    QToolButton* goButton = nullptr;
-    QToolButton* backButton = nullptr;
-    QToolButton* forwardButton = nullptr;
-    QToolButton* stopButton = nullptr;
-    QToolButton* refreshButton = nullptr;
-    QWebEngineView* view = nullptr;
+    BrowserControls controls; // the address box, its buttons and the view
     std::array<QLabel*, 2> statusPanels{};
     std::unique_ptr<WebEnginePage> m_page;
 };
