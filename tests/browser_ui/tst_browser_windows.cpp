@@ -144,6 +144,8 @@ void TestBrowserWindows::badAddressesLeaveThePaneWorking() {
 }
 
 void TestBrowserWindows::loadStatesGoToPanelOneBeforeTheFollowUp() {
+    // Let any load of an earlier test end before recording.
+    loadInPane(server->url(QStringLiteral("/second.html")));
     QStringList events;
     auto* address = paneChild<QLineEdit>("Text5");
     const auto c1 = connect(pane, &BrowserPane::panelText, this, [&](int panel, const QString& t) {
@@ -152,7 +154,9 @@ void TestBrowserWindows::loadStatesGoToPanelOneBeforeTheFollowUp() {
     });
     const auto c2 = connect(pane, &BrowserPane::downloadCompleted, this,
                             [&] { events << QStringLiteral("follow-up at ") + address->text(); });
-    loadInPane(server->url(QStringLiteral("/first.html")));
+    const QString followUp = QStringLiteral("follow-up at ") + server->url(QStringLiteral("/first.html"));
+    pane->page().navigate(server->url(QStringLiteral("/first.html")));
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains(followUp), webWait);
     disconnect(c1);
     disconnect(c2);
     QCOMPARE(events, QStringList({QStringLiteral("Connecting"), QStringLiteral("Complete"),
