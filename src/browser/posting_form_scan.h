@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/browser_page.h"
+#include "store/data_files.h"
 #include "store/file_result.h"
 
 #include <QString>
@@ -10,7 +11,7 @@ namespace quillbox {
 
 // The scratch file that holds the prepared markup of the last scanned page.
 inline QString scratchPageFileName() {
-    return QStringLiteral("htmltemp.txt");
+    return dataFile::scratchPage();
 }
 
 // Writes the prepared markup in one piece followed by CR LF, as UTF-8, replacing the previous

@@ -1,5 +1,6 @@
 #include "store/data_folder.h"
 
+#include "store/data_files.h"
 #include "store/file_exists.h"
 #include "store/text_file.h"
 
@@ -21,10 +22,6 @@ bool canCreateFilesIn(const QString& folder) {
         return false;
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".quillbox-probe-XXXXXX")));
     return probe.open(); // removed again when the probe goes out of scope
-}
-
-QString postsWithLoginsFileName() {
-    return QStringLiteral("posts2.txt");
 }
 
 } // namespace
@@ -54,9 +51,8 @@ QString dataFilePath(const QString& folder, const QString& fileName) {
 }
 
 const QStringList& dataFileNames() {
-    static const QStringList names{QStringLiteral("htmltemp.txt"), QStringLiteral("messages.txt"),
-                                   QStringLiteral("posts.txt"), postsWithLoginsFileName(),
-                                   QStringLiteral("sizes.txt")};
+    static const QStringList names{dataFile::scratchPage(), dataFile::messages(), dataFile::posts(),
+                                   dataFile::forums(), dataFile::sizes()};
     return names;
 }
 
@@ -66,7 +62,7 @@ QStringList ensureDataFiles(const QString& folder) {
         const QString path = dataFilePath(folder, name);
         if (fileExists(path))
             continue;
-        const bool ownerOnly = name == postsWithLoginsFileName();
+        const bool ownerOnly = name == dataFile::forums();
         const QFileDevice::Permissions permissions =
             ownerOnly ? QFileDevice::ReadOwner | QFileDevice::WriteOwner
                       : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |

@@ -1,5 +1,6 @@
 #include "store/list_files.h"
 
+#include "store/data_files.h"
 #include "store/data_folder.h"
 #include "store/text_file.h"
 
@@ -10,9 +11,9 @@ namespace quillbox {
 
 namespace {
 
-const QString postsFile = QStringLiteral("posts.txt");
-const QString forumsFile = QStringLiteral("posts2.txt");
-const QString sizesFile = QStringLiteral("sizes.txt");
+const QString postsFile = dataFile::posts();
+const QString forumsFile = dataFile::forums();
+const QString sizesFile = dataFile::sizes();
 
 bool isSkippedLine(const QString& line) {
     return line.isEmpty() || line == u' ';
