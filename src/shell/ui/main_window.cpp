@@ -50,11 +50,12 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
     connectControls();
     connectWatchLists();
     connectBrowser();
+    connectCompose();
 
     // Parts of the window whose actions come with windows and features not built yet stay
     // visible but disabled, so the window keeps its familiar shape.
     for (QWidget* w : std::initializer_list<QWidget*>{
-             saveButton, loadButton, optionsButton, visitButton, goButton,
+             visitButton, goButton,
              backButton, forwardButton, stopButton, refreshButton, noPopupsBox, })
         w->setEnabled(false);
 
@@ -98,7 +99,8 @@ QString MainWindow::messageText() const {
 }
 
 QString MainWindow::convertedMessage() const {
-    return pageMessage(messageText(), formatBox->currentText(), m_session.templates());
+    return pageMessage(messageText(), formatBox->currentText(), m_session.templates(),
+                       m_session.linkRules());
 }
 
 BrowserPage& MainWindow::browserPage() {
@@ -131,11 +133,6 @@ void MainWindow::previewMessage() {
 
 void MainWindow::copyMessage() {
     m_clipboard.setText(convertedMessage());
-}
-
-void MainWindow::newMessage() {
-    messageBox->clear();
-    subjectBox->clear();
 }
 
 void MainWindow::exitProgram() {
@@ -235,7 +232,9 @@ int MainWindow::selectedFormatRow() const {
     return formatBox->currentIndex();
 }
 
-void MainWindow::unloadSecondaryWindows() {}
+void MainWindow::unloadSecondaryWindows() {
+    unloadComposeWindows();
+}
 
 bool MainWindow::websiteWindowVisible() const {
     return false;
