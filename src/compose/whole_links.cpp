@@ -207,26 +207,45 @@ QString insertWholeLinks(const QString& text, const QString& linkOpen01, const Q
         copied = span.end;
     };
 
-    qsizetype i = 0;
-    while (i < size) {
-        const char16_t c = in[i].unicode();
-        if (c == u'h' || c == u'H' || c == u'w' || c == u'W') {
-            bool www = false;
-            const Span web = webAddressAt(in, i, www);
-            if (web.end > web.begin) {
-                writeLink(web, www ? QStringView(u"http://") : QStringView());
-                i = web.end;
-                continue;
-            }
-        } else if (c == u'@') {
-            const Span mail = mailAddressAround(in, i, copied);
-            if (mail.end > mail.begin) {
-                writeLink(mail, mailCall01);
-                i = mail.end;
-                continue;
-            }
+    // Every address holds one of three characters at a fixed place: the "@" of an e-mail
+    // address, the ":" of "http://" and "https://", the "." of "www.". The vectorised character
+    // search finds each in turn, and candidates are tried in the order of those characters,
+    // which is also the order of the addresses' starts, so the text is read about once.
+    constexpr char16_t marks[] = {u'@', u':', u'.'};
+    qsizetype next[] = {0, 0, 0};
+    qsizetype scan = 0; // nothing before this is looked at again
+    while (true) {
+        int k = -1;
+        for (int m = 0; m < 3; ++m) {
+            if (next[m] >= 0 && next[m] < scan)
+                next[m] = in.indexOf(QChar(marks[m]), scan);
+            if (next[m] >= 0 && (k < 0 || next[m] < next[k]))
+                k = m;
         }
-        ++i;
+        if (k < 0)
+            break;
+        const qsizetype at = next[k];
+        Span found;
+        bool www = false;
+        if (marks[k] == u'@') {
+            found = mailAddressAround(in, at, copied);
+        } else if (marks[k] == u':') {
+            if (at + 2 < size && in[at + 1] == u'/' && in[at + 2] == u'/') {
+                for (const qsizetype start : {at - 5, at - 4}) {
+                    if (start >= copied && found.end == found.begin)
+                        found = webAddressAt(in, start, www);
+                }
+            }
+        } else if (at - 3 >= copied && (in[at - 1] == u'w' || in[at - 1] == u'W')) {
+            found = webAddressAt(in, at - 3, www);
+        }
+        if (found.end > found.begin) {
+            writeLink(found, marks[k] == u'@' ? QStringView(mailCall01)
+                                              : (www ? QStringView(u"http://") : QStringView()));
+            scan = found.end;
+        } else {
+            scan = at + 1;
+        }
     }
     if (out.isNull())
         return text;
