@@ -212,7 +212,9 @@ QString insertWholeLinks(const QString& text, const QString& linkOpen01, const Q
     // search finds each in turn, and candidates are tried in the order of those characters,
     // which is also the order of the addresses' starts, so the text is read about once.
     constexpr char16_t marks[] = {u'@', u':', u'.'};
-    qsizetype next[] = {0, 0, 0};
+    qsizetype next[3]; // the next of each at or after `scan`; -1 when there is none
+    for (int m = 0; m < 3; ++m)
+        next[m] = in.indexOf(QChar(marks[m]));
     qsizetype scan = 0; // nothing before this is looked at again
     while (true) {
         int k = -1;

@@ -140,6 +140,8 @@ void TestWholeLinks::linksWholeAddresses_data() {
     QTest::newRow("web and mail glued by a dot")
         << u"http://x.org/.a@b.com"_qs << web(u"http://x.org/.a@b.com"_qs);
 
+    QTest::newRow("marks with nothing around them")
+        << u"://x @ . :// ww.x w.x .www.x"_qs << u"://x @ . :// ww.x w.x .www.x"_qs;
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("no address") << u"hello, world! a@b"_qs << u"hello, world! a@b"_qs;
 }
