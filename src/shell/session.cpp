@@ -56,8 +56,7 @@ void Session::startUp(MainWindowHost& host) {
     host.setLists(loaded.data);
 
     m_templates = loadTemplates(m_settings);
-    m_linkRules =
-        m_settings.linkWholeAddresses() ? LinkRules::WholeAddresses : LinkRules::Classic;
+    m_linkRules = m_settings.linkWholeAddresses() ? LinkRules::WholeAddresses : LinkRules::Classic;
     host.setFormatNames(formatNames(m_templates));
 
     const QString lastMessage = m_settings.lastMessage();
