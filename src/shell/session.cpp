@@ -57,6 +57,7 @@ void Session::startUp(MainWindowHost& host) {
     host.setLists(loaded.data);
 
     m_templates = loadTemplates(m_settings);
+    m_linkRules = m_settings.linkWholeAddresses() ? LinkRules::WholeAddresses : LinkRules::Classic;
     host.setFormatNames(formatNames(m_templates));
 
     const QString lastMessage = m_settings.lastMessage();
@@ -112,7 +113,20 @@ void Session::subjectChanged(const QString& subject) {
 }
 
 QString Session::convert(const QString& text, const QString& formatName) const {
-    return convertMessage(text, formatName, m_templates);
+    return convertMessage(text, formatName, m_templates, m_linkRules);
+}
+
+bool Session::storeTemplates() {
+    const bool templatesWritten = saveTemplates(m_settings, m_templates);
+    const bool rulesWritten =
+        m_settings.setLinkWholeAddresses(m_linkRules == LinkRules::WholeAddresses);
+    if (templatesWritten && rulesWritten)
+        return true;
+    m_messages.showMessage(m_branding.productName,
+                           QStringLiteral("Your templates could not be saved.\r\n") +
+                               m_settings.lastError(),
+                           MessageIcon::Exclamation);
+    return false;
 }
 
 } // namespace quillbox

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/link_rules.h"
 #include "compose/link_template.h"
 #include "shell/branding.h"
 #include "store/app_settings.h"
@@ -34,12 +35,18 @@ public:
     // The subject box's change handling: every change is stored at once.
     void subjectChanged(const QString& subject);
 
-    // Converts with the template named by the selected format (see convertMessage).
+    // Converts with the template named by the selected format (see convertMessage), by the
+    // link rules the user chose.
     QString convert(const QString& text, const QString& formatName) const;
 
     const Branding& branding() const { return m_branding; }
     const TemplateSet& templates() const { return m_templates; }
     void setTemplates(const TemplateSet& templates) { m_templates = templates; }
+    LinkRules linkRules() const { return m_linkRules; }
+    void setLinkRules(LinkRules rules) { m_linkRules = rules; }
+    // Writes the templates and the link rules to the settings; a failure is reported every
+    // time, since the user has just asked for them to be kept. False when something failed.
+    bool storeTemplates();
     QString dataFolder() const { return m_dataFolder; }
     AppSettings& settings() { return m_settings; }
     UserMessages& messages() { return m_messages; }
@@ -58,6 +65,7 @@ private:
     UserMessages& m_messages;
     Branding m_branding;
     TemplateSet m_templates;
+    LinkRules m_linkRules = LinkRules::Classic;
     bool m_mainWindowClosed = false;
     bool m_settingsFailureShown = false;
 };

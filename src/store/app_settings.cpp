@@ -67,6 +67,16 @@ bool AppSettings::setShowHelp(bool show) {
                  show ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+bool AppSettings::linkWholeAddresses() const {
+    return read(settingsSection(), QStringLiteral("linkWholeAddresses"), QStringLiteral("0")) ==
+           QLatin1String("1");
+}
+
+bool AppSettings::setLinkWholeAddresses(bool on) {
+    return write(settingsSection(), QStringLiteral("linkWholeAddresses"),
+                 on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 QByteArray AppSettings::mainWindowGeometry() const {
     return QByteArray::fromBase64(read(windowSection(), QStringLiteral("mainGeometry"), {}).toLatin1());
 }

@@ -27,6 +27,10 @@ public:
     bool setLastConvert(int row);
     bool showHelp() const;        // default on
     bool setShowHelp(bool show);
+    // Links whole web addresses (query and all), www. addresses and e-mail addresses anywhere,
+    // instead of the classic rules; set in the template editor. Default off.
+    bool linkWholeAddresses() const;
+    bool setLinkWholeAddresses(bool on);
 
     // The main window's size, position and maximised state (Qt's saved geometry); empty when
     // none was stored. Kept apart from the user's data: it belongs to this machine's screen.

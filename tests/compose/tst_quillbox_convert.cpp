@@ -33,6 +33,7 @@ private slots:
     void listsFormatsOfTheUsersTemplates();
     void convertsWithCustomTemplate();
     void readsNamedFile();
+    void linkRulesFromOptionOrSetting();
     void refusesBadUse_data();
     void refusesBadUse();
     void helpDescribesLineEnds();
@@ -164,6 +165,26 @@ void TestQuillboxConvert::readsNamedFile() {
     QCOMPARE(r.out, QByteArray("mail <a href='mailto:a@b'>a@b</a>\n"));
     r = run({u"--format"_qs, u"html"_qs, u"-"_qs}, "from stdin\n");
     QCOMPARE(r.out, QByteArray("from stdin\n"));
+}
+
+void TestQuillboxConvert::linkRulesFromOptionOrSetting() {
+    const QByteArray input = "a@b.org: see www.x.org/?q=1.\n";
+    const QByteArray classic = input;
+    const QByteArray whole = "<a href='mailto:a@b.org'>a@b.org</a>: see "
+                             "<a href='http://www.x.org/?q=1'>www.x.org/?q=1</a>.\n";
+    const QStringList html{u"--format"_qs, u"html"_qs};
+    QCOMPARE(run(html, input).out, classic);
+    QCOMPARE(run(html + QStringList{u"--whole-links"_qs}, input).out, whole);
+
+    // The rules chosen in the program hold unless an option says otherwise.
+    SettingsStore store(m_config->path() + u"/Quillbox"_qs);
+    QVERIFY(AppSettings(store).setLinkWholeAddresses(true));
+    QCOMPARE(run(html, input).out, whole);
+    QCOMPARE(run(html + QStringList{u"--classic-links"_qs}, input).out, classic);
+
+    const Run both = run(html + QStringList{u"--whole-links"_qs, u"--classic-links"_qs}, input);
+    QCOMPARE(both.status, 2);
+    QVERIFY(both.err.contains("--whole-links"));
 }
 
 void TestQuillboxConvert::refusesBadUse_data() {

@@ -1,7 +1,7 @@
 // quillbox-convert: converts a message into forum markup from the command line, with the same
 // converter and the same link templates as the program's preview, copy and insert.
 
-#include "compose/converter.h"
+#include "compose/link_rules.h"
 #include "compose/link_template.h"
 #include "line_ends.h"
 #include "store/app_settings.h"
@@ -65,6 +65,14 @@ QString helpText(const QString& settingsFile) {
                "\n"
                "  --list-formats  print the format names one a line, in the order of the\n"
                "                  program's format list, and exit\n"
+               "  --whole-links   link whole addresses: a web address (http://, https:// or\n"
+               "                  www.) keeps its whole path, query and fragment, e-mail\n"
+               "                  addresses are linked wherever they stand, and punctuation\n"
+               "                  after an address stays outside the link\n"
+               "  --classic-links link addresses by the classic rules (a query is cut at its\n"
+               "                  \"?\"; www. addresses are not linked). Without either option\n"
+               "                  the rules are those chosen in the program's template editor\n"
+               "                  (\"Link whole addresses\"), classic unless changed there\n"
                "  --raw           convert the characters exactly as given and print the result\n"
                "                  unchanged (see Line ends)\n"
                "  -h, --help      show this help and exit\n"
@@ -73,8 +81,8 @@ QString helpText(const QString& settingsFile) {
                "  By default each line break of the input (LF, CR LF or a lone CR) is one line\n"
                "  break of the program's message editor and reaches the converter as CR LF,\n"
                "  exactly as in the program. In the output every line break is written as LF:\n"
-               "  a CR LF, and also a lone LF or CR the conversion leaves (an address that ends\n"
-               "  a line takes the CR into its link and leaves the LF behind it).\n"
+               "  a CR LF, and also a lone LF or CR the conversion leaves (by the classic rules\n"
+               "  an address that ends a line takes the CR into its link and leaves the LF).\n"
                "  With --raw, CR and LF reach the converter as they are in the input (so a\n"
                "  bare LF that ends an address disappears into the link), and the output is\n"
                "  written exactly as the converter returns it.\n"
@@ -149,14 +157,19 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption formatOption(QStringLiteral("format"), {}, QStringLiteral("NAME"));
     const QCommandLineOption listOption(QStringLiteral("list-formats"));
     const QCommandLineOption rawOption(QStringLiteral("raw"));
+    const QCommandLineOption wholeLinksOption(QStringLiteral("whole-links"));
+    const QCommandLineOption classicLinksOption(QStringLiteral("classic-links"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({formatOption, listOption, rawOption, helpOption});
+    parser.addOptions(
+        {formatOption, listOption, rawOption, wholeLinksOption, classicLinksOption, helpOption});
     parser.addPositionalArgument(QStringLiteral("file"), {});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
     if (parser.values(formatOption).size() > 1)
         return usageError(QStringLiteral("--format given more than once"));
+    if (parser.isSet(wholeLinksOption) && parser.isSet(classicLinksOption))
+        return usageError(QStringLiteral("--whole-links and --classic-links exclude each other"));
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return usageError(QStringLiteral("only one input file may be given"));
@@ -168,6 +181,13 @@ int main(int argc, char* argv[]) {
     }
 
     const TemplateSet templates = loadTemplates(store);
+    const AppSettings settings(store);
+    LinkRules rules =
+        settings.linkWholeAddresses() ? LinkRules::WholeAddresses : LinkRules::Classic;
+    if (parser.isSet(wholeLinksOption))
+        rules = LinkRules::WholeAddresses;
+    else if (parser.isSet(classicLinksOption))
+        rules = LinkRules::Classic;
     if (parser.isSet(listOption)) {
         if (!writeOutput(formatNames(templates).join(u'\n') + u'\n'))
             return fail(QStringLiteral("cannot write to standard output"), exitOutputFailed);
@@ -193,7 +213,7 @@ int main(int argc, char* argv[]) {
 
     const bool raw = parser.isSet(rawOption);
     const QString message = raw ? *text : cli::toEditorLineBreaks(*text);
-    const QString converted = convertMessage(message, format, templates);
+    const QString converted = convertMessage(message, format, templates, rules);
     if (!writeOutput(raw ? converted : cli::toPlatformLineEnds(converted)))
         return fail(QStringLiteral("cannot write to standard output"), exitOutputFailed);
     return exitOk;

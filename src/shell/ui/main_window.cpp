@@ -51,11 +51,7 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
     connectControls();
     connectWatchLists();
     connectBrowser();
-
-    // Parts of the window whose actions come with windows and features not built yet stay
-    // visible but disabled, so the window keeps its familiar shape.
-    for (QWidget* w : std::initializer_list<QWidget*>{saveButton, loadButton, optionsButton})
-        w->setEnabled(false);
+    connectCompose();
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
     resize(toPixels(this, 11145), toPixels(this, 8985) + menuBar()->sizeHint().height());
@@ -96,7 +92,8 @@ QString MainWindow::messageText() const {
 }
 
 QString MainWindow::convertedMessage() const {
-    return pageMessage(messageText(), formatBox->currentText(), m_session.templates());
+    return pageMessage(messageText(), formatBox->currentText(), m_session.templates(),
+                       m_session.linkRules());
 }
 
 BrowserPage& MainWindow::browserPage() {
@@ -129,11 +126,6 @@ void MainWindow::previewMessage() {
 
 void MainWindow::copyMessage() {
     m_clipboard.setText(convertedMessage());
-}
-
-void MainWindow::newMessage() {
-    messageBox->clear();
-    subjectBox->clear();
 }
 
 void MainWindow::exitProgram() {
@@ -251,7 +243,9 @@ void MainWindow::visitWebsite() {
     websiteWindow->openWebsite();
 }
 
-void MainWindow::unloadSecondaryWindows() {}
+void MainWindow::unloadSecondaryWindows() {
+    unloadComposeWindows();
+}
 
 bool MainWindow::websiteWindowVisible() const {
     return websiteWindow && websiteWindow->isVisible();

@@ -3,6 +3,7 @@
 #include "shell/main_window_host.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <memory>
@@ -33,7 +34,10 @@ class ListsAutosave;
 class PageFetcher;
 class PostMeasurer;
 class ReplyCheck;
+class SavedMessages;
+class SavedMessagesWindow;
 class Session;
+class TemplateEditor;
 class WatchLists;
 
 // What the main window works with; the program makes them and the window uses them for its
@@ -109,6 +113,9 @@ private:
     void previewMessage();
     void copyMessage();
     void newMessage();
+    void saveMessage();
+    void loadMessage();
+    void openTemplateEditor();
     void exitProgram();
     void showAllPosts();
     void showNewReplies();
@@ -130,6 +137,9 @@ private:
     void connectControls();
     void connectWatchLists();
     void connectBrowser();
+    void connectCompose();
+    void unloadComposeWindows();
+    void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
     void layoutControls();
     void applyPostsTab();
     void applyListsTab();
@@ -154,6 +164,9 @@ private:
     std::unique_ptr<InsertFollowUp> m_followUp;
     std::unique_ptr<AutoInsert> m_autoInsert;
     std::unique_ptr<PagePaste> m_paste;
+    SavedMessages* m_savedMessages = nullptr;
+    QPointer<SavedMessagesWindow> m_savedMessagesWindow;
+    QPointer<TemplateEditor> m_templateEditor;
     bool m_quietSelection = false;
     bool m_loaded = false;
     bool m_shutDown = false;

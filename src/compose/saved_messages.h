@@ -1,0 +1,82 @@
+#pragma once
+
+#include "store/file_result.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace quillbox {
+
+// messages.txt holds one saved message a line: the body, "|", the subject. Each line break of
+// the body is written as "[br]"; nothing escapes a "|" or a "[br]" the user typed.
+
+QString messagesFileName();
+
+// The body as stored: every line break (CR LF, or a lone CR or LF) as "[br]", so the record
+// stays on one line.
+QString encodeMessageBody(QStringView body);
+// The body as the editor gets it back: every "[br]", in any letter case, as CR LF.
+QString decodeMessageBody(QStringView stored);
+
+// A line of messages.txt as the saved-messages window reads it.
+struct SavedMessageParts {
+    QString body;            // the text before the first "|", line breaks restored
+    QString subject;         // the text between the first and the second "|"
+    bool hasSubject = false; // the line holds a "|" at all
+};
+SavedMessageParts splitSavedMessage(QStringView line);
+
+// The line saving appends, without its line end: the encoded body, "|", the subject. A line
+// break in the subject (it comes from a one-line box, but may be pasted) becomes a space, since
+// it would split the record in two.
+QByteArray messageRecord(const QString& body, const QString& subject);
+
+// The file's lines as bytes, without their line ends. A line ends at CR LF, a lone CR or a lone
+// LF (a file edited on another system); bytes after the last line end are a last line. The
+// bytes of a line are never touched, so a line that is not UTF-8 is written back as it was.
+QList<QByteArray> splitMessageLines(const QByteArray& file);
+
+// The file after saving: its lines that are neither empty nor a single space, each ended by
+// CR LF, then the record; any doubled CR LF collapsed into one; then a closing CR LF.
+QByteArray fileWithMessageAppended(const QByteArray& file, const QByteArray& record);
+// The file after deleting: every line that differs from `line`, each ended by CR LF, then one
+// more CR LF (so the file ends with an empty line).
+QByteArray fileWithoutMessage(const QByteArray& file, const QByteArray& line);
+
+// messages.txt as read from disk.
+struct MessagesFile {
+    bool exists = false;     // as the file-existence test sees it
+    QList<QByteArray> lines; // in file order, empty lines included
+    FileResult status;       // a file that is there but cannot be read
+};
+
+// The saved messages on disk. Every save and delete reads the file afresh and rewrites it
+// whole through a temporary file, so a failed write leaves the old file intact; a file that
+// exists but cannot be read is never overwritten. changed() follows every rewrite, so an open
+// window can show it at once.
+class SavedMessages : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SavedMessages(QString path, QObject* parent = nullptr);
+
+    QString path() const { return m_path; }
+    MessagesFile read() const;
+    // Appends the message; body and subject as the editor holds them (line breaks as CR LF).
+    FileResult save(const QString& body, const QString& subject);
+    // Removes every line equal to `line` byte for byte.
+    FileResult remove(const QByteArray& line);
+
+signals:
+    void changed();
+
+private:
+    FileResult rewrite(const std::function<QByteArray(const QByteArray&)>& change);
+
+    QString m_path;
+};
+
+} // namespace quillbox

@@ -1,0 +1,115 @@
+// The message editor's own actions (New, Save, Load), the saved-messages window and the
+// template editor.
+#include "compose/editor_text.h"
+#include "compose/saved_messages.h"
+#include "compose/ui/saved_messages_window.h"
+#include "compose/ui/template_editor.h"
+#include "platform/user_messages.h"
+#include "shell/session.h"
+#include "shell/ui/main_window.h"
+#include "store/data_folder.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QToolButton>
+
+namespace quillbox {
+
+namespace {
+
+// Replaces the whole text as one edit, so Ctrl+Z brings the old text back (setPlainText and
+// clear would drop the undo history).
+void replaceText(QPlainTextEdit* box, const QString& message) {
+    QTextCursor cursor(box->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    if (message.isEmpty())
+        cursor.removeSelectedText();
+    else
+        cursor.insertText(messageToEditor(message));
+    cursor.endEditBlock();
+    cursor.movePosition(QTextCursor::Start);
+    box->setTextCursor(cursor);
+}
+
+// The line edit's own edit, undoable like typing; it runs the box's change handling.
+void replaceText(QLineEdit* box, const QString& text) {
+    if (box->text() == text)
+        return;
+    box->selectAll();
+    box->insert(text);
+    box->setCursorPosition(0);
+}
+
+void showAtFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+void MainWindow::connectCompose() {
+    m_savedMessages =
+        new SavedMessages(dataFilePath(m_session.dataFolder(), messagesFileName()), this);
+    connect(saveButton, &QToolButton::clicked, this, &MainWindow::saveMessage);
+    connect(loadButton, &QToolButton::clicked, this, &MainWindow::loadMessage);
+    connect(optionsButton, &QToolButton::clicked, this, &MainWindow::openTemplateEditor);
+}
+
+void MainWindow::newMessage() {
+    replaceText(messageBox, QString());
+    replaceText(subjectBox, QString());
+}
+
+void MainWindow::saveMessage() {
+    const FileResult saved = m_savedMessages->save(messageText(), subjectBox->text());
+    if (!saved.ok) {
+        m_session.messages().showMessage(m_session.branding().productName,
+                                         QStringLiteral("Your message could not be saved."),
+                                         MessageIcon::Exclamation, saved.message);
+        return;
+    }
+    setPanelText(1, QStringLiteral("MESSAGE SAVED"));
+}
+
+void MainWindow::loadMessage() {
+    if (!m_savedMessagesWindow) {
+        m_savedMessagesWindow = new SavedMessagesWindow(*m_savedMessages, m_session.messages(),
+                                                        m_session.branding().productName, this);
+        connect(m_savedMessagesWindow, &SavedMessagesWindow::messageChosen, this,
+                &MainWindow::insertSavedMessage);
+        m_savedMessagesWindow->fillMessageList();
+    }
+    // Shown even when the file was missing: the list then waits, empty, for a first save.
+    showAtFront(m_savedMessagesWindow);
+}
+
+void MainWindow::insertSavedMessage(const QString& body, const QString& subject, bool hasSubject) {
+    replaceText(messageBox, body);
+    if (hasSubject)
+        replaceText(subjectBox, subject);
+}
+
+void MainWindow::openTemplateEditor() {
+    if (!m_templateEditor) {
+        m_templateEditor = new TemplateEditor(m_session.templates(), m_session.linkRules(), this);
+        connect(m_templateEditor, &TemplateEditor::saveRequested, this,
+                [this](const TemplateSet& templates, LinkRules rules) {
+                    m_session.setTemplates(templates);
+                    m_session.setLinkRules(rules);
+                    setFormatNames(formatNames(templates));
+                    m_session.storeTemplates();
+                });
+    }
+    showAtFront(m_templateEditor);
+}
+
+void MainWindow::unloadComposeWindows() {
+    delete m_savedMessagesWindow;
+    delete m_templateEditor;
+}
+
+} // namespace quillbox

@@ -1,0 +1,463 @@
+#include "compose/saved_messages.h"
+#include "compose/ui/saved_messages_window.h"
+#include "compose/ui/template_editor.h"
+#include "shell/session.h"
+#include "shell/ui/main_window.h"
+#include "store/app_settings.h"
+#include "store/settings_store.h"
+#include "support/recording_clipboard.h"
+#include "support/recording_messages.h"
+#include "support/test_folders.h"
+#include "support/window_parts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+namespace {
+
+void clickRow(QListView* list, int row) {
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void doubleClickRow(QListView* list, int row) {
+    clickRow(list, row);
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+QStringList rowTexts(QListView* list) {
+    QStringList texts;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        texts << list->model()->index(row, 0).data().toString();
+    return texts;
+}
+
+QStringList comboRows(QComboBox* box) {
+    QStringList rows;
+    for (int i = 0; i < box->count(); ++i)
+        rows << box->itemText(i);
+    return rows;
+}
+
+QLineEdit* gridBox(QWidget* editor, const char* array, int row) {
+    const QByteArray name = QByteArray(array) + QByteArray::number(row);
+    return control<QLineEdit>(editor, name.constData());
+}
+
+constexpr const char* gridArrays[] = {"txtName", "txtLinkOpen01", "txtLinkOpen02", "txtLinkClose",
+                                      "txtMailCall"};
+
+// Which boxes and "del" buttons of the grid can be used, row by row, as "NLLLLD" letters
+// (upper case: enabled; lower case: disabled).
+QStringList gridState(QWidget* editor) {
+    QStringList rows;
+    for (int r = 0; r < templateCount; ++r) {
+        QString row;
+        for (int f = 0; f < 5; ++f)
+            row += gridBox(editor, gridArrays[f], r)->isEnabled() ? u'E' : u'd';
+        const QByteArray del = "cmdDel" + QByteArray::number(r);
+        row += control<QPushButton>(editor, del.constData())->isEnabled() ? u'E' : u'd';
+        rows << row;
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestComposeWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void savedMessagesWindowShowsAndHandsOver();
+    void savedMessagesWindowDeletesFiltersAndFollowsTheFile();
+    void missingFileIsReportedAndTheListWaitsForASave();
+    void templateEditorGridAndEnabling();
+    void templateEditorSavesOrDiscards();
+    void mainWindowSavesAndLoadsMessages();
+    void templatesStoredAndUsedAfterRestart();
+
+private:
+    MainWindow* openWindow();
+    std::unique_ptr<TestFolders> folders;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<WindowParts> parts;
+    std::unique_ptr<MainWindow> window;
+    RecordingMessages messages;
+    RecordingClipboard clipboard;
+    QString messagesPath() const { return folders->path(messagesFileName()); }
+};
+
+void TestComposeWindows::init() {
+    folders = std::make_unique<TestFolders>();
+    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
+    messages.entries.clear();
+    clipboard.texts.clear();
+}
+
+void TestComposeWindows::cleanup() {
+    window.reset();
+    parts.reset();
+    session.reset();
+    settings.reset();
+    folders.reset();
+}
+
+MainWindow* TestComposeWindows::openWindow() {
+    window.reset();
+    parts.reset();
+    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
+    parts = std::make_unique<WindowParts>(*session, clipboard, messages);
+    window = std::make_unique<MainWindow>(parts->parts());
+    window->load();
+    window->show();
+    return window.get();
+}
+
+void TestComposeWindows::savedMessagesWindowShowsAndHandsOver() {
+    QVERIFY(writeBytes(messagesPath(),
+                       "\r\na[br]b[br]c|S\r\n[BR]x|only[br]|t|u\r\nno bar\r\n|blank\r\n"));
+    SavedMessages store(messagesPath());
+    SavedMessagesWindow form(store, messages, u"Quillbox"_qs);
+    form.fillMessageList();
+    form.show();
+    QCOMPARE(form.objectName(), u"Form3"_qs);
+    QCOMPARE(form.windowTitle(), u"load a saved message"_qs);
+    const QList<std::pair<const char*, QString>> labels = {
+        {"Label2", u"Saved Messages"_qs},
+        {"Label10", u"double-click the message you wish to load:"_qs},
+        {"Label12", u"click once to view the entire message"_qs},
+        {"Label3", u"Subject:"_qs}};
+    for (const auto& [name, text] : labels)
+        QCOMPARE(control<QLabel>(&form, name)->text(), text);
+    QCOMPARE(control<QPushButton>(&form, "Command1")->text(), u"delete message"_qs);
+
+    auto* list = control<QListView>(&form, "List1");
+    QCOMPARE(rowTexts(list), QStringList({u"(empty line)"_qs, u"S — a b c"_qs, u"only[br] — x"_qs,
+                                          u"(no subject) — no bar"_qs, u"blank — (no text)"_qs}));
+    auto* body = control<QPlainTextEdit>(&form, "Text1");
+    auto* subject = control<QLineEdit>(&form, "txtSubject");
+    clickRow(list, 1);
+    QCOMPARE(body->toPlainText(), u"a\nb\nc"_qs);
+    QCOMPARE(subject->text(), u"S"_qs);
+    clickRow(list, 0); // an empty entry shows nothing
+    QCOMPARE(body->toPlainText(), u"a\nb\nc"_qs);
+    clickRow(list, 3); // no "|": the subject box keeps what it showed
+    QCOMPARE(body->toPlainText(), u"no bar"_qs);
+    QCOMPARE(subject->text(), u"S"_qs);
+
+    QSignalSpy chosen(&form, &SavedMessagesWindow::messageChosen);
+    doubleClickRow(list, 2);
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen[0][0].toString(), u"\r\nx"_qs);
+    QCOMPARE(chosen[0][1].toString(), u"only[br]"_qs); // cut at the next "|", taken as typed
+    QCOMPARE(chosen[0][2].toBool(), true);
+    for (int row : {4, 0}) {
+        doubleClickRow(list, row);
+        QCOMPARE(messages.entries.size(), 1);
+        QCOMPARE(messages.entries.takeFirst().text, u"cannot insert a blank message"_qs);
+    }
+    QCOMPARE(chosen.size(), 1);
+    QVERIFY(form.isVisible());
+}
+
+void TestComposeWindows::savedMessagesWindowDeletesFiltersAndFollowsTheFile() {
+    const QByteArray file = "first|Alpha\r\n\xff bytes|Beta\r\nthird[br]Gamma text|Gamma\r\n"
+                            "first|Alpha\r\n";
+    QVERIFY(writeBytes(messagesPath(), file));
+    SavedMessages store(messagesPath());
+    SavedMessagesWindow form(store, messages, u"Quillbox"_qs);
+    form.fillMessageList();
+    form.show();
+    auto* list = control<QListView>(&form, "List1");
+    auto* filter = control<QLineEdit>(&form, "txtFilter");
+    QCOMPARE(list->model()->rowCount(), 4);
+
+    QTest::keyClicks(filter, u"GAM"_qs);
+    QCOMPARE(rowTexts(list), QStringList{u"Gamma — third Gamma text"_qs});
+    QTest::keyClick(filter, Qt::Key_Backspace);
+    QTest::keyClick(filter, Qt::Key_Backspace);
+    QTest::keyClick(filter, Qt::Key_Backspace);
+    QCOMPARE(list->model()->rowCount(), 4);
+
+    // Deleting the selected entry: every copy of its line goes, every other line stays as it
+    // was, and the list is filled again.
+    clickRow(list, 3);
+    QTest::mouseClick(control<QPushButton>(&form, "Command1"), Qt::LeftButton);
+    QCOMPARE(readBytes(messagesPath()),
+             QByteArray("\xff bytes|Beta\r\nthird[br]Gamma text|Gamma\r\n\r\n"));
+    QCOMPARE(list->model()->rowCount(), 3);
+
+    // A message saved elsewhere shows at once, and the filter applies to it.
+    QTest::keyClicks(filter, u"delta"_qs);
+    QCOMPARE(list->model()->rowCount(), 0);
+    QVERIFY(store.save(u"new one"_qs, u"Delta"_qs).ok);
+    QCOMPARE(rowTexts(list), QStringList{u"Delta — new one"_qs});
+    clickRow(list, 0);
+    QTest::mouseClick(control<QPushButton>(&form, "Command1"), Qt::LeftButton);
+    QCOMPARE(readBytes(messagesPath()),
+             QByteArray("\xff bytes|Beta\r\nthird[br]Gamma text|Gamma\r\n\r\n"));
+    QVERIFY(messages.entries.isEmpty());
+}
+
+void TestComposeWindows::missingFileIsReportedAndTheListWaitsForASave() {
+    SavedMessages store(messagesPath());
+    QPointer<SavedMessagesWindow> form = new SavedMessagesWindow(store, messages, u"Quillbox"_qs);
+    form->show();
+    form->fillMessageList();
+    QCOMPARE(messages.texts(),
+             QStringList{u"you must first save a message before you can load one"_qs});
+    QCOMPARE(messages.entries[0].title, u"Quillbox"_qs);
+    QVERIFY(!form->isVisible());
+    QCOMPARE(control<QListView>(form.data(), "List1")->model()->rowCount(), 0);
+    QVERIFY(store.save(u"m"_qs, u"s"_qs).ok);
+    QCOMPARE(control<QListView>(form.data(), "List1")->model()->rowCount(), 1);
+    form->show();
+    QVERIFY(form->close()); // the close box unloads the window
+    QTRY_VERIFY(form.isNull());
+}
+
+void TestComposeWindows::templateEditorGridAndEnabling() {
+    TemplateEditor editor(defaultTemplates(), LinkRules::Classic);
+    editor.show();
+    QCOMPARE(editor.objectName(), u"frmCustom"_qs);
+    QCOMPARE(editor.windowTitle(), u"Custom Message Templates"_qs);
+    const QStringList headings{u"Name"_qs, u"Link Open"_qs, u"Link Middle"_qs, u"Link End"_qs,
+                               u"Email"_qs};
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray name = "Label" + QByteArray::number(i + 1);
+        QCOMPARE(control<QLabel>(&editor, name.constData())->text(), headings[i]);
+    }
+    for (int r = 0; r < templateCount; ++r) {
+        const QByteArray name = "Label" + QByteArray::number(r + 7);
+        QCOMPARE(control<QLabel>(&editor, name.constData())->text(), QString::number(r + 1));
+    }
+    QCOMPARE(control<QLabel>(&editor, "Label6")->text(),
+             u"You may use this form to create custom templates for message insertion.  Just "
+             "enter the name, and the required parameters.  Your template will then be "
+             "displayed in the drop down box on the main form.  We don't recommend changing "
+             "the default templates, but if they become outdated you may wish to update them."_qs);
+    QCOMPARE(control<QPushButton>(&editor, "cmdDel5")->text(), u"del"_qs);
+    QCOMPARE(control<QPushButton>(&editor, "Command1")->text(), u"Save and Close"_qs);
+    auto* enable = control<QCheckBox>(&editor, "Check1");
+    QCOMPARE(enable->text(), u"Enable changing of default templates"_qs);
+    QVERIFY(!enable->isChecked());
+    QVERIFY(!control<QCheckBox>(&editor, "chkWholeLinks")->isChecked());
+    QCOMPARE(gridBox(&editor, "txtLinkOpen01", 1)->text(), u"[url="_qs);
+    QCOMPARE(gridBox(&editor, "txtName", 2)->text(), u"ezboard"_qs);
+    QCOMPARE(gridBox(&editor, "txtMailCall", 0)->text(), u"mailto:"_qs);
+
+    const QStringList closed{u"dddddd"_qs, u"dddddd"_qs, u"dddddd"_qs, u"EEEEEE"_qs,
+                             u"EEEEEE"_qs, u"EEEEEE"_qs, u"EEEEEE"_qs, u"EEEEEE"_qs};
+    QCOMPARE(gridState(&editor), closed);
+    QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
+    QVERIFY(enable->isChecked());
+    QStringList open = closed;
+    for (int r = 0; r < 3; ++r)
+        open[r] = u"dEEEEE"_qs; // the built-in names stay closed
+    QCOMPARE(gridState(&editor), open);
+    QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
+    QCOMPARE(gridState(&editor), closed);
+}
+
+void TestComposeWindows::templateEditorSavesOrDiscards() {
+    TemplateSet start = defaultTemplates();
+    start[4] = {u"multi"_qs, u"<<\r\n"_qs, u"|\"'"_qs, u"»😀"_qs, u"mail\tto:"_qs};
+    QPointer<TemplateEditor> editor = new TemplateEditor(start, LinkRules::WholeAddresses);
+    editor->show();
+    QVERIFY(control<QCheckBox>(editor.data(), "chkWholeLinks")->isChecked());
+    QSignalSpy saved(editor.data(), &TemplateEditor::saveRequested);
+
+    // "del" on a built-in row, once it may be changed, empties the name as well.
+    QTest::mouseClick(control<QCheckBox>(editor.data(), "Check1"), Qt::LeftButton, {},
+                      QPoint(4, 4));
+    QTest::mouseClick(control<QPushButton>(editor.data(), "cmdDel1"), Qt::LeftButton);
+    QTest::keyClicks(gridBox(editor.data(), "txtName", 3), u"html"_qs); // a duplicate name
+    QTest::keyClicks(gridBox(editor.data(), "txtLinkOpen01", 3), u" [x="_qs);
+    QTest::mouseClick(control<QCheckBox>(editor.data(), "chkWholeLinks"), Qt::LeftButton, {},
+                      QPoint(4, 4));
+    QTest::mouseClick(control<QPushButton>(editor.data(), "Command1"), Qt::LeftButton);
+    QCOMPARE(saved.size(), 1);
+    TemplateSet expected = start;
+    expected[1] = {};
+    expected[3] = {u"html"_qs, u" [x="_qs, {}, {}, {}};
+    QCOMPARE(saved[0][0].value<TemplateSet>(), expected);
+    QCOMPARE(saved[0][1].value<LinkRules>(), LinkRules::Classic);
+    QVERIFY(!editor.isNull());
+    QVERIFY(!editor->isVisible());
+
+    // Opened again it shows what was stored and its tick; the close box then throws away
+    // what was typed since.
+    editor->show();
+    QVERIFY(control<QCheckBox>(editor.data(), "Check1")->isChecked());
+    QCOMPARE(gridBox(editor.data(), "txtName", 1)->text(), QString());
+    QTest::keyClicks(gridBox(editor.data(), "txtName", 7), u"lost"_qs);
+    QVERIFY(editor->close());
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(saved.size(), 1);
+}
+
+void TestComposeWindows::mainWindowSavesAndLoadsMessages() {
+    openWindow();
+    QCOMPARE(readBytes(messagesPath()), QByteArray("\r\n")); // made at start-up
+    auto* subject = control<QLineEdit>(window.get(), "txtSubject");
+    auto* message = control<QPlainTextEdit>(window.get(), "txtMessage");
+    const auto save = [&](const QString& s, const QString& m, const std::function<void()>& how) {
+        subject->setText(s);
+        message->setPlainText(m);
+        window->setPanelText(1, QString());
+        how();
+        return window->panelText(1);
+    };
+    QCOMPARE(save(u"First"_qs, u"a\nb\n\nc"_qs,
+                  [&] {
+                      QTest::mouseClick(control<QToolButton>(window.get(), "cmdSave"),
+                                        Qt::LeftButton);
+                  }),
+             u"MESSAGE SAVED"_qs);
+    QCOMPARE(save(u"Second"_qs, u"two"_qs,
+                  [&] { control<QAction>(window.get(), "fileMenuItem1")->trigger(); }),
+             u"MESSAGE SAVED"_qs);
+    QCOMPARE(readBytes(messagesPath()), QByteArray("a[br]b[br][br]c|First\r\ntwo|Second\r\n"));
+
+    // The button and both menu items show the one window; a save while it is open is listed.
+    for (const char* action : {"fileMenuItem2", "viewMenuItem0"}) {
+        control<QAction>(window.get(), action)->trigger();
+        control<SavedMessagesWindow>(window.get(), "Form3")->hide();
+    }
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdLoad"), Qt::LeftButton);
+    auto* form = control<SavedMessagesWindow>(window.get(), "Form3");
+    QVERIFY(form->isVisible());
+    QCOMPARE(window->findChildren<SavedMessagesWindow*>().size(), 1);
+    save(u"Third"_qs, u"three"_qs,
+         [&] { control<QAction>(window.get(), "fileMenuItem1")->trigger(); });
+    auto* list = control<QListView>(form, "List1");
+    QCOMPARE(list->model()->rowCount(), 3);
+
+    // A double-click loads into the editor as one edit that Ctrl+Z takes back, as it does
+    // "&New Message"; the subject is stored as typed.
+    doubleClickRow(list, 0);
+    QCOMPARE(window->messageText(), u"a\r\nb\r\n\r\nc"_qs);
+    QCOMPARE(subject->text(), u"First"_qs);
+    QCOMPARE(settings->getSetting(settingsApplication(), dataSection(), u"lastSubject"_qs, {}),
+             u"First"_qs);
+    QVERIFY(form->isVisible());
+    QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->messageText(), u"three"_qs);
+    control<QAction>(window.get(), "fileMenuItem0")->trigger(); // "&New Message"
+    QCOMPARE(message->toPlainText(), QString());
+    QCOMPARE(subject->text(), QString());
+    QCOMPARE(settings->getSetting(settingsApplication(), dataSection(), u"lastSubject"_qs, {}),
+             QString());
+    QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(subject, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->messageText(), u"three"_qs);
+    QCOMPARE(subject->text(), u"First"_qs);
+
+    // A file that cannot be written is reported, and the message is not called saved.
+    QVERIFY(QFile::remove(messagesPath()));
+    QVERIFY(QDir(folders->dataFolder()).mkdir(messagesFileName()));
+    QCOMPARE(save(u"s"_qs, u"m"_qs,
+                  [&] {
+                      QTest::mouseClick(control<QToolButton>(window.get(), "cmdSave"),
+                                        Qt::LeftButton);
+                  }),
+             QString());
+    QCOMPARE(messages.entries.size(), 1);
+    QCOMPARE(messages.entries[0].text, u"Your message could not be saved."_qs);
+    QVERIFY(messages.entries[0].informativeText.contains(messagesFileName()));
+}
+
+void TestComposeWindows::templatesStoredAndUsedAfterRestart() {
+    openWindow();
+    auto* format = control<QComboBox>(window.get(), "cmbConvert");
+    format->setCurrentIndex(2);
+    control<QAction>(window.get(), "viewMenuItem3")->trigger(); // "&Templates"
+    auto* editor = control<TemplateEditor>(window.get(), "frmCustom");
+    QVERIFY(editor->isVisible());
+    editor->hide();
+    control<QAction>(window.get(), "toolsMenuItem3")->trigger(); // "&Options"
+    QVERIFY(editor->isVisible());
+    editor->hide();
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdOptions"), Qt::LeftButton);
+    QVERIFY(editor->isVisible());
+
+    QTest::mouseClick(control<QCheckBox>(editor, "Check1"), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseClick(control<QPushButton>(editor, "cmdDel2"), Qt::LeftButton); // ezboard
+    const QString odd = u"[u|rl=\"\r\n✓"_qs;
+    gridBox(editor, "txtName", 5)->setText(u"ubb"_qs);
+    gridBox(editor, "txtName", 6)->setText(u"mine"_qs);
+    gridBox(editor, "txtLinkOpen01", 6)->setText(odd);
+    gridBox(editor, "txtLinkOpen02", 6)->setText(u"]"_qs);
+    gridBox(editor, "txtLinkClose", 6)->setText(u"[/u]"_qs);
+    gridBox(editor, "txtLinkOpen01", 7)->setText(u"nameless"_qs);
+    QTest::mouseClick(control<QCheckBox>(editor, "chkWholeLinks"), Qt::LeftButton, {},
+                      QPoint(4, 4));
+    QTest::mouseClick(control<QPushButton>(editor, "Command1"), Qt::LeftButton);
+    QVERIFY(!editor->isVisible());
+    QVERIFY(messages.entries.isEmpty());
+
+    const QStringList rows{u"text"_qs, u"html"_qs, u"ubb"_qs, u"ubb"_qs, u"mine"_qs};
+    QCOMPARE(comboRows(format), rows);
+    QCOMPARE(format->currentIndex(), 0);
+
+    // The new rules and templates drive the output at once.
+    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(u"see www.x.org/?a=1."_qs);
+    format->setCurrentIndex(4);
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
+    QCOMPARE(clipboard.texts.last(),
+             u"see "_qs + odd + u"http://www.x.org/?a=1]www.x.org/?a=1[/u].\r\n\r\n"_qs);
+    format->setCurrentIndex(3); // the second "ubb" converts with the first
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
+    QCOMPARE(clipboard.texts.last(),
+             u"see [url=http://www.x.org/?a=1]www.x.org/?a=1[/url].\r\n\r\n"_qs);
+
+    // All 40 keys are stored and read back after a restart, with the rules.
+    TemplateSet expected = defaultTemplates();
+    expected[2] = {};
+    expected[5].Name = u"ubb"_qs;
+    expected[6] = {u"mine"_qs, odd, u"]"_qs, u"[/u]"_qs, {}};
+    expected[7].LinkOpen01 = u"nameless"_qs;
+    window.reset();
+    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
+    QCOMPARE(loadTemplates(*settings), expected);
+    QVERIFY(AppSettings(*settings).linkWholeAddresses());
+    for (const QString& key : {u"ezName"_qs, u"cust05LinkOpen01"_qs, u"cust04MailCall01"_qs})
+        QVERIFY2(settings->getSetting(settingsApplication(), dataSection(), key, u"<none>"_qs) !=
+                     u"<none>"_qs,
+                 qPrintable(key));
+    openWindow();
+    QCOMPARE(comboRows(control<QComboBox>(window.get(), "cmbConvert")), rows);
+    control<QAction>(window.get(), "toolsMenuItem3")->trigger();
+    auto* reopened = control<TemplateEditor>(window.get(), "frmCustom");
+    QCOMPARE(reopened->templates(), expected);
+    QVERIFY(control<QCheckBox>(reopened, "chkWholeLinks")->isChecked());
+    QVERIFY(!control<QCheckBox>(reopened, "Check1")->isChecked());
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestComposeWindows t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_compose_windows.moc"

@@ -1,0 +1,195 @@
+#include "compose/saved_message_list.h"
+#include "compose/saved_messages.h"
+#include "support/test_folders.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+class TestSavedMessages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void saveRewritesTheFile_data();
+    void saveRewritesTheFile();
+    void deleteKeepsEveryOtherLine_data();
+    void deleteKeepsEveryOtherLine();
+    void linesReadBack_data();
+    void linesReadBack();
+    void missingAndUnreadableFiles();
+    void filterNarrowsByTextIgnoringCase();
+
+private:
+    std::unique_ptr<TestFolders> folders;
+    QString path() const { return folders->path(messagesFileName()); }
+};
+
+void TestSavedMessages::init() {
+    folders = std::make_unique<TestFolders>();
+}
+
+// The file before, the editor's body and subject, the file after saving.
+void TestSavedMessages::saveRewritesTheFile_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("three lines over the start-up line")
+        << QByteArray("\r\n") << u"a\r\nb\r\nc"_qs << u"S"_qs << QByteArray("a[br]b[br]c|S\r\n");
+    QTest::newRow("missing file") << QByteArray() << u"x"_qs << u"y"_qs << QByteArray("x|y\r\n");
+    QTest::newRow("appended last, empty and blank lines dropped")
+        << QByteArray("\r\nold|1\r\n \r\n\r\nolder|2\r\n\r\n") << u"new"_qs << u"3"_qs
+        << QByteArray("old|1\r\nolder|2\r\nnew|3\r\n");
+    QTest::newRow("empty line inside the body kept")
+        << QByteArray() << u"a\r\n\r\nb"_qs << u""_qs << QByteArray("a[br][br]b|\r\n");
+    QTest::newRow("empty message") << QByteArray("\r\n") << u""_qs << u""_qs << QByteArray("|\r\n");
+    QTest::newRow("same message twice")
+        << QByteArray("m|s\r\n") << u"m"_qs << u"s"_qs << QByteArray("m|s\r\nm|s\r\n");
+    QTest::newRow("bar and [br] typed by the user stored as typed")
+        << QByteArray() << u"a|b [BR] c"_qs << u"s|t"_qs << QByteArray("a|b [BR] c|s|t\r\n");
+    QTest::newRow("lone line breaks and a pasted subject break stay on one line")
+        << QByteArray() << u"a\nb\rc"_qs << u"one\r\ntwo"_qs
+        << QByteArray("a[br]b[br]c|one two\r\n");
+    QTest::newRow("any Unicode as UTF-8") << QByteArray() << u"Grüße 😀\u00a0"_qs << u"Тема"_qs
+                                          << (u"Grüße 😀\u00a0|Тема"_qs).toUtf8() + "\r\n";
+    QTest::newRow("hand-edited lines kept byte for byte, line ends made CR LF")
+        << QByteArray("lf|1\ncr|2\rbin\xff\xfe\x01|3\r\nlast without end") << u"n"_qs << u"s"_qs
+        << QByteArray("lf|1\r\ncr|2\r\nbin\xff\xfe\x01|3\r\nlast without end\r\nn|s\r\n");
+}
+
+void TestSavedMessages::saveRewritesTheFile() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, body);
+    QFETCH(QString, subject);
+    QFETCH(QByteArray, after);
+    if (!before.isNull())
+        QVERIFY(writeBytes(path(), before));
+    SavedMessages store(path());
+    QSignalSpy changed(&store, &SavedMessages::changed);
+    const FileResult result = store.save(body, subject);
+    QVERIFY2(result.ok, qPrintable(result.message));
+    QCOMPARE(readBytes(path()), after);
+    QCOMPARE(changed.size(), 1);
+}
+
+// The file before, the stored line of the entry deleted, the file after.
+void TestSavedMessages::deleteKeepsEveryOtherLine_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("only record leaves one empty line")
+        << QByteArray("a|b\r\n") << QByteArray("a|b") << QByteArray("\r\n");
+    QTest::newRow("middle record") << QByteArray("1|a\r\n2|b\r\n3|c\r\n") << QByteArray("2|b")
+                                   << QByteArray("1|a\r\n3|c\r\n\r\n");
+    QTest::newRow("identical records all go")
+        << QByteArray("x|y\r\nz|w\r\nx|y\r\n") << QByteArray("x|y") << QByteArray("z|w\r\n\r\n");
+    QTest::newRow("comparison is exact and case-sensitive")
+        << QByteArray("X|y\r\nx|y \r\nx|y\r\n") << QByteArray("x|y")
+        << QByteArray("X|y\r\nx|y \r\n\r\n");
+    QTest::newRow("nothing selected removes the empty lines")
+        << QByteArray("\r\na|b\r\n\r\n") << QByteArray() << QByteArray("a|b\r\n\r\n");
+    QTest::newRow("missing file is created")
+        << QByteArray() << QByteArray("a|b") << QByteArray("\r\n");
+    QTest::newRow("binary, long and odd lines untouched")
+        << QByteArray("\x80\x81|\xc3\r\n" + QByteArray(200000, 'L') + "\rgo|ne\nmany|bars|here\r\n")
+        << QByteArray("go|ne")
+        << QByteArray("\x80\x81|\xc3\r\n" + QByteArray(200000, 'L') + "\r\nmany|bars|here\r\n\r\n");
+    QTest::newRow("a binary line deleted by its own bytes")
+        << QByteArray("keep|1\r\n\xff\xfe|2\r\n\xfe\xff|2\r\n") << QByteArray("\xff\xfe|2")
+        << QByteArray("keep|1\r\n\xfe\xff|2\r\n\r\n");
+}
+
+void TestSavedMessages::deleteKeepsEveryOtherLine() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, after);
+    if (!before.isNull())
+        QVERIFY(writeBytes(path(), before));
+    SavedMessages store(path());
+    const FileResult result = store.remove(line);
+    QVERIFY2(result.ok, qPrintable(result.message));
+    QCOMPARE(readBytes(path()), after);
+}
+
+// A stored line as the window reads it.
+void TestSavedMessages::linesReadBack_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<bool>("hasSubject");
+    QTest::newRow("three lines") << u"a[br]b[br]c|S"_qs << u"a\r\nb\r\nc"_qs << u"S"_qs << true;
+    QTest::newRow("[br] in any case")
+        << u"a[BR]b[Br]c[bR]d[br"_qs << u"a\r\nb\r\nc\r\nd[br"_qs << u""_qs << false;
+    QTest::newRow("first bar ends the body, second the subject")
+        << u"a|b|c|d"_qs << u"a"_qs << u"b"_qs << true;
+    QTest::newRow("empty body") << u"|subject"_qs << u""_qs << u"subject"_qs << true;
+    QTest::newRow("no bar: all body") << u"just text"_qs << u"just text"_qs << u""_qs << false;
+    QTest::newRow("empty line") << u""_qs << u""_qs << u""_qs << false;
+    QTest::newRow("brackets that are no break")
+        << u"[[br]][b]r]|s"_qs << u"[\r\n][b]r]"_qs << u"s"_qs << true;
+}
+
+void TestSavedMessages::linesReadBack() {
+    QFETCH(QString, line);
+    QFETCH(QString, body);
+    QFETCH(QString, subject);
+    QFETCH(bool, hasSubject);
+    const SavedMessageParts parts = splitSavedMessage(line);
+    QCOMPARE(parts.body, body);
+    QCOMPARE(parts.subject, subject);
+    QCOMPARE(parts.hasSubject, hasSubject);
+}
+
+void TestSavedMessages::missingAndUnreadableFiles() {
+    SavedMessages store(path());
+    MessagesFile file = store.read();
+    QVERIFY(!file.exists);
+    QVERIFY(file.lines.isEmpty());
+
+    // A folder in the file's place cannot be read: nothing is written over it.
+    QVERIFY(QDir(folders->dataFolder()).mkdir(messagesFileName()));
+    QSignalSpy changed(&store, &SavedMessages::changed);
+    const FileResult saved = store.save(u"m"_qs, u"s"_qs);
+    QVERIFY(!saved.ok);
+    QVERIFY(saved.message.contains(messagesFileName()));
+    QVERIFY(!store.remove("m|s").ok);
+    QVERIFY(QFileInfo(path()).isDir());
+    QCOMPARE(changed.size(), 0);
+
+    // A folder that cannot hold the file: the write fails and says so.
+    SavedMessages nowhere(folders->dataFolder() + u"/missing/messages.txt"_qs);
+    QVERIFY(!nowhere.save(u"m"_qs, u"s"_qs).ok);
+}
+
+void TestSavedMessages::filterNarrowsByTextIgnoringCase() {
+    SavedMessageList list;
+    list.setLines({"Hello World[br]second line|Greeting", "", "Straße und ÄRGER|Umlaut",
+                   "x[br]y|BRackets", "\xff\xfe|bin"});
+    const auto shown = [&list](const QString& filter) {
+        list.setFilter(filter);
+        QStringList lines;
+        for (int row = 0; row < list.rowCount(); ++row)
+            lines << list.textAt(row);
+        return lines;
+    };
+    const QString hello = u"Hello World[br]second line|Greeting"_qs;
+    QCOMPARE(shown(u"WORLD"_qs), QStringList{hello});
+    QCOMPARE(shown(u"greet"_qs), QStringList{hello}); // the subject counts too
+    QCOMPARE(shown(u"ä"_qs), QStringList{u"Straße und ÄRGER|Umlaut"_qs});
+    QCOMPARE(shown(u"br"_qs), QStringList{u"x[br]y|BRackets"_qs}); // the break tag is no text
+    QCOMPARE(shown(u"world sec"_qs), QStringList());               // not across a line break
+    QCOMPARE(shown(u"e"_qs).size(), 3);                            // wider again after narrowing
+
+    // New lines keep the filter; a shown row keeps its stored bytes.
+    shown(u"LINE"_qs);
+    list.setLines({"line one|a", "other|b", "\xff line|c"});
+    QCOMPARE(list.rowCount(), 2);
+    QCOMPARE(list.lineAt(1), QByteArray("\xff line|c"));
+    QCOMPARE(shown(QString()).size(), 3);
+}
+
+QTEST_GUILESS_MAIN(TestSavedMessages)
+#include "tst_saved_messages.moc"
