@@ -3,6 +3,8 @@
 #include "build_info.h"
 #include "store/settings_store.h"
 
+#include <algorithm>
+
 namespace quillbox {
 
 namespace {
@@ -77,8 +79,43 @@ bool AppSettings::setLinkWholeAddresses(bool on) {
                  on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+int AppSettings::replyCheckHours() const {
+    bool ok = false;
+    const int hours =
+        read(settingsSection(), QStringLiteral("replyCheckHours"), QStringLiteral("0"))
+            .trimmed()
+            .toInt(&ok);
+    return ok && hours > 0 ? std::min(hours, 24) : 0;
+}
+
+bool AppSettings::setReplyCheckHours(int hours) {
+    return write(settingsSection(), QStringLiteral("replyCheckHours"),
+                 QString::number(std::clamp(hours, 0, 24)));
+}
+
+QDateTime AppSettings::lastBackgroundCheck() const {
+    return QDateTime::fromString(read(settingsSection(), QStringLiteral("lastBackgroundCheck"), {}),
+                                 Qt::ISODate);
+}
+
+bool AppSettings::setLastBackgroundCheck(const QDateTime& when) {
+    return write(settingsSection(), QStringLiteral("lastBackgroundCheck"),
+                 when.toUTC().toString(Qt::ISODate));
+}
+
+bool AppSettings::checkAsLoggedIn() const {
+    return read(settingsSection(), QStringLiteral("checkAsLoggedIn"), QStringLiteral("0")) ==
+           QLatin1String("1");
+}
+
+bool AppSettings::setCheckAsLoggedIn(bool on) {
+    return write(settingsSection(), QStringLiteral("checkAsLoggedIn"),
+                 on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 QByteArray AppSettings::mainWindowGeometry() const {
-    return QByteArray::fromBase64(read(windowSection(), QStringLiteral("mainGeometry"), {}).toLatin1());
+    return QByteArray::fromBase64(
+        read(windowSection(), QStringLiteral("mainGeometry"), {}).toLatin1());
 }
 
 bool AppSettings::setMainWindowGeometry(const QByteArray& geometry) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 namespace quillbox {
@@ -19,18 +20,28 @@ public:
     AppSettings(SettingsStore& store) : m_store(store) {} // NOLINT(google-explicit-constructor)
 
     // The message editor, restored at the next start.
-    QString lastSubject() const;  // default "Type Subject Here"
+    QString lastSubject() const; // default "Type Subject Here"
     bool setLastSubject(const QString& subject);
-    QString lastMessage() const;  // default ""
+    QString lastMessage() const; // default ""
     bool setLastMessage(const QString& message);
-    QString lastConvert() const;  // the selected format row as text; default "0"
+    QString lastConvert() const; // the selected format row as text; default "0"
     bool setLastConvert(int row);
-    bool showHelp() const;        // default on
+    bool showHelp() const; // default on
     bool setShowHelp(bool show);
     // Links whole web addresses (query and all), www. addresses and e-mail addresses anywhere,
     // instead of the classic rules; set in the template editor. Default off.
     bool linkWholeAddresses() const;
     bool setLinkWholeAddresses(bool on);
+
+    // The background reply check: every N hours (1 to 24), 0 when off (the default), and
+    // when it last ran (invalid when never).
+    int replyCheckHours() const;
+    bool setReplyCheckHours(int hours);
+    QDateTime lastBackgroundCheck() const;
+    bool setLastBackgroundCheck(const QDateTime& when);
+    // Checks send the cookies the program's browser holds for each thread. Default off.
+    bool checkAsLoggedIn() const;
+    bool setCheckAsLoggedIn(bool on);
 
     // The main window's size, position and maximised state (Qt's saved geometry); empty when
     // none was stored. Kept apart from the user's data: it belongs to this machine's screen.

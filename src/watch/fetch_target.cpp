@@ -67,9 +67,16 @@ QStringView schemeWithoutSlashes(QStringView authority) {
 
 } // namespace
 
-QByteArray FetchTarget::request() const {
-    return QByteArrayLiteral("GET ") + path + QByteArrayLiteral(" HTTP/1.1\r\nHost: ") +
-           hostHeader + QByteArrayLiteral("\r\nConnection: close\r\nAccept: */*\r\n\r\n");
+QByteArray FetchTarget::request(const QByteArray& cookieHeader) const {
+    QByteArray out = QByteArrayLiteral("GET ") + path + QByteArrayLiteral(" HTTP/1.1\r\nHost: ") +
+                     hostHeader + QByteArrayLiteral("\r\nConnection: close\r\nAccept: */*\r\n");
+    // A line break inside the value would let it add headers of its own: such a value is
+    // dropped whole rather than cut.
+    const bool clean = std::none_of(cookieHeader.begin(), cookieHeader.end(),
+                                    [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+    if (!cookieHeader.isEmpty() && clean)
+        out += QByteArrayLiteral("Cookie: ") + cookieHeader + QByteArrayLiteral("\r\n");
+    return out + QByteArrayLiteral("\r\n");
 }
 
 FetchTargetResult parseFetchTarget(const QString& url) {

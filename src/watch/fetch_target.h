@@ -24,7 +24,8 @@ struct FetchTarget {
     QByteArray hostHeader; // host[:port] as written, for the Host header
     QByteArray path;       // request target: starts with "/", query kept, fragment dropped
 
-    QByteArray request() const; // the whole GET request
+    // The whole GET request; a cookie header value, when given, is sent as its Cookie line.
+    QByteArray request(const QByteArray& cookieHeader = {}) const;
     bool operator==(const FetchTarget&) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/user_messages.h"
 #include "watch/fetch_messages.h"
+#include "watch/request_cookies.h"
 
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -57,6 +58,9 @@ void PageFetcher::start(const QString& url) {
     m_reader.reset();
     m_requestSent = false;
     m_sslErrorText.clear();
+    m_cookieHeader.clear();
+    m_lastErrorNumber = 0;
+    m_lastErrorDescription.clear();
     emit panelText(3, QString());
 
     const FetchTargetResult parsed = parseFetchTarget(url);
@@ -65,6 +69,8 @@ void PageFetcher::start(const QString& url) {
         return;
     }
     m_target = *parsed.target;
+    if (m_cookies)
+        m_cookieHeader = m_cookies->cookieHeaderFor(url);
     if (m_target.tls && !QSslSocket::supportsSsl()) {
         failToStart(int(FetchStartError::NoTls),
                     QStringLiteral("This system offers no TLS, so https:// addresses cannot be "
@@ -106,7 +112,7 @@ void PageFetcher::start(const QString& url) {
 void PageFetcher::onConnected() {
     if (!m_socket)
         return;
-    m_socket->write(m_target.request());
+    m_socket->write(m_target.request(m_cookieHeader));
     m_requestSent = true;
 }
 
@@ -210,12 +216,16 @@ void PageFetcher::fail(int number, const QString& description) {
     // The socket goes first: a message box runs its own event loop, and nothing of this
     // exchange may arrive while it is open.
     dropSocket();
+    m_lastErrorNumber = number;
+    m_lastErrorDescription = description;
     showFetchError(m_messages, number, description, m_url);
     emit failed();
 }
 
 void PageFetcher::failToStart(int number, const QString& description) {
     dropSocket();
+    m_lastErrorNumber = number;
+    m_lastErrorDescription = description;
     showFetchStartError(m_messages, number, description, m_url);
     emit failed();
 }

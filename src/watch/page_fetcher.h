@@ -14,6 +14,7 @@
 
 namespace quillbox {
 
+class RequestCookies;
 class UserMessages;
 
 // Measures one web page: sends a plain HTTP/1.1 GET (over TLS for https://), counts the body
@@ -43,6 +44,14 @@ public:
     std::chrono::milliseconds idleTimeout() const { return m_idleTimeout; }
     // Authorities trusted for https:// besides the system's (tests use their own).
     void setExtraCaCertificates(const QList<QSslCertificate>& certificates);
+
+    // Cookies sent with each request, chosen for its address; none when unset. The source
+    // must outlive the fetcher or be unset first.
+    void setRequestCookies(const RequestCookies* cookies) { m_cookies = cookies; }
+
+    // The last failure's error number and description (as its box shows them).
+    int lastErrorNumber() const { return m_lastErrorNumber; }
+    QString lastErrorDescription() const { return m_lastErrorDescription; }
 
     // The last request's reader: body bytes so far, declared length.
     const HttpReplyReader& reply() const { return m_reader; }
@@ -74,6 +83,10 @@ private:
     std::chrono::milliseconds m_idleTimeout = kDefaultIdleTimeout;
     QList<QSslCertificate> m_extraCas;
     QString m_sslErrorText;
+    QByteArray m_cookieHeader;
+    const RequestCookies* m_cookies = nullptr;
+    int m_lastErrorNumber = 0;
+    QString m_lastErrorDescription;
     bool m_requestSent = false;
 };
 

@@ -54,14 +54,16 @@ void ReplyCheck::onCompleted(qint64 bodyBytes) {
     if (!m_waiting)
         return;
     m_waiting = false;
-    const int row = m_lists.rowOfPost(m_toCheck[m_current]);
+    const WatchLists::PostId id = m_toCheck[m_current];
+    const int row = m_lists.rowOfPost(id);
     if (row >= 0) {
         const WatchedPost& post = m_lists.posts()[row];
         if (post.size && hasNewReplies(bodyBytes, *post.size)) {
-            m_lists.addNewReply(post.address);
+            m_lists.addNewReply(post.address, id);
             ++m_found;
         }
     }
+    emit postChecked(id, bodyBytes, QString());
     ++m_current;
     checkNextPost();
 }
@@ -71,6 +73,7 @@ void ReplyCheck::onFailed() {
         return;
     m_waiting = false;
     m_running = false;
+    emit postChecked(m_toCheck[m_current], std::nullopt, m_fetcher.lastErrorDescription());
     emit stopped();
 }
 

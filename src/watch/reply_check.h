@@ -40,6 +40,9 @@ signals:
     void panelText(int panel, const QString& text);
     void finished(int newRepliesFound);
     void stopped(); // a fetch failed; the check ends unfinished
+    // One post fetched: its measured size, or the failure's reason.
+    void postChecked(WatchLists::PostId post, std::optional<qint64> measured,
+                     const QString& reason);
 
 private:
     void onCompleted(qint64 bodyBytes);

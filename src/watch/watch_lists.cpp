@@ -7,6 +7,8 @@ WatchLists::WatchLists(QObject* parent) : QObject(parent) {}
 void WatchLists::setLists(const ListsData& data) {
     m_posts = data.posts;
     m_postIds.clear();
+    m_checks.clear();
+    m_newReplyPosts.clear();
     for (qsizetype i = 0; i < m_posts.size(); ++i)
         m_postIds.append(m_nextId++);
     m_forums = data.forums;
@@ -36,6 +38,7 @@ bool WatchLists::removePost(int row) {
     if (!validPost(row))
         return false;
     m_posts.removeAt(row);
+    m_checks.remove(m_postIds[row]);
     m_postIds.removeAt(row);
     emit postRemoved(row);
     return true;
@@ -94,14 +97,69 @@ bool WatchLists::setForumLogin(int row, const QString& login) {
     return true;
 }
 
+std::optional<PostCheck> WatchLists::lastCheck(int row) const {
+    if (!validPost(row))
+        return std::nullopt;
+    const auto it = m_checks.constFind(m_postIds[row]);
+    if (it == m_checks.cend())
+        return std::nullopt;
+    return *it;
+}
+
+void WatchLists::setLastCheck(PostId id, const PostCheck& check) {
+    const int row = rowOfPost(id);
+    if (row < 0)
+        return;
+    m_checks.insert(id, check);
+    emit postCheckChanged(row);
+}
+
 void WatchLists::clearNewReplies() {
     m_newReplies.clear();
+    m_newReplyPosts.clear();
     emit newRepliesCleared();
 }
 
-void WatchLists::addNewReply(const QString& url) {
+void WatchLists::addNewReply(const QString& url, PostId post) {
     m_newReplies.append(url);
+    m_newReplyPosts.append(post);
     emit newReplyAdded(int(m_newReplies.size() - 1));
+}
+
+WatchLists::PostId WatchLists::newReplyPost(int row) const {
+    return row >= 0 && row < m_newReplyPosts.size() ? m_newReplyPosts[row] : 0;
+}
+
+int WatchLists::newReplyRow(PostId post) const {
+    return post == 0 ? -1 : int(m_newReplyPosts.indexOf(post));
+}
+
+bool WatchLists::removeNewReply(int row) {
+    if (row < 0 || row >= m_newReplies.size())
+        return false;
+    m_newReplies.removeAt(row);
+    m_newReplyPosts.removeAt(row);
+    emit newReplyRemoved(row);
+    return true;
+}
+
+bool WatchLists::markAsRead(int row) {
+    if (row < 0 || row >= m_newReplies.size())
+        return false;
+    const PostId id = newReplyPost(row);
+    const int postRow = rowOfPost(id);
+    const auto it = m_checks.constFind(id);
+    if (postRow >= 0 && it != m_checks.cend() && it->outcome == CheckOutcome::NewReplies &&
+        it->measured && m_posts[postRow].size == it->recorded) {
+        PostCheck read = *it;
+        read.outcome = CheckOutcome::Unchanged;
+        read.recorded = read.measured;
+        m_checks.insert(id, read);
+        setPostSize(postRow, read.measured);
+        emit postCheckChanged(postRow);
+    }
+    removeNewReply(row);
+    return true;
 }
 
 } // namespace quillbox

@@ -2,7 +2,9 @@
 
 #include "store/list_files.h"
 #include "store/records.h"
+#include "watch/check_outcome.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -41,6 +43,10 @@ public:
     int rowOfPost(PostId id) const; // -1 once the post is gone
     bool setPostSizeById(PostId id, std::optional<qint64> size);
 
+    // What the last check of each post found; kept while the program runs, never stored.
+    std::optional<PostCheck> lastCheck(int row) const;
+    void setLastCheck(PostId id, const PostCheck& check);
+
     // Forums
     const QList<Forum>& forums() const { return m_forums; }
     int forumCount() const { return int(m_forums.size()); }
@@ -52,13 +58,23 @@ public:
     // New replies
     const QStringList& newReplies() const { return m_newReplies; }
     void clearNewReplies();
-    void addNewReply(const QString& url);
+    // The post the row was found for is remembered, so it can be marked as read.
+    void addNewReply(const QString& url, PostId post = 0);
+    PostId newReplyPost(int row) const;
+    int newReplyRow(PostId post) const; // -1 when the post is not listed
+    bool removeNewReply(int row);
+    // Takes the row off the new replies and records the size its check measured as the
+    // post's size, so the same replies are not reported again. A post whose size was
+    // recorded anew since that check (or that is gone) keeps what it has. False only for a
+    // row that does not exist.
+    bool markAsRead(int row);
 
 signals:
     void postsReset();
     void postAppended(int row);
     void postRemoved(int row);
     void postSizeChanged(int row);
+    void postCheckChanged(int row);
 
     void forumsReset();
     void forumAppended(int row);
@@ -67,6 +83,7 @@ signals:
 
     void newRepliesCleared();
     void newReplyAdded(int row);
+    void newReplyRemoved(int row);
 
 private:
     bool validPost(int row) const { return row >= 0 && row < m_posts.size(); }
@@ -77,6 +94,8 @@ private:
     PostId m_nextId = 1;
     QList<Forum> m_forums;
     QStringList m_newReplies;
+    QList<PostId> m_newReplyPosts;
+    QHash<PostId, PostCheck> m_checks;
 };
 
 } // namespace quillbox

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QSslSocket>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <sys/socket.h>
 
@@ -54,7 +55,9 @@ void ScriptedHttpServer::incomingConnection(qintptr descriptor) {
         delete socket;
         return;
     }
+    m_peakOpen = std::max(m_peakOpen, ++m_open);
     connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        closed(socket);
         socket->deleteLater();
         if (!socket->property("closedByServer").toBool()) {
             ++m_dropped;
@@ -114,7 +117,15 @@ void ScriptedHttpServer::play(QTcpSocket* socket, const Script& script, int step
         send();
 }
 
+void ScriptedHttpServer::closed(QTcpSocket* socket) {
+    if (socket->property("counted").toBool())
+        return;
+    socket->setProperty("counted", true);
+    --m_open;
+}
+
 void ScriptedHttpServer::close(QTcpSocket* socket, bool reset) {
+    closed(socket);
     socket->setProperty("closedByServer", true);
     if (!reset) {
         socket->disconnectFromHost();

@@ -44,6 +44,9 @@ public:
     int connectionCount() const { return m_connections; }
     // Connections the client closed before the server did: abandoned exchanges.
     int droppedCount() const { return m_dropped; }
+    // Connections accepted and not yet closed by either side, now and at the most.
+    int openConnections() const { return m_open; }
+    int peakOpenConnections() const { return m_peakOpen; }
 
 signals:
     void requestReceived(const QByteArray& request);
@@ -55,13 +58,16 @@ protected:
 private:
     void serve(QTcpSocket* socket);
     void play(QTcpSocket* socket, const Script& script, int step);
-    static void close(QTcpSocket* socket, bool reset);
+    void close(QTcpSocket* socket, bool reset);
+    void closed(QTcpSocket* socket);
 
     QHash<QByteArray, Script> m_scripts;
     Script m_default;
     QList<QByteArray> m_requests;
     int m_connections = 0;
     int m_dropped = 0;
+    int m_open = 0;
+    int m_peakOpen = 0;
     bool m_tls = false;
     QSslCertificate m_certificate;
     QSslKey m_key;

@@ -3,6 +3,9 @@
 #include "support/test_folders.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTest>
 
@@ -43,7 +46,9 @@ class TestQuillboxCheck : public QObject {
     Q_OBJECT
 private slots:
     void printsGrownPagesAndWritesNothing();
-    void failedFetchEndsWithStatus1();
+    void failedPageIsReportedAndTheCheckGoesOn();
+    void jsonListsEveryPage();
+    void markReadRecordsOnlyGrownPages();
     void badUsageEndsWithStatus2_data();
     void badUsageEndsWithStatus2();
     void unreadableListEndsWithStatus2();
@@ -76,26 +81,89 @@ void TestQuillboxCheck::printsGrownPagesAndWritesNothing() {
     QCOMPARE(quillbox::test::readBytes(folders.path(QStringLiteral("sizes.txt"))), sizes);
 }
 
-void TestQuillboxCheck::failedFetchEndsWithStatus1() {
+void TestQuillboxCheck::failedPageIsReportedAndTheCheckGoesOn() {
     ScriptedHttpServer server;
     QVERIFY(server.listenLocal());
     server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    server.setScript("/later", ScriptedHttpServer::whole(ScriptedHttpServer::reply(3000)));
     quillbox::test::TestFolders folders;
     quillbox::ListsData data;
     data.posts = {{server.url(QStringLiteral("/grown")), 10},
                   {QStringLiteral("http://127.0.0.1:1/refused"), 10},
-                  {server.url(QStringLiteral("/grown")), 10}};
+                  {server.url(QStringLiteral("/later")), 10}};
     QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
     const Run run = runCheck({QStringLiteral("--data-dir"), folders.dataFolder()});
     QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, server.url(QStringLiteral("/grown")) + u'\n' +
+                          server.url(QStringLiteral("/later")) + u'\n');
+    QVERIFY2(run.err.contains(QStringLiteral("http://127.0.0.1:1/refused: Connection refused\n")),
+             qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("1 page could not be checked")), qPrintable(run.err));
+    QCOMPARE(server.requests().size(), 2);
+}
+
+void TestQuillboxCheck::jsonListsEveryPage() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1200)));
+    quillbox::test::TestFolders folders;
+    quillbox::ListsData data;
+    data.posts = {{server.url(QStringLiteral("/grown")), 1000},
+                  {server.url(QStringLiteral("/same")), 1000},
+                  {QStringLiteral("http://127.0.0.1:1/refused"), 5},
+                  {server.url(QStringLiteral("/unmeasured")), std::nullopt}};
+    QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
+    const Run run =
+        runCheck({QStringLiteral("--json"), QStringLiteral("-q"), QStringLiteral("--jobs"),
+                  QStringLiteral("3"), QStringLiteral("--data-dir"), folders.dataFolder()});
+    QCOMPARE(run.exitCode, 1);
+    QJsonParseError error;
+    const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8(), &error).array();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(run.out));
+    QCOMPARE(rows.size(), 4);
+    const auto row = [&rows](int i) { return rows.at(i).toObject(); };
+    QCOMPARE(row(0).value(QStringLiteral("address")).toString(),
+             server.url(QStringLiteral("/grown")));
+    QCOMPARE(row(0).value(QStringLiteral("recordedSize")).toInteger(), 1000);
+    QCOMPARE(row(0).value(QStringLiteral("measuredSize")).toInteger(), 2000);
+    QCOMPARE(row(0).value(QStringLiteral("result")).toString(), QStringLiteral("new replies"));
+    QCOMPARE(row(1).value(QStringLiteral("result")).toString(), QStringLiteral("unchanged"));
+    QCOMPARE(row(2).value(QStringLiteral("result")).toString(), QStringLiteral("failed"));
+    QVERIFY(row(2).value(QStringLiteral("measuredSize")).isNull());
+    QCOMPARE(row(2).value(QStringLiteral("error")).toString(),
+             QStringLiteral("Connection refused"));
+    QCOMPARE(row(3).value(QStringLiteral("result")).toString(), QStringLiteral("no size"));
+    QVERIFY(row(3).value(QStringLiteral("recordedSize")).isNull());
+}
+
+void TestQuillboxCheck::markReadRecordsOnlyGrownPages() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1400)));
+    quillbox::test::TestFolders folders;
+    quillbox::ListsData data;
+    data.posts = {{server.url(QStringLiteral("/grown")), 1000},
+                  {server.url(QStringLiteral("/same")), 1000},
+                  {QStringLiteral("http://127.0.0.1:1/refused"), 5}};
+    data.forums = {{QStringLiteral("http://forum.example/"), QStringLiteral("me|secret")}};
+    QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
+
+    const QStringList arguments{QStringLiteral("--mark-read"), QStringLiteral("--data-dir"),
+                                folders.dataFolder()};
+    Run run = runCheck(arguments);
+    QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.out, server.url(QStringLiteral("/grown")) + u'\n');
-    // The box's lines, the failed page's address last.
-    QVERIFY2(run.err.contains(QStringLiteral("Error: Error occurred.\nError #: 0\n")),
-             qPrintable(run.err));
-    QVERIFY2(run.err.contains(QStringLiteral("\nhttp://127.0.0.1:1/refused\n")),
-             qPrintable(run.err));
-    QVERIFY(!run.err.contains(QStringLiteral("finished")));
-    QCOMPARE(server.requests().size(), 1);
+    quillbox::ListsData expected = data;
+    expected.posts[0].size = 2000;
+    QCOMPARE(quillbox::loadLists(folders.dataFolder()).data, expected);
+
+    // The same replies are not reported again.
+    run = runCheck(arguments);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(quillbox::loadLists(folders.dataFolder()).data, expected);
 }
 
 void TestQuillboxCheck::badUsageEndsWithStatus2_data() {
@@ -105,6 +173,8 @@ void TestQuillboxCheck::badUsageEndsWithStatus2_data() {
     QTest::newRow("missing folder")
         << QStringList{QStringLiteral("--data-dir"), QStringLiteral("/nonexistent/quillbox")};
     QTest::newRow("folder without value") << QStringList{QStringLiteral("--data-dir")};
+    QTest::newRow("no jobs") << QStringList{QStringLiteral("--jobs"), QStringLiteral("0")};
+    QTest::newRow("jobs not a number") << QStringList{QStringLiteral("--jobs=many")};
 }
 
 void TestQuillboxCheck::badUsageEndsWithStatus2() {
@@ -143,7 +213,8 @@ void TestQuillboxCheck::dataFolderComesFromTheEnvironmentByDefault() {
 void TestQuillboxCheck::helpDescribesTheOptions() {
     const Run run = runCheck({QStringLiteral("--help")});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.out.contains(QStringLiteral("--data-dir")));
+    for (const char* option : {"--data-dir", "--jobs", "--mark-read", "--json"})
+        QVERIFY2(run.out.contains(QLatin1String(option)), option);
 }
 
 QTEST_GUILESS_MAIN(TestQuillboxCheck)

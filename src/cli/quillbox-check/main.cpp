@@ -1,13 +1,11 @@
 // quillbox-check: the reply check without a window. Reads the watched posts and their recorded
-// sizes from the data folder, fetches every page, and prints the address of each page that
-// has grown by more than 500 bytes. Writes nothing back.
+// sizes from the data folder, fetches every page, several at once, and prints the address of
+// each page that has grown by more than 500 bytes. Only --mark-read writes anything back.
 
-#include "stderr_messages.h"
+#include "check_report.h"
 #include "store/data_folder.h"
 #include "store/list_files.h"
-#include "watch/page_fetcher.h"
-#include "watch/reply_check.h"
-#include "watch/watch_lists.h"
+#include "watch/parallel_check.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,6 +23,11 @@ void printErr(const QString& text) {
     std::fflush(stderr);
 }
 
+void printOut(const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -37,10 +40,11 @@ int main(int argc, char** argv) {
         "Checks the watched posts of Quillbox for new replies, as \"Check for new replies\" does, "
         "without opening a window.\n"
         "Each page that has grown by more than 500 bytes since its size was recorded is "
-        "printed to standard output, one address a line; progress and errors go to standard "
-        "error. Nothing is written back.\n"
-        "Exit status: 0 when the check finished, 1 when a page could not be fetched (the check "
-        "stops there), 2 for bad usage or unreadable data."));
+        "printed to standard output, one address a line, in the order of the list. A page that "
+        "cannot be fetched is reported on standard error with its address and the reason, and "
+        "the check goes on with the others.\n"
+        "Exit status: 0 when every page was checked, 1 when any page could not be fetched, 2 "
+        "for bad usage, unreadable data or lists that could not be written."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption dataDir(QStringList{QStringLiteral("d"), QStringLiteral("data-dir")},
                                      QStringLiteral("Read the lists from <folder> instead of "
@@ -50,6 +54,23 @@ int main(int argc, char** argv) {
     const QCommandLineOption quiet(QStringList{QStringLiteral("q"), QStringLiteral("quiet")},
                                    QStringLiteral("Print no progress, only errors."));
     parser.addOption(quiet);
+    const QCommandLineOption jobs(
+        QStringList{QStringLiteral("j"), QStringLiteral("jobs")},
+        QStringLiteral("Fetch up to <n> pages at once (1 to 64, default 4); never more than two "
+                       "from one web server."),
+        QStringLiteral("n"), QString::number(ParallelCheck::kDefaultJobs));
+    parser.addOption(jobs);
+    const QCommandLineOption markReadOption(
+        QStringLiteral("mark-read"),
+        QStringLiteral("Record the size just measured for every page with new replies, so they "
+                       "are not reported again."));
+    parser.addOption(markReadOption);
+    const QCommandLineOption json(
+        QStringLiteral("json"),
+        QStringLiteral("Print a JSON array with one object per page (address, recordedSize, "
+                       "measuredSize, result, and error for a failure) instead of the "
+                       "addresses."));
+    parser.addOption(json);
 
     if (!parser.parse(app.arguments())) {
         printErr(parser.errorText());
@@ -57,12 +78,20 @@ int main(int argc, char** argv) {
         return BadUsage;
     }
     if (parser.isSet(help)) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        printOut(parser.helpText());
         return Finished;
     }
     if (!parser.positionalArguments().isEmpty()) {
         printErr(QStringLiteral("Unexpected argument: ") + parser.positionalArguments().first());
         printErr(QStringLiteral("Try quillbox-check --help."));
+        return BadUsage;
+    }
+    bool jobsOk = false;
+    const int jobCount = parser.value(jobs).toInt(&jobsOk);
+    if (!jobsOk || jobCount < 1 || jobCount > ParallelCheck::kMaxJobs) {
+        printErr(QStringLiteral("--jobs needs a number from 1 to ") +
+                 QString::number(ParallelCheck::kMaxJobs) + QStringLiteral(", not: ") +
+                 parser.value(jobs));
         return BadUsage;
     }
 
@@ -78,35 +107,47 @@ int main(int argc, char** argv) {
         return BadUsage;
     }
 
-    StderrMessages messages;
-    WatchLists lists;
-    lists.setLists(loaded.data);
-    PageFetcher fetcher(messages);
-    ReplyCheck check(lists, fetcher);
+    QList<ThreadToCheck> threads;
+    for (const WatchedPost& post : loaded.data.posts)
+        threads.append({post.address, post.size});
 
-    const bool showProgress = !parser.isSet(quiet);
-    QObject::connect(&check, &ReplyCheck::panelText, &app, [&](int, const QString& text) {
-        if (showProgress)
-            printErr(text);
+    ParallelCheck check;
+    check.setJobs(jobCount);
+    QObject::connect(&check, &ParallelCheck::threadChecked, &app, [&check](int index) {
+        const ThreadCheckResult& r = check.results().at(index);
+        if (r.outcome == CheckOutcome::Failed)
+            printErr(failureLine(r));
     });
-    QObject::connect(&lists, &WatchLists::newReplyAdded, &app, [&](int row) {
-        std::fputs((lists.newReplies().at(row) + u'\n').toLocal8Bit().constData(), stdout);
-        std::fflush(stdout);
+    bool done = false;
+    QObject::connect(&check, &ParallelCheck::finished, &app, [&done] {
+        done = true;
+        QCoreApplication::exit(0);
     });
-    // The check can end inside start() (nothing to fetch, an address refused at once), before
-    // the event loop runs, so the outcome is kept as well as handed to exit().
-    int outcome = -1;
-    QObject::connect(&check, &ReplyCheck::finished, &app, [&outcome] {
-        outcome = Finished;
-        QCoreApplication::exit(outcome);
-    });
-    QObject::connect(&check, &ReplyCheck::stopped, &app, [&outcome] {
-        outcome = FetchFailed;
-        QCoreApplication::exit(outcome);
-    });
+    // The check can end inside start() (nothing to fetch, every address refused at once).
+    check.start(threads);
+    if (!done)
+        app.exec();
 
-    check.start();
-    if (outcome >= 0)
-        return outcome;
-    return app.exec();
+    const QList<ThreadCheckResult>& results = check.results();
+    printOut(parser.isSet(json) ? resultsJson(results) : grownAddresses(results));
+    const CheckCounts counts = countResults(results);
+    if (!parser.isSet(quiet)) {
+        printErr(QStringLiteral("finished - ") + QString::number(counts.newReplies) +
+                 QStringLiteral(" new replies found"));
+        if (counts.failed > 0)
+            printErr(QString::number(counts.failed) +
+                     (counts.failed == 1 ? QStringLiteral(" page") : QStringLiteral(" pages")) +
+                     QStringLiteral(" could not be checked"));
+    }
+
+    if (parser.isSet(markReadOption) && counts.newReplies > 0) {
+        const MarkReadOutcome marked = markRead(folder, results);
+        for (const QString& e : marked.errors)
+            printErr(e);
+        if (!marked.errors.isEmpty())
+            return BadUsage;
+        if (!parser.isSet(quiet))
+            printErr(QStringLiteral("marked as read: ") + QString::number(marked.marked));
+    }
+    return counts.failed > 0 ? FetchFailed : Finished;
 }

@@ -1,0 +1,122 @@
+#include "watch/background_check.h"
+
+#include "platform/clock.h"
+#include "platform/notifier.h"
+#include "watch/fetch_messages.h"
+#include "watch/reply_check.h"
+
+namespace quillbox {
+
+Notice newRepliesNotice(const QStringList& addresses) {
+    const qsizetype n = addresses.size();
+    Notice notice;
+    notice.title = QStringLiteral("New replies");
+    notice.body = n == 1 ? QStringLiteral("1 thread has new replies:")
+                         : QString::number(n) + QStringLiteral(" threads have new replies:");
+    for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i)
+        notice.body += u'\n' + printableAddress(addresses[i]);
+    if (n > 3)
+        notice.body += QStringLiteral("\nand ") + QString::number(n - 3) + QStringLiteral(" more");
+    return notice;
+}
+
+BackgroundCheck::BackgroundCheck(WatchLists& lists, ReplyCheck& manualCheck, Clock& clock,
+                                 QObject* parent)
+    : QObject(parent), m_lists(lists), m_manual(manualCheck), m_clock(clock) {
+    connect(&m_checker, &ParallelCheck::finished, this, &BackgroundCheck::onFinished);
+    // A check that fell due while the window's check ran goes as soon as that one ends.
+    connect(
+        &m_manual, &ReplyCheck::finished, this, [this] { poll(); }, Qt::QueuedConnection);
+    connect(
+        &m_manual, &ReplyCheck::stopped, this, [this] { poll(); }, Qt::QueuedConnection);
+    connect(&m_manual, &ReplyCheck::postChecked, this, &BackgroundCheck::recordManual);
+    m_poll.setInterval(kPollMs);
+    connect(&m_poll, &QTimer::timeout, this, [this] { poll(); });
+}
+
+BackgroundCheck::~BackgroundCheck() {
+    abandon();
+}
+
+void BackgroundCheck::setIntervalHours(int hours) {
+    m_schedule.setIntervalHours(hours, m_clock.now());
+}
+
+void BackgroundCheck::startPolling() {
+    m_poll.start();
+}
+
+bool BackgroundCheck::poll() {
+    if (m_checker.isRunning() || m_manual.isRunning())
+        return false;
+    if (!m_schedule.isDue(m_clock.now()))
+        return false;
+    startCheck();
+    return true;
+}
+
+void BackgroundCheck::startCheck() {
+    // The next check counts from this one's start, so a slow check does not push the
+    // schedule back, and a failing one is not retried at every poll.
+    m_schedule.checked(m_clock.now());
+    m_checking.clear();
+    QList<ThreadToCheck> threads;
+    for (int row = 0; row < m_lists.postCount(); ++row) {
+        m_checking.append(m_lists.postId(row));
+        const WatchedPost& post = m_lists.posts().at(row);
+        threads.append({post.address, post.size});
+    }
+    emit runningChanged(true);
+    m_checker.start(threads);
+}
+
+void BackgroundCheck::abandon() {
+    if (!m_checker.isRunning())
+        return;
+    m_checker.abandon();
+    m_checking.clear();
+    emit runningChanged(false);
+}
+
+void BackgroundCheck::onFinished() {
+    const QDateTime now = m_clock.now();
+    QStringList newlyFound;
+    const QList<ThreadCheckResult>& results = m_checker.results();
+    for (qsizetype i = 0; i < results.size() && i < m_checking.size(); ++i) {
+        const ThreadCheckResult& r = results[i];
+        const WatchLists::PostId id = m_checking[i];
+        const int row = m_lists.rowOfPost(id);
+        // A thread removed meanwhile, or measured anew, keeps what it has now.
+        if (row < 0 || m_lists.posts().at(row).size != r.recorded)
+            continue;
+        m_lists.setLastCheck(id, PostCheck{now, r.outcome, r.measured, r.reason, r.recorded});
+        if (r.outcome == CheckOutcome::NewReplies && m_lists.newReplyRow(id) < 0 &&
+            !m_lists.newReplies().contains(r.address)) {
+            m_lists.addNewReply(r.address, id);
+            newlyFound.append(r.address);
+        }
+    }
+    m_checking.clear();
+    if (m_notifier && !newlyFound.isEmpty()) {
+        const Notice notice = newRepliesNotice(newlyFound);
+        m_notifier->notify(notice.title, notice.body);
+    }
+    emit runningChanged(false);
+    emit checkFinished(newlyFound);
+}
+
+void BackgroundCheck::recordManual(WatchLists::PostId post, std::optional<qint64> measured,
+                                   const QString& reason) {
+    const int row = m_lists.rowOfPost(post);
+    if (row < 0)
+        return;
+    const std::optional<qint64> recorded = m_lists.posts().at(row).size;
+    PostCheck check{m_clock.now(), CheckOutcome::Failed, measured, reason, recorded};
+    if (measured)
+        check.outcome = ReplyCheck::hasNewReplies(*measured, recorded.value_or(*measured))
+                            ? CheckOutcome::NewReplies
+                            : CheckOutcome::Unchanged;
+    m_lists.setLastCheck(post, check);
+}
+
+} // namespace quillbox

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "watch/check_schedule.h"
+#include "watch/parallel_check.h"
+#include "watch/watch_lists.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+namespace quillbox {
+
+class Clock;
+class Notifier;
+class ReplyCheck;
+
+// The title and text of the notification about threads with new replies: how many, and the
+// addresses of up to three of them.
+struct Notice {
+    QString title;
+    QString body;
+};
+Notice newRepliesNotice(const QStringList& addresses);
+
+// Checks the watched threads for new replies on a schedule while the program runs, with the
+// parallel checker and without any message box. Threads that grew by more than 500 bytes are
+// added to the new replies (once), every thread's result is kept with it (see
+// WatchLists::lastCheck), and a notification names the threads newly found.
+//
+// It never runs beside the window's own check: a check that falls due while that one runs
+// waits for it to end. Nothing is written while it runs: results are applied when every
+// thread has been checked, to the threads that are still watched with the size they had at
+// the start, so quitting midway loses nothing and records no half-measured size. The
+// window's check also records its results here (lastCheck of each thread).
+class BackgroundCheck : public QObject {
+    Q_OBJECT
+public:
+    // How often the schedule is looked at; a check runs at most this long after it fell due
+    // (or after the computer woke).
+    static constexpr int kPollMs = 60 * 1000;
+
+    BackgroundCheck(WatchLists& lists, ReplyCheck& manualCheck, Clock& clock,
+                    QObject* parent = nullptr);
+    ~BackgroundCheck() override;
+
+    CheckSchedule& schedule() { return m_schedule; }
+    void setIntervalHours(int hours);
+    ParallelCheck& checker() { return m_checker; }
+    void setNotifier(Notifier* notifier) { m_notifier = notifier; }
+
+    // Starts looking at the schedule every kPollMs.
+    void startPolling();
+    // Runs the check when it is due and nothing else is checking. True when one started.
+    bool poll();
+    bool isRunning() const { return m_checker.isRunning(); }
+    // Ends a check in flight without applying anything (the program is quitting).
+    void abandon();
+
+signals:
+    void runningChanged(bool running);
+    // A check has ended; the last-check time was renewed (the program keeps it).
+    void checkFinished(const QStringList& newlyFound);
+
+private:
+    void startCheck();
+    void onFinished();
+    void recordManual(WatchLists::PostId post, std::optional<qint64> measured,
+                      const QString& reason);
+
+    WatchLists& m_lists;
+    ReplyCheck& m_manual;
+    Clock& m_clock;
+    Notifier* m_notifier = nullptr;
+    CheckSchedule m_schedule;
+    ParallelCheck m_checker;
+    QList<WatchLists::PostId> m_checking; // the posts of the check in flight, in its order
+    QTimer m_poll;
+};
+
+} // namespace quillbox

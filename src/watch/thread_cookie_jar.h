@@ -1,0 +1,38 @@
+#pragma once
+
+#include "watch/request_cookies.h"
+
+#include <QNetworkCookie>
+#include <QNetworkCookieJar>
+
+namespace quillbox {
+
+// The browser's cookies as the checks see them: a copy kept up to date from the browser's
+// cookie store. When enabled, a check's request carries the cookies the cookie rules choose
+// for its address (domain, path, Secure only over HTTPS, not expired), as the browser would
+// send them; when disabled, none.
+class ThreadCookieJar : public QNetworkCookieJar, public RequestCookies {
+    Q_OBJECT
+public:
+    explicit ThreadCookieJar(QObject* parent = nullptr);
+
+    void setEnabled(bool on) { m_enabled = on; }
+    bool isEnabled() const { return m_enabled; }
+
+    // The browser's store added or removed a cookie.
+    void add(const QNetworkCookie& cookie);
+    void remove(const QNetworkCookie& cookie);
+    void clear();
+    int count() const { return int(allCookies().size()); }
+
+    // The cookies the rules choose for url, as "name=value; name=value", or nothing while
+    // disabled. Cookies whose text could break the request line are left out.
+    QByteArray cookieHeaderFor(const QString& url) const override;
+    // The same whether enabled or not.
+    QByteArray matchingCookies(const QString& url) const;
+
+private:
+    bool m_enabled = false;
+};
+
+} // namespace quillbox

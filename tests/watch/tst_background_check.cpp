@@ -1,0 +1,190 @@
+#include "support/manual_clock.h"
+#include "support/recording_messages.h"
+#include "support/recording_notifier.h"
+#include "support/scripted_http_server.h"
+#include "watch/background_check.h"
+#include "watch/page_fetcher.h"
+#include "watch/reply_check.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace quillbox;
+using quillbox::test::ScriptedHttpServer;
+using Script = ScriptedHttpServer::Script;
+
+namespace {
+
+struct Rig {
+    ScriptedHttpServer a;
+    ScriptedHttpServer b;
+    test::RecordingMessages messages;
+    test::RecordingNotifier notifier;
+    test::ManualClock clock;
+    WatchLists lists;
+    PageFetcher manualFetcher{messages};
+    ReplyCheck manual{lists, manualFetcher};
+    BackgroundCheck background{lists, manual, clock};
+    QSignalSpy finished{&background, &BackgroundCheck::checkFinished};
+
+    Rig() {
+        a.listenLocal();
+        b.listenLocal();
+        background.setNotifier(&notifier);
+    }
+    void watch(ScriptedHttpServer& server, const char* path, qint64 now, qint64 recorded) {
+        server.setScript(path, ScriptedHttpServer::whole(ScriptedHttpServer::reply(now)));
+        lists.setPostSize(lists.appendPost(server.url(QString::fromLatin1(path))), recorded);
+    }
+    bool runDueCheck() {
+        clock.advanceHours(background.schedule().intervalHours());
+        const qsizetype before = finished.size();
+        return background.poll() &&
+               QTest::qWaitFor([&] { return finished.size() > before; }, 30000);
+    }
+};
+
+} // namespace
+
+class TestBackgroundCheck : public QObject {
+    Q_OBJECT
+private slots:
+    void dueCheckListsGrownThreadsRecordsFailuresAndNotifies();
+    void waitsForTheWindowsCheck();
+    void quittingMidCheckChangesNothing();
+    void markAsReadRecordsTheMeasuredSize();
+    void noticeNamesUpToThreeThreads_data();
+    void noticeNamesUpToThreeThreads();
+};
+
+void TestBackgroundCheck::dueCheckListsGrownThreadsRecordsFailuresAndNotifies() {
+    Rig rig;
+    rig.watch(rig.a, "/grown", 2000, 1000);
+    rig.lists.setPostSize(rig.lists.appendPost(QStringLiteral("http://127.0.0.1:1/refused")), 5);
+    rig.watch(rig.b, "/same", 1500, 1000);
+    rig.watch(rig.b, "/grown-too", 9000, 1000);
+    rig.background.setIntervalHours(2);
+    QVERIFY(!rig.background.poll());
+    QVERIFY(rig.runDueCheck());
+
+    QCOMPARE(rig.lists.newReplies(), QStringList({rig.a.url(QStringLiteral("/grown")),
+                                                  rig.b.url(QStringLiteral("/grown-too"))}));
+    QVERIFY(rig.messages.entries.isEmpty());
+    const std::optional<PostCheck> failed = rig.lists.lastCheck(1);
+    QVERIFY(failed);
+    QCOMPARE(failed->outcome, CheckOutcome::Failed);
+    QCOMPARE(failed->reason, QStringLiteral("Connection refused"));
+    QCOMPARE(failed->checkedAt, rig.clock.now());
+    QCOMPARE(rig.lists.lastCheck(2)->outcome, CheckOutcome::Unchanged);
+    QCOMPARE(rig.lists.lastCheck(2)->measured, 1500);
+    QCOMPARE(rig.notifier.entries.size(), 1);
+    QVERIFY(rig.notifier.entries[0].body.startsWith(QStringLiteral("2 threads have new replies:")));
+    // Sizes are not renewed by a check.
+    QCOMPARE(rig.lists.posts().at(0).size, 1000);
+
+    // The next check finds the same threads: listed once, and nothing new to notify about.
+    QVERIFY(rig.runDueCheck());
+    QCOMPARE(rig.lists.newReplies().size(), 2);
+    QCOMPARE(rig.notifier.entries.size(), 1);
+}
+
+void TestBackgroundCheck::waitsForTheWindowsCheck() {
+    Rig rig;
+    Script hold;
+    hold.close = false;
+    rig.a.setScript("/slow", hold);
+    rig.lists.setPostSize(rig.lists.appendPost(rig.a.url(QStringLiteral("/slow"))), 10);
+    rig.watch(rig.b, "/grown", 2000, 10);
+    rig.background.setIntervalHours(1);
+    rig.background.checker().setIdleTimeout(std::chrono::milliseconds(200));
+    rig.manual.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.a.requests().size(), 1, 30000);
+    rig.clock.advanceHours(1);
+    QVERIFY(!rig.background.poll());
+    QVERIFY(!rig.background.isRunning());
+    // The window's check ends (here by failing); the waiting check follows at once.
+    rig.manualFetcher.setIdleTimeout(std::chrono::milliseconds(1));
+    rig.manual.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.manual.isRunning(), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.finished.size(), 1, 30000);
+    QCOMPARE(rig.b.requests().size(), 1);
+}
+
+void TestBackgroundCheck::quittingMidCheckChangesNothing() {
+    Rig rig;
+    rig.watch(rig.a, "/grown", 2000, 10);
+    Script hold;
+    hold.close = false;
+    rig.b.setScript("/slow", hold);
+    rig.lists.setPostSize(rig.lists.appendPost(rig.b.url(QStringLiteral("/slow"))), 10);
+    const ListsData before = rig.lists.lists();
+    QSignalSpy running(&rig.background, &BackgroundCheck::runningChanged);
+    rig.background.setIntervalHours(1);
+    rig.clock.advanceHours(1);
+    QVERIFY(rig.background.poll());
+    QTRY_COMPARE_WITH_TIMEOUT(rig.b.requests().size(), 1, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.background.checker().checkedCount() == 1, 30000);
+    rig.background.abandon();
+    QCOMPARE(running.size(), 2);
+    QCOMPARE(rig.lists.lists(), before);
+    QVERIFY(rig.lists.newReplies().isEmpty());
+    QVERIFY(!rig.lists.lastCheck(0));
+    QCOMPARE(rig.finished.size(), 0);
+}
+
+void TestBackgroundCheck::markAsReadRecordsTheMeasuredSize() {
+    Rig rig;
+    rig.watch(rig.a, "/one", 2000, 1000);
+    rig.watch(rig.a, "/two", 3000, 1000);
+    rig.background.setIntervalHours(1);
+    QVERIFY(rig.runDueCheck());
+    QCOMPARE(rig.lists.newReplies().size(), 2);
+
+    QVERIFY(rig.lists.markAsRead(1));
+    QCOMPARE(rig.lists.posts().at(1).size, 3000);
+    QCOMPARE(rig.lists.newReplies(), QStringList{rig.a.url(QStringLiteral("/one"))});
+    QVERIFY(!rig.lists.markAsRead(5));
+
+    // Marked threads are not reported again; the others are, until they are marked.
+    QVERIFY(rig.runDueCheck());
+    QCOMPARE(rig.lists.newReplies(), QStringList{rig.a.url(QStringLiteral("/one"))});
+    QVERIFY(rig.lists.markAsRead(0));
+    QVERIFY(rig.lists.newReplies().isEmpty());
+    QVERIFY(rig.runDueCheck());
+    QVERIFY(rig.lists.newReplies().isEmpty());
+
+    // The window's check lists rows that can be marked as read just the same.
+    rig.a.setScript("/one", ScriptedHttpServer::whole(ScriptedHttpServer::reply(4000)));
+    QSignalSpy manualDone(&rig.manual, &ReplyCheck::finished);
+    rig.manual.start();
+    QTRY_COMPARE_WITH_TIMEOUT(manualDone.size(), 1, 30000);
+    QCOMPARE(rig.lists.newReplies().size(), 1);
+    QVERIFY(rig.lists.markAsRead(0));
+    QCOMPARE(rig.lists.posts().at(0).size, 4000);
+}
+
+void TestBackgroundCheck::noticeNamesUpToThreeThreads_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("body");
+    QTest::newRow("one") << 1 << QStringLiteral("1 thread has new replies:\nhttp://f/1");
+    QTest::newRow("three") << 3
+                           << QStringLiteral("3 threads have new replies:\nhttp://f/1\nhttp://f/2"
+                                             "\nhttp://f/3");
+    QTest::newRow("five") << 5
+                          << QStringLiteral("5 threads have new replies:\nhttp://f/1\nhttp://f/2"
+                                            "\nhttp://f/3\nand 2 more");
+}
+
+void TestBackgroundCheck::noticeNamesUpToThreeThreads() {
+    QFETCH(int, count);
+    QFETCH(QString, body);
+    QStringList addresses;
+    for (int i = 1; i <= count; ++i)
+        addresses.append(QStringLiteral("http://f/") + QString::number(i));
+    const Notice notice = newRepliesNotice(addresses);
+    QCOMPARE(notice.title, QStringLiteral("New replies"));
+    QCOMPARE(notice.body, body);
+}
+
+QTEST_GUILESS_MAIN(TestBackgroundCheck)
+#include "tst_background_check.moc"
