@@ -1,7 +1,10 @@
 #include "app/termination_signals.h"
 #include "browser/ui/website_window.h"
+#include "platform/clock.h"
+#include "platform/qt/desktop_notifier.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_user_messages.h"
+#include "platform/qt/web_cookie_mirror.h"
 #include "platform/qt/web_engine_page.h"
 #include "shell/branding.h"
 #include "shell/lists_autosave.h"
@@ -9,9 +12,11 @@
 #include "shell/ui/main_window.h"
 #include "store/data_folder.h"
 #include "store/settings_store.h"
+#include "watch/background_check.h"
 #include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
 #include "watch/reply_check.h"
+#include "watch/thread_cookie_jar.h"
 #include "watch/watch_lists.h"
 
 #include <QApplication>
@@ -50,13 +55,29 @@ int main(int argc, char* argv[]) {
     ReplyCheck replyCheck(lists, postsFetcher);
     ListsAutosave autosave(lists, session.dataFolder(), messages);
 
+    // The scheduled check, beside the window's own; it tells of what it finds in a desktop
+    // notification. Every check sends the browser's cookies when the user asked for checks as
+    // the logged-in user (the window switches the jar on from the settings).
+    SystemClock clock;
+    BackgroundCheck background(lists, replyCheck, clock);
+    DesktopNotifier notifier(QStringLiteral("quillbox"));
+    background.setNotifier(&notifier);
+    ThreadCookieJar cookies;
+    WebCookieMirror cookieMirror(sharedWebProfile(), cookies);
+    for (PageFetcher* fetcher : {&sizesFetcher, &postsFetcher})
+        fetcher->setRequestCookies(&cookies);
+    background.checker().setRequestCookies(&cookies);
+    // Quitting mid-check applies nothing of it.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &background, &BackgroundCheck::abandon);
+
     // The browser pane's page; a page's new window opens in a browser window of the program.
     auto* pageView = new QWebEngineView; // the window takes it
     WebEnginePage page(pageView);
     page.setPopupOpener(&WebsiteWindow::openPopupWindow);
 
     MainWindow window(MainWindowParts{session, page, pageView, clipboard, lists, sizesFetcher,
-                                      postsFetcher, measurer, replyCheck, &autosave});
+                                      postsFetcher, measurer, replyCheck, &autosave, &background,
+                                      &notifier, &cookies});
     messages.setParent(&window);
     QObject::connect(&window, &MainWindow::endProcessRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
@@ -67,5 +88,8 @@ int main(int argc, char* argv[]) {
 
     window.load();
     window.show();
+    background.startPolling();
+    // A check missed while the program was closed runs soon after the start.
+    QTimer::singleShot(5000, &background, [&background] { background.poll(); });
     return app.exec();
 }

@@ -280,7 +280,8 @@ void TestMainWindow::menusHoldEveryItem_data() {
                            << "&Tools"
                            << QStringList{"&Preview",       "Auto &Insert",  "&Check Replies",
                                           "&Options",       "Paste Message", "Paste Subject",
-                                          "Paste Username", "Paste Password"};
+                                          "Paste Username", "Paste Password", "&Mark as Read",
+                                          "Mark &All as Read", "Reply Check Se&ttings..."};
     QTest::newRow("view") << "viewMenu"
                           << "&View"
                           << QStringList{"&Saved Messages", "&All posts", "&Replies", "&Templates"};

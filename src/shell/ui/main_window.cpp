@@ -38,6 +38,7 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
       m_watch(parts.lists), m_sizesFetcher(parts.sizesFetcher),
       m_postsFetcher(parts.postsFetcher), m_measurer(parts.measurer),
       m_replyCheck(parts.replyCheck), m_autosave(parts.autosave),
+      m_background(parts.background), m_notifier(parts.notifier), m_cookies(parts.cookies),
       m_browserPage(parts.page) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/quillbox/quillbox.png")));
@@ -52,6 +53,7 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
     connectWatchLists();
     connectBrowser();
     connectCompose();
+    connectReplies();
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
     resize(toPixels(this, 11145), toPixels(this, 8985) + menuBar()->sizeHint().height());

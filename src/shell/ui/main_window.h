@@ -24,6 +24,9 @@ class QToolButton;
 namespace quillbox {
 
 class AutoInsert;
+class BackgroundCheck;
+class Notifier;
+class ThreadCookieJar;
 class BrowserPage;
 class BrowserPane;
 class WebsiteWindow;
@@ -53,6 +56,9 @@ struct MainWindowParts {
     PostMeasurer& measurer;
     ReplyCheck& replyCheck;
     ListsAutosave* autosave = nullptr; // writes the lists as they change; none in some tests
+    BackgroundCheck* background = nullptr; // the scheduled reply check; none in some tests
+    Notifier* notifier = nullptr;          // tells of new replies found in the background
+    ThreadCookieJar* cookies = nullptr;    // the browser's cookies, for logged-in checks
 };
 
 // The main window: message editor, forum and watched-post lists, browser pane, menus and status
@@ -151,6 +157,14 @@ private:
     void postRowClicked(QListWidget* list, int row);
     void postRowDoubleClicked(QListWidget* list, int row);
     void storeLogin();
+    // New replies: mark as read, row tooltips, the background check and its settings.
+    void connectReplies();
+    void markSelectedRead();
+    void markAllRead();
+    void openReplyCheckOptions();
+    void showNewRepliesFromNotice();
+    void refreshPostRow(int row);
+    void refreshNewReplyRow(int row);
 
     Session& m_session;
     Clipboard& m_clipboard;
@@ -160,6 +174,9 @@ private:
     PostMeasurer& m_measurer;
     ReplyCheck& m_replyCheck;
     ListsAutosave* m_autosave;
+    BackgroundCheck* m_background;
+    Notifier* m_notifier;
+    ThreadCookieJar* m_cookies;
     BrowserPage& m_browserPage;
     std::unique_ptr<InsertFollowUp> m_followUp;
     std::unique_ptr<AutoInsert> m_autoInsert;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/notifier.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QSystemTrayIcon;
+
+namespace quillbox {
+
+// Notifications through the desktop's notification service (org.freedesktop.Notifications on
+// the session bus); where no service answers, through a tray icon's message balloon; where
+// there is neither, not at all. Activating a notification runs the activation handler.
+class DesktopNotifier : public QObject, public Notifier {
+    Q_OBJECT
+public:
+    explicit DesktopNotifier(const QString& iconName, QObject* parent = nullptr);
+    ~DesktopNotifier() override;
+
+    void notify(const QString& title, const QString& body) override;
+
+private slots:
+    // The service's signals, connected by name as D-Bus requires.
+    void onActionInvoked(uint id, const QString& actionKey);
+    void onNotificationClosed(uint id, uint reason);
+
+private:
+    bool serviceAvailable();
+    bool notifyOverBus(const QString& title, const QString& body);
+    void notifyInTray(const QString& title, const QString& body);
+
+    QString m_iconName;
+    uint m_lastId = 0;
+    bool m_connected = false;
+    bool m_bodyMarkup = false;
+    QPointer<QSystemTrayIcon> m_tray;
+};
+
+} // namespace quillbox
