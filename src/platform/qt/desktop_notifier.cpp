@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusInterface>
-#include <QDBusReply>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QIcon>
 #include <QSystemTrayIcon>
 #include <QVariantMap>
@@ -36,9 +37,17 @@ bool DesktopNotifier::serviceAvailable() {
                     SLOT(onActionInvoked(uint, QString)));
         bus.connect(kService, kPath, kService, QStringLiteral("NotificationClosed"), this,
                     SLOT(onNotificationClosed(uint, uint)));
-        QDBusInterface service(kService, kPath, kService, bus);
-        const QDBusReply<QStringList> caps = service.call(QStringLiteral("GetCapabilities"));
-        m_bodyMarkup = caps.isValid() && caps.value().contains(QStringLiteral("body-markup"));
+        // Asked once; a slow service must not hold up the window.
+        const QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
+                                                                 QStringLiteral("GetCapabilities"));
+        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [this](QDBusPendingCallWatcher* w) {
+                    const QDBusPendingReply<QStringList> caps = *w;
+                    m_bodyMarkup =
+                        caps.isValid() && caps.value().contains(QStringLiteral("body-markup"));
+                    w->deleteLater();
+                });
     }
     return true;
 }
@@ -46,16 +55,24 @@ bool DesktopNotifier::serviceAvailable() {
 bool DesktopNotifier::notifyOverBus(const QString& title, const QString& body) {
     if (!serviceAvailable())
         return false;
-    QDBusInterface service(kService, kPath, kService, QDBusConnection::sessionBus());
     // Addresses may hold "&" or "<"; a service that reads markup must not take them for it.
-    QString text = m_bodyMarkup ? body.toHtmlEscaped() : body;
-    const QDBusReply<uint> reply = service.call(
-        QStringLiteral("Notify"), QApplication::applicationName(), m_lastId, m_iconName, title,
-        text, QStringList{QStringLiteral("default"), QStringLiteral("Show")}, QVariantMap(),
-        int(-1));
-    if (!reply.isValid())
-        return false;
-    m_lastId = reply.value();
+    const QString text = m_bodyMarkup ? body.toHtmlEscaped() : body;
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
+    call << QApplication::applicationName() << m_lastId << m_iconName << title << text
+         << QStringList{QStringLiteral("default"), QStringLiteral("Show")} << QVariantMap()
+         << int(-1);
+    auto* watcher =
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, title, body](QDBusPendingCallWatcher* w) {
+                const QDBusPendingReply<uint> reply = *w;
+                if (reply.isValid())
+                    m_lastId = reply.value();
+                else
+                    notifyInTray(title, body); // the service went away
+                w->deleteLater();
+            });
     return true;
 }
 
