@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QSystemTrayIcon>
 #include <QVariantMap>
+#include <utility>
 
 namespace quillbox {
 
@@ -46,7 +47,12 @@ bool DesktopNotifier::serviceAvailable() {
                     const QDBusPendingReply<QStringList> caps = *w;
                     m_bodyMarkup =
                         caps.isValid() && caps.value().contains(QStringLiteral("body-markup"));
+                    m_capabilitiesKnown = true;
                     w->deleteLater();
+                    if (m_waiting) {
+                        const Waiting notice = *std::exchange(m_waiting, std::nullopt);
+                        sendOverBus(notice.title, notice.body);
+                    }
                 });
     }
     return true;
@@ -55,6 +61,17 @@ bool DesktopNotifier::serviceAvailable() {
 bool DesktopNotifier::notifyOverBus(const QString& title, const QString& body) {
     if (!serviceAvailable())
         return false;
+    // Whether the body is read as markup decides how it is written: the first notification
+    // waits for the answer (a later one replaces it).
+    if (!m_capabilitiesKnown) {
+        m_waiting = Waiting{title, body};
+        return true;
+    }
+    sendOverBus(title, body);
+    return true;
+}
+
+void DesktopNotifier::sendOverBus(const QString& title, const QString& body) {
     // Addresses may hold "&" or "<"; a service that reads markup must not take them for it.
     const QString text = m_bodyMarkup ? body.toHtmlEscaped() : body;
     QDBusMessage call =
@@ -73,7 +90,6 @@ bool DesktopNotifier::notifyOverBus(const QString& title, const QString& body) {
                     notifyInTray(title, body); // the service went away
                 w->deleteLater();
             });
-    return true;
 }
 
 void DesktopNotifier::notifyInTray(const QString& title, const QString& body) {

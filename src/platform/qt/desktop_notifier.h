@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 class QSystemTrayIcon;
 
@@ -28,12 +29,20 @@ private slots:
 private:
     bool serviceAvailable();
     bool notifyOverBus(const QString& title, const QString& body);
+    void sendOverBus(const QString& title, const QString& body);
     void notifyInTray(const QString& title, const QString& body);
+
+    struct Waiting {
+        QString title;
+        QString body;
+    };
 
     QString m_iconName;
     uint m_lastId = 0;
     bool m_connected = false;
     bool m_bodyMarkup = false;
+    bool m_capabilitiesKnown = false;
+    std::optional<Waiting> m_waiting;
     QPointer<QSystemTrayIcon> m_tray;
 };
 
