@@ -55,7 +55,7 @@ struct MainWindowParts {
     PageFetcher& postsFetcher; // serves the reply check
     PostMeasurer& measurer;
     ReplyCheck& replyCheck;
-    ListsAutosave* autosave = nullptr; // writes the lists as they change; none in some tests
+    ListsAutosave* autosave = nullptr;     // writes the lists as they change; none in some tests
     BackgroundCheck* background = nullptr; // the scheduled reply check; none in some tests
     Notifier* notifier = nullptr;          // tells of new replies found in the background
     ThreadCookieJar* cookies = nullptr;    // the browser's cookies, for logged-in checks
