@@ -20,7 +20,6 @@ private slots:
     void resultsKeepTheThreadsOrderAndEachHostSeesAtMostTwo();
     void failuresAreCollectedAndTheCheckGoesOn();
     void threadsWithoutSizeAreNotFetched();
-    void abandonEndsSilently();
 };
 
 void TestParallelCheck::resultsKeepTheThreadsOrderAndEachHostSeesAtMostTwo_data() {
@@ -138,25 +137,6 @@ void TestParallelCheck::threadsWithoutSizeAreNotFetched() {
     QCOMPARE(server.connectionCount(), 0);
     check.start({});
     QCOMPARE(finished.size(), 2);
-}
-
-void TestParallelCheck::abandonEndsSilently() {
-    ScriptedHttpServer server;
-    QVERIFY(server.listenLocal());
-    Script hold;
-    hold.close = false;
-    server.setDefaultScript(hold);
-    ParallelCheck check;
-    QSignalSpy finished(&check, &ParallelCheck::finished);
-    QSignalSpy checked(&check, &ParallelCheck::threadChecked);
-    check.start({{server.url(QStringLiteral("/a")), 1}, {server.url(QStringLiteral("/b")), 1}});
-    QTRY_COMPARE_WITH_TIMEOUT(server.requests().size(), 2, 30000);
-    check.abandon();
-    QVERIFY(!check.isRunning());
-    QTRY_COMPARE_WITH_TIMEOUT(server.droppedCount(), 2, 30000);
-    QCOMPARE(finished.size(), 0);
-    QCOMPARE(checked.size(), 0);
-    QCOMPARE(check.results().at(0).outcome, CheckOutcome::Pending);
 }
 
 QTEST_GUILESS_MAIN(TestParallelCheck)
