@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
     libgl-dev libxkbcommon-dev
     # tests: a real web server and certificates for the fetcher, a virtual display
-    nginx openssl curl xvfb xauth
+    nginx openssl curl xvfb xauth dbus-daemon
     # the format check
     clang-format
 )
