@@ -3,6 +3,8 @@
 #include "build_info.h"
 #include "store/settings_store.h"
 
+#include <limits>
+
 namespace quillbox {
 
 namespace {
@@ -49,6 +51,14 @@ bool AppSettings::setLastMessage(const QString& message) {
     return write(dataSection(), QStringLiteral("lastMessage"), message);
 }
 
+int formatRowOf(const QString& lastConvert, int rowCount) {
+    bool ok = false;
+    const int row = lastConvert.trimmed().toInt(&ok);
+    const bool valid =
+        ok && row >= 0 && row < rowCount && row <= std::numeric_limits<qint16>::max();
+    return valid ? row : 0;
+}
+
 QString AppSettings::lastConvert() const {
     return read(dataSection(), QStringLiteral("lastConvert"), QStringLiteral("0"));
 }
@@ -78,7 +88,8 @@ bool AppSettings::setLinkWholeAddresses(bool on) {
 }
 
 QByteArray AppSettings::mainWindowGeometry() const {
-    return QByteArray::fromBase64(read(windowSection(), QStringLiteral("mainGeometry"), {}).toLatin1());
+    return QByteArray::fromBase64(
+        read(windowSection(), QStringLiteral("mainGeometry"), {}).toLatin1());
 }
 
 bool AppSettings::setMainWindowGeometry(const QByteArray& geometry) {

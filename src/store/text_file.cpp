@@ -13,10 +13,11 @@ QStringList splitFileLines(const QString& text) {
     qsizetype start = 0;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
-        if (text.at(i) != u'\r')
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
             continue;
         lines.append(text.mid(start, i - start));
-        if (i + 1 < size && text.at(i + 1) == u'\n')
+        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
             ++i;
         start = i + 1;
     }
