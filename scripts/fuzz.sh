@@ -4,7 +4,7 @@
 # one after another, starting from its seeds in fuzz/corpus/<name>/. New inputs the fuzzer
 # finds go to build-fuzz/corpus/<name>/, never into the repository; a failing input is kept as
 # build-fuzz/crash-<name>-* and stops the script with an error.
-#   scripts/fuzz.sh [seconds] [name ...]
+#   scripts/fuzz.sh [seconds] [name ...]   (QUILLBOX_FUZZ_RUNS=n stops each after n runs)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${QUILLBOX_FUZZ_BUILD_DIR:-$root/build-fuzz}"
@@ -33,7 +33,8 @@ for name in "${names[@]}"; do
     # -timeout: an input that takes seconds is a hang in a program whose work is linear.
     log="$build/fuzz_$name.log"
     status=0
-    "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -runs="${QUILLBOX_FUZZ_RUNS:--1}" \
+        -timeout=10 -rss_limit_mb=2048 \
         -max_len=4096 -print_final_stats=1 -artifact_prefix="$build/crash-$name-" \
         "$work" "$root/fuzz/corpus/$name" >"$log" 2>&1 || status=$?
     if [ "$status" -ne 0 ]; then
