@@ -74,6 +74,8 @@ private slots:
     void readOnlyFolderKeepsTheFilesAndSaysSo();
     void fullDiskKeepsTheFilesAndSaysSo();
     void killedWhileSavingLeavesWholeFiles();
+    void largeAndStrangeFilesLoad_data();
+    void largeAndStrangeFilesLoad();
 };
 
 void TestFileFaults::readOnlyFolderKeepsTheFilesAndSaysSo() {
@@ -187,6 +189,61 @@ void TestFileFaults::killedWhileSavingLeavesWholeFiles() {
             };
             QVERIFY2(is(lists[0]) || is(lists[1]), qPrintable(name));
         }
+    }
+}
+
+void TestFileFaults::largeAndStrangeFilesLoad_data() {
+    QTest::addColumn<QByteArray>("lineEnd"); // empty: 10 MB of random bytes
+    QTest::newRow("random bytes") << QByteArray();
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("CR only") << QByteArray("\r");
+    QTest::newRow("LF only") << QByteArray("\n");
+}
+
+void TestFileFaults::largeAndStrangeFilesLoad() {
+    QFETCH(QByteArray, lineEnd);
+    constexpr int records = 100000;
+    TestFolders folders;
+    QByteArray posts, forums, sizes, messages;
+    if (lineEnd.isEmpty()) {
+        QByteArray noise(10 * 1024 * 1024, Qt::Uninitialized);
+        quint32 seed = 12345;
+        for (char& b : noise) {
+            seed = seed * 1664525u + 1013904223u;
+            b = char(seed >> 24);
+        }
+        posts = forums = sizes = messages = noise;
+    } else {
+        for (int i = 0; i < records; ++i) {
+            posts += "http://forum.test/t/" + QByteArray::number(i) + lineEnd + lineEnd;
+            forums += "http://forum.test/" + QByteArray::number(i) + "|u|p" + lineEnd;
+            sizes += QByteArray::number(i) + lineEnd + lineEnd;
+            messages += "body[br]" + QByteArray::number(i) + "|subject" + lineEnd;
+        }
+    }
+    QVERIFY(writeBytes(folders.path(QStringLiteral("posts.txt")), posts));
+    QVERIFY(writeBytes(folders.path(QStringLiteral("posts2.txt")), forums));
+    QVERIFY(writeBytes(folders.path(QStringLiteral("sizes.txt")), sizes));
+    QVERIFY(writeBytes(folders.path(messagesFileName()), messages));
+
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QVERIFY(loaded.errors.isEmpty());
+    const MessagesFile read = SavedMessages(folders.path(messagesFileName())).read();
+    QVERIFY(read.status.ok);
+    if (lineEnd.isEmpty()) {
+        // Random bytes: some rows, all kept as they were read, the damage reported.
+        QVERIFY(!loaded.data.posts.isEmpty());
+        QCOMPARE(loaded.damaged.size(), 3);
+        return;
+    }
+    QCOMPARE(loaded.data.posts.size(), records);
+    QCOMPARE(loaded.data.forums.size(), records);
+    QCOMPARE(read.lines.size(), records);
+    for (const int i : {0, 1, records / 2, records - 1}) {
+        QCOMPARE(loaded.data.posts[i],
+                 (WatchedPost{QStringLiteral("http://forum.test/t/%1").arg(i), i}));
+        QCOMPARE(loaded.data.forums[i],
+                 (Forum{QStringLiteral("http://forum.test/%1").arg(i), QStringLiteral("u|p")}));
     }
 }
 
