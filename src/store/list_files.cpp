@@ -22,6 +22,8 @@ bool isSkippedLine(const QString& line) {
 // Every line break ends a line on reading, so a line break inside a field (pasted into an
 // address or a login) is written as a blank, keeping the record on one line.
 QString storedField(const QString& text) {
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
     QString field = text;
     field.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     field.replace(u'\r', u' ');

@@ -108,9 +108,9 @@ FileResult rewriteTextFile(const QString& path, const QByteArray& bytes, bool ow
     if (current.open(QIODevice::ReadOnly)) {
         const QByteArray original = current.readAll();
         current.close();
-        bool damaged = false;
-        decodeFileText(original, &damaged);
-        if (damaged) {
+        // Checked without decoding: a list of 100,000 rows would otherwise be turned into text
+        // once more on every save only to learn it is valid.
+        if (!QByteArrayView(original).isValidUtf8()) {
             const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
             if (!kept.ok) {
                 return FileResult::failure(
