@@ -10,6 +10,8 @@ packages=(
     nginx openssl curl xvfb xauth dbus-daemon
     # the format check
     clang-format
+    # the fuzz programs: clang with libFuzzer (-fsanitize=fuzzer comes with compiler-rt)
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

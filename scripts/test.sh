@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test headless: the format check, the whole suite with warnings
-# as errors, then the logic tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# as errors, then the logic tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then each fuzz program for a few seconds.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/deps.sh"
@@ -17,3 +18,6 @@ QUILLBOX_BUILD_DIR="$asan" bash "$root/scripts/build.sh" -DQUILLBOX_WERROR=ON \
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd "$asan" && ctest --output-on-failure -j"$(nproc)" -L logic "$@")
+
+# A few seconds of every fuzz program, from the seeds kept with the sources.
+bash "$root/scripts/fuzz.sh" "${QUILLBOX_FUZZ_SECONDS:-5}"

@@ -66,11 +66,7 @@ void Session::startUp(MainWindowHost& host) {
         host.setMessage(lastMessage);
 
     // A stored row that is not a number, or no longer a row of the list, selects row 0.
-    bool ok = false;
-    const int row = m_settings.lastConvert().trimmed().toInt(&ok);
-    const bool valid =
-        ok && row >= 0 && row < host.formatRowCount() && row <= std::numeric_limits<qint16>::max();
-    host.selectFormatRow(valid ? row : 0);
+    host.selectFormatRow(formatRowOf(m_settings.lastConvert(), host.formatRowCount()));
 }
 
 bool Session::saveListsAsking(const MainWindowHost& host) {

@@ -4,6 +4,7 @@
 #include "store/settings_store.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace quillbox {
 
@@ -49,6 +50,14 @@ QString AppSettings::lastMessage() const {
 
 bool AppSettings::setLastMessage(const QString& message) {
     return write(dataSection(), QStringLiteral("lastMessage"), message);
+}
+
+int formatRowOf(const QString& lastConvert, int rowCount) {
+    bool ok = false;
+    const int row = lastConvert.trimmed().toInt(&ok);
+    const bool valid =
+        ok && row >= 0 && row < rowCount && row <= std::numeric_limits<qint16>::max();
+    return valid ? row : 0;
 }
 
 QString AppSettings::lastConvert() const {

@@ -8,6 +8,10 @@ namespace quillbox {
 
 class SettingsStore;
 
+// The format row a stored lastConvert selects among rowCount rows: the stored number when it
+// is one of the rows (and fits the 16 bits the row was once kept in), otherwise row 0.
+int formatRowOf(const QString& lastConvert, int rowCount);
+
 // The program's name in the settings store, and the section of the message and templates.
 QString settingsApplication();
 QString dataSection();

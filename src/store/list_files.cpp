@@ -19,19 +19,26 @@ bool isSkippedLine(const QString& line) {
     return line.isEmpty() || line == u' ';
 }
 
+// Every line break ends a line on reading, so a line break inside a field (pasted into an
+// address or a login) is written as a blank, keeping the record on one line.
+QString storedField(const QString& text) {
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString field = text;
+    field.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    field.replace(u'\r', u' ');
+    field.replace(u'\n', u' ');
+    return field;
+}
+
 // A post whose address reads back as a skipped line would vanish from posts.txt but keep its
 // line in sizes.txt, shifting every later size onto the wrong post; it is left out of both.
 bool isStorable(const WatchedPost& post) {
-    return !isSkippedLine(post.address);
+    return !isSkippedLine(storedField(post.address));
 }
 
-// A CR inside a field would end the record early on the next load and split it in two. A lone
-// LF stays inside a line, so line breaks in a field are stored as LF.
 QByteArray recordLine(const QString& text) {
-    QString field = text;
-    field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    field.replace(u'\r', u'\n');
-    return field.toUtf8() + crlf + crlf;
+    return storedField(text).toUtf8() + crlf + crlf;
 }
 
 // Keeps the original of a damaged list file at once, so it is there whatever rewrites the file

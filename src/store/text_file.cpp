@@ -13,10 +13,11 @@ QStringList splitFileLines(const QString& text) {
     qsizetype start = 0;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
-        if (text.at(i) != u'\r')
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
             continue;
         lines.append(text.mid(start, i - start));
-        if (i + 1 < size && text.at(i + 1) == u'\n')
+        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
             ++i;
         start = i + 1;
     }
@@ -107,9 +108,9 @@ FileResult rewriteTextFile(const QString& path, const QByteArray& bytes, bool ow
     if (current.open(QIODevice::ReadOnly)) {
         const QByteArray original = current.readAll();
         current.close();
-        bool damaged = false;
-        decodeFileText(original, &damaged);
-        if (damaged) {
+        // Checked without decoding: a list of 100,000 rows would otherwise be turned into text
+        // once more on every save only to learn it is valid.
+        if (!QByteArrayView(original).isValidUtf8()) {
             const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
             if (!kept.ok) {
                 return FileResult::failure(

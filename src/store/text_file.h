@@ -10,9 +10,10 @@ namespace quillbox {
 // Line ends written by the program, and the line ends its files are read with.
 inline constexpr char crlf[] = "\r\n";
 
-// Splits text the way the data files are read: a line ends at CR or at CR LF (consumed);
-// a lone LF stays inside its line; text after the last line end is a last line of its own.
-// "" gives no lines, "\r\n" gives one empty line.
+// Splits text the way the data files are read: a line ends at CR LF, at a lone CR or at a lone
+// LF (a list made by hand in an editor that ends lines with LF alone still reads row by row);
+// text after the last line end is a last line of its own. "" gives no lines, "\r\n" gives one
+// empty line, "\n\r" two.
 QStringList splitFileLines(const QString& text);
 
 // Decodes file bytes as UTF-8; bytes that are not UTF-8 become replacement characters, and

@@ -39,10 +39,12 @@ void TestTextFile::splitsLinesAsTheFilesAreRead_data() {
                                  << QStringList{u"a"_s, {}, u"b"_s, {}};
     QTest::newRow("no final line end") << QStringLiteral("a\r\nb") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("lone CR ends a line") << QStringLiteral("a\rb\r") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("lone LF stays") << QStringLiteral("a\nb\r\nc") << QStringList{u"a\nb"_s, u"c"_s};
-    QTest::newRow("only LF") << QStringLiteral("\n") << QStringList{u"\n"_s};
+    QTest::newRow("lone LF ends a line")
+        << QStringLiteral("a\nb\r\nc") << QStringList{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("only LF") << QStringLiteral("\n") << QStringList{QString()};
+    QTest::newRow("LF pairs") << QStringLiteral("a\n\nb\n") << QStringList{u"a"_s, {}, u"b"_s};
     QTest::newRow("CR CR LF") << QStringLiteral("a\r\r\nb") << QStringList{u"a"_s, {}, u"b"_s};
-    QTest::newRow("LF CR") << QStringLiteral("a\n\rb") << QStringList{u"a\n"_s, u"b"_s};
+    QTest::newRow("LF CR") << QStringLiteral("a\n\rb") << QStringList{u"a"_s, {}, u"b"_s};
     QTest::newRow("one space") << QStringLiteral(" \r\n") << QStringList{u" "_s};
 }
 

@@ -227,6 +227,10 @@ void MainWindow::buildListsPanel(QWidget* c) {
     postList = make<QListWidget>(postsView, "lstPosts", 60, design::lstPostsTop, 3435, 1620);
     newRepliesList = make<QListWidget>(postsView, "lstNew", 60, design::lstPostsTop, 3435, 1230);
     newRepliesList->hide();
+    // Every row is one line of text: with rows of one height the boxes need not measure each of
+    // tens of thousands of rows to lay them out.
+    for (QListWidget* list : {forumList, postList, newRepliesList})
+        list->setUniformItemSizes(true);
 }
 
 void MainWindow::buildBrowserPane(QWidget* c, QWidget* pageView) {

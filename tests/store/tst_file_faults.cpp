@@ -1,0 +1,260 @@
+// Saving where the disk says no: a read-only data folder, a full disk, and the program killed in
+// the middle of a save. The files in place stay whole and readable, and every failed write is
+// reported in words the user is shown.
+#include "compose/saved_messages.h"
+#include "store/app_settings.h"
+#include "store/list_files.h"
+#include "store/settings_store.h"
+#include "support/test_folders.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+#include <sys/mount.h>
+#include <unistd.h>
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+namespace {
+
+ListsData listsOf(int count, const QString& tag) {
+    ListsData data;
+    for (int i = 0; i < count; ++i) {
+        data.posts.append(
+            {QStringLiteral("http://forum.test/%1/thread/%2").arg(tag).arg(i), i * 7});
+        data.forums.append({QStringLiteral("http://forum.test/%1/%2").arg(tag).arg(i),
+                            QStringLiteral("user%1|secret").arg(i)});
+    }
+    return data;
+}
+
+const QStringList listFiles{QStringLiteral("posts.txt"), QStringLiteral("posts2.txt"),
+                            QStringLiteral("sizes.txt")};
+
+// A small file system of its own on `folder`, which only root may mount; gone with the object.
+class Tmpfs {
+public:
+    Tmpfs(const QString& folder, const QByteArray& size) : m_folder(folder.toLocal8Bit()) {
+        m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0,
+                            QByteArray("size=" + size).constData()) == 0;
+    }
+    ~Tmpfs() {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    bool makeReadOnly() {
+        return ::mount("tmpfs", m_folder.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) ==
+               0;
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
+// The child started by killedWhileSaving: saves two different lists in turn, for ever, and says
+// so after each save.
+int saveForever(const QString& folder) {
+    const ListsData lists[] = {listsOf(4000, QStringLiteral("a")),
+                               listsOf(6000, QStringLiteral("b"))};
+    for (int round = 0;; ++round) {
+        if (!saveLists(folder, lists[round % 2]).isEmpty())
+            return 1;
+        ::write(STDOUT_FILENO, "saved\n", 6);
+    }
+}
+
+} // namespace
+
+class TestFileFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void readOnlyFolderKeepsTheFilesAndSaysSo();
+    void fullDiskKeepsTheFilesAndSaysSo();
+    void killedWhileSavingLeavesWholeFiles();
+    void largeAndStrangeFilesLoad_data();
+    void largeAndStrangeFilesLoad();
+};
+
+void TestFileFaults::readOnlyFolderKeepsTheFilesAndSaysSo() {
+    TestFolders folders;
+    const QString folder = folders.dataFolder();
+    // Root writes through permissions, so for root the folder is a file system mounted
+    // read-only instead.
+    std::unique_ptr<Tmpfs> tmpfs;
+    if (::geteuid() == 0) {
+        tmpfs = std::make_unique<Tmpfs>(folder, "1m");
+        if (!tmpfs->mounted())
+            QSKIP("no file system can be mounted here");
+    }
+    const ListsData before = listsOf(3, QStringLiteral("old"));
+    QCOMPARE(saveLists(folder, before), QStringList());
+    SavedMessages messages(QDir(folder).filePath(messagesFileName()));
+    QVERIFY(messages.save(QStringLiteral("kept body"), QStringLiteral("kept")).ok);
+    const QByteArray messagesBefore = readBytes(messages.path());
+    SettingsStore store(folder);
+    AppSettings settings(store);
+    QVERIFY(settings.setLastSubject(QStringLiteral("old subject")));
+
+    if (tmpfs)
+        QVERIFY(tmpfs->makeReadOnly());
+    else
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    const QStringList errors = saveLists(folder, listsOf(5, QStringLiteral("new")));
+    // posts.txt and posts2.txt fail; sizes.txt is not written without its posts.txt.
+    QCOMPARE(errors.size(), 2);
+    QVERIFY(errors[0].startsWith(QStringLiteral("Could not write")) &&
+            errors[0].contains(QStringLiteral("posts.txt")));
+    QVERIFY(errors[1].contains(QStringLiteral("posts2.txt")));
+    const FileResult saved = messages.save(QStringLiteral("new body"), QStringLiteral("new"));
+    QVERIFY(!saved.ok);
+    QVERIFY(saved.message.contains(messagesFileName()));
+    QVERIFY(!settings.setLastSubject(QStringLiteral("new subject")));
+    QVERIFY(!settings.lastError().isEmpty());
+
+    const LoadListsResult loaded = loadLists(folder);
+    QVERIFY(loaded.errors.isEmpty());
+    QCOMPARE(loaded.data, before);
+    QCOMPARE(readBytes(messages.path()), messagesBefore);
+    // This process still knows the new subject; the file, which the next start reads, holds
+    // the old one.
+    const QByteArray settingsFile = readBytes(store.fileName(settingsApplication()));
+    QVERIFY(settingsFile.contains("old subject") && !settingsFile.contains("new subject"));
+    if (!tmpfs)
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+}
+
+void TestFileFaults::fullDiskKeepsTheFilesAndSaysSo() {
+    TestFolders folders;
+    const QString folder = folders.dataFolder();
+    Tmpfs tmpfs(folder, "256k");
+    if (!tmpfs.mounted())
+        QSKIP("a small file system needs root to mount");
+    const ListsData before = listsOf(100, QStringLiteral("old"));
+    QCOMPARE(saveLists(folder, before), QStringList());
+    SavedMessages messages(QDir(folder).filePath(messagesFileName()));
+    QVERIFY(messages.save(QStringLiteral("kept body"), QStringLiteral("kept")).ok);
+    const QByteArray messagesBefore = readBytes(messages.path());
+
+    // Far more than the disk holds.
+    const QStringList errors = saveLists(folder, listsOf(20000, QStringLiteral("new")));
+    QVERIFY(!errors.isEmpty());
+    for (const QString& error : errors)
+        QVERIFY2(error.startsWith(QStringLiteral("Could not write")), qPrintable(error));
+    const FileResult saved = messages.save(QString(400000, u'm'), QStringLiteral("too long"));
+    QVERIFY(!saved.ok);
+    QVERIFY(saved.message.startsWith(QStringLiteral("Could not write")));
+
+    QCOMPARE(loadLists(folder).data, before);
+    QCOMPARE(readBytes(messages.path()), messagesBefore);
+    // No half-written temporary file is left to fill the disk.
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), listFiles.size() + 1);
+}
+
+void TestFileFaults::killedWhileSavingLeavesWholeFiles() {
+    TestFolders folders;
+    const QString folder = folders.dataFolder();
+    const ListsData lists[] = {listsOf(4000, QStringLiteral("a")),
+                               listsOf(6000, QStringLiteral("b"))};
+    // Each kill comes after a different number of saves, so at a different point of one.
+    for (int saves = 1; saves <= 5; ++saves) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--save-forever"), folder});
+        QVERIFY(child.waitForStarted());
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                child.waitForReadyRead(10);
+                return child.peek(1 << 16).count('\n') >= saves;
+            },
+            60000));
+        child.kill();
+        QVERIFY(child.waitForFinished());
+
+        const LoadListsResult loaded = loadLists(folder);
+        QVERIFY(loaded.errors.isEmpty());
+        QVERIFY(loaded.damaged.isEmpty());
+        for (const QString& name : listFiles) {
+            const QByteArray bytes = readBytes(QDir(folder).filePath(name));
+            const auto is = [&](const ListsData& data) {
+                if (name == listFiles[0])
+                    return bytes == serializePosts(data.posts);
+                if (name == listFiles[1])
+                    return bytes == serializeForums(data.forums);
+                return bytes == serializeSizes(data.posts);
+            };
+            QVERIFY2(is(lists[0]) || is(lists[1]), qPrintable(name));
+        }
+    }
+}
+
+void TestFileFaults::largeAndStrangeFilesLoad_data() {
+    QTest::addColumn<QByteArray>("lineEnd"); // empty: 10 MB of random bytes
+    QTest::newRow("random bytes") << QByteArray();
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("CR only") << QByteArray("\r");
+    QTest::newRow("LF only") << QByteArray("\n");
+}
+
+void TestFileFaults::largeAndStrangeFilesLoad() {
+    QFETCH(QByteArray, lineEnd);
+    constexpr int records = 100000;
+    TestFolders folders;
+    QByteArray posts, forums, sizes, messages;
+    if (lineEnd.isEmpty()) {
+        QByteArray noise(10 * 1024 * 1024, Qt::Uninitialized);
+        quint32 seed = 12345;
+        for (char& b : noise) {
+            seed = seed * 1664525u + 1013904223u;
+            b = char(seed >> 24);
+        }
+        posts = forums = sizes = messages = noise;
+    } else {
+        for (int i = 0; i < records; ++i) {
+            posts += "http://forum.test/t/" + QByteArray::number(i) + lineEnd + lineEnd;
+            forums += "http://forum.test/" + QByteArray::number(i) + "|u|p" + lineEnd;
+            sizes += QByteArray::number(i) + lineEnd + lineEnd;
+            messages += "body[br]" + QByteArray::number(i) + "|subject" + lineEnd;
+        }
+    }
+    QVERIFY(writeBytes(folders.path(QStringLiteral("posts.txt")), posts));
+    QVERIFY(writeBytes(folders.path(QStringLiteral("posts2.txt")), forums));
+    QVERIFY(writeBytes(folders.path(QStringLiteral("sizes.txt")), sizes));
+    QVERIFY(writeBytes(folders.path(messagesFileName()), messages));
+
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QVERIFY(loaded.errors.isEmpty());
+    const MessagesFile read = SavedMessages(folders.path(messagesFileName())).read();
+    QVERIFY(read.status.ok);
+    if (lineEnd.isEmpty()) {
+        // Random bytes: some rows, all kept as they were read, the damage reported.
+        QVERIFY(!loaded.data.posts.isEmpty());
+        QCOMPARE(loaded.damaged.size(), 3);
+        return;
+    }
+    QCOMPARE(loaded.data.posts.size(), records);
+    QCOMPARE(loaded.data.forums.size(), records);
+    QCOMPARE(read.lines.size(), records);
+    for (const int i : {0, 1, records / 2, records - 1}) {
+        QCOMPARE(loaded.data.posts[i],
+                 (WatchedPost{QStringLiteral("http://forum.test/t/%1").arg(i), i}));
+        QCOMPARE(loaded.data.forums[i],
+                 (Forum{QStringLiteral("http://forum.test/%1").arg(i), QStringLiteral("u|p")}));
+    }
+}
+
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], "--save-forever") == 0) {
+        QCoreApplication app(argc, argv);
+        return saveForever(QString::fromLocal8Bit(argv[2]));
+    }
+    QCoreApplication app(argc, argv);
+    TestFileFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_file_faults.moc"
