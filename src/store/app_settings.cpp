@@ -57,9 +57,8 @@ bool AppSettings::setLastConvert(int row) {
     return write(dataSection(), QStringLiteral("lastConvert"), QString::number(row));
 }
 
-bool AppSettings::showHelp() const {
-    return read(settingsSection(), QStringLiteral("showHelp"), QStringLiteral("1")) !=
-           QLatin1String("0");
+QString AppSettings::showHelp() const {
+    return read(settingsSection(), QStringLiteral("showHelp"), QStringLiteral("1"));
 }
 
 bool AppSettings::setShowHelp(bool show) {

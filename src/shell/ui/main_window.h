@@ -3,6 +3,7 @@
 #include "shell/main_window_host.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <memory>
@@ -22,11 +23,13 @@ class QToolButton;
 
 namespace quillbox {
 
+class AboutWindow;
 class AutoInsert;
 class BrowserPage;
 class BrowserPane;
 class WebsiteWindow;
 class Clipboard;
+class HelpWindow;
 class InsertFollowUp;
 class PagePaste;
 class ListsAutosave;
@@ -34,6 +37,7 @@ class PageFetcher;
 class PostMeasurer;
 class ReplyCheck;
 class Session;
+class SkinLabel;
 class WatchLists;
 
 // What the main window works with; the program makes them and the window uses them for its
@@ -87,6 +91,8 @@ public:
     void setMessage(const QString& message) override;
     int formatRowCount() const override;
     void selectFormatRow(int row) override;
+    void skinWindow() override;
+    void showHelpWindow() override;
     ListsData lists() const override;
     QString message() const override;
     int selectedFormatRow() const override;
@@ -114,6 +120,7 @@ private:
     void showNewReplies();
     void checkReplies();
     void visitWebsite();
+    void showAboutWindow();
     void autoInsert();
     void pasteSubject();
     void pasteUserName();
@@ -197,6 +204,10 @@ private:
     QListWidget* newRepliesList = nullptr;
     BrowserPane* browserPane = nullptr;
     std::unique_ptr<WebsiteWindow> websiteWindow; // made at the first Visit
+    QPointer<HelpWindow> helpWindow;
+    QPointer<AboutWindow> aboutWindow;
+    // Element 0 of SkinLabel1 (on the window), SkinLabel2 (in Frame1) and SkinLabel3 (in Frame2).
+    std::array<SkinLabel*, 3> skinLabelPrototypes{};
     // Status bar
     std::array<QLabel*, 3> statusPanels{};
 };
