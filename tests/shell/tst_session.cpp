@@ -43,6 +43,8 @@ public:
         calls << QStringLiteral("message");
         messageText = m;
     }
+    void skinWindow() override { calls << QStringLiteral("skin"); }
+    void showHelpWindow() override { calls << QStringLiteral("help"); }
     int formatRowCount() const override { return int(formats.size()); }
     void selectFormatRow(int r) override {
         calls << QStringLiteral("row ") + QString::number(r);
@@ -115,7 +117,8 @@ void TestSession::firstStartRunsInOrderAndCreatesFiles() {
                           QStringLiteral("website Visit ") + b.websiteAddress,
                           QStringLiteral("navigate ") + b.websiteAddress, QStringLiteral("panels"),
                           QStringLiteral("lists"), QStringLiteral("formats text,html,ubb,ezboard"),
-                          QStringLiteral("subject Type Subject Here"), QStringLiteral("row 0")}));
+                          QStringLiteral("subject Type Subject Here"), QStringLiteral("row 0"),
+                          QStringLiteral("skin"), QStringLiteral("help")}));
     for (const char* name :
          {"htmltemp.txt", "messages.txt", "posts.txt", "posts2.txt", "sizes.txt"})
         QCOMPARE(readBytes(folders->path(QString::fromLatin1(name))), QByteArray("\r\n"));
