@@ -1,6 +1,6 @@
 #include "app/exit_when_shown.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -15,11 +15,14 @@ bool ExitWhenShown::requested() {
 }
 
 void ExitWhenShown::watch(QWidget* window) {
-    window->installEventFilter(this);
+    m_window = window;
+    qApp->installEventFilter(this);
 }
 
 bool ExitWhenShown::eventFilter(QObject* watched, QEvent* event) {
-    if (!m_done && event->type() == QEvent::Paint) {
+    // The first paint of the window or of anything in it.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!m_done && event->type() == QEvent::Paint && widget && widget->window() == m_window) {
         m_done = true;
         std::printf("shown %lld splash %lld\n", static_cast<long long>(m_sinceStart.elapsed()),
                     static_cast<long long>(m_splashEnd - m_splashStart));

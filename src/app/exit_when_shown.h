@@ -29,6 +29,7 @@ private:
     QElapsedTimer m_sinceStart;
     qint64 m_splashStart = 0;
     qint64 m_splashEnd = 0;
+    QWidget* m_window = nullptr;
     bool m_done = false;
 };
 

@@ -53,20 +53,26 @@ QString skinStyleSheet(const Skin& skin, const QString& windowType) {
         "QMenu::item:selected { background-color: %5; color: %3; }\n"
         "QMenu::item:disabled { color: %8; }\n"
         "QToolTip { background-color: %3; color: %4; border: 1px solid %5; }\n"
-        "quillbox--SkinLabel { background-color: %1; color: %2; }\n");
+        "quillbox--SkinLabel { background-color: %1; color: %2; }\n"
+        // The colours applySkin gives by kind of control; they win over the rules above.
+        "*[skinColouring=\"Background\"] { background-color: %3; }\n"
+        "*[skinColouring=\"BackgroundAndText\"] { background-color: %3; color: %4; }\n"
+        "*[skinColouring=\"Panel\"] { background-color: %1; }\n");
     return sheet.arg(panel, panelText, back, text, accent, light, pale, disabled);
 }
 
-QString controlColourSheet(const QString& typeSelector, const QString& background,
-                           const QString& text) {
-    QString rules;
-    if (!background.isEmpty())
-        rules += QStringLiteral(" background-color: ") + background + u';';
-    if (!text.isEmpty())
-        rules += QStringLiteral(" color: ") + text + u';';
-    if (rules.isEmpty())
-        return {};
-    return typeSelector + QStringLiteral(" {") + rules + QStringLiteral(" }");
+QString skinColouringName(SkinColouring colouring) {
+    switch (colouring) {
+    case SkinColouring::Background:
+        return QStringLiteral("Background");
+    case SkinColouring::BackgroundAndText:
+        return QStringLiteral("BackgroundAndText");
+    case SkinColouring::Panel:
+        return QStringLiteral("Panel");
+    case SkinColouring::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace quillbox

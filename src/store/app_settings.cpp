@@ -30,6 +30,11 @@ QString AppSettings::read(const QString& section, const QString& key,
 }
 
 bool AppSettings::write(const QString& section, const QString& key, const QString& value) {
+    // Storing what is stored already would only cost a disk write: the subject restored at
+    // every start, for one.
+    const QString absent = QStringLiteral("\u0001absent");
+    if (value != absent && read(section, key, absent) == value)
+        return true;
     return m_store.saveSetting(settingsApplication(), section, key, value);
 }
 

@@ -250,9 +250,9 @@ void TestInfoWindows::mainWindowWearsTheSkinWithItsSkinLabels() {
     QCOMPARE(arrayTexts(window.get(), "SkinLabel3"), QStringList{QStringLiteral("URL:")});
     for (const char* name : {"SkinLabel4", "SkinLabel5", "SkinLabel6", "SkinLabel7"})
         QVERIFY(qobject_cast<SkinLabel*>(control<QLabel>(window.get(), name)));
-    QVERIFY(control<QLineEdit>(window.get(), "txtSubject")
-                ->styleSheet()
-                .contains(QStringLiteral("background-color: #ffffff")));
+    auto* subject = control<QLineEdit>(window.get(), "txtSubject");
+    QCOMPARE(subject->property("skinColouring").toString(), QStringLiteral("BackgroundAndText"));
+    QCOMPARE(subject->palette().color(QPalette::Base).name(), QStringLiteral("#ffffff"));
     // The clone over "URL:" leaves the address box in front of it.
     const QWidget* address = control<QLineEdit>(window.get(), "Text5");
     const QObjectList& order = address->parentWidget()->children();

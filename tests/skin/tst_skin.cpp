@@ -17,7 +17,7 @@ private slots:
     void controlKindsTakeTheirColours_data();
     void controlKindsTakeTheirColours();
     void styleSheetDrawsInTheSkinsColours();
-    void controlColourSheetNamesOnlyItsOwnClass();
+    void eachColouringHasItsRule();
     void engineRunsBetweenStartAndShutDown();
 };
 
@@ -69,13 +69,22 @@ void TestSkin::styleSheetDrawsInTheSkinsColours() {
     QCOMPARE(sheet.count(u'{'), sheet.count(u'}'));
 }
 
-void TestSkin::controlColourSheetNamesOnlyItsOwnClass() {
-    QCOMPARE(controlColourSheet(QStringLiteral("QLineEdit"), QStringLiteral("#ffffff"),
-                                QStringLiteral("#000000")),
-             QStringLiteral("QLineEdit { background-color: #ffffff; color: #000000; }"));
-    QCOMPARE(controlColourSheet(QStringLiteral("QPushButton"), QStringLiteral("#ffffff"), {}),
-             QStringLiteral("QPushButton { background-color: #ffffff; }"));
-    QCOMPARE(controlColourSheet(QStringLiteral("QLabel"), {}, {}), QString());
+void TestSkin::eachColouringHasItsRule() {
+    const QString sheet = skinStyleSheet(gemBlue(), QStringLiteral("QDialog"));
+    for (SkinColouring c :
+         {SkinColouring::Background, SkinColouring::BackgroundAndText, SkinColouring::Panel}) {
+        const QString name = skinColouringName(c);
+        QVERIFY(!name.isEmpty());
+        QVERIFY2(
+            sheet.contains(QStringLiteral("*[skinColouring=\"") + name + QStringLiteral("\"]")),
+            qPrintable(name));
+    }
+    QCOMPARE(skinColouringName(SkinColouring::None), QString());
+    QVERIFY(sheet.contains(
+        QStringLiteral("*[skinColouring=\"BackgroundAndText\"] { background-color: #ffffff; "
+                       "color: #000000; }")));
+    QVERIFY(sheet.contains(
+        QStringLiteral("*[skinColouring=\"Panel\"] { background-color: #ebebeb; }")));
 }
 
 void TestSkin::engineRunsBetweenStartAndShutDown() {

@@ -222,6 +222,8 @@ void MainWindow::buildListsPanel(QWidget* c) {
                                             "want to paste into, then click here."),
                              2880, 1020, 675, 315);
     forumList = make<QListWidget>(forumsView, "lstPosts2", 60, design::lstPosts2Top, 3435, 1425);
+    // Rows of one line each: long lists lay out at once, also when the skin restyles them.
+    forumList->setUniformItemSizes(true);
 
     watchButton = makePictureButton(postsView, "cmdAdd", QStringLiteral("Watch This Post"),
                                QStringLiteral("Watch the current URL"),
@@ -239,6 +241,8 @@ void MainWindow::buildListsPanel(QWidget* c) {
     checkRepliesButton->hide();
     postList = make<QListWidget>(postsView, "lstPosts", 60, design::lstPostsTop, 3435, 1620);
     newRepliesList = make<QListWidget>(postsView, "lstNew", 60, design::lstPostsTop, 3435, 1230);
+    postList->setUniformItemSizes(true);
+    newRepliesList->setUniformItemSizes(true);
     newRepliesList->hide();
 }
 

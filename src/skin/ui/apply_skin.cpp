@@ -39,31 +39,13 @@ void collectControls(const QWidget* container, QList<QWidget*>& out) {
     }
 }
 
-void setOwnColours(QWidget* control, const QColor& background, const QColor& text) {
-    setSkinStyleSheet(control,
-                      controlColourSheet(styleSheetType(control),
-                                         background.isValid() ? background.name() : QString(),
-                                         text.isValid() ? text.name() : QString()));
-}
-
-void colourControls(QWidget* window, const SkinControl& skin) {
-    const QColor b = skin.backgroundColour();
-    const QColor f = skin.textColour();
-    const QColor p = skin.panelColour();
+// Every control takes its colouring by kind; the skin's look, set on the window next, gives it
+// the colours. One style sheet for the window restyles it once, however many controls it has.
+void colourControls(QWidget* window) {
     for (QWidget* control : windowControls(window)) {
-        switch (skinColouringFor(controlTypeName(control))) {
-        case SkinColouring::Background:
-            setOwnColours(control, b, {});
-            break;
-        case SkinColouring::BackgroundAndText:
-            setOwnColours(control, b, f);
-            break;
-        case SkinColouring::Panel:
-            setOwnColours(control, p, {});
-            break;
-        case SkinColouring::None:
-            break;
-        }
+        const QString colouring = skinColouringName(skinColouringFor(controlTypeName(control)));
+        control->setProperty(skinColouringProperty,
+                             colouring.isEmpty() ? QVariant() : QVariant(colouring));
     }
 }
 
@@ -128,7 +110,7 @@ bool applySkin(QWidget* window) {
     const SkinControl* skin = SkinControl::shared();
     if (!skin)
         return false;
-    colourControls(window, *skin);
+    colourControls(window);
     skin->skinWindow(window);
     return true;
 }
