@@ -73,6 +73,8 @@ int main(int argc, char* argv[]) {
     messages.setParent(&window);
     QObject::connect(&window, &MainWindow::endProcessRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    // A program ended before the splash window's wait is over never shows its main window.
+    QObject::connect(&window, &MainWindow::endProcessRequested, splash, &SplashWindow::stopTimer);
 
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &window,
