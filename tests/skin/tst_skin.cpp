@@ -16,8 +16,7 @@ private slots:
     void gemBlueCarriesItsStoredValues();
     void controlKindsTakeTheirColours_data();
     void controlKindsTakeTheirColours();
-    void styleSheetDrawsInTheSkinsColours();
-    void eachColouringHasItsRule();
+    void styleSheetFillsEveryColour();
     void engineRunsBetweenStartAndShutDown();
 };
 
@@ -57,34 +56,17 @@ void TestSkin::controlKindsTakeTheirColours() {
     QTEST(skinColouringFor(typeName), "colouring");
 }
 
-void TestSkin::styleSheetDrawsInTheSkinsColours() {
+void TestSkin::styleSheetFillsEveryColour() {
     Skin skin = gemBlue();
     skin.panelColour = skinRgb(1, 2, 3);
-    skin.accentColour = skinRgb(4, 5, 6);
     const QString sheet = skinStyleSheet(skin, QStringLiteral("quillbox--HelpWindow"));
     QVERIFY(sheet.startsWith(QStringLiteral("quillbox--HelpWindow { background-color: #010203;")));
-    QVERIFY(sheet.contains(QStringLiteral("QGroupBox::title")));
-    QVERIFY(sheet.contains(QStringLiteral("color: #040506")));
     QVERIFY(!sheet.contains(u'%')); // every placeholder was filled
     QCOMPARE(sheet.count(u'{'), sheet.count(u'}'));
-}
-
-void TestSkin::eachColouringHasItsRule() {
-    const QString sheet = skinStyleSheet(gemBlue(), QStringLiteral("QDialog"));
     for (SkinColouring c :
-         {SkinColouring::Background, SkinColouring::BackgroundAndText, SkinColouring::Panel}) {
-        const QString name = skinColouringName(c);
-        QVERIFY(!name.isEmpty());
-        QVERIFY2(
-            sheet.contains(QStringLiteral("*[skinColouring=\"") + name + QStringLiteral("\"]")),
-            qPrintable(name));
-    }
-    QCOMPARE(skinColouringName(SkinColouring::None), QString());
-    QVERIFY(sheet.contains(
-        QStringLiteral("*[skinColouring=\"BackgroundAndText\"] { background-color: #ffffff; "
-                       "color: #000000; }")));
-    QVERIFY(sheet.contains(
-        QStringLiteral("*[skinColouring=\"Panel\"] { background-color: #ebebeb; }")));
+         {SkinColouring::Background, SkinColouring::BackgroundAndText, SkinColouring::Panel})
+        QVERIFY(sheet.contains(QStringLiteral("*[skinColouring=\"") + skinColouringName(c) +
+                               QStringLiteral("\"]")));
 }
 
 void TestSkin::engineRunsBetweenStartAndShutDown() {
