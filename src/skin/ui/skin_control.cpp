@@ -15,17 +15,14 @@ QPointer<SkinControl>& sharedSkin() {
     return control;
 }
 
-QColor toColour(SkinColour c) {
-    return QColor::fromRgb(QRgb(0xff000000u | c));
-}
-
-} // namespace
-
+// The name a style sheet gives the widget's class ("QLineEdit", "quillbox--HelpWindow").
 QString styleSheetType(const QObject* object) {
     return QString::fromLatin1(object->metaObject()->className())
         .replace(QStringLiteral("::"), QStringLiteral("--"));
 }
 
+// Sets the skin's part of a window's style sheet, after whatever sheet the window had of its own
+// before it was first skinned; skinning again replaces only the skin's part.
 void setSkinStyleSheet(QWidget* widget, const QString& skinPart) {
     static const char ownSheet[] = "quillboxOwnStyleSheet";
     QVariant own = widget->property(ownSheet);
@@ -37,21 +34,11 @@ void setSkinStyleSheet(QWidget* widget, const QString& skinPart) {
     widget->setStyleSheet(base.isEmpty() ? skinPart : base + u'\n' + skinPart);
 }
 
+} // namespace
+
 SkinControl::SkinControl(const Skin& skin, QObject* parent) : QObject(parent), m_skin(skin) {}
 
 SkinControl::~SkinControl() = default;
-
-QColor SkinControl::backgroundColour() const {
-    return toColour(m_skin.backgroundColour);
-}
-
-QColor SkinControl::textColour() const {
-    return toColour(m_skin.textColour);
-}
-
-QColor SkinControl::panelColour() const {
-    return toColour(m_skin.panelColour);
-}
 
 void SkinControl::skinWindow(QWidget* window) const {
     setSkinStyleSheet(window, skinStyleSheet(m_skin, styleSheetType(window)));

@@ -2,7 +2,6 @@
 
 #include "skin/skin.h"
 
-#include <QColor>
 #include <QObject>
 
 class QWidget;
@@ -18,10 +17,8 @@ public:
     explicit SkinControl(const Skin& skin, QObject* parent = nullptr);
     ~SkinControl() override;
 
+    // The skin's values, its colours among them, read each time a window is skinned.
     const Skin& skin() const { return m_skin; }
-    QColor backgroundColour() const;
-    QColor textColour() const;
-    QColor panelColour() const;
 
     // Hands the window to the skin: the window and everything on it take the skin's look.
     void skinWindow(QWidget* window) const;
@@ -33,12 +30,5 @@ public:
 private:
     Skin m_skin;
 };
-
-// The name a style sheet gives the widget's class ("QLineEdit", "quillbox--SkinLabel").
-QString styleSheetType(const QObject* object);
-
-// Sets the skin's part of a widget's style sheet, after whatever sheet the widget had of its own
-// before it was first skinned; skinning again replaces only the skin's part.
-void setSkinStyleSheet(QWidget* widget, const QString& skinPart);
 
 } // namespace quillbox
