@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev qt6-webengine-dev-tools
     libgl-dev libxkbcommon-dev
     # tests: a real web server and certificates for the fetcher, a virtual display
     nginx openssl curl xvfb xauth dbus-daemon

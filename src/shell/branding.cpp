@@ -9,11 +9,18 @@ Branding loadBranding() {
     b.productName = QString::fromUtf8(build::productName);
     b.companyName = QString::fromUtf8(build::companyName);
     b.websiteAddress = QString::fromUtf8(build::websiteAddress);
+    if (b.websiteAddress.isEmpty())
+        b.websiteAddress = startPageAddress();
+    b.skinEnabled = true;
     return b;
 }
 
 QString versionText() {
     return QString::number(build::versionMajor) + u'.' + QString::number(build::versionMinor);
+}
+
+QString startPageAddress() {
+    return QStringLiteral("quillbox:start");
 }
 
 } // namespace quillbox

@@ -9,11 +9,15 @@ struct Branding {
     QString productName;
     QString companyName;
     QString websiteAddress;
+    bool skinEnabled = true; // every window wears the skin
 };
 
 Branding loadBranding();
 
 // The version as shown to the user: major "." minor.
 QString versionText();
+
+// The start page that ships with the program: the website address of a build that names none.
+QString startPageAddress();
 
 } // namespace quillbox

@@ -24,6 +24,8 @@ public:
     virtual void setMessage(const QString& message) = 0;
     virtual int formatRowCount() const = 0;
     virtual void selectFormatRow(int row) = 0;
+    virtual void skinWindow() = 0;     // skin labels over the plain labels, then the skin
+    virtual void showHelpWindow() = 0; // opens the help window (none when its text is missing)
 
     // shutdown
     virtual ListsData lists() const = 0;

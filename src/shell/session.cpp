@@ -3,6 +3,7 @@
 #include "compose/converter.h"
 #include "platform/user_messages.h"
 #include "shell/main_window_host.h"
+#include "skin/skin_engine.h"
 #include "store/data_folder.h"
 
 #include <limits>
@@ -67,6 +68,12 @@ void Session::startUp(MainWindowHost& host) {
 
     // A stored row that is not a number, or no longer a row of the list, selects row 0.
     host.selectFormatRow(formatRowOf(m_settings.lastConvert(), host.formatRowCount()));
+
+    // The skin and the help window never stop the start.
+    if (m_branding.skinEnabled)
+        host.skinWindow();
+    if (m_settings.showHelp() == QLatin1String("1"))
+        host.showHelpWindow();
 }
 
 bool Session::saveListsAsking(const MainWindowHost& host) {
@@ -100,8 +107,19 @@ bool Session::shutDown(MainWindowHost& host) {
         m_mainWindowClosed = true;
         return true;
     }
-    host.endProcess();
+    endProcess(host);
     return true;
+}
+
+void Session::endProcess(MainWindowHost& host) {
+    if (m_branding.skinEnabled)
+        SkinEngine::instance().shutDown();
+    host.endProcess();
+}
+
+void Session::websiteWindowClosed(MainWindowHost& host) {
+    if (m_mainWindowClosed)
+        endProcess(host);
 }
 
 void Session::subjectChanged(const QString& subject) {

@@ -24,13 +24,20 @@ public:
     Session(QString dataFolder, SettingsStore& settings, UserMessages& messages);
 
     // Start-up, in order: branding, caption, website button, start page, status panels, data
-    // files, the three lists, templates, format list, subject, message, format.
+    // files, the three lists, templates, format list, subject, message, format, the skin, and
+    // the help window when the user wants it at start-up.
     void startUp(MainWindowHost& host);
     // Shutdown: lists, lastMessage, lastConvert, secondary windows, then the process ends
     // unless the separate browser window is still open (mainWindowClosed is then set). When the
     // lists cannot be written the user may retry, cancel (false: nothing else happens and the
     // program stays open) or quit without saving them.
     bool shutDown(MainWindowHost& host);
+
+    // Ends the program: the skin engine is shut down, then the host ends the process.
+    void endProcess(MainWindowHost& host);
+    // The separate browser window has closed: when it outlived the main window, the program
+    // ends now.
+    void websiteWindowClosed(MainWindowHost& host);
 
     // The subject box's change handling: every change is stored at once.
     void subjectChanged(const QString& subject);

@@ -33,6 +33,11 @@ QString AppSettings::read(const QString& section, const QString& key,
 }
 
 bool AppSettings::write(const QString& section, const QString& key, const QString& value) {
+    // Storing what is stored already would only cost a disk write: the subject restored at
+    // every start, for one.
+    const QString absent = QStringLiteral("\u0001absent");
+    if (value != absent && read(section, key, absent) == value)
+        return true;
     return m_store.saveSetting(settingsApplication(), section, key, value);
 }
 
@@ -68,9 +73,8 @@ bool AppSettings::setLastConvert(int row) {
     return write(dataSection(), QStringLiteral("lastConvert"), QString::number(row));
 }
 
-bool AppSettings::showHelp() const {
-    return read(settingsSection(), QStringLiteral("showHelp"), QStringLiteral("1")) !=
-           QLatin1String("0");
+QString AppSettings::showHelp() const {
+    return read(settingsSection(), QStringLiteral("showHelp"), QStringLiteral("1"));
 }
 
 bool AppSettings::setShowHelp(bool show) {

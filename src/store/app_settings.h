@@ -30,7 +30,9 @@ public:
     bool setLastMessage(const QString& message);
     QString lastConvert() const; // the selected format row as text; default "0"
     bool setLastConvert(int row);
-    bool showHelp() const; // default on
+    // "1" when the help window opens at start-up, "0" when not, as the help window stores it;
+    // default "1". Only exactly "1" opens it.
+    QString showHelp() const;
     bool setShowHelp(bool show);
     // Links whole web addresses (query and all), www. addresses and e-mail addresses anywhere,
     // instead of the classic rules; set in the template editor. Default off.

@@ -1,5 +1,6 @@
 #include "shell/main_window_host.h"
 #include "shell/session.h"
+#include "skin/skin_engine.h"
 #include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/recording_messages.h"
@@ -43,6 +44,8 @@ public:
         calls << QStringLiteral("message");
         messageText = m;
     }
+    void skinWindow() override { calls << QStringLiteral("skin"); }
+    void showHelpWindow() override { calls << QStringLiteral("help"); }
     int formatRowCount() const override { return int(formats.size()); }
     void selectFormatRow(int r) override {
         calls << QStringLiteral("row ") + QString::number(r);
@@ -80,6 +83,9 @@ private slots:
     void storedFormatRow();
     void shutdownWritesListsAndSettingsInOrder();
     void shutdownWithBrowserWindowOpenKeepsRunning();
+    void helpWindowOpensOnlyForExactlyOne_data();
+    void helpWindowOpensOnlyForExactlyOne();
+    void skinEngineShutsDownRightBeforeTheEnd();
     void unreadableListFileIsReportedAndStartUpCompletes();
     void failedListWriteOffersRetryCancelAndQuit_data();
     void failedListWriteOffersRetryCancelAndQuit();
@@ -115,7 +121,8 @@ void TestSession::firstStartRunsInOrderAndCreatesFiles() {
                           QStringLiteral("website Visit ") + b.websiteAddress,
                           QStringLiteral("navigate ") + b.websiteAddress, QStringLiteral("panels"),
                           QStringLiteral("lists"), QStringLiteral("formats text,html,ubb,ezboard"),
-                          QStringLiteral("subject Type Subject Here"), QStringLiteral("row 0")}));
+                          QStringLiteral("subject Type Subject Here"), QStringLiteral("row 0"),
+                          QStringLiteral("skin"), QStringLiteral("help")}));
     for (const char* name :
          {"htmltemp.txt", "messages.txt", "posts.txt", "posts2.txt", "sizes.txt"})
         QCOMPARE(readBytes(folders->path(QString::fromLatin1(name))), QByteArray("\r\n"));
@@ -236,6 +243,58 @@ void TestSession::shutdownWithBrowserWindowOpenKeepsRunning() {
     QCOMPARE(host.calls, QStringList({QStringLiteral("unload")}));
     QVERIFY(session.mainWindowClosed());
     QCOMPARE(setting(QStringLiteral("lastConvert")), QStringLiteral("-1"));
+}
+
+void TestSession::helpWindowOpensOnlyForExactlyOne_data() {
+    QTest::addColumn<QString>("stored"); // "<none>": nothing stored
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("first start") << "<none>" << true;
+    QTest::newRow("one") << "1" << true;
+    QTest::newRow("zero") << "0" << false;
+    QTest::newRow("one among blanks") << " 1" << false;
+    QTest::newRow("other number") << "2" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestSession::helpWindowOpensOnlyForExactlyOne() {
+    QFETCH(QString, stored);
+    QFETCH(bool, opens);
+    if (stored != QLatin1String("<none>"))
+        settings->saveSetting(settingsApplication(), QStringLiteral("Settings"),
+                              QStringLiteral("showHelp"), stored);
+    Session session(folders->dataFolder(), *settings, messages);
+    RecordingHost host(&session);
+    session.startUp(host);
+    QCOMPARE(host.calls.last() == QLatin1String("help"), opens);
+    QVERIFY(host.calls.contains(QStringLiteral("skin")));
+}
+
+void TestSession::skinEngineShutsDownRightBeforeTheEnd() {
+    SkinEngine& engine = SkinEngine::instance();
+    engine.attach(gemBlue());
+    engine.start();
+    Session session(folders->dataFolder(), *settings, messages);
+    RecordingHost host(&session);
+    session.startUp(host);
+    host.websiteOpen = true;
+    session.shutDown(host);
+    QVERIFY(engine.running()); // the browser window still wears the skin
+    host.calls.clear();
+    session.websiteWindowClosed(host);
+    QCOMPARE(host.calls, QStringList{QStringLiteral("end")});
+    QCOMPARE(engine.state(), SkinEngine::State::ShutDown);
+
+    engine.attach(gemBlue());
+    engine.start();
+    Session closing(folders->dataFolder(), *settings, messages);
+    RecordingHost closingHost(&closing);
+    closing.startUp(closingHost);
+    closing.websiteWindowClosed(closingHost); // the main window is still open
+    QVERIFY(engine.running());
+    QVERIFY(!closingHost.calls.contains(QStringLiteral("end")));
+    closing.shutDown(closingHost);
+    QCOMPARE(engine.state(), SkinEngine::State::ShutDown);
+    QCOMPARE(closingHost.calls.last(), QStringLiteral("end"));
 }
 
 void TestSession::unreadableListFileIsReportedAndStartUpCompletes() {

@@ -159,7 +159,8 @@ void TestFetchTarget::onlyPagesOnTheWebAreAccepted_data() {
     const QString notWeb = QStringLiteral("An error has occurred.\r\nError #: 1002\r\n");
     QTest::newRow("web page") << QStringLiteral("http://forum.example/t/1") << QString();
     QTest::newRow("secure page") << QStringLiteral("https://forum.example/") << QString();
-    QTest::newRow("start page") << QStringLiteral("qrc:/start.html") << notWeb;
+    QTest::newRow("start page") << QStringLiteral("quillbox:start") << notWeb;
+    QTest::newRow("resource") << QStringLiteral("qrc:/start.html") << notWeb;
     QTest::newRow("local file") << QStringLiteral("file:///home/me/t.html") << notWeb;
     QTest::newRow("blank page") << QStringLiteral("about:blank") << notWeb;
     QTest::newRow("data") << QStringLiteral("data:text/html,hi") << notWeb;

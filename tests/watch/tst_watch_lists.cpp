@@ -145,7 +145,8 @@ void TestWatchLists::watchingAWatchedPageRenewsItsSizeOnly() {
 
 void TestWatchLists::pageNotOnTheWebIsNotWatched_data() {
     QTest::addColumn<QString>("url");
-    QTest::newRow("start page") << QStringLiteral("qrc:/start.html");
+    QTest::newRow("start page") << QStringLiteral("quillbox:start");
+    QTest::newRow("resource") << QStringLiteral("qrc:/start.html");
     QTest::newRow("blank page") << QStringLiteral("about:blank");
     QTest::newRow("local file") << QStringLiteral("file:///home/me/forum.html");
     QTest::newRow("no page") << QString();

@@ -2,12 +2,12 @@
 
 #include "browser/website_layout.h"
 #include "platform/browser_page.h"
+#include "shell/ui/pictures.h"
 #include "shell/ui/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyle>
 #include <QToolButton>
 #include <QWebEngineView>
 
@@ -16,17 +16,16 @@ namespace quillbox {
 namespace {
 
 QToolButton* makeButton(QGroupBox* frame, const char* name, const QString& caption,
-                        const QString& tooltip, QStyle::StandardPixmap picture, float left,
-                        float top, float width, float height) {
+                        const QString& tooltip, const char* picture, float left, float top,
+                        float width, float height) {
     auto* b = new QToolButton(frame);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(caption);
     b->setToolTip(tooltip);
-    b->setIcon(frame->style()->standardIcon(picture));
+    b->setIcon(pictureIcon(QString::fromLatin1(picture)));
     b->setIconSize(QSize(16, 16));
-    // These buttons are too narrow for the picture beside the caption.
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     placeTwips(b, left, top, width, height);
+    fitPictureBesideCaption(b);
     return b;
 }
 
@@ -56,19 +55,18 @@ BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxN
     placeTwips(c.addressBox, addressLeft, addressTop, addressWidth, addressHeight);
 
     c.goButton = makeButton(frame, "Command3", QStringLiteral("Go"),
-                            QStringLiteral("browse the entered url"), QStyle::SP_ArrowRight, goLeft,
-                            goTop, goWidth, goHeight);
+                            QStringLiteral("browse the entered url"), "go", goLeft, goTop, goWidth,
+                            goHeight);
     c.backButton = makeButton(frame, "Command4", QStringLiteral("Back"), QStringLiteral("back"),
-                              QStyle::SP_ArrowBack, backLeft, buttonsTop, backWidth, buttonsHeight);
+                              "back", backLeft, buttonsTop, backWidth, buttonsHeight);
     c.forwardButton =
         makeButton(frame, "Command5", QStringLiteral("Forward"), QStringLiteral("forward"),
-                   QStyle::SP_ArrowForward, forwardLeft, buttonsTop, forwardWidth, buttonsHeight);
-    c.stopButton =
-        makeButton(frame, "Command6", QStringLiteral("Stop"), QStringLiteral("stop"),
-                   QStyle::SP_BrowserStop, stopLeft, buttonsTop, stopWidth, buttonsHeight);
+                   "forward", forwardLeft, buttonsTop, forwardWidth, buttonsHeight);
+    c.stopButton = makeButton(frame, "Command6", QStringLiteral("Stop"), QStringLiteral("stop"),
+                              "stop", stopLeft, buttonsTop, stopWidth, buttonsHeight);
     c.refreshButton =
         makeButton(frame, "Command7", QStringLiteral("Refresh"), QStringLiteral("refresh"),
-                   QStyle::SP_BrowserReload, refreshLeft, buttonsTop, refreshWidth, buttonsHeight);
+                   "refresh", refreshLeft, buttonsTop, refreshWidth, buttonsHeight);
 
     c.view = view;
     c.view->setParent(frame);

@@ -3,7 +3,12 @@
 #include "browser/ui/browser_controls.h"
 #include "browser/website_layout.h"
 #include "platform/qt/web_engine_page.h"
+#include "shell/branding.h"
+#include "shell/ui/on_top.h"
+#include "shell/ui/pictures.h"
 #include "shell/ui/twips.h"
+#include "skin/ui/apply_skin.h"
+#include "skin/ui/skin_label.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,7 +24,7 @@ namespace quillbox {
 WebsiteWindow::WebsiteWindow(const QString& websiteAddress, QWidget* parent)
     : QMainWindow(parent), m_websiteAddress(websiteAddress) {
     setObjectName(QStringLiteral("frmWebsite"));
-    setWindowIcon(QIcon(QStringLiteral(":/quillbox/quillbox.png")));
+    setWindowIcon(programIcon());
     QFont small = font();
     small.setPointSizeF(8.25);
     setFont(small);
@@ -34,6 +39,7 @@ WebsiteWindow::WebsiteWindow(const QString& websiteAddress, QWidget* parent)
 
     auto* view = new QWebEngineView;
     controls = makeBrowserControls(browserFrame, QStringLiteral("Text1"), view);
+    skinLabels = makeSkinLabelPrototype(browserFrame, QStringLiteral("SkinLabel1"));
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     for (size_t i = 0; i < statusPanels.size(); ++i) {
@@ -71,10 +77,19 @@ WebEnginePage& WebsiteWindow::webPage() {
 
 void WebsiteWindow::openWebsite() {
     setWindowTitle(m_websiteAddress);
-    setOnTop(true);
+    setOnTop(this, true);
+    dressInSkin();
     m_page->navigate(m_websiteAddress);
     showMaximized();
-    setOnTop(false);
+    setOnTop(this, false);
+}
+
+void WebsiteWindow::dressInSkin() {
+    if (m_skinned || !loadBranding().skinEnabled)
+        return;
+    m_skinned = true;
+    replaceLabels(this, {skinLabels});
+    applySkin(this);
 }
 
 WebEnginePage* WebsiteWindow::openPopupWindow() {
@@ -86,16 +101,9 @@ WebEnginePage* WebsiteWindow::openPopupWindow() {
             &QWidget::close);
     // Pages must be gone before the profile they share, which ends with the program.
     connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    window->dressInSkin();
     window->show();
     return &window->webPage();
-}
-
-void WebsiteWindow::setOnTop(bool onTop) {
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    // Changing the window's flags hides it.
-    if (visible)
-        setVisible(true);
 }
 
 void WebsiteWindow::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,7 @@ class QWebEngineView;
 namespace quillbox {
 
 class BrowserPage;
+class SkinLabel;
 class WebEnginePage;
 
 // The separate browser window: a plain browser that opens on the program's website, and the
@@ -50,12 +51,15 @@ protected:
 
 private:
     void layoutControls();
-    void setOnTop(bool onTop);
+    // Skin labels over the plain labels, then the skin; once for the window's life.
+    void dressInSkin();
 
     QString m_websiteAddress;
     QGroupBox* browserFrame = nullptr;
     BrowserControls controls; // the address box, its buttons and the view
     std::array<QLabel*, 2> statusPanels{};
+    SkinLabel* skinLabels = nullptr; // element 0 of SkinLabel1, in the Browser frame
+    bool m_skinned = false;
     std::unique_ptr<WebEnginePage> m_page;
 };
 

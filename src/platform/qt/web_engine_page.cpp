@@ -1,6 +1,7 @@
 #include "platform/qt/web_engine_page.h"
 
 #include "platform/qt/page_scripts.h"
+#include "platform/qt/program_scheme.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -220,8 +221,12 @@ void WebEnginePage::insertAtFocus(const QString& text, DoneCallback done) {
 QWebEngineProfile* sharedWebProfile() {
     static QPointer<QWebEngineProfile> profile;
     if (!profile) {
+        // The program registers its scheme before the QApplication; a program that did not
+        // (a test) still gets it while the engine has not started.
+        registerProgramScheme();
         profile = new QWebEngineProfile(QStringLiteral("Quillbox"), QCoreApplication::instance());
         profile->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
+        installProgramScheme(profile);
     }
     return profile;
 }

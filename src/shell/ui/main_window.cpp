@@ -12,6 +12,10 @@
 #include "browser/ui/website_window.h"
 #include "platform/user_messages.h"
 #include "shell/session.h"
+#include "shell/ui/about_window.h"
+#include "shell/ui/help_window.h"
+#include "shell/ui/pictures.h"
+#include "shell/ui/splash_window.h"
 #include "shell/ui/twips.h"
 #include "watch/watch_lists.h"
 
@@ -41,7 +45,7 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
       m_background(parts.background), m_notifier(parts.notifier), m_cookies(parts.cookies),
       m_browserPage(parts.page) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/quillbox/quillbox.png")));
+    setWindowIcon(programIcon());
     // The controls are placed for captions in an 8.25 point sans-serif face.
     QFont small = font();
     small.setPointSizeF(8.25);
@@ -61,6 +65,8 @@ MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
 
 // The follow-up and the insert hold the page: they go before the controls that show it.
 MainWindow::~MainWindow() {
+    delete helpWindow.data();
+    delete aboutWindow.data();
     websiteWindow.reset();
     m_paste.reset();
     m_autoInsert.reset();
@@ -232,10 +238,8 @@ void MainWindow::visitWebsite() {
     if (!websiteWindow) {
         websiteWindow = std::make_unique<WebsiteWindow>(m_session.branding().websiteAddress);
         // Closed after the main window: the program ends with it.
-        connect(websiteWindow.get(), &WebsiteWindow::closed, this, [this] {
-            if (m_session.mainWindowClosed())
-                endProcess();
-        });
+        connect(websiteWindow.get(), &WebsiteWindow::closed, this,
+                [this] { m_session.websiteWindowClosed(*this); });
     }
     if (websiteWindow->isVisible()) {
         websiteWindow->raise();
@@ -247,6 +251,8 @@ void MainWindow::visitWebsite() {
 
 void MainWindow::unloadSecondaryWindows() {
     unloadComposeWindows();
+    SplashWindow::unload();
+    delete helpWindow.data();
 }
 
 bool MainWindow::websiteWindowVisible() const {
@@ -279,7 +285,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     m_shutDown = true;
     if (m_exitRequested && m_session.mainWindowClosed())
-        endProcess();
+        m_session.endProcess(*this);
     event->accept();
 }
 

@@ -23,6 +23,7 @@ class QToolButton;
 
 namespace quillbox {
 
+class AboutWindow;
 class AutoInsert;
 class BackgroundCheck;
 class Notifier;
@@ -31,6 +32,7 @@ class BrowserPage;
 class BrowserPane;
 class WebsiteWindow;
 class Clipboard;
+class HelpWindow;
 class InsertFollowUp;
 class PagePaste;
 class ListsAutosave;
@@ -41,6 +43,7 @@ class SavedMessages;
 class SavedMessagesWindow;
 class Session;
 class TemplateEditor;
+class SkinLabel;
 class WatchLists;
 
 // What the main window works with; the program makes them and the window uses them for its
@@ -97,6 +100,8 @@ public:
     void setMessage(const QString& message) override;
     int formatRowCount() const override;
     void selectFormatRow(int row) override;
+    void skinWindow() override;
+    void showHelpWindow() override;
     ListsData lists() const override;
     QString message() const override;
     int selectedFormatRow() const override;
@@ -127,6 +132,7 @@ private:
     void showNewReplies();
     void checkReplies();
     void visitWebsite();
+    void showAboutWindow();
     void autoInsert();
     void pasteSubject();
     void pasteUserName();
@@ -227,6 +233,10 @@ private:
     QListWidget* newRepliesList = nullptr;
     BrowserPane* browserPane = nullptr;
     std::unique_ptr<WebsiteWindow> websiteWindow; // made at the first Visit
+    QPointer<HelpWindow> helpWindow;
+    QPointer<AboutWindow> aboutWindow;
+    // Element 0 of SkinLabel1 (on the window), SkinLabel2 (in Frame1) and SkinLabel3 (in Frame2).
+    std::array<SkinLabel*, 3> skinLabelPrototypes{};
     // Status bar
     std::array<QLabel*, 3> statusPanels{};
 };

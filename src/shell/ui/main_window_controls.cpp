@@ -4,7 +4,9 @@
 #include "shell/main_layout.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/main_window_names.h"
+#include "shell/ui/pictures.h"
 #include "shell/ui/twips.h"
+#include "skin/ui/skin_label.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -49,22 +50,28 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return b;
 }
 
-// A button with its picture above the caption.
+SkinLabel* makeSkinLabel(QWidget* parent, const char* name, const QString& text, double left,
+                         double top, double width, double height) {
+    auto* l = new SkinLabel(QString::fromLatin1(name), parent);
+    placeTwips(l, left, top, width, height);
+    l->setText(text);
+    return l;
+}
+
+// A button with its picture above the caption: 32 pixels on the top row, 16 inside the frames.
 QToolButton* makePictureButton(QWidget* parent, const char* name, const QString& caption,
-                               const QString& tooltip, QStyle::StandardPixmap picture, double left,
-                               double top, double width, double height, bool large) {
+                               const QString& tooltip, const char* picture, double left, double top,
+                               double width, double height, bool large) {
     auto* b = make<QToolButton>(parent, name, left, top, width, height);
     b->setText(caption);
     b->setToolTip(tooltip);
-    b->setIcon(parent->style()->standardIcon(picture));
+    b->setIcon(pictureIcon(QString::fromLatin1(picture)));
     b->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
-    // Tall buttons show the picture above the caption; narrow ones have no room for both.
+    // Tall buttons show the picture above the caption; low ones beside it, room permitting.
     if (height >= 700)
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    else if (width >= 1000)
-        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     else
-        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        fitPictureBesideCaption(b);
     return b;
 }
 
@@ -91,6 +98,10 @@ void MainWindow::buildControls(QWidget* pageView) {
     buildMessageEditor(central);
     buildListsPanel(central);
     buildBrowserPane(central, pageView);
+    // The templates of the skin labels that replace the plain labels when the window loads.
+    skinLabelPrototypes = {makeSkinLabelPrototype(central, QStringLiteral("SkinLabel1")),
+                           makeSkinLabelPrototype(editorFrame, QStringLiteral("SkinLabel2")),
+                           makeSkinLabelPrototype(browserPane, QStringLiteral("SkinLabel3"))};
 
     buildStatusBar();
 }
@@ -138,35 +149,37 @@ void MainWindow::buildTopRow(QWidget* c) {
     previewButton = makePictureButton(
         c, "cmdPreview", QStringLiteral("Preview"),
         QStringLiteral("See a preview of your message in the currently selected format"),
-        QStyle::SP_FileDialogContentsView, 3840, 60, 800, 800, true);
+        "preview", 3840, 60, 800, 800, true);
     copyButton = makePictureButton(c, "cmdCopy", QStringLiteral("Copy"),
                                 QStringLiteral("Copy your message to the clipboard in the "
                                                "selected format"),
-                                QStyle::SP_FileDialogDetailedView, 4680, 60, 800, 800, true);
+                                "copy", 4680, 60, 800, 800, true);
     saveButton = makePictureButton(c, "cmdSave", QStringLiteral("Save"),
                                 QStringLiteral("Save the current message"),
-                                QStyle::SP_DialogSaveButton, 5520, 60, 800, 800, true);
+                                "save", 5520, 60, 800, 800, true);
     loadButton = makePictureButton(c, "cmdLoad", QStringLiteral("Load"),
-                                QStringLiteral("Load a saved message"), QStyle::SP_DialogOpenButton,
+                                QStringLiteral("Load a saved message"), "load",
                                 6360, 60, 800, 800, true);
     optionsButton =
         makePictureButton(c, "cmdOptions", QStringLiteral("Options"), QStringLiteral("Options"),
-                          QStyle::SP_FileDialogListView, 7200, 60, 800, 800, true);
+                          "options", 7200, 60, 800, 800, true);
     visitButton =
         makePictureButton(c, "Command1", QStringLiteral("Visit "), QStringLiteral("Visit us!"),
-                          QStyle::SP_DriveNetIcon, design::command1Left, 60, 2115, 795, true);
+                          "visit", design::command1Left, 60, 2115, 795, true);
 }
 
 void MainWindow::buildMessageEditor(QWidget* c) {
     editorFrame = makeFrame(c, "Frame1", QStringLiteral("Message Editor"), 60,
                             design::frame1Top, design::frame1Width, design::frame1Height);
     subjectLabel = makeLabel(editorFrame, "Label1", QStringLiteral("Subject:"), 120, 360, 735, 255);
+    makeSkinLabel(editorFrame, "SkinLabel6", QStringLiteral("Subject:"), 120, 360, 735, 255);
     subjectBox = make<QLineEdit>(editorFrame, "txtSubject", 900, 300, 1995, 285);
     pasteButtons[0] = makeButton(editorFrame, "cmdPaste0", QStringLiteral("Paste"),
                              QStringLiteral("Click within the Subject field on the form you "
                                             "want to paste into, then click here."),
                              2940, 300, 675, 315);
     messageLabel = makeLabel(editorFrame, "Label7", QStringLiteral("Message:"), 120, 660, 975, 195);
+    makeSkinLabel(editorFrame, "SkinLabel7", QStringLiteral("Message:"), 120, 660, 975, 195);
     messageBox = make<QPlainTextEdit>(editorFrame, "txtMessage", 120, 900, 3495, 1695);
     messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -193,14 +206,14 @@ void MainWindow::buildListsPanel(QWidget* c) {
     addForumButton = makeButton(forumsView, "cmdAdd2", QStringLiteral("Add Current URL"),
                          QStringLiteral("Watch the current URL"), 60, 240, 1695, 375);
     removeForumButton = makeButton(forumsView, "cmdDel2", QStringLiteral("Remove URL"), {}, 1860, 240, 1695, 375);
-    userNameLabel = makeLabel(forumsView, "SkinLabel4", QStringLiteral("Username:"), 60, 720, 975, 195);
+    userNameLabel = makeSkinLabel(forumsView, "SkinLabel4", QStringLiteral("Username:"), 60, 720, 975, 195);
     userNameBox = make<QLineEdit>(forumsView, "txtUsername", 1080, 660, 1755, 315);
     userNameBox->setEnabled(false);
     pasteButtons[1] = makeButton(forumsView, "cmdPaste1", QStringLiteral("Paste"),
                              QStringLiteral("Click within the Username field on the form you "
                                             "want to paste into, then click here."),
                              2880, 660, 675, 315);
-    passwordLabel = makeLabel(forumsView, "SkinLabel5", QStringLiteral("Password:"), 60, 1080, 975, 255);
+    passwordLabel = makeSkinLabel(forumsView, "SkinLabel5", QStringLiteral("Password:"), 60, 1080, 975, 255);
     passwordBox = make<QLineEdit>(forumsView, "txtPassword", 1080, 1020, 1755, 285);
     passwordBox->setEchoMode(QLineEdit::Password);
     passwordBox->setEnabled(false);
@@ -209,12 +222,14 @@ void MainWindow::buildListsPanel(QWidget* c) {
                                             "want to paste into, then click here."),
                              2880, 1020, 675, 315);
     forumList = make<QListWidget>(forumsView, "lstPosts2", 60, design::lstPosts2Top, 3435, 1425);
+    // Rows of one line each: long lists lay out at once, also when the skin restyles them.
+    forumList->setUniformItemSizes(true);
 
     watchButton = makePictureButton(postsView, "cmdAdd", QStringLiteral("Watch This Post"),
                                QStringLiteral("Watch the current URL"),
-                               QStyle::SP_FileDialogNewFolder, 60, 240, 1695, 495, false);
+                               "watch", 60, 240, 1695, 495, false);
     unwatchButton = makePictureButton(postsView, "cmdDel", QStringLiteral("Remove Watch"), {},
-                               QStyle::SP_TrashIcon, 1800, 240, 1695, 495, false);
+                               "unwatch", 1800, 240, 1695, 495, false);
     postsTabs = make<QTabBar>(postsView, "TabStrip1", 60, 780, 3495, 315);
     postsTabs->addTab(QStringLiteral("Show All"));
     postsTabs->setTabData(0, QString(postsTabAll));
@@ -226,6 +241,8 @@ void MainWindow::buildListsPanel(QWidget* c) {
     checkRepliesButton->hide();
     postList = make<QListWidget>(postsView, "lstPosts", 60, design::lstPostsTop, 3435, 1620);
     newRepliesList = make<QListWidget>(postsView, "lstNew", 60, design::lstPostsTop, 3435, 1230);
+    postList->setUniformItemSizes(true);
+    newRepliesList->setUniformItemSizes(true);
     newRepliesList->hide();
     // Every row is one line of text: with rows of one height the boxes need not measure each of
     // tens of thousands of rows to lay them out.

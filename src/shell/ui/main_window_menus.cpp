@@ -51,8 +51,8 @@ void MainWindow::buildMenus() {
         {2, "&All posts", &MainWindow::showAllPosts, true},
         {2, "&Replies", &MainWindow::showNewReplies, true},
         {2, "&Templates", &MainWindow::openTemplateEditor, true},
-        {3, "View &Help", nullptr, false},
-        {4, "About this software", nullptr, false},
+        {3, "View &Help", &MainWindow::showHelpWindow, true},
+        {4, "About this software", &MainWindow::showAboutWindow, true},
     };
 
     QMenuBar* bar = menuBar();

@@ -1,0 +1,78 @@
+#include "shell/ui/help_window.h"
+
+#include "shell/session.h"
+#include "shell/ui/on_top.h"
+#include "shell/ui/pictures.h"
+#include "skin/ui/apply_skin.h"
+#include "store/app_settings.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quillbox {
+
+namespace {
+
+QUrl helpUrl(const QString& file) {
+    if (file.startsWith(u':'))
+        return QUrl(QStringLiteral("qrc") + file);
+    return QUrl::fromLocalFile(file);
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(Session& session, const QString& helpFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_helpFile(helpFile) {
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QStringLiteral("Readme/Help"));
+    setWindowIcon(programIcon());
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    helpText = new QTextBrowser(this);
+    helpText->setObjectName(QStringLiteral("rtf1"));
+    helpText->setOpenExternalLinks(true);
+    showAtStartupBox = new QCheckBox(QStringLiteral("Show at Startup"), this);
+    showAtStartupBox->setObjectName(QStringLiteral("Check1"));
+    showAtStartupBox->setChecked(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(helpText, 1);
+    layout->addWidget(showAtStartupBox);
+    resize(640, 600);
+
+    // Every change of the box is stored, the one the load makes included.
+    connect(showAtStartupBox, &QCheckBox::toggled, this, &HelpWindow::showAtStartupClicked);
+}
+
+HelpWindow::~HelpWindow() = default;
+
+QString HelpWindow::defaultHelpFile() {
+    return QStringLiteral(":/quillbox/help.html");
+}
+
+bool HelpWindow::load() {
+    if (loadBranding().skinEnabled)
+        applySkin(this);
+    if (!QFileInfo(m_helpFile).isFile()) {
+        hide();
+        return false;
+    }
+    helpText->setSource(helpUrl(m_helpFile), QTextDocument::HtmlResource);
+    setOnTop(this, true);
+    // "0" unticks the box; a value that is not a number leaves it ticked.
+    bool number = false;
+    const int value = m_session.settings().showHelp().trimmed().toInt(&number);
+    if (number)
+        showAtStartupBox->setChecked(value != 0);
+    return true;
+}
+
+void HelpWindow::showAtStartupClicked(bool checked) {
+    m_session.settingsWritten(m_session.settings().setShowHelp(checked));
+}
+
+} // namespace quillbox

@@ -1,0 +1,314 @@
+// The About and help windows, the menu items that open them, the help window at start-up, the
+// skin at the end of the main window's start-up and the start page's own address.
+#include "platform/browser_page.h"
+#include "shell/branding.h"
+#include "shell/session.h"
+#include "shell/ui/about_window.h"
+#include "shell/ui/help_window.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/splash_window.h"
+#include "skin/skin_engine.h"
+#include "skin/ui/skin_label.h"
+#include "store/app_settings.h"
+#include "store/settings_store.h"
+#include "support/recording_clipboard.h"
+#include "support/recording_messages.h"
+#include "support/test_folders.h"
+#include "support/window_parts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QWebEngineView>
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+namespace {
+
+constexpr int webWait = 30000;
+
+QWidget* openWindow(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+int openWindows(const char* name) {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        n += w->objectName() == QLatin1String(name) && w->isVisible() ? 1 : 0;
+    return n;
+}
+
+QStringList arrayTexts(const QWidget* window, const char* array) {
+    QStringList texts;
+    for (const SkinLabel* element : skinLabelArray(window, QString::fromLatin1(array))) {
+        if (element->index() > 0)
+            texts << element->text();
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestInfoWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void aboutShowsNameVersionOwnerAndWebsite();
+    void helpShowsTheGuideOnTop();
+    void showAtStartupFollowsTheSetting_data();
+    void showAtStartupFollowsTheSetting();
+    void missingHelpTextKeepsTheWindowClosed();
+    void firstStartOpensTheHelpAndUntickingKeepsItClosed();
+    void menusOpenHelpAndAbout();
+    void mainWindowWearsTheSkinWithItsSkinLabels();
+    void closingUnloadsSplashAndHelpAndShutsTheEngineDown();
+    void startPageReadsWellAndIsNoWebPage();
+
+private:
+    MainWindow* startMainWindow();
+    QString showHelpSetting() {
+        return settings->getSetting(settingsApplication(), QStringLiteral("Settings"),
+                                    QStringLiteral("showHelp"), QStringLiteral("<none>"));
+    }
+    std::unique_ptr<TestFolders> folders;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<WindowParts> parts;
+    std::unique_ptr<MainWindow> window;
+    RecordingMessages messages;
+    RecordingClipboard clipboard;
+};
+
+void TestInfoWindows::init() {
+    folders = std::make_unique<TestFolders>();
+    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
+    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
+    messages.entries.clear();
+}
+
+void TestInfoWindows::cleanup() {
+    window.reset();
+    parts.reset();
+    session.reset();
+    settings.reset();
+    folders.reset();
+    SplashWindow::unload();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isWindow() && w->objectName() != QLatin1String("frmWebsite"))
+            w->close();
+    }
+}
+
+// The program's start: the splash window, then the main window on its 75th tick.
+MainWindow* TestInfoWindows::startMainWindow() {
+    window.reset();
+    parts.reset();
+    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
+    parts = std::make_unique<WindowParts>(*session, clipboard, messages);
+    window = std::make_unique<MainWindow>(parts->parts());
+    SplashWindow* splash = SplashWindow::load();
+    splash->stopTimer();
+    connect(splash, &SplashWindow::mainWindowDue, window.get(), [this] {
+        window->load();
+        window->show();
+    });
+    for (int tick = 0; tick < 75; ++tick)
+        splash->tick();
+    return window.get();
+}
+
+void TestInfoWindows::aboutShowsNameVersionOwnerAndWebsite() {
+    AboutWindow about;
+    about.load();
+    const Branding b = loadBranding();
+    QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Quillbox"));
+    const QList<std::pair<const char*, QString>> labels{
+        {"Label1", QStringLiteral("Quillbox")}, {"Label2", QStringLiteral("Version:")},
+        {"lblVersion", QStringLiteral("2.0")},  {"Label3", QStringLiteral("Owned By:")},
+        {"lblCompany", b.companyName},          {"Label4", QStringLiteral("Website:")},
+        {"lblWebsite", b.websiteAddress},       {"Label5", AboutWindow::ownershipNotice()}};
+    QStringList texts;
+    for (const auto& [name, text] : labels) {
+        QCOMPARE(control<QLabel>(&about, name)->text(), text);
+        texts << text;
+    }
+    QVERIFY(!b.companyName.isEmpty());
+    QVERIFY(!control<QLabel>(&about, "Picture1")->pixmap().isNull());
+    // Every label has its skin label over it, in the window's order.
+    QCOMPARE(arrayTexts(&about, "SkinLabel1"), texts);
+}
+
+void TestInfoWindows::helpShowsTheGuideOnTop() {
+    HelpWindow help(*session);
+    QVERIFY(help.load());
+    help.show();
+    QCOMPARE(help.objectName(), QStringLiteral("Form8"));
+    QCOMPARE(help.windowTitle(), QStringLiteral("Readme/Help"));
+    QVERIFY(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const QString guide = control<QTextBrowser>(&help, "rtf1")->toPlainText();
+    for (const char* topic :
+         {"Auto-Insert", "Your Forums", "Check for new replies", "Save and Close", "posts2.txt",
+          "quillbox-convert", "quillbox-check", "Quit without saving"})
+        QVERIFY2(guide.contains(QString::fromLatin1(topic)), topic);
+    QCOMPARE(control<QCheckBox>(&help, "Check1")->text(), QStringLiteral("Show at Startup"));
+}
+
+void TestInfoWindows::showAtStartupFollowsTheSetting_data() {
+    QTest::addColumn<QString>("stored"); // "<none>": nothing stored
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("first start") << "<none>" << true;
+    QTest::newRow("shown") << "1" << true;
+    QTest::newRow("not shown") << "0" << false;
+    QTest::newRow("zero among blanks") << " 0 " << false;
+    QTest::newRow("not a number") << "yes" << true;
+}
+
+void TestInfoWindows::showAtStartupFollowsTheSetting() {
+    QFETCH(QString, stored);
+    QFETCH(bool, ticked);
+    if (stored != QLatin1String("<none>"))
+        settings->saveSetting(settingsApplication(), QStringLiteral("Settings"),
+                              QStringLiteral("showHelp"), stored);
+    HelpWindow help(*session);
+    QVERIFY(help.load());
+    auto* box = control<QCheckBox>(&help, "Check1");
+    QCOMPARE(box->isChecked(), ticked);
+    // The load stores only what it changed; every click stores the box's value.
+    QCOMPARE(showHelpSetting(), ticked ? stored : QStringLiteral("0"));
+    box->click();
+    QCOMPARE(showHelpSetting(), ticked ? QStringLiteral("0") : QStringLiteral("1"));
+    box->click();
+    QCOMPARE(showHelpSetting(), ticked ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TestInfoWindows::missingHelpTextKeepsTheWindowClosed() {
+    HelpWindow help(*session, folders->path(QStringLiteral("no-help.html")));
+    QVERIFY(!help.load());
+    QVERIFY(!help.isVisible());
+    QCOMPARE(showHelpSetting(), QStringLiteral("<none>"));
+}
+
+void TestInfoWindows::firstStartOpensTheHelpAndUntickingKeepsItClosed() {
+    startMainWindow();
+    QWidget* help = openWindow("Form8");
+    QVERIFY(help);
+    QVERIFY(control<QCheckBox>(help, "Check1")->isChecked());
+    control<QCheckBox>(help, "Check1")->click();
+    QCOMPARE(showHelpSetting(), QStringLiteral("0"));
+    QVERIFY(window->close());
+
+    startMainWindow();
+    QVERIFY(window->isVisible());
+    QCOMPARE(openWindows("Form8"), 0);
+}
+
+void TestInfoWindows::menusOpenHelpAndAbout() {
+    settings->saveSetting(settingsApplication(), QStringLiteral("Settings"),
+                          QStringLiteral("showHelp"), QStringLiteral("0"));
+    startMainWindow();
+    QCOMPARE(openWindows("Form8"), 0);
+    auto* viewHelp = control<QAction>(window.get(), "aboutMenuItem0");
+    auto* about = control<QAction>(window.get(), "mnuAboutItem0");
+    QVERIFY(viewHelp->isEnabled());
+    QVERIFY(about->isEnabled());
+
+    viewHelp->trigger();
+    viewHelp->trigger(); // an open help window is shown again, not made twice
+    QCOMPARE(openWindows("Form8"), 1);
+    openWindow("Form8")->close();
+    QTRY_COMPARE(openWindows("Form8"), 0);
+    viewHelp->trigger();
+    QCOMPARE(openWindows("Form8"), 1);
+
+    about->trigger();
+    about->trigger();
+    QCOMPARE(openWindows("frmAbout"), 1);
+    QCOMPARE(openWindow("frmAbout")->windowTitle(), QStringLiteral("About Quillbox"));
+}
+
+void TestInfoWindows::mainWindowWearsTheSkinWithItsSkinLabels() {
+    startMainWindow();
+    QCOMPARE(window->property("skin").toString(), QStringLiteral("Gem Blue"));
+    QCOMPARE(arrayTexts(window.get(), "SkinLabel1"), QStringList{QStringLiteral("as")});
+    QCOMPARE(arrayTexts(window.get(), "SkinLabel2"),
+             QStringList({QStringLiteral("Subject:"), QStringLiteral("Message:")}));
+    QCOMPARE(arrayTexts(window.get(), "SkinLabel3"), QStringList{QStringLiteral("URL:")});
+    for (const char* name : {"SkinLabel4", "SkinLabel5", "SkinLabel6", "SkinLabel7"})
+        QVERIFY(qobject_cast<SkinLabel*>(control<QLabel>(window.get(), name)));
+    auto* subject = control<QLineEdit>(window.get(), "txtSubject");
+    QCOMPARE(subject->property("skinColouring").toString(), QStringLiteral("BackgroundAndText"));
+    QCOMPARE(subject->palette().color(QPalette::Base).name(), QStringLiteral("#ffffff"));
+    // The clone over "URL:" leaves the address box in front of it.
+    const QWidget* address = control<QLineEdit>(window.get(), "Text5");
+    const QObjectList& order = address->parentWidget()->children();
+    QVERIFY(order.indexOf(skinLabelArray(window.get(), QStringLiteral("SkinLabel3"))[1]) <
+            order.indexOf(address));
+}
+
+void TestInfoWindows::closingUnloadsSplashAndHelpAndShutsTheEngineDown() {
+    startMainWindow();
+    QVERIFY(SplashWindow::loaded());
+    QVERIFY(openWindow("Form8"));
+    QVERIFY(SkinEngine::instance().running());
+    QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
+    QVERIFY(window->close());
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(!SplashWindow::loaded());
+    QCOMPARE(openWindows("Form8"), 0);
+    QCOMPARE(SkinEngine::instance().state(), SkinEngine::State::ShutDown);
+}
+
+void TestInfoWindows::startPageReadsWellAndIsNoWebPage() {
+    startMainWindow();
+    QCOMPARE(startPageAddress(), QStringLiteral("quillbox:start"));
+    QCOMPARE(control<QToolButton>(window.get(), "Command1")->text(),
+             QStringLiteral("Visit quillbox:start"));
+    auto* view = control<QWebEngineView>(window.get(), "WebBrowser1");
+    QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("Quillbox"), webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>(window.get(), "Text5")->text(),
+                              QStringLiteral("quillbox:start"), webWait);
+
+    // The start page cannot be put on a list: the fetcher would find nothing on the web there.
+    messages.entries.clear();
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 0);
+    control<QToolButton>(window.get(), "cmdAdd")->click();
+    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 0);
+    QCOMPARE(messages.entries.size(), 2);
+    for (const RecordingMessages::Entry& e : messages.entries)
+        QVERIFY(e.text.startsWith(QStringLiteral("An error has occurred.\r\nError #: 1002")));
+
+    // Visit opens it in the separate browser window.
+    QTest::mouseClick(control<QToolButton>(window.get(), "Command1"), Qt::LeftButton);
+    QWidget* website = openWindow("frmWebsite");
+    QVERIFY(website);
+    QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>(website, "Text1")->text(),
+                              QStringLiteral("quillbox:start"), webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(website->windowTitle(), QStringLiteral("Quillbox"), webWait);
+    QCOMPARE(website->property("skin").toString(), QStringLiteral("Gem Blue"));
+    QCOMPARE(arrayTexts(website, "SkinLabel1"), QStringList{QStringLiteral("URL:")});
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestInfoWindows t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_info_windows.moc"
