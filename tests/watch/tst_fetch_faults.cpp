@@ -191,6 +191,11 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
 }
 
 void TestFetchFaults::gigabytePageIsMeasuredInBoundedMemory() {
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer keeps freed memory in quarantine, so resident memory says nothing here; the
+    // plain build checks the bound.
+    QSKIP("resident memory is not meaningful under AddressSanitizer");
+#endif
     constexpr qint64 size = qint64(1) << 30;
     StreamingServer server(size);
     QVERIFY(server.listen(QHostAddress::LocalHost));
