@@ -106,13 +106,14 @@ int main(int argc, char* argv[]) {
         // The splash window's ticks run from here: what remains of its wait starts now.
         QTimer::singleShot(0, &measure, [&measure] { measure.splashWaitStarted(); });
     }
-    QObject::connect(splash, &SplashWindow::mainWindowDue, &window, [&window, &measure, &background] {
-        measure.splashWaitEnded();
-        window.load();
-        window.show();
-        background.startPolling();
-        // A check missed while the program was closed runs soon after the start.
-        QTimer::singleShot(5000, &background, [&background] { background.poll(); });
-    });
+    QObject::connect(
+        splash, &SplashWindow::mainWindowDue, &window, [&window, &measure, &background] {
+            measure.splashWaitEnded();
+            window.load();
+            window.show();
+            background.startPolling();
+            // A check missed while the program was closed runs soon after the start.
+            QTimer::singleShot(5000, &background, [&background] { background.poll(); });
+        });
     return app.exec();
 }

@@ -3,7 +3,6 @@
 #include "browser/page_scan.h"
 #include "store/text_file.h"
 
-
 namespace quillbox {
 
 FileResult writeScratchPage(const QString& path, QStringView preparedText) {

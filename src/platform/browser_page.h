@@ -22,11 +22,11 @@ struct FieldTarget {
 
 // The kind of field a message was written into.
 enum class WrittenField {
-    None,             // nothing was written: no field a person could type into
-    ScannedTextArea,  // the visible text area at the scanned position
-    FormTextArea,     // another visible text area of the scanned form
-    RichEditor,       // an editable element of a rich text editor
-    LooseTextArea,    // a visible text area outside any form (a reply composer)
+    None,            // nothing was written: no field a person could type into
+    ScannedTextArea, // the visible text area at the scanned position
+    FormTextArea,    // another visible text area of the scanned form
+    RichEditor,      // an editable element of a rich text editor
+    LooseTextArea,   // a visible text area outside any form (a reply composer)
 };
 
 // The page shown in an embedded browser, as the program's logic sees it. Reading and writing

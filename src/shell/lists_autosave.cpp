@@ -14,9 +14,9 @@ ListsAutosave::ListsAutosave(WatchLists& lists, QString dataFolder, UserMessages
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &ListsAutosave::write);
     // Loading the lists at start-up resets them: that is no change worth a write.
-    for (auto signal : {&WatchLists::postAppended, &WatchLists::postRemoved,
-                        &WatchLists::postSizeChanged, &WatchLists::forumAppended,
-                        &WatchLists::forumRemoved, &WatchLists::forumLoginChanged})
+    for (auto signal :
+         {&WatchLists::postAppended, &WatchLists::postRemoved, &WatchLists::postSizeChanged,
+          &WatchLists::forumAppended, &WatchLists::forumRemoved, &WatchLists::forumLoginChanged})
         connect(&m_lists, signal, this, &ListsAutosave::changed);
 }
 

@@ -7,8 +7,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-using namespace quillbox;
 using namespace Qt::StringLiterals;
+
+using namespace quillbox;
 using quillbox::test::readBytes;
 using quillbox::test::RecordingBrowserPage;
 using quillbox::test::RecordingMessages;

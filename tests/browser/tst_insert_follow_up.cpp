@@ -3,8 +3,9 @@
 
 #include <QTest>
 
-using namespace quillbox;
 using namespace Qt::StringLiterals;
+
+using namespace quillbox;
 using quillbox::test::RecordingBrowserPage;
 
 namespace {

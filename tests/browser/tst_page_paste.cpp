@@ -4,8 +4,9 @@
 
 #include <QTest>
 
-using namespace quillbox;
 using namespace Qt::StringLiterals;
+
+using namespace quillbox;
 using quillbox::test::RecordingBrowserPage;
 
 namespace {

@@ -5,8 +5,9 @@
 #include <QDir>
 #include <QTest>
 
-using namespace quillbox;
 using namespace Qt::StringLiterals;
+
+using namespace quillbox;
 using quillbox::test::readBytes;
 using quillbox::test::TestFolders;
 using quillbox::test::writeBytes;

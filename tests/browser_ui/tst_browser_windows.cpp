@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -78,7 +80,7 @@ void TestBrowserWindows::initTestCase() {
                     "<html><head><title>Second</title></head><body>2</body></html>");
     server->addPage("/popup.html", "<html><head><title>Popup</title></head><body>p</body></html>");
     server->addPage("/links.html", pageWithLinks);
-    server->addRedirect("/moved", server->url(QStringLiteral("/second.html")));
+    server->addRedirect("/moved", server->url(u"/second.html"_s));
 
     host = std::make_unique<QWidget>();
     host->resize(toPixels(host.get(), 11145), toPixels(host.get(), 8985));
@@ -87,7 +89,7 @@ void TestBrowserWindows::initTestCase() {
     panePage->setPopupOpener(&WebsiteWindow::openPopupWindow);
     pane = new BrowserPane(*panePage, view, host.get());
     host->show();
-    website = std::make_unique<WebsiteWindow>(server->url(QStringLiteral("/links.html")));
+    website = std::make_unique<WebsiteWindow>(server->url(u"/links.html"_s));
 }
 
 void TestBrowserWindows::cleanupTestCase() {
@@ -116,36 +118,35 @@ void TestBrowserWindows::goAndEnterNavigateToTheTypedAddress_data() {
 
 void TestBrowserWindows::goAndEnterNavigateToTheTypedAddress() {
     QFETCH(bool, enter);
-    loadInPane(server->url(QStringLiteral("/first.html")));
+    loadInPane(server->url(u"/first.html"_s));
     auto* address = paneChild<QLineEdit>("Text5");
     // Typed without a scheme, as people do.
-    address->setText(server->url(QStringLiteral("/second.html")).mid(7));
+    address->setText(server->url(u"/second.html"_s).mid(7));
     QSignalSpy completed(pane, &BrowserPane::downloadCompleted);
     if (enter)
         QTest::keyClick(address, Qt::Key_Return);
     else
         paneChild<QToolButton>("Command3")->click();
     QTRY_VERIFY_WITH_TIMEOUT(completed.count() > 0, webWait);
-    QCOMPARE(pane->page().currentUrl(), server->url(QStringLiteral("/second.html")));
-    QCOMPARE(pane->page().title(), QStringLiteral("Second"));
+    QCOMPARE(pane->page().currentUrl(), server->url(u"/second.html"_s));
+    QCOMPARE(pane->page().title(), u"Second"_s);
 }
 
 void TestBrowserWindows::badAddressesLeaveThePaneWorking() {
     auto* address = paneChild<QLineEdit>("Text5");
-    for (const QString& typed : {QString(), QStringLiteral("http://"), QStringLiteral("::: ?"),
-                                 QStringLiteral("http://127.0.0.1:1/")}) {
+    for (const QString& typed : {QString(), u"http://"_s, u"::: ?"_s, u"http://127.0.0.1:1/"_s}) {
         address->setText(typed);
         QTest::keyClick(address, Qt::Key_Return);
     }
     // A refused address may still be finishing: wait for the page rather than a load.
-    pane->page().navigate(server->url(QStringLiteral("/first.html")));
-    QTRY_COMPARE_WITH_TIMEOUT(pane->page().title(), QStringLiteral("First"), webWait);
-    QTRY_COMPARE_WITH_TIMEOUT(address->text(), server->url(QStringLiteral("/first.html")), webWait);
+    pane->page().navigate(server->url(u"/first.html"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(pane->page().title(), u"First"_s, webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(address->text(), server->url(u"/first.html"_s), webWait);
 }
 
 void TestBrowserWindows::loadStatesGoToPanelOneBeforeTheFollowUp() {
     // Let any load of an earlier test end before recording.
-    loadInPane(server->url(QStringLiteral("/second.html")));
+    loadInPane(server->url(u"/second.html"_s));
     QStringList events;
     auto* address = paneChild<QLineEdit>("Text5");
     const auto c1 = connect(pane, &BrowserPane::panelText, this, [&](int panel, const QString& t) {
@@ -153,24 +154,23 @@ void TestBrowserWindows::loadStatesGoToPanelOneBeforeTheFollowUp() {
             events << t;
     });
     const auto c2 = connect(pane, &BrowserPane::downloadCompleted, this,
-                            [&] { events << QStringLiteral("follow-up at ") + address->text(); });
-    const QString followUp = QStringLiteral("follow-up at ") + server->url(QStringLiteral("/first.html"));
-    pane->page().navigate(server->url(QStringLiteral("/first.html")));
+                            [&] { events << u"follow-up at "_s + address->text(); });
+    const QString followUp = u"follow-up at "_s + server->url(u"/first.html"_s);
+    pane->page().navigate(server->url(u"/first.html"_s));
     QTRY_VERIFY_WITH_TIMEOUT(events.contains(followUp), webWait);
     disconnect(c1);
     disconnect(c2);
-    QCOMPARE(events, QStringList({QStringLiteral("Connecting"), QStringLiteral("Complete"),
-                                  QStringLiteral("follow-up at ") +
-                                      server->url(QStringLiteral("/first.html"))}));
+    QCOMPARE(events, QStringList({u"Connecting"_s, u"Complete"_s,
+                                  u"follow-up at "_s + server->url(u"/first.html"_s)}));
 }
 
 void TestBrowserWindows::addressBoxShowsTheFinalAddressAfterARedirect() {
     auto* address = paneChild<QLineEdit>("Text5");
-    address->setText(server->url(QStringLiteral("/moved")));
+    address->setText(server->url(u"/moved"_s));
     QSignalSpy completed(pane, &BrowserPane::downloadCompleted);
     paneChild<QToolButton>("Command3")->click();
     QTRY_VERIFY_WITH_TIMEOUT(completed.count() > 0, webWait);
-    QCOMPARE(address->text(), server->url(QStringLiteral("/second.html")));
+    QCOMPARE(address->text(), server->url(u"/second.html"_s));
 }
 
 void TestBrowserWindows::backAndForwardWithoutHistoryDoNothing() {
@@ -182,8 +182,8 @@ void TestBrowserWindows::backAndForwardWithoutHistoryDoNothing() {
     other.show();
     const quint64 generation = fresh->page().pageGeneration();
     QSignalSpy began(&fresh->page(), &BrowserPage::downloadBegan);
-    fresh->findChild<QToolButton*>(QStringLiteral("Command4"))->click();
-    fresh->findChild<QToolButton*>(QStringLiteral("Command5"))->click();
+    fresh->findChild<QToolButton*>(u"Command4"_s)->click();
+    fresh->findChild<QToolButton*>(u"Command5"_s)->click();
     QVERIFY(!fresh->page().goBack());
     QVERIFY(!fresh->page().goForward());
     QCOMPARE(fresh->page().pageGeneration(), generation);
@@ -192,16 +192,14 @@ void TestBrowserWindows::backAndForwardWithoutHistoryDoNothing() {
 }
 
 void TestBrowserWindows::backAndForwardStepThroughHistory() {
-    loadInPane(server->url(QStringLiteral("/first.html")));
-    loadInPane(server->url(QStringLiteral("/second.html")));
+    loadInPane(server->url(u"/first.html"_s));
+    loadInPane(server->url(u"/second.html"_s));
     QSignalSpy completed(pane, &BrowserPane::downloadCompleted);
     paneChild<QToolButton>("Command4")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(pane->page().currentUrl(), server->url(QStringLiteral("/first.html")),
-                              webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(pane->page().currentUrl(), server->url(u"/first.html"_s), webWait);
     QTRY_VERIFY_WITH_TIMEOUT(completed.count() > 0, webWait);
     paneChild<QToolButton>("Command5")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(pane->page().currentUrl(),
-                              server->url(QStringLiteral("/second.html")), webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(pane->page().currentUrl(), server->url(u"/second.html"_s), webWait);
     // The end of the history: nothing further.
     QVERIFY(!pane->page().goForward());
 }
@@ -214,7 +212,7 @@ void TestBrowserWindows::hoveredLinkGoesToTheStatusPanel_data() {
 
 void TestBrowserWindows::hoveredLinkGoesToTheStatusPanel() {
     QFETCH(bool, inWebsiteWindow);
-    const QString link = server->url(QStringLiteral("/second.html"));
+    const QString link = server->url(u"/second.html"_s);
     QWebEngineView* view = nullptr;
     std::function<QString()> shown;
     QString paneText;
@@ -227,13 +225,13 @@ void TestBrowserWindows::hoveredLinkGoesToTheStatusPanel() {
         host->hide();
         website->show();
         QSignalSpy finished(website->webPage().webPage(), &QWebEnginePage::loadFinished);
-        website->page().navigate(server->url(QStringLiteral("/links.html")));
+        website->page().navigate(server->url(u"/links.html"_s));
         QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0, webWait);
         view = website->webPage().view();
-        auto* panel = website->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+        auto* panel = website->findChild<QLabel*>(u"StatusPanel1"_s);
         shown = [panel] { return panel->text(); };
     } else {
-        loadInPane(server->url(QStringLiteral("/links.html")));
+        loadInPane(server->url(u"/links.html"_s));
         view = (*panePage).view();
         shown = [&paneText] { return paneText; };
     }
@@ -256,8 +254,8 @@ void TestBrowserWindows::hoveredLinkGoesToTheStatusPanel() {
 void TestBrowserWindows::popupsFollowTheSwitch_data() {
     QTest::addColumn<bool>("blocked");
     QTest::addColumn<QString>("script");
-    const QString open = QStringLiteral("window.open('/popup.html'); true");
-    const QString link = QStringLiteral("document.getElementById('blank').click(); true");
+    const QString open = u"window.open('/popup.html'); true"_s;
+    const QString link = u"document.getElementById('blank').click(); true"_s;
     QTest::newRow("window.open, blocked") << true << open;
     QTest::newRow("link to a new window, blocked") << true << link;
     QTest::newRow("window.open, allowed") << false << open;
@@ -267,7 +265,7 @@ void TestBrowserWindows::popupsFollowTheSwitch_data() {
 void TestBrowserWindows::popupsFollowTheSwitch() {
     QFETCH(bool, blocked);
     QFETCH(QString, script);
-    loadInPane(server->url(QStringLiteral("/links.html")));
+    loadInPane(server->url(u"/links.html"_s));
     paneChild<QCheckBox>("Check1")->setChecked(blocked);
     QCOMPARE(pane->page().popupsBlocked(), blocked);
     QSignalSpy requested(&pane->page(), &BrowserPage::newWindowRequested);
@@ -284,13 +282,12 @@ void TestBrowserWindows::popupsFollowTheSwitch() {
     QCOMPARE(after.size(), before.size() + 1);
     QPointer<WebsiteWindow> popup = after.last();
     QVERIFY(popup->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(popup->windowTitle(), QStringLiteral("Popup"), webWait);
-    QCOMPARE(popup->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
-             server->url(QStringLiteral("/popup.html")));
+    QTRY_COMPARE_WITH_TIMEOUT(popup->windowTitle(), u"Popup"_s, webWait);
+    QCOMPARE(popup->findChild<QLineEdit*>(u"Text1"_s)->text(), server->url(u"/popup.html"_s));
     // The pane's page stays where it was.
-    QCOMPARE(pane->page().currentUrl(), server->url(QStringLiteral("/links.html")));
+    QCOMPARE(pane->page().currentUrl(), server->url(u"/links.html"_s));
     // The page that was opened may close its window again; the window goes with it.
-    evaluate(popup->webPage().webPage(), QStringLiteral("window.close(); true"));
+    evaluate(popup->webPage().webPage(), u"window.close(); true"_s);
     QTRY_VERIFY_WITH_TIMEOUT(!popup, webWait);
 }
 
@@ -305,17 +302,16 @@ void TestBrowserWindows::paneTakesTheLayoutSizes() {
 }
 
 void TestBrowserWindows::websiteWindowOpensTheWebsite() {
-    WebsiteWindow window(server->url(QStringLiteral("/first.html")));
+    WebsiteWindow window(server->url(u"/first.html"_s));
     QSignalSpy began(&window.page(), &BrowserPage::downloadBegan);
     window.openWebsite();
-    QCOMPARE(window.windowTitle(), server->url(QStringLiteral("/first.html")));
+    QCOMPARE(window.windowTitle(), server->url(u"/first.html"_s));
     QVERIFY(window.isVisible());
     QVERIFY(window.isMaximized());
     QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
     // When the page is in, the caption is its title and the address box its address.
-    QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), QStringLiteral("First"), webWait);
-    QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
-             server->url(QStringLiteral("/first.html")));
+    QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), u"First"_s, webWait);
+    QCOMPARE(window.findChild<QLineEdit*>(u"Text1"_s)->text(), server->url(u"/first.html"_s));
     QVERIFY(began.count() > 0);
     // Its pages may open windows.
     QVERIFY(!window.page().popupsBlocked());
@@ -330,15 +326,15 @@ void TestBrowserWindows::websiteWindowFollowsItsSize() {
             layoutBrowserWindow({float(toTwips(website.get(), frame.width())),
                                  float(toTwips(website.get(), frame.height())),
                                  float(toTwips(website.get(), website->statusBar()->height()))});
-        auto* browserFrame = website->findChild<QWidget*>(QStringLiteral("frmBrowser"));
+        auto* browserFrame = website->findChild<QWidget*>(u"frmBrowser"_s);
         QCOMPARE(browserFrame->width(), toPixels(website.get(), l.frameWidth));
         QCOMPARE(browserFrame->height(), toPixels(website.get(), l.frameHeight));
-        QCOMPARE(website->findChild<QWidget*>(QStringLiteral("Text1"))->width(),
+        QCOMPARE(website->findChild<QWidget*>(u"Text1"_s)->width(),
                  toPixels(website.get(), l.addressBoxWidth));
-        QCOMPARE(website->findChild<QWidget*>(QStringLiteral("Command3"))->x(),
+        QCOMPARE(website->findChild<QWidget*>(u"Command3"_s)->x(),
                  toPixels(website.get(), l.goLeft));
         QCOMPARE(
-            website->findChild<QWidget*>(QStringLiteral("WebBrowser1"))->size(),
+            website->findChild<QWidget*>(u"WebBrowser1"_s)->size(),
             QSize(toPixels(website.get(), l.viewWidth), toPixels(website.get(), l.viewHeight)));
     }
 }

@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -21,12 +23,12 @@ namespace {
 // Everything a message may hold that could break a script or turn into markup, with the line
 // breaks the program's messages carry.
 const QString nastyText =
-    QStringLiteral("Marker-7f3 \"double\" 'single' `back` \\ \\n </script><script>window.pwned=1;"
-                   "</script> <b>not bold</b> &amp; ${x} \u2028after2028\u2029after2029\r\n"
-                   "Привет, 世界 \U0001F600 end\r\n\r\n");
+    u"Marker-7f3 \"double\" 'single' `back` \\ \\n </script><script>window.pwned=1;"
+    "</script> <b>not bold</b> &amp; ${x} \u2028after2028\u2029after2029\r\n"
+    "Привет, 世界 \U0001F600 end\r\n\r\n"_s;
 
 QString asTextAreaValue(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text.replace(u"\r\n"_s, u"\n"_s);
 }
 
 // The lines of an editor's text: a paragraph or a line break ends one; an empty paragraph
@@ -181,26 +183,25 @@ bool TestWebEnginePage::insert(const QString& text) {
 
 void TestWebEnginePage::scriptArgumentsCarryAnyText_data() {
     QTest::addColumn<QString>("text");
-    QTest::newRow("script end tag") << QStringLiteral("</script><script>alert(1)</script>");
-    QTest::newRow("comment opener") << QStringLiteral("<!-- -->");
-    QTest::newRow("quotes and backslashes") << QStringLiteral("\"'`\\\\\"\\");
-    QTest::newRow("template substitution") << QStringLiteral("${alert(1)}");
-    QTest::newRow("line separators") << QStringLiteral("a\u2028b\u2029c\r\nd\re\nf");
-    QTest::newRow("control characters") << QStringLiteral("\u0000\u0001\u001f\u007f");
-    QTest::newRow("non-Latin") << QStringLiteral("Привет, 世界 \U0001F600");
-    QTest::newRow("entities") << QStringLiteral("&amp; &lt; &#60;");
+    QTest::newRow("script end tag") << u"</script><script>alert(1)</script>"_s;
+    QTest::newRow("comment opener") << u"<!-- -->"_s;
+    QTest::newRow("quotes and backslashes") << u"\"'`\\\\\"\\"_s;
+    QTest::newRow("template substitution") << u"${alert(1)}"_s;
+    QTest::newRow("line separators") << u"a\u2028b\u2029c\r\nd\re\nf"_s;
+    QTest::newRow("control characters") << u"\u0000\u0001\u001f\u007f"_s;
+    QTest::newRow("non-Latin") << u"Привет, 世界 \U0001F600"_s;
+    QTest::newRow("entities") << u"&amp; &lt; &#60;"_s;
 }
 
 void TestWebEnginePage::scriptArgumentsCarryAnyText() {
     QFETCH(QString, text);
-    const QString literal =
-        pagescripts::scriptArguments(QJsonObject{{QStringLiteral("text"), text}});
+    const QString literal = pagescripts::scriptArguments(QJsonObject{{u"text"_s, text}});
     for (const QChar c : {QChar(u'<'), QChar(u'>'), QChar(u'&'), QChar(0x2028), QChar(0x2029),
                           QChar(u'\n'), QChar(u'\r')})
         QVERIFY2(!literal.contains(c), qPrintable(literal));
     // The escapes are JSON's own, so the literal reads back as the text.
     const QJsonDocument back = QJsonDocument::fromJson(literal.toUtf8());
-    QCOMPARE(back.object().value(QStringLiteral("text")).toString(), text);
+    QCOMPARE(back.object().value(u"text"_s).toString(), text);
 }
 
 void TestWebEnginePage::writesWhereAPersonWouldType_data() {
@@ -222,18 +223,16 @@ void TestWebEnginePage::writesWhereAPersonWouldType() {
     QCOMPARE(write(target, nastyText), expected);
 
     const QVariantMap counts = read(QString::fromUtf8(countScript)).toMap();
-    QCOMPARE(counts.value(QStringLiteral("markup")).toInt(), 0);
-    QVERIFY(!inPage(QStringLiteral("window.pwned === undefined ? 'no' : 'yes'"))
-                 .toString()
-                 .startsWith(u'y'));
+    QCOMPARE(counts.value(u"markup"_s).toInt(), 0);
+    QVERIFY(!inPage(u"window.pwned === undefined ? 'no' : 'yes'"_s).toString().startsWith(u'y'));
     if (expected == WrittenField::None) {
-        QCOMPARE(counts.value(QStringLiteral("fields")).toInt(), 0);
+        QCOMPARE(counts.value(u"fields"_s).toInt(), 0);
         return;
     }
-    QCOMPARE(counts.value(QStringLiteral("fields")).toInt(), 1);
+    QCOMPARE(counts.value(u"fields"_s).toInt(), 1);
     const QString shown =
         read(expected == WrittenField::RichEditor ? QString::fromUtf8(editorLinesScript).arg(field)
-                                                  : field + QStringLiteral(".value"))
+                                                  : field + u".value"_s)
             .toString();
     if (expected == WrittenField::RichEditor)
         QCOMPARE(QString(shown).replace(QChar(0x00A0), u' '), asTextAreaValue(nastyText));
@@ -253,17 +252,16 @@ void TestWebEnginePage::writeFiresInputAndChangeEvents() {
     QFETCH(FieldTarget, target);
     open(path);
     // The page listens where a framework would: on the document, for bubbling events.
-    inPage(QStringLiteral(
-        "window.seen = {input: 0, change: 0, text: ''};"
-        "document.addEventListener('input', function (e) { ++seen.input;"
-        "  seen.text = e.target.value !== undefined ? e.target.value : e.target.textContent; });"
-        "document.addEventListener('change', function () { ++seen.change; }); true"));
-    QVERIFY(write(target, QStringLiteral("Marker-events typed")) != WrittenField::None);
-    const QVariantMap seen = inPage(QStringLiteral("window.seen")).toMap();
-    QVERIFY(seen.value(QStringLiteral("input")).toInt() >= 1);
-    QCOMPARE(seen.value(QStringLiteral("change")).toInt(), 1);
+    inPage(u"window.seen = {input: 0, change: 0, text: ''};"
+           "document.addEventListener('input', function (e) { ++seen.input;"
+           "  seen.text = e.target.value !== undefined ? e.target.value : e.target.textContent; });"
+           "document.addEventListener('change', function () { ++seen.change; }); true"_s);
+    QVERIFY(write(target, u"Marker-events typed"_s) != WrittenField::None);
+    const QVariantMap seen = inPage(u"window.seen"_s).toMap();
+    QVERIFY(seen.value(u"input"_s).toInt() >= 1);
+    QCOMPARE(seen.value(u"change"_s).toInt(), 1);
     // The page saw the text when the event came.
-    QCOMPARE(seen.value(QStringLiteral("text")).toString(), QStringLiteral("Marker-events typed"));
+    QCOMPARE(seen.value(u"text"_s).toString(), u"Marker-events typed"_s);
 }
 
 void TestWebEnginePage::insertsAtTheCaretOfTheFocusedField_data() {
@@ -272,43 +270,36 @@ void TestWebEnginePage::insertsAtTheCaretOfTheFocusedField_data() {
     QTest::addColumn<bool>("inserted");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("expected");
-    const QString value = QStringLiteral("document.getElementById('%1').value");
+    const QString value = u"document.getElementById('%1').value"_s;
     QTest::newRow("text box at the caret")
-        << QStringLiteral("var e = document.getElementById('user'); e.focus(); "
-                          "e.setSelectionRange(1, 1);")
-        << QStringLiteral("X\"</script>") << true << value.arg(u"user")
-        << QStringLiteral("aX\"</script>b");
+        << u"var e = document.getElementById('user'); e.focus(); "
+           "e.setSelectionRange(1, 1);"_s
+        << u"X\"</script>"_s << true << value.arg(u"user") << u"aX\"</script>b"_s;
     QTest::newRow("selection in a text area replaced")
-        << QStringLiteral("var e = document.getElementById('ta'); e.focus(); "
-                          "e.setSelectionRange(0, 5);")
-        << QStringLiteral("first\r\nnew") << true << value.arg(u"ta")
-        << QStringLiteral("first\nnew\nline2");
-    QTest::newRow("password box") << QStringLiteral("document.getElementById('pass').focus();")
-                                  << QStringLiteral("s3cr\"et|\\") << true << value.arg(u"pass")
-                                  << QStringLiteral("s3cr\"et|\\");
+        << u"var e = document.getElementById('ta'); e.focus(); "
+           "e.setSelectionRange(0, 5);"_s
+        << u"first\r\nnew"_s << true << value.arg(u"ta") << u"first\nnew\nline2"_s;
+    QTest::newRow("password box") << u"document.getElementById('pass').focus();"_s
+                                  << u"s3cr\"et|\\"_s << true << value.arg(u"pass")
+                                  << u"s3cr\"et|\\"_s;
     QTest::newRow("editable element")
-        << QStringLiteral("var e = document.getElementById('ed'); e.focus(); "
-                          "getSelection().selectAllChildren(e); getSelection().collapseToEnd();")
-        << QStringLiteral(" more <i>x</i>") << true
-        << QStringLiteral("document.getElementById('ed').textContent")
-        << QStringLiteral("start more <i>x</i>");
+        << u"var e = document.getElementById('ed'); e.focus(); "
+           "getSelection().selectAllChildren(e); getSelection().collapseToEnd();"_s
+        << u" more <i>x</i>"_s << true << u"document.getElementById('ed').textContent"_s
+        << u"start more <i>x</i>"_s;
     QTest::newRow("text box in a frame")
-        << QStringLiteral("var e = document.getElementById('fr').contentDocument"
-                          ".getElementById('inner'); e.focus(); e.setSelectionRange(2, 2);")
-        << QStringLiteral("Z") << true
-        << QStringLiteral("document.getElementById('fr').contentDocument"
-                          ".getElementById('inner').value")
-        << QStringLiteral("xyZ");
-    QTest::newRow("read-only box")
-        << QStringLiteral("document.getElementById('ro').focus();") << QStringLiteral("X") << false
-        << value.arg(u"ro") << QStringLiteral("ro");
-    QTest::newRow("check box") << QStringLiteral("document.getElementById('box').focus();")
-                               << QStringLiteral("X") << false
-                               << QStringLiteral("document.getElementById('box').value")
-                               << QStringLiteral("on");
+        << u"var e = document.getElementById('fr').contentDocument"
+           ".getElementById('inner'); e.focus(); e.setSelectionRange(2, 2);"_s
+        << u"Z"_s << true
+        << u"document.getElementById('fr').contentDocument"
+           ".getElementById('inner').value"_s
+        << u"xyZ"_s;
+    QTest::newRow("read-only box") << u"document.getElementById('ro').focus();"_s << u"X"_s << false
+                                   << value.arg(u"ro") << u"ro"_s;
+    QTest::newRow("check box") << u"document.getElementById('box').focus();"_s << u"X"_s << false
+                               << u"document.getElementById('box').value"_s << u"on"_s;
     QTest::newRow("nothing focused")
-        << QStringLiteral("document.activeElement.blur();") << QStringLiteral("X") << false
-        << value.arg(u"user") << QStringLiteral("ab");
+        << u"document.activeElement.blur();"_s << u"X"_s << false << value.arg(u"user") << u"ab"_s;
 }
 
 void TestWebEnginePage::insertsAtTheCaretOfTheFocusedField() {
@@ -318,7 +309,7 @@ void TestWebEnginePage::insertsAtTheCaretOfTheFocusedField() {
     QFETCH(QString, field);
     QFETCH(QString, expected);
     open("/focus.html");
-    inPage(focus + QStringLiteral(" true"));
+    inPage(focus + u" true"_s);
     QCOMPARE(insert(text), inserted);
     QCOMPARE(read(field).toString(), expected);
 }
@@ -330,11 +321,11 @@ void TestWebEnginePage::readsTheBodyMarkup() {
     QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), webWait);
     QVERIFY(answer->has_value());
     const BodyHtml body = **answer;
-    QCOMPARE(body.inner, inPage(QStringLiteral("document.body.innerHTML")).toString());
-    QCOMPARE(body.outer, inPage(QStringLiteral("document.body.outerHTML")).toString());
-    QVERIFY(body.outer.startsWith(QStringLiteral("<body id=\"phpbb\"")));
+    QCOMPARE(body.inner, inPage(u"document.body.innerHTML"_s).toString());
+    QCOMPARE(body.outer, inPage(u"document.body.outerHTML"_s).toString());
+    QVERIFY(body.outer.startsWith(u"<body id=\"phpbb\""_s));
     QVERIFY(body.outer.contains(body.inner));
-    QVERIFY(body.inner.contains(QStringLiteral("<textarea name=\"message\"")));
+    QVERIFY(body.inner.contains(u"<textarea name=\"message\""_s));
 }
 
 void TestWebEnginePage::documentWithoutBodyReadsAsNothing() {
@@ -343,17 +334,15 @@ void TestWebEnginePage::documentWithoutBodyReadsAsNothing() {
     page->readBodyHtml([&](std::optional<BodyHtml> body) { answer = body; });
     QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), webWait);
     QVERIFY(!answer->has_value());
-    QCOMPARE(write({-1, -1}, QStringLiteral("Marker")), WrittenField::None);
+    QCOMPARE(write({-1, -1}, u"Marker"_s), WrittenField::None);
 }
 
 void TestWebEnginePage::navigationsRaiseTheGeneration_data() {
     QTest::addColumn<QString>("script");
-    QTest::newRow("page loads another page")
-        << QStringLiteral("location.href = '/mybb.html'; true");
-    QTest::newRow("move within the document") << QStringLiteral("location.hash = '#reply'; true");
-    QTest::newRow("history entry pushed")
-        << QStringLiteral("history.pushState({}, '', '/pushed'); true");
-    QTest::newRow("reload") << QStringLiteral("location.reload(); true");
+    QTest::newRow("page loads another page") << u"location.href = '/mybb.html'; true"_s;
+    QTest::newRow("move within the document") << u"location.hash = '#reply'; true"_s;
+    QTest::newRow("history entry pushed") << u"history.pushState({}, '', '/pushed'); true"_s;
+    QTest::newRow("reload") << u"location.reload(); true"_s;
 }
 
 void TestWebEnginePage::navigationsRaiseTheGeneration() {
@@ -367,11 +356,11 @@ void TestWebEnginePage::navigationsRaiseTheGeneration() {
 void TestWebEnginePage::answersForAPageThatWasLeftAreDropped_data() {
     QTest::addColumn<QString>("request");
     QTest::addColumn<bool>("documentKnown");
-    QTest::newRow("read") << QStringLiteral("read") << false;
-    QTest::newRow("write") << QStringLiteral("write") << false;
-    QTest::newRow("write after a read") << QStringLiteral("write") << true;
-    QTest::newRow("insert") << QStringLiteral("insert") << false;
-    QTest::newRow("insert after a read") << QStringLiteral("insert") << true;
+    QTest::newRow("read") << u"read"_s << false;
+    QTest::newRow("write") << u"write"_s << false;
+    QTest::newRow("write after a read") << u"write"_s << true;
+    QTest::newRow("insert") << u"insert"_s << false;
+    QTest::newRow("insert after a read") << u"insert"_s << true;
 }
 
 void TestWebEnginePage::answersForAPageThatWasLeftAreDropped() {
@@ -392,27 +381,26 @@ void TestWebEnginePage::answersForAPageThatWasLeftAreDropped() {
             failed = !body;
         });
     } else if (request == u"write") {
-        page->writeMessage({0, 2}, QStringLiteral("Marker-left"), [&](WrittenField w) {
+        page->writeMessage({0, 2}, u"Marker-left"_s, [&](WrittenField w) {
             answered = true;
             failed = w == WrittenField::None;
         });
     } else {
-        page->insertAtFocus(QStringLiteral("Marker-left"), [&](bool ok) {
+        page->insertAtFocus(u"Marker-left"_s, [&](bool ok) {
             answered = true;
             failed = !ok;
         });
     }
     // The same page again: a new document the request was not meant for.
     QSignalSpy finished(page->webPage(), &QWebEnginePage::loadFinished);
-    page->navigate(server->url(QStringLiteral("/autofocus.html")));
+    page->navigate(server->url(u"/autofocus.html"_s));
     QTRY_VERIFY_WITH_TIMEOUT(answered, webWait);
     QVERIFY(failed);
     QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0, webWait);
     // The new page's message box has the focus: an insert that went astray would land there.
-    QTRY_COMPARE_WITH_TIMEOUT(inPage(QStringLiteral("document.activeElement.id")).toString(),
-                              QStringLiteral("message"), webWait);
-    QCOMPARE(read(QStringLiteral("document.getElementById('message').value")).toString(),
-             QString());
+    QTRY_COMPARE_WITH_TIMEOUT(inPage(u"document.activeElement.id"_s).toString(), u"message"_s,
+                              webWait);
+    QCOMPARE(read(u"document.getElementById('message').value"_s).toString(), QString());
 }
 
 void TestWebEnginePage::writeScriptRefusesAnotherDocument() {
@@ -420,31 +408,29 @@ void TestWebEnginePage::writeScriptRefusesAnotherDocument() {
     const QString token =
         evaluate(page->webPage(), pagescripts::documentToken(), QWebEngineScript::ApplicationWorld)
             .toMap()
-            .value(QStringLiteral("token"))
+            .value(u"token"_s)
             .toString();
     QVERIFY(!token.isEmpty());
-    const QString write = pagescripts::writeMessage(token, 0, 2, QStringLiteral("Marker-late"));
+    const QString write = pagescripts::writeMessage(token, 0, 2, u"Marker-late"_s);
     // The same address loaded again is another document: the old token does not fit it.
     open("/mybb.html");
     const QVariantMap answer =
         evaluate(page->webPage(), write, QWebEngineScript::ApplicationWorld).toMap();
-    QVERIFY(answer.value(QStringLiteral("stale")).toBool());
-    QCOMPARE(read(QStringLiteral("document.getElementById('message').value")).toString(),
-             QString());
+    QVERIFY(answer.value(u"stale"_s).toBool());
+    QCOMPARE(read(u"document.getElementById('message').value"_s).toString(), QString());
     // A page cannot read or forge the token from its own world.
-    QCOMPARE(inPage(QStringLiteral("typeof window.__quillboxDocument")).toString(),
-             QStringLiteral("undefined"));
+    QCOMPARE(inPage(u"typeof window.__quillboxDocument"_s).toString(), u"undefined"_s);
 }
 
 void TestWebEnginePage::clipboardIsNeverTouched() {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(QStringLiteral("the user's own clipboard"));
+    clipboard->setText(u"the user's own clipboard"_s);
     open("/focus.html");
-    inPage(QStringLiteral("document.getElementById('user').focus(); true"));
-    QVERIFY(insert(QStringLiteral("pasted")));
+    inPage(u"document.getElementById('user').focus(); true"_s);
+    QVERIFY(insert(u"pasted"_s));
     open("/mybb.html");
-    QCOMPARE(write({0, 2}, QStringLiteral("Marker-clip")), WrittenField::ScannedTextArea);
-    QCOMPARE(clipboard->text(), QStringLiteral("the user's own clipboard"));
+    QCOMPARE(write({0, 2}, u"Marker-clip"_s), WrittenField::ScannedTextArea);
+    QCOMPARE(clipboard->text(), u"the user's own clipboard"_s);
 }
 
 QTEST_MAIN(TestWebEnginePage)

@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -136,44 +138,44 @@ void TestComposeWindows::savedMessagesWindowShowsAndHandsOver() {
     QVERIFY(writeBytes(messagesPath(),
                        "\r\na[br]b[br]c|S\r\n[BR]x|only[br]|t|u\r\nno bar\r\n|blank\r\n"));
     SavedMessages store(messagesPath());
-    SavedMessagesWindow form(store, messages, u"Quillbox"_qs);
+    SavedMessagesWindow form(store, messages, u"Quillbox"_s);
     form.fillMessageList();
     form.show();
-    QCOMPARE(form.objectName(), u"Form3"_qs);
-    QCOMPARE(form.windowTitle(), u"load a saved message"_qs);
+    QCOMPARE(form.objectName(), u"Form3"_s);
+    QCOMPARE(form.windowTitle(), u"load a saved message"_s);
     const QList<std::pair<const char*, QString>> labels = {
-        {"Label2", u"Saved Messages"_qs},
-        {"Label10", u"double-click the message you wish to load:"_qs},
-        {"Label12", u"click once to view the entire message"_qs},
-        {"Label3", u"Subject:"_qs}};
+        {"Label2", u"Saved Messages"_s},
+        {"Label10", u"double-click the message you wish to load:"_s},
+        {"Label12", u"click once to view the entire message"_s},
+        {"Label3", u"Subject:"_s}};
     for (const auto& [name, text] : labels)
         QCOMPARE(control<QLabel>(&form, name)->text(), text);
-    QCOMPARE(control<QPushButton>(&form, "Command1")->text(), u"delete message"_qs);
+    QCOMPARE(control<QPushButton>(&form, "Command1")->text(), u"delete message"_s);
 
     auto* list = control<QListView>(&form, "List1");
-    QCOMPARE(rowTexts(list), QStringList({u"(empty line)"_qs, u"S — a b c"_qs, u"only[br] — x"_qs,
-                                          u"(no subject) — no bar"_qs, u"blank — (no text)"_qs}));
+    QCOMPARE(rowTexts(list), QStringList({u"(empty line)"_s, u"S — a b c"_s, u"only[br] — x"_s,
+                                          u"(no subject) — no bar"_s, u"blank — (no text)"_s}));
     auto* body = control<QPlainTextEdit>(&form, "Text1");
     auto* subject = control<QLineEdit>(&form, "txtSubject");
     clickRow(list, 1);
-    QCOMPARE(body->toPlainText(), u"a\nb\nc"_qs);
-    QCOMPARE(subject->text(), u"S"_qs);
+    QCOMPARE(body->toPlainText(), u"a\nb\nc"_s);
+    QCOMPARE(subject->text(), u"S"_s);
     clickRow(list, 0); // an empty entry shows nothing
-    QCOMPARE(body->toPlainText(), u"a\nb\nc"_qs);
+    QCOMPARE(body->toPlainText(), u"a\nb\nc"_s);
     clickRow(list, 3); // no "|": the subject box keeps what it showed
-    QCOMPARE(body->toPlainText(), u"no bar"_qs);
-    QCOMPARE(subject->text(), u"S"_qs);
+    QCOMPARE(body->toPlainText(), u"no bar"_s);
+    QCOMPARE(subject->text(), u"S"_s);
 
     QSignalSpy chosen(&form, &SavedMessagesWindow::messageChosen);
     doubleClickRow(list, 2);
     QCOMPARE(chosen.size(), 1);
-    QCOMPARE(chosen[0][0].toString(), u"\r\nx"_qs);
-    QCOMPARE(chosen[0][1].toString(), u"only[br]"_qs); // cut at the next "|", taken as typed
+    QCOMPARE(chosen[0][0].toString(), u"\r\nx"_s);
+    QCOMPARE(chosen[0][1].toString(), u"only[br]"_s); // cut at the next "|", taken as typed
     QCOMPARE(chosen[0][2].toBool(), true);
     for (int row : {4, 0}) {
         doubleClickRow(list, row);
         QCOMPARE(messages.entries.size(), 1);
-        QCOMPARE(messages.entries.takeFirst().text, u"cannot insert a blank message"_qs);
+        QCOMPARE(messages.entries.takeFirst().text, u"cannot insert a blank message"_s);
     }
     QCOMPARE(chosen.size(), 1);
     QVERIFY(form.isVisible());
@@ -184,15 +186,15 @@ void TestComposeWindows::savedMessagesWindowDeletesFiltersAndFollowsTheFile() {
                             "first|Alpha\r\n";
     QVERIFY(writeBytes(messagesPath(), file));
     SavedMessages store(messagesPath());
-    SavedMessagesWindow form(store, messages, u"Quillbox"_qs);
+    SavedMessagesWindow form(store, messages, u"Quillbox"_s);
     form.fillMessageList();
     form.show();
     auto* list = control<QListView>(&form, "List1");
     auto* filter = control<QLineEdit>(&form, "txtFilter");
     QCOMPARE(list->model()->rowCount(), 4);
 
-    QTest::keyClicks(filter, u"GAM"_qs);
-    QCOMPARE(rowTexts(list), QStringList{u"Gamma — third Gamma text"_qs});
+    QTest::keyClicks(filter, u"GAM"_s);
+    QCOMPARE(rowTexts(list), QStringList{u"Gamma — third Gamma text"_s});
     QTest::keyClick(filter, Qt::Key_Backspace);
     QTest::keyClick(filter, Qt::Key_Backspace);
     QTest::keyClick(filter, Qt::Key_Backspace);
@@ -207,10 +209,10 @@ void TestComposeWindows::savedMessagesWindowDeletesFiltersAndFollowsTheFile() {
     QCOMPARE(list->model()->rowCount(), 3);
 
     // A message saved elsewhere shows at once, and the filter applies to it.
-    QTest::keyClicks(filter, u"delta"_qs);
+    QTest::keyClicks(filter, u"delta"_s);
     QCOMPARE(list->model()->rowCount(), 0);
-    QVERIFY(store.save(u"new one"_qs, u"Delta"_qs).ok);
-    QCOMPARE(rowTexts(list), QStringList{u"Delta — new one"_qs});
+    QVERIFY(store.save(u"new one"_s, u"Delta"_s).ok);
+    QCOMPARE(rowTexts(list), QStringList{u"Delta — new one"_s});
     clickRow(list, 0);
     QTest::mouseClick(control<QPushButton>(&form, "Command1"), Qt::LeftButton);
     QCOMPARE(readBytes(messagesPath()),
@@ -220,15 +222,15 @@ void TestComposeWindows::savedMessagesWindowDeletesFiltersAndFollowsTheFile() {
 
 void TestComposeWindows::missingFileIsReportedAndTheListWaitsForASave() {
     SavedMessages store(messagesPath());
-    QPointer<SavedMessagesWindow> form = new SavedMessagesWindow(store, messages, u"Quillbox"_qs);
+    QPointer<SavedMessagesWindow> form = new SavedMessagesWindow(store, messages, u"Quillbox"_s);
     form->show();
     form->fillMessageList();
     QCOMPARE(messages.texts(),
-             QStringList{u"you must first save a message before you can load one"_qs});
-    QCOMPARE(messages.entries[0].title, u"Quillbox"_qs);
+             QStringList{u"you must first save a message before you can load one"_s});
+    QCOMPARE(messages.entries[0].title, u"Quillbox"_s);
     QVERIFY(!form->isVisible());
     QCOMPARE(control<QListView>(form.data(), "List1")->model()->rowCount(), 0);
-    QVERIFY(store.save(u"m"_qs, u"s"_qs).ok);
+    QVERIFY(store.save(u"m"_s, u"s"_s).ok);
     QCOMPARE(control<QListView>(form.data(), "List1")->model()->rowCount(), 1);
     form->show();
     QVERIFY(form->close()); // the close box unloads the window
@@ -238,10 +240,10 @@ void TestComposeWindows::missingFileIsReportedAndTheListWaitsForASave() {
 void TestComposeWindows::templateEditorGridAndEnabling() {
     TemplateEditor editor(defaultTemplates(), LinkRules::Classic);
     editor.show();
-    QCOMPARE(editor.objectName(), u"frmCustom"_qs);
-    QCOMPARE(editor.windowTitle(), u"Custom Message Templates"_qs);
-    const QStringList headings{u"Name"_qs, u"Link Open"_qs, u"Link Middle"_qs, u"Link End"_qs,
-                               u"Email"_qs};
+    QCOMPARE(editor.objectName(), u"frmCustom"_s);
+    QCOMPARE(editor.windowTitle(), u"Custom Message Templates"_s);
+    const QStringList headings{u"Name"_s, u"Link Open"_s, u"Link Middle"_s, u"Link End"_s,
+                               u"Email"_s};
     for (int i = 0; i < 5; ++i) {
         const QByteArray name = "Label" + QByteArray::number(i + 1);
         QCOMPARE(control<QLabel>(&editor, name.constData())->text(), headings[i]);
@@ -254,25 +256,25 @@ void TestComposeWindows::templateEditorGridAndEnabling() {
              u"You may use this form to create custom templates for message insertion.  Just "
              "enter the name, and the required parameters.  Your template will then be "
              "displayed in the drop down box on the main form.  We don't recommend changing "
-             "the default templates, but if they become outdated you may wish to update them."_qs);
-    QCOMPARE(control<QPushButton>(&editor, "cmdDel5")->text(), u"del"_qs);
-    QCOMPARE(control<QPushButton>(&editor, "Command1")->text(), u"Save and Close"_qs);
+             "the default templates, but if they become outdated you may wish to update them."_s);
+    QCOMPARE(control<QPushButton>(&editor, "cmdDel5")->text(), u"del"_s);
+    QCOMPARE(control<QPushButton>(&editor, "Command1")->text(), u"Save and Close"_s);
     auto* enable = control<QCheckBox>(&editor, "Check1");
-    QCOMPARE(enable->text(), u"Enable changing of default templates"_qs);
+    QCOMPARE(enable->text(), u"Enable changing of default templates"_s);
     QVERIFY(!enable->isChecked());
     QVERIFY(!control<QCheckBox>(&editor, "chkWholeLinks")->isChecked());
-    QCOMPARE(gridBox(&editor, "txtLinkOpen01", 1)->text(), u"[url="_qs);
-    QCOMPARE(gridBox(&editor, "txtName", 2)->text(), u"ezboard"_qs);
-    QCOMPARE(gridBox(&editor, "txtMailCall", 0)->text(), u"mailto:"_qs);
+    QCOMPARE(gridBox(&editor, "txtLinkOpen01", 1)->text(), u"[url="_s);
+    QCOMPARE(gridBox(&editor, "txtName", 2)->text(), u"ezboard"_s);
+    QCOMPARE(gridBox(&editor, "txtMailCall", 0)->text(), u"mailto:"_s);
 
-    const QStringList closed{u"dddddd"_qs, u"dddddd"_qs, u"dddddd"_qs, u"EEEEEE"_qs,
-                             u"EEEEEE"_qs, u"EEEEEE"_qs, u"EEEEEE"_qs, u"EEEEEE"_qs};
+    const QStringList closed{u"dddddd"_s, u"dddddd"_s, u"dddddd"_s, u"EEEEEE"_s,
+                             u"EEEEEE"_s, u"EEEEEE"_s, u"EEEEEE"_s, u"EEEEEE"_s};
     QCOMPARE(gridState(&editor), closed);
     QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
     QVERIFY(enable->isChecked());
     QStringList open = closed;
     for (int r = 0; r < 3; ++r)
-        open[r] = u"dEEEEE"_qs; // the built-in names stay closed
+        open[r] = u"dEEEEE"_s; // the built-in names stay closed
     QCOMPARE(gridState(&editor), open);
     QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
     QCOMPARE(gridState(&editor), closed);
@@ -280,7 +282,7 @@ void TestComposeWindows::templateEditorGridAndEnabling() {
 
 void TestComposeWindows::templateEditorSavesOrDiscards() {
     TemplateSet start = defaultTemplates();
-    start[4] = {u"multi"_qs, u"<<\r\n"_qs, u"|\"'"_qs, u"»😀"_qs, u"mail\tto:"_qs};
+    start[4] = {u"multi"_s, u"<<\r\n"_s, u"|\"'"_s, u"»😀"_s, u"mail\tto:"_s};
     QPointer<TemplateEditor> editor = new TemplateEditor(start, LinkRules::WholeAddresses);
     editor->show();
     QVERIFY(control<QCheckBox>(editor.data(), "chkWholeLinks")->isChecked());
@@ -290,15 +292,15 @@ void TestComposeWindows::templateEditorSavesOrDiscards() {
     QTest::mouseClick(control<QCheckBox>(editor.data(), "Check1"), Qt::LeftButton, {},
                       QPoint(4, 4));
     QTest::mouseClick(control<QPushButton>(editor.data(), "cmdDel1"), Qt::LeftButton);
-    QTest::keyClicks(gridBox(editor.data(), "txtName", 3), u"html"_qs); // a duplicate name
-    QTest::keyClicks(gridBox(editor.data(), "txtLinkOpen01", 3), u" [x="_qs);
+    QTest::keyClicks(gridBox(editor.data(), "txtName", 3), u"html"_s); // a duplicate name
+    QTest::keyClicks(gridBox(editor.data(), "txtLinkOpen01", 3), u" [x="_s);
     QTest::mouseClick(control<QCheckBox>(editor.data(), "chkWholeLinks"), Qt::LeftButton, {},
                       QPoint(4, 4));
     QTest::mouseClick(control<QPushButton>(editor.data(), "Command1"), Qt::LeftButton);
     QCOMPARE(saved.size(), 1);
     TemplateSet expected = start;
     expected[1] = {};
-    expected[3] = {u"html"_qs, u" [x="_qs, {}, {}, {}};
+    expected[3] = {u"html"_s, u" [x="_s, {}, {}, {}};
     QCOMPARE(saved[0][0].value<TemplateSet>(), expected);
     QCOMPARE(saved[0][1].value<LinkRules>(), LinkRules::Classic);
     QVERIFY(!editor.isNull());
@@ -309,7 +311,7 @@ void TestComposeWindows::templateEditorSavesOrDiscards() {
     editor->show();
     QVERIFY(control<QCheckBox>(editor.data(), "Check1")->isChecked());
     QCOMPARE(gridBox(editor.data(), "txtName", 1)->text(), QString());
-    QTest::keyClicks(gridBox(editor.data(), "txtName", 7), u"lost"_qs);
+    QTest::keyClicks(gridBox(editor.data(), "txtName", 7), u"lost"_s);
     QVERIFY(editor->close());
     QTRY_VERIFY(editor.isNull());
     QCOMPARE(saved.size(), 1);
@@ -327,15 +329,15 @@ void TestComposeWindows::mainWindowSavesAndLoadsMessages() {
         how();
         return window->panelText(1);
     };
-    QCOMPARE(save(u"First"_qs, u"a\nb\n\nc"_qs,
+    QCOMPARE(save(u"First"_s, u"a\nb\n\nc"_s,
                   [&] {
                       QTest::mouseClick(control<QToolButton>(window.get(), "cmdSave"),
                                         Qt::LeftButton);
                   }),
-             u"MESSAGE SAVED"_qs);
-    QCOMPARE(save(u"Second"_qs, u"two"_qs,
+             u"MESSAGE SAVED"_s);
+    QCOMPARE(save(u"Second"_s, u"two"_s,
                   [&] { control<QAction>(window.get(), "fileMenuItem1")->trigger(); }),
-             u"MESSAGE SAVED"_qs);
+             u"MESSAGE SAVED"_s);
     QCOMPARE(readBytes(messagesPath()), QByteArray("a[br]b[br][br]c|First\r\ntwo|Second\r\n"));
 
     // The button and both menu items show the one window; a save while it is open is listed.
@@ -347,7 +349,7 @@ void TestComposeWindows::mainWindowSavesAndLoadsMessages() {
     auto* form = control<SavedMessagesWindow>(window.get(), "Form3");
     QVERIFY(form->isVisible());
     QCOMPARE(window->findChildren<SavedMessagesWindow*>().size(), 1);
-    save(u"Third"_qs, u"three"_qs,
+    save(u"Third"_s, u"three"_s,
          [&] { control<QAction>(window.get(), "fileMenuItem1")->trigger(); });
     auto* list = control<QListView>(form, "List1");
     QCOMPARE(list->model()->rowCount(), 3);
@@ -355,34 +357,34 @@ void TestComposeWindows::mainWindowSavesAndLoadsMessages() {
     // A double-click loads into the editor as one edit that Ctrl+Z takes back, as it does
     // "&New Message"; the subject is stored as typed.
     doubleClickRow(list, 0);
-    QCOMPARE(window->messageText(), u"a\r\nb\r\n\r\nc"_qs);
-    QCOMPARE(subject->text(), u"First"_qs);
-    QCOMPARE(settings->getSetting(settingsApplication(), dataSection(), u"lastSubject"_qs, {}),
-             u"First"_qs);
+    QCOMPARE(window->messageText(), u"a\r\nb\r\n\r\nc"_s);
+    QCOMPARE(subject->text(), u"First"_s);
+    QCOMPARE(settings->getSetting(settingsApplication(), dataSection(), u"lastSubject"_s, {}),
+             u"First"_s);
     QVERIFY(form->isVisible());
     QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(window->messageText(), u"three"_qs);
+    QCOMPARE(window->messageText(), u"three"_s);
     control<QAction>(window.get(), "fileMenuItem0")->trigger(); // "&New Message"
     QCOMPARE(message->toPlainText(), QString());
     QCOMPARE(subject->text(), QString());
-    QCOMPARE(settings->getSetting(settingsApplication(), dataSection(), u"lastSubject"_qs, {}),
+    QCOMPARE(settings->getSetting(settingsApplication(), dataSection(), u"lastSubject"_s, {}),
              QString());
     QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(subject, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(window->messageText(), u"three"_qs);
-    QCOMPARE(subject->text(), u"First"_qs);
+    QCOMPARE(window->messageText(), u"three"_s);
+    QCOMPARE(subject->text(), u"First"_s);
 
     // A file that cannot be written is reported, and the message is not called saved.
     QVERIFY(QFile::remove(messagesPath()));
     QVERIFY(QDir(folders->dataFolder()).mkdir(messagesFileName()));
-    QCOMPARE(save(u"s"_qs, u"m"_qs,
+    QCOMPARE(save(u"s"_s, u"m"_s,
                   [&] {
                       QTest::mouseClick(control<QToolButton>(window.get(), "cmdSave"),
                                         Qt::LeftButton);
                   }),
              QString());
     QCOMPARE(messages.entries.size(), 1);
-    QCOMPARE(messages.entries[0].text, u"Your message could not be saved."_qs);
+    QCOMPARE(messages.entries[0].text, u"Your message could not be saved."_s);
     QVERIFY(messages.entries[0].informativeText.contains(messagesFileName()));
 }
 
@@ -402,47 +404,47 @@ void TestComposeWindows::templatesStoredAndUsedAfterRestart() {
 
     QTest::mouseClick(control<QCheckBox>(editor, "Check1"), Qt::LeftButton, {}, QPoint(4, 4));
     QTest::mouseClick(control<QPushButton>(editor, "cmdDel2"), Qt::LeftButton); // ezboard
-    const QString odd = u"[u|rl=\"\r\n✓"_qs;
-    gridBox(editor, "txtName", 5)->setText(u"ubb"_qs);
-    gridBox(editor, "txtName", 6)->setText(u"mine"_qs);
+    const QString odd = u"[u|rl=\"\r\n✓"_s;
+    gridBox(editor, "txtName", 5)->setText(u"ubb"_s);
+    gridBox(editor, "txtName", 6)->setText(u"mine"_s);
     gridBox(editor, "txtLinkOpen01", 6)->setText(odd);
-    gridBox(editor, "txtLinkOpen02", 6)->setText(u"]"_qs);
-    gridBox(editor, "txtLinkClose", 6)->setText(u"[/u]"_qs);
-    gridBox(editor, "txtLinkOpen01", 7)->setText(u"nameless"_qs);
+    gridBox(editor, "txtLinkOpen02", 6)->setText(u"]"_s);
+    gridBox(editor, "txtLinkClose", 6)->setText(u"[/u]"_s);
+    gridBox(editor, "txtLinkOpen01", 7)->setText(u"nameless"_s);
     QTest::mouseClick(control<QCheckBox>(editor, "chkWholeLinks"), Qt::LeftButton, {},
                       QPoint(4, 4));
     QTest::mouseClick(control<QPushButton>(editor, "Command1"), Qt::LeftButton);
     QVERIFY(!editor->isVisible());
     QVERIFY(messages.entries.isEmpty());
 
-    const QStringList rows{u"text"_qs, u"html"_qs, u"ubb"_qs, u"ubb"_qs, u"mine"_qs};
+    const QStringList rows{u"text"_s, u"html"_s, u"ubb"_s, u"ubb"_s, u"mine"_s};
     QCOMPARE(comboRows(format), rows);
     QCOMPARE(format->currentIndex(), 0);
 
     // The new rules and templates drive the output at once.
-    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(u"see www.x.org/?a=1."_qs);
+    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(u"see www.x.org/?a=1."_s);
     format->setCurrentIndex(4);
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
     QCOMPARE(clipboard.texts.last(),
-             u"see "_qs + odd + u"http://www.x.org/?a=1]www.x.org/?a=1[/u].\r\n\r\n"_qs);
+             u"see "_s + odd + u"http://www.x.org/?a=1]www.x.org/?a=1[/u].\r\n\r\n"_s);
     format->setCurrentIndex(3); // the second "ubb" converts with the first
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
     QCOMPARE(clipboard.texts.last(),
-             u"see [url=http://www.x.org/?a=1]www.x.org/?a=1[/url].\r\n\r\n"_qs);
+             u"see [url=http://www.x.org/?a=1]www.x.org/?a=1[/url].\r\n\r\n"_s);
 
     // All 40 keys are stored and read back after a restart, with the rules.
     TemplateSet expected = defaultTemplates();
     expected[2] = {};
-    expected[5].Name = u"ubb"_qs;
-    expected[6] = {u"mine"_qs, odd, u"]"_qs, u"[/u]"_qs, {}};
-    expected[7].LinkOpen01 = u"nameless"_qs;
+    expected[5].Name = u"ubb"_s;
+    expected[6] = {u"mine"_s, odd, u"]"_s, u"[/u]"_s, {}};
+    expected[7].LinkOpen01 = u"nameless"_s;
     window.reset();
     settings = std::make_unique<SettingsStore>(folders->settingsFolder());
     QCOMPARE(loadTemplates(*settings), expected);
     QVERIFY(AppSettings(*settings).linkWholeAddresses());
-    for (const QString& key : {u"ezName"_qs, u"cust05LinkOpen01"_qs, u"cust04MailCall01"_qs})
-        QVERIFY2(settings->getSetting(settingsApplication(), dataSection(), key, u"<none>"_qs) !=
-                     u"<none>"_qs,
+    for (const QString& key : {u"ezName"_s, u"cust05LinkOpen01"_s, u"cust04MailCall01"_s})
+        QVERIFY2(settings->getSetting(settingsApplication(), dataSection(), key, u"<none>"_s) !=
+                     u"<none>"_s,
                  qPrintable(key));
     openWindow();
     QCOMPARE(comboRows(control<QComboBox>(window.get(), "cmbConvert")), rows);

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 
 namespace {
@@ -48,7 +50,7 @@ private:
 Run TestQuillboxConvert::run(const QStringList& arguments, const QByteArray& input) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"XDG_CONFIG_HOME"_qs, m_config->path());
+    env.insert(u"XDG_CONFIG_HOME"_s, m_config->path());
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(QUILLBOX_CONVERT_PROGRAM), arguments);
     if (!process.waitForStarted())
@@ -62,9 +64,9 @@ Run TestQuillboxConvert::run(const QStringList& arguments, const QByteArray& inp
 
 void TestQuillboxConvert::storeCustomTemplate() {
     // The program keeps its settings in the Quillbox folder of the configuration location.
-    SettingsStore store(m_config->path() + u"/Quillbox"_qs);
+    SettingsStore store(m_config->path() + u"/Quillbox"_s);
     TemplateSet set = defaultTemplates();
-    set[4] = {u"wiki"_qs, u"["_qs, u" "_qs, u"]"_qs, u"mail:"_qs};
+    set[4] = {u"wiki"_s, u"["_s, u" "_s, u"]"_s, u"mail:"_s};
     set[2].Name.clear();
     QVERIFY(saveTemplates(store, set));
 }
@@ -78,14 +80,14 @@ void TestQuillboxConvert::convertsWithBuiltInFormats_data() {
     QTest::addColumn<QByteArray>("expected");
     const QByteArray input = "see http://x/y or mail a@b\n";
     QTest::newRow("default is text") << QStringList() << input;
-    QTest::newRow("text") << QStringList{u"--format"_qs, u"text"_qs} << input;
-    QTest::newRow("html") << QStringList{u"--format"_qs, u"html"_qs}
+    QTest::newRow("text") << QStringList{u"--format"_s, u"text"_s} << input;
+    QTest::newRow("html") << QStringList{u"--format"_s, u"html"_s}
                           << QByteArray("see <a href='http://x/y '>http://x/y </a>or mail "
                                         "<a href='mailto:a@b'>a@b</a>\n");
-    QTest::newRow("ubb, joined value") << QStringList{u"--format=ubb"_qs}
+    QTest::newRow("ubb, joined value") << QStringList{u"--format=ubb"_s}
                                        << QByteArray("see [url=http://x/y ]http://x/y [/url]or "
                                                      "mail [url=mailto:a@b]a@b[/url]\n");
-    QTest::newRow("ezboard") << QStringList{u"--format"_qs, u"ezboard"_qs}
+    QTest::newRow("ezboard") << QStringList{u"--format"_s, u"ezboard"_s}
                              << QByteArray("see [link=http://x/y ]http://x/y [/link]or mail "
                                            "[link=mailto:a@b]a@b[/link]\n");
 }
@@ -122,9 +124,9 @@ void TestQuillboxConvert::lineEnds() {
     QFETCH(bool, raw);
     QFETCH(QByteArray, input);
     QFETCH(QByteArray, expected);
-    QStringList arguments{u"--format"_qs, u"html"_qs};
+    QStringList arguments{u"--format"_s, u"html"_s};
     if (raw)
-        arguments.append(u"--raw"_qs);
+        arguments.append(u"--raw"_s);
     if (!input.contains("http"))
         arguments = QStringList();
     const Run r = run(arguments, input);
@@ -133,24 +135,24 @@ void TestQuillboxConvert::lineEnds() {
 }
 
 void TestQuillboxConvert::listsFormatsOfTheUsersTemplates() {
-    Run r = run({u"--list-formats"_qs});
+    Run r = run({u"--list-formats"_s});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QByteArray("text\nhtml\nubb\nezboard\n"));
 
     storeCustomTemplate();
-    r = run({u"--list-formats"_qs});
+    r = run({u"--list-formats"_s});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QByteArray("text\nhtml\nubb\nwiki\n"));
 }
 
 void TestQuillboxConvert::convertsWithCustomTemplate() {
     storeCustomTemplate();
-    Run r = run({u"--format"_qs, u"wiki"_qs}, "see http://x/y and a@b\n");
+    Run r = run({u"--format"_s, u"wiki"_s}, "see http://x/y and a@b\n");
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QByteArray("see [http://x/y  http://x/y ]and [mail:a@b a@b]\n"));
 
     // A name no template has any more is refused rather than passed through silently.
-    r = run({u"--format"_qs, u"ezboard"_qs}, "x\n");
+    r = run({u"--format"_s, u"ezboard"_s}, "x\n");
     QCOMPARE(r.status, 2);
     QCOMPARE(r.out, QByteArray());
     QVERIFY(r.err.contains("ezboard"));
@@ -158,12 +160,12 @@ void TestQuillboxConvert::convertsWithCustomTemplate() {
 
 void TestQuillboxConvert::readsNamedFile() {
     test::TestFolders folders;
-    const QString file = folders.path(u"message.txt"_qs);
+    const QString file = folders.path(u"message.txt"_s);
     QVERIFY(test::writeBytes(file, "mail a@b\r\n"));
-    Run r = run({u"--format"_qs, u"html"_qs, file}, "ignored stdin a@b\n");
+    Run r = run({u"--format"_s, u"html"_s, file}, "ignored stdin a@b\n");
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QByteArray("mail <a href='mailto:a@b'>a@b</a>\n"));
-    r = run({u"--format"_qs, u"html"_qs, u"-"_qs}, "from stdin\n");
+    r = run({u"--format"_s, u"html"_s, u"-"_s}, "from stdin\n");
     QCOMPARE(r.out, QByteArray("from stdin\n"));
 }
 
@@ -172,17 +174,17 @@ void TestQuillboxConvert::linkRulesFromOptionOrSetting() {
     const QByteArray classic = input;
     const QByteArray whole = "<a href='mailto:a@b.org'>a@b.org</a>: see "
                              "<a href='http://www.x.org/?q=1'>www.x.org/?q=1</a>.\n";
-    const QStringList html{u"--format"_qs, u"html"_qs};
+    const QStringList html{u"--format"_s, u"html"_s};
     QCOMPARE(run(html, input).out, classic);
-    QCOMPARE(run(html + QStringList{u"--whole-links"_qs}, input).out, whole);
+    QCOMPARE(run(html + QStringList{u"--whole-links"_s}, input).out, whole);
 
     // The rules chosen in the program hold unless an option says otherwise.
-    SettingsStore store(m_config->path() + u"/Quillbox"_qs);
+    SettingsStore store(m_config->path() + u"/Quillbox"_s);
     QVERIFY(AppSettings(store).setLinkWholeAddresses(true));
     QCOMPARE(run(html, input).out, whole);
-    QCOMPARE(run(html + QStringList{u"--classic-links"_qs}, input).out, classic);
+    QCOMPARE(run(html + QStringList{u"--classic-links"_s}, input).out, classic);
 
-    const Run both = run(html + QStringList{u"--whole-links"_qs, u"--classic-links"_qs}, input);
+    const Run both = run(html + QStringList{u"--whole-links"_s, u"--classic-links"_s}, input);
     QCOMPARE(both.status, 2);
     QVERIFY(both.err.contains("--whole-links"));
 }
@@ -192,17 +194,16 @@ void TestQuillboxConvert::refusesBadUse_data() {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QByteArray>("messagePart");
     QTest::newRow("unknown option")
-        << QStringList{u"--colour"_qs} << QByteArray() << QByteArray("colour");
+        << QStringList{u"--colour"_s} << QByteArray() << QByteArray("colour");
     QTest::newRow("missing value")
-        << QStringList{u"--format"_qs} << QByteArray() << QByteArray("format");
-    QTest::newRow("two files") << QStringList{u"a"_qs, u"b"_qs} << QByteArray()
-                               << QByteArray("one");
-    QTest::newRow("missing file") << QStringList{QDir::tempPath() + u"/no/such/file"_qs}
+        << QStringList{u"--format"_s} << QByteArray() << QByteArray("format");
+    QTest::newRow("two files") << QStringList{u"a"_s, u"b"_s} << QByteArray() << QByteArray("one");
+    QTest::newRow("missing file") << QStringList{QDir::tempPath() + u"/no/such/file"_s}
                                   << QByteArray() << QByteArray("no/such/file");
     QTest::newRow("folder") << QStringList{QDir::tempPath()} << QByteArray()
                             << QDir::tempPath().toUtf8();
     QTest::newRow("unknown format")
-        << QStringList{u"--format"_qs, u"HTML"_qs} << QByteArray("x") << QByteArray("HTML");
+        << QStringList{u"--format"_s, u"HTML"_s} << QByteArray("x") << QByteArray("HTML");
     QTest::newRow("not UTF-8") << QStringList() << QByteArray("caf\xe9\n") << QByteArray("UTF-8");
 }
 
@@ -217,12 +218,12 @@ void TestQuillboxConvert::refusesBadUse() {
 }
 
 void TestQuillboxConvert::helpDescribesLineEnds() {
-    const Run r = run({u"--help"_qs});
+    const Run r = run({u"--help"_s});
     QCOMPARE(r.status, 0);
     QVERIFY(r.out.contains("--raw"));
     QVERIFY(r.out.contains("--list-formats"));
     QVERIFY(r.out.contains("Line ends"));
-    QVERIFY(r.out.contains(QFile::encodeName(m_config->path() + u"/Quillbox/Quillbox.ini"_qs)));
+    QVERIFY(r.out.contains(QFile::encodeName(m_config->path() + u"/Quillbox/Quillbox.ini"_s)));
 }
 
 QTEST_GUILESS_MAIN(TestQuillboxConvert)

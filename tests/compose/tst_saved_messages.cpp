@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -38,25 +40,24 @@ void TestSavedMessages::saveRewritesTheFile_data() {
     QTest::addColumn<QString>("subject");
     QTest::addColumn<QByteArray>("after");
     QTest::newRow("three lines over the start-up line")
-        << QByteArray("\r\n") << u"a\r\nb\r\nc"_qs << u"S"_qs << QByteArray("a[br]b[br]c|S\r\n");
-    QTest::newRow("missing file") << QByteArray() << u"x"_qs << u"y"_qs << QByteArray("x|y\r\n");
+        << QByteArray("\r\n") << u"a\r\nb\r\nc"_s << u"S"_s << QByteArray("a[br]b[br]c|S\r\n");
+    QTest::newRow("missing file") << QByteArray() << u"x"_s << u"y"_s << QByteArray("x|y\r\n");
     QTest::newRow("appended last, empty and blank lines dropped")
-        << QByteArray("\r\nold|1\r\n \r\n\r\nolder|2\r\n\r\n") << u"new"_qs << u"3"_qs
+        << QByteArray("\r\nold|1\r\n \r\n\r\nolder|2\r\n\r\n") << u"new"_s << u"3"_s
         << QByteArray("old|1\r\nolder|2\r\nnew|3\r\n");
     QTest::newRow("empty line inside the body kept")
-        << QByteArray() << u"a\r\n\r\nb"_qs << u""_qs << QByteArray("a[br][br]b|\r\n");
-    QTest::newRow("empty message") << QByteArray("\r\n") << u""_qs << u""_qs << QByteArray("|\r\n");
+        << QByteArray() << u"a\r\n\r\nb"_s << u""_s << QByteArray("a[br][br]b|\r\n");
+    QTest::newRow("empty message") << QByteArray("\r\n") << u""_s << u""_s << QByteArray("|\r\n");
     QTest::newRow("same message twice")
-        << QByteArray("m|s\r\n") << u"m"_qs << u"s"_qs << QByteArray("m|s\r\nm|s\r\n");
+        << QByteArray("m|s\r\n") << u"m"_s << u"s"_s << QByteArray("m|s\r\nm|s\r\n");
     QTest::newRow("bar and [br] typed by the user stored as typed")
-        << QByteArray() << u"a|b [BR] c"_qs << u"s|t"_qs << QByteArray("a|b [BR] c|s|t\r\n");
+        << QByteArray() << u"a|b [BR] c"_s << u"s|t"_s << QByteArray("a|b [BR] c|s|t\r\n");
     QTest::newRow("lone line breaks and a pasted subject break stay on one line")
-        << QByteArray() << u"a\nb\rc"_qs << u"one\r\ntwo"_qs
-        << QByteArray("a[br]b[br]c|one two\r\n");
-    QTest::newRow("any Unicode as UTF-8") << QByteArray() << u"Grüße 😀\u00a0"_qs << u"Тема"_qs
-                                          << (u"Grüße 😀\u00a0|Тема"_qs).toUtf8() + "\r\n";
+        << QByteArray() << u"a\nb\rc"_s << u"one\r\ntwo"_s << QByteArray("a[br]b[br]c|one two\r\n");
+    QTest::newRow("any Unicode as UTF-8") << QByteArray() << u"Grüße 😀\u00a0"_s << u"Тема"_s
+                                          << (u"Grüße 😀\u00a0|Тема"_s).toUtf8() + "\r\n";
     QTest::newRow("hand-edited lines kept byte for byte, line ends made CR LF")
-        << QByteArray("lf|1\ncr|2\rbin\xff\xfe\x01|3\r\nlast without end") << u"n"_qs << u"s"_qs
+        << QByteArray("lf|1\ncr|2\rbin\xff\xfe\x01|3\r\nlast without end") << u"n"_s << u"s"_s
         << QByteArray("lf|1\r\ncr|2\r\nbin\xff\xfe\x01|3\r\nlast without end\r\nn|s\r\n");
 }
 
@@ -120,16 +121,16 @@ void TestSavedMessages::linesReadBack_data() {
     QTest::addColumn<QString>("body");
     QTest::addColumn<QString>("subject");
     QTest::addColumn<bool>("hasSubject");
-    QTest::newRow("three lines") << u"a[br]b[br]c|S"_qs << u"a\r\nb\r\nc"_qs << u"S"_qs << true;
+    QTest::newRow("three lines") << u"a[br]b[br]c|S"_s << u"a\r\nb\r\nc"_s << u"S"_s << true;
     QTest::newRow("[br] in any case")
-        << u"a[BR]b[Br]c[bR]d[br"_qs << u"a\r\nb\r\nc\r\nd[br"_qs << u""_qs << false;
+        << u"a[BR]b[Br]c[bR]d[br"_s << u"a\r\nb\r\nc\r\nd[br"_s << u""_s << false;
     QTest::newRow("first bar ends the body, second the subject")
-        << u"a|b|c|d"_qs << u"a"_qs << u"b"_qs << true;
-    QTest::newRow("empty body") << u"|subject"_qs << u""_qs << u"subject"_qs << true;
-    QTest::newRow("no bar: all body") << u"just text"_qs << u"just text"_qs << u""_qs << false;
-    QTest::newRow("empty line") << u""_qs << u""_qs << u""_qs << false;
+        << u"a|b|c|d"_s << u"a"_s << u"b"_s << true;
+    QTest::newRow("empty body") << u"|subject"_s << u""_s << u"subject"_s << true;
+    QTest::newRow("no bar: all body") << u"just text"_s << u"just text"_s << u""_s << false;
+    QTest::newRow("empty line") << u""_s << u""_s << u""_s << false;
     QTest::newRow("brackets that are no break")
-        << u"[[br]][b]r]|s"_qs << u"[\r\n][b]r]"_qs << u"s"_qs << true;
+        << u"[[br]][b]r]|s"_s << u"[\r\n][b]r]"_s << u"s"_s << true;
 }
 
 void TestSavedMessages::linesReadBack() {
@@ -152,7 +153,7 @@ void TestSavedMessages::missingAndUnreadableFiles() {
     // A folder in the file's place cannot be read: nothing is written over it.
     QVERIFY(QDir(folders->dataFolder()).mkdir(messagesFileName()));
     QSignalSpy changed(&store, &SavedMessages::changed);
-    const FileResult saved = store.save(u"m"_qs, u"s"_qs);
+    const FileResult saved = store.save(u"m"_s, u"s"_s);
     QVERIFY(!saved.ok);
     QVERIFY(saved.message.contains(messagesFileName()));
     QVERIFY(!store.remove("m|s").ok);
@@ -160,8 +161,8 @@ void TestSavedMessages::missingAndUnreadableFiles() {
     QCOMPARE(changed.size(), 0);
 
     // A folder that cannot hold the file: the write fails and says so.
-    SavedMessages nowhere(folders->dataFolder() + u"/missing/messages.txt"_qs);
-    QVERIFY(!nowhere.save(u"m"_qs, u"s"_qs).ok);
+    SavedMessages nowhere(folders->dataFolder() + u"/missing/messages.txt"_s);
+    QVERIFY(!nowhere.save(u"m"_s, u"s"_s).ok);
 }
 
 void TestSavedMessages::filterNarrowsByTextIgnoringCase() {
@@ -175,16 +176,16 @@ void TestSavedMessages::filterNarrowsByTextIgnoringCase() {
             lines << list.textAt(row);
         return lines;
     };
-    const QString hello = u"Hello World[br]second line|Greeting"_qs;
-    QCOMPARE(shown(u"WORLD"_qs), QStringList{hello});
-    QCOMPARE(shown(u"greet"_qs), QStringList{hello}); // the subject counts too
-    QCOMPARE(shown(u"ä"_qs), QStringList{u"Straße und ÄRGER|Umlaut"_qs});
-    QCOMPARE(shown(u"br"_qs), QStringList{u"x[br]y|BRackets"_qs}); // the break tag is no text
-    QCOMPARE(shown(u"world sec"_qs), QStringList());               // not across a line break
-    QCOMPARE(shown(u"e"_qs).size(), 3);                            // wider again after narrowing
+    const QString hello = u"Hello World[br]second line|Greeting"_s;
+    QCOMPARE(shown(u"WORLD"_s), QStringList{hello});
+    QCOMPARE(shown(u"greet"_s), QStringList{hello}); // the subject counts too
+    QCOMPARE(shown(u"ä"_s), QStringList{u"Straße und ÄRGER|Umlaut"_s});
+    QCOMPARE(shown(u"br"_s), QStringList{u"x[br]y|BRackets"_s}); // the break tag is no text
+    QCOMPARE(shown(u"world sec"_s), QStringList());              // not across a line break
+    QCOMPARE(shown(u"e"_s).size(), 3);                           // wider again after narrowing
 
     // New lines keep the filter; a shown row keeps its stored bytes.
-    shown(u"LINE"_qs);
+    shown(u"LINE"_s);
     list.setLines({"line one|a", "other|b", "\xff line|c"});
     QCOMPARE(list.rowCount(), 2);
     QCOMPARE(list.lineAt(1), QByteArray("\xff line|c"));

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 using quillbox::DesktopNotifier;
 
 namespace {
@@ -28,9 +30,7 @@ public:
     QList<Call> calls;
 
 public slots:
-    QStringList GetCapabilities() {
-        return {QStringLiteral("body"), QStringLiteral("body-markup"), QStringLiteral("actions")};
-    }
+    QStringList GetCapabilities() { return {u"body"_s, u"body-markup"_s, u"actions"_s}; }
     uint Notify(const QString&, uint replaces, const QString&, const QString& summary,
                 const QString& body, const QStringList& actions, const QVariantMap&, int) {
         calls.append({summary, body, replaces, actions});
@@ -69,41 +69,39 @@ void TestDesktopNotifier::notifiesOverTheBusAndActivatesOnClick() {
     if (busAddress.isEmpty())
         QSKIP("dbus-daemon could not start a private bus");
     // The service lives on a connection of its own, as a desktop's would.
-    QDBusConnection service = QDBusConnection::connectToBus(QString::fromLatin1(busAddress),
-                                                            QStringLiteral("fake-service"));
+    QDBusConnection service =
+        QDBusConnection::connectToBus(QString::fromLatin1(busAddress), u"fake-service"_s);
     QVERIFY(service.isConnected());
     FakeNotifications fake;
-    QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &fake,
+    QVERIFY(service.registerObject(u"/org/freedesktop/Notifications"_s, &fake,
                                    QDBusConnection::ExportAllSlots));
-    QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    QVERIFY(service.registerService(u"org.freedesktop.Notifications"_s));
 
-    DesktopNotifier notifier(QStringLiteral("quillbox"));
+    DesktopNotifier notifier(u"quillbox"_s);
     int activations = 0;
     notifier.setActivationHandler([&activations] { ++activations; });
-    notifier.notify(QStringLiteral("New replies"),
-                    QStringLiteral("1 thread has new replies:\nhttp://f/t?a=1&b=<2>"));
+    notifier.notify(u"New replies"_s, u"1 thread has new replies:\nhttp://f/t?a=1&b=<2>"_s);
     QTRY_COMPARE_WITH_TIMEOUT(fake.calls.size(), 1, 30000);
-    QCOMPARE(fake.calls[0].summary, QStringLiteral("New replies"));
+    QCOMPARE(fake.calls[0].summary, u"New replies"_s);
     // The service reads markup: the address must reach it as text.
-    QCOMPARE(fake.calls[0].body,
-             QStringLiteral("1 thread has new replies:\nhttp://f/t?a=1&amp;b=&lt;2&gt;"));
+    QCOMPARE(fake.calls[0].body, u"1 thread has new replies:\nhttp://f/t?a=1&amp;b=&lt;2&gt;"_s);
     QCOMPARE(fake.calls[0].replaces, 0u);
-    QVERIFY(fake.calls[0].actions.contains(QStringLiteral("default")));
+    QVERIFY(fake.calls[0].actions.contains(u"default"_s));
 
     const auto invoke = [&service](uint id, const QString& action) {
-        QDBusMessage signal = QDBusMessage::createSignal(
-            QStringLiteral("/org/freedesktop/Notifications"),
-            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
+        QDBusMessage signal =
+            QDBusMessage::createSignal(u"/org/freedesktop/Notifications"_s,
+                                       u"org.freedesktop.Notifications"_s, u"ActionInvoked"_s);
         signal << id << action;
         return service.send(signal);
     };
     // Another program's notification is none of ours.
-    QVERIFY(invoke(7, QStringLiteral("default")));
-    QVERIFY(invoke(41, QStringLiteral("default")));
+    QVERIFY(invoke(7, u"default"_s));
+    QVERIFY(invoke(41, u"default"_s));
     QTRY_COMPARE_WITH_TIMEOUT(activations, 1, 30000);
 
     // The next notification replaces the one still shown.
-    notifier.notify(QStringLiteral("New replies"), QStringLiteral("2 threads"));
+    notifier.notify(u"New replies"_s, u"2 threads"_s);
     QTRY_COMPARE_WITH_TIMEOUT(fake.calls.size(), 2, 30000);
     QCOMPARE(fake.calls[1].replaces, 41u);
     QCOMPARE(activations, 1);

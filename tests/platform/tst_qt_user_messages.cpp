@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 
 class TestQtUserMessages : public QObject {
@@ -48,7 +50,7 @@ void TestQtUserMessages::messageFitsTheScreen() {
     QFETCH(int, lines);
     QStringList text;
     for (int i = 0; i < lines; ++i)
-        text << QStringLiteral("line %1 of the message").arg(i);
+        text << u"line %1 of the message"_s.arg(i);
     QtUserMessages box;
     UserMessages& messages = box;
     QRect shown;
@@ -60,13 +62,12 @@ void TestQtUserMessages::messageFitsTheScreen() {
         else if (auto* message = qobject_cast<QMessageBox*>(box))
             inside = message->text();
     });
-    messages.showMessage(QStringLiteral("message preview"), text.join(u'\n'));
+    messages.showMessage(u"message preview"_s, text.join(u'\n'));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY2(screen.contains(shown), qPrintable(QStringLiteral("box %1x%2 on a %3x%4 screen")
-                                                   .arg(shown.width())
-                                                   .arg(shown.height())
-                                                   .arg(screen.width())
-                                                   .arg(screen.height())));
+    QVERIFY2(screen.contains(shown), qPrintable(u"box %1x%2 on a %3x%4 screen"_s.arg(shown.width())
+                                                    .arg(shown.height())
+                                                    .arg(screen.width())
+                                                    .arg(screen.height())));
     QCOMPARE(inside, text.join(u'\n'));
 }
 
@@ -83,10 +84,10 @@ void TestQtUserMessages::markupAndDetailStayPlainText() {
             texts << label->text();
         }
     });
-    messages.showMessage(QStringLiteral("Error"), QStringLiteral("<b>bold</b>"),
-                         MessageIcon::Exclamation, QStringLiteral("http://x/<i>y</i>"));
-    QVERIFY(texts.contains(QStringLiteral("<b>bold</b>")));
-    QVERIFY(texts.contains(QStringLiteral("http://x/<i>y</i>")));
+    messages.showMessage(u"Error"_s, u"<b>bold</b>"_s, MessageIcon::Exclamation,
+                         u"http://x/<i>y</i>"_s);
+    QVERIFY(texts.contains(u"<b>bold</b>"_s));
+    QVERIFY(texts.contains(u"http://x/<i>y</i>"_s));
     for (Qt::TextFormat f : formats)
         QCOMPARE(f, Qt::PlainText);
 }
@@ -102,8 +103,7 @@ void TestQtUserMessages::questionAnswersTheChosenButton_data() {
 void TestQtUserMessages::questionAnswersTheChosenButton() {
     QFETCH(int, click);
     QFETCH(int, answer);
-    const QStringList buttons{QStringLiteral("Retry"), QStringLiteral("Quit without saving"),
-                              QStringLiteral("Cancel")};
+    const QStringList buttons{u"Retry"_s, u"Quit without saving"_s, u"Cancel"_s};
     QtUserMessages box;
     UserMessages& messages = box;
     QTimer::singleShot(0, this, [&] {
@@ -118,7 +118,7 @@ void TestQtUserMessages::questionAnswersTheChosenButton() {
                 b->click();
         }
     });
-    QCOMPARE(messages.askChoice(QStringLiteral("Quillbox"), QStringLiteral("?"), buttons), answer);
+    QCOMPARE(messages.askChoice(u"Quillbox"_s, u"?"_s, buttons), answer);
 }
 
 QTEST_MAIN(TestQtUserMessages)

@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QWebEngineView>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -81,8 +83,8 @@ private slots:
 private:
     MainWindow* startMainWindow();
     QString showHelpSetting() {
-        return settings->getSetting(settingsApplication(), QStringLiteral("Settings"),
-                                    QStringLiteral("showHelp"), QStringLiteral("<none>"));
+        return settings->getSetting(settingsApplication(), u"Settings"_s, u"showHelp"_s,
+                                    u"<none>"_s);
     }
     std::unique_ptr<TestFolders> folders;
     std::unique_ptr<SettingsStore> settings;
@@ -135,13 +137,13 @@ void TestInfoWindows::aboutShowsNameVersionOwnerAndWebsite() {
     AboutWindow about;
     about.load();
     const Branding b = loadBranding();
-    QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
-    QCOMPARE(about.windowTitle(), QStringLiteral("About Quillbox"));
+    QCOMPARE(about.objectName(), u"frmAbout"_s);
+    QCOMPARE(about.windowTitle(), u"About Quillbox"_s);
     const QList<std::pair<const char*, QString>> labels{
-        {"Label1", QStringLiteral("Quillbox")}, {"Label2", QStringLiteral("Version:")},
-        {"lblVersion", QStringLiteral("2.0")},  {"Label3", QStringLiteral("Owned By:")},
-        {"lblCompany", b.companyName},          {"Label4", QStringLiteral("Website:")},
-        {"lblWebsite", b.websiteAddress},       {"Label5", AboutWindow::ownershipNotice()}};
+        {"Label1", u"Quillbox"_s},        {"Label2", u"Version:"_s},
+        {"lblVersion", u"2.0"_s},         {"Label3", u"Owned By:"_s},
+        {"lblCompany", b.companyName},    {"Label4", u"Website:"_s},
+        {"lblWebsite", b.websiteAddress}, {"Label5", AboutWindow::ownershipNotice()}};
     QStringList texts;
     for (const auto& [name, text] : labels) {
         QCOMPARE(control<QLabel>(&about, name)->text(), text);
@@ -157,15 +159,15 @@ void TestInfoWindows::helpShowsTheGuideOnTop() {
     HelpWindow help(*session);
     QVERIFY(help.load());
     help.show();
-    QCOMPARE(help.objectName(), QStringLiteral("Form8"));
-    QCOMPARE(help.windowTitle(), QStringLiteral("Readme/Help"));
+    QCOMPARE(help.objectName(), u"Form8"_s);
+    QCOMPARE(help.windowTitle(), u"Readme/Help"_s);
     QVERIFY(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     const QString guide = control<QTextBrowser>(&help, "rtf1")->toPlainText();
     for (const char* topic :
          {"Auto-Insert", "Your Forums", "Check for new replies", "Save and Close", "posts2.txt",
           "quillbox-convert", "quillbox-check", "Quit without saving"})
         QVERIFY2(guide.contains(QString::fromLatin1(topic)), topic);
-    QCOMPARE(control<QCheckBox>(&help, "Check1")->text(), QStringLiteral("Show at Startup"));
+    QCOMPARE(control<QCheckBox>(&help, "Check1")->text(), u"Show at Startup"_s);
 }
 
 void TestInfoWindows::showAtStartupFollowsTheSetting_data() {
@@ -182,25 +184,24 @@ void TestInfoWindows::showAtStartupFollowsTheSetting() {
     QFETCH(QString, stored);
     QFETCH(bool, ticked);
     if (stored != QLatin1String("<none>"))
-        settings->saveSetting(settingsApplication(), QStringLiteral("Settings"),
-                              QStringLiteral("showHelp"), stored);
+        settings->saveSetting(settingsApplication(), u"Settings"_s, u"showHelp"_s, stored);
     HelpWindow help(*session);
     QVERIFY(help.load());
     auto* box = control<QCheckBox>(&help, "Check1");
     QCOMPARE(box->isChecked(), ticked);
     // The load stores only what it changed; every click stores the box's value.
-    QCOMPARE(showHelpSetting(), ticked ? stored : QStringLiteral("0"));
+    QCOMPARE(showHelpSetting(), ticked ? stored : u"0"_s);
     box->click();
-    QCOMPARE(showHelpSetting(), ticked ? QStringLiteral("0") : QStringLiteral("1"));
+    QCOMPARE(showHelpSetting(), ticked ? u"0"_s : u"1"_s);
     box->click();
-    QCOMPARE(showHelpSetting(), ticked ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(showHelpSetting(), ticked ? u"1"_s : u"0"_s);
 }
 
 void TestInfoWindows::missingHelpTextKeepsTheWindowClosed() {
-    HelpWindow help(*session, folders->path(QStringLiteral("no-help.html")));
+    HelpWindow help(*session, folders->path(u"no-help.html"_s));
     QVERIFY(!help.load());
     QVERIFY(!help.isVisible());
-    QCOMPARE(showHelpSetting(), QStringLiteral("<none>"));
+    QCOMPARE(showHelpSetting(), u"<none>"_s);
 }
 
 void TestInfoWindows::firstStartOpensTheHelpAndUntickingKeepsItClosed() {
@@ -209,7 +210,7 @@ void TestInfoWindows::firstStartOpensTheHelpAndUntickingKeepsItClosed() {
     QVERIFY(help);
     QVERIFY(control<QCheckBox>(help, "Check1")->isChecked());
     control<QCheckBox>(help, "Check1")->click();
-    QCOMPARE(showHelpSetting(), QStringLiteral("0"));
+    QCOMPARE(showHelpSetting(), u"0"_s);
     QVERIFY(window->close());
 
     startMainWindow();
@@ -218,8 +219,7 @@ void TestInfoWindows::firstStartOpensTheHelpAndUntickingKeepsItClosed() {
 }
 
 void TestInfoWindows::menusOpenHelpAndAbout() {
-    settings->saveSetting(settingsApplication(), QStringLiteral("Settings"),
-                          QStringLiteral("showHelp"), QStringLiteral("0"));
+    settings->saveSetting(settingsApplication(), u"Settings"_s, u"showHelp"_s, u"0"_s);
     startMainWindow();
     QCOMPARE(openWindows("Form8"), 0);
     auto* viewHelp = control<QAction>(window.get(), "aboutMenuItem0");
@@ -238,25 +238,24 @@ void TestInfoWindows::menusOpenHelpAndAbout() {
     about->trigger();
     about->trigger();
     QCOMPARE(openWindows("frmAbout"), 1);
-    QCOMPARE(openWindow("frmAbout")->windowTitle(), QStringLiteral("About Quillbox"));
+    QCOMPARE(openWindow("frmAbout")->windowTitle(), u"About Quillbox"_s);
 }
 
 void TestInfoWindows::mainWindowWearsTheSkinWithItsSkinLabels() {
     startMainWindow();
-    QCOMPARE(window->property("skin").toString(), QStringLiteral("Gem Blue"));
-    QCOMPARE(arrayTexts(window.get(), "SkinLabel1"), QStringList{QStringLiteral("as")});
-    QCOMPARE(arrayTexts(window.get(), "SkinLabel2"),
-             QStringList({QStringLiteral("Subject:"), QStringLiteral("Message:")}));
-    QCOMPARE(arrayTexts(window.get(), "SkinLabel3"), QStringList{QStringLiteral("URL:")});
+    QCOMPARE(window->property("skin").toString(), u"Gem Blue"_s);
+    QCOMPARE(arrayTexts(window.get(), "SkinLabel1"), QStringList{u"as"_s});
+    QCOMPARE(arrayTexts(window.get(), "SkinLabel2"), QStringList({u"Subject:"_s, u"Message:"_s}));
+    QCOMPARE(arrayTexts(window.get(), "SkinLabel3"), QStringList{u"URL:"_s});
     for (const char* name : {"SkinLabel4", "SkinLabel5", "SkinLabel6", "SkinLabel7"})
         QVERIFY(qobject_cast<SkinLabel*>(control<QLabel>(window.get(), name)));
     auto* subject = control<QLineEdit>(window.get(), "txtSubject");
-    QCOMPARE(subject->property("skinColouring").toString(), QStringLiteral("BackgroundAndText"));
-    QCOMPARE(subject->palette().color(QPalette::Base).name(), QStringLiteral("#ffffff"));
+    QCOMPARE(subject->property("skinColouring").toString(), u"BackgroundAndText"_s);
+    QCOMPARE(subject->palette().color(QPalette::Base).name(), u"#ffffff"_s);
     // The clone over "URL:" leaves the address box in front of it.
     const QWidget* address = control<QLineEdit>(window.get(), "Text5");
     const QObjectList& order = address->parentWidget()->children();
-    QVERIFY(order.indexOf(skinLabelArray(window.get(), QStringLiteral("SkinLabel3"))[1]) <
+    QVERIFY(order.indexOf(skinLabelArray(window.get(), u"SkinLabel3"_s)[1]) <
             order.indexOf(address));
 }
 
@@ -275,13 +274,12 @@ void TestInfoWindows::closingUnloadsSplashAndHelpAndShutsTheEngineDown() {
 
 void TestInfoWindows::startPageReadsWellAndIsNoWebPage() {
     startMainWindow();
-    QCOMPARE(startPageAddress(), QStringLiteral("quillbox:start"));
-    QCOMPARE(control<QToolButton>(window.get(), "Command1")->text(),
-             QStringLiteral("Visit quillbox:start"));
+    QCOMPARE(startPageAddress(), u"quillbox:start"_s);
+    QCOMPARE(control<QToolButton>(window.get(), "Command1")->text(), u"Visit quillbox:start"_s);
     auto* view = control<QWebEngineView>(window.get(), "WebBrowser1");
-    QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("Quillbox"), webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(view->title(), u"Quillbox"_s, webWait);
     QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>(window.get(), "Text5")->text(),
-                              QStringLiteral("quillbox:start"), webWait);
+                              u"quillbox:start"_s, webWait);
 
     // The start page cannot be put on a list: the fetcher would find nothing on the web there.
     messages.entries.clear();
@@ -291,17 +289,17 @@ void TestInfoWindows::startPageReadsWellAndIsNoWebPage() {
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 0);
     QCOMPARE(messages.entries.size(), 2);
     for (const RecordingMessages::Entry& e : messages.entries)
-        QVERIFY(e.text.startsWith(QStringLiteral("An error has occurred.\r\nError #: 1002")));
+        QVERIFY(e.text.startsWith(u"An error has occurred.\r\nError #: 1002"_s));
 
     // Visit opens it in the separate browser window.
     QTest::mouseClick(control<QToolButton>(window.get(), "Command1"), Qt::LeftButton);
     QWidget* website = openWindow("frmWebsite");
     QVERIFY(website);
-    QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>(website, "Text1")->text(),
-                              QStringLiteral("quillbox:start"), webWait);
-    QTRY_COMPARE_WITH_TIMEOUT(website->windowTitle(), QStringLiteral("Quillbox"), webWait);
-    QCOMPARE(website->property("skin").toString(), QStringLiteral("Gem Blue"));
-    QCOMPARE(arrayTexts(website, "SkinLabel1"), QStringList{QStringLiteral("URL:")});
+    QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>(website, "Text1")->text(), u"quillbox:start"_s,
+                              webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(website->windowTitle(), u"Quillbox"_s, webWait);
+    QCOMPARE(website->property("skin").toString(), u"Gem Blue"_s);
+    QCOMPARE(arrayTexts(website, "SkinLabel1"), QStringList{u"URL:"_s});
 }
 
 int main(int argc, char** argv) {

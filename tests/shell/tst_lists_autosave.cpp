@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -32,8 +34,8 @@ void TestListsAutosave::everyKindOfChangeIsWritten_data() {
     QTest::newRow("forum added") << 3 << onePost << QByteArray("10\r\n\r\n")
                                  << QByteArray(oneForum + "http://g/||\r\n\r\n");
     QTest::newRow("forum removed") << 4 << onePost << QByteArray("10\r\n\r\n") << QByteArray();
-    QTest::newRow("login changed") << 5 << onePost << QByteArray("10\r\n\r\n")
-                                   << QByteArray("http://f/|me|pw\r\n\r\n");
+    QTest::newRow("login changed")
+        << 5 << onePost << QByteArray("10\r\n\r\n") << QByteArray("http://f/|me|pw\r\n\r\n");
 }
 
 void TestListsAutosave::everyKindOfChangeIsWritten() {
@@ -45,11 +47,10 @@ void TestListsAutosave::everyKindOfChangeIsWritten() {
     RecordingMessages messages;
     WatchLists lists;
     ListsAutosave autosave(lists, folders.dataFolder(), messages);
-    lists.setLists({{{QStringLiteral("http://p/"), 10}},
-                    {{QStringLiteral("http://f/"), QStringLiteral("u|p")}}});
+    lists.setLists({{{u"http://p/"_s, 10}}, {{u"http://f/"_s, u"u|p"_s}}});
     switch (change) {
     case 0:
-        lists.appendPost(QStringLiteral("http://q/"));
+        lists.appendPost(u"http://q/"_s);
         break;
     case 1:
         lists.removePost(0);
@@ -58,20 +59,20 @@ void TestListsAutosave::everyKindOfChangeIsWritten() {
         lists.setPostSize(0, 77);
         break;
     case 3:
-        lists.appendForum(QStringLiteral("http://g/"));
+        lists.appendForum(u"http://g/"_s);
         break;
     case 4:
         lists.removeForum(0);
         break;
     case 5:
-        lists.setForumLogin(0, QStringLiteral("me|pw"));
+        lists.setForumLogin(0, u"me|pw"_s);
         break;
     }
     QVERIFY(autosave.isPending());
     QTRY_VERIFY(!autosave.isPending());
-    QCOMPARE(readBytes(folders.path(QStringLiteral("posts.txt"))), posts);
-    QCOMPARE(readBytes(folders.path(QStringLiteral("sizes.txt"))), sizes);
-    QCOMPARE(readBytes(folders.path(QStringLiteral("posts2.txt"))), forums);
+    QCOMPARE(readBytes(folders.path(u"posts.txt"_s)), posts);
+    QCOMPARE(readBytes(folders.path(u"sizes.txt"_s)), sizes);
+    QCOMPARE(readBytes(folders.path(u"posts2.txt"_s)), forums);
     QVERIFY(messages.entries.isEmpty());
 }
 
@@ -80,9 +81,9 @@ void TestListsAutosave::loadingTheListsWritesNothing() {
     RecordingMessages messages;
     WatchLists lists;
     ListsAutosave autosave(lists, folders.dataFolder(), messages);
-    lists.setLists({{{QStringLiteral("http://p/"), 10}}, {}});
+    lists.setLists({{{u"http://p/"_s, 10}}, {}});
     QVERIFY(!autosave.isPending());
-    QVERIFY(!QFileInfo::exists(folders.path(QStringLiteral("posts.txt"))));
+    QVERIFY(!QFileInfo::exists(folders.path(u"posts.txt"_s)));
 }
 
 void TestListsAutosave::failureIsReportedOnceUntilAWriteSucceeds() {
@@ -91,22 +92,22 @@ void TestListsAutosave::failureIsReportedOnceUntilAWriteSucceeds() {
     WatchLists lists;
     ListsAutosave autosave(lists, folders.dataFolder(), messages);
     // A folder where posts.txt should be makes every write fail.
-    QVERIFY(QDir(folders.dataFolder()).mkdir(QStringLiteral("posts.txt")));
-    lists.appendPost(QStringLiteral("http://a/"));
+    QVERIFY(QDir(folders.dataFolder()).mkdir(u"posts.txt"_s));
+    lists.appendPost(u"http://a/"_s);
     QVERIFY(autosave.flush());
-    lists.appendPost(QStringLiteral("http://b/"));
+    lists.appendPost(u"http://b/"_s);
     QVERIFY(autosave.flush());
     QCOMPARE(messages.entries.size(), 1);
-    QVERIFY(messages.entries[0].text.contains(QStringLiteral("posts.txt")));
+    QVERIFY(messages.entries[0].text.contains(u"posts.txt"_s));
 
-    QVERIFY(QDir(folders.dataFolder()).rmdir(QStringLiteral("posts.txt")));
-    lists.appendPost(QStringLiteral("http://c/"));
+    QVERIFY(QDir(folders.dataFolder()).rmdir(u"posts.txt"_s));
+    lists.appendPost(u"http://c/"_s);
     QVERIFY(autosave.flush());
-    QCOMPARE(readBytes(folders.path(QStringLiteral("posts.txt"))),
+    QCOMPARE(readBytes(folders.path(u"posts.txt"_s)),
              QByteArray("http://a/\r\n\r\nhttp://b/\r\n\r\nhttp://c/\r\n\r\n"));
-    QVERIFY(QFile::remove(folders.path(QStringLiteral("posts.txt"))));
-    QVERIFY(QDir(folders.dataFolder()).mkdir(QStringLiteral("posts.txt")));
-    lists.appendPost(QStringLiteral("http://d/"));
+    QVERIFY(QFile::remove(folders.path(u"posts.txt"_s)));
+    QVERIFY(QDir(folders.dataFolder()).mkdir(u"posts.txt"_s));
+    lists.appendPost(u"http://d/"_s);
     QVERIFY(autosave.flush());
     QCOMPARE(messages.entries.size(), 2);
 }

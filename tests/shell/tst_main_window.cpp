@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QWebEngineView>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -49,8 +51,7 @@ private slots:
 private:
     MainWindow* openWindow();
     QString setting(const QString& key) {
-        return settings->getSetting(settingsApplication(), dataSection(), key,
-                                    QStringLiteral("<none>"));
+        return settings->getSetting(settingsApplication(), dataSection(), key, u"<none>"_s);
     }
     std::unique_ptr<TestFolders> folders;
     std::unique_ptr<SettingsStore> settings;
@@ -206,32 +207,36 @@ void TestMainWindow::controlsHaveCaptionsTooltipsAndPositions() {
 
 void TestMainWindow::startsInTheDesignState() {
     const Branding b = loadBranding();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Quillbox by ") + b.companyName);
-    QCOMPARE(control<QToolButton>(window.get(), "Command1")->text(), QStringLiteral("Visit ") + b.websiteAddress);
+    QCOMPARE(window->windowTitle(), u"Quillbox by "_s + b.companyName);
+    QCOMPARE(control<QToolButton>(window.get(), "Command1")->text(),
+             u"Visit "_s + b.websiteAddress);
     QCOMPARE(window->statusPanelCount(), 3);
     QVERIFY(control<QFrame>(window.get(), "Frame4")->isVisible());
     QVERIFY(!control<QFrame>(window.get(), "Frame3")->isVisible());
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip2")->currentIndex(), 0);
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 0);
-    QVERIFY(control<QListWidget>(window.get(), "lstPosts")->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
-    QVERIFY(!control<QListWidget>(window.get(), "lstNew")->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
-    QVERIFY(!control<QPushButton>(window.get(), "cmdReplies")->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
+    QVERIFY(control<QListWidget>(window.get(), "lstPosts")
+                ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
+    QVERIFY(!control<QListWidget>(window.get(), "lstNew")
+                 ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
+    QVERIFY(!control<QPushButton>(window.get(), "cmdReplies")
+                 ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
     QVERIFY(!control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
     QVERIFY(!control<QLineEdit>(window.get(), "txtPassword")->isEnabled());
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->echoMode(), QLineEdit::Password);
-    QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), QStringLiteral("Type Subject Here"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), u"Type Subject Here"_s);
     QCOMPARE(window->messageText(), designTimeMessage());
     QStringList rows;
     for (int i = 0; i < control<QComboBox>(window.get(), "cmbConvert")->count(); ++i)
         rows << control<QComboBox>(window.get(), "cmbConvert")->itemText(i);
-    QCOMPARE(rows, QStringList({QStringLiteral("text"), QStringLiteral("html"),
-                                QStringLiteral("ubb"), QStringLiteral("ezboard")}));
+    QCOMPARE(rows, QStringList({u"text"_s, u"html"_s, u"ubb"_s, u"ezboard"_s}));
     QCOMPARE(control<QComboBox>(window.get(), "cmbConvert")->currentIndex(), 0);
-    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabText(1), QStringLiteral("New Replies "));
-    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabData(1).toString(), QStringLiteral("replies"));
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabText(1), u"New Replies "_s);
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabData(1).toString(), u"replies"_s);
     QVERIFY(control<QWebEngineView>(window.get(), "WebBrowser1")->isVisible());
     // The browser pane opens the start page.
-    QTRY_COMPARE_WITH_TIMEOUT(control<QWebEngineView>(window.get(), "WebBrowser1")->title(), QStringLiteral("Quillbox"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(control<QWebEngineView>(window.get(), "WebBrowser1")->title(),
+                              u"Quillbox"_s, 30000);
 }
 
 void TestMainWindow::tabStripsSwitchViews() {
@@ -257,10 +262,12 @@ void TestMainWindow::tabStripsSwitchViews() {
     QTest::mouseClick(control<QTabBar>(window.get(), "TabStrip2"), Qt::LeftButton, {},
                       control<QTabBar>(window.get(), "TabStrip2")->tabRect(0).center());
     QVERIFY(control<QFrame>(window.get(), "Frame4")->isVisible());
-    control<QAction>(window.get(), "viewMenuItem2")->trigger(); // "&Replies" while the forums are shown
+    control<QAction>(window.get(), "viewMenuItem2")
+        ->trigger(); // "&Replies" while the forums are shown
     QVERIFY(control<QFrame>(window.get(), "Frame4")->isVisible());
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 1);
-    QVERIFY(control<QListWidget>(window.get(), "lstNew")->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
+    QVERIFY(control<QListWidget>(window.get(), "lstNew")
+                ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
 
     // "&Check Replies" shows where its results go: the posts view, on "New Replies ".
     control<QAction>(window.get(), "viewMenuItem1")->trigger();
@@ -276,12 +283,13 @@ void TestMainWindow::menusHoldEveryItem_data() {
     QTest::newRow("file") << "fileMenu"
                           << "&File"
                           << QStringList{"&New Message", "&Save Message", "&Load Message", "E&xit"};
-    QTest::newRow("tools") << "toolsMenu"
-                           << "&Tools"
-                           << QStringList{"&Preview",       "Auto &Insert",  "&Check Replies",
-                                          "&Options",       "Paste Message", "Paste Subject",
-                                          "Paste Username", "Paste Password", "&Mark as Read",
-                                          "Mark &All as Read", "Reply Check Se&ttings..."};
+    QTest::newRow("tools")
+        << "toolsMenu"
+        << "&Tools"
+        << QStringList{
+               "&Preview",      "Auto &Insert",      "&Check Replies",          "&Options",
+               "Paste Message", "Paste Subject",     "Paste Username",          "Paste Password",
+               "&Mark as Read", "Mark &All as Read", "Reply Check Se&ttings..."};
     QTest::newRow("view") << "viewMenu"
                           << "&View"
                           << QStringList{"&Saved Messages", "&All posts", "&Replies", "&Templates"};
@@ -305,13 +313,15 @@ void TestMainWindow::menusHoldEveryItem() {
 }
 
 void TestMainWindow::previewAndCopyConvertTheMessage() {
-    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(QStringLiteral("see http://x/y now\nmail a@b"));
-    control<QComboBox>(window.get(), "cmbConvert")->setCurrentIndex(control<QComboBox>(window.get(), "cmbConvert")->findText(QStringLiteral("ubb")));
+    control<QPlainTextEdit>(window.get(), "txtMessage")
+        ->setPlainText(u"see http://x/y now\nmail a@b"_s);
+    control<QComboBox>(window.get(), "cmbConvert")
+        ->setCurrentIndex(control<QComboBox>(window.get(), "cmbConvert")->findText(u"ubb"_s));
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdPreview"), Qt::LeftButton);
     QCOMPARE(messages.entries.size(), 1);
-    QCOMPARE(messages.entries[0].title, QStringLiteral("message preview"));
-    const QString expected = QStringLiteral(
-        "see [url=http://x/y ]http://x/y [/url]now\r\nmail [url=mailto:a@b]a@b[/url]\n\r\n");
+    QCOMPARE(messages.entries[0].title, u"message preview"_s);
+    const QString expected =
+        u"see [url=http://x/y ]http://x/y [/url]now\r\nmail [url=mailto:a@b]a@b[/url]\n\r\n"_s;
     QCOMPARE(messages.entries[0].text, expected);
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
     QCOMPARE(clipboard.texts, QStringList{expected});
@@ -324,32 +334,32 @@ void TestMainWindow::emptyMessagePreviewsAsTwoLineBreaks() {
     control<QPlainTextEdit>(window.get(), "txtMessage")->clear();
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdPreview"), Qt::LeftButton);
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
-    QCOMPARE(messages.entries.at(0).text, QStringLiteral("\r\n\r\n"));
-    QCOMPARE(clipboard.texts, QStringList{QStringLiteral("\r\n\r\n")});
+    QCOMPARE(messages.entries.at(0).text, u"\r\n\r\n"_s);
+    QCOMPARE(clipboard.texts, QStringList{u"\r\n\r\n"_s});
 }
 
 void TestMainWindow::closingSavesAndTheNextStartRestores() {
     QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
-    control<QLineEdit>(window.get(), "txtSubject")->setText(QStringLiteral("My subject"));
+    control<QLineEdit>(window.get(), "txtSubject")->setText(u"My subject"_s);
     // Non-breaking spaces are kept: one ends the address, another stands inside the text.
-    const QString typed = QStringLiteral("line one\n\nsee http://x/\u00a0and\u00a0more");
-    const QString message = QStringLiteral("line one\r\n\r\nsee http://x/\u00a0and\u00a0more");
+    const QString typed = u"line one\n\nsee http://x/\u00a0and\u00a0more"_s;
+    const QString message = u"line one\r\n\r\nsee http://x/\u00a0and\u00a0more"_s;
     control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(typed);
     QCOMPARE(window->messageText(), message);
     control<QComboBox>(window.get(), "cmbConvert")->setCurrentIndex(2);
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdCopy"), Qt::LeftButton);
-    QVERIFY(clipboard.texts.last().contains(QStringLiteral("[url=http://x/\u00a0and\u00a0more")));
+    QVERIFY(clipboard.texts.last().contains(u"[url=http://x/\u00a0and\u00a0more"_s));
     window->resize(toPixels(window.get(), 9000), toPixels(window.get(), 7000));
     const QSize size = window->size();
     QVERIFY(window->close());
     QCOMPARE(ended.size(), 1);
-    QCOMPARE(setting(QStringLiteral("lastMessage")), message);
-    QCOMPARE(setting(QStringLiteral("lastConvert")), QStringLiteral("2"));
-    QCOMPARE(setting(QStringLiteral("lastSubject")), QStringLiteral("My subject"));
-    QCOMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))), QByteArray());
+    QCOMPARE(setting(u"lastMessage"_s), message);
+    QCOMPARE(setting(u"lastConvert"_s), u"2"_s);
+    QCOMPARE(setting(u"lastSubject"_s), u"My subject"_s);
+    QCOMPARE(readBytes(folders->path(u"posts.txt"_s)), QByteArray());
 
     openWindow();
-    QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), QStringLiteral("My subject"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), u"My subject"_s);
     QCOMPARE(window->messageText(), message);
     QCOMPARE(control<QComboBox>(window.get(), "cmbConvert")->currentIndex(), 2);
     QCOMPARE(window->size(), size);
@@ -357,19 +367,19 @@ void TestMainWindow::closingSavesAndTheNextStartRestores() {
 
 void TestMainWindow::exitSavesAndEndsTheProgram() {
     QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
-    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(QStringLiteral("kept"));
+    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(u"kept"_s);
     control<QAction>(window.get(), "fileMenuItem3")->trigger();
     QCOMPARE(ended.size(), 1);
     QVERIFY(!window->isVisible());
-    QCOMPARE(setting(QStringLiteral("lastMessage")), QStringLiteral("kept"));
-    QCOMPARE(readBytes(folders->path(QStringLiteral("sizes.txt"))), QByteArray());
+    QCOMPARE(setting(u"lastMessage"_s), u"kept"_s);
+    QCOMPARE(readBytes(folders->path(u"sizes.txt"_s)), QByteArray());
 }
 
 void TestMainWindow::newMessageEmptiesEditorAndStoresSubject() {
     control<QAction>(window.get(), "fileMenuItem0")->trigger();
     QCOMPARE(control<QPlainTextEdit>(window.get(), "txtMessage")->toPlainText(), QString());
     QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), QString());
-    QCOMPARE(setting(QStringLiteral("lastSubject")), QString());
+    QCOMPARE(setting(u"lastSubject"_s), QString());
 }
 
 void TestMainWindow::windowKeepsItsMinimumSize() {

@@ -23,6 +23,8 @@
 #include <QToolButton>
 #include <QWebEnginePage>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -43,7 +45,7 @@ const QByteArray replyPage = R"(<html><head><title>Post a reply</title></head><b
 <p><input type="text" id="single"></p>
 </body></html>)";
 
-const QString firstLine = QStringLiteral("Hello forum, it's \"me\" \u2013 Gr\u00fc\u00dfe");
+const QString firstLine = u"Hello forum, it's \"me\" \u2013 Gr\u00fc\u00dfe"_s;
 
 QByteArray threadPage() {
     return "<html><head><title>Thread</title></head><body><div class=\"post\">" +
@@ -96,7 +98,7 @@ void TestMainWindowBrowser::init() {
     window = std::make_unique<MainWindow>(parts->parts());
     window->load();
     window->show();
-    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), QStringLiteral("Complete"), webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"Complete"_s, webWait);
     messages.entries.clear();
     clipboard.texts.clear();
 }
@@ -125,46 +127,44 @@ void TestMainWindowBrowser::openPage(const QString& url) {
 }
 
 void TestMainWindowBrowser::autoInsertSubmitAndTheThreadIsWatched() {
-    openPage(server->url(QStringLiteral("/reply")));
+    openPage(server->url(u"/reply"_s));
     control<QPlainTextEdit>(window.get(), "txtMessage")
-        ->setPlainText(firstLine + QStringLiteral("\nsee http://example.com/a?b=1 </script> ${x}"));
+        ->setPlainText(firstLine + u"\nsee http://example.com/a?b=1 </script> ${x}"_s);
     auto* formats = control<QComboBox>(window.get(), "cmbConvert");
-    formats->setCurrentIndex(formats->findText(QStringLiteral("ubb")));
+    formats->setCurrentIndex(formats->findText(u"ubb"_s));
     const QString converted = window->convertedMessage();
 
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdMessage"), Qt::LeftButton);
     // A text area reports its line breaks as LF.
     QString expected = converted;
-    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QTRY_COMPARE_WITH_TIMEOUT(evaluate(QStringLiteral("document.getElementById('message').value"))
-                                  .toString(),
+    expected.replace(u"\r\n"_s, u"\n"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(u"document.getElementById('message').value"_s).toString(),
                               expected, webWait);
-    QCOMPARE(evaluate(QStringLiteral("document.getElementById('subject').value")).toString(),
-             QString());
+    QCOMPARE(evaluate(u"document.getElementById('subject').value"_s).toString(), QString());
     QVERIFY(messages.entries.isEmpty());
     QCOMPARE(window->insertWatchCount(), 4);
 
     // The user submits; the board shows the thread, which goes on watch by itself.
-    evaluate(QStringLiteral("document.forms[1].submit(); true"));
+    evaluate(u"document.forms[1].submit(); true"_s);
     QTRY_COMPARE_WITH_TIMEOUT(parts->lists.postCount(), 1, webWait);
     const QString thread = parts->lists.posts().at(0).address;
-    QVERIFY2(thread.startsWith(server->url(QStringLiteral("/thread?"))), qPrintable(thread));
+    QVERIFY2(thread.startsWith(server->url(u"/thread?"_s)), qPrintable(thread));
     QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size,
                               std::optional<qint64>(threadPage().size()), webWait);
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->item(0)->text(), thread);
     QVERIFY(window->insertWatchCount() <= 0);
     QVERIFY(messages.entries.isEmpty());
     // And it is on disk at once.
-    QTRY_VERIFY(readBytes(folders->path(QStringLiteral("posts.txt"))).startsWith(thread.toUtf8()));
+    QTRY_VERIFY(readBytes(folders->path(u"posts.txt"_s)).startsWith(thread.toUtf8()));
 }
 
 void TestMainWindowBrowser::pagesWithoutAFieldShowTheError() {
-    openPage(server->url(QStringLiteral("/empty")));
+    openPage(server->url(u"/empty"_s));
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdMessage"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(messages.entries.size(), 1, webWait);
-    QCOMPARE(messages.entries[0].title, QStringLiteral("Auto-Insert Error"));
+    QCOMPARE(messages.entries[0].title, u"Auto-Insert Error"_s);
     QCOMPARE(messages.entries[0].text,
-             QStringLiteral("Could not auto-insert your message.  Try pasting instead."));
+             u"Could not auto-insert your message.  Try pasting instead."_s);
     QCOMPARE(messages.entries[0].icon, MessageIcon::None);
     QVERIFY(window->insertWatchCount() <= 0);
 }
@@ -172,9 +172,12 @@ void TestMainWindowBrowser::pagesWithoutAFieldShowTheError() {
 void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("subject, unconverted") << "cmdPaste0" << "See http://x/ \"now\"";
-    QTest::newRow("user name") << "cmdPaste1" << "ann";
-    QTest::newRow("password, unmasked") << "cmdPaste2" << "pw|x'\\";
+    QTest::newRow("subject, unconverted") << "cmdPaste0"
+                                          << "See http://x/ \"now\"";
+    QTest::newRow("user name") << "cmdPaste1"
+                               << "ann";
+    QTest::newRow("password, unmasked") << "cmdPaste2"
+                                        << "pw|x'\\";
     QTest::newRow("message, converted") << "cmdPaste3"
                                         << "a [url=http://x/ ]http://x/ [/url]b\n\n";
 }
@@ -182,26 +185,26 @@ void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField_data() {
 void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField() {
     QFETCH(QString, button);
     QFETCH(QString, expected);
-    QGuiApplication::clipboard()->setText(QStringLiteral("the user's own clipboard"));
-    window->setLists({{}, {{QStringLiteral("http://board/"), QStringLiteral("ann|pw|x'\\")}}});
+    QGuiApplication::clipboard()->setText(u"the user's own clipboard"_s);
+    window->setLists({{}, {{u"http://board/"_s, u"ann|pw|x'\\"_s}}});
     auto* forums = control<QListWidget>(window.get(), "lstPosts2");
     QTest::mouseClick(forums->viewport(), Qt::LeftButton, {},
                       forums->visualItemRect(forums->item(0)).center());
-    control<QLineEdit>(window.get(), "txtSubject")->setText(QStringLiteral("See http://x/ \"now\""));
-    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(QStringLiteral("a http://x/ b"));
+    control<QLineEdit>(window.get(), "txtSubject")->setText(u"See http://x/ \"now\""_s);
+    control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(u"a http://x/ b"_s);
     auto* formats = control<QComboBox>(window.get(), "cmbConvert");
-    formats->setCurrentIndex(formats->findText(QStringLiteral("ubb")));
+    formats->setCurrentIndex(formats->findText(u"ubb"_s));
 
-    openPage(server->url(QStringLiteral("/reply")));
-    QVERIFY(evaluate(QStringLiteral("document.getElementById('single').focus(); "
-                                    "document.activeElement.id == 'single'"))
+    openPage(server->url(u"/reply"_s));
+    QVERIFY(evaluate(u"document.getElementById('single').focus(); "
+                     "document.activeElement.id == 'single'"_s)
                 .toBool());
     QTest::mouseClick(control<QPushButton>(window.get(), button.toLatin1().constData()),
                       Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(
-        evaluate(QStringLiteral("document.getElementById('single').value")).toString(),
-        expected.contains(u'\n') ? QString(expected).remove(u'\n') : expected, webWait);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the user's own clipboard"));
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(u"document.getElementById('single').value"_s).toString(),
+                              expected.contains(u'\n') ? QString(expected).remove(u'\n') : expected,
+                              webWait);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"the user's own clipboard"_s);
     QVERIFY(clipboard.texts.isEmpty());
     QVERIFY(window->insertWatchCount() <= 0); // pasting never arms the follow-up
 }

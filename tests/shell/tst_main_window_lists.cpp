@@ -21,6 +21,8 @@
 #include <QToolButton>
 #include <QWebEngineView>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -63,7 +65,7 @@ void TestMainWindowLists::init() {
     window->load();
     window->show();
     // The start page's load writes panel 1: let it finish before the test writes there.
-    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), QStringLiteral("Complete"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"Complete"_s, 30000);
     messages.entries.clear();
     server = std::make_unique<ScriptedHttpServer>();
     QVERIFY(server->listenLocal());
@@ -99,47 +101,45 @@ void TestMainWindowLists::clickRow(QListWidget* list, int row, bool twice) {
 }
 
 void TestMainWindowLists::watchThisPostMeasuresAndRenews() {
-    const QString url = server->url(QStringLiteral("/thread?id=7"));
+    const QString url = server->url(u"/thread?id=7"_s);
     server->setScript("/thread?id=7", page(1234));
     openPage(url);
     showPostsView();
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdAdd"), Qt::LeftButton);
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->item(0)->text(), url);
-    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size, std::optional<qint64>(1234),
-                              30000);
-    QCOMPARE(window->panelText(2), QStringLiteral("Response completed"));
+    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size, std::optional<qint64>(1234), 30000);
+    QCOMPARE(window->panelText(2), u"Response completed"_s);
 
     // Watching it again adds no row and renews the recorded size.
     server->setScript("/thread?id=7", page(5000));
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdAdd"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size, std::optional<qint64>(5000),
-                              30000);
+    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size, std::optional<qint64>(5000), 30000);
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
     QVERIFY(messages.entries.isEmpty());
 
     // Closing stores the post with its size.
     window->close();
-    QCOMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))), url.toUtf8() + "\r\n\r\n");
-    QCOMPARE(readBytes(folders->path(QStringLiteral("sizes.txt"))), QByteArray("5000\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(u"posts.txt"_s)), url.toUtf8() + "\r\n\r\n");
+    QCOMPARE(readBytes(folders->path(u"sizes.txt"_s)), QByteArray("5000\r\n\r\n"));
 }
 
 void TestMainWindowLists::removeWatchRemovesTheSelectedPost() {
-    window->setLists({{{QStringLiteral("http://a/"), 1}, {QStringLiteral("http://b/"), 2}}, {}});
+    window->setLists({{{u"http://a/"_s, 1}, {u"http://b/"_s, 2}}, {}});
     showPostsView();
-    QTest::mouseClick(control<QToolButton>(window.get(), "cmdDel"), Qt::LeftButton); // nothing selected: nothing happens
+    QTest::mouseClick(control<QToolButton>(window.get(), "cmdDel"),
+                      Qt::LeftButton); // nothing selected: nothing happens
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 2);
     clickRow(control<QListWidget>(window.get(), "lstPosts"), 0);
-    QCOMPARE(window->panelText(2), QStringLiteral("http://a/"));
+    QCOMPARE(window->panelText(2), u"http://a/"_s);
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdDel"), Qt::LeftButton);
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
-    QCOMPARE(parts->lists.posts(), QList<WatchedPost>({{QStringLiteral("http://b/"), 2}}));
+    QCOMPARE(parts->lists.posts(), QList<WatchedPost>({{u"http://b/"_s, 2}}));
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->currentRow(), -1);
     // The neighbour that moved up was not clicked, and the change is on disk already.
-    QCOMPARE(window->panelText(2), QStringLiteral("http://a/"));
-    QTRY_COMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))),
-                 QByteArray("http://b/\r\n\r\n"));
-    QCOMPARE(readBytes(folders->path(QStringLiteral("sizes.txt"))), QByteArray("2\r\n\r\n"));
+    QCOMPARE(window->panelText(2), u"http://a/"_s);
+    QTRY_COMPARE(readBytes(folders->path(u"posts.txt"_s)), QByteArray("http://b/\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(u"sizes.txt"_s)), QByteArray("2\r\n\r\n"));
 }
 
 void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
@@ -147,16 +147,15 @@ void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
     server->setScript("/grew500", page(1500));
     server->setScript("/shrank", page(10));
     server->setScript("/grew-lots", page(90000));
-    const QList<WatchedPost> posts{{server->url(QStringLiteral("/grew501")), 1000},
-                                   {server->url(QStringLiteral("/grew500")), 1000},
-                                   {server->url(QStringLiteral("/shrank")), 5000},
-                                   {server->url(QStringLiteral("/grew-lots")), 1000}};
+    const QList<WatchedPost> posts{{server->url(u"/grew501"_s), 1000},
+                                   {server->url(u"/grew500"_s), 1000},
+                                   {server->url(u"/shrank"_s), 5000},
+                                   {server->url(u"/grew-lots"_s), 1000}};
     window->setLists({posts, {}});
     // The Tools menu selects the "New Replies " tab and starts the check.
     control<QAction>(window.get(), "toolsMenuItem2")->trigger();
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1),
-                              QStringLiteral("finished - 2 new replies found"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"finished - 2 new replies found"_s, 30000);
     const QStringList expected{posts[0].address, posts[3].address};
     QStringList shown;
     for (int i = 0; i < control<QListWidget>(window.get(), "lstNew")->count(); ++i)
@@ -168,8 +167,7 @@ void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
     QVERIFY(control<QPushButton>(window.get(), "cmdReplies")->isVisible());
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
     QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 0); // emptied at the start
-    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1),
-                              QStringLiteral("finished - 2 new replies found"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"finished - 2 new replies found"_s, 30000);
     QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 2);
     QCOMPARE(parts->lists.posts(), posts);
     QVERIFY(messages.entries.isEmpty());
@@ -179,106 +177,107 @@ void TestMainWindowLists::failedFetchReportsAndStopsTheCheck() {
     // A port that was just closed refuses the connection.
     QTcpServer closed;
     QVERIFY(closed.listen(QHostAddress::LocalHost));
-    const QString refused = QStringLiteral("http://127.0.0.1:%1/gone").arg(closed.serverPort());
+    const QString refused = u"http://127.0.0.1:%1/gone"_s.arg(closed.serverPort());
     closed.close();
     server->setScript("/grew", page(2000));
-    window->setLists({{{server->url(QStringLiteral("/grew")), 100},
-                       {server->url(QStringLiteral("/same")), 100},
+    window->setLists({{{server->url(u"/grew"_s), 100},
+                       {server->url(u"/same"_s), 100},
                        {refused, 100},
-                       {server->url(QStringLiteral("/grew")), 100}},
+                       {server->url(u"/grew"_s), 100}},
                       {}});
     showPostsView();
     control<QTabBar>(window.get(), "TabStrip1")->setCurrentIndex(1);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(messages.entries.size(), 1, 30000);
-    QCOMPARE(messages.entries[0].title, QStringLiteral("Error"));
+    QCOMPARE(messages.entries[0].title, u"Error"_s);
     QCOMPARE(messages.entries[0].icon, MessageIcon::Exclamation);
-    QVERIFY(messages.entries[0].text.startsWith(QStringLiteral("Error occurred.\r\nError #: ")));
-    QCOMPARE(window->panelText(1), QStringLiteral("checking post 3"));
+    QVERIFY(messages.entries[0].text.startsWith(u"Error occurred.\r\nError #: "_s));
+    QCOMPARE(window->panelText(1), u"checking post 3"_s);
     QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 1);
     // The check has ended: the fourth post is never fetched.
     QVERIFY(!parts->check.isRunning());
     QVERIFY(!parts->posts.isBusy());
-    QCOMPARE(window->panelText(1), QStringLiteral("checking post 3"));
+    QCOMPARE(window->panelText(1), u"checking post 3"_s);
 }
 
 void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
-    const QString url = server->url(QStringLiteral("/forum"));
+    const QString url = server->url(u"/forum"_s);
     openPage(url);
     QVERIFY(!control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 1);
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->currentRow(), 0);
     QVERIFY(control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("Enter Username"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"Enter Username"_s);
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
-    QCOMPARE(parts->lists.forums().at(0).login, QStringLiteral("Enter Username|"));
+    QCOMPARE(parts->lists.forums().at(0).login, u"Enter Username|"_s);
     QCOMPARE(window->panelText(2), url);
 
-    QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton); // already a forum: nothing changes
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"),
+                      Qt::LeftButton); // already a forum: nothing changes
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 1);
 
-    control<QLineEdit>(window.get(), "txtUsername")->setText(QStringLiteral("me"));
-    QTest::keyClicks(control<QLineEdit>(window.get(), "txtPassword"), QStringLiteral("s3|cret"));
-    QCOMPARE(parts->lists.forums().at(0).login, QStringLiteral("me|s3|cret"));
+    control<QLineEdit>(window.get(), "txtUsername")->setText(u"me"_s);
+    QTest::keyClicks(control<QLineEdit>(window.get(), "txtPassword"), u"s3|cret"_s);
+    QCOMPARE(parts->lists.forums().at(0).login, u"me|s3|cret"_s);
     // Written as it changed, before any close.
-    QTRY_COMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
-                 url.toUtf8() + "|me|s3|cret\r\n\r\n");
+    QTRY_COMPARE(readBytes(folders->path(u"posts2.txt"_s)), url.toUtf8() + "|me|s3|cret\r\n\r\n");
 
     // The next forum added empties the password box and keeps the first forum's login.
-    const QString second = server->url(QStringLiteral("/forum2"));
+    const QString second = server->url(u"/forum2"_s);
     openPage(second);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("Enter Username"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"Enter Username"_s);
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
-    QCOMPARE(parts->lists.forums().at(0).login, QStringLiteral("me|s3|cret"));
-    QCOMPARE(parts->lists.forums().at(1).login, QStringLiteral("Enter Username|"));
+    QCOMPARE(parts->lists.forums().at(0).login, u"me|s3|cret"_s);
+    QCOMPARE(parts->lists.forums().at(1).login, u"Enter Username|"_s);
 
     // A forum added right after another finds the boxes already as a new forum leaves them:
     // its login stays empty.
-    const QString third = server->url(QStringLiteral("/forum3"));
+    const QString third = server->url(u"/forum3"_s);
     openPage(third);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(parts->lists.forums().at(2).login, QStringLiteral("|"));
+    QCOMPARE(parts->lists.forums().at(2).login, u"|"_s);
     window->close();
-    QCOMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
-             url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() +
-                 "|Enter Username|\r\n\r\n" + third.toUtf8() + "||\r\n\r\n");
+    QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)),
+             url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() + "|Enter Username|\r\n\r\n" +
+                 third.toUtf8() + "||\r\n\r\n");
 }
 
 void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {
     window->setLists({{},
-                      {{QStringLiteral("http://one/"), QStringLiteral("ann|pw|x")},
-                       {QStringLiteral("http://two/"), QStringLiteral("|")},
-                       {QStringLiteral("http://three/"), QStringLiteral("bob|")}}});
-    control<QLineEdit>(window.get(), "txtUsername")->setText(QStringLiteral("typed without a forum"));
-    QVERIFY(parts->lists.forums().at(0).login == QStringLiteral("ann|pw|x"));
+                      {{u"http://one/"_s, u"ann|pw|x"_s},
+                       {u"http://two/"_s, u"|"_s},
+                       {u"http://three/"_s, u"bob|"_s}}});
+    control<QLineEdit>(window.get(), "txtUsername")->setText(u"typed without a forum"_s);
+    QVERIFY(parts->lists.forums().at(0).login == u"ann|pw|x"_s);
 
     clickRow(control<QListWidget>(window.get(), "lstPosts2"), 0);
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("ann"));
-    QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QStringLiteral("pw|x"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"ann"_s);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), u"pw|x"_s);
     clickRow(control<QListWidget>(window.get(), "lstPosts2"), 1);
     QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QString());
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
-    QCOMPARE(parts->lists.forums().at(1).login, QStringLiteral("|"));
+    QCOMPARE(parts->lists.forums().at(1).login, u"|"_s);
     clickRow(control<QListWidget>(window.get(), "lstPosts2"), 2);
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("bob"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"bob"_s);
     // Earlier forums kept their logins while the boxes were refilled.
-    QCOMPARE(parts->lists.forums().at(0).login, QStringLiteral("ann|pw|x"));
+    QCOMPARE(parts->lists.forums().at(0).login, u"ann|pw|x"_s);
 
     // Removing a forum leaves the boxes as they are and selects nothing.
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"), Qt::LeftButton);
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 2);
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QStringLiteral("bob"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"bob"_s);
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->currentRow(), -1);
-    QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"), Qt::LeftButton); // no selection: nothing happens
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"),
+                      Qt::LeftButton); // no selection: nothing happens
     QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 2);
 }
 
 void TestMainWindowLists::doubleClicksNavigate() {
-    const QString forum = server->url(QStringLiteral("/board"));
-    const QString post = server->url(QStringLiteral("/topic"));
-    window->setLists({{{post, 100}}, {{forum, QStringLiteral("|")}}});
+    const QString forum = server->url(u"/board"_s);
+    const QString post = server->url(u"/topic"_s);
+    window->setLists({{{post, 100}}, {{forum, u"|"_s}}});
     clickRow(control<QListWidget>(window.get(), "lstPosts2"), 0, true);
     QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), forum, 30000);
     QVERIFY(window->insertWatchCount() <= 0); // a forum is not searched for an inserted post

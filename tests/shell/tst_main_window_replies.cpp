@@ -27,6 +27,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -49,9 +51,9 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(3000)));
     server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1000)));
     ListsData data;
-    data.posts = {{server.url(QStringLiteral("/grown")), 1000},
-                  {QStringLiteral("http://127.0.0.1:1/refused"), 1000},
-                  {server.url(QStringLiteral("/same")), 1000}};
+    data.posts = {{server.url(u"/grown"_s), 1000},
+                  {u"http://127.0.0.1:1/refused"_s, 1000},
+                  {server.url(u"/same"_s), 1000}};
     QVERIFY(saveLists(folders.dataFolder(), data).isEmpty());
 
     auto* page = new RecordingBrowserPage;
@@ -79,18 +81,18 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     auto* posts = control<QListWidget>(&window, "lstPosts");
     auto* newReplies = control<QListWidget>(&window, "lstNew");
     QCOMPARE(newReplies->count(), 1);
-    QCOMPARE(newReplies->item(0)->text(), server.url(QStringLiteral("/grown")));
-    QVERIFY2(posts->item(0)->toolTip().contains(QStringLiteral("Result: new replies (3000 bytes)")),
+    QCOMPARE(newReplies->item(0)->text(), server.url(u"/grown"_s));
+    QVERIFY2(posts->item(0)->toolTip().contains(u"Result: new replies (3000 bytes)"_s),
              qPrintable(posts->item(0)->toolTip()));
-    QVERIFY(posts->item(0)->toolTip().contains(QStringLiteral("Recorded size: 1000 bytes")));
-    QVERIFY(posts->item(0)->toolTip().contains(QStringLiteral("Last checked: ")));
+    QVERIFY(posts->item(0)->toolTip().contains(u"Recorded size: 1000 bytes"_s));
+    QVERIFY(posts->item(0)->toolTip().contains(u"Last checked: "_s));
     // The failed thread is marked, its address unchanged.
-    QCOMPARE(posts->item(1)->text(), QStringLiteral("http://127.0.0.1:1/refused"));
+    QCOMPARE(posts->item(1)->text(), u"http://127.0.0.1:1/refused"_s);
     QVERIFY(!posts->item(1)->icon().isNull());
     QVERIFY(posts->item(0)->icon().isNull());
-    QVERIFY2(posts->item(1)->toolTip().contains(QStringLiteral("failed - Connection refused")),
+    QVERIFY2(posts->item(1)->toolTip().contains(u"failed - Connection refused"_s),
              qPrintable(posts->item(1)->toolTip()));
-    QVERIFY(posts->item(2)->toolTip().contains(QStringLiteral("Result: unchanged")));
+    QVERIFY(posts->item(2)->toolTip().contains(u"Result: unchanged"_s));
 
     // The notification leads to the new replies.
     QCOMPARE(notifier.entries.size(), 1);
@@ -109,7 +111,7 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     control<QAction>(&window, "toolsMenuItem8")->trigger();
     QCOMPARE(newReplies->count(), 0);
     QCOMPARE(parts.lists.posts().at(0).size, 3000);
-    QVERIFY(posts->item(0)->toolTip().contains(QStringLiteral("Recorded size: 3000 bytes")));
+    QVERIFY(posts->item(0)->toolTip().contains(u"Recorded size: 3000 bytes"_s));
 
     // Mark All as Read after the next check, in which the refused thread is still marked.
     server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1600)));
@@ -149,7 +151,7 @@ void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
     QTimer::singleShot(0, &window, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        QCOMPARE(dialog->objectName(), QStringLiteral("frmReplyOptions"));
+        QCOMPARE(dialog->objectName(), u"frmReplyOptions"_s);
         QVERIFY(!control<QSpinBox>(dialog, "spnHours")->isEnabled());
         control<QCheckBox>(dialog, "chkSchedule")->setChecked(true);
         control<QSpinBox>(dialog, "spnHours")->setValue(6);

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <csignal>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox::test;
 
 class TestProgramStart : public QObject {
@@ -21,24 +23,22 @@ void TestProgramStart::firstStartCreatesFilesAndCloseSavesSettings() {
     QVERIFY(folders.isValid());
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QUILLBOX_DATA_DIR"), folders.dataFolder());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folders.settingsFolder());
-    env.insert(QStringLiteral("XDG_DATA_HOME"),
-               folders.settingsFolder() + QStringLiteral("/share"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+    env.insert(u"QUILLBOX_DATA_DIR"_s, folders.dataFolder());
+    env.insert(u"XDG_CONFIG_HOME"_s, folders.settingsFolder());
+    env.insert(u"XDG_DATA_HOME"_s, folders.settingsFolder() + u"/share"_s);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"QTWEBENGINE_DISABLE_SANDBOX"_s, u"1"_s);
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(QStringLiteral(QUILLBOX_PROGRAM), {});
     QVERIFY(program.waitForStarted());
 
-    const QStringList names{QStringLiteral("htmltemp.txt"), QStringLiteral("messages.txt"),
-                            QStringLiteral("posts.txt"), QStringLiteral("posts2.txt"),
-                            QStringLiteral("sizes.txt")};
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folders.path(QStringLiteral("sizes.txt"))), 60000);
+    const QStringList names{u"htmltemp.txt"_s, u"messages.txt"_s, u"posts.txt"_s, u"posts2.txt"_s,
+                            u"sizes.txt"_s};
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folders.path(u"sizes.txt"_s)), 60000);
     for (const QString& name : names)
         QCOMPARE(readBytes(folders.path(name)), QByteArray("\r\n"));
-    QCOMPARE(QFile(folders.path(QStringLiteral("posts2.txt"))).permissions() &
+    QCOMPARE(QFile(folders.path(u"posts2.txt"_s)).permissions() &
                  (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
              QFileDevice::Permissions());
 
@@ -49,17 +49,13 @@ void TestProgramStart::firstStartCreatesFilesAndCloseSavesSettings() {
     QCOMPARE(program.exitCode(), 0);
 
     // Closing rewrites the (empty) lists and stores the editor's state.
-    for (const QString& name :
-         {QStringLiteral("posts.txt"), QStringLiteral("posts2.txt"), QStringLiteral("sizes.txt")})
+    for (const QString& name : {u"posts.txt"_s, u"posts2.txt"_s, u"sizes.txt"_s})
         QCOMPARE(readBytes(folders.path(name)), QByteArray());
-    QSettings ini(folders.settingsFolder() + QStringLiteral("/Quillbox/Quillbox.ini"),
-                  QSettings::IniFormat);
-    QCOMPARE(ini.value(QStringLiteral("data/lastConvert")).toString(), QStringLiteral("0"));
-    QCOMPARE(ini.value(QStringLiteral("data/lastSubject")).toString(),
-             QStringLiteral("Type Subject Here"));
-    QVERIFY(ini.value(QStringLiteral("data/lastMessage"))
-                .toString()
-                .startsWith(QStringLiteral("Type your first message here.")));
+    QSettings ini(folders.settingsFolder() + u"/Quillbox/Quillbox.ini"_s, QSettings::IniFormat);
+    QCOMPARE(ini.value(u"data/lastConvert"_s).toString(), u"0"_s);
+    QCOMPARE(ini.value(u"data/lastSubject"_s).toString(), u"Type Subject Here"_s);
+    QVERIFY(
+        ini.value(u"data/lastMessage"_s).toString().startsWith(u"Type your first message here."_s));
 }
 
 QTEST_GUILESS_MAIN(TestProgramStart)

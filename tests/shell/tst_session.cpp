@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -18,52 +20,50 @@ namespace {
 class RecordingHost : public MainWindowHost {
 public:
     explicit RecordingHost(Session* session = nullptr) : session(session) {}
-    void setCaption(const QString& c) override { calls << QStringLiteral("caption ") + c; }
-    void setWebsiteButtonCaption(const QString& c) override {
-        calls << QStringLiteral("website ") + c;
-    }
-    void navigateBrowser(const QString& a) override { calls << QStringLiteral("navigate ") + a; }
-    void addStatusPanels() override { calls << QStringLiteral("panels"); }
+    void setCaption(const QString& c) override { calls << u"caption "_s + c; }
+    void setWebsiteButtonCaption(const QString& c) override { calls << u"website "_s + c; }
+    void navigateBrowser(const QString& a) override { calls << u"navigate "_s + a; }
+    void addStatusPanels() override { calls << u"panels"_s; }
     void setLists(const ListsData& l) override {
-        calls << QStringLiteral("lists");
+        calls << u"lists"_s;
         data = l;
     }
     void setFormatNames(const QStringList& n) override {
-        calls << QStringLiteral("formats ") + n.join(u',');
+        calls << u"formats "_s + n.join(u',');
         formats = n;
         row = 0;
     }
     void setSubject(const QString& s) override {
-        calls << QStringLiteral("subject ") + s;
+        calls << u"subject "_s + s;
         // The subject box stores every change, as the real one does.
         if (session && s != subject)
             session->subjectChanged(s);
         subject = s;
     }
     void setMessage(const QString& m) override {
-        calls << QStringLiteral("message");
+        calls << u"message"_s;
         messageText = m;
     }
-    void skinWindow() override { calls << QStringLiteral("skin"); }
-    void showHelpWindow() override { calls << QStringLiteral("help"); }
+    void skinWindow() override { calls << u"skin"_s; }
+    void showHelpWindow() override { calls << u"help"_s; }
     int formatRowCount() const override { return int(formats.size()); }
     void selectFormatRow(int r) override {
-        calls << QStringLiteral("row ") + QString::number(r);
+        calls << u"row "_s + QString::number(r);
         row = r;
     }
     ListsData lists() const override { return data; }
     QString message() const override { return messageText; }
     int selectedFormatRow() const override { return row; }
-    void unloadSecondaryWindows() override { calls << QStringLiteral("unload"); }
+    void unloadSecondaryWindows() override { calls << u"unload"_s; }
     bool websiteWindowVisible() const override { return websiteOpen; }
-    void endProcess() override { calls << QStringLiteral("end"); }
+    void endProcess() override { calls << u"end"_s; }
 
     Session* session;
     QStringList calls;
     ListsData data;
     QStringList formats;
     QString subject;
-    QString messageText = QStringLiteral("design");
+    QString messageText = u"design"_s;
     int row = -1;
     bool websiteOpen = false;
 };
@@ -92,7 +92,7 @@ private slots:
     void damagedListFileIsReportedWithItsCopy();
 
 private:
-    QString setting(const QString& key, const QString& def = QStringLiteral("<none>")) {
+    QString setting(const QString& key, const QString& def = u"<none>"_s) {
         return settings->getSetting(settingsApplication(), dataSection(), key, def);
     }
     std::unique_ptr<TestFolders> folders;
@@ -117,31 +117,26 @@ void TestSession::firstStartRunsInOrderAndCreatesFiles() {
     session.startUp(host);
     const Branding b = loadBranding();
     QCOMPARE(host.calls,
-             QStringList({QStringLiteral("caption Quillbox by ") + b.companyName,
-                          QStringLiteral("website Visit ") + b.websiteAddress,
-                          QStringLiteral("navigate ") + b.websiteAddress, QStringLiteral("panels"),
-                          QStringLiteral("lists"), QStringLiteral("formats text,html,ubb,ezboard"),
-                          QStringLiteral("subject Type Subject Here"), QStringLiteral("row 0"),
-                          QStringLiteral("skin"), QStringLiteral("help")}));
+             QStringList({u"caption Quillbox by "_s + b.companyName,
+                          u"website Visit "_s + b.websiteAddress, u"navigate "_s + b.websiteAddress,
+                          u"panels"_s, u"lists"_s, u"formats text,html,ubb,ezboard"_s,
+                          u"subject Type Subject Here"_s, u"row 0"_s, u"skin"_s, u"help"_s}));
     for (const char* name :
          {"htmltemp.txt", "messages.txt", "posts.txt", "posts2.txt", "sizes.txt"})
         QCOMPARE(readBytes(folders->path(QString::fromLatin1(name))), QByteArray("\r\n"));
     QVERIFY(host.data.posts.isEmpty());
     QVERIFY(host.data.forums.isEmpty());
-    QCOMPARE(host.messageText, QStringLiteral("design")); // the editor keeps its own text
-    QCOMPARE(setting(QStringLiteral("lastSubject")), QStringLiteral("Type Subject Here"));
+    QCOMPARE(host.messageText, u"design"_s); // the editor keeps its own text
+    QCOMPARE(setting(u"lastSubject"_s), u"Type Subject Here"_s);
     QVERIFY(messages.entries.isEmpty());
 }
 
 void TestSession::storedStateIsRestored() {
-    QVERIFY(writeBytes(folders->path(QStringLiteral("posts.txt")),
-                       "http://a/\r\n\r\nhttp://b/\r\n\r\n"));
-    QVERIFY(writeBytes(folders->path(QStringLiteral("sizes.txt")), "100\r\n\r\n"));
-    QVERIFY(writeBytes(folders->path(QStringLiteral("posts2.txt")), "http://f/|me|pw\r\n\r\n"));
-    settings->saveSetting(settingsApplication(), dataSection(), QStringLiteral("lastSubject"),
-                          QString());
-    settings->saveSetting(settingsApplication(), dataSection(), QStringLiteral("cust03Name"),
-                          QStringLiteral("mine"));
+    QVERIFY(writeBytes(folders->path(u"posts.txt"_s), "http://a/\r\n\r\nhttp://b/\r\n\r\n"));
+    QVERIFY(writeBytes(folders->path(u"sizes.txt"_s), "100\r\n\r\n"));
+    QVERIFY(writeBytes(folders->path(u"posts2.txt"_s), "http://f/|me|pw\r\n\r\n"));
+    settings->saveSetting(settingsApplication(), dataSection(), u"lastSubject"_s, QString());
+    settings->saveSetting(settingsApplication(), dataSection(), u"cust03Name"_s, u"mine"_s);
     Session session(folders->dataFolder(), *settings, messages);
     RecordingHost host(&session);
     session.startUp(host);
@@ -149,53 +144,49 @@ void TestSession::storedStateIsRestored() {
     QCOMPARE(host.data.posts[0].size, std::optional<qint64>(100));
     QCOMPARE(host.data.posts[1].size, std::nullopt);
     QCOMPARE(host.data.forums.size(), 1);
-    QCOMPARE(host.data.forums[0].login, QStringLiteral("me|pw"));
-    QCOMPARE(host.formats,
-             QStringList({QStringLiteral("text"), QStringLiteral("html"), QStringLiteral("ubb"),
-                          QStringLiteral("ezboard"), QStringLiteral("mine")}));
+    QCOMPARE(host.data.forums[0].login, u"me|pw"_s);
+    QCOMPARE(host.formats, QStringList({u"text"_s, u"html"_s, u"ubb"_s, u"ezboard"_s, u"mine"_s}));
     // A cleared subject stays cleared.
-    QVERIFY(host.calls.contains(QStringLiteral("subject ")));
+    QVERIFY(host.calls.contains(u"subject "_s));
 }
 
 void TestSession::storedMessage_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("replaces");
-    QTest::newRow("text") << QStringLiteral("hello\r\nworld") << true;
-    QTest::newRow("single space keeps the design text") << QStringLiteral(" ") << false;
+    QTest::newRow("text") << u"hello\r\nworld"_s << true;
+    QTest::newRow("single space keeps the design text") << u" "_s << false;
     QTest::newRow("empty keeps the design text") << QString() << false;
-    QTest::newRow("two spaces") << QStringLiteral("  ") << true;
+    QTest::newRow("two spaces") << u"  "_s << true;
 }
 
 void TestSession::storedMessage() {
     QFETCH(QString, stored);
     QFETCH(bool, replaces);
-    settings->saveSetting(settingsApplication(), dataSection(), QStringLiteral("lastMessage"),
-                          stored);
+    settings->saveSetting(settingsApplication(), dataSection(), u"lastMessage"_s, stored);
     Session session(folders->dataFolder(), *settings, messages);
     RecordingHost host(&session);
     session.startUp(host);
-    QCOMPARE(host.messageText, replaces ? stored : QStringLiteral("design"));
+    QCOMPARE(host.messageText, replaces ? stored : u"design"_s);
     // The message is restored after the subject, before the format.
     if (replaces)
-        QCOMPARE(host.calls.indexOf(QStringLiteral("message")),
-                 host.calls.indexOf(QStringLiteral("subject Type Subject Here")) + 1);
+        QCOMPARE(host.calls.indexOf(u"message"_s),
+                 host.calls.indexOf(u"subject Type Subject Here"_s) + 1);
 }
 
 void TestSession::storedFormatRow_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("row");
-    QTest::newRow("valid") << QStringLiteral("2") << 2;
-    QTest::newRow("last row") << QStringLiteral("3") << 3;
-    QTest::newRow("past the end") << QStringLiteral("4") << 0;
-    QTest::newRow("none selected") << QStringLiteral("-1") << 0;
-    QTest::newRow("not a number") << QStringLiteral("ubb") << 0;
-    QTest::newRow("too large for the list") << QStringLiteral("99999999999") << 0;
+    QTest::newRow("valid") << u"2"_s << 2;
+    QTest::newRow("last row") << u"3"_s << 3;
+    QTest::newRow("past the end") << u"4"_s << 0;
+    QTest::newRow("none selected") << u"-1"_s << 0;
+    QTest::newRow("not a number") << u"ubb"_s << 0;
+    QTest::newRow("too large for the list") << u"99999999999"_s << 0;
 }
 
 void TestSession::storedFormatRow() {
     QFETCH(QString, stored);
-    settings->saveSetting(settingsApplication(), dataSection(), QStringLiteral("lastConvert"),
-                          stored);
+    settings->saveSetting(settingsApplication(), dataSection(), u"lastConvert"_s, stored);
     Session session(folders->dataFolder(), *settings, messages);
     RecordingHost host(&session);
     session.startUp(host);
@@ -207,20 +198,19 @@ void TestSession::shutdownWritesListsAndSettingsInOrder() {
     RecordingHost host(&session);
     session.startUp(host);
     host.calls.clear();
-    host.data.posts = {{QStringLiteral("http://x/"), 1234}, {QStringLiteral("http://y/"), {}}};
-    host.data.forums = {{QStringLiteral("http://f/"), QStringLiteral("Enter Username|")}};
-    host.messageText = QStringLiteral("body\r\nline");
+    host.data.posts = {{u"http://x/"_s, 1234}, {u"http://y/"_s, {}}};
+    host.data.forums = {{u"http://f/"_s, u"Enter Username|"_s}};
+    host.messageText = u"body\r\nline"_s;
     host.row = 2;
     session.shutDown(host);
-    QCOMPARE(host.calls, QStringList({QStringLiteral("unload"), QStringLiteral("end")}));
-    QCOMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))),
+    QCOMPARE(host.calls, QStringList({u"unload"_s, u"end"_s}));
+    QCOMPARE(readBytes(folders->path(u"posts.txt"_s)),
              QByteArray("http://x/\r\n\r\nhttp://y/\r\n\r\n"));
-    QCOMPARE(readBytes(folders->path(QStringLiteral("sizes.txt"))),
-             QByteArray("1234\r\n\r\n-1\r\n\r\n"));
-    QCOMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
+    QCOMPARE(readBytes(folders->path(u"sizes.txt"_s)), QByteArray("1234\r\n\r\n-1\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)),
              QByteArray("http://f/|Enter Username|\r\n\r\n"));
-    QCOMPARE(setting(QStringLiteral("lastMessage")), QStringLiteral("body\r\nline"));
-    QCOMPARE(setting(QStringLiteral("lastConvert")), QStringLiteral("2"));
+    QCOMPARE(setting(u"lastMessage"_s), u"body\r\nline"_s);
+    QCOMPARE(setting(u"lastConvert"_s), u"2"_s);
     QVERIFY(!session.mainWindowClosed());
 
     // The next start finds everything again.
@@ -228,7 +218,7 @@ void TestSession::shutdownWritesListsAndSettingsInOrder() {
     RecordingHost host2(&again);
     again.startUp(host2);
     QCOMPARE(host2.data, host.data);
-    QCOMPARE(host2.messageText, QStringLiteral("body\r\nline"));
+    QCOMPARE(host2.messageText, u"body\r\nline"_s);
     QCOMPARE(host2.row, 2);
 }
 
@@ -240,9 +230,9 @@ void TestSession::shutdownWithBrowserWindowOpenKeepsRunning() {
     host.websiteOpen = true;
     host.row = -1;
     session.shutDown(host);
-    QCOMPARE(host.calls, QStringList({QStringLiteral("unload")}));
+    QCOMPARE(host.calls, QStringList({u"unload"_s}));
     QVERIFY(session.mainWindowClosed());
-    QCOMPARE(setting(QStringLiteral("lastConvert")), QStringLiteral("-1"));
+    QCOMPARE(setting(u"lastConvert"_s), u"-1"_s);
 }
 
 void TestSession::helpWindowOpensOnlyForExactlyOne_data() {
@@ -260,13 +250,12 @@ void TestSession::helpWindowOpensOnlyForExactlyOne() {
     QFETCH(QString, stored);
     QFETCH(bool, opens);
     if (stored != QLatin1String("<none>"))
-        settings->saveSetting(settingsApplication(), QStringLiteral("Settings"),
-                              QStringLiteral("showHelp"), stored);
+        settings->saveSetting(settingsApplication(), u"Settings"_s, u"showHelp"_s, stored);
     Session session(folders->dataFolder(), *settings, messages);
     RecordingHost host(&session);
     session.startUp(host);
     QCOMPARE(host.calls.last() == QLatin1String("help"), opens);
-    QVERIFY(host.calls.contains(QStringLiteral("skin")));
+    QVERIFY(host.calls.contains(u"skin"_s));
 }
 
 void TestSession::skinEngineShutsDownRightBeforeTheEnd() {
@@ -281,7 +270,7 @@ void TestSession::skinEngineShutsDownRightBeforeTheEnd() {
     QVERIFY(engine.running()); // the browser window still wears the skin
     host.calls.clear();
     session.websiteWindowClosed(host);
-    QCOMPARE(host.calls, QStringList{QStringLiteral("end")});
+    QCOMPARE(host.calls, QStringList{u"end"_s});
     QCOMPARE(engine.state(), SkinEngine::State::ShutDown);
 
     engine.attach(gemBlue());
@@ -291,23 +280,23 @@ void TestSession::skinEngineShutsDownRightBeforeTheEnd() {
     closing.startUp(closingHost);
     closing.websiteWindowClosed(closingHost); // the main window is still open
     QVERIFY(engine.running());
-    QVERIFY(!closingHost.calls.contains(QStringLiteral("end")));
+    QVERIFY(!closingHost.calls.contains(u"end"_s));
     closing.shutDown(closingHost);
     QCOMPARE(engine.state(), SkinEngine::State::ShutDown);
-    QCOMPARE(closingHost.calls.last(), QStringLiteral("end"));
+    QCOMPARE(closingHost.calls.last(), u"end"_s);
 }
 
 void TestSession::unreadableListFileIsReportedAndStartUpCompletes() {
     // A folder where a list file should be cannot be read or replaced.
-    QVERIFY(QDir(folders->dataFolder()).mkdir(QStringLiteral("posts.txt")));
-    QVERIFY(writeBytes(folders->path(QStringLiteral("posts2.txt")), "http://f/|u|p\r\n\r\n"));
+    QVERIFY(QDir(folders->dataFolder()).mkdir(u"posts.txt"_s));
+    QVERIFY(writeBytes(folders->path(u"posts2.txt"_s), "http://f/|u|p\r\n\r\n"));
     Session session(folders->dataFolder(), *settings, messages);
     RecordingHost host(&session);
     session.startUp(host);
     QVERIFY(!messages.entries.isEmpty());
-    QVERIFY(messages.entries.first().text.contains(QStringLiteral("posts.txt")));
+    QVERIFY(messages.entries.first().text.contains(u"posts.txt"_s));
     QCOMPARE(host.data.forums.size(), 1);
-    QVERIFY(host.calls.contains(QStringLiteral("row 0")));
+    QVERIFY(host.calls.contains(u"row 0"_s));
 }
 
 void TestSession::failedListWriteOffersRetryCancelAndQuit_data() {
@@ -315,7 +304,8 @@ void TestSession::failedListWriteOffersRetryCancelAndQuit_data() {
     QTest::addColumn<bool>("fixBeforeRetry");
     QTest::addColumn<bool>("ends");
     QTest::addColumn<QByteArray>("sizesFile");
-    QTest::newRow("cancel keeps the program open") << QList<int>{2} << false << false << QByteArray();
+    QTest::newRow("cancel keeps the program open")
+        << QList<int>{2} << false << false << QByteArray();
     QTest::newRow("quit without saving ends it") << QList<int>{1} << false << true << QByteArray();
     QTest::newRow("retry after the fix saves and ends")
         << QList<int>{0} << true << true << QByteArray("5\r\n\r\n");
@@ -328,47 +318,42 @@ void TestSession::failedListWriteOffersRetryCancelAndQuit() {
     QFETCH(bool, fixBeforeRetry);
     QFETCH(bool, ends);
     QFETCH(QByteArray, sizesFile);
-    QVERIFY(writeBytes(folders->path(QStringLiteral("posts2.txt")), "http://f/|u|p\r\n\r\n"));
+    QVERIFY(writeBytes(folders->path(u"posts2.txt"_s), "http://f/|u|p\r\n\r\n"));
     Session session(folders->dataFolder(), *settings, messages);
     RecordingHost host(&session);
     session.startUp(host);
     // sizes.txt turns into a folder behind the program's back: its write must fail loudly,
     // and the other files must still be written.
-    const QString sizes = folders->path(QStringLiteral("sizes.txt"));
+    const QString sizes = folders->path(u"sizes.txt"_s);
     QFile::remove(sizes);
-    QVERIFY(QDir(folders->dataFolder()).mkdir(QStringLiteral("sizes.txt")));
-    host.data.posts = {{QStringLiteral("http://new/"), 5}};
+    QVERIFY(QDir(folders->dataFolder()).mkdir(u"sizes.txt"_s));
+    host.data.posts = {{u"http://new/"_s, 5}};
     messages.entries.clear();
     messages.answers = answers;
     if (fixBeforeRetry) {
         // The user frees the name while the question is open.
-        messages.beforeAnswer = [&] {
-            QDir(folders->dataFolder()).rmdir(QStringLiteral("sizes.txt"));
-        };
+        messages.beforeAnswer = [&] { QDir(folders->dataFolder()).rmdir(u"sizes.txt"_s); };
     }
 
     QCOMPARE(session.shutDown(host), ends);
     QCOMPARE(messages.entries.size(), answers.size());
-    QVERIFY(messages.entries.first().text.contains(QStringLiteral("sizes.txt")));
+    QVERIFY(messages.entries.first().text.contains(u"sizes.txt"_s));
     QCOMPARE(messages.entries.first().buttons,
-             QStringList({QStringLiteral("Retry"), QStringLiteral("Quit without saving"),
-                          QStringLiteral("Cancel")}));
-    QCOMPARE(readBytes(folders->path(QStringLiteral("posts.txt"))),
-             QByteArray("http://new/\r\n\r\n"));
-    QCOMPARE(readBytes(folders->path(QStringLiteral("posts2.txt"))),
-             QByteArray("http://f/|u|p\r\n\r\n"));
+             QStringList({u"Retry"_s, u"Quit without saving"_s, u"Cancel"_s}));
+    QCOMPARE(readBytes(folders->path(u"posts.txt"_s)), QByteArray("http://new/\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)), QByteArray("http://f/|u|p\r\n\r\n"));
     QCOMPARE(QFileInfo(sizes).isFile() ? readBytes(sizes) : QByteArray(), sizesFile);
-    QCOMPARE(host.calls.contains(QStringLiteral("end")), ends);
+    QCOMPARE(host.calls.contains(u"end"_s), ends);
     messages.beforeAnswer = nullptr;
 }
 
 void TestSession::damagedListFileIsReportedWithItsCopy() {
-    QVERIFY(writeBytes(folders->path(QStringLiteral("posts.txt")), "http://caf\xe9/\r\n\r\n"));
+    QVERIFY(writeBytes(folders->path(u"posts.txt"_s), "http://caf\xe9/\r\n\r\n"));
     Session session(folders->dataFolder(), *settings, messages);
     RecordingHost host(&session);
     session.startUp(host);
     QCOMPARE(messages.entries.size(), 1);
-    const QString copyPath = folders->path(QStringLiteral("posts.txt.damaged"));
+    const QString copyPath = folders->path(u"posts.txt.damaged"_s);
     QVERIFY2(messages.entries.first().text.contains(QDir::toNativeSeparators(copyPath)),
              qPrintable(messages.entries.first().text));
     QCOMPARE(readBytes(copyPath), QByteArray("http://caf\xe9/\r\n\r\n"));

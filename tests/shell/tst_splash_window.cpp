@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 
 class TestSplashWindow : public QObject {
@@ -32,17 +34,17 @@ void TestSplashWindow::cleanup() {
 
 void TestSplashWindow::loadPreparesTheSkinAndEnablesTheTimer() {
     SplashWindow* splash = SplashWindow::load();
-    QCOMPARE(splash->objectName(), QStringLiteral("frmSplash"));
+    QCOMPARE(splash->objectName(), u"frmSplash"_s);
     QCOMPARE(SplashWindow::load(), splash); // loaded once
     QCOMPARE(SkinControl::shared(), splash->skin());
-    QCOMPARE(splash->skin()->objectName(), QStringLiteral("skn"));
-    QCOMPARE(splash->skin()->skin().description, QStringLiteral("Gem Blue"));
-    QCOMPARE(splash->property("skin").toString(), QStringLiteral("Gem Blue"));
+    QCOMPARE(splash->skin()->objectName(), u"skn"_s);
+    QCOMPARE(splash->skin()->skin().description, u"Gem Blue"_s);
+    QCOMPARE(splash->property("skin").toString(), u"Gem Blue"_s);
     QVERIFY(SkinEngine::instance().running());
     QVERIFY(splash->timerEnabled());
-    QCOMPARE(splash->findChild<QTimer*>(QStringLiteral("Timer2"))->interval(), 2);
+    QCOMPARE(splash->findChild<QTimer*>(u"Timer2"_s)->interval(), 2);
     QCOMPARE(splash->count(), 0);
-    QVERIFY(!splash->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+    QVERIFY(!splash->findChild<QLabel*>(u"Image1"_s)->pixmap().isNull());
 }
 
 void TestSplashWindow::mainWindowIsDueOnThe75thTickOnlyOnce() {
@@ -89,7 +91,7 @@ void TestSplashWindow::applySkinLoadsTheSplashAgainWithoutItsStartUp() {
     SplashWindow::load();
     SplashWindow::unload(); // as the main window's shutdown does
     QWidget popup;
-    auto* button = new QPushButton(QStringLiteral("OK"), &popup);
+    auto* button = new QPushButton(u"OK"_s, &popup);
     QVERIFY(applySkin(&popup));
 
     SplashWindow* splash = SplashWindow::loaded();
@@ -97,8 +99,8 @@ void TestSplashWindow::applySkinLoadsTheSplashAgainWithoutItsStartUp() {
     QCOMPARE(SkinControl::shared(), splash->skin());
     QVERIFY(!splash->isVisible());
     QVERIFY(!splash->timerEnabled());
-    QCOMPARE(popup.property("skin").toString(), QStringLiteral("Gem Blue"));
-    QCOMPARE(button->property("skinColouring").toString(), QStringLiteral("Background"));
+    QCOMPARE(popup.property("skin").toString(), u"Gem Blue"_s);
+    QCOMPARE(button->property("skinColouring").toString(), u"Background"_s);
     // Its start-up never runs: with the timer disabled no tick comes.
     QSignalSpy due(splash, &SplashWindow::mainWindowDue);
     QCoreApplication::processEvents();

@@ -23,6 +23,8 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 
 namespace {
@@ -60,12 +62,12 @@ std::unique_ptr<QWidget> everyKindOfControl() {
     put<QComboBox>(w, "cmbList");
     put<QListWidget>(w, "lstList");
     put<QListView>(w, "lvwView");
-    put<QLabel>(w, "lblPlain")->setText(QStringLiteral("plain"));
+    put<QLabel>(w, "lblPlain")->setText(u"plain"_s);
     putPicture(w, "picBox", "PictureBox");
     putPicture(w, "imgArt", "Image");
-    new SkinLabel(QStringLiteral("SkinLabel9"), w);
+    new SkinLabel(u"SkinLabel9"_s, w);
     put<QCheckBox>(w, "chkBox");
-    put<QTabBar>(w, "tabStrip")->addTab(QStringLiteral("tab"));
+    put<QTabBar>(w, "tabStrip")->addTab(u"tab"_s);
     put<QTextBrowser>(w, "rtfHelp");
     auto* outer = put<QGroupBox>(w, "fraOuter");
     put<QListWidget>(outer, "lstInFrame");
@@ -110,8 +112,7 @@ void TestApplySkin::everyControlTakesTheColoursOfItsKind_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("background"); // empty: the control keeps its own colours
     QTest::addColumn<QString>("text");
-    const QString b = QStringLiteral("#102030"), f = QStringLiteral("#405060"),
-                  p = QStringLiteral("#708090");
+    const QString b = u"#102030"_s, f = u"#405060"_s, p = u"#708090"_s;
     QTest::newRow("button") << "cmdButton" << b << "";
     QTest::newRow("picture button") << "cmdPicture" << b << "";
     QTest::newRow("text box") << "txtLine" << b << f;
@@ -161,8 +162,8 @@ void TestApplySkin::everyControlTakesTheColoursOfItsKind() {
     QFETCH(QString, text);
     const std::unique_ptr<QWidget> window = everyKindOfControl();
     QVERIFY(applySkin(window.get()));
-    QCOMPARE(window->property("skin").toString(), QStringLiteral("Gem Blue"));
-    QVERIFY(window->styleSheet().contains(QStringLiteral("QGroupBox::title")));
+    QCOMPARE(window->property("skin").toString(), u"Gem Blue"_s);
+    QVERIFY(window->styleSheet().contains(u"QGroupBox::title"_s));
 
     auto* control = window->findChild<QWidget*>(name);
     QVERIFY(control);
@@ -172,10 +173,10 @@ void TestApplySkin::everyControlTakesTheColoursOfItsKind() {
         QVERIFY(!colouring.isValid());
         return;
     }
-    QCOMPARE(colouring.toString(), text.isEmpty() ? (background == QLatin1String("#708090")
-                                                         ? QStringLiteral("Panel")
-                                                         : QStringLiteral("Background"))
-                                                  : QStringLiteral("BackgroundAndText"));
+    QCOMPARE(colouring.toString(),
+             text.isEmpty()
+                 ? (background == QLatin1String("#708090") ? u"Panel"_s : u"Background"_s)
+                 : u"BackgroundAndText"_s);
     // The colours reach what the control draws with.
     QCOMPARE(control->palette().color(control->backgroundRole()).name(), background);
     if (!text.isEmpty())
@@ -186,7 +187,7 @@ void TestApplySkin::windowWithoutColouredControlsIsOnlyHandedToTheSkin() {
     QWidget window;
     auto* frame = put<QGroupBox>(&window, "fraOnly");
     put<QLabel>(frame, "lblOnly");
-    new SkinLabel(QStringLiteral("SkinLabel1"), &window);
+    new SkinLabel(u"SkinLabel1"_s, &window);
     QVERIFY(applySkin(&window));
     QVERIFY(!window.styleSheet().isEmpty());
     for (QWidget* control : windowControls(&window))
@@ -196,7 +197,7 @@ void TestApplySkin::windowWithoutColouredControlsIsOnlyHandedToTheSkin() {
 void TestApplySkin::skinningAgainKeepsTheWindowsOwnSheet() {
     QWidget window;
     auto* box = put<QLineEdit>(&window, "txtOwn");
-    const QString own = QStringLiteral("QLineEdit { font-weight: bold; }");
+    const QString own = u"QLineEdit { font-weight: bold; }"_s;
     window.setStyleSheet(own);
     box->setStyleSheet(own);
     QVERIFY(applySkin(&window));
@@ -215,9 +216,7 @@ void TestApplySkin::withoutTheSharedSkinObjectNothingIsSkinned() {
     QVERIFY(!applySkin(window.get()));
     QCOMPARE(window->styleSheet(), QString());
     QVERIFY(!window->property("skin").isValid());
-    QVERIFY(!window->findChild<QWidget*>(QStringLiteral("txtLine"))
-                 ->property("skinColouring")
-                 .isValid());
+    QVERIFY(!window->findChild<QWidget*>(u"txtLine"_s)->property("skinColouring").isValid());
 }
 
 void TestApplySkin::labelsAreClonedIntoTheArrayOfTheirContainer() {
@@ -240,14 +239,13 @@ void TestApplySkin::labelsAreClonedIntoTheArrayOfTheirContainer() {
     label(second, "lblUrl", "URL:", QRect(8, 20, 81, 21));
     label(bare, "lblBare", "alone", QRect(5, 5, 40, 15));
     putPicture(&window, "picNotALabel", "PictureBox");
-    new SkinLabel(QStringLiteral("SkinLabel5"), first); // already drawn by the skin
+    new SkinLabel(u"SkinLabel5"_s, first); // already drawn by the skin
     // The prototypes, in the order the window names them; two sit in the same frame, and the
     // first of them takes that frame's labels.
-    const QList<SkinLabel*> prototypes{
-        makeSkinLabelPrototype(&window, QStringLiteral("SkinLabel1")),
-        makeSkinLabelPrototype(first, QStringLiteral("SkinLabel2")),
-        makeSkinLabelPrototype(second, QStringLiteral("SkinLabel3")),
-        makeSkinLabelPrototype(first, QStringLiteral("SkinLabel4"))};
+    const QList<SkinLabel*> prototypes{makeSkinLabelPrototype(&window, u"SkinLabel1"_s),
+                                       makeSkinLabelPrototype(first, u"SkinLabel2"_s),
+                                       makeSkinLabelPrototype(second, u"SkinLabel3"_s),
+                                       makeSkinLabelPrototype(first, u"SkinLabel4"_s)};
 
     const QList<SkinLabel*> clones = replaceLabels(&window, prototypes);
     QCOMPARE(clones.size(), 4);
@@ -258,46 +256,43 @@ void TestApplySkin::labelsAreClonedIntoTheArrayOfTheirContainer() {
             out << QString::number(element->index()) + u' ' + element->text();
         return out;
     };
-    QCOMPARE(texts("SkinLabel1"), QStringList({QStringLiteral("0 "), QStringLiteral("1 as")}));
-    QCOMPARE(texts("SkinLabel2"), QStringList({QStringLiteral("0 "), QStringLiteral("1 Subject:"),
-                                               QStringLiteral("2 Message:")}));
-    QCOMPARE(texts("SkinLabel3"), QStringList({QStringLiteral("0 "), QStringLiteral("1 URL:")}));
-    QCOMPARE(texts("SkinLabel4"), QStringList({QStringLiteral("0 ")}));
+    QCOMPARE(texts("SkinLabel1"), QStringList({u"0 "_s, u"1 as"_s}));
+    QCOMPARE(texts("SkinLabel2"), QStringList({u"0 "_s, u"1 Subject:"_s, u"2 Message:"_s}));
+    QCOMPARE(texts("SkinLabel3"), QStringList({u"0 "_s, u"1 URL:"_s}));
+    QCOMPARE(texts("SkinLabel4"), QStringList({u"0 "_s}));
     QCOMPARE(bare->findChildren<SkinLabel*>().size(), 0);
 
     // A clone takes its label's place, size, font and visibility, in the label's container.
-    const SkinLabel* subjectClone = skinLabelArray(&window, QStringLiteral("SkinLabel2"))[1];
+    const SkinLabel* subjectClone = skinLabelArray(&window, u"SkinLabel2"_s)[1];
     QCOMPARE(subjectClone->parentWidget(), first);
     QCOMPARE(subjectClone->geometry(), QRect(8, 24, 49, 17));
     QVERIFY(subjectClone->font().bold());
     QVERIFY(!subjectClone->isHidden());
-    QVERIFY(skinLabelArray(&window, QStringLiteral("SkinLabel2"))[2]->isHidden());
+    QVERIFY(skinLabelArray(&window, u"SkinLabel2"_s)[2]->isHidden());
     QVERIFY(prototypes[0]->isHidden()); // the templates stay invisible
     // The plain labels stay, under their clones.
-    QVERIFY(first->findChild<QLabel*>(QStringLiteral("lblSubject")));
+    QVERIFY(first->findChild<QLabel*>(u"lblSubject"_s));
     const QObjectList& order = first->children();
     QCOMPARE(order.indexOf(subjectClone), order.indexOf(subject) + 1);
 
     // Loading again goes on after the upper bound.
     replaceLabels(&window, prototypes);
-    QCOMPARE(texts("SkinLabel3").last(), QStringLiteral("2 URL:"));
+    QCOMPARE(texts("SkinLabel3").last(), u"2 URL:"_s);
 }
 
 void TestApplySkin::dialogsWearTheSkinWhileTheEngineRuns() {
     attachAndStartSkinEngine(*skin);
     QVERIFY(SkinEngine::instance().running());
     {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillbox"), QStringLiteral("text"),
-                        QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Warning, u"Quillbox"_s, u"text"_s, QMessageBox::Ok);
         box.show();
-        QCOMPARE(box.property("skin").toString(), QStringLiteral("Gem Blue"));
+        QCOMPARE(box.property("skin").toString(), u"Gem Blue"_s);
         auto* ok = box.button(QMessageBox::Ok);
-        QCOMPARE(ok->property("skinColouring").toString(), QStringLiteral("Background"));
-        QCOMPARE(ok->palette().color(ok->backgroundRole()).name(), QStringLiteral("#102030"));
+        QCOMPARE(ok->property("skinColouring").toString(), u"Background"_s);
+        QCOMPARE(ok->palette().color(ok->backgroundRole()).name(), u"#102030"_s);
     }
     SkinEngine::instance().shutDown();
-    QMessageBox after(QMessageBox::Warning, QStringLiteral("Quillbox"), QStringLiteral("text"),
-                      QMessageBox::Ok);
+    QMessageBox after(QMessageBox::Warning, u"Quillbox"_s, u"text"_s, QMessageBox::Ok);
     after.show();
     QVERIFY(!after.property("skin").isValid());
 }

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 
 Q_DECLARE_METATYPE(quillbox::SkinColouring)
@@ -22,16 +24,16 @@ private slots:
 
 void TestSkin::gemBlueCarriesItsStoredValues() {
     const Skin skin = gemBlue();
-    QCOMPARE(skin.description, QStringLiteral("Gem Blue"));
-    QCOMPARE(skin.application, QStringLiteral("Standard Skin"));
+    QCOMPARE(skin.description, u"Gem Blue"_s);
+    QCOMPARE(skin.application, u"Standard Skin"_s);
     QCOMPARE(skin.hue, 0);
-    QCOMPARE(colourName(skin.backgroundColour), QStringLiteral("#ffffff"));
-    QCOMPARE(colourName(skin.textColour), QStringLiteral("#000000"));
-    QCOMPARE(colourName(skin.panelColour), QStringLiteral("#ebebeb"));
-    QCOMPARE(colourName(skin.panelTextColour), QStringLiteral("#000000"));
+    QCOMPARE(colourName(skin.backgroundColour), u"#ffffff"_s);
+    QCOMPARE(colourName(skin.textColour), u"#000000"_s);
+    QCOMPARE(colourName(skin.panelColour), u"#ebebeb"_s);
+    QCOMPARE(colourName(skin.panelTextColour), u"#000000"_s);
     QVERIFY(!skin.colourApplication);
     QVERIFY(skin.clientAreaSkinning);
-    QCOMPARE(colourName(skinRgb(1, 2, 254)), QStringLiteral("#0102fe"));
+    QCOMPARE(colourName(skinRgb(1, 2, 254)), u"#0102fe"_s);
 }
 
 void TestSkin::controlKindsTakeTheirColours_data() {
@@ -59,14 +61,13 @@ void TestSkin::controlKindsTakeTheirColours() {
 void TestSkin::styleSheetFillsEveryColour() {
     Skin skin = gemBlue();
     skin.panelColour = skinRgb(1, 2, 3);
-    const QString sheet = skinStyleSheet(skin, QStringLiteral("quillbox--HelpWindow"));
-    QVERIFY(sheet.startsWith(QStringLiteral("quillbox--HelpWindow { background-color: #010203;")));
+    const QString sheet = skinStyleSheet(skin, u"quillbox--HelpWindow"_s);
+    QVERIFY(sheet.startsWith(u"quillbox--HelpWindow { background-color: #010203;"_s));
     QVERIFY(!sheet.contains(u'%')); // every placeholder was filled
     QCOMPARE(sheet.count(u'{'), sheet.count(u'}'));
     for (SkinColouring c :
          {SkinColouring::Background, SkinColouring::BackgroundAndText, SkinColouring::Panel})
-        QVERIFY(sheet.contains(QStringLiteral("*[skinColouring=\"") + skinColouringName(c) +
-                               QStringLiteral("\"]")));
+        QVERIFY(sheet.contains(u"*[skinColouring=\""_s + skinColouringName(c) + u"\"]"_s));
 }
 
 void TestSkin::engineRunsBetweenStartAndShutDown() {
@@ -80,10 +81,10 @@ void TestSkin::engineRunsBetweenStartAndShutDown() {
     QVERIFY(engine.running());
     // A splash window loaded again attaches its own skin; the engine keeps running.
     Skin other = gemBlue();
-    other.description = QStringLiteral("other");
+    other.description = u"other"_s;
     engine.attach(other);
     QVERIFY(engine.running());
-    QCOMPARE(engine.skin()->description, QStringLiteral("other"));
+    QCOMPARE(engine.skin()->description, u"other"_s);
     engine.shutDown();
     QCOMPARE(engine.state(), SkinEngine::State::ShutDown);
     QVERIFY(!engine.skin());

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -22,14 +24,12 @@ void TestAppSettings::showHelpIsStoredAsOneOrZero() {
     TestFolders folders;
     SettingsStore store(folders.settingsFolder());
     AppSettings settings(store);
-    QCOMPARE(settings.showHelp(), QStringLiteral("1"));
+    QCOMPARE(settings.showHelp(), u"1"_s);
     QVERIFY(settings.setShowHelp(false));
-    QCOMPARE(store.getSetting(settingsApplication(), QStringLiteral("Settings"),
-                              QStringLiteral("showHelp"), {}),
-             QStringLiteral("0"));
-    QCOMPARE(settings.showHelp(), QStringLiteral("0"));
+    QCOMPARE(store.getSetting(settingsApplication(), u"Settings"_s, u"showHelp"_s, {}), u"0"_s);
+    QCOMPARE(settings.showHelp(), u"0"_s);
     QVERIFY(settings.setShowHelp(true));
-    QCOMPARE(settings.showHelp(), QStringLiteral("1"));
+    QCOMPARE(settings.showHelp(), u"1"_s);
 }
 
 void TestAppSettings::storingTheStoredValueWritesNothing_data() {
@@ -67,8 +67,7 @@ void TestAppSettings::storingTheStoredValueWritesNothing() {
     QCOMPARE(settings.lastSubject(), next);
     QCOMPARE(!readBytes(file).contains("; untouched"), written);
     QCOMPARE(SettingsStore(folders.settingsFolder())
-                 .getSetting(settingsApplication(), dataSection(), QStringLiteral("lastSubject"),
-                             QStringLiteral("<none>")),
+                 .getSetting(settingsApplication(), dataSection(), u"lastSubject"_s, u"<none>"_s),
              next);
 }
 

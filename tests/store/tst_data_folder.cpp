@@ -7,8 +7,9 @@
 #include <QFile>
 #include <QTest>
 
-using namespace quillbox;
 using namespace Qt::StringLiterals;
+
+using namespace quillbox;
 using quillbox::test::readBytes;
 using quillbox::test::TestFolders;
 using quillbox::test::writeBytes;

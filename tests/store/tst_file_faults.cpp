@@ -13,6 +13,8 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using namespace quillbox::test;
 
@@ -21,16 +23,14 @@ namespace {
 ListsData listsOf(int count, const QString& tag) {
     ListsData data;
     for (int i = 0; i < count; ++i) {
-        data.posts.append(
-            {QStringLiteral("http://forum.test/%1/thread/%2").arg(tag).arg(i), i * 7});
-        data.forums.append({QStringLiteral("http://forum.test/%1/%2").arg(tag).arg(i),
-                            QStringLiteral("user%1|secret").arg(i)});
+        data.posts.append({u"http://forum.test/%1/thread/%2"_s.arg(tag).arg(i), i * 7});
+        data.forums.append(
+            {u"http://forum.test/%1/%2"_s.arg(tag).arg(i), u"user%1|secret"_s.arg(i)});
     }
     return data;
 }
 
-const QStringList listFiles{QStringLiteral("posts.txt"), QStringLiteral("posts2.txt"),
-                            QStringLiteral("sizes.txt")};
+const QStringList listFiles{u"posts.txt"_s, u"posts2.txt"_s, u"sizes.txt"_s};
 
 // A small file system of its own on `folder`, which only root may mount; gone with the object.
 class Tmpfs {
@@ -57,8 +57,7 @@ private:
 // The child started by killedWhileSaving: saves two different lists in turn, for ever, and says
 // so after each save.
 int saveForever(const QString& folder) {
-    const ListsData lists[] = {listsOf(4000, QStringLiteral("a")),
-                               listsOf(6000, QStringLiteral("b"))};
+    const ListsData lists[] = {listsOf(4000, u"a"_s), listsOf(6000, u"b"_s)};
     for (int round = 0;; ++round) {
         if (!saveLists(folder, lists[round % 2]).isEmpty())
             return 1;
@@ -89,30 +88,29 @@ void TestFileFaults::readOnlyFolderKeepsTheFilesAndSaysSo() {
         if (!tmpfs->mounted())
             QSKIP("no file system can be mounted here");
     }
-    const ListsData before = listsOf(3, QStringLiteral("old"));
+    const ListsData before = listsOf(3, u"old"_s);
     QCOMPARE(saveLists(folder, before), QStringList());
     SavedMessages messages(QDir(folder).filePath(messagesFileName()));
-    QVERIFY(messages.save(QStringLiteral("kept body"), QStringLiteral("kept")).ok);
+    QVERIFY(messages.save(u"kept body"_s, u"kept"_s).ok);
     const QByteArray messagesBefore = readBytes(messages.path());
     SettingsStore store(folder);
     AppSettings settings(store);
-    QVERIFY(settings.setLastSubject(QStringLiteral("old subject")));
+    QVERIFY(settings.setLastSubject(u"old subject"_s));
 
     if (tmpfs)
         QVERIFY(tmpfs->makeReadOnly());
     else
         QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
-    const QStringList errors = saveLists(folder, listsOf(5, QStringLiteral("new")));
+    const QStringList errors = saveLists(folder, listsOf(5, u"new"_s));
     // posts.txt and posts2.txt fail; sizes.txt is not written without its posts.txt.
     QCOMPARE(errors.size(), 2);
-    QVERIFY(errors[0].startsWith(QStringLiteral("Could not write")) &&
-            errors[0].contains(QStringLiteral("posts.txt")));
-    QVERIFY(errors[1].contains(QStringLiteral("posts2.txt")));
-    const FileResult saved = messages.save(QStringLiteral("new body"), QStringLiteral("new"));
+    QVERIFY(errors[0].startsWith(u"Could not write"_s) && errors[0].contains(u"posts.txt"_s));
+    QVERIFY(errors[1].contains(u"posts2.txt"_s));
+    const FileResult saved = messages.save(u"new body"_s, u"new"_s);
     QVERIFY(!saved.ok);
     QVERIFY(saved.message.contains(messagesFileName()));
-    QVERIFY(!settings.setLastSubject(QStringLiteral("new subject")));
+    QVERIFY(!settings.setLastSubject(u"new subject"_s));
     QVERIFY(!settings.lastError().isEmpty());
 
     const LoadListsResult loaded = loadLists(folder);
@@ -134,20 +132,20 @@ void TestFileFaults::fullDiskKeepsTheFilesAndSaysSo() {
     Tmpfs tmpfs(folder, "256k");
     if (!tmpfs.mounted())
         QSKIP("a small file system needs root to mount");
-    const ListsData before = listsOf(100, QStringLiteral("old"));
+    const ListsData before = listsOf(100, u"old"_s);
     QCOMPARE(saveLists(folder, before), QStringList());
     SavedMessages messages(QDir(folder).filePath(messagesFileName()));
-    QVERIFY(messages.save(QStringLiteral("kept body"), QStringLiteral("kept")).ok);
+    QVERIFY(messages.save(u"kept body"_s, u"kept"_s).ok);
     const QByteArray messagesBefore = readBytes(messages.path());
 
     // Far more than the disk holds.
-    const QStringList errors = saveLists(folder, listsOf(20000, QStringLiteral("new")));
+    const QStringList errors = saveLists(folder, listsOf(20000, u"new"_s));
     QVERIFY(!errors.isEmpty());
     for (const QString& error : errors)
-        QVERIFY2(error.startsWith(QStringLiteral("Could not write")), qPrintable(error));
-    const FileResult saved = messages.save(QString(400000, u'm'), QStringLiteral("too long"));
+        QVERIFY2(error.startsWith(u"Could not write"_s), qPrintable(error));
+    const FileResult saved = messages.save(QString(400000, u'm'), u"too long"_s);
     QVERIFY(!saved.ok);
-    QVERIFY(saved.message.startsWith(QStringLiteral("Could not write")));
+    QVERIFY(saved.message.startsWith(u"Could not write"_s));
 
     QCOMPARE(loadLists(folder).data, before);
     QCOMPARE(readBytes(messages.path()), messagesBefore);
@@ -158,13 +156,11 @@ void TestFileFaults::fullDiskKeepsTheFilesAndSaysSo() {
 void TestFileFaults::killedWhileSavingLeavesWholeFiles() {
     TestFolders folders;
     const QString folder = folders.dataFolder();
-    const ListsData lists[] = {listsOf(4000, QStringLiteral("a")),
-                               listsOf(6000, QStringLiteral("b"))};
+    const ListsData lists[] = {listsOf(4000, u"a"_s), listsOf(6000, u"b"_s)};
     // Each kill comes after a different number of saves, so at a different point of one.
     for (int saves = 1; saves <= 5; ++saves) {
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--save-forever"), folder});
+        child.start(QCoreApplication::applicationFilePath(), {u"--save-forever"_s, folder});
         QVERIFY(child.waitForStarted());
         QVERIFY(QTest::qWaitFor(
             [&] {
@@ -221,9 +217,9 @@ void TestFileFaults::largeAndStrangeFilesLoad() {
             messages += "body[br]" + QByteArray::number(i) + "|subject" + lineEnd;
         }
     }
-    QVERIFY(writeBytes(folders.path(QStringLiteral("posts.txt")), posts));
-    QVERIFY(writeBytes(folders.path(QStringLiteral("posts2.txt")), forums));
-    QVERIFY(writeBytes(folders.path(QStringLiteral("sizes.txt")), sizes));
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), posts));
+    QVERIFY(writeBytes(folders.path(u"posts2.txt"_s), forums));
+    QVERIFY(writeBytes(folders.path(u"sizes.txt"_s), sizes));
     QVERIFY(writeBytes(folders.path(messagesFileName()), messages));
 
     const LoadListsResult loaded = loadLists(folders.dataFolder());
@@ -240,10 +236,8 @@ void TestFileFaults::largeAndStrangeFilesLoad() {
     QCOMPARE(loaded.data.forums.size(), records);
     QCOMPARE(read.lines.size(), records);
     for (const int i : {0, 1, records / 2, records - 1}) {
-        QCOMPARE(loaded.data.posts[i],
-                 (WatchedPost{QStringLiteral("http://forum.test/t/%1").arg(i), i}));
-        QCOMPARE(loaded.data.forums[i],
-                 (Forum{QStringLiteral("http://forum.test/%1").arg(i), QStringLiteral("u|p")}));
+        QCOMPARE(loaded.data.posts[i], (WatchedPost{u"http://forum.test/t/%1"_s.arg(i), i}));
+        QCOMPARE(loaded.data.forums[i], (Forum{u"http://forum.test/%1"_s.arg(i), u"u|p"_s}));
     }
 }
 

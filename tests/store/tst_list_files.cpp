@@ -8,8 +8,9 @@
 #include <QFileInfo>
 #include <QTest>
 
-using namespace quillbox;
 using namespace Qt::StringLiterals;
+
+using namespace quillbox;
 using quillbox::test::readBytes;
 using quillbox::test::TestFolders;
 using quillbox::test::writeBytes;
@@ -223,7 +224,7 @@ void TestListFiles::handEditedFilesLoad() {
     QCOMPARE(loaded.data.forums, (QList<Forum>{{u"u"_s, u"|"_s},
                                                {u"v"_s, u"n|"_s},
                                                {u"w"_s, u"|"_s},
-                                               {QStringLiteral(u"\ufffd\ufffd"), u"\x01\x02|"_s}}));
+                                               {u"\ufffd\ufffd"_s, u"\x01\x02|"_s}}));
 
     QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
     QCOMPARE(readBytes(folders.path(u"posts.txt"_s)),

@@ -8,8 +8,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
-using namespace quillbox;
 using namespace Qt::StringLiterals;
+
+using namespace quillbox;
 using quillbox::test::TestFolders;
 using quillbox::test::writeBytes;
 

@@ -5,8 +5,9 @@
 #include <QFile>
 #include <QTest>
 
-using namespace quillbox;
 using namespace Qt::StringLiterals;
+
+using namespace quillbox;
 using quillbox::test::readBytes;
 using quillbox::test::TestFolders;
 using quillbox::test::writeBytes;
@@ -34,18 +35,16 @@ void TestTextFile::splitsLinesAsTheFilesAreRead_data() {
     QTest::addColumn<QStringList>("lines");
 
     QTest::newRow("empty") << QString() << QStringList();
-    QTest::newRow("only CR LF") << QStringLiteral("\r\n") << QStringList{QString()};
-    QTest::newRow("CR LF pairs") << QStringLiteral("a\r\n\r\nb\r\n\r\n")
-                                 << QStringList{u"a"_s, {}, u"b"_s, {}};
-    QTest::newRow("no final line end") << QStringLiteral("a\r\nb") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("lone CR ends a line") << QStringLiteral("a\rb\r") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("lone LF ends a line")
-        << QStringLiteral("a\nb\r\nc") << QStringList{u"a"_s, u"b"_s, u"c"_s};
-    QTest::newRow("only LF") << QStringLiteral("\n") << QStringList{QString()};
-    QTest::newRow("LF pairs") << QStringLiteral("a\n\nb\n") << QStringList{u"a"_s, {}, u"b"_s};
-    QTest::newRow("CR CR LF") << QStringLiteral("a\r\r\nb") << QStringList{u"a"_s, {}, u"b"_s};
-    QTest::newRow("LF CR") << QStringLiteral("a\n\rb") << QStringList{u"a"_s, {}, u"b"_s};
-    QTest::newRow("one space") << QStringLiteral(" \r\n") << QStringList{u" "_s};
+    QTest::newRow("only CR LF") << u"\r\n"_s << QStringList{QString()};
+    QTest::newRow("CR LF pairs") << u"a\r\n\r\nb\r\n\r\n"_s << QStringList{u"a"_s, {}, u"b"_s, {}};
+    QTest::newRow("no final line end") << u"a\r\nb"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone CR ends a line") << u"a\rb\r"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone LF ends a line") << u"a\nb\r\nc"_s << QStringList{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("only LF") << u"\n"_s << QStringList{QString()};
+    QTest::newRow("LF pairs") << u"a\n\nb\n"_s << QStringList{u"a"_s, {}, u"b"_s};
+    QTest::newRow("CR CR LF") << u"a\r\r\nb"_s << QStringList{u"a"_s, {}, u"b"_s};
+    QTest::newRow("LF CR") << u"a\n\rb"_s << QStringList{u"a"_s, {}, u"b"_s};
+    QTest::newRow("one space") << u" \r\n"_s << QStringList{u" "_s};
 }
 
 void TestTextFile::splitsLinesAsTheFilesAreRead() {
@@ -59,8 +58,8 @@ void TestTextFile::decodesUtf8AndReplacesBadBytes_data() {
     QTest::addColumn<QString>("text");
 
     QTest::newRow("ascii") << QByteArray("abc") << u"abc"_s;
-    QTest::newRow("utf-8") << QByteArray("\xc3\xa9\xe6\x97\xa5") << QStringLiteral(u"\u00e9\u65e5");
-    QTest::newRow("latin-1 byte") << QByteArray("a\xe9z") << QStringLiteral(u"a\ufffdz");
+    QTest::newRow("utf-8") << QByteArray("\xc3\xa9\xe6\x97\xa5") << u"\u00e9\u65e5"_s;
+    QTest::newRow("latin-1 byte") << QByteArray("a\xe9z") << u"a\ufffdz"_s;
     QTest::newRow("nul byte") << QByteArray("a\0b", 3) << QString(u"a\0b"_s);
     QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbfx") << u"x"_s;
 }

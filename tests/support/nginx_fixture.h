@@ -14,12 +14,14 @@
 
 namespace quillbox::test {
 
+using namespace Qt::StringLiterals;
+
 // Debian's nginx serving a folder on a free port of 127.0.0.1, in the foreground, with its
 // configuration, logs, pid file and temporary paths all in a private temporary folder.
 class NginxFixture {
 public:
     static QString program() {
-        const QString path = QStringLiteral("/usr/sbin/nginx");
+        const QString path = u"/usr/sbin/nginx"_s;
         return QFileInfo(path).isExecutable() ? path : QString();
     }
 
@@ -29,20 +31,20 @@ public:
     ~NginxFixture() { stop(); }
 
     // The folder whose files are served; fill it before or after start().
-    QString root() const { return m_dir.filePath(QStringLiteral("www")); }
+    QString root() const { return m_dir.filePath(u"www"_s); }
     QString error() const { return m_error; }
     quint16 port() const { return m_port; }
     QString url(const QString& path) const {
-        return QStringLiteral("http://127.0.0.1:") + QString::number(m_port) + path;
+        return u"http://127.0.0.1:"_s + QString::number(m_port) + path;
     }
 
     bool start() {
         if (program().isEmpty()) {
-            m_error = QStringLiteral("/usr/sbin/nginx is not installed (Debian package nginx)");
+            m_error = u"/usr/sbin/nginx is not installed (Debian package nginx)"_s;
             return false;
         }
-        QDir(m_dir.path()).mkpath(QStringLiteral("www"));
-        QDir(m_dir.path()).mkpath(QStringLiteral("temp"));
+        QDir(m_dir.path()).mkpath(u"www"_s);
+        QDir(m_dir.path()).mkpath(u"temp"_s);
         // A port that was free a moment ago can be taken meanwhile, so try a few.
         for (int attempt = 0; attempt < 5; ++attempt) {
             if (startOnce())
@@ -72,45 +74,43 @@ private:
     bool startOnce() {
         m_port = freePort();
         if (m_port == 0) {
-            m_error = QStringLiteral("no free port on 127.0.0.1");
+            m_error = u"no free port on 127.0.0.1"_s;
             return false;
         }
         const QString d = m_dir.path();
         QString config;
         if (::geteuid() == 0)
-            config += QStringLiteral("user root;\n");
-        config += QStringLiteral("daemon off;\nmaster_process off;\nworker_processes 1;\n"
-                                 "pid %1/nginx.pid;\nerror_log %1/error.log warn;\n"
-                                 "events { worker_connections 256; }\n"
-                                 "http {\n"
-                                 "  access_log off;\n"
-                                 "  client_body_temp_path %1/temp/body;\n"
-                                 "  proxy_temp_path %1/temp/proxy;\n"
-                                 "  fastcgi_temp_path %1/temp/fastcgi;\n"
-                                 "  uwsgi_temp_path %1/temp/uwsgi;\n"
-                                 "  scgi_temp_path %1/temp/scgi;\n"
-                                 "  default_type application/octet-stream;\n"
-                                 "  sendfile on;\n"
-                                 "  server {\n"
-                                 "    listen 127.0.0.1:%2;\n"
-                                 "    root %1/www;\n"
-                                 "  }\n"
-                                 "}\n")
-                      .arg(d)
+            config += u"user root;\n"_s;
+        config += u"daemon off;\nmaster_process off;\nworker_processes 1;\n"
+                  "pid %1/nginx.pid;\nerror_log %1/error.log warn;\n"
+                  "events { worker_connections 256; }\n"
+                  "http {\n"
+                  "  access_log off;\n"
+                  "  client_body_temp_path %1/temp/body;\n"
+                  "  proxy_temp_path %1/temp/proxy;\n"
+                  "  fastcgi_temp_path %1/temp/fastcgi;\n"
+                  "  uwsgi_temp_path %1/temp/uwsgi;\n"
+                  "  scgi_temp_path %1/temp/scgi;\n"
+                  "  default_type application/octet-stream;\n"
+                  "  sendfile on;\n"
+                  "  server {\n"
+                  "    listen 127.0.0.1:%2;\n"
+                  "    root %1/www;\n"
+                  "  }\n"
+                  "}\n"_s.arg(d)
                       .arg(m_port);
-        QFile file(d + QStringLiteral("/nginx.conf"));
+        QFile file(d + u"/nginx.conf"_s);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             file.write(config.toUtf8()) < 0) {
-            m_error = QStringLiteral("cannot write the nginx configuration");
+            m_error = u"cannot write the nginx configuration"_s;
             return false;
         }
         file.close();
         m_process.setProcessChannelMode(QProcess::MergedChannels);
-        m_process.start(program(), {QStringLiteral("-p"), d, QStringLiteral("-c"),
-                                    d + QStringLiteral("/nginx.conf"), QStringLiteral("-e"),
-                                    d + QStringLiteral("/error.log")});
+        m_process.start(program(),
+                        {u"-p"_s, d, u"-c"_s, d + u"/nginx.conf"_s, u"-e"_s, d + u"/error.log"_s});
         if (!m_process.waitForStarted(10000)) {
-            m_error = QStringLiteral("nginx did not start: ") + m_process.errorString();
+            m_error = u"nginx did not start: "_s + m_process.errorString();
             return false;
         }
         // Ready once it accepts a connection; a failed bind ends the process. Between probes we
@@ -126,9 +126,9 @@ private:
                 break;
         }
         m_process.waitForFinished(1000);
-        m_error = QStringLiteral("nginx did not come up: ") +
-                  QString::fromLocal8Bit(m_process.readAll()) + QString::fromLocal8Bit([&] {
-                      QFile log(d + QStringLiteral("/error.log"));
+        m_error = u"nginx did not come up: "_s + QString::fromLocal8Bit(m_process.readAll()) +
+                  QString::fromLocal8Bit([&] {
+                      QFile log(d + u"/error.log"_s);
                       return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
                   }());
         stop();

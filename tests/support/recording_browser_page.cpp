@@ -1,10 +1,11 @@
 #include "support/recording_browser_page.h"
 
+using namespace Qt::StringLiterals;
+
 namespace quillbox::test {
 
 void RecordingBrowserPage::setBodyMarkup(const QString& innerMarkup) {
-    body =
-        BodyHtml{QStringLiteral("<body>") + innerMarkup + QStringLiteral("</body>"), innerMarkup};
+    body = BodyHtml{u"<body>"_s + innerMarkup + u"</body>"_s, innerMarkup};
 }
 
 void RecordingBrowserPage::showNewPage(const QString& address) {

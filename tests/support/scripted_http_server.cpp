@@ -7,6 +7,8 @@
 #include <memory>
 #include <sys/socket.h>
 
+using namespace Qt::StringLiterals;
+
 namespace quillbox::test {
 
 ScriptedHttpServer::ScriptedHttpServer(QObject* parent) : QTcpServer(parent) {
@@ -18,7 +20,7 @@ bool ScriptedHttpServer::listenLocal() {
 }
 
 QString ScriptedHttpServer::url(const QString& path) const {
-    return (m_tls ? QStringLiteral("https://127.0.0.1:") : QStringLiteral("http://127.0.0.1:")) +
+    return (m_tls ? u"https://127.0.0.1:"_s : u"http://127.0.0.1:"_s) +
            QString::number(serverPort()) + path;
 }
 

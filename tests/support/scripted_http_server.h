@@ -10,6 +10,8 @@
 
 namespace quillbox::test {
 
+using namespace Qt::StringLiterals;
+
 // A web server on 127.0.0.1 that plays scripted replies. It reads each request up to its
 // blank line, records it, and plays the script of the request's target (or the default
 // script): pieces of bytes sent one after another, with optional pauses, then the close (an
@@ -30,7 +32,7 @@ public:
 
     explicit ScriptedHttpServer(QObject* parent = nullptr);
     bool listenLocal(); // on 127.0.0.1, a free port
-    QString url(const QString& path = QStringLiteral("/")) const;
+    QString url(const QString& path = u"/"_s) const;
     void useTls(const QSslCertificate& certificate, const QSslKey& key);
 
     void setDefaultScript(const Script& script) { m_default = script; }

@@ -4,20 +4,22 @@
 #include <QFile>
 #include <QStandardPaths>
 
+using namespace Qt::StringLiterals;
+
 namespace quillbox::test {
 
 TestFolders::TestFolders() {
     QStandardPaths::setTestModeEnabled(true);
-    QDir(m_root.path()).mkpath(QStringLiteral("data"));
-    QDir(m_root.path()).mkpath(QStringLiteral("settings"));
+    QDir(m_root.path()).mkpath(u"data"_s);
+    QDir(m_root.path()).mkpath(u"settings"_s);
 }
 
 QString TestFolders::dataFolder() const {
-    return m_root.filePath(QStringLiteral("data"));
+    return m_root.filePath(u"data"_s);
 }
 
 QString TestFolders::settingsFolder() const {
-    return m_root.filePath(QStringLiteral("settings"));
+    return m_root.filePath(u"settings"_s);
 }
 
 QString TestFolders::path(const QString& fileName) const {

@@ -5,15 +5,17 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+using namespace Qt::StringLiterals;
+
 namespace quillbox::test {
 
 bool TlsFixture::run(const QStringList& arguments) {
     QProcess openssl;
     openssl.setWorkingDirectory(m_dir.path());
-    openssl.start(QStringLiteral("openssl"), arguments);
+    openssl.start(u"openssl"_s, arguments);
     if (!openssl.waitForFinished(60000) || openssl.exitStatus() != QProcess::NormalExit ||
         openssl.exitCode() != 0) {
-        m_error = QStringLiteral("openssl ") + arguments.join(u' ') + QStringLiteral(": ") +
+        m_error = u"openssl "_s + arguments.join(u' ') + u": "_s +
                   QString::fromLocal8Bit(openssl.readAllStandardError());
         return false;
     }
@@ -21,19 +23,18 @@ bool TlsFixture::run(const QStringList& arguments) {
 }
 
 bool TlsFixture::create() {
-    if (QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty()) {
-        m_error = QStringLiteral("the openssl command is not installed");
+    if (QStandardPaths::findExecutable(u"openssl"_s).isEmpty()) {
+        m_error = u"the openssl command is not installed"_s;
         return false;
     }
     if (!m_dir.isValid()) {
-        m_error = QStringLiteral("no temporary folder");
+        m_error = u"no temporary folder"_s;
         return false;
     }
-    writeBytes(m_dir.filePath(QStringLiteral("server.ext")),
-               "subjectAltName=IP:127.0.0.1,DNS:localhost\n"
-               "basicConstraints=CA:FALSE\n"
-               "keyUsage=digitalSignature,keyEncipherment\n"
-               "extendedKeyUsage=serverAuth\n");
+    writeBytes(m_dir.filePath(u"server.ext"_s), "subjectAltName=IP:127.0.0.1,DNS:localhost\n"
+                                                "basicConstraints=CA:FALSE\n"
+                                                "keyUsage=digitalSignature,keyEncipherment\n"
+                                                "extendedKeyUsage=serverAuth\n");
     const bool made =
         run({"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", "ca.key", "-out", "ca.pem",
              "-days", "2", "-subj", "/CN=Quillbox Test Authority", "-addext",
@@ -44,11 +45,11 @@ bool TlsFixture::create() {
              "-CAcreateserial", "-out", "server.pem", "-days", "2", "-extfile", "server.ext"});
     if (!made)
         return false;
-    m_ca = QSslCertificate(readBytes(m_dir.filePath(QStringLiteral("ca.pem"))));
-    m_certificate = QSslCertificate(readBytes(m_dir.filePath(QStringLiteral("server.pem"))));
-    m_key = QSslKey(readBytes(m_dir.filePath(QStringLiteral("server.key"))), QSsl::Rsa);
+    m_ca = QSslCertificate(readBytes(m_dir.filePath(u"ca.pem"_s)));
+    m_certificate = QSslCertificate(readBytes(m_dir.filePath(u"server.pem"_s)));
+    m_key = QSslKey(readBytes(m_dir.filePath(u"server.key"_s)), QSsl::Rsa);
     if (m_ca.isNull() || m_certificate.isNull() || m_key.isNull()) {
-        m_error = QStringLiteral("the generated certificates could not be read");
+        m_error = u"the generated certificates could not be read"_s;
         return false;
     }
     return true;

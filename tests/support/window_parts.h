@@ -14,8 +14,8 @@
 
 #include <QObject>
 #include <QWebEngineView>
-#include <memory>
 #include <cstdio>
+#include <memory>
 
 namespace quillbox::test {
 
@@ -40,8 +40,8 @@ struct WindowParts {
 
     // Hands the view to the window, which takes it.
     MainWindowParts parts() {
-        return {session, *page, pageView, clipboard, lists, sizes, posts, measurer, check,
-                &autosave};
+        return {session, *page, pageView, clipboard, lists,
+                sizes,   posts, measurer, check,     &autosave};
     }
 
     Session& session;
@@ -58,8 +58,7 @@ struct WindowParts {
 };
 
 // A control of a window by its name; a missing control ends the test run with its name.
-template <typename T>
-T* control(const QObject* root, const char* name) {
+template <typename T> T* control(const QObject* root, const char* name) {
     T* found = root->findChild<T*>(QString::fromLatin1(name));
     if (!found)
         qFatal("no control named %s", name);

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace quillbox;
 using quillbox::test::ScriptedHttpServer;
 using Script = ScriptedHttpServer::Script;
@@ -60,25 +62,25 @@ private slots:
 void TestBackgroundCheck::dueCheckListsGrownThreadsRecordsFailuresAndNotifies() {
     Rig rig;
     rig.watch(rig.a, "/grown", 2000, 1000);
-    rig.lists.setPostSize(rig.lists.appendPost(QStringLiteral("http://127.0.0.1:1/refused")), 5);
+    rig.lists.setPostSize(rig.lists.appendPost(u"http://127.0.0.1:1/refused"_s), 5);
     rig.watch(rig.b, "/same", 1500, 1000);
     rig.watch(rig.b, "/grown-too", 9000, 1000);
     rig.background.setIntervalHours(2);
     QVERIFY(!rig.background.poll());
     QVERIFY(rig.runDueCheck());
 
-    QCOMPARE(rig.lists.newReplies(), QStringList({rig.a.url(QStringLiteral("/grown")),
-                                                  rig.b.url(QStringLiteral("/grown-too"))}));
+    QCOMPARE(rig.lists.newReplies(),
+             QStringList({rig.a.url(u"/grown"_s), rig.b.url(u"/grown-too"_s)}));
     QVERIFY(rig.messages.entries.isEmpty());
     const std::optional<PostCheck> failed = rig.lists.lastCheck(1);
     QVERIFY(failed);
     QCOMPARE(failed->outcome, CheckOutcome::Failed);
-    QCOMPARE(failed->reason, QStringLiteral("Connection refused"));
+    QCOMPARE(failed->reason, u"Connection refused"_s);
     QCOMPARE(failed->checkedAt, rig.clock.now());
     QCOMPARE(rig.lists.lastCheck(2)->outcome, CheckOutcome::Unchanged);
     QCOMPARE(rig.lists.lastCheck(2)->measured, 1500);
     QCOMPARE(rig.notifier.entries.size(), 1);
-    QVERIFY(rig.notifier.entries[0].body.startsWith(QStringLiteral("2 threads have new replies:")));
+    QVERIFY(rig.notifier.entries[0].body.startsWith(u"2 threads have new replies:"_s));
     // Sizes are not renewed by a check.
     QCOMPARE(rig.lists.posts().at(0).size, 1000);
 
@@ -93,7 +95,7 @@ void TestBackgroundCheck::waitsForTheWindowsCheck() {
     Script hold;
     hold.close = false;
     rig.a.setScript("/slow", hold);
-    rig.lists.setPostSize(rig.lists.appendPost(rig.a.url(QStringLiteral("/slow"))), 10);
+    rig.lists.setPostSize(rig.lists.appendPost(rig.a.url(u"/slow"_s)), 10);
     rig.watch(rig.b, "/grown", 2000, 10);
     rig.background.setIntervalHours(1);
     rig.background.checker().setIdleTimeout(std::chrono::milliseconds(200));
@@ -116,7 +118,7 @@ void TestBackgroundCheck::quittingMidCheckChangesNothing() {
     Script hold;
     hold.close = false;
     rig.b.setScript("/slow", hold);
-    rig.lists.setPostSize(rig.lists.appendPost(rig.b.url(QStringLiteral("/slow"))), 10);
+    rig.lists.setPostSize(rig.lists.appendPost(rig.b.url(u"/slow"_s)), 10);
     const ListsData before = rig.lists.lists();
     QSignalSpy running(&rig.background, &BackgroundCheck::runningChanged);
     rig.background.setIntervalHours(1);
@@ -142,12 +144,12 @@ void TestBackgroundCheck::markAsReadRecordsTheMeasuredSize() {
 
     QVERIFY(rig.lists.markAsRead(1));
     QCOMPARE(rig.lists.posts().at(1).size, 3000);
-    QCOMPARE(rig.lists.newReplies(), QStringList{rig.a.url(QStringLiteral("/one"))});
+    QCOMPARE(rig.lists.newReplies(), QStringList{rig.a.url(u"/one"_s)});
     QVERIFY(!rig.lists.markAsRead(5));
 
     // Marked threads are not reported again; the others are, until they are marked.
     QVERIFY(rig.runDueCheck());
-    QCOMPARE(rig.lists.newReplies(), QStringList{rig.a.url(QStringLiteral("/one"))});
+    QCOMPARE(rig.lists.newReplies(), QStringList{rig.a.url(u"/one"_s)});
     QVERIFY(rig.lists.markAsRead(0));
     QVERIFY(rig.lists.newReplies().isEmpty());
     QVERIFY(rig.runDueCheck());
@@ -166,13 +168,13 @@ void TestBackgroundCheck::markAsReadRecordsTheMeasuredSize() {
 void TestBackgroundCheck::noticeNamesUpToThreeThreads_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("body");
-    QTest::newRow("one") << 1 << QStringLiteral("1 thread has new replies:\nhttp://f/1");
+    QTest::newRow("one") << 1 << u"1 thread has new replies:\nhttp://f/1"_s;
     QTest::newRow("three") << 3
-                           << QStringLiteral("3 threads have new replies:\nhttp://f/1\nhttp://f/2"
-                                             "\nhttp://f/3");
+                           << u"3 threads have new replies:\nhttp://f/1\nhttp://f/2"
+                              "\nhttp://f/3"_s;
     QTest::newRow("five") << 5
-                          << QStringLiteral("5 threads have new replies:\nhttp://f/1\nhttp://f/2"
-                                            "\nhttp://f/3\nand 2 more");
+                          << u"5 threads have new replies:\nhttp://f/1\nhttp://f/2"
+                             "\nhttp://f/3\nand 2 more"_s;
 }
 
 void TestBackgroundCheck::noticeNamesUpToThreeThreads() {
@@ -180,9 +182,9 @@ void TestBackgroundCheck::noticeNamesUpToThreeThreads() {
     QFETCH(QString, body);
     QStringList addresses;
     for (int i = 1; i <= count; ++i)
-        addresses.append(QStringLiteral("http://f/") + QString::number(i));
+        addresses.append(u"http://f/"_s + QString::number(i));
     const Notice notice = newRepliesNotice(addresses);
-    QCOMPARE(notice.title, QStringLiteral("New replies"));
+    QCOMPARE(notice.title, u"New replies"_s);
     QCOMPARE(notice.body, body);
 }
 

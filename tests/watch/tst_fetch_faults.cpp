@@ -11,6 +11,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+using namespace Qt::StringLiterals;
+
 using quillbox::ReplyCheck;
 using quillbox::WatchLists;
 using quillbox::test::ScriptedHttpServer;
@@ -24,7 +26,7 @@ enum class Fault { Refused, ResetInHeader, ResetInBody, Silence, TlsFailure, Hea
 
 // The resident memory of this process, in KiB, or -1 where /proc cannot tell.
 qint64 residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
@@ -91,14 +93,13 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould_data() {
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<bool>("stops");
     QTest::addColumn<QString>("description"); // in the message, when the check stops
-    QTest::newRow("connection refused") << Fault::Refused << true << QStringLiteral("refused");
+    QTest::newRow("connection refused") << Fault::Refused << true << u"refused"_s;
     // Qt tells a reset from a close only by what arrived: a reply without a header block
     // counts every byte it sent, as one that closes there would.
     QTest::newRow("reset in the header") << Fault::ResetInHeader << false << QString();
     QTest::newRow("reset in the body")
-        << Fault::ResetInBody << true << QStringLiteral("the page arrived incomplete");
-    QTest::newRow("silence") << Fault::Silence << true
-                             << QStringLiteral("sent nothing for 300 milliseconds");
+        << Fault::ResetInBody << true << u"the page arrived incomplete"_s;
+    QTest::newRow("silence") << Fault::Silence << true << u"sent nothing for 300 milliseconds"_s;
     QTest::newRow("TLS failure") << Fault::TlsFailure << true << QString();
     QTest::newRow("only headers") << Fault::HeaderOnly << false << QString();
 }
@@ -123,11 +124,11 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
     });
 
     const QByteArray header = "HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n";
-    QString faulty = server.url(QStringLiteral("/faulty"));
+    QString faulty = server.url(u"/faulty"_s);
     TlsFixture tls;
     switch (fault) {
     case Fault::Refused:
-        faulty = QStringLiteral("http://127.0.0.1:1/faulty");
+        faulty = u"http://127.0.0.1:1/faulty"_s;
         break;
     case Fault::ResetInHeader:
         server.setScript("/faulty", Script{{Step{header}}, true, false, true});
@@ -147,8 +148,7 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
         secure->useTls(tls.serverCertificate(), tls.serverKey());
         QVERIFY(secure->listenLocal());
         secure->setDefaultScript(ScriptedHttpServer::whole(ScriptedHttpServer::reply(900)));
-        faulty = secure->url(QStringLiteral("/faulty"))
-                     .replace(QStringLiteral("http://"), QStringLiteral("https://"));
+        faulty = secure->url(u"/faulty"_s).replace(u"http://"_s, u"https://"_s);
         break;
     }
     case Fault::HeaderOnly:
@@ -159,7 +159,7 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
     const int faultyRow = lists.appendPost(faulty);
     lists.setPostSize(faultyRow, 0);
     server.setScript("/next", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
-    const QString next = server.url(QStringLiteral("/next"));
+    const QString next = server.url(u"/next"_s);
     lists.setPostSize(lists.appendPost(next), 1000);
 
     check.start();
@@ -169,9 +169,9 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
     if (stops) {
         QCOMPARE(stopped.size(), 1);
         QCOMPARE(finished.size(), 0);
-        QCOMPARE(panel1.last(), QStringLiteral("checking post 1"));
+        QCOMPARE(panel1.last(), u"checking post 1"_s);
         QCOMPARE(h.messages.entries.size(), 1);
-        QVERIFY(h.messages.entries[0].text.startsWith(QStringLiteral("Error occurred.")));
+        QVERIFY(h.messages.entries[0].text.startsWith(u"Error occurred."_s));
         QVERIFY2(h.messages.entries[0].text.contains(description, Qt::CaseInsensitive),
                  qPrintable(h.messages.entries[0].text));
         QCOMPARE(h.messages.entries[0].informativeText, faulty);
@@ -184,7 +184,7 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
         QCOMPARE(stopped.size(), 0);
         QVERIFY(h.messages.entries.isEmpty());
         QCOMPARE(lists.newReplies(), QStringList{next});
-        QCOMPARE(panel1.last(), QStringLiteral("finished - 1 new replies found"));
+        QCOMPARE(panel1.last(), u"finished - 1 new replies found"_s);
         const qint64 expected = fault == Fault::HeaderOnly ? 0 : header.size();
         QCOMPARE(h.completed.first().first().toLongLong(), expected);
     }
@@ -203,7 +203,7 @@ void TestFetchFaults::gigabytePageIsMeasuredInBoundedMemory() {
     WatchLists lists;
     ReplyCheck check{lists, h.fetcher};
     QSignalSpy finished{&check, &ReplyCheck::finished};
-    const QString url = QStringLiteral("http://127.0.0.1:%1/huge").arg(server.serverPort());
+    const QString url = u"http://127.0.0.1:%1/huge"_s.arg(server.serverPort());
     lists.setPostSize(lists.appendPost(url), 1000);
 
     const qint64 before = residentKiB();
@@ -223,7 +223,7 @@ void TestFetchFaults::gigabytePageIsMeasuredInBoundedMemory() {
         QSKIP("/proc tells nothing of this process's memory");
     // Neither end keeps what it sent or received: a few pieces in flight at most.
     QVERIFY2(peak - before < 64 * 1024,
-             qPrintable(QStringLiteral("resident memory grew by %1 KiB").arg(peak - before)));
+             qPrintable(u"resident memory grew by %1 KiB"_s.arg(peak - before)));
 }
 
 QTEST_GUILESS_MAIN(TestFetchFaults)

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using quillbox::HttpReplyReader;
 
 namespace {
@@ -64,8 +66,8 @@ void TestHttpReplyReader::measuresBodyWhateverTheSplit() {
     const Outcome o = readInPieces(kSmallReply, everyByte);
     QCOMPARE(o.body, 10);
     QCOMPARE(o.progress.size(), 10);
-    QCOMPARE(o.progress.first(), QStringLiteral("Downloaded 1 from 10 (10%)"));
-    QCOMPARE(o.progress.last(), QStringLiteral("Downloaded 10 from 10 (100%)"));
+    QCOMPARE(o.progress.first(), u"Downloaded 1 from 10 (10%)"_s);
+    QCOMPARE(o.progress.last(), u"Downloaded 10 from 10 (100%)"_s);
 }
 
 void TestHttpReplyReader::headerSplitOverManyReadsIsFoundOnTheCompletingRead() {
@@ -79,7 +81,7 @@ void TestHttpReplyReader::headerSplitOverManyReadsIsFoundOnTheCompletingRead() {
     QCOMPARE(reader.bodyBytes(), 2);
     QCOMPARE(reader.declaredLength(), 5);
     QVERIFY(reader.feed("cde"));
-    QCOMPARE(reader.progressText(), QStringLiteral("Downloaded 5 from 5 (100%)"));
+    QCOMPARE(reader.progressText(), u"Downloaded 5 from 5 (100%)"_s);
 }
 
 void TestHttpReplyReader::declaredLength_data() {
@@ -129,18 +131,16 @@ void TestHttpReplyReader::progressText_data() {
     QTest::addColumn<qint64>("body");
     QTest::addColumn<qint64>("declared");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no length") << 1500LL << 0LL << QStringLiteral("Downloaded 1500 bytes");
-    QTest::newRow("negative length") << 7LL << -5LL << QStringLiteral("Downloaded 7 bytes");
-    QTest::newRow("half") << 500LL << 1000LL << QStringLiteral("Downloaded 500 from 1000 (50%)");
-    QTest::newRow("half rounds to even, down")
-        << 5LL << 200LL << QStringLiteral("Downloaded 5 from 200 (2%)");
-    QTest::newRow("half rounds to even, up")
-        << 7LL << 200LL << QStringLiteral("Downloaded 7 from 200 (4%)");
+    QTest::newRow("no length") << 1500LL << 0LL << u"Downloaded 1500 bytes"_s;
+    QTest::newRow("negative length") << 7LL << -5LL << u"Downloaded 7 bytes"_s;
+    QTest::newRow("half") << 500LL << 1000LL << u"Downloaded 500 from 1000 (50%)"_s;
+    QTest::newRow("half rounds to even, down") << 5LL << 200LL << u"Downloaded 5 from 200 (2%)"_s;
+    QTest::newRow("half rounds to even, up") << 7LL << 200LL << u"Downloaded 7 from 200 (4%)"_s;
     QTest::newRow("more than declared")
-        << 50000LL << 100LL << QStringLiteral("Downloaded 50000 from 100 (50000%)");
+        << 50000LL << 100LL << u"Downloaded 50000 from 100 (50000%)"_s;
     QTest::newRow("beyond 2 GiB") << 3000000000LL << 6000000000LL
-                                  << QStringLiteral("Downloaded 3000000000 from 6000000000 (50%)");
-    QTest::newRow("nothing yet") << 0LL << 10LL << QStringLiteral("Downloaded 0 from 10 (0%)");
+                                  << u"Downloaded 3000000000 from 6000000000 (50%)"_s;
+    QTest::newRow("nothing yet") << 0LL << 10LL << u"Downloaded 0 from 10 (0%)"_s;
 }
 
 void TestHttpReplyReader::progressText() {
@@ -154,7 +154,7 @@ void TestHttpReplyReader::progressIsFirstShownAfterTheHeaderArrival() {
     const Outcome whole = readInPieces(kSmallReply, {});
     QVERIFY(whole.progress.isEmpty());
     const Outcome two = readInPieces(kSmallReply, {kSmallReply.size() - 4});
-    QCOMPARE(two.progress, QStringList{QStringLiteral("Downloaded 10 from 10 (100%)")});
+    QCOMPARE(two.progress, QStringList{u"Downloaded 10 from 10 (100%)"_s});
     const Outcome headerOnly = readInPieces("HTTP/1.1 204 No Content\r\n\r\n", {});
     QVERIFY(headerOnly.headerComplete);
     QCOMPARE(headerOnly.body, 0);

@@ -4,6 +4,8 @@
 
 #include <QSslSocket>
 
+using namespace Qt::StringLiterals;
+
 using quillbox::test::ScriptedHttpServer;
 using Script = ScriptedHttpServer::Script;
 using Step = ScriptedHttpServer::Step;
@@ -33,7 +35,7 @@ void TestPageFetcher::sendsExactlyTheRequestAndMeasuresTheBody() {
     QVERIFY(server.listenLocal());
     server.setDefaultScript(ScriptedHttpServer::whole(ScriptedHttpServer::reply(1234)));
     FetcherHarness h;
-    h.fetcher.start(server.url(QStringLiteral("/t/1?p=2#reply-9")));
+    h.fetcher.start(server.url(u"/t/1?p=2#reply-9"_s));
     QVERIFY(h.waitForEnd());
     QCOMPARE(h.completed.size(), 1);
     QCOMPARE(h.size(), 1234);
@@ -41,11 +43,10 @@ void TestPageFetcher::sendsExactlyTheRequestAndMeasuresTheBody() {
                                                   QByteArray::number(server.serverPort()) +
                                                   "\r\nConnection: close\r\nAccept: */*\r\n\r\n"});
     const QStringList stages = h.panel(2);
-    QCOMPARE(stages.first(), QStringLiteral("Connecting to the web server"));
-    QVERIFY(stages.contains(QStringLiteral("Sending request")));
-    QVERIFY(stages.indexOf(QStringLiteral("Request completed")) >
-            stages.indexOf(QStringLiteral("Sending request")));
-    QCOMPARE(stages.last(), QStringLiteral("Receiving response"));
+    QCOMPARE(stages.first(), u"Connecting to the web server"_s);
+    QVERIFY(stages.contains(u"Sending request"_s));
+    QVERIFY(stages.indexOf(u"Request completed"_s) > stages.indexOf(u"Sending request"_s));
+    QCOMPARE(stages.last(), u"Receiving response"_s);
     QCOMPARE(h.panel(3).first(), QString());
     QVERIFY(h.messages.entries.isEmpty());
 }
@@ -59,18 +60,18 @@ void TestPageFetcher::measuresRepliesArrivingInPieces_data() {
     QTest::newRow("header split over reads")
         << QList<QByteArray>{"HTTP/1.1 200 OK\r\nCont", "ent-Length: 300\r\n\r",
                              "\n" + QByteArray(100, 'a'), QByteArray(200, 'b')}
-        << 300LL << QStringLiteral("Downloaded 300 from 300 (100%)");
+        << 300LL << u"Downloaded 300 from 300 (100%)"_s;
     QTest::newRow("body in three pieces")
         << QList<QByteArray>{header, QByteArray(100, 'a'), QByteArray(100, 'b'),
                              QByteArray(100, 'c')}
-        << 300LL << QStringLiteral("Downloaded 300 from 300 (100%)");
+        << 300LL << u"Downloaded 300 from 300 (100%)"_s;
     QTest::newRow("no length") << QList<QByteArray>{"HTTP/1.1 200 OK\r\n\r\n", QByteArray(70, 'a')}
-                               << 70LL << QStringLiteral("Downloaded 70 bytes");
+                               << 70LL << u"Downloaded 70 bytes"_s;
     QTest::newRow("header and no body")
         << QList<QByteArray>{"HTTP/1.1 204 No\r\n\r\n"} << 0LL << QString();
     QTest::newRow("error page measured like any")
         << QList<QByteArray>{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\n", "not found"}
-        << 9LL << QStringLiteral("Downloaded 9 from 9 (100%)");
+        << 9LL << u"Downloaded 9 from 9 (100%)"_s;
 }
 
 void TestPageFetcher::measuresRepliesArrivingInPieces() {
@@ -103,7 +104,7 @@ void TestPageFetcher::noProgressInTheArrivalThatEndsTheHeader() {
     h.fetcher.start(server.url());
     QVERIFY(h.waitForEnd());
     QCOMPARE(h.size(), 200000);
-    const auto arrival = QPair<int, QString>(2, QStringLiteral("Receiving response"));
+    const auto arrival = QPair<int, QString>(2, u"Receiving response"_s);
     const qsizetype first = h.panels.indexOf(arrival);
     QVERIFY(first >= 0);
     for (qsizetype i = first + 1; i < h.panels.size() && h.panels[i] != arrival; ++i)
@@ -145,7 +146,7 @@ void TestPageFetcher::endOfConnection() {
     script.reset = reset;
     server.setDefaultScript(script);
     FetcherHarness h;
-    const QString url = server.url(QStringLiteral("/t/7"));
+    const QString url = server.url(u"/t/7"_s);
     h.fetcher.start(url);
     QVERIFY(h.waitForEnd());
     if (size >= 0) {
@@ -158,9 +159,9 @@ void TestPageFetcher::endOfConnection() {
     QCOMPARE(h.failed.size(), 1);
     QCOMPARE(h.messages.entries.size(), 1);
     const auto& box = h.messages.entries[0];
-    QCOMPARE(box.title, QStringLiteral("Error"));
-    QVERIFY2(box.text.startsWith(QStringLiteral("Error occurred.\r\nError #: 1\r\nThe connection "
-                                                "ended after ")),
+    QCOMPARE(box.title, u"Error"_s);
+    QVERIFY2(box.text.startsWith(u"Error occurred.\r\nError #: 1\r\nThe connection "
+                                 "ended after "_s),
              qPrintable(box.text));
     QCOMPARE(box.informativeText, url);
     QVERIFY(!h.fetcher.isBusy());
@@ -193,11 +194,11 @@ void TestPageFetcher::serverNeverAnsweringTimesOut() {
     QCOMPARE(h.failed.size(), 1);
     QCOMPARE(server.requests().size(), 1);
     QCOMPARE(h.messages.entries.size(), 1);
-    QCOMPARE(h.messages.entries[0].title, QStringLiteral("Error"));
+    QCOMPARE(h.messages.entries[0].title, u"Error"_s);
     QCOMPARE(h.messages.entries[0].icon, quillbox::MessageIcon::Exclamation);
     QCOMPARE(h.messages.entries[0].text,
-             QStringLiteral("Error occurred.\r\nError #: 5\r\nThe web server sent nothing for "
-                            "300 milliseconds; the request was given up."));
+             u"Error occurred.\r\nError #: 5\r\nThe web server sent nothing for "
+             "300 milliseconds; the request was given up."_s);
     QCOMPARE(h.messages.entries[0].informativeText, server.url());
     QVERIFY(!h.fetcher.isBusy());
 }
@@ -227,39 +228,37 @@ void TestPageFetcher::refusedConnectionIsReported() {
         port = probe.serverPort();
     }
     FetcherHarness h;
-    h.fetcher.start(QStringLiteral("http://127.0.0.1:%1/").arg(port));
+    h.fetcher.start(u"http://127.0.0.1:%1/"_s.arg(port));
     QVERIFY(h.waitForEnd());
     QCOMPARE(h.failed.size(), 1);
     QCOMPARE(h.completed.size(), 0);
     QCOMPARE(h.messages.texts(),
-             QStringList{QStringLiteral("Error occurred.\r\nError #: 0\r\nConnection refused")});
+             QStringList{u"Error occurred.\r\nError #: 0\r\nConnection refused"_s});
 }
 
 void TestPageFetcher::unknownHostIsReported() {
     FetcherHarness h;
-    h.fetcher.start(QStringLiteral("http://no-such-forum.invalid/thread"));
+    h.fetcher.start(u"http://no-such-forum.invalid/thread"_s);
     QVERIFY(h.waitForEnd());
     QCOMPARE(h.failed.size(), 1);
     QCOMPARE(h.messages.entries.size(), 1);
-    QVERIFY2(
-        h.messages.entries[0].text.startsWith(QStringLiteral("Error occurred.\r\nError #: 2\r\n")),
-        qPrintable(h.messages.entries[0].text));
+    QVERIFY2(h.messages.entries[0].text.startsWith(u"Error occurred.\r\nError #: 2\r\n"_s),
+             qPrintable(h.messages.entries[0].text));
 }
 
 void TestPageFetcher::unsafeAddressIsRefusedBeforeConnecting() {
     ScriptedHttpServer server;
     QVERIFY(server.listenLocal());
     FetcherHarness h;
-    h.fetcher.start(server.url(QStringLiteral("/a\r\nX-Evil: 1")));
+    h.fetcher.start(server.url(u"/a\r\nX-Evil: 1"_s));
     QCOMPARE(h.failed.size(), 1);
     QCOMPARE(h.messages.entries.size(), 1);
-    QCOMPARE(h.messages.entries[0].title, QStringLiteral("Error"));
+    QCOMPARE(h.messages.entries[0].title, u"Error"_s);
     QVERIFY(h.messages.entries[0].text.startsWith(
-        QStringLiteral("An error has occurred.\r\nError #: 1001\r\nDescription: ")));
+        u"An error has occurred.\r\nError #: 1001\r\nDescription: "_s));
     // The address names the page, with its line break shown rather than obeyed.
-    QCOMPARE(h.messages.entries[0].informativeText,
-             server.url(QStringLiteral("/a%0D%0AX-Evil: 1")));
-    h.fetcher.start(QStringLiteral("ftp://127.0.0.1:%1/").arg(server.serverPort()));
+    QCOMPARE(h.messages.entries[0].informativeText, server.url(u"/a%0D%0AX-Evil: 1"_s));
+    h.fetcher.start(u"ftp://127.0.0.1:%1/"_s.arg(server.serverPort()));
     QCOMPARE(h.failed.size(), 2);
     // Only the progress panel is touched, emptied before each box.
     const QPair<int, QString> cleared(3, QString());
@@ -278,9 +277,9 @@ void TestPageFetcher::restartAbandonsTheFetchInFlight() {
     server.setScript("/slow", hold);
     server.setScript("/fast", ScriptedHttpServer::whole(ScriptedHttpServer::reply(777)));
     FetcherHarness h;
-    h.fetcher.start(server.url(QStringLiteral("/slow")));
+    h.fetcher.start(server.url(u"/slow"_s));
     QVERIFY(QTest::qWaitFor([&] { return h.panel(3).size() > 0 && !server.requests().isEmpty(); }));
-    h.fetcher.start(server.url(QStringLiteral("/fast")));
+    h.fetcher.start(server.url(u"/fast"_s));
     QVERIFY(h.waitForEnd());
     // The held connection was let go by the client, so nothing more of it can arrive.
     QTRY_COMPARE(server.droppedCount(), 1);
@@ -317,19 +316,18 @@ void TestPageFetcher::httpsIsRefusedUntilTheAuthorityIsTrusted() {
     server.setDefaultScript(ScriptedHttpServer::whole(ScriptedHttpServer::reply(4321)));
 
     FetcherHarness untrusted;
-    untrusted.fetcher.start(server.url(QStringLiteral("/secure")));
+    untrusted.fetcher.start(server.url(u"/secure"_s));
     QVERIFY(untrusted.waitForEnd());
     QCOMPARE(untrusted.completed.size(), 0);
     QCOMPARE(untrusted.failed.size(), 1);
     QCOMPARE(untrusted.messages.entries.size(), 1);
-    QVERIFY2(untrusted.messages.entries[0].text.startsWith(
-                 QStringLiteral("Error occurred.\r\nError #: 13\r\n")),
+    QVERIFY2(untrusted.messages.entries[0].text.startsWith(u"Error occurred.\r\nError #: 13\r\n"_s),
              qPrintable(untrusted.messages.entries[0].text));
     QVERIFY(server.requests().isEmpty());
 
     FetcherHarness trusted;
     trusted.fetcher.setExtraCaCertificates({tls.caCertificate()});
-    trusted.fetcher.start(server.url(QStringLiteral("/secure")));
+    trusted.fetcher.start(server.url(u"/secure"_s));
     QVERIFY(trusted.waitForEnd());
     QVERIFY2(trusted.messages.entries.isEmpty(), qPrintable(trusted.messages.texts().join(u'|')));
     QCOMPARE(trusted.completed.size(), 1);

@@ -4,6 +4,8 @@
 #include "watch/reply_check.h"
 #include "watch/watch_lists.h"
 
+using namespace Qt::StringLiterals;
+
 using quillbox::test::NginxFixture;
 
 class TestPageFetcherNginx : public QObject {
@@ -31,11 +33,10 @@ void TestPageFetcherNginx::initTestCase() {
 void TestPageFetcherNginx::measuresServedFilesExactly_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<qint64>("size");
-    QTest::newRow("empty") << QStringLiteral("empty.html") << 0LL;
-    QTest::newRow("small") << QStringLiteral("small.html") << 517LL;
-    QTest::newRow("a few reads") << QStringLiteral("medium.html") << 200000LL;
-    QTest::newRow("larger than the socket buffer")
-        << QStringLiteral("large.bin") << 3LL * 1024 * 1024 + 7;
+    QTest::newRow("empty") << u"empty.html"_s << 0LL;
+    QTest::newRow("small") << u"small.html"_s << 517LL;
+    QTest::newRow("a few reads") << u"medium.html"_s << 200000LL;
+    QTest::newRow("larger than the socket buffer") << u"large.bin"_s << 3LL * 1024 * 1024 + 7;
 }
 
 void TestPageFetcherNginx::measuresServedFilesExactly() {
@@ -43,33 +44,31 @@ void TestPageFetcherNginx::measuresServedFilesExactly() {
     QFETCH(qint64, size);
     QVERIFY(quillbox::test::writeBytes(m_nginx.root() + u'/' + name, QByteArray(size, 'q')));
     FetcherHarness h;
-    h.fetcher.start(m_nginx.url(u'/' + name + QStringLiteral("?from=test#frag")));
+    h.fetcher.start(m_nginx.url(u'/' + name + u"?from=test#frag"_s));
     QVERIFY(h.waitForEnd());
     QVERIFY2(h.messages.entries.isEmpty(), qPrintable(h.messages.texts().join(u'|')));
     QCOMPARE(h.size(), size);
     if (size > 0 && h.panel(3).size() > 1) {
-        QCOMPARE(h.panel(3).last(), QStringLiteral("Downloaded %1 from %1 (100%)").arg(size));
+        QCOMPARE(h.panel(3).last(), u"Downloaded %1 from %1 (100%)"_s.arg(size));
     }
 }
 
 void TestPageFetcherNginx::checkAgainstRealServerFindsTheGrownPage() {
-    QVERIFY(quillbox::test::writeBytes(m_nginx.root() + QStringLiteral("/t1.html"),
-                                       QByteArray(5000, 'a')));
-    QVERIFY(quillbox::test::writeBytes(m_nginx.root() + QStringLiteral("/t2.html"),
-                                       QByteArray(5000, 'b')));
+    QVERIFY(quillbox::test::writeBytes(m_nginx.root() + u"/t1.html"_s, QByteArray(5000, 'a')));
+    QVERIFY(quillbox::test::writeBytes(m_nginx.root() + u"/t2.html"_s, QByteArray(5000, 'b')));
     FetcherHarness h;
     quillbox::WatchLists lists;
     quillbox::ListsData data;
-    data.posts = {{m_nginx.url(QStringLiteral("/t1.html")), 4499},
-                  {m_nginx.url(QStringLiteral("/t2.html")), 4500},
-                  {m_nginx.url(QStringLiteral("/missing.html")), 0}};
+    data.posts = {{m_nginx.url(u"/t1.html"_s), 4499},
+                  {m_nginx.url(u"/t2.html"_s), 4500},
+                  {m_nginx.url(u"/missing.html"_s), 0}};
     lists.setLists(data);
     quillbox::ReplyCheck check(lists, h.fetcher);
     QSignalSpy finished(&check, &quillbox::ReplyCheck::finished);
     check.start();
     QVERIFY(QTest::qWaitFor([&] { return finished.size() == 1; }, 30000));
     // The 404 page is measured like any other page; nginx's is far below 500 bytes.
-    QCOMPARE(lists.newReplies(), QStringList{m_nginx.url(QStringLiteral("/t1.html"))});
+    QCOMPARE(lists.newReplies(), QStringList{m_nginx.url(u"/t1.html"_s)});
 }
 
 QTEST_GUILESS_MAIN(TestPageFetcherNginx)

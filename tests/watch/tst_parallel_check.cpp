@@ -6,6 +6,8 @@
 #include <QTest>
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 using quillbox::CheckOutcome;
 using quillbox::ParallelCheck;
 using quillbox::ThreadToCheck;
@@ -94,13 +96,10 @@ void TestParallelCheck::failuresAreCollectedAndTheCheckGoesOn() {
     QVERIFY(untrusted.listenLocal());
 
     const QList<ThreadToCheck> threads{
-        {good.url(QStringLiteral("/a")), 10},
-        {QStringLiteral("http://127.0.0.1:1/refused"), 10},
-        {resetting.url(QStringLiteral("/reset")), 10},
-        {silent.url(QStringLiteral("/silent")), 10},
-        {untrusted.url(QStringLiteral("/tls")), 10},
-        {QStringLiteral("ftp://forum.example/thread"), 10},
-        {good.url(QStringLiteral("/b")), 10},
+        {good.url(u"/a"_s), 10},          {u"http://127.0.0.1:1/refused"_s, 10},
+        {resetting.url(u"/reset"_s), 10}, {silent.url(u"/silent"_s), 10},
+        {untrusted.url(u"/tls"_s), 10},   {u"ftp://forum.example/thread"_s, 10},
+        {good.url(u"/b"_s), 10},
     };
     ParallelCheck check;
     check.setJobs(3);
@@ -117,11 +116,9 @@ void TestParallelCheck::failuresAreCollectedAndTheCheckGoesOn() {
         QVERIFY2(!results.at(i).reason.isEmpty(), qPrintable(results.at(i).address));
         QCOMPARE(results.at(i).measured, std::nullopt);
     }
-    QCOMPARE(results.at(1).reason, QStringLiteral("Connection refused"));
-    QVERIFY2(results.at(3).reason.contains(QStringLiteral("sent nothing")),
-             qPrintable(results.at(3).reason));
-    QVERIFY2(results.at(5).reason.contains(QStringLiteral("ftp")),
-             qPrintable(results.at(5).reason));
+    QCOMPARE(results.at(1).reason, u"Connection refused"_s);
+    QVERIFY2(results.at(3).reason.contains(u"sent nothing"_s), qPrintable(results.at(3).reason));
+    QVERIFY2(results.at(5).reason.contains(u"ftp"_s), qPrintable(results.at(5).reason));
 }
 
 void TestParallelCheck::threadsWithoutSizeAreNotFetched() {
@@ -130,7 +127,7 @@ void TestParallelCheck::threadsWithoutSizeAreNotFetched() {
     server.setDefaultScript(ScriptedHttpServer::whole(ScriptedHttpServer::reply(10)));
     ParallelCheck check;
     QSignalSpy finished(&check, &ParallelCheck::finished);
-    check.start({{server.url(QStringLiteral("/x")), std::nullopt}});
+    check.start({{server.url(u"/x"_s), std::nullopt}});
     // Nothing to fetch: the check is over before start() returns.
     QCOMPARE(finished.size(), 1);
     QCOMPARE(check.results().at(0).outcome, CheckOutcome::NoSize);

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using quillbox::test::ScriptedHttpServer;
 
 namespace {
@@ -63,22 +65,20 @@ void TestQuillboxCheck::printsGrownPagesAndWritesNothing() {
     server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1000)));
     quillbox::test::TestFolders folders;
     quillbox::ListsData data;
-    data.posts = {{server.url(QStringLiteral("/grown")), 1000},
-                  {server.url(QStringLiteral("/same")), 1000},
-                  {server.url(QStringLiteral("/grown")) + QStringLiteral("?again"), 1499}};
+    data.posts = {{server.url(u"/grown"_s), 1000},
+                  {server.url(u"/same"_s), 1000},
+                  {server.url(u"/grown"_s) + u"?again"_s, 1499}};
     server.setScript("/grown?again", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
     QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
-    const QByteArray posts = quillbox::test::readBytes(folders.path(QStringLiteral("posts.txt")));
-    const QByteArray sizes = quillbox::test::readBytes(folders.path(QStringLiteral("sizes.txt")));
+    const QByteArray posts = quillbox::test::readBytes(folders.path(u"posts.txt"_s));
+    const QByteArray sizes = quillbox::test::readBytes(folders.path(u"sizes.txt"_s));
 
-    const Run run = runCheck({QStringLiteral("--data-dir"), folders.dataFolder()});
+    const Run run = runCheck({u"--data-dir"_s, folders.dataFolder()});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, server.url(QStringLiteral("/grown")) + u'\n' +
-                          server.url(QStringLiteral("/grown?again")) + u'\n');
-    QVERIFY2(run.err.contains(QStringLiteral("finished - 2 new replies found")),
-             qPrintable(run.err));
-    QCOMPARE(quillbox::test::readBytes(folders.path(QStringLiteral("posts.txt"))), posts);
-    QCOMPARE(quillbox::test::readBytes(folders.path(QStringLiteral("sizes.txt"))), sizes);
+    QCOMPARE(run.out, server.url(u"/grown"_s) + u'\n' + server.url(u"/grown?again"_s) + u'\n');
+    QVERIFY2(run.err.contains(u"finished - 2 new replies found"_s), qPrintable(run.err));
+    QCOMPARE(quillbox::test::readBytes(folders.path(u"posts.txt"_s)), posts);
+    QCOMPARE(quillbox::test::readBytes(folders.path(u"sizes.txt"_s)), sizes);
 }
 
 void TestQuillboxCheck::failedPageIsReportedAndTheCheckGoesOn() {
@@ -88,17 +88,16 @@ void TestQuillboxCheck::failedPageIsReportedAndTheCheckGoesOn() {
     server.setScript("/later", ScriptedHttpServer::whole(ScriptedHttpServer::reply(3000)));
     quillbox::test::TestFolders folders;
     quillbox::ListsData data;
-    data.posts = {{server.url(QStringLiteral("/grown")), 10},
-                  {QStringLiteral("http://127.0.0.1:1/refused"), 10},
-                  {server.url(QStringLiteral("/later")), 10}};
+    data.posts = {{server.url(u"/grown"_s), 10},
+                  {u"http://127.0.0.1:1/refused"_s, 10},
+                  {server.url(u"/later"_s), 10}};
     QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
-    const Run run = runCheck({QStringLiteral("--data-dir"), folders.dataFolder()});
+    const Run run = runCheck({u"--data-dir"_s, folders.dataFolder()});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.out, server.url(QStringLiteral("/grown")) + u'\n' +
-                          server.url(QStringLiteral("/later")) + u'\n');
-    QVERIFY2(run.err.contains(QStringLiteral("http://127.0.0.1:1/refused: Connection refused\n")),
+    QCOMPARE(run.out, server.url(u"/grown"_s) + u'\n' + server.url(u"/later"_s) + u'\n');
+    QVERIFY2(run.err.contains(u"http://127.0.0.1:1/refused: Connection refused\n"_s),
              qPrintable(run.err));
-    QVERIFY2(run.err.contains(QStringLiteral("1 page could not be checked")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(u"1 page could not be checked"_s), qPrintable(run.err));
     QCOMPARE(server.requests().size(), 2);
 }
 
@@ -109,32 +108,29 @@ void TestQuillboxCheck::jsonListsEveryPage() {
     server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1200)));
     quillbox::test::TestFolders folders;
     quillbox::ListsData data;
-    data.posts = {{server.url(QStringLiteral("/grown")), 1000},
-                  {server.url(QStringLiteral("/same")), 1000},
-                  {QStringLiteral("http://127.0.0.1:1/refused"), 5},
-                  {server.url(QStringLiteral("/unmeasured")), std::nullopt}};
+    data.posts = {{server.url(u"/grown"_s), 1000},
+                  {server.url(u"/same"_s), 1000},
+                  {u"http://127.0.0.1:1/refused"_s, 5},
+                  {server.url(u"/unmeasured"_s), std::nullopt}};
     QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
-    const Run run =
-        runCheck({QStringLiteral("--json"), QStringLiteral("-q"), QStringLiteral("--jobs"),
-                  QStringLiteral("3"), QStringLiteral("--data-dir"), folders.dataFolder()});
+    const Run run = runCheck(
+        {u"--json"_s, u"-q"_s, u"--jobs"_s, u"3"_s, u"--data-dir"_s, folders.dataFolder()});
     QCOMPARE(run.exitCode, 1);
     QJsonParseError error;
     const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8(), &error).array();
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(run.out));
     QCOMPARE(rows.size(), 4);
     const auto row = [&rows](int i) { return rows.at(i).toObject(); };
-    QCOMPARE(row(0).value(QStringLiteral("address")).toString(),
-             server.url(QStringLiteral("/grown")));
-    QCOMPARE(row(0).value(QStringLiteral("recordedSize")).toInteger(), 1000);
-    QCOMPARE(row(0).value(QStringLiteral("measuredSize")).toInteger(), 2000);
-    QCOMPARE(row(0).value(QStringLiteral("result")).toString(), QStringLiteral("new replies"));
-    QCOMPARE(row(1).value(QStringLiteral("result")).toString(), QStringLiteral("unchanged"));
-    QCOMPARE(row(2).value(QStringLiteral("result")).toString(), QStringLiteral("failed"));
-    QVERIFY(row(2).value(QStringLiteral("measuredSize")).isNull());
-    QCOMPARE(row(2).value(QStringLiteral("error")).toString(),
-             QStringLiteral("Connection refused"));
-    QCOMPARE(row(3).value(QStringLiteral("result")).toString(), QStringLiteral("no size"));
-    QVERIFY(row(3).value(QStringLiteral("recordedSize")).isNull());
+    QCOMPARE(row(0).value(u"address"_s).toString(), server.url(u"/grown"_s));
+    QCOMPARE(row(0).value(u"recordedSize"_s).toInteger(), 1000);
+    QCOMPARE(row(0).value(u"measuredSize"_s).toInteger(), 2000);
+    QCOMPARE(row(0).value(u"result"_s).toString(), u"new replies"_s);
+    QCOMPARE(row(1).value(u"result"_s).toString(), u"unchanged"_s);
+    QCOMPARE(row(2).value(u"result"_s).toString(), u"failed"_s);
+    QVERIFY(row(2).value(u"measuredSize"_s).isNull());
+    QCOMPARE(row(2).value(u"error"_s).toString(), u"Connection refused"_s);
+    QCOMPARE(row(3).value(u"result"_s).toString(), u"no size"_s);
+    QVERIFY(row(3).value(u"recordedSize"_s).isNull());
 }
 
 void TestQuillboxCheck::markReadRecordsOnlyGrownPages() {
@@ -144,17 +140,16 @@ void TestQuillboxCheck::markReadRecordsOnlyGrownPages() {
     server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1400)));
     quillbox::test::TestFolders folders;
     quillbox::ListsData data;
-    data.posts = {{server.url(QStringLiteral("/grown")), 1000},
-                  {server.url(QStringLiteral("/same")), 1000},
-                  {QStringLiteral("http://127.0.0.1:1/refused"), 5}};
-    data.forums = {{QStringLiteral("http://forum.example/"), QStringLiteral("me|secret")}};
+    data.posts = {{server.url(u"/grown"_s), 1000},
+                  {server.url(u"/same"_s), 1000},
+                  {u"http://127.0.0.1:1/refused"_s, 5}};
+    data.forums = {{u"http://forum.example/"_s, u"me|secret"_s}};
     QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
 
-    const QStringList arguments{QStringLiteral("--mark-read"), QStringLiteral("--data-dir"),
-                                folders.dataFolder()};
+    const QStringList arguments{u"--mark-read"_s, u"--data-dir"_s, folders.dataFolder()};
     Run run = runCheck(arguments);
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.out, server.url(QStringLiteral("/grown")) + u'\n');
+    QCOMPARE(run.out, server.url(u"/grown"_s) + u'\n');
     quillbox::ListsData expected = data;
     expected.posts[0].size = 2000;
     QCOMPARE(quillbox::loadLists(folders.dataFolder()).data, expected);
@@ -168,13 +163,12 @@ void TestQuillboxCheck::markReadRecordsOnlyGrownPages() {
 
 void TestQuillboxCheck::badUsageEndsWithStatus2_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("unknown option") << QStringList{QStringLiteral("--frobnicate")};
-    QTest::newRow("stray argument") << QStringList{QStringLiteral("posts.txt")};
-    QTest::newRow("missing folder")
-        << QStringList{QStringLiteral("--data-dir"), QStringLiteral("/nonexistent/quillbox")};
-    QTest::newRow("folder without value") << QStringList{QStringLiteral("--data-dir")};
-    QTest::newRow("no jobs") << QStringList{QStringLiteral("--jobs"), QStringLiteral("0")};
-    QTest::newRow("jobs not a number") << QStringList{QStringLiteral("--jobs=many")};
+    QTest::newRow("unknown option") << QStringList{u"--frobnicate"_s};
+    QTest::newRow("stray argument") << QStringList{u"posts.txt"_s};
+    QTest::newRow("missing folder") << QStringList{u"--data-dir"_s, u"/nonexistent/quillbox"_s};
+    QTest::newRow("folder without value") << QStringList{u"--data-dir"_s};
+    QTest::newRow("no jobs") << QStringList{u"--jobs"_s, u"0"_s};
+    QTest::newRow("jobs not a number") << QStringList{u"--jobs=many"_s};
 }
 
 void TestQuillboxCheck::badUsageEndsWithStatus2() {
@@ -187,11 +181,11 @@ void TestQuillboxCheck::badUsageEndsWithStatus2() {
 
 void TestQuillboxCheck::unreadableListEndsWithStatus2() {
     quillbox::test::TestFolders folders;
-    QVERIFY(QDir(folders.dataFolder()).mkdir(QStringLiteral("posts.txt")));
-    const Run run = runCheck({QStringLiteral("--data-dir"), folders.dataFolder()});
+    QVERIFY(QDir(folders.dataFolder()).mkdir(u"posts.txt"_s));
+    const Run run = runCheck({u"--data-dir"_s, folders.dataFolder()});
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.contains(QStringLiteral("posts.txt")));
+    QVERIFY(run.err.contains(u"posts.txt"_s));
 }
 
 void TestQuillboxCheck::dataFolderComesFromTheEnvironmentByDefault() {
@@ -200,18 +194,18 @@ void TestQuillboxCheck::dataFolderComesFromTheEnvironmentByDefault() {
     server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(5000)));
     quillbox::test::TestFolders folders;
     quillbox::ListsData data;
-    data.posts = {{server.url(QStringLiteral("/grown")), 10}};
+    data.posts = {{server.url(u"/grown"_s), 10}};
     QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QUILLBOX_DATA_DIR"), folders.dataFolder());
-    const Run run = runCheck({QStringLiteral("--quiet")}, environment);
+    environment.insert(u"QUILLBOX_DATA_DIR"_s, folders.dataFolder());
+    const Run run = runCheck({u"--quiet"_s}, environment);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, server.url(QStringLiteral("/grown")) + u'\n');
+    QCOMPARE(run.out, server.url(u"/grown"_s) + u'\n');
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
 }
 
 void TestQuillboxCheck::helpDescribesTheOptions() {
-    const Run run = runCheck({QStringLiteral("--help")});
+    const Run run = runCheck({u"--help"_s});
     QCOMPARE(run.exitCode, 0);
     for (const char* option : {"--data-dir", "--jobs", "--mark-read", "--json"})
         QVERIFY2(run.out.contains(QLatin1String(option)), option);

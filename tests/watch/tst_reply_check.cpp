@@ -3,6 +3,8 @@
 #include "watch/reply_check.h"
 #include "watch/watch_lists.h"
 
+using namespace Qt::StringLiterals;
+
 using quillbox::ReplyCheck;
 using quillbox::WatchLists;
 using quillbox::test::ScriptedHttpServer;
@@ -78,11 +80,11 @@ void TestReplyCheck::growthThreshold() {
 
 void TestReplyCheck::listsExactlyThePagesGrownByMoreThan500() {
     CheckRig rig;
-    const QString a = rig.watch(QStringLiteral("a"), 1501, 1000);
-    rig.watch(QStringLiteral("b"), 1500, 1000);
-    rig.watch(QStringLiteral("c"), 100, 5000);
-    rig.watch(QStringLiteral("d"), 9000, std::nullopt);
-    const QString e = rig.watch(QStringLiteral("e"), 10000, 0);
+    const QString a = rig.watch(u"a"_s, 1501, 1000);
+    rig.watch(u"b"_s, 1500, 1000);
+    rig.watch(u"c"_s, 100, 5000);
+    rig.watch(u"d"_s, 9000, std::nullopt);
+    const QString e = rig.watch(u"e"_s, 10000, 0);
     const quillbox::ListsData before = rig.lists.lists();
 
     for (int round = 1; round <= 2; ++round) {
@@ -92,8 +94,8 @@ void TestReplyCheck::listsExactlyThePagesGrownByMoreThan500() {
         QCOMPARE(rig.lists.newReplies(), (QStringList{a, e}));
         QStringList expected;
         for (int n = 1; n <= 6; ++n)
-            expected.append(QStringLiteral("checking post ") + QString::number(n));
-        expected.append(QStringLiteral("finished - 2 new replies found"));
+            expected.append(u"checking post "_s + QString::number(n));
+        expected.append(u"finished - 2 new replies found"_s);
         QCOMPARE(rig.panel1, expected);
         // Nothing is recorded anew, so the next check reports the same pages.
         QCOMPARE(rig.lists.lists(), before);
@@ -106,10 +108,9 @@ void TestReplyCheck::listsExactlyThePagesGrownByMoreThan500() {
 
 void TestReplyCheck::emptyListFinishesWithoutConnecting() {
     CheckRig rig;
-    rig.lists.addNewReply(QStringLiteral("from an earlier check"));
+    rig.lists.addNewReply(u"from an earlier check"_s);
     rig.check.start();
-    QCOMPARE(rig.panel1, (QStringList{QStringLiteral("checking post 1"),
-                                      QStringLiteral("finished - 0 new replies found")}));
+    QCOMPARE(rig.panel1, (QStringList{u"checking post 1"_s, u"finished - 0 new replies found"_s}));
     QCOMPARE(rig.finished.size(), 1);
     QVERIFY(rig.lists.newReplies().isEmpty());
     // Every fetch begins by writing the status panels; none was begun.
@@ -126,28 +127,28 @@ void TestReplyCheck::failedFetchStopsTheCheckWhereItIs_data() {
 void TestReplyCheck::failedFetchStopsTheCheckWhereItIs() {
     QFETCH(bool, cutShort);
     CheckRig rig;
-    const QString first = rig.watch(QStringLiteral("1"), 2000, 1000);
-    const QString second = rig.watch(QStringLiteral("2"), 2000, 1000);
-    QString third = QStringLiteral("http://127.0.0.1:1/gone");
+    const QString first = rig.watch(u"1"_s, 2000, 1000);
+    const QString second = rig.watch(u"2"_s, 2000, 1000);
+    QString third = u"http://127.0.0.1:1/gone"_s;
     if (cutShort) {
         rig.server.setScript("/3", ScriptedHttpServer::whole(ScriptedHttpServer::reply(600, 5000)));
-        third = rig.server.url(QStringLiteral("/3"));
+        third = rig.server.url(u"/3"_s);
     }
     rig.lists.appendPost(third);
     rig.lists.setPostSize(2, 10);
-    rig.watch(QStringLiteral("4"), 2000, 1000);
-    rig.watch(QStringLiteral("5"), 2000, 1000);
+    rig.watch(u"4"_s, 2000, 1000);
+    rig.watch(u"5"_s, 2000, 1000);
     rig.check.start();
     QVERIFY(rig.waitForEnd());
     QCOMPARE(rig.stopped.size(), 1);
     QCOMPARE(rig.finished.size(), 0);
     QCOMPARE(rig.lists.newReplies(), (QStringList{first, second}));
-    QCOMPARE(rig.panel1.last(), QStringLiteral("checking post 3"));
+    QCOMPARE(rig.panel1.last(), u"checking post 3"_s);
     QCOMPARE(rig.h.messages.entries.size(), 1);
-    QVERIFY(rig.h.messages.entries[0].text.startsWith(QStringLiteral("Error occurred.")));
+    QVERIFY(rig.h.messages.entries[0].text.startsWith(u"Error occurred."_s));
     QCOMPARE(rig.h.messages.entries[0].informativeText, third);
     // No fetch follows the failed one.
-    QCOMPARE(rig.h.panel(2).count(QStringLiteral("Connecting to the web server")), 3);
+    QCOMPARE(rig.h.panel(2).count(u"Connecting to the web server"_s), 3);
     QVERIFY(!rig.h.fetcher.isBusy());
     QCOMPARE(rig.server.requests().size(), cutShort ? 3 : 2);
     QVERIFY(!rig.check.isRunning());
@@ -155,8 +156,8 @@ void TestReplyCheck::failedFetchStopsTheCheckWhereItIs() {
 
 void TestReplyCheck::restartBeginsAgainFromTheFirstPost() {
     CheckRig rig;
-    const QString slow = rig.watch(QStringLiteral("slow"), 3000, 1000, 400);
-    rig.watch(QStringLiteral("same"), 1000, 1000);
+    const QString slow = rig.watch(u"slow"_s, 3000, 1000, 400);
+    rig.watch(u"same"_s, 1000, 1000);
     rig.check.start();
     QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
     rig.check.start();
@@ -165,14 +166,14 @@ void TestReplyCheck::restartBeginsAgainFromTheFirstPost() {
     QTRY_COMPARE(rig.server.droppedCount(), 1);
     QCOMPARE(rig.finished.size(), 1);
     QCOMPARE(rig.lists.newReplies(), QStringList{slow});
-    QCOMPARE(rig.panel1.count(QStringLiteral("finished - 1 new replies found")), 1);
+    QCOMPARE(rig.panel1.count(u"finished - 1 new replies found"_s), 1);
     QCOMPARE(rig.h.completed.size(), 2);
 }
 
 void TestReplyCheck::postRemovedDuringItsFetchIsNotListed() {
     CheckRig rig;
-    rig.watch(QStringLiteral("removed"), 3000, 1000, 300);
-    const QString kept = rig.watch(QStringLiteral("kept"), 3000, 1000);
+    rig.watch(u"removed"_s, 3000, 1000, 300);
+    const QString kept = rig.watch(u"kept"_s, 3000, 1000);
     rig.check.start();
     QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
     rig.lists.removePost(0);

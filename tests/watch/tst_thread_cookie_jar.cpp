@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using quillbox::ThreadCookieJar;
 
 namespace {
@@ -39,25 +41,23 @@ private slots:
 void TestThreadCookieJar::cookiesChosenByTheRules_data() {
     QTest::addColumn<QString>("url");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("host only, plain http") << QStringLiteral("http://forum.example/t/1")
-                                           << QByteArray("host=host-value; dom=dom-value");
+    QTest::newRow("host only, plain http")
+        << u"http://forum.example/t/1"_s << QByteArray("host=host-value; dom=dom-value");
     QTest::newRow("subdomain gets the domain cookie only")
-        << QStringLiteral("http://www.forum.example/t/1") << QByteArray("dom=dom-value");
+        << u"http://www.forum.example/t/1"_s << QByteArray("dom=dom-value");
     QTest::newRow("https adds the secure one")
-        << QStringLiteral("https://forum.example/t/1")
+        << u"https://forum.example/t/1"_s
         << QByteArray("host=host-value; dom=dom-value; sec=sec-value");
     QTest::newRow("path cookie within its path, longer path first")
-        << QStringLiteral("http://forum.example/board/t/2")
+        << u"http://forum.example/board/t/2"_s
         << QByteArray("board=board-value; host=host-value; dom=dom-value");
     QTest::newRow("path prefix that is not a segment")
-        << QStringLiteral("http://forum.example/boardgames/t")
-        << QByteArray("host=host-value; dom=dom-value");
-    QTest::newRow("another domain") << QStringLiteral("http://other.example/t") << QByteArray();
-    QTest::newRow("look-alike domain")
-        << QStringLiteral("http://evilforum.example/t") << QByteArray();
+        << u"http://forum.example/boardgames/t"_s << QByteArray("host=host-value; dom=dom-value");
+    QTest::newRow("another domain") << u"http://other.example/t"_s << QByteArray();
+    QTest::newRow("look-alike domain") << u"http://evilforum.example/t"_s << QByteArray();
     QTest::newRow("without a scheme")
-        << QStringLiteral("forum.example/t/1") << QByteArray("host=host-value; dom=dom-value");
-    QTest::newRow("not on the web") << QStringLiteral("ftp://forum.example/") << QByteArray();
+        << u"forum.example/t/1"_s << QByteArray("host=host-value; dom=dom-value");
+    QTest::newRow("not on the web") << u"ftp://forum.example/"_s << QByteArray();
 }
 
 void TestThreadCookieJar::cookiesChosenByTheRules() {
@@ -77,9 +77,8 @@ void TestThreadCookieJar::cookiesChosenByTheRules() {
 void TestThreadCookieJar::disabledSendsNone() {
     ThreadCookieJar jar;
     jar.add(cookie("host", "forum.example"));
-    QVERIFY(jar.cookieHeaderFor(QStringLiteral("http://forum.example/")).isEmpty());
-    QCOMPARE(jar.matchingCookies(QStringLiteral("http://forum.example/")),
-             QByteArray("host=host-value"));
+    QVERIFY(jar.cookieHeaderFor(u"http://forum.example/"_s).isEmpty());
+    QCOMPARE(jar.matchingCookies(u"http://forum.example/"_s), QByteArray("host=host-value"));
 }
 
 void TestThreadCookieJar::removedAndReplacedCookies() {
@@ -90,14 +89,14 @@ void TestThreadCookieJar::removedAndReplacedCookies() {
     renewed.setValue("new");
     jar.add(renewed);
     QCOMPARE(jar.count(), 1);
-    QCOMPARE(jar.cookieHeaderFor(QStringLiteral("http://forum.example/")), QByteArray("a=new"));
+    QCOMPARE(jar.cookieHeaderFor(u"http://forum.example/"_s), QByteArray("a=new"));
     jar.remove(renewed);
     QCOMPARE(jar.count(), 0);
-    QVERIFY(jar.cookieHeaderFor(QStringLiteral("http://forum.example/")).isEmpty());
+    QVERIFY(jar.cookieHeaderFor(u"http://forum.example/"_s).isEmpty());
 }
 
 void TestThreadCookieJar::requestCarriesTheCookieLineOnlyWhenGiven() {
-    const auto target = quillbox::parseFetchTarget(QStringLiteral("http://forum.example/t")).target;
+    const auto target = quillbox::parseFetchTarget(u"http://forum.example/t"_s).target;
     QVERIFY(target);
     const QByteArray plain = "GET /t HTTP/1.1\r\nHost: forum.example\r\nConnection: close\r\n"
                              "Accept: */*\r\n\r\n";
@@ -122,12 +121,12 @@ void TestThreadCookieJar::fetchSendsTheJarsCookies() {
     fetcher.setRequestCookies(&jar);
     QSignalSpy completed(&fetcher, &quillbox::PageFetcher::completed);
 
-    fetcher.start(server.url(QStringLiteral("/t")));
+    fetcher.start(server.url(u"/t"_s));
     QTRY_COMPARE_WITH_TIMEOUT(completed.size(), 1, 30000);
     QVERIFY(!server.requests().at(0).contains("Cookie"));
 
     jar.setEnabled(true);
-    fetcher.start(server.url(QStringLiteral("/t")));
+    fetcher.start(server.url(u"/t"_s));
     QTRY_COMPARE_WITH_TIMEOUT(completed.size(), 2, 30000);
     QVERIFY2(server.requests().at(1).contains("\r\nCookie: session=session-value\r\n"),
              server.requests().at(1).constData());

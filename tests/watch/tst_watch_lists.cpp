@@ -3,6 +3,8 @@
 #include "watch/post_measurer.h"
 #include "watch/watch_lists.h"
 
+using namespace Qt::StringLiterals;
+
 using quillbox::PostMeasurer;
 using quillbox::WatchLists;
 using quillbox::test::ScriptedHttpServer;
@@ -31,22 +33,22 @@ private slots:
 
 void TestWatchLists::findsTheFirstEqualAddressExactly() {
     WatchLists lists;
-    lists.appendPost(QStringLiteral("http://a.example/1"));
-    lists.appendPost(QStringLiteral("http://a.example/2"));
-    lists.appendPost(QStringLiteral("http://a.example/1"));
-    QVERIFY(lists.isWatched(QStringLiteral("http://a.example/2")));
-    QCOMPARE(lists.watchedIndex(QStringLiteral("http://a.example/1")), 0);
-    QCOMPARE(lists.watchedIndex(QStringLiteral("http://a.example/2")), 1);
-    QVERIFY(!lists.isWatched(QStringLiteral("HTTP://a.example/1")));
-    QVERIFY(!lists.isWatched(QStringLiteral("http://a.example/1/")));
-    QCOMPARE(lists.watchedIndex(QStringLiteral("http://b.example/")), -1);
+    lists.appendPost(u"http://a.example/1"_s);
+    lists.appendPost(u"http://a.example/2"_s);
+    lists.appendPost(u"http://a.example/1"_s);
+    QVERIFY(lists.isWatched(u"http://a.example/2"_s));
+    QCOMPARE(lists.watchedIndex(u"http://a.example/1"_s), 0);
+    QCOMPARE(lists.watchedIndex(u"http://a.example/2"_s), 1);
+    QVERIFY(!lists.isWatched(u"HTTP://a.example/1"_s));
+    QVERIFY(!lists.isWatched(u"http://a.example/1/"_s));
+    QCOMPARE(lists.watchedIndex(u"http://b.example/"_s), -1);
 }
 
 void TestWatchLists::invalidRowsChangeNothing() {
     WatchLists lists;
     quillbox::ListsData data;
-    data.posts = {{QStringLiteral("p"), 5}};
-    data.forums = {{QStringLiteral("f"), QStringLiteral("u|pw")}};
+    data.posts = {{u"p"_s, 5}};
+    data.forums = {{u"f"_s, u"u|pw"_s}};
     lists.setLists(data);
     QSignalSpy removed(&lists, &WatchLists::postRemoved);
     QSignalSpy forumRemoved(&lists, &WatchLists::forumRemoved);
@@ -54,7 +56,7 @@ void TestWatchLists::invalidRowsChangeNothing() {
         QVERIFY(!lists.removePost(row));
         QVERIFY(!lists.removeForum(row));
         QVERIFY(!lists.setPostSize(row, 1));
-        QVERIFY(!lists.setForumLogin(row, QStringLiteral("x|y")));
+        QVERIFY(!lists.setForumLogin(row, u"x|y"_s));
     }
     QCOMPARE(lists.lists(), data);
     QCOMPARE(removed.size() + forumRemoved.size(), 0);
@@ -62,15 +64,15 @@ void TestWatchLists::invalidRowsChangeNothing() {
 
 void TestWatchLists::idsFollowTheirPostsAndAreNeverReused() {
     WatchLists lists;
-    lists.appendPost(QStringLiteral("a"));
-    lists.appendPost(QStringLiteral("b"));
+    lists.appendPost(u"a"_s);
+    lists.appendPost(u"b"_s);
     const auto idB = lists.postId(1);
     const auto idA = lists.postId(0);
     QVERIFY(idA != idB && idA != 0);
     QVERIFY(lists.removePost(0));
     QCOMPARE(lists.rowOfPost(idB), 0);
     QCOMPARE(lists.rowOfPost(idA), -1);
-    lists.appendPost(QStringLiteral("a"));
+    lists.appendPost(u"a"_s);
     QVERIFY(lists.postId(1) != idA);
     QVERIFY(!lists.setPostSizeById(idA, 3));
     QVERIFY(lists.setPostSizeById(idB, 3));
@@ -81,17 +83,17 @@ void TestWatchLists::idsFollowTheirPostsAndAreNeverReused() {
 void TestWatchLists::forumsKeepTheirLogins() {
     WatchLists lists;
     QSignalSpy changed(&lists, &WatchLists::forumLoginChanged);
-    QCOMPARE(lists.appendForum(QStringLiteral("http://f.example/")), 0);
-    QCOMPARE(lists.forums()[0].login, QStringLiteral("|"));
-    QCOMPARE(lists.forumIndex(QStringLiteral("http://f.example/")), 0);
-    QVERIFY(lists.setForumLogin(0, QStringLiteral("me|p|w")));
-    QVERIFY(lists.setForumLogin(0, QStringLiteral("me|p|w")));
+    QCOMPARE(lists.appendForum(u"http://f.example/"_s), 0);
+    QCOMPARE(lists.forums()[0].login, u"|"_s);
+    QCOMPARE(lists.forumIndex(u"http://f.example/"_s), 0);
+    QVERIFY(lists.setForumLogin(0, u"me|p|w"_s));
+    QVERIFY(lists.setForumLogin(0, u"me|p|w"_s));
     QCOMPARE(changed.size(), 1);
     QVERIFY(lists.removeForum(0));
     QCOMPARE(lists.forumCount(), 0);
 
-    lists.addNewReply(QStringLiteral("x"));
-    QCOMPARE(lists.newReplies(), QStringList{QStringLiteral("x")});
+    lists.addNewReply(u"x"_s);
+    QCOMPARE(lists.newReplies(), QStringList{u"x"_s});
     lists.clearNewReplies();
     QVERIFY(lists.newReplies().isEmpty());
 }
@@ -127,14 +129,14 @@ void TestWatchLists::watchingANewPageRecordsItsSize() {
     QCOMPARE(rig.lists.posts()[0].size, std::nullopt);
     QVERIFY(rig.h.waitForEnd());
     QCOMPARE(rig.lists.posts()[0], (quillbox::WatchedPost{url, 2500}));
-    QCOMPARE(rig.measurerPanel, QStringList{QStringLiteral("Response completed")});
+    QCOMPARE(rig.measurerPanel, QStringList{u"Response completed"_s});
 }
 
 void TestWatchLists::watchingAWatchedPageRenewsItsSizeOnly() {
     MeasuringRig rig;
     const QString url = rig.page(900);
     quillbox::ListsData data;
-    data.posts = {{QStringLiteral("http://other.example/"), 1}, {url, 100}};
+    data.posts = {{u"http://other.example/"_s, 1}, {url, 100}};
     rig.lists.setLists(data);
     rig.measurer.watchPost(url);
     QCOMPARE(rig.lists.postCount(), 2);
@@ -145,10 +147,10 @@ void TestWatchLists::watchingAWatchedPageRenewsItsSizeOnly() {
 
 void TestWatchLists::pageNotOnTheWebIsNotWatched_data() {
     QTest::addColumn<QString>("url");
-    QTest::newRow("start page") << QStringLiteral("quillbox:start");
-    QTest::newRow("resource") << QStringLiteral("qrc:/start.html");
-    QTest::newRow("blank page") << QStringLiteral("about:blank");
-    QTest::newRow("local file") << QStringLiteral("file:///home/me/forum.html");
+    QTest::newRow("start page") << u"quillbox:start"_s;
+    QTest::newRow("resource") << u"qrc:/start.html"_s;
+    QTest::newRow("blank page") << u"about:blank"_s;
+    QTest::newRow("local file") << u"file:///home/me/forum.html"_s;
     QTest::newRow("no page") << QString();
 }
 
@@ -161,16 +163,16 @@ void TestWatchLists::pageNotOnTheWebIsNotWatched() {
     QVERIFY(rig.h.panels.isEmpty()); // no fetch was begun
     QCOMPARE(rig.measurerPanel, QStringList{QString()});
     QCOMPARE(rig.h.messages.entries.size(), 1);
-    QVERIFY(rig.h.messages.entries[0].text.startsWith(QStringLiteral("An error has occurred.")));
+    QVERIFY(rig.h.messages.entries[0].text.startsWith(u"An error has occurred."_s));
     QCOMPARE(rig.h.messages.entries[0].informativeText, url);
     QCOMPARE(rig.h.failed.size(), 0);
 }
 
 void TestWatchLists::failedMeasurementLeavesTheNewPostWithoutSize() {
     MeasuringRig rig;
-    rig.lists.appendPost(QStringLiteral("http://earlier.example/"));
+    rig.lists.appendPost(u"http://earlier.example/"_s);
     rig.lists.setPostSize(0, 10);
-    rig.measurer.watchPost(QStringLiteral("http://127.0.0.1:1/refused"));
+    rig.measurer.watchPost(u"http://127.0.0.1:1/refused"_s);
     QVERIFY(rig.h.waitForEnd());
     QCOMPARE(rig.h.failed.size(), 1);
     rig.measurer.watchPost(rig.page(300));
@@ -179,7 +181,7 @@ void TestWatchLists::failedMeasurementLeavesTheNewPostWithoutSize() {
     QCOMPARE(rig.lists.posts()[0].size, std::optional<qint64>(10));
     QCOMPARE(rig.lists.posts()[1].size, std::nullopt);
     QCOMPARE(rig.lists.posts()[2].size, std::optional<qint64>(300));
-    QVERIFY(rig.measurerPanel == QStringList{QStringLiteral("Response completed")});
+    QVERIFY(rig.measurerPanel == QStringList{u"Response completed"_s});
 }
 
 void TestWatchLists::failedRenewalKeepsTheOldSize_data() {
@@ -192,8 +194,7 @@ void TestWatchLists::failedRenewalKeepsTheOldSize() {
     QFETCH(bool, cutShort);
     MeasuringRig rig;
     rig.server.setScript("/short", ScriptedHttpServer::whole(ScriptedHttpServer::reply(700, 900)));
-    const QString url = cutShort ? rig.server.url(QStringLiteral("/short"))
-                                 : QStringLiteral("http://127.0.0.1:1/refused");
+    const QString url = cutShort ? rig.server.url(u"/short"_s) : u"http://127.0.0.1:1/refused"_s;
     rig.lists.appendPost(url);
     rig.lists.setPostSize(0, 4000);
     rig.measurer.watchPost(url);
@@ -207,7 +208,7 @@ void TestWatchLists::secondWatchAbandonsTheFirstMeasurement() {
     MeasuringRig rig;
     Script slow{{Step{ScriptedHttpServer::reply(111), 400}}};
     rig.server.setScript("/slow", slow);
-    rig.measurer.watchPost(rig.server.url(QStringLiteral("/slow")));
+    rig.measurer.watchPost(rig.server.url(u"/slow"_s));
     QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
     rig.measurer.watchPost(rig.page(222));
     QVERIFY(rig.h.waitForEnd());
@@ -222,14 +223,14 @@ void TestWatchLists::sizeLandsOnItsPostWhenRowsShift() {
     MeasuringRig rig;
     Script slow{{Step{ScriptedHttpServer::reply(5555), 200}}};
     rig.server.setScript("/slow", slow);
-    rig.lists.appendPost(QStringLiteral("first"));
-    rig.lists.appendPost(QStringLiteral("second"));
-    rig.measurer.watchPost(rig.server.url(QStringLiteral("/slow")));
+    rig.lists.appendPost(u"first"_s);
+    rig.lists.appendPost(u"second"_s);
+    rig.measurer.watchPost(rig.server.url(u"/slow"_s));
     QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
     rig.lists.removePost(0);
-    rig.lists.appendPost(QStringLiteral("later"));
+    rig.lists.appendPost(u"later"_s);
     QVERIFY(rig.h.waitForEnd());
-    QCOMPARE(rig.lists.posts()[1].address, rig.server.url(QStringLiteral("/slow")));
+    QCOMPARE(rig.lists.posts()[1].address, rig.server.url(u"/slow"_s));
     QCOMPARE(rig.lists.posts()[1].size, std::optional<qint64>(5555));
     QCOMPARE(rig.lists.posts()[0].size, std::nullopt);
     QCOMPARE(rig.lists.posts()[2].size, std::nullopt);
@@ -239,11 +240,11 @@ void TestWatchLists::sizeOfARemovedPostIsRecordedNowhere() {
     MeasuringRig rig;
     Script slow{{Step{ScriptedHttpServer::reply(5555), 200}}};
     rig.server.setScript("/slow", slow);
-    rig.lists.appendPost(QStringLiteral("first"));
-    rig.measurer.watchPost(rig.server.url(QStringLiteral("/slow")));
+    rig.lists.appendPost(u"first"_s);
+    rig.measurer.watchPost(rig.server.url(u"/slow"_s));
     QVERIFY(QTest::qWaitFor([&] { return !rig.server.requests().isEmpty(); }));
     rig.lists.removePost(1);
-    rig.lists.appendPost(QStringLiteral("newcomer"));
+    rig.lists.appendPost(u"newcomer"_s);
     QVERIFY(rig.h.waitForEnd());
     QCOMPARE(rig.lists.postCount(), 2);
     QCOMPARE(rig.lists.posts()[0].size, std::nullopt);

@@ -31,8 +31,7 @@ void setFrameCaption(QGroupBox* frame, const QString& caption);
 
 // Builds the controls in the frame at their design positions and places the view that shows the
 // page among them; the address box carries the given object name.
-BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName,
-                                    QWidget* view);
+BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName, QWidget* view);
 
 // Sizes that follow the window, in twips: the address box's width, Go's left edge, the view.
 void applyControlsLayout(const BrowserControls& controls, float addressBoxWidth, float goLeft,

@@ -87,8 +87,8 @@ void QtUserMessages::showMessage(const QString& title, const QString& text, Mess
     box.exec();
 }
 
-int QtUserMessages::askChoice(const QString& title, const QString& text,
-                              const QStringList& buttons, MessageIcon icon) {
+int QtUserMessages::askChoice(const QString& title, const QString& text, const QStringList& buttons,
+                              MessageIcon icon) {
     QMessageBox box(m_parent);
     prepare(box, title, text, icon);
     QList<QAbstractButton*> added;

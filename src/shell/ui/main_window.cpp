@@ -4,16 +4,16 @@
 #include "browser/insert_follow_up.h"
 #include "browser/page_message.h"
 #include "browser/page_paste.h"
-#include "compose/editor_text.h"
-#include "shell/lists_autosave.h"
-#include "shell/ui/main_window_names.h"
-#include "platform/clipboard.h"
 #include "browser/ui/browser_pane.h"
 #include "browser/ui/website_window.h"
+#include "compose/editor_text.h"
+#include "platform/clipboard.h"
 #include "platform/user_messages.h"
+#include "shell/lists_autosave.h"
 #include "shell/session.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/help_window.h"
+#include "shell/ui/main_window_names.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/splash_window.h"
 #include "shell/ui/twips.h"
@@ -25,13 +25,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QWebEngineView>
 
@@ -39,9 +39,8 @@ namespace quillbox {
 
 MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
     : QMainWindow(parent), m_session(parts.session), m_clipboard(parts.clipboard),
-      m_watch(parts.lists), m_sizesFetcher(parts.sizesFetcher),
-      m_postsFetcher(parts.postsFetcher), m_measurer(parts.measurer),
-      m_replyCheck(parts.replyCheck), m_autosave(parts.autosave),
+      m_watch(parts.lists), m_sizesFetcher(parts.sizesFetcher), m_postsFetcher(parts.postsFetcher),
+      m_measurer(parts.measurer), m_replyCheck(parts.replyCheck), m_autosave(parts.autosave),
       m_background(parts.background), m_notifier(parts.notifier), m_cookies(parts.cookies),
       m_browserPage(parts.page) {
     setObjectName(QStringLiteral("Form1"));

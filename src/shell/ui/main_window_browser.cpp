@@ -34,7 +34,8 @@ void MainWindow::connectBrowser() {
             &InsertFollowUp::checkInsertedPost);
     connect(autoInsertButton, &QPushButton::clicked, this, &MainWindow::autoInsert);
     for (int i = 0; i < int(pasteButtons.size()); ++i)
-        connect(pasteButtons[i], &QPushButton::clicked, this, [this, i] { m_paste->pasteIntoPage(i); });
+        connect(pasteButtons[i], &QPushButton::clicked, this,
+                [this, i] { m_paste->pasteIntoPage(i); });
 }
 
 int MainWindow::insertWatchCount() const {

@@ -138,9 +138,9 @@ void MainWindow::addStatusPanels() {
 
 void MainWindow::buildTopRow(QWidget* c) {
     autoInsertButton = makeButton(c, "cmdMessage", QStringLiteral("Auto-Insert"),
-                            QStringLiteral("Once you are on the page where you can post your "
-                                           "message, click here to insert it."),
-                            60, 60, 1600, 800);
+                                  QStringLiteral("Once you are on the page where you can post your "
+                                                 "message, click here to insert it."),
+                                  60, 60, 1600, 800);
     formatLabel = makeLabel(c, "Label2", QStringLiteral("as"), 1740, 540, 255, 255);
     formatBox = make<QComboBox>(c, "cmbConvert", 2100, 480, 1635, 315);
     formatBox->setEditable(false);
@@ -148,18 +148,18 @@ void MainWindow::buildTopRow(QWidget* c) {
         QStringLiteral("Select the format you would like to use when your message is inserted."));
     previewButton = makePictureButton(
         c, "cmdPreview", QStringLiteral("Preview"),
-        QStringLiteral("See a preview of your message in the currently selected format"),
-        "preview", 3840, 60, 800, 800, true);
+        QStringLiteral("See a preview of your message in the currently selected format"), "preview",
+        3840, 60, 800, 800, true);
     copyButton = makePictureButton(c, "cmdCopy", QStringLiteral("Copy"),
-                                QStringLiteral("Copy your message to the clipboard in the "
-                                               "selected format"),
-                                "copy", 4680, 60, 800, 800, true);
+                                   QStringLiteral("Copy your message to the clipboard in the "
+                                                  "selected format"),
+                                   "copy", 4680, 60, 800, 800, true);
     saveButton = makePictureButton(c, "cmdSave", QStringLiteral("Save"),
-                                QStringLiteral("Save the current message"),
-                                "save", 5520, 60, 800, 800, true);
-    loadButton = makePictureButton(c, "cmdLoad", QStringLiteral("Load"),
-                                QStringLiteral("Load a saved message"), "load",
-                                6360, 60, 800, 800, true);
+                                   QStringLiteral("Save the current message"), "save", 5520, 60,
+                                   800, 800, true);
+    loadButton =
+        makePictureButton(c, "cmdLoad", QStringLiteral("Load"),
+                          QStringLiteral("Load a saved message"), "load", 6360, 60, 800, 800, true);
     optionsButton =
         makePictureButton(c, "cmdOptions", QStringLiteral("Options"), QStringLiteral("Options"),
                           "options", 7200, 60, 800, 800, true);
@@ -169,24 +169,24 @@ void MainWindow::buildTopRow(QWidget* c) {
 }
 
 void MainWindow::buildMessageEditor(QWidget* c) {
-    editorFrame = makeFrame(c, "Frame1", QStringLiteral("Message Editor"), 60,
-                            design::frame1Top, design::frame1Width, design::frame1Height);
+    editorFrame = makeFrame(c, "Frame1", QStringLiteral("Message Editor"), 60, design::frame1Top,
+                            design::frame1Width, design::frame1Height);
     subjectLabel = makeLabel(editorFrame, "Label1", QStringLiteral("Subject:"), 120, 360, 735, 255);
     makeSkinLabel(editorFrame, "SkinLabel6", QStringLiteral("Subject:"), 120, 360, 735, 255);
     subjectBox = make<QLineEdit>(editorFrame, "txtSubject", 900, 300, 1995, 285);
     pasteButtons[0] = makeButton(editorFrame, "cmdPaste0", QStringLiteral("Paste"),
-                             QStringLiteral("Click within the Subject field on the form you "
-                                            "want to paste into, then click here."),
-                             2940, 300, 675, 315);
+                                 QStringLiteral("Click within the Subject field on the form you "
+                                                "want to paste into, then click here."),
+                                 2940, 300, 675, 315);
     messageLabel = makeLabel(editorFrame, "Label7", QStringLiteral("Message:"), 120, 660, 975, 195);
     makeSkinLabel(editorFrame, "SkinLabel7", QStringLiteral("Message:"), 120, 660, 975, 195);
     messageBox = make<QPlainTextEdit>(editorFrame, "txtMessage", 120, 900, 3495, 1695);
     messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     pasteButtons[3] = makeButton(editorFrame, "cmdPaste3", QStringLiteral("Paste Message"),
-                             QStringLiteral("Click within the message area on the form you "
-                                            "want to paste into, then click here."),
-                             120, 2640, 3495, 375);
+                                 QStringLiteral("Click within the message area on the form you "
+                                                "want to paste into, then click here."),
+                                 120, 2640, 3495, 375);
 }
 
 void MainWindow::buildListsPanel(QWidget* c) {
@@ -204,40 +204,43 @@ void MainWindow::buildListsPanel(QWidget* c) {
     postsView->hide();
 
     addForumButton = makeButton(forumsView, "cmdAdd2", QStringLiteral("Add Current URL"),
-                         QStringLiteral("Watch the current URL"), 60, 240, 1695, 375);
-    removeForumButton = makeButton(forumsView, "cmdDel2", QStringLiteral("Remove URL"), {}, 1860, 240, 1695, 375);
-    userNameLabel = makeSkinLabel(forumsView, "SkinLabel4", QStringLiteral("Username:"), 60, 720, 975, 195);
+                                QStringLiteral("Watch the current URL"), 60, 240, 1695, 375);
+    removeForumButton =
+        makeButton(forumsView, "cmdDel2", QStringLiteral("Remove URL"), {}, 1860, 240, 1695, 375);
+    userNameLabel =
+        makeSkinLabel(forumsView, "SkinLabel4", QStringLiteral("Username:"), 60, 720, 975, 195);
     userNameBox = make<QLineEdit>(forumsView, "txtUsername", 1080, 660, 1755, 315);
     userNameBox->setEnabled(false);
     pasteButtons[1] = makeButton(forumsView, "cmdPaste1", QStringLiteral("Paste"),
-                             QStringLiteral("Click within the Username field on the form you "
-                                            "want to paste into, then click here."),
-                             2880, 660, 675, 315);
-    passwordLabel = makeSkinLabel(forumsView, "SkinLabel5", QStringLiteral("Password:"), 60, 1080, 975, 255);
+                                 QStringLiteral("Click within the Username field on the form you "
+                                                "want to paste into, then click here."),
+                                 2880, 660, 675, 315);
+    passwordLabel =
+        makeSkinLabel(forumsView, "SkinLabel5", QStringLiteral("Password:"), 60, 1080, 975, 255);
     passwordBox = make<QLineEdit>(forumsView, "txtPassword", 1080, 1020, 1755, 285);
     passwordBox->setEchoMode(QLineEdit::Password);
     passwordBox->setEnabled(false);
     pasteButtons[2] = makeButton(forumsView, "cmdPaste2", QStringLiteral("Paste"),
-                             QStringLiteral("Click within the Password field on the form you "
-                                            "want to paste into, then click here."),
-                             2880, 1020, 675, 315);
+                                 QStringLiteral("Click within the Password field on the form you "
+                                                "want to paste into, then click here."),
+                                 2880, 1020, 675, 315);
     forumList = make<QListWidget>(forumsView, "lstPosts2", 60, design::lstPosts2Top, 3435, 1425);
     // Rows of one line each: long lists lay out at once, also when the skin restyles them.
     forumList->setUniformItemSizes(true);
 
     watchButton = makePictureButton(postsView, "cmdAdd", QStringLiteral("Watch This Post"),
-                               QStringLiteral("Watch the current URL"),
-                               "watch", 60, 240, 1695, 495, false);
+                                    QStringLiteral("Watch the current URL"), "watch", 60, 240, 1695,
+                                    495, false);
     unwatchButton = makePictureButton(postsView, "cmdDel", QStringLiteral("Remove Watch"), {},
-                               "unwatch", 1800, 240, 1695, 495, false);
+                                      "unwatch", 1800, 240, 1695, 495, false);
     postsTabs = make<QTabBar>(postsView, "TabStrip1", 60, 780, 3495, 315);
     postsTabs->addTab(QStringLiteral("Show All"));
     postsTabs->setTabData(0, QString(postsTabAll));
     postsTabs->addTab(QStringLiteral("New Replies "));
     postsTabs->setTabData(1, QString(postsTabReplies));
     postsTabs->setExpanding(false);
-    checkRepliesButton = makeButton(postsView, "cmdReplies", QStringLiteral("Check for new replies"), {}, 60,
-                            1140, 3435, 315);
+    checkRepliesButton = makeButton(
+        postsView, "cmdReplies", QStringLiteral("Check for new replies"), {}, 60, 1140, 3435, 315);
     checkRepliesButton->hide();
     postList = make<QListWidget>(postsView, "lstPosts", 60, design::lstPostsTop, 3435, 1620);
     newRepliesList = make<QListWidget>(postsView, "lstNew", 60, design::lstPostsTop, 3435, 1230);

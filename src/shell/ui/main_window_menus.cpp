@@ -16,8 +16,8 @@ struct MenuSpec {
 };
 
 constexpr MenuSpec menus[] = {
-    {"fileMenu", "&File", "fileMenuItem"},  {"toolsMenu", "&Tools", "toolsMenuItem"},
-    {"viewMenu", "&View", "viewMenuItem"},  {"aboutMenu", "&Help", "aboutMenuItem"},
+    {"fileMenu", "&File", "fileMenuItem"}, {"toolsMenu", "&Tools", "toolsMenuItem"},
+    {"viewMenu", "&View", "viewMenuItem"}, {"aboutMenu", "&Help", "aboutMenuItem"},
     {"mnuAbout", "About", "mnuAboutItem"},
 };
 

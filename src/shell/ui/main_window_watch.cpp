@@ -2,9 +2,9 @@
 // the logins of the forums, and the reply check.
 #include "browser/insert_follow_up.h"
 #include "platform/browser_page.h"
+#include "shell/session.h"
 #include "shell/ui/main_window.h"
 #include "store/records.h"
-#include "shell/session.h"
 #include "watch/fetch_messages.h"
 #include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
