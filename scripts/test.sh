@@ -10,14 +10,22 @@ build="${QUILLBOX_BUILD_DIR:-$root/build}"
 bash "$root/scripts/build.sh" -DQUILLBOX_WERROR=ON
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1
-(cd "$build" && ctest --output-on-failure -j1 "$@")
+logs="$(mktemp -d)"
+(cd "$build" && ctest --output-on-failure -j1 "$@") | tee "$logs/suite.log"
 
 asan="${QUILLBOX_ASAN_BUILD_DIR:-$root/build-asan}"
 QUILLBOX_BUILD_DIR="$asan" bash "$root/scripts/build.sh" -DQUILLBOX_WERROR=ON \
     -DQUILLBOX_SANITIZE=ON -DQUILLBOX_GUI=OFF -DQUILLBOX_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-(cd "$asan" && ctest --output-on-failure -j"$(nproc)" -L logic "$@")
+(cd "$asan" && ctest --output-on-failure -j"$(nproc)" -L logic "$@") | tee "$logs/asan.log"
 
 # A few seconds of every fuzz program, from the seeds kept with the sources.
 bash "$root/scripts/fuzz.sh" "${QUILLBOX_FUZZ_SECONDS:-5}"
+fuzzed=$(find "$root/fuzz" -maxdepth 1 -name 'fuzz_*.cpp' | wc -l)
+
+# One closing line for the three runs; a failure has stopped the script before it.
+count() { grep -Eo 'tests failed out of [0-9]+' "$1" | grep -Eo '[0-9]+$' | tail -n 1; }
+suite=$(count "$logs/suite.log")
+sanitized=$(count "$logs/asan.log")
+echo "quillbox: $((suite + sanitized + fuzzed)) passed, 0 failed"
