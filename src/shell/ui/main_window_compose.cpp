@@ -7,6 +7,7 @@
 #include "platform/user_messages.h"
 #include "shell/session.h"
 #include "shell/ui/main_window.h"
+#include "skin/ui/apply_skin.h"
 #include "store/data_folder.h"
 
 #include <QLineEdit>
@@ -82,6 +83,8 @@ void MainWindow::loadMessage() {
         connect(m_savedMessagesWindow, &SavedMessagesWindow::messageChosen, this,
                 &MainWindow::insertSavedMessage);
         m_savedMessagesWindow->fillMessageList();
+        // Like every window of the program, it wears the skin from its first showing.
+        applySkin(m_savedMessagesWindow);
     }
     // Shown even when the file was missing: the list then waits, empty, for a first save.
     showAtFront(m_savedMessagesWindow);
@@ -103,6 +106,7 @@ void MainWindow::openTemplateEditor() {
                     setFormatNames(formatNames(templates));
                     m_session.storeTemplates();
                 });
+        applySkin(m_templateEditor);
     }
     showAtFront(m_templateEditor);
 }
