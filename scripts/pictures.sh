@@ -11,5 +11,6 @@ mkdir -p "$out"
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --no-sandbox --disable-background-networking"
 unset QT_QPA_PLATFORM
+export QT_LOGGING_RULES="qt.webenginecontext.debug=false"
 xvfb-run -a -s "-screen 0 1280x900x24" "$build/tests/pictures/readme_pictures" "$out"
 du -ch "$out"/*.png | tail -n 1

@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace quillbox;
@@ -135,7 +136,8 @@ int main(int argc, char** argv) {
     window.load();
     window.resize(1100, 760);
     window.show();
-    QTest::qWaitFor([&] { return window.panelText(1) == u"Complete"_s; }, kWait);
+    if (!QTest::qWaitFor([&] { return window.panelText(1) == u"Complete"_s; }, kWait))
+        fail(u"the start page did not load"_s);
 
     control<QLineEdit>(&window, "txtSubject")->setText(u"Seedling swap this Saturday"_s);
     control<QPlainTextEdit>(&window, "txtMessage")
@@ -167,15 +169,28 @@ int main(int argc, char** argv) {
     // The posting form after Auto-Insert.
     QSignalSpy loaded(&window.browserPage(), &BrowserPage::downloadCompleted);
     window.navigateBrowser(server.url(u"/reply"_s));
-    QTest::qWaitFor(
+    const bool formShown = QTest::qWaitFor(
         [&] {
             return window.browserPage().currentUrl() == server.url(u"/reply"_s) &&
                    !loaded.isEmpty();
         },
         kWait);
+    if (!formShown)
+        fail(u"the posting form did not load"_s);
     formats->setCurrentIndex(formats->findText(u"html"_s));
     QTest::mouseClick(control<QPushButton>(&window, "cmdMessage"), Qt::LeftButton);
-    QTest::qWait(1500); // the page's own repaint after the insert
+    auto inserted = std::make_shared<bool>(false);
+    const bool filled = QTest::qWaitFor(
+        [&] {
+            parts.webPage->webPage()->runJavaScript(
+                u"document.getElementById('message').value.length > 0"_s,
+                [inserted](const QVariant& v) { *inserted = v.toBool(); });
+            return *inserted;
+        },
+        kWait);
+    if (!filled)
+        fail(u"Auto-Insert left the message field empty"_s);
+    QTest::qWait(300); // the page's repaint after the insert
     save(&window, u"auto-insert"_s);
 
     // The new replies after a check of the three threads.
