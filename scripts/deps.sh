@@ -8,6 +8,8 @@ packages=(
     libgl-dev libxkbcommon-dev
     # tests: a real web server and certificates for the fetcher, a virtual display
     nginx openssl curl xvfb xauth dbus-daemon
+    # the Debian package and its checks (dpkg-shlibdeps computes its dependencies)
+    dpkg-dev file lintian appstream
     # the format check
     clang-format
     # the fuzz programs: clang with libFuzzer (-fsanitize=fuzzer comes with compiler-rt)

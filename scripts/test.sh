@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test headless: the format check, the whole suite with warnings
 # as errors, then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then each fuzz program for a few seconds.
+# then each fuzz program for a few seconds, and last the installation: the Debian package built,
+# installed, run and removed again (scripts/install-test.sh).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/deps.sh"
@@ -30,9 +31,13 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 bash "$root/scripts/fuzz.sh" "${QUILLBOX_FUZZ_SECONDS:-5}"
 fuzzed=$(find "$root/fuzz" -maxdepth 1 -name 'fuzz_*.cpp' | wc -l)
 
-# One closing line for all the runs; a failure has stopped the script before it.
+# The package, installed into this machine and removed again.
+QUILLBOX_BUILD_DIR="$build" bash "$root/scripts/install-test.sh"
+
+# One closing line for all the runs (the installation test counts as one); a failure has
+# stopped the script before it.
 count() { grep -Eo 'tests failed out of [0-9]+' "$1" | grep -Eo '[0-9]+$' | tail -n 1; }
 suite=$(count "$logs/suite.log")
 sanitized=$(count "$logs/asan.log")
 sanitizedGui=$(count "$logs/asan-gui.log")
-echo "quillbox: $((suite + sanitized + sanitizedGui + fuzzed)) passed, 0 failed"
+echo "quillbox: $((suite + sanitized + sanitizedGui + fuzzed + 1)) passed, 0 failed"

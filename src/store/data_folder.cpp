@@ -1,5 +1,6 @@
 #include "store/data_folder.h"
 
+#include "install_paths.h"
 #include "store/data_files.h"
 #include "store/file_exists.h"
 #include "store/text_file.h"
@@ -24,9 +25,26 @@ bool canCreateFilesIn(const QString& folder) {
     return probe.open(); // removed again when the probe goes out of scope
 }
 
+// The folder itself when it exists, with links resolved; otherwise its cleaned absolute name.
+QString comparableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
 } // namespace
 
+bool isInstalledProgramFolder(const QString& programFolder, const QString& installedBinFolder) {
+    if (programFolder.isEmpty() || installedBinFolder.isEmpty())
+        return false;
+    return comparableFolder(programFolder) == comparableFolder(installedBinFolder);
+}
+
 QString resolveDataFolder() {
+    return resolveDataFolder(QString::fromUtf8(build::installBinFolder));
+}
+
+QString resolveDataFolder(const QString& installedBinFolder) {
     const QString fromEnvironment = qEnvironmentVariable("QUILLBOX_DATA_DIR");
     if (!fromEnvironment.isEmpty()) {
         QDir().mkpath(fromEnvironment);
@@ -34,7 +52,8 @@ QString resolveDataFolder() {
     }
     if (QCoreApplication::instance()) {
         const QString programFolder = QCoreApplication::applicationDirPath();
-        if (canCreateFilesIn(programFolder))
+        if (!isInstalledProgramFolder(programFolder, installedBinFolder) &&
+            canCreateFilesIn(programFolder))
             return programFolder;
     }
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +23,10 @@ private slots:
     void leavesExistingFilesAlone();
     void reportsFilesThatCannotBeCreated();
     void dataFolderFromEnvironment();
+    void installedProgramFolder_data();
+    void installedProgramFolder();
+    void installedProgramKeepsDataPerUser_data();
+    void installedProgramKeepsDataPerUser();
     void dataFilePaths();
     void fileNamePart_data();
     void fileNamePart();
@@ -86,6 +91,56 @@ void TestDataFolder::dataFolderFromEnvironment() {
     QCOMPARE(resolveDataFolder(), QCoreApplication::applicationDirPath());
     QCOMPARE(QDir(QCoreApplication::applicationDirPath())
                  .entryList({u".quillbox-probe-*"_s}, QDir::Files | QDir::Hidden),
+             QStringList());
+}
+
+void TestDataFolder::installedProgramFolder_data() {
+    // Folders relative to a fresh test folder holding bin/, bin/sub/ and a link to bin/.
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<QString>("binFolder");
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("same") << u"bin"_s << u"bin"_s << true;
+    QTest::newRow("trailing slash") << u"bin/"_s << u"bin"_s << true;
+    QTest::newRow("dot dot") << u"bin/sub/.."_s << u"bin"_s << true;
+    QTest::newRow("through a link") << u"linked-bin"_s << u"bin"_s << true;
+    QTest::newRow("bin folder missing") << u"gone/bin"_s << u"gone/bin/"_s << true;
+    QTest::newRow("below bin") << u"bin/sub"_s << u"bin"_s << false;
+    QTest::newRow("elsewhere") << u"portable"_s << u"bin"_s << false;
+    QTest::newRow("same name elsewhere") << u"portable/bin"_s << u"bin"_s << false;
+    QTest::newRow("no bin folder") << u"bin"_s << QString() << false;
+}
+
+void TestDataFolder::installedProgramFolder() {
+    QFETCH(QString, programFolder);
+    QFETCH(QString, binFolder);
+    QFETCH(bool, installed);
+    TestFolders folders;
+    QDir root(folders.dataFolder());
+    QVERIFY(root.mkpath(u"bin/sub"_s));
+    QVERIFY(root.mkpath(u"portable/bin"_s));
+    QVERIFY(QFile::link(root.filePath(u"bin"_s), root.filePath(u"linked-bin"_s)));
+    const QString bin = binFolder.isEmpty() ? QString() : root.filePath(binFolder);
+    QCOMPARE(isInstalledProgramFolder(root.filePath(programFolder), bin), installed);
+}
+
+void TestDataFolder::installedProgramKeepsDataPerUser_data() {
+    QTest::addColumn<bool>("installedHere");
+    QTest::newRow("run from the installation") << true;
+    QTest::newRow("run from elsewhere") << false;
+}
+
+void TestDataFolder::installedProgramKeepsDataPerUser() {
+    QFETCH(bool, installedHere);
+    TestFolders folders;
+    QStandardPaths::setTestModeEnabled(true);
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // This test's folder is writable, as /usr/bin is for root.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString resolved =
+        resolveDataFolder(installedHere ? programFolder : folders.dataFolder() + u"/bin"_s);
+    QStandardPaths::setTestModeEnabled(false);
+    QCOMPARE(resolved, installedHere ? perUser : programFolder);
+    QCOMPARE(QDir(programFolder).entryList({u".quillbox-probe-*"_s}, QDir::Files | QDir::Hidden),
              QStringList());
 }
 

@@ -1,0 +1,213 @@
+// Makes the pictures of the README from the real windows: sample forums, threads and saved
+// messages in a scratch data folder, forum pages served on 127.0.0.1, each window shown and
+// grabbed into <folder>/<name>.png. Run by scripts/pictures.sh on a virtual display:
+//   readme_pictures <folder>
+// Also writes <folder>/notification.txt, the text of the notification a background check sends
+// to the desktop's notification service (how it looks is the desktop's business).
+
+#include "compose/saved_messages.h"
+#include "platform/qt/qt_user_messages.h"
+#include "shell/session.h"
+#include "shell/ui/main_window.h"
+#include "store/data_folder.h"
+#include "store/list_files.h"
+#include "store/settings_store.h"
+#include "support/page_server.h"
+#include "support/recording_clipboard.h"
+#include "support/test_folders.h"
+#include "support/window_parts.h"
+#include "watch/background_check.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace quillbox;
+using namespace quillbox::test;
+
+namespace {
+
+constexpr int kWait = 60000;
+
+const QByteArray replyPage = R"(<html><head><title>Post a reply - Garden Forum</title>
+<style>body{font-family:sans-serif;margin:12px}textarea{width:95%}</style></head><body>
+<h3>Garden Forum &rsaquo; Tomatoes &rsaquo; Post a reply</h3>
+<form action="/thread" method="get" name="postform">
+<p>Subject<br><input type="text" name="subject" id="subject" size="50"></p>
+<p>Message<br><textarea name="message" id="message" rows="12"></textarea></p>
+<p><input type="submit" name="post" value="Submit reply"></p>
+</form></body></html>)";
+
+QString outFolder;
+bool failed = false;
+
+void fail(const QString& what) {
+    std::fprintf(stderr, "readme_pictures: %s\n", qPrintable(what));
+    failed = true;
+}
+
+void save(QWidget* widget, const QString& name) {
+    const QString file = QDir(outFolder).filePath(name + u".png"_s);
+    if (!widget->grab().save(file, "PNG"))
+        fail(u"cannot write "_s + file);
+    else
+        std::printf("%s\n", qPrintable(file));
+}
+
+QAction* menuItem(QWidget* window, const QString& caption) {
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == caption)
+            return action;
+    }
+    qFatal("no menu item %s", qPrintable(caption));
+}
+
+// Runs what opens a modal box, grabs the box and closes it.
+void grabModal(const std::function<void()>& open, const QString& name) {
+    QTimer::singleShot(0, [name] {
+        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, kWait)) {
+            fail(u"no box for "_s + name);
+            return;
+        }
+        QWidget* box = QApplication::activeModalWidget();
+        QTest::qWait(200); // the box's first paint
+        save(box, name);
+        box->close();
+    });
+    open();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: readme_pictures <folder>\n", stderr);
+        return 2;
+    }
+    outFolder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outFolder);
+
+    PageServer server;
+    if (!server.listenLocal())
+        qFatal("cannot serve the sample pages");
+    server.addPage("/reply", replyPage);
+    server.setScript("/tomatoes", ScriptedHttpServer::whole(ScriptedHttpServer::reply(9000)));
+    server.setScript("/roses", ScriptedHttpServer::whole(ScriptedHttpServer::reply(4200)));
+    server.setScript("/compost", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+
+    TestFolders folders;
+    ListsData data;
+    data.forums = {{server.url(u"/reply"_s), u"ann|secret"_s},
+                   {u"http://forum.example/"_s, u"ann|"_s}};
+    data.posts = {{server.url(u"/tomatoes"_s), 6000},
+                  {server.url(u"/roses"_s), 1000},
+                  {server.url(u"/compost"_s), 2000}};
+    if (!saveLists(folders.dataFolder(), data).isEmpty())
+        qFatal("cannot write the sample lists");
+    SavedMessages saved(dataFilePath(folders.dataFolder(), u"messages.txt"_s));
+    saved.save(u"Seedlings for swap: tomatoes, basil and chillies.\r\nPhotos at "
+               "https://photos.example/seedlings"_s,
+               u"Seedling swap"_s);
+    saved.save(u"Thanks all - the compost tip worked."_s, u"Compost update"_s);
+    saved.save(u"Anyone growing roses on clay? Mine sulk every spring."_s, u"Roses on clay"_s);
+
+    SettingsStore settings(folders.settingsFolder());
+    QtUserMessages messages;
+    RecordingClipboard clipboard;
+    Session session(folders.dataFolder(), settings, messages);
+    session.settings().setShowHelp(false);
+    WindowParts parts(session, clipboard, messages);
+    MainWindow window(parts.parts());
+    messages.setParent(&window);
+    window.load();
+    window.resize(1100, 760);
+    window.show();
+    if (!QTest::qWaitFor([&] { return window.panelText(1) == u"Complete"_s; }, kWait))
+        fail(u"the start page did not load"_s);
+
+    control<QLineEdit>(&window, "txtSubject")->setText(u"Seedling swap this Saturday"_s);
+    control<QPlainTextEdit>(&window, "txtMessage")
+        ->setPlainText(u"Hello all,\n\nI have spare tomato and basil seedlings. Photos at "
+                       "https://photos.example/seedlings - write to ann@mail.example.\n\nAnn"_s);
+    auto* formats = control<QComboBox>(&window, "cmbConvert");
+    formats->setCurrentIndex(formats->findText(u"ubb"_s));
+    save(&window, u"main-window"_s);
+    grabModal([&] { menuItem(&window, u"&Preview"_s)->trigger(); }, u"preview"_s);
+
+    menuItem(&window, u"&Templates"_s)->trigger();
+    if (QWidget* editor = window.findChild<QWidget*>(u"frmCustom"_s)) {
+        QTest::qWait(200);
+        save(editor, u"template-editor"_s);
+        editor->close();
+    } else {
+        fail(u"no template editor"_s);
+    }
+
+    menuItem(&window, u"&Saved Messages"_s)->trigger();
+    if (QWidget* savedWindow = window.findChild<QWidget*>(u"Form3"_s)) {
+        QTest::qWait(200);
+        save(savedWindow, u"saved-messages"_s);
+        savedWindow->close();
+    } else {
+        fail(u"no saved-messages window"_s);
+    }
+
+    // The posting form after Auto-Insert.
+    QSignalSpy loaded(&window.browserPage(), &BrowserPage::downloadCompleted);
+    window.navigateBrowser(server.url(u"/reply"_s));
+    const bool formShown = QTest::qWaitFor(
+        [&] {
+            return window.browserPage().currentUrl() == server.url(u"/reply"_s) &&
+                   !loaded.isEmpty();
+        },
+        kWait);
+    if (!formShown)
+        fail(u"the posting form did not load"_s);
+    formats->setCurrentIndex(formats->findText(u"html"_s));
+    QTest::mouseClick(control<QPushButton>(&window, "cmdMessage"), Qt::LeftButton);
+    auto inserted = std::make_shared<bool>(false);
+    const bool filled = QTest::qWaitFor(
+        [&] {
+            parts.webPage->webPage()->runJavaScript(
+                u"document.getElementById('message').value.length > 0"_s,
+                [inserted](const QVariant& v) { *inserted = v.toBool(); });
+            return *inserted;
+        },
+        kWait);
+    if (!filled)
+        fail(u"Auto-Insert left the message field empty"_s);
+    QTest::qWait(300); // the page's repaint after the insert
+    save(&window, u"auto-insert"_s);
+
+    // The new replies after a check of the three threads.
+    menuItem(&window, u"&Check Replies"_s)->trigger();
+    auto* replies = control<QListWidget>(&window, "lstNew");
+    if (!QTest::qWaitFor([&] { return replies->count() >= 2; }, kWait))
+        fail(u"the check found no new replies"_s);
+    QTest::qWait(300);
+    save(&window, u"new-replies"_s);
+
+    const Notice notice = newRepliesNotice({server.url(u"/tomatoes"_s), server.url(u"/roses"_s)});
+    QFile text(QDir(outFolder).filePath(u"notification.txt"_s));
+    if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        text.write((notice.title + u"\n\n"_s + notice.body + u'\n').toUtf8()) < 0)
+        fail(u"cannot write notification.txt"_s);
+    text.close();
+
+    window.hide();
+    return failed ? 1 : 0;
+}
