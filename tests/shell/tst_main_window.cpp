@@ -394,6 +394,20 @@ void TestMainWindow::windowKeepsItsMinimumSize() {
     window->resize(window->width() + 200, window->height() + 100);
     QApplication::processEvents();
     QCOMPARE(control<QWebEngineView>(window.get(), "WebBrowser1")->width(), before + 200);
+
+    // The status panels stand side by side, the first as wide as the message editor, at the
+    // design size and at the smallest.
+    for (const QSize size :
+         {QSize(toPixels(window.get(), 11145), toPixels(window.get(), 8985)), QSize(50, 50)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        const QRect one = control<QLabel>(window.get(), "StatusPanel1")->geometry();
+        const QRect two = control<QLabel>(window.get(), "StatusPanel2")->geometry();
+        const QRect three = control<QLabel>(window.get(), "StatusPanel3")->geometry();
+        QCOMPARE(one.width(), toPixels(window.get(), 3735));
+        QVERIFY2(one.right() < two.left() && two.right() < three.left(),
+                 qPrintable(u"%1 %2 %3"_s.arg(one.right()).arg(two.left()).arg(three.left())));
+    }
 }
 
 int main(int argc, char** argv) {

@@ -113,9 +113,10 @@ QLabel* makeStatusPanel(QStatusBar* bar, int number) {
     panel->setObjectName(QStringLiteral("StatusPanel") + QString::number(number));
     // Panels show addresses, page texts and list rows: never render them as markup.
     panel->setTextFormat(Qt::PlainText);
-    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    // The last panel takes what is left; the others get their widths from the layout.
-    bar->addWidget(panel, number == 3 ? 1 : 0);
+    // The first panel keeps its width; the other two share what is left (see the layout).
+    panel->setSizePolicy(number == 1 ? QSizePolicy::Fixed : QSizePolicy::Ignored,
+                         QSizePolicy::Preferred);
+    bar->addWidget(panel, number == 1 ? 0 : 1);
     return panel;
 }
 

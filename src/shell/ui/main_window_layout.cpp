@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -79,11 +80,18 @@ void MainWindow::layoutControls() {
     for (size_t i = 0; i < statusPanels.size(); ++i) {
         if (!statusPanels[i])
             continue;
-        // The last panel stretches over what is left, so the window can still shrink.
-        if (i + 1 < statusPanels.size())
+        // The first panel has its width; the layout's widths of the other two count the window's
+        // frame, which the status bar does not have, so they get at most their widths and share
+        // what is left. Fixed widths there would not fit, and the bar would pile them up.
+        if (i == 0)
             statusPanels[i]->setFixedWidth(toPixels(this, panelWidths[i]));
         else
             statusPanels[i]->setMaximumWidth(toPixels(this, panelWidths[i]));
+    }
+    // The status bar lays its panels out again only when its height changes: ask for it.
+    if (QLayout* bar = statusBar()->layout()) {
+        bar->invalidate();
+        bar->activate();
     }
     setWidthTwips(visitButton, l->command1Width);
     setHeightTwips(listsTabs, l->tabStrip2Height);
