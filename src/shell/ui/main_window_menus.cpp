@@ -9,13 +9,13 @@ namespace quillbox {
 
 namespace {
 
-struct MenuSpec {
+struct MenuBarEntry {
     const char* name;
     const char* caption;
     const char* itemArray;
 };
 
-constexpr MenuSpec menus[] = {
+constexpr MenuBarEntry menus[] = {
     {"fileMenu", "&File", "fileMenuItem"}, {"toolsMenu", "&Tools", "toolsMenuItem"},
     {"viewMenu", "&View", "viewMenuItem"}, {"aboutMenu", "&Help", "aboutMenuItem"},
     {"mnuAbout", "About", "mnuAboutItem"},
@@ -57,9 +57,9 @@ void MainWindow::buildMenus() {
 
     QMenuBar* bar = menuBar();
     QList<QMenu*> built;
-    for (const MenuSpec& spec : menus) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(spec.caption));
-        menu->setObjectName(QString::fromLatin1(spec.name));
+    for (const MenuBarEntry& entry : menus) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(entry.caption));
+        menu->setObjectName(QString::fromLatin1(entry.name));
         built.append(menu);
     }
     QList<int> counts(built.size(), 0);
