@@ -7,6 +7,7 @@
 // The KB arguments set the sizes of the hostile texts (default 160 320 640 1280).
 // Exit status 0 when every target is met, 1 otherwise.
 
+#include "bench_support.h"
 #include "compose/converter.h"
 #include "compose/link_template.h"
 
@@ -22,83 +23,9 @@
 #include <vector>
 
 using namespace quillbox;
+using namespace quillbox::bench;
 
 namespace {
-
-constexpr qsizetype kilobyte = 1024;
-constexpr qsizetype megabyte = 1024 * 1024;
-
-// A forum message of exactly `size` characters: sentences of words and punctuation, a line
-// break now and then, and an address about every 200 characters.
-QString forumMessage(qsizetype size) {
-    static const QStringList words = {
-        u"the"_qs,    u"forum"_qs,     u"thread"_qs,    u"reply"_qs,      u"posted"_qs,
-        u"about"_qs,  u"new"_qs,       u"version"_qs,   u"works"_qs,      u"fine"_qs,
-        u"Thanks"_qs, u"everyone"_qs,  u"see"_qs,       u"below"_qs,      u"question"_qs,
-        u"answer"_qs, u"settings:"_qs, u"(details)"_qs, u"\"quoted\""_qs, u"über"_qs,
-        u"naïve"_qs,  u"x-y"_qs};
-    static const QStringList punctuation = {u" "_qs,  u" "_qs,  u" "_qs,  u", "_qs,
-                                            u". "_qs, u"! "_qs, u"? "_qs, u"\r\n"_qs};
-    static const QStringList addresses = {
-        u"http://forum.example.org/viewtopic.php?t=4711&start=20 "_qs,
-        u"https://www.example.com/docs/page.html, "_qs,
-        u"write to someone@example.net. "_qs,
-        u"(see HTTPS://Example.com/x/y) "_qs,
-        u"\r\nhttp://files.example.org/a/b/c.zip\r\n"_qs,
-        u"mail: team@example.com! "_qs,
-        u"https://example.org/search?q=quillbox&lang=en "_qs,
-        u"as@posted, "_qs};
-    QRandomGenerator rng(4242);
-    QString text;
-    text.reserve(size + 256);
-    qsizetype nextAddress = 150;
-    while (text.size() < size) {
-        text += words[rng.bounded(int(words.size()))];
-        text += punctuation[rng.bounded(int(punctuation.size()))];
-        if (text.size() >= nextAddress) {
-            text += addresses[rng.bounded(int(addresses.size()))];
-            nextAddress = text.size() + 150 + rng.bounded(100);
-        }
-    }
-    text.truncate(size);
-    return text;
-}
-
-// The least work any converter must do: look at every character and build a new string.
-QString appendCopy(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text)
-        out.append(c);
-    return out;
-}
-
-// A copy with no look at the characters at all: a memory copy.
-QString detachedCopy(const QString& text) {
-    QString copy = text;
-    copy.detach();
-    return copy;
-}
-
-// Best time of `runs` rounds of `reps` calls, per call, in milliseconds.
-double bestMilliseconds(int runs, int reps, const std::function<qsizetype()>& work) {
-    double best = 1e300;
-    qsizetype sink = 0;
-    for (int r = 0; r < runs; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < reps; ++i)
-            sink += work();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6 / reps);
-    }
-    if (sink == -1)
-        std::puts("");
-    return best;
-}
-
-double megabytesPerSecond(qsizetype size, double ms) {
-    return (double(size) / double(megabyte)) / (ms / 1000.0);
-}
 
 QString repeated(QStringView unit, qsizetype count) {
     QString text;

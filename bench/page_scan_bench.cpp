@@ -3,6 +3,7 @@
 //   bench_page_scan_bench [folder for the scratch file]
 // Exit status 0 when every target is met, 1 otherwise.
 
+#include "bench_support.h"
 #include "browser/page_scan.h"
 #include "browser/posting_form_scan.h"
 
@@ -17,11 +18,10 @@
 #include <functional>
 
 using namespace quillbox;
+using namespace quillbox::bench;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr qsizetype megabyte = 1024 * 1024;
 
 // A thread page of about `size` characters as an engine writes it back: a search form at the
 // top, posts with links, quotes and buttons (some in small forms of their own, with inputs),
@@ -58,37 +58,6 @@ BodyHtml threadPage(qsizetype size) {
     }
     inner += replyForm;
     return {u"<body class=\"forum\">"_s + inner + u"</body>"_s, inner};
-}
-
-// A copy with no look at the characters: a memory copy.
-QString detachedCopy(const QString& text) {
-    QString copy = text;
-    copy.detach();
-    return copy;
-}
-
-// The least work a scan must do: look at every character and build a new string.
-QString appendCopy(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text)
-        out.append(c);
-    return out;
-}
-
-// Best time of `runs` calls, in milliseconds.
-double bestMilliseconds(int runs, const std::function<qsizetype()>& work) {
-    double best = 1e300;
-    qsizetype sink = 0;
-    for (int r = 0; r < runs; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        sink += work();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
-    }
-    if (sink == -12345)
-        std::puts("");
-    return best;
 }
 
 // Both preparations, both form scans and the field scan, all in memory.
@@ -145,13 +114,14 @@ int main(int argc, char** argv) {
         correct = correct && usual.found() && usual.field == 2;
 
         const double memcpyMs =
-            bestMilliseconds(s.runs, [&] { return detachedCopy(body.outer).size(); });
+            bestMilliseconds(s.runs, 1, [&] { return detachedCopy(body.outer).size(); });
         const double appendMs =
-            bestMilliseconds(s.runs, [&] { return appendCopy(body.outer).size(); });
-        const double scan = bestMilliseconds(s.runs, [&] { return scanInMemory(body); });
-        const double withFile = bestMilliseconds(s.runs, [&] { return scanWithFile(body, path); });
+            bestMilliseconds(s.runs, 1, [&] { return appendCopy(body.outer).size(); });
+        const double scan = bestMilliseconds(s.runs, 1, [&] { return scanInMemory(body); });
+        const double withFile =
+            bestMilliseconds(s.runs, 1, [&] { return scanWithFile(body, path); });
         const double usualMs =
-            bestMilliseconds(s.runs, [&] { return scanPostingPage(body, path).field; });
+            bestMilliseconds(s.runs, 1, [&] { return scanPostingPage(body, path).field; });
         std::printf("%-6s %9.2f %9.2f %9.2f %10.2f %10.2f %5lld/%-4lld %9.1f %9.1f %9.1f\n",
                     s.label, memcpyMs, appendMs, scan, withFile, usualMs,
                     static_cast<long long>(usual.form), static_cast<long long>(usual.field),

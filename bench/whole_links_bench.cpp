@@ -6,6 +6,7 @@
 //   bench_whole_links_bench
 // Exit status 0 when every target is met, 1 otherwise.
 
+#include "bench_support.h"
 #include "compose/link_rules.h"
 #include "compose/link_template.h"
 
@@ -18,47 +19,9 @@
 #include <functional>
 
 using namespace quillbox;
+using namespace quillbox::bench;
 
 namespace {
-
-constexpr qsizetype kilobyte = 1024;
-constexpr qsizetype megabyte = 1024 * 1024;
-
-// The converter benchmark's messages, made the same way from the same seed: sentences of words
-// and punctuation, a line break now and then, and an address about every 200 characters.
-QString forumMessage(qsizetype size) {
-    static const QStringList words = {
-        u"the"_qs,    u"forum"_qs,     u"thread"_qs,    u"reply"_qs,      u"posted"_qs,
-        u"about"_qs,  u"new"_qs,       u"version"_qs,   u"works"_qs,      u"fine"_qs,
-        u"Thanks"_qs, u"everyone"_qs,  u"see"_qs,       u"below"_qs,      u"question"_qs,
-        u"answer"_qs, u"settings:"_qs, u"(details)"_qs, u"\"quoted\""_qs, u"über"_qs,
-        u"naïve"_qs,  u"x-y"_qs};
-    static const QStringList punctuation = {u" "_qs,  u" "_qs,  u" "_qs,  u", "_qs,
-                                            u". "_qs, u"! "_qs, u"? "_qs, u"\r\n"_qs};
-    static const QStringList addresses = {
-        u"http://forum.example.org/viewtopic.php?t=4711&start=20 "_qs,
-        u"https://www.example.com/docs/page.html, "_qs,
-        u"write to someone@example.net. "_qs,
-        u"(see HTTPS://Example.com/x/y) "_qs,
-        u"\r\nhttp://files.example.org/a/b/c.zip\r\n"_qs,
-        u"mail: team@example.com! "_qs,
-        u"https://example.org/search?q=quillbox&lang=en "_qs,
-        u"as@posted, "_qs};
-    QRandomGenerator rng(4242);
-    QString text;
-    text.reserve(size + 256);
-    qsizetype nextAddress = 150;
-    while (text.size() < size) {
-        text += words[rng.bounded(int(words.size()))];
-        text += punctuation[rng.bounded(int(punctuation.size()))];
-        if (text.size() >= nextAddress) {
-            text += addresses[rng.bounded(int(addresses.size()))];
-            nextAddress = text.size() + 150 + rng.bounded(100);
-        }
-    }
-    text.truncate(size);
-    return text;
-}
 
 // Text that makes a careless scanner walk back and forth: long local parts without a domain,
 // runs of "@", brackets after addresses and "www" that never become addresses.
@@ -73,25 +36,6 @@ QString hostileMessage(qsizetype size) {
         text += pieces[rng.bounded(int(pieces.size()))];
     text.truncate(size);
     return text;
-}
-
-double bestMilliseconds(int runs, int reps, const std::function<qsizetype()>& work) {
-    double best = 1e300;
-    qsizetype sink = 0;
-    for (int r = 0; r < runs; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < reps; ++i)
-            sink += work();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6 / reps);
-    }
-    if (sink == -1)
-        std::puts("");
-    return best;
-}
-
-double megabytesPerSecond(qsizetype chars, double ms) {
-    return (double(chars) / double(megabyte)) / (ms / 1000.0);
 }
 
 } // namespace
