@@ -3,6 +3,8 @@
 // What several benchmarks share: the sample forum text, the copies the work is compared with,
 // and the timing.
 
+#include "platform/user_messages.h"
+
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QString>
@@ -88,6 +90,22 @@ inline double bestMilliseconds(int runs, int reps, const std::function<qsizetype
         std::puts("");
     return best;
 }
+
+// Messages a benchmark prints instead of showing, counted; a question takes its last answer.
+class PrintingMessages : public UserMessages {
+public:
+    void showMessage(const QString& title, const QString& text, MessageIcon,
+                     const QString& detail) override {
+        std::fprintf(stderr, "%s: %s %s\n", qPrintable(title), qPrintable(text),
+                     qPrintable(detail));
+        ++count;
+    }
+    int askChoice(const QString&, const QString&, const QStringList& buttons,
+                  MessageIcon) override {
+        return int(buttons.size()) - 1;
+    }
+    int count = 0;
+};
 
 inline double megabytesPerSecond(qsizetype size, double ms) {
     return (double(size) / double(megabyte)) / (ms / 1000.0);

@@ -3,6 +3,7 @@
 // measuring one 1 GiB page. Run by hand: bench_fetch_bench [pages]
 
 #include "../tests/support/nginx_fixture.h"
+#include "bench_support.h"
 #include "platform/user_messages.h"
 #include "watch/page_fetcher.h"
 #include "watch/reply_check.h"
@@ -19,23 +20,9 @@
 #include <cstdio>
 
 using namespace quillbox;
+using namespace quillbox::bench;
 
 namespace {
-
-class PrintingMessages : public UserMessages {
-public:
-    void showMessage(const QString& title, const QString& text, MessageIcon,
-                     const QString& detail) override {
-        std::fprintf(stderr, "%s: %s %s\n", qPrintable(title), qPrintable(text),
-                     qPrintable(detail));
-        ++count;
-    }
-    int askChoice(const QString&, const QString&, const QStringList& buttons,
-                  MessageIcon) override {
-        return int(buttons.size()) - 1;
-    }
-    int count = 0;
-};
 
 qint64 peakMemoryKiB() {
     QFile status(QStringLiteral("/proc/self/status"));

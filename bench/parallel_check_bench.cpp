@@ -4,6 +4,7 @@
 // run, and next to the window's sequential check. Run by hand:
 //   bench_parallel_check_bench [threads] [hosts] [delay-ms]
 
+#include "bench_support.h"
 #include "platform/user_messages.h"
 #include "watch/page_fetcher.h"
 #include "watch/parallel_check.h"
@@ -24,6 +25,7 @@
 #include <vector>
 
 using namespace quillbox;
+using namespace quillbox::bench;
 
 namespace {
 
@@ -64,21 +66,6 @@ private:
     QByteArray m_reply;
 };
 
-class CountingMessages : public UserMessages {
-public:
-    void showMessage(const QString& title, const QString& text, MessageIcon,
-                     const QString& detail) override {
-        std::fprintf(stderr, "%s: %s %s\n", qPrintable(title), qPrintable(text),
-                     qPrintable(detail));
-        ++count;
-    }
-    int askChoice(const QString&, const QString&, const QStringList& buttons,
-                  MessageIcon) override {
-        return int(buttons.size()) - 1;
-    }
-    int count = 0;
-};
-
 double timeParallel(const QList<ThreadToCheck>& threads, int jobs, int* failures) {
     ParallelCheck check;
     check.setJobs(jobs);
@@ -97,7 +84,7 @@ double timeParallel(const QList<ThreadToCheck>& threads, int jobs, int* failures
 }
 
 double timeSequential(const QList<ThreadToCheck>& threads, int* failures) {
-    CountingMessages messages;
+    PrintingMessages messages;
     WatchLists lists;
     ListsData data;
     for (const ThreadToCheck& t : threads)
