@@ -36,15 +36,15 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 void readAll(const QString& folder) {
     SettingsStore store(folder);
     AppSettings settings(store);
-    settings.lastSubject();
-    settings.lastMessage();
-    settings.showHelp();
-    settings.linkWholeAddresses();
-    settings.mainWindowGeometry();
+    settings.get(keys::lastSubject);
+    settings.get(keys::lastMessage);
+    settings.get(keys::showHelp);
+    settings.get(keys::linkWholeAddresses);
+    settings.get(keys::mainWindowGeometry);
     const TemplateSet templates = loadTemplates(settings);
     const int rows = int(formatNames(templates).size());
     FUZZ_CHECK(rows >= 1 && rows <= templateCount + 1);
-    const int row = formatRowOf(settings.lastConvert(), rows);
+    const int row = formatRowOf(settings.get(keys::lastConvert), rows);
     FUZZ_CHECK(row >= 0 && row < rows);
 }
 
@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     {
         SettingsStore store(folder);
         AppSettings settings(store);
-        FUZZ_CHECK(settings.setLastMessage(value));
-        FUZZ_CHECK(settings.setLastSubject(value));
+        FUZZ_CHECK(settings.set(keys::lastMessage, value));
+        FUZZ_CHECK(settings.set(keys::lastSubject, value));
         FUZZ_CHECK(settings.setTemplateField(QStringLiteral("cust01LinkOpen01"), value));
     }
     // Read back from a copy of the file at a path never read before.
@@ -92,8 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         FUZZ_CHECK(writeFile(copyStore.fileName(settingsApplication()), original.readAll()));
     }
     AppSettings settings(copyStore);
-    FUZZ_CHECK(settings.lastMessage() == value);
-    FUZZ_CHECK(settings.lastSubject() == value);
+    FUZZ_CHECK(settings.get(keys::lastMessage) == value);
+    FUZZ_CHECK(settings.get(keys::lastSubject) == value);
     FUZZ_CHECK(settings.templateField(QStringLiteral("cust01LinkOpen01"), {}) == value);
     QDir(folder).removeRecursively();
     QDir(copy).removeRecursively();

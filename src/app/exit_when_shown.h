@@ -7,6 +7,8 @@ class QWidget;
 
 namespace quillbox {
 
+class SplashWindow;
+
 // For measuring start-up: when QUILLBOX_EXIT_WHEN_SHOWN=1 is set, the program prints
 // "shown <ms> splash <ms>" on standard output once the main window has painted (milliseconds
 // since main() began, and of them the splash window's wait), then quits without saving.
@@ -16,11 +18,9 @@ public:
 
     static bool requested();
 
-    // Call at the start of main() and when the splash window's wait begins and ends.
-    void programStarted() { m_sinceStart.start(); }
-    void splashWaitStarted() { m_splashStart = m_sinceStart.elapsed(); }
-    void splashWaitEnded() { m_splashEnd = m_sinceStart.elapsed(); }
-    void watch(QWidget* window);
+    // When requested, measures from now on: the splash window's wait (from the event loop's
+    // start to its mainWindowDue) and the first paint of the main window.
+    void watchStart(QWidget* window, SplashWindow* splash);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,3 +1,4 @@
+#include "app/cookie_mirror.h"
 #include "app/exit_when_shown.h"
 #include "app/termination_signals.h"
 #include "browser/ui/website_window.h"
@@ -6,24 +7,16 @@
 #include "platform/qt/program_scheme.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_user_messages.h"
-#include "platform/qt/web_cookie_mirror.h"
 #include "platform/qt/web_engine_page.h"
 #include "shell/branding.h"
-#include "shell/lists_autosave.h"
-#include "shell/session.h"
+#include "shell/program.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_window.h"
 #include "store/data_folder.h"
 #include "store/settings_store.h"
 #include "watch/background_check.h"
-#include "watch/page_fetcher.h"
-#include "watch/post_measurer.h"
-#include "watch/reply_check.h"
-#include "watch/thread_cookie_jar.h"
-#include "watch/watch_lists.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QWebEngineView>
 #include <cstdio>
 #include <unistd.h>
@@ -31,7 +24,6 @@
 int main(int argc, char* argv[]) {
     using namespace quillbox;
     ExitWhenShown measure;
-    measure.programStarted();
     // The browser engine refuses to start as root with its sandbox on.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
         std::fputs("quillbox: running as root, so the web page sandbox is switched off.\n", stderr);
@@ -55,65 +47,34 @@ int main(int argc, char* argv[]) {
     QtUserMessages messages;
     QtClipboard clipboard;
     SettingsStore settings;
-    Session session(resolveDataFolder(), settings, messages);
-
-    // The lists and the two page fetchers: one measures pages put on watch, the other serves
-    // the reply check.
-    WatchLists lists;
-    PageFetcher sizesFetcher(messages);
-    sizesFetcher.setObjectName(QStringLiteral("wscSizes"));
-    PageFetcher postsFetcher(messages);
-    postsFetcher.setObjectName(QStringLiteral("wscPosts"));
-    PostMeasurer measurer(lists, sizesFetcher);
-    ReplyCheck replyCheck(lists, postsFetcher);
-    ListsAutosave autosave(lists, session.dataFolder(), messages);
-
-    // The scheduled check, beside the window's own; it tells of what it finds in a desktop
-    // notification. Every check sends the browser's cookies when the user asked for checks as
-    // the logged-in user (the window switches the jar on from the settings).
     SystemClock clock;
-    BackgroundCheck background(lists, replyCheck, clock);
     DesktopNotifier notifier(QStringLiteral("quillbox"));
-    background.setNotifier(&notifier);
-    ThreadCookieJar cookies;
-    WebCookieMirror cookieMirror(sharedWebProfile(), cookies);
-    for (PageFetcher* fetcher : {&sizesFetcher, &postsFetcher})
-        fetcher->setRequestCookies(&cookies);
-    background.checker().setRequestCookies(&cookies);
-    // Quitting mid-check applies nothing of it.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &background, &BackgroundCheck::abandon);
-
-    // The browser pane's page; a page's new window opens in a browser window of the program.
     auto* pageView = new QWebEngineView; // the window takes it
     WebEnginePage page(pageView);
+    // A page's new window opens in a browser window of the program.
     page.setPopupOpener(&WebsiteWindow::openPopupWindow);
 
-    MainWindow window(MainWindowParts{session, page, pageView, clipboard, lists, sizesFetcher,
-                                      postsFetcher, measurer, replyCheck, &autosave, &background,
-                                      &notifier, &cookies});
+    Program program({resolveDataFolder(), settings, messages, clock, page, &notifier});
+    CookieMirror cookieMirror(sharedWebProfile(), program.cookies());
+    MainWindow window(program, page, pageView, clipboard);
     messages.setParent(&window);
-    QObject::connect(&window, &MainWindow::endProcessRequested, &app, &QCoreApplication::quit,
+
+    QObject::connect(&program, &Program::quitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // A program ended before the splash window's wait is over never shows its main window.
-    QObject::connect(&window, &MainWindow::endProcessRequested, splash, &SplashWindow::stopTimer);
-
+    QObject::connect(&program, &Program::quitRequested, splash, &SplashWindow::stopTimer);
+    // Quitting mid-check applies nothing of it.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &program.background(),
+                     &BackgroundCheck::abandon);
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &window,
-                     [&window] { window.close(); });
+                     &QWidget::close);
 
-    if (ExitWhenShown::requested()) {
-        measure.watch(&window);
-        // The splash window's ticks run from here: what remains of its wait starts now.
-        QTimer::singleShot(0, &measure, [&measure] { measure.splashWaitStarted(); });
-    }
-    QObject::connect(
-        splash, &SplashWindow::mainWindowDue, &window, [&window, &measure, &background] {
-            measure.splashWaitEnded();
-            window.load();
-            window.show();
-            background.startPolling();
-            // A check missed while the program was closed runs soon after the start.
-            QTimer::singleShot(5000, &background, [&background] { background.poll(); });
-        });
+    measure.watchStart(&window, splash);
+    QObject::connect(splash, &SplashWindow::mainWindowDue, &window, [&] {
+        window.load();
+        window.show();
+        program.startBackgroundChecks();
+    });
     return app.exec();
 }

@@ -45,7 +45,7 @@ TemplateSet defaultTemplates() {
     return set;
 }
 
-TemplateSet loadTemplates(AppSettings settings) {
+TemplateSet loadTemplates(const AppSettings& settings) {
     TemplateSet set = defaultTemplates();
     const auto& prefixes = templateKeyPrefixes();
     const auto& names = templateFieldNames();
@@ -58,19 +58,25 @@ TemplateSet loadTemplates(AppSettings settings) {
     return set;
 }
 
-bool saveTemplates(AppSettings settings, const TemplateSet& templates) {
+bool saveTemplates(AppSettings& settings, const TemplateSet& templates) {
     const auto& prefixes = templateKeyPrefixes();
     const auto& names = templateFieldNames();
-    bool allWritten = true;
-    // Every key is attempted even after a failure, so one bad write loses as little as possible.
+    QList<std::pair<QString, QString>> values;
     for (int t = 0; t < templateCount; ++t) {
         const auto fields = fieldsOf(templates[t]);
-        for (std::size_t f = 0; f < fields.size(); ++f) {
-            if (!settings.setTemplateField(prefixes[t] + names[f], *fields[f]))
-                allWritten = false;
-        }
+        for (std::size_t f = 0; f < fields.size(); ++f)
+            values.append({prefixes[t] + names[f], *fields[f]});
     }
-    return allWritten;
+    return settings.setTemplateFields(values);
+}
+
+TemplateSet loadTemplates(SettingsStore& store) {
+    return loadTemplates(AppSettings(store));
+}
+
+bool saveTemplates(SettingsStore& store, const TemplateSet& templates) {
+    AppSettings settings(store);
+    return saveTemplates(settings, templates);
 }
 
 QStringList formatNames(const TemplateSet& templates) {

@@ -7,6 +7,7 @@
 namespace quillbox {
 
 class AppSettings;
+class SettingsStore;
 
 // How one forum dialect writes a link: LinkOpen01 + target + LinkOpen02 + text + LinkClose01,
 // with MailCall01 in front of an e-mail address in the target.
@@ -34,9 +35,12 @@ TemplateSet defaultTemplates();
 
 // Reads the 40 keys from section "data" of the program's settings; a key that does not exist
 // gives the default, a stored "" stays "".
-TemplateSet loadTemplates(AppSettings settings);
+TemplateSet loadTemplates(const AppSettings& settings);
 // Writes all 40 keys, empty values included. False when the settings could not be written.
-bool saveTemplates(AppSettings settings, const TemplateSet& templates);
+bool saveTemplates(AppSettings& settings, const TemplateSet& templates);
+// The same, straight on a settings store (the command-line converter, tests).
+TemplateSet loadTemplates(SettingsStore& store);
+bool saveTemplates(SettingsStore& store, const TemplateSet& templates);
 
 // The rows of the format drop-down: "text", then every non-empty template name in array order.
 QStringList formatNames(const TemplateSet& templates);

@@ -13,11 +13,23 @@ ListsAutosave::ListsAutosave(WatchLists& lists, QString dataFolder, UserMessages
     m_timer.setSingleShot(true);
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &ListsAutosave::write);
-    // Loading the lists at start-up resets them: that is no change worth a write.
-    for (auto signal :
-         {&WatchLists::postAppended, &WatchLists::postRemoved, &WatchLists::postSizeChanged,
-          &WatchLists::forumAppended, &WatchLists::forumRemoved, &WatchLists::forumLoginChanged})
-        connect(&m_lists, signal, this, &ListsAutosave::changed);
+    // Loading the lists at start-up resets the models: that is no change worth a write. Nor is
+    // a check's result: only what the list files hold counts.
+    for (QAbstractItemModel* model :
+         std::initializer_list<QAbstractItemModel*>{&lists.threadModel(), &lists.forumModel()}) {
+        connect(model, &QAbstractItemModel::rowsInserted, this, &ListsAutosave::changed);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &ListsAutosave::changed);
+    }
+    connect(&lists.threadModel(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(ThreadModel::RecordedSizeRole))
+                    changed();
+            });
+    connect(&lists.forumModel(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(ForumModel::LoginRole))
+                    changed();
+            });
 }
 
 bool ListsAutosave::flush() {

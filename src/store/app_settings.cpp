@@ -10,11 +10,38 @@ namespace quillbox {
 
 namespace {
 
-QString settingsSection() {
-    return QStringLiteral("Settings");
+// The one table of settings. The sections, keys and value formats are those of every settings
+// file written so far.
+constexpr SettingDefinition table[] = {
+    {Setting::LastSubject, SettingScope::UserData, "lastSubject", "Type Subject Here"},
+    {Setting::LastMessage, SettingScope::UserData, "lastMessage", ""},
+    {Setting::LastConvert, SettingScope::UserData, "lastConvert", "0"},
+    {Setting::ShowHelp, SettingScope::UserChoice, "showHelp", "1"},
+    {Setting::LinkWholeAddresses, SettingScope::UserChoice, "linkWholeAddresses", "0"},
+    {Setting::ReplyCheckHours, SettingScope::UserChoice, "replyCheckHours", "0", 0, 24},
+    {Setting::LastBackgroundCheck, SettingScope::UserChoice, "lastBackgroundCheck", ""},
+    {Setting::CheckAsLoggedIn, SettingScope::UserChoice, "checkAsLoggedIn", "0"},
+    {Setting::MainWindowGeometry, SettingScope::Machine, "mainGeometry", ""},
+    {Setting::Template, SettingScope::UserData, "", ""},
+};
+
+static_assert(std::size(table) == size_t(Setting::Template) + 1);
+
+constexpr bool tableInOrder() {
+    for (size_t i = 0; i < std::size(table); ++i) {
+        if (table[i].id != Setting(i))
+            return false;
+    }
+    return true;
 }
-QString windowSection() {
-    return QStringLiteral("Window");
+static_assert(tableInOrder(), "the table lists the settings in the order of their enum");
+
+int toNumber(const QString& text, const SettingDefinition& d) {
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok)
+        return QString::fromLatin1(d.defaultText).toInt();
+    return std::clamp(n, d.min, d.max);
 }
 
 } // namespace
@@ -24,37 +51,23 @@ QString settingsApplication() {
 }
 
 QString dataSection() {
-    return QStringLiteral("data");
+    return settingSection(SettingScope::UserData);
 }
 
-QString AppSettings::read(const QString& section, const QString& key,
-                          const QString& defaultValue) const {
-    return m_store.getSetting(settingsApplication(), section, key, defaultValue);
+QString settingSection(SettingScope scope) {
+    switch (scope) {
+    case SettingScope::UserData:
+        return QStringLiteral("data");
+    case SettingScope::UserChoice:
+        return QStringLiteral("Settings");
+    case SettingScope::Machine:
+        return QStringLiteral("Window");
+    }
+    return {};
 }
 
-bool AppSettings::write(const QString& section, const QString& key, const QString& value) {
-    // Storing what is stored already would only cost a disk write: the subject restored at
-    // every start, for one.
-    const QString absent = QStringLiteral("\u0001absent");
-    if (value != absent && read(section, key, absent) == value)
-        return true;
-    return m_store.saveSetting(settingsApplication(), section, key, value);
-}
-
-QString AppSettings::lastSubject() const {
-    return read(dataSection(), QStringLiteral("lastSubject"), QStringLiteral("Type Subject Here"));
-}
-
-bool AppSettings::setLastSubject(const QString& subject) {
-    return write(dataSection(), QStringLiteral("lastSubject"), subject);
-}
-
-QString AppSettings::lastMessage() const {
-    return read(dataSection(), QStringLiteral("lastMessage"), QString());
-}
-
-bool AppSettings::setLastMessage(const QString& message) {
-    return write(dataSection(), QStringLiteral("lastMessage"), message);
+const SettingDefinition& settingDefinition(Setting id) {
+    return table[size_t(id)];
 }
 
 int formatRowOf(const QString& lastConvert, int rowCount) {
@@ -65,83 +78,95 @@ int formatRowOf(const QString& lastConvert, int rowCount) {
     return valid ? row : 0;
 }
 
-QString AppSettings::lastConvert() const {
-    return read(dataSection(), QStringLiteral("lastConvert"), QStringLiteral("0"));
+AppSettings::AppSettings(SettingsStore& store, QObject* parent) : QObject(parent), m_store(store) {}
+
+QString AppSettings::text(Setting id) const {
+    const SettingDefinition& d = settingDefinition(id);
+    return m_store.getSetting(settingsApplication(), settingSection(d.scope),
+                              QString::fromLatin1(d.key), QString::fromUtf8(d.defaultText));
 }
 
-bool AppSettings::setLastConvert(int row) {
-    return write(dataSection(), QStringLiteral("lastConvert"), QString::number(row));
+bool AppSettings::setText(Setting id, const QString& value) {
+    const SettingDefinition& d = settingDefinition(id);
+    bool changedValue = false;
+    const bool written =
+        store(settingSection(d.scope), QString::fromLatin1(d.key), value, &changedValue);
+    if (changedValue)
+        emit changed(id);
+    return written;
 }
 
-QString AppSettings::showHelp() const {
-    return read(settingsSection(), QStringLiteral("showHelp"), QStringLiteral("1"));
+bool AppSettings::store(const QString& section, const QString& key, const QString& value,
+                        bool* changedValue) {
+    // Storing what is stored already would only cost a disk write: the subject restored at
+    // every start, for one.
+    const QString absent = QStringLiteral("\u0001absent");
+    if (value != absent &&
+        m_store.getSetting(settingsApplication(), section, key, absent) == value)
+        return true;
+    if (!m_store.saveSetting(settingsApplication(), section, key, value))
+        return false;
+    *changedValue = true;
+    return true;
 }
 
-bool AppSettings::setShowHelp(bool show) {
-    return write(settingsSection(), QStringLiteral("showHelp"),
-                 show ? QStringLiteral("1") : QStringLiteral("0"));
+template <> QString AppSettings::get(SettingKey<QString> key) const {
+    return text(key.id);
 }
 
-bool AppSettings::linkWholeAddresses() const {
-    return read(settingsSection(), QStringLiteral("linkWholeAddresses"), QStringLiteral("0")) ==
-           QLatin1String("1");
+template <> bool AppSettings::set(SettingKey<QString> key, const QString& value) {
+    return setText(key.id, value);
 }
 
-bool AppSettings::setLinkWholeAddresses(bool on) {
-    return write(settingsSection(), QStringLiteral("linkWholeAddresses"),
-                 on ? QStringLiteral("1") : QStringLiteral("0"));
+template <> bool AppSettings::get(SettingKey<bool> key) const {
+    return text(key.id) == QLatin1String("1");
 }
 
-int AppSettings::replyCheckHours() const {
-    bool ok = false;
-    const int hours =
-        read(settingsSection(), QStringLiteral("replyCheckHours"), QStringLiteral("0"))
-            .trimmed()
-            .toInt(&ok);
-    return ok && hours > 0 ? std::min(hours, 24) : 0;
+template <> bool AppSettings::set(SettingKey<bool> key, const bool& on) {
+    return setText(key.id, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-bool AppSettings::setReplyCheckHours(int hours) {
-    return write(settingsSection(), QStringLiteral("replyCheckHours"),
-                 QString::number(std::clamp(hours, 0, 24)));
+template <> int AppSettings::get(SettingKey<int> key) const {
+    return toNumber(text(key.id), settingDefinition(key.id));
 }
 
-QDateTime AppSettings::lastBackgroundCheck() const {
-    return QDateTime::fromString(read(settingsSection(), QStringLiteral("lastBackgroundCheck"), {}),
-                                 Qt::ISODate);
+template <> bool AppSettings::set(SettingKey<int> key, const int& value) {
+    const SettingDefinition& d = settingDefinition(key.id);
+    return setText(key.id, QString::number(std::clamp(value, d.min, d.max)));
 }
 
-bool AppSettings::setLastBackgroundCheck(const QDateTime& when) {
-    return write(settingsSection(), QStringLiteral("lastBackgroundCheck"),
-                 when.toUTC().toString(Qt::ISODate));
+template <> QDateTime AppSettings::get(SettingKey<QDateTime> key) const {
+    return QDateTime::fromString(text(key.id), Qt::ISODate);
 }
 
-bool AppSettings::checkAsLoggedIn() const {
-    return read(settingsSection(), QStringLiteral("checkAsLoggedIn"), QStringLiteral("0")) ==
-           QLatin1String("1");
+template <> bool AppSettings::set(SettingKey<QDateTime> key, const QDateTime& when) {
+    return setText(key.id, when.toUTC().toString(Qt::ISODate));
 }
 
-bool AppSettings::setCheckAsLoggedIn(bool on) {
-    return write(settingsSection(), QStringLiteral("checkAsLoggedIn"),
-                 on ? QStringLiteral("1") : QStringLiteral("0"));
+template <> QByteArray AppSettings::get(SettingKey<QByteArray> key) const {
+    return QByteArray::fromBase64(text(key.id).toLatin1());
 }
 
-QByteArray AppSettings::mainWindowGeometry() const {
-    return QByteArray::fromBase64(
-        read(windowSection(), QStringLiteral("mainGeometry"), {}).toLatin1());
-}
-
-bool AppSettings::setMainWindowGeometry(const QByteArray& geometry) {
-    return write(windowSection(), QStringLiteral("mainGeometry"),
-                 QString::fromLatin1(geometry.toBase64()));
+template <> bool AppSettings::set(SettingKey<QByteArray> key, const QByteArray& bytes) {
+    return setText(key.id, QString::fromLatin1(bytes.toBase64()));
 }
 
 QString AppSettings::templateField(const QString& key, const QString& defaultValue) const {
-    return read(dataSection(), key, defaultValue);
+    return m_store.getSetting(settingsApplication(), dataSection(), key, defaultValue);
 }
 
 bool AppSettings::setTemplateField(const QString& key, const QString& value) {
-    return write(dataSection(), key, value);
+    return setTemplateFields({{key, value}});
+}
+
+bool AppSettings::setTemplateFields(const QList<std::pair<QString, QString>>& fields) {
+    bool all = true;
+    bool changedValue = false;
+    for (const auto& [key, value] : fields)
+        all = store(dataSection(), key, value, &changedValue) && all;
+    if (changedValue)
+        emit changed(Setting::Template);
+    return all;
 }
 
 QString AppSettings::lastError() const {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 
 namespace quillbox {
@@ -16,55 +17,106 @@ int formatRowOf(const QString& lastConvert, int rowCount);
 QString settingsApplication();
 QString dataSection();
 
-// The program's settings, one member per setting with its default beside it. Values are kept
-// as text in the settings store; a write that fails returns false and lastError() says why.
-class AppSettings {
+// Every setting of the program. The table in app_settings.cpp gives each its section, key,
+// default and scope; nothing else names a section or a key.
+enum class Setting {
+    LastSubject,
+    LastMessage,
+    LastConvert,
+    ShowHelp,
+    LinkWholeAddresses,
+    ReplyCheckHours,
+    LastBackgroundCheck,
+    CheckAsLoggedIn,
+    MainWindowGeometry,
+    Template, // the 40 link-template fields, one group
+};
+
+// Whose a setting is: the user's data (the message and the templates, in the "data" section
+// the file has always had), the user's choices ("Settings"), or this machine's screen
+// ("Window"), which a copied settings file should not impose on another screen.
+enum class SettingScope { UserData, UserChoice, Machine };
+
+// A typed handle on one setting of the table.
+template <typename T> struct SettingKey {
+    Setting id;
+};
+
+namespace keys {
+inline constexpr SettingKey<QString> lastSubject{Setting::LastSubject};
+inline constexpr SettingKey<QString> lastMessage{Setting::LastMessage};
+// The selected format row as text, as it was stored; formatRowOf reads it.
+inline constexpr SettingKey<QString> lastConvert{Setting::LastConvert};
+// "1" when the help window opens at start-up, "0" when not; only exactly "1" opens it, and
+// the help window's box reads any other number as unticked, anything else as ticked.
+inline constexpr SettingKey<QString> showHelp{Setting::ShowHelp};
+inline constexpr SettingKey<bool> linkWholeAddresses{Setting::LinkWholeAddresses};
+// The background reply check: every N hours (1 to 24), 0 when off.
+inline constexpr SettingKey<int> replyCheckHours{Setting::ReplyCheckHours};
+inline constexpr SettingKey<QDateTime> lastBackgroundCheck{Setting::LastBackgroundCheck};
+// Checks send the cookies the program's browser holds for each thread.
+inline constexpr SettingKey<bool> checkAsLoggedIn{Setting::CheckAsLoggedIn};
+// The main window's size, position and maximised state (Qt's saved geometry).
+inline constexpr SettingKey<QByteArray> mainWindowGeometry{Setting::MainWindowGeometry};
+} // namespace keys
+
+struct SettingDefinition {
+    Setting id;
+    SettingScope scope;
+    const char* key;
+    const char* defaultText;
+    int min = 0; // numbers are clamped into min … max
+    int max = 0;
+};
+const SettingDefinition& settingDefinition(Setting id);
+QString settingSection(SettingScope scope);
+
+// The program's settings, read and written through the table. Values are kept as text in the
+// settings store, in the formats the file has always had. Every value that really changes is
+// announced by changed(); whatever follows a setting listens to it. A write that fails returns
+// false and lastError() says why.
+class AppSettings final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AppSettings)
+
 public:
-    // A light handle: copies share the store.
-    AppSettings(SettingsStore& store) : m_store(store) {} // NOLINT(google-explicit-constructor)
+    explicit AppSettings(SettingsStore& store, QObject* parent = nullptr);
 
-    // The message editor, restored at the next start.
-    QString lastSubject() const; // default "Type Subject Here"
-    bool setLastSubject(const QString& subject);
-    QString lastMessage() const; // default ""
-    bool setLastMessage(const QString& message);
-    QString lastConvert() const; // the selected format row as text; default "0"
-    bool setLastConvert(int row);
-    // "1" when the help window opens at start-up, "0" when not, as the help window stores it;
-    // default "1". Only exactly "1" opens it.
-    QString showHelp() const;
-    bool setShowHelp(bool show);
-    // Links whole web addresses (query and all), www. addresses and e-mail addresses anywhere,
-    // instead of the classic rules; set in the template editor. Default off.
-    bool linkWholeAddresses() const;
-    bool setLinkWholeAddresses(bool on);
-
-    // The background reply check: every N hours (1 to 24), 0 when off (the default), and
-    // when it last ran (invalid when never).
-    int replyCheckHours() const;
-    bool setReplyCheckHours(int hours);
-    QDateTime lastBackgroundCheck() const;
-    bool setLastBackgroundCheck(const QDateTime& when);
-    // Checks send the cookies the program's browser holds for each thread. Default off.
-    bool checkAsLoggedIn() const;
-    bool setCheckAsLoggedIn(bool on);
-
-    // The main window's size, position and maximised state (Qt's saved geometry); empty when
-    // none was stored. Kept apart from the user's data: it belongs to this machine's screen.
-    QByteArray mainWindowGeometry() const;
-    bool setMainWindowGeometry(const QByteArray& geometry);
+    template <typename T> T get(SettingKey<T> key) const;
+    template <typename T> bool set(SettingKey<T> key, const T& value);
 
     // The 40 link template keys ("htmlName" … "cust05MailCall01"), each with its own default.
     QString templateField(const QString& key, const QString& defaultValue) const;
     bool setTemplateField(const QString& key, const QString& value);
+    // Writes every field given, even after a failure, so one bad write loses as little as
+    // possible, and announces the change once. False when any could not be written.
+    bool setTemplateFields(const QList<std::pair<QString, QString>>& fields);
 
     QString lastError() const;
 
+signals:
+    void changed(quillbox::Setting id);
+
 private:
-    QString read(const QString& section, const QString& key, const QString& defaultValue) const;
-    bool write(const QString& section, const QString& key, const QString& value);
+    QString text(Setting id) const;
+    bool setText(Setting id, const QString& value);
+    // Stores the value unless it is stored already; true when it changed something.
+    bool store(const QString& section, const QString& key, const QString& value, bool* changed);
 
     SettingsStore& m_store;
 };
+
+// The value formats: text as it is; a flag as "1" or "0" (only "1" is on); a number clamped into
+// its range (the default when it is none); a time in ISO 8601, UTC; bytes as Base64.
+template <> QString AppSettings::get(SettingKey<QString> key) const;
+template <> bool AppSettings::set(SettingKey<QString> key, const QString& value);
+template <> bool AppSettings::get(SettingKey<bool> key) const;
+template <> bool AppSettings::set(SettingKey<bool> key, const bool& on);
+template <> int AppSettings::get(SettingKey<int> key) const;
+template <> bool AppSettings::set(SettingKey<int> key, const int& value);
+template <> QDateTime AppSettings::get(SettingKey<QDateTime> key) const;
+template <> bool AppSettings::set(SettingKey<QDateTime> key, const QDateTime& when);
+template <> QByteArray AppSettings::get(SettingKey<QByteArray> key) const;
+template <> bool AppSettings::set(SettingKey<QByteArray> key, const QByteArray& bytes);
 
 } // namespace quillbox

@@ -1,101 +1,81 @@
 #pragma once
 
 #include "store/list_files.h"
-#include "store/records.h"
-#include "watch/check_outcome.h"
+#include "watch/forum_model.h"
+#include "watch/new_replies_model.h"
+#include "watch/thread_model.h"
 
-#include <QHash>
-#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <optional>
 
 namespace quillbox {
 
-// The forums, the watched posts and the new replies of the last reply check, as records.
-// Rows count from 0; an operation on a row that does not exist changes nothing.
-//
-// Every watched post also carries an id that never changes and is never reused while the
-// lists live, so a measurement or a check in flight finds its post again even when rows were
-// added or removed meanwhile, and finds nothing when its post was removed.
-class WatchLists : public QObject {
+// The forums, the watched threads and the new replies of the last reply check, each an item
+// model that views show and the autosave listens to. The operations that span two of them
+// (marking a new reply as read, removing a thread) live here, with the row-based shorthands the
+// checks and the measurer use. Rows count from 0; an operation on a row that does not exist
+// changes nothing.
+class WatchLists final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WatchLists)
+
 public:
-    using PostId = quint64;
+    using PostId = ThreadModel::PostId;
 
     explicit WatchLists(QObject* parent = nullptr);
 
-    // Replaces the forums and posts (start-up); the new replies are emptied.
+    ForumModel& forumModel() { return m_forums; }
+    ThreadModel& threadModel() { return m_threads; }
+    NewRepliesModel& newRepliesModel() { return m_newReplies; }
+
+    // Replaces the forums and threads (start-up); the new replies are emptied.
     void setLists(const ListsData& data);
-    ListsData lists() const { return {m_posts, m_forums}; }
+    ListsData lists() const { return {m_threads.posts(), m_forums.forums()}; }
 
-    // Watched posts
-    const QList<WatchedPost>& posts() const { return m_posts; }
-    int postCount() const { return int(m_posts.size()); }
+    // Watched threads
+    const QList<WatchedPost>& posts() const { return m_threads.posts(); }
+    int postCount() const { return int(m_threads.posts().size()); }
     bool isWatched(const QString& url) const { return watchedIndex(url) >= 0; }
-    // The first row whose address equals url exactly, or -1.
-    int watchedIndex(const QString& url) const;
-    int appendPost(const QString& url); // returns the new row; the post has no size yet
-    bool removePost(int row);
-    bool setPostSize(int row, std::optional<qint64> size);
-
-    PostId postId(int row) const;   // 0 for a row that does not exist
-    int rowOfPost(PostId id) const; // -1 once the post is gone
+    int watchedIndex(const QString& url) const { return m_threads.indexOf(url); }
+    int appendPost(const QString& url) { return m_threads.append(url); }
+    bool removePost(int row) { return m_threads.remove(row); }
+    bool setPostSize(int row, std::optional<qint64> size) { return m_threads.setSize(row, size); }
+    PostId postId(int row) const { return m_threads.id(row); }
+    int rowOfPost(PostId id) const { return m_threads.rowOf(id); }
     bool setPostSizeById(PostId id, std::optional<qint64> size);
-
-    // What the last check of each post found; kept while the program runs, never stored.
-    std::optional<PostCheck> lastCheck(int row) const;
-    void setLastCheck(PostId id, const PostCheck& check);
+    // What the last check of each thread found; kept while the program runs.
+    std::optional<PostCheck> lastCheck(int row) const { return m_threads.lastCheck(row); }
+    void setLastCheck(PostId id, const PostCheck& check) { m_threads.setLastCheck(id, check); }
 
     // Forums
-    const QList<Forum>& forums() const { return m_forums; }
-    int forumCount() const { return int(m_forums.size()); }
-    int forumIndex(const QString& url) const; // the first row equal to url, or -1
-    int appendForum(const QString& url, const QString& login = QStringLiteral("|"));
-    bool removeForum(int row);
-    bool setForumLogin(int row, const QString& login);
+    const QList<Forum>& forums() const { return m_forums.forums(); }
+    int forumCount() const { return int(m_forums.forums().size()); }
+    int forumIndex(const QString& url) const { return m_forums.indexOf(url); }
+    int appendForum(const QString& url, const QString& login = QStringLiteral("|")) {
+        return m_forums.append(url, login);
+    }
+    bool removeForum(int row) { return m_forums.remove(row); }
+    bool setForumLogin(int row, const QString& login) { return m_forums.setLogin(row, login); }
 
     // New replies
-    const QStringList& newReplies() const { return m_newReplies; }
+    QStringList newReplies() const { return m_newReplies.addresses(); }
     void clearNewReplies();
-    // The post the row was found for is remembered, so it can be marked as read.
+    // The thread the row was found for is remembered, so it can be marked as read.
     void addNewReply(const QString& url, PostId post = 0);
-    PostId newReplyPost(int row) const;
-    int newReplyRow(PostId post) const; // -1 when the post is not listed
+    PostId newReplyPost(int row) const { return m_newReplies.post(row); }
+    int newReplyRow(PostId post) const { return m_newReplies.rowOf(post); }
     bool removeNewReply(int row);
     // Takes the row off the new replies and records the size its check measured as the
-    // post's size, so the same replies are not reported again. A post whose size was
+    // thread's size, so the same replies are not reported again. A thread whose size was
     // recorded anew since that check (or that is gone) keeps what it has. False only for a
     // row that does not exist.
     bool markAsRead(int row);
 
-signals:
-    void postsReset();
-    void postAppended(int row);
-    void postRemoved(int row);
-    void postSizeChanged(int row);
-    void postCheckChanged(int row);
-
-    void forumsReset();
-    void forumAppended(int row);
-    void forumRemoved(int row);
-    void forumLoginChanged(int row);
-
-    void newRepliesCleared();
-    void newReplyAdded(int row);
-    void newReplyRemoved(int row);
-
 private:
-    bool validPost(int row) const { return row >= 0 && row < m_posts.size(); }
-    bool validForum(int row) const { return row >= 0 && row < m_forums.size(); }
-
-    QList<WatchedPost> m_posts;
-    QList<PostId> m_postIds;
-    PostId m_nextId = 1;
-    QList<Forum> m_forums;
-    QStringList m_newReplies;
-    QList<PostId> m_newReplyPosts;
-    QHash<PostId, PostCheck> m_checks;
+    ThreadModel m_threads;
+    ForumModel m_forums;
+    NewRepliesModel m_newReplies{m_threads};
 };
 
 } // namespace quillbox

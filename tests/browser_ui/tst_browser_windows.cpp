@@ -2,7 +2,7 @@
 #include "browser/ui/website_window.h"
 #include "browser/website_layout.h"
 #include "platform/qt/web_engine_page.h"
-#include "shell/ui/twips.h"
+#include "widgets/twips.h"
 #include "support/page_server.h"
 #include "web_view_harness.h"
 

@@ -441,7 +441,7 @@ void TestComposeWindows::templatesStoredAndUsedAfterRestart() {
     window.reset();
     settings = std::make_unique<SettingsStore>(folders->settingsFolder());
     QCOMPARE(loadTemplates(*settings), expected);
-    QVERIFY(AppSettings(*settings).linkWholeAddresses());
+    QVERIFY(AppSettings(*settings).get(keys::linkWholeAddresses));
     for (const QString& key : {u"ezName"_s, u"cust05LinkOpen01"_s, u"cust04MailCall01"_s})
         QVERIFY2(settings->getSetting(settingsApplication(), dataSection(), key, u"<none>"_s) !=
                      u"<none>"_s,

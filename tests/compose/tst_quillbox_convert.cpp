@@ -180,7 +180,7 @@ void TestQuillboxConvert::linkRulesFromOptionOrSetting() {
 
     // The rules chosen in the program hold unless an option says otherwise.
     SettingsStore store(m_config->path() + u"/Quillbox"_s);
-    QVERIFY(AppSettings(store).setLinkWholeAddresses(true));
+    QVERIFY(AppSettings(store).set(keys::linkWholeAddresses, true));
     QCOMPARE(run(html, input).out, whole);
     QCOMPARE(run(html + QStringList{u"--classic-links"_s}, input).out, classic);
 

@@ -1,6 +1,6 @@
 #include "shell/session.h"
 #include "shell/ui/main_window.h"
-#include "shell/ui/twips.h"
+#include "widgets/twips.h"
 #include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/recording_clipboard.h"

@@ -13,7 +13,7 @@
 #include "support/test_folders.h"
 #include "support/window_parts.h"
 #include "watch/background_check.h"
-#include "watch/thread_cookie_jar.h"
+#include "watch/forum_cookie_jar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,7 +45,7 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     RecordingMessages messages;
     RecordingClipboard clipboard;
     Session session(folders.dataFolder(), settings, messages);
-    QVERIFY(session.settings().setReplyCheckHours(2));
+    QVERIFY(session.settings().set(keys::replyCheckHours, 2));
     ScriptedHttpServer server;
     QVERIFY(server.listenLocal());
     server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(3000)));
@@ -127,7 +127,7 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     QCOMPARE(parts.lists.posts().at(2).size, 1600);
     QCOMPARE(parts.lists.posts().at(1).size, 1000);
     // The last check's time is kept for the next start.
-    QCOMPARE(session.settings().lastBackgroundCheck(), clock.now());
+    QCOMPARE(session.settings().get(keys::lastBackgroundCheck), clock.now());
 }
 
 void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
@@ -139,7 +139,7 @@ void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
     WindowParts parts(session, clipboard, messages, new RecordingBrowserPage);
     ManualClock clock;
     BackgroundCheck background(parts.lists, parts.check, clock);
-    ThreadCookieJar cookies;
+    ForumCookieJar cookies;
     MainWindowParts p = parts.parts();
     p.background = &background;
     p.cookies = &cookies;
@@ -160,9 +160,9 @@ void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
     });
     control<QAction>(&window, "toolsMenuItem10")->trigger();
     QCOMPARE(background.schedule().intervalHours(), 6);
-    QCOMPARE(session.settings().replyCheckHours(), 6);
+    QCOMPARE(session.settings().get(keys::replyCheckHours), 6);
     QVERIFY(cookies.isEnabled());
-    QVERIFY(session.settings().checkAsLoggedIn());
+    QVERIFY(session.settings().get(keys::checkAsLoggedIn));
 }
 
 QTEST_MAIN(TestMainWindowReplies)

@@ -95,7 +95,7 @@ void TestFileFaults::readOnlyFolderKeepsTheFilesAndSaysSo() {
     const QByteArray messagesBefore = readBytes(messages.path());
     SettingsStore store(folder);
     AppSettings settings(store);
-    QVERIFY(settings.setLastSubject(u"old subject"_s));
+    QVERIFY(settings.set(keys::lastSubject, u"old subject"_s));
 
     if (tmpfs)
         QVERIFY(tmpfs->makeReadOnly());
@@ -110,7 +110,7 @@ void TestFileFaults::readOnlyFolderKeepsTheFilesAndSaysSo() {
     const FileResult saved = messages.save(u"new body"_s, u"new"_s);
     QVERIFY(!saved.ok);
     QVERIFY(saved.message.contains(messagesFileName()));
-    QVERIFY(!settings.setLastSubject(u"new subject"_s));
+    QVERIFY(!settings.set(keys::lastSubject, u"new subject"_s));
     QVERIFY(!settings.lastError().isEmpty());
 
     const LoadListsResult loaded = loadLists(folder);

@@ -2,8 +2,8 @@
 
 #include "browser/website_layout.h"
 #include "platform/browser_page.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/twips.h"
+#include "widgets/pictures.h"
+#include "widgets/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

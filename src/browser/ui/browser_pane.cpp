@@ -3,7 +3,7 @@
 #include "browser/ui/browser_controls.h"
 #include "browser/website_layout.h"
 #include "platform/browser_page.h"
-#include "shell/ui/twips.h"
+#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -4,9 +4,9 @@
 #include "browser/website_layout.h"
 #include "platform/qt/web_engine_page.h"
 #include "shell/branding.h"
-#include "shell/ui/on_top.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/twips.h"
+#include "widgets/on_top.h"
+#include "widgets/pictures.h"
+#include "widgets/twips.h"
 #include "skin/ui/apply_skin.h"
 #include "skin/ui/skin_label.h"
 

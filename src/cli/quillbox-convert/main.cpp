@@ -183,7 +183,7 @@ int main(int argc, char* argv[]) {
     const TemplateSet templates = loadTemplates(store);
     const AppSettings settings(store);
     LinkRules rules =
-        settings.linkWholeAddresses() ? LinkRules::WholeAddresses : LinkRules::Classic;
+        settings.get(keys::linkWholeAddresses) ? LinkRules::WholeAddresses : LinkRules::Classic;
     if (parser.isSet(wholeLinksOption))
         rules = LinkRules::WholeAddresses;
     else if (parser.isSet(classicLinksOption))

@@ -1,8 +1,8 @@
 #include "shell/ui/about_window.h"
 
 #include "shell/branding.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/twips.h"
+#include "widgets/pictures.h"
+#include "widgets/twips.h"
 #include "skin/ui/apply_skin.h"
 #include "skin/ui/skin_label.h"
 

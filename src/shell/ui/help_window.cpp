@@ -1,8 +1,8 @@
 #include "shell/ui/help_window.h"
 
-#include "shell/session.h"
-#include "shell/ui/on_top.h"
-#include "shell/ui/pictures.h"
+#include "shell/program.h"
+#include "widgets/on_top.h"
+#include "widgets/pictures.h"
 #include "skin/ui/apply_skin.h"
 #include "store/app_settings.h"
 
@@ -24,8 +24,8 @@ QUrl helpUrl(const QString& file) {
 
 } // namespace
 
-HelpWindow::HelpWindow(Session& session, const QString& helpFile, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_helpFile(helpFile) {
+HelpWindow::HelpWindow(Program& program, const QString& helpFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_program(program), m_helpFile(helpFile) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Readme/Help"));
     setWindowIcon(programIcon());
@@ -65,14 +65,15 @@ bool HelpWindow::load() {
     setOnTop(this, true);
     // "0" unticks the box; a value that is not a number leaves it ticked.
     bool number = false;
-    const int value = m_session.settings().showHelp().trimmed().toInt(&number);
+    const int value = m_program.settings().get(keys::showHelp).trimmed().toInt(&number);
     if (number)
         showAtStartupBox->setChecked(value != 0);
     return true;
 }
 
 void HelpWindow::showAtStartupClicked(bool checked) {
-    m_session.settingsWritten(m_session.settings().setShowHelp(checked));
+    m_program.keep(
+        m_program.settings().set(keys::showHelp, checked ? QStringLiteral("1") : QStringLiteral("0")));
 }
 
 } // namespace quillbox

@@ -8,7 +8,7 @@ class QTextBrowser;
 
 namespace quillbox {
 
-class Session;
+class Program;
 
 // "Readme/Help": the user guide that ships with the program, and whether it opens at start-up
 // ("Show at Startup", the setting showHelp). It stays above other windows while it is open.
@@ -16,7 +16,7 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit HelpWindow(Session& session, const QString& helpFile = defaultHelpFile(),
+    explicit HelpWindow(Program& program, const QString& helpFile = defaultHelpFile(),
                         QWidget* parent = nullptr);
     ~HelpWindow() override;
 
@@ -30,7 +30,7 @@ public:
 private:
     void showAtStartupClicked(bool checked);
 
-    Session& m_session;
+    Program& m_program;
     QString m_helpFile;
     QTextBrowser* helpText = nullptr;
     QCheckBox* showAtStartupBox = nullptr;

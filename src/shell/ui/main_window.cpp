@@ -1,75 +1,66 @@
 #include "shell/ui/main_window.h"
 
 #include "browser/auto_insert.h"
-#include "browser/insert_follow_up.h"
 #include "browser/page_message.h"
 #include "browser/page_paste.h"
 #include "browser/ui/browser_pane.h"
 #include "browser/ui/website_window.h"
 #include "compose/editor_text.h"
+#include "compose/ui/saved_messages_window.h"
+#include "compose/ui/template_editor.h"
+#include "platform/browser_page.h"
 #include "platform/clipboard.h"
 #include "platform/user_messages.h"
-#include "shell/lists_autosave.h"
-#include "shell/session.h"
+#include "shell/program.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_window_names.h"
-#include "shell/ui/pictures.h"
 #include "shell/ui/splash_window.h"
-#include "shell/ui/twips.h"
-#include "watch/watch_lists.h"
+#include "widgets/pictures.h"
+#include "widgets/twips.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QToolButton>
-#include <QWebEngineView>
 
 namespace quillbox {
 
-MainWindow::MainWindow(const MainWindowParts& parts, QWidget* parent)
-    : QMainWindow(parent), m_session(parts.session), m_clipboard(parts.clipboard),
-      m_watch(parts.lists), m_sizesFetcher(parts.sizesFetcher), m_postsFetcher(parts.postsFetcher),
-      m_measurer(parts.measurer), m_replyCheck(parts.replyCheck), m_autosave(parts.autosave),
-      m_background(parts.background), m_notifier(parts.notifier), m_cookies(parts.cookies),
-      m_browserPage(parts.page) {
+MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView,
+                       Clipboard& clipboard, QWidget* parent)
+    : QMainWindow(parent), m_program(program), m_browserPage(page), m_clipboard(clipboard) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
     // The controls are placed for captions in an 8.25 point sans-serif face.
     QFont small = font();
     small.setPointSizeF(8.25);
     setFont(small);
-    buildControls(parts.pageView);
+    buildControls(pageView);
     buildMenus();
     messageBox->setPlainText(messageToEditor(designTimeMessage()));
     connectControls();
     connectWatchLists();
     connectBrowser();
     connectCompose();
-    connectReplies();
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
     resize(toPixels(this, 11145), toPixels(this, 8985) + menuBar()->sizeHint().height());
 }
 
-// The follow-up and the insert hold the page: they go before the controls that show it.
+// The insert and the paste hold the page: they go before the controls that show it.
 MainWindow::~MainWindow() {
     delete helpWindow.data();
     delete aboutWindow.data();
     websiteWindow.reset();
     m_paste.reset();
     m_autoInsert.reset();
-    m_followUp.reset();
 }
 
 void MainWindow::connectControls() {
@@ -77,20 +68,44 @@ void MainWindow::connectControls() {
     connect(copyButton, &QToolButton::clicked, this, &MainWindow::copyMessage);
     connect(listsTabs, &QTabBar::currentChanged, this, &MainWindow::applyListsTab);
     connect(postsTabs, &QTabBar::currentChanged, this, &MainWindow::applyPostsTab);
-    connect(subjectBox, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_session.subjectChanged(text); });
+    connect(subjectBox, &QLineEdit::textChanged, &m_program, &Program::subjectChanged);
     connect(visitButton, &QToolButton::clicked, this, &MainWindow::visitWebsite);
     connect(browserPane, &BrowserPane::panelText, this, &MainWindow::setPanelText);
+    connect(&m_program, &Program::panelText, this, &MainWindow::setPanelText);
+    connect(&m_program, &Program::templatesChanged, this,
+            [this] { setFormatNames(formatNames(m_program.templates())); });
 }
 
 void MainWindow::load() {
     if (m_loaded)
         return;
     m_loaded = true;
-    m_session.startUp(*this);
-    const QByteArray geometry = m_session.settings().mainWindowGeometry();
-    if (!geometry.isEmpty())
-        restoreGeometry(geometry);
+    applyStartView(m_program.startUp());
+}
+
+void MainWindow::applyStartView(const StartView& view) {
+    setWindowTitle(view.caption);
+    visitButton->setText(view.websiteButtonCaption);
+    m_browserPage.navigate(view.startPage);
+    addStatusPanels();
+    setFormatNames(view.formatNames);
+    subjectBox->setText(view.subject);
+    if (view.message)
+        messageBox->setPlainText(messageToEditor(*view.message));
+    formatBox->setCurrentIndex(view.formatRow);
+    // The skin and the help window never stop the start.
+    if (view.skin)
+        skinWindow();
+    if (view.showHelp)
+        showHelpWindow();
+    if (!view.geometry.isEmpty())
+        restoreGeometry(view.geometry);
+}
+
+void MainWindow::setFormatNames(const QStringList& names) {
+    formatBox->clear();
+    formatBox->addItems(names);
+    formatBox->setCurrentIndex(0);
 }
 
 QString MainWindow::messageText() const {
@@ -99,8 +114,8 @@ QString MainWindow::messageText() const {
 }
 
 QString MainWindow::convertedMessage() const {
-    return pageMessage(messageText(), formatBox->currentText(), m_session.templates(),
-                       m_session.linkRules());
+    return pageMessage(messageText(), formatBox->currentText(), m_program.templates(),
+                       m_program.linkRules());
 }
 
 BrowserPage& MainWindow::browserPage() {
@@ -127,7 +142,7 @@ int MainWindow::statusPanelCount() const {
 }
 
 void MainWindow::previewMessage() {
-    m_session.messages().showMessage(QStringLiteral("message preview"), convertedMessage(),
+    m_program.messages().showMessage(QStringLiteral("message preview"), convertedMessage(),
                                      MessageIcon::None);
 }
 
@@ -180,65 +195,15 @@ void MainWindow::applyListsTab() {
     }
 }
 
-// ---- start-up and shutdown --------------------------------------------------------------
-
-void MainWindow::setCaption(const QString& caption) {
-    setWindowTitle(caption);
-}
-
-void MainWindow::setWebsiteButtonCaption(const QString& caption) {
-    visitButton->setText(caption);
-}
-
-void MainWindow::navigateBrowser(const QString& address) {
-    m_browserPage.navigate(address);
-}
-
-void MainWindow::setLists(const ListsData& lists) {
-    m_watch.setLists(lists);
-}
-
-void MainWindow::setFormatNames(const QStringList& names) {
-    formatBox->clear();
-    formatBox->addItems(names);
-    formatBox->setCurrentIndex(0);
-}
-
-void MainWindow::setSubject(const QString& subject) {
-    subjectBox->setText(subject);
-}
-
-void MainWindow::setMessage(const QString& message) {
-    messageBox->setPlainText(messageToEditor(message));
-}
-
-int MainWindow::formatRowCount() const {
-    return formatBox->count();
-}
-
-void MainWindow::selectFormatRow(int row) {
-    formatBox->setCurrentIndex(row);
-}
-
-ListsData MainWindow::lists() const {
-    return m_watch.lists();
-}
-
-QString MainWindow::message() const {
-    return messageText();
-}
-
-int MainWindow::selectedFormatRow() const {
-    return formatBox->currentIndex();
-}
-
 void MainWindow::visitWebsite() {
     // One window, made at the first Visit; it opens the website again only after a close.
     if (!websiteWindow) {
-        websiteWindow = std::make_unique<WebsiteWindow>(m_session.branding().websiteAddress);
+        websiteWindow = std::make_unique<WebsiteWindow>(m_program.branding().websiteAddress);
         // Closed after the main window: the program ends with it.
-        connect(websiteWindow.get(), &WebsiteWindow::closed, this,
-                [this] { m_session.websiteWindowClosed(*this); });
+        connect(websiteWindow.get(), &WebsiteWindow::closed, this, [this] {
+            if (m_shutDown)
+                m_program.endProcess();
+        });
     }
     if (websiteWindow->isVisible()) {
         websiteWindow->raise();
@@ -249,17 +214,10 @@ void MainWindow::visitWebsite() {
 }
 
 void MainWindow::unloadSecondaryWindows() {
-    unloadComposeWindows();
+    delete m_savedMessagesWindow;
+    delete m_templateEditor;
     SplashWindow::unload();
     delete helpWindow.data();
-}
-
-bool MainWindow::websiteWindowVisible() const {
-    return websiteWindow && websiteWindow->isVisible();
-}
-
-void MainWindow::endProcess() {
-    emit endProcessRequested();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -269,22 +227,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (!m_loaded) {
         m_shutDown = true;
-        endProcess();
+        m_program.endProcess();
         event->accept();
         return;
     }
-    if (m_autosave)
-        m_autosave->cancel();
-    m_session.settingsWritten(m_session.settings().setMainWindowGeometry(saveGeometry()));
-    if (!m_session.shutDown(*this)) {
+    if (!m_program.shutDown({messageText(), formatBox->currentIndex(), saveGeometry()})) {
         // The user chose to stay, to free space or fix the folder before trying again.
         m_exitRequested = false;
         event->ignore();
         return;
     }
     m_shutDown = true;
-    if (m_exitRequested && m_session.mainWindowClosed())
-        m_session.endProcess(*this);
+    unloadSecondaryWindows();
+    // The separate browser window may outlive the main window, unless the user chose Exit.
+    if (m_exitRequested || !websiteWindow || !websiteWindow->isVisible())
+        m_program.endProcess();
     event->accept();
 }
 

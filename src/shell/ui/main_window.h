@@ -1,21 +1,17 @@
 #pragma once
 
-#include "shell/main_window_host.h"
-
 #include <QMainWindow>
 #include <QPointer>
-#include <QStringList>
 #include <array>
 #include <memory>
 
-class QAction;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QMenu;
+class QListView;
+class QModelIndex;
 class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
@@ -25,56 +21,35 @@ namespace quillbox {
 
 class AboutWindow;
 class AutoInsert;
-class BackgroundCheck;
-class Notifier;
-class ThreadCookieJar;
 class BrowserPage;
 class BrowserPane;
-class WebsiteWindow;
 class Clipboard;
 class HelpWindow;
-class InsertFollowUp;
 class PagePaste;
-class ListsAutosave;
-class PageFetcher;
-class PostMeasurer;
-class ReplyCheck;
+class Program;
 class SavedMessages;
 class SavedMessagesWindow;
-class Session;
-class TemplateEditor;
 class SkinLabel;
-class WatchLists;
-
-// What the main window works with; the program makes them and the window uses them for its
-// whole life.
-struct MainWindowParts {
-    Session& session;
-    BrowserPage& page; // the page the browser pane shows
-    QWidget* pageView; // the view that shows it; the window takes it
-    Clipboard& clipboard;
-    WatchLists& lists;
-    PageFetcher& sizesFetcher; // measures pages for "Watch This Post"
-    PageFetcher& postsFetcher; // serves the reply check
-    PostMeasurer& measurer;
-    ReplyCheck& replyCheck;
-    ListsAutosave* autosave = nullptr;     // writes the lists as they change; none in some tests
-    BackgroundCheck* background = nullptr; // the scheduled reply check; none in some tests
-    Notifier* notifier = nullptr;          // tells of new replies found in the background
-    ThreadCookieJar* cookies = nullptr;    // the browser's cookies, for logged-in checks
-};
+class TemplateEditor;
+class WebsiteWindow;
+struct StartView;
 
 // The main window: message editor, forum and watched-post lists, browser pane, menus and status
-// bar. Handlers read the controls, call the program's logic and write the result back. Controls
-// carry their traditional names as objectName; tests and tools find them by those names.
-class MainWindow : public QMainWindow, public MainWindowHost {
+// bar. It places the controls, forwards what the user does to the program and shows what the
+// program signals. Controls carry their traditional names as objectName; tests and tools find
+// them by those names.
+class MainWindow final : public QMainWindow {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    explicit MainWindow(const MainWindowParts& parts, QWidget* parent = nullptr);
+    // The window shows the program's lists and the page in pageView, which it takes.
+    MainWindow(Program& program, BrowserPage& page, QWidget* pageView, Clipboard& clipboard,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Runs the start-up sequence and restores the window's place; call once, before showing.
+    // Starts the program and shows what it loaded, then restores the window's place; call
+    // once, before showing.
     void load();
 
     // The message as the program sees it: line breaks as CR LF, every character as typed.
@@ -85,33 +60,8 @@ public:
     QString panelText(int panel) const;
     int statusPanelCount() const;
     BrowserPage& browserPage();
-    // Countdown of page loads in which an inserted message is looked for; a double-click on a
-    // watched post or new reply sets it to 4.
-    int insertWatchCount() const;
-
-    // MainWindowHost
-    void setCaption(const QString& caption) override;
-    void setWebsiteButtonCaption(const QString& caption) override;
-    void navigateBrowser(const QString& address) override;
-    void addStatusPanels() override;
-    void setLists(const ListsData& lists) override;
-    void setFormatNames(const QStringList& names) override;
-    void setSubject(const QString& subject) override;
-    void setMessage(const QString& message) override;
-    int formatRowCount() const override;
-    void selectFormatRow(int row) override;
-    void skinWindow() override;
-    void showHelpWindow() override;
-    ListsData lists() const override;
-    QString message() const override;
-    int selectedFormatRow() const override;
-    void unloadSecondaryWindows() override;
-    bool websiteWindowVisible() const override;
-    void endProcess() override;
-
-signals:
-    // The program should end now (the main window has shut down).
-    void endProcessRequested();
+    // Opens the help window (none when its text is missing).
+    void showHelpWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -139,6 +89,10 @@ private:
     void pastePassword();
     void pasteMessage();
 
+    void applyStartView(const StartView& view);
+    void addStatusPanels();
+    void skinWindow();
+    void setFormatNames(const QStringList& names);
     void buildControls(QWidget* pageView);
     void buildTopRow(QWidget* central);
     void buildMessageEditor(QWidget* central);
@@ -150,7 +104,8 @@ private:
     void connectWatchLists();
     void connectBrowser();
     void connectCompose();
-    void unloadComposeWindows();
+    void unloadSecondaryWindows();
+    void endProgram();
     void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
     void layoutControls();
     void applyPostsTab();
@@ -160,31 +115,18 @@ private:
     void addCurrentUrl();
     void removeUrl();
     void forumRowClicked(int row);
-    void postRowClicked(QListWidget* list, int row);
-    void postRowDoubleClicked(QListWidget* list, int row);
+    void postRowClicked(QListView* list, int row);
+    void postRowDoubleClicked(QListView* list, int row);
     void storeLogin();
-    // New replies: mark as read, row tooltips, the background check and its settings.
-    void connectReplies();
+    void showNewRepliesMenu(const QPoint& at);
     void markSelectedRead();
     void markAllRead();
     void openReplyCheckOptions();
     void showNewRepliesFromNotice();
-    void refreshPostRow(int row);
-    void refreshNewReplyRow(int row);
 
-    Session& m_session;
-    Clipboard& m_clipboard;
-    WatchLists& m_watch;
-    PageFetcher& m_sizesFetcher;
-    PageFetcher& m_postsFetcher;
-    PostMeasurer& m_measurer;
-    ReplyCheck& m_replyCheck;
-    ListsAutosave* m_autosave;
-    BackgroundCheck* m_background;
-    Notifier* m_notifier;
-    ThreadCookieJar* m_cookies;
+    Program& m_program;
     BrowserPage& m_browserPage;
-    std::unique_ptr<InsertFollowUp> m_followUp;
+    Clipboard& m_clipboard;
     std::unique_ptr<AutoInsert> m_autoInsert;
     std::unique_ptr<PagePaste> m_paste;
     SavedMessages* m_savedMessages = nullptr;
@@ -224,13 +166,13 @@ private:
     QLineEdit* userNameBox = nullptr;
     QLabel* passwordLabel = nullptr;
     QLineEdit* passwordBox = nullptr;
-    QListWidget* forumList = nullptr;
+    QListView* forumList = nullptr;
     QToolButton* watchButton = nullptr;
     QToolButton* unwatchButton = nullptr;
     QTabBar* postsTabs = nullptr;
     QPushButton* checkRepliesButton = nullptr;
-    QListWidget* postList = nullptr;
-    QListWidget* newRepliesList = nullptr;
+    QListView* postList = nullptr;
+    QListView* newRepliesList = nullptr;
     BrowserPane* browserPane = nullptr;
     std::unique_ptr<WebsiteWindow> websiteWindow; // made at the first Visit
     QPointer<HelpWindow> helpWindow;

@@ -6,10 +6,8 @@
 #include "browser/ui/browser_pane.h"
 #include "compose/editor_text.h"
 #include "platform/browser_page.h"
-#include "shell/session.h"
+#include "shell/program.h"
 #include "shell/ui/main_window.h"
-#include "store/records.h"
-#include "watch/watch_lists.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,10 +16,9 @@ namespace quillbox {
 
 void MainWindow::connectBrowser() {
     BrowserPage& page = m_browserPage;
-    m_followUp = std::make_unique<InsertFollowUp>(page, [this] { watchThisPost(); });
     m_autoInsert =
-        std::make_unique<AutoInsert>(page, m_session.messages(), *m_followUp,
-                                     m_session.dataFolder(), [this] { return convertedMessage(); });
+        std::make_unique<AutoInsert>(page, m_program.messages(), m_program.followUp(),
+                                     m_program.dataFolder(), [this] { return convertedMessage(); });
     PasteSources sources;
     sources.subject = [this] { return subjectBox->text(); };
     sources.userName = [this] { return userNameBox->text(); };
@@ -30,16 +27,12 @@ void MainWindow::connectBrowser() {
     m_paste = std::make_unique<PagePaste>(page, std::move(sources));
 
     // The pane shows the new address and "Complete" first; then the page is searched.
-    connect(browserPane, &BrowserPane::downloadCompleted, m_followUp.get(),
+    connect(browserPane, &BrowserPane::downloadCompleted, &m_program.followUp(),
             &InsertFollowUp::checkInsertedPost);
     connect(autoInsertButton, &QPushButton::clicked, this, &MainWindow::autoInsert);
     for (int i = 0; i < int(pasteButtons.size()); ++i)
         connect(pasteButtons[i], &QPushButton::clicked, this,
                 [this, i] { m_paste->pasteIntoPage(i); });
-}
-
-int MainWindow::insertWatchCount() const {
-    return m_followUp->insertWatchCount();
 }
 
 void MainWindow::autoInsert() {

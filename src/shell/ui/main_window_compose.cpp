@@ -5,7 +5,7 @@
 #include "compose/ui/saved_messages_window.h"
 #include "compose/ui/template_editor.h"
 #include "platform/user_messages.h"
-#include "shell/session.h"
+#include "shell/program.h"
 #include "shell/ui/main_window.h"
 #include "skin/ui/apply_skin.h"
 #include "store/data_folder.h"
@@ -54,7 +54,7 @@ void showAtFront(QWidget* window) {
 
 void MainWindow::connectCompose() {
     m_savedMessages =
-        new SavedMessages(dataFilePath(m_session.dataFolder(), messagesFileName()), this);
+        new SavedMessages(dataFilePath(m_program.dataFolder(), messagesFileName()), this);
     connect(saveButton, &QToolButton::clicked, this, &MainWindow::saveMessage);
     connect(loadButton, &QToolButton::clicked, this, &MainWindow::loadMessage);
     connect(optionsButton, &QToolButton::clicked, this, &MainWindow::openTemplateEditor);
@@ -68,7 +68,7 @@ void MainWindow::newMessage() {
 void MainWindow::saveMessage() {
     const FileResult saved = m_savedMessages->save(messageText(), subjectBox->text());
     if (!saved.ok) {
-        m_session.messages().showMessage(m_session.branding().productName,
+        m_program.messages().showMessage(m_program.branding().productName,
                                          QStringLiteral("Your message could not be saved."),
                                          MessageIcon::Exclamation, saved.message);
         return;
@@ -78,8 +78,8 @@ void MainWindow::saveMessage() {
 
 void MainWindow::loadMessage() {
     if (!m_savedMessagesWindow) {
-        m_savedMessagesWindow = new SavedMessagesWindow(*m_savedMessages, m_session.messages(),
-                                                        m_session.branding().productName, this);
+        m_savedMessagesWindow = new SavedMessagesWindow(*m_savedMessages, m_program.messages(),
+                                                        m_program.branding().productName, this);
         connect(m_savedMessagesWindow, &SavedMessagesWindow::messageChosen, this,
                 &MainWindow::insertSavedMessage);
         m_savedMessagesWindow->fillMessageList();
@@ -98,22 +98,12 @@ void MainWindow::insertSavedMessage(const QString& body, const QString& subject,
 
 void MainWindow::openTemplateEditor() {
     if (!m_templateEditor) {
-        m_templateEditor = new TemplateEditor(m_session.templates(), m_session.linkRules(), this);
-        connect(m_templateEditor, &TemplateEditor::saveRequested, this,
-                [this](const TemplateSet& templates, LinkRules rules) {
-                    m_session.setTemplates(templates);
-                    m_session.setLinkRules(rules);
-                    setFormatNames(formatNames(templates));
-                    m_session.storeTemplates();
-                });
+        m_templateEditor = new TemplateEditor(m_program.templates(), m_program.linkRules(), this);
+        // The format box follows the program's templates.
+        connect(m_templateEditor, &TemplateEditor::saveRequested, &m_program,
+                &Program::storeTemplates);
         applySkin(m_templateEditor);
     }
     showAtFront(m_templateEditor);
 }
-
-void MainWindow::unloadComposeWindows() {
-    delete m_savedMessagesWindow;
-    delete m_templateEditor;
-}
-
 } // namespace quillbox

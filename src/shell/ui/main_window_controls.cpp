@@ -4,8 +4,8 @@
 #include "shell/main_layout.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/main_window_names.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/twips.h"
+#include "widgets/pictures.h"
+#include "widgets/twips.h"
 #include "skin/ui/skin_label.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -225,9 +225,7 @@ void MainWindow::buildListsPanel(QWidget* c) {
                                  QStringLiteral("Click within the Password field on the form you "
                                                 "want to paste into, then click here."),
                                  2880, 1020, 675, 315);
-    forumList = make<QListWidget>(forumsView, "lstPosts2", 60, design::lstPosts2Top, 3435, 1425);
-    // Rows of one line each: long lists lay out at once, also when the skin restyles them.
-    forumList->setUniformItemSizes(true);
+    forumList = make<QListView>(forumsView, "lstPosts2", 60, design::lstPosts2Top, 3435, 1425);
 
     watchButton = makePictureButton(postsView, "cmdAdd", QStringLiteral("Watch This Post"),
                                     QStringLiteral("Watch the current URL"), "watch", 60, 240, 1695,
@@ -243,15 +241,15 @@ void MainWindow::buildListsPanel(QWidget* c) {
     checkRepliesButton = makeButton(
         postsView, "cmdReplies", QStringLiteral("Check for new replies"), {}, 60, 1140, 3435, 315);
     checkRepliesButton->hide();
-    postList = make<QListWidget>(postsView, "lstPosts", 60, design::lstPostsTop, 3435, 1620);
-    newRepliesList = make<QListWidget>(postsView, "lstNew", 60, design::lstPostsTop, 3435, 1230);
-    postList->setUniformItemSizes(true);
-    newRepliesList->setUniformItemSizes(true);
+    postList = make<QListView>(postsView, "lstPosts", 60, design::lstPostsTop, 3435, 1620);
+    newRepliesList = make<QListView>(postsView, "lstNew", 60, design::lstPostsTop, 3435, 1230);
     newRepliesList->hide();
     // Every row is one line of text: with rows of one height the boxes need not measure each of
     // tens of thousands of rows to lay them out.
-    for (QListWidget* list : {forumList, postList, newRepliesList})
+    for (QListView* list : {forumList, postList, newRepliesList}) {
         list->setUniformItemSizes(true);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    }
 }
 
 void MainWindow::buildBrowserPane(QWidget* c, QWidget* pageView) {

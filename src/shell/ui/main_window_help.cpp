@@ -14,7 +14,7 @@ void MainWindow::skinWindow() {
 
 void MainWindow::showHelpWindow() {
     if (!helpWindow) {
-        auto* window = new HelpWindow(m_session);
+        auto* window = new HelpWindow(m_program);
         window->setAttribute(Qt::WA_DeleteOnClose);
         // Without its text the help window stays closed.
         if (!window->load()) {

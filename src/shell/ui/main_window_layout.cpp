@@ -2,7 +2,7 @@
 #include "browser/ui/browser_pane.h"
 #include "shell/main_layout.h"
 #include "shell/ui/main_window.h"
-#include "shell/ui/twips.h"
+#include "widgets/twips.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStatusBar>

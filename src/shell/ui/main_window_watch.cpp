@@ -1,139 +1,133 @@
-// The forum and watched-post lists of the main window: their buttons, clicks and double-clicks,
-// the logins of the forums, and the reply check.
+// The forum and watched-post lists of the main window: views on the program's models, their
+// buttons, clicks and double-clicks, the logins of the forums, the reply check and marking new
+// replies as read.
 #include "browser/insert_follow_up.h"
 #include "platform/browser_page.h"
-#include "shell/session.h"
+#include "shell/program.h"
 #include "shell/ui/main_window.h"
 #include "store/records.h"
+#include "watch/background_check.h"
 #include "watch/fetch_messages.h"
-#include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
 #include "watch/reply_check.h"
+#include "watch/ui/reply_check_options.h"
+#include "watch/ui/warning_icons.h"
 #include "watch/watch_lists.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QToolButton>
 
 namespace quillbox {
 
 namespace {
 
-void fillList(QListWidget* list, const QStringList& rows) {
-    list->clear();
-    list->addItems(rows);
+int currentRow(const QListView* view) {
+    return view->currentIndex().isValid() ? view->currentIndex().row() : -1;
 }
 
-QStringList addresses(const QList<WatchedPost>& posts) {
-    QStringList out;
-    for (const WatchedPost& p : posts)
-        out << p.address;
-    return out;
-}
-
-QStringList addresses(const QList<Forum>& forums) {
-    QStringList out;
-    for (const Forum& f : forums)
-        out << f.address;
-    return out;
+QString rowText(const QListView* view, int row) {
+    return view->model()->index(row, 0).data().toString();
 }
 
 } // namespace
 
 void MainWindow::connectWatchLists() {
-    WatchLists* w = &m_watch;
-    // The list widgets show the records row for row.
-    connect(w, &WatchLists::postsReset, this,
-            [this] { fillList(postList, addresses(m_watch.posts())); });
-    connect(w, &WatchLists::postAppended, this,
-            [this](int row) { postList->insertItem(row, m_watch.posts().at(row).address); });
-    connect(w, &WatchLists::postRemoved, this, [this](int row) { delete postList->takeItem(row); });
-    connect(w, &WatchLists::forumsReset, this,
-            [this] { fillList(forumList, addresses(m_watch.forums())); });
-    connect(w, &WatchLists::forumAppended, this,
-            [this](int row) { forumList->insertItem(row, m_watch.forums().at(row).address); });
-    connect(w, &WatchLists::forumRemoved, this,
-            [this](int row) { delete forumList->takeItem(row); });
-    connect(w, &WatchLists::newRepliesCleared, newRepliesList, &QListWidget::clear);
-    connect(w, &WatchLists::newReplyAdded, this,
-            [this](int row) { newRepliesList->insertItem(row, m_watch.newReplies().at(row)); });
-
-    for (PageFetcher* fetcher : {&m_sizesFetcher, &m_postsFetcher})
-        connect(fetcher, &PageFetcher::panelText, this, &MainWindow::setPanelText);
-    connect(&m_measurer, &PostMeasurer::panelText, this, &MainWindow::setPanelText);
-    connect(&m_replyCheck, &ReplyCheck::panelText, this, &MainWindow::setPanelText);
+    WatchLists& lists = m_program.lists();
+    forumList->setModel(&lists.forumModel());
+    postList->setModel(new WarningIcons(&lists.threadModel(), postList));
+    newRepliesList->setModel(&lists.newRepliesModel());
 
     connect(watchButton, &QToolButton::clicked, this, &MainWindow::watchThisPost);
     connect(unwatchButton, &QToolButton::clicked, this, &MainWindow::removeWatch);
     connect(addForumButton, &QPushButton::clicked, this, &MainWindow::addCurrentUrl);
     connect(removeForumButton, &QPushButton::clicked, this, &MainWindow::removeUrl);
-    connect(checkRepliesButton, &QPushButton::clicked, &m_replyCheck, &ReplyCheck::start);
+    connect(checkRepliesButton, &QPushButton::clicked, &m_program.replyCheck(), &ReplyCheck::start);
 
     // A row counts as clicked whether the mouse or the keyboard selected it.
-    connect(forumList, &QListWidget::currentRowChanged, this, &MainWindow::forumRowClicked);
-    connect(forumList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { forumRowClicked(forumList->row(item)); });
-    connect(forumList, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { m_browserPage.navigate(item->text()); });
-    for (QListWidget* list : {postList, newRepliesList}) {
-        connect(list, &QListWidget::currentRowChanged, this,
-                [this, list](int row) { postRowClicked(list, row); });
-        connect(list, &QListWidget::itemClicked, this,
-                [this, list](QListWidgetItem* item) { postRowClicked(list, list->row(item)); });
-        connect(list, &QListWidget::itemDoubleClicked, this, [this, list](QListWidgetItem* item) {
-            postRowDoubleClicked(list, list->row(item));
-        });
+    connect(forumList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& at) { forumRowClicked(at.isValid() ? at.row() : -1); });
+    connect(forumList, &QListView::clicked, this,
+            [this](const QModelIndex& at) { forumRowClicked(at.row()); });
+    connect(forumList, &QListView::doubleClicked, this,
+            [this](const QModelIndex& at) { m_browserPage.navigate(at.data().toString()); });
+    for (QListView* list : {postList, newRepliesList}) {
+        connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this, list](const QModelIndex& at) {
+                    postRowClicked(list, at.isValid() ? at.row() : -1);
+                });
+        connect(list, &QListView::clicked, this,
+                [this, list](const QModelIndex& at) { postRowClicked(list, at.row()); });
+        connect(list, &QListView::doubleClicked, this,
+                [this, list](const QModelIndex& at) { postRowDoubleClicked(list, at.row()); });
     }
     connect(userNameBox, &QLineEdit::textChanged, this, &MainWindow::storeLogin);
     connect(passwordBox, &QLineEdit::textChanged, this, &MainWindow::storeLogin);
+
+    newRepliesList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(newRepliesList, &QListView::customContextMenuRequested, this,
+            &MainWindow::showNewRepliesMenu);
+    connect(&m_program, &Program::newRepliesNoticeActivated, this,
+            &MainWindow::showNewRepliesFromNotice);
+    // The window's check waits while the background check runs; the background check waits
+    // for the window's (BackgroundCheck::poll).
+    connect(&m_program.background(), &BackgroundCheck::runningChanged, this, [this](bool running) {
+        checkRepliesButton->setEnabled(!running);
+        checkRepliesButton->setToolTip(running ? QStringLiteral("Checking in the background...")
+                                               : QString());
+    });
 }
 
 void MainWindow::watchThisPost() {
     // The measurer refuses a page that is not on the web (the start page, about:, file:).
-    m_measurer.watchPost(m_browserPage.currentUrl());
+    m_program.measurer().watchPost(m_browserPage.currentUrl());
 }
 
 void MainWindow::removeWatch() {
-    const int row = postList->currentRow();
+    const int row = currentRow(postList);
     if (row < 0)
         return;
     // The removed row's neighbour is not clicked: after a removal no row is selected.
     m_quietSelection = true;
-    m_watch.removePost(row);
-    postList->setCurrentRow(-1);
+    m_program.lists().removePost(row);
+    postList->setCurrentIndex({});
     m_quietSelection = false;
 }
 
 void MainWindow::addCurrentUrl() {
+    WatchLists& lists = m_program.lists();
     const QString url = m_browserPage.currentUrl();
-    if (m_watch.forumIndex(url) >= 0)
+    if (lists.forumIndex(url) >= 0)
         return;
-    if (!acceptWebAddress(url, m_session.messages()))
+    if (!acceptWebAddress(url, m_program.messages()))
         return;
     // The new row is selected while it has no login yet, so the boxes keep their text; only then
     // does it get its empty login, which the boxes below rewrite only where they change.
-    const int row = m_watch.appendForum(url, QString());
-    forumList->setCurrentRow(row);
-    m_watch.setForumLogin(row, QStringLiteral("|"));
+    const int row = lists.appendForum(url, QString());
+    forumList->setCurrentIndex(forumList->model()->index(row, 0));
+    lists.setForumLogin(row, QStringLiteral("|"));
     userNameBox->setText(QStringLiteral("Enter Username"));
     passwordBox->clear();
 }
 
 void MainWindow::removeUrl() {
-    const int row = forumList->currentRow();
+    const int row = currentRow(forumList);
     if (row < 0)
         return;
     m_quietSelection = true;
-    m_watch.removeForum(row);
-    forumList->setCurrentRow(-1);
+    m_program.lists().removeForum(row);
+    forumList->setCurrentIndex({});
     m_quietSelection = false;
 }
 
 void MainWindow::forumRowClicked(int row) {
-    if (m_quietSelection || row < 0 || row >= m_watch.forumCount())
+    const WatchLists& lists = m_program.lists();
+    if (m_quietSelection || row < 0 || row >= lists.forumCount())
         return;
-    const Forum& forum = m_watch.forums().at(row);
+    const Forum& forum = lists.forums().at(row);
     setPanelText(2, forum.address);
     userNameBox->setEnabled(true);
     passwordBox->setEnabled(true);
@@ -145,24 +139,71 @@ void MainWindow::forumRowClicked(int row) {
 }
 
 void MainWindow::storeLogin() {
-    const int row = forumList->currentRow();
+    const int row = currentRow(forumList);
     if (row < 0)
         return;
-    m_watch.setForumLogin(row, joinLogin(userNameBox->text(), passwordBox->text()));
+    m_program.lists().setForumLogin(row, joinLogin(userNameBox->text(), passwordBox->text()));
 }
 
-void MainWindow::postRowClicked(QListWidget* list, int row) {
-    if (m_quietSelection || row < 0 || row >= list->count())
+void MainWindow::postRowClicked(QListView* list, int row) {
+    if (m_quietSelection || row < 0 || row >= list->model()->rowCount())
         return;
-    setPanelText(2, list->item(row)->text());
+    setPanelText(2, rowText(list, row));
 }
 
-void MainWindow::postRowDoubleClicked(QListWidget* list, int row) {
-    if (row < 0 || row >= list->count())
+void MainWindow::postRowDoubleClicked(QListView* list, int row) {
+    if (row < 0 || row >= list->model()->rowCount())
         return;
     // The page may show the message just posted: look for it in the next pages loaded.
-    m_followUp->armFollowUp();
-    m_browserPage.navigate(list->item(row)->text());
+    m_program.followUp().armFollowUp();
+    m_browserPage.navigate(rowText(list, row));
+}
+
+void MainWindow::showNewRepliesMenu(const QPoint& at) {
+    const QModelIndex item = newRepliesList->indexAt(at);
+    if (item.isValid())
+        newRepliesList->setCurrentIndex(item);
+    QMenu menu(this);
+    QAction* one =
+        menu.addAction(QStringLiteral("Mark as Read"), this, &MainWindow::markSelectedRead);
+    one->setEnabled(item.isValid());
+    QAction* all = menu.addAction(QStringLiteral("Mark All as Read"), this, &MainWindow::markAllRead);
+    all->setEnabled(newRepliesList->model()->rowCount() > 0);
+    menu.exec(newRepliesList->viewport()->mapToGlobal(at));
+}
+
+void MainWindow::markSelectedRead() {
+    const int row = currentRow(newRepliesList);
+    if (row >= 0)
+        m_program.lists().markAsRead(row);
+}
+
+void MainWindow::markAllRead() {
+    WatchLists& lists = m_program.lists();
+    for (int row = int(lists.newReplies().size()) - 1; row >= 0; --row)
+        lists.markAsRead(row);
+}
+
+void MainWindow::openReplyCheckOptions() {
+    ReplyCheckOptions dialog(this);
+    AppSettings& settings = m_program.settings();
+    dialog.setIntervalHours(settings.get(keys::replyCheckHours));
+    dialog.setCheckAsLoggedIn(settings.get(keys::checkAsLoggedIn));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The background check and the cookie jar follow the settings.
+    m_program.keep(settings.set(keys::replyCheckHours, dialog.intervalHours()) &&
+                   settings.set(keys::checkAsLoggedIn, dialog.checkAsLoggedIn()));
+}
+
+void MainWindow::showNewRepliesFromNotice() {
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+    listsTabs->setCurrentIndex(1);
+    showNewReplies();
 }
 
 } // namespace quillbox

@@ -1,6 +1,6 @@
 #include "shell/ui/splash_window.h"
 
-#include "shell/ui/pictures.h"
+#include "widgets/pictures.h"
 #include "skin/skin.h"
 #include "skin/ui/apply_skin.h"
 #include "skin/ui/skin_control.h"

@@ -1,4 +1,4 @@
-#include "watch/thread_cookie_jar.h"
+#include "watch/forum_cookie_jar.h"
 
 #include <QNetworkCookie>
 #include <QUrl>
@@ -6,27 +6,27 @@
 
 namespace quillbox {
 
-ThreadCookieJar::ThreadCookieJar(QObject* parent) : QNetworkCookieJar(parent) {}
+ForumCookieJar::ForumCookieJar(QObject* parent) : QNetworkCookieJar(parent) {}
 
-void ThreadCookieJar::add(const QNetworkCookie& cookie) {
+void ForumCookieJar::add(const QNetworkCookie& cookie) {
     // The same name, domain and path replace the cookie held (insertCookie keys on those).
     if (!insertCookie(cookie))
         updateCookie(cookie);
 }
 
-void ThreadCookieJar::remove(const QNetworkCookie& cookie) {
+void ForumCookieJar::remove(const QNetworkCookie& cookie) {
     deleteCookie(cookie);
 }
 
-void ThreadCookieJar::clear() {
+void ForumCookieJar::clear() {
     setAllCookies({});
 }
 
-QByteArray ThreadCookieJar::cookieHeaderFor(const QString& url) const {
+QByteArray ForumCookieJar::cookieHeaderFor(const QString& url) const {
     return m_enabled ? matchingCookies(url) : QByteArray();
 }
 
-QByteArray ThreadCookieJar::matchingCookies(const QString& url) const {
+QByteArray ForumCookieJar::matchingCookies(const QString& url) const {
     // The checks' addresses may lack their scheme ("forum.example/t/1" is fetched as http).
     QUrl address(url);
     if (address.scheme().isEmpty() || address.host().isEmpty())

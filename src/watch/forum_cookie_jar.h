@@ -11,10 +11,10 @@ namespace quillbox {
 // cookie store. When enabled, a check's request carries the cookies the cookie rules choose
 // for its address (domain, path, Secure only over HTTPS, not expired), as the browser would
 // send them; when disabled, none.
-class ThreadCookieJar : public QNetworkCookieJar, public RequestCookies {
+class ForumCookieJar : public QNetworkCookieJar, public RequestCookies {
     Q_OBJECT
 public:
-    explicit ThreadCookieJar(QObject* parent = nullptr);
+    explicit ForumCookieJar(QObject* parent = nullptr);
 
     void setEnabled(bool on) { m_enabled = on; }
     bool isEnabled() const { return m_enabled; }

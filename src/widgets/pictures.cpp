@@ -1,4 +1,4 @@
-#include "shell/ui/pictures.h"
+#include "widgets/pictures.h"
 
 #include <QApplication>
 #include <QHash>

@@ -2,7 +2,7 @@
 #include "support/scripted_http_server.h"
 #include "watch/fetch_target.h"
 #include "watch/page_fetcher.h"
-#include "watch/thread_cookie_jar.h"
+#include "watch/forum_cookie_jar.h"
 
 #include <QNetworkCookie>
 #include <QSignalSpy>
@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-using quillbox::ThreadCookieJar;
+using quillbox::ForumCookieJar;
 
 namespace {
 
@@ -27,7 +27,7 @@ QNetworkCookie cookie(const char* name, const char* domain, const char* path = "
 
 } // namespace
 
-class TestThreadCookieJar : public QObject {
+class TestForumCookieJar : public QObject {
     Q_OBJECT
 private slots:
     void cookiesChosenByTheRules_data();
@@ -38,7 +38,7 @@ private slots:
     void fetchSendsTheJarsCookies();
 };
 
-void TestThreadCookieJar::cookiesChosenByTheRules_data() {
+void TestForumCookieJar::cookiesChosenByTheRules_data() {
     QTest::addColumn<QString>("url");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("host only, plain http")
@@ -60,10 +60,10 @@ void TestThreadCookieJar::cookiesChosenByTheRules_data() {
     QTest::newRow("not on the web") << u"ftp://forum.example/"_s << QByteArray();
 }
 
-void TestThreadCookieJar::cookiesChosenByTheRules() {
+void TestForumCookieJar::cookiesChosenByTheRules() {
     QFETCH(QString, url);
     QFETCH(QByteArray, expected);
-    ThreadCookieJar jar;
+    ForumCookieJar jar;
     jar.setEnabled(true);
     jar.add(cookie("host", "forum.example"));
     jar.add(cookie("dom", ".forum.example", "/", false, 30));
@@ -74,15 +74,15 @@ void TestThreadCookieJar::cookiesChosenByTheRules() {
     QCOMPARE(jar.cookieHeaderFor(url), expected);
 }
 
-void TestThreadCookieJar::disabledSendsNone() {
-    ThreadCookieJar jar;
+void TestForumCookieJar::disabledSendsNone() {
+    ForumCookieJar jar;
     jar.add(cookie("host", "forum.example"));
     QVERIFY(jar.cookieHeaderFor(u"http://forum.example/"_s).isEmpty());
     QCOMPARE(jar.matchingCookies(u"http://forum.example/"_s), QByteArray("host=host-value"));
 }
 
-void TestThreadCookieJar::removedAndReplacedCookies() {
-    ThreadCookieJar jar;
+void TestForumCookieJar::removedAndReplacedCookies() {
+    ForumCookieJar jar;
     jar.setEnabled(true);
     jar.add(cookie("a", "forum.example"));
     QNetworkCookie renewed = cookie("a", "forum.example");
@@ -95,7 +95,7 @@ void TestThreadCookieJar::removedAndReplacedCookies() {
     QVERIFY(jar.cookieHeaderFor(u"http://forum.example/"_s).isEmpty());
 }
 
-void TestThreadCookieJar::requestCarriesTheCookieLineOnlyWhenGiven() {
+void TestForumCookieJar::requestCarriesTheCookieLineOnlyWhenGiven() {
     const auto target = quillbox::parseFetchTarget(u"http://forum.example/t"_s).target;
     QVERIFY(target);
     const QByteArray plain = "GET /t HTTP/1.1\r\nHost: forum.example\r\nConnection: close\r\n"
@@ -108,12 +108,12 @@ void TestThreadCookieJar::requestCarriesTheCookieLineOnlyWhenGiven() {
     QCOMPARE(target->request("a=1\r\nX-Evil: 1"), plain);
 }
 
-void TestThreadCookieJar::fetchSendsTheJarsCookies() {
+void TestForumCookieJar::fetchSendsTheJarsCookies() {
     quillbox::test::ScriptedHttpServer server;
     QVERIFY(server.listenLocal());
     server.setDefaultScript(
         quillbox::test::ScriptedHttpServer::whole(quillbox::test::ScriptedHttpServer::reply(10)));
-    ThreadCookieJar jar;
+    ForumCookieJar jar;
     jar.add(cookie("session", "127.0.0.1"));
     jar.add(cookie("secure", "127.0.0.1", "/", true));
     quillbox::test::RecordingMessages messages;
@@ -133,5 +133,5 @@ void TestThreadCookieJar::fetchSendsTheJarsCookies() {
     QVERIFY(!server.requests().at(1).contains("secure"));
 }
 
-QTEST_GUILESS_MAIN(TestThreadCookieJar)
-#include "tst_thread_cookie_jar.moc"
+QTEST_GUILESS_MAIN(TestForumCookieJar)
+#include "tst_forum_cookie_jar.moc"

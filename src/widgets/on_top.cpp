@@ -1,4 +1,4 @@
-#include "shell/ui/on_top.h"
+#include "widgets/on_top.h"
 
 #include <QWidget>
 

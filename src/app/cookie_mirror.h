@@ -6,14 +6,14 @@ class QWebEngineProfile;
 
 namespace quillbox {
 
-class ThreadCookieJar;
+class ForumCookieJar;
 
 // Keeps the checks' cookie jar a copy of a browser profile's cookie store: every cookie the
 // store holds at the start, and each one added or removed afterwards.
-class WebCookieMirror : public QObject {
+class CookieMirror : public QObject {
     Q_OBJECT
 public:
-    WebCookieMirror(QWebEngineProfile* profile, ThreadCookieJar& jar, QObject* parent = nullptr);
+    CookieMirror(QWebEngineProfile* profile, ForumCookieJar& jar, QObject* parent = nullptr);
 };
 
 } // namespace quillbox

@@ -1,13 +1,13 @@
-#include "platform/qt/web_cookie_mirror.h"
+#include "app/cookie_mirror.h"
 
-#include "watch/thread_cookie_jar.h"
+#include "watch/forum_cookie_jar.h"
 
 #include <QWebEngineCookieStore>
 #include <QWebEngineProfile>
 
 namespace quillbox {
 
-WebCookieMirror::WebCookieMirror(QWebEngineProfile* profile, ThreadCookieJar& jar, QObject* parent)
+CookieMirror::CookieMirror(QWebEngineProfile* profile, ForumCookieJar& jar, QObject* parent)
     : QObject(parent) {
     QWebEngineCookieStore* store = profile->cookieStore();
     connect(store, &QWebEngineCookieStore::cookieAdded, this,

@@ -1,0 +1,225 @@
+#include "shell/program.h"
+
+#include "browser/insert_follow_up.h"
+#include "platform/browser_page.h"
+#include "platform/notifier.h"
+#include "platform/user_messages.h"
+#include "shell/lists_autosave.h"
+#include "skin/skin_engine.h"
+#include "store/data_folder.h"
+#include "store/list_files.h"
+#include "watch/background_check.h"
+#include "watch/forum_cookie_jar.h"
+#include "watch/page_fetcher.h"
+#include "watch/post_measurer.h"
+#include "watch/reply_check.h"
+#include "watch/watch_lists.h"
+
+namespace quillbox {
+
+QString designTimeMessage() {
+    return QStringLiteral("Type your first message here.  \r\n\r\nUse plain-text, and be sure to "
+                          "put \r\nhttp:// before your URLs.  Then go\r\nto a message forum's "
+                          "posting page \r\nand hit the \"Insert Message\" button \r\nto insert "
+                          "your message \r\nautomatically!  \r\n\r\nYou can switch between "
+                          "different \r\nformatting types by changing the \r\nvalue in the drop "
+                          "down box above.\r\n");
+}
+
+Program::Program(const ProgramSeams& seams, QObject* parent)
+    : QObject(parent), m_dataFolder(seams.dataFolder), m_messages(seams.messages),
+      m_templates(defaultTemplates()),
+      m_settings(std::make_unique<AppSettings>(seams.store)),
+      m_lists(std::make_unique<WatchLists>()), m_cookies(std::make_unique<ForumCookieJar>()),
+      m_sizesFetcher(std::make_unique<PageFetcher>(seams.messages)),
+      m_postsFetcher(std::make_unique<PageFetcher>(seams.messages)),
+      m_measurer(std::make_unique<PostMeasurer>(*m_lists, *m_sizesFetcher)),
+      m_replyCheck(std::make_unique<ReplyCheck>(*m_lists, *m_postsFetcher)),
+      m_autosave(std::make_unique<ListsAutosave>(*m_lists, m_dataFolder, seams.messages)),
+      m_background(std::make_unique<BackgroundCheck>(*m_lists, *m_replyCheck, seams.clock)) {
+    m_sizesFetcher->setObjectName(QStringLiteral("wscSizes"));
+    m_postsFetcher->setObjectName(QStringLiteral("wscPosts"));
+    for (PageFetcher* fetcher : {m_sizesFetcher.get(), m_postsFetcher.get()}) {
+        fetcher->setRequestCookies(m_cookies.get());
+        connect(fetcher, &PageFetcher::panelText, this, &Program::panelText);
+    }
+    connect(m_measurer.get(), &PostMeasurer::panelText, this, &Program::panelText);
+    connect(m_replyCheck.get(), &ReplyCheck::panelText, this, &Program::panelText);
+
+    // Every check sends the browser's cookies when the user asked for checks as the
+    // logged-in user; the background check tells of what it finds in a notification.
+    m_background->checker().setRequestCookies(m_cookies.get());
+    m_background->setNotifier(seams.notifier);
+    if (seams.notifier)
+        seams.notifier->setActivationHandler([this] { emit newRepliesNoticeActivated(); });
+    connect(m_background.get(), &BackgroundCheck::checkFinished, this,
+            &Program::backgroundCheckFinished);
+    connect(m_settings.get(), &AppSettings::changed, this, &Program::settingChanged);
+    m_cookies->setEnabled(m_settings->get(keys::checkAsLoggedIn));
+    m_background->setIntervalHours(m_settings->get(keys::replyCheckHours));
+    const QDateTime last = m_settings->get(keys::lastBackgroundCheck);
+    if (last.isValid() && m_background->schedule().enabled())
+        m_background->schedule().setLastCheck(last);
+
+    // The page where an inserted message shows up is put on watch.
+    BrowserPage& page = seams.page;
+    m_followUp = std::make_unique<InsertFollowUp>(
+        page, [this, &page] { m_measurer->watchPost(page.currentUrl()); });
+}
+
+// The follow-up holds the page, and the checks the lists: they go first.
+Program::~Program() {
+    m_followUp.reset();
+    m_background.reset();
+    m_autosave.reset();
+}
+
+void Program::settingChanged(Setting id) {
+    switch (id) {
+    case Setting::ReplyCheckHours:
+        m_background->setIntervalHours(m_settings->get(keys::replyCheckHours));
+        break;
+    case Setting::CheckAsLoggedIn:
+        m_cookies->setEnabled(m_settings->get(keys::checkAsLoggedIn));
+        break;
+    case Setting::Template:
+    case Setting::LinkWholeAddresses:
+        // While the program writes templates of its own it already holds them.
+        if (m_storingTemplates)
+            break;
+        m_templates = loadTemplates(*m_settings);
+        m_linkRules = m_settings->get(keys::linkWholeAddresses) ? LinkRules::WholeAddresses
+                                                                : LinkRules::Classic;
+        emit templatesChanged();
+        break;
+    default:
+        break;
+    }
+}
+
+void Program::keep(bool written) {
+    if (written || m_settingsFailureShown)
+        return;
+    m_settingsFailureShown = true;
+    m_messages.showMessage(settingsApplication(),
+                           QStringLiteral("Your settings could not be saved.\r\n") +
+                               m_settings->lastError(),
+                           MessageIcon::Exclamation);
+}
+
+void Program::reportProblems(const QString& intro, const QStringList& problems) {
+    if (problems.isEmpty())
+        return;
+    m_messages.showMessage(m_branding.productName,
+                           intro + QStringLiteral("\r\n\r\n") +
+                               problems.join(QStringLiteral("\r\n")),
+                           MessageIcon::Exclamation);
+}
+
+StartView Program::startUp() {
+    m_branding = loadBranding();
+    m_started = true;
+    StartView view;
+    view.caption = m_branding.productName + QStringLiteral(" by ") + m_branding.companyName;
+    view.websiteButtonCaption = QStringLiteral("Visit ") + m_branding.websiteAddress;
+    view.startPage = m_branding.websiteAddress;
+
+    reportProblems(QStringLiteral("Some data files could not be created:"),
+                   ensureDataFiles(m_dataFolder));
+    LoadListsResult loaded = loadLists(m_dataFolder);
+    reportProblems(QStringLiteral("Some data files could not be read; their lists start empty:"),
+                   loaded.errors);
+    reportProblems(QStringLiteral("Some data files are damaged:"), loaded.damaged);
+    m_lists->setLists(loaded.data);
+
+    m_templates = loadTemplates(*m_settings);
+    m_linkRules =
+        m_settings->get(keys::linkWholeAddresses) ? LinkRules::WholeAddresses : LinkRules::Classic;
+    view.formatNames = formatNames(m_templates);
+    // A stored row that is not a number, or no longer a row of the list, selects row 0.
+    view.formatRow = formatRowOf(m_settings->get(keys::lastConvert), int(view.formatNames.size()));
+
+    view.subject = m_settings->get(keys::lastSubject);
+    const QString lastMessage = m_settings->get(keys::lastMessage);
+    if (lastMessage != QLatin1String("") && lastMessage != QLatin1String(" "))
+        view.message = lastMessage;
+    view.skin = m_branding.skinEnabled;
+    view.showHelp = m_settings->get(keys::showHelp) == QLatin1String("1");
+    view.geometry = m_settings->get(keys::mainWindowGeometry);
+    return view;
+}
+
+bool Program::saveListsAsking() {
+    for (;;) {
+        const QStringList problems = saveLists(m_dataFolder, m_lists->lists());
+        if (problems.isEmpty())
+            return true;
+        const int answer = m_messages.askChoice(
+            m_branding.productName,
+            QStringLiteral("Your lists could not be saved:\r\n\r\n") +
+                problems.join(QStringLiteral("\r\n")) +
+                QStringLiteral("\r\n\r\nFree some space or fix the folder, then try again. "
+                               "Quitting without saving loses the changes to your lists."),
+            // Closing the box cancels: the safe answer comes last.
+            {QStringLiteral("Retry"), QStringLiteral("Quit without saving"),
+             QStringLiteral("Cancel")});
+        if (answer == 1)
+            return true;
+        if (answer != 0)
+            return false;
+    }
+}
+
+bool Program::shutDown(const CloseView& view) {
+    m_autosave->cancel();
+    keep(m_settings->set(keys::mainWindowGeometry, view.geometry));
+    if (!saveListsAsking())
+        return false;
+    keep(m_settings->set(keys::lastMessage, view.message));
+    keep(m_settings->set(keys::lastConvert, QString::number(view.formatRow)));
+    return true;
+}
+
+void Program::endProcess() {
+    if (m_started && m_branding.skinEnabled)
+        SkinEngine::instance().shutDown();
+    emit quitRequested();
+}
+
+void Program::startBackgroundChecks() {
+    m_background->startPolling();
+    // A check missed while the program was closed runs soon after the start.
+    QTimer::singleShot(5000, m_background.get(), [this] { m_background->poll(); });
+}
+
+void Program::subjectChanged(const QString& subject) {
+    keep(m_settings->set(keys::lastSubject, subject));
+}
+
+bool Program::storeTemplates(const TemplateSet& templates, LinkRules rules) {
+    m_templates = templates;
+    m_linkRules = rules;
+    m_storingTemplates = true;
+    const bool templatesWritten = saveTemplates(*m_settings, m_templates);
+    const bool rulesWritten =
+        m_settings->set(keys::linkWholeAddresses, rules == LinkRules::WholeAddresses);
+    m_storingTemplates = false;
+    emit templatesChanged();
+    if (templatesWritten && rulesWritten)
+        return true;
+    m_messages.showMessage(m_branding.productName,
+                           QStringLiteral("Your templates could not be saved.\r\n") +
+                               m_settings->lastError(),
+                           MessageIcon::Exclamation);
+    return false;
+}
+
+void Program::backgroundCheckFinished(const QStringList& newlyFound) {
+    keep(m_settings->set(keys::lastBackgroundCheck, m_background->schedule().lastCheck()));
+    emit panelText(1, QStringLiteral("background check - ") +
+                          QString::number(m_lists->newReplies().size()) +
+                          QStringLiteral(" new replies listed, ") +
+                          QString::number(newlyFound.size()) + QStringLiteral(" new"));
+}
+
+} // namespace quillbox

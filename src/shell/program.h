@@ -1,0 +1,153 @@
+#pragma once
+
+#include "compose/link_rules.h"
+#include "compose/link_template.h"
+#include "shell/branding.h"
+#include "store/app_settings.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+namespace quillbox {
+
+class BackgroundCheck;
+class BrowserPage;
+class Clock;
+class ForumCookieJar;
+class InsertFollowUp;
+class ListsAutosave;
+class Notifier;
+class PageFetcher;
+class PostMeasurer;
+class ReplyCheck;
+class SettingsStore;
+class UserMessages;
+class WatchLists;
+
+// The text the message editor shows until a message has been stored.
+QString designTimeMessage();
+
+// What the program works with from the platform: the page is the browser pane's, where an
+// inserted message is looked for. Without a notifier nobody is told of new replies found in the
+// background.
+struct ProgramSeams {
+    QString dataFolder;
+    SettingsStore& store;
+    UserMessages& messages;
+    Clock& clock;
+    BrowserPage& page;
+    Notifier* notifier = nullptr;
+};
+
+// What the main window shows once the program has started.
+struct StartView {
+    QString caption;
+    QString websiteButtonCaption;
+    QString startPage;
+    QStringList formatNames;
+    int formatRow = 0;
+    QString subject;
+    std::optional<QString> message; // none: the editor keeps the text it has
+    bool skin = true;
+    bool showHelp = false;
+    QByteArray geometry; // empty when none was stored
+};
+
+// What the main window hands back when it closes.
+struct CloseView {
+    QString message;
+    int formatRow = -1; // -1 when none is selected
+    QByteArray geometry;
+};
+
+// The program's logic and its wiring: the settings, the lists, the two page fetchers (one
+// measures pages put on watch, the other serves the window's reply check), the measurer, the
+// checks, the autosave, the cookie jar the checks send from, the background check and the
+// follow-up of an inserted message. It signals what the window shows; nothing in it calls back
+// into a window.
+class Program final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Program)
+
+public:
+    explicit Program(const ProgramSeams& seams, QObject* parent = nullptr);
+    ~Program() override;
+
+    // Start-up: the data files are made where missing, the lists loaded (what could not be
+    // read or was damaged is told in a box), the templates read; returns what the window
+    // shows.
+    StartView startUp();
+    // Shutdown: the lists are written (when they cannot be, the user may retry, quit without
+    // saving them, or cancel: false, nothing else happens and the program stays open), then
+    // the message, the format row and the window's place are stored.
+    bool shutDown(const CloseView& view);
+    // Ends the program: the skin engine is shut down, then quitRequested().
+    void endProcess();
+    // Starts the background check's schedule; a check missed while the program was closed
+    // runs soon after.
+    void startBackgroundChecks();
+
+    // The subject box's change handling: every change is stored at once.
+    void subjectChanged(const QString& subject);
+    // Keeps the templates and the link rules and writes them to the settings; a failure is
+    // reported every time, since the user has just asked for them to be kept.
+    bool storeTemplates(const TemplateSet& templates, LinkRules rules);
+    // Reports a settings write that failed, once per run: the subject is stored on every
+    // keystroke.
+    void keep(bool written);
+
+    const Branding& branding() const { return m_branding; }
+    const TemplateSet& templates() const { return m_templates; }
+    LinkRules linkRules() const { return m_linkRules; }
+    QString dataFolder() const { return m_dataFolder; }
+    AppSettings& settings() { return *m_settings; }
+    UserMessages& messages() { return m_messages; }
+    WatchLists& lists() { return *m_lists; }
+    PageFetcher& sizesFetcher() { return *m_sizesFetcher; }
+    PageFetcher& postsFetcher() { return *m_postsFetcher; }
+    PostMeasurer& measurer() { return *m_measurer; }
+    ReplyCheck& replyCheck() { return *m_replyCheck; }
+    ListsAutosave& autosave() { return *m_autosave; }
+    ForumCookieJar& cookies() { return *m_cookies; }
+    BackgroundCheck& background() { return *m_background; }
+    InsertFollowUp& followUp() { return *m_followUp; }
+
+signals:
+    void panelText(int panel, const QString& text);
+    void templatesChanged();
+    // The user clicked the notification of new replies.
+    void newRepliesNoticeActivated();
+    void quitRequested();
+
+private:
+    void settingChanged(Setting id);
+    void backgroundCheckFinished(const QStringList& newlyFound);
+    bool saveListsAsking();
+    void reportProblems(const QString& intro, const QStringList& problems);
+
+    QString m_dataFolder;
+    UserMessages& m_messages;
+    Branding m_branding;
+    TemplateSet m_templates;
+    LinkRules m_linkRules = LinkRules::Classic;
+    bool m_started = false;
+    bool m_storingTemplates = false;
+    bool m_settingsFailureShown = false;
+    // In the order they depend on one another; destroyed the other way round.
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<WatchLists> m_lists;
+    std::unique_ptr<ForumCookieJar> m_cookies;
+    std::unique_ptr<PageFetcher> m_sizesFetcher;
+    std::unique_ptr<PageFetcher> m_postsFetcher;
+    std::unique_ptr<PostMeasurer> m_measurer;
+    std::unique_ptr<ReplyCheck> m_replyCheck;
+    std::unique_ptr<ListsAutosave> m_autosave;
+    std::unique_ptr<BackgroundCheck> m_background;
+    std::unique_ptr<InsertFollowUp> m_followUp;
+};
+
+} // namespace quillbox

@@ -1,0 +1,80 @@
+#include "watch/forum_model.h"
+
+namespace quillbox {
+
+ForumModel::ForumModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int ForumModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_forums.size());
+}
+
+QVariant ForumModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !valid(index.row()))
+        return {};
+    const Forum& forum = m_forums.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case AddressRole:
+        return forum.address;
+    case LoginRole:
+        return forum.login;
+    case UserNameRole:
+        return splitLogin(forum.login).userName;
+    case PasswordRole:
+        return splitLogin(forum.login).password;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> ForumModel::roleNames() const {
+    return {{Qt::DisplayRole, "display"},
+            {AddressRole, "address"},
+            {LoginRole, "login"},
+            {UserNameRole, "userName"},
+            {PasswordRole, "password"}};
+}
+
+void ForumModel::setForums(const QList<Forum>& forums) {
+    beginResetModel();
+    m_forums = forums;
+    endResetModel();
+}
+
+int ForumModel::indexOf(const QString& url) const {
+    for (qsizetype i = 0; i < m_forums.size(); ++i) {
+        if (m_forums[i].address == url)
+            return int(i);
+    }
+    return -1;
+}
+
+int ForumModel::append(const QString& url, const QString& login) {
+    const int row = int(m_forums.size());
+    beginInsertRows({}, row, row);
+    m_forums.append(Forum{url, login});
+    endInsertRows();
+    return row;
+}
+
+bool ForumModel::remove(int row) {
+    if (!valid(row))
+        return false;
+    beginRemoveRows({}, row, row);
+    m_forums.removeAt(row);
+    endRemoveRows();
+    return true;
+}
+
+bool ForumModel::setLogin(int row, const QString& login) {
+    if (!valid(row))
+        return false;
+    if (m_forums[row].login == login)
+        return true;
+    m_forums[row].login = login;
+    const QModelIndex at = index(row);
+    emit dataChanged(at, at, {LoginRole, UserNameRole, PasswordRole});
+    return true;
+}
+
+} // namespace quillbox
