@@ -6,22 +6,20 @@
 //   QT_QPA_PLATFORM=offscreen bench_lists_window_bench
 // Exit status 0 when every goal is met, 1 otherwise.
 
+#include "platform/clock.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/web_engine_page.h"
 #include "platform/user_messages.h"
-#include "shell/lists_autosave.h"
-#include "shell/session.h"
+#include "shell/program.h"
 #include "shell/ui/main_window.h"
 #include "store/list_files.h"
 #include "store/settings_store.h"
-#include "watch/page_fetcher.h"
-#include "watch/post_measurer.h"
 #include "watch/reply_check.h"
 #include "watch/watch_lists.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
+#include <QListView>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -110,17 +108,12 @@ int main(int argc, char* argv[]) {
     CountingMessages messages;
     QtClipboard clipboard;
     SettingsStore settings(root.filePath(QStringLiteral("settings")));
-    Session session(dataFolder, settings, messages);
-    WatchLists watch;
-    PageFetcher sizes(messages);
-    PageFetcher posts(messages);
-    PostMeasurer measurer(watch, sizes);
-    ReplyCheck check(watch, posts);
-    ListsAutosave autosave(watch, session.dataFolder(), messages);
+    SystemClock systemClock;
     auto* view = new QWebEngineView;
     WebEnginePage page(view);
-    MainWindow window(MainWindowParts{session, page, view, clipboard, watch, sizes, posts, measurer,
-                                      check, &autosave});
+    Program program({dataFolder, settings, messages, systemClock, page});
+    MainWindow window(program, page, view, clipboard);
+    ReplyCheck& check = program.replyCheck();
     window.show();
     QCoreApplication::processEvents();
 
@@ -133,16 +126,17 @@ int main(int argc, char* argv[]) {
         return 2;
 
     t.restart();
-    window.setLists(loaded.data);
+    program.lists().setLists(loaded.data);
     QCoreApplication::processEvents();
     met &= report("show them in the list boxes", ms(t), 200);
-    const auto* postList = window.findChild<QListWidget*>(QStringLiteral("lstPosts"));
-    const auto* forumList = window.findChild<QListWidget*>(QStringLiteral("lstPosts2"));
-    if (!postList || postList->count() != rows || !forumList || forumList->count() != rows)
+    const auto* postList = window.findChild<QListView*>(QStringLiteral("lstPosts"));
+    const auto* forumList = window.findChild<QListView*>(QStringLiteral("lstPosts2"));
+    if (!postList || postList->model()->rowCount() != rows || !forumList ||
+        forumList->model()->rowCount() != rows)
         return 2;
 
     t.restart();
-    const QStringList errors = saveLists(dataFolder, window.lists());
+    const QStringList errors = saveLists(dataFolder, program.lists().lists());
     met &= report("save them", ms(t), 200);
     if (!errors.isEmpty() || loadLists(dataFolder).data != lists)
         return 2;
@@ -159,7 +153,7 @@ int main(int argc, char* argv[]) {
             {QStringLiteral("http://127.0.0.1:%1/t/%2").arg(server.serverPort()).arg(i),
              i % 2 ? 19000 : 20000});
     }
-    window.setLists(checked);
+    program.lists().setLists(checked);
     QCoreApplication::processEvents();
     QElapsedTimer clock;
     clock.start();

@@ -28,8 +28,7 @@ QString designTimeMessage() {
 
 Program::Program(const ProgramSeams& seams, QObject* parent)
     : QObject(parent), m_dataFolder(seams.dataFolder), m_messages(seams.messages),
-      m_templates(defaultTemplates()),
-      m_settings(std::make_unique<AppSettings>(seams.store)),
+      m_templates(defaultTemplates()), m_settings(std::make_unique<AppSettings>(seams.store)),
       m_lists(std::make_unique<WatchLists>()), m_cookies(std::make_unique<ForumCookieJar>()),
       m_sizesFetcher(std::make_unique<PageFetcher>(seams.messages)),
       m_postsFetcher(std::make_unique<PageFetcher>(seams.messages)),

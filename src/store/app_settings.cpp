@@ -101,8 +101,7 @@ bool AppSettings::store(const QString& section, const QString& key, const QStrin
     // Storing what is stored already would only cost a disk write: the subject restored at
     // every start, for one.
     const QString absent = QStringLiteral("\u0001absent");
-    if (value != absent &&
-        m_store.getSetting(settingsApplication(), section, key, absent) == value)
+    if (value != absent && m_store.getSetting(settingsApplication(), section, key, absent) == value)
         return true;
     if (!m_store.saveSetting(settingsApplication(), section, key, value))
         return false;

@@ -38,9 +38,7 @@ enum class Setting {
 enum class SettingScope { UserData, UserChoice, Machine };
 
 // A typed handle on one setting of the table.
-template <typename T> struct SettingKey {
-    Setting id;
-};
+template <typename T> struct SettingKey { Setting id; };
 
 namespace keys {
 inline constexpr SettingKey<QString> lastSubject{Setting::LastSubject};

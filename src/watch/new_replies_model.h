@@ -28,7 +28,7 @@ public:
     void clear();
     void append(const QString& url, PostId post);
     bool remove(int row);
-    PostId post(int row) const;  // 0 for a row that does not exist
+    PostId post(int row) const;   // 0 for a row that does not exist
     int rowOf(PostId post) const; // -1 when the thread is not listed
 
 private:

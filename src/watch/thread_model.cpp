@@ -157,9 +157,9 @@ void ThreadModel::setUnread(PostId id, bool unread) {
 
 void ThreadModel::rowChanged(int row) {
     const QModelIndex at = index(row);
-    emit dataChanged(at, at,
-                     {Qt::ToolTipRole, LastCheckedRole, LastResultRole, ReasonRole, MeasuredRole,
-                      FailedRole});
+    emit dataChanged(
+        at, at,
+        {Qt::ToolTipRole, LastCheckedRole, LastResultRole, ReasonRole, MeasuredRole, FailedRole});
 }
 
 } // namespace quillbox

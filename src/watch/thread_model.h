@@ -51,8 +51,8 @@ public:
     bool remove(int row);
     bool setSize(int row, std::optional<qint64> size);
 
-    PostId id(int row) const;      // 0 for a row that does not exist
-    int rowOf(PostId id) const;    // -1 once the thread is gone
+    PostId id(int row) const;   // 0 for a row that does not exist
+    int rowOf(PostId id) const; // -1 once the thread is gone
     std::optional<PostCheck> lastCheck(int row) const;
     void setLastCheck(PostId id, const PostCheck& check);
     bool isUnread(int row) const;

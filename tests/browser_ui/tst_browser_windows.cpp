@@ -2,9 +2,9 @@
 #include "browser/ui/website_window.h"
 #include "browser/website_layout.h"
 #include "platform/qt/web_engine_page.h"
-#include "widgets/twips.h"
 #include "support/page_server.h"
 #include "web_view_harness.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

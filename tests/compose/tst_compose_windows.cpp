@@ -1,14 +1,13 @@
 #include "compose/saved_messages.h"
 #include "compose/ui/saved_messages_window.h"
 #include "compose/ui/template_editor.h"
-#include "shell/session.h"
 #include "shell/ui/main_window.h"
 #include "store/app_settings.h"
 #include "store/settings_store.h"
+#include "support/main_window_fixture.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
-#include "support/window_parts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -82,7 +81,7 @@ QStringList gridState(QWidget* editor) {
 
 } // namespace
 
-class TestComposeWindows : public QObject {
+class TestComposeWindows : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -97,41 +96,15 @@ private slots:
     void templatesStoredAndUsedAfterRestart();
 
 private:
-    MainWindow* openWindow();
-    std::unique_ptr<TestFolders> folders;
-    std::unique_ptr<SettingsStore> settings;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<WindowParts> parts;
-    std::unique_ptr<MainWindow> window;
-    RecordingMessages messages;
-    RecordingClipboard clipboard;
     QString messagesPath() const { return folders->path(messagesFileName()); }
 };
 
 void TestComposeWindows::init() {
-    folders = std::make_unique<TestFolders>();
-    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
-    messages.entries.clear();
-    clipboard.texts.clear();
+    MainWindowFixture::init();
 }
 
 void TestComposeWindows::cleanup() {
-    window.reset();
-    parts.reset();
-    session.reset();
-    settings.reset();
-    folders.reset();
-}
-
-MainWindow* TestComposeWindows::openWindow() {
-    window.reset();
-    parts.reset();
-    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
-    parts = std::make_unique<WindowParts>(*session, clipboard, messages);
-    window = std::make_unique<MainWindow>(parts->parts());
-    window->load();
-    window->show();
-    return window.get();
+    MainWindowFixture::cleanup();
 }
 
 void TestComposeWindows::savedMessagesWindowShowsAndHandsOver() {
@@ -318,7 +291,7 @@ void TestComposeWindows::templateEditorSavesOrDiscards() {
 }
 
 void TestComposeWindows::mainWindowSavesAndLoadsMessages() {
-    openWindow();
+    open();
     QCOMPARE(readBytes(messagesPath()), QByteArray("\r\n")); // made at start-up
     auto* subject = control<QLineEdit>(window.get(), "txtSubject");
     auto* message = control<QPlainTextEdit>(window.get(), "txtMessage");
@@ -389,7 +362,7 @@ void TestComposeWindows::mainWindowSavesAndLoadsMessages() {
 }
 
 void TestComposeWindows::templatesStoredAndUsedAfterRestart() {
-    openWindow();
+    open();
     auto* format = control<QComboBox>(window.get(), "cmbConvert");
     format->setCurrentIndex(2);
     control<QAction>(window.get(), "viewMenuItem3")->trigger(); // "&Templates"
@@ -446,7 +419,7 @@ void TestComposeWindows::templatesStoredAndUsedAfterRestart() {
         QVERIFY2(settings->getSetting(settingsApplication(), dataSection(), key, u"<none>"_s) !=
                      u"<none>"_s,
                  qPrintable(key));
-    openWindow();
+    open();
     QCOMPARE(comboRows(control<QComboBox>(window.get(), "cmbConvert")), rows);
     control<QAction>(window.get(), "toolsMenuItem3")->trigger();
     auto* reopened = control<TemplateEditor>(window.get(), "frmCustom");

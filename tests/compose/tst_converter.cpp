@@ -296,7 +296,7 @@ void TestConverter::agreesWithStepByStepRebuild() {
         const QString actual = insertLinks(text, t[0], t[1], t[2], t[3]);
         if (actual != expected) {
             QFAIL(qPrintable(u"template "_s + QString::number(round % 2) + u", input: "_s +
-                             text.toUtf8().toPercentEncoding(" @:/<|>.,!?")));
+                             QString::fromLatin1(text.toUtf8().toPercentEncoding(" @:/<|>.,!?"))));
         }
     }
 }

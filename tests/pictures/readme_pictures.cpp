@@ -6,17 +6,17 @@
 // to the desktop's notification service (how it looks is the desktop's business).
 
 #include "compose/saved_messages.h"
+#include "platform/clock.h"
 #include "platform/qt/desktop_notifier.h"
 #include "platform/qt/qt_user_messages.h"
-#include "shell/session.h"
 #include "shell/ui/main_window.h"
 #include "store/data_folder.h"
 #include "store/list_files.h"
 #include "store/settings_store.h"
+#include "support/main_window_fixture.h"
 #include "support/page_server.h"
 #include "support/recording_clipboard.h"
 #include "support/test_folders.h"
-#include "support/window_parts.h"
 #include "watch/background_check.h"
 
 #include <QAction>
@@ -27,7 +27,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -133,10 +133,12 @@ int main(int argc, char** argv) {
     SettingsStore settings(folders.settingsFolder());
     QtUserMessages messages;
     RecordingClipboard clipboard;
-    Session session(folders.dataFolder(), settings, messages);
-    session.settings().setShowHelp(false);
-    WindowParts parts(session, clipboard, messages);
-    MainWindow window(parts.parts());
+    AppSettings(settings).set(keys::showHelp, u"0"_s);
+    SystemClock clock;
+    auto* view = new QWebEngineView; // the window takes it
+    WebEnginePage page(view);
+    Program program({folders.dataFolder(), settings, messages, clock, page});
+    MainWindow window(program, page, view, clipboard);
     messages.setParent(&window);
     window.load();
     window.resize(1100, 760);
@@ -173,7 +175,7 @@ int main(int argc, char** argv) {
 
     // The posting form after Auto-Insert.
     QSignalSpy loaded(&window.browserPage(), &BrowserPage::downloadCompleted);
-    window.navigateBrowser(server.url(u"/reply"_s));
+    window.browserPage().navigate(server.url(u"/reply"_s));
     const bool formShown = QTest::qWaitFor(
         [&] {
             return window.browserPage().currentUrl() == server.url(u"/reply"_s) &&
@@ -187,7 +189,7 @@ int main(int argc, char** argv) {
     auto inserted = std::make_shared<bool>(false);
     const bool filled = QTest::qWaitFor(
         [&] {
-            parts.webPage->webPage()->runJavaScript(
+            page.webPage()->runJavaScript(
                 u"document.getElementById('message').value.length > 0"_s,
                 [inserted](const QVariant& v) { *inserted = v.toBool(); });
             return *inserted;
@@ -200,8 +202,8 @@ int main(int argc, char** argv) {
 
     // The new replies after a check of the three threads.
     menuItem(&window, u"&Check Replies"_s)->trigger();
-    auto* replies = control<QListWidget>(&window, "lstNew");
-    if (!QTest::qWaitFor([&] { return replies->count() >= 2; }, kWait))
+    auto* replies = control<QListView>(&window, "lstNew");
+    if (!QTest::qWaitFor([&] { return replies->model()->rowCount() >= 2; }, kWait))
         fail(u"the check found no new replies"_s);
     QTest::qWait(300);
     save(&window, u"new-replies"_s);

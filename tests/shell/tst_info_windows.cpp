@@ -2,7 +2,6 @@
 // skin at the end of the main window's start-up and the start page's own address.
 #include "platform/browser_page.h"
 #include "shell/branding.h"
-#include "shell/session.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_window.h"
@@ -11,17 +10,17 @@
 #include "skin/ui/skin_label.h"
 #include "store/app_settings.h"
 #include "store/settings_store.h"
+#include "support/main_window_fixture.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
-#include "support/window_parts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -64,7 +63,7 @@ QStringList arrayTexts(const QWidget* window, const char* array) {
 
 } // namespace
 
-class TestInfoWindows : public QObject {
+class TestInfoWindows : public QObject, MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -86,28 +85,16 @@ private:
         return settings->getSetting(settingsApplication(), u"Settings"_s, u"showHelp"_s,
                                     u"<none>"_s);
     }
-    std::unique_ptr<TestFolders> folders;
-    std::unique_ptr<SettingsStore> settings;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<WindowParts> parts;
-    std::unique_ptr<MainWindow> window;
-    RecordingMessages messages;
-    RecordingClipboard clipboard;
 };
 
 void TestInfoWindows::init() {
-    folders = std::make_unique<TestFolders>();
-    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
-    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
-    messages.entries.clear();
+    MainWindowFixture::init();
+    // The help window's tests need the program, not its window.
+    open(nullptr, nullptr, false);
 }
 
 void TestInfoWindows::cleanup() {
-    window.reset();
-    parts.reset();
-    session.reset();
-    settings.reset();
-    folders.reset();
+    MainWindowFixture::cleanup();
     SplashWindow::unload();
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->isWindow() && w->objectName() != QLatin1String("frmWebsite"))
@@ -117,11 +104,7 @@ void TestInfoWindows::cleanup() {
 
 // The program's start: the splash window, then the main window on its 75th tick.
 MainWindow* TestInfoWindows::startMainWindow() {
-    window.reset();
-    parts.reset();
-    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
-    parts = std::make_unique<WindowParts>(*session, clipboard, messages);
-    window = std::make_unique<MainWindow>(parts->parts());
+    open(nullptr, nullptr, false);
     SplashWindow* splash = SplashWindow::load();
     splash->stopTimer();
     connect(splash, &SplashWindow::mainWindowDue, window.get(), [this] {
@@ -156,7 +139,7 @@ void TestInfoWindows::aboutShowsNameVersionOwnerAndWebsite() {
 }
 
 void TestInfoWindows::helpShowsTheGuideOnTop() {
-    HelpWindow help(*session);
+    HelpWindow help(*program);
     QVERIFY(help.load());
     help.show();
     QCOMPARE(help.objectName(), u"Form8"_s);
@@ -185,7 +168,7 @@ void TestInfoWindows::showAtStartupFollowsTheSetting() {
     QFETCH(bool, ticked);
     if (stored != QLatin1String("<none>"))
         settings->saveSetting(settingsApplication(), u"Settings"_s, u"showHelp"_s, stored);
-    HelpWindow help(*session);
+    HelpWindow help(*program);
     QVERIFY(help.load());
     auto* box = control<QCheckBox>(&help, "Check1");
     QCOMPARE(box->isChecked(), ticked);
@@ -198,7 +181,7 @@ void TestInfoWindows::showAtStartupFollowsTheSetting() {
 }
 
 void TestInfoWindows::missingHelpTextKeepsTheWindowClosed() {
-    HelpWindow help(*session, folders->path(u"no-help.html"_s));
+    HelpWindow help(*program, folders->path(u"no-help.html"_s));
     QVERIFY(!help.load());
     QVERIFY(!help.isVisible());
     QCOMPARE(showHelpSetting(), u"<none>"_s);
@@ -264,7 +247,7 @@ void TestInfoWindows::closingUnloadsSplashAndHelpAndShutsTheEngineDown() {
     QVERIFY(SplashWindow::loaded());
     QVERIFY(openWindow("Form8"));
     QVERIFY(SkinEngine::instance().running());
-    QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
+    QSignalSpy ended(program.get(), &Program::quitRequested);
     QVERIFY(window->close());
     QCOMPARE(ended.size(), 1);
     QVERIFY(!SplashWindow::loaded());
@@ -284,9 +267,9 @@ void TestInfoWindows::startPageReadsWellAndIsNoWebPage() {
     // The start page cannot be put on a list: the fetcher would find nothing on the web there.
     messages.entries.clear();
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 0);
+    QCOMPARE(int(rows(window.get(), "lstPosts2").size()), 0);
     control<QToolButton>(window.get(), "cmdAdd")->click();
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 0);
+    QCOMPARE(int(rows(window.get(), "lstPosts").size()), 0);
     QCOMPARE(messages.entries.size(), 2);
     for (const RecordingMessages::Entry& e : messages.entries)
         QVERIFY(e.text.startsWith(u"An error has occurred.\r\nError #: 1002"_s));

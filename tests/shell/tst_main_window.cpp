@@ -1,12 +1,8 @@
-#include "shell/session.h"
 #include "shell/ui/main_window.h"
-#include "widgets/twips.h"
 #include "store/app_settings.h"
 #include "store/settings_store.h"
-#include "support/recording_clipboard.h"
-#include "support/recording_messages.h"
-#include "support/test_folders.h"
-#include "support/window_parts.h"
+#include "support/main_window_fixture.h"
+#include "widgets/twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,7 +11,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,7 +26,7 @@ using namespace Qt::StringLiterals;
 using namespace quillbox;
 using namespace quillbox::test;
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -49,44 +45,18 @@ private slots:
     void windowKeepsItsMinimumSize();
 
 private:
-    MainWindow* openWindow();
-    QString setting(const QString& key) {
-        return settings->getSetting(settingsApplication(), dataSection(), key, u"<none>"_s);
+    QString setting(const QString& key) const {
+        return MainWindowFixture::setting(dataSection(), key);
     }
-    std::unique_ptr<TestFolders> folders;
-    std::unique_ptr<SettingsStore> settings;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<WindowParts> parts;
-    std::unique_ptr<MainWindow> window;
-    RecordingMessages messages;
-    RecordingClipboard clipboard;
 };
 
-MainWindow* TestMainWindow::openWindow() {
-    window.reset();
-    parts.reset();
-    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
-    parts = std::make_unique<WindowParts>(*session, clipboard, messages);
-    window = std::make_unique<MainWindow>(parts->parts());
-    window->load();
-    window->show();
-    return window.get();
-}
-
 void TestMainWindow::init() {
-    folders = std::make_unique<TestFolders>();
-    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
-    messages.entries.clear();
-    clipboard.texts.clear();
-    openWindow();
+    MainWindowFixture::init();
+    open();
 }
 
 void TestMainWindow::cleanup() {
-    window.reset();
-    parts.reset();
-    session.reset();
-    settings.reset();
-    folders.reset();
+    MainWindowFixture::cleanup();
 }
 
 void TestMainWindow::controlsHaveCaptionsTooltipsAndPositions_data() {
@@ -215,9 +185,9 @@ void TestMainWindow::startsInTheDesignState() {
     QVERIFY(!control<QFrame>(window.get(), "Frame3")->isVisible());
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip2")->currentIndex(), 0);
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 0);
-    QVERIFY(control<QListWidget>(window.get(), "lstPosts")
+    QVERIFY(control<QListView>(window.get(), "lstPosts")
                 ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
-    QVERIFY(!control<QListWidget>(window.get(), "lstNew")
+    QVERIFY(!control<QListView>(window.get(), "lstNew")
                  ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
     QVERIFY(!control<QPushButton>(window.get(), "cmdReplies")
                  ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
@@ -248,14 +218,14 @@ void TestMainWindow::tabStripsSwitchViews() {
     QTest::mouseClick(control<QTabBar>(window.get(), "TabStrip1"), Qt::LeftButton, {},
                       control<QTabBar>(window.get(), "TabStrip1")->tabRect(1).center());
     QVERIFY(control<QPushButton>(window.get(), "cmdReplies")->isVisible());
-    QVERIFY(control<QListWidget>(window.get(), "lstNew")->isVisible());
-    QVERIFY(!control<QListWidget>(window.get(), "lstPosts")->isVisible());
+    QVERIFY(control<QListView>(window.get(), "lstNew")->isVisible());
+    QVERIFY(!control<QListView>(window.get(), "lstPosts")->isVisible());
     QVERIFY(!control<QToolButton>(window.get(), "cmdAdd")->isVisible());
     QVERIFY(!control<QToolButton>(window.get(), "cmdDel")->isVisible());
 
     // "&All posts" switches back without touching the other tab strip.
     control<QAction>(window.get(), "viewMenuItem1")->trigger();
-    QVERIFY(control<QListWidget>(window.get(), "lstPosts")->isVisible());
+    QVERIFY(control<QListView>(window.get(), "lstPosts")->isVisible());
     QVERIFY(control<QToolButton>(window.get(), "cmdAdd")->isVisible());
     QVERIFY(!control<QPushButton>(window.get(), "cmdReplies")->isVisible());
 
@@ -266,14 +236,14 @@ void TestMainWindow::tabStripsSwitchViews() {
         ->trigger(); // "&Replies" while the forums are shown
     QVERIFY(control<QFrame>(window.get(), "Frame4")->isVisible());
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 1);
-    QVERIFY(control<QListWidget>(window.get(), "lstNew")
+    QVERIFY(control<QListView>(window.get(), "lstNew")
                 ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
 
     // "&Check Replies" shows where its results go: the posts view, on "New Replies ".
     control<QAction>(window.get(), "viewMenuItem1")->trigger();
     control<QAction>(window.get(), "toolsMenuItem2")->trigger();
     QVERIFY(control<QFrame>(window.get(), "Frame3")->isVisible());
-    QVERIFY(control<QListWidget>(window.get(), "lstNew")->isVisible());
+    QVERIFY(control<QListView>(window.get(), "lstNew")->isVisible());
 }
 
 void TestMainWindow::menusHoldEveryItem_data() {
@@ -282,21 +252,28 @@ void TestMainWindow::menusHoldEveryItem_data() {
     QTest::addColumn<QStringList>("items");
     QTest::newRow("file") << "fileMenu"
                           << "&File"
-                          << QStringList{"&New Message", "&Save Message", "&Load Message", "E&xit"};
-    QTest::newRow("tools")
-        << "toolsMenu"
-        << "&Tools"
-        << QStringList{
-               "&Preview",      "Auto &Insert",      "&Check Replies",          "&Options",
-               "Paste Message", "Paste Subject",     "Paste Username",          "Paste Password",
-               "&Mark as Read", "Mark &All as Read", "Reply Check Se&ttings..."};
+                          << QStringList{u"&New Message"_s, u"&Save Message"_s, u"&Load Message"_s,
+                                         u"E&xit"_s};
+    QTest::newRow("tools") << "toolsMenu"
+                           << "&Tools" << QStringList{u"&Preview"_s,
+                                                      u"Auto &Insert"_s,
+                                                      u"&Check Replies"_s,
+                                                      u"&Options"_s,
+                                                      u"Paste Message"_s,
+                                                      u"Paste Subject"_s,
+                                                      u"Paste Username"_s,
+                                                      u"Paste Password"_s,
+                                                      u"&Mark as Read"_s,
+                                                      u"Mark &All as Read"_s,
+                                                      u"Reply Check Se&ttings..."_s};
     QTest::newRow("view") << "viewMenu"
                           << "&View"
-                          << QStringList{"&Saved Messages", "&All posts", "&Replies", "&Templates"};
+                          << QStringList{u"&Saved Messages"_s, u"&All posts"_s, u"&Replies"_s,
+                                         u"&Templates"_s};
     QTest::newRow("help") << "aboutMenu"
-                          << "&Help" << QStringList{"View &Help"};
+                          << "&Help" << QStringList{u"View &Help"_s};
     QTest::newRow("about") << "mnuAbout"
-                           << "About" << QStringList{"About this software"};
+                           << "About" << QStringList{u"About this software"_s};
 }
 
 void TestMainWindow::menusHoldEveryItem() {
@@ -339,7 +316,7 @@ void TestMainWindow::emptyMessagePreviewsAsTwoLineBreaks() {
 }
 
 void TestMainWindow::closingSavesAndTheNextStartRestores() {
-    QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
+    QSignalSpy ended(program.get(), &Program::quitRequested);
     control<QLineEdit>(window.get(), "txtSubject")->setText(u"My subject"_s);
     // Non-breaking spaces are kept: one ends the address, another stands inside the text.
     const QString typed = u"line one\n\nsee http://x/\u00a0and\u00a0more"_s;
@@ -358,7 +335,7 @@ void TestMainWindow::closingSavesAndTheNextStartRestores() {
     QCOMPARE(setting(u"lastSubject"_s), u"My subject"_s);
     QCOMPARE(readBytes(folders->path(u"posts.txt"_s)), QByteArray());
 
-    openWindow();
+    open();
     QCOMPARE(control<QLineEdit>(window.get(), "txtSubject")->text(), u"My subject"_s);
     QCOMPARE(window->messageText(), message);
     QCOMPARE(control<QComboBox>(window.get(), "cmbConvert")->currentIndex(), 2);
@@ -366,7 +343,7 @@ void TestMainWindow::closingSavesAndTheNextStartRestores() {
 }
 
 void TestMainWindow::exitSavesAndEndsTheProgram() {
-    QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
+    QSignalSpy ended(program.get(), &Program::quitRequested);
     control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(u"kept"_s);
     control<QAction>(window.get(), "fileMenuItem3")->trigger();
     QCOMPARE(ended.size(), 1);

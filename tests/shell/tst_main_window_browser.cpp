@@ -2,20 +2,19 @@
 // submit, and find the thread on watch; paste single values; the separate website window.
 // Real Qt WebEngine pages, served on 127.0.0.1.
 #include "platform/qt/web_engine_page.h"
-#include "shell/session.h"
 #include "shell/ui/main_window.h"
 #include "store/settings_store.h"
+#include "support/main_window_fixture.h"
 #include "support/page_server.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
-#include "support/window_parts.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -54,7 +53,7 @@ QByteArray threadPage() {
 
 } // namespace
 
-class TestMainWindowBrowser : public QObject {
+class TestMainWindowBrowser : public QObject, MainWindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -71,13 +70,6 @@ private:
     void openPage(const QString& url);
 
     std::unique_ptr<PageServer> server;
-    std::unique_ptr<TestFolders> folders;
-    std::unique_ptr<SettingsStore> settings;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<WindowParts> parts;
-    std::unique_ptr<MainWindow> window;
-    RecordingMessages messages;
-    RecordingClipboard clipboard;
 };
 
 void TestMainWindowBrowser::initTestCase() {
@@ -91,29 +83,20 @@ void TestMainWindowBrowser::initTestCase() {
 }
 
 void TestMainWindowBrowser::init() {
-    folders = std::make_unique<TestFolders>();
-    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
-    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
-    parts = std::make_unique<WindowParts>(*session, clipboard, messages);
-    window = std::make_unique<MainWindow>(parts->parts());
-    window->load();
-    window->show();
+    MainWindowFixture::init();
+    open();
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"Complete"_s, webWait);
     messages.entries.clear();
     clipboard.texts.clear();
 }
 
 void TestMainWindowBrowser::cleanup() {
-    window.reset();
-    parts.reset();
-    session.reset();
-    settings.reset();
-    folders.reset();
+    MainWindowFixture::cleanup();
 }
 
 QVariant TestMainWindowBrowser::evaluate(const QString& script) {
     auto answer = std::make_shared<std::optional<QVariant>>();
-    parts->webPage->webPage()->runJavaScript(script, [answer](const QVariant& v) { *answer = v; });
+    webPage->webPage()->runJavaScript(script, [answer](const QVariant& v) { *answer = v; });
     if (!QTest::qWaitFor([&] { return answer->has_value(); }, webWait))
         return {};
     return **answer;
@@ -121,7 +104,7 @@ QVariant TestMainWindowBrowser::evaluate(const QString& script) {
 
 void TestMainWindowBrowser::openPage(const QString& url) {
     QSignalSpy completed(&window->browserPage(), &BrowserPage::downloadCompleted);
-    window->navigateBrowser(url);
+    window->browserPage().navigate(url);
     QTRY_VERIFY_WITH_TIMEOUT(!completed.isEmpty() && window->browserPage().currentUrl() == url,
                              webWait);
 }
@@ -142,17 +125,17 @@ void TestMainWindowBrowser::autoInsertSubmitAndTheThreadIsWatched() {
                               expected, webWait);
     QCOMPARE(evaluate(u"document.getElementById('subject').value"_s).toString(), QString());
     QVERIFY(messages.entries.isEmpty());
-    QCOMPARE(window->insertWatchCount(), 4);
+    QCOMPARE(program->followUp().insertWatchCount(), 4);
 
     // The user submits; the board shows the thread, which goes on watch by itself.
     evaluate(u"document.forms[1].submit(); true"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.postCount(), 1, webWait);
-    const QString thread = parts->lists.posts().at(0).address;
+    QTRY_COMPARE_WITH_TIMEOUT(program->lists().postCount(), 1, webWait);
+    const QString thread = program->lists().posts().at(0).address;
     QVERIFY2(thread.startsWith(server->url(u"/thread?"_s)), qPrintable(thread));
-    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size,
+    QTRY_COMPARE_WITH_TIMEOUT(program->lists().posts().at(0).size,
                               std::optional<qint64>(threadPage().size()), webWait);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->item(0)->text(), thread);
-    QVERIFY(window->insertWatchCount() <= 0);
+    QCOMPARE(rows(window.get(), "lstPosts").at(0), thread);
+    QVERIFY(program->followUp().insertWatchCount() <= 0);
     QVERIFY(messages.entries.isEmpty());
     // And it is on disk at once.
     QTRY_VERIFY(readBytes(folders->path(u"posts.txt"_s)).startsWith(thread.toUtf8()));
@@ -166,7 +149,7 @@ void TestMainWindowBrowser::pagesWithoutAFieldShowTheError() {
     QCOMPARE(messages.entries[0].text,
              u"Could not auto-insert your message.  Try pasting instead."_s);
     QCOMPARE(messages.entries[0].icon, MessageIcon::None);
-    QVERIFY(window->insertWatchCount() <= 0);
+    QVERIFY(program->followUp().insertWatchCount() <= 0);
 }
 
 void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField_data() {
@@ -186,10 +169,10 @@ void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField() {
     QFETCH(QString, button);
     QFETCH(QString, expected);
     QGuiApplication::clipboard()->setText(u"the user's own clipboard"_s);
-    window->setLists({{}, {{u"http://board/"_s, u"ann|pw|x'\\"_s}}});
-    auto* forums = control<QListWidget>(window.get(), "lstPosts2");
+    program->lists().setLists({{}, {{u"http://board/"_s, u"ann|pw|x'\\"_s}}});
+    auto* forums = control<QListView>(window.get(), "lstPosts2");
     QTest::mouseClick(forums->viewport(), Qt::LeftButton, {},
-                      forums->visualItemRect(forums->item(0)).center());
+                      forums->visualRect(forums->model()->index(0, 0)).center());
     control<QLineEdit>(window.get(), "txtSubject")->setText(u"See http://x/ \"now\""_s);
     control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(u"a http://x/ b"_s);
     auto* formats = control<QComboBox>(window.get(), "cmbConvert");
@@ -206,11 +189,11 @@ void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField() {
                               webWait);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"the user's own clipboard"_s);
     QVERIFY(clipboard.texts.isEmpty());
-    QVERIFY(window->insertWatchCount() <= 0); // pasting never arms the follow-up
+    QVERIFY(program->followUp().insertWatchCount() <= 0); // pasting never arms the follow-up
 }
 
 void TestMainWindowBrowser::programEndsWhenTheWebsiteWindowClosesLast() {
-    QSignalSpy ended(window.get(), &MainWindow::endProcessRequested);
+    QSignalSpy ended(program.get(), &Program::quitRequested);
     QTest::mouseClick(control<QToolButton>(window.get(), "Command1"), Qt::LeftButton);
     QWidget* website = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -1,20 +1,19 @@
 // The forum and watched-post lists and the reply check, driven through the main window's own
 // buttons, with a real browser pane and a web server on 127.0.0.1.
 #include "platform/browser_page.h"
-#include "shell/session.h"
 #include "shell/ui/main_window.h"
 #include "store/settings_store.h"
+#include "support/main_window_fixture.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
-#include "support/window_parts.h"
 #include "watch/watch_lists.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -26,7 +25,7 @@ using namespace Qt::StringLiterals;
 using namespace quillbox;
 using namespace quillbox::test;
 
-class TestMainWindowLists : public QObject {
+class TestMainWindowLists : public QObject, MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -42,28 +41,16 @@ private slots:
 private:
     void openPage(const QString& url);
     void showPostsView();
-    void clickRow(QListWidget* list, int row, bool twice = false);
+    void clickRow(QListView* list, int row, bool twice = false);
     static ScriptedHttpServer::Script page(qint64 size) {
         return ScriptedHttpServer::whole(ScriptedHttpServer::reply(size));
     }
-    std::unique_ptr<TestFolders> folders;
-    std::unique_ptr<SettingsStore> settings;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<WindowParts> parts;
-    std::unique_ptr<MainWindow> window;
     std::unique_ptr<ScriptedHttpServer> server;
-    RecordingMessages messages;
-    RecordingClipboard clipboard;
 };
 
 void TestMainWindowLists::init() {
-    folders = std::make_unique<TestFolders>();
-    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
-    session = std::make_unique<Session>(folders->dataFolder(), *settings, messages);
-    parts = std::make_unique<WindowParts>(*session, clipboard, messages);
-    window = std::make_unique<MainWindow>(parts->parts());
-    window->load();
-    window->show();
+    MainWindowFixture::init();
+    open();
     // The start page's load writes panel 1: let it finish before the test writes there.
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"Complete"_s, 30000);
     messages.entries.clear();
@@ -73,16 +60,12 @@ void TestMainWindowLists::init() {
 }
 
 void TestMainWindowLists::cleanup() {
-    window.reset();
-    parts.reset();
-    session.reset();
-    settings.reset();
-    folders.reset();
+    MainWindowFixture::cleanup();
     server.reset();
 }
 
 void TestMainWindowLists::openPage(const QString& url) {
-    window->navigateBrowser(url);
+    window->browserPage().navigate(url);
     QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), url, 30000);
 }
 
@@ -92,8 +75,8 @@ void TestMainWindowLists::showPostsView() {
     QVERIFY(control<QFrame>(window.get(), "Frame3")->isVisible());
 }
 
-void TestMainWindowLists::clickRow(QListWidget* list, int row, bool twice) {
-    const QPoint at = list->visualItemRect(list->item(row)).center();
+void TestMainWindowLists::clickRow(QListView* list, int row, bool twice) {
+    const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
     // A double-click is the second click of a pair, on the row the first one pressed.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     if (twice)
@@ -106,16 +89,18 @@ void TestMainWindowLists::watchThisPostMeasuresAndRenews() {
     openPage(url);
     showPostsView();
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdAdd"), Qt::LeftButton);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->item(0)->text(), url);
-    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size, std::optional<qint64>(1234), 30000);
+    QCOMPARE(int(rows(window.get(), "lstPosts").size()), 1);
+    QCOMPARE(rows(window.get(), "lstPosts").at(0), url);
+    QTRY_COMPARE_WITH_TIMEOUT(program->lists().posts().at(0).size, std::optional<qint64>(1234),
+                              30000);
     QCOMPARE(window->panelText(2), u"Response completed"_s);
 
     // Watching it again adds no row and renews the recorded size.
     server->setScript("/thread?id=7", page(5000));
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdAdd"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(parts->lists.posts().at(0).size, std::optional<qint64>(5000), 30000);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(program->lists().posts().at(0).size, std::optional<qint64>(5000),
+                              30000);
+    QCOMPARE(int(rows(window.get(), "lstPosts").size()), 1);
     QVERIFY(messages.entries.isEmpty());
 
     // Closing stores the post with its size.
@@ -125,17 +110,17 @@ void TestMainWindowLists::watchThisPostMeasuresAndRenews() {
 }
 
 void TestMainWindowLists::removeWatchRemovesTheSelectedPost() {
-    window->setLists({{{u"http://a/"_s, 1}, {u"http://b/"_s, 2}}, {}});
+    program->lists().setLists({{{u"http://a/"_s, 1}, {u"http://b/"_s, 2}}, {}});
     showPostsView();
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdDel"),
                       Qt::LeftButton); // nothing selected: nothing happens
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 2);
-    clickRow(control<QListWidget>(window.get(), "lstPosts"), 0);
+    QCOMPARE(int(rows(window.get(), "lstPosts").size()), 2);
+    clickRow(control<QListView>(window.get(), "lstPosts"), 0);
     QCOMPARE(window->panelText(2), u"http://a/"_s);
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdDel"), Qt::LeftButton);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->count(), 1);
-    QCOMPARE(parts->lists.posts(), QList<WatchedPost>({{u"http://b/"_s, 2}}));
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts")->currentRow(), -1);
+    QCOMPARE(int(rows(window.get(), "lstPosts").size()), 1);
+    QCOMPARE(program->lists().posts(), QList<WatchedPost>({{u"http://b/"_s, 2}}));
+    QCOMPARE(control<QListView>(window.get(), "lstPosts")->currentIndex().row(), -1);
     // The neighbour that moved up was not clicked, and the change is on disk already.
     QCOMPARE(window->panelText(2), u"http://a/"_s);
     QTRY_COMPARE(readBytes(folders->path(u"posts.txt"_s)), QByteArray("http://b/\r\n\r\n"));
@@ -151,25 +136,25 @@ void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
                                    {server->url(u"/grew500"_s), 1000},
                                    {server->url(u"/shrank"_s), 5000},
                                    {server->url(u"/grew-lots"_s), 1000}};
-    window->setLists({posts, {}});
+    program->lists().setLists({posts, {}});
     // The Tools menu selects the "New Replies " tab and starts the check.
     control<QAction>(window.get(), "toolsMenuItem2")->trigger();
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"finished - 2 new replies found"_s, 30000);
     const QStringList expected{posts[0].address, posts[3].address};
     QStringList shown;
-    for (int i = 0; i < control<QListWidget>(window.get(), "lstNew")->count(); ++i)
-        shown << control<QListWidget>(window.get(), "lstNew")->item(i)->text();
+    for (int i = 0; i < int(rows(window.get(), "lstNew").size()); ++i)
+        shown << rows(window.get(), "lstNew").at(i);
     QCOMPARE(shown, expected);
 
     // The check writes nothing back: the next one finds the same posts.
     showPostsView();
     QVERIFY(control<QPushButton>(window.get(), "cmdReplies")->isVisible());
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
-    QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 0); // emptied at the start
+    QCOMPARE(int(rows(window.get(), "lstNew").size()), 0); // emptied at the start
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"finished - 2 new replies found"_s, 30000);
-    QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 2);
-    QCOMPARE(parts->lists.posts(), posts);
+    QCOMPARE(int(rows(window.get(), "lstNew").size()), 2);
+    QCOMPARE(program->lists().posts(), posts);
     QVERIFY(messages.entries.isEmpty());
 }
 
@@ -180,11 +165,11 @@ void TestMainWindowLists::failedFetchReportsAndStopsTheCheck() {
     const QString refused = u"http://127.0.0.1:%1/gone"_s.arg(closed.serverPort());
     closed.close();
     server->setScript("/grew", page(2000));
-    window->setLists({{{server->url(u"/grew"_s), 100},
-                       {server->url(u"/same"_s), 100},
-                       {refused, 100},
-                       {server->url(u"/grew"_s), 100}},
-                      {}});
+    program->lists().setLists({{{server->url(u"/grew"_s), 100},
+                                {server->url(u"/same"_s), 100},
+                                {refused, 100},
+                                {server->url(u"/grew"_s), 100}},
+                               {}});
     showPostsView();
     control<QTabBar>(window.get(), "TabStrip1")->setCurrentIndex(1);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
@@ -193,10 +178,10 @@ void TestMainWindowLists::failedFetchReportsAndStopsTheCheck() {
     QCOMPARE(messages.entries[0].icon, MessageIcon::Exclamation);
     QVERIFY(messages.entries[0].text.startsWith(u"Error occurred.\r\nError #: "_s));
     QCOMPARE(window->panelText(1), u"checking post 3"_s);
-    QCOMPARE(control<QListWidget>(window.get(), "lstNew")->count(), 1);
+    QCOMPARE(int(rows(window.get(), "lstNew").size()), 1);
     // The check has ended: the fourth post is never fetched.
-    QVERIFY(!parts->check.isRunning());
-    QVERIFY(!parts->posts.isBusy());
+    QVERIFY(!program->replyCheck().isRunning());
+    QVERIFY(!program->postsFetcher().isBusy());
     QCOMPARE(window->panelText(1), u"checking post 3"_s);
 }
 
@@ -205,21 +190,21 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     openPage(url);
     QVERIFY(!control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 1);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->currentRow(), 0);
+    QCOMPARE(int(rows(window.get(), "lstPosts2").size()), 1);
+    QCOMPARE(control<QListView>(window.get(), "lstPosts2")->currentIndex().row(), 0);
     QVERIFY(control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
     QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"Enter Username"_s);
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
-    QCOMPARE(parts->lists.forums().at(0).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(0).login, u"Enter Username|"_s);
     QCOMPARE(window->panelText(2), url);
 
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"),
                       Qt::LeftButton); // already a forum: nothing changes
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 1);
+    QCOMPARE(int(rows(window.get(), "lstPosts2").size()), 1);
 
     control<QLineEdit>(window.get(), "txtUsername")->setText(u"me"_s);
     QTest::keyClicks(control<QLineEdit>(window.get(), "txtPassword"), u"s3|cret"_s);
-    QCOMPARE(parts->lists.forums().at(0).login, u"me|s3|cret"_s);
+    QCOMPARE(program->lists().forums().at(0).login, u"me|s3|cret"_s);
     // Written as it changed, before any close.
     QTRY_COMPARE(readBytes(folders->path(u"posts2.txt"_s)), url.toUtf8() + "|me|s3|cret\r\n\r\n");
 
@@ -229,15 +214,15 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"Enter Username"_s);
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
-    QCOMPARE(parts->lists.forums().at(0).login, u"me|s3|cret"_s);
-    QCOMPARE(parts->lists.forums().at(1).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(0).login, u"me|s3|cret"_s);
+    QCOMPARE(program->lists().forums().at(1).login, u"Enter Username|"_s);
 
     // A forum added right after another finds the boxes already as a new forum leaves them:
     // its login stays empty.
     const QString third = server->url(u"/forum3"_s);
     openPage(third);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(parts->lists.forums().at(2).login, u"|"_s);
+    QCOMPARE(program->lists().forums().at(2).login, u"|"_s);
     window->close();
     QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)),
              url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() + "|Enter Username|\r\n\r\n" +
@@ -245,46 +230,47 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
 }
 
 void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {
-    window->setLists({{},
-                      {{u"http://one/"_s, u"ann|pw|x"_s},
-                       {u"http://two/"_s, u"|"_s},
-                       {u"http://three/"_s, u"bob|"_s}}});
+    program->lists().setLists({{},
+                               {{u"http://one/"_s, u"ann|pw|x"_s},
+                                {u"http://two/"_s, u"|"_s},
+                                {u"http://three/"_s, u"bob|"_s}}});
     control<QLineEdit>(window.get(), "txtUsername")->setText(u"typed without a forum"_s);
-    QVERIFY(parts->lists.forums().at(0).login == u"ann|pw|x"_s);
+    QVERIFY(program->lists().forums().at(0).login == u"ann|pw|x"_s);
 
-    clickRow(control<QListWidget>(window.get(), "lstPosts2"), 0);
+    clickRow(control<QListView>(window.get(), "lstPosts2"), 0);
     QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"ann"_s);
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), u"pw|x"_s);
-    clickRow(control<QListWidget>(window.get(), "lstPosts2"), 1);
+    clickRow(control<QListView>(window.get(), "lstPosts2"), 1);
     QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QString());
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
-    QCOMPARE(parts->lists.forums().at(1).login, u"|"_s);
-    clickRow(control<QListWidget>(window.get(), "lstPosts2"), 2);
+    QCOMPARE(program->lists().forums().at(1).login, u"|"_s);
+    clickRow(control<QListView>(window.get(), "lstPosts2"), 2);
     QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"bob"_s);
     // Earlier forums kept their logins while the boxes were refilled.
-    QCOMPARE(parts->lists.forums().at(0).login, u"ann|pw|x"_s);
+    QCOMPARE(program->lists().forums().at(0).login, u"ann|pw|x"_s);
 
     // Removing a forum leaves the boxes as they are and selects nothing.
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"), Qt::LeftButton);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 2);
+    QCOMPARE(int(rows(window.get(), "lstPosts2").size()), 2);
     QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"bob"_s);
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->currentRow(), -1);
+    QCOMPARE(control<QListView>(window.get(), "lstPosts2")->currentIndex().row(), -1);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"),
                       Qt::LeftButton); // no selection: nothing happens
-    QCOMPARE(control<QListWidget>(window.get(), "lstPosts2")->count(), 2);
+    QCOMPARE(int(rows(window.get(), "lstPosts2").size()), 2);
 }
 
 void TestMainWindowLists::doubleClicksNavigate() {
     const QString forum = server->url(u"/board"_s);
     const QString post = server->url(u"/topic"_s);
-    window->setLists({{{post, 100}}, {{forum, u"|"_s}}});
-    clickRow(control<QListWidget>(window.get(), "lstPosts2"), 0, true);
+    program->lists().setLists({{{post, 100}}, {{forum, u"|"_s}}});
+    clickRow(control<QListView>(window.get(), "lstPosts2"), 0, true);
     QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), forum, 30000);
-    QVERIFY(window->insertWatchCount() <= 0); // a forum is not searched for an inserted post
+    QVERIFY(program->followUp().insertWatchCount() <=
+            0); // a forum is not searched for an inserted post
 
     showPostsView();
-    clickRow(control<QListWidget>(window.get(), "lstPosts"), 0, true);
-    QCOMPARE(window->insertWatchCount(), 4);
+    clickRow(control<QListView>(window.get(), "lstPosts"), 0, true);
+    QCOMPARE(program->followUp().insertWatchCount(), 4);
     QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), post, 30000);
 }
 

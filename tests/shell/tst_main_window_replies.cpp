@@ -1,9 +1,10 @@
 // The new replies beyond the window's own check, through the main window: what a background
 // check shows in the lists, the notification that leads to them, marking them as read and the
 // reply check's settings.
-#include "shell/session.h"
 #include "shell/ui/main_window.h"
+#include "store/list_files.h"
 #include "store/settings_store.h"
+#include "support/main_window_fixture.h"
 #include "support/manual_clock.h"
 #include "support/recording_browser_page.h"
 #include "support/recording_clipboard.h"
@@ -11,7 +12,6 @@
 #include "support/recording_notifier.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
-#include "support/window_parts.h"
 #include "watch/background_check.h"
 #include "watch/forum_cookie_jar.h"
 
@@ -19,7 +19,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QListWidget>
+#include <QIcon>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -32,20 +33,17 @@ using namespace Qt::StringLiterals;
 using namespace quillbox;
 using namespace quillbox::test;
 
-class TestMainWindowReplies : public QObject {
+class TestMainWindowReplies : public QObject, MainWindowFixture {
     Q_OBJECT
 private slots:
+    void init() { MainWindowFixture::init(); }
+    void cleanup() { MainWindowFixture::cleanup(); }
     void backgroundResultsShowInTheListsAndCanBeMarkedRead();
     void settingsDialogSetsTheScheduleAndTheCookies();
 };
 
 void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() {
-    TestFolders folders;
-    SettingsStore settings(folders.settingsFolder());
-    RecordingMessages messages;
-    RecordingClipboard clipboard;
-    Session session(folders.dataFolder(), settings, messages);
-    QVERIFY(session.settings().set(keys::replyCheckHours, 2));
+    QVERIFY(AppSettings(*settings).set(keys::replyCheckHours, 2));
     ScriptedHttpServer server;
     QVERIFY(server.listenLocal());
     server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(3000)));
@@ -54,64 +52,58 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     data.posts = {{server.url(u"/grown"_s), 1000},
                   {u"http://127.0.0.1:1/refused"_s, 1000},
                   {server.url(u"/same"_s), 1000}};
-    QVERIFY(saveLists(folders.dataFolder(), data).isEmpty());
+    QVERIFY(saveLists(folders->dataFolder(), data).isEmpty());
 
-    auto* page = new RecordingBrowserPage;
-    WindowParts parts(session, clipboard, messages, page);
-    ManualClock clock;
     RecordingNotifier notifier;
-    BackgroundCheck background(parts.lists, parts.check, clock);
-    background.setNotifier(&notifier);
-    MainWindowParts p = parts.parts();
-    p.background = &background;
-    p.notifier = &notifier;
-    MainWindow window(p);
-    window.load();
-    window.show();
+    open(new RecordingBrowserPage, &notifier);
+    BackgroundCheck& background = program->background();
     QCOMPARE(background.schedule().intervalHours(), 2);
 
     QSignalSpy finished(&background, &BackgroundCheck::checkFinished);
     clock.advanceHours(2);
     QVERIFY(background.poll());
-    QVERIFY(!control<QPushButton>(&window, "cmdReplies")->isEnabled());
+    QVERIFY(!control<QPushButton>(window.get(), "cmdReplies")->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
-    QVERIFY(control<QPushButton>(&window, "cmdReplies")->isEnabled());
+    QVERIFY(control<QPushButton>(window.get(), "cmdReplies")->isEnabled());
     QVERIFY(messages.entries.isEmpty());
 
-    auto* posts = control<QListWidget>(&window, "lstPosts");
-    auto* newReplies = control<QListWidget>(&window, "lstNew");
-    QCOMPARE(newReplies->count(), 1);
-    QCOMPARE(newReplies->item(0)->text(), server.url(u"/grown"_s));
-    QVERIFY2(posts->item(0)->toolTip().contains(u"Result: new replies (3000 bytes)"_s),
-             qPrintable(posts->item(0)->toolTip()));
-    QVERIFY(posts->item(0)->toolTip().contains(u"Recorded size: 1000 bytes"_s));
-    QVERIFY(posts->item(0)->toolTip().contains(u"Last checked: "_s));
+    auto tip = [this](int row) {
+        return rowData(window.get(), "lstPosts", row, Qt::ToolTipRole).toString();
+    };
+    auto marked = [this](int row) {
+        return !rowData(window.get(), "lstPosts", row, Qt::DecorationRole).value<QIcon>().isNull();
+    };
+    auto* newReplies = control<QListView>(window.get(), "lstNew");
+    QCOMPARE(newReplies->model()->rowCount(), 1);
+    QCOMPARE(rows(window.get(), "lstNew").at(0), server.url(u"/grown"_s));
+    QVERIFY2(tip(0).contains(u"Result: new replies (3000 bytes)"_s), qPrintable(tip(0)));
+    QVERIFY(tip(0).contains(u"Recorded size: 1000 bytes"_s));
+    QVERIFY(tip(0).contains(u"Last checked: "_s));
     // The failed thread is marked, its address unchanged.
-    QCOMPARE(posts->item(1)->text(), u"http://127.0.0.1:1/refused"_s);
-    QVERIFY(!posts->item(1)->icon().isNull());
-    QVERIFY(posts->item(0)->icon().isNull());
-    QVERIFY2(posts->item(1)->toolTip().contains(u"failed - Connection refused"_s),
-             qPrintable(posts->item(1)->toolTip()));
-    QVERIFY(posts->item(2)->toolTip().contains(u"Result: unchanged"_s));
+    QCOMPARE(rows(window.get(), "lstPosts").at(1), u"http://127.0.0.1:1/refused"_s);
+    QVERIFY(marked(1));
+    QVERIFY(!marked(0));
+    QVERIFY2(tip(1).contains(u"failed - Connection refused"_s), qPrintable(tip(1)));
+    QVERIFY(tip(2).contains(u"Result: unchanged"_s));
 
     // The notification leads to the new replies.
     QCOMPARE(notifier.entries.size(), 1);
-    control<QTabBar>(&window, "TabStrip2")->setCurrentIndex(0);
-    control<QTabBar>(&window, "TabStrip1")->setCurrentIndex(0);
+    control<QTabBar>(window.get(), "TabStrip2")->setCurrentIndex(0);
+    control<QTabBar>(window.get(), "TabStrip1")->setCurrentIndex(0);
     notifier.activate();
-    QCOMPARE(control<QTabBar>(&window, "TabStrip2")->currentIndex(), 1);
-    QCOMPARE(control<QTabBar>(&window, "TabStrip1")->currentIndex(), 1);
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip2")->currentIndex(), 1);
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 1);
     QVERIFY(newReplies->isVisible());
 
     // Mark as Read with nothing selected does nothing; with the row selected it renews the size.
-    newReplies->setCurrentRow(-1);
-    control<QAction>(&window, "toolsMenuItem8")->trigger();
-    QCOMPARE(newReplies->count(), 1);
-    newReplies->setCurrentRow(0);
-    control<QAction>(&window, "toolsMenuItem8")->trigger();
-    QCOMPARE(newReplies->count(), 0);
-    QCOMPARE(parts.lists.posts().at(0).size, 3000);
-    QVERIFY(posts->item(0)->toolTip().contains(u"Recorded size: 3000 bytes"_s));
+    newReplies->setCurrentIndex({});
+    control<QAction>(window.get(), "toolsMenuItem8")->trigger();
+    QCOMPARE(newReplies->model()->rowCount(), 1);
+    newReplies->setCurrentIndex(newReplies->model()->index(0, 0));
+    control<QAction>(window.get(), "toolsMenuItem8")->trigger();
+    QCOMPARE(newReplies->model()->rowCount(), 0);
+    QCOMPARE(program->lists().posts().at(0).size, 3000);
+    QVERIFY(tip(0).contains(u"Recorded size: 3000 bytes"_s));
 
     // Mark All as Read after the next check, in which the refused thread is still marked.
     server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1600)));
@@ -119,36 +111,26 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     clock.advanceHours(2);
     QVERIFY(background.poll());
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 30000);
-    QCOMPARE(newReplies->count(), 2);
-    QVERIFY(!posts->item(1)->icon().isNull());
-    control<QAction>(&window, "toolsMenuItem9")->trigger();
-    QCOMPARE(newReplies->count(), 0);
-    QCOMPARE(parts.lists.posts().at(0).size, 4000);
-    QCOMPARE(parts.lists.posts().at(2).size, 1600);
-    QCOMPARE(parts.lists.posts().at(1).size, 1000);
+    QCOMPARE(newReplies->model()->rowCount(), 2);
+    QVERIFY(marked(1));
+    control<QAction>(window.get(), "toolsMenuItem9")->trigger();
+    QCOMPARE(newReplies->model()->rowCount(), 0);
+    QCOMPARE(program->lists().posts().at(0).size, 4000);
+    QCOMPARE(program->lists().posts().at(2).size, 1600);
+    QCOMPARE(program->lists().posts().at(1).size, 1000);
     // The last check's time is kept for the next start.
-    QCOMPARE(session.settings().get(keys::lastBackgroundCheck), clock.now());
+    QCOMPARE(program->settings().get(keys::lastBackgroundCheck), clock.now());
 }
 
 void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
-    TestFolders folders;
-    SettingsStore settings(folders.settingsFolder());
-    RecordingMessages messages;
-    RecordingClipboard clipboard;
-    Session session(folders.dataFolder(), settings, messages);
-    WindowParts parts(session, clipboard, messages, new RecordingBrowserPage);
-    ManualClock clock;
-    BackgroundCheck background(parts.lists, parts.check, clock);
-    ForumCookieJar cookies;
-    MainWindowParts p = parts.parts();
-    p.background = &background;
-    p.cookies = &cookies;
-    MainWindow window(p);
-    window.load();
+    open(new RecordingBrowserPage, nullptr, false);
+    window->load();
+    BackgroundCheck& background = program->background();
+    const ForumCookieJar& cookies = program->cookies();
     QVERIFY(!background.schedule().enabled());
     QVERIFY(!cookies.isEnabled());
 
-    QTimer::singleShot(0, &window, [] {
+    QTimer::singleShot(0, window.get(), [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), u"frmReplyOptions"_s);
@@ -158,11 +140,11 @@ void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
         control<QCheckBox>(dialog, "chkLoggedIn")->setChecked(true);
         dialog->accept();
     });
-    control<QAction>(&window, "toolsMenuItem10")->trigger();
+    control<QAction>(window.get(), "toolsMenuItem10")->trigger();
     QCOMPARE(background.schedule().intervalHours(), 6);
-    QCOMPARE(session.settings().get(keys::replyCheckHours), 6);
+    QCOMPARE(program->settings().get(keys::replyCheckHours), 6);
     QVERIFY(cookies.isEnabled());
-    QVERIFY(session.settings().get(keys::checkAsLoggedIn));
+    QVERIFY(program->settings().get(keys::checkAsLoggedIn));
 }
 
 QTEST_MAIN(TestMainWindowReplies)

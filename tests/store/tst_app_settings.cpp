@@ -1,10 +1,11 @@
-// The program's typed settings: the help window's setting, and values already stored are not
-// written again.
+// The program's settings table: each value in the format the file has always held, values
+// already stored not written again, and every real change announced.
 #include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/test_folders.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -15,21 +16,49 @@ using namespace quillbox::test;
 class TestAppSettings : public QObject {
     Q_OBJECT
 private slots:
-    void showHelpIsStoredAsOneOrZero();
+    void valuesKeepTheirFileFormat();
     void storingTheStoredValueWritesNothing_data();
     void storingTheStoredValueWritesNothing();
 };
 
-void TestAppSettings::showHelpIsStoredAsOneOrZero() {
+void TestAppSettings::valuesKeepTheirFileFormat() {
     TestFolders folders;
     SettingsStore store(folders.settingsFolder());
     AppSettings settings(store);
-    QCOMPARE(settings.showHelp(), u"1"_s);
-    QVERIFY(settings.setShowHelp(false));
-    QCOMPARE(store.getSetting(settingsApplication(), u"Settings"_s, u"showHelp"_s, {}), u"0"_s);
-    QCOMPARE(settings.showHelp(), u"0"_s);
-    QVERIFY(settings.setShowHelp(true));
-    QCOMPARE(settings.showHelp(), u"1"_s);
+    QSignalSpy changed(&settings, &AppSettings::changed);
+    auto stored = [&](const QString& section, const QString& key) {
+        return store.getSetting(settingsApplication(), section, key, u"<none>"_s);
+    };
+    QCOMPARE(settings.get(keys::showHelp), u"1"_s);
+    QCOMPARE(settings.get(keys::lastSubject), u"Type Subject Here"_s);
+    QVERIFY(!settings.get(keys::checkAsLoggedIn));
+    QCOMPARE(settings.get(keys::replyCheckHours), 0);
+
+    QVERIFY(settings.set(keys::checkAsLoggedIn, true));
+    QCOMPARE(stored(u"Settings"_s, u"checkAsLoggedIn"_s), u"1"_s);
+    QVERIFY(settings.set(keys::replyCheckHours, -5));
+    QCOMPARE(stored(u"Settings"_s, u"replyCheckHours"_s), u"0"_s);
+    const QDateTime when(QDate(2024, 3, 1), QTime(9, 30), Qt::UTC);
+    QVERIFY(settings.set(keys::lastBackgroundCheck, when));
+    QCOMPARE(stored(u"Settings"_s, u"lastBackgroundCheck"_s), u"2024-03-01T09:30:00Z"_s);
+    QCOMPARE(settings.get(keys::lastBackgroundCheck), when);
+    QVERIFY(settings.set(keys::mainWindowGeometry, QByteArray("\x01\xff")));
+    QCOMPARE(stored(u"Window"_s, u"mainGeometry"_s), u"Af8="_s);
+    QVERIFY(settings.set(keys::lastConvert, u"3"_s));
+    QCOMPARE(stored(u"data"_s, u"lastConvert"_s), u"3"_s);
+    QCOMPARE(changed.size(), 5);
+    QVERIFY(settings.set(keys::lastConvert, u"3"_s)); // the same again: no write, no change
+    QCOMPARE(changed.size(), 5);
+    QCOMPARE(changed.at(0).at(0).value<Setting>(), Setting::CheckAsLoggedIn);
+
+    // Numbers out of their range, or no numbers, read as the range's end or the default.
+    store.saveSetting(settingsApplication(), u"Settings"_s, u"replyCheckHours"_s, u" 99 "_s);
+    QCOMPARE(settings.get(keys::replyCheckHours), 24);
+    store.saveSetting(settingsApplication(), u"Settings"_s, u"replyCheckHours"_s, u"six"_s);
+    QCOMPARE(settings.get(keys::replyCheckHours), 0);
+    // Only exactly "1" switches a flag on.
+    store.saveSetting(settingsApplication(), u"Settings"_s, u"checkAsLoggedIn"_s, u" 1"_s);
+    QVERIFY(!settings.get(keys::checkAsLoggedIn));
 }
 
 void TestAppSettings::storingTheStoredValueWritesNothing_data() {
@@ -55,7 +84,7 @@ void TestAppSettings::storingTheStoredValueWritesNothing() {
     TestFolders folders;
     SettingsStore store(folders.settingsFolder());
     AppSettings settings(store);
-    QVERIFY(settings.setLastSubject(stored));
+    QVERIFY(settings.set(keys::lastSubject, stored));
     // A line the settings store never writes tells whether the file was written again.
     const QString file = store.fileName(settingsApplication());
     QByteArray bytes = readBytes(file);
@@ -63,8 +92,8 @@ void TestAppSettings::storingTheStoredValueWritesNothing() {
     bytes += "; untouched\n";
     QVERIFY(writeBytes(file, bytes));
 
-    QVERIFY(settings.setLastSubject(next));
-    QCOMPARE(settings.lastSubject(), next);
+    QVERIFY(settings.set(keys::lastSubject, next));
+    QCOMPARE(settings.get(keys::lastSubject), next);
     QCOMPARE(!readBytes(file).contains("; untouched"), written);
     QCOMPARE(SettingsStore(folders.settingsFolder())
                  .getSetting(settingsApplication(), dataSection(), u"lastSubject"_s, u"<none>"_s),

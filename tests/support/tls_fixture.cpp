@@ -36,13 +36,15 @@ bool TlsFixture::create() {
                                                 "keyUsage=digitalSignature,keyEncipherment\n"
                                                 "extendedKeyUsage=serverAuth\n");
     const bool made =
-        run({"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", "ca.key", "-out", "ca.pem",
-             "-days", "2", "-subj", "/CN=Quillbox Test Authority", "-addext",
-             "basicConstraints=critical,CA:TRUE", "-addext", "keyUsage=critical,keyCertSign"}) &&
-        run({"req", "-newkey", "rsa:2048", "-nodes", "-keyout", "server.key", "-out", "server.csr",
-             "-subj", "/CN=127.0.0.1"}) &&
-        run({"x509", "-req", "-in", "server.csr", "-CA", "ca.pem", "-CAkey", "ca.key",
-             "-CAcreateserial", "-out", "server.pem", "-days", "2", "-extfile", "server.ext"});
+        run({u"req"_s, u"-x509"_s, u"-newkey"_s, u"rsa:2048"_s, u"-nodes"_s, u"-keyout"_s,
+             u"ca.key"_s, u"-out"_s, u"ca.pem"_s, u"-days"_s, u"2"_s, u"-subj"_s,
+             u"/CN=Quillbox Test Authority"_s, u"-addext"_s, u"basicConstraints=critical,CA:TRUE"_s,
+             u"-addext"_s, u"keyUsage=critical,keyCertSign"_s}) &&
+        run({u"req"_s, u"-newkey"_s, u"rsa:2048"_s, u"-nodes"_s, u"-keyout"_s, u"server.key"_s,
+             u"-out"_s, u"server.csr"_s, u"-subj"_s, u"/CN=127.0.0.1"_s}) &&
+        run({u"x509"_s, u"-req"_s, u"-in"_s, u"server.csr"_s, u"-CA"_s, u"ca.pem"_s, u"-CAkey"_s,
+             u"ca.key"_s, u"-CAcreateserial"_s, u"-out"_s, u"server.pem"_s, u"-days"_s, u"2"_s,
+             u"-extfile"_s, u"server.ext"_s});
     if (!made)
         return false;
     m_ca = QSslCertificate(readBytes(m_dir.filePath(u"ca.pem"_s)));

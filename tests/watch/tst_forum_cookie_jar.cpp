@@ -1,8 +1,8 @@
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
 #include "watch/fetch_target.h"
-#include "watch/page_fetcher.h"
 #include "watch/forum_cookie_jar.h"
+#include "watch/page_fetcher.h"
 
 #include <QNetworkCookie>
 #include <QSignalSpy>

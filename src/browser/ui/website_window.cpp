@@ -4,11 +4,11 @@
 #include "browser/website_layout.h"
 #include "platform/qt/web_engine_page.h"
 #include "shell/branding.h"
+#include "skin/ui/apply_skin.h"
+#include "skin/ui/skin_label.h"
 #include "widgets/on_top.h"
 #include "widgets/pictures.h"
 #include "widgets/twips.h"
-#include "skin/ui/apply_skin.h"
-#include "skin/ui/skin_label.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #include "shell/ui/about_window.h"
 
 #include "shell/branding.h"
-#include "widgets/pictures.h"
-#include "widgets/twips.h"
 #include "skin/ui/apply_skin.h"
 #include "skin/ui/skin_label.h"
+#include "widgets/pictures.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

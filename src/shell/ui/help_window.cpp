@@ -1,10 +1,10 @@
 #include "shell/ui/help_window.h"
 
 #include "shell/program.h"
-#include "widgets/on_top.h"
-#include "widgets/pictures.h"
 #include "skin/ui/apply_skin.h"
 #include "store/app_settings.h"
+#include "widgets/on_top.h"
+#include "widgets/pictures.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -72,8 +72,8 @@ bool HelpWindow::load() {
 }
 
 void HelpWindow::showAtStartupClicked(bool checked) {
-    m_program.keep(
-        m_program.settings().set(keys::showHelp, checked ? QStringLiteral("1") : QStringLiteral("0")));
+    m_program.keep(m_program.settings().set(keys::showHelp,
+                                            checked ? QStringLiteral("1") : QStringLiteral("0")));
 }
 
 } // namespace quillbox

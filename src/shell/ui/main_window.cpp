@@ -33,8 +33,8 @@
 
 namespace quillbox {
 
-MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView,
-                       Clipboard& clipboard, QWidget* parent)
+MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, Clipboard& clipboard,
+                       QWidget* parent)
     : QMainWindow(parent), m_program(program), m_browserPage(page), m_clipboard(clipboard) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());

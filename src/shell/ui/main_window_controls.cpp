@@ -4,9 +4,9 @@
 #include "shell/main_layout.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/main_window_names.h"
+#include "skin/ui/skin_label.h"
 #include "widgets/pictures.h"
 #include "widgets/twips.h"
-#include "skin/ui/skin_label.h"
 
 #include <QApplication>
 #include <QCheckBox>

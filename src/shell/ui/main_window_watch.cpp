@@ -167,7 +167,8 @@ void MainWindow::showNewRepliesMenu(const QPoint& at) {
     QAction* one =
         menu.addAction(QStringLiteral("Mark as Read"), this, &MainWindow::markSelectedRead);
     one->setEnabled(item.isValid());
-    QAction* all = menu.addAction(QStringLiteral("Mark All as Read"), this, &MainWindow::markAllRead);
+    QAction* all =
+        menu.addAction(QStringLiteral("Mark All as Read"), this, &MainWindow::markAllRead);
     all->setEnabled(newRepliesList->model()->rowCount() > 0);
     menu.exec(newRepliesList->viewport()->mapToGlobal(at));
 }

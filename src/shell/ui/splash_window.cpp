@@ -1,10 +1,10 @@
 #include "shell/ui/splash_window.h"
 
-#include "widgets/pictures.h"
 #include "skin/skin.h"
 #include "skin/ui/apply_skin.h"
 #include "skin/ui/skin_control.h"
 #include "skin/ui/skin_engine_start.h"
+#include "widgets/pictures.h"
 
 #include <QApplication>
 #include <QLabel>

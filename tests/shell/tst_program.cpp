@@ -1,0 +1,304 @@
+// The program's start-up and shutdown, as the values the window shows and hands back, and the
+// settings that the program's parts follow.
+#include "shell/program.h"
+#include "skin/skin_engine.h"
+#include "store/app_settings.h"
+#include "store/list_files.h"
+#include "store/settings_store.h"
+#include "support/manual_clock.h"
+#include "support/recording_browser_page.h"
+#include "support/recording_messages.h"
+#include "support/test_folders.h"
+#include "watch/background_check.h"
+#include "watch/forum_cookie_jar.h"
+#include "watch/watch_lists.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+class TestProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstStartCreatesTheFilesAndShowsTheDesign();
+    void storedStateIsRestored();
+    void storedMessage_data();
+    void storedMessage();
+    void storedFormatRow_data();
+    void storedFormatRow();
+    void helpWindowOpensOnlyForExactlyOne_data();
+    void helpWindowOpensOnlyForExactlyOne();
+    void shutdownWritesListsAndSettingsAndTheNextStartFindsThem();
+    void skinEngineShutsDownWhenTheProgramEnds();
+    void unreadableListFileIsReportedAndStartUpCompletes();
+    void failedListWriteOffersRetryCancelAndQuit_data();
+    void failedListWriteOffersRetryCancelAndQuit();
+    void damagedListFileIsReportedWithItsCopy();
+    void partsFollowTheirSettings();
+
+private:
+    Program& start();
+    QString setting(const QString& key) {
+        return settings->getSetting(settingsApplication(), dataSection(), key, u"<none>"_s);
+    }
+    std::unique_ptr<TestFolders> folders;
+    std::unique_ptr<SettingsStore> settings;
+    RecordingMessages messages;
+    ManualClock clock;
+    RecordingBrowserPage page;
+    std::unique_ptr<Program> program;
+    StartView view;
+};
+
+void TestProgram::init() {
+    folders = std::make_unique<TestFolders>();
+    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
+    messages.entries.clear();
+}
+
+void TestProgram::cleanup() {
+    program.reset();
+    settings.reset();
+    folders.reset();
+}
+
+Program& TestProgram::start() {
+    program.reset();
+    program = std::make_unique<Program>(
+        ProgramSeams{folders->dataFolder(), *settings, messages, clock, page, nullptr});
+    view = program->startUp();
+    return *program;
+}
+
+void TestProgram::firstStartCreatesTheFilesAndShowsTheDesign() {
+    start();
+    const Branding b = loadBranding();
+    QCOMPARE(view.caption, u"Quillbox by "_s + b.companyName);
+    QCOMPARE(view.websiteButtonCaption, u"Visit "_s + b.websiteAddress);
+    QCOMPARE(view.startPage, b.websiteAddress);
+    QCOMPARE(view.formatNames, QStringList({u"text"_s, u"html"_s, u"ubb"_s, u"ezboard"_s}));
+    QCOMPARE(view.formatRow, 0);
+    QCOMPARE(view.subject, u"Type Subject Here"_s);
+    QCOMPARE(view.message, std::nullopt); // the editor keeps its own text
+    QVERIFY(view.skin);
+    QVERIFY(view.showHelp);
+    QVERIFY(view.geometry.isEmpty());
+    for (const char* name :
+         {"htmltemp.txt", "messages.txt", "posts.txt", "posts2.txt", "sizes.txt"})
+        QCOMPARE(readBytes(folders->path(QString::fromLatin1(name))), QByteArray("\r\n"));
+    QCOMPARE(program->lists().lists(), ListsData());
+    QVERIFY(messages.entries.isEmpty());
+}
+
+void TestProgram::storedStateIsRestored() {
+    QVERIFY(writeBytes(folders->path(u"posts.txt"_s), "http://a/\r\n\r\nhttp://b/\r\n\r\n"));
+    QVERIFY(writeBytes(folders->path(u"sizes.txt"_s), "100\r\n\r\n"));
+    QVERIFY(writeBytes(folders->path(u"posts2.txt"_s), "http://f/|me|pw\r\n\r\n"));
+    settings->saveSetting(settingsApplication(), dataSection(), u"lastSubject"_s, QString());
+    settings->saveSetting(settingsApplication(), dataSection(), u"cust03Name"_s, u"mine"_s);
+    start();
+    const ListsData lists = program->lists().lists();
+    QCOMPARE(lists.posts, QList<WatchedPost>({{u"http://a/"_s, 100}, {u"http://b/"_s, {}}}));
+    QCOMPARE(lists.forums, QList<Forum>({{u"http://f/"_s, u"me|pw"_s}}));
+    QCOMPARE(view.formatNames,
+             QStringList({u"text"_s, u"html"_s, u"ubb"_s, u"ezboard"_s, u"mine"_s}));
+    QCOMPARE(view.subject, QString()); // a cleared subject stays cleared
+}
+
+void TestProgram::storedMessage_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("replaces");
+    QTest::newRow("text") << u"hello\r\nworld"_s << true;
+    QTest::newRow("single space keeps the design text") << u" "_s << false;
+    QTest::newRow("empty keeps the design text") << QString() << false;
+    QTest::newRow("two spaces") << u"  "_s << true;
+}
+
+void TestProgram::storedMessage() {
+    QFETCH(QString, stored);
+    QFETCH(bool, replaces);
+    settings->saveSetting(settingsApplication(), dataSection(), u"lastMessage"_s, stored);
+    start();
+    QCOMPARE(view.message, replaces ? std::optional<QString>(stored) : std::nullopt);
+}
+
+void TestProgram::storedFormatRow_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("row");
+    QTest::newRow("valid") << u"2"_s << 2;
+    QTest::newRow("last row") << u"3"_s << 3;
+    QTest::newRow("past the end") << u"4"_s << 0;
+    QTest::newRow("none selected") << u"-1"_s << 0;
+    QTest::newRow("not a number") << u"ubb"_s << 0;
+    QTest::newRow("too large for the list") << u"99999999999"_s << 0;
+}
+
+void TestProgram::storedFormatRow() {
+    QFETCH(QString, stored);
+    settings->saveSetting(settingsApplication(), dataSection(), u"lastConvert"_s, stored);
+    start();
+    QTEST(view.formatRow, "row");
+}
+
+void TestProgram::helpWindowOpensOnlyForExactlyOne_data() {
+    QTest::addColumn<QString>("stored"); // "<none>": nothing stored
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("first start") << "<none>" << true;
+    QTest::newRow("one") << "1" << true;
+    QTest::newRow("zero") << "0" << false;
+    QTest::newRow("one among blanks") << " 1" << false;
+    QTest::newRow("other number") << "2" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestProgram::helpWindowOpensOnlyForExactlyOne() {
+    QFETCH(QString, stored);
+    if (stored != QLatin1String("<none>"))
+        settings->saveSetting(settingsApplication(), u"Settings"_s, u"showHelp"_s, stored);
+    start();
+    QTEST(view.showHelp, "opens");
+}
+
+void TestProgram::shutdownWritesListsAndSettingsAndTheNextStartFindsThem() {
+    start();
+    QSignalSpy quit(program.get(), &Program::quitRequested);
+    const ListsData lists{{{u"http://x/"_s, 1234}, {u"http://y/"_s, {}}},
+                          {{u"http://f/"_s, u"Enter Username|"_s}}};
+    program->lists().setLists(lists);
+    QVERIFY(program->shutDown({u"body\r\nline"_s, 2, QByteArray("place")}));
+    QCOMPARE(quit.size(), 0); // the window decides when the program ends
+    QCOMPARE(readBytes(folders->path(u"posts.txt"_s)),
+             QByteArray("http://x/\r\n\r\nhttp://y/\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(u"sizes.txt"_s)), QByteArray("1234\r\n\r\n-1\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)),
+             QByteArray("http://f/|Enter Username|\r\n\r\n"));
+    QCOMPARE(setting(u"lastMessage"_s), u"body\r\nline"_s);
+    QCOMPARE(setting(u"lastConvert"_s), u"2"_s);
+
+    start();
+    QCOMPARE(program->lists().lists(), lists);
+    QCOMPARE(view.message, std::optional<QString>(u"body\r\nline"_s));
+    QCOMPARE(view.formatRow, 2);
+    QCOMPARE(view.geometry, QByteArray("place"));
+}
+
+void TestProgram::skinEngineShutsDownWhenTheProgramEnds() {
+    SkinEngine& engine = SkinEngine::instance();
+    engine.attach(gemBlue());
+    engine.start();
+    start();
+    QSignalSpy quit(program.get(), &Program::quitRequested);
+    QVERIFY(program->shutDown({}));
+    QVERIFY(engine.running()); // a browser window may still wear the skin
+    program->endProcess();
+    QCOMPARE(engine.state(), SkinEngine::State::ShutDown);
+    QCOMPARE(quit.size(), 1);
+}
+
+void TestProgram::unreadableListFileIsReportedAndStartUpCompletes() {
+    // A folder where a list file should be cannot be read or replaced.
+    QVERIFY(QDir(folders->dataFolder()).mkdir(u"posts.txt"_s));
+    QVERIFY(writeBytes(folders->path(u"posts2.txt"_s), "http://f/|u|p\r\n\r\n"));
+    start();
+    QVERIFY(!messages.entries.isEmpty());
+    QVERIFY(messages.entries.first().text.contains(u"posts.txt"_s));
+    QCOMPARE(program->lists().forumCount(), 1);
+    QCOMPARE(view.formatRow, 0);
+}
+
+void TestProgram::failedListWriteOffersRetryCancelAndQuit_data() {
+    QTest::addColumn<QList<int>>("answers"); // 0 Retry, 1 Quit without saving, 2 Cancel
+    QTest::addColumn<bool>("fixBeforeRetry");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<QByteArray>("sizesFile");
+    QTest::newRow("cancel keeps the program open")
+        << QList<int>{2} << false << false << QByteArray();
+    QTest::newRow("quit without saving ends it") << QList<int>{1} << false << true << QByteArray();
+    QTest::newRow("retry after the fix saves and ends")
+        << QList<int>{0} << true << true << QByteArray("5\r\n\r\n");
+    QTest::newRow("retry still failing asks again")
+        << QList<int>{0, 2} << false << false << QByteArray();
+}
+
+void TestProgram::failedListWriteOffersRetryCancelAndQuit() {
+    QFETCH(QList<int>, answers);
+    QFETCH(bool, fixBeforeRetry);
+    QFETCH(bool, ends);
+    QFETCH(QByteArray, sizesFile);
+    QVERIFY(writeBytes(folders->path(u"posts2.txt"_s), "http://f/|u|p\r\n\r\n"));
+    start();
+    // sizes.txt turns into a folder behind the program's back: its write must fail loudly,
+    // and the other files must still be written.
+    const QString sizes = folders->path(u"sizes.txt"_s);
+    QFile::remove(sizes);
+    QVERIFY(QDir(folders->dataFolder()).mkdir(u"sizes.txt"_s));
+    program->lists().setLists({{{u"http://new/"_s, 5}}, program->lists().forums()});
+    messages.entries.clear();
+    messages.answers = answers;
+    if (fixBeforeRetry) {
+        // The user frees the name while the question is open.
+        messages.beforeAnswer = [&] { QDir(folders->dataFolder()).rmdir(u"sizes.txt"_s); };
+    }
+
+    QCOMPARE(program->shutDown({}), ends);
+    QCOMPARE(messages.entries.size(), answers.size());
+    QVERIFY(messages.entries.first().text.contains(u"sizes.txt"_s));
+    QCOMPARE(messages.entries.first().buttons,
+             QStringList({u"Retry"_s, u"Quit without saving"_s, u"Cancel"_s}));
+    QCOMPARE(readBytes(folders->path(u"posts.txt"_s)), QByteArray("http://new/\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)), QByteArray("http://f/|u|p\r\n\r\n"));
+    QCOMPARE(QFileInfo(sizes).isFile() ? readBytes(sizes) : QByteArray(), sizesFile);
+    messages.beforeAnswer = nullptr;
+}
+
+void TestProgram::damagedListFileIsReportedWithItsCopy() {
+    QVERIFY(writeBytes(folders->path(u"posts.txt"_s), "http://caf\xe9/\r\n\r\n"));
+    start();
+    QCOMPARE(messages.entries.size(), 1);
+    const QString copyPath = folders->path(u"posts.txt.damaged"_s);
+    QVERIFY2(messages.entries.first().text.contains(QDir::toNativeSeparators(copyPath)),
+             qPrintable(messages.entries.first().text));
+    QCOMPARE(readBytes(copyPath), QByteArray("http://caf\xe9/\r\n\r\n"));
+    QCOMPARE(program->lists().postCount(), 1);
+}
+
+// Whatever follows a setting listens to its change, wherever the change is made.
+void TestProgram::partsFollowTheirSettings() {
+    AppSettings(*settings).set(keys::replyCheckHours, 3);
+    start();
+    QCOMPARE(program->background().schedule().intervalHours(), 3);
+    QVERIFY(!program->cookies().isEnabled());
+    QSignalSpy templates(program.get(), &Program::templatesChanged);
+
+    AppSettings& s = program->settings();
+    QVERIFY(s.set(keys::checkAsLoggedIn, true));
+    QVERIFY(program->cookies().isEnabled());
+    QVERIFY(s.set(keys::replyCheckHours, 30)); // beyond the range: kept as its end
+    QCOMPARE(program->background().schedule().intervalHours(), 24);
+    QCOMPARE(settings->getSetting(settingsApplication(), u"Settings"_s, u"replyCheckHours"_s, {}),
+             u"24"_s);
+    QVERIFY(s.setTemplateField(u"cust01Name"_s, u"forum"_s));
+    QCOMPARE(templates.size(), 1);
+    QCOMPARE(program->templates()[3].Name, u"forum"_s);
+    QVERIFY(s.set(keys::linkWholeAddresses, true));
+    QCOMPARE(program->linkRules(), LinkRules::WholeAddresses);
+
+    // Saving the templates from the editor announces them once.
+    templates.clear();
+    TemplateSet set = defaultTemplates();
+    set[4].Name = u"other"_s;
+    QVERIFY(program->storeTemplates(set, LinkRules::Classic));
+    QCOMPARE(templates.size(), 1);
+    QCOMPARE(formatNames(program->templates()).last(), u"other"_s);
+    QCOMPARE(program->linkRules(), LinkRules::Classic);
+}
+
+QTEST_GUILESS_MAIN(TestProgram)
+#include "tst_program.moc"

@@ -1,0 +1,121 @@
+#pragma once
+
+// A main window with its program, made as the program makes them, on private folders. For
+// window tests only: include it where widgets are linked.
+
+#include "browser/insert_follow_up.h"
+#include "platform/qt/web_engine_page.h"
+#include "shell/program.h"
+#include "shell/ui/main_window.h"
+#include "store/settings_store.h"
+#include "support/manual_clock.h"
+#include "support/recording_clipboard.h"
+#include "support/recording_messages.h"
+#include "support/test_folders.h"
+#include "watch/background_check.h"
+#include "watch/page_fetcher.h"
+#include "watch/reply_check.h"
+#include "watch/watch_lists.h"
+
+#include <QListView>
+#include <QWebEngineView>
+#include <cstdio>
+#include <memory>
+
+namespace quillbox::test {
+
+// A control of a window by its name; a missing control ends the test run with its name.
+template <typename T> T* control(const QObject* root, const char* name) {
+    T* found = root->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+// The rows a list view of a window shows, as text.
+inline QStringList rows(const QObject* root, const char* name) {
+    const QAbstractItemModel* model = control<QListView>(root, name)->model();
+    QStringList out;
+    for (int row = 0; row < model->rowCount(); ++row)
+        out << model->index(row, 0).data().toString();
+    return out;
+}
+
+// One row of a list view of a window, for a role other than its text.
+inline QVariant rowData(const QObject* root, const char* name, int row, int role) {
+    return control<QListView>(root, name)->model()->index(row, 0).data(role);
+}
+
+class MainWindowFixture {
+public:
+    // New folders: a first start.
+    void init() {
+        close();
+        settings.reset();
+        folders = std::make_unique<TestFolders>();
+        settings = std::make_unique<SettingsStore>(folders->settingsFolder());
+        messages.entries.clear();
+        clipboard.texts.clear();
+    }
+
+    // Starts the program and its window on the folders, after closing those open; the page is a
+    // real Qt WebEngine page unless the test hands in one of its own, which the fixture takes
+    // (then a plain widget stands where the view would be). load() and show() are left to the
+    // caller when load is false.
+    MainWindow* open(BrowserPage* ownPage = nullptr, Notifier* notifier = nullptr,
+                     bool load = true) {
+        close();
+        QWidget* view = nullptr;
+        if (ownPage) {
+            ownedPage.reset(ownPage);
+            page = ownPage;
+            view = new QWidget;
+        } else {
+            auto* webView = new QWebEngineView;
+            webPage = std::make_unique<WebEnginePage>(webView);
+            page = webPage.get();
+            view = webView;
+        }
+        program = std::make_unique<Program>(
+            ProgramSeams{folders->dataFolder(), *settings, messages, clock, *page, notifier});
+        window = std::make_unique<MainWindow>(*program, *page, view, clipboard);
+        if (load) {
+            window->load();
+            window->show();
+        }
+        return window.get();
+    }
+
+    // The window goes first (it shows the program's lists and holds the page's view), then
+    // the program, then the page.
+    void close() {
+        window.reset();
+        program.reset();
+        webPage.reset();
+        ownedPage.reset();
+        page = nullptr;
+    }
+
+    void cleanup() {
+        close();
+        settings.reset();
+        folders.reset();
+    }
+
+    QString setting(const QString& section, const QString& key) const {
+        return settings->getSetting(settingsApplication(), section, key, QStringLiteral("<none>"));
+    }
+
+    std::unique_ptr<TestFolders> folders;
+    std::unique_ptr<SettingsStore> settings;
+    RecordingMessages messages;
+    RecordingClipboard clipboard;
+    ManualClock clock;
+    std::unique_ptr<WebEnginePage> webPage;
+    std::unique_ptr<BrowserPage> ownedPage;
+    BrowserPage* page = nullptr;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace quillbox::test
