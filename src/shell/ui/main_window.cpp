@@ -14,7 +14,7 @@
 #include "shell/program.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/help_window.h"
-#include "shell/ui/main_window_names.h"
+#include "shell/ui/lists_pane.h"
 #include "shell/ui/splash_window.h"
 #include "widgets/pictures.h"
 #include "widgets/twips.h"
@@ -23,11 +23,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTextDocument>
 #include <QToolButton>
 
@@ -46,7 +44,6 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
     buildMenus();
     messageBox->setPlainText(messageToEditor(designTimeMessage()));
     connectControls();
-    connectWatchLists();
     connectBrowser();
     connectCompose();
 
@@ -66,12 +63,11 @@ MainWindow::~MainWindow() {
 void MainWindow::connectControls() {
     connect(previewButton, &QToolButton::clicked, this, &MainWindow::previewMessage);
     connect(copyButton, &QToolButton::clicked, this, &MainWindow::copyMessage);
-    connect(listsTabs, &QTabBar::currentChanged, this, &MainWindow::applyListsTab);
-    connect(postsTabs, &QTabBar::currentChanged, this, &MainWindow::applyPostsTab);
     connect(subjectBox, &QLineEdit::textChanged, &m_program, &Program::subjectChanged);
     connect(visitButton, &QToolButton::clicked, this, &MainWindow::visitWebsite);
     connect(browserPane, &BrowserPane::panelText, this, &MainWindow::setPanelText);
     connect(&m_program, &Program::panelText, this, &MainWindow::setPanelText);
+    connect(listsPane, &ListsPane::panelText, this, &MainWindow::setPanelText);
     connect(&m_program, &Program::templatesChanged, this,
             [this] { setFormatNames(formatNames(m_program.templates())); });
 }
@@ -154,45 +150,6 @@ void MainWindow::exitProgram() {
     // Exit saves like closing the window does, then ends the program whatever else is open.
     m_exitRequested = true;
     close();
-}
-
-void MainWindow::showAllPosts() {
-    postsTabs->setCurrentIndex(0);
-}
-
-void MainWindow::showNewReplies() {
-    postsTabs->setCurrentIndex(1);
-}
-
-void MainWindow::checkReplies() {
-    // The results are listed in the posts view: show it, on its "New Replies " tab.
-    listsTabs->setCurrentIndex(1);
-    showNewReplies();
-    if (checkRepliesButton->isEnabled())
-        checkRepliesButton->click();
-}
-
-void MainWindow::applyPostsTab() {
-    const QString tab = postsTabs->tabData(postsTabs->currentIndex()).toString();
-    if (tab != postsTabAll && tab != postsTabReplies)
-        return;
-    const bool all = tab == postsTabAll;
-    unwatchButton->setVisible(all);
-    watchButton->setVisible(all);
-    checkRepliesButton->setVisible(!all);
-    postList->setVisible(all);
-    newRepliesList->setVisible(!all);
-}
-
-void MainWindow::applyListsTab() {
-    const QString tab = listsTabs->tabData(listsTabs->currentIndex()).toString();
-    if (tab == listsTabForums) {
-        postsView->hide();
-        forumsView->show();
-    } else if (tab == listsTabPosts) {
-        postsView->show();
-        forumsView->hide();
-    }
 }
 
 void MainWindow::visitWebsite() {

@@ -6,15 +6,11 @@
 #include <memory>
 
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
-class QModelIndex;
 class QPlainTextEdit;
 class QPushButton;
-class QTabBar;
 class QToolButton;
 
 namespace quillbox {
@@ -25,6 +21,7 @@ class BrowserPage;
 class BrowserPane;
 class Clipboard;
 class HelpWindow;
+class ListsPane;
 class PagePaste;
 class Program;
 class SavedMessages;
@@ -78,9 +75,6 @@ private:
     void loadMessage();
     void openTemplateEditor();
     void exitProgram();
-    void showAllPosts();
-    void showNewReplies();
-    void checkReplies();
     void visitWebsite();
     void showAboutWindow();
     void autoInsert();
@@ -96,33 +90,16 @@ private:
     void buildControls(QWidget* pageView);
     void buildTopRow(QWidget* central);
     void buildMessageEditor(QWidget* central);
-    void buildListsPanel(QWidget* central);
     void buildBrowserPane(QWidget* central, QWidget* pageView);
     void buildStatusBar();
     void buildMenus();
     void connectControls();
-    void connectWatchLists();
     void connectBrowser();
     void connectCompose();
     void unloadSecondaryWindows();
     void endProgram();
     void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
     void layoutControls();
-    void applyPostsTab();
-    void applyListsTab();
-    void watchThisPost();
-    void removeWatch();
-    void addCurrentUrl();
-    void removeUrl();
-    void forumRowClicked(int row);
-    void postRowClicked(QListView* list, int row);
-    void postRowDoubleClicked(QListView* list, int row);
-    void storeLogin();
-    void showNewRepliesMenu(const QPoint& at);
-    void markSelectedRead();
-    void markAllRead();
-    void openReplyCheckOptions();
-    void showNewRepliesFromNotice();
 
     Program& m_program;
     BrowserPage& m_browserPage;
@@ -132,7 +109,6 @@ private:
     SavedMessages* m_savedMessages = nullptr;
     QPointer<SavedMessagesWindow> m_savedMessagesWindow;
     QPointer<TemplateEditor> m_templateEditor;
-    bool m_quietSelection = false;
     bool m_loaded = false;
     bool m_shutDown = false;
     bool m_exitRequested = false;
@@ -156,23 +132,7 @@ private:
     QPlainTextEdit* messageBox = nullptr;
     // Indexed as the paste values: subject, user name, password, message.
     std::array<QPushButton*, 4> pasteButtons{};
-    // Lists panel
-    QTabBar* listsTabs = nullptr;
-    QFrame* forumsView = nullptr;
-    QFrame* postsView = nullptr;
-    QPushButton* addForumButton = nullptr;
-    QPushButton* removeForumButton = nullptr;
-    QLabel* userNameLabel = nullptr;
-    QLineEdit* userNameBox = nullptr;
-    QLabel* passwordLabel = nullptr;
-    QLineEdit* passwordBox = nullptr;
-    QListView* forumList = nullptr;
-    QToolButton* watchButton = nullptr;
-    QToolButton* unwatchButton = nullptr;
-    QTabBar* postsTabs = nullptr;
-    QPushButton* checkRepliesButton = nullptr;
-    QListView* postList = nullptr;
-    QListView* newRepliesList = nullptr;
+    ListsPane* listsPane = nullptr;
     BrowserPane* browserPane = nullptr;
     std::unique_ptr<WebsiteWindow> websiteWindow; // made at the first Visit
     QPointer<HelpWindow> helpWindow;

@@ -7,6 +7,7 @@
 #include "compose/editor_text.h"
 #include "platform/browser_page.h"
 #include "shell/program.h"
+#include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
 
 #include <QLineEdit>
@@ -21,8 +22,8 @@ void MainWindow::connectBrowser() {
                                      m_program.dataFolder(), [this] { return convertedMessage(); });
     PasteSources sources;
     sources.subject = [this] { return subjectBox->text(); };
-    sources.userName = [this] { return userNameBox->text(); };
-    sources.password = [this] { return passwordBox->text(); };
+    sources.userName = [this] { return listsPane->userName(); };
+    sources.password = [this] { return listsPane->password(); };
     sources.convertedMessage = [this] { return convertedMessage(); };
     m_paste = std::make_unique<PagePaste>(page, std::move(sources));
 

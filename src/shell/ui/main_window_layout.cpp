@@ -1,8 +1,9 @@
 // Applies the size-dependent layout to the main window's controls.
 #include "browser/ui/browser_pane.h"
 #include "shell/main_layout.h"
+#include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
-#include "widgets/twips.h"
+#include "widgets/placed_controls.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -18,17 +19,6 @@
 #include <QToolButton>
 
 namespace quillbox {
-
-namespace {
-
-void setHeightTwips(QWidget* w, float twips) {
-    w->resize(w->width(), toPixels(w, twips));
-}
-void setWidthTwips(QWidget* w, float twips) {
-    w->resize(toPixels(w, twips), w->height());
-}
-
-} // namespace
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -69,11 +59,7 @@ void MainWindow::layoutControls() {
         resize(toPixels(this, l->windowWidth) - frameExtraW,
                toPixels(this, l->windowHeight) - frameExtraH);
 
-    setHeightTwips(postsView, l->frame3Height);
-    setHeightTwips(forumsView, l->frame4Height);
-    setHeightTwips(postList, l->lstPostsHeight);
-    setHeightTwips(forumList, l->lstPosts2Height);
-    setHeightTwips(newRepliesList, l->lstNewHeight);
+    listsPane->applyLayout(*l);
     browserPane->applyLayout({l->frame2Width, l->frame2Height, l->text5Width, l->command3Left,
                               l->webBrowserWidth, l->webBrowserHeight});
     const std::array<float, 3> panelWidths{l->panel1Width, l->panel2Width, l->panel3Width};
@@ -94,10 +80,6 @@ void MainWindow::layoutControls() {
         bar->activate();
     }
     setWidthTwips(visitButton, l->command1Width);
-    setHeightTwips(listsTabs, l->tabStrip2Height);
-    // The views lie in front of the tab strip.
-    postsView->raise();
-    forumsView->raise();
     m_inLayout = false;
 }
 

@@ -1,5 +1,6 @@
 // The menu bar. One table names every menu item, its handler and whether it is available yet;
 // items are found by name (the menu's item array and index, as objectName), never by position.
+#include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
 
 #include <QMenu>
@@ -28,31 +29,31 @@ void MainWindow::buildMenus() {
     struct Item {
         int menu;
         const char* caption;
-        void (MainWindow::*handler)();
+        std::function<void()> handler;
         bool available;
     };
     const Item items[] = {
-        {0, "&New Message", &MainWindow::newMessage, true},
-        {0, "&Save Message", &MainWindow::saveMessage, true},
-        {0, "&Load Message", &MainWindow::loadMessage, true},
-        {0, "E&xit", &MainWindow::exitProgram, true},
-        {1, "&Preview", &MainWindow::previewMessage, true},
-        {1, "Auto &Insert", &MainWindow::autoInsert, true},
-        {1, "&Check Replies", &MainWindow::checkReplies, true},
-        {1, "&Options", &MainWindow::openTemplateEditor, true},
-        {1, "Paste Message", &MainWindow::pasteMessage, true},
-        {1, "Paste Subject", &MainWindow::pasteSubject, true},
-        {1, "Paste Username", &MainWindow::pasteUserName, true},
-        {1, "Paste Password", &MainWindow::pastePassword, true},
-        {1, "&Mark as Read", &MainWindow::markSelectedRead, true},
-        {1, "Mark &All as Read", &MainWindow::markAllRead, true},
-        {1, "Reply Check Se&ttings...", &MainWindow::openReplyCheckOptions, true},
-        {2, "&Saved Messages", &MainWindow::loadMessage, true},
-        {2, "&All posts", &MainWindow::showAllPosts, true},
-        {2, "&Replies", &MainWindow::showNewReplies, true},
-        {2, "&Templates", &MainWindow::openTemplateEditor, true},
-        {3, "View &Help", &MainWindow::showHelpWindow, true},
-        {4, "About this software", &MainWindow::showAboutWindow, true},
+        {0, "&New Message", [this] { newMessage(); }, true},
+        {0, "&Save Message", [this] { saveMessage(); }, true},
+        {0, "&Load Message", [this] { loadMessage(); }, true},
+        {0, "E&xit", [this] { exitProgram(); }, true},
+        {1, "&Preview", [this] { previewMessage(); }, true},
+        {1, "Auto &Insert", [this] { autoInsert(); }, true},
+        {1, "&Check Replies", [this] { listsPane->checkReplies(); }, true},
+        {1, "&Options", [this] { openTemplateEditor(); }, true},
+        {1, "Paste Message", [this] { pasteMessage(); }, true},
+        {1, "Paste Subject", [this] { pasteSubject(); }, true},
+        {1, "Paste Username", [this] { pasteUserName(); }, true},
+        {1, "Paste Password", [this] { pastePassword(); }, true},
+        {1, "&Mark as Read", [this] { listsPane->markSelectedRead(); }, true},
+        {1, "Mark &All as Read", [this] { listsPane->markAllRead(); }, true},
+        {1, "Reply Check Se&ttings...", [this] { listsPane->openReplyCheckOptions(); }, true},
+        {2, "&Saved Messages", [this] { loadMessage(); }, true},
+        {2, "&All posts", [this] { listsPane->showAllPosts(); }, true},
+        {2, "&Replies", [this] { listsPane->showNewReplies(); }, true},
+        {2, "&Templates", [this] { openTemplateEditor(); }, true},
+        {3, "View &Help", [this] { showHelpWindow(); }, true},
+        {4, "About this software", [this] { showAboutWindow(); }, true},
     };
 
     QMenuBar* bar = menuBar();
@@ -68,8 +69,7 @@ void MainWindow::buildMenus() {
         action->setObjectName(QString::fromLatin1(menus[item.menu].itemArray) +
                               QString::number(counts[item.menu]++));
         action->setEnabled(item.available);
-        if (item.handler)
-            connect(action, &QAction::triggered, this, item.handler);
+        connect(action, &QAction::triggered, this, item.handler);
     }
 }
 

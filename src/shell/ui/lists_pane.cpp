@@ -1,0 +1,356 @@
+// The forum and watched-post lists of the main window: views on the program's models, their
+// buttons, clicks and double-clicks, the logins of the forums, the reply check and marking new
+// replies as read.
+#include "shell/ui/lists_pane.h"
+
+#include "browser/insert_follow_up.h"
+#include "platform/browser_page.h"
+#include "shell/main_layout.h"
+#include "shell/program.h"
+#include "shell/ui/main_window_names.h"
+#include "skin/ui/skin_label.h"
+#include "store/records.h"
+#include "watch/background_check.h"
+#include "watch/fetch_messages.h"
+#include "watch/post_measurer.h"
+#include "watch/reply_check.h"
+#include "watch/ui/reply_check_options.h"
+#include "watch/ui/warning_icons.h"
+#include "watch/watch_lists.h"
+#include "widgets/placed_controls.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolButton>
+
+namespace quillbox {
+
+namespace {
+
+// The pane covers the tab strip; the design places its controls relative to the window.
+constexpr double left = 60, top = 5040;
+
+int currentRow(const QListView* view) {
+    return view->currentIndex().isValid() ? view->currentIndex().row() : -1;
+}
+
+QString rowText(const QListView* view, int row) {
+    return view->model()->index(row, 0).data().toString();
+}
+
+} // namespace
+
+ListsPane::ListsPane(Program& program, BrowserPage& page, QWidget* parent)
+    : QWidget(parent), m_program(program), m_page(page) {
+    setObjectName(QStringLiteral("ListsPane"));
+    placeTwips(this, left, top, 3735, 4815);
+    build();
+    connectViews();
+    connect(listsTabs, &QTabBar::currentChanged, this, &ListsPane::applyListsTab);
+    connect(postsTabs, &QTabBar::currentChanged, this, &ListsPane::applyPostsTab);
+}
+
+QString ListsPane::userName() const {
+    return userNameBox->text();
+}
+
+QString ListsPane::password() const {
+    return passwordBox->text();
+}
+
+void ListsPane::applyLayout(const MainLayout& l) {
+    setHeightTwips(this, l.tabStrip2Height);
+    setHeightTwips(listsTabs, l.tabStrip2Height);
+    setHeightTwips(postsView, l.frame3Height);
+    setHeightTwips(forumsView, l.frame4Height);
+    setHeightTwips(postList, l.lstPostsHeight);
+    setHeightTwips(forumList, l.lstPosts2Height);
+    setHeightTwips(newRepliesList, l.lstNewHeight);
+    // The views lie in front of the tab strip.
+    postsView->raise();
+    forumsView->raise();
+}
+
+void ListsPane::showAllPosts() {
+    postsTabs->setCurrentIndex(0);
+}
+
+void ListsPane::showNewReplies() {
+    postsTabs->setCurrentIndex(1);
+}
+
+void ListsPane::checkReplies() {
+    // The results are listed in the posts view: show it, on its "New Replies " tab.
+    listsTabs->setCurrentIndex(1);
+    showNewReplies();
+    if (checkRepliesButton->isEnabled())
+        checkRepliesButton->click();
+}
+
+void ListsPane::applyPostsTab() {
+    const QString tab = postsTabs->tabData(postsTabs->currentIndex()).toString();
+    if (tab != postsTabAll && tab != postsTabReplies)
+        return;
+    const bool all = tab == postsTabAll;
+    unwatchButton->setVisible(all);
+    watchButton->setVisible(all);
+    checkRepliesButton->setVisible(!all);
+    postList->setVisible(all);
+    newRepliesList->setVisible(!all);
+}
+
+void ListsPane::applyListsTab() {
+    const QString tab = listsTabs->tabData(listsTabs->currentIndex()).toString();
+    if (tab == listsTabForums) {
+        postsView->hide();
+        forumsView->show();
+    } else if (tab == listsTabPosts) {
+        postsView->show();
+        forumsView->hide();
+    }
+}
+
+void ListsPane::build() {
+    listsTabs = makePlaced<QTabBar>(this, "TabStrip2", 0, 0, 3735, 4815);
+    listsTabs->addTab(QStringLiteral("Your Forums"));
+    listsTabs->setTabData(0, QString(listsTabForums));
+    listsTabs->addTab(QStringLiteral("Your Posts"));
+    listsTabs->setTabData(1, QString(listsTabPosts));
+    listsTabs->setExpanding(false);
+    listsTabs->setDrawBase(true);
+
+    // The two views lie in front of the tab strip, in the area below its tabs.
+    forumsView = makePlaced<QFrame>(this, "Frame4", 180 - left, 5460 - top, 3615, 4335);
+    postsView = makePlaced<QFrame>(this, "Frame3", 180 - left, design::frame3Top - top, 3615, 4335);
+    postsView->hide();
+
+    addForumButton = makeButton(forumsView, "cmdAdd2", QStringLiteral("Add Current URL"),
+                                QStringLiteral("Watch the current URL"), 60, 240, 1695, 375);
+    removeForumButton =
+        makeButton(forumsView, "cmdDel2", QStringLiteral("Remove URL"), {}, 1860, 240, 1695, 375);
+    userNameLabel =
+        makeSkinLabel(forumsView, "SkinLabel4", QStringLiteral("Username:"), 60, 720, 975, 195);
+    userNameBox = makePlaced<QLineEdit>(forumsView, "txtUsername", 1080, 660, 1755, 315);
+    userNameBox->setEnabled(false);
+    pasteUserNameButton =
+        makeButton(forumsView, "cmdPaste1", QStringLiteral("Paste"),
+                   QStringLiteral("Click within the Username field on the form you "
+                                  "want to paste into, then click here."),
+                   2880, 660, 675, 315);
+    passwordLabel =
+        makeSkinLabel(forumsView, "SkinLabel5", QStringLiteral("Password:"), 60, 1080, 975, 255);
+    passwordBox = makePlaced<QLineEdit>(forumsView, "txtPassword", 1080, 1020, 1755, 285);
+    passwordBox->setEchoMode(QLineEdit::Password);
+    passwordBox->setEnabled(false);
+    pastePasswordButton =
+        makeButton(forumsView, "cmdPaste2", QStringLiteral("Paste"),
+                   QStringLiteral("Click within the Password field on the form you "
+                                  "want to paste into, then click here."),
+                   2880, 1020, 675, 315);
+    forumList =
+        makePlaced<QListView>(forumsView, "lstPosts2", 60, design::lstPosts2Top, 3435, 1425);
+
+    watchButton = makePictureButton(postsView, "cmdAdd", QStringLiteral("Watch This Post"),
+                                    QStringLiteral("Watch the current URL"), "watch", 60, 240, 1695,
+                                    495, false);
+    unwatchButton = makePictureButton(postsView, "cmdDel", QStringLiteral("Remove Watch"), {},
+                                      "unwatch", 1800, 240, 1695, 495, false);
+    postsTabs = makePlaced<QTabBar>(postsView, "TabStrip1", 60, 780, 3495, 315);
+    postsTabs->addTab(QStringLiteral("Show All"));
+    postsTabs->setTabData(0, QString(postsTabAll));
+    postsTabs->addTab(QStringLiteral("New Replies "));
+    postsTabs->setTabData(1, QString(postsTabReplies));
+    postsTabs->setExpanding(false);
+    checkRepliesButton = makeButton(
+        postsView, "cmdReplies", QStringLiteral("Check for new replies"), {}, 60, 1140, 3435, 315);
+    checkRepliesButton->hide();
+    postList = makePlaced<QListView>(postsView, "lstPosts", 60, design::lstPostsTop, 3435, 1620);
+    newRepliesList =
+        makePlaced<QListView>(postsView, "lstNew", 60, design::lstPostsTop, 3435, 1230);
+    newRepliesList->hide();
+    // Every row is one line of text: with rows of one height the boxes need not measure each of
+    // tens of thousands of rows to lay them out.
+    for (QListView* list : {forumList, postList, newRepliesList}) {
+        list->setUniformItemSizes(true);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    }
+}
+
+void ListsPane::connectViews() {
+    WatchLists& lists = m_program.lists();
+    forumList->setModel(&lists.forumModel());
+    postList->setModel(new WarningIcons(&lists.threadModel(), postList));
+    newRepliesList->setModel(&lists.newRepliesModel());
+
+    connect(watchButton, &QToolButton::clicked, this, &ListsPane::watchThisPost);
+    connect(unwatchButton, &QToolButton::clicked, this, &ListsPane::removeWatch);
+    connect(addForumButton, &QPushButton::clicked, this, &ListsPane::addCurrentUrl);
+    connect(removeForumButton, &QPushButton::clicked, this, &ListsPane::removeUrl);
+    connect(checkRepliesButton, &QPushButton::clicked, &m_program.replyCheck(), &ReplyCheck::start);
+
+    // A row counts as clicked whether the mouse or the keyboard selected it.
+    connect(forumList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& at) { forumRowClicked(at.isValid() ? at.row() : -1); });
+    connect(forumList, &QListView::clicked, this,
+            [this](const QModelIndex& at) { forumRowClicked(at.row()); });
+    connect(forumList, &QListView::doubleClicked, this,
+            [this](const QModelIndex& at) { m_page.navigate(at.data().toString()); });
+    for (QListView* list : {postList, newRepliesList}) {
+        connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this, list](const QModelIndex& at) {
+                    postRowClicked(list, at.isValid() ? at.row() : -1);
+                });
+        connect(list, &QListView::clicked, this,
+                [this, list](const QModelIndex& at) { postRowClicked(list, at.row()); });
+        connect(list, &QListView::doubleClicked, this,
+                [this, list](const QModelIndex& at) { postRowDoubleClicked(list, at.row()); });
+    }
+    connect(userNameBox, &QLineEdit::textChanged, this, &ListsPane::storeLogin);
+    connect(passwordBox, &QLineEdit::textChanged, this, &ListsPane::storeLogin);
+
+    newRepliesList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(newRepliesList, &QListView::customContextMenuRequested, this,
+            &ListsPane::showNewRepliesMenu);
+    connect(&m_program, &Program::newRepliesNoticeActivated, this,
+            &ListsPane::showNewRepliesFromNotice);
+    // The window's check waits while the background check runs; the background check waits
+    // for the window's (BackgroundCheck::poll).
+    connect(&m_program.background(), &BackgroundCheck::runningChanged, this, [this](bool running) {
+        checkRepliesButton->setEnabled(!running);
+        checkRepliesButton->setToolTip(running ? QStringLiteral("Checking in the background...")
+                                               : QString());
+    });
+}
+
+void ListsPane::watchThisPost() {
+    // The measurer refuses a page that is not on the web (the start page, about:, file:).
+    m_program.measurer().watchPost(m_page.currentUrl());
+}
+
+void ListsPane::removeWatch() {
+    const int row = currentRow(postList);
+    if (row < 0)
+        return;
+    // The removed row's neighbour is not clicked: after a removal no row is selected.
+    m_quietSelection = true;
+    m_program.lists().removePost(row);
+    postList->setCurrentIndex({});
+    m_quietSelection = false;
+}
+
+void ListsPane::addCurrentUrl() {
+    WatchLists& lists = m_program.lists();
+    const QString url = m_page.currentUrl();
+    if (lists.forumIndex(url) >= 0)
+        return;
+    if (!acceptWebAddress(url, m_program.messages()))
+        return;
+    // The new row is selected while it has no login yet, so the boxes keep their text; only then
+    // does it get its empty login, which the boxes below rewrite only where they change.
+    const int row = lists.appendForum(url, QString());
+    forumList->setCurrentIndex(forumList->model()->index(row, 0));
+    lists.setForumLogin(row, QStringLiteral("|"));
+    userNameBox->setText(QStringLiteral("Enter Username"));
+    passwordBox->clear();
+}
+
+void ListsPane::removeUrl() {
+    const int row = currentRow(forumList);
+    if (row < 0)
+        return;
+    m_quietSelection = true;
+    m_program.lists().removeForum(row);
+    forumList->setCurrentIndex({});
+    m_quietSelection = false;
+}
+
+void ListsPane::forumRowClicked(int row) {
+    const WatchLists& lists = m_program.lists();
+    if (m_quietSelection || row < 0 || row >= lists.forumCount())
+        return;
+    const Forum& forum = lists.forums().at(row);
+    emit panelText(2, forum.address);
+    userNameBox->setEnabled(true);
+    passwordBox->setEnabled(true);
+    if (forum.login.isEmpty())
+        return;
+    const LoginParts parts = splitLogin(forum.login);
+    userNameBox->setText(parts.userName);
+    passwordBox->setText(parts.password);
+}
+
+void ListsPane::storeLogin() {
+    const int row = currentRow(forumList);
+    if (row < 0)
+        return;
+    m_program.lists().setForumLogin(row, joinLogin(userNameBox->text(), passwordBox->text()));
+}
+
+void ListsPane::postRowClicked(QListView* list, int row) {
+    if (m_quietSelection || row < 0 || row >= list->model()->rowCount())
+        return;
+    emit panelText(2, rowText(list, row));
+}
+
+void ListsPane::postRowDoubleClicked(QListView* list, int row) {
+    if (row < 0 || row >= list->model()->rowCount())
+        return;
+    // The page may show the message just posted: look for it in the next pages loaded.
+    m_program.followUp().armFollowUp();
+    m_page.navigate(rowText(list, row));
+}
+
+void ListsPane::showNewRepliesMenu(const QPoint& at) {
+    const QModelIndex item = newRepliesList->indexAt(at);
+    if (item.isValid())
+        newRepliesList->setCurrentIndex(item);
+    QMenu menu(this);
+    QAction* one =
+        menu.addAction(QStringLiteral("Mark as Read"), this, &ListsPane::markSelectedRead);
+    one->setEnabled(item.isValid());
+    QAction* all =
+        menu.addAction(QStringLiteral("Mark All as Read"), this, &ListsPane::markAllRead);
+    all->setEnabled(newRepliesList->model()->rowCount() > 0);
+    menu.exec(newRepliesList->viewport()->mapToGlobal(at));
+}
+
+void ListsPane::markSelectedRead() {
+    const int row = currentRow(newRepliesList);
+    if (row >= 0)
+        m_program.lists().markAsRead(row);
+}
+
+void ListsPane::markAllRead() {
+    WatchLists& lists = m_program.lists();
+    for (int row = int(lists.newReplies().size()) - 1; row >= 0; --row)
+        lists.markAsRead(row);
+}
+
+void ListsPane::openReplyCheckOptions() {
+    ReplyCheckOptions dialog(this);
+    AppSettings& settings = m_program.settings();
+    dialog.setIntervalHours(settings.get(keys::replyCheckHours));
+    dialog.setCheckAsLoggedIn(settings.get(keys::checkAsLoggedIn));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The background check and the cookie jar follow the settings.
+    m_program.keep(settings.set(keys::replyCheckHours, dialog.intervalHours()) &&
+                   settings.set(keys::checkAsLoggedIn, dialog.checkAsLoggedIn()));
+}
+
+void ListsPane::showNewRepliesFromNotice() {
+    QWidget* w = window();
+    if (w->isMinimized())
+        w->showNormal();
+    w->show();
+    w->raise();
+    w->activateWindow();
+    listsTabs->setCurrentIndex(1);
+    showNewReplies();
+}
+
+} // namespace quillbox

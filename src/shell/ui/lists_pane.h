@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QTabBar;
+class QToolButton;
+
+namespace quillbox {
+
+class BrowserPage;
+class Program;
+struct MainLayout;
+
+// The main window's lists: the forums with their logins, and the watched threads with the new
+// replies of the last check, on two tab strips. It shows the program's models, and passes what
+// the user does with them to the program.
+class ListsPane final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ListsPane)
+
+public:
+    ListsPane(Program& program, BrowserPage& page, QWidget* parent);
+
+    QString userName() const;
+    QString password() const;
+    // The Paste buttons of the user name and the password; the window connects them.
+    QPushButton* userNamePasteButton() const { return pasteUserNameButton; }
+    QPushButton* passwordPasteButton() const { return pastePasswordButton; }
+    // Heights that follow the window's size.
+    void applyLayout(const MainLayout& layout);
+
+    // Menu commands.
+    void showAllPosts();
+    void showNewReplies();
+    void checkReplies(); // shows where the results go, then starts the check
+    void markSelectedRead();
+    void markAllRead();
+    void openReplyCheckOptions();
+
+signals:
+    void panelText(int panel, const QString& text);
+
+private:
+    void build();
+    void connectViews();
+    void applyPostsTab();
+    void applyListsTab();
+    void watchThisPost();
+    void removeWatch();
+    void addCurrentUrl();
+    void removeUrl();
+    void forumRowClicked(int row);
+    void postRowClicked(QListView* list, int row);
+    void postRowDoubleClicked(QListView* list, int row);
+    void storeLogin();
+    void showNewRepliesMenu(const QPoint& at);
+    void showNewRepliesFromNotice();
+
+    Program& m_program;
+    BrowserPage& m_page;
+    bool m_quietSelection = false;
+
+    QTabBar* listsTabs = nullptr;
+    QFrame* forumsView = nullptr;
+    QFrame* postsView = nullptr;
+    QPushButton* addForumButton = nullptr;
+    QPushButton* removeForumButton = nullptr;
+    QLabel* userNameLabel = nullptr;
+    QLineEdit* userNameBox = nullptr;
+    QLabel* passwordLabel = nullptr;
+    QLineEdit* passwordBox = nullptr;
+    QPushButton* pasteUserNameButton = nullptr;
+    QPushButton* pastePasswordButton = nullptr;
+    QListView* forumList = nullptr;
+    QToolButton* watchButton = nullptr;
+    QToolButton* unwatchButton = nullptr;
+    QTabBar* postsTabs = nullptr;
+    QPushButton* checkRepliesButton = nullptr;
+    QListView* postList = nullptr;
+    QListView* newRepliesList = nullptr;
+};
+
+} // namespace quillbox
