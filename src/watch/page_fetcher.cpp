@@ -172,6 +172,21 @@ void PageFetcher::onDisconnected() {
                  QStringLiteral(" bytes the web server announced; the page arrived incomplete."));
         return;
     }
+    // Nor does Qt tell a close before the last chunk from a finished reply; the framing does.
+    if (m_reader.chunkFramingBroken()) {
+        fail(int(QAbstractSocket::RemoteHostClosedError),
+             QStringLiteral("The web server's chunked reply was malformed after ") +
+                 QString::number(m_reader.bodyBytes()) +
+                 QStringLiteral(" bytes; the page could not be measured."));
+        return;
+    }
+    if (m_reader.chunksUnfinished()) {
+        fail(int(QAbstractSocket::RemoteHostClosedError),
+             QStringLiteral("The connection ended after ") + QString::number(m_reader.bodyBytes()) +
+                 QStringLiteral(" bytes, before the last chunk of the page the web server sent "
+                                "in chunks; the page arrived incomplete."));
+        return;
+    }
     const qint64 size = m_reader.bodyBytes();
     dropSocket();
     emit completed(size);
