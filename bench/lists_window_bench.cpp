@@ -112,10 +112,10 @@ int main(int argc, char* argv[]) {
     SettingsStore settings(root.filePath(QStringLiteral("settings")));
     Session session(dataFolder, settings, messages);
     WatchLists watch;
-    PageFetcher sizes(messages);
-    PageFetcher posts(messages);
-    PostMeasurer measurer(watch, sizes);
-    ReplyCheck check(watch, posts);
+    PageFetcher sizes;
+    PageFetcher posts;
+    PostMeasurer measurer(watch, sizes, messages);
+    ReplyCheck check(watch, posts, messages);
     ListsAutosave autosave(watch, session.dataFolder(), messages);
     auto* view = new QWebEngineView;
     WebEnginePage page(view);

@@ -60,12 +60,12 @@ int main(int argc, char* argv[]) {
     // The lists and the two page fetchers: one measures pages put on watch, the other serves
     // the reply check.
     WatchLists lists;
-    PageFetcher sizesFetcher(messages);
+    PageFetcher sizesFetcher;
     sizesFetcher.setObjectName(QStringLiteral("wscSizes"));
-    PageFetcher postsFetcher(messages);
+    PageFetcher postsFetcher;
     postsFetcher.setObjectName(QStringLiteral("wscPosts"));
-    PostMeasurer measurer(lists, sizesFetcher);
-    ReplyCheck replyCheck(lists, postsFetcher);
+    PostMeasurer measurer(lists, sizesFetcher, messages);
+    ReplyCheck replyCheck(lists, postsFetcher, messages);
     ListsAutosave autosave(lists, session.dataFolder(), messages);
 
     // The scheduled check, beside the window's own; it tells of what it finds in a desktop

@@ -113,9 +113,7 @@ void BackgroundCheck::recordManual(WatchLists::PostId post, std::optional<qint64
     const std::optional<qint64> recorded = m_lists.posts().at(row).size;
     PostCheck check{m_clock.now(), CheckOutcome::Failed, measured, reason, recorded};
     if (measured)
-        check.outcome = ReplyCheck::hasNewReplies(*measured, recorded.value_or(*measured))
-                            ? CheckOutcome::NewReplies
-                            : CheckOutcome::Unchanged;
+        check.outcome = measuredOutcome(*measured, recorded.value_or(*measured));
     m_lists.setLastCheck(post, check);
 }
 

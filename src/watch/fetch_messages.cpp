@@ -47,6 +47,19 @@ void showFetchError(UserMessages& messages, int number, const QString& descripti
                          MessageIcon::Exclamation, printableAddress(url));
 }
 
+void showFetchFailure(UserMessages& messages, const FetchError& error) {
+    if (error.stage == FetchError::Stage::Start)
+        showFetchStartError(messages, error.number, error.description, error.address);
+    else
+        showFetchError(messages, error.number, error.description, error.address);
+}
+
+QString fetchFailureReason(const FetchError& error) {
+    if (!error.description.isEmpty())
+        return error.description;
+    return QStringLiteral("Error ") + QString::number(error.number);
+}
+
 bool acceptWebAddress(const QString& url, UserMessages& messages) {
     const FetchTargetResult parsed = parseFetchTarget(url);
     if (parsed.target)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "watch/fetch_error.h"
+
 #include <QString>
 
 namespace quillbox {
@@ -15,6 +17,13 @@ void showFetchStartError(UserMessages& messages, int number, const QString& desc
 // A fetch that failed on the way: "Error occurred." with the number and description.
 void showFetchError(UserMessages& messages, int number, const QString& description,
                     const QString& url);
+
+// The box for a failure the fetcher reported: the first box for one refused at the start, the
+// second for one that failed on the way.
+void showFetchFailure(UserMessages& messages, const FetchError& error);
+// A failure in a few words for a thread's result: its description, or its number when it has
+// none.
+QString fetchFailureReason(const FetchError& error);
 
 // The address as the boxes show it: characters that would not show, or would move the text
 // around (control and format characters), are written in percent form.

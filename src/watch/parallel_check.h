@@ -1,6 +1,7 @@
 #pragma once
 
 #include "watch/check_outcome.h"
+#include "watch/fetch_error.h"
 
 #include <QHash>
 #include <QList>
@@ -16,7 +17,6 @@ namespace quillbox {
 
 class PageFetcher;
 class RequestCookies;
-class UserMessages;
 
 // One thread to check: its address and the size recorded for it, if any.
 struct ThreadToCheck {
@@ -51,6 +51,9 @@ public:
     void setJobs(int jobs); // clamped to 1 … kMaxJobs
     int jobs() const { return m_jobs; }
     void setIdleTimeout(std::chrono::milliseconds timeout);
+    // Each page's deadline (see PageFetcher::setDeadline).
+    void setDeadline(std::chrono::milliseconds deadline);
+    std::chrono::milliseconds deadline() const { return m_deadline; }
     void setExtraCaCertificates(const QList<QSslCertificate>& certificates);
     void setRequestCookies(const RequestCookies* cookies);
 
@@ -77,12 +80,11 @@ private:
     int pickNext() const;
     void launch(Slot& slot, int index);
     void onCompleted(Slot& slot, qint64 bodyBytes);
-    void onFailed(Slot& slot);
+    void onFailed(Slot& slot, const FetchError& error);
     void release(Slot& slot);
     void record(int index);
     void finishIfDone();
 
-    std::unique_ptr<UserMessages> m_quiet;
     std::vector<std::unique_ptr<Slot>> m_slots;
     QList<ThreadCheckResult> m_results;
     QList<QString> m_hostKeys;
@@ -90,6 +92,7 @@ private:
     QHash<QString, int> m_perHost;
     int m_jobs = kDefaultJobs;
     std::chrono::milliseconds m_idleTimeout;
+    std::chrono::milliseconds m_deadline;
     QList<QSslCertificate> m_extraCas;
     const RequestCookies* m_cookies = nullptr;
     int m_checked = 0;

@@ -24,9 +24,8 @@ namespace quillbox::test {
 struct WindowParts {
     WindowParts(Session& session, Clipboard& clipboard, UserMessages& messages,
                 BrowserPage* ownPage = nullptr)
-        : session(session), clipboard(clipboard), sizes(messages), posts(messages),
-          measurer(lists, sizes), check(lists, posts),
-          autosave(lists, session.dataFolder(), messages) {
+        : session(session), clipboard(clipboard), measurer(lists, sizes, messages),
+          check(lists, posts, messages), autosave(lists, session.dataFolder(), messages) {
         if (ownPage) {
             page = ownPage;
             pageView = new QWidget;

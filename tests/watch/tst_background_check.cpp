@@ -24,8 +24,8 @@ struct Rig {
     test::RecordingNotifier notifier;
     test::ManualClock clock;
     WatchLists lists;
-    PageFetcher manualFetcher{messages};
-    ReplyCheck manual{lists, manualFetcher};
+    PageFetcher manualFetcher;
+    ReplyCheck manual{lists, manualFetcher, messages};
     BackgroundCheck background{lists, manual, clock};
     QSignalSpy finished{&background, &BackgroundCheck::checkFinished};
 
