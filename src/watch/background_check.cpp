@@ -2,8 +2,8 @@
 
 #include "platform/clock.h"
 #include "platform/notifier.h"
-#include "watch/fetch_messages.h"
 #include "watch/reply_check.h"
+#include "watch/shown_address.h"
 
 namespace quillbox {
 
@@ -14,7 +14,7 @@ Notice newRepliesNotice(const QStringList& addresses) {
     notice.body = n == 1 ? QStringLiteral("1 thread has new replies:")
                          : QString::number(n) + QStringLiteral(" threads have new replies:");
     for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i)
-        notice.body += u'\n' + printableAddress(addresses[i]);
+        notice.body += u'\n' + shownAddress(addresses[i]);
     if (n > 3)
         notice.body += QStringLiteral("\nand ") + QString::number(n - 3) + QStringLiteral(" more");
     return notice;

@@ -62,6 +62,8 @@ void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
     m_hostKeys.clear();
     m_pending.clear();
     m_perHost.clear();
+    m_done.clear();
+    m_reported = 0;
     m_checked = 0;
     m_inFlight = 0;
     m_peakRunning = 0;
@@ -92,6 +94,7 @@ void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
         result.recorded = thread.recorded;
         m_results.append(result);
         m_hostKeys.append(hostKey(thread.address));
+        m_done.append(false);
     }
     for (int i = 0; i < m_results.size(); ++i) {
         if (m_results[i].recorded) {
@@ -193,7 +196,10 @@ void ParallelCheck::onFailed(Slot& slot, const FetchError& error) {
 
 void ParallelCheck::record(int index) {
     ++m_checked;
-    emit threadChecked(index);
+    m_done[index] = true;
+    // A handler may abandon or restart the check, so the lists are looked at afresh each time.
+    while (m_running && m_reported < m_done.size() && m_done[m_reported])
+        emit threadChecked(m_reported++);
 }
 
 void ParallelCheck::finishIfDone() {

@@ -37,7 +37,8 @@ struct ThreadCheckResult {
 // fails, collects every failure with its reason, and never shows a message box. At most
 // jobs() fetches run at a time, and at most kPerHost of them against one host (host name and
 // port), so one forum never sees more than two connections from us. Results keep the order
-// of the threads given, whatever order the replies come in.
+// of the threads given, whatever order the replies come in, and threadChecked() tells of each
+// thread in that order too: as soon as it and every thread before it have been checked.
 class ParallelCheck : public QObject {
     Q_OBJECT
 public:
@@ -71,6 +72,8 @@ public:
     int peakPerHost() const { return m_peakPerHost; }
 
 signals:
+    // Thread `index` and every one before it have their results; emitted once for each thread,
+    // in the order of the list.
     void threadChecked(int index);
     void finished();
 
@@ -89,6 +92,8 @@ private:
     QList<ThreadCheckResult> m_results;
     QList<QString> m_hostKeys;
     QList<int> m_pending; // indices still to fetch, in order
+    QList<bool> m_done;   // the threads with a result
+    int m_reported = 0;   // threadChecked() has told of the threads before this one
     QHash<QString, int> m_perHost;
     int m_jobs = kDefaultJobs;
     std::chrono::milliseconds m_idleTimeout;
