@@ -54,6 +54,7 @@ private slots:
     void dueCheckListsGrownThreadsRecordsFailuresAndNotifies();
     void waitsForTheWindowsCheck();
     void quittingMidCheckChangesNothing();
+    void drippingThreadNeverBlocksTheNextCheck();
     void markAsReadRecordsTheMeasuredSize();
     void noticeNamesUpToThreeThreads_data();
     void noticeNamesUpToThreeThreads();
@@ -132,6 +133,30 @@ void TestBackgroundCheck::quittingMidCheckChangesNothing() {
     QVERIFY(rig.lists.newReplies().isEmpty());
     QVERIFY(!rig.lists.lastCheck(0));
     QCOMPARE(rig.finished.size(), 0);
+}
+
+void TestBackgroundCheck::drippingThreadNeverBlocksTheNextCheck() {
+    Rig rig;
+    Script drip{{{"HTTP/1.1 200 OK\r\nContent-Length: 50000\r\n\r\n"}}};
+    for (int i = 0; i < 5000; ++i)
+        drip.steps.append({"x", 50});
+    rig.a.setScript("/drip", drip);
+    rig.lists.setPostSize(rig.lists.appendPost(rig.a.url(u"/drip"_s)), 10);
+    rig.watch(rig.b, "/grown", 2000, 10);
+    rig.background.setIntervalHours(1);
+    // The window hands its deadline to the background check as the program does.
+    QCOMPARE(rig.background.checker().deadline(), PageFetcher::kDefaultDeadline);
+    rig.background.checker().setDeadline(std::chrono::milliseconds(500));
+    QVERIFY(rig.runDueCheck());
+    QVERIFY(!rig.background.isRunning());
+    const std::optional<PostCheck> dripped = rig.lists.lastCheck(0);
+    QVERIFY(dripped);
+    QCOMPARE(dripped->outcome, CheckOutcome::Failed);
+    QVERIFY2(dripped->reason.contains(u"the deadline for one page"_s), qPrintable(dripped->reason));
+    QCOMPARE(rig.lists.newReplies(), QStringList{rig.b.url(u"/grown"_s)});
+    // The next check is not held up by the first.
+    QVERIFY(rig.runDueCheck());
+    QCOMPARE(rig.a.requests().size(), 2);
 }
 
 void TestBackgroundCheck::markAsReadRecordsTheMeasuredSize() {
