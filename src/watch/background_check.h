@@ -44,8 +44,12 @@ public:
                     QObject* parent = nullptr);
     ~BackgroundCheck() override;
 
-    CheckSchedule& schedule() { return m_schedule; }
-    void setIntervalHours(int hours);
+    const CheckSchedule& schedule() const { return m_schedule; }
+    // The user's choice of interval (0: off); see CheckSchedule::setIntervalMinutes.
+    void setIntervalMinutes(int minutes);
+    // At start-up: the stored interval and the time the schedule counted from when the program
+    // last ran (invalid when none was kept); see CheckSchedule::restore.
+    void restoreSchedule(int minutes, const QDateTime& countsFrom);
     ParallelCheck& checker() { return m_checker; }
     void setNotifier(Notifier* notifier) { m_notifier = notifier; }
 
@@ -59,11 +63,16 @@ public:
 
 signals:
     void runningChanged(bool running);
-    // A check has ended; the last-check time was renewed (the program keeps it).
+    // The time the schedule counts from has moved (checks switched on, a check started, the
+    // clock set back): the program keeps it for restoreSchedule() at the next start.
+    void scheduleMoved(const QDateTime& countsFrom);
+    // A check has ended.
     void checkFinished(const QStringList& newlyFound);
 
 private:
     void startCheck();
+    // Tells of a move of the schedule's time from `before`.
+    void scheduleChanged(const QDateTime& before);
     void onFinished();
     void recordManual(WatchLists::PostId post, std::optional<qint64> measured,
                       const QString& reason);

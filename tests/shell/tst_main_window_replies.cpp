@@ -18,11 +18,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -68,7 +68,7 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     MainWindow window(p);
     window.load();
     window.show();
-    QCOMPARE(background.schedule().intervalHours(), 2);
+    QCOMPARE(background.schedule().intervalMinutes(), 2 * 60);
 
     QSignalSpy finished(&background, &BackgroundCheck::checkFinished);
     clock.advanceHours(2);
@@ -152,14 +152,15 @@ void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), u"frmReplyOptions"_s);
-        QVERIFY(!control<QSpinBox>(dialog, "spnHours")->isEnabled());
+        auto* interval = control<QComboBox>(dialog, "cmbInterval");
+        QVERIFY(!interval->isEnabled());
         control<QCheckBox>(dialog, "chkSchedule")->setChecked(true);
-        control<QSpinBox>(dialog, "spnHours")->setValue(6);
+        interval->setCurrentIndex(interval->findData(6 * 60));
         control<QCheckBox>(dialog, "chkLoggedIn")->setChecked(true);
         dialog->accept();
     });
     control<QAction>(&window, "toolsMenuItem10")->trigger();
-    QCOMPARE(background.schedule().intervalHours(), 6);
+    QCOMPARE(background.schedule().intervalMinutes(), 6 * 60);
     QCOMPARE(session.settings().replyCheckHours(), 6);
     QVERIFY(cookies.isEnabled());
     QVERIFY(session.settings().checkAsLoggedIn());

@@ -39,7 +39,7 @@ struct Rig {
         lists.setPostSize(lists.appendPost(server.url(QString::fromLatin1(path))), recorded);
     }
     bool runDueCheck() {
-        clock.advanceHours(background.schedule().intervalHours());
+        clock.advanceMinutes(background.schedule().intervalMinutes());
         const qsizetype before = finished.size();
         return background.poll() &&
                QTest::qWaitFor([&] { return finished.size() > before; }, 30000);
@@ -55,6 +55,7 @@ private slots:
     void waitsForTheWindowsCheck();
     void quittingMidCheckChangesNothing();
     void drippingThreadNeverBlocksTheNextCheck();
+    void scheduleKeepsItsClockAcrossRestarts();
     void markAsReadRecordsTheMeasuredSize();
     void noticeNamesUpToThreeThreads_data();
     void noticeNamesUpToThreeThreads();
@@ -66,7 +67,7 @@ void TestBackgroundCheck::dueCheckListsGrownThreadsRecordsFailuresAndNotifies() 
     rig.lists.setPostSize(rig.lists.appendPost(u"http://127.0.0.1:1/refused"_s), 5);
     rig.watch(rig.b, "/same", 1500, 1000);
     rig.watch(rig.b, "/grown-too", 9000, 1000);
-    rig.background.setIntervalHours(2);
+    rig.background.setIntervalMinutes(2 * 60);
     QVERIFY(!rig.background.poll());
     QVERIFY(rig.runDueCheck());
 
@@ -98,7 +99,7 @@ void TestBackgroundCheck::waitsForTheWindowsCheck() {
     rig.a.setScript("/slow", hold);
     rig.lists.setPostSize(rig.lists.appendPost(rig.a.url(u"/slow"_s)), 10);
     rig.watch(rig.b, "/grown", 2000, 10);
-    rig.background.setIntervalHours(1);
+    rig.background.setIntervalMinutes(1 * 60);
     rig.background.checker().setIdleTimeout(std::chrono::milliseconds(200));
     rig.manual.start();
     QTRY_COMPARE_WITH_TIMEOUT(rig.a.requests().size(), 1, 30000);
@@ -122,7 +123,7 @@ void TestBackgroundCheck::quittingMidCheckChangesNothing() {
     rig.lists.setPostSize(rig.lists.appendPost(rig.b.url(u"/slow"_s)), 10);
     const ListsData before = rig.lists.lists();
     QSignalSpy running(&rig.background, &BackgroundCheck::runningChanged);
-    rig.background.setIntervalHours(1);
+    rig.background.setIntervalMinutes(1 * 60);
     rig.clock.advanceHours(1);
     QVERIFY(rig.background.poll());
     QTRY_COMPARE_WITH_TIMEOUT(rig.b.requests().size(), 1, 30000);
@@ -143,7 +144,7 @@ void TestBackgroundCheck::drippingThreadNeverBlocksTheNextCheck() {
     rig.a.setScript("/drip", drip);
     rig.lists.setPostSize(rig.lists.appendPost(rig.a.url(u"/drip"_s)), 10);
     rig.watch(rig.b, "/grown", 2000, 10);
-    rig.background.setIntervalHours(1);
+    rig.background.setIntervalMinutes(1 * 60);
     // The window hands its deadline to the background check as the program does.
     QCOMPARE(rig.background.checker().deadline(), PageFetcher::kDefaultDeadline);
     rig.background.checker().setDeadline(std::chrono::milliseconds(500));
@@ -159,11 +160,41 @@ void TestBackgroundCheck::drippingThreadNeverBlocksTheNextCheck() {
     QCOMPARE(rig.a.requests().size(), 2);
 }
 
+void TestBackgroundCheck::scheduleKeepsItsClockAcrossRestarts() {
+    // Checks every 3 hours, switched on at the first start; the program then runs an hour at a
+    // time, once an hour. The time kept at each start is what the previous run told of.
+    test::ManualClock clock;
+    QDateTime kept; // what the settings hold
+    int checks = 0;
+    for (int run = 0; run < 4; ++run) {
+        test::RecordingMessages messages;
+        WatchLists lists;
+        PageFetcher fetcher;
+        ReplyCheck manual{lists, fetcher, messages};
+        BackgroundCheck background{lists, manual, clock};
+        connect(&background, &BackgroundCheck::scheduleMoved, &background,
+                [&kept](const QDateTime& from) { kept = from; });
+        QSignalSpy finished(&background, &BackgroundCheck::checkFinished);
+        background.restoreSchedule(3 * 60, kept);
+        if (run == 0)
+            QCOMPARE(kept, clock.now()); // the first start with checks on is kept at once
+        for (int minute = 0; minute < 60; minute += 15) {
+            background.poll();
+            clock.advanceMinutes(15);
+        }
+        checks += int(finished.size());
+        clock.advanceMinutes(1);
+    }
+    // Three hours after the first start, the fourth run found the check due.
+    QCOMPARE(checks, 1);
+    QCOMPARE(kept, QDateTime(QDate(2024, 3, 1), QTime(12, 3), Qt::UTC));
+}
+
 void TestBackgroundCheck::markAsReadRecordsTheMeasuredSize() {
     Rig rig;
     rig.watch(rig.a, "/one", 2000, 1000);
     rig.watch(rig.a, "/two", 3000, 1000);
-    rig.background.setIntervalHours(1);
+    rig.background.setIntervalMinutes(1 * 60);
     QVERIFY(rig.runDueCheck());
     QCOMPARE(rig.lists.newReplies().size(), 2);
 

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
+#include <algorithm>
 
 namespace quillbox {
 
@@ -58,10 +59,8 @@ void MainWindow::connectReplies() {
         m_notifier->setActivationHandler([this] { showNewRepliesFromNotice(); });
     if (!m_background)
         return;
-    m_background->setIntervalHours(m_session.settings().replyCheckHours());
-    const QDateTime last = m_session.settings().lastBackgroundCheck();
-    if (last.isValid() && m_background->schedule().enabled())
-        m_background->schedule().setLastCheck(last);
+    m_background->restoreSchedule(m_session.settings().replyCheckHours() * 60,
+                                  m_session.settings().lastBackgroundCheck());
     // The window's check waits while the background check runs; the background check waits
     // for the window's (BackgroundCheck::poll).
     connect(m_background, &BackgroundCheck::runningChanged, this, [this](bool running) {
@@ -72,7 +71,7 @@ void MainWindow::connectReplies() {
     connect(
         m_background, &BackgroundCheck::checkFinished, this, [this](const QStringList& newlyFound) {
             m_session.settingsWritten(
-                m_session.settings().setLastBackgroundCheck(m_background->schedule().lastCheck()));
+                m_session.settings().setLastBackgroundCheck(m_background->schedule().countsFrom()));
             setPanelText(1, QStringLiteral("background check - ") +
                                 QString::number(m_watch.newReplies().size()) +
                                 QStringLiteral(" new replies listed, ") +
@@ -115,16 +114,18 @@ void MainWindow::markAllRead() {
 void MainWindow::openReplyCheckOptions() {
     ReplyCheckOptions dialog(this);
     AppSettings& settings = m_session.settings();
-    dialog.setIntervalHours(settings.replyCheckHours());
+    dialog.setIntervalMinutes(settings.replyCheckHours() * 60);
     dialog.setCheckAsLoggedIn(settings.checkAsLoggedIn());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const int hours = dialog.intervalHours();
+    const int minutes = dialog.intervalMinutes();
     const bool loggedIn = dialog.checkAsLoggedIn();
+    // The settings keep whole hours: a shorter interval is kept as one hour.
+    const int hours = minutes <= 0 ? 0 : std::max(1, (minutes + 59) / 60);
     m_session.settingsWritten(settings.setReplyCheckHours(hours) &&
                               settings.setCheckAsLoggedIn(loggedIn));
     if (m_background)
-        m_background->setIntervalHours(hours);
+        m_background->setIntervalMinutes(minutes);
     if (m_cookies)
         m_cookies->setEnabled(loggedIn);
 }
