@@ -69,6 +69,8 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     window.load();
     window.show();
     QCOMPARE(background.schedule().intervalMinutes(), 2 * 60);
+    // The first start with checks on is kept, so the next start counts from it too.
+    QCOMPARE(session.settings().lastBackgroundCheck(), clock.now());
 
     QSignalSpy finished(&background, &BackgroundCheck::checkFinished);
     clock.advanceHours(2);

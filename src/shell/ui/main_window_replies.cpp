@@ -59,6 +59,10 @@ void MainWindow::connectReplies() {
         m_notifier->setActivationHandler([this] { showNewRepliesFromNotice(); });
     if (!m_background)
         return;
+    // The time the schedule counts from is kept whenever it moves, so a restart goes on from it.
+    connect(m_background, &BackgroundCheck::scheduleMoved, this, [this](const QDateTime& from) {
+        m_session.settingsWritten(m_session.settings().setLastBackgroundCheck(from));
+    });
     m_background->restoreSchedule(m_session.settings().replyCheckHours() * 60,
                                   m_session.settings().lastBackgroundCheck());
     // The window's check waits while the background check runs; the background check waits
@@ -68,15 +72,13 @@ void MainWindow::connectReplies() {
         checkRepliesButton->setToolTip(running ? QStringLiteral("Checking in the background...")
                                                : QString());
     });
-    connect(
-        m_background, &BackgroundCheck::checkFinished, this, [this](const QStringList& newlyFound) {
-            m_session.settingsWritten(
-                m_session.settings().setLastBackgroundCheck(m_background->schedule().countsFrom()));
-            setPanelText(1, QStringLiteral("background check - ") +
-                                QString::number(m_watch.newReplies().size()) +
-                                QStringLiteral(" new replies listed, ") +
-                                QString::number(newlyFound.size()) + QStringLiteral(" new"));
-        });
+    connect(m_background, &BackgroundCheck::checkFinished, this,
+            [this](const QStringList& newlyFound) {
+                setPanelText(1, QStringLiteral("background check - ") +
+                                    QString::number(m_watch.newReplies().size()) +
+                                    QStringLiteral(" new replies listed, ") +
+                                    QString::number(newlyFound.size()) + QStringLiteral(" new"));
+            });
 }
 
 void MainWindow::refreshPostRow(int row) {
