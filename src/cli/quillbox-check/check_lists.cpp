@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace quillbox {
 
@@ -39,9 +40,16 @@ QString shownPath(const QString& path) {
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
 }
 
-// A size line that is no size and no negative number either: the program never writes such a
-// line, so something else has been at the file.
+// A size line that holds anything but a number's own characters, or is no size and no negative
+// number either: the program never writes such a line, so something else has been at the file.
+// The characters are looked at one by one, as a conversion may stop short at a NUL.
 bool isJunkSize(const QString& line) {
+    const QString number = line.trimmed();
+    const bool numberCharacters = std::all_of(number.begin(), number.end(), [](QChar c) {
+        return c.isDigit() || c == u'+' || c == u'-' || c == u'.' || c == u'e' || c == u'E';
+    });
+    if (!numberCharacters)
+        return true;
     if (parseSize(line))
         return false;
     bool ok = false;
