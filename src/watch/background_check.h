@@ -29,7 +29,9 @@ Notice newRepliesNotice(const QStringList& addresses);
 // WatchLists::lastCheck), and a notification names the threads newly found.
 //
 // It never runs beside the window's own check: a check that falls due while that one runs
-// waits for it to end. Nothing is written while it runs: results are applied when every
+// waits for it to end. Every page of either check has its deadline (PageFetcher::setDeadline,
+// checker().setDeadline), so a page that never ends holds up the next check no longer than
+// that. Nothing is written while it runs: results are applied when every
 // thread has been checked, to the threads that are still watched with the size they had at
 // the start, so quitting midway loses nothing and records no half-measured size. The
 // window's check also records its results here (lastCheck of each thread).
