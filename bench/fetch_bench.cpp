@@ -5,6 +5,7 @@
 #include "../tests/support/nginx_fixture.h"
 #include "bench_support.h"
 #include "platform/user_messages.h"
+#include "watch/fetch_messages.h"
 #include "watch/page_fetcher.h"
 #include "watch/reply_check.h"
 #include "watch/watch_lists.h"
@@ -38,14 +39,17 @@ qint64 peakMemoryKiB() {
 // Child mode: measures one page and prints "size peakKiB".
 int measureOne(const QString& url) {
     PrintingMessages messages;
-    PageFetcher fetcher(messages);
+    PageFetcher fetcher;
     qint64 size = -1;
     QEventLoop loop;
     QObject::connect(&fetcher, &PageFetcher::completed, &loop, [&](qint64 s) {
         size = s;
         loop.quit();
     });
-    QObject::connect(&fetcher, &PageFetcher::failed, &loop, &QEventLoop::quit);
+    QObject::connect(&fetcher, &PageFetcher::failed, &loop, [&](const FetchError& error) {
+        showFetchFailure(messages, error);
+        loop.quit();
+    });
     fetcher.start(url);
     loop.exec();
     std::printf("%lld %lld\n", static_cast<long long>(size),
@@ -55,13 +59,13 @@ int measureOne(const QString& url) {
 
 double runCheck(const QStringList& urls, const QList<qint64>& sizes, bool* allRight) {
     PrintingMessages messages;
-    PageFetcher fetcher(messages);
+    PageFetcher fetcher;
     WatchLists lists;
     ListsData data;
     for (const QString& url : urls)
         data.posts.append(WatchedPost{url, 0});
     lists.setLists(data);
-    ReplyCheck check(lists, fetcher);
+    ReplyCheck check(lists, fetcher, messages);
     QList<qint64> measured;
     QObject::connect(&fetcher, &PageFetcher::completed, &fetcher,
                      [&](qint64 s) { measured.append(s); });

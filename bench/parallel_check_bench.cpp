@@ -90,8 +90,8 @@ double timeSequential(const QList<ThreadToCheck>& threads, int* failures) {
     for (const ThreadToCheck& t : threads)
         data.posts.append({t.address, t.recorded});
     lists.setLists(data);
-    PageFetcher fetcher(messages);
-    ReplyCheck check(lists, fetcher);
+    PageFetcher fetcher;
+    ReplyCheck check(lists, fetcher, messages);
     QEventLoop loop;
     QObject::connect(&check, &ReplyCheck::finished, &loop, &QEventLoop::quit);
     QObject::connect(&check, &ReplyCheck::stopped, &loop, &QEventLoop::quit);

@@ -9,6 +9,7 @@
 #include "store/data_folder.h"
 #include "store/list_files.h"
 #include "watch/background_check.h"
+#include "watch/check_schedule.h"
 #include "watch/forum_cookie_jar.h"
 #include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
@@ -30,10 +31,10 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     : QObject(parent), m_dataFolder(seams.dataFolder), m_messages(seams.messages),
       m_templates(defaultTemplates()), m_settings(std::make_unique<AppSettings>(seams.store)),
       m_lists(std::make_unique<WatchLists>()), m_cookies(std::make_unique<ForumCookieJar>()),
-      m_sizesFetcher(std::make_unique<PageFetcher>(seams.messages)),
-      m_postsFetcher(std::make_unique<PageFetcher>(seams.messages)),
-      m_measurer(std::make_unique<PostMeasurer>(*m_lists, *m_sizesFetcher)),
-      m_replyCheck(std::make_unique<ReplyCheck>(*m_lists, *m_postsFetcher)),
+      m_sizesFetcher(std::make_unique<PageFetcher>()),
+      m_postsFetcher(std::make_unique<PageFetcher>()),
+      m_measurer(std::make_unique<PostMeasurer>(*m_lists, *m_sizesFetcher, seams.messages)),
+      m_replyCheck(std::make_unique<ReplyCheck>(*m_lists, *m_postsFetcher, seams.messages)),
       m_autosave(std::make_unique<ListsAutosave>(*m_lists, m_dataFolder, seams.messages)),
       m_background(std::make_unique<BackgroundCheck>(*m_lists, *m_replyCheck, seams.clock)) {
     m_sizesFetcher->setObjectName(QStringLiteral("wscSizes"));
@@ -55,10 +56,11 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
             &Program::backgroundCheckFinished);
     connect(m_settings.get(), &AppSettings::changed, this, &Program::settingChanged);
     m_cookies->setEnabled(m_settings->get(keys::checkAsLoggedIn));
-    m_background->setIntervalHours(m_settings->get(keys::replyCheckHours));
-    const QDateTime last = m_settings->get(keys::lastBackgroundCheck);
-    if (last.isValid() && m_background->schedule().enabled())
-        m_background->schedule().setLastCheck(last);
+    // The time the schedule counts from is kept whenever it moves, so a restart goes on from it.
+    connect(
+        m_background.get(), &BackgroundCheck::scheduleMoved, this,
+        [this](const QDateTime& from) { keep(m_settings->set(keys::lastBackgroundCheck, from)); });
+    m_background->restoreSchedule(replyCheckMinutes(), m_settings->get(keys::lastBackgroundCheck));
 
     // The page where an inserted message shows up is put on watch.
     BrowserPage& page = seams.page;
@@ -76,7 +78,8 @@ Program::~Program() {
 void Program::settingChanged(Setting id) {
     switch (id) {
     case Setting::ReplyCheckHours:
-        m_background->setIntervalHours(m_settings->get(keys::replyCheckHours));
+    case Setting::ReplyCheckMinutes:
+        m_background->setIntervalMinutes(replyCheckMinutes());
         break;
     case Setting::CheckAsLoggedIn:
         m_cookies->setEnabled(m_settings->get(keys::checkAsLoggedIn));
@@ -213,8 +216,21 @@ bool Program::storeTemplates(const TemplateSet& templates, LinkRules rules) {
     return false;
 }
 
+int Program::replyCheckMinutes() const {
+    return storedIntervalMinutes(m_settings->get(keys::replyCheckMinutes),
+                                 QString::number(m_settings->get(keys::replyCheckHours)));
+}
+
+bool Program::setReplyCheckMinutes(int minutes) {
+    // Whole hours too, for an earlier version reading the same settings.
+    const int hours = minutes <= 0 ? 0 : std::max(1, (minutes + 59) / 60);
+    const bool written = m_settings->set(keys::replyCheckHours, hours) &&
+                         m_settings->set(keys::replyCheckMinutes, QString::number(minutes));
+    keep(written);
+    return written;
+}
+
 void Program::backgroundCheckFinished(const QStringList& newlyFound) {
-    keep(m_settings->set(keys::lastBackgroundCheck, m_background->schedule().lastCheck()));
     emit panelText(1, QStringLiteral("background check - ") +
                           QString::number(m_lists->newReplies().size()) +
                           QStringLiteral(" new replies listed, ") +

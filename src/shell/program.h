@@ -96,6 +96,10 @@ public:
     // Keeps the templates and the link rules and writes them to the settings; a failure is
     // reported every time, since the user has just asked for them to be kept.
     bool storeTemplates(const TemplateSet& templates, LinkRules rules);
+    // The background check's interval in minutes (0: off), as stored; setting it keeps it in
+    // the settings, which the check follows.
+    int replyCheckMinutes() const;
+    bool setReplyCheckMinutes(int minutes);
     // Reports a settings write that failed, once per run: the subject is stored on every
     // keystroke.
     void keep(bool written);

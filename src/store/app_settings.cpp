@@ -19,6 +19,7 @@ constexpr SettingDefinition table[] = {
     {Setting::ShowHelp, SettingScope::UserChoice, "showHelp", "1"},
     {Setting::LinkWholeAddresses, SettingScope::UserChoice, "linkWholeAddresses", "0"},
     {Setting::ReplyCheckHours, SettingScope::UserChoice, "replyCheckHours", "0", 0, 24},
+    {Setting::ReplyCheckMinutes, SettingScope::UserChoice, "replyCheckMinutes", ""},
     {Setting::LastBackgroundCheck, SettingScope::UserChoice, "lastBackgroundCheck", ""},
     {Setting::CheckAsLoggedIn, SettingScope::UserChoice, "checkAsLoggedIn", "0"},
     {Setting::MainWindowGeometry, SettingScope::Machine, "mainGeometry", ""},

@@ -26,6 +26,7 @@ enum class Setting {
     ShowHelp,
     LinkWholeAddresses,
     ReplyCheckHours,
+    ReplyCheckMinutes,
     LastBackgroundCheck,
     CheckAsLoggedIn,
     MainWindowGeometry,
@@ -49,8 +50,12 @@ inline constexpr SettingKey<QString> lastConvert{Setting::LastConvert};
 // the help window's box reads any other number as unticked, anything else as ticked.
 inline constexpr SettingKey<QString> showHelp{Setting::ShowHelp};
 inline constexpr SettingKey<bool> linkWholeAddresses{Setting::LinkWholeAddresses};
-// The background reply check: every N hours (1 to 24), 0 when off.
+// The background reply check: every N hours (1 to 24), 0 when off, as earlier versions kept
+// it; and every N minutes, as it is kept now, as text ("" when never stored: the hours hold).
 inline constexpr SettingKey<int> replyCheckHours{Setting::ReplyCheckHours};
+inline constexpr SettingKey<QString> replyCheckMinutes{Setting::ReplyCheckMinutes};
+// The time the background check's schedule counts from: its last check, or when checks were
+// switched on.
 inline constexpr SettingKey<QDateTime> lastBackgroundCheck{Setting::LastBackgroundCheck};
 // Checks send the cookies the program's browser holds for each thread.
 inline constexpr SettingKey<bool> checkAsLoggedIn{Setting::CheckAsLoggedIn};

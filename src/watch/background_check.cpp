@@ -2,8 +2,8 @@
 
 #include "platform/clock.h"
 #include "platform/notifier.h"
-#include "watch/fetch_messages.h"
 #include "watch/reply_check.h"
+#include "watch/shown_address.h"
 
 namespace quillbox {
 
@@ -14,7 +14,7 @@ Notice newRepliesNotice(const QStringList& addresses) {
     notice.body = n == 1 ? QStringLiteral("1 thread has new replies:")
                          : QString::number(n) + QStringLiteral(" threads have new replies:");
     for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i)
-        notice.body += u'\n' + printableAddress(addresses[i]);
+        notice.body += u'\n' + shownAddress(addresses[i]);
     if (n > 3)
         notice.body += QStringLiteral("\nand ") + QString::number(n - 3) + QStringLiteral(" more");
     return notice;
@@ -38,8 +38,21 @@ BackgroundCheck::~BackgroundCheck() {
     abandon();
 }
 
-void BackgroundCheck::setIntervalHours(int hours) {
-    m_schedule.setIntervalHours(hours, m_clock.now());
+void BackgroundCheck::setIntervalMinutes(int minutes) {
+    const QDateTime before = m_schedule.countsFrom();
+    m_schedule.setIntervalMinutes(minutes, m_clock.now());
+    scheduleChanged(before);
+}
+
+void BackgroundCheck::restoreSchedule(int minutes, const QDateTime& countsFrom) {
+    m_schedule.restore(minutes, countsFrom, m_clock.now());
+    // Only a time that was not kept yet needs keeping: the first start with checks on.
+    scheduleChanged(countsFrom);
+}
+
+void BackgroundCheck::scheduleChanged(const QDateTime& before) {
+    if (m_schedule.countsFrom() != before && m_schedule.countsFrom().isValid())
+        emit scheduleMoved(m_schedule.countsFrom());
 }
 
 void BackgroundCheck::startPolling() {
@@ -49,7 +62,10 @@ void BackgroundCheck::startPolling() {
 bool BackgroundCheck::poll() {
     if (m_checker.isRunning() || m_manual.isRunning())
         return false;
-    if (!m_schedule.isDue(m_clock.now()))
+    const QDateTime before = m_schedule.countsFrom();
+    const bool due = m_schedule.isDue(m_clock.now());
+    scheduleChanged(before);
+    if (!due)
         return false;
     startCheck();
     return true;
@@ -58,7 +74,9 @@ bool BackgroundCheck::poll() {
 void BackgroundCheck::startCheck() {
     // The next check counts from this one's start, so a slow check does not push the
     // schedule back, and a failing one is not retried at every poll.
+    const QDateTime before = m_schedule.countsFrom();
     m_schedule.checked(m_clock.now());
+    scheduleChanged(before);
     m_checking.clear();
     QList<ThreadToCheck> threads;
     for (int row = 0; row < m_lists.postCount(); ++row) {
@@ -113,9 +131,7 @@ void BackgroundCheck::recordManual(WatchLists::PostId post, std::optional<qint64
     const std::optional<qint64> recorded = m_lists.posts().at(row).size;
     PostCheck check{m_clock.now(), CheckOutcome::Failed, measured, reason, recorded};
     if (measured)
-        check.outcome = ReplyCheck::hasNewReplies(*measured, recorded.value_or(*measured))
-                            ? CheckOutcome::NewReplies
-                            : CheckOutcome::Unchanged;
+        check.outcome = measuredOutcome(*measured, recorded.value_or(*measured));
     m_lists.setLastCheck(post, check);
 }
 

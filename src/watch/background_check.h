@@ -29,7 +29,9 @@ Notice newRepliesNotice(const QStringList& addresses);
 // WatchLists::lastCheck), and a notification names the threads newly found.
 //
 // It never runs beside the window's own check: a check that falls due while that one runs
-// waits for it to end. Nothing is written while it runs: results are applied when every
+// waits for it to end. Every page of either check has its deadline (PageFetcher::setDeadline,
+// checker().setDeadline), so a page that never ends holds up the next check no longer than
+// that. Nothing is written while it runs: results are applied when every
 // thread has been checked, to the threads that are still watched with the size they had at
 // the start, so quitting midway loses nothing and records no half-measured size. The
 // window's check also records its results here (lastCheck of each thread).
@@ -44,8 +46,12 @@ public:
                     QObject* parent = nullptr);
     ~BackgroundCheck() override;
 
-    CheckSchedule& schedule() { return m_schedule; }
-    void setIntervalHours(int hours);
+    const CheckSchedule& schedule() const { return m_schedule; }
+    // The user's choice of interval (0: off); see CheckSchedule::setIntervalMinutes.
+    void setIntervalMinutes(int minutes);
+    // At start-up: the stored interval and the time the schedule counted from when the program
+    // last ran (invalid when none was kept); see CheckSchedule::restore.
+    void restoreSchedule(int minutes, const QDateTime& countsFrom);
     ParallelCheck& checker() { return m_checker; }
     void setNotifier(Notifier* notifier) { m_notifier = notifier; }
 
@@ -59,11 +65,16 @@ public:
 
 signals:
     void runningChanged(bool running);
-    // A check has ended; the last-check time was renewed (the program keeps it).
+    // The time the schedule counts from has moved (checks switched on, a check started, the
+    // clock set back): the program keeps it for restoreSchedule() at the next start.
+    void scheduleMoved(const QDateTime& countsFrom);
+    // A check has ended.
     void checkFinished(const QStringList& newlyFound);
 
 private:
     void startCheck();
+    // Tells of a move of the schedule's time from `before`.
+    void scheduleChanged(const QDateTime& before);
     void onFinished();
     void recordManual(WatchLists::PostId post, std::optional<qint64> measured,
                       const QString& reason);

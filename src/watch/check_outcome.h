@@ -17,6 +17,15 @@ enum class CheckOutcome {
 // The words a result is reported with ("new replies", "unchanged", "failed", "no size").
 QString outcomeName(CheckOutcome outcome);
 
+// A thread has new replies when its page has grown by more than this many bytes since its
+// size was recorded.
+inline constexpr qint64 kGrowthThreshold = 500;
+// Whether a page measured at `measured` bytes has new replies against the recorded size. Every
+// check (the window's, the background one, quillbox-check) decides by this alone.
+bool hasNewReplies(qint64 measured, qint64 recorded);
+// NewReplies or Unchanged, by hasNewReplies.
+CheckOutcome measuredOutcome(qint64 measured, qint64 recorded);
+
 // What the last check of a watched thread found.
 struct PostCheck {
     QDateTime checkedAt;

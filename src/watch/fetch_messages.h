@@ -1,5 +1,8 @@
 #pragma once
 
+#include "watch/fetch_error.h"
+#include "watch/shown_address.h"
+
 #include <QString>
 
 namespace quillbox {
@@ -7,7 +10,8 @@ namespace quillbox {
 class UserMessages;
 
 // The fetcher's two error boxes. Each names the page it was about in its second line, so that
-// during a reply check the user learns which thread failed.
+// during a reply check the user learns which thread failed; the address is shown as
+// shownAddress makes it, its password masked.
 
 // A fetch that could not start: "An error has occurred." with the number and description.
 void showFetchStartError(UserMessages& messages, int number, const QString& description,
@@ -16,9 +20,12 @@ void showFetchStartError(UserMessages& messages, int number, const QString& desc
 void showFetchError(UserMessages& messages, int number, const QString& description,
                     const QString& url);
 
-// The address as the boxes show it: characters that would not show, or would move the text
-// around (control and format characters), are written in percent form.
-QString printableAddress(const QString& url);
+// The box for a failure the fetcher reported: the first box for one refused at the start, the
+// second for one that failed on the way.
+void showFetchFailure(UserMessages& messages, const FetchError& error);
+// A failure in a few words for a thread's result: its description, or its number when it has
+// none.
+QString fetchFailureReason(const FetchError& error);
 
 // Whether url is a page on the web that can be measured, and so may be put on a list. When it
 // is not (the program's own start page, file:, about:, data:, no address at all, or an address

@@ -19,7 +19,10 @@ namespace quillbox {
 //
 // Whether the reply arrived whole is judged apart from the declared length: by HTTP's own
 // rules, from a header field named Content-Length in any letter case, so that a look-alike
-// such as "X-Original-Content-Length" never turns a complete page into a failure.
+// such as "X-Original-Content-Length" never turns a complete page into a failure. A body sent
+// in chunks (Transfer-Encoding ending in "chunked") is whole only once its last, empty chunk and
+// the trailer after it have arrived; its chunk framing is followed as it arrives and still
+// counted as body, as every byte after the header block is.
 class HttpReplyReader {
 public:
     static constexpr qsizetype kMaxHeaderBytes = 1024 * 1024;
@@ -43,6 +46,13 @@ public:
     // True when the body so far falls short of the announced length: once the connection has
     // ended, the page arrived incomplete.
     bool bodyShort() const { return m_contentLength >= 0 && m_bodyBytes < m_contentLength; }
+    // True when the body comes in chunks.
+    bool chunked() const { return m_chunk != Chunk::None; }
+    // For a chunked body: true when its framing broke (a chunk size that is no number, or a
+    // chunk not followed by its line end), and true when the body is not finished yet: once the
+    // connection has ended, either means the page did not arrive whole.
+    bool chunkFramingBroken() const { return m_chunk == Chunk::Broken; }
+    bool chunksUnfinished() const { return chunked() && m_chunk != Chunk::Done; }
     QString progressText() const { return progressText(m_bodyBytes, m_declaredLength); }
 
     // "Downloaded N bytes" without a positive declared length, otherwise
@@ -53,8 +63,14 @@ public:
     static qint64 declaredLengthOf(QByteArrayView headerBlock);
     // The announced body length of a header block, as contentLength() reports it.
     static qint64 contentLengthOf(QByteArrayView headerBlock);
+    // Whether a header block frames its body in chunks: its last transfer coding is "chunked",
+    // and its status is not one that carries no body (1xx, 204, 304).
+    static bool chunkedOf(QByteArrayView headerBlock);
 
 private:
+    enum class Chunk { None, SizeLine, Data, DataEnd, Trailer, Done, Broken };
+    void followChunks(QByteArrayView body);
+
     QByteArray m_header;
     qsizetype m_searchedUpTo = 0;
     bool m_headerComplete = false;
@@ -62,6 +78,10 @@ private:
     qint64 m_bodyBytes = 0;
     qint64 m_declaredLength = 0;
     qint64 m_contentLength = -1;
+    Chunk m_chunk = Chunk::None;
+    qint64 m_chunkLeft = 0;     // data bytes of the current chunk still to come
+    QByteArray m_chunkLine;     // the chunk size line so far
+    qsizetype m_lineLength = 0; // characters of the current trailer line, or of the CR LF
 };
 
 } // namespace quillbox

@@ -1,7 +1,5 @@
 #include "watch/page_fetcher.h"
 
-#include "platform/user_messages.h"
-#include "watch/fetch_messages.h"
 #include "watch/request_cookies.h"
 
 #include <QSslConfiguration>
@@ -15,12 +13,23 @@ namespace {
 constexpr qint64 kReadChunk = 64 * 1024;
 // Bounds what the socket buffers before we read it, so a fast server cannot fill memory.
 constexpr qint64 kSocketReadBuffer = 1024 * 1024;
+
+// "30 seconds", "1 second", or "300 milliseconds" for spans that are not whole seconds.
+QString spanText(std::chrono::milliseconds span) {
+    const qint64 ms = span.count();
+    if (ms % 1000 != 0)
+        return QString::number(ms) + QStringLiteral(" milliseconds");
+    const qint64 seconds = ms / 1000;
+    return QString::number(seconds) +
+           (seconds == 1 ? QStringLiteral(" second") : QStringLiteral(" seconds"));
+}
 } // namespace
 
-PageFetcher::PageFetcher(UserMessages& messages, QObject* parent)
-    : QObject(parent), m_messages(messages) {
+PageFetcher::PageFetcher(QObject* parent) : QObject(parent) {
     m_idleTimer.setSingleShot(true);
     connect(&m_idleTimer, &QTimer::timeout, this, &PageFetcher::onIdleTimeout);
+    m_deadlineTimer.setSingleShot(true);
+    connect(&m_deadlineTimer, &QTimer::timeout, this, &PageFetcher::onDeadline);
 }
 
 PageFetcher::~PageFetcher() {
@@ -29,6 +38,10 @@ PageFetcher::~PageFetcher() {
 
 void PageFetcher::setIdleTimeout(std::chrono::milliseconds timeout) {
     m_idleTimeout = timeout;
+}
+
+void PageFetcher::setDeadline(std::chrono::milliseconds deadline) {
+    m_deadline = deadline;
 }
 
 void PageFetcher::setExtraCaCertificates(const QList<QSslCertificate>& certificates) {
@@ -41,6 +54,7 @@ void PageFetcher::abandon() {
 
 void PageFetcher::dropSocket() {
     m_idleTimer.stop();
+    m_deadlineTimer.stop();
     if (!m_socket)
         return;
     QTcpSocket* socket = m_socket;
@@ -59,22 +73,22 @@ void PageFetcher::start(const QString& url) {
     m_requestSent = false;
     m_sslErrorText.clear();
     m_cookieHeader.clear();
-    m_lastErrorNumber = 0;
-    m_lastErrorDescription.clear();
+    m_lastError = FetchError();
     emit panelText(3, QString());
 
     const FetchTargetResult parsed = parseFetchTarget(url);
     if (!parsed.target) {
-        failToStart(int(parsed.error), parsed.description);
+        fail(int(parsed.error), parsed.description, FetchError::Stage::Start);
         return;
     }
     m_target = *parsed.target;
     if (m_cookies)
         m_cookieHeader = m_cookies->cookieHeaderFor(url);
     if (m_target.tls && !QSslSocket::supportsSsl()) {
-        failToStart(int(FetchStartError::NoTls),
-                    QStringLiteral("This system offers no TLS, so https:// addresses cannot be "
-                                   "fetched."));
+        fail(int(FetchStartError::NoTls),
+             QStringLiteral("This system offers no TLS, so https:// addresses cannot be "
+                            "fetched."),
+             FetchError::Stage::Start);
         return;
     }
 
@@ -103,6 +117,7 @@ void PageFetcher::start(const QString& url) {
     m_socket = socket;
 
     m_idleTimer.start(m_idleTimeout);
+    m_deadlineTimer.start(m_deadline);
     if (m_target.tls)
         static_cast<QSslSocket*>(socket)->connectToHostEncrypted(m_target.host, m_target.port);
     else
@@ -172,6 +187,21 @@ void PageFetcher::onDisconnected() {
                  QStringLiteral(" bytes the web server announced; the page arrived incomplete."));
         return;
     }
+    // Nor does Qt tell a close before the last chunk from a finished reply; the framing does.
+    if (m_reader.chunkFramingBroken()) {
+        fail(int(QAbstractSocket::RemoteHostClosedError),
+             QStringLiteral("The web server's chunked reply was malformed after ") +
+                 QString::number(m_reader.bodyBytes()) +
+                 QStringLiteral(" bytes; the page could not be measured."));
+        return;
+    }
+    if (m_reader.chunksUnfinished()) {
+        fail(int(QAbstractSocket::RemoteHostClosedError),
+             QStringLiteral("The connection ended after ") + QString::number(m_reader.bodyBytes()) +
+                 QStringLiteral(" bytes, before the last chunk of the page the web server sent "
+                                "in chunks; the page arrived incomplete."));
+        return;
+    }
     const qint64 size = m_reader.bodyBytes();
     dropSocket();
     emit completed(size);
@@ -203,31 +233,26 @@ void PageFetcher::onSocketError() {
 void PageFetcher::onIdleTimeout() {
     if (!m_socket)
         return;
-    const qint64 seconds = std::chrono::duration_cast<std::chrono::seconds>(m_idleTimeout).count();
-    const qint64 ms = m_idleTimeout.count();
-    const QString span = ms % 1000 == 0 ? QString::number(seconds) + QStringLiteral(" seconds")
-                                        : QString::number(ms) + QStringLiteral(" milliseconds");
     fail(int(QAbstractSocket::SocketTimeoutError),
-         QStringLiteral("The web server sent nothing for ") + span +
+         QStringLiteral("The web server sent nothing for ") + spanText(m_idleTimeout) +
              QStringLiteral("; the request was given up."));
 }
 
-void PageFetcher::fail(int number, const QString& description) {
-    // The socket goes first: a message box runs its own event loop, and nothing of this
-    // exchange may arrive while it is open.
-    dropSocket();
-    m_lastErrorNumber = number;
-    m_lastErrorDescription = description;
-    showFetchError(m_messages, number, description, m_url);
-    emit failed();
+void PageFetcher::onDeadline() {
+    if (!m_socket)
+        return;
+    fail(int(QAbstractSocket::SocketTimeoutError),
+         QStringLiteral("The web server had not sent the whole page after ") +
+             spanText(m_deadline) +
+             QStringLiteral(", the deadline for one page; the request was given up."));
 }
 
-void PageFetcher::failToStart(int number, const QString& description) {
+void PageFetcher::fail(int number, const QString& description, FetchError::Stage stage) {
+    // The socket goes first: whoever hears of the failure may open a message box, which runs
+    // its own event loop, and nothing of this exchange may arrive while it is open.
     dropSocket();
-    m_lastErrorNumber = number;
-    m_lastErrorDescription = description;
-    showFetchStartError(m_messages, number, description, m_url);
-    emit failed();
+    m_lastError = FetchError{stage, number, description, m_url};
+    emit failed(m_lastError);
 }
 
 } // namespace quillbox

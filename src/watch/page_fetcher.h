@@ -1,5 +1,6 @@
 #pragma once
 
+#include "watch/fetch_error.h"
 #include "watch/fetch_target.h"
 #include "watch/http_reply_reader.h"
 
@@ -15,26 +16,26 @@
 namespace quillbox {
 
 class RequestCookies;
-class UserMessages;
 
 // Measures one web page: sends a plain HTTP/1.1 GET (over TLS for https://), counts the body
 // bytes until the server closes the connection and reports the count. One instance handles one
 // request at a time; starting another abandons the one in flight without a completion.
 //
 // Status texts go to the main window's status panels through panelText(): 2 for the stage of
-// the exchange, 3 for the download progress. Failures are shown through UserMessages, with the
-// page's address as the box's second line, after which failed() is emitted and no completion
-// follows. A reply whose body ends short of the length its server announced is such a failure.
+// the exchange, 3 for the download progress. A failure is emitted as a value with failed(),
+// and no completion follows; the fetcher never shows a message itself. A reply whose body ends
+// short of the length its server announced, or before its last chunk, is such a failure, as
+// is a page still unfinished at the deadline.
 class PageFetcher : public QObject {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kDefaultIdleTimeout{30000};
+    static constexpr std::chrono::milliseconds kDefaultDeadline{120000};
 
-    explicit PageFetcher(UserMessages& messages, QObject* parent = nullptr);
+    explicit PageFetcher(QObject* parent = nullptr);
     ~PageFetcher() override;
 
     void start(const QString& url);
-    UserMessages& messages() const { return m_messages; }
     // Ends the fetch in flight, if any, silently: no completion, no failure, no message.
     void abandon();
     bool isBusy() const { return m_socket != nullptr; }
@@ -42,6 +43,10 @@ public:
     // A fetch that receives nothing for this long fails as a socket error would.
     void setIdleTimeout(std::chrono::milliseconds timeout);
     std::chrono::milliseconds idleTimeout() const { return m_idleTimeout; }
+    // A fetch that has not ended this long after its start fails, however steadily its server
+    // keeps sending: one that drips a byte now and then never trips the idle time-out.
+    void setDeadline(std::chrono::milliseconds deadline);
+    std::chrono::milliseconds deadline() const { return m_deadline; }
     // Authorities trusted for https:// besides the system's (tests use their own).
     void setExtraCaCertificates(const QList<QSslCertificate>& certificates);
 
@@ -49,9 +54,8 @@ public:
     // must outlive the fetcher or be unset first.
     void setRequestCookies(const RequestCookies* cookies) { m_cookies = cookies; }
 
-    // The last failure's error number and description (as its box shows them).
-    int lastErrorNumber() const { return m_lastErrorNumber; }
-    QString lastErrorDescription() const { return m_lastErrorDescription; }
+    // The last failure, as failed() reported it.
+    const FetchError& lastError() const { return m_lastError; }
 
     // The last request's reader: body bytes so far, declared length.
     const HttpReplyReader& reply() const { return m_reader; }
@@ -59,7 +63,7 @@ public:
 signals:
     void panelText(int panel, const QString& text);
     void completed(qint64 bodyBytes);
-    void failed();
+    void failed(const quillbox::FetchError& error);
 
 private:
     void onConnected();
@@ -69,24 +73,25 @@ private:
     void onSocketError();
     void onSslErrors(const QList<QSslError>& errors);
     void onIdleTimeout();
+    void onDeadline();
     bool drainSocket();
     void dropSocket();
-    void fail(int number, const QString& description);
-    void failToStart(int number, const QString& description);
+    void fail(int number, const QString& description,
+              FetchError::Stage stage = FetchError::Stage::Transfer);
 
-    UserMessages& m_messages;
     QPointer<QTcpSocket> m_socket;
     QString m_url;
     FetchTarget m_target;
     HttpReplyReader m_reader;
     QTimer m_idleTimer;
     std::chrono::milliseconds m_idleTimeout = kDefaultIdleTimeout;
+    QTimer m_deadlineTimer;
+    std::chrono::milliseconds m_deadline = kDefaultDeadline;
     QList<QSslCertificate> m_extraCas;
     QString m_sslErrorText;
     QByteArray m_cookieHeader;
     const RequestCookies* m_cookies = nullptr;
-    int m_lastErrorNumber = 0;
-    QString m_lastErrorDescription;
+    FetchError m_lastError;
     bool m_requestSent = false;
 };
 

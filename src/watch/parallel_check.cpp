@@ -1,26 +1,14 @@
 #include "watch/parallel_check.h"
 
-#include "platform/user_messages.h"
+#include "watch/fetch_messages.h"
 #include "watch/fetch_target.h"
 #include "watch/page_fetcher.h"
-#include "watch/reply_check.h"
 
 #include <algorithm>
 
 namespace quillbox {
 
 namespace {
-
-// The fetchers report failures through a message box; this check keeps the reason with the
-// thread instead, so the boxes go nowhere.
-class QuietMessages : public UserMessages {
-public:
-    void showMessage(const QString&, const QString&, MessageIcon, const QString&) override {}
-    int askChoice(const QString&, const QString&, const QStringList& buttons,
-                  MessageIcon) override {
-        return int(buttons.size()) - 1;
-    }
-};
 
 // Fetches to one host name and port share the per-host limit; an address that cannot be
 // parsed fails at once and needs no key.
@@ -33,35 +21,17 @@ QString hostKey(const QString& address) {
 
 } // namespace
 
-QString outcomeName(CheckOutcome outcome) {
-    switch (outcome) {
-    case CheckOutcome::Pending:
-        return QStringLiteral("not checked");
-    case CheckOutcome::NewReplies:
-        return QStringLiteral("new replies");
-    case CheckOutcome::Unchanged:
-        return QStringLiteral("unchanged");
-    case CheckOutcome::Failed:
-        return QStringLiteral("failed");
-    case CheckOutcome::NoSize:
-        return QStringLiteral("no size");
-    }
-    return {};
-}
-
 struct ParallelCheck::Slot {
     std::unique_ptr<PageFetcher> fetcher;
     int index = -1; // the thread being fetched, -1 when idle
 };
 
 ParallelCheck::ParallelCheck(QObject* parent)
-    : QObject(parent), m_quiet(std::make_unique<QuietMessages>()),
-      m_idleTimeout(PageFetcher::kDefaultIdleTimeout) {}
+    : QObject(parent), m_idleTimeout(PageFetcher::kDefaultIdleTimeout),
+      m_deadline(PageFetcher::kDefaultDeadline) {}
 
 ParallelCheck::~ParallelCheck() {
     abandon();
-    // The fetchers refer to the quiet messages: they go first.
-    m_slots.clear();
 }
 
 void ParallelCheck::setJobs(int jobs) {
@@ -70,6 +40,10 @@ void ParallelCheck::setJobs(int jobs) {
 
 void ParallelCheck::setIdleTimeout(std::chrono::milliseconds timeout) {
     m_idleTimeout = timeout;
+}
+
+void ParallelCheck::setDeadline(std::chrono::milliseconds deadline) {
+    m_deadline = deadline;
 }
 
 void ParallelCheck::setExtraCaCertificates(const QList<QSslCertificate>& certificates) {
@@ -88,6 +62,8 @@ void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
     m_hostKeys.clear();
     m_pending.clear();
     m_perHost.clear();
+    m_done.clear();
+    m_reported = 0;
     m_checked = 0;
     m_inFlight = 0;
     m_peakRunning = 0;
@@ -95,16 +71,18 @@ void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
 
     while (int(m_slots.size()) < m_jobs) {
         auto slot = std::make_unique<Slot>();
-        slot->fetcher = std::make_unique<PageFetcher>(*m_quiet);
+        slot->fetcher = std::make_unique<PageFetcher>();
         Slot* s = slot.get();
         connect(s->fetcher.get(), &PageFetcher::completed, this,
                 [this, s](qint64 bytes) { onCompleted(*s, bytes); });
-        connect(s->fetcher.get(), &PageFetcher::failed, this, [this, s] { onFailed(*s); });
+        connect(s->fetcher.get(), &PageFetcher::failed, this,
+                [this, s](const FetchError& error) { onFailed(*s, error); });
         m_slots.push_back(std::move(slot));
     }
     m_slots.resize(m_jobs);
     for (auto& slot : m_slots) {
         slot->fetcher->setIdleTimeout(m_idleTimeout);
+        slot->fetcher->setDeadline(m_deadline);
         slot->fetcher->setExtraCaCertificates(m_extraCas);
         slot->fetcher->setRequestCookies(m_cookies);
     }
@@ -116,6 +94,7 @@ void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
         result.recorded = thread.recorded;
         m_results.append(result);
         m_hostKeys.append(hostKey(thread.address));
+        m_done.append(false);
     }
     for (int i = 0; i < m_results.size(); ++i) {
         if (m_results[i].recorded) {
@@ -198,30 +177,29 @@ void ParallelCheck::onCompleted(Slot& slot, qint64 bodyBytes) {
     release(slot);
     ThreadCheckResult& result = m_results[index];
     result.measured = bodyBytes;
-    result.outcome = ReplyCheck::hasNewReplies(bodyBytes, *result.recorded)
-                         ? CheckOutcome::NewReplies
-                         : CheckOutcome::Unchanged;
+    result.outcome = measuredOutcome(bodyBytes, *result.recorded);
     record(index);
     fill();
 }
 
-void ParallelCheck::onFailed(Slot& slot) {
+void ParallelCheck::onFailed(Slot& slot, const FetchError& error) {
     if (!m_running || slot.index < 0)
         return;
     const int index = slot.index;
     release(slot);
     ThreadCheckResult& result = m_results[index];
     result.outcome = CheckOutcome::Failed;
-    result.reason = slot.fetcher->lastErrorDescription();
-    if (result.reason.isEmpty())
-        result.reason = QStringLiteral("Error ") + QString::number(slot.fetcher->lastErrorNumber());
+    result.reason = fetchFailureReason(error);
     record(index);
     fill();
 }
 
 void ParallelCheck::record(int index) {
     ++m_checked;
-    emit threadChecked(index);
+    m_done[index] = true;
+    // A handler may abandon or restart the check, so the lists are looked at afresh each time.
+    while (m_running && m_reported < m_done.size() && m_done[m_reported])
+        emit threadChecked(m_reported++);
 }
 
 void ParallelCheck::finishIfDone() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "watch/check_outcome.h"
+#include "watch/fetch_error.h"
 
 #include <QHash>
 #include <QList>
@@ -16,7 +17,6 @@ namespace quillbox {
 
 class PageFetcher;
 class RequestCookies;
-class UserMessages;
 
 // One thread to check: its address and the size recorded for it, if any.
 struct ThreadToCheck {
@@ -37,7 +37,8 @@ struct ThreadCheckResult {
 // fails, collects every failure with its reason, and never shows a message box. At most
 // jobs() fetches run at a time, and at most kPerHost of them against one host (host name and
 // port), so one forum never sees more than two connections from us. Results keep the order
-// of the threads given, whatever order the replies come in.
+// of the threads given, whatever order the replies come in, and threadChecked() tells of each
+// thread in that order too: as soon as it and every thread before it have been checked.
 class ParallelCheck : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +52,9 @@ public:
     void setJobs(int jobs); // clamped to 1 … kMaxJobs
     int jobs() const { return m_jobs; }
     void setIdleTimeout(std::chrono::milliseconds timeout);
+    // Each page's deadline (see PageFetcher::setDeadline).
+    void setDeadline(std::chrono::milliseconds deadline);
+    std::chrono::milliseconds deadline() const { return m_deadline; }
     void setExtraCaCertificates(const QList<QSslCertificate>& certificates);
     void setRequestCookies(const RequestCookies* cookies);
 
@@ -68,6 +72,8 @@ public:
     int peakPerHost() const { return m_peakPerHost; }
 
 signals:
+    // Thread `index` and every one before it have their results; emitted once for each thread,
+    // in the order of the list.
     void threadChecked(int index);
     void finished();
 
@@ -77,19 +83,21 @@ private:
     int pickNext() const;
     void launch(Slot& slot, int index);
     void onCompleted(Slot& slot, qint64 bodyBytes);
-    void onFailed(Slot& slot);
+    void onFailed(Slot& slot, const FetchError& error);
     void release(Slot& slot);
     void record(int index);
     void finishIfDone();
 
-    std::unique_ptr<UserMessages> m_quiet;
     std::vector<std::unique_ptr<Slot>> m_slots;
     QList<ThreadCheckResult> m_results;
     QList<QString> m_hostKeys;
     QList<int> m_pending; // indices still to fetch, in order
+    QList<bool> m_done;   // the threads with a result
+    int m_reported = 0;   // threadChecked() has told of the threads before this one
     QHash<QString, int> m_perHost;
     int m_jobs = kDefaultJobs;
     std::chrono::milliseconds m_idleTimeout;
+    std::chrono::milliseconds m_deadline;
     QList<QSslCertificate> m_extraCas;
     const RequestCookies* m_cookies = nullptr;
     int m_checked = 0;

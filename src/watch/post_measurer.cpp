@@ -6,8 +6,9 @@
 
 namespace quillbox {
 
-PostMeasurer::PostMeasurer(WatchLists& lists, PageFetcher& fetcher, QObject* parent)
-    : QObject(parent), m_lists(lists), m_fetcher(fetcher) {
+PostMeasurer::PostMeasurer(WatchLists& lists, PageFetcher& fetcher, UserMessages& messages,
+                           QObject* parent)
+    : QObject(parent), m_lists(lists), m_fetcher(fetcher), m_messages(messages) {
     connect(&m_fetcher, &PageFetcher::completed, this, &PostMeasurer::onCompleted);
     connect(&m_fetcher, &PageFetcher::failed, this, &PostMeasurer::onFailed);
 }
@@ -17,7 +18,7 @@ void PostMeasurer::watchPost(const QString& url) {
     // a measurement cannot start, the progress panel is emptied before the box appears.
     if (!parseFetchTarget(url).target) {
         emit panelText(3, QString());
-        acceptWebAddress(url, m_fetcher.messages());
+        acceptWebAddress(url, m_messages);
         return;
     }
     if (!m_lists.isWatched(url)) {
@@ -51,8 +52,12 @@ void PostMeasurer::onCompleted(qint64 bodyBytes) {
     emit panelText(2, QStringLiteral("Response completed"));
 }
 
-void PostMeasurer::onFailed() {
+void PostMeasurer::onFailed(const FetchError& error) {
+    // Only a measurement of ours is told of; the fetcher may serve someone else too.
+    if (m_target == 0)
+        return;
     m_target = 0;
+    showFetchFailure(m_messages, error);
 }
 
 } // namespace quillbox

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "watch/fetch_error.h"
 #include "watch/watch_lists.h"
 
 #include <QObject>
@@ -7,6 +8,7 @@
 namespace quillbox {
 
 class PageFetcher;
+class UserMessages;
 
 // "Watch This Post": puts a page on watch, or renews the recorded size of a page already
 // watched, by measuring it with its own fetcher (the program's wscSizes).
@@ -14,11 +16,12 @@ class PageFetcher;
 // The size lands on the post the measurement was started for, found again by its id when it
 // completes; when that post was removed meanwhile, the size is recorded nowhere. A measurement
 // that fails or is abandoned records nothing: a new post stays without a size, a post already
-// watched keeps the size it had.
+// watched keeps the size it had. A failed measurement is shown in the fetch error box.
 class PostMeasurer : public QObject {
     Q_OBJECT
 public:
-    PostMeasurer(WatchLists& lists, PageFetcher& fetcher, QObject* parent = nullptr);
+    PostMeasurer(WatchLists& lists, PageFetcher& fetcher, UserMessages& messages,
+                 QObject* parent = nullptr);
 
     // Watches url when it is not watched yet, then measures it into its post. An address that
     // is not a page on the web (see acceptWebAddress) is refused with the fetch-start error box
@@ -36,10 +39,11 @@ signals:
 
 private:
     void onCompleted(qint64 bodyBytes);
-    void onFailed();
+    void onFailed(const FetchError& error);
 
     WatchLists& m_lists;
     PageFetcher& m_fetcher;
+    UserMessages& m_messages;
     WatchLists::PostId m_target = 0;
 };
 

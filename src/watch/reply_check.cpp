@@ -1,17 +1,16 @@
 #include "watch/reply_check.h"
 
+#include "watch/check_outcome.h"
+#include "watch/fetch_messages.h"
 #include "watch/page_fetcher.h"
 
 namespace quillbox {
 
-ReplyCheck::ReplyCheck(WatchLists& lists, PageFetcher& fetcher, QObject* parent)
-    : QObject(parent), m_lists(lists), m_fetcher(fetcher) {
+ReplyCheck::ReplyCheck(WatchLists& lists, PageFetcher& fetcher, UserMessages& messages,
+                       QObject* parent)
+    : QObject(parent), m_lists(lists), m_fetcher(fetcher), m_messages(messages) {
     connect(&m_fetcher, &PageFetcher::completed, this, &ReplyCheck::onCompleted);
     connect(&m_fetcher, &PageFetcher::failed, this, &ReplyCheck::onFailed);
-}
-
-bool ReplyCheck::hasNewReplies(qint64 bodyBytes, qint64 recorded) {
-    return double(bodyBytes) - double(recorded) > kGrowthThreshold;
 }
 
 void ReplyCheck::start() {
@@ -68,12 +67,15 @@ void ReplyCheck::onCompleted(qint64 bodyBytes) {
     checkNextPost();
 }
 
-void ReplyCheck::onFailed() {
+void ReplyCheck::onFailed(const FetchError& error) {
     if (!m_waiting)
         return;
+    // The box comes while the check still counts as running, as it always has: nothing else
+    // starts checking behind it.
+    showFetchFailure(m_messages, error);
     m_waiting = false;
     m_running = false;
-    emit postChecked(m_toCheck[m_current], std::nullopt, m_fetcher.lastErrorDescription());
+    emit postChecked(m_toCheck[m_current], std::nullopt, error.description);
     emit stopped();
 }
 

@@ -18,12 +18,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QIcon>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -57,7 +57,9 @@ void TestMainWindowReplies::backgroundResultsShowInTheListsAndCanBeMarkedRead() 
     RecordingNotifier notifier;
     open(new RecordingBrowserPage, &notifier);
     BackgroundCheck& background = program->background();
-    QCOMPARE(background.schedule().intervalHours(), 2);
+    QCOMPARE(background.schedule().intervalMinutes(), 2 * 60);
+    // The first start with checks on is kept, so the next start counts from it too.
+    QCOMPARE(program->settings().get(keys::lastBackgroundCheck), clock.now());
 
     QSignalSpy finished(&background, &BackgroundCheck::checkFinished);
     clock.advanceHours(2);
@@ -134,15 +136,17 @@ void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), u"frmReplyOptions"_s);
-        QVERIFY(!control<QSpinBox>(dialog, "spnHours")->isEnabled());
+        auto* interval = control<QComboBox>(dialog, "cmbInterval");
+        QVERIFY(!interval->isEnabled());
         control<QCheckBox>(dialog, "chkSchedule")->setChecked(true);
-        control<QSpinBox>(dialog, "spnHours")->setValue(6);
+        interval->setCurrentIndex(interval->findData(6 * 60));
         control<QCheckBox>(dialog, "chkLoggedIn")->setChecked(true);
         dialog->accept();
     });
     control<QAction>(window.get(), "toolsMenuItem10")->trigger();
-    QCOMPARE(background.schedule().intervalHours(), 6);
+    QCOMPARE(background.schedule().intervalMinutes(), 6 * 60);
     QCOMPARE(program->settings().get(keys::replyCheckHours), 6);
+    QCOMPARE(program->settings().get(keys::replyCheckMinutes), u"360"_s);
     QVERIFY(cookies.isEnabled());
     QVERIFY(program->settings().get(keys::checkAsLoggedIn));
 }

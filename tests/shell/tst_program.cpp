@@ -273,7 +273,7 @@ void TestProgram::damagedListFileIsReportedWithItsCopy() {
 void TestProgram::partsFollowTheirSettings() {
     AppSettings(*settings).set(keys::replyCheckHours, 3);
     start();
-    QCOMPARE(program->background().schedule().intervalHours(), 3);
+    QCOMPARE(program->background().schedule().intervalMinutes(), 3 * 60);
     QVERIFY(!program->cookies().isEnabled());
     QSignalSpy templates(program.get(), &Program::templatesChanged);
 
@@ -281,9 +281,12 @@ void TestProgram::partsFollowTheirSettings() {
     QVERIFY(s.set(keys::checkAsLoggedIn, true));
     QVERIFY(program->cookies().isEnabled());
     QVERIFY(s.set(keys::replyCheckHours, 30)); // beyond the range: kept as its end
-    QCOMPARE(program->background().schedule().intervalHours(), 24);
+    QCOMPARE(program->background().schedule().intervalMinutes(), 24 * 60);
     QCOMPARE(settings->getSetting(settingsApplication(), u"Settings"_s, u"replyCheckHours"_s, {}),
              u"24"_s);
+    QVERIFY(program->setReplyCheckMinutes(15)); // minutes win over the hours once stored
+    QCOMPARE(program->background().schedule().intervalMinutes(), 15);
+    QCOMPARE(program->replyCheckMinutes(), 15);
     QVERIFY(s.setTemplateField(u"cust01Name"_s, u"forum"_s));
     QCOMPARE(templates.size(), 1);
     QCOMPARE(program->templates()[3].Name, u"forum"_s);

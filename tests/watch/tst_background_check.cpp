@@ -24,8 +24,8 @@ struct Rig {
     test::RecordingNotifier notifier;
     test::ManualClock clock;
     WatchLists lists;
-    PageFetcher manualFetcher{messages};
-    ReplyCheck manual{lists, manualFetcher};
+    PageFetcher manualFetcher;
+    ReplyCheck manual{lists, manualFetcher, messages};
     BackgroundCheck background{lists, manual, clock};
     QSignalSpy finished{&background, &BackgroundCheck::checkFinished};
 
@@ -39,7 +39,7 @@ struct Rig {
         lists.setPostSize(lists.appendPost(server.url(QString::fromLatin1(path))), recorded);
     }
     bool runDueCheck() {
-        clock.advanceHours(background.schedule().intervalHours());
+        clock.advanceMinutes(background.schedule().intervalMinutes());
         const qsizetype before = finished.size();
         return background.poll() &&
                QTest::qWaitFor([&] { return finished.size() > before; }, 30000);
@@ -54,6 +54,8 @@ private slots:
     void dueCheckListsGrownThreadsRecordsFailuresAndNotifies();
     void waitsForTheWindowsCheck();
     void quittingMidCheckChangesNothing();
+    void drippingThreadNeverBlocksTheNextCheck();
+    void scheduleKeepsItsClockAcrossRestarts();
     void markAsReadRecordsTheMeasuredSize();
     void noticeNamesUpToThreeThreads_data();
     void noticeNamesUpToThreeThreads();
@@ -65,7 +67,7 @@ void TestBackgroundCheck::dueCheckListsGrownThreadsRecordsFailuresAndNotifies() 
     rig.lists.setPostSize(rig.lists.appendPost(u"http://127.0.0.1:1/refused"_s), 5);
     rig.watch(rig.b, "/same", 1500, 1000);
     rig.watch(rig.b, "/grown-too", 9000, 1000);
-    rig.background.setIntervalHours(2);
+    rig.background.setIntervalMinutes(2 * 60);
     QVERIFY(!rig.background.poll());
     QVERIFY(rig.runDueCheck());
 
@@ -97,7 +99,7 @@ void TestBackgroundCheck::waitsForTheWindowsCheck() {
     rig.a.setScript("/slow", hold);
     rig.lists.setPostSize(rig.lists.appendPost(rig.a.url(u"/slow"_s)), 10);
     rig.watch(rig.b, "/grown", 2000, 10);
-    rig.background.setIntervalHours(1);
+    rig.background.setIntervalMinutes(1 * 60);
     rig.background.checker().setIdleTimeout(std::chrono::milliseconds(200));
     rig.manual.start();
     QTRY_COMPARE_WITH_TIMEOUT(rig.a.requests().size(), 1, 30000);
@@ -121,7 +123,7 @@ void TestBackgroundCheck::quittingMidCheckChangesNothing() {
     rig.lists.setPostSize(rig.lists.appendPost(rig.b.url(u"/slow"_s)), 10);
     const ListsData before = rig.lists.lists();
     QSignalSpy running(&rig.background, &BackgroundCheck::runningChanged);
-    rig.background.setIntervalHours(1);
+    rig.background.setIntervalMinutes(1 * 60);
     rig.clock.advanceHours(1);
     QVERIFY(rig.background.poll());
     QTRY_COMPARE_WITH_TIMEOUT(rig.b.requests().size(), 1, 30000);
@@ -134,11 +136,65 @@ void TestBackgroundCheck::quittingMidCheckChangesNothing() {
     QCOMPARE(rig.finished.size(), 0);
 }
 
+void TestBackgroundCheck::drippingThreadNeverBlocksTheNextCheck() {
+    Rig rig;
+    Script drip{{{"HTTP/1.1 200 OK\r\nContent-Length: 50000\r\n\r\n"}}};
+    for (int i = 0; i < 5000; ++i)
+        drip.steps.append({"x", 50});
+    rig.a.setScript("/drip", drip);
+    rig.lists.setPostSize(rig.lists.appendPost(rig.a.url(u"/drip"_s)), 10);
+    rig.watch(rig.b, "/grown", 2000, 10);
+    rig.background.setIntervalMinutes(1 * 60);
+    // The window hands its deadline to the background check as the program does.
+    QCOMPARE(rig.background.checker().deadline(), PageFetcher::kDefaultDeadline);
+    rig.background.checker().setDeadline(std::chrono::milliseconds(500));
+    QVERIFY(rig.runDueCheck());
+    QVERIFY(!rig.background.isRunning());
+    const std::optional<PostCheck> dripped = rig.lists.lastCheck(0);
+    QVERIFY(dripped);
+    QCOMPARE(dripped->outcome, CheckOutcome::Failed);
+    QVERIFY2(dripped->reason.contains(u"the deadline for one page"_s), qPrintable(dripped->reason));
+    QCOMPARE(rig.lists.newReplies(), QStringList{rig.b.url(u"/grown"_s)});
+    // The next check is not held up by the first.
+    QVERIFY(rig.runDueCheck());
+    QCOMPARE(rig.a.requests().size(), 2);
+}
+
+void TestBackgroundCheck::scheduleKeepsItsClockAcrossRestarts() {
+    // Checks every 3 hours, switched on at the first start; the program then runs an hour at a
+    // time, once an hour. The time kept at each start is what the previous run told of.
+    test::ManualClock clock;
+    QDateTime kept; // what the settings hold
+    int checks = 0;
+    for (int run = 0; run < 4; ++run) {
+        test::RecordingMessages messages;
+        WatchLists lists;
+        PageFetcher fetcher;
+        ReplyCheck manual{lists, fetcher, messages};
+        BackgroundCheck background{lists, manual, clock};
+        connect(&background, &BackgroundCheck::scheduleMoved, &background,
+                [&kept](const QDateTime& from) { kept = from; });
+        QSignalSpy finished(&background, &BackgroundCheck::checkFinished);
+        background.restoreSchedule(3 * 60, kept);
+        if (run == 0)
+            QCOMPARE(kept, clock.now()); // the first start with checks on is kept at once
+        for (int minute = 0; minute < 60; minute += 15) {
+            background.poll();
+            clock.advanceMinutes(15);
+        }
+        checks += int(finished.size());
+        clock.advanceMinutes(1);
+    }
+    // Three hours after the first start, the fourth run found the check due.
+    QCOMPARE(checks, 1);
+    QCOMPARE(kept, QDateTime(QDate(2024, 3, 1), QTime(12, 3), Qt::UTC));
+}
+
 void TestBackgroundCheck::markAsReadRecordsTheMeasuredSize() {
     Rig rig;
     rig.watch(rig.a, "/one", 2000, 1000);
     rig.watch(rig.a, "/two", 3000, 1000);
-    rig.background.setIntervalHours(1);
+    rig.background.setIntervalMinutes(1 * 60);
     QVERIFY(rig.runDueCheck());
     QCOMPARE(rig.lists.newReplies().size(), 2);
 

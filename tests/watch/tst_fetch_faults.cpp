@@ -114,7 +114,7 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
     FetcherHarness h;
     h.fetcher.setIdleTimeout(std::chrono::milliseconds(300));
     WatchLists lists;
-    ReplyCheck check{lists, h.fetcher};
+    ReplyCheck check{lists, h.fetcher, h.messages};
     QSignalSpy finished{&check, &ReplyCheck::finished};
     QSignalSpy stopped{&check, &ReplyCheck::stopped};
     QStringList panel1;
@@ -201,7 +201,7 @@ void TestFetchFaults::gigabytePageIsMeasuredInBoundedMemory() {
     QVERIFY(server.listen(QHostAddress::LocalHost));
     FetcherHarness h;
     WatchLists lists;
-    ReplyCheck check{lists, h.fetcher};
+    ReplyCheck check{lists, h.fetcher, h.messages};
     QSignalSpy finished{&check, &ReplyCheck::finished};
     const QString url = u"http://127.0.0.1:%1/huge"_s.arg(server.serverPort());
     lists.setPostSize(lists.appendPost(url), 1000);

@@ -116,8 +116,7 @@ void TestForumCookieJar::fetchSendsTheJarsCookies() {
     ForumCookieJar jar;
     jar.add(cookie("session", "127.0.0.1"));
     jar.add(cookie("secure", "127.0.0.1", "/", true));
-    quillbox::test::RecordingMessages messages;
-    quillbox::PageFetcher fetcher(messages);
+    quillbox::PageFetcher fetcher;
     fetcher.setRequestCookies(&jar);
     QSignalSpy completed(&fetcher, &quillbox::PageFetcher::completed);
 

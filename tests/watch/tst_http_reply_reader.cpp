@@ -50,6 +50,8 @@ private slots:
     void replyWithoutBlankLineCountsAllAsBody();
     void endlessHeaderIsNotBuffered();
     void resetForgetsEverything();
+    void chunkedBodyIsWholeOnlyWithItsLastChunk_data();
+    void chunkedBodyIsWholeOnlyWithItsLastChunk();
 };
 
 void TestHttpReplyReader::measuresBodyWhateverTheSplit() {
@@ -209,6 +211,79 @@ void TestHttpReplyReader::resetForgetsEverything() {
     QCOMPARE(reader.declaredLength(), 0);
     reader.feed("HTTP/1.1 200 OK\r\n\r\nxy");
     QCOMPARE(reader.bodyBytes(), 2);
+}
+
+void TestHttpReplyReader::chunkedBodyIsWholeOnlyWithItsLastChunk_data() {
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("chunked");
+    QTest::addColumn<bool>("unfinished");
+    QTest::addColumn<bool>("broken");
+    const QByteArray te = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+    QTest::newRow("whole") << te + "5\r\nabcde\r\n0\r\n\r\n" << true << false << false;
+    QTest::newRow("whole, extension, trailer, hex in capitals")
+        << te + "A;name=v\r\n0123456789\r\n0\r\nExpires: 0\r\n\r\n"
+        << true << false << false;
+    QTest::newRow("whole, lone line feeds") << te + "2\nab\n0\n\n" << true << false << false;
+    QTest::newRow("bytes after the end are counted, not judged")
+        << te + "1\r\na\r\n0\r\n\r\njunk" << true << false << false;
+    QTest::newRow("no last chunk") << te + "5\r\nabcde\r\n" << true << true << false;
+    QTest::newRow("chunk shorter than announced") << te + "10\r\nabcde" << true << true << false;
+    QTest::newRow("last chunk without its empty line") << te + "5\r\nabcde\r\n0\r\n"
+                                                       << true << true << false;
+    QTest::newRow("size not hex") << te + "5g\r\nabcde\r\n0\r\n\r\n" << true << true << true;
+    QTest::newRow("size beyond 64 bits") << te + "10000000000000000\r\nab" << true << true << true;
+    QTest::newRow("data longer than its size") << te + "3\r\nabcde\r\n0\r\n\r\n"
+                                               << true << true << true;
+    QTest::newRow("chunked after another coding")
+        << QByteArray("HTTP/1.1 200 OK\r\ntransfer-encoding: gzip\r\nTransfer-Encoding: "
+                      "CHUNKED\r\n\r\n0\r\n\r\n")
+        << true << false << false;
+    QTest::newRow("other coding: the close ends it")
+        << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked, gzip\r\n\r\nxyz") << false
+        << false << false;
+    QTest::newRow("no content has no body")
+        << QByteArray("HTTP/1.1 204 No Content\r\nTransfer-Encoding: chunked\r\n\r\n") << false
+        << false << false;
+    QTest::newRow("not modified has no body")
+        << QByteArray("HTTP/1.1 304 Not Modified\r\nTransfer-Encoding: chunked\r\n\r\n") << false
+        << false << false;
+}
+
+void TestHttpReplyReader::chunkedBodyIsWholeOnlyWithItsLastChunk() {
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, chunked);
+    QFETCH(bool, unfinished);
+    QFETCH(bool, broken);
+    const qint64 body = reply.size() - (reply.indexOf("\r\n\r\n") + 4);
+    // Whole, cut in two at every place, and a byte at a time: the same verdict.
+    QList<QList<qsizetype>> splits{{}};
+    for (qsizetype cut = 1; cut < reply.size(); ++cut)
+        splits.append(QList<qsizetype>{cut});
+    QList<qsizetype> everyByte;
+    for (qsizetype i = 1; i < reply.size(); ++i)
+        everyByte.append(i);
+    splits.append(everyByte);
+    for (const QList<qsizetype>& cuts : std::as_const(splits)) {
+        HttpReplyReader reader;
+        qsizetype from = 0;
+        QList<qsizetype> ends = cuts;
+        ends.append(reply.size());
+        for (qsizetype end : ends) {
+            reader.feed(QByteArrayView(reply).sliced(from, end - from));
+            from = end;
+        }
+        const QByteArray where = "cuts " + QByteArray::number(cuts.size());
+        QVERIFY2(reader.chunked() == chunked, where.constData());
+        QVERIFY2(reader.chunksUnfinished() == unfinished, where.constData());
+        QVERIFY2(reader.chunkFramingBroken() == broken, where.constData());
+        QCOMPARE(reader.bodyBytes(), body);
+        QVERIFY(!reader.bodyShort());
+    }
+    HttpReplyReader reader;
+    reader.feed(reply);
+    reader.reset();
+    QVERIFY(!reader.chunked());
+    QVERIFY(!reader.chunksUnfinished());
 }
 
 QTEST_GUILESS_MAIN(TestHttpReplyReader)

@@ -22,6 +22,9 @@ private slots:
     void serverClosingAtOnceMeasuresNothing();
     void serverNeverAnsweringTimesOut();
     void tricklingServerIsNotTimedOut();
+    void drippingServerFailsAtTheDeadline();
+    void failureIsReportedAsAValue_data();
+    void failureIsReportedAsAValue();
     void refusedConnectionIsReported();
     void unknownHostIsReported();
     void unsafeAddressIsRefusedBeforeConnecting();
@@ -48,7 +51,7 @@ void TestPageFetcher::sendsExactlyTheRequestAndMeasuresTheBody() {
     QVERIFY(stages.indexOf(u"Request completed"_s) > stages.indexOf(u"Sending request"_s));
     QCOMPARE(stages.last(), u"Receiving response"_s);
     QCOMPARE(h.panel(3).first(), QString());
-    QVERIFY(h.messages.entries.isEmpty());
+    QVERIFY(h.boxes().entries.isEmpty());
 }
 
 void TestPageFetcher::measuresRepliesArrivingInPieces_data() {
@@ -130,10 +133,23 @@ void TestPageFetcher::endOfConnection_data() {
     // reaches the program exactly as an orderly close does.
     QTest::newRow("no length, closed") << QByteArray("HTTP/1.1 200 OK\r\n\r\nabcd") << false << 4LL;
     QTest::newRow("no length, reset") << QByteArray("HTTP/1.1 200 OK\r\n\r\nabcd") << true << 4LL;
+    // A chunked body is whole only with its last, empty chunk; it is measured with its framing.
+    const QByteArray chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+    QTest::newRow("chunked, whole")
+        << chunked + "5\r\nabcde\r\n3;x=y\r\nfgh\r\n0\r\nX-Trailer: 1\r\n\r\n"
+        << false << 41LL;
     QTest::newRow("chunked, last chunk missing")
         << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nContent-Length: 99"
                       "\r\n\r\n5\r\nabcde\r\n")
-        << true << 10LL;
+        << true << -1LL;
+    QTest::newRow("chunked, closed before the last chunk") << chunked + "5\r\nabcde\r\n"
+                                                           << false << -1LL;
+    QTest::newRow("chunk shorter than announced") << chunked + "400\r\nabcde" << false << -1LL;
+    QTest::newRow("chunked, closed inside the trailer")
+        << chunked + "5\r\nabcde\r\n0\r\nX-Trailer: 1\r\n"
+        << false << -1LL;
+    QTest::newRow("chunk size not a number") << chunked + "zz\r\nabcde\r\n0\r\n\r\n"
+                                             << false << -1LL;
 }
 
 void TestPageFetcher::endOfConnection() {
@@ -150,18 +166,19 @@ void TestPageFetcher::endOfConnection() {
     h.fetcher.start(url);
     QVERIFY(h.waitForEnd());
     if (size >= 0) {
-        QVERIFY2(h.messages.entries.isEmpty(), qPrintable(h.messages.texts().join(u'|')));
+        QVERIFY2(h.boxes().entries.isEmpty(), qPrintable(h.boxes().texts().join(u'|')));
         QCOMPARE(h.completed.size(), 1);
         QCOMPARE(h.size(), size);
         return;
     }
     QCOMPARE(h.completed.size(), 0);
     QCOMPARE(h.failed.size(), 1);
-    QCOMPARE(h.messages.entries.size(), 1);
-    const auto& box = h.messages.entries[0];
+    QCOMPARE(h.boxes().entries.size(), 1);
+    const auto box = h.boxes().entries[0];
     QCOMPARE(box.title, u"Error"_s);
-    QVERIFY2(box.text.startsWith(u"Error occurred.\r\nError #: 1\r\nThe connection "
-                                 "ended after "_s),
+    QVERIFY2(box.text.startsWith(u"Error occurred.\r\nError #: 1\r\nThe "_s), qPrintable(box.text));
+    QVERIFY2(box.text.endsWith(u"the page arrived incomplete."_s) ||
+                 box.text.endsWith(u"the page could not be measured."_s),
              qPrintable(box.text));
     QCOMPARE(box.informativeText, url);
     QVERIFY(!h.fetcher.isBusy());
@@ -193,13 +210,13 @@ void TestPageFetcher::serverNeverAnsweringTimesOut() {
     QCOMPARE(h.completed.size(), 0);
     QCOMPARE(h.failed.size(), 1);
     QCOMPARE(server.requests().size(), 1);
-    QCOMPARE(h.messages.entries.size(), 1);
-    QCOMPARE(h.messages.entries[0].title, u"Error"_s);
-    QCOMPARE(h.messages.entries[0].icon, quillbox::MessageIcon::Exclamation);
-    QCOMPARE(h.messages.entries[0].text,
+    QCOMPARE(h.boxes().entries.size(), 1);
+    QCOMPARE(h.boxes().entries[0].title, u"Error"_s);
+    QCOMPARE(h.boxes().entries[0].icon, quillbox::MessageIcon::Exclamation);
+    QCOMPARE(h.boxes().entries[0].text,
              u"Error occurred.\r\nError #: 5\r\nThe web server sent nothing for "
              "300 milliseconds; the request was given up."_s);
-    QCOMPARE(h.messages.entries[0].informativeText, server.url());
+    QCOMPARE(h.boxes().entries[0].informativeText, server.url());
     QVERIFY(!h.fetcher.isBusy());
 }
 
@@ -216,8 +233,69 @@ void TestPageFetcher::tricklingServerIsNotTimedOut() {
     h.fetcher.setIdleTimeout(std::chrono::milliseconds(800));
     h.fetcher.start(server.url());
     QVERIFY(h.waitForEnd());
-    QVERIFY2(h.messages.entries.isEmpty(), qPrintable(h.messages.texts().join(u'|')));
+    QVERIFY2(h.boxes().entries.isEmpty(), qPrintable(h.boxes().texts().join(u'|')));
     QCOMPARE(h.size(), 8);
+}
+
+void TestPageFetcher::drippingServerFailsAtTheDeadline() {
+    // A byte every 50 ms never trips the idle time-out; only the deadline ends the fetch.
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    Script script{{Step{"HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n"}}};
+    for (int i = 0; i < 2000; ++i)
+        script.steps.append(Step{"x", 50});
+    server.setDefaultScript(script);
+    FetcherHarness h;
+    h.fetcher.setIdleTimeout(std::chrono::milliseconds(5000));
+    h.fetcher.setDeadline(std::chrono::milliseconds(700));
+    QCOMPARE(h.fetcher.deadline(), std::chrono::milliseconds(700));
+    h.fetcher.start(server.url(u"/drip"_s));
+    QVERIFY(QTest::qWaitFor([&] { return h.failed.size() > 0; }, 60000));
+    QCOMPARE(h.completed.size(), 0);
+    QVERIFY(!h.fetcher.isBusy());
+    QTRY_COMPARE(server.droppedCount(), 1);
+    QCOMPARE(h.errors.size(), 1);
+    QCOMPARE(h.errors[0].stage, quillbox::FetchError::Stage::Transfer);
+    QCOMPARE(h.errors[0].number, 5);
+    QCOMPARE(h.errors[0].description,
+             u"The web server had not sent the whole page after 700 milliseconds, the deadline "
+             "for one page; the request was given up."_s);
+    QCOMPARE(h.errors[0].address, server.url(u"/drip"_s));
+    // Some of the page had come, so the deadline struck on the way, not before the start.
+    QVERIFY(!h.panel(3).isEmpty());
+
+    // The default suits a person waiting: two minutes.
+    QCOMPARE(quillbox::PageFetcher().deadline(), std::chrono::milliseconds(120000));
+}
+
+void TestPageFetcher::failureIsReportedAsAValue_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("atStart");
+    QTest::addColumn<int>("number");
+    QTest::newRow("refused address") << u"ftp://127.0.0.1/"_s << true << 1002;
+    QTest::newRow("refused connection") << u"http://127.0.0.1:1/x"_s << false << 0;
+}
+
+void TestPageFetcher::failureIsReportedAsAValue() {
+    QFETCH(QString, address);
+    QFETCH(bool, atStart);
+    QFETCH(int, number);
+    FetcherHarness h;
+    h.fetcher.start(address);
+    QVERIFY(h.waitForEnd());
+    QCOMPARE(h.errors.size(), 1);
+    const quillbox::FetchError& error = h.errors[0];
+    QCOMPARE(error.stage,
+             atStart ? quillbox::FetchError::Stage::Start : quillbox::FetchError::Stage::Transfer);
+    QCOMPARE(error.number, number);
+    QCOMPARE(error.address, address);
+    QVERIFY(!error.description.isEmpty());
+    QCOMPARE(h.fetcher.lastError(), error);
+    QCOMPARE(h.failed.first().first().value<quillbox::FetchError>(), error);
+    // The fetcher shows nothing; the window's box is made from the value.
+    QVERIFY(h.messages.entries.isEmpty());
+    QVERIFY(h.boxes().texts().first().startsWith(atStart ? u"An error has occurred."_s
+                                                         : u"Error occurred."_s));
 }
 
 void TestPageFetcher::refusedConnectionIsReported() {
@@ -232,7 +310,7 @@ void TestPageFetcher::refusedConnectionIsReported() {
     QVERIFY(h.waitForEnd());
     QCOMPARE(h.failed.size(), 1);
     QCOMPARE(h.completed.size(), 0);
-    QCOMPARE(h.messages.texts(),
+    QCOMPARE(h.boxes().texts(),
              QStringList{u"Error occurred.\r\nError #: 0\r\nConnection refused"_s});
 }
 
@@ -241,9 +319,9 @@ void TestPageFetcher::unknownHostIsReported() {
     h.fetcher.start(u"http://no-such-forum.invalid/thread"_s);
     QVERIFY(h.waitForEnd());
     QCOMPARE(h.failed.size(), 1);
-    QCOMPARE(h.messages.entries.size(), 1);
-    QVERIFY2(h.messages.entries[0].text.startsWith(u"Error occurred.\r\nError #: 2\r\n"_s),
-             qPrintable(h.messages.entries[0].text));
+    QCOMPARE(h.boxes().entries.size(), 1);
+    QVERIFY2(h.boxes().entries[0].text.startsWith(u"Error occurred.\r\nError #: 2\r\n"_s),
+             qPrintable(h.boxes().entries[0].text));
 }
 
 void TestPageFetcher::unsafeAddressIsRefusedBeforeConnecting() {
@@ -252,12 +330,12 @@ void TestPageFetcher::unsafeAddressIsRefusedBeforeConnecting() {
     FetcherHarness h;
     h.fetcher.start(server.url(u"/a\r\nX-Evil: 1"_s));
     QCOMPARE(h.failed.size(), 1);
-    QCOMPARE(h.messages.entries.size(), 1);
-    QCOMPARE(h.messages.entries[0].title, u"Error"_s);
-    QVERIFY(h.messages.entries[0].text.startsWith(
+    QCOMPARE(h.boxes().entries.size(), 1);
+    QCOMPARE(h.boxes().entries[0].title, u"Error"_s);
+    QVERIFY(h.boxes().entries[0].text.startsWith(
         u"An error has occurred.\r\nError #: 1001\r\nDescription: "_s));
     // The address names the page, with its line break shown rather than obeyed.
-    QCOMPARE(h.messages.entries[0].informativeText, server.url(u"/a%0D%0AX-Evil: 1"_s));
+    QCOMPARE(h.boxes().entries[0].informativeText, server.url(u"/a%0D%0AX-Evil: 1"_s));
     h.fetcher.start(u"ftp://127.0.0.1:%1/"_s.arg(server.serverPort()));
     QCOMPARE(h.failed.size(), 2);
     // Only the progress panel is touched, emptied before each box.
@@ -286,7 +364,7 @@ void TestPageFetcher::restartAbandonsTheFetchInFlight() {
     QCOMPARE(h.completed.size(), 1);
     QCOMPARE(h.size(), 777);
     QCOMPARE(h.failed.size(), 0);
-    QVERIFY(h.messages.entries.isEmpty());
+    QVERIFY(h.boxes().entries.isEmpty());
 }
 
 void TestPageFetcher::abandonEndsSilently() {
@@ -302,7 +380,7 @@ void TestPageFetcher::abandonEndsSilently() {
     // The server sees the connection closed before its pause is over.
     QTRY_COMPARE(server.droppedCount(), 1);
     QCOMPARE(h.completed.size() + h.failed.size(), 0);
-    QVERIFY(h.messages.entries.isEmpty());
+    QVERIFY(h.boxes().entries.isEmpty());
 }
 
 void TestPageFetcher::httpsIsRefusedUntilTheAuthorityIsTrusted() {
@@ -320,16 +398,16 @@ void TestPageFetcher::httpsIsRefusedUntilTheAuthorityIsTrusted() {
     QVERIFY(untrusted.waitForEnd());
     QCOMPARE(untrusted.completed.size(), 0);
     QCOMPARE(untrusted.failed.size(), 1);
-    QCOMPARE(untrusted.messages.entries.size(), 1);
-    QVERIFY2(untrusted.messages.entries[0].text.startsWith(u"Error occurred.\r\nError #: 13\r\n"_s),
-             qPrintable(untrusted.messages.entries[0].text));
+    QCOMPARE(untrusted.boxes().entries.size(), 1);
+    QVERIFY2(untrusted.boxes().entries[0].text.startsWith(u"Error occurred.\r\nError #: 13\r\n"_s),
+             qPrintable(untrusted.boxes().entries[0].text));
     QVERIFY(server.requests().isEmpty());
 
     FetcherHarness trusted;
     trusted.fetcher.setExtraCaCertificates({tls.caCertificate()});
     trusted.fetcher.start(server.url(u"/secure"_s));
     QVERIFY(trusted.waitForEnd());
-    QVERIFY2(trusted.messages.entries.isEmpty(), qPrintable(trusted.messages.texts().join(u'|')));
+    QVERIFY2(trusted.boxes().entries.isEmpty(), qPrintable(trusted.boxes().texts().join(u'|')));
     QCOMPARE(trusted.completed.size(), 1);
     QCOMPARE(trusted.size(), 4321);
     QCOMPARE(server.requests().size(), 1);

@@ -63,7 +63,7 @@ void TestPageFetcherNginx::checkAgainstRealServerFindsTheGrownPage() {
                   {m_nginx.url(u"/t2.html"_s), 4500},
                   {m_nginx.url(u"/missing.html"_s), 0}};
     lists.setLists(data);
-    quillbox::ReplyCheck check(lists, h.fetcher);
+    quillbox::ReplyCheck check(lists, h.fetcher, h.messages);
     QSignalSpy finished(&check, &quillbox::ReplyCheck::finished);
     check.start();
     QVERIFY(QTest::qWaitFor([&] { return finished.size() == 1; }, 30000));

@@ -22,6 +22,7 @@ private slots:
     void resultsKeepTheThreadsOrderAndEachHostSeesAtMostTwo();
     void failuresAreCollectedAndTheCheckGoesOn();
     void threadsWithoutSizeAreNotFetched();
+    void drippingThreadFailsAtTheDeadlineAndTheOthersAreTold();
 };
 
 void TestParallelCheck::resultsKeepTheThreadsOrderAndEachHostSeesAtMostTwo_data() {
@@ -58,7 +59,10 @@ void TestParallelCheck::resultsKeepTheThreadsOrderAndEachHostSeesAtMostTwo() {
     check.start(threads);
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
 
+    // Told of in the list's order, though the replies came the other way round.
     QCOMPARE(checked.size(), 12);
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(checked.at(i).at(0).toInt(), i);
     QCOMPARE(check.results().size(), 12);
     for (int i = 0; i < 12; ++i) {
         const auto& r = check.results().at(i);
@@ -134,6 +138,30 @@ void TestParallelCheck::threadsWithoutSizeAreNotFetched() {
     QCOMPARE(server.connectionCount(), 0);
     check.start({});
     QCOMPARE(finished.size(), 2);
+}
+
+void TestParallelCheck::drippingThreadFailsAtTheDeadlineAndTheOthersAreTold() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    Script drip{{Step{"HTTP/1.1 200 OK\r\nContent-Length: 50000\r\n\r\n"}}};
+    for (int i = 0; i < 5000; ++i)
+        drip.steps.append(Step{"x", 50});
+    server.setScript("/drip", drip);
+    server.setScript("/fast", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    ParallelCheck check;
+    check.setDeadline(std::chrono::milliseconds(600));
+    QSignalSpy finished(&check, &ParallelCheck::finished);
+    QSignalSpy checked(&check, &ParallelCheck::threadChecked);
+    check.start({{server.url(u"/drip"_s), 10}, {server.url(u"/fast"_s), 10}});
+    // The fast thread is known long before the dripping one, but waits for it to be told.
+    QTRY_COMPARE_WITH_TIMEOUT(check.checkedCount(), 1, 30000);
+    QCOMPARE(checked.size(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
+    QCOMPARE(checked.size(), 2);
+    QCOMPARE(check.results().at(0).outcome, CheckOutcome::Failed);
+    QVERIFY2(check.results().at(0).reason.contains(u"600 milliseconds, the deadline"_s),
+             qPrintable(check.results().at(0).reason));
+    QCOMPARE(check.results().at(1).outcome, CheckOutcome::NewReplies);
 }
 
 QTEST_GUILESS_MAIN(TestParallelCheck)

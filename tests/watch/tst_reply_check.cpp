@@ -1,7 +1,10 @@
 #include "fetcher_harness.h"
 #include "support/scripted_http_server.h"
+#include "watch/check_outcome.h"
 #include "watch/reply_check.h"
 #include "watch/watch_lists.h"
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -17,7 +20,7 @@ struct CheckRig {
     ScriptedHttpServer server;
     FetcherHarness h;
     WatchLists lists;
-    ReplyCheck check{lists, h.fetcher};
+    ReplyCheck check{lists, h.fetcher, h.messages};
     QSignalSpy finished{&check, &ReplyCheck::finished};
     QSignalSpy stopped{&check, &ReplyCheck::stopped};
     QStringList panel1;
@@ -69,13 +72,21 @@ void TestReplyCheck::growthThreshold_data() {
     QTest::newRow("shrunk a lot") << 0LL << 900000LL << false;
     QTest::newRow("beyond 32 bits") << 5000000601LL << 5000000100LL << true;
     QTest::newRow("from nothing") << 501LL << 0LL << true;
+    // Differences of doubles round here: 2^60 + 400 becomes 2^60 + 512.
+    QTest::newRow("beyond double precision")
+        << (qint64(1) << 60) + 400 << (qint64(1) << 60) << false;
+    QTest::newRow("from the smallest size to the largest")
+        << std::numeric_limits<qint64>::max() << 0LL << true;
 }
 
 void TestReplyCheck::growthThreshold() {
     QFETCH(qint64, now);
     QFETCH(qint64, recorded);
     QFETCH(bool, grown);
-    QCOMPARE(ReplyCheck::hasNewReplies(now, recorded), grown);
+    // One decision for every check: the window's, the background one and quillbox-check.
+    QCOMPARE(quillbox::hasNewReplies(now, recorded), grown);
+    QCOMPARE(quillbox::measuredOutcome(now, recorded),
+             grown ? quillbox::CheckOutcome::NewReplies : quillbox::CheckOutcome::Unchanged);
 }
 
 void TestReplyCheck::listsExactlyThePagesGrownByMoreThan500() {

@@ -104,7 +104,7 @@ struct MeasuringRig {
     ScriptedHttpServer server;
     FetcherHarness h;
     WatchLists lists;
-    PostMeasurer measurer{lists, h.fetcher};
+    PostMeasurer measurer{lists, h.fetcher, h.messages};
     QStringList measurerPanel;
 
     MeasuringRig() {

@@ -1,7 +1,6 @@
 #include "check_report.h"
 
-#include "store/list_files.h"
-#include "watch/fetch_messages.h"
+#include "watch/shown_address.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,66 +16,51 @@ CheckCounts countResults(const QList<ThreadCheckResult>& results) {
     return counts;
 }
 
-QString grownAddresses(const QList<ThreadCheckResult>& results) {
-    QString out;
-    for (const ThreadCheckResult& r : results) {
-        if (r.outcome == CheckOutcome::NewReplies)
-            out += r.address + u'\n';
-    }
-    return out;
+QString grownLine(const ThreadCheckResult& result) {
+    if (result.outcome != CheckOutcome::NewReplies)
+        return {};
+    return shownAddress(result.address) + u'\n';
 }
 
 QString failureLine(const ThreadCheckResult& result) {
     QString reason = result.reason;
     reason.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     reason.replace(u'\n', u' ');
-    return printableAddress(result.address) + QStringLiteral(": ") + reason;
+    return shownAddress(result.address) + QStringLiteral(": ") + reason;
 }
 
-QString resultsJson(const QList<ThreadCheckResult>& results) {
+QString resultJson(const ThreadCheckResult& result) {
     const auto size = [](const std::optional<qint64>& s) {
         return s ? QJsonValue(double(*s)) : QJsonValue(QJsonValue::Null);
     };
-    QStringList lines;
-    for (const ThreadCheckResult& r : results) {
-        QJsonObject o;
-        o.insert(QStringLiteral("address"), r.address);
-        o.insert(QStringLiteral("recordedSize"), size(r.recorded));
-        o.insert(QStringLiteral("measuredSize"), size(r.measured));
-        o.insert(QStringLiteral("result"), outcomeName(r.outcome));
-        if (r.outcome == CheckOutcome::Failed)
-            o.insert(QStringLiteral("error"), r.reason);
-        lines.append(QStringLiteral("  ") +
-                     QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
-    }
-    if (lines.isEmpty())
-        return QStringLiteral("[]\n");
-    return QStringLiteral("[\n") + lines.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+    QJsonObject o;
+    o.insert(QStringLiteral("address"), maskedAddress(result.address));
+    o.insert(QStringLiteral("recordedSize"), size(result.recorded));
+    o.insert(QStringLiteral("measuredSize"), size(result.measured));
+    o.insert(QStringLiteral("result"), outcomeName(result.outcome));
+    if (result.outcome == CheckOutcome::Failed)
+        o.insert(QStringLiteral("error"), result.reason);
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
-MarkReadOutcome markRead(const QString& folder, const QList<ThreadCheckResult>& results) {
-    MarkReadOutcome outcome;
-    LoadListsResult current = loadLists(folder);
-    if (!current.errors.isEmpty()) {
-        outcome.errors = current.errors;
-        return outcome;
+QString ResultWriter::add(const ThreadCheckResult& result) {
+    const int before = m_written++;
+    switch (m_format) {
+    case Format::Text:
+        return grownLine(result);
+    case Format::JsonLines:
+        return resultJson(result) + u'\n';
+    case Format::Json:
+        return (before == 0 ? QStringLiteral("[\n  ") : QStringLiteral(",\n  ")) +
+               resultJson(result);
     }
-    bool changed = false;
-    for (const ThreadCheckResult& r : results) {
-        if (r.outcome != CheckOutcome::NewReplies || !r.measured)
-            continue;
-        for (WatchedPost& post : current.data.posts) {
-            if (post.address == r.address && post.size == r.recorded) {
-                post.size = r.measured;
-                changed = true;
-                ++outcome.marked;
-                break;
-            }
-        }
-    }
-    if (changed)
-        outcome.errors = saveLists(folder, current.data);
-    return outcome;
+    return {};
+}
+
+QString ResultWriter::finish() {
+    if (m_format != Format::Json)
+        return {};
+    return m_written == 0 ? QStringLiteral("[]\n") : QStringLiteral("\n]\n");
 }
 
 } // namespace quillbox

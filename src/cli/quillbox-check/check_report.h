@@ -4,9 +4,10 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace quillbox {
+
+// Every address below is shown as shownAddress makes it: a password written into it is masked.
 
 struct CheckCounts {
     int newReplies = 0;
@@ -14,21 +15,30 @@ struct CheckCounts {
 };
 CheckCounts countResults(const QList<ThreadCheckResult>& results);
 
-// The addresses of the pages with new replies, one a line, in the order of the list.
-QString grownAddresses(const QList<ThreadCheckResult>& results);
+// "<address>\n" for a page with new replies, nothing for any other.
+QString grownLine(const ThreadCheckResult& result);
 // "<address>: <reason>" for a page that could not be fetched.
 QString failureLine(const ThreadCheckResult& result);
-// A JSON array, one object a line: address, recordedSize, measuredSize (null when none),
-// result ("new replies", "unchanged", "failed", "no size") and, for a failure, error.
-QString resultsJson(const QList<ThreadCheckResult>& results);
+// One JSON object on one line: address, recordedSize, measuredSize (null when none), result
+// ("new replies", "unchanged", "failed", "no size") and, for a failure, error.
+QString resultJson(const ThreadCheckResult& result);
 
-struct MarkReadOutcome {
-    int marked = 0;
-    QStringList errors;
+// Writes the results as they come in: one call per thread, in the order of the list, then
+// finish(). Text gives the addresses of the pages with new replies; JSON an array whose
+// objects come one a line, written as each is known; JSON lines one object a line and nothing
+// else, so a run cut short leaves whole lines.
+class ResultWriter {
+public:
+    enum class Format { Text, Json, JsonLines };
+    explicit ResultWriter(Format format) : m_format(format) {}
+    // The text to print for the next thread.
+    QString add(const ThreadCheckResult& result);
+    // The text that ends the output.
+    QString finish();
+
+private:
+    Format m_format;
+    int m_written = 0;
 };
-// Records the measured size of every page found grown. The lists are read again first and a
-// page is renewed only while its address still carries the size the check compared with, so
-// a size recorded by the program meanwhile is kept. The files are replaced atomically.
-MarkReadOutcome markRead(const QString& folder, const QList<ThreadCheckResult>& results);
 
 } // namespace quillbox

@@ -1,10 +1,12 @@
 // quillbox-check: the reply check without a window. Reads the watched posts and their recorded
 // sizes from the data folder, fetches every page, several at once, and prints the address of
-// each page that has grown by more than 500 bytes. Only --mark-read writes anything back.
+// each page that has grown by more than 500 bytes, each as soon as it and every page before
+// it are known. Only --mark-read writes anything back, and only sizes.txt.
 
+#include "check_lists.h"
 #include "check_report.h"
 #include "store/data_folder.h"
-#include "store/list_files.h"
+#include "watch/page_fetcher.h"
 #include "watch/parallel_check.h"
 
 #include <QCommandLineParser>
@@ -17,6 +19,9 @@ using namespace quillbox;
 namespace {
 
 enum ExitCode { Finished = 0, FetchFailed = 1, BadUsage = 2 };
+
+// The longest --timeout taken: a day.
+constexpr int kMaxTimeoutSeconds = 24 * 60 * 60;
 
 void printErr(const QString& text) {
     std::fputs((text + u'\n').toLocal8Bit().constData(), stderr);
@@ -43,8 +48,12 @@ int main(int argc, char** argv) {
         "printed to standard output, one address a line, in the order of the list. A page that "
         "cannot be fetched is reported on standard error with its address and the reason, and "
         "the check goes on with the others.\n"
-        "Exit status: 0 when every page was checked, 1 when any page could not be fetched, 2 "
-        "for bad usage, unreadable data or lists that could not be written."));
+        "Each page has a deadline (--timeout): one that has not arrived whole by then fails, "
+        "however steadily its server keeps sending. A password written into an address is "
+        "shown as ***.\n"
+        "Exit status: 0 when every page was checked, 1 when any page could not be fetched or a "
+        "list file is damaged, 2 for bad usage, unreadable data or lists that could not be "
+        "written."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption dataDir(QStringList{QStringLiteral("d"), QStringLiteral("data-dir")},
                                      QStringLiteral("Read the lists from <folder> instead of "
@@ -60,10 +69,20 @@ int main(int argc, char** argv) {
                        "from one web server."),
         QStringLiteral("n"), QString::number(ParallelCheck::kDefaultJobs));
     parser.addOption(jobs);
+    const QCommandLineOption timeout(
+        QStringList{QStringLiteral("t"), QStringLiteral("timeout")},
+        QStringLiteral("Give each page at most <seconds> to arrive whole (1 to 86400, default "
+                       "120); a page still unfinished then fails with that reason."),
+        QStringLiteral("seconds"),
+        QString::number(
+            std::chrono::duration_cast<std::chrono::seconds>(PageFetcher::kDefaultDeadline)
+                .count()));
+    parser.addOption(timeout);
     const QCommandLineOption markReadOption(
         QStringLiteral("mark-read"),
         QStringLiteral("Record the size just measured for every page with new replies, so they "
-                       "are not reported again."));
+                       "are not reported again. Only sizes.txt is rewritten; a damaged one is "
+                       "first kept as sizes.txt.damaged."));
     parser.addOption(markReadOption);
     const QCommandLineOption json(
         QStringLiteral("json"),
@@ -71,6 +90,11 @@ int main(int argc, char** argv) {
                        "measuredSize, result, and error for a failure) instead of the "
                        "addresses."));
     parser.addOption(json);
+    const QCommandLineOption jsonLines(
+        QStringLiteral("json-lines"),
+        QStringLiteral("Print one JSON object per page, one a line, each as soon as it is known "
+                       "(the objects of --json, without the array)."));
+    parser.addOption(jsonLines);
 
     if (!parser.parse(app.arguments())) {
         printErr(parser.errorText());
@@ -95,28 +119,51 @@ int main(int argc, char** argv) {
         return BadUsage;
     }
 
+    bool timeoutOk = false;
+    const int timeoutSeconds = parser.value(timeout).toInt(&timeoutOk);
+    if (!timeoutOk || timeoutSeconds < 1 || timeoutSeconds > kMaxTimeoutSeconds) {
+        printErr(QStringLiteral("--timeout needs a number of seconds from 1 to ") +
+                 QString::number(kMaxTimeoutSeconds) + QStringLiteral(", not: ") +
+                 parser.value(timeout));
+        return BadUsage;
+    }
+    if (parser.isSet(json) && parser.isSet(jsonLines)) {
+        printErr(QStringLiteral("--json and --json-lines cannot be used together."));
+        return BadUsage;
+    }
+
     const QString folder = parser.isSet(dataDir) ? parser.value(dataDir) : resolveDataFolder();
     if (!QFileInfo(folder).isDir()) {
         printErr(QStringLiteral("The data folder does not exist: ") + folder);
         return BadUsage;
     }
-    const LoadListsResult loaded = loadLists(folder);
+    const CheckLists loaded = readCheckLists(folder);
     if (!loaded.errors.isEmpty()) {
         for (const QString& e : loaded.errors)
             printErr(e);
         return BadUsage;
     }
+    // Reported, and otherwise left as it is: only --mark-read writes, and it keeps a copy first.
+    for (const QString& d : loaded.damaged)
+        printErr(d);
 
     QList<ThreadToCheck> threads;
-    for (const WatchedPost& post : loaded.data.posts)
+    for (const WatchedPost& post : loaded.posts)
         threads.append({post.address, post.size});
 
     ParallelCheck check;
     check.setJobs(jobCount);
-    QObject::connect(&check, &ParallelCheck::threadChecked, &app, [&check](int index) {
+    check.setDeadline(std::chrono::seconds(timeoutSeconds));
+    ResultWriter writer(parser.isSet(json)        ? ResultWriter::Format::Json
+                        : parser.isSet(jsonLines) ? ResultWriter::Format::JsonLines
+                                                  : ResultWriter::Format::Text);
+    // Each thread is printed once it and every one before it are known, so a run that is cut
+    // short (a service's time limit, Ctrl+C) has printed all it knew, in order.
+    QObject::connect(&check, &ParallelCheck::threadChecked, &app, [&check, &writer](int index) {
         const ThreadCheckResult& r = check.results().at(index);
         if (r.outcome == CheckOutcome::Failed)
             printErr(failureLine(r));
+        printOut(writer.add(r));
     });
     bool done = false;
     QObject::connect(&check, &ParallelCheck::finished, &app, [&done] {
@@ -129,7 +176,7 @@ int main(int argc, char** argv) {
         app.exec();
 
     const QList<ThreadCheckResult>& results = check.results();
-    printOut(parser.isSet(json) ? resultsJson(results) : grownAddresses(results));
+    printOut(writer.finish());
     const CheckCounts counts = countResults(results);
     if (!parser.isSet(quiet)) {
         printErr(QStringLiteral("finished - ") + QString::number(counts.newReplies) +
@@ -142,6 +189,8 @@ int main(int argc, char** argv) {
 
     if (parser.isSet(markReadOption) && counts.newReplies > 0) {
         const MarkReadOutcome marked = markRead(folder, results);
+        for (const QString& n : marked.notes)
+            printErr(n);
         for (const QString& e : marked.errors)
             printErr(e);
         if (!marked.errors.isEmpty())
@@ -149,5 +198,5 @@ int main(int argc, char** argv) {
         if (!parser.isSet(quiet))
             printErr(QStringLiteral("marked as read: ") + QString::number(marked.marked));
     }
-    return counts.failed > 0 ? FetchFailed : Finished;
+    return counts.failed > 0 || !loaded.damaged.isEmpty() ? FetchFailed : Finished;
 }

@@ -333,13 +333,13 @@ void ListsPane::markAllRead() {
 void ListsPane::openReplyCheckOptions() {
     ReplyCheckOptions dialog(this);
     AppSettings& settings = m_program.settings();
-    dialog.setIntervalHours(settings.get(keys::replyCheckHours));
+    dialog.setIntervalMinutes(m_program.replyCheckMinutes());
     dialog.setCheckAsLoggedIn(settings.get(keys::checkAsLoggedIn));
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The background check and the cookie jar follow the settings.
-    m_program.keep(settings.set(keys::replyCheckHours, dialog.intervalHours()) &&
-                   settings.set(keys::checkAsLoggedIn, dialog.checkAsLoggedIn()));
+    m_program.setReplyCheckMinutes(dialog.intervalMinutes());
+    m_program.keep(settings.set(keys::checkAsLoggedIn, dialog.checkAsLoggedIn()));
 }
 
 void ListsPane::showNewRepliesFromNotice() {

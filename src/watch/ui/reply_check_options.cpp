@@ -3,13 +3,24 @@
 #include "watch/check_schedule.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace quillbox {
+
+namespace {
+
+QString intervalText(int minutes) {
+    if (minutes % 60 != 0)
+        return QString::number(minutes) + QStringLiteral(" minutes");
+    return minutes == 60 ? QStringLiteral("1 hour")
+                         : QString::number(minutes / 60) + QStringLiteral(" hours");
+}
+
+} // namespace
 
 ReplyCheckOptions::ReplyCheckOptions(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmReplyOptions"));
@@ -17,13 +28,15 @@ ReplyCheckOptions::ReplyCheckOptions(QWidget* parent) : QDialog(parent) {
 
     scheduleBox = new QCheckBox(QStringLiteral("Check for new replies every"), this);
     scheduleBox->setObjectName(QStringLiteral("chkSchedule"));
-    hoursBox = new QSpinBox(this);
-    hoursBox->setObjectName(QStringLiteral("spnHours"));
-    hoursBox->setRange(CheckSchedule::kMinHours, CheckSchedule::kMaxHours);
-    hoursBox->setValue(3);
-    hoursBox->setEnabled(false);
-    auto* hoursLabel = new QLabel(QStringLiteral("hours"), this);
-    connect(scheduleBox, &QCheckBox::toggled, hoursBox, &QSpinBox::setEnabled);
+    intervalBox = new QComboBox(this);
+    intervalBox->setObjectName(QStringLiteral("cmbInterval"));
+    for (int minutes : {15, 30, 45})
+        intervalBox->addItem(intervalText(minutes), minutes);
+    for (int hours = 1; hours * 60 <= CheckSchedule::kMaxMinutes; ++hours)
+        intervalBox->addItem(intervalText(hours * 60), hours * 60);
+    intervalBox->setCurrentIndex(intervalBox->findData(3 * 60));
+    intervalBox->setEnabled(false);
+    connect(scheduleBox, &QCheckBox::toggled, intervalBox, &QComboBox::setEnabled);
 
     loggedInBox = new QCheckBox(QStringLiteral("Check threads as the logged-in user"), this);
     loggedInBox->setObjectName(QStringLiteral("chkLoggedIn"));
@@ -43,8 +56,7 @@ ReplyCheckOptions::ReplyCheckOptions(QWidget* parent) : QDialog(parent) {
 
     auto* row = new QHBoxLayout;
     row->addWidget(scheduleBox);
-    row->addWidget(hoursBox);
-    row->addWidget(hoursLabel);
+    row->addWidget(intervalBox);
     row->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
@@ -53,14 +65,24 @@ ReplyCheckOptions::ReplyCheckOptions(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
 }
 
-void ReplyCheckOptions::setIntervalHours(int hours) {
-    scheduleBox->setChecked(hours > 0);
-    if (hours > 0)
-        hoursBox->setValue(hours);
+void ReplyCheckOptions::setIntervalMinutes(int minutes) {
+    minutes = CheckSchedule::boundedMinutes(minutes);
+    scheduleBox->setChecked(minutes > 0);
+    if (minutes <= 0)
+        return;
+    int index = intervalBox->findData(minutes);
+    if (index < 0) {
+        // In its place among the choices, so the list stays in order.
+        index = 0;
+        while (index < intervalBox->count() && intervalBox->itemData(index).toInt() < minutes)
+            ++index;
+        intervalBox->insertItem(index, intervalText(minutes), minutes);
+    }
+    intervalBox->setCurrentIndex(index);
 }
 
-int ReplyCheckOptions::intervalHours() const {
-    return scheduleBox->isChecked() ? hoursBox->value() : 0;
+int ReplyCheckOptions::intervalMinutes() const {
+    return scheduleBox->isChecked() ? intervalBox->currentData().toInt() : 0;
 }
 
 void ReplyCheckOptions::setCheckAsLoggedIn(bool on) {

@@ -3,26 +3,26 @@
 #include <QDialog>
 
 class QCheckBox;
-class QSpinBox;
+class QComboBox;
 
 namespace quillbox {
 
-// The reply check's options: "Check for new replies every N hours" (off, or 1 to 24) and
-// "Check threads as the logged-in user".
+// The reply check's options: "Check for new replies every" 15, 30 or 45 minutes or 1 to 24
+// hours (or off), and "Check threads as the logged-in user".
 class ReplyCheckOptions : public QDialog {
     Q_OBJECT
 public:
     explicit ReplyCheckOptions(QWidget* parent = nullptr);
 
-    // 0 when off.
-    void setIntervalHours(int hours);
-    int intervalHours() const;
+    // 0 when off. An interval that is none of the choices (stored by hand) is offered as it is.
+    void setIntervalMinutes(int minutes);
+    int intervalMinutes() const;
     void setCheckAsLoggedIn(bool on);
     bool checkAsLoggedIn() const;
 
 private:
     QCheckBox* scheduleBox = nullptr;
-    QSpinBox* hoursBox = nullptr;
+    QComboBox* intervalBox = nullptr;
     QCheckBox* loggedInBox = nullptr;
 };
 
