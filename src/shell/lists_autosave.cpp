@@ -3,6 +3,7 @@
 #include "platform/user_messages.h"
 #include "store/app_settings.h"
 #include "store/list_files.h"
+#include "watch/list_state.h"
 #include "watch/watch_lists.h"
 
 namespace quillbox {
@@ -13,22 +14,31 @@ ListsAutosave::ListsAutosave(WatchLists& lists, QString dataFolder, UserMessages
     m_timer.setSingleShot(true);
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &ListsAutosave::write);
-    // Loading the lists at start-up resets the models: that is no change worth a write. Nor is
-    // a check's result: only what the list files hold counts.
+    // Loading the lists at start-up resets the models: that is no change worth a write.
     for (QAbstractItemModel* model :
          std::initializer_list<QAbstractItemModel*>{&lists.threadModel(), &lists.forumModel()}) {
-        connect(model, &QAbstractItemModel::rowsInserted, this, &ListsAutosave::changed);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, &ListsAutosave::changed);
+        for (auto rows : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+            connect(model, rows, this, [this] {
+                listsChanged();
+                stateChanged();
+            });
+        }
     }
     connect(&lists.threadModel(), &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
                 if (roles.contains(ThreadModel::RecordedSizeRole))
-                    changed();
+                    listsChanged();
+                if (roles.contains(ThreadModel::LastResultRole) ||
+                    roles.contains(ThreadModel::UnreadRole))
+                    stateChanged();
             });
     connect(&lists.forumModel(), &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
                 if (roles.contains(ForumModel::LoginRole))
-                    changed();
+                    listsChanged();
+                if (roles.contains(ForumModel::FormatRole) ||
+                    roles.contains(ForumModel::PostingPageRole))
+                    stateChanged();
             });
 }
 
@@ -40,8 +50,26 @@ bool ListsAutosave::flush() {
     return !m_timer.isActive();
 }
 
+void ListsAutosave::listsChanged() {
+    m_listsDirty = true;
+    m_timer.start();
+}
+
+void ListsAutosave::stateChanged() {
+    m_stateDirty = true;
+    m_timer.start();
+}
+
 void ListsAutosave::write() {
-    const QStringList problems = saveLists(m_dataFolder, m_lists.lists());
+    QStringList problems;
+    if (m_listsDirty)
+        problems = saveLists(m_dataFolder, m_lists.lists());
+    if (m_stateDirty && !m_stateUnwritten) {
+        const FileResult state = saveListState(m_dataFolder, collectListState(m_lists));
+        if (!state.ok)
+            problems << state.message;
+    }
+    m_listsDirty = m_stateDirty = false;
     if (problems.isEmpty()) {
         m_failureShown = false;
         return;

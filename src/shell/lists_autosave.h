@@ -10,9 +10,11 @@ class UserMessages;
 class WatchLists;
 
 // Writes the three list files whenever the lists change (a post or forum added or removed, a
-// size measured, a login changed), so a crash or power cut loses nothing and the command-line
-// check sees current sizes. Changes made in one pass of the event loop are written once. A
-// failed write is reported once, and again only after a write has succeeded in between.
+// size measured, a login changed), and the state beside them (lists-state.json) when what it
+// keeps changes (a check's result, a thread read, a forum's format or posting page), so a crash or
+// power cut loses nothing and the command-line check sees current sizes. Changes made in one pass
+// of the event loop are written once. A failed write is reported once, and again only after a write
+// has succeeded in between.
 class ListsAutosave : public QObject {
     Q_OBJECT
 
@@ -25,9 +27,12 @@ public:
     // Drops a waiting write (shutdown writes the lists itself).
     void cancel() { m_timer.stop(); }
     bool isPending() const { return m_timer.isActive(); }
+    // The state beside the lists (lists-state.json) is not written while it is kept unwritten.
+    void keepStateUnwritten(bool keep) { m_stateUnwritten = keep; }
 
 private:
-    void changed() { m_timer.start(); }
+    void listsChanged();
+    void stateChanged();
     void write();
 
     WatchLists& m_lists;
@@ -35,6 +40,9 @@ private:
     UserMessages& m_messages;
     QTimer m_timer;
     bool m_failureShown = false;
+    bool m_listsDirty = false;
+    bool m_stateDirty = false;
+    bool m_stateUnwritten = false;
 };
 
 } // namespace quillbox

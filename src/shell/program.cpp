@@ -11,6 +11,7 @@
 #include "watch/background_check.h"
 #include "watch/check_schedule.h"
 #include "watch/forum_cookie_jar.h"
+#include "watch/list_state.h"
 #include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
 #include "watch/reply_check.h"
@@ -129,10 +130,21 @@ StartView Program::startUp() {
     reportProblems(QStringLiteral("Some data files could not be created:"),
                    ensureDataFiles(m_dataFolder));
     LoadListsResult loaded = loadLists(m_dataFolder);
+    m_lists->setLists(loaded.data);
+    // What the lists know beyond their files: each thread's last check and unread replies, each
+    // forum's format and posting page.
+    const LoadListStateResult state = loadListState(m_dataFolder);
+    applyListState(*m_lists, state.state);
+    if (!state.error.isEmpty())
+        loaded.errors << state.error;
+    if (!state.damaged.isEmpty())
+        loaded.damaged << state.damaged;
+    m_stateUnwritten = state.keepUnwritten;
+    m_autosave->keepStateUnwritten(m_stateUnwritten);
+    m_autosave->cancel(); // what was just read needs no write
     reportProblems(QStringLiteral("Some data files could not be read; their lists start empty:"),
                    loaded.errors);
     reportProblems(QStringLiteral("Some data files are damaged:"), loaded.damaged);
-    m_lists->setLists(loaded.data);
 
     m_templates = loadTemplates(*m_settings);
     m_linkRules =
@@ -153,7 +165,12 @@ StartView Program::startUp() {
 
 bool Program::saveListsAsking() {
     for (;;) {
-        const QStringList problems = saveLists(m_dataFolder, m_lists->lists());
+        QStringList problems = saveLists(m_dataFolder, m_lists->lists());
+        if (!m_stateUnwritten) {
+            const FileResult state = saveListState(m_dataFolder, collectListState(*m_lists));
+            if (!state.ok)
+                problems << state.message;
+        }
         if (problems.isEmpty())
             return true;
         const int answer = m_messages.askChoice(

@@ -139,6 +139,7 @@ private:
     TemplateSet m_templates;
     LinkRules m_linkRules = LinkRules::Classic;
     bool m_started = false;
+    bool m_stateUnwritten = false;
     bool m_storingTemplates = false;
     bool m_settingsFailureShown = false;
     // In the order they depend on one another; destroyed the other way round.

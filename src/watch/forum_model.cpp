@@ -22,22 +22,25 @@ QVariant ForumModel::data(const QModelIndex& index, int role) const {
         return splitLogin(forum.login).userName;
     case PasswordRole:
         return splitLogin(forum.login).password;
+    case FormatRole:
+        return m_remembered.at(index.row()).format;
+    case PostingPageRole:
+        return m_remembered.at(index.row()).postingPage;
     default:
         return {};
     }
 }
 
 QHash<int, QByteArray> ForumModel::roleNames() const {
-    return {{Qt::DisplayRole, "display"},
-            {AddressRole, "address"},
-            {LoginRole, "login"},
-            {UserNameRole, "userName"},
-            {PasswordRole, "password"}};
+    return {{Qt::DisplayRole, "display"},    {AddressRole, "address"},   {LoginRole, "login"},
+            {UserNameRole, "userName"},      {PasswordRole, "password"}, {FormatRole, "format"},
+            {PostingPageRole, "postingPage"}};
 }
 
 void ForumModel::setForums(const QList<Forum>& forums) {
     beginResetModel();
     m_forums = forums;
+    m_remembered = QList<Remembered>(forums.size());
     endResetModel();
 }
 
@@ -53,6 +56,7 @@ int ForumModel::append(const QString& url, const QString& login) {
     const int row = int(m_forums.size());
     beginInsertRows({}, row, row);
     m_forums.append(Forum{url, login});
+    m_remembered.append(Remembered{});
     endInsertRows();
     return row;
 }
@@ -62,6 +66,7 @@ bool ForumModel::remove(int row) {
         return false;
     beginRemoveRows({}, row, row);
     m_forums.removeAt(row);
+    m_remembered.removeAt(row);
     endRemoveRows();
     return true;
 }
@@ -74,6 +79,34 @@ bool ForumModel::setLogin(int row, const QString& login) {
     m_forums[row].login = login;
     const QModelIndex at = index(row);
     emit dataChanged(at, at, {LoginRole, UserNameRole, PasswordRole});
+    return true;
+}
+
+QString ForumModel::format(int row) const {
+    return valid(row) ? m_remembered[row].format : QString();
+}
+
+bool ForumModel::setFormat(int row, const QString& format) {
+    return setRemembered(row, &Remembered::format, format, FormatRole);
+}
+
+QString ForumModel::postingPage(int row) const {
+    return valid(row) ? m_remembered[row].postingPage : QString();
+}
+
+bool ForumModel::setPostingPage(int row, const QString& address) {
+    return setRemembered(row, &Remembered::postingPage, address, PostingPageRole);
+}
+
+bool ForumModel::setRemembered(int row, QString Remembered::*field, const QString& value,
+                               int role) {
+    if (!valid(row))
+        return false;
+    if (m_remembered[row].*field == value)
+        return true;
+    m_remembered[row].*field = value;
+    const QModelIndex at = index(row);
+    emit dataChanged(at, at, {role});
     return true;
 }
 

@@ -7,8 +7,9 @@
 
 namespace quillbox {
 
-// The user's forums, one row each: its address (the row's text) and its login. Rows count
-// from 0; an operation on a row that does not exist changes nothing.
+// The user's forums, one row each: its address (the row's text), its login, and what the
+// program remembers for it beyond posts2.txt: its markup format and its posting page. Rows
+// count from 0; an operation on a row that does not exist changes nothing.
 class ForumModel final : public QAbstractListModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ForumModel)
@@ -19,6 +20,8 @@ public:
         LoginRole,    // user name + "|" + password, as posts2.txt keeps it
         UserNameRole, // the login's parts (see splitLogin)
         PasswordRole,
+        FormatRole,      // the name of the format chosen for the forum, "" when none
+        PostingPageRole, // the address of its "new topic" or reply page, "" when none
     };
 
     explicit ForumModel(QObject* parent = nullptr);
@@ -33,11 +36,21 @@ public:
     int append(const QString& url, const QString& login);
     bool remove(int row);
     bool setLogin(int row, const QString& login);
+    QString format(int row) const;
+    bool setFormat(int row, const QString& format);
+    QString postingPage(int row) const;
+    bool setPostingPage(int row, const QString& address);
 
 private:
+    struct Remembered {
+        QString format;
+        QString postingPage;
+    };
     bool valid(int row) const { return row >= 0 && row < m_forums.size(); }
+    bool setRemembered(int row, QString Remembered::*field, const QString& value, int role);
 
     QList<Forum> m_forums;
+    QList<Remembered> m_remembered; // row for row with m_forums
 };
 
 } // namespace quillbox

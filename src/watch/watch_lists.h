@@ -26,7 +26,9 @@ public:
     explicit WatchLists(QObject* parent = nullptr);
 
     ForumModel& forumModel() { return m_forums; }
+    const ForumModel& forumModel() const { return m_forums; }
     ThreadModel& threadModel() { return m_threads; }
+    const ThreadModel& threadModel() const { return m_threads; }
     NewRepliesModel& newRepliesModel() { return m_newReplies; }
 
     // Replaces the forums and threads (start-up); the new replies are emptied.

@@ -14,6 +14,7 @@
 #include "watch/watch_lists.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -36,6 +37,7 @@ private slots:
     void helpWindowOpensOnlyForExactlyOne_data();
     void helpWindowOpensOnlyForExactlyOne();
     void shutdownWritesListsAndSettingsAndTheNextStartFindsThem();
+    void newRepliesAndLastChecksSurviveARestart();
     void skinEngineShutsDownWhenTheProgramEnds();
     void unreadableListFileIsReportedAndStartUpCompletes();
     void failedListWriteOffersRetryCancelAndQuit_data();
@@ -187,6 +189,25 @@ void TestProgram::shutdownWritesListsAndSettingsAndTheNextStartFindsThem() {
     QCOMPARE(view.message, std::optional<QString>(u"body\r\nline"_s));
     QCOMPARE(view.formatRow, 2);
     QCOMPARE(view.geometry, QByteArray("place"));
+}
+
+void TestProgram::newRepliesAndLastChecksSurviveARestart() {
+    start();
+    WatchLists& lists = program->lists();
+    lists.setLists({{{u"http://a/"_s, 100}, {u"http://b/"_s, 100}}, {{u"http://f/"_s}}});
+    const PostCheck grown{clock.now(), CheckOutcome::NewReplies, 900, QString(), 100};
+    lists.setLastCheck(lists.postId(1), grown);
+    lists.addNewReply(u"http://b/"_s, lists.postId(1));
+    lists.forumModel().setFormat(0, u"ubb"_s);
+    // Written as it changes, not only at the close.
+    QTRY_VERIFY(QFile::exists(folders->path(u"lists-state.json"_s)));
+    QVERIFY(program->shutDown({}));
+
+    start();
+    QCOMPARE(program->lists().newReplies(), QStringList{u"http://b/"_s});
+    QCOMPARE(program->lists().lastCheck(1), std::optional<PostCheck>(grown));
+    QCOMPARE(program->lists().forumModel().format(0), u"ubb"_s);
+    QVERIFY(messages.entries.isEmpty());
 }
 
 void TestProgram::skinEngineShutsDownWhenTheProgramEnds() {

@@ -1,0 +1,234 @@
+#include "watch/list_state.h"
+
+#include "store/data_folder.h"
+#include "store/text_file.h"
+#include "watch/watch_lists.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace quillbox {
+
+namespace {
+
+// The words results are kept with; they never change, whatever the program shows.
+constexpr std::pair<CheckOutcome, const char*> outcomeWords[] = {
+    {CheckOutcome::Pending, "pending"},     {CheckOutcome::NewReplies, "new replies"},
+    {CheckOutcome::Unchanged, "unchanged"}, {CheckOutcome::Failed, "failed"},
+    {CheckOutcome::NoSize, "no size"},
+};
+
+QString outcomeWord(CheckOutcome outcome) {
+    for (const auto& [o, word] : outcomeWords) {
+        if (o == outcome)
+            return QString::fromLatin1(word);
+    }
+    return {};
+}
+
+std::optional<CheckOutcome> outcomeOf(const QString& word) {
+    for (const auto& [o, w] : outcomeWords) {
+        if (word == QLatin1String(w))
+            return o;
+    }
+    return std::nullopt;
+}
+
+QJsonValue sizeValue(const std::optional<qint64>& size) {
+    return size ? QJsonValue(double(*size)) : QJsonValue();
+}
+
+// A size as kept: a whole number of bytes from 0 to 2^53 (where a JSON number stops being
+// exact), or none. Anything else makes the record unreadable.
+bool readSize(const QJsonValue& value, std::optional<qint64>* size) {
+    if (value.isNull() || value.isUndefined()) {
+        *size = std::nullopt;
+        return true;
+    }
+    const double d = value.toDouble(-1);
+    if (!value.isDouble() || d < 0 || d > 9007199254740992.0 || d != double(qint64(d)))
+        return false;
+    *size = qint64(d);
+    return true;
+}
+
+QJsonObject threadObject(const ThreadState& t) {
+    QJsonObject o{{QStringLiteral("address"), t.address}, {QStringLiteral("unread"), t.unread}};
+    if (t.check) {
+        o.insert(QStringLiteral("checked"), t.check->checkedAt.toUTC().toString(Qt::ISODate));
+        o.insert(QStringLiteral("result"), outcomeWord(t.check->outcome));
+        o.insert(QStringLiteral("measured"), sizeValue(t.check->measured));
+        o.insert(QStringLiteral("recorded"), sizeValue(t.check->recorded));
+        if (!t.check->reason.isEmpty())
+            o.insert(QStringLiteral("reason"), t.check->reason);
+    }
+    return o;
+}
+
+std::optional<ThreadState> readThread(const QJsonValue& value) {
+    const QJsonObject o = value.toObject();
+    const QJsonValue address = o.value(QStringLiteral("address"));
+    if (!value.isObject() || !address.isString())
+        return std::nullopt;
+    ThreadState t{address.toString(), std::nullopt, o.value(QStringLiteral("unread")).toBool()};
+    if (!o.contains(QStringLiteral("result")))
+        return t;
+    PostCheck check;
+    const std::optional<CheckOutcome> outcome =
+        outcomeOf(o.value(QStringLiteral("result")).toString());
+    check.checkedAt =
+        QDateTime::fromString(o.value(QStringLiteral("checked")).toString(), Qt::ISODate);
+    if (!outcome || !check.checkedAt.isValid() ||
+        !readSize(o.value(QStringLiteral("measured")), &check.measured) ||
+        !readSize(o.value(QStringLiteral("recorded")), &check.recorded))
+        return std::nullopt;
+    check.outcome = *outcome;
+    check.reason = o.value(QStringLiteral("reason")).toString();
+    t.check = check;
+    return t;
+}
+
+std::optional<ForumState> readForum(const QJsonValue& value) {
+    const QJsonObject o = value.toObject();
+    const QJsonValue address = o.value(QStringLiteral("address"));
+    if (!value.isObject() || !address.isString())
+        return std::nullopt;
+    return ForumState{address.toString(), o.value(QStringLiteral("format")).toString(),
+                      o.value(QStringLiteral("posting_page")).toString()};
+}
+
+// Hands out the records of each address in their order, each once.
+template <typename Record> class ByAddress {
+public:
+    explicit ByAddress(const QList<Record>& records) {
+        for (const Record& r : records)
+            m_records[r.address].append(r);
+    }
+    const Record* take(const QString& address) {
+        QList<Record>& list = m_records[address];
+        const int next = m_next[address]++;
+        return next < list.size() ? &list[next] : nullptr;
+    }
+
+private:
+    QHash<QString, QList<Record>> m_records;
+    QHash<QString, int> m_next;
+};
+
+} // namespace
+
+QString listStateFileName() {
+    return QStringLiteral("lists-state.json");
+}
+
+QByteArray serializeListState(const ListState& state) {
+    QJsonArray threads;
+    for (const ThreadState& t : state.threads)
+        threads.append(threadObject(t));
+    QJsonArray forums;
+    for (const ForumState& f : state.forums) {
+        forums.append(QJsonObject{{QStringLiteral("address"), f.address},
+                                  {QStringLiteral("format"), f.format},
+                                  {QStringLiteral("posting_page"), f.postingPage}});
+    }
+    const QJsonObject root{{QStringLiteral("version"), 1},
+                           {QStringLiteral("threads"), threads},
+                           {QStringLiteral("forums"), forums}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+ListState parseListState(const QByteArray& bytes, bool* damaged) {
+    bool bad = false;
+    ListState state;
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject()) {
+        bad = !bytes.trimmed().isEmpty();
+    } else {
+        const QJsonObject root = doc.object();
+        for (const QJsonValue& v : root.value(QStringLiteral("threads")).toArray()) {
+            if (const std::optional<ThreadState> t = readThread(v))
+                state.threads.append(*t);
+            else
+                bad = true;
+        }
+        for (const QJsonValue& v : root.value(QStringLiteral("forums")).toArray()) {
+            if (const std::optional<ForumState> f = readForum(v))
+                state.forums.append(*f);
+            else
+                bad = true;
+        }
+    }
+    if (damaged)
+        *damaged = bad;
+    return state;
+}
+
+ListState collectListState(const WatchLists& lists) {
+    ListState state;
+    const ThreadModel& threads = lists.threadModel();
+    for (int row = 0; row < lists.postCount(); ++row) {
+        state.threads.append(
+            {lists.posts().at(row).address, lists.lastCheck(row), threads.isUnread(row)});
+    }
+    const ForumModel& forums = lists.forumModel();
+    for (int row = 0; row < lists.forumCount(); ++row) {
+        state.forums.append(
+            {lists.forums().at(row).address, forums.format(row), forums.postingPage(row)});
+    }
+    return state;
+}
+
+void applyListState(WatchLists& lists, const ListState& state) {
+    ByAddress<ThreadState> threads(state.threads);
+    for (int row = 0; row < lists.postCount(); ++row) {
+        const ThreadState* t = threads.take(lists.posts().at(row).address);
+        if (!t)
+            continue;
+        if (t->check)
+            lists.setLastCheck(lists.postId(row), *t->check);
+        // Unread threads are the new replies again, in the order of the list.
+        if (t->unread)
+            lists.addNewReply(t->address, lists.postId(row));
+    }
+    ByAddress<ForumState> forums(state.forums);
+    for (int row = 0; row < lists.forumCount(); ++row) {
+        if (const ForumState* f = forums.take(lists.forums().at(row).address)) {
+            lists.forumModel().setFormat(row, f->format);
+            lists.forumModel().setPostingPage(row, f->postingPage);
+        }
+    }
+}
+
+LoadListStateResult loadListState(const QString& folder) {
+    LoadListStateResult result;
+    const QString path = dataFilePath(folder, listStateFileName());
+    if (!QFileInfo::exists(path))
+        return result;
+    const ReadBytesResult read = readFileBytes(path);
+    if (!read.status.ok) {
+        result.error = read.status.message;
+        result.keepUnwritten = true;
+        return result;
+    }
+    bool damaged = false;
+    result.state = parseListState(read.bytes, &damaged);
+    if (damaged) {
+        const FileResult kept = keepDamagedOriginal(path, read.bytes, true);
+        result.damaged = kept.ok ? QDir::toNativeSeparators(damagedCopyPath(path)) : kept.message;
+        // Its original exists nowhere else: it must not be written over.
+        result.keepUnwritten = !kept.ok;
+    }
+    return result;
+}
+
+FileResult saveListState(const QString& folder, const ListState& state) {
+    return writeFileAtomically(dataFilePath(folder, listStateFileName()), serializeListState(state),
+                               true);
+}
+
+} // namespace quillbox

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "store/file_result.h"
+#include "watch/check_outcome.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace quillbox {
+
+class WatchLists;
+
+// What the lists know beyond their files, kept beside them in lists-state.json: each watched
+// thread's last check and whether its new replies are still unread, and each forum's markup
+// format and posting page. The list files themselves keep their format.
+struct ThreadState {
+    QString address;
+    std::optional<PostCheck> check;
+    bool unread = false;
+
+    bool operator==(const ThreadState&) const = default;
+};
+
+struct ForumState {
+    QString address;
+    QString format;      // the name of the format chosen for the forum; "" when none
+    QString postingPage; // the address of its "new topic" or reply page; "" when none
+
+    bool operator==(const ForumState&) const = default;
+};
+
+struct ListState {
+    QList<ThreadState> threads;
+    QList<ForumState> forums;
+
+    bool operator==(const ListState&) const = default;
+};
+
+QString listStateFileName();
+
+QByteArray serializeListState(const ListState& state);
+// A record that cannot be read is left out; `damaged` tells whether anything was (the file is
+// then kept as it is before it is written again).
+ListState parseListState(const QByteArray& bytes, bool* damaged = nullptr);
+
+// The state of the lists as they stand, and the state put back onto them: each record goes to
+// the first row of its address that has none yet, so a list with the same address twice keeps
+// both rows' states in order. Records of rows that are gone are dropped.
+ListState collectListState(const WatchLists& lists);
+void applyListState(WatchLists& lists, const ListState& state);
+
+struct LoadListStateResult {
+    ListState state;
+    QString error;   // the file exists but could not be read
+    QString damaged; // the file was damaged: where its original is kept
+    // The file could not be read, or its damaged original could not be kept: writing it would
+    // lose what it holds.
+    bool keepUnwritten = false;
+};
+LoadListStateResult loadListState(const QString& folder);
+// Writes the file atomically, readable by its owner only; a damaged file in place is kept as
+// "<name>.damaged" first.
+FileResult saveListState(const QString& folder, const ListState& state);
+
+} // namespace quillbox
