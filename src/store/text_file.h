@@ -41,7 +41,9 @@ struct ReadLinesResult {
 ReadLinesResult readFileLines(const QString& path);
 
 // Writes the whole file through a temporary file renamed into place, so a failure leaves the
-// previous content intact. ownerOnly makes the file readable and writable by its owner alone.
+// previous content intact: the temporary file is flushed, synced to disk and its size checked
+// before the rename, so a full disk is reported rather than leaving an empty file. ownerOnly makes
+// the file readable and writable by its owner alone.
 FileResult writeFileAtomically(const QString& path, const QByteArray& bytes,
                                bool ownerOnly = false);
 

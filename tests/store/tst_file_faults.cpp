@@ -54,6 +54,20 @@ private:
     bool m_mounted = false;
 };
 
+// Fills the file system holding `folder` to the last byte, with a file of its own.
+bool fillUp(const QString& folder) {
+    QFile filler(QDir(folder).filePath(u"filler"_s));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    // The last page may still take a part of a block.
+    while (filler.write("f", 1) == 1) {
+    }
+    return true;
+}
+
 // The child started by killedWhileSaving: saves two different lists in turn, for ever, and says
 // so after each save.
 int saveForever(const QString& folder) {
@@ -72,6 +86,8 @@ class TestFileFaults : public QObject {
 private slots:
     void readOnlyFolderKeepsTheFilesAndSaysSo();
     void fullDiskKeepsTheFilesAndSaysSo();
+    void fullDiskKeepsSmallFilesAndSaysSo_data();
+    void fullDiskKeepsSmallFilesAndSaysSo();
     void killedWhileSavingLeavesWholeFiles();
     void largeAndStrangeFilesLoad_data();
     void largeAndStrangeFilesLoad();
@@ -151,6 +167,55 @@ void TestFileFaults::fullDiskKeepsTheFilesAndSaysSo() {
     QCOMPARE(readBytes(messages.path()), messagesBefore);
     // No half-written temporary file is left to fill the disk.
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), listFiles.size() + 1);
+}
+
+void TestFileFaults::fullDiskKeepsSmallFilesAndSaysSo_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("lists") << u"posts.txt"_s;
+    QTest::newRow("saved messages") << messagesFileName();
+    QTest::newRow("settings") << settingsApplication() + u".ini"_s;
+}
+
+// A write of a few bytes fits in a buffer and meets the full disk only when it is flushed, after
+// the last chance to cancel it.
+void TestFileFaults::fullDiskKeepsSmallFilesAndSaysSo() {
+    QFETCH(QString, file);
+    TestFolders folders;
+    const QString folder = folders.dataFolder();
+    Tmpfs tmpfs(folder, "256k");
+    if (!tmpfs.mounted())
+        QSKIP("a small file system needs root to mount");
+    const ListsData before = listsOf(1, u"old"_s);
+    QCOMPARE(saveLists(folder, before), QStringList());
+    SavedMessages messages(QDir(folder).filePath(messagesFileName()));
+    QVERIFY(messages.save(u"kept body"_s, u"kept"_s).ok);
+    SettingsStore store(folder);
+    AppSettings settings(store);
+    QVERIFY(settings.setLastSubject(u"old subject"_s));
+    const QString path = QDir(folder).filePath(file);
+    const QByteArray bytesBefore = readBytes(path);
+    QVERIFY(!bytesBefore.isEmpty());
+    QVERIFY(fillUp(folder));
+
+    QString error;
+    if (file == u"posts.txt"_s) {
+        const QStringList errors = saveLists(folder, listsOf(2, u"new"_s));
+        QVERIFY(!errors.isEmpty());
+        error = errors.first();
+    } else if (file == messagesFileName()) {
+        const FileResult saved = messages.save(u"new body"_s, u"new"_s);
+        QVERIFY(!saved.ok);
+        error = saved.message;
+    } else {
+        QVERIFY(!settings.setLastSubject(u"new subject"_s));
+        error = settings.lastError();
+    }
+    QVERIFY2(error.startsWith(u"Could not"_s) && error.contains(file), qPrintable(error));
+    QCOMPARE(readBytes(path), bytesBefore);
+    if (file == u"posts.txt"_s)
+        QCOMPARE(loadLists(folder).data, before);
+    // No temporary file is left behind.
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), listFiles.size() + 3);
 }
 
 void TestFileFaults::killedWhileSavingLeavesWholeFiles() {
