@@ -199,31 +199,57 @@ LoadListsResult loadLists(const QString& folder) {
         bool ownerOnly;
     } files[] = {{posts, postsFile, false}, {forums, forumsFile, true}, {sizes, sizesFile, false}};
     for (const auto& file : files) {
-        if (!file.read.status.ok)
+        if (!file.read.status.ok) {
             result.errors.append(file.read.status.message);
+            result.readOnly.append(file.name);
+        }
         if (file.read.damaged) {
             result.damaged.append(
                 keepDamagedFile(dataFilePath(folder, file.name), file.read.bytes, file.ownerOnly));
         }
     }
+    // Written alone, either file of the pair would be matched with the other's old rows.
+    const bool postsReadOnly = result.readOnly.contains(postsFile);
+    if (postsReadOnly != result.readOnly.contains(sizesFile))
+        result.readOnly.append(postsReadOnly ? sizesFile : postsFile);
     result.data.posts = pairPosts(parsePostLines(posts.lines), parseSizeLines(sizes.lines));
     result.data.forums = parseForumLines(forums.lines);
     return result;
 }
 
+QString readOnlyListsNotice(const QString& folder, const QStringList& readOnly) {
+    if (readOnly.isEmpty())
+        return {};
+    QStringList names;
+    for (const QString& name : readOnly)
+        names.append(u'"' + QDir::toNativeSeparators(dataFilePath(folder, name)) + u'"');
+    return QStringLiteral("Changes to your lists are not saved to %1 until the program is "
+                          "started again, so that nothing is written over a file that could "
+                          "not be read.")
+        .arg(names.join(QStringLiteral(" and ")));
+}
+
 QStringList saveLists(const QString& folder, const ListsData& data) {
+    return saveLists(folder, data, {});
+}
+
+QStringList saveLists(const QString& folder, const ListsData& data, const QStringList& readOnly) {
     QStringList errors;
-    const FileResult posts =
-        rewriteTextFile(dataFilePath(folder, postsFile), serializePosts(data.posts));
-    if (!posts.ok)
-        errors.append(posts.message);
-    const FileResult forums =
-        rewriteTextFile(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
-    if (!forums.ok)
-        errors.append(forums.message);
+    FileResult posts;
+    if (!readOnly.contains(postsFile)) {
+        posts = rewriteTextFile(dataFilePath(folder, postsFile), serializePosts(data.posts));
+        if (!posts.ok)
+            errors.append(posts.message);
+    }
+    if (!readOnly.contains(forumsFile)) {
+        const FileResult forums =
+            rewriteTextFile(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
+        if (!forums.ok)
+            errors.append(forums.message);
+    }
     // sizes.txt means nothing without the posts.txt it pairs with: when the posts could not be
     // written, the previous pair stays together rather than old addresses getting new sizes.
-    if (posts.ok) {
+    if (posts.ok && !readOnly.contains(postsFile) && !readOnly.contains(sizesFile)) {
         const FileResult sizes =
             rewriteTextFile(dataFilePath(folder, sizesFile), serializeSizes(data.posts));
         if (!sizes.ok)

@@ -45,7 +45,15 @@ struct LoadListsResult {
     // One message per file that held bytes that are not UTF-8 (read as replacement
     // characters), saying where its original is kept.
     QStringList damaged;
+    // The list files this run must leave as they are (names as in data_files.h): each file that
+    // exists but could not be read, whose content the lists do not hold, and with posts.txt or
+    // sizes.txt the other of the pair, since each pairs with the other row for row. Hand them to
+    // saveLists; readOnlyListsNotice() tells the user once.
+    QStringList readOnly;
 };
+
+// What the user is told once when some list files are kept read-only for the run; "" for none.
+QString readOnlyListsNotice(const QString& folder, const QStringList& readOnly);
 
 // Reads posts.txt, posts2.txt and sizes.txt from the data folder; missing files are empty lists.
 // A file holding bytes that are not UTF-8 is kept as it is, as "<name>.damaged", before
@@ -57,5 +65,8 @@ LoadListsResult loadLists(const QString& folder);
 // when that fails, not rewritten (see rewriteTextFile).
 // Returns one message per file that could not be written; empty when all is well.
 QStringList saveLists(const QString& folder, const ListsData& data);
+// The same, leaving the files named in readOnly (LoadListsResult::readOnly) untouched. Skipping
+// them adds no message: the user has been told once, by readOnlyListsNotice.
+QStringList saveLists(const QString& folder, const ListsData& data, const QStringList& readOnly);
 
 } // namespace quillbox

@@ -8,9 +8,12 @@
 #include "support/test_folders.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -79,6 +82,24 @@ int saveForever(const QString& folder) {
     }
 }
 
+// Loads the lists as the program starts, changes each and saves them as it would later in the run;
+// reports what it was told to leave alone.
+QByteArray loadChangeAndSave(const QString& folder) {
+    const LoadListsResult loaded = loadLists(folder);
+    ListsData changed = loaded.data;
+    changed.posts.append({u"http://forum.test/added"_s, 1});
+    changed.forums.append({u"http://forum.test/added-forum"_s, u"u|p"_s});
+    const QStringList errors = saveLists(folder, changed, loaded.readOnly);
+    return "read-only: " + loaded.readOnly.join(u' ').toUtf8() +
+           "\nerrors: " + QByteArray::number(errors.size()) + '\n';
+}
+
+// Hands `path` to the user who runs the check.
+bool giveToNobody(const QString& path, mode_t mode) {
+    const QByteArray name = QFile::encodeName(path);
+    return ::chown(name.constData(), 65534, 65534) == 0 && ::chmod(name.constData(), mode) == 0;
+}
+
 } // namespace
 
 class TestFileFaults : public QObject {
@@ -88,6 +109,7 @@ private slots:
     void fullDiskKeepsTheFilesAndSaysSo();
     void fullDiskKeepsSmallFilesAndSaysSo_data();
     void fullDiskKeepsSmallFilesAndSaysSo();
+    void unreadableListIsNeverWritten();
     void killedWhileSavingLeavesWholeFiles();
     void largeAndStrangeFilesLoad_data();
     void largeAndStrangeFilesLoad();
@@ -218,6 +240,50 @@ void TestFileFaults::fullDiskKeepsSmallFilesAndSaysSo() {
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), listFiles.size() + 3);
 }
 
+// A list file its user may write but not read (mode 0200): the lists start without it, and the
+// saves of that run leave it, and the sizes.txt it pairs with, exactly as they were.
+void TestFileFaults::unreadableListIsNeverWritten() {
+    TestFolders folders;
+    const QString folder = folders.dataFolder();
+    const ListsData before = listsOf(2, u"old"_s);
+    QCOMPARE(saveLists(folder, before), QStringList());
+    const QByteArray postsBefore = readBytes(folders.path(u"posts.txt"_s));
+    const QByteArray sizesBefore = readBytes(folders.path(u"sizes.txt"_s));
+
+    QByteArray report;
+    if (::geteuid() != 0) {
+        QVERIFY(QFile::setPermissions(folders.path(u"posts.txt"_s), QFileDevice::WriteOwner));
+        report = loadChangeAndSave(folder);
+        QVERIFY(QFile::setPermissions(folders.path(u"posts.txt"_s),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    } else {
+        // Root reads every file, so the check runs as an ordinary user.
+        const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
+        if (setpriv.isEmpty())
+            QSKIP("setpriv is needed to run the check as an ordinary user");
+        QVERIFY(QFile::setPermissions(QFileInfo(folder).path(),
+                                      QFile::permissions(QFileInfo(folder).path()) |
+                                          QFileDevice::ExeOther));
+        QVERIFY(giveToNobody(folder, 0700));
+        QVERIFY(giveToNobody(folders.path(u"posts.txt"_s), 0200));
+        QVERIFY(giveToNobody(folders.path(u"posts2.txt"_s), 0600));
+        QVERIFY(giveToNobody(folders.path(u"sizes.txt"_s), 0600));
+        QProcess child;
+        child.start(setpriv,
+                    {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s,
+                     QCoreApplication::applicationFilePath(), u"--load-and-save"_s, folder});
+        QVERIFY(child.waitForFinished());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAllStandardError().constData());
+        report = child.readAllStandardOutput();
+    }
+    QCOMPARE(report, QByteArray("read-only: posts.txt sizes.txt\nerrors: 0\n"));
+    QCOMPARE(readBytes(folders.path(u"posts.txt"_s)), postsBefore);
+    QCOMPARE(readBytes(folders.path(u"sizes.txt"_s)), sizesBefore);
+    // The file that was read is saved as usual.
+    QCOMPARE(loadLists(folder).data.forums.size(), before.forums.size() + 1);
+}
+
 void TestFileFaults::killedWhileSavingLeavesWholeFiles() {
     TestFolders folders;
     const QString folder = folders.dataFolder();
@@ -310,6 +376,11 @@ int main(int argc, char** argv) {
     if (argc == 3 && qstrcmp(argv[1], "--save-forever") == 0) {
         QCoreApplication app(argc, argv);
         return saveForever(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 3 && qstrcmp(argv[1], "--load-and-save") == 0) {
+        QCoreApplication app(argc, argv);
+        const QByteArray report = loadChangeAndSave(QString::fromLocal8Bit(argv[2]));
+        return ::write(STDOUT_FILENO, report.constData(), report.size()) == report.size() ? 0 : 1;
     }
     QCoreApplication app(argc, argv);
     TestFileFaults test;
