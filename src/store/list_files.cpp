@@ -41,17 +41,28 @@ QByteArray recordLine(const QString& text) {
     return storedField(text).toUtf8() + crlf + crlf;
 }
 
-// Keeps the original of a damaged list file at once, so it is there whatever rewrites the file
-// later; says what became of it.
-QString keepDamagedFile(const QString& path, const QByteArray& original, bool ownerOnly) {
+// What is wrong with a list file, as "holds ..." phrases.
+QString holdsBadBytes() {
+    return QStringLiteral("bytes that are not text, shown as %1")
+        .arg(QChar(QChar::ReplacementCharacter));
+}
+
+// Keeps the original of a damaged list file, so it is there whatever rewrites the file later;
+// says what is wrong with it and what became of the original.
+QString keepDamagedFile(const QString& path, const QByteArray& original, bool ownerOnly,
+                        const QStringList& faults, bool keepCopy) {
     const QString intro =
-        QStringLiteral("\"%1\" holds bytes that are not text, shown as %2; ")
-            .arg(QDir::toNativeSeparators(path), QChar(QChar::ReplacementCharacter));
-    const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
-    if (kept.ok) {
-        return intro + QStringLiteral("the original file is kept as \"%1\".")
-                           .arg(QDir::toNativeSeparators(damagedCopyPath(path)));
+        QStringLiteral("\"%1\" holds %2; ")
+            .arg(QDir::toNativeSeparators(path), faults.join(QStringLiteral(", and ")));
+    const QString copy = QDir::toNativeSeparators(damagedCopyPath(path));
+    if (!keepCopy) {
+        return intro +
+               QStringLiteral("the original file is kept as \"%1\" before it is first rewritten.")
+                   .arg(copy);
     }
+    const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
+    if (kept.ok)
+        return intro + QStringLiteral("the original file is kept as \"%1\".").arg(copy);
     return intro +
            QStringLiteral("a copy of the original could not be kept, so the file will "
                           "not be saved over. ") +
@@ -88,17 +99,67 @@ bool isDecimalNumber(QStringView text) {
     return i == text.size();
 }
 
+// What a rewrite of sizes.txt would lose, beside bytes that are not text: lines that are not
+// numbers, which are written back as "no size", and sizes beyond the last of the posts they
+// pair with, which are not written back at all.
+QStringList sizeFaults(const QStringList& sizeLines, qsizetype postCount) {
+    QStringList faults;
+    qsizetype sizes = 0;
+    qsizetype junk = 0;
+    for (const QString& line : sizeLines) {
+        if (isSkippedLine(line))
+            continue;
+        ++sizes;
+        if (!isDecimalNumber(line.trimmed()))
+            ++junk;
+    }
+    if (junk > 0) {
+        faults.append(
+            junk == 1 ? QStringLiteral("a size that is not a number, read as no size")
+                      : QStringLiteral("%1 sizes that are not numbers, read as no size").arg(junk));
+    }
+    if (sizes > postCount) {
+        faults.append(
+            QStringLiteral("%1 sizes for %2 watched %3, so the last %4 pair with none")
+                .arg(sizes)
+                .arg(postCount)
+                .arg(postCount == 1 ? QStringLiteral("thread") : QStringLiteral("threads"))
+                .arg(sizes - postCount));
+    }
+    return faults;
+}
+
+// Before sizes.txt is rewritten, keeps its original when the rewrite would lose any of it, judged
+// against posts.txt as it is on disk now: whoever wrote the pair, and whenever.
+FileResult keepSizesBeforeRewrite(const QString& folder) {
+    const ReadLinesResult sizes = readFileLines(dataFilePath(folder, sizesFile));
+    const ReadLinesResult posts = readFileLines(dataFilePath(folder, postsFile));
+    if (!sizes.status.ok || !posts.status.ok)
+        return FileResult::success(); // the rewrite itself tells
+    if (sizeFaults(sizes.lines, parsePostLines(posts.lines).size()).isEmpty())
+        return FileResult::success();
+    const FileResult kept = keepDamagedOriginal(dataFilePath(folder, sizesFile), sizes.bytes);
+    if (kept.ok)
+        return kept;
+    return FileResult::failure(
+        QStringLiteral("Could not write \"%1\": it holds sizes that would be lost, and its "
+                       "original could not be kept first. %2")
+            .arg(QDir::toNativeSeparators(dataFilePath(folder, sizesFile)), kept.message));
+}
+
 } // namespace
 
 std::optional<qint64> parseSize(const QString& text) {
     const QString number = text.trimmed();
+    // Only the number's own characters: the conversions below would stop at a NUL and read
+    // "7\0abc" as 7.
+    if (!isDecimalNumber(number))
+        return std::nullopt;
     // Whole numbers are read exactly, beyond the 53 bits a double holds.
     bool ok = false;
     const qint64 whole = number.toLongLong(&ok, 10);
     if (ok)
         return whole >= 0 ? std::optional<qint64>(whole) : std::nullopt;
-    if (!isDecimalNumber(number))
-        return std::nullopt;
     // A well-formed number fails to convert only when it is too large (read as infinity) or too
     // close to zero (read as 0).
     const double value = number.toDouble();
@@ -189,10 +250,15 @@ QByteArray serializeForums(const QList<Forum>& forums) {
 }
 
 LoadListsResult loadLists(const QString& folder) {
+    return loadLists(folder, DamagedCopies::KeepNow);
+}
+
+LoadListsResult loadLists(const QString& folder, DamagedCopies copies) {
     LoadListsResult result;
     const ReadLinesResult posts = readFileLines(dataFilePath(folder, postsFile));
     const ReadLinesResult forums = readFileLines(dataFilePath(folder, forumsFile));
     const ReadLinesResult sizes = readFileLines(dataFilePath(folder, sizesFile));
+    const QStringList postLines = parsePostLines(posts.lines);
     const struct {
         const ReadLinesResult& read;
         const QString& name;
@@ -202,17 +268,25 @@ LoadListsResult loadLists(const QString& folder) {
         if (!file.read.status.ok) {
             result.errors.append(file.read.status.message);
             result.readOnly.append(file.name);
+            continue;
         }
-        if (file.read.damaged) {
-            result.damaged.append(
-                keepDamagedFile(dataFilePath(folder, file.name), file.read.bytes, file.ownerOnly));
+        QStringList faults;
+        if (file.read.damaged)
+            faults.append(holdsBadBytes());
+        // Sizes are judged only against posts that were read: otherwise they pair with nothing.
+        if (&file.read == &sizes && posts.status.ok)
+            faults += sizeFaults(sizes.lines, postLines.size());
+        if (!faults.isEmpty()) {
+            result.damaged.append(keepDamagedFile(dataFilePath(folder, file.name), file.read.bytes,
+                                                  file.ownerOnly, faults,
+                                                  copies == DamagedCopies::KeepNow));
         }
     }
     // Written alone, either file of the pair would be matched with the other's old rows.
     const bool postsReadOnly = result.readOnly.contains(postsFile);
     if (postsReadOnly != result.readOnly.contains(sizesFile))
         result.readOnly.append(postsReadOnly ? sizesFile : postsFile);
-    result.data.posts = pairPosts(parsePostLines(posts.lines), parseSizeLines(sizes.lines));
+    result.data.posts = pairPosts(postLines, parseSizeLines(sizes.lines));
     result.data.forums = parseForumLines(forums.lines);
     return result;
 }
@@ -235,8 +309,16 @@ QStringList saveLists(const QString& folder, const ListsData& data) {
 
 QStringList saveLists(const QString& folder, const ListsData& data, const QStringList& readOnly) {
     QStringList errors;
+    const bool pairWritable = !readOnly.contains(postsFile) && !readOnly.contains(sizesFile);
     FileResult posts;
-    if (!readOnly.contains(postsFile)) {
+    // Judged before posts.txt changes, as the pair was read.
+    const FileResult sizesKept =
+        pairWritable ? keepSizesBeforeRewrite(folder) : FileResult::success();
+    if (!sizesKept.ok) {
+        // Neither of the pair is written: one without the other would pair wrongly.
+        errors.append(sizesKept.message);
+        posts = sizesKept;
+    } else if (!readOnly.contains(postsFile)) {
         posts = rewriteTextFile(dataFilePath(folder, postsFile), serializePosts(data.posts));
         if (!posts.ok)
             errors.append(posts.message);
@@ -249,7 +331,7 @@ QStringList saveLists(const QString& folder, const ListsData& data, const QStrin
     }
     // sizes.txt means nothing without the posts.txt it pairs with: when the posts could not be
     // written, the previous pair stays together rather than old addresses getting new sizes.
-    if (posts.ok && !readOnly.contains(postsFile) && !readOnly.contains(sizesFile)) {
+    if (posts.ok && pairWritable) {
         const FileResult sizes =
             rewriteTextFile(dataFilePath(folder, sizesFile), serializeSizes(data.posts));
         if (!sizes.ok)

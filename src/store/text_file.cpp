@@ -61,8 +61,7 @@ ReadLinesResult readFileLines(const QString& path) {
         return {{}, status};
     ReadLinesResult result;
     result.lines = splitFileLines(decodeFileText(bytes, &result.damaged));
-    if (result.damaged)
-        result.bytes = bytes;
+    result.bytes = bytes;
     return result;
 }
 

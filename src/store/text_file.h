@@ -34,7 +34,7 @@ struct ReadLinesResult {
     // Some bytes were not UTF-8 and read as replacement characters: writing the lines back
     // would lose them.
     bool damaged = false;
-    QByteArray bytes; // the file as read, kept only when it is damaged
+    QByteArray bytes; // the file as read
 };
 
 // Reads a data file into lines. A missing file reads as no lines and is not an error.

@@ -304,7 +304,12 @@ void TestFileFaults::killedWhileSavingLeavesWholeFiles() {
 
         const LoadListsResult loaded = loadLists(folder);
         QVERIFY(loaded.errors.isEmpty());
-        QVERIFY(loaded.damaged.isEmpty());
+        // A kill between the renames of posts.txt and sizes.txt leaves the sizes of the other
+        // save; when they outnumber the posts, the sizes that pair with none are kept aside.
+        const bool sizesOutnumberPosts =
+            readBytes(QDir(folder).filePath(listFiles[2])).count('\n') >
+            readBytes(QDir(folder).filePath(listFiles[0])).count('\n');
+        QCOMPARE(loaded.damaged.size(), sizesOutnumberPosts ? 1 : 0);
         for (const QString& name : listFiles) {
             const QByteArray bytes = readBytes(QDir(folder).filePath(name));
             const auto is = [&](const ListsData& data) {
