@@ -41,32 +41,13 @@ QByteArray recordLine(const QString& text) {
     return storedField(text).toUtf8() + crlf + crlf;
 }
 
-// What is wrong with a list file, as "holds ..." phrases.
-QString holdsBadBytes() {
-    return QStringLiteral("bytes that are not text, shown as %1")
-        .arg(QChar(QChar::ReplacementCharacter));
-}
-
 // Keeps the original of a damaged list file, so it is there whatever rewrites the file later;
 // says what is wrong with it and what became of the original.
 QString keepDamagedFile(const QString& path, const QByteArray& original, bool ownerOnly,
                         const QStringList& faults, bool keepCopy) {
-    const QString intro =
-        QStringLiteral("\"%1\" holds %2; ")
-            .arg(QDir::toNativeSeparators(path), faults.join(QStringLiteral(", and ")));
-    const QString copy = QDir::toNativeSeparators(damagedCopyPath(path));
-    if (!keepCopy) {
-        return intro +
-               QStringLiteral("the original file is kept as \"%1\" before it is first rewritten.")
-                   .arg(copy);
-    }
-    const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
-    if (kept.ok)
-        return intro + QStringLiteral("the original file is kept as \"%1\".").arg(copy);
-    return intro +
-           QStringLiteral("a copy of the original could not be kept, so the file will "
-                          "not be saved over. ") +
-           kept.message;
+    if (!keepCopy)
+        return damagedFileNotice(path, faults, std::nullopt);
+    return damagedFileNotice(path, faults, keepDamagedOriginal(path, original, ownerOnly));
 }
 
 // Whether the text is a plain decimal number: an optional sign, digits with at most one
@@ -272,7 +253,7 @@ LoadListsResult loadLists(const QString& folder, DamagedCopies copies) {
         }
         QStringList faults;
         if (file.read.damaged)
-            faults.append(holdsBadBytes());
+            faults.append(notTextFault());
         // Sizes are judged only against posts that were read: otherwise they pair with nothing.
         if (&file.read == &sizes && posts.status.ok)
             faults += sizeFaults(sizes.lines, postLines.size());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/file_result.h"
+
 #include <QString>
 #include <map>
 #include <memory>
@@ -29,15 +31,24 @@ public:
                      const QString& value);
 
     QString lastError() const { return m_lastError; }
+
+    // What the user should be told, once at start-up, of a damaged settings file of the
+    // application (bytes that are not UTF-8, lines that are not settings): the file is kept as
+    // "<name>.damaged" before anything rewrites it, and this says so. "" when the file is sound.
+    QString damagedNotice(const QString& application) const;
     QString folder() const { return m_folder; }
     QString fileName(const QString& application) const;
 
 private:
     QSettings& settingsFor(const QString& application) const;
+    // Keeps the settings file as it is now when a rewrite would lose some of it. A failure says
+    // why the file must not be rewritten: it could not be read, or the copy could not be made.
+    FileResult keepDamagedFile(const QString& application, const QSettings& settings) const;
 
     QString m_folder;
     QString m_lastError;
     mutable std::map<QString, std::unique_ptr<QSettings>> m_settings;
+    mutable std::map<QString, QString> m_damagedNotices;
 };
 
 } // namespace quillbox

@@ -131,6 +131,30 @@ FileResult keepDamagedOriginal(const QString& path, const QByteArray& original, 
     return writeFileAtomically(copyPath, original, ownerOnly);
 }
 
+QString damagedFileNotice(const QString& path, const QStringList& faults,
+                          const std::optional<FileResult>& kept) {
+    const QString intro =
+        QStringLiteral("\"%1\" holds %2; ")
+            .arg(QDir::toNativeSeparators(path), faults.join(QStringLiteral(", and ")));
+    const QString copy = QDir::toNativeSeparators(damagedCopyPath(path));
+    if (!kept) {
+        return intro +
+               QStringLiteral("the original file is kept as \"%1\" before it is first rewritten.")
+                   .arg(copy);
+    }
+    if (kept->ok)
+        return intro + QStringLiteral("the original file is kept as \"%1\".").arg(copy);
+    return intro +
+           QStringLiteral("a copy of the original could not be kept, so the file will not be "
+                          "saved over. ") +
+           kept->message;
+}
+
+QString notTextFault() {
+    return QStringLiteral("bytes that are not text, shown as %1")
+        .arg(QChar(QChar::ReplacementCharacter));
+}
+
 FileResult rewriteTextFile(const QString& path, const QByteArray& bytes, bool ownerOnly) {
     // Checked on the file as it is now, not as it was at start-up: whoever damaged it, and
     // whenever, the damaged bytes are kept before they are replaced.

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <optional>
 
 namespace quillbox {
 
@@ -55,6 +56,14 @@ QString damagedCopyPath(const QString& path);
 // the same damage is copied once however often it is met.
 FileResult keepDamagedOriginal(const QString& path, const QByteArray& original,
                                bool ownerOnly = false);
+
+// What the user is told of a damaged file: "<path>" holds <faults, joined>; then where its
+// original is kept. `kept` is the outcome of keeping it, or nullopt when the copy is still to be
+// made before the first rewrite.
+QString damagedFileNotice(const QString& path, const QStringList& faults,
+                          const std::optional<FileResult>& kept);
+// The fault of a file whose bytes are not all UTF-8, for damagedFileNotice.
+QString notTextFault();
 
 // Rewrites a text file as writeFileAtomically does, but a file in place whose bytes are not all
 // UTF-8 (which a read can only pass on as replacement characters) is first kept by

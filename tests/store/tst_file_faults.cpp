@@ -90,8 +90,13 @@ QByteArray loadChangeAndSave(const QString& folder) {
     changed.posts.append({u"http://forum.test/added"_s, 1});
     changed.forums.append({u"http://forum.test/added-forum"_s, u"u|p"_s});
     const QStringList errors = saveLists(folder, changed, loaded.readOnly);
+    SettingsStore settings(folder);
+    const bool settingsSaved = settings.saveSetting(u"Quillbox"_s, u"Settings"_s, u"k"_s, u"v"_s);
+    const bool toldUnread = settings.lastError().contains(u"could not be read"_s);
     return "read-only: " + loaded.readOnly.join(u' ').toUtf8() +
-           "\nerrors: " + QByteArray::number(errors.size()) + '\n';
+           "\nerrors: " + QByteArray::number(errors.size()) +
+           "\nsettings saved: " + QByteArray::number(settingsSaved) +
+           "\nsettings told unread: " + QByteArray::number(toldUnread) + '\n';
 }
 
 // Hands `path` to the user who runs the check.
@@ -241,7 +246,8 @@ void TestFileFaults::fullDiskKeepsSmallFilesAndSaysSo() {
 }
 
 // A list file its user may write but not read (mode 0200): the lists start without it, and the
-// saves of that run leave it, and the sizes.txt it pairs with, exactly as they were.
+// saves of that run leave it, and the sizes.txt it pairs with, exactly as they were. A settings
+// file likewise is not replaced by the few settings of one run.
 void TestFileFaults::unreadableListIsNeverWritten() {
     TestFolders folders;
     const QString folder = folders.dataFolder();
@@ -249,13 +255,18 @@ void TestFileFaults::unreadableListIsNeverWritten() {
     QCOMPARE(saveLists(folder, before), QStringList());
     const QByteArray postsBefore = readBytes(folders.path(u"posts.txt"_s));
     const QByteArray sizesBefore = readBytes(folders.path(u"sizes.txt"_s));
+    const QByteArray settingsBefore = "[Settings]\nlastSubject=kept\n";
+    QVERIFY(writeBytes(folders.path(u"Quillbox.ini"_s), settingsBefore));
 
     QByteArray report;
     if (::geteuid() != 0) {
-        QVERIFY(QFile::setPermissions(folders.path(u"posts.txt"_s), QFileDevice::WriteOwner));
+        for (const QString& name : {u"posts.txt"_s, u"Quillbox.ini"_s})
+            QVERIFY(QFile::setPermissions(folders.path(name), QFileDevice::WriteOwner));
         report = loadChangeAndSave(folder);
-        QVERIFY(QFile::setPermissions(folders.path(u"posts.txt"_s),
-                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        for (const QString& name : {u"posts.txt"_s, u"Quillbox.ini"_s}) {
+            QVERIFY(QFile::setPermissions(folders.path(name),
+                                          QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        }
     } else {
         // Root reads every file, so the check runs as an ordinary user.
         const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
@@ -268,6 +279,7 @@ void TestFileFaults::unreadableListIsNeverWritten() {
         QVERIFY(giveToNobody(folders.path(u"posts.txt"_s), 0200));
         QVERIFY(giveToNobody(folders.path(u"posts2.txt"_s), 0600));
         QVERIFY(giveToNobody(folders.path(u"sizes.txt"_s), 0600));
+        QVERIFY(giveToNobody(folders.path(u"Quillbox.ini"_s), 0200));
         QProcess child;
         child.start(setpriv,
                     {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s,
@@ -277,8 +289,10 @@ void TestFileFaults::unreadableListIsNeverWritten() {
                  child.readAllStandardError().constData());
         report = child.readAllStandardOutput();
     }
-    QCOMPARE(report, QByteArray("read-only: posts.txt sizes.txt\nerrors: 0\n"));
+    QCOMPARE(report, QByteArray("read-only: posts.txt sizes.txt\nerrors: 0\nsettings saved: 0\n"
+                                "settings told unread: 1\n"));
     QCOMPARE(readBytes(folders.path(u"posts.txt"_s)), postsBefore);
+    QCOMPARE(readBytes(folders.path(u"Quillbox.ini"_s)), settingsBefore);
     QCOMPARE(readBytes(folders.path(u"sizes.txt"_s)), sizesBefore);
     // The file that was read is saved as usual.
     QCOMPARE(loadLists(folder).data.forums.size(), before.forums.size() + 1);
