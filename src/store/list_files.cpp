@@ -5,6 +5,8 @@
 #include "store/text_file.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 namespace quillbox {
@@ -80,32 +82,77 @@ bool isDecimalNumber(QStringView text) {
     return i == text.size();
 }
 
+bool isSizeText(const QString& line) {
+    return isDecimalNumber(line.trimmed());
+}
+
+// How sizes.txt reads: its sizes, and how many of them are not numbers.
+struct SizeCount {
+    qsizetype sizes = 0;
+    qsizetype junk = 0;
+};
+
+SizeCount countSizes(const QStringList& lines) {
+    SizeCount count;
+    for (const QString& line : lines) {
+        if (isSkippedLine(line))
+            continue;
+        ++count.sizes;
+        if (!isSizeText(line))
+            ++count.junk;
+    }
+    return count;
+}
+
+// Calls `record` with each line of a data file that is not skipped, split as splitFileLines
+// splits text but on the bytes: a save checks the files in place each time, and a list of
+// 100,000 rows is not decoded for that.
+template <typename Record> void forEachRecord(QByteArrayView bytes, Record record) {
+    if (bytes.startsWith("\xef\xbb\xbf")) // the decoder drops a byte order mark
+        bytes = bytes.sliced(3);
+    qsizetype start = 0;
+    const auto line = [&](qsizetype end) {
+        const QByteArrayView text = bytes.sliced(start, end - start);
+        if (!text.isEmpty() && text != " ")
+            record(text);
+    };
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        line(i);
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        line(bytes.size());
+}
+
+// A size as the program writes it, "123" or "-1", which needs no closer look.
+bool isWrittenSize(QByteArrayView line) {
+    const QByteArrayView digits = line.startsWith('-') ? line.sliced(1) : line;
+    return !digits.isEmpty() &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // What a rewrite of sizes.txt would lose, beside bytes that are not text: lines that are not
 // numbers, which are written back as "no size", and sizes beyond the last of the posts they
 // pair with, which are not written back at all.
-QStringList sizeFaults(const QStringList& sizeLines, qsizetype postCount) {
+QStringList sizeFaults(const SizeCount& count, qsizetype postCount) {
     QStringList faults;
-    qsizetype sizes = 0;
-    qsizetype junk = 0;
-    for (const QString& line : sizeLines) {
-        if (isSkippedLine(line))
-            continue;
-        ++sizes;
-        if (!isDecimalNumber(line.trimmed()))
-            ++junk;
-    }
-    if (junk > 0) {
+    if (count.junk > 0) {
         faults.append(
-            junk == 1 ? QStringLiteral("a size that is not a number, read as no size")
-                      : QStringLiteral("%1 sizes that are not numbers, read as no size").arg(junk));
+            count.junk == 1
+                ? QStringLiteral("a size that is not a number, read as no size")
+                : QStringLiteral("%1 sizes that are not numbers, read as no size").arg(count.junk));
     }
-    if (sizes > postCount) {
+    if (count.sizes > postCount) {
         faults.append(
             QStringLiteral("%1 sizes for %2 watched %3, so the last %4 pair with none")
-                .arg(sizes)
+                .arg(count.sizes)
                 .arg(postCount)
                 .arg(postCount == 1 ? QStringLiteral("thread") : QStringLiteral("threads"))
-                .arg(sizes - postCount));
+                .arg(count.sizes - postCount));
     }
     return faults;
 }
@@ -113,19 +160,34 @@ QStringList sizeFaults(const QStringList& sizeLines, qsizetype postCount) {
 // Before sizes.txt is rewritten, keeps its original when the rewrite would lose any of it, judged
 // against posts.txt as it is on disk now: whoever wrote the pair, and whenever.
 FileResult keepSizesBeforeRewrite(const QString& folder) {
-    const ReadLinesResult sizes = readFileLines(dataFilePath(folder, sizesFile));
-    const ReadLinesResult posts = readFileLines(dataFilePath(folder, postsFile));
-    if (!sizes.status.ok || !posts.status.ok)
-        return FileResult::success(); // the rewrite itself tells
-    if (sizeFaults(sizes.lines, parsePostLines(posts.lines).size()).isEmpty())
+    const QString sizesPath = dataFilePath(folder, sizesFile);
+    const QString postsPath = dataFilePath(folder, postsFile);
+    const ReadBytesResult sizes = readFileBytes(sizesPath);
+    if (!sizes.status.ok)
+        return FileResult::success(); // nothing there to keep, or the rewrite itself tells
+    // A missing posts.txt reads as no posts.
+    const ReadBytesResult posts = QFileInfo::exists(postsPath)
+                                      ? readFileBytes(postsPath)
+                                      : ReadBytesResult{{}, FileResult::success()};
+    if (!posts.status.ok)
         return FileResult::success();
-    const FileResult kept = keepDamagedOriginal(dataFilePath(folder, sizesFile), sizes.bytes);
+    qsizetype postCount = 0;
+    forEachRecord(posts.bytes, [&postCount](QByteArrayView) { ++postCount; });
+    SizeCount count;
+    forEachRecord(sizes.bytes, [&count](QByteArrayView line) {
+        ++count.sizes;
+        if (!isWrittenSize(line) && !isSizeText(QString::fromUtf8(line)))
+            ++count.junk;
+    });
+    if (sizeFaults(count, postCount).isEmpty())
+        return FileResult::success();
+    const FileResult kept = keepDamagedOriginal(sizesPath, sizes.bytes);
     if (kept.ok)
         return kept;
     return FileResult::failure(
         QStringLiteral("Could not write \"%1\": it holds sizes that would be lost, and its "
                        "original could not be kept first. %2")
-            .arg(QDir::toNativeSeparators(dataFilePath(folder, sizesFile)), kept.message));
+            .arg(QDir::toNativeSeparators(sizesPath), kept.message));
 }
 
 } // namespace
@@ -256,7 +318,7 @@ LoadListsResult loadLists(const QString& folder, DamagedCopies copies) {
             faults.append(notTextFault());
         // Sizes are judged only against posts that were read: otherwise they pair with nothing.
         if (&file.read == &sizes && posts.status.ok)
-            faults += sizeFaults(sizes.lines, postLines.size());
+            faults += sizeFaults(countSizes(sizes.lines), postLines.size());
         if (!faults.isEmpty()) {
             result.damaged.append(keepDamagedFile(dataFilePath(folder, file.name), file.read.bytes,
                                                   file.ownerOnly, faults,

@@ -40,6 +40,7 @@ private slots:
     void forumFileIsOwnerOnly();
     void damagedFileIsKeptBeforeItIsRewritten_data();
     void damagedFileIsKeptBeforeItIsRewritten();
+    void handEditedSoundSizesAreNotDamaged();
 };
 
 void TestListFiles::forumLines_data() {
@@ -379,6 +380,22 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.at(0).contains(name), qPrintable(errors.at(0)));
     QCOMPARE(readBytes(path), damaged);
+}
+
+// Sizes as an editor may leave them, all of which read as sizes: no copy, no message.
+void TestListFiles::handEditedSoundSizesAreNotDamaged() {
+    TestFolders folders;
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), "\xef\xbb\xbfhttp://a/\rhttp://b/\nhttp://c/\n"
+                                                     "http://d/\r\nhttp://e/"));
+    QVERIFY(writeBytes(folders.path(u"sizes.txt"_s),
+                       "\xef\xbb\xbf 12 \r1e3\n-1\r\n\r\n12\xc2\xa0\r\n \r\n+7"));
+    const LoadListsResult loaded =
+        loadLists(folders.dataFolder(), DamagedCopies::KeepBeforeRewrite);
+    QCOMPARE(loaded.damaged, QStringList());
+    QCOMPARE(loaded.data.posts.size(), 5);
+    QCOMPARE(loaded.data.posts.at(4).size, std::optional<qint64>(7));
+    QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
+    QVERIFY(!QFileInfo::exists(folders.path(u"sizes.txt.damaged"_s)));
 }
 
 QTEST_GUILESS_MAIN(TestListFiles)
