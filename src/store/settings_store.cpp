@@ -86,15 +86,16 @@ QSettings& SettingsStore::settingsFor(const QString& application) const {
     auto found = m_settings.find(application);
     if (found == m_settings.end()) {
         auto settings = std::make_unique<QSettings>(fileName(application), QSettings::IniFormat);
-        // Kept at once, before any save can rewrite the file.
-        keepDamagedFile(application, *settings);
+        // Damage is told of when the file is first read; the copy waits for the first save, so
+        // a program that only reads settings writes nothing.
+        keepDamagedFile(application, *settings, false);
         found = m_settings.emplace(application, std::move(settings)).first;
     }
     return *found->second;
 }
 
-FileResult SettingsStore::keepDamagedFile(const QString& application,
-                                          const QSettings& settings) const {
+FileResult SettingsStore::keepDamagedFile(const QString& application, const QSettings& settings,
+                                          bool keepCopy) const {
     const QString path = fileName(application);
     const auto refusal = [&path](const QString& reason) {
         return FileResult::failure(QStringLiteral("Could not save the settings in \"%1\": %2")
@@ -122,9 +123,11 @@ FileResult SettingsStore::keepDamagedFile(const QString& application,
         faults.append(QStringLiteral("lines that are not settings, which a save leaves out"));
     if (faults.isEmpty())
         return FileResult::success();
-    const FileResult kept = keepDamagedOriginal(path, bytes, true);
     // The notice of the first damage met is the one the user hears of at start-up.
-    m_damagedNotices.try_emplace(application, damagedFileNotice(path, faults, kept));
+    m_damagedNotices.try_emplace(application, damagedFileNotice(path, faults, std::nullopt));
+    if (!keepCopy)
+        return FileResult::success();
+    const FileResult kept = keepDamagedOriginal(path, bytes, true);
     if (kept.ok)
         return kept;
     return refusal(QStringLiteral("it is damaged, and its original could not be kept first. %1")
@@ -158,7 +161,7 @@ bool SettingsStore::saveSetting(const QString& application, const QString& secti
     QSettings& settings = settingsFor(application);
     // Checked on the file as it is now: whoever damaged it, and whenever, its original is kept
     // before it is replaced, or it is not replaced at all.
-    if (const FileResult kept = keepDamagedFile(application, settings); !kept.ok) {
+    if (const FileResult kept = keepDamagedFile(application, settings, true); !kept.ok) {
         m_lastError = kept.message;
         m_settings.erase(application);
         return false;

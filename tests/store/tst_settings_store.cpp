@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -179,17 +180,18 @@ void TestSettingsStore::damagedFileIsKeptBeforeItIsRewritten() {
     QVERIFY(writeBytes(file, damaged));
     QVERIFY(QDir().mkdir(copy));
     SettingsStore blocked(folders.settingsFolder());
-    QVERIFY(blocked.damagedNotice(u"Quillbox"_s).contains(u"could not be kept"_s));
+    QVERIFY(!blocked.damagedNotice(u"Quillbox"_s).isEmpty());
     QVERIFY(!blocked.saveSetting(u"Quillbox"_s, u"Settings"_s, u"showHelp"_s, u"0"_s));
     QVERIFY(blocked.lastError().contains(u"Quillbox.ini"_s));
     QCOMPARE(quillbox::test::readBytes(file), damaged);
     QVERIFY(QDir().rmdir(copy));
 
+    // Told of when first read; kept by the first save, before it rewrites the file.
     SettingsStore store(folders.settingsFolder());
     const QString notice = store.damagedNotice(u"Quillbox"_s);
     QVERIFY2(notice.contains(fault) && notice.contains(QDir::toNativeSeparators(copy)),
              qPrintable(notice));
-    QCOMPARE(quillbox::test::readBytes(copy), damaged);
+    QVERIFY(!QFileInfo::exists(copy));
     QVERIFY2(store.saveSetting(u"Quillbox"_s, u"Settings"_s, u"showHelp"_s, u"0"_s),
              qPrintable(store.lastError()));
     QVERIFY(quillbox::test::readBytes(file) != damaged);
