@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QTimer>
 #include <unistd.h>
+#include <utility>
 
 namespace quillbox {
 
@@ -128,9 +129,10 @@ void SingleInstance::serve(QLocalSocket* socket) {
             return;
         }
         disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-        m_answer.clear();
+        // A slot may wait in a dialog while another start is served: each keeps its own answer.
+        const QString outer = std::exchange(m_answer, QString());
         emit messageReceived(decodeLine(buffer->left(end)));
-        socket->write(encodeLine(m_answer));
+        socket->write(encodeLine(std::exchange(m_answer, outer)));
         socket->disconnectFromServer(); // once the answer is written
     });
 }

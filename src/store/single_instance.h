@@ -38,9 +38,9 @@ public:
     // The lock file's name inside the data folder.
     static QString lockFileName();
 
-    // From a secondary: sends one line to the primary and returns its answer, or nullopt when
-    // none came within `timeoutMs` (a primary still starting is waited for until then). Blocks;
-    // meant for start-up, before the event loop runs.
+    // From a secondary, after tryLock: sends one line to the primary and returns its answer, or
+    // nullopt when none came within `timeoutMs` (a primary still starting is waited for until
+    // then). Blocks; meant for start-up, before the event loop runs.
     std::optional<QString> sendMessage(const QString& message, int timeoutMs = 5000);
 
     // Inside a slot connected directly to messageReceived: the line sent back for that message
