@@ -9,8 +9,14 @@ namespace quillbox {
 
 namespace {
 int signalPipe[2] = {-1, -1};
+volatile std::sig_atomic_t starting = 0;
 
-void onSignal(int) {
+void onSignal(int sig) {
+    if (starting) {
+        std::signal(sig, SIG_DFL);
+        std::raise(sig);
+        return;
+    }
     const char byte = 1;
     // Only async-signal-safe work here: wake the event loop.
     [[maybe_unused]] ssize_t n = ::write(signalPipe[0], &byte, 1);
@@ -34,7 +40,12 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
         sigaction(sig, &action, nullptr);
 }
 
+void TerminationSignals::setStarting(bool value) {
+    starting = value ? 1 : 0;
+}
+
 TerminationSignals::~TerminationSignals() {
+    starting = 0;
     for (int sig : {SIGTERM, SIGINT, SIGHUP})
         std::signal(sig, SIG_DFL);
 }

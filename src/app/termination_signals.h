@@ -14,6 +14,11 @@ public:
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 
+    // While the program starts (its window loading, a start-up message box open), a signal ends
+    // the program at once, as if it had no handler, instead of closing a window that is only half
+    // made: nothing has been changed yet, and every file is written whole or not at all.
+    void setStarting(bool starting);
+
 signals:
     void terminationRequested();
 

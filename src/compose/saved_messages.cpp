@@ -24,6 +24,74 @@ bool isBreakTag(QStringView text, qsizetype at) {
            (text[at + 2] == u'r' || text[at + 2] == u'R') && text[at + 3] == u']';
 }
 
+// The escapes besides "[br]", written in lower case only and read only so: text saved before
+// they existed reads as it did unless it held them exactly. The subject has always been read
+// without "[br]", so a line break in it has an escape of its own.
+constexpr QStringView barTag = u"[bar]";
+constexpr QStringView bracketTag = u"[lb]";
+constexpr QStringView subjectBreakTag = u"[nl]";
+
+enum class Field { Body, Subject };
+
+// The length of the escape starting at `at`, or 0 when there is none.
+qsizetype tagLength(QStringView text, qsizetype at, Field field) {
+    if (field == Field::Body && isBreakTag(text, at))
+        return 4;
+    const QStringView rest = text.sliced(at);
+    for (const QStringView tag : {barTag, bracketTag, subjectBreakTag}) {
+        if (rest.startsWith(tag) && (tag != subjectBreakTag || field == Field::Subject))
+            return tag.size();
+    }
+    return 0;
+}
+
+QString encodeField(QStringView text, Field field) {
+    const QString lineBreak =
+        field == Field::Body ? QStringLiteral("[br]") : subjectBreakTag.toString();
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (isLineBreak(c)) {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            out += lineBreak;
+        } else if (c == u'|') {
+            out += barTag;
+        } else if (c == u'[' && tagLength(text, i, field) > 0) {
+            out += bracketTag;
+        } else {
+            out += QChar(c);
+        }
+    }
+    return out;
+}
+
+QString decodeField(QStringView stored, Field field) {
+    QString out;
+    out.reserve(stored.size());
+    qsizetype copied = 0;
+    for (qsizetype at = stored.indexOf(u'['); at >= 0; at = stored.indexOf(u'[', at)) {
+        const qsizetype length = tagLength(stored, at, field);
+        if (length == 0) {
+            ++at;
+            continue;
+        }
+        out += stored.sliced(copied, at - copied);
+        const QStringView tag = stored.sliced(at, length);
+        if (tag == barTag)
+            out += u'|';
+        else if (tag == bracketTag)
+            out += u'[';
+        else
+            out += QStringLiteral("\r\n");
+        at += length;
+        copied = at;
+    }
+    out += stored.sliced(copied);
+    return out;
+}
+
 bool isSkippedLine(const QByteArray& line) {
     return line.isEmpty() || line == " ";
 }
@@ -60,37 +128,19 @@ QString messagesFileName() {
 }
 
 QString encodeMessageBody(QStringView body) {
-    QString out;
-    out.reserve(body.size() + body.size() / 8);
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        const char16_t c = body[i].unicode();
-        if (!isLineBreak(c)) {
-            out += QChar(c);
-            continue;
-        }
-        if (c == u'\r' && i + 1 < body.size() && body[i + 1] == u'\n')
-            ++i;
-        out += QStringLiteral("[br]");
-    }
-    return out;
+    return encodeField(body, Field::Body);
 }
 
 QString decodeMessageBody(QStringView stored) {
-    QString out;
-    out.reserve(stored.size());
-    qsizetype copied = 0;
-    for (qsizetype at = stored.indexOf(u'['); at >= 0; at = stored.indexOf(u'[', at)) {
-        if (!isBreakTag(stored, at)) {
-            ++at;
-            continue;
-        }
-        out += stored.sliced(copied, at - copied);
-        out += QStringLiteral("\r\n");
-        at += 4;
-        copied = at;
-    }
-    out += stored.sliced(copied);
-    return out;
+    return decodeField(stored, Field::Body);
+}
+
+QString encodeMessageSubject(QStringView subject) {
+    return encodeField(subject, Field::Subject);
+}
+
+QString decodeMessageSubject(QStringView stored) {
+    return decodeField(stored, Field::Subject);
 }
 
 SavedMessageParts splitSavedMessage(QStringView line) {
@@ -103,24 +153,13 @@ SavedMessageParts splitSavedMessage(QStringView line) {
     parts.body = decodeMessageBody(line.first(bar));
     const qsizetype nextBar = line.indexOf(u'|', bar + 1);
     parts.subject =
-        line.sliced(bar + 1, (nextBar < 0 ? line.size() : nextBar) - bar - 1).toString();
+        decodeMessageSubject(line.sliced(bar + 1, (nextBar < 0 ? line.size() : nextBar) - bar - 1));
     parts.hasSubject = true;
     return parts;
 }
 
 QByteArray messageRecord(const QString& body, const QString& subject) {
-    QString oneLineSubject;
-    oneLineSubject.reserve(subject.size());
-    for (qsizetype i = 0; i < subject.size(); ++i) {
-        if (!isLineBreak(subject[i].unicode())) {
-            oneLineSubject += subject[i];
-            continue;
-        }
-        if (subject[i] == u'\r' && i + 1 < subject.size() && subject[i + 1] == u'\n')
-            ++i;
-        oneLineSubject += u' ';
-    }
-    return (encodeMessageBody(body) + u'|' + oneLineSubject).toUtf8();
+    return (encodeMessageBody(body) + u'|' + encodeMessageSubject(subject)).toUtf8();
 }
 
 QList<QByteArray> splitMessageLines(const QByteArray& file) {

@@ -10,28 +10,34 @@
 
 namespace quillbox {
 
-// messages.txt holds one saved message a line: the body, "|", the subject. Each line break of
-// the body is written as "[br]"; nothing escapes a "|" or a "[br]" the user typed.
+// messages.txt holds one saved message a line: the body, "|", the subject. In the body a line
+// break is written as "[br]", in the subject as "[nl]" (a subject has always been read without
+// "[br]", so a "[br]" typed there stays text); in both a "|" is written as "[bar]", and a "["
+// that would start one of these as "[lb]". So a record holds exactly one "|", and a program that
+// knows only "[br]" shows the rest as the text it is. A line is read as it always was: the body
+// ends at the first "|", the subject at the second.
 
 QString messagesFileName();
 
-// The body as stored: every line break (CR LF, or a lone CR or LF) as "[br]", so the record
-// stays on one line.
+// The body as stored: every line break (CR LF, or a lone CR or LF) as "[br]", "|" as "[bar]",
+// and a "[" that would be read as one of these as "[lb]".
 QString encodeMessageBody(QStringView body);
-// The body as the editor gets it back: every "[br]", in any letter case, as CR LF.
+// The body as the editor gets it back: "[br]", in any letter case, as CR LF, "[bar]" as "|" and
+// "[lb]" as "["; any other "[" is itself.
 QString decodeMessageBody(QStringView stored);
+// The same for the subject, with "[nl]" for a line break and "[br]" left as text.
+QString encodeMessageSubject(QStringView subject);
+QString decodeMessageSubject(QStringView stored);
 
 // A line of messages.txt as the saved-messages window reads it.
 struct SavedMessageParts {
-    QString body;            // the text before the first "|", line breaks restored
-    QString subject;         // the text between the first and the second "|"
+    QString body;            // the text before the first "|", decoded
+    QString subject;         // the text between the first and the second "|", decoded
     bool hasSubject = false; // the line holds a "|" at all
 };
 SavedMessageParts splitSavedMessage(QStringView line);
 
-// The line saving appends, without its line end: the encoded body, "|", the subject. A line
-// break in the subject (it comes from a one-line box, but may be pasted) becomes a space, since
-// it would split the record in two.
+// The line saving appends, without its line end: the encoded body, "|", the encoded subject.
 QByteArray messageRecord(const QString& body, const QString& subject);
 
 // The file's lines as bytes, without their line ends. A line ends at CR LF, a lone CR or a lone

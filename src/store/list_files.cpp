@@ -5,6 +5,8 @@
 #include "store/text_file.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 namespace quillbox {
@@ -41,21 +43,13 @@ QByteArray recordLine(const QString& text) {
     return storedField(text).toUtf8() + crlf + crlf;
 }
 
-// Keeps the original of a damaged list file at once, so it is there whatever rewrites the file
-// later; says what became of it.
-QString keepDamagedFile(const QString& path, const QByteArray& original, bool ownerOnly) {
-    const QString intro =
-        QStringLiteral("\"%1\" holds bytes that are not text, shown as %2; ")
-            .arg(QDir::toNativeSeparators(path), QChar(QChar::ReplacementCharacter));
-    const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
-    if (kept.ok) {
-        return intro + QStringLiteral("the original file is kept as \"%1\".")
-                           .arg(QDir::toNativeSeparators(damagedCopyPath(path)));
-    }
-    return intro +
-           QStringLiteral("a copy of the original could not be kept, so the file will "
-                          "not be saved over. ") +
-           kept.message;
+// Keeps the original of a damaged list file, so it is there whatever rewrites the file later;
+// says what is wrong with it and what became of the original.
+QString keepDamagedFile(const QString& path, const QByteArray& original, bool ownerOnly,
+                        const QStringList& faults, bool keepCopy) {
+    if (!keepCopy)
+        return damagedFileNotice(path, faults, std::nullopt);
+    return damagedFileNotice(path, faults, keepDamagedOriginal(path, original, ownerOnly));
 }
 
 // Whether the text is a plain decimal number: an optional sign, digits with at most one
@@ -88,17 +82,127 @@ bool isDecimalNumber(QStringView text) {
     return i == text.size();
 }
 
+bool isSizeText(const QString& line) {
+    return isDecimalNumber(line.trimmed());
+}
+
+// How sizes.txt reads: its sizes, and how many of them are not numbers.
+struct SizeCount {
+    qsizetype sizes = 0;
+    qsizetype junk = 0;
+};
+
+SizeCount countSizes(const QStringList& lines) {
+    SizeCount count;
+    for (const QString& line : lines) {
+        if (isSkippedLine(line))
+            continue;
+        ++count.sizes;
+        if (!isSizeText(line))
+            ++count.junk;
+    }
+    return count;
+}
+
+// Calls `record` with each line of a data file that is not skipped, split as splitFileLines
+// splits text but on the bytes: a save checks the files in place each time, and a list of
+// 100,000 rows is not decoded for that.
+template <typename Record> void forEachRecord(QByteArrayView bytes, Record record) {
+    if (bytes.startsWith("\xef\xbb\xbf")) // the decoder drops a byte order mark
+        bytes = bytes.sliced(3);
+    qsizetype start = 0;
+    const auto line = [&](qsizetype end) {
+        const QByteArrayView text = bytes.sliced(start, end - start);
+        if (!text.isEmpty() && text != " ")
+            record(text);
+    };
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        line(i);
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        line(bytes.size());
+}
+
+// A size as the program writes it, "123" or "-1", which needs no closer look.
+bool isWrittenSize(QByteArrayView line) {
+    const QByteArrayView digits = line.startsWith('-') ? line.sliced(1) : line;
+    return !digits.isEmpty() &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What a rewrite of sizes.txt would lose, beside bytes that are not text: lines that are not
+// numbers, which are written back as "no size", and sizes beyond the last of the posts they
+// pair with, which are not written back at all.
+QStringList sizeFaults(const SizeCount& count, qsizetype postCount) {
+    QStringList faults;
+    if (count.junk > 0) {
+        faults.append(
+            count.junk == 1
+                ? QStringLiteral("a size that is not a number, read as no size")
+                : QStringLiteral("%1 sizes that are not numbers, read as no size").arg(count.junk));
+    }
+    if (count.sizes > postCount) {
+        faults.append(
+            QStringLiteral("%1 sizes for %2 watched %3, so the last %4 pair with none")
+                .arg(count.sizes)
+                .arg(postCount)
+                .arg(postCount == 1 ? QStringLiteral("thread") : QStringLiteral("threads"))
+                .arg(count.sizes - postCount));
+    }
+    return faults;
+}
+
+// Before sizes.txt is rewritten, keeps its original when the rewrite would lose any of it, judged
+// against posts.txt as it is on disk now: whoever wrote the pair, and whenever.
+FileResult keepSizesBeforeRewrite(const QString& folder) {
+    const QString sizesPath = dataFilePath(folder, sizesFile);
+    const QString postsPath = dataFilePath(folder, postsFile);
+    const ReadBytesResult sizes = readFileBytes(sizesPath);
+    if (!sizes.status.ok)
+        return FileResult::success(); // nothing there to keep, or the rewrite itself tells
+    // A missing posts.txt reads as no posts.
+    const ReadBytesResult posts = QFileInfo::exists(postsPath)
+                                      ? readFileBytes(postsPath)
+                                      : ReadBytesResult{{}, FileResult::success()};
+    if (!posts.status.ok)
+        return FileResult::success();
+    qsizetype postCount = 0;
+    forEachRecord(posts.bytes, [&postCount](QByteArrayView) { ++postCount; });
+    SizeCount count;
+    forEachRecord(sizes.bytes, [&count](QByteArrayView line) {
+        ++count.sizes;
+        if (!isWrittenSize(line) && !isSizeText(QString::fromUtf8(line)))
+            ++count.junk;
+    });
+    if (sizeFaults(count, postCount).isEmpty())
+        return FileResult::success();
+    const FileResult kept = keepDamagedOriginal(sizesPath, sizes.bytes);
+    if (kept.ok)
+        return kept;
+    return FileResult::failure(
+        QStringLiteral("Could not write \"%1\": it holds sizes that would be lost, and its "
+                       "original could not be kept first. %2")
+            .arg(QDir::toNativeSeparators(sizesPath), kept.message));
+}
+
 } // namespace
 
 std::optional<qint64> parseSize(const QString& text) {
     const QString number = text.trimmed();
+    // Only the number's own characters: the conversions below would stop at a NUL and read
+    // "7\0abc" as 7.
+    if (!isDecimalNumber(number))
+        return std::nullopt;
     // Whole numbers are read exactly, beyond the 53 bits a double holds.
     bool ok = false;
     const qint64 whole = number.toLongLong(&ok, 10);
     if (ok)
         return whole >= 0 ? std::optional<qint64>(whole) : std::nullopt;
-    if (!isDecimalNumber(number))
-        return std::nullopt;
     // A well-formed number fails to convert only when it is too large (read as infinity) or too
     // close to zero (read as 0).
     const double value = number.toDouble();
@@ -189,41 +293,88 @@ QByteArray serializeForums(const QList<Forum>& forums) {
 }
 
 LoadListsResult loadLists(const QString& folder) {
+    return loadLists(folder, DamagedCopies::KeepNow);
+}
+
+LoadListsResult loadLists(const QString& folder, DamagedCopies copies) {
     LoadListsResult result;
     const ReadLinesResult posts = readFileLines(dataFilePath(folder, postsFile));
     const ReadLinesResult forums = readFileLines(dataFilePath(folder, forumsFile));
     const ReadLinesResult sizes = readFileLines(dataFilePath(folder, sizesFile));
+    const QStringList postLines = parsePostLines(posts.lines);
     const struct {
         const ReadLinesResult& read;
         const QString& name;
         bool ownerOnly;
     } files[] = {{posts, postsFile, false}, {forums, forumsFile, true}, {sizes, sizesFile, false}};
     for (const auto& file : files) {
-        if (!file.read.status.ok)
+        if (!file.read.status.ok) {
             result.errors.append(file.read.status.message);
-        if (file.read.damaged) {
-            result.damaged.append(
-                keepDamagedFile(dataFilePath(folder, file.name), file.read.bytes, file.ownerOnly));
+            result.readOnly.append(file.name);
+            continue;
+        }
+        QStringList faults;
+        if (file.read.damaged)
+            faults.append(notTextFault());
+        // Sizes are judged only against posts that were read: otherwise they pair with nothing.
+        if (&file.read == &sizes && posts.status.ok)
+            faults += sizeFaults(countSizes(sizes.lines), postLines.size());
+        if (!faults.isEmpty()) {
+            result.damaged.append(keepDamagedFile(dataFilePath(folder, file.name), file.read.bytes,
+                                                  file.ownerOnly, faults,
+                                                  copies == DamagedCopies::KeepNow));
         }
     }
-    result.data.posts = pairPosts(parsePostLines(posts.lines), parseSizeLines(sizes.lines));
+    // Written alone, either file of the pair would be matched with the other's old rows.
+    const bool postsReadOnly = result.readOnly.contains(postsFile);
+    if (postsReadOnly != result.readOnly.contains(sizesFile))
+        result.readOnly.append(postsReadOnly ? sizesFile : postsFile);
+    result.data.posts = pairPosts(postLines, parseSizeLines(sizes.lines));
     result.data.forums = parseForumLines(forums.lines);
     return result;
 }
 
+QString readOnlyListsNotice(const QString& folder, const QStringList& readOnly) {
+    if (readOnly.isEmpty())
+        return {};
+    QStringList names;
+    for (const QString& name : readOnly)
+        names.append(u'"' + QDir::toNativeSeparators(dataFilePath(folder, name)) + u'"');
+    return QStringLiteral("Changes to your lists are not saved to %1 until the program is "
+                          "started again, so that nothing is written over a file that could "
+                          "not be read.")
+        .arg(names.join(QStringLiteral(" and ")));
+}
+
 QStringList saveLists(const QString& folder, const ListsData& data) {
+    return saveLists(folder, data, {});
+}
+
+QStringList saveLists(const QString& folder, const ListsData& data, const QStringList& readOnly) {
     QStringList errors;
-    const FileResult posts =
-        rewriteTextFile(dataFilePath(folder, postsFile), serializePosts(data.posts));
-    if (!posts.ok)
-        errors.append(posts.message);
-    const FileResult forums =
-        rewriteTextFile(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
-    if (!forums.ok)
-        errors.append(forums.message);
+    const bool pairWritable = !readOnly.contains(postsFile) && !readOnly.contains(sizesFile);
+    FileResult posts;
+    // Judged before posts.txt changes, as the pair was read.
+    const FileResult sizesKept =
+        pairWritable ? keepSizesBeforeRewrite(folder) : FileResult::success();
+    if (!sizesKept.ok) {
+        // Neither of the pair is written: one without the other would pair wrongly.
+        errors.append(sizesKept.message);
+        posts = sizesKept;
+    } else if (!readOnly.contains(postsFile)) {
+        posts = rewriteTextFile(dataFilePath(folder, postsFile), serializePosts(data.posts));
+        if (!posts.ok)
+            errors.append(posts.message);
+    }
+    if (!readOnly.contains(forumsFile)) {
+        const FileResult forums =
+            rewriteTextFile(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
+        if (!forums.ok)
+            errors.append(forums.message);
+    }
     // sizes.txt means nothing without the posts.txt it pairs with: when the posts could not be
     // written, the previous pair stays together rather than old addresses getting new sizes.
-    if (posts.ok) {
+    if (posts.ok && pairWritable) {
         const FileResult sizes =
             rewriteTextFile(dataFilePath(folder, sizesFile), serializeSizes(data.posts));
         if (!sizes.ok)

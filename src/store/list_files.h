@@ -42,20 +42,38 @@ QByteArray serializeForums(const QList<Forum>& forums);
 struct LoadListsResult {
     ListsData data;
     QStringList errors; // one message per file that exists but could not be read
-    // One message per file that held bytes that are not UTF-8 (read as replacement
-    // characters), saying where its original is kept.
+    // One message per damaged file (see loadLists), saying what is wrong with it and where its
+    // original is kept.
     QStringList damaged;
+    // The list files this run must leave as they are (names as in data_files.h): each file that
+    // exists but could not be read, whose content the lists do not hold, and with posts.txt or
+    // sizes.txt the other of the pair, since each pairs with the other row for row. Hand them to
+    // saveLists; readOnlyListsNotice() tells the user once.
+    QStringList readOnly;
 };
 
+// What the user is told once when some list files are kept read-only for the run; "" for none.
+QString readOnlyListsNotice(const QString& folder, const QStringList& readOnly);
+
+// Whether loadLists copies a damaged file to "<name>.damaged" at once, or only tells of it (a
+// reader that writes nothing); saveLists keeps the copy before the first rewrite either way.
+enum class DamagedCopies { KeepNow, KeepBeforeRewrite };
+
 // Reads posts.txt, posts2.txt and sizes.txt from the data folder; missing files are empty lists.
-// A file holding bytes that are not UTF-8 is kept as it is, as "<name>.damaged", before
-// anything can rewrite it.
+// A file that a rewrite would not give back whole is damaged, and kept as it is, as
+// "<name>.damaged", before anything can rewrite it: bytes that are not UTF-8, a size that is
+// not a number (anything but the number's own characters), or more sizes than posts.
 LoadListsResult loadLists(const QString& folder);
+LoadListsResult loadLists(const QString& folder, DamagedCopies copies);
 
 // Rewrites posts.txt, posts2.txt (owner-only) and sizes.txt, in that order, each atomically.
-// A file in place that holds bytes that are not UTF-8 is kept as "<name>.damaged" first, or,
-// when that fails, not rewritten (see rewriteTextFile).
+// A file in place that holds bytes that are not UTF-8, or a sizes.txt that holds sizes the
+// rewrite would lose (see loadLists), is kept as "<name>.damaged" first, or, when that fails,
+// not rewritten (see rewriteTextFile); sizes.txt is then left with its posts.txt.
 // Returns one message per file that could not be written; empty when all is well.
 QStringList saveLists(const QString& folder, const ListsData& data);
+// The same, leaving the files named in readOnly (LoadListsResult::readOnly) untouched. Skipping
+// them adds no message: the user has been told once, by readOnlyListsNotice.
+QStringList saveLists(const QString& folder, const ListsData& data, const QStringList& readOnly);
 
 } // namespace quillbox

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/file_result.h"
+
 #include <QString>
 #include <map>
 #include <memory>
@@ -29,15 +31,27 @@ public:
                      const QString& value);
 
     QString lastError() const { return m_lastError; }
+
+    // What the user should be told, once at start-up, of a damaged settings file of the
+    // application (bytes that are not UTF-8, lines that are not settings), which a save would
+    // not give back whole: the first save keeps it as "<name>.damaged" before rewriting it (and
+    // fails when it cannot), and this says so. "" when the file is sound. Reading writes nothing.
+    QString damagedNotice(const QString& application) const;
     QString folder() const { return m_folder; }
     QString fileName(const QString& application) const;
 
 private:
     QSettings& settingsFor(const QString& application) const;
+    // Tells whether a rewrite of the settings file as it is now would lose some of it, noting
+    // the damage for damagedNotice; with keepCopy, keeps it as "<name>.damaged" first. A failure
+    // says why the file must not be rewritten: it could not be read, or the copy was not made.
+    FileResult keepDamagedFile(const QString& application, const QSettings& settings,
+                               bool keepCopy) const;
 
     QString m_folder;
     QString m_lastError;
     mutable std::map<QString, std::unique_ptr<QSettings>> m_settings;
+    mutable std::map<QString, QString> m_damagedNotices;
 };
 
 } // namespace quillbox

@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillbox {
 
@@ -57,10 +61,24 @@ ReadLinesResult readFileLines(const QString& path) {
         return {{}, status};
     ReadLinesResult result;
     result.lines = splitFileLines(decodeFileText(bytes, &result.damaged));
-    if (result.damaged)
-        result.bytes = bytes;
+    result.bytes = bytes;
     return result;
 }
+
+namespace {
+
+// Makes a rename into `folder` last through a power cut. Best effort: the file itself is on disk
+// already, and a folder that cannot be synced has nothing to report to the user.
+void syncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
 
 FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly) {
     const auto failure = [&path](const QString& reason) {
@@ -70,20 +88,32 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, boo
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(file.errorString());
+    const auto cancel = [&file, &failure](const QString& reason) {
+        file.cancelWriting();
+        return failure(reason);
+    };
     // Restrict the temporary file before any content reaches it, so a password is never
     // readable by others, not even for a moment.
-    if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure(reason);
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure(reason);
+    if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return cancel(file.errorString());
+    // A small write only fills QSaveFile's buffer, and commit() flushes it without looking at the
+    // outcome: on a full disk it renames an empty file over the user's. Every byte is therefore
+    // handed to the system, synced and counted here, and only then renamed into place.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return cancel(file.errorString());
+    if (::fsync(file.handle()) != 0)
+        return cancel(qt_error_string(errno));
+    struct stat written = {};
+    if (::fstat(file.handle(), &written) != 0)
+        return cancel(qt_error_string(errno));
+    if (written.st_size != bytes.size()) {
+        return cancel(QStringLiteral("only %1 of %2 bytes reached the disk")
+                          .arg(qint64(written.st_size))
+                          .arg(bytes.size()));
     }
     if (!file.commit())
         return failure(file.errorString());
+    syncFolder(QFileInfo(path).absolutePath());
     return FileResult::success();
 }
 
@@ -99,6 +129,30 @@ FileResult keepDamagedOriginal(const QString& path, const QByteArray& original, 
         return FileResult::success();
     copy.close();
     return writeFileAtomically(copyPath, original, ownerOnly);
+}
+
+QString damagedFileNotice(const QString& path, const QStringList& faults,
+                          const std::optional<FileResult>& kept) {
+    const QString intro =
+        QStringLiteral("\"%1\" holds %2; ")
+            .arg(QDir::toNativeSeparators(path), faults.join(QStringLiteral(", and ")));
+    const QString copy = QDir::toNativeSeparators(damagedCopyPath(path));
+    if (!kept) {
+        return intro +
+               QStringLiteral("the original file is kept as \"%1\" before it is first rewritten.")
+                   .arg(copy);
+    }
+    if (kept->ok)
+        return intro + QStringLiteral("the original file is kept as \"%1\".").arg(copy);
+    return intro +
+           QStringLiteral("a copy of the original could not be kept, so the file will not be "
+                          "saved over. ") +
+           kept->message;
+}
+
+QString notTextFault() {
+    return QStringLiteral("bytes that are not text, shown as %1")
+        .arg(QChar(QChar::ReplacementCharacter));
 }
 
 FileResult rewriteTextFile(const QString& path, const QByteArray& bytes, bool ownerOnly) {

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <optional>
 
 namespace quillbox {
 
@@ -34,14 +35,16 @@ struct ReadLinesResult {
     // Some bytes were not UTF-8 and read as replacement characters: writing the lines back
     // would lose them.
     bool damaged = false;
-    QByteArray bytes; // the file as read, kept only when it is damaged
+    QByteArray bytes; // the file as read
 };
 
 // Reads a data file into lines. A missing file reads as no lines and is not an error.
 ReadLinesResult readFileLines(const QString& path);
 
 // Writes the whole file through a temporary file renamed into place, so a failure leaves the
-// previous content intact. ownerOnly makes the file readable and writable by its owner alone.
+// previous content intact: the temporary file is flushed, synced to disk and its size checked
+// before the rename, so a full disk is reported rather than leaving an empty file. ownerOnly makes
+// the file readable and writable by its owner alone.
 FileResult writeFileAtomically(const QString& path, const QByteArray& bytes,
                                bool ownerOnly = false);
 
@@ -53,6 +56,14 @@ QString damagedCopyPath(const QString& path);
 // the same damage is copied once however often it is met.
 FileResult keepDamagedOriginal(const QString& path, const QByteArray& original,
                                bool ownerOnly = false);
+
+// What the user is told of a damaged file: "<path>" holds <faults, joined>; then where its
+// original is kept. `kept` is the outcome of keeping it, or nullopt when the copy is still to be
+// made before the first rewrite.
+QString damagedFileNotice(const QString& path, const QStringList& faults,
+                          const std::optional<FileResult>& kept);
+// The fault of a file whose bytes are not all UTF-8, for damagedFileNotice.
+QString notTextFault();
 
 // Rewrites a text file as writeFileAtomically does, but a file in place whose bytes are not all
 // UTF-8 (which a read can only pass on as replacement characters) is first kept by

@@ -21,6 +21,8 @@ private slots:
     void deleteKeepsEveryOtherLine();
     void linesReadBack_data();
     void linesReadBack();
+    void anyTextComesBackExactly_data();
+    void anyTextComesBackExactly();
     void missingAndUnreadableFiles();
     void filterNarrowsByTextIgnoringCase();
 
@@ -50,10 +52,12 @@ void TestSavedMessages::saveRewritesTheFile_data() {
     QTest::newRow("empty message") << QByteArray("\r\n") << u""_s << u""_s << QByteArray("|\r\n");
     QTest::newRow("same message twice")
         << QByteArray("m|s\r\n") << u"m"_s << u"s"_s << QByteArray("m|s\r\nm|s\r\n");
-    QTest::newRow("bar and [br] typed by the user stored as typed")
-        << QByteArray() << u"a|b [BR] c"_s << u"s|t"_s << QByteArray("a|b [BR] c|s|t\r\n");
+    QTest::newRow("bar and [br] typed by the user escaped")
+        << QByteArray() << u"a|b [BR] c"_s << u"s|t"_s
+        << QByteArray("a[bar]b [lb]BR] c|s[bar]t\r\n");
     QTest::newRow("lone line breaks and a pasted subject break stay on one line")
-        << QByteArray() << u"a\nb\rc"_s << u"one\r\ntwo"_s << QByteArray("a[br]b[br]c|one two\r\n");
+        << QByteArray() << u"a\nb\rc"_s << u"one\r\ntwo"_s
+        << QByteArray("a[br]b[br]c|one[nl]two\r\n");
     QTest::newRow("any Unicode as UTF-8") << QByteArray() << u"Grüße 😀\u00a0"_s << u"Тема"_s
                                           << (u"Grüße 😀\u00a0|Тема"_s).toUtf8() + "\r\n";
     QTest::newRow("hand-edited lines kept byte for byte, line ends made CR LF")
@@ -131,6 +135,54 @@ void TestSavedMessages::linesReadBack_data() {
     QTest::newRow("empty line") << u""_s << u""_s << u""_s << false;
     QTest::newRow("brackets that are no break")
         << u"[[br]][b]r]|s"_s << u"[\r\n][b]r]"_s << u"s"_s << true;
+    // Lines written before "|" and "[" were escaped read as they always did.
+    QTest::newRow("old bars in body and subject")
+        << u"Garden swap | Saturday|x"_s << u"Garden swap "_s << u" Saturday"_s << true;
+    QTest::newRow("old brackets and bars")
+        << u"a[b]c [B|[x] [ba]"_s << u"a[b]c [B"_s << u"[x] [ba]"_s << true;
+    QTest::newRow("escapes only in lower case")
+        << u"[BAR][LB]|[Bar]"_s << u"[BAR][LB]"_s << u"[Bar]"_s << true;
+    QTest::newRow("[br] in a subject is text")
+        << u"x|only[br]|t"_s << u"x"_s << u"only[br]"_s << true;
+    QTest::newRow("[nl] in a body is text") << u"a[nl]b|[nl]"_s << u"a[nl]b"_s << u"\r\n"_s << true;
+}
+
+// Saved through the file and read back, any text comes back exactly as the editor held it, in a
+// record of one line with a single "|"; a reader that knows only "[br]" loses none of it.
+void TestSavedMessages::anyTextComesBackExactly_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("subject");
+    QTest::newRow("bar in the subject") << u"Bring pots"_s << u"Garden swap | Saturday"_s;
+    QTest::newRow("bars everywhere") << u"|a|b||c|"_s << u"|x||"_s;
+    QTest::newRow("break tags typed") << u"x[br]y[BR]z[bR]"_s << u"[br] and [Br]"_s;
+    QTest::newRow("escapes typed") << u"[bar][lb][LB][BAR][nl]"_s << u"[lb]|[bar][nl][NL]"_s;
+    QTest::newRow("escapes of escapes") << u"[lb]br] [[br]] [[[bar]]]"_s << u"[lb]lb]"_s;
+    QTest::newRow("lone and cut-off brackets") << u"[ ] ][ [b [ba [l [br"_s << u"["_s;
+    QTest::newRow("bracket before a break") << u"[\r\n[\r\n|"_s << u"a["_s;
+    QTest::newRow("line breaks") << u"\r\none\r\n\r\ntwo\r\n"_s << u"sub\r\nject"_s;
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("look-alikes and Unicode") << u"Grüße 😀 ｜ ∣ ǀ"_s << u"Тема|\u00a0"_s;
+}
+
+void TestSavedMessages::anyTextComesBackExactly() {
+    QFETCH(QString, body);
+    QFETCH(QString, subject);
+    SavedMessages store(path());
+    QVERIFY(store.save(u"before"_s, u"1"_s).ok);
+    QVERIFY(store.save(body, subject).ok);
+    QVERIFY(store.save(u"after"_s, u"2"_s).ok);
+    const QList<QByteArray> lines = store.read().lines;
+    QCOMPARE(lines.size(), 3);
+    const QString line = QString::fromUtf8(lines.at(1));
+    QCOMPARE(line.count(u'|'), 1);
+    const SavedMessageParts parts = splitSavedMessage(line);
+    QCOMPARE(parts.body, body);
+    QCOMPARE(parts.subject, subject);
+    QVERIFY(parts.hasSubject);
+
+    const QString oldBody =
+        line.first(line.indexOf(u'|')).replace(u"[br]"_s, u"\r\n"_s, Qt::CaseInsensitive);
+    QCOMPARE(oldBody.count(u"\r\n"_s), body.count(u"\r\n"_s));
 }
 
 void TestSavedMessages::linesReadBack() {

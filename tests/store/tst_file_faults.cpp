@@ -8,9 +8,12 @@
 #include "support/test_folders.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -54,6 +57,20 @@ private:
     bool m_mounted = false;
 };
 
+// Fills the file system holding `folder` to the last byte, with a file of its own.
+bool fillUp(const QString& folder) {
+    QFile filler(QDir(folder).filePath(u"filler"_s));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    // The last page may still take a part of a block.
+    while (filler.write("f", 1) == 1) {
+    }
+    return true;
+}
+
 // The child started by killedWhileSaving: saves two different lists in turn, for ever, and says
 // so after each save.
 int saveForever(const QString& folder) {
@@ -65,6 +82,29 @@ int saveForever(const QString& folder) {
     }
 }
 
+// Loads the lists as the program starts, changes each and saves them as it would later in the run;
+// reports what it was told to leave alone.
+QByteArray loadChangeAndSave(const QString& folder) {
+    const LoadListsResult loaded = loadLists(folder);
+    ListsData changed = loaded.data;
+    changed.posts.append({u"http://forum.test/added"_s, 1});
+    changed.forums.append({u"http://forum.test/added-forum"_s, u"u|p"_s});
+    const QStringList errors = saveLists(folder, changed, loaded.readOnly);
+    SettingsStore settings(folder);
+    const bool settingsSaved = settings.saveSetting(u"Quillbox"_s, u"Settings"_s, u"k"_s, u"v"_s);
+    const bool toldUnread = settings.lastError().contains(u"could not be read"_s);
+    return "read-only: " + loaded.readOnly.join(u' ').toUtf8() +
+           "\nerrors: " + QByteArray::number(errors.size()) +
+           "\nsettings saved: " + QByteArray::number(settingsSaved) +
+           "\nsettings told unread: " + QByteArray::number(toldUnread) + '\n';
+}
+
+// Hands `path` to the user who runs the check.
+bool giveToNobody(const QString& path, mode_t mode) {
+    const QByteArray name = QFile::encodeName(path);
+    return ::chown(name.constData(), 65534, 65534) == 0 && ::chmod(name.constData(), mode) == 0;
+}
+
 } // namespace
 
 class TestFileFaults : public QObject {
@@ -72,6 +112,9 @@ class TestFileFaults : public QObject {
 private slots:
     void readOnlyFolderKeepsTheFilesAndSaysSo();
     void fullDiskKeepsTheFilesAndSaysSo();
+    void fullDiskKeepsSmallFilesAndSaysSo_data();
+    void fullDiskKeepsSmallFilesAndSaysSo();
+    void unreadableListIsNeverWritten();
     void killedWhileSavingLeavesWholeFiles();
     void largeAndStrangeFilesLoad_data();
     void largeAndStrangeFilesLoad();
@@ -153,6 +196,108 @@ void TestFileFaults::fullDiskKeepsTheFilesAndSaysSo() {
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), listFiles.size() + 1);
 }
 
+void TestFileFaults::fullDiskKeepsSmallFilesAndSaysSo_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("lists") << u"posts.txt"_s;
+    QTest::newRow("saved messages") << messagesFileName();
+    QTest::newRow("settings") << settingsApplication() + u".ini"_s;
+}
+
+// A write of a few bytes fits in a buffer and meets the full disk only when it is flushed, after
+// the last chance to cancel it.
+void TestFileFaults::fullDiskKeepsSmallFilesAndSaysSo() {
+    QFETCH(QString, file);
+    TestFolders folders;
+    const QString folder = folders.dataFolder();
+    Tmpfs tmpfs(folder, "256k");
+    if (!tmpfs.mounted())
+        QSKIP("a small file system needs root to mount");
+    const ListsData before = listsOf(1, u"old"_s);
+    QCOMPARE(saveLists(folder, before), QStringList());
+    SavedMessages messages(QDir(folder).filePath(messagesFileName()));
+    QVERIFY(messages.save(u"kept body"_s, u"kept"_s).ok);
+    SettingsStore store(folder);
+    AppSettings settings(store);
+    QVERIFY(settings.setLastSubject(u"old subject"_s));
+    const QString path = QDir(folder).filePath(file);
+    const QByteArray bytesBefore = readBytes(path);
+    QVERIFY(!bytesBefore.isEmpty());
+    QVERIFY(fillUp(folder));
+
+    QString error;
+    if (file == u"posts.txt"_s) {
+        const QStringList errors = saveLists(folder, listsOf(2, u"new"_s));
+        QVERIFY(!errors.isEmpty());
+        error = errors.first();
+    } else if (file == messagesFileName()) {
+        const FileResult saved = messages.save(u"new body"_s, u"new"_s);
+        QVERIFY(!saved.ok);
+        error = saved.message;
+    } else {
+        QVERIFY(!settings.setLastSubject(u"new subject"_s));
+        error = settings.lastError();
+    }
+    QVERIFY2(error.startsWith(u"Could not"_s) && error.contains(file), qPrintable(error));
+    QCOMPARE(readBytes(path), bytesBefore);
+    if (file == u"posts.txt"_s)
+        QCOMPARE(loadLists(folder).data, before);
+    // No temporary file is left behind.
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), listFiles.size() + 3);
+}
+
+// A list file its user may write but not read (mode 0200): the lists start without it, and the
+// saves of that run leave it, and the sizes.txt it pairs with, exactly as they were. A settings
+// file likewise is not replaced by the few settings of one run.
+void TestFileFaults::unreadableListIsNeverWritten() {
+    TestFolders folders;
+    const QString folder = folders.dataFolder();
+    const ListsData before = listsOf(2, u"old"_s);
+    QCOMPARE(saveLists(folder, before), QStringList());
+    const QByteArray postsBefore = readBytes(folders.path(u"posts.txt"_s));
+    const QByteArray sizesBefore = readBytes(folders.path(u"sizes.txt"_s));
+    const QByteArray settingsBefore = "[Settings]\nlastSubject=kept\n";
+    QVERIFY(writeBytes(folders.path(u"Quillbox.ini"_s), settingsBefore));
+
+    QByteArray report;
+    if (::geteuid() != 0) {
+        for (const QString& name : {u"posts.txt"_s, u"Quillbox.ini"_s})
+            QVERIFY(QFile::setPermissions(folders.path(name), QFileDevice::WriteOwner));
+        report = loadChangeAndSave(folder);
+        for (const QString& name : {u"posts.txt"_s, u"Quillbox.ini"_s}) {
+            QVERIFY(QFile::setPermissions(folders.path(name),
+                                          QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        }
+    } else {
+        // Root reads every file, so the check runs as an ordinary user.
+        const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
+        if (setpriv.isEmpty())
+            QSKIP("setpriv is needed to run the check as an ordinary user");
+        QVERIFY(QFile::setPermissions(QFileInfo(folder).path(),
+                                      QFile::permissions(QFileInfo(folder).path()) |
+                                          QFileDevice::ExeOther));
+        QVERIFY(giveToNobody(folder, 0700));
+        QVERIFY(giveToNobody(folders.path(u"posts.txt"_s), 0200));
+        QVERIFY(giveToNobody(folders.path(u"posts2.txt"_s), 0600));
+        QVERIFY(giveToNobody(folders.path(u"sizes.txt"_s), 0600));
+        QVERIFY(giveToNobody(folders.path(u"Quillbox.ini"_s), 0200));
+        QProcess child;
+        child.start(setpriv,
+                    {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s,
+                     QCoreApplication::applicationFilePath(), u"--load-and-save"_s, folder});
+        QVERIFY(child.waitForFinished());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAllStandardError().constData());
+        report = child.readAllStandardOutput();
+    }
+    QCOMPARE(report, QByteArray("read-only: posts.txt sizes.txt\nerrors: 0\nsettings saved: 0\n"
+                                "settings told unread: 1\n"));
+    QCOMPARE(readBytes(folders.path(u"posts.txt"_s)), postsBefore);
+    QCOMPARE(readBytes(folders.path(u"Quillbox.ini"_s)), settingsBefore);
+    QCOMPARE(readBytes(folders.path(u"sizes.txt"_s)), sizesBefore);
+    // The file that was read is saved as usual.
+    QCOMPARE(loadLists(folder).data.forums.size(), before.forums.size() + 1);
+}
+
 void TestFileFaults::killedWhileSavingLeavesWholeFiles() {
     TestFolders folders;
     const QString folder = folders.dataFolder();
@@ -173,7 +318,12 @@ void TestFileFaults::killedWhileSavingLeavesWholeFiles() {
 
         const LoadListsResult loaded = loadLists(folder);
         QVERIFY(loaded.errors.isEmpty());
-        QVERIFY(loaded.damaged.isEmpty());
+        // A kill between the renames of posts.txt and sizes.txt leaves the sizes of the other
+        // save; when they outnumber the posts, the sizes that pair with none are kept aside.
+        const bool sizesOutnumberPosts =
+            readBytes(QDir(folder).filePath(listFiles[2])).count('\n') >
+            readBytes(QDir(folder).filePath(listFiles[0])).count('\n');
+        QCOMPARE(loaded.damaged.size(), sizesOutnumberPosts ? 1 : 0);
         for (const QString& name : listFiles) {
             const QByteArray bytes = readBytes(QDir(folder).filePath(name));
             const auto is = [&](const ListsData& data) {
@@ -245,6 +395,11 @@ int main(int argc, char** argv) {
     if (argc == 3 && qstrcmp(argv[1], "--save-forever") == 0) {
         QCoreApplication app(argc, argv);
         return saveForever(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 3 && qstrcmp(argv[1], "--load-and-save") == 0) {
+        QCoreApplication app(argc, argv);
+        const QByteArray report = loadChangeAndSave(QString::fromLocal8Bit(argv[2]));
+        return ::write(STDOUT_FILENO, report.constData(), report.size()) == report.size() ? 0 : 1;
     }
     QCoreApplication app(argc, argv);
     TestFileFaults test;

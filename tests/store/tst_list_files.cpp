@@ -40,6 +40,7 @@ private slots:
     void forumFileIsOwnerOnly();
     void damagedFileIsKeptBeforeItIsRewritten_data();
     void damagedFileIsKeptBeforeItIsRewritten();
+    void handEditedSoundSizesAreNotDamaged();
 };
 
 void TestListFiles::forumLines_data() {
@@ -80,6 +81,8 @@ void TestListFiles::sizeLines_data() {
     QTest::newRow("not a number") << u"12kb"_s << std::optional<qint64>();
     QTest::newRow("too large") << u"99999999999999999999999"_s << std::optional<qint64>();
     QTest::newRow("text") << u"abc"_s << std::optional<qint64>();
+    QTest::newRow("junk after a NUL") << QString(u"7\0abc"_s) << std::optional<qint64>();
+    QTest::newRow("NUL after the number") << QString(u"7\0"_s) << std::optional<qint64>();
 
     // Written with decimals, an exponent, a sign or blanks: read as the number, in whole bytes.
     QTest::newRow("decimals") << u"1000.0"_s << std::optional<qint64>(1000);
@@ -313,6 +316,12 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten_data() {
                             << QByteArray("u|n|\x80\r\n") << true;
     QTest::newRow("sizes") << u"sizes.txt"_s << QByteArray("12\xa0\r\n\r\n")
                            << QByteArray("\xc3\r\n") << false;
+    // Text that a rewrite would not give back: sizes with no post to pair with (posts.txt holds
+    // one), and sizes that are not numbers.
+    QTest::newRow("more sizes than posts")
+        << u"sizes.txt"_s << QByteArray("1\r\n\r\n2\r\n3\r\n") << QByteArray("4\r\n5\r\n") << false;
+    QTest::newRow("junk in a size")
+        << u"sizes.txt"_s << QByteArray("7\0abc\r\n\r\n", 9) << QByteArray("12kb\r\n") << false;
 }
 
 void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
@@ -325,6 +334,11 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
     const QString copyPath = path + u".damaged"_s;
     QVERIFY(writeBytes(folders.path(u"posts.txt"_s), "http://a/\r\n\r\n"));
     QVERIFY(writeBytes(path, damaged));
+
+    // A reader that writes nothing tells of the damage and leaves the copy to the first rewrite.
+    const LoadListsResult told = loadLists(folders.dataFolder(), DamagedCopies::KeepBeforeRewrite);
+    QCOMPARE(told.damaged.size(), 1);
+    QVERIFY(!QFileInfo::exists(copyPath));
 
     // Kept as soon as the damage is met, and said where.
     const LoadListsResult loaded = loadLists(folders.dataFolder());
@@ -366,6 +380,22 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.at(0).contains(name), qPrintable(errors.at(0)));
     QCOMPARE(readBytes(path), damaged);
+}
+
+// Sizes as an editor may leave them, all of which read as sizes: no copy, no message.
+void TestListFiles::handEditedSoundSizesAreNotDamaged() {
+    TestFolders folders;
+    QVERIFY(writeBytes(folders.path(u"posts.txt"_s), "\xef\xbb\xbfhttp://a/\rhttp://b/\nhttp://c/\n"
+                                                     "http://d/\r\nhttp://e/"));
+    QVERIFY(writeBytes(folders.path(u"sizes.txt"_s),
+                       "\xef\xbb\xbf 12 \r1e3\n-1\r\n\r\n12\xc2\xa0\r\n \r\n+7"));
+    const LoadListsResult loaded =
+        loadLists(folders.dataFolder(), DamagedCopies::KeepBeforeRewrite);
+    QCOMPARE(loaded.damaged, QStringList());
+    QCOMPARE(loaded.data.posts.size(), 5);
+    QCOMPARE(loaded.data.posts.at(4).size, std::optional<qint64>(7));
+    QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
+    QVERIFY(!QFileInfo::exists(folders.path(u"sizes.txt.damaged"_s)));
 }
 
 QTEST_GUILESS_MAIN(TestListFiles)

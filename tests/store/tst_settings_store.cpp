@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -26,6 +27,8 @@ private slots:
     void failedSaveIsReported_data();
     void failedSaveIsReported();
     void handEditedValuesReadAsText();
+    void damagedFileIsKeptBeforeItIsRewritten_data();
+    void damagedFileIsKeptBeforeItIsRewritten();
 };
 
 void TestSettingsStore::valuesRoundTripExactly_data() {
@@ -154,6 +157,48 @@ void TestSettingsStore::handEditedValuesReadAsText() {
     QCOMPARE(SettingsStore(folders.settingsFolder())
                  .getSetting(u"Damaged"_s, u"Settings"_s, u"showHelp"_s, {}),
              u"0"_s);
+}
+
+void TestSettingsStore::damagedFileIsKeptBeforeItIsRewritten_data() {
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::addColumn<QString>("fault");
+    // Latin-1, as an editor with another code page saves it.
+    QTest::newRow("not UTF-8") << QByteArray("[Custom]\ncust01Name=Caf\xe9 forum\n")
+                               << u"bytes that are not text"_s;
+    QTest::newRow("not settings") << QByteArray("[data\nk=v\n[Settings]\nshowHelp=1\n")
+                                  << u"lines that are not settings"_s;
+}
+
+void TestSettingsStore::damagedFileIsKeptBeforeItIsRewritten() {
+    QFETCH(QByteArray, damaged);
+    QFETCH(QString, fault);
+    TestFolders folders;
+    const QString file = folders.settingsFolder() + u"/Quillbox.ini"_s;
+    const QString copy = file + u".damaged"_s;
+
+    // No room for the copy: the file is not saved over.
+    QVERIFY(writeBytes(file, damaged));
+    QVERIFY(QDir().mkdir(copy));
+    SettingsStore blocked(folders.settingsFolder());
+    QVERIFY(!blocked.damagedNotice(u"Quillbox"_s).isEmpty());
+    QVERIFY(!blocked.saveSetting(u"Quillbox"_s, u"Settings"_s, u"showHelp"_s, u"0"_s));
+    QVERIFY(blocked.lastError().contains(u"Quillbox.ini"_s));
+    QCOMPARE(quillbox::test::readBytes(file), damaged);
+    QVERIFY(QDir().rmdir(copy));
+
+    // Told of when first read; kept by the first save, before it rewrites the file.
+    SettingsStore store(folders.settingsFolder());
+    const QString notice = store.damagedNotice(u"Quillbox"_s);
+    QVERIFY2(notice.contains(fault) && notice.contains(QDir::toNativeSeparators(copy)),
+             qPrintable(notice));
+    QVERIFY(!QFileInfo::exists(copy));
+    QVERIFY2(store.saveSetting(u"Quillbox"_s, u"Settings"_s, u"showHelp"_s, u"0"_s),
+             qPrintable(store.lastError()));
+    QVERIFY(quillbox::test::readBytes(file) != damaged);
+    QCOMPARE(quillbox::test::readBytes(copy), damaged);
+    // Rewritten in good order, the file has nothing more to tell at the next start.
+    QCOMPARE(SettingsStore(folders.settingsFolder()).damagedNotice(u"Quillbox"_s), QString());
+    QCOMPARE(SettingsStore(folders.settingsFolder()).damagedNotice(u"Other"_s), QString());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
