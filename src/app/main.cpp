@@ -1,42 +1,37 @@
+#include "app/app_start.h"
 #include "app/cookie_mirror.h"
 #include "app/exit_when_shown.h"
 #include "app/termination_signals.h"
 #include "browser/ui/website_window.h"
 #include "platform/clock.h"
 #include "platform/qt/desktop_notifier.h"
-#include "platform/qt/program_scheme.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_user_messages.h"
 #include "platform/qt/web_engine_page.h"
-#include "shell/branding.h"
 #include "shell/program.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_window.h"
 #include "store/data_folder.h"
 #include "store/settings_store.h"
+#include "store/single_instance.h"
 #include "watch/background_check.h"
 
 #include <QApplication>
 #include <QWebEngineView>
-#include <cstdio>
-#include <unistd.h>
 
 int main(int argc, char* argv[]) {
     using namespace quillbox;
     ExitWhenShown measure;
-    // The browser engine refuses to start as root with its sandbox on.
-    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        std::fputs("quillbox: running as root, so the web page sandbox is switched off.\n", stderr);
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    }
-    // The start page's own address (quillbox:start) must be known before the engine starts.
-    registerProgramScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quillbox"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
-    QCoreApplication::setApplicationVersion(versionText());
+    prepareApplication();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    // A signal while the program starts ends it at once: nothing has been changed yet.
+    TerminationSignals terminationSignals;
+    terminationSignals.setStarting(true);
+    const QString dataFolder = resolveDataFolder();
+    SingleInstance instance;
+    if (int status = 0; !takeDataFolder(instance, dataFolder, &status))
+        return status;
 
     // The splash window comes first: it carries the skin and, after its wait, shows the main
     // window. It is painted before the rest of the program is made.
@@ -54,7 +49,8 @@ int main(int argc, char* argv[]) {
     // A page's new window opens in a browser window of the program.
     page.setPopupOpener(&WebsiteWindow::openPopupWindow);
 
-    Program program({resolveDataFolder(), settings, messages, clock, page, &notifier});
+    Program program({dataFolder, settings, messages, clock, page, &notifier});
+    program.listen(instance);
     CookieMirror cookieMirror(sharedWebProfile(), program.cookies());
     MainWindow window(program, page, pageView, clipboard);
     messages.setParent(&window);
@@ -66,9 +62,10 @@ int main(int argc, char* argv[]) {
     // Quitting mid-check applies nothing of it.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &program.background(),
                      &BackgroundCheck::abandon);
-    TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &window,
                      &QWidget::close);
+    QObject::connect(&program, &Program::started, &terminationSignals,
+                     [&] { terminationSignals.setStarting(false); });
 
     measure.watchStart(&window, splash);
     QObject::connect(splash, &SplashWindow::mainWindowDue, &window, [&] {

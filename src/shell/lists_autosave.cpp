@@ -63,7 +63,7 @@ void ListsAutosave::stateChanged() {
 void ListsAutosave::write() {
     QStringList problems;
     if (m_listsDirty)
-        problems = saveLists(m_dataFolder, m_lists.lists());
+        problems = saveLists(m_dataFolder, m_lists.lists(), m_readOnly);
     if (m_stateDirty && !m_stateUnwritten) {
         const FileResult state = saveListState(m_dataFolder, collectListState(m_lists));
         if (!state.ok)

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 namespace quillbox {
@@ -29,6 +30,8 @@ public:
     bool isPending() const { return m_timer.isActive(); }
     // The state beside the lists (lists-state.json) is not written while it is kept unwritten.
     void keepStateUnwritten(bool keep) { m_stateUnwritten = keep; }
+    // List files that could not be read are never written (see saveLists).
+    void keepListsUnwritten(const QStringList& files) { m_readOnly = files; }
 
 private:
     void listsChanged();
@@ -43,6 +46,7 @@ private:
     bool m_listsDirty = false;
     bool m_stateDirty = false;
     bool m_stateUnwritten = false;
+    QStringList m_readOnly;
 };
 
 } // namespace quillbox

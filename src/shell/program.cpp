@@ -8,12 +8,15 @@
 #include "skin/skin_engine.h"
 #include "store/data_folder.h"
 #include "store/list_files.h"
+#include "store/settings_store.h"
+#include "store/single_instance.h"
 #include "watch/background_check.h"
 #include "watch/check_schedule.h"
 #include "watch/forum_cookie_jar.h"
 #include "watch/list_state.h"
 #include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
+#include "watch/read_marks.h"
 #include "watch/reply_check.h"
 #include "watch/watch_lists.h"
 
@@ -29,8 +32,9 @@ QString designTimeMessage() {
 }
 
 Program::Program(const ProgramSeams& seams, QObject* parent)
-    : QObject(parent), m_dataFolder(seams.dataFolder), m_messages(seams.messages),
-      m_templates(defaultTemplates()), m_settings(std::make_unique<AppSettings>(seams.store)),
+    : QObject(parent), m_dataFolder(seams.dataFolder), m_store(seams.store),
+      m_messages(seams.messages), m_templates(defaultTemplates()),
+      m_settings(std::make_unique<AppSettings>(seams.store)),
       m_lists(std::make_unique<WatchLists>()), m_cookies(std::make_unique<ForumCookieJar>()),
       m_sizesFetcher(std::make_unique<PageFetcher>()),
       m_postsFetcher(std::make_unique<PageFetcher>()),
@@ -142,8 +146,18 @@ StartView Program::startUp() {
     m_stateUnwritten = state.keepUnwritten;
     m_autosave->keepStateUnwritten(m_stateUnwritten);
     m_autosave->cancel(); // what was just read needs no write
+    // A list that could not be read is never written while the program runs; the user is told
+    // once, with the files that could not be read.
+    m_readOnlyLists = loaded.readOnly;
+    m_autosave->keepListsUnwritten(m_readOnlyLists);
+    const QString readOnly = readOnlyListsNotice(m_dataFolder, m_readOnlyLists);
+    if (!readOnly.isEmpty())
+        loaded.errors << QString() << readOnly;
     reportProblems(QStringLiteral("Some data files could not be read; their lists start empty:"),
                    loaded.errors);
+    const QString settingsDamage = m_store.damagedNotice(settingsApplication());
+    if (!settingsDamage.isEmpty())
+        loaded.damaged << settingsDamage;
     reportProblems(QStringLiteral("Some data files are damaged:"), loaded.damaged);
 
     m_templates = loadTemplates(*m_settings);
@@ -160,12 +174,13 @@ StartView Program::startUp() {
     view.skin = m_branding.skinEnabled;
     view.showHelp = m_settings->get(keys::showHelp) == QLatin1String("1");
     view.geometry = m_settings->get(keys::mainWindowGeometry);
+    emit started();
     return view;
 }
 
 bool Program::saveListsAsking() {
     for (;;) {
-        QStringList problems = saveLists(m_dataFolder, m_lists->lists());
+        QStringList problems = saveLists(m_dataFolder, m_lists->lists(), m_readOnlyLists);
         if (!m_stateUnwritten) {
             const FileResult state = saveListState(m_dataFolder, collectListState(*m_lists));
             if (!state.ok)
@@ -203,6 +218,23 @@ void Program::endProcess() {
     if (m_started && m_branding.skinEnabled)
         SkinEngine::instance().shutDown();
     emit quitRequested();
+}
+
+void Program::listen(SingleInstance& instance) {
+    connect(&instance, &SingleInstance::messageReceived, this,
+            [this, &instance](const QString& line) {
+                if (line == QLatin1String("activate")) {
+                    emit activateRequested();
+                    instance.answer(QStringLiteral("ok"));
+                } else if (const std::optional<QList<ReadMark>> marks = decodeReadMarks(line)) {
+                    const int applied = applyReadMarks(*m_lists, *marks);
+                    // Written now, so the check's caller finds the marks on disk when it returns.
+                    m_autosave->flush();
+                    instance.answer(QStringLiteral("marked ") + QString::number(applied));
+                } else {
+                    instance.answer(QStringLiteral("unknown"));
+                }
+            });
 }
 
 void Program::startBackgroundChecks() {

@@ -25,6 +25,7 @@ class PageFetcher;
 class PostMeasurer;
 class ReplyCheck;
 class SettingsStore;
+class SingleInstance;
 class UserMessages;
 class WatchLists;
 
@@ -87,6 +88,10 @@ public:
     bool shutDown(const CloseView& view);
     // Ends the program: the skin engine is shut down, then quitRequested().
     void endProcess();
+    // Answers the messages another start on the same data folder sends to this program (see
+    // SingleInstance): "activate" asks for the window (activateRequested), "mark-read …" hands
+    // over marks of the command-line check (see ReadMark).
+    void listen(SingleInstance& instance);
     // Starts the background check's schedule; a check missed while the program was closed
     // runs soon after.
     void startBackgroundChecks();
@@ -125,7 +130,11 @@ signals:
     void templatesChanged();
     // The user clicked the notification of new replies.
     void newRepliesNoticeActivated();
+    // Another start on the same data folder asked for the running program's window.
+    void activateRequested();
     void quitRequested();
+    // Start-up is over: the lists are loaded, so closing now saves what the user has.
+    void started();
 
 private:
     void settingChanged(Setting id);
@@ -134,7 +143,9 @@ private:
     void reportProblems(const QString& intro, const QStringList& problems);
 
     QString m_dataFolder;
+    SettingsStore& m_store;
     UserMessages& m_messages;
+    QStringList m_readOnlyLists; // list files that could not be read: never written this run
     Branding m_branding;
     TemplateSet m_templates;
     LinkRules m_linkRules = LinkRules::Classic;

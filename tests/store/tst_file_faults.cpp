@@ -218,7 +218,7 @@ void TestFileFaults::fullDiskKeepsSmallFilesAndSaysSo() {
     QVERIFY(messages.save(u"kept body"_s, u"kept"_s).ok);
     SettingsStore store(folder);
     AppSettings settings(store);
-    QVERIFY(settings.setLastSubject(u"old subject"_s));
+    QVERIFY(settings.set(keys::lastSubject, u"old subject"_s));
     const QString path = QDir(folder).filePath(file);
     const QByteArray bytesBefore = readBytes(path);
     QVERIFY(!bytesBefore.isEmpty());
@@ -234,7 +234,7 @@ void TestFileFaults::fullDiskKeepsSmallFilesAndSaysSo() {
         QVERIFY(!saved.ok);
         error = saved.message;
     } else {
-        QVERIFY(!settings.setLastSubject(u"new subject"_s));
+        QVERIFY(!settings.set(keys::lastSubject, u"new subject"_s));
         error = settings.lastError();
     }
     QVERIFY2(error.startsWith(u"Could not"_s) && error.contains(file), qPrintable(error));

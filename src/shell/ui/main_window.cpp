@@ -68,6 +68,14 @@ void MainWindow::connectControls() {
     connect(browserPane, &BrowserPane::panelText, this, &MainWindow::setPanelText);
     connect(&m_program, &Program::panelText, this, &MainWindow::setPanelText);
     connect(listsPane, &ListsPane::panelText, this, &MainWindow::setPanelText);
+    // Another start on the same data folder brings this window to the front instead.
+    connect(&m_program, &Program::activateRequested, this, [this] {
+        if (isMinimized())
+            showNormal();
+        show();
+        raise();
+        activateWindow();
+    });
     connect(&m_program, &Program::templatesChanged, this,
             [this] { setFormatNames(formatNames(m_program.templates())); });
 }
@@ -76,7 +84,9 @@ void MainWindow::load() {
     if (m_loaded)
         return;
     m_loaded = true;
+    m_loading = true;
     applyStartView(m_program.startUp());
+    m_loading = false;
 }
 
 void MainWindow::applyStartView(const StartView& view) {
@@ -178,6 +188,11 @@ void MainWindow::unloadSecondaryWindows() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A close while a start-up box is open would save lists not yet loaded.
+    if (m_loading) {
+        event->ignore();
+        return;
+    }
     if (m_shutDown) {
         event->accept();
         return;

@@ -110,6 +110,7 @@ private:
     QPointer<SavedMessagesWindow> m_savedMessagesWindow;
     QPointer<TemplateEditor> m_templateEditor;
     bool m_loaded = false;
+    bool m_loading = false;
     bool m_shutDown = false;
     bool m_exitRequested = false;
     bool m_inLayout = false;

@@ -1,0 +1,74 @@
+#include "watch/read_marks.h"
+
+#include "watch/watch_lists.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace quillbox {
+
+namespace {
+
+const QString prefix = QStringLiteral("mark-read ");
+
+bool readSize(const QJsonValue& v, qint64* out) {
+    const double d = v.toDouble(-1);
+    if (!v.isDouble() || d < 0 || d > 9007199254740992.0 || d != double(qint64(d)))
+        return false;
+    *out = qint64(d);
+    return true;
+}
+
+} // namespace
+
+QString encodeReadMarks(const QList<ReadMark>& marks) {
+    QJsonArray array;
+    for (const ReadMark& m : marks) {
+        array.append(QJsonObject{{QStringLiteral("address"), m.address},
+                                 {QStringLiteral("recorded"), double(m.recorded)},
+                                 {QStringLiteral("measured"), double(m.measured)}});
+    }
+    return prefix + QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+std::optional<QList<ReadMark>> decodeReadMarks(const QString& line) {
+    if (!line.startsWith(prefix))
+        return std::nullopt;
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(line.mid(prefix.size()).toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError || !doc.isArray())
+        return std::nullopt;
+    QList<ReadMark> marks;
+    for (const QJsonValue& v : doc.array()) {
+        const QJsonObject o = v.toObject();
+        ReadMark m;
+        m.address = o.value(QStringLiteral("address")).toString();
+        if (m.address.isEmpty() || !readSize(o.value(QStringLiteral("recorded")), &m.recorded) ||
+            !readSize(o.value(QStringLiteral("measured")), &m.measured))
+            return std::nullopt;
+        marks.append(m);
+    }
+    return marks;
+}
+
+int applyReadMarks(WatchLists& lists, const QList<ReadMark>& marks) {
+    int applied = 0;
+    for (const ReadMark& m : marks) {
+        for (int row = 0; row < lists.postCount(); ++row) {
+            const WatchedPost& post = lists.posts().at(row);
+            if (post.address != m.address || post.size != m.recorded)
+                continue;
+            const WatchLists::PostId id = lists.postId(row);
+            lists.setPostSize(row, m.measured);
+            const int listed = lists.newReplyRow(id);
+            if (listed >= 0)
+                lists.removeNewReply(listed);
+            ++applied;
+            break;
+        }
+    }
+    return applied;
+}
+
+} // namespace quillbox
