@@ -2,6 +2,7 @@
 
 #include "browser/insert_follow_up.h"
 #include "platform/browser_page.h"
+#include "platform/logging.h"
 #include "platform/notifier.h"
 #include "platform/user_messages.h"
 #include "shell/lists_autosave.h"
@@ -117,6 +118,7 @@ void Program::keep(bool written) {
 void Program::reportProblems(const QString& intro, const QStringList& problems) {
     if (problems.isEmpty())
         return;
+    qCWarning(logShell).noquote() << intro << problems.join(u' ');
     m_messages.showMessage(m_branding.productName,
                            intro + QStringLiteral("\r\n\r\n") +
                                problems.join(QStringLiteral("\r\n")),
@@ -223,6 +225,7 @@ void Program::endProcess() {
 void Program::listen(SingleInstance& instance) {
     connect(&instance, &SingleInstance::messageReceived, this,
             [this, &instance](const QString& line) {
+                qCInfo(logShell) << "another start on the data folder says" << line.left(40);
                 if (line == QLatin1String("activate")) {
                     emit activateRequested();
                     instance.answer(QStringLiteral("ok"));

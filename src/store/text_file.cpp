@@ -1,5 +1,7 @@
 #include "store/text_file.h"
 
+#include "platform/logging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,6 +47,7 @@ ReadBytesResult readFileBytes(const QString& path) {
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        qCWarning(logStore) << "could not read" << path << file.errorString();
         return {{},
                 FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
                                         .arg(QDir::toNativeSeparators(path), file.errorString()))};
@@ -82,6 +85,7 @@ void syncFolder(const QString& folder) {
 
 FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly) {
     const auto failure = [&path](const QString& reason) {
+        qCWarning(logStore) << "could not write" << path << reason;
         return FileResult::failure(QStringLiteral("Could not write \"%1\": %2")
                                        .arg(QDir::toNativeSeparators(path), reason));
     };
@@ -114,6 +118,7 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, boo
     if (!file.commit())
         return failure(file.errorString());
     syncFolder(QFileInfo(path).absolutePath());
+    qCDebug(logStore) << "wrote" << path << bytes.size() << "bytes";
     return FileResult::success();
 }
 
@@ -128,6 +133,7 @@ FileResult keepDamagedOriginal(const QString& path, const QByteArray& original, 
         copy.readAll() == original && copy.error() == QFileDevice::NoError)
         return FileResult::success();
     copy.close();
+    qCWarning(logStore) << "damaged file" << path << "kept as" << copyPath;
     return writeFileAtomically(copyPath, original, ownerOnly);
 }
 

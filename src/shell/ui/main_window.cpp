@@ -76,8 +76,12 @@ void MainWindow::connectControls() {
         raise();
         activateWindow();
     });
-    connect(&m_program, &Program::templatesChanged, this,
-            [this] { setFormatNames(formatNames(m_program.templates())); });
+    // New templates keep the chosen format when it still exists.
+    connect(&m_program, &Program::templatesChanged, this, [this] {
+        const QString chosen = formatBox->currentText();
+        setFormatNames(formatNames(m_program.templates()));
+        formatBox->setCurrentIndex(std::max(0, formatBox->findText(chosen)));
+    });
 }
 
 void MainWindow::load() {
