@@ -9,6 +9,7 @@ Branding loadBranding() {
     b.productName = QString::fromUtf8(build::productName);
     b.companyName = QString::fromUtf8(build::companyName);
     b.websiteAddress = QString::fromUtf8(build::websiteAddress);
+    b.websiteConfigured = !b.websiteAddress.isEmpty() && b.websiteAddress != startPageAddress();
     if (b.websiteAddress.isEmpty())
         b.websiteAddress = startPageAddress();
     b.skinEnabled = true;

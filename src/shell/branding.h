@@ -8,8 +8,9 @@ namespace quillbox {
 struct Branding {
     QString productName;
     QString companyName;
-    QString websiteAddress;
-    bool skinEnabled = true; // every window wears the skin
+    QString websiteAddress; // the start page shipped with the program when the build names none
+    bool websiteConfigured = false; // the build names a website of its own
+    bool skinEnabled = true;        // every window wears the skin
 };
 
 Branding loadBranding();

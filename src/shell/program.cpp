@@ -26,7 +26,7 @@ namespace quillbox {
 QString designTimeMessage() {
     return QStringLiteral("Type your first message here.  \r\n\r\nUse plain-text, and be sure to "
                           "put \r\nhttp:// before your URLs.  Then go\r\nto a message forum's "
-                          "posting page \r\nand hit the \"Insert Message\" button \r\nto insert "
+                          "posting page \r\nand hit the \"Auto-Insert\" button \r\nto insert "
                           "your message \r\nautomatically!  \r\n\r\nYou can switch between "
                           "different \r\nformatting types by changing the \r\nvalue in the drop "
                           "down box above.\r\n");
@@ -130,7 +130,9 @@ StartView Program::startUp() {
     m_started = true;
     StartView view;
     view.caption = m_branding.productName + QStringLiteral(" by ") + m_branding.companyName;
-    view.websiteButtonCaption = QStringLiteral("Visit ") + m_branding.websiteAddress;
+    // The start page shipped with the program is no website to visit.
+    if (m_branding.websiteConfigured)
+        view.websiteButtonCaption = QStringLiteral("Visit ") + m_branding.websiteAddress;
     view.startPage = m_branding.websiteAddress;
 
     reportProblems(QStringLiteral("Some data files could not be created:"),

@@ -47,7 +47,7 @@ struct ProgramSeams {
 // What the main window shows once the program has started.
 struct StartView {
     QString caption;
-    QString websiteButtonCaption;
+    QString websiteButtonCaption; // "" when the build names no website: no Visit button
     QString startPage;
     QStringList formatNames;
     int formatRow = 0;

@@ -194,7 +194,8 @@ void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField() {
 
 void TestMainWindowBrowser::programEndsWhenTheWebsiteWindowClosesLast() {
     QSignalSpy ended(program.get(), &Program::quitRequested);
-    QTest::mouseClick(control<QToolButton>(window.get(), "Command1"), Qt::LeftButton);
+    // The Visit button shows only in a build that names a website; its action is the same.
+    control<QToolButton>(window.get(), "Command1")->click();
     QWidget* website = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == QLatin1String("frmWebsite") && w->isVisible())

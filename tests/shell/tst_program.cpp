@@ -83,7 +83,9 @@ void TestProgram::firstStartCreatesTheFilesAndShowsTheDesign() {
     start();
     const Branding b = loadBranding();
     QCOMPARE(view.caption, u"Quillbox by "_s + b.companyName);
-    QCOMPARE(view.websiteButtonCaption, u"Visit "_s + b.websiteAddress);
+    // The start page shipped with the program is no website to visit.
+    QCOMPARE(view.websiteButtonCaption,
+             b.websiteConfigured ? u"Visit "_s + b.websiteAddress : QString());
     QCOMPARE(view.startPage, b.websiteAddress);
     QCOMPARE(view.formatNames, QStringList({u"text"_s, u"html"_s, u"ubb"_s, u"ezboard"_s}));
     QCOMPARE(view.formatRow, 0);

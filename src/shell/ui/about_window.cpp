@@ -54,8 +54,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     makeLabel(this, "Label3", QStringLiteral("Owned By:"), detailsLeft, 1200, captionWidth,
               lineHeight);
     companyLabel = makeLabel(this, "lblCompany", {}, valuesLeft, 1200, valueWidth, lineHeight);
-    makeLabel(this, "Label4", QStringLiteral("Website:"), detailsLeft, 1500, captionWidth,
-              lineHeight);
+    websiteCaption = makeLabel(this, "Label4", QStringLiteral("Website:"), detailsLeft, 1500,
+                               captionWidth, lineHeight);
     websiteLabel = makeLabel(this, "lblWebsite", {}, valuesLeft, 1500, valueWidth, lineHeight);
     noticeLabel = makeLabel(this, "Label5", ownershipNotice(), 240, 2040, 6180, 1380);
     noticeLabel->setWordWrap(true);
@@ -88,7 +88,10 @@ void AboutWindow::load() {
     productLabel->setText(branding.productName);
     companyLabel->setText(branding.companyName);
     versionLabel->setText(versionText());
-    websiteLabel->setText(branding.websiteAddress);
+    // Only a website the build names is shown, never the start page shipped with the program.
+    websiteLabel->setText(branding.websiteConfigured ? branding.websiteAddress : QString());
+    websiteLabel->setVisible(branding.websiteConfigured);
+    websiteCaption->setVisible(branding.websiteConfigured);
     if (branding.skinEnabled) {
         replaceLabels(this, {skinLabels});
         applySkin(this);

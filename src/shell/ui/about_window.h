@@ -29,6 +29,7 @@ private:
     QLabel* productLabel = nullptr;
     QLabel* versionLabel = nullptr;
     QLabel* companyLabel = nullptr;
+    QLabel* websiteCaption = nullptr;
     QLabel* websiteLabel = nullptr;
     QLabel* noticeLabel = nullptr;
     QPushButton* okButton = nullptr;

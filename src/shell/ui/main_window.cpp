@@ -96,6 +96,7 @@ void MainWindow::load() {
 void MainWindow::applyStartView(const StartView& view) {
     setWindowTitle(view.caption);
     visitButton->setText(view.websiteButtonCaption);
+    visitButton->setVisible(!view.websiteButtonCaption.isEmpty());
     m_browserPage.navigate(view.startPage);
     addStatusPanels();
     setFormatNames(view.formatNames);
