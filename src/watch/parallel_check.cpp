@@ -190,6 +190,7 @@ void ParallelCheck::onFailed(Slot& slot, const FetchError& error) {
     ThreadCheckResult& result = m_results[index];
     result.outcome = CheckOutcome::Failed;
     result.reason = fetchFailureReason(error);
+    result.error = error;
     record(index);
     fill();
 }

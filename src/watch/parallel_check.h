@@ -29,12 +29,13 @@ struct ThreadCheckResult {
     std::optional<qint64> recorded;
     std::optional<qint64> measured;
     CheckOutcome outcome = CheckOutcome::Pending;
-    QString reason; // for a failure: what went wrong, as the error box would say it
+    QString reason;   // for a failure: what went wrong, as the error box would say it
+    FetchError error; // for a failure: the fetcher's report, for the window's box
 };
 
-// Checks many threads at once, each with its own page fetcher, for the background check and
-// the command-line check. Unlike the window's sequential check it goes on past a thread that
-// fails, collects every failure with its reason, and never shows a message box. At most
+// Checks many threads at once, each with its own page fetcher: the engine of every check (the
+// window's, the background one and quillbox-check). It goes on past a thread that fails,
+// collects every failure with its reason, and never shows a message box. At most
 // jobs() fetches run at a time, and at most kPerHost of them against one host (host name and
 // port), so one forum never sees more than two connections from us. Results keep the order
 // of the threads given, whatever order the replies come in, and threadChecked() tells of each

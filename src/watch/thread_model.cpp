@@ -2,6 +2,8 @@
 
 #include "watch/post_summary.h"
 
+#include "watch/shown_address.h"
+
 namespace quillbox {
 
 namespace {
@@ -26,6 +28,8 @@ QVariant ThreadModel::data(const QModelIndex& index, int role) const {
     const std::optional<PostCheck> check = lastCheck(row);
     switch (role) {
     case Qt::DisplayRole:
+        // Shown with its password masked; the address itself is for navigating and saving.
+        return shownAddress(post.address);
     case AddressRole:
         return post.address;
     case Qt::ToolTipRole:
