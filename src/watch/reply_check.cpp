@@ -62,8 +62,8 @@ void ReplyCheck::threadChecked(int index) {
     const int row = m_lists.rowOfPost(id);
     // A thread removed meanwhile, or measured anew, keeps what it has now.
     if (row >= 0 && m_lists.posts().at(row).size == r.recorded) {
-        m_lists.setLastCheck(id, PostCheck{m_clock.now(), r.outcome, r.measured, r.reason,
-                                           r.recorded});
+        m_lists.setLastCheck(id,
+                             PostCheck{m_clock.now(), r.outcome, r.measured, r.reason, r.recorded});
         if (r.outcome == CheckOutcome::NewReplies) {
             m_lists.addNewReply(r.address, id);
             ++m_found;

@@ -28,8 +28,7 @@ class UserMessages;
 class ReplyCheck : public QObject {
     Q_OBJECT
 public:
-    ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock,
-               QObject* parent = nullptr);
+    ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, QObject* parent = nullptr);
 
     // The engine, for its settings (cookies, deadline, jobs).
     ParallelCheck& checker() { return m_checker; }

@@ -1,7 +1,6 @@
 #include "watch/thread_model.h"
 
 #include "watch/post_summary.h"
-
 #include "watch/shown_address.h"
 
 namespace quillbox {

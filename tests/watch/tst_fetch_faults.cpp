@@ -170,8 +170,7 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
     QCOMPARE(lists.newReplies(), QStringList{next});
     QCOMPARE(check.checker().results().at(1).measured, 2000);
     if (fails) {
-        QCOMPARE(panel1.last(),
-                 u"finished - 1 new replies found, 1 thread could not be checked"_s);
+        QCOMPARE(panel1.last(), u"finished - 1 new replies found, 1 thread could not be checked"_s);
         QCOMPARE(messages.entries.size(), 1);
         QVERIFY(messages.entries[0].text.startsWith(u"Error occurred."_s));
         QVERIFY2(messages.entries[0].text.contains(description, Qt::CaseInsensitive),

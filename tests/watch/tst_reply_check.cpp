@@ -193,9 +193,9 @@ void TestReplyCheck::failuresAreListedInOneBoxAndTheCheckGoesOn() {
     QCOMPARE(rig.lists.newReplies(), (QStringList{first, last}));
     const int n = int(faults.size());
     QCOMPARE(rig.check.failedCount(), n);
-    QCOMPARE(rig.panel1.last(), u"finished - 2 new replies found, %1 %2 could not be checked"_s.arg(
-                                    n)
-                                    .arg(n == 1 ? u"thread"_s : u"threads"_s));
+    QCOMPARE(rig.panel1.last(),
+             u"finished - 2 new replies found, %1 %2 could not be checked"_s.arg(n).arg(
+                 n == 1 ? u"thread"_s : u"threads"_s));
     QVERIFY(!rig.panel1.last().startsWith(u"checking"_s));
 
     // One box for all of them, with each thread's own text.
@@ -215,8 +215,9 @@ void TestReplyCheck::failuresAreListedInOneBoxAndTheCheckGoesOn() {
     if (n == 1) {
         // A single failure reads as the box of that fetch always has.
         QCOMPARE(box.informativeText, faulty[0]);
-        QVERIFY(box.text.startsWith(faults[0] == u"space"_s ? u"An error has occurred.\r\nError #: "_s
-                                                            : u"Error occurred.\r\nError #: "_s));
+        QVERIFY(box.text.startsWith(faults[0] == u"space"_s
+                                        ? u"An error has occurred.\r\nError #: "_s
+                                        : u"Error occurred.\r\nError #: "_s));
     } else {
         QVERIFY(box.text.startsWith(u"3 threads could not be checked"_s));
         QVERIFY(box.text.contains(u"\r\nError occurred.\r\nError #: "_s));

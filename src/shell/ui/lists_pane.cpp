@@ -203,10 +203,9 @@ void ListsPane::connectViews() {
             [this](const QModelIndex& at) { forumRowClicked(at.isValid() ? at.row() : -1); });
     connect(forumList, &QListView::clicked, this,
             [this](const QModelIndex& at) { forumRowClicked(at.row()); });
-    connect(forumList, &QListView::doubleClicked, this,
-            [this](const QModelIndex& at) {
-                m_page.navigate(at.data(ForumModel::AddressRole).toString());
-            });
+    connect(forumList, &QListView::doubleClicked, this, [this](const QModelIndex& at) {
+        m_page.navigate(at.data(ForumModel::AddressRole).toString());
+    });
     for (QListView* list : {postList, newRepliesList}) {
         connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this, list](const QModelIndex& at) {
