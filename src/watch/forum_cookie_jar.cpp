@@ -50,7 +50,9 @@ QByteArray ForumCookieJar::matchingCookies(const QString& url) const {
     const qsizetype query = target.path.indexOf('?');
     address.setPath(QString::fromLatin1(query < 0 ? target.path : target.path.left(query)),
                     QUrl::TolerantMode);
-    if (!address.isValid() || address.host().compare(target.host, Qt::CaseInsensitive) != 0)
+    // A host that QUrl would read otherwise is not the one connected to: no cookies for it.
+    if (!address.isValid() ||
+        address.host(QUrl::FullyEncoded).compare(target.host, Qt::CaseInsensitive) != 0)
         return {};
     QByteArray header;
     // cookiesForUrl applies the rules: domain and path match, Secure cookies over HTTPS only,

@@ -81,6 +81,7 @@ void TestForumCookieJar::cookiesChosenByTheRules_data() {
         << u"http://forum.example:8080/t/1"_s << QByteArray("host=host-value; dom=dom-value");
     QTest::newRow("query is no part of the path")
         << u"http://forum.example/t?from=/board"_s << QByteArray("host=host-value; dom=dom-value");
+    QTest::newRow("host beyond ASCII") << u"http://\u00fcber.example/t"_s << QByteArray("idn=idn-value");
     QTest::newRow("address the fetcher refuses") << u"http://forum.example/a b"_s << QByteArray();
 }
 
@@ -95,6 +96,7 @@ void TestForumCookieJar::cookiesChosenByTheRules() {
     jar.add(cookie("board", "forum.example", "/board"));
     jar.add(cookie("old", "forum.example", "/", false, -1));
     jar.add(cookie("else", "other.example", "/private"));
+    jar.add(cookie("idn", "xn--ber-goa.example"));
     QCOMPARE(jar.cookieHeaderFor(url), expected);
 }
 
