@@ -92,9 +92,13 @@ private:
     std::vector<std::unique_ptr<Slot>> m_slots;
     QList<ThreadCheckResult> m_results;
     QList<QString> m_hostKeys;
-    QList<int> m_pending; // indices still to fetch, in order
-    QList<bool> m_done;   // the threads with a result
-    int m_reported = 0;   // threadChecked() has told of the threads before this one
+    // The indices still to fetch, one queue per host key, each in the list's order: the next
+    // fetch is the earliest thread of a host below its limit, found without walking past every
+    // thread of a busy host (a list of tens of thousands on one forum).
+    QHash<QString, QList<int>> m_pending;
+    int m_pendingCount = 0;
+    QList<bool> m_done; // the threads with a result
+    int m_reported = 0; // threadChecked() has told of the threads before this one
     QHash<QString, int> m_perHost;
     int m_jobs = kDefaultJobs;
     std::chrono::milliseconds m_idleTimeout;

@@ -81,7 +81,8 @@ void TestForumCookieJar::cookiesChosenByTheRules_data() {
         << u"http://forum.example:8080/t/1"_s << QByteArray("host=host-value; dom=dom-value");
     QTest::newRow("query is no part of the path")
         << u"http://forum.example/t?from=/board"_s << QByteArray("host=host-value; dom=dom-value");
-    QTest::newRow("host beyond ASCII") << u"http://\u00fcber.example/t"_s << QByteArray("idn=idn-value");
+    QTest::newRow("host beyond ASCII")
+        << u"http://\u00fcber.example/t"_s << QByteArray("idn=idn-value");
     QTest::newRow("address the fetcher refuses") << u"http://forum.example/a b"_s << QByteArray();
 }
 
