@@ -78,18 +78,19 @@ CookieFileKeeper::~CookieFileKeeper() {
 }
 
 void CookieFileKeeper::setEnabled(bool on) {
-    if (on == m_enabled)
-        return;
+    const bool was = m_enabled;
     m_enabled = on;
-    if (on) {
-        // At start-up the jar is still empty, the browser's store handing its cookies over
-        // afterwards: the file keeps what it holds until they come.
-        if (m_jar.count() > 0)
-            m_timer.start();
-    } else {
+    if (!on) {
+        // Also at start-up: a file left behind (the program ended before it could remove it)
+        // must not go on sending cookies the user no longer wants sent.
         m_timer.stop();
         removeFile();
+        return;
     }
+    // At start-up the jar is still empty, the browser's store handing its cookies over
+    // afterwards: the file keeps what it holds until they come.
+    if (!was && m_jar.count() > 0)
+        m_timer.start();
 }
 
 void CookieFileKeeper::flush() {

@@ -45,7 +45,8 @@ public:
     ~CookieFileKeeper() override;
 
     // On: the jar is written soon, unless it is empty (a start-up before the browser has
-    // handed over its cookies must not empty the file). Off: the file goes.
+    // handed over its cookies must not empty the file). Off: the file goes, also one left
+    // behind by an earlier run.
     void setEnabled(bool on);
     bool isEnabled() const { return m_enabled; }
     // Writes a change still waiting; nothing when none is.

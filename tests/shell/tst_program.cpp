@@ -308,8 +308,15 @@ void TestProgram::partsFollowTheirSettings() {
 }
 
 void TestProgram::forumCookiesAreKeptForTheCompanionWhileCheckingAsLoggedIn() {
-    start();
+    // A file left behind while the setting is off goes at the start.
     const QString file = cookieFilePath(folders->dataFolder());
+    QVERIFY(QDir().mkpath(folders->dataFolder()));
+    QFile stale(file);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("left=1; expires=Fri, 01-Jan-2100 00:00:00 GMT; domain=forum.example; path=/\n");
+    stale.close();
+    start();
+    QVERIFY(!QFile::exists(file));
     auto cookie = [](const char* name, int days) {
         QNetworkCookie c(name, "v");
         c.setDomain(u"forum.example"_s);

@@ -39,7 +39,9 @@ int currentRow(const QListView* view) {
     return view->currentIndex().isValid() ? view->currentIndex().row() : -1;
 }
 
-// The row's address as stored, for navigating; its text is the address as shown.
+// The row's address as stored, for navigating; its text is the address as shown. Both lists of
+// threads give it in the same role.
+static_assert(int(ThreadModel::AddressRole) == int(NewRepliesModel::AddressRole));
 QString rowAddress(const QListView* view, int row) {
     return view->model()->index(row, 0).data(ThreadModel::AddressRole).toString();
 }
