@@ -46,6 +46,7 @@ private slots:
     void damagedListFileIsReportedWithItsCopy();
     void partsFollowTheirSettings();
     void forumCookiesAreKeptForTheCompanionWhileCheckingAsLoggedIn();
+    void cookieFileThatCannotBeWrittenIsReportedOnce();
 
 private:
     Program& start();
@@ -360,6 +361,28 @@ void TestProgram::forumCookiesAreKeptForTheCompanionWhileCheckingAsLoggedIn() {
     QTest::qWait(CookieFileKeeper::kCoalesceMs + 200);
     QVERIFY(!QFile::exists(file));
     QVERIFY(messages.entries.isEmpty());
+}
+
+void TestProgram::cookieFileThatCannotBeWrittenIsReportedOnce() {
+    QVERIFY(AppSettings(*settings).set(keys::checkAsLoggedIn, true));
+    // Something that is no file stands where the cookies go.
+    QVERIFY(QDir().mkpath(cookieFilePath(folders->dataFolder())));
+    start();
+    QNetworkCookie member("member", "v");
+    member.setDomain(u"forum.example"_s);
+    member.setExpirationDate(QDateTime::currentDateTimeUtc().addDays(3));
+    program->cookies().add(member);
+    QTRY_COMPARE(messages.entries.size(), 1);
+    QVERIFY2(messages.entries[0].text.startsWith(u"The forum cookies for quillbox-check could "
+                                                 "not be kept."_s),
+             qPrintable(messages.entries[0].text));
+    QVERIFY(messages.entries[0].text.contains(u"check-cookies.txt"_s));
+    // Later changes fail as quietly as the checks go on.
+    member.setValue("w");
+    program->cookies().add(member);
+    QTest::qWait(CookieFileKeeper::kCoalesceMs + 200);
+    QCOMPARE(messages.entries.size(), 1);
+    QVERIFY(program->cookies().isEnabled());
 }
 
 QTEST_GUILESS_MAIN(TestProgram)
