@@ -4,6 +4,7 @@
 
 #include "../tests/support/nginx_fixture.h"
 #include "bench_support.h"
+#include "platform/clock.h"
 #include "platform/user_messages.h"
 #include "watch/fetch_messages.h"
 #include "watch/page_fetcher.h"
@@ -59,25 +60,24 @@ int measureOne(const QString& url) {
 
 double runCheck(const QStringList& urls, const QList<qint64>& sizes, bool* allRight) {
     PrintingMessages messages;
-    PageFetcher fetcher;
+    SystemClock clock;
     WatchLists lists;
     ListsData data;
     for (const QString& url : urls)
         data.posts.append(WatchedPost{url, 0});
     lists.setLists(data);
-    ReplyCheck check(lists, fetcher, messages);
-    QList<qint64> measured;
-    QObject::connect(&fetcher, &PageFetcher::completed, &fetcher,
-                     [&](qint64 s) { measured.append(s); });
+    ReplyCheck check(lists, messages, clock);
     QEventLoop loop;
     QObject::connect(&check, &ReplyCheck::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&check, &ReplyCheck::stopped, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();
     check.start();
     if (check.isRunning())
         loop.exec();
     const double ms = double(timer.nsecsElapsed()) / 1e6;
+    QList<qint64> measured;
+    for (const ThreadCheckResult& r : check.checker().results())
+        measured.append(r.measured.value_or(-1));
     *allRight = measured == sizes && messages.count == 0;
     return ms;
 }

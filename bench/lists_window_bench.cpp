@@ -172,7 +172,6 @@ int main(int argc, char* argv[]) {
         found = n;
         loop.quit();
     });
-    QObject::connect(&check, &ReplyCheck::stopped, &loop, &QEventLoop::quit);
     tick.start(1);
     t.restart();
     check.start();

@@ -13,6 +13,7 @@
 #include "store/single_instance.h"
 #include "watch/background_check.h"
 #include "watch/check_schedule.h"
+#include "watch/cookie_file.h"
 #include "watch/forum_cookie_jar.h"
 #include "watch/list_state.h"
 #include "watch/page_fetcher.h"
@@ -37,23 +38,23 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
       m_messages(seams.messages), m_templates(defaultTemplates()),
       m_settings(std::make_unique<AppSettings>(seams.store)),
       m_lists(std::make_unique<WatchLists>()), m_cookies(std::make_unique<ForumCookieJar>()),
+      m_cookieFile(std::make_unique<CookieFileKeeper>(*m_cookies, cookieFilePath(m_dataFolder))),
       m_sizesFetcher(std::make_unique<PageFetcher>()),
-      m_postsFetcher(std::make_unique<PageFetcher>()),
       m_measurer(std::make_unique<PostMeasurer>(*m_lists, *m_sizesFetcher, seams.messages)),
-      m_replyCheck(std::make_unique<ReplyCheck>(*m_lists, *m_postsFetcher, seams.messages)),
+      m_replyCheck(std::make_unique<ReplyCheck>(*m_lists, seams.messages, seams.clock)),
       m_autosave(std::make_unique<ListsAutosave>(*m_lists, m_dataFolder, seams.messages)),
       m_background(std::make_unique<BackgroundCheck>(*m_lists, *m_replyCheck, seams.clock)) {
     m_sizesFetcher->setObjectName(QStringLiteral("wscSizes"));
-    m_postsFetcher->setObjectName(QStringLiteral("wscPosts"));
-    for (PageFetcher* fetcher : {m_sizesFetcher.get(), m_postsFetcher.get()}) {
-        fetcher->setRequestCookies(m_cookies.get());
-        connect(fetcher, &PageFetcher::panelText, this, &Program::panelText);
-    }
+    m_sizesFetcher->setRequestCookies(m_cookies.get());
+    connect(m_sizesFetcher.get(), &PageFetcher::panelText, this, &Program::panelText);
     connect(m_measurer.get(), &PostMeasurer::panelText, this, &Program::panelText);
+    // The window's check runs several fetches at once, so it tells only its progress (panel 1),
+    // not the stage of one fetch.
     connect(m_replyCheck.get(), &ReplyCheck::panelText, this, &Program::panelText);
 
     // Every check sends the browser's cookies when the user asked for checks as the
     // logged-in user; the background check tells of what it finds in a notification.
+    m_replyCheck->checker().setRequestCookies(m_cookies.get());
     m_background->checker().setRequestCookies(m_cookies.get());
     m_background->setNotifier(seams.notifier);
     if (seams.notifier)
@@ -61,7 +62,18 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     connect(m_background.get(), &BackgroundCheck::checkFinished, this,
             &Program::backgroundCheckFinished);
     connect(m_settings.get(), &AppSettings::changed, this, &Program::settingChanged);
-    m_cookies->setEnabled(m_settings->get(keys::checkAsLoggedIn));
+    // quillbox-check sends the same cookies, from the file kept while the setting is on.
+    connect(m_cookieFile.get(), &CookieFileKeeper::failed, this, [this](const QString& message) {
+        if (m_cookieFileFailureShown)
+            return;
+        m_cookieFileFailureShown = true;
+        m_messages.showMessage(m_branding.productName,
+                               QStringLiteral("The forum cookies for quillbox-check could not be "
+                                              "kept.\r\n") +
+                                   message,
+                               MessageIcon::Exclamation);
+    });
+    followCheckAsLoggedIn();
     // The time the schedule counts from is kept whenever it moves, so a restart goes on from it.
     connect(
         m_background.get(), &BackgroundCheck::scheduleMoved, this,
@@ -78,6 +90,7 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
 Program::~Program() {
     m_followUp.reset();
     m_background.reset();
+    m_replyCheck->abandon();
     m_autosave.reset();
 }
 
@@ -88,7 +101,7 @@ void Program::settingChanged(Setting id) {
         m_background->setIntervalMinutes(replyCheckMinutes());
         break;
     case Setting::CheckAsLoggedIn:
-        m_cookies->setEnabled(m_settings->get(keys::checkAsLoggedIn));
+        followCheckAsLoggedIn();
         break;
     case Setting::Template:
     case Setting::LinkWholeAddresses:
@@ -103,6 +116,12 @@ void Program::settingChanged(Setting id) {
     default:
         break;
     }
+}
+
+void Program::followCheckAsLoggedIn() {
+    const bool on = m_settings->get(keys::checkAsLoggedIn);
+    m_cookies->setEnabled(on);
+    m_cookieFile->setEnabled(on);
 }
 
 void Program::keep(bool written) {
@@ -210,6 +229,7 @@ bool Program::saveListsAsking() {
 
 bool Program::shutDown(const CloseView& view) {
     m_autosave->cancel();
+    m_cookieFile->flush();
     keep(m_settings->set(keys::mainWindowGeometry, view.geometry));
     if (!saveListsAsking())
         return false;

@@ -17,6 +17,7 @@ namespace quillbox {
 class BackgroundCheck;
 class BrowserPage;
 class Clock;
+class CookieFileKeeper;
 class ForumCookieJar;
 class InsertFollowUp;
 class ListsAutosave;
@@ -65,9 +66,9 @@ struct CloseView {
     QByteArray geometry;
 };
 
-// The program's logic and its wiring: the settings, the lists, the two page fetchers (one
-// measures pages put on watch, the other serves the window's reply check), the measurer, the
-// checks, the autosave, the cookie jar the checks send from, the background check and the
+// The program's logic and its wiring: the settings, the lists, the page fetcher that measures
+// pages put on watch, the measurer, the checks (the window's and the background one, on one
+// engine), the autosave, the cookie jar the checks send from, the background check and the
 // follow-up of an inserted message. It signals what the window shows; nothing in it calls back
 // into a window.
 class Program final : public QObject {
@@ -117,11 +118,11 @@ public:
     UserMessages& messages() { return m_messages; }
     WatchLists& lists() { return *m_lists; }
     PageFetcher& sizesFetcher() { return *m_sizesFetcher; }
-    PageFetcher& postsFetcher() { return *m_postsFetcher; }
     PostMeasurer& measurer() { return *m_measurer; }
     ReplyCheck& replyCheck() { return *m_replyCheck; }
     ListsAutosave& autosave() { return *m_autosave; }
     ForumCookieJar& cookies() { return *m_cookies; }
+    CookieFileKeeper& cookieFile() { return *m_cookieFile; }
     BackgroundCheck& background() { return *m_background; }
     InsertFollowUp& followUp() { return *m_followUp; }
 
@@ -138,6 +139,8 @@ signals:
 
 private:
     void settingChanged(Setting id);
+    // The checks' cookies and their file follow "Check threads as the logged-in user".
+    void followCheckAsLoggedIn();
     void backgroundCheckFinished(const QStringList& newlyFound);
     bool saveListsAsking();
     void reportProblems(const QString& intro, const QStringList& problems);
@@ -153,12 +156,13 @@ private:
     bool m_stateUnwritten = false;
     bool m_storingTemplates = false;
     bool m_settingsFailureShown = false;
+    bool m_cookieFileFailureShown = false;
     // In the order they depend on one another; destroyed the other way round.
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<WatchLists> m_lists;
     std::unique_ptr<ForumCookieJar> m_cookies;
+    std::unique_ptr<CookieFileKeeper> m_cookieFile;
     std::unique_ptr<PageFetcher> m_sizesFetcher;
-    std::unique_ptr<PageFetcher> m_postsFetcher;
     std::unique_ptr<PostMeasurer> m_measurer;
     std::unique_ptr<ReplyCheck> m_replyCheck;
     std::unique_ptr<ListsAutosave> m_autosave;

@@ -26,10 +26,12 @@ BackgroundCheck::BackgroundCheck(WatchLists& lists, ReplyCheck& manualCheck, Clo
     connect(&m_checker, &ParallelCheck::finished, this, &BackgroundCheck::onFinished);
     // A check that fell due while the window's check ran goes as soon as that one ends.
     connect(
-        &m_manual, &ReplyCheck::finished, this, [this] { poll(); }, Qt::QueuedConnection);
-    connect(
-        &m_manual, &ReplyCheck::stopped, this, [this] { poll(); }, Qt::QueuedConnection);
-    connect(&m_manual, &ReplyCheck::postChecked, this, &BackgroundCheck::recordManual);
+        &m_manual, &ReplyCheck::runningChanged, this,
+        [this](bool running) {
+            if (!running)
+                poll();
+        },
+        Qt::QueuedConnection);
     m_poll.setInterval(kPollMs);
     connect(&m_poll, &QTimer::timeout, this, [this] { poll(); });
 }
@@ -121,18 +123,6 @@ void BackgroundCheck::onFinished() {
     }
     emit runningChanged(false);
     emit checkFinished(newlyFound);
-}
-
-void BackgroundCheck::recordManual(WatchLists::PostId post, std::optional<qint64> measured,
-                                   const QString& reason) {
-    const int row = m_lists.rowOfPost(post);
-    if (row < 0)
-        return;
-    const std::optional<qint64> recorded = m_lists.posts().at(row).size;
-    PostCheck check{m_clock.now(), CheckOutcome::Failed, measured, reason, recorded};
-    if (measured)
-        check.outcome = measuredOutcome(*measured, recorded.value_or(*measured));
-    m_lists.setLastCheck(post, check);
 }
 
 } // namespace quillbox

@@ -29,12 +29,11 @@ Notice newRepliesNotice(const QStringList& addresses);
 // WatchLists::lastCheck), and a notification names the threads newly found.
 //
 // It never runs beside the window's own check: a check that falls due while that one runs
-// waits for it to end. Every page of either check has its deadline (PageFetcher::setDeadline,
-// checker().setDeadline), so a page that never ends holds up the next check no longer than
-// that. Nothing is written while it runs: results are applied when every
-// thread has been checked, to the threads that are still watched with the size they had at
-// the start, so quitting midway loses nothing and records no half-measured size. The
-// window's check also records its results here (lastCheck of each thread).
+// waits for it to end. Every page of either check has its deadline (checker().setDeadline of
+// each), so a page that never ends holds up the next check no longer than that. Nothing is
+// written while it runs: results are applied when every thread has been checked, to the
+// threads that are still watched with the size they had at the start, so quitting midway loses
+// nothing and records no half-measured size.
 class BackgroundCheck : public QObject {
     Q_OBJECT
 public:
@@ -76,8 +75,6 @@ private:
     // Tells of a move of the schedule's time from `before`.
     void scheduleChanged(const QDateTime& before);
     void onFinished();
-    void recordManual(WatchLists::PostId post, std::optional<qint64> measured,
-                      const QString& reason);
 
     WatchLists& m_lists;
     ReplyCheck& m_manual;

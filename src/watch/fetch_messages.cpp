@@ -4,30 +4,66 @@
 #include "watch/fetch_target.h"
 #include "watch/shown_address.h"
 
+#include <algorithm>
+
 namespace quillbox {
+
+namespace {
+
+QString startErrorText(int number, const QString& description) {
+    return QStringLiteral("An error has occurred.\r\nError #: ") + QString::number(number) +
+           QStringLiteral("\r\nDescription: ") + description;
+}
+
+QString transferErrorText(int number, const QString& description) {
+    return QStringLiteral("Error occurred.\r\nError #: ") + QString::number(number) +
+           QStringLiteral("\r\n") + description;
+}
+
+} // namespace
 
 void showFetchStartError(UserMessages& messages, int number, const QString& description,
                          const QString& url) {
-    messages.showMessage(QStringLiteral("Error"),
-                         QStringLiteral("An error has occurred.\r\nError #: ") +
-                             QString::number(number) + QStringLiteral("\r\nDescription: ") +
-                             description,
+    messages.showMessage(QStringLiteral("Error"), startErrorText(number, description),
                          MessageIcon::Exclamation, shownAddress(url));
 }
 
 void showFetchError(UserMessages& messages, int number, const QString& description,
                     const QString& url) {
-    messages.showMessage(QStringLiteral("Error"),
-                         QStringLiteral("Error occurred.\r\nError #: ") + QString::number(number) +
-                             QStringLiteral("\r\n") + description,
+    messages.showMessage(QStringLiteral("Error"), transferErrorText(number, description),
                          MessageIcon::Exclamation, shownAddress(url));
 }
 
+QString fetchFailureText(const FetchError& error) {
+    return error.stage == FetchError::Stage::Start
+               ? startErrorText(error.number, error.description)
+               : transferErrorText(error.number, error.description);
+}
+
 void showFetchFailure(UserMessages& messages, const FetchError& error) {
-    if (error.stage == FetchError::Stage::Start)
-        showFetchStartError(messages, error.number, error.description, error.address);
-    else
-        showFetchError(messages, error.number, error.description, error.address);
+    messages.showMessage(QStringLiteral("Error"), fetchFailureText(error), MessageIcon::Exclamation,
+                         shownAddress(error.address));
+}
+
+void showCheckFailures(UserMessages& messages, const QList<FetchError>& failures) {
+    if (failures.isEmpty())
+        return;
+    // One failure reads exactly as the box of a single fetch does.
+    if (failures.size() == 1) {
+        showFetchFailure(messages, failures.first());
+        return;
+    }
+    QString text = QString::number(failures.size()) +
+                   QStringLiteral(" threads could not be checked; the check went on with the "
+                                  "others.");
+    const qsizetype listed = std::min<qsizetype>(failures.size(), kFailuresListed);
+    for (qsizetype i = 0; i < listed; ++i)
+        text += QStringLiteral("\r\n\r\n") + shownAddress(failures[i].address) +
+                QStringLiteral("\r\n") + fetchFailureText(failures[i]);
+    if (failures.size() > listed)
+        text += QStringLiteral("\r\n\r\nand ") + QString::number(failures.size() - listed) +
+                QStringLiteral(" more: each thread's row tells its reason.");
+    messages.showMessage(QStringLiteral("Error"), text, MessageIcon::Exclamation);
 }
 
 QString fetchFailureReason(const FetchError& error) {

@@ -3,6 +3,7 @@
 #include "watch/fetch_error.h"
 #include "watch/shown_address.h"
 
+#include <QList>
 #include <QString>
 
 namespace quillbox {
@@ -23,6 +24,16 @@ void showFetchError(UserMessages& messages, int number, const QString& descripti
 // The box for a failure the fetcher reported: the first box for one refused at the start, the
 // second for one that failed on the way.
 void showFetchFailure(UserMessages& messages, const FetchError& error);
+// The text of that box for one failure, without the address (which the box shows below it).
+QString fetchFailureText(const FetchError& error);
+
+// The most failures one box lists after a check; the rest are counted.
+inline constexpr int kFailuresListed = 20;
+// The box after a check: nothing without failures; for one failure, the box of that fetch; for
+// several, one box listing each thread's address with its text, so a check against a dead forum
+// never stacks up boxes.
+void showCheckFailures(UserMessages& messages, const QList<FetchError>& failures);
+
 // A failure in a few words for a thread's result: its description, or its number when it has
 // none.
 QString fetchFailureReason(const FetchError& error);

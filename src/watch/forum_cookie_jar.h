@@ -10,7 +10,8 @@ namespace quillbox {
 // The browser's cookies as the checks see them: a copy kept up to date from the browser's
 // cookie store. When enabled, a check's request carries the cookies the cookie rules choose
 // for its address (domain, path, Secure only over HTTPS, not expired), as the browser would
-// send them; when disabled, none.
+// send them; when disabled, none. The address is read as the fetcher reads it (parseFetchTarget),
+// so the cookies are those of the host the request really connects to.
 class ForumCookieJar : public QNetworkCookieJar, public RequestCookies {
     Q_OBJECT
 public:
@@ -23,13 +24,20 @@ public:
     void add(const QNetworkCookie& cookie);
     void remove(const QNetworkCookie& cookie);
     void clear();
+    // Replaces every cookie at once (quillbox-check, from the cookie file).
+    void setCookies(const QList<QNetworkCookie>& cookies);
     int count() const { return int(allCookies().size()); }
+    QList<QNetworkCookie> cookies() const { return allCookies(); }
 
     // The cookies the rules choose for url, as "name=value; name=value", or nothing while
     // disabled. Cookies whose text could break the request line are left out.
     QByteArray cookieHeaderFor(const QString& url) const override;
     // The same whether enabled or not.
     QByteArray matchingCookies(const QString& url) const;
+
+signals:
+    // A cookie was added, changed or removed.
+    void changed();
 
 private:
     bool m_enabled = false;

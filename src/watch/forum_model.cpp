@@ -1,5 +1,7 @@
 #include "watch/forum_model.h"
 
+#include "watch/shown_address.h"
+
 namespace quillbox {
 
 ForumModel::ForumModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -14,6 +16,8 @@ QVariant ForumModel::data(const QModelIndex& index, int role) const {
     const Forum& forum = m_forums.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        // Shown with its password masked; the address itself is for navigating and saving.
+        return shownAddress(forum.address);
     case AddressRole:
         return forum.address;
     case LoginRole:

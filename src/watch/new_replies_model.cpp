@@ -1,5 +1,7 @@
 #include "watch/new_replies_model.h"
 
+#include "watch/shown_address.h"
+
 namespace quillbox {
 
 NewRepliesModel::NewRepliesModel(const ThreadModel& threads, QObject* parent)
@@ -18,6 +20,8 @@ QVariant NewRepliesModel::data(const QModelIndex& index, int role) const {
     const Entry& entry = m_entries.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        // Shown with its password masked; the address itself is for navigating and saving.
+        return shownAddress(entry.address);
     case AddressRole:
         return entry.address;
     case PostIdRole:

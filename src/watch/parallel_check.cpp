@@ -61,6 +61,7 @@ void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
     m_results.clear();
     m_hostKeys.clear();
     m_pending.clear();
+    m_pendingCount = 0;
     m_perHost.clear();
     m_done.clear();
     m_reported = 0;
@@ -98,7 +99,8 @@ void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
     }
     for (int i = 0; i < m_results.size(); ++i) {
         if (m_results[i].recorded) {
-            m_pending.append(i);
+            m_pending[m_hostKeys[i]].append(i);
+            ++m_pendingCount;
         } else {
             m_results[i].outcome = CheckOutcome::NoSize;
             record(i);
@@ -113,18 +115,22 @@ void ParallelCheck::abandon() {
         slot->index = -1;
     }
     m_pending.clear();
+    m_pendingCount = 0;
     m_perHost.clear();
     m_inFlight = 0;
     m_running = false;
 }
 
 int ParallelCheck::pickNext() const {
-    for (int index : m_pending) {
-        const QString& key = m_hostKeys[index];
-        if (key.isEmpty() || m_perHost.value(key) < kPerHost)
-            return index;
+    // Addresses without a host key fail at their start and take no connection: no limit.
+    int next = -1;
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
+        if (it->isEmpty() || (!it.key().isEmpty() && m_perHost.value(it.key()) >= kPerHost))
+            continue;
+        if (next < 0 || it->first() < next)
+            next = it->first();
     }
-    return -1;
+    return next;
 }
 
 void ParallelCheck::fill() {
@@ -153,9 +159,13 @@ void ParallelCheck::fill() {
 }
 
 void ParallelCheck::launch(Slot& slot, int index) {
-    m_pending.removeOne(index);
-    slot.index = index;
     const QString& key = m_hostKeys[index];
+    QList<int>& queue = m_pending[key];
+    queue.removeFirst();
+    if (queue.isEmpty())
+        m_pending.remove(key);
+    --m_pendingCount;
+    slot.index = index;
     if (!key.isEmpty())
         m_peakPerHost = std::max(m_peakPerHost, ++m_perHost[key]);
     m_peakRunning = std::max(m_peakRunning, ++m_inFlight);
@@ -190,6 +200,7 @@ void ParallelCheck::onFailed(Slot& slot, const FetchError& error) {
     ThreadCheckResult& result = m_results[index];
     result.outcome = CheckOutcome::Failed;
     result.reason = fetchFailureReason(error);
+    result.error = error;
     record(index);
     fill();
 }
@@ -203,7 +214,7 @@ void ParallelCheck::record(int index) {
 }
 
 void ParallelCheck::finishIfDone() {
-    if (!m_running || m_filling || !m_pending.isEmpty() || m_inFlight > 0)
+    if (!m_running || m_filling || m_pendingCount > 0 || m_inFlight > 0)
         return;
     m_running = false;
     emit finished();

@@ -29,12 +29,13 @@ struct ThreadCheckResult {
     std::optional<qint64> recorded;
     std::optional<qint64> measured;
     CheckOutcome outcome = CheckOutcome::Pending;
-    QString reason; // for a failure: what went wrong, as the error box would say it
+    QString reason;   // for a failure: what went wrong, as the error box would say it
+    FetchError error; // for a failure: the fetcher's report, for the window's box
 };
 
-// Checks many threads at once, each with its own page fetcher, for the background check and
-// the command-line check. Unlike the window's sequential check it goes on past a thread that
-// fails, collects every failure with its reason, and never shows a message box. At most
+// Checks many threads at once, each with its own page fetcher: the engine of every check (the
+// window's, the background one and quillbox-check). It goes on past a thread that fails,
+// collects every failure with its reason, and never shows a message box. At most
 // jobs() fetches run at a time, and at most kPerHost of them against one host (host name and
 // port), so one forum never sees more than two connections from us. Results keep the order
 // of the threads given, whatever order the replies come in, and threadChecked() tells of each
@@ -91,9 +92,13 @@ private:
     std::vector<std::unique_ptr<Slot>> m_slots;
     QList<ThreadCheckResult> m_results;
     QList<QString> m_hostKeys;
-    QList<int> m_pending; // indices still to fetch, in order
-    QList<bool> m_done;   // the threads with a result
-    int m_reported = 0;   // threadChecked() has told of the threads before this one
+    // The indices still to fetch, one queue per host key, each in the list's order: the next
+    // fetch is the earliest thread of a host below its limit, found without walking past every
+    // thread of a busy host (a list of tens of thousands on one forum).
+    QHash<QString, QList<int>> m_pending;
+    int m_pendingCount = 0;
+    QList<bool> m_done; // the threads with a result
+    int m_reported = 0; // threadChecked() has told of the threads before this one
     QHash<QString, int> m_perHost;
     int m_jobs = kDefaultJobs;
     std::chrono::milliseconds m_idleTimeout;

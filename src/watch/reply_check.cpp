@@ -1,82 +1,93 @@
 #include "watch/reply_check.h"
 
+#include "platform/clock.h"
 #include "watch/check_outcome.h"
 #include "watch/fetch_messages.h"
-#include "watch/page_fetcher.h"
 
 namespace quillbox {
 
-ReplyCheck::ReplyCheck(WatchLists& lists, PageFetcher& fetcher, UserMessages& messages,
-                       QObject* parent)
-    : QObject(parent), m_lists(lists), m_fetcher(fetcher), m_messages(messages) {
-    connect(&m_fetcher, &PageFetcher::completed, this, &ReplyCheck::onCompleted);
-    connect(&m_fetcher, &PageFetcher::failed, this, &ReplyCheck::onFailed);
+ReplyCheck::ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, QObject* parent)
+    : QObject(parent), m_lists(lists), m_messages(messages), m_clock(clock) {
+    connect(&m_checker, &ParallelCheck::threadChecked, this, &ReplyCheck::threadChecked);
+    connect(&m_checker, &ParallelCheck::finished, this, &ReplyCheck::onFinished);
+}
+
+QString ReplyCheck::finishedText(int found, int failed) {
+    QString text = QStringLiteral("finished - ") + QString::number(found) +
+                   QStringLiteral(" new replies found");
+    if (failed > 0)
+        text += QStringLiteral(", ") + QString::number(failed) +
+                (failed == 1 ? QStringLiteral(" thread") : QStringLiteral(" threads")) +
+                QStringLiteral(" could not be checked");
+    return text;
 }
 
 void ReplyCheck::start() {
-    m_fetcher.abandon();
-    m_waiting = false;
+    m_checker.abandon();
     m_lists.clearNewReplies();
-    m_current = 0;
     m_found = 0;
-    m_toCheck.clear();
-    for (int row = 0; row < m_lists.postCount(); ++row)
-        m_toCheck.append(m_lists.postId(row));
+    m_failures.clear();
+    m_checking.clear();
+    QList<ThreadToCheck> threads;
+    for (int row = 0; row < m_lists.postCount(); ++row) {
+        m_checking.append(m_lists.postId(row));
+        const WatchedPost& post = m_lists.posts().at(row);
+        threads.append({post.address, post.size});
+    }
+    const bool wasRunning = m_running;
     m_running = true;
-    checkNextPost();
+    if (!wasRunning)
+        emit runningChanged(true);
+    emit panelText(1, QStringLiteral("checking post 1"));
+    // Threads without a size, and a list with nothing to fetch, are told of inside start().
+    m_checker.start(threads);
 }
 
-void ReplyCheck::checkNextPost() {
+void ReplyCheck::abandon() {
+    m_checker.abandon();
+    m_checking.clear();
     if (!m_running)
         return;
-    // A loop rather than recursion: a long run of posts passed over must not deepen the stack.
-    for (;;) {
-        emit panelText(1, QStringLiteral("checking post ") + QString::number(m_current + 1));
-        if (m_current > m_toCheck.size() - 1) {
-            m_running = false;
-            emit panelText(1, QStringLiteral("finished - ") + QString::number(m_found) +
-                                  QStringLiteral(" new replies found"));
-            emit finished(m_found);
-            return;
-        }
-        const int row = m_lists.rowOfPost(m_toCheck[m_current]);
-        if (row >= 0 && m_lists.posts()[row].size.has_value()) {
-            m_waiting = true;
-            m_fetcher.start(m_lists.posts()[row].address);
-            return;
-        }
-        ++m_current;
-    }
+    m_running = false;
+    emit runningChanged(false);
 }
 
-void ReplyCheck::onCompleted(qint64 bodyBytes) {
-    if (!m_waiting)
+void ReplyCheck::threadChecked(int index) {
+    if (index < 0 || index >= m_checking.size())
         return;
-    m_waiting = false;
-    const WatchLists::PostId id = m_toCheck[m_current];
+    const ThreadCheckResult& r = m_checker.results().at(index);
+    if (r.outcome == CheckOutcome::Failed)
+        m_failures.append(r.error);
+    const WatchLists::PostId id = m_checking[index];
     const int row = m_lists.rowOfPost(id);
-    if (row >= 0) {
-        const WatchedPost& post = m_lists.posts()[row];
-        if (post.size && hasNewReplies(bodyBytes, *post.size)) {
-            m_lists.addNewReply(post.address, id);
+    // A thread removed meanwhile, or measured anew, keeps what it has now.
+    if (row >= 0 && m_lists.posts().at(row).size == r.recorded) {
+        m_lists.setLastCheck(id,
+                             PostCheck{m_clock.now(), r.outcome, r.measured, r.reason, r.recorded});
+        if (r.outcome == CheckOutcome::NewReplies) {
+            m_lists.addNewReply(r.address, id);
             ++m_found;
         }
     }
-    emit postChecked(id, bodyBytes, QString());
-    ++m_current;
-    checkNextPost();
+    // The first thread still in flight, as the sequential check counted; the last thread's
+    // count is the one beyond the list, which the closing text replaces at once.
+    emit panelText(1, QStringLiteral("checking post ") + QString::number(index + 2));
 }
 
-void ReplyCheck::onFailed(const FetchError& error) {
-    if (!m_waiting)
+void ReplyCheck::onFinished() {
+    if (!m_running)
         return;
-    // The box comes while the check still counts as running, as it always has: nothing else
-    // starts checking behind it.
-    showFetchFailure(m_messages, error);
-    m_waiting = false;
+    m_checking.clear();
+    // The status bar has its result before the box opens, and keeps it after.
+    emit panelText(1, finishedText(m_found, int(m_failures.size())));
+    showCheckFailures(m_messages, m_failures);
+    // A check started again from behind the box has begun anew: this one has nothing more to
+    // say.
+    if (m_checker.isRunning())
+        return;
     m_running = false;
-    emit postChecked(m_toCheck[m_current], std::nullopt, error.description);
-    emit stopped();
+    emit runningChanged(false);
+    emit finished(m_found);
 }
 
 } // namespace quillbox

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "watch/fetch_error.h"
+#include "watch/parallel_check.h"
 #include "watch/watch_lists.h"
 
 #include <QList>
@@ -8,53 +9,60 @@
 
 namespace quillbox {
 
-class PageFetcher;
+class Clock;
 class UserMessages;
 
-// "Check for new replies": fetches every watched page in turn with its own fetcher (the
-// program's wscPosts) and lists, in the new replies, each page whose body has grown by more
-// than 500 bytes since its size was recorded. Nothing is written back.
+// "Check for new replies": the window's check, on the engine every check shares (ParallelCheck:
+// a few pages at a time, never more than two against one server). Each page whose body has
+// grown by more than 500 bytes since its size was recorded (hasNewReplies) is listed in the new
+// replies, in the order of the list, as soon as it and every thread before it are known; every
+// thread's row keeps what its check found (WatchLists::lastCheck), the warning sign on a
+// failure. Nothing is written back.
 //
-// The posts to check are the ones watched when the check starts, taken by id: a post removed
-// during the check is passed over, one added during it waits for the next check, and a result
-// always belongs to the post that was fetched. A post without a recorded size has nothing to
-// compare with and is passed over without being fetched. A failed fetch is shown in the fetch
-// error box and ends the check where it is; starting again begins with the first post and
-// abandons a fetch in flight. Whether a page has new replies is hasNewReplies' decision.
+// A failed thread does not stop the check. At the end panel 1 says how many new replies were
+// found and how many threads failed, and one box lists every failure with its reason. The
+// threads checked are the ones watched at the start, taken by id: a thread removed meanwhile is
+// passed over, one added meanwhile waits for the next check, and one measured anew meanwhile
+// keeps its new size unjudged. A thread without a recorded size is not fetched. Starting again
+// abandons the check in flight and begins with the first thread.
 class ReplyCheck : public QObject {
     Q_OBJECT
 public:
-    ReplyCheck(WatchLists& lists, PageFetcher& fetcher, UserMessages& messages,
-               QObject* parent = nullptr);
+    ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, QObject* parent = nullptr);
+
+    // The engine, for its settings (cookies, deadline, jobs).
+    ParallelCheck& checker() { return m_checker; }
 
     void start();
-    // Shows progress in panel 1 and fetches the current post, or finishes.
-    void checkNextPost();
-
+    // Ends a check in flight without a summary (the program is quitting).
+    void abandon();
+    // From start() until finished(); the closing box is shown while it still runs, so no other
+    // check starts behind it.
     bool isRunning() const { return m_running; }
-    int currentRow() const { return m_current; } // index into the posts being checked
     int newRepliesFound() const { return m_found; }
+    int failedCount() const { return int(m_failures.size()); }
+
+    // Panel 1's closing text: "finished - n new replies found", and the failures when any.
+    static QString finishedText(int found, int failed);
 
 signals:
     void panelText(int panel, const QString& text);
+    void runningChanged(bool running);
+    // Every check that is not abandoned ends here, failures or not.
     void finished(int newRepliesFound);
-    void stopped(); // a fetch failed; the check ends unfinished
-    // One post fetched: its measured size, or the failure's reason.
-    void postChecked(WatchLists::PostId post, std::optional<qint64> measured,
-                     const QString& reason);
 
 private:
-    void onCompleted(qint64 bodyBytes);
-    void onFailed(const FetchError& error);
+    void threadChecked(int index);
+    void onFinished();
 
     WatchLists& m_lists;
-    PageFetcher& m_fetcher;
     UserMessages& m_messages;
-    QList<WatchLists::PostId> m_toCheck;
-    int m_current = 0;
+    Clock& m_clock;
+    ParallelCheck m_checker;
+    QList<WatchLists::PostId> m_checking; // the threads of the check in flight, in its order
+    QList<FetchError> m_failures;
     int m_found = 0;
     bool m_running = false;
-    bool m_waiting = false;
 };
 
 } // namespace quillbox

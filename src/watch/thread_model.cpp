@@ -1,6 +1,7 @@
 #include "watch/thread_model.h"
 
 #include "watch/post_summary.h"
+#include "watch/shown_address.h"
 
 namespace quillbox {
 
@@ -26,6 +27,8 @@ QVariant ThreadModel::data(const QModelIndex& index, int role) const {
     const std::optional<PostCheck> check = lastCheck(row);
     switch (role) {
     case Qt::DisplayRole:
+        // Shown with its password masked; the address itself is for navigating and saving.
+        return shownAddress(post.address);
     case AddressRole:
         return post.address;
     case Qt::ToolTipRole:

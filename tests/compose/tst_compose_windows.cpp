@@ -392,7 +392,8 @@ void TestComposeWindows::templatesStoredAndUsedAfterRestart() {
 
     const QStringList rows{u"text"_s, u"html"_s, u"ubb"_s, u"ubb"_s, u"mine"_s};
     QCOMPARE(comboRows(format), rows);
-    QCOMPARE(format->currentIndex(), 0);
+    // The chosen format ("ubb") still exists: it stays chosen.
+    QCOMPARE(format->currentIndex(), 2);
 
     // The new rules and templates drive the output at once.
     control<QPlainTextEdit>(window.get(), "txtMessage")->setPlainText(u"see www.x.org/?a=1."_s);

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -33,7 +34,8 @@ private slots:
     void watchThisPostMeasuresAndRenews();
     void removeWatchRemovesTheSelectedPost();
     void replyCheckListsPagesGrownByMoreThan500Bytes();
-    void failedFetchReportsAndStopsTheCheck();
+    void failedThreadIsReportedAndTheCheckGoesOn();
+    void addressesWithPasswordsAreShownMasked();
     void addCurrentUrlAddsAForumWithALogin();
     void forumClickFillsAndStoresTheLogin();
     void doubleClicksNavigate();
@@ -158,31 +160,81 @@ void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
     QVERIFY(messages.entries.isEmpty());
 }
 
-void TestMainWindowLists::failedFetchReportsAndStopsTheCheck() {
+void TestMainWindowLists::failedThreadIsReportedAndTheCheckGoesOn() {
     // A port that was just closed refuses the connection.
     QTcpServer closed;
     QVERIFY(closed.listen(QHostAddress::LocalHost));
     const QString refused = u"http://127.0.0.1:%1/gone"_s.arg(closed.serverPort());
     closed.close();
     server->setScript("/grew", page(2000));
+    server->setScript("/grew650", page(750));
     program->lists().setLists({{{server->url(u"/grew"_s), 100},
                                 {server->url(u"/same"_s), 100},
                                 {refused, 100},
-                                {server->url(u"/grew"_s), 100}},
+                                {server->url(u"/grew650"_s), 100}},
                                {}});
     showPostsView();
     control<QTabBar>(window.get(), "TabStrip1")->setCurrentIndex(1);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(messages.entries.size(), 1, 30000);
+    // The dead third thread does not keep the fourth from being checked, and the status bar
+    // ends with the result and the failure.
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1),
+                              u"finished - 2 new replies found, 1 thread could not be checked"_s,
+                              30000);
+    QVERIFY(!program->replyCheck().isRunning());
+    QCOMPARE(rows(window.get(), "lstNew"),
+             (QStringList{server->url(u"/grew"_s), server->url(u"/grew650"_s)}));
+    QCOMPARE(messages.entries.size(), 1);
     QCOMPARE(messages.entries[0].title, u"Error"_s);
     QCOMPARE(messages.entries[0].icon, MessageIcon::Exclamation);
     QVERIFY(messages.entries[0].text.startsWith(u"Error occurred.\r\nError #: "_s));
-    QCOMPARE(window->panelText(1), u"checking post 3"_s);
-    QCOMPARE(int(rows(window.get(), "lstNew").size()), 1);
-    // The check has ended: the fourth post is never fetched.
-    QVERIFY(!program->replyCheck().isRunning());
-    QVERIFY(!program->postsFetcher().isBusy());
-    QCOMPARE(window->panelText(1), u"checking post 3"_s);
+    QCOMPARE(messages.entries[0].informativeText, refused);
+    // Each row shows its result: the warning sign on the failed one alone.
+    for (int row = 0; row < 4; ++row) {
+        const bool marked =
+            !rowData(window.get(), "lstPosts", row, Qt::DecorationRole).value<QIcon>().isNull();
+        QCOMPARE(marked, row == 2);
+        const QString tip = rowData(window.get(), "lstPosts", row, Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains(u"Last checked: "_s), qPrintable(tip));
+    }
+    QVERIFY(rowData(window.get(), "lstPosts", 2, Qt::ToolTipRole)
+                .toString()
+                .contains(u"Result: failed - "_s));
+}
+
+void TestMainWindowLists::addressesWithPasswordsAreShownMasked() {
+    const QString thread = server->url(u"/topic"_s).replace(u"http://"_s, u"http://ann:s3cret@"_s);
+    const QString forum = server->url(u"/board"_s).replace(u"http://"_s, u"http://bob:hunter2@"_s);
+    server->setScript("/topic", page(2000));
+    program->lists().setLists({{{thread, 100}}, {{forum, u"|"_s}}});
+    const QString shownThread = u"http://ann:***@"_s + thread.section(u'@', 1);
+    const QString shownForum = u"http://bob:***@"_s + forum.section(u'@', 1);
+
+    // The forum's row and its click show the address masked.
+    QCOMPARE(rows(window.get(), "lstPosts2"), QStringList{shownForum});
+    QCOMPARE(rowData(window.get(), "lstPosts2", 0, ForumModel::AddressRole).toString(), forum);
+    clickRow(control<QListView>(window.get(), "lstPosts2"), 0);
+    QCOMPARE(window->panelText(2), shownForum);
+
+    showPostsView();
+    QCOMPARE(rows(window.get(), "lstPosts"), QStringList{shownThread});
+    QCOMPARE(rowData(window.get(), "lstPosts", 0, ThreadModel::AddressRole).toString(), thread);
+    clickRow(control<QListView>(window.get(), "lstPosts"), 0);
+    QCOMPARE(window->panelText(2), shownThread);
+
+    control<QAction>(window.get(), "toolsMenuItem2")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"finished - 1 new replies found"_s, 30000);
+    QCOMPARE(rows(window.get(), "lstNew"), QStringList{shownThread});
+    QCOMPARE(rowData(window.get(), "lstNew", 0, NewRepliesModel::AddressRole).toString(), thread);
+    clickRow(control<QListView>(window.get(), "lstNew"), 0);
+    QCOMPARE(window->panelText(2), shownThread);
+    for (const auto& entry : messages.entries)
+        QVERIFY(!QString(entry.text + entry.informativeText).contains(u"s3cret"_s));
+
+    // The files keep the address as it was given.
+    window->close();
+    QVERIFY(readBytes(folders->path(u"posts.txt"_s)).startsWith(thread.toUtf8()));
+    QVERIFY(readBytes(folders->path(u"posts2.txt"_s)).startsWith(forum.toUtf8()));
 }
 
 void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {

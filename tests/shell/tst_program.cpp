@@ -10,11 +10,13 @@
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
 #include "watch/background_check.h"
+#include "watch/cookie_file.h"
 #include "watch/forum_cookie_jar.h"
 #include "watch/watch_lists.h"
 
 #include <QDir>
 #include <QFile>
+#include <QNetworkCookie>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -44,6 +46,8 @@ private slots:
     void failedListWriteOffersRetryCancelAndQuit();
     void damagedListFileIsReportedWithItsCopy();
     void partsFollowTheirSettings();
+    void forumCookiesAreKeptForTheCompanionWhileCheckingAsLoggedIn();
+    void cookieFileThatCannotBeWrittenIsReportedOnce();
 
 private:
     Program& start();
@@ -324,6 +328,83 @@ void TestProgram::partsFollowTheirSettings() {
     QCOMPARE(templates.size(), 1);
     QCOMPARE(formatNames(program->templates()).last(), u"other"_s);
     QCOMPARE(program->linkRules(), LinkRules::Classic);
+}
+
+void TestProgram::forumCookiesAreKeptForTheCompanionWhileCheckingAsLoggedIn() {
+    // A file left behind while the setting is off goes at the start.
+    const QString file = cookieFilePath(folders->dataFolder());
+    QVERIFY(QDir().mkpath(folders->dataFolder()));
+    QFile stale(file);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("left=1; expires=Fri, 01-Jan-2100 00:00:00 GMT; domain=forum.example; path=/\n");
+    stale.close();
+    start();
+    QVERIFY(!QFile::exists(file));
+    auto cookie = [](const char* name, int days) {
+        QNetworkCookie c(name, "v");
+        c.setDomain(u"forum.example"_s);
+        c.setPath(u"/"_s);
+        if (days != 0)
+            c.setExpirationDate(QDateTime::currentDateTimeUtc().addDays(days));
+        return c;
+    };
+    // Off: the browser's cookies stay in memory.
+    program->cookies().add(cookie("member", 30));
+    QTest::qWait(CookieFileKeeper::kCoalesceMs + 200);
+    QVERIFY(!QFile::exists(file));
+
+    // On: written, for the owner only, persistent cookies alone.
+    QVERIFY(program->settings().set(keys::checkAsLoggedIn, true));
+    program->cookies().add(cookie("session", 0));
+    QTRY_VERIFY(QFile::exists(file));
+    QCOMPARE(QFile::permissions(file), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadUser | QFileDevice::WriteUser);
+    CookieFileRead read = readCookieFile(file, QDateTime::currentDateTimeUtc());
+    QVERIFY(read.status.ok);
+    QCOMPARE(read.cookies.size(), 1);
+    QCOMPARE(read.cookies[0].name(), QByteArray("member"));
+
+    // A burst of changes is written once, and a change still waiting at shutdown is written.
+    for (int i = 0; i < 50; ++i)
+        program->cookies().add(cookie(QByteArray("c" + QByteArray::number(i)).constData(), 5));
+    QVERIFY(program->cookieFile().isPending());
+    QVERIFY(program->shutDown({}));
+    QCOMPARE(readCookieFile(file, QDateTime::currentDateTimeUtc()).cookies.size(), 51);
+
+    // The next start keeps the file until the browser's cookies arrive.
+    start();
+    QTest::qWait(CookieFileKeeper::kCoalesceMs + 200);
+    QCOMPARE(readCookieFile(file, QDateTime::currentDateTimeUtc()).cookies.size(), 51);
+
+    // Off again: the file goes.
+    QVERIFY(program->settings().set(keys::checkAsLoggedIn, false));
+    QVERIFY(!QFile::exists(file));
+    program->cookies().add(cookie("later", 5));
+    QTest::qWait(CookieFileKeeper::kCoalesceMs + 200);
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(messages.entries.isEmpty());
+}
+
+void TestProgram::cookieFileThatCannotBeWrittenIsReportedOnce() {
+    QVERIFY(AppSettings(*settings).set(keys::checkAsLoggedIn, true));
+    // Something that is no file stands where the cookies go.
+    QVERIFY(QDir().mkpath(cookieFilePath(folders->dataFolder())));
+    start();
+    QNetworkCookie member("member", "v");
+    member.setDomain(u"forum.example"_s);
+    member.setExpirationDate(QDateTime::currentDateTimeUtc().addDays(3));
+    program->cookies().add(member);
+    QTRY_COMPARE(messages.entries.size(), 1);
+    QVERIFY2(messages.entries[0].text.startsWith(u"The forum cookies for quillbox-check could "
+                                                 "not be kept."_s),
+             qPrintable(messages.entries[0].text));
+    QVERIFY(messages.entries[0].text.contains(u"check-cookies.txt"_s));
+    // Later changes fail as quietly as the checks go on.
+    member.setValue("w");
+    program->cookies().add(member);
+    QTest::qWait(CookieFileKeeper::kCoalesceMs + 200);
+    QCOMPARE(messages.entries.size(), 1);
+    QVERIFY(program->cookies().isEnabled());
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

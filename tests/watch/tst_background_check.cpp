@@ -24,8 +24,7 @@ struct Rig {
     test::RecordingNotifier notifier;
     test::ManualClock clock;
     WatchLists lists;
-    PageFetcher manualFetcher;
-    ReplyCheck manual{lists, manualFetcher, messages};
+    ReplyCheck manual{lists, messages, clock};
     BackgroundCheck background{lists, manual, clock};
     QSignalSpy finished{&background, &BackgroundCheck::checkFinished};
 
@@ -103,15 +102,17 @@ void TestBackgroundCheck::waitsForTheWindowsCheck() {
     rig.background.checker().setIdleTimeout(std::chrono::milliseconds(200));
     rig.manual.start();
     QTRY_COMPARE_WITH_TIMEOUT(rig.a.requests().size(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.b.requests().size(), 1, 30000);
     rig.clock.advanceHours(1);
     QVERIFY(!rig.background.poll());
     QVERIFY(!rig.background.isRunning());
-    // The window's check ends (here by failing); the waiting check follows at once.
-    rig.manualFetcher.setIdleTimeout(std::chrono::milliseconds(1));
+    // The window's check ends (here with a failure); the waiting check follows at once.
+    rig.manual.checker().setIdleTimeout(std::chrono::milliseconds(1));
     rig.manual.start();
     QTRY_VERIFY_WITH_TIMEOUT(!rig.manual.isRunning(), 30000);
+    QCOMPARE(rig.manual.failedCount(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(rig.finished.size(), 1, 30000);
-    QCOMPARE(rig.b.requests().size(), 1);
+    QCOMPARE(rig.b.requests().size(), 3);
 }
 
 void TestBackgroundCheck::quittingMidCheckChangesNothing() {
@@ -169,8 +170,7 @@ void TestBackgroundCheck::scheduleKeepsItsClockAcrossRestarts() {
     for (int run = 0; run < 4; ++run) {
         test::RecordingMessages messages;
         WatchLists lists;
-        PageFetcher fetcher;
-        ReplyCheck manual{lists, fetcher, messages};
+        ReplyCheck manual{lists, messages, clock};
         BackgroundCheck background{lists, manual, clock};
         connect(&background, &BackgroundCheck::scheduleMoved, &background,
                 [&kept](const QDateTime& from) { kept = from; });

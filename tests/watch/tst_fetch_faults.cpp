@@ -1,7 +1,8 @@
-// Every way the network can fail a reply check, one page at a time: the check stops where the
-// fetch failed, or finishes when the server's end of the reply is a reply after all, and the
-// status panels and the message say what happened.
+// Every way the network can fail a reply check: the failed page is reported with its reason and
+// the check goes on with the next one, or the page counts as measured when the server's end of
+// the reply is a reply after all; the status panel and the message say what happened.
 #include "fetcher_harness.h"
+#include "support/manual_clock.h"
 #include "support/scripted_http_server.h"
 #include "support/tls_fixture.h"
 #include "watch/reply_check.h"
@@ -91,8 +92,8 @@ private slots:
 
 void TestFetchFaults::everyFaultEndsTheCheckAsItShould_data() {
     QTest::addColumn<Fault>("fault");
-    QTest::addColumn<bool>("stops");
-    QTest::addColumn<QString>("description"); // in the message, when the check stops
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<QString>("description"); // in the message, when the page fails
     QTest::newRow("connection refused") << Fault::Refused << true << u"refused"_s;
     // Qt tells a reset from a close only by what arrived: a reply without a header block
     // counts every byte it sent, as one that closes there would.
@@ -106,17 +107,17 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould_data() {
 
 void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
     QFETCH(Fault, fault);
-    QFETCH(bool, stops);
+    QFETCH(bool, fails);
     QFETCH(QString, description);
 
     ScriptedHttpServer server;
     QVERIFY(server.listenLocal());
-    FetcherHarness h;
-    h.fetcher.setIdleTimeout(std::chrono::milliseconds(300));
+    quillbox::test::RecordingMessages messages;
+    quillbox::test::ManualClock clock;
     WatchLists lists;
-    ReplyCheck check{lists, h.fetcher, h.messages};
+    ReplyCheck check{lists, messages, clock};
+    check.checker().setIdleTimeout(std::chrono::milliseconds(300));
     QSignalSpy finished{&check, &ReplyCheck::finished};
-    QSignalSpy stopped{&check, &ReplyCheck::stopped};
     QStringList panel1;
     connect(&check, &ReplyCheck::panelText, &check, [&panel1](int panel, const QString& text) {
         if (panel == 1)
@@ -163,30 +164,24 @@ void TestFetchFaults::everyFaultEndsTheCheckAsItShould() {
     lists.setPostSize(lists.appendPost(next), 1000);
 
     check.start();
-    QVERIFY(QTest::qWaitFor([&] { return finished.size() + stopped.size() > 0; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return finished.size() > 0; }, 30000));
     QVERIFY(!check.isRunning());
-    QVERIFY(!h.fetcher.isBusy());
-    if (stops) {
-        QCOMPARE(stopped.size(), 1);
-        QCOMPARE(finished.size(), 0);
-        QCOMPARE(panel1.last(), u"checking post 1"_s);
-        QCOMPARE(h.messages.entries.size(), 1);
-        QVERIFY(h.messages.entries[0].text.startsWith(u"Error occurred."_s));
-        QVERIFY2(h.messages.entries[0].text.contains(description, Qt::CaseInsensitive),
-                 qPrintable(h.messages.entries[0].text));
-        QCOMPARE(h.messages.entries[0].informativeText, faulty);
-        QVERIFY(lists.newReplies().isEmpty());
-        // The check ends where it failed: the next page is never asked for.
-        QVERIFY(std::none_of(server.requests().cbegin(), server.requests().cend(),
-                             [](const QByteArray& r) { return r.startsWith("GET /next "); }));
+    // The page after the faulty one is checked whatever became of it.
+    QCOMPARE(lists.newReplies(), QStringList{next});
+    QCOMPARE(check.checker().results().at(1).measured, 2000);
+    if (fails) {
+        QCOMPARE(panel1.last(), u"finished - 1 new replies found, 1 thread could not be checked"_s);
+        QCOMPARE(messages.entries.size(), 1);
+        QVERIFY(messages.entries[0].text.startsWith(u"Error occurred."_s));
+        QVERIFY2(messages.entries[0].text.contains(description, Qt::CaseInsensitive),
+                 qPrintable(messages.entries[0].text));
+        QCOMPARE(messages.entries[0].informativeText, faulty);
+        QCOMPARE(lists.lastCheck(0)->outcome, quillbox::CheckOutcome::Failed);
     } else {
-        QCOMPARE(finished.size(), 1);
-        QCOMPARE(stopped.size(), 0);
-        QVERIFY(h.messages.entries.isEmpty());
-        QCOMPARE(lists.newReplies(), QStringList{next});
+        QVERIFY(messages.entries.isEmpty());
         QCOMPARE(panel1.last(), u"finished - 1 new replies found"_s);
         const qint64 expected = fault == Fault::HeaderOnly ? 0 : header.size();
-        QCOMPARE(h.completed.first().first().toLongLong(), expected);
+        QCOMPARE(check.checker().results().at(0).measured, expected);
     }
 }
 
@@ -199,9 +194,10 @@ void TestFetchFaults::gigabytePageIsMeasuredInBoundedMemory() {
     constexpr qint64 size = qint64(1) << 30;
     StreamingServer server(size);
     QVERIFY(server.listen(QHostAddress::LocalHost));
-    FetcherHarness h;
+    quillbox::test::RecordingMessages messages;
+    quillbox::test::ManualClock clock;
     WatchLists lists;
-    ReplyCheck check{lists, h.fetcher, h.messages};
+    ReplyCheck check{lists, messages, clock};
     QSignalSpy finished{&check, &ReplyCheck::finished};
     const QString url = u"http://127.0.0.1:%1/huge"_s.arg(server.serverPort());
     lists.setPostSize(lists.appendPost(url), 1000);
@@ -213,11 +209,11 @@ void TestFetchFaults::gigabytePageIsMeasuredInBoundedMemory() {
             [&peak] { peak = std::max(peak, residentKiB()); });
     sampler.start(20);
     check.start();
-    QVERIFY(QTest::qWaitFor([&] { return finished.size() + h.failed.size() > 0; }, 280000));
+    QVERIFY(QTest::qWaitFor([&] { return finished.size() > 0; }, 280000));
     sampler.stop();
     peak = std::max(peak, residentKiB());
-    QVERIFY(h.messages.entries.isEmpty());
-    QCOMPARE(h.completed.first().first().toLongLong(), size);
+    QVERIFY(messages.entries.isEmpty());
+    QCOMPARE(check.checker().results().at(0).measured, size);
     QCOMPARE(lists.newReplies(), QStringList{url});
     if (before < 0)
         QSKIP("/proc tells nothing of this process's memory");

@@ -1,9 +1,12 @@
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
+#include "support/test_folders.h"
+#include "watch/cookie_file.h"
 #include "watch/fetch_target.h"
 #include "watch/forum_cookie_jar.h"
 #include "watch/page_fetcher.h"
 
+#include <QDir>
 #include <QNetworkCookie>
 #include <QSignalSpy>
 #include <QTest>
@@ -36,6 +39,10 @@ private slots:
     void removedAndReplacedCookies();
     void requestCarriesTheCookieLineOnlyWhenGiven();
     void fetchSendsTheJarsCookies();
+    void cookieFileKeepsWhatOutlivesTheProgram();
+    void cookieFileLinesThatAreNoCookieAreSkipped();
+    void unreadableCookieFileIsReported();
+    void jarTellsOfEveryChange();
 };
 
 void TestForumCookieJar::cookiesChosenByTheRules_data() {
@@ -58,6 +65,25 @@ void TestForumCookieJar::cookiesChosenByTheRules_data() {
     QTest::newRow("without a scheme")
         << u"forum.example/t/1"_s << QByteArray("host=host-value; dom=dom-value");
     QTest::newRow("not on the web") << u"ftp://forum.example/"_s << QByteArray();
+    // The host the fetcher connects to decides, read as the fetcher reads it.
+    QTest::newRow("percent escape in the host names another host")
+        << u"http://forum.exa%6Dple/t/1"_s << QByteArray();
+    QTest::newRow("letter case of the host")
+        << u"HTTP://Forum.EXAMPLE/t/1"_s << QByteArray("host=host-value; dom=dom-value");
+    QTest::newRow("user information before the host")
+        << u"http://other.example:pw@forum.example/t/1"_s
+        << QByteArray("host=host-value; dom=dom-value");
+    QTest::newRow("at sign in a password") << u"http://other.example:p@ss@forum.example/t"_s
+                                           << QByteArray("host=host-value; dom=dom-value");
+    QTest::newRow("backslash before an at sign")
+        << u"http://forum.example\\@other.example/t"_s << QByteArray();
+    QTest::newRow("port of its own")
+        << u"http://forum.example:8080/t/1"_s << QByteArray("host=host-value; dom=dom-value");
+    QTest::newRow("query is no part of the path")
+        << u"http://forum.example/t?from=/board"_s << QByteArray("host=host-value; dom=dom-value");
+    QTest::newRow("host beyond ASCII")
+        << u"http://\u00fcber.example/t"_s << QByteArray("idn=idn-value");
+    QTest::newRow("address the fetcher refuses") << u"http://forum.example/a b"_s << QByteArray();
 }
 
 void TestForumCookieJar::cookiesChosenByTheRules() {
@@ -71,6 +97,7 @@ void TestForumCookieJar::cookiesChosenByTheRules() {
     jar.add(cookie("board", "forum.example", "/board"));
     jar.add(cookie("old", "forum.example", "/", false, -1));
     jar.add(cookie("else", "other.example", "/private"));
+    jar.add(cookie("idn", "xn--ber-goa.example"));
     QCOMPARE(jar.cookieHeaderFor(url), expected);
 }
 
@@ -130,6 +157,88 @@ void TestForumCookieJar::fetchSendsTheJarsCookies() {
     QVERIFY2(server.requests().at(1).contains("\r\nCookie: session=session-value\r\n"),
              server.requests().at(1).constData());
     QVERIFY(!server.requests().at(1).contains("secure"));
+}
+
+void TestForumCookieJar::cookieFileKeepsWhatOutlivesTheProgram() {
+    ForumCookieJar window;
+    window.setEnabled(true);
+    window.add(cookie("dom", ".forum.example", "/", false, 30));
+    window.add(cookie("sec", "forum.example", "/", true, 30));
+    window.add(cookie("board", "forum.example", "/board", false, 30));
+    window.add(cookie("session", "forum.example"));
+    window.add(cookie("old", "forum.example", "/", false, -1));
+    QNetworkCookie broken = cookie("broken", "forum.example", "/", false, 30);
+    broken.setValue("a\nb");
+    window.add(broken);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QByteArray bytes = quillbox::cookieFileBytes(window.cookies(), now);
+    QVERIFY(!bytes.contains("session"));
+    QVERIFY(!bytes.contains("old"));
+    QVERIFY(!bytes.contains("broken"));
+
+    quillbox::test::TestFolders folders;
+    const QString path = quillbox::cookieFilePath(folders.dataFolder());
+    QVERIFY(quillbox::test::writeBytes(path, bytes));
+    const quillbox::CookieFileRead read = quillbox::readCookieFile(path, now);
+    QVERIFY(read.status.ok);
+    QCOMPARE(read.skipped, 0);
+    ForumCookieJar companion;
+    companion.setEnabled(true);
+    companion.setCookies(read.cookies);
+    // The companion chooses what the window would, less the session cookie.
+    for (const QString& url : {u"http://forum.example/board/t"_s, u"https://www.forum.example/"_s,
+                               u"https://forum.example/t"_s}) {
+        QByteArray expected = window.cookieHeaderFor(url);
+        expected.replace("session=session-value; ", "").replace("; session=session-value", "");
+        QCOMPARE(companion.cookieHeaderFor(url), expected);
+    }
+    // Read after the cookies have expired, nothing is sent.
+    QVERIFY(quillbox::readCookieFile(path, now.addDays(31)).cookies.isEmpty());
+}
+
+void TestForumCookieJar::cookieFileLinesThatAreNoCookieAreSkipped() {
+    quillbox::test::TestFolders folders;
+    const QString path = quillbox::cookieFilePath(folders.dataFolder());
+    QVERIFY(quillbox::test::writeBytes(path, "# a comment\r\n"
+                                             "\r\n"
+                                             "=no-name; domain=forum.example\n"
+                                             "session=1; domain=forum.example; path=/\n"
+                                             "\xff\xfe garbage\n"
+                                             "ok=1; expires=Fri, 01-Jan-2100 00:00:00 GMT; "
+                                             "domain=forum.example; path=/\r\n"));
+    const quillbox::CookieFileRead read =
+        quillbox::readCookieFile(path, QDateTime::currentDateTimeUtc());
+    QVERIFY(read.status.ok);
+    QCOMPARE(read.cookies.size(), 1);
+    QCOMPARE(read.cookies[0].name(), QByteArray("ok"));
+    QCOMPARE(read.skipped, 3);
+    // No file: no cookies, and no error.
+    const quillbox::CookieFileRead none =
+        quillbox::readCookieFile(path + u".missing"_s, QDateTime::currentDateTimeUtc());
+    QVERIFY(none.status.ok);
+    QVERIFY(none.cookies.isEmpty());
+}
+
+void TestForumCookieJar::unreadableCookieFileIsReported() {
+    quillbox::test::TestFolders folders;
+    QVERIFY(QDir(folders.dataFolder()).mkdir(QString::fromLatin1(quillbox::kCookieFileName)));
+    const quillbox::CookieFileRead read = quillbox::readCookieFile(
+        quillbox::cookieFilePath(folders.dataFolder()), QDateTime::currentDateTimeUtc());
+    QVERIFY(!read.status.ok);
+    QVERIFY2(read.status.message.contains(u"check-cookies.txt"_s), qPrintable(read.status.message));
+}
+
+void TestForumCookieJar::jarTellsOfEveryChange() {
+    ForumCookieJar jar;
+    QSignalSpy changed(&jar, &ForumCookieJar::changed);
+    jar.add(cookie("a", "forum.example"));
+    QNetworkCookie renewed = cookie("a", "forum.example");
+    renewed.setValue("new");
+    jar.add(renewed);
+    jar.remove(cookie("absent", "forum.example"));
+    jar.remove(renewed);
+    jar.clear(); // already empty
+    QCOMPARE(changed.size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestForumCookieJar)

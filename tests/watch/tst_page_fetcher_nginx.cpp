@@ -1,4 +1,5 @@
 #include "fetcher_harness.h"
+#include "support/manual_clock.h"
 #include "support/nginx_fixture.h"
 #include "support/test_folders.h"
 #include "watch/reply_check.h"
@@ -63,7 +64,8 @@ void TestPageFetcherNginx::checkAgainstRealServerFindsTheGrownPage() {
                   {m_nginx.url(u"/t2.html"_s), 4500},
                   {m_nginx.url(u"/missing.html"_s), 0}};
     lists.setLists(data);
-    quillbox::ReplyCheck check(lists, h.fetcher, h.messages);
+    quillbox::test::ManualClock clock;
+    quillbox::ReplyCheck check(lists, h.messages, clock);
     QSignalSpy finished(&check, &quillbox::ReplyCheck::finished);
     check.start();
     QVERIFY(QTest::qWaitFor([&] { return finished.size() == 1; }, 30000));

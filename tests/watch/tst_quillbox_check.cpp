@@ -1,12 +1,14 @@
 #include "store/list_files.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
+#include "watch/cookie_file.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
+#include <QNetworkCookie>
 #include <QProcess>
 #include <QTest>
 
@@ -66,6 +68,8 @@ private slots:
     void markReadRewritesOnlySizesAndKeepsADamagedOne();
     void markReadWritesNothingWhenADamagedCopyCannotBeKept();
     void passwordsInAddressesAreNeverPrinted();
+    void sendsTheWindowsCookiesUnlessAsVisitor();
+    void unreadableCookieFileEndsWithStatus2();
 };
 
 void TestQuillboxCheck::printsGrownPagesAndWritesNothing() {
@@ -221,8 +225,8 @@ void TestQuillboxCheck::dataFolderComesFromTheEnvironmentByDefault() {
 void TestQuillboxCheck::helpDescribesTheOptions() {
     const Run run = runCheck({u"--help"_s});
     QCOMPARE(run.exitCode, 0);
-    for (const char* option :
-         {"--data-dir", "--jobs", "--mark-read", "--json", "--json-lines", "--timeout"})
+    for (const char* option : {"--data-dir", "--jobs", "--mark-read", "--json", "--json-lines",
+                               "--timeout", "--as-visitor", "check-cookies.txt"})
         QVERIFY2(run.out.contains(QLatin1String(option)), option);
 }
 
@@ -484,6 +488,60 @@ void TestQuillboxCheck::passwordsInAddressesAreNeverPrinted() {
     }
     // The credentials were never sent either.
     QVERIFY(!server.requests().first().contains("alice"));
+}
+
+void TestQuillboxCheck::sendsTheWindowsCookiesUnlessAsVisitor() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    server.setDefaultScript(ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    quillbox::test::TestFolders folders;
+    quillbox::ListsData data;
+    data.posts = {{server.url(u"/members"_s), 10}};
+    QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    QNetworkCookie member("member", "yes");
+    member.setDomain(u"127.0.0.1"_s);
+    member.setPath(u"/"_s);
+    member.setExpirationDate(now.addDays(30));
+    QNetworkCookie elsewhere = member;
+    elsewhere.setName("elsewhere");
+    elsewhere.setDomain(u"forum.example"_s);
+    QByteArray file = quillbox::cookieFileBytes({member, elsewhere}, now);
+    // Lines the program never writes: a session cookie, and one that has expired since.
+    file += "session=1; domain=127.0.0.1; path=/\n";
+    file += "old=1; expires=Wed, 01-Jan-2020 00:00:00 GMT; domain=127.0.0.1; path=/\n";
+    QVERIFY(quillbox::test::writeBytes(quillbox::cookieFilePath(folders.dataFolder()), file));
+
+    Run run = runCheck({u"--data-dir"_s, folders.dataFolder(), u"--quiet"_s});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(server.requests().size(), 1);
+    QVERIFY2(server.requests().at(0).contains("\r\nCookie: member=yes\r\n"),
+             server.requests().at(0).constData());
+
+    run = runCheck({u"--data-dir"_s, folders.dataFolder(), u"--quiet"_s, u"--as-visitor"_s});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(server.requests().size(), 2);
+    QVERIFY(!server.requests().at(1).contains("Cookie"));
+}
+
+void TestQuillboxCheck::unreadableCookieFileEndsWithStatus2() {
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    server.setDefaultScript(ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    quillbox::test::TestFolders folders;
+    quillbox::ListsData data;
+    data.posts = {{server.url(u"/members"_s), 10}};
+    QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
+    QVERIFY(QDir(folders.dataFolder()).mkdir(QString::fromLatin1(quillbox::kCookieFileName)));
+    // Measured as a visitor, a members' thread would pass for another size: nothing is checked.
+    Run run = runCheck({u"--data-dir"_s, folders.dataFolder()});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(u"check-cookies.txt"_s), qPrintable(run.err));
+    QVERIFY(run.err.contains(u"--as-visitor"_s));
+    QVERIFY(server.requests().isEmpty());
+    run = runCheck({u"--data-dir"_s, folders.dataFolder(), u"--as-visitor"_s});
+    QCOMPARE(run.exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(TestQuillboxCheck)

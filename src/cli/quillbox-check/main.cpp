@@ -6,6 +6,8 @@
 #include "check_lists.h"
 #include "check_report.h"
 #include "store/data_folder.h"
+#include "watch/cookie_file.h"
+#include "watch/forum_cookie_jar.h"
 #include "watch/page_fetcher.h"
 #include "watch/parallel_check.h"
 
@@ -51,6 +53,9 @@ int main(int argc, char** argv) {
         "Each page has a deadline (--timeout): one that has not arrived whole by then fails, "
         "however steadily its server keeps sending. A password written into an address is "
         "shown as ***.\n"
+        "While \"Check threads as the logged-in user\" is on, Quillbox keeps the forum cookies "
+        "of its browser in check-cookies.txt in the data folder, and the pages are fetched with "
+        "them, as the window's check fetches them (--as-visitor: without).\n"
         "Exit status: 0 when every page was checked, 1 when any page could not be fetched or a "
         "list file is damaged, 2 for bad usage, unreadable data or lists that could not be "
         "written."));
@@ -84,6 +89,11 @@ int main(int argc, char** argv) {
                        "are not reported again. Only sizes.txt is rewritten; a damaged one is "
                        "first kept as sizes.txt.damaged."));
     parser.addOption(markReadOption);
+    const QCommandLineOption asVisitor(
+        QStringLiteral("as-visitor"),
+        QStringLiteral("Send no cookies, even when Quillbox keeps the forum cookies for checks as "
+                       "the logged-in user: measure the pages as a visitor sees them."));
+    parser.addOption(asVisitor);
     const QCommandLineOption json(
         QStringLiteral("json"),
         QStringLiteral("Print a JSON array with one object per page (address, recordedSize, "
@@ -151,8 +161,23 @@ int main(int argc, char** argv) {
     for (const WatchedPost& post : loaded.posts)
         threads.append({post.address, post.size});
 
+    // The cookies the window sends, so both measure a members' thread alike.
+    ForumCookieJar cookies;
+    if (!parser.isSet(asVisitor)) {
+        const CookieFileRead read =
+            readCookieFile(cookieFilePath(folder), QDateTime::currentDateTimeUtc());
+        if (!read.status.ok) {
+            printErr(read.status.message);
+            printErr(QStringLiteral("Use --as-visitor to check without the forum cookies."));
+            return BadUsage;
+        }
+        cookies.setCookies(read.cookies);
+        cookies.setEnabled(true);
+    }
+
     ParallelCheck check;
     check.setJobs(jobCount);
+    check.setRequestCookies(&cookies);
     check.setDeadline(std::chrono::seconds(timeoutSeconds));
     ResultWriter writer(parser.isSet(json)        ? ResultWriter::Format::Json
                         : parser.isSet(jsonLines) ? ResultWriter::Format::JsonLines

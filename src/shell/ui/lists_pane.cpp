@@ -14,6 +14,7 @@
 #include "watch/fetch_messages.h"
 #include "watch/post_measurer.h"
 #include "watch/reply_check.h"
+#include "watch/shown_address.h"
 #include "watch/ui/reply_check_options.h"
 #include "watch/ui/warning_icons.h"
 #include "watch/watch_lists.h"
@@ -36,6 +37,13 @@ constexpr double left = 60, top = 5040;
 
 int currentRow(const QListView* view) {
     return view->currentIndex().isValid() ? view->currentIndex().row() : -1;
+}
+
+// The row's address as stored, for navigating; its text is the address as shown. Both lists of
+// threads give it in the same role.
+static_assert(int(ThreadModel::AddressRole) == int(NewRepliesModel::AddressRole));
+QString rowAddress(const QListView* view, int row) {
+    return view->model()->index(row, 0).data(ThreadModel::AddressRole).toString();
 }
 
 QString rowText(const QListView* view, int row) {
@@ -197,8 +205,9 @@ void ListsPane::connectViews() {
             [this](const QModelIndex& at) { forumRowClicked(at.isValid() ? at.row() : -1); });
     connect(forumList, &QListView::clicked, this,
             [this](const QModelIndex& at) { forumRowClicked(at.row()); });
-    connect(forumList, &QListView::doubleClicked, this,
-            [this](const QModelIndex& at) { m_page.navigate(at.data().toString()); });
+    connect(forumList, &QListView::doubleClicked, this, [this](const QModelIndex& at) {
+        m_page.navigate(at.data(ForumModel::AddressRole).toString());
+    });
     for (QListView* list : {postList, newRepliesList}) {
         connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this, list](const QModelIndex& at) {
@@ -273,7 +282,7 @@ void ListsPane::forumRowClicked(int row) {
     if (m_quietSelection || row < 0 || row >= lists.forumCount())
         return;
     const Forum& forum = lists.forums().at(row);
-    emit panelText(2, forum.address);
+    emit panelText(2, shownAddress(forum.address));
     userNameBox->setEnabled(true);
     passwordBox->setEnabled(true);
     if (forum.login.isEmpty())
@@ -301,7 +310,7 @@ void ListsPane::postRowDoubleClicked(QListView* list, int row) {
         return;
     // The page may show the message just posted: look for it in the next pages loaded.
     m_program.followUp().armFollowUp();
-    m_page.navigate(rowText(list, row));
+    m_page.navigate(rowAddress(list, row));
 }
 
 void ListsPane::showNewRepliesMenu(const QPoint& at) {
