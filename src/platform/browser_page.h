@@ -80,7 +80,6 @@ signals:
     void downloadBegan();
     void downloadCompleted();
     void titleChanged(const QString& title);
-    void urlChanged(const QString& address);
     // A page asked for a new window; blocked tells whether the popup switch refused it.
     void newWindowRequested(bool blocked);
 };

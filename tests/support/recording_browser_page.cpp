@@ -11,7 +11,6 @@ void RecordingBrowserPage::setBodyMarkup(const QString& innerMarkup) {
 void RecordingBrowserPage::showNewPage(const QString& address) {
     ++generation;
     url = address;
-    emit urlChanged(address);
 }
 
 bool RecordingBrowserPage::answerNext() {

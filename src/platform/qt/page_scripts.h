@@ -6,7 +6,8 @@
 namespace quillbox::pagescripts {
 
 // The scripts the program runs in a page, each a complete program that ends in an object
-// literal for runJavaScript to hand back. They run in a world of their own, apart from the
+// literal for runJavaScript to hand back. Their text lives in resources/scripts/ and is read
+// once; each call adds its arguments as JSON. They run in a world of their own, apart from the
 // page's scripts, and share the document with them.
 //
 // Every script knows the document it runs in by a token it keeps in its world: the first of

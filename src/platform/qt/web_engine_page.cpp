@@ -66,10 +66,7 @@ WebEnginePage::WebEnginePage(QWebEngineView* view, QObject* parent)
     connect(page, &QWebEnginePage::titleChanged, this, &BrowserPage::titleChanged);
     // Moves within a document count as well: an answer is only ever for the address it was
     // asked at.
-    connect(page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
-        pageChanged();
-        emit urlChanged(url.toString());
-    });
+    connect(page, &QWebEnginePage::urlChanged, this, [this] { pageChanged(); });
     connect(page, &QWebEnginePage::renderProcessTerminated, this, [this] { pageChanged(); });
     connect(page, &QWebEnginePage::linkHovered, this, &BrowserPage::statusTextChanged);
 }
