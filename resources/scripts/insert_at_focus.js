@@ -1,9 +1,10 @@
-// Answers {inserted: bool}, or {stale: true}.
+// Answers {inserted: bool}, or {stale: true, token} in another document.
 //
 // Inserts at the caret of the focused field, following the focus into frames of the same
 // origin and into open shadow roots.
-if (documentToken(false) !== args.token)
-    return {stale: true};
+var stale = staleAnswer(args.token);
+if (stale)
+    return stale;
 var text = String(args.text);
 var doc = document;
 var el = doc.activeElement;

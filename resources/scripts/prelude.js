@@ -15,6 +15,12 @@ function documentToken(draw) {
     }
     return typeof token === 'string' ? token : '';
 }
+// Null in the document the token was drawn in; elsewhere the answer that says so, with this
+// document's own token.
+function staleAnswer(expected) {
+    var current = documentToken(true);
+    return current === expected ? null : {stale: true, token: current};
+}
 function queryAll(root, selector) {
     var proto = root.nodeType === Node.DOCUMENT_NODE ? Document.prototype : Element.prototype;
     return proto.querySelectorAll.call(root, selector);

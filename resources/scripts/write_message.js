@@ -1,11 +1,12 @@
-// Answers {written: "scanned" | "form" | "rich" | "loose" | "none"}, or {stale: true}.
+// Answers {written: "scanned" | "form" | "rich" | "loose" | "none"}, or {stale: true, token} in another document.
 //
 // Looks for the field as a person would: the scanned element when it is a text area one can
 // type into; else a text area of the scanned form; else a rich text editor; else a text area
 // outside any form (a reply composer); else any form's text area. Documents of frames from the
 // same origin take part; other frames cannot be reached and are passed over.
-if (documentToken(false) !== args.token)
-    return {stale: true};
+var stale = staleAnswer(args.token);
+if (stale)
+    return stale;
 var text = String(args.text);
 
 function shown(el, flat) {

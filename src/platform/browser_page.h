@@ -31,7 +31,9 @@ enum class WrittenField {
 
 // The page shown in an embedded browser, as the program's logic sees it. Reading and writing
 // the document is asynchronous: the answer comes through the callback, on the user-interface
-// thread, possibly after the page has changed. Every navigation raises pageGeneration(); an
+// thread, possibly after the page has changed. Every new document (a load, a reload, a step in
+// the history, a renderer that ended) raises pageGeneration(); a move within the document (a
+// fragment, history.pushState or replaceState) does not, since the page is still the same. An
 // answer for an older generation must not be acted upon in the page now shown, and the
 // implementations never write into a page that replaced the one a request was made for.
 class BrowserPage : public QObject {
@@ -49,7 +51,7 @@ public:
     virtual QString currentUrl() const = 0;
     // The title of the page now shown.
     virtual QString title() const = 0;
-    // Counts navigations; see the class comment.
+    // Counts documents shown; see the class comment.
     virtual quint64 pageGeneration() const = 0;
 
     // Starts loading an address; returns at once. A bare host name gets its scheme.

@@ -13,15 +13,16 @@ namespace quillbox::pagescripts {
 // Every script knows the document it runs in by a token it keeps in its world: the first of
 // our scripts to run in a document draws it, and a page's own scripts can neither read nor
 // forge it. A script that changes the document refuses to run when the token it was given is
-// not the document's, so it never writes into a page that replaced the one it was meant for.
+// not the document's, so it never writes into a page that replaced the one it was meant for;
+// it then answers {stale: true, token} with the token of the document it found.
 
 // Answers {token}.
 QString documentToken();
 // Answers {token, outer, inner}, or {token} when the document has no body.
 QString bodyHtml();
-// Answers {written: "scanned" | "form" | "rich" | "loose" | "none"}, or {stale: true}.
+// Answers {written: "scanned" | "form" | "rich" | "loose" | "none"}, or a stale answer.
 QString writeMessage(const QString& token, int form, int field, const QString& text);
-// Answers {inserted: bool}, or {stale: true}.
+// Answers {inserted: bool}, or a stale answer.
 QString insertAtFocus(const QString& token, const QString& text);
 
 // The arguments as a JavaScript expression: JSON, with "<", ">", "&", U+2028 and U+2029

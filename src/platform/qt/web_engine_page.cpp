@@ -64,9 +64,9 @@ WebEnginePage::WebEnginePage(QWebEngineView* view, QObject* parent)
     });
     connect(page, &QWebEnginePage::loadFinished, this, [this] { emit downloadCompleted(); });
     connect(page, &QWebEnginePage::titleChanged, this, &BrowserPage::titleChanged);
-    // Moves within a document count as well: an answer is only ever for the address it was
-    // asked at.
-    connect(page, &QWebEnginePage::urlChanged, this, [this] { pageChanged(); });
+    // A page that tidies its address (a fragment, history.replaceState) is still the same
+    // document, and what was asked of it still holds: moves within a document start no load and
+    // change nothing here. A document that replaced another unseen shows by its token (run()).
     connect(page, &QWebEnginePage::renderProcessTerminated, this, [this] { pageChanged(); });
     connect(page, &QWebEnginePage::linkHovered, this, &BrowserPage::statusTextChanged);
 }
@@ -130,7 +130,25 @@ QWebEnginePage* WebEnginePage::openWindow() {
 
 void WebEnginePage::pageChanged() {
     ++m_generation;
+    if (!m_token.isEmpty())
+        m_previousToken = m_token;
     m_token.clear();
+}
+
+bool WebEnginePage::sameDocument(quint64 generation, const QString& token) {
+    // Until the new document commits, the old one is still the page shown; its answers are
+    // taken as they are, without naming the new generation's document.
+    if (token.isEmpty() || token == m_previousToken)
+        return true;
+    if (m_tokenGeneration == generation && !m_token.isEmpty() && m_token != token) {
+        pageChanged();
+        m_token = token;
+        m_tokenGeneration = m_generation;
+        return false;
+    }
+    m_token = token;
+    m_tokenGeneration = generation;
+    return true;
 }
 
 void WebEnginePage::run(const QString& script, Answer answer) {
@@ -150,9 +168,10 @@ void WebEnginePage::run(const QString& script, Answer answer) {
                               }
                               const QVariantMap map = result.toMap();
                               const QString token = map.value(QStringLiteral("token")).toString();
-                              if (!token.isEmpty()) {
-                                  self->m_token = token;
-                                  self->m_tokenGeneration = generation;
+                              if (!self->sameDocument(generation, token) ||
+                                  map.value(QStringLiteral("stale")).toBool()) {
+                                  answer(std::nullopt);
+                                  return;
                               }
                               answer(map);
                           });

@@ -47,7 +47,12 @@ private:
     using Answer = std::function<void(std::optional<QVariantMap>)>;
 
     QWebEnginePage* openWindow();
+    // Another document is (or is about to be) shown: what was asked of the page before is void.
     void pageChanged();
+    // Whether an answer given with this document token for that generation came from the
+    // document the generation began with; a token other than the one first seen is another
+    // document that replaced it, and starts a generation of its own.
+    bool sameDocument(quint64 generation, const QString& token);
     // Runs a script in the program's own world; the answer is nullopt when the page changed
     // meanwhile or the script gave none.
     void run(const QString& script, Answer answer);
@@ -59,6 +64,7 @@ private:
     quint64 m_generation = 0;
     QString m_token; // the document's token, when known for m_tokenGeneration
     quint64 m_tokenGeneration = 0;
+    QString m_previousToken; // the last document's token before the newest load began
     bool m_popupsBlocked = true;
     PopupOpener m_popupOpener;
 };

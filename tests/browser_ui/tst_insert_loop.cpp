@@ -1,0 +1,110 @@
+// The loop a user relies on, in a real browser against local boards: Auto-Insert puts the
+// message into the posting page, the form is submitted, and the follow-up finds the thread among
+// the pages that load afterwards.
+#include "browser/auto_insert.h"
+#include "browser/insert_follow_up.h"
+#include "platform/qt/web_engine_page.h"
+#include "support/page_server.h"
+#include "support/recording_messages.h"
+#include "support/test_folders.h"
+#include "web_view_harness.h"
+
+using namespace Qt::StringLiterals;
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+namespace {
+
+// The thread page a board shows after a post. The page tidies its address once it has loaded,
+// as many boards do to land on the new post.
+QByteArray threadPage(const QByteArray& title, const QByteArray& post, bool tidiesAddress) {
+    const QByteArray tidy = tidiesAddress
+                                ? "<script>addEventListener('load', function () { setTimeout("
+                                  "function () { history.replaceState(null, '', '#last'); }, 0); "
+                                  "});</script>"
+                                : "";
+    return "<html><head><title>" + title + "</title>" + tidy + "</head><body><h1>" + title +
+           "</h1><div class=\"post\">Earlier post</div>"
+           "<div class=\"post\" id=\"last\">" +
+           post + "</div></body></html>";
+}
+
+const char postingPage[] = R"html(<html><head><title>Post a reply</title></head><body>
+<form action="/thread.html" method="post"><input type="hidden" name="t" value="7">
+<textarea name="message" rows="10" cols="60"></textarea><input type="submit" value="Submit"></form>
+</body></html>)html";
+
+} // namespace
+
+class TestInsertLoop : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void threadTidyingItsAddressIsWatched();
+
+private:
+    void open(const QByteArray& path);
+    QVariant inPage(const QString& expression) { return evaluate(page->webPage(), expression); }
+
+    std::unique_ptr<PageServer> server;
+    std::unique_ptr<TestFolders> folders;
+    std::unique_ptr<RecordingMessages> messages;
+    std::unique_ptr<QWebEngineView> view;
+    std::unique_ptr<WebEnginePage> page;
+    std::unique_ptr<InsertFollowUp> followUp;
+    std::unique_ptr<AutoInsert> autoInsert;
+    QString message;
+    QStringList watched; // the address shown each time "Watch This Post" ran
+};
+
+void TestInsertLoop::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    server = std::make_unique<PageServer>();
+    QVERIFY(server->listenLocal());
+    server->addPage("/post.html", postingPage);
+    server->addPage("/tidy.html", threadPage("Tidy thread", "Marker-tidy first line", true));
+}
+
+void TestInsertLoop::init() {
+    folders = std::make_unique<TestFolders>();
+    messages = std::make_unique<RecordingMessages>();
+    view = std::make_unique<QWebEngineView>();
+    view->resize(900, 700);
+    view->show();
+    page = std::make_unique<WebEnginePage>(view.get());
+    watched.clear();
+    followUp = std::make_unique<InsertFollowUp>(*page, [this] { watched << page->currentUrl(); });
+    connect(page.get(), &BrowserPage::downloadCompleted, followUp.get(),
+            &InsertFollowUp::checkInsertedPost);
+    autoInsert = std::make_unique<AutoInsert>(*page, *messages, *followUp, folders->dataFolder(),
+                                              [this] { return message; });
+}
+
+void TestInsertLoop::cleanup() {
+    autoInsert.reset();
+    followUp.reset();
+    page.reset();
+    view.reset();
+}
+
+void TestInsertLoop::open(const QByteArray& path) {
+    QSignalSpy finished(page->webPage(), &QWebEnginePage::loadFinished);
+    page->navigate(server->url(QString::fromLatin1(path)));
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0, webWait);
+}
+
+void TestInsertLoop::threadTidyingItsAddressIsWatched() {
+    followUp->recordInsert(u"Marker-tidy first line\r\nmore\r\n\r\n"_s);
+    QSignalSpy found(followUp.get(), &InsertFollowUp::postFound);
+    open("/tidy.html");
+    // The page moved to its new post after loading and is still the thread that was read.
+    QTRY_VERIFY_WITH_TIMEOUT(page->currentUrl().endsWith(u"#last"_s), webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, webWait);
+    QCOMPARE(watched, QStringList{page->currentUrl()});
+}
+
+QTEST_MAIN(TestInsertLoop)
+#include "tst_insert_loop.moc"
