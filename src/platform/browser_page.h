@@ -82,6 +82,9 @@ signals:
     void downloadBegan();
     void downloadCompleted();
     void titleChanged(const QString& title);
+    // The process that ran the page ended (it crashed or was killed); the page shows nothing
+    // that answers until it is loaded again.
+    void rendererEnded();
     // A page asked for a new window; blocked tells whether the popup switch refused it.
     void newWindowRequested(bool blocked);
 };

@@ -61,6 +61,8 @@ private slots:
     void pageLeftDuringReadGetsNothing();
     void secondPressWhileBusyIsIgnored();
     void writeAnsweredLaterArmsFollowUpAtOnce();
+    void insertNeverSticks_data();
+    void insertNeverSticks();
 };
 
 void TestAutoInsert::insertsOrReportsAsThePageAllows_data() {
@@ -203,6 +205,58 @@ void TestAutoInsert::writeAnsweredLaterArmsFollowUpAtOnce() {
     QVERIFY(!h.page.writes[0].applied);
     QVERIFY(h.showedErrorBox());
     QCOMPARE(h.followUp.lastInsertedText(), h.message);
+}
+
+void TestAutoInsert::insertNeverSticks_data() {
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<bool>("bodyAnswered"); // the page hangs on the write instead of the read
+    QTest::addColumn<QString>("detail");
+    for (const bool written : {false, true}) {
+        const char* stage = written ? "write" : "read";
+        QTest::addRow("load begins during the %s", stage)
+            << u"load"_s << written << u"The page changed"_s;
+        QTest::addRow("renderer ends during the %s", stage)
+            << u"renderer"_s << written << u"stopped working"_s;
+        QTest::addRow("page never answers the %s", stage)
+            << u"silence"_s << written << u"did not answer within 0.02 seconds"_s;
+    }
+}
+
+void TestAutoInsert::insertNeverSticks() {
+    QFETCH(QString, end);
+    QFETCH(bool, bodyAnswered);
+    QFETCH(QString, detail);
+    Harness h;
+    h.insert.setAnswerTimeout(std::chrono::milliseconds(20));
+    h.page.holdAnswers = true;
+    h.page.setBodyMarkup(postingForm);
+    QSignalSpy finished(&h.insert, &AutoInsert::finished);
+    h.insert.insertMessage();
+    if (bodyAnswered)
+        QVERIFY(h.page.answerNext());
+
+    if (end == u"load")
+        h.page.beginDownload();
+    else if (end == u"renderer")
+        emit h.page.rendererEnded();
+    QTRY_COMPARE(finished.size(), 1);
+    QVERIFY(!h.insert.isBusy());
+    QVERIFY(h.showedErrorBox());
+    QVERIFY2(h.messages.entries[0].informativeText.contains(detail),
+             qPrintable(h.messages.entries[0].informativeText));
+
+    // An answer that comes after all is for an insert that has ended: no second box, no write.
+    h.page.answerAll();
+    QCOMPARE(h.page.writes.size(), bodyAnswered ? 1 : 0);
+    QCOMPARE(h.messages.entries.size(), 1);
+    QCOMPARE(finished.size(), 1);
+
+    // The button works again.
+    h.page.holdAnswers = false;
+    h.insert.insertMessage();
+    QCOMPARE(h.page.bodyReads, 2);
+    QCOMPARE(finished.size(), 2);
+    QVERIFY(finished[1][0].toBool());
 }
 
 QTEST_GUILESS_MAIN(TestAutoInsert)

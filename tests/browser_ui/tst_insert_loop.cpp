@@ -9,6 +9,8 @@
 #include "support/test_folders.h"
 #include "web_view_harness.h"
 
+#include <csignal>
+
 using namespace Qt::StringLiterals;
 
 using namespace quillbox;
@@ -44,6 +46,8 @@ private slots:
     void init();
     void cleanup();
     void threadTidyingItsAddressIsWatched();
+    void insertIntoAPageThatNeverYieldsEnds_data();
+    void insertIntoAPageThatNeverYieldsEnds();
 
 private:
     void open(const QByteArray& path);
@@ -65,6 +69,12 @@ void TestInsertLoop::initTestCase() {
     server = std::make_unique<PageServer>();
     QVERIFY(server->listenLocal());
     server->addPage("/post.html", postingPage);
+    // Its scripts take the page's thread for ever once it has loaded.
+    server->addPage("/busy.html",
+                    QByteArray(postingPage)
+                        .replace("</body>", "<script>addEventListener('load', function () { "
+                                            "setTimeout(function () { for (;;) {} }, 0); "
+                                            "});</script></body>"));
     server->addPage("/tidy.html", threadPage("Tidy thread", "Marker-tidy first line", true));
 }
 
@@ -104,6 +114,37 @@ void TestInsertLoop::threadTidyingItsAddressIsWatched() {
     QTRY_VERIFY_WITH_TIMEOUT(page->currentUrl().endsWith(u"#last"_s), webWait);
     QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, webWait);
     QCOMPARE(watched, QStringList{page->currentUrl()});
+}
+
+void TestInsertLoop::insertIntoAPageThatNeverYieldsEnds_data() {
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("time-out") << u"silence"_s << u"did not answer"_s;
+    QTest::newRow("user goes to another page") << u"navigate"_s << u"The page changed"_s;
+    QTest::newRow("renderer ends") << u"kill"_s << u"stopped working"_s;
+}
+
+void TestInsertLoop::insertIntoAPageThatNeverYieldsEnds() {
+    QFETCH(QString, end);
+    QFETCH(QString, detail);
+    autoInsert->setAnswerTimeout(end == u"silence" ? std::chrono::milliseconds(1500)
+                                                   : std::chrono::hours(1));
+    message = u"Marker-busy"_s;
+    open("/busy.html");
+    QSignalSpy finished(autoInsert.get(), &AutoInsert::finished);
+    autoInsert->insertMessage();
+    QVERIFY(autoInsert->isBusy());
+    if (end == u"navigate")
+        page->navigate(server->url(u"/post.html"_s));
+    else if (end == u"kill")
+        QCOMPARE(::kill(pid_t(page->webPage()->renderProcessPid()), SIGKILL), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, webWait);
+    QVERIFY(!finished[0][0].toBool());
+    QVERIFY(!autoInsert->isBusy());
+    QCOMPARE(messages->entries.size(), 1);
+    QCOMPARE(messages->entries[0].title, u"Auto-Insert Error"_s);
+    QVERIFY2(messages->entries[0].informativeText.contains(detail),
+             qPrintable(messages->entries[0].informativeText));
 }
 
 QTEST_MAIN(TestInsertLoop)

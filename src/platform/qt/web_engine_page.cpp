@@ -67,7 +67,10 @@ WebEnginePage::WebEnginePage(QWebEngineView* view, QObject* parent)
     // A page that tidies its address (a fragment, history.replaceState) is still the same
     // document, and what was asked of it still holds: moves within a document start no load and
     // change nothing here. A document that replaced another unseen shows by its token (run()).
-    connect(page, &QWebEnginePage::renderProcessTerminated, this, [this] { pageChanged(); });
+    connect(page, &QWebEnginePage::renderProcessTerminated, this, [this] {
+        pageChanged();
+        emit rendererEnded();
+    });
     connect(page, &QWebEnginePage::linkHovered, this, &BrowserPage::statusTextChanged);
 }
 
