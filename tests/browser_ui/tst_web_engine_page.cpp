@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 
 using namespace Qt::StringLiterals;
 
@@ -104,6 +105,8 @@ private slots:
     void answersForAPageThatWasLeftAreDropped();
     void writeScriptRefusesAnotherDocument();
     void clipboardIsNeverTouched();
+    void pageConsoleGoesToTheBrowserLog_data();
+    void pageConsoleGoesToTheBrowserLog();
 
 private:
     void open(const QByteArray& path);
@@ -450,6 +453,56 @@ void TestWebEnginePage::clipboardIsNeverTouched() {
     open("/mybb.html");
     QCOMPARE(write({0, 2}, u"Marker-clip"_s), WrittenField::ScannedTextArea);
     QCOMPARE(clipboard->text(), u"the user's own clipboard"_s);
+}
+
+namespace {
+
+QList<QPair<QString, QString>> logged; // category, message
+QtMessageHandler previousHandler = nullptr;
+
+void recordLog(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (context.category && QByteArrayView(context.category).startsWith("quillbox"))
+        logged.append({QString::fromLatin1(context.category), message});
+    else if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+void TestWebEnginePage::pageConsoleGoesToTheBrowserLog_data() {
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("by default") << QString() << false;
+    QTest::newRow("asked for") << u"quillbox.browser.info=true"_s << true;
+}
+
+void TestWebEnginePage::pageConsoleGoesToTheBrowserLog() {
+    QFETCH(QString, rules);
+    QFETCH(bool, shown);
+    open("/mybb.html");
+    QLoggingCategory::setFilterRules(rules);
+    logged.clear();
+    previousHandler = qInstallMessageHandler(recordLog);
+    inPage(u"console.error('\\u001b]0;retitled\\u0007' + 'x'.repeat(2000000));"
+           "console.log('Marker-last'); true"_s);
+    // The last line comes after the long one; waiting for it bounds the wait when nothing shows.
+    if (shown)
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !logged.isEmpty() && logged.last().second.contains(u"Marker-last"_s), webWait);
+    else
+        QTest::qWait(500);
+    qInstallMessageHandler(previousHandler);
+    QLoggingCategory::setFilterRules(QString());
+    if (!shown) {
+        QVERIFY(logged.isEmpty());
+        return;
+    }
+    QCOMPARE(logged.size(), 2);
+    QCOMPARE(logged[0].first, u"quillbox.browser"_s);
+    QVERIFY2(logged[0].second.contains(u"\\x1b]0;retitled\\x07x"_s),
+             qPrintable(logged[0].second.left(300)));
+    QVERIFY(!logged[0].second.contains(QChar(0x1b)));
+    QVERIFY(logged[0].second.size() < 2500);
 }
 
 QTEST_MAIN(TestWebEnginePage)

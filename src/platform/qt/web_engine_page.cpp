@@ -1,9 +1,11 @@
 #include "platform/qt/web_engine_page.h"
 
+#include "browser/console_line.h"
 #include "platform/qt/page_scripts.h"
 #include "platform/qt/program_scheme.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEngineHistory>
@@ -13,6 +15,10 @@
 #include <QWebEngineView>
 
 namespace quillbox {
+
+// What pages write to their console is the page's business, not the user's: it reaches the log
+// only when asked for (QT_LOGGING_RULES="quillbox.browser.info=true"), escaped and capped.
+Q_LOGGING_CATEGORY(browserLog, "quillbox.browser", QtWarningMsg)
 
 namespace {
 
@@ -26,6 +32,12 @@ public:
 protected:
     QWebEnginePage* createWindow(WebWindowType) override {
         return m_openWindow ? m_openWindow() : nullptr;
+    }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int line,
+                                  const QString& source) override {
+        qCInfo(browserLog, "page console: %ls:%d: %ls",
+               qUtf16Printable(escapedLogLine(source, 200)), line,
+               qUtf16Printable(escapedLogLine(message)));
     }
 
 private:
