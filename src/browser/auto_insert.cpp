@@ -93,7 +93,7 @@ void AutoInsert::onBodyRead(const std::optional<BodyHtml>& body, quint64 generat
 void AutoInsert::writeToScannedField(const FieldTarget& target) {
     const QString text = m_convertedMessage ? m_convertedMessage() : QString();
     // Reaching the writing step arms the follow-up, whatever the write then gives.
-    m_followUp.recordInsert(text);
+    m_followUp.recordInsert(text, m_plainMessage ? m_plainMessage() : QString());
     QPointer<AutoInsert> self(this);
     m_page.writeMessage(target, text, [self, attempt = m_attempt](WrittenField written) {
         if (!self || !self->current(attempt))
@@ -107,16 +107,17 @@ void AutoInsert::writeToScannedField(const FieldTarget& target) {
 
 void AutoInsert::writeWherePersonWouldType() {
     const QString text = m_convertedMessage ? m_convertedMessage() : QString();
+    const QString plain = m_plainMessage ? m_plainMessage() : QString();
     QPointer<AutoInsert> self(this);
     m_page.writeMessage(FieldTarget{}, text,
-                        [self, text, attempt = m_attempt](WrittenField written) {
+                        [self, text, plain, attempt = m_attempt](WrittenField written) {
                             if (!self || !self->current(attempt))
                                 return;
                             if (written == WrittenField::None) {
                                 self->fail();
                                 return;
                             }
-                            self->m_followUp.recordInsert(text);
+                            self->m_followUp.recordInsert(text, plain);
                             self->finish(true);
                         });
 }

@@ -41,6 +41,11 @@ public:
     AutoInsert(BrowserPage& page, UserMessages& messages, InsertFollowUp& followUp,
                QString dataFolder, MessageSource convertedMessage, QObject* parent = nullptr);
 
+    // The message before conversion, as the user wrote it: the follow-up looks for its first
+    // line in the page's rendered text as well (see InsertFollowUp).
+    void setPlainMessageSource(MessageSource plainMessage) {
+        m_plainMessage = std::move(plainMessage);
+    }
     // How long the page may take to answer one insert, reading and writing together.
     void setAnswerTimeout(std::chrono::milliseconds timeout) { m_timeout.setInterval(timeout); }
 
@@ -67,6 +72,7 @@ private:
     InsertFollowUp& m_followUp;
     QString m_dataFolder;
     MessageSource m_convertedMessage;
+    MessageSource m_plainMessage;
     bool m_busy = false;
     quint64 m_attempt = 0; // counts presses that started an insert
     QTimer m_timeout;

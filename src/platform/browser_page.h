@@ -11,6 +11,7 @@ namespace quillbox {
 struct BodyHtml {
     QString outer; // the body element's own tag included
     QString inner; // without it
+    QString text;  // the body's text as it is rendered (innerText); only from readBodyWithText
 };
 
 // Where auto-insert wants the message: the form and the position among that form's input and
@@ -68,6 +69,8 @@ public:
 
     // Reads the body's outer and inner markup of the top document.
     virtual void readBodyHtml(HtmlCallback done) = 0;
+    // The same with the body's rendered text, which costs a layout of the page.
+    virtual void readBodyWithText(HtmlCallback done) = 0;
     // Writes a message where a person would type it, starting from the scanned target (see
     // WrittenField), and fires the field's input and change events. Text goes in unchanged.
     virtual void writeMessage(const FieldTarget& target, const QString& text,

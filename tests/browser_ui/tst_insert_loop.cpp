@@ -33,9 +33,12 @@ QByteArray threadPage(const QByteArray& title, const QByteArray& post, bool tidi
 }
 
 const char postingPage[] = R"html(<html><head><title>Post a reply</title></head><body>
-<form action="/thread.html" method="post"><input type="hidden" name="t" value="7">
+<form action="thread.html" method="post"><input type="hidden" name="t" value="7">
 <textarea name="message" rows="10" cols="60"></textarea><input type="submit" value="Submit"></form>
 </body></html>)html";
+
+// The message as the user wrote it, and as each board's format turns it into what is inserted.
+const QString plainMessage = u"Tom & Jerry: https://a.example/?x=1&y=2\r\nSecond line"_s;
 
 } // namespace
 
@@ -46,6 +49,8 @@ private slots:
     void init();
     void cleanup();
     void threadTidyingItsAddressIsWatched();
+    void postedThreadIsWatchedOnEveryKindOfBoard_data();
+    void postedThreadIsWatchedOnEveryKindOfBoard();
     void insertIntoAPageThatNeverYieldsEnds_data();
     void insertIntoAPageThatNeverYieldsEnds();
 
@@ -75,6 +80,27 @@ void TestInsertLoop::initTestCase() {
                         .replace("</body>", "<script>addEventListener('load', function () { "
                                             "setTimeout(function () { for (;;) {} }, 0); "
                                             "});</script></body>"));
+    for (const char* board : {"/bbcode/", "/plain/", "/html/"})
+        server->addPage(QByteArray(board) + "post.html", postingPage);
+    // A board writing BBCode: the address becomes a link, "&" goes out as "&amp;".
+    server->addPage("/bbcode/thread.html",
+                    threadPage("Cartoons - BBCode board",
+                               "Tom &amp; Jerry: <a href=\"https://a.example/?x=1&amp;y=2\" "
+                               "class=\"postlink\">https://a.example/?x=1&amp;y=2</a><br>"
+                               "Second line",
+                               false));
+    // A board showing plain text as it came, line breaks and runs of blanks kept.
+    server->addPage("/plain/thread.html",
+                    threadPage("Cartoons - plain board",
+                               "<div style=\"white-space: pre-wrap\">Tom &amp; Jerry:  "
+                               "https://a.example/?x=1&amp;y=2\r\nSecond line</div>",
+                               false));
+    // A board taking the HTML as it was inserted.
+    server->addPage("/html/thread.html",
+                    threadPage("Cartoons - HTML board",
+                               "Tom &amp; Jerry: <a href=\"https://a.example/?x=1&amp;y=2\">"
+                               "https://a.example/?x=1&amp;y=2</a><br>Second line",
+                               true));
     server->addPage("/tidy.html", threadPage("Tidy thread", "Marker-tidy first line", true));
 }
 
@@ -91,6 +117,7 @@ void TestInsertLoop::init() {
             &InsertFollowUp::checkInsertedPost);
     autoInsert = std::make_unique<AutoInsert>(*page, *messages, *followUp, folders->dataFolder(),
                                               [this] { return message; });
+    autoInsert->setPlainMessageSource([] { return plainMessage; });
 }
 
 void TestInsertLoop::cleanup() {
@@ -114,6 +141,45 @@ void TestInsertLoop::threadTidyingItsAddressIsWatched() {
     QTRY_VERIFY_WITH_TIMEOUT(page->currentUrl().endsWith(u"#last"_s), webWait);
     QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, webWait);
     QCOMPARE(watched, QStringList{page->currentUrl()});
+}
+
+void TestInsertLoop::postedThreadIsWatchedOnEveryKindOfBoard_data() {
+    QTest::addColumn<QByteArray>("board");
+    QTest::addColumn<QString>("inserted");
+    QTest::newRow("BBCode") << QByteArray("/bbcode/")
+                            << u"Tom & Jerry: [url=https://a.example/?x=1&y=2]"
+                               "https://a.example/?x=1&y=2[/url]\r\nSecond line\r\n\r\n"_s;
+    QTest::newRow("plain text") << QByteArray("/plain/")
+                                << u"Tom & Jerry: https://a.example/?x=1&y=2\r\n"
+                                   "Second line\r\n\r\n"_s;
+    QTest::newRow("HTML, address tidied")
+        << QByteArray("/html/")
+        << u"Tom & Jerry: <a href=\"https://a.example/?x=1&y=2\">https://a.example/?x=1&y=2</a>"
+           "\r\nSecond line\r\n\r\n"_s;
+}
+
+void TestInsertLoop::postedThreadIsWatchedOnEveryKindOfBoard() {
+    QFETCH(QByteArray, board);
+    QFETCH(QString, inserted);
+    message = inserted;
+    open(board + "post.html");
+    QSignalSpy finished(autoInsert.get(), &AutoInsert::finished);
+    QSignalSpy nowWatching(followUp.get(), &InsertFollowUp::nowWatching);
+    QSignalSpy notFound(followUp.get(), &InsertFollowUp::threadNotFound);
+    autoInsert->insertMessage();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, webWait);
+    QVERIFY(finished[0][0].toBool());
+    QCOMPARE(evaluate(page->webPage(), u"document.querySelector('textarea').value"_s).toString(),
+             QString(inserted).replace(u"\r\n"_s, u"\n"_s));
+
+    inPage(u"document.forms[0].submit(); true"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(nowWatching.count(), 1, webWait);
+    QCOMPARE(watched.size(), 1);
+    QVERIFY2(watched[0].contains(QString::fromLatin1(board + "thread.html")),
+             qPrintable(watched[0]));
+    QVERIFY(nowWatching[0][0].toString().startsWith(u"Cartoons - "_s));
+    QCOMPARE(notFound.count(), 0);
+    QVERIFY(messages->entries.isEmpty());
 }
 
 void TestInsertLoop::insertIntoAPageThatNeverYieldsEnds_data() {

@@ -4,8 +4,8 @@ using namespace Qt::StringLiterals;
 
 namespace quillbox::test {
 
-void RecordingBrowserPage::setBodyMarkup(const QString& innerMarkup) {
-    body = BodyHtml{u"<body>"_s + innerMarkup + u"</body>"_s, innerMarkup};
+void RecordingBrowserPage::setBodyMarkup(const QString& innerMarkup, const QString& renderedText) {
+    body = BodyHtml{u"<body>"_s + innerMarkup + u"</body>"_s, innerMarkup, renderedText};
 }
 
 void RecordingBrowserPage::showNewPage(const QString& address) {
@@ -45,6 +45,16 @@ bool RecordingBrowserPage::goForward() {
 void RecordingBrowserPage::readBodyHtml(HtmlCallback done) {
     ++bodyReads;
     // The body is taken when the answer is given, as the engine reads the page it then holds.
+    answer([this, done = std::move(done)] {
+        std::optional<BodyHtml> markup = body;
+        if (markup)
+            markup->text.clear();
+        done(markup);
+    });
+}
+
+void RecordingBrowserPage::readBodyWithText(HtmlCallback done) {
+    ++bodyReads;
     answer([this, done = std::move(done)] { done(body); });
 }
 

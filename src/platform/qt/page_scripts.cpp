@@ -49,8 +49,8 @@ QString documentToken() {
     return script(Script::DocumentToken);
 }
 
-QString bodyHtml() {
-    return script(Script::BodyHtml);
+QString bodyHtml(bool withText) {
+    return script(Script::BodyHtml, QJsonObject{{QStringLiteral("text"), withText}});
 }
 
 QString writeMessage(const QString& token, int form, int field, const QString& text) {

@@ -18,8 +18,9 @@ namespace quillbox::pagescripts {
 
 // Answers {token}.
 QString documentToken();
-// Answers {token, outer, inner}, or {token} when the document has no body.
-QString bodyHtml();
+// Answers {token, outer, inner}, or {token} when the document has no body; withText adds the
+// body's rendered text, {text}.
+QString bodyHtml(bool withText = false);
 // Answers {written: "scanned" | "form" | "rich" | "loose" | "none"}, or a stale answer.
 QString writeMessage(const QString& token, int form, int field, const QString& text);
 // Answers {inserted: bool}, or a stale answer.

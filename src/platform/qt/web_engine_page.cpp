@@ -206,13 +206,22 @@ void WebEnginePage::withDocumentToken(std::function<void(std::optional<QString>)
 }
 
 void WebEnginePage::readBodyHtml(HtmlCallback done) {
-    run(pagescripts::bodyHtml(), [done = std::move(done)](std::optional<QVariantMap> map) {
+    readBody(false, std::move(done));
+}
+
+void WebEnginePage::readBodyWithText(HtmlCallback done) {
+    readBody(true, std::move(done));
+}
+
+void WebEnginePage::readBody(bool withText, HtmlCallback done) {
+    run(pagescripts::bodyHtml(withText), [done = std::move(done)](std::optional<QVariantMap> map) {
         if (!map || !map->contains(QStringLiteral("outer"))) {
             done(std::nullopt);
             return;
         }
         done(BodyHtml{map->value(QStringLiteral("outer")).toString(),
-                      map->value(QStringLiteral("inner")).toString()});
+                      map->value(QStringLiteral("inner")).toString(),
+                      map->value(QStringLiteral("text")).toString()});
     });
 }
 

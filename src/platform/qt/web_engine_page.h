@@ -34,6 +34,7 @@ public:
     void setPopupsBlocked(bool blocked) override { m_popupsBlocked = blocked; }
     bool popupsBlocked() const override { return m_popupsBlocked; }
     void readBodyHtml(HtmlCallback done) override;
+    void readBodyWithText(HtmlCallback done) override;
     void writeMessage(const FieldTarget& target, const QString& text, WriteCallback done) override;
     void insertAtFocus(const QString& text, DoneCallback done) override;
 
@@ -57,6 +58,7 @@ private:
     // meanwhile or the script gave none.
     void run(const QString& script, Answer answer);
     // Runs then() with the token of the document now shown (see page_scripts.h).
+    void readBody(bool withText, HtmlCallback done);
     void withDocumentToken(std::function<void(std::optional<QString>)> then);
 
     QPointer<QWebEngineView> m_view;
