@@ -75,8 +75,10 @@ public:
     // WrittenField), and fires the field's input and change events. Text goes in unchanged.
     virtual void writeMessage(const FieldTarget& target, const QString& text,
                               WriteCallback done) = 0;
-    // Inserts text at the caret of the page's focused field, as typing would; false when no
-    // editable field has the focus. The system clipboard is not touched.
+    // Types text at the caret of the page's focused field, as typing would: it replaces the
+    // selection and keeps to the field's type and length limit. False when no editable field
+    // has the focus; a field in a frame of another origin is typed into unseen and counts as
+    // taken. The system clipboard is not touched.
     virtual void insertAtFocus(const QString& text, DoneCallback done) = 0;
 
 signals:

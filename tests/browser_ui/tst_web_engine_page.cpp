@@ -105,6 +105,7 @@ private slots:
     void answersForAPageThatWasLeftAreDropped();
     void writeScriptRefusesAnotherDocument();
     void clipboardIsNeverTouched();
+    void typesIntoAFieldOfAForeignFrame();
     void pageConsoleGoesToTheBrowserLog_data();
     void pageConsoleGoesToTheBrowserLog();
 
@@ -142,11 +143,24 @@ void TestWebEnginePage::initTestCase() {
     server->addPage("/focus.html", R"html(<html><body><form>
 <input id="user" type="text" value="ab"><input id="pass" type="password" value="">
 <input id="ro" readonly value="ro"><input id="box" type="checkbox">
+<input id="mail" type="email" value="old@example.com"><input id="num" type="number" value="12">
+<input id="short" maxlength="10" value="">
 <textarea id="ta">line1
 line2</textarea></form><div id="ed" contenteditable="true" style="width:300px;min-height:40px">start</div>
 <iframe id="fr" src="/focus-frame.html" style="width:300px;height:100px"></iframe></body></html>)html");
     server->addPage("/focus-frame.html",
                     R"html(<html><body><input id="inner" value="xy"></body></html>)html");
+    // A field in a frame of another origin, filling the frame, which tells the page what it holds.
+    foreign->addPage("/field.html", R"html(<html><body style="margin:0">
+<input id="inner" maxlength="20" style="position:absolute;left:0;top:0;width:100%;height:100%">
+<script>document.getElementById('inner').addEventListener('input', function (e) {
+  parent.postMessage(e.target.value, '*'); });</script></body></html>)html");
+    server->addPage("/focus-foreign.html", QStringLiteral(R"html(<html><body style="margin:0">
+<iframe id="fr" src="%1/field.html" style="position:absolute;left:0;top:0;width:400px;height:100px;border:0"></iframe>
+<script>window.got = ''; addEventListener('message', function (e) { window.got = e.data; });</script>
+</body></html>)html")
+                                               .arg(foreign->url(QString()))
+                                               .toUtf8());
     server->addPage(
         "/image.svg",
         R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"></svg>)svg",
@@ -297,6 +311,15 @@ void TestWebEnginePage::insertsAtTheCaretOfTheFocusedField_data() {
         << u"document.getElementById('fr').contentDocument"
            ".getElementById('inner').value"_s
         << u"xyZ"_s;
+    QTest::newRow("selected e-mail address replaced")
+        << u"var e = document.getElementById('mail'); e.focus(); e.select();"_s
+        << u"new@example.org"_s << true << value.arg(u"mail") << u"new@example.org"_s;
+    QTest::newRow("number field takes the number only")
+        << u"var e = document.getElementById('num'); e.focus(); e.select();"_s << u"34 dollars"_s
+        << true << value.arg(u"num") << u"34"_s;
+    QTest::newRow("length limit kept") << u"document.getElementById('short').focus();"_s
+                                       << u"0123456789 and another forty-two characters here!"_s
+                                       << true << value.arg(u"short") << u"0123456789"_s;
     QTest::newRow("read-only box") << u"document.getElementById('ro').focus();"_s << u"X"_s << false
                                    << value.arg(u"ro") << u"ro"_s;
     QTest::newRow("check box") << u"document.getElementById('box').focus();"_s << u"X"_s << false
@@ -453,6 +476,21 @@ void TestWebEnginePage::clipboardIsNeverTouched() {
     open("/mybb.html");
     QCOMPARE(write({0, 2}, u"Marker-clip"_s), WrittenField::ScannedTextArea);
     QCOMPARE(clipboard->text(), u"the user's own clipboard"_s);
+}
+
+void TestWebEnginePage::typesIntoAFieldOfAForeignFrame() {
+    open("/focus-foreign.html");
+    // The user clicks into the frame's field, as nothing else can focus it.
+    view->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(200, 50));
+            return inPage(u"document.activeElement.id"_s).toString() == u"fr";
+        }(),
+        webWait);
+    QVERIFY(insert(u"Marker-foreign and more than twenty"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(inPage(u"window.got"_s).toString(), u"Marker-foreign and m"_s,
+                              webWait);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "platform/qt/program_scheme.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QLoggingCategory>
 #include <QTimer>
 #include <QUrl>
@@ -252,10 +253,28 @@ void WebEnginePage::insertAtFocus(const QString& text, DoneCallback done) {
             done(false);
             return;
         }
-        self->run(pagescripts::insertAtFocus(*token, text), [done](std::optional<QVariantMap> map) {
-            done(map && map->value(QStringLiteral("inserted")).toBool());
-        });
+        self->run(pagescripts::insertAtFocus(*token, text),
+                  [self, text, done](std::optional<QVariantMap> map) {
+                      if (self && map && map->value(QStringLiteral("foreignFrame")).toBool()) {
+                          done(self->typeIntoFocusedFrame(text));
+                          return;
+                      }
+                      done(map && map->value(QStringLiteral("inserted")).toBool());
+                  });
     });
+}
+
+bool WebEnginePage::typeIntoFocusedFrame(const QString& text) {
+    // No script of this page reaches a frame of another origin, but the keyboard does: the text
+    // arrives as an input method's finished text, as typed text does, in whatever field the
+    // frame has focused. Whether that frame took it cannot be known from here.
+    QWidget* target = m_view ? m_view->focusProxy() : nullptr;
+    if (!target)
+        return false;
+    QInputMethodEvent typed;
+    typed.setCommitString(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCoreApplication::sendEvent(target, &typed);
+    return true;
 }
 
 QWebEngineProfile* sharedWebProfile() {

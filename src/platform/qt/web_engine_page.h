@@ -59,6 +59,8 @@ private:
     void run(const QString& script, Answer answer);
     // Runs then() with the token of the document now shown (see page_scripts.h).
     void readBody(bool withText, HtmlCallback done);
+    // Types text into the field focused in a frame of another origin; false without a view.
+    bool typeIntoFocusedFrame(const QString& text);
     void withDocumentToken(std::function<void(std::optional<QString>)> then);
 
     QPointer<QWebEngineView> m_view;
