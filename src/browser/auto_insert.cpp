@@ -95,7 +95,8 @@ void AutoInsert::writeToScannedField(const FieldTarget& target) {
     // Reaching the writing step arms the follow-up, whatever the write then gives.
     m_followUp.recordInsert(text, m_plainMessage ? m_plainMessage() : QString());
     QPointer<AutoInsert> self(this);
-    m_page.writeMessage(target, text, [self, attempt = m_attempt](WrittenField written) {
+    const QString subject = m_subject ? m_subject() : QString();
+    m_page.writeMessage(target, text, subject, [self, attempt = m_attempt](WrittenField written) {
         if (!self || !self->current(attempt))
             return;
         if (written == WrittenField::None)
@@ -109,7 +110,8 @@ void AutoInsert::writeWherePersonWouldType() {
     const QString text = m_convertedMessage ? m_convertedMessage() : QString();
     const QString plain = m_plainMessage ? m_plainMessage() : QString();
     QPointer<AutoInsert> self(this);
-    m_page.writeMessage(FieldTarget{}, text,
+    const QString subject = m_subject ? m_subject() : QString();
+    m_page.writeMessage(FieldTarget{}, text, subject,
                         [self, text, plain, attempt = m_attempt](WrittenField written) {
                             if (!self || !self->current(attempt))
                                 return;

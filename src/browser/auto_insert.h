@@ -46,6 +46,9 @@ public:
     void setPlainMessageSource(MessageSource plainMessage) {
         m_plainMessage = std::move(plainMessage);
     }
+    // The subject box: an empty subject field of the posting form gets it (see
+    // BrowserPage::writeMessage).
+    void setSubjectSource(MessageSource subject) { m_subject = std::move(subject); }
     // How long the page may take to answer one insert, reading and writing together.
     void setAnswerTimeout(std::chrono::milliseconds timeout) { m_timeout.setInterval(timeout); }
 
@@ -73,6 +76,7 @@ private:
     QString m_dataFolder;
     MessageSource m_convertedMessage;
     MessageSource m_plainMessage;
+    MessageSource m_subject;
     bool m_busy = false;
     quint64 m_attempt = 0; // counts presses that started an insert
     QTimer m_timeout;

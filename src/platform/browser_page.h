@@ -24,6 +24,7 @@ struct FieldTarget {
 // The kind of field a message was written into.
 enum class WrittenField {
     None,            // nothing was written: no field a person could type into
+    FocusedField,    // the visible text area or rich editor that had the focus
     ScannedTextArea, // the visible text area at the scanned position
     FormTextArea,    // another visible text area of the scanned form
     RichEditor,      // an editable element of a rich text editor
@@ -73,8 +74,10 @@ public:
     virtual void readBodyWithText(HtmlCallback done) = 0;
     // Writes a message where a person would type it, starting from the scanned target (see
     // WrittenField), and fires the field's input and change events. Text goes in unchanged.
+    // A non-empty subject goes into an empty one-line field named or labelled subject or title
+    // that stands before the message field in the same form; one the page filled is kept.
     virtual void writeMessage(const FieldTarget& target, const QString& text,
-                              WriteCallback done) = 0;
+                              const QString& subject, WriteCallback done) = 0;
     // Types text at the caret of the page's focused field, as typing would: it replaces the
     // selection and keeps to the field's type and length limit. False when no editable field
     // has the focus; a field in a frame of another origin is typed into unseen and counts as

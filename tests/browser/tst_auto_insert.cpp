@@ -33,6 +33,10 @@ struct Harness {
     QString message = u"Hello \"world\" \\ </script> ${x} \u2028 \u65e5\u672c\r\n\r\n"_s;
     AutoInsert insert{page, messages, followUp, folders.dataFolder(), [this] { return message; }};
 
+    Harness() {
+        insert.setSubjectSource([] { return u"Subject \u65e5 & <b>"_s; });
+    }
+
     // Leaves the follow-up armed with older text and a count that is not the armed value.
     void armWithEarlierInsert() {
         followUp.recordInsert(u"earlier"_s);
@@ -121,6 +125,7 @@ void TestAutoInsert::insertsOrReportsAsThePageAllows() {
         QCOMPARE(h.page.writes[0].target.form, targetForm);
         QCOMPARE(h.page.writes[0].target.field, targetField);
         QCOMPARE(h.page.writes[0].text, h.message); // unchanged, every character
+        QCOMPARE(h.page.writes[0].subject, u"Subject \u65e5 & <b>"_s);
     }
     QCOMPARE(h.followUp.lastInsertedText(), followUpArmed ? h.message : u"earlier"_s);
     QCOMPARE(h.followUp.insertWatchCount(), followUpArmed ? 4 : 2);

@@ -106,12 +106,16 @@ private slots:
     void writeScriptRefusesAnotherDocument();
     void clipboardIsNeverTouched();
     void typesIntoAFieldOfAForeignFrame();
+    void fillsTheEmptySubjectOfTheSameForm_data();
+    void fillsTheEmptySubjectOfTheSameForm();
+    void focusedFieldWins_data();
+    void focusedFieldWins();
     void pageConsoleGoesToTheBrowserLog_data();
     void pageConsoleGoesToTheBrowserLog();
 
 private:
     void open(const QByteArray& path);
-    WrittenField write(const FieldTarget& target, const QString& text);
+    WrittenField write(const FieldTarget& target, const QString& text, const QString& subject = {});
     bool insert(const QString& text);
     QVariant read(const QString& expression) {
         return evaluate(page->webPage(), expression, QWebEngineScript::UserWorld);
@@ -148,6 +152,15 @@ void TestWebEnginePage::initTestCase() {
 <textarea id="ta">line1
 line2</textarea></form><div id="ed" contenteditable="true" style="width:300px;min-height:40px">start</div>
 <iframe id="fr" src="/focus-frame.html" style="width:300px;height:100px"></iframe></body></html>)html");
+    // A thread page with its quick reply, and the composer the user opened floating over it.
+    server->addPage("/composer.html", R"html(<html><body>
+<form action="/reply"><textarea id="quick" name="message" style="width:300px;height:80px"></textarea></form>
+<div style="position:fixed;right:0;bottom:0"><textarea id="comp" style="width:300px;height:80px"></textarea>
+<div id="ed" contenteditable="true" style="width:300px;min-height:40px"></div><input id="line"></div>
+<iframe id="fr" src="/frame-area.html" style="width:300px;height:100px"></iframe></body></html>)html");
+    server->addPage(
+        "/frame-area.html",
+        R"html(<html><body><textarea style="width:200px;height:50px"></textarea></body></html>)html");
     server->addPage("/focus-frame.html",
                     R"html(<html><body><input id="inner" value="xy"></body></html>)html");
     // A field in a frame of another origin, filling the frame, which tells the page what it holds.
@@ -184,9 +197,10 @@ void TestWebEnginePage::open(const QByteArray& path) {
     QVERIFY(finished.last().value(0).toBool());
 }
 
-WrittenField TestWebEnginePage::write(const FieldTarget& target, const QString& text) {
+WrittenField TestWebEnginePage::write(const FieldTarget& target, const QString& text,
+                                      const QString& subject) {
     std::optional<WrittenField> written;
-    page->writeMessage(target, text, [&](WrittenField w) { written = w; });
+    page->writeMessage(target, text, subject, [&](WrittenField w) { written = w; });
     if (!QTest::qWaitFor([&] { return written.has_value(); }, webWait))
         return WrittenField::None;
     return *written;
@@ -426,7 +440,7 @@ void TestWebEnginePage::answersForAPageThatWasLeftAreDropped() {
             failed = !body;
         });
     } else if (request == u"write") {
-        page->writeMessage({0, 2}, u"Marker-left"_s, [&](WrittenField w) {
+        page->writeMessage({0, 2}, u"Marker-left"_s, {}, [&](WrittenField w) {
             answered = true;
             failed = w == WrittenField::None;
         });
@@ -491,6 +505,98 @@ void TestWebEnginePage::typesIntoAFieldOfAForeignFrame() {
     QVERIFY(insert(u"Marker-foreign and more than twenty"_s));
     QTRY_COMPARE_WITH_TIMEOUT(inPage(u"window.got"_s).toString(), u"Marker-foreign and m"_s,
                               webWait);
+}
+
+void TestWebEnginePage::fillsTheEmptySubjectOfTheSameForm_data() {
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<FieldTarget>("target");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("expected"); // the value of #s afterwards
+    const QString typed = u"Marker-subject & <more>"_s;
+    const QByteArray area = R"(<textarea id="m" name="message" rows="5"></textarea>)";
+    QTest::newRow("named subject")
+        << "<form><input type=hidden name=t><input type=text id=s name=subject>" + area + "</form>"
+        << FieldTarget{0, 2} << typed << typed;
+    QTest::newRow("labelled title")
+        << "<form><label for=s>Topic title</label><input id=s name=f1>" + area + "</form>"
+        << FieldTarget{0, 1} << typed << typed;
+    QTest::newRow("reply page's own subject kept")
+        << "<form><input id=s name=subject value=\"RE: Hello\">" + area + "</form>"
+        << FieldTarget{0, 1} << typed << u"RE: Hello"_s;
+    QTest::newRow("no subject to give") << "<form><input id=s name=subject>" + area + "</form>"
+                                        << FieldTarget{0, 1} << QString() << QString();
+    QTest::newRow("subject after the message")
+        << "<form>" + area + "<input id=s name=subject></form>" << FieldTarget{0, 0} << typed
+        << QString();
+    QTest::newRow("title field of another form")
+        << "<form><input id=s name=title></form><form>" + area + "</form>" << FieldTarget{1, 0}
+        << typed << QString();
+    QTest::newRow("hidden field named subject")
+        << "<form><input type=hidden id=s name=subject value=\"\">" + area + "</form>"
+        << FieldTarget{0, 1} << typed << QString();
+    QTest::newRow("search box") << "<form><input id=s name=q>" + area + "</form>"
+                                << FieldTarget{0, 1} << typed << QString();
+    QTest::newRow("rich editor of the form")
+        << QByteArray("<form><input id=s name=subject><div contenteditable=true "
+                      "style=\"width:300px;min-height:40px\"></div><textarea "
+                      "style=\"display:none\"></textarea></form>")
+        << FieldTarget{0, 1} << typed << typed;
+    QTest::newRow("composer outside any form")
+        << "<input id=s placeholder=\"Enter your topic title\">" + area << FieldTarget{-1, -1}
+        << typed << QString();
+}
+
+void TestWebEnginePage::fillsTheEmptySubjectOfTheSameForm() {
+    QFETCH(QByteArray, body);
+    QFETCH(FieldTarget, target);
+    QFETCH(QString, subject);
+    QFETCH(QString, expected);
+    const QByteArray path =
+        "/subject-" + QByteArray::number(qHash(QByteArray(QTest::currentDataTag()))) + ".html";
+    server->addPage(path, "<html><body>" + body + "</body></html>");
+    open(path);
+    inPage(u"window.seen = 0; document.addEventListener('change', function (e) {"
+           "  if (e.target.id === 's') ++seen; }); true"_s);
+    QVERIFY(write(target, u"Marker-message"_s, subject) != WrittenField::None);
+    QCOMPARE(read(u"document.getElementById('s').value"_s).toString(), expected);
+    // A subject written gets its change event, as one typed would; one left alone gets none.
+    const bool filled = !subject.isEmpty() && expected == subject;
+    QCOMPARE(inPage(u"window.seen"_s).toInt(), filled ? 1 : 0);
+}
+
+void TestWebEnginePage::focusedFieldWins_data() {
+    QTest::addColumn<QString>("focus"); // the id of the element focused, "" for none
+    QTest::addColumn<WrittenField>("expected");
+    QTest::addColumn<QString>("field"); // where the message shows up
+    const QString byId = u"document.getElementById('%1')"_s;
+    QTest::newRow("reply composer over the page")
+        << u"comp"_s << WrittenField::FocusedField << byId.arg(u"comp") + u".value"_s;
+    QTest::newRow("rich editor") << u"ed"_s << WrittenField::FocusedField
+                                 << byId.arg(u"ed") + u".textContent"_s;
+    QTest::newRow("text area in a frame")
+        << u"fr"_s << WrittenField::FocusedField
+        << byId.arg(u"fr") + u".contentDocument.querySelector('textarea').value"_s;
+    QTest::newRow("the quick reply itself")
+        << u"quick"_s << WrittenField::ScannedTextArea << byId.arg(u"quick") + u".value"_s;
+    QTest::newRow("one-line field")
+        << u"line"_s << WrittenField::ScannedTextArea << byId.arg(u"quick") + u".value"_s;
+    QTest::newRow("nothing focused")
+        << QString() << WrittenField::ScannedTextArea << byId.arg(u"quick") + u".value"_s;
+}
+
+void TestWebEnginePage::focusedFieldWins() {
+    QFETCH(QString, focus);
+    QFETCH(WrittenField, expected);
+    QFETCH(QString, field);
+    open("/composer.html");
+    if (focus == u"fr")
+        inPage(u"document.getElementById('fr').contentDocument.querySelector('textarea').focus();"
+               " true"_s);
+    else if (!focus.isEmpty())
+        inPage(u"document.getElementById('%1').focus(); true"_s.arg(focus));
+    QCOMPARE(write({0, 0}, u"Marker-focus"_s), expected);
+    QCOMPARE(read(field).toString(), u"Marker-focus"_s);
+    QCOMPARE(read(QString::fromUtf8(countScript)).toMap().value(u"fields"_s).toInt(), 1);
 }
 
 namespace {

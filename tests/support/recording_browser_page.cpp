@@ -59,8 +59,8 @@ void RecordingBrowserPage::readBodyWithText(HtmlCallback done) {
 }
 
 void RecordingBrowserPage::writeMessage(const FieldTarget& target, const QString& text,
-                                        WriteCallback done) {
-    writes.append({target, text, generation, false});
+                                        const QString& subject, WriteCallback done) {
+    writes.append({target, text, subject, generation, false});
     const qsizetype index = writes.size() - 1;
     answer([this, index, done = std::move(done)] {
         Write& write = writes[index];

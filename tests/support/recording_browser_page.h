@@ -22,6 +22,7 @@ public:
     struct Write {
         FieldTarget target;
         QString text;
+        QString subject;
         quint64 generation = 0; // the page it was asked for
         bool applied = false;   // set when answered with a field written
     };
@@ -82,7 +83,8 @@ public:
     bool popupsBlocked() const override { return blocked; }
     void readBodyHtml(HtmlCallback done) override;
     void readBodyWithText(HtmlCallback done) override;
-    void writeMessage(const FieldTarget& target, const QString& text, WriteCallback done) override;
+    void writeMessage(const FieldTarget& target, const QString& text, const QString& subject,
+                      WriteCallback done) override;
     void insertAtFocus(const QString& text, DoneCallback done) override;
 
 private:

@@ -53,11 +53,13 @@ QString bodyHtml(bool withText) {
     return script(Script::BodyHtml, QJsonObject{{QStringLiteral("text"), withText}});
 }
 
-QString writeMessage(const QString& token, int form, int field, const QString& text) {
+QString writeMessage(const QString& token, int form, int field, const QString& text,
+                     const QString& subject) {
     return script(Script::WriteMessage, QJsonObject{{QStringLiteral("token"), token},
                                                     {QStringLiteral("form"), form},
                                                     {QStringLiteral("field"), field},
-                                                    {QStringLiteral("text"), text}});
+                                                    {QStringLiteral("text"), text},
+                                                    {QStringLiteral("subject"), subject}});
 }
 
 QString insertAtFocus(const QString& token, const QString& text) {

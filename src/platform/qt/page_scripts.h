@@ -21,8 +21,10 @@ QString documentToken();
 // Answers {token, outer, inner}, or {token} when the document has no body; withText adds the
 // body's rendered text, {text}.
 QString bodyHtml(bool withText = false);
-// Answers {written: "scanned" | "form" | "rich" | "loose" | "none"}, or a stale answer.
-QString writeMessage(const QString& token, int form, int field, const QString& text);
+// Answers {written: "focused" | "scanned" | "form" | "rich" | "loose" | "none", subject: bool},
+// or a stale answer.
+QString writeMessage(const QString& token, int form, int field, const QString& text,
+                     const QString& subject = {});
 // Answers {inserted: bool}, or a stale answer.
 QString insertAtFocus(const QString& token, const QString& text);
 

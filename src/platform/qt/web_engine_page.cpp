@@ -46,6 +46,8 @@ private:
 };
 
 WrittenField writtenField(const QString& kind) {
+    if (kind == u"focused")
+        return WrittenField::FocusedField;
     if (kind == u"scanned")
         return WrittenField::ScannedTextArea;
     if (kind == u"form")
@@ -227,19 +229,20 @@ void WebEnginePage::readBody(bool withText, HtmlCallback done) {
 }
 
 void WebEnginePage::writeMessage(const FieldTarget& target, const QString& text,
-                                 WriteCallback done) {
+                                 const QString& subject, WriteCallback done) {
     QPointer<WebEnginePage> self(this);
-    withDocumentToken([self, target, text, done = std::move(done)](std::optional<QString> token) {
-        if (!self || !token || token->isEmpty()) {
-            done(WrittenField::None);
-            return;
-        }
-        self->run(pagescripts::writeMessage(*token, target.form, target.field, text),
-                  [done](std::optional<QVariantMap> map) {
-                      done(map ? writtenField(map->value(QStringLiteral("written")).toString())
-                               : WrittenField::None);
-                  });
-    });
+    withDocumentToken(
+        [self, target, text, subject, done = std::move(done)](std::optional<QString> token) {
+            if (!self || !token || token->isEmpty()) {
+                done(WrittenField::None);
+                return;
+            }
+            self->run(pagescripts::writeMessage(*token, target.form, target.field, text, subject),
+                      [done](std::optional<QVariantMap> map) {
+                          done(map ? writtenField(map->value(QStringLiteral("written")).toString())
+                                   : WrittenField::None);
+                      });
+        });
 }
 
 void WebEnginePage::insertAtFocus(const QString& text, DoneCallback done) {

@@ -35,7 +35,8 @@ public:
     bool popupsBlocked() const override { return m_popupsBlocked; }
     void readBodyHtml(HtmlCallback done) override;
     void readBodyWithText(HtmlCallback done) override;
-    void writeMessage(const FieldTarget& target, const QString& text, WriteCallback done) override;
+    void writeMessage(const FieldTarget& target, const QString& text, const QString& subject,
+                      WriteCallback done) override;
     void insertAtFocus(const QString& text, DoneCallback done) override;
 
     // Where a page's new window opens while popups are allowed; without an opener every new
