@@ -1,8 +1,11 @@
 // Auto-insert benchmark: in a real browser view (offscreen), a generated posting page of about
 // 1 MB served on loopback; times reading the body's markup, writing the message into the
-// scanned field, and reading the field back, next to a bare script round trip.
+// scanned field, and reading the field back, next to a bare script round trip; and the
+// follow-up's look at the page: reading the markup with the rendered text and searching both.
 // Run by hand: bench_auto_insert_view_bench [runs]
 
+#include "browser/insert_follow_up.h"
+#include "browser/shown_text.h"
 #include "platform/qt/web_engine_page.h"
 
 #include <QApplication>
@@ -151,8 +154,9 @@ int main(int argc, char** argv) {
             QStringLiteral("Paragraph %1: text with \"quotes\", </script> and 世界.\r\n").arg(i);
     message += QStringLiteral("\r\n");
 
-    Figures roundTrip, read, write, readBack, total;
+    Figures roundTrip, read, write, readBack, total, followUp;
     qsizetype bodyChars = 0;
+    qsizetype renderedChars = 0;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer t;
         t.start();
@@ -183,7 +187,7 @@ int main(int argc, char** argv) {
         t.restart();
         WrittenField written = WrittenField::None;
         done = false;
-        page->writeMessage({1, 2}, text, [&](WrittenField w) {
+        page->writeMessage({1, 2}, text, {}, [&](WrittenField w) {
             written = w;
             done = true;
         });
@@ -209,6 +213,24 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "the field does not hold the message\n");
             return 1;
         }
+
+        // The message is only in the text area, which the rendered text leaves out: both
+        // searches read the whole page.
+        t.restart();
+        bool shows = true;
+        done = false;
+        page->readBodyWithText([&](std::optional<BodyHtml> b) {
+            shows = !b || pageShowsText(*b, followUpSearchText(text)) ||
+                    shownTextContains(b->text, plainFirstLine(text));
+            renderedChars = b ? b->text.size() : 0;
+            done = true;
+        });
+        waitFor([&] { return done; });
+        followUp.add(msSince(t));
+        if (shows) {
+            std::fprintf(stderr, "the follow-up found text that is not shown\n");
+            return 1;
+        }
     }
 
     std::printf("runs: %d, body markup read: %lld characters (outer and inner)\n", runs,
@@ -218,6 +240,8 @@ int main(int argc, char** argv) {
     std::printf("write message:           %s\n", qPrintable(write.text()));
     std::printf("read the field back:     %s\n", qPrintable(readBack.text()));
     std::printf("read to text in field:   %s\n", qPrintable(total.text()));
+    std::printf("follow-up read + search: %s (rendered text: %lld characters)\n",
+                qPrintable(followUp.text()), qlonglong(renderedChars));
     std::printf("ratio read / round trip: %.1f\n",
                 read.median() / std::max(0.001, roundTrip.median()));
     delete page;

@@ -25,29 +25,53 @@ bool fitsInt(qsizetype n) {
     return n <= std::numeric_limits<int>::max();
 }
 
+QString pageChangedDetail() {
+    return QStringLiteral("The page changed while it was being read. Press Auto-Insert again "
+                          "once the page you want to post on is shown.");
+}
+
 } // namespace
 
 AutoInsert::AutoInsert(BrowserPage& page, UserMessages& messages, InsertFollowUp& followUp,
                        QString dataFolder, MessageSource convertedMessage, QObject* parent)
     : QObject(parent), m_page(page), m_messages(messages), m_followUp(followUp),
-      m_dataFolder(std::move(dataFolder)), m_convertedMessage(std::move(convertedMessage)) {}
+      m_dataFolder(std::move(dataFolder)), m_convertedMessage(std::move(convertedMessage)) {
+    m_timeout.setSingleShot(true);
+    m_timeout.setInterval(defaultAnswerTimeout);
+    connect(&m_timeout, &QTimer::timeout, this, [this] {
+        const auto seconds = std::chrono::duration<double>(m_timeout.intervalAsDuration());
+        fail(QStringLiteral("The page did not answer within %1 seconds; its scripts may be busy. "
+                            "Reload the page and try again.")
+                 .arg(seconds.count(), 0, 'g', 3));
+    });
+    connect(&m_page, &BrowserPage::downloadBegan, this, [this] {
+        if (m_busy)
+            fail(pageChangedDetail());
+    });
+    connect(&m_page, &BrowserPage::rendererEnded, this, [this] {
+        if (m_busy)
+            fail(QStringLiteral("The page stopped working before it answered. Reload the page "
+                                "and try again."));
+    });
+}
 
 void AutoInsert::insertMessage() {
     if (m_busy)
         return;
     m_busy = true;
+    const quint64 attempt = ++m_attempt;
+    m_timeout.start();
     const quint64 generation = m_page.pageGeneration();
     QPointer<AutoInsert> self(this);
-    m_page.readBodyHtml([self, generation](std::optional<BodyHtml> body) {
-        if (self)
+    m_page.readBodyHtml([self, generation, attempt](std::optional<BodyHtml> body) {
+        if (self && self->current(attempt))
             self->onBodyRead(body, generation);
     });
 }
 
 void AutoInsert::onBodyRead(const std::optional<BodyHtml>& body, quint64 generation) {
     if (generation != m_page.pageGeneration()) {
-        fail(QStringLiteral("The page changed while it was being read. Press Auto-Insert again "
-                            "once the page you want to post on is shown."));
+        fail(pageChangedDetail());
         return;
     }
     if (!body) {
@@ -69,10 +93,11 @@ void AutoInsert::onBodyRead(const std::optional<BodyHtml>& body, quint64 generat
 void AutoInsert::writeToScannedField(const FieldTarget& target) {
     const QString text = m_convertedMessage ? m_convertedMessage() : QString();
     // Reaching the writing step arms the follow-up, whatever the write then gives.
-    m_followUp.recordInsert(text);
+    m_followUp.recordInsert(text, m_plainMessage ? m_plainMessage() : QString());
     QPointer<AutoInsert> self(this);
-    m_page.writeMessage(target, text, [self](WrittenField written) {
-        if (!self)
+    const QString subject = m_subject ? m_subject() : QString();
+    m_page.writeMessage(target, text, subject, [self, attempt = m_attempt](WrittenField written) {
+        if (!self || !self->current(attempt))
             return;
         if (written == WrittenField::None)
             self->fail();
@@ -83,17 +108,20 @@ void AutoInsert::writeToScannedField(const FieldTarget& target) {
 
 void AutoInsert::writeWherePersonWouldType() {
     const QString text = m_convertedMessage ? m_convertedMessage() : QString();
+    const QString plain = m_plainMessage ? m_plainMessage() : QString();
     QPointer<AutoInsert> self(this);
-    m_page.writeMessage(FieldTarget{}, text, [self, text](WrittenField written) {
-        if (!self)
-            return;
-        if (written == WrittenField::None) {
-            self->fail();
-            return;
-        }
-        self->m_followUp.recordInsert(text);
-        self->finish(true);
-    });
+    const QString subject = m_subject ? m_subject() : QString();
+    m_page.writeMessage(FieldTarget{}, text, subject,
+                        [self, text, plain, attempt = m_attempt](WrittenField written) {
+                            if (!self || !self->current(attempt))
+                                return;
+                            if (written == WrittenField::None) {
+                                self->fail();
+                                return;
+                            }
+                            self->m_followUp.recordInsert(text, plain);
+                            self->finish(true);
+                        });
 }
 
 void AutoInsert::fail(const QString& detail) {
@@ -104,6 +132,7 @@ void AutoInsert::fail(const QString& detail) {
 
 void AutoInsert::finish(bool inserted) {
     m_busy = false;
+    m_timeout.stop();
     emit finished(inserted);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <chrono>
 #include <functional>
 
 namespace quillbox {
@@ -23,7 +25,9 @@ QString autoInsertErrorText();
 //
 // Reading and writing the page are asynchronous. While one insert is under way a second request
 // is ignored. A page left while it was being read gets nothing: the new page is not the one the
-// user chose, so the error box asks for another try.
+// user chose, so the error box asks for another try. An insert never outlives its page: it ends
+// with the error box when a load begins, when the page's renderer ends, or when the page has not
+// answered within answerTimeout (a page whose scripts never yield answers nothing at all).
 class AutoInsert : public QObject {
     Q_OBJECT
 
@@ -32,8 +36,21 @@ public:
     // followed by the conversion of two line breaks.
     using MessageSource = std::function<QString()>;
 
+    static constexpr std::chrono::milliseconds defaultAnswerTimeout{5000};
+
     AutoInsert(BrowserPage& page, UserMessages& messages, InsertFollowUp& followUp,
                QString dataFolder, MessageSource convertedMessage, QObject* parent = nullptr);
+
+    // The message before conversion, as the user wrote it: the follow-up looks for its first
+    // line in the page's rendered text as well (see InsertFollowUp).
+    void setPlainMessageSource(MessageSource plainMessage) {
+        m_plainMessage = std::move(plainMessage);
+    }
+    // The subject box: an empty subject field of the posting form gets it (see
+    // BrowserPage::writeMessage).
+    void setSubjectSource(MessageSource subject) { m_subject = std::move(subject); }
+    // How long the page may take to answer one insert, reading and writing together.
+    void setAnswerTimeout(std::chrono::milliseconds timeout) { m_timeout.setInterval(timeout); }
 
     // The Auto-Insert button.
     void insertMessage();
@@ -45,6 +62,8 @@ signals:
     void finished(bool inserted);
 
 private:
+    // Whether an answer belongs to the insert under way (not one that has already ended).
+    bool current(quint64 attempt) const { return m_busy && attempt == m_attempt; }
     void onBodyRead(const std::optional<BodyHtml>& body, quint64 generation);
     void writeToScannedField(const FieldTarget& target);
     void writeWherePersonWouldType();
@@ -56,7 +75,11 @@ private:
     InsertFollowUp& m_followUp;
     QString m_dataFolder;
     MessageSource m_convertedMessage;
+    MessageSource m_plainMessage;
+    MessageSource m_subject;
     bool m_busy = false;
+    quint64 m_attempt = 0; // counts presses that started an insert
+    QTimer m_timeout;
 };
 
 } // namespace quillbox

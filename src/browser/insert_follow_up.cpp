@@ -1,5 +1,7 @@
 #include "browser/insert_follow_up.h"
 
+#include "browser/shown_text.h"
+
 #include <QPointer>
 #include <algorithm>
 
@@ -27,11 +29,20 @@ bool pageShowsText(const BodyHtml& body, QStringView searchText) {
     return pageText.contains(searchText, Qt::CaseInsensitive);
 }
 
+QString nowWatchingStatus(const QString& pageTitle) {
+    return QStringLiteral("Now watching: ") + pageTitle;
+}
+
+QString threadNotFoundStatus() {
+    return QStringLiteral("The posted thread was not found; use Watch This Post on it");
+}
+
 InsertFollowUp::InsertFollowUp(BrowserPage& page, WatchAction watchThisPost, QObject* parent)
     : QObject(parent), m_page(page), m_watchThisPost(std::move(watchThisPost)) {}
 
-void InsertFollowUp::recordInsert(const QString& text) {
+void InsertFollowUp::recordInsert(const QString& text, const QString& plainText) {
     m_lastInsertedText = text;
+    m_lastPlainText = plainText;
     arm();
 }
 
@@ -42,6 +53,7 @@ void InsertFollowUp::armFollowUp() {
 void InsertFollowUp::arm() {
     m_count = armedDownloads;
     m_armedAt = m_downloads;
+    m_missReported = false;
 }
 
 void InsertFollowUp::lowerCount() {
@@ -55,21 +67,31 @@ void InsertFollowUp::checkInsertedPost() {
     lowerCount();
     if (!armed)
         return;
-    const QString searchText = followUpSearchText(m_lastInsertedText);
     const quint64 generation = m_page.pageGeneration();
     QPointer<InsertFollowUp> self(this);
-    m_page.readBodyHtml([self, searchText, generation, download](std::optional<BodyHtml> body) {
+    m_page.readBodyWithText([self, generation, download](std::optional<BodyHtml> body) {
         if (self)
-            self->onPageRead(body, searchText, generation, download);
+            self->onPageRead(body, generation, download);
     });
 }
 
-void InsertFollowUp::onPageRead(const std::optional<BodyHtml>& body, const QString& searchText,
-                                quint64 generation, quint64 download) {
-    if (download < m_searchFloor || generation != m_page.pageGeneration())
+bool InsertFollowUp::showsInsertedText(const BodyHtml& body) const {
+    return pageShowsText(body, followUpSearchText(m_lastInsertedText)) ||
+           shownTextContains(body.text, plainFirstLine(m_lastPlainText));
+}
+
+void InsertFollowUp::onPageRead(const std::optional<BodyHtml>& body, quint64 generation,
+                                quint64 download) {
+    if (download < m_searchFloor)
         return;
-    if (!body || !pageShowsText(*body, searchText))
+    if (generation != m_page.pageGeneration() || !body || !showsInsertedText(*body)) {
+        // Reads answer in the order asked, so the last download of this watch ends it.
+        if (download == m_armedAt + armedDownloads && !m_missReported) {
+            m_missReported = true;
+            emit threadNotFound();
+        }
         return;
+    }
     if (m_armedAt >= download) {
         // Armed again since this download: that watch goes on, only older reads are dropped.
         m_searchFloor = std::max(m_searchFloor, m_armedAt + 1);
@@ -77,10 +99,12 @@ void InsertFollowUp::onPageRead(const std::optional<BodyHtml>& body, const QStri
         // The hit ends the watch; the downloads reported since would each have lowered it.
         m_count = m_downloads == download ? 0 : lowestCount;
         m_searchFloor = m_downloads + 1;
+        m_missReported = true;
     }
     if (m_watchThisPost)
         m_watchThisPost();
     emit postFound();
+    emit nowWatching(m_page.title());
 }
 
 } // namespace quillbox

@@ -19,9 +19,17 @@ QString followUpSearchText(QStringView insertedText);
 // without regard to case. An empty search text is in every page.
 bool pageShowsText(const BodyHtml& body, QStringView searchText);
 
+// What the status bar says when the follow-up has put a thread on watch, and when its countdown
+// ran out without finding one.
+QString nowWatchingStatus(const QString& pageTitle);
+QString threadNotFoundStatus();
+
 // After an auto-insert, the next few completed downloads of the browser pane are searched for
 // the inserted text; the page where it shows up (the thread, once the post is submitted) is
-// handed to "Watch This Post".
+// handed to "Watch This Post". A page shows it when its markup holds the search text of the
+// converted message (followUpSearchText, as pageShowsText looks), or when its rendered text
+// holds the first line of the message as the user wrote it (shownTextContains): a board that
+// turns BBCode into links or escapes "&" shows the post, not the text that was inserted.
 //
 // insertWatchCount counts the downloads still to be searched: 1 to 4 is armed, 0 or less idle.
 // Every completed download lowers it by one (never below -1); a hit ends the watch at once.
@@ -45,7 +53,9 @@ public:
     const QString& lastInsertedText() const { return m_lastInsertedText; }
 
     // An auto-insert reached the writing step with this text: remember it and arm the watch.
-    void recordInsert(const QString& text);
+    // plainText is the message before conversion, as the user wrote it ("" looks for the
+    // inserted text alone).
+    void recordInsert(const QString& text, const QString& plainText = {});
     // Arms the watch without changing the remembered text (a double-click in the post lists).
     void armFollowUp();
     // Run on every completed download of the browser pane.
@@ -54,20 +64,26 @@ public:
 signals:
     // The inserted text was found and the page handed to "Watch This Post".
     void postFound();
+    // Right after postFound: the title of the page put on watch (see nowWatchingStatus).
+    void nowWatching(const QString& pageTitle);
+    // The last download of an armed watch was searched and nothing was found; once per arming.
+    void threadNotFound();
 
 private:
     void arm();
     void lowerCount();
-    void onPageRead(const std::optional<BodyHtml>& body, const QString& searchText,
-                    quint64 generation, quint64 download);
+    void onPageRead(const std::optional<BodyHtml>& body, quint64 generation, quint64 download);
+    bool showsInsertedText(const BodyHtml& body) const;
 
     BrowserPage& m_page;
     WatchAction m_watchThisPost;
     int m_count = 0;
     QString m_lastInsertedText;
-    quint64 m_downloads = 0;   // completed downloads reported so far
-    quint64 m_armedAt = 0;     // m_downloads when the watch was last armed
-    quint64 m_searchFloor = 0; // reads for earlier downloads are dropped (a hit ended them)
+    QString m_lastPlainText;
+    quint64 m_downloads = 0;    // completed downloads reported so far
+    quint64 m_armedAt = 0;      // m_downloads when the watch was last armed
+    quint64 m_searchFloor = 0;  // reads for earlier downloads are dropped (a hit ended them)
+    bool m_missReported = true; // this watch has ended in a find or said that it found nothing
 };
 
 } // namespace quillbox

@@ -1,24 +1,10 @@
 #include "browser/page_scan.h"
 
+#include "text/ascii.h"
+
 namespace quillbox {
 
 namespace {
-
-constexpr char16_t lowerAscii(char16_t c) {
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
-}
-
-// Whether text holds the lower-case needle at position pos, ASCII letters compared without
-// regard to case.
-bool matchesAt(QStringView text, qsizetype pos, QStringView needle) {
-    if (text.size() - pos < needle.size())
-        return false;
-    for (qsizetype i = 0; i < needle.size(); ++i) {
-        if (lowerAscii(text[pos + i].unicode()) != needle[i].unicode())
-            return false;
-    }
-    return true;
-}
 
 struct Replacement {
     QStringView find; // lower case
@@ -60,21 +46,7 @@ template <typename Visit> void forEachLine(QStringView text, Visit visit) {
 } // namespace
 
 bool containsAsciiCaseInsensitive(QStringView text, QStringView needle) {
-    if (needle.isEmpty())
-        return true;
-    const char16_t first = lowerAscii(needle[0].unicode());
-    const qsizetype last = text.size() - needle.size();
-    for (qsizetype pos = 0; pos <= last; ++pos) {
-        if (lowerAscii(text[pos].unicode()) != first)
-            continue;
-        qsizetype i = 1;
-        while (i < needle.size() &&
-               lowerAscii(text[pos + i].unicode()) == lowerAscii(needle[i].unicode()))
-            ++i;
-        if (i == needle.size())
-            return true;
-    }
-    return false;
+    return ascii::contains(text, needle);
 }
 
 QString preparePageText(QStringView html, ScanPass pass) {
@@ -88,7 +60,7 @@ QString preparePageText(QStringView html, ScanPass pass) {
         if (html[pos] != u'<')
             continue;
         for (const Replacement& r : table) {
-            if (!matchesAt(html, pos, r.find))
+            if (!ascii::matchesAt(html, pos, r.find))
                 continue;
             out.append(html.sliced(copied, pos - copied));
             out.append(r.replaceWith);

@@ -1,5 +1,7 @@
 #include "compose/converter.h"
 
+#include "text/ascii.h"
+
 #include <QStringView>
 #include <algorithm>
 #include <cstring>
@@ -30,22 +32,6 @@ bool isDelimiter(char16_t c) {
     return c == u'\n' || c == u'\r' || c == u' ';
 }
 
-char16_t asciiLower(char16_t c) {
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
-}
-
-// Whether the text holds `word` (lower-case ASCII) at `at`, ignoring the case of letters. A
-// scheme is ASCII, so no Unicode case folding: "ſ" must not pass for "s".
-bool matchesAsciiNoCase(QStringView text, qsizetype at, QStringView word) {
-    if (at < 0 || at + word.size() > text.size())
-        return false;
-    for (qsizetype i = 0; i < word.size(); ++i) {
-        if (asciiLower(text[at + i].unicode()) != word[i].unicode())
-            return false;
-    }
-    return true;
-}
-
 // The first web address starting at or after `from`: the index of its "http://" or
 // "https://". Looks for the colon with the vectorised character search and checks the
 // scheme around it, so the text is read once however many addresses it holds.
@@ -56,9 +42,9 @@ qsizetype findWebAddress(QStringView text, qsizetype from) {
         if (colon < 0)
             return -1;
         if (colon + 2 < text.size() && text[colon + 1] == u'/' && text[colon + 2] == u'/') {
-            if (colon - 4 >= from && matchesAsciiNoCase(text, colon - 4, u"http"))
+            if (colon - 4 >= from && ascii::matchesAt(text, colon - 4, u"http"))
                 return colon - 4;
-            if (colon - 5 >= from && matchesAsciiNoCase(text, colon - 5, u"https"))
+            if (colon - 5 >= from && ascii::matchesAt(text, colon - 5, u"https"))
                 return colon - 5;
         }
         ++colon;

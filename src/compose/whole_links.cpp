@@ -1,26 +1,12 @@
 #include "compose/whole_links.h"
 
+#include "text/ascii.h"
+
 #include <QStringView>
 
 namespace quillbox {
 
 namespace {
-
-char16_t asciiLower(char16_t c) {
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
-}
-
-// `word` (lower-case ASCII) at `at`, ignoring the case of letters. Schemes are ASCII, so no
-// Unicode case folding.
-bool matchesAsciiNoCase(QStringView text, qsizetype at, QStringView word) {
-    if (at + word.size() > text.size())
-        return false;
-    for (qsizetype i = 0; i < word.size(); ++i) {
-        if (asciiLower(text[at + i].unicode()) != word[i].unicode())
-            return false;
-    }
-    return true;
-}
 
 bool isLetterOrDigit(char16_t c) {
     return QChar::isLetterOrNumber(c);
@@ -144,11 +130,11 @@ qsizetype trimAddressEnd(QStringView text, qsizetype begin, qsizetype end) {
 Span webAddressAt(QStringView text, qsizetype at, bool& www) {
     qsizetype schemeEnd = -1;
     www = false;
-    if (matchesAsciiNoCase(text, at, u"http://")) {
+    if (ascii::matchesAt(text, at, u"http://")) {
         schemeEnd = at + 7;
-    } else if (matchesAsciiNoCase(text, at, u"https://")) {
+    } else if (ascii::matchesAt(text, at, u"https://")) {
         schemeEnd = at + 8;
-    } else if (matchesAsciiNoCase(text, at, u"www.") && at + 4 < text.size() &&
+    } else if (ascii::matchesAt(text, at, u"www.") && at + 4 < text.size() &&
                isLetterOrDigit(text[at + 4].unicode())) {
         schemeEnd = at + 4;
         www = true;

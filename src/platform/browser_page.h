@@ -11,6 +11,7 @@ namespace quillbox {
 struct BodyHtml {
     QString outer; // the body element's own tag included
     QString inner; // without it
+    QString text;  // the body's text as it is rendered (innerText); only from readBodyWithText
 };
 
 // Where auto-insert wants the message: the form and the position among that form's input and
@@ -23,6 +24,7 @@ struct FieldTarget {
 // The kind of field a message was written into.
 enum class WrittenField {
     None,            // nothing was written: no field a person could type into
+    FocusedField,    // the visible text area or rich editor that had the focus
     ScannedTextArea, // the visible text area at the scanned position
     FormTextArea,    // another visible text area of the scanned form
     RichEditor,      // an editable element of a rich text editor
@@ -31,7 +33,9 @@ enum class WrittenField {
 
 // The page shown in an embedded browser, as the program's logic sees it. Reading and writing
 // the document is asynchronous: the answer comes through the callback, on the user-interface
-// thread, possibly after the page has changed. Every navigation raises pageGeneration(); an
+// thread, possibly after the page has changed. Every new document (a load, a reload, a step in
+// the history, a renderer that ended) raises pageGeneration(); a move within the document (a
+// fragment, history.pushState or replaceState) does not, since the page is still the same. An
 // answer for an older generation must not be acted upon in the page now shown, and the
 // implementations never write into a page that replaced the one a request was made for.
 class BrowserPage : public QObject {
@@ -49,7 +53,7 @@ public:
     virtual QString currentUrl() const = 0;
     // The title of the page now shown.
     virtual QString title() const = 0;
-    // Counts navigations; see the class comment.
+    // Counts documents shown; see the class comment.
     virtual quint64 pageGeneration() const = 0;
 
     // Starts loading an address; returns at once. A bare host name gets its scheme.
@@ -66,12 +70,18 @@ public:
 
     // Reads the body's outer and inner markup of the top document.
     virtual void readBodyHtml(HtmlCallback done) = 0;
+    // The same with the body's rendered text, which costs a layout of the page.
+    virtual void readBodyWithText(HtmlCallback done) = 0;
     // Writes a message where a person would type it, starting from the scanned target (see
     // WrittenField), and fires the field's input and change events. Text goes in unchanged.
+    // A non-empty subject goes into an empty one-line field named or labelled subject or title
+    // that stands before the message field in the same form; one the page filled is kept.
     virtual void writeMessage(const FieldTarget& target, const QString& text,
-                              WriteCallback done) = 0;
-    // Inserts text at the caret of the page's focused field, as typing would; false when no
-    // editable field has the focus. The system clipboard is not touched.
+                              const QString& subject, WriteCallback done) = 0;
+    // Types text at the caret of the page's focused field, as typing would: it replaces the
+    // selection and keeps to the field's type and length limit. False when no editable field
+    // has the focus; a field in a frame of another origin is typed into unseen and counts as
+    // taken. The system clipboard is not touched.
     virtual void insertAtFocus(const QString& text, DoneCallback done) = 0;
 
 signals:
@@ -80,7 +90,9 @@ signals:
     void downloadBegan();
     void downloadCompleted();
     void titleChanged(const QString& title);
-    void urlChanged(const QString& address);
+    // The process that ran the page ended (it crashed or was killed); the page shows nothing
+    // that answers until it is loaded again.
+    void rendererEnded();
     // A page asked for a new window; blocked tells whether the popup switch refused it.
     void newWindowRequested(bool blocked);
 };

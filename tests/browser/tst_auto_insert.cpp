@@ -33,6 +33,10 @@ struct Harness {
     QString message = u"Hello \"world\" \\ </script> ${x} \u2028 \u65e5\u672c\r\n\r\n"_s;
     AutoInsert insert{page, messages, followUp, folders.dataFolder(), [this] { return message; }};
 
+    Harness() {
+        insert.setSubjectSource([] { return u"Subject \u65e5 & <b>"_s; });
+    }
+
     // Leaves the follow-up armed with older text and a count that is not the armed value.
     void armWithEarlierInsert() {
         followUp.recordInsert(u"earlier"_s);
@@ -61,6 +65,8 @@ private slots:
     void pageLeftDuringReadGetsNothing();
     void secondPressWhileBusyIsIgnored();
     void writeAnsweredLaterArmsFollowUpAtOnce();
+    void insertNeverSticks_data();
+    void insertNeverSticks();
 };
 
 void TestAutoInsert::insertsOrReportsAsThePageAllows_data() {
@@ -119,6 +125,7 @@ void TestAutoInsert::insertsOrReportsAsThePageAllows() {
         QCOMPARE(h.page.writes[0].target.form, targetForm);
         QCOMPARE(h.page.writes[0].target.field, targetField);
         QCOMPARE(h.page.writes[0].text, h.message); // unchanged, every character
+        QCOMPARE(h.page.writes[0].subject, u"Subject \u65e5 & <b>"_s);
     }
     QCOMPARE(h.followUp.lastInsertedText(), followUpArmed ? h.message : u"earlier"_s);
     QCOMPARE(h.followUp.insertWatchCount(), followUpArmed ? 4 : 2);
@@ -203,6 +210,58 @@ void TestAutoInsert::writeAnsweredLaterArmsFollowUpAtOnce() {
     QVERIFY(!h.page.writes[0].applied);
     QVERIFY(h.showedErrorBox());
     QCOMPARE(h.followUp.lastInsertedText(), h.message);
+}
+
+void TestAutoInsert::insertNeverSticks_data() {
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<bool>("bodyAnswered"); // the page hangs on the write instead of the read
+    QTest::addColumn<QString>("detail");
+    for (const bool written : {false, true}) {
+        const char* stage = written ? "write" : "read";
+        QTest::addRow("load begins during the %s", stage)
+            << u"load"_s << written << u"The page changed"_s;
+        QTest::addRow("renderer ends during the %s", stage)
+            << u"renderer"_s << written << u"stopped working"_s;
+        QTest::addRow("page never answers the %s", stage)
+            << u"silence"_s << written << u"did not answer within 0.02 seconds"_s;
+    }
+}
+
+void TestAutoInsert::insertNeverSticks() {
+    QFETCH(QString, end);
+    QFETCH(bool, bodyAnswered);
+    QFETCH(QString, detail);
+    Harness h;
+    h.insert.setAnswerTimeout(std::chrono::milliseconds(20));
+    h.page.holdAnswers = true;
+    h.page.setBodyMarkup(postingForm);
+    QSignalSpy finished(&h.insert, &AutoInsert::finished);
+    h.insert.insertMessage();
+    if (bodyAnswered)
+        QVERIFY(h.page.answerNext());
+
+    if (end == u"load")
+        h.page.beginDownload();
+    else if (end == u"renderer")
+        emit h.page.rendererEnded();
+    QTRY_COMPARE(finished.size(), 1);
+    QVERIFY(!h.insert.isBusy());
+    QVERIFY(h.showedErrorBox());
+    QVERIFY2(h.messages.entries[0].informativeText.contains(detail),
+             qPrintable(h.messages.entries[0].informativeText));
+
+    // An answer that comes after all is for an insert that has ended: no second box, no write.
+    h.page.answerAll();
+    QCOMPARE(h.page.writes.size(), bodyAnswered ? 1 : 0);
+    QCOMPARE(h.messages.entries.size(), 1);
+    QCOMPARE(finished.size(), 1);
+
+    // The button works again.
+    h.page.holdAnswers = false;
+    h.insert.insertMessage();
+    QCOMPARE(h.page.bodyReads, 2);
+    QCOMPARE(finished.size(), 2);
+    QVERIFY(finished[1][0].toBool());
 }
 
 QTEST_GUILESS_MAIN(TestAutoInsert)

@@ -1,6 +1,8 @@
 #include "browser/insert_follow_up.h"
+#include "browser/shown_text.h"
 #include "support/recording_browser_page.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -46,6 +48,13 @@ private slots:
     void hitIsKeptOnlyForThePageStillShown();
     void laterReadsOfTheSameWatchAreDropped();
     void armingAgainWhileReadingKeepsTheNewWatch();
+    void plainFirstLineIsTheFirstLineWithText_data();
+    void plainFirstLineIsTheFirstLineWithText();
+    void renderedTextShowsTheLine_data();
+    void renderedTextShowsTheLine();
+    void threadShownAsTheForumRendersItIsWatched_data();
+    void threadShownAsTheForumRendersItIsWatched();
+    void countdownWithoutAFindSaysSoOnce();
 };
 
 void TestInsertFollowUp::searchTextIsFirstLineCutBeforeFirstTag_data() {
@@ -187,6 +196,130 @@ void TestInsertFollowUp::armingAgainWhileReadingKeepsTheNewWatch() {
     h.page.answerAll();
     QCOMPARE(h.watched.size(), 1);
     QCOMPARE(h.followUp.insertWatchCount(), 4);
+}
+
+void TestInsertFollowUp::plainFirstLineIsTheFirstLineWithText_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("CR LF") << u"Hello you\r\nsecond"_s << u"Hello you"_s;
+    QTest::newRow("lone CR and LF") << u"a\rb"_s << u"a"_s;
+    QTest::newRow("blank lines first") << u"\r\n  \r\n\tGreat idea \r\nx"_s << u"Great idea"_s;
+    QTest::newRow("only white space") << u" \r\n\t\r\n"_s << QString();
+    QTest::newRow("address kept as its own text")
+        << u"See https://a.example/x?y=1&z=2 now\r\n"_s << u"See https://a.example/x?y=1&z=2 now"_s;
+}
+
+void TestInsertFollowUp::plainFirstLineIsTheFirstLineWithText() {
+    QFETCH(QString, message);
+    QFETCH(QString, line);
+    QCOMPARE(plainFirstLine(message), line);
+}
+
+void TestInsertFollowUp::renderedTextShowsTheLine_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("as written") << u"Thread\nTom & Jerry rock\n"_s << u"Tom & Jerry rock"_s << true;
+    QTest::newRow("escaped twice by the board")
+        << u"Tom &amp; Jerry rock"_s << u"Tom & Jerry rock"_s << true;
+    QTest::newRow("reference in the message") << u"a < b"_s << u"a &lt; b"_s << true;
+    QTest::newRow("numeric references") << u"x &#38; y &#x26;"_s << u"x & y &"_s << true;
+    QTest::newRow("white space runs, tabs, no-break spaces")
+        << u"Great\t\u00a0 idea,\r\n  really"_s << u"Great idea, really"_s << true;
+    QTest::newRow("line break forms") << u"one\r\ntwo"_s << u"one\ntwo"_s << true;
+    QTest::newRow("other case") << u"ÉTÉ À KÖLN"_s << u"été à köln"_s << true;
+    QTest::newRow("other words") << u"Tom and Jerry"_s << u"Tom & Jerry"_s << false;
+    QTest::newRow("only part of the line") << u"Tom &"_s << u"Tom & Jerry"_s << false;
+    QTest::newRow("blank line is in no page") << u"anything"_s << u" \t "_s << false;
+    QTest::newRow("unknown reference kept") << u"&bogus; x"_s << u"&bogus; x"_s << true;
+    QTest::newRow("no character for the number")
+        << u"&#0; &#xD800; &#1114112;"_s << u"&#0; &#xd800; &#1114112;"_s << true;
+    QTest::newRow("emoji and other scripts")
+        << u"\U0001F600 日本語"_s << u"\U0001F600  日本語"_s << true;
+    QTest::newRow("repeated letters, needle just missing")
+        << QString(5000, u'a') << QString(300, u'a') + u"b"_s << false;
+}
+
+void TestInsertFollowUp::renderedTextShowsTheLine() {
+    QFETCH(QString, page);
+    QFETCH(QString, line);
+    QFETCH(bool, shown);
+    QCOMPARE(shownTextContains(page, line), shown);
+}
+
+void TestInsertFollowUp::threadShownAsTheForumRendersItIsWatched_data() {
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<QString>("rendered");
+    QTest::addColumn<bool>("watched");
+    // The message "Tom & Jerry: https://a.example/?x=1&y=2" inserted as BBCode.
+    QTest::newRow("BBCode board")
+        << u"<div>Tom &amp; Jerry: <a href=\"https://a.example/?x=1&amp;y=2\">"
+           "https://a.example/?x=1&amp;y=2</a></div>"_s
+        << u"Tom & Jerry: https://a.example/?x=1&y=2"_s << true;
+    QTest::newRow("plain-text board")
+        << u"<pre>Tom &amp;amp; Jerry: [url=https://a.example/?x=1&amp;amp;y=2]"_s
+        << u"Tom &amp; Jerry: [url=https://a.example/?x=1&amp;y=2]"_s << false;
+    QTest::newRow("plain-text board showing the words")
+        << u"<pre>Tom &amp; Jerry:   https://a.example/?x=1&amp;y=2</pre>"_s
+        << u"Tom & Jerry:\u00a0 https://a.example/?x=1&y=2\n"_s << true;
+    QTest::newRow("HTML board: the raw search")
+        << u"[url=https://a.example/?x=1&y=2]"_s << QString() << false;
+    QTest::newRow("another thread") << u"<p>Tom</p>"_s << u"Tom"_s << false;
+}
+
+void TestInsertFollowUp::threadShownAsTheForumRendersItIsWatched() {
+    QFETCH(QString, markup);
+    QFETCH(QString, rendered);
+    QFETCH(bool, watched);
+    Harness h;
+    QSignalSpy nowWatching(&h.followUp, &InsertFollowUp::nowWatching);
+    h.page.pageTitle = u"Cartoons - Board"_s;
+    h.followUp.recordInsert(u"Tom & Jerry: [url=https://a.example/?x=1&y=2]"
+                            "https://a.example/?x=1&y=2[/url]\r\nmore\r\n\r\n"_s,
+                            u"Tom & Jerry: https://a.example/?x=1&y=2\r\nmore"_s);
+    h.page.showNewPage(u"https://forum.example/t/1"_s);
+    h.page.setBodyMarkup(markup, rendered);
+    h.page.completeDownload();
+    QCOMPARE(h.watched.size(), watched ? 1 : 0);
+    QCOMPARE(nowWatching.size(), watched ? 1 : 0);
+    if (watched) {
+        QCOMPARE(nowWatching[0][0].toString(), u"Cartoons - Board"_s);
+        QCOMPARE(nowWatchingStatus(u"Cartoons - Board"_s), u"Now watching: Cartoons - Board"_s);
+    }
+}
+
+void TestInsertFollowUp::countdownWithoutAFindSaysSoOnce() {
+    Harness h;
+    QSignalSpy notFound(&h.followUp, &InsertFollowUp::threadNotFound);
+    h.page.holdAnswers = true;
+    h.followUp.recordInsert(reply, u"Great idea!"_s);
+    for (int i = 0; i < 3; ++i)
+        h.load(u"https://forum.example/%1"_s.arg(i), u"nothing here"_s);
+    h.page.answerAll();
+    QCOMPARE(notFound.size(), 0);
+    // The last page of the watch is left before it is read: that counts as not found too.
+    h.load(u"https://forum.example/3"_s, u"Great idea!"_s);
+    h.page.showNewPage(u"https://forum.example/4"_s);
+    h.page.answerAll();
+    QCOMPARE(notFound.size(), 1);
+    QCOMPARE(threadNotFoundStatus(),
+             u"The posted thread was not found; use Watch This Post on it"_s);
+    // Downloads after the watch say nothing more.
+    for (int i = 0; i < 3; ++i)
+        h.load(u"https://forum.example/x%1"_s.arg(i), u"nothing"_s);
+    h.page.answerAll();
+    QCOMPARE(notFound.size(), 1);
+
+    // A watch that finds its thread says nothing of the kind.
+    h.followUp.recordInsert(reply, u"Great idea!"_s);
+    h.load(u"https://forum.example/t"_s, u"<b>Great</b> idea!"_s);
+    h.page.setBodyMarkup(u"<b>Great</b> idea!"_s, u"Great idea!"_s);
+    h.page.answerAll();
+    for (int i = 0; i < 4; ++i)
+        h.load(u"https://forum.example/y%1"_s.arg(i), u"nothing"_s);
+    h.page.answerAll();
+    QCOMPARE(h.watched.size(), 1);
+    QCOMPARE(notFound.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestInsertFollowUp)

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 
 using namespace Qt::StringLiterals;
 
@@ -98,16 +99,23 @@ private slots:
     void insertsAtTheCaretOfTheFocusedField();
     void readsTheBodyMarkup();
     void documentWithoutBodyReadsAsNothing();
-    void navigationsRaiseTheGeneration_data();
-    void navigationsRaiseTheGeneration();
+    void newDocumentsRaiseTheGeneration_data();
+    void newDocumentsRaiseTheGeneration();
     void answersForAPageThatWasLeftAreDropped_data();
     void answersForAPageThatWasLeftAreDropped();
     void writeScriptRefusesAnotherDocument();
     void clipboardIsNeverTouched();
+    void typesIntoAFieldOfAForeignFrame();
+    void fillsTheEmptySubjectOfTheSameForm_data();
+    void fillsTheEmptySubjectOfTheSameForm();
+    void focusedFieldWins_data();
+    void focusedFieldWins();
+    void pageConsoleGoesToTheBrowserLog_data();
+    void pageConsoleGoesToTheBrowserLog();
 
 private:
     void open(const QByteArray& path);
-    WrittenField write(const FieldTarget& target, const QString& text);
+    WrittenField write(const FieldTarget& target, const QString& text, const QString& subject = {});
     bool insert(const QString& text);
     QVariant read(const QString& expression) {
         return evaluate(page->webPage(), expression, QWebEngineScript::UserWorld);
@@ -139,11 +147,33 @@ void TestWebEnginePage::initTestCase() {
     server->addPage("/focus.html", R"html(<html><body><form>
 <input id="user" type="text" value="ab"><input id="pass" type="password" value="">
 <input id="ro" readonly value="ro"><input id="box" type="checkbox">
+<input id="mail" type="email" value="old@example.com"><input id="num" type="number" value="12">
+<input id="short" maxlength="10" value="">
 <textarea id="ta">line1
 line2</textarea></form><div id="ed" contenteditable="true" style="width:300px;min-height:40px">start</div>
 <iframe id="fr" src="/focus-frame.html" style="width:300px;height:100px"></iframe></body></html>)html");
+    // A thread page with its quick reply, and the composer the user opened floating over it.
+    server->addPage("/composer.html", R"html(<html><body>
+<form action="/reply"><textarea id="quick" name="message" style="width:300px;height:80px"></textarea></form>
+<div style="position:fixed;right:0;bottom:0"><textarea id="comp" style="width:300px;height:80px"></textarea>
+<div id="ed" contenteditable="true" style="width:300px;min-height:40px"></div><input id="line"></div>
+<iframe id="fr" src="/frame-area.html" style="width:300px;height:100px"></iframe></body></html>)html");
+    server->addPage(
+        "/frame-area.html",
+        R"html(<html><body><textarea style="width:200px;height:50px"></textarea></body></html>)html");
     server->addPage("/focus-frame.html",
                     R"html(<html><body><input id="inner" value="xy"></body></html>)html");
+    // A field in a frame of another origin, filling the frame, which tells the page what it holds.
+    foreign->addPage("/field.html", R"html(<html><body style="margin:0">
+<input id="inner" maxlength="20" style="position:absolute;left:0;top:0;width:100%;height:100%">
+<script>document.getElementById('inner').addEventListener('input', function (e) {
+  parent.postMessage(e.target.value, '*'); });</script></body></html>)html");
+    server->addPage("/focus-foreign.html", QStringLiteral(R"html(<html><body style="margin:0">
+<iframe id="fr" src="%1/field.html" style="position:absolute;left:0;top:0;width:400px;height:100px;border:0"></iframe>
+<script>window.got = ''; addEventListener('message', function (e) { window.got = e.data; });</script>
+</body></html>)html")
+                                               .arg(foreign->url(QString()))
+                                               .toUtf8());
     server->addPage(
         "/image.svg",
         R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"></svg>)svg",
@@ -167,9 +197,10 @@ void TestWebEnginePage::open(const QByteArray& path) {
     QVERIFY(finished.last().value(0).toBool());
 }
 
-WrittenField TestWebEnginePage::write(const FieldTarget& target, const QString& text) {
+WrittenField TestWebEnginePage::write(const FieldTarget& target, const QString& text,
+                                      const QString& subject) {
     std::optional<WrittenField> written;
-    page->writeMessage(target, text, [&](WrittenField w) { written = w; });
+    page->writeMessage(target, text, subject, [&](WrittenField w) { written = w; });
     if (!QTest::qWaitFor([&] { return written.has_value(); }, webWait))
         return WrittenField::None;
     return *written;
@@ -294,6 +325,15 @@ void TestWebEnginePage::insertsAtTheCaretOfTheFocusedField_data() {
         << u"document.getElementById('fr').contentDocument"
            ".getElementById('inner').value"_s
         << u"xyZ"_s;
+    QTest::newRow("selected e-mail address replaced")
+        << u"var e = document.getElementById('mail'); e.focus(); e.select();"_s
+        << u"new@example.org"_s << true << value.arg(u"mail") << u"new@example.org"_s;
+    QTest::newRow("number field takes the number only")
+        << u"var e = document.getElementById('num'); e.focus(); e.select();"_s << u"34 dollars"_s
+        << true << value.arg(u"num") << u"34"_s;
+    QTest::newRow("length limit kept") << u"document.getElementById('short').focus();"_s
+                                       << u"0123456789 and another forty-two characters here!"_s
+                                       << true << value.arg(u"short") << u"0123456789"_s;
     QTest::newRow("read-only box") << u"document.getElementById('ro').focus();"_s << u"X"_s << false
                                    << value.arg(u"ro") << u"ro"_s;
     QTest::newRow("check box") << u"document.getElementById('box').focus();"_s << u"X"_s << false
@@ -337,20 +377,39 @@ void TestWebEnginePage::documentWithoutBodyReadsAsNothing() {
     QCOMPARE(write({-1, -1}, u"Marker"_s), WrittenField::None);
 }
 
-void TestWebEnginePage::navigationsRaiseTheGeneration_data() {
+void TestWebEnginePage::newDocumentsRaiseTheGeneration_data() {
     QTest::addColumn<QString>("script");
-    QTest::newRow("page loads another page") << u"location.href = '/mybb.html'; true"_s;
-    QTest::newRow("move within the document") << u"location.hash = '#reply'; true"_s;
-    QTest::newRow("history entry pushed") << u"history.pushState({}, '', '/pushed'); true"_s;
-    QTest::newRow("reload") << u"location.reload(); true"_s;
+    QTest::addColumn<bool>("newDocument");
+    QTest::newRow("page loads another page") << u"location.href = '/mybb.html'; true"_s << true;
+    QTest::newRow("reload") << u"location.reload(); true"_s << true;
+    QTest::newRow("move within the document") << u"location.hash = '#reply'; true"_s << false;
+    QTest::newRow("history entry pushed")
+        << u"history.pushState({}, '', '/pushed'); true"_s << false;
+    QTest::newRow("address tidied after loading")
+        << u"setTimeout(function () { history.replaceState(null, '', '#last'); }, 0); true"_s
+        << false;
 }
 
-void TestWebEnginePage::navigationsRaiseTheGeneration() {
+void TestWebEnginePage::newDocumentsRaiseTheGeneration() {
     QFETCH(QString, script);
-    open("/phpbb3.html");
+    QFETCH(bool, newDocument);
+    open("/mybb.html");
+    // The document is known before it moves, as when a read began at load-finished.
+    bool known = false;
+    page->readBodyHtml([&](std::optional<BodyHtml>) { known = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(known, webWait);
     const quint64 before = page->pageGeneration();
+    const QString address = page->currentUrl();
     inPage(script);
-    QTRY_VERIFY_WITH_TIMEOUT(page->pageGeneration() > before, webWait);
+    if (newDocument) {
+        QTRY_VERIFY_WITH_TIMEOUT(page->pageGeneration() > before, webWait);
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(page->currentUrl() != address, webWait);
+    QCOMPARE(page->pageGeneration(), before);
+    // Still the page the user chose: what is asked of it is done.
+    QCOMPARE(write({0, 2}, u"Marker-moved"_s), WrittenField::ScannedTextArea);
+    QCOMPARE(read(u"document.getElementById('message').value"_s).toString(), u"Marker-moved"_s);
 }
 
 void TestWebEnginePage::answersForAPageThatWasLeftAreDropped_data() {
@@ -381,7 +440,7 @@ void TestWebEnginePage::answersForAPageThatWasLeftAreDropped() {
             failed = !body;
         });
     } else if (request == u"write") {
-        page->writeMessage({0, 2}, u"Marker-left"_s, [&](WrittenField w) {
+        page->writeMessage({0, 2}, u"Marker-left"_s, {}, [&](WrittenField w) {
             answered = true;
             failed = w == WrittenField::None;
         });
@@ -431,6 +490,163 @@ void TestWebEnginePage::clipboardIsNeverTouched() {
     open("/mybb.html");
     QCOMPARE(write({0, 2}, u"Marker-clip"_s), WrittenField::ScannedTextArea);
     QCOMPARE(clipboard->text(), u"the user's own clipboard"_s);
+}
+
+void TestWebEnginePage::typesIntoAFieldOfAForeignFrame() {
+    open("/focus-foreign.html");
+    // The user clicks into the frame's field, as nothing else can focus it.
+    view->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(200, 50));
+            return inPage(u"document.activeElement.id"_s).toString() == u"fr";
+        }(),
+        webWait);
+    QVERIFY(insert(u"Marker-foreign and more than twenty"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(inPage(u"window.got"_s).toString(), u"Marker-foreign and m"_s,
+                              webWait);
+}
+
+void TestWebEnginePage::fillsTheEmptySubjectOfTheSameForm_data() {
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<FieldTarget>("target");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("expected"); // the value of #s afterwards
+    const QString typed = u"Marker-subject & <more>"_s;
+    const QByteArray area = R"(<textarea id="m" name="message" rows="5"></textarea>)";
+    QTest::newRow("named subject")
+        << "<form><input type=hidden name=t><input type=text id=s name=subject>" + area + "</form>"
+        << FieldTarget{0, 2} << typed << typed;
+    QTest::newRow("labelled title")
+        << "<form><label for=s>Topic title</label><input id=s name=f1>" + area + "</form>"
+        << FieldTarget{0, 1} << typed << typed;
+    QTest::newRow("reply page's own subject kept")
+        << "<form><input id=s name=subject value=\"RE: Hello\">" + area + "</form>"
+        << FieldTarget{0, 1} << typed << u"RE: Hello"_s;
+    QTest::newRow("no subject to give") << "<form><input id=s name=subject>" + area + "</form>"
+                                        << FieldTarget{0, 1} << QString() << QString();
+    QTest::newRow("subject after the message")
+        << "<form>" + area + "<input id=s name=subject></form>" << FieldTarget{0, 0} << typed
+        << QString();
+    QTest::newRow("title field of another form")
+        << "<form><input id=s name=title></form><form>" + area + "</form>" << FieldTarget{1, 0}
+        << typed << QString();
+    QTest::newRow("hidden field named subject")
+        << "<form><input type=hidden id=s name=subject value=\"\">" + area + "</form>"
+        << FieldTarget{0, 1} << typed << QString();
+    QTest::newRow("search box") << "<form><input id=s name=q>" + area + "</form>"
+                                << FieldTarget{0, 1} << typed << QString();
+    QTest::newRow("rich editor of the form")
+        << QByteArray("<form><input id=s name=subject><div contenteditable=true "
+                      "style=\"width:300px;min-height:40px\"></div><textarea "
+                      "style=\"display:none\"></textarea></form>")
+        << FieldTarget{0, 1} << typed << typed;
+    QTest::newRow("composer outside any form")
+        << "<input id=s placeholder=\"Enter your topic title\">" + area << FieldTarget{-1, -1}
+        << typed << QString();
+}
+
+void TestWebEnginePage::fillsTheEmptySubjectOfTheSameForm() {
+    QFETCH(QByteArray, body);
+    QFETCH(FieldTarget, target);
+    QFETCH(QString, subject);
+    QFETCH(QString, expected);
+    const QByteArray path =
+        "/subject-" + QByteArray::number(qHash(QByteArray(QTest::currentDataTag()))) + ".html";
+    server->addPage(path, "<html><body>" + body + "</body></html>");
+    open(path);
+    inPage(u"window.seen = 0; document.addEventListener('change', function (e) {"
+           "  if (e.target.id === 's') ++seen; }); true"_s);
+    QVERIFY(write(target, u"Marker-message"_s, subject) != WrittenField::None);
+    QCOMPARE(read(u"document.getElementById('s').value"_s).toString(), expected);
+    // A subject written gets its change event, as one typed would; one left alone gets none.
+    const bool filled = !subject.isEmpty() && expected == subject;
+    QCOMPARE(inPage(u"window.seen"_s).toInt(), filled ? 1 : 0);
+}
+
+void TestWebEnginePage::focusedFieldWins_data() {
+    QTest::addColumn<QString>("focus"); // the id of the element focused, "" for none
+    QTest::addColumn<WrittenField>("expected");
+    QTest::addColumn<QString>("field"); // where the message shows up
+    const QString byId = u"document.getElementById('%1')"_s;
+    QTest::newRow("reply composer over the page")
+        << u"comp"_s << WrittenField::FocusedField << byId.arg(u"comp") + u".value"_s;
+    QTest::newRow("rich editor") << u"ed"_s << WrittenField::FocusedField
+                                 << byId.arg(u"ed") + u".textContent"_s;
+    QTest::newRow("text area in a frame")
+        << u"fr"_s << WrittenField::FocusedField
+        << byId.arg(u"fr") + u".contentDocument.querySelector('textarea').value"_s;
+    QTest::newRow("the quick reply itself")
+        << u"quick"_s << WrittenField::ScannedTextArea << byId.arg(u"quick") + u".value"_s;
+    QTest::newRow("one-line field")
+        << u"line"_s << WrittenField::ScannedTextArea << byId.arg(u"quick") + u".value"_s;
+    QTest::newRow("nothing focused")
+        << QString() << WrittenField::ScannedTextArea << byId.arg(u"quick") + u".value"_s;
+}
+
+void TestWebEnginePage::focusedFieldWins() {
+    QFETCH(QString, focus);
+    QFETCH(WrittenField, expected);
+    QFETCH(QString, field);
+    open("/composer.html");
+    if (focus == u"fr")
+        inPage(u"document.getElementById('fr').contentDocument.querySelector('textarea').focus();"
+               " true"_s);
+    else if (!focus.isEmpty())
+        inPage(u"document.getElementById('%1').focus(); true"_s.arg(focus));
+    QCOMPARE(write({0, 0}, u"Marker-focus"_s), expected);
+    QCOMPARE(read(field).toString(), u"Marker-focus"_s);
+    QCOMPARE(read(QString::fromUtf8(countScript)).toMap().value(u"fields"_s).toInt(), 1);
+}
+
+namespace {
+
+QList<QPair<QString, QString>> logged; // category, message
+QtMessageHandler previousHandler = nullptr;
+
+void recordLog(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (context.category && QByteArrayView(context.category).startsWith("quillbox"))
+        logged.append({QString::fromLatin1(context.category), message});
+    else if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+void TestWebEnginePage::pageConsoleGoesToTheBrowserLog_data() {
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("by default") << QString() << false;
+    QTest::newRow("asked for") << u"quillbox.browser.info=true"_s << true;
+}
+
+void TestWebEnginePage::pageConsoleGoesToTheBrowserLog() {
+    QFETCH(QString, rules);
+    QFETCH(bool, shown);
+    open("/mybb.html");
+    QLoggingCategory::setFilterRules(rules);
+    logged.clear();
+    previousHandler = qInstallMessageHandler(recordLog);
+    inPage(u"console.error('\\u001b]0;retitled\\u0007' + 'x'.repeat(2000000));"
+           "console.log('Marker-last'); true"_s);
+    // The last line comes after the long one; waiting for it bounds the wait when nothing shows.
+    if (shown)
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !logged.isEmpty() && logged.last().second.contains(u"Marker-last"_s), webWait);
+    else
+        QTest::qWait(500);
+    qInstallMessageHandler(previousHandler);
+    QLoggingCategory::setFilterRules(QString());
+    if (!shown) {
+        QVERIFY(logged.isEmpty());
+        return;
+    }
+    QCOMPARE(logged.size(), 2);
+    QCOMPARE(logged[0].first, u"quillbox.browser"_s);
+    QVERIFY2(logged[0].second.contains(u"\\x1b]0;retitled\\x07x"_s),
+             qPrintable(logged[0].second.left(300)));
+    QVERIFY(!logged[0].second.contains(QChar(0x1b)));
+    QVERIFY(logged[0].second.size() < 2500);
 }
 
 QTEST_MAIN(TestWebEnginePage)

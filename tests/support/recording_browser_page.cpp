@@ -4,14 +4,13 @@ using namespace Qt::StringLiterals;
 
 namespace quillbox::test {
 
-void RecordingBrowserPage::setBodyMarkup(const QString& innerMarkup) {
-    body = BodyHtml{u"<body>"_s + innerMarkup + u"</body>"_s, innerMarkup};
+void RecordingBrowserPage::setBodyMarkup(const QString& innerMarkup, const QString& renderedText) {
+    body = BodyHtml{u"<body>"_s + innerMarkup + u"</body>"_s, innerMarkup, renderedText};
 }
 
 void RecordingBrowserPage::showNewPage(const QString& address) {
     ++generation;
     url = address;
-    emit urlChanged(address);
 }
 
 bool RecordingBrowserPage::answerNext() {
@@ -46,12 +45,22 @@ bool RecordingBrowserPage::goForward() {
 void RecordingBrowserPage::readBodyHtml(HtmlCallback done) {
     ++bodyReads;
     // The body is taken when the answer is given, as the engine reads the page it then holds.
+    answer([this, done = std::move(done)] {
+        std::optional<BodyHtml> markup = body;
+        if (markup)
+            markup->text.clear();
+        done(markup);
+    });
+}
+
+void RecordingBrowserPage::readBodyWithText(HtmlCallback done) {
+    ++bodyReads;
     answer([this, done = std::move(done)] { done(body); });
 }
 
 void RecordingBrowserPage::writeMessage(const FieldTarget& target, const QString& text,
-                                        WriteCallback done) {
-    writes.append({target, text, generation, false});
+                                        const QString& subject, WriteCallback done) {
+    writes.append({target, text, subject, generation, false});
     const qsizetype index = writes.size() - 1;
     answer([this, index, done = std::move(done)] {
         Write& write = writes[index];

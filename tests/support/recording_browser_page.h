@@ -22,6 +22,7 @@ public:
     struct Write {
         FieldTarget target;
         QString text;
+        QString subject;
         quint64 generation = 0; // the page it was asked for
         bool applied = false;   // set when answered with a field written
     };
@@ -49,14 +50,15 @@ public:
     QStringList navigations;
     QList<Write> writes;
     QList<Paste> pastes;
-    int bodyReads = 0;
+    int bodyReads = 0; // with or without the text
     int backSteps = 0;
     int forwardSteps = 0;
     int stops = 0;
     int reloads = 0;
 
-    // Sets the body from markup: outer is the markup wrapped in a body tag, inner the markup.
-    void setBodyMarkup(const QString& innerMarkup);
+    // Sets the body from markup: outer is the markup wrapped in a body tag, inner the markup;
+    // the rendered text is the one given ("" by default).
+    void setBodyMarkup(const QString& innerMarkup, const QString& renderedText = {});
 
     // Another page is shown: the generation rises and the address changes (as navigate does).
     void showNewPage(const QString& address);
@@ -80,7 +82,9 @@ public:
     void setPopupsBlocked(bool isBlocked) override { blocked = isBlocked; }
     bool popupsBlocked() const override { return blocked; }
     void readBodyHtml(HtmlCallback done) override;
-    void writeMessage(const FieldTarget& target, const QString& text, WriteCallback done) override;
+    void readBodyWithText(HtmlCallback done) override;
+    void writeMessage(const FieldTarget& target, const QString& text, const QString& subject,
+                      WriteCallback done) override;
     void insertAtFocus(const QString& text, DoneCallback done) override;
 
 private:

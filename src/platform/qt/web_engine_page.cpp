@@ -1,9 +1,12 @@
 #include "platform/qt/web_engine_page.h"
 
+#include "browser/console_line.h"
 #include "platform/qt/page_scripts.h"
 #include "platform/qt/program_scheme.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QLoggingCategory>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEngineHistory>
@@ -13,6 +16,10 @@
 #include <QWebEngineView>
 
 namespace quillbox {
+
+// What pages write to their console is the page's business, not the user's: it reaches the log
+// only when asked for (QT_LOGGING_RULES="quillbox.browser.info=true"), escaped and capped.
+Q_LOGGING_CATEGORY(browserLog, "quillbox.browser", QtWarningMsg)
 
 namespace {
 
@@ -27,12 +34,20 @@ protected:
     QWebEnginePage* createWindow(WebWindowType) override {
         return m_openWindow ? m_openWindow() : nullptr;
     }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int line,
+                                  const QString& source) override {
+        qCInfo(browserLog, "page console: %ls:%d: %ls",
+               qUtf16Printable(escapedLogLine(source, 200)), line,
+               qUtf16Printable(escapedLogLine(message)));
+    }
 
 private:
     std::function<QWebEnginePage*()> m_openWindow;
 };
 
 WrittenField writtenField(const QString& kind) {
+    if (kind == u"focused")
+        return WrittenField::FocusedField;
     if (kind == u"scanned")
         return WrittenField::ScannedTextArea;
     if (kind == u"form")
@@ -64,13 +79,13 @@ WebEnginePage::WebEnginePage(QWebEngineView* view, QObject* parent)
     });
     connect(page, &QWebEnginePage::loadFinished, this, [this] { emit downloadCompleted(); });
     connect(page, &QWebEnginePage::titleChanged, this, &BrowserPage::titleChanged);
-    // Moves within a document count as well: an answer is only ever for the address it was
-    // asked at.
-    connect(page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+    // A page that tidies its address (a fragment, history.replaceState) is still the same
+    // document, and what was asked of it still holds: moves within a document start no load and
+    // change nothing here. A document that replaced another unseen shows by its token (run()).
+    connect(page, &QWebEnginePage::renderProcessTerminated, this, [this] {
         pageChanged();
-        emit urlChanged(url.toString());
+        emit rendererEnded();
     });
-    connect(page, &QWebEnginePage::renderProcessTerminated, this, [this] { pageChanged(); });
     connect(page, &QWebEnginePage::linkHovered, this, &BrowserPage::statusTextChanged);
 }
 
@@ -133,7 +148,25 @@ QWebEnginePage* WebEnginePage::openWindow() {
 
 void WebEnginePage::pageChanged() {
     ++m_generation;
+    if (!m_token.isEmpty())
+        m_previousToken = m_token;
     m_token.clear();
+}
+
+bool WebEnginePage::sameDocument(quint64 generation, const QString& token) {
+    // Until the new document commits, the old one is still the page shown; its answers are
+    // taken as they are, without naming the new generation's document.
+    if (token.isEmpty() || token == m_previousToken)
+        return true;
+    if (m_tokenGeneration == generation && !m_token.isEmpty() && m_token != token) {
+        pageChanged();
+        m_token = token;
+        m_tokenGeneration = m_generation;
+        return false;
+    }
+    m_token = token;
+    m_tokenGeneration = generation;
+    return true;
 }
 
 void WebEnginePage::run(const QString& script, Answer answer) {
@@ -153,9 +186,10 @@ void WebEnginePage::run(const QString& script, Answer answer) {
                               }
                               const QVariantMap map = result.toMap();
                               const QString token = map.value(QStringLiteral("token")).toString();
-                              if (!token.isEmpty()) {
-                                  self->m_token = token;
-                                  self->m_tokenGeneration = generation;
+                              if (!self->sameDocument(generation, token) ||
+                                  map.value(QStringLiteral("stale")).toBool()) {
+                                  answer(std::nullopt);
+                                  return;
                               }
                               answer(map);
                           });
@@ -175,30 +209,40 @@ void WebEnginePage::withDocumentToken(std::function<void(std::optional<QString>)
 }
 
 void WebEnginePage::readBodyHtml(HtmlCallback done) {
-    run(pagescripts::bodyHtml(), [done = std::move(done)](std::optional<QVariantMap> map) {
+    readBody(false, std::move(done));
+}
+
+void WebEnginePage::readBodyWithText(HtmlCallback done) {
+    readBody(true, std::move(done));
+}
+
+void WebEnginePage::readBody(bool withText, HtmlCallback done) {
+    run(pagescripts::bodyHtml(withText), [done = std::move(done)](std::optional<QVariantMap> map) {
         if (!map || !map->contains(QStringLiteral("outer"))) {
             done(std::nullopt);
             return;
         }
         done(BodyHtml{map->value(QStringLiteral("outer")).toString(),
-                      map->value(QStringLiteral("inner")).toString()});
+                      map->value(QStringLiteral("inner")).toString(),
+                      map->value(QStringLiteral("text")).toString()});
     });
 }
 
 void WebEnginePage::writeMessage(const FieldTarget& target, const QString& text,
-                                 WriteCallback done) {
+                                 const QString& subject, WriteCallback done) {
     QPointer<WebEnginePage> self(this);
-    withDocumentToken([self, target, text, done = std::move(done)](std::optional<QString> token) {
-        if (!self || !token || token->isEmpty()) {
-            done(WrittenField::None);
-            return;
-        }
-        self->run(pagescripts::writeMessage(*token, target.form, target.field, text),
-                  [done](std::optional<QVariantMap> map) {
-                      done(map ? writtenField(map->value(QStringLiteral("written")).toString())
-                               : WrittenField::None);
-                  });
-    });
+    withDocumentToken(
+        [self, target, text, subject, done = std::move(done)](std::optional<QString> token) {
+            if (!self || !token || token->isEmpty()) {
+                done(WrittenField::None);
+                return;
+            }
+            self->run(pagescripts::writeMessage(*token, target.form, target.field, text, subject),
+                      [done](std::optional<QVariantMap> map) {
+                          done(map ? writtenField(map->value(QStringLiteral("written")).toString())
+                                   : WrittenField::None);
+                      });
+        });
 }
 
 void WebEnginePage::insertAtFocus(const QString& text, DoneCallback done) {
@@ -212,10 +256,28 @@ void WebEnginePage::insertAtFocus(const QString& text, DoneCallback done) {
             done(false);
             return;
         }
-        self->run(pagescripts::insertAtFocus(*token, text), [done](std::optional<QVariantMap> map) {
-            done(map && map->value(QStringLiteral("inserted")).toBool());
-        });
+        self->run(pagescripts::insertAtFocus(*token, text),
+                  [self, text, done](std::optional<QVariantMap> map) {
+                      if (self && map && map->value(QStringLiteral("foreignFrame")).toBool()) {
+                          done(self->typeIntoFocusedFrame(text));
+                          return;
+                      }
+                      done(map && map->value(QStringLiteral("inserted")).toBool());
+                  });
     });
+}
+
+bool WebEnginePage::typeIntoFocusedFrame(const QString& text) {
+    // No script of this page reaches a frame of another origin, but the keyboard does: the text
+    // arrives as an input method's finished text, as typed text does, in whatever field the
+    // frame has focused. Whether that frame took it cannot be known from here.
+    QWidget* target = m_view ? m_view->focusProxy() : nullptr;
+    if (!target)
+        return false;
+    QInputMethodEvent typed;
+    typed.setCommitString(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCoreApplication::sendEvent(target, &typed);
+    return true;
 }
 
 QWebEngineProfile* sharedWebProfile() {

@@ -34,7 +34,9 @@ public:
     void setPopupsBlocked(bool blocked) override { m_popupsBlocked = blocked; }
     bool popupsBlocked() const override { return m_popupsBlocked; }
     void readBodyHtml(HtmlCallback done) override;
-    void writeMessage(const FieldTarget& target, const QString& text, WriteCallback done) override;
+    void readBodyWithText(HtmlCallback done) override;
+    void writeMessage(const FieldTarget& target, const QString& text, const QString& subject,
+                      WriteCallback done) override;
     void insertAtFocus(const QString& text, DoneCallback done) override;
 
     // Where a page's new window opens while popups are allowed; without an opener every new
@@ -47,11 +49,19 @@ private:
     using Answer = std::function<void(std::optional<QVariantMap>)>;
 
     QWebEnginePage* openWindow();
+    // Another document is (or is about to be) shown: what was asked of the page before is void.
     void pageChanged();
+    // Whether an answer given with this document token for that generation came from the
+    // document the generation began with; a token other than the one first seen is another
+    // document that replaced it, and starts a generation of its own.
+    bool sameDocument(quint64 generation, const QString& token);
     // Runs a script in the program's own world; the answer is nullopt when the page changed
     // meanwhile or the script gave none.
     void run(const QString& script, Answer answer);
     // Runs then() with the token of the document now shown (see page_scripts.h).
+    void readBody(bool withText, HtmlCallback done);
+    // Types text into the field focused in a frame of another origin; false without a view.
+    bool typeIntoFocusedFrame(const QString& text);
     void withDocumentToken(std::function<void(std::optional<QString>)> then);
 
     QPointer<QWebEngineView> m_view;
@@ -59,6 +69,7 @@ private:
     quint64 m_generation = 0;
     QString m_token; // the document's token, when known for m_tokenGeneration
     quint64 m_tokenGeneration = 0;
+    QString m_previousToken; // the last document's token before the newest load began
     bool m_popupsBlocked = true;
     PopupOpener m_popupOpener;
 };

@@ -1,0 +1,2 @@
+// Answers {token}.
+return {token: documentToken(true)};
