@@ -1,6 +1,7 @@
 #include "platform/qt/web_engine_page.h"
 
 #include "browser/console_line.h"
+#include "platform/logging.h"
 #include "platform/qt/page_scripts.h"
 #include "platform/qt/program_scheme.h"
 
@@ -19,7 +20,6 @@ namespace quillbox {
 
 // What pages write to their console is the page's business, not the user's: it reaches the log
 // only when asked for (QT_LOGGING_RULES="quillbox.browser.info=true"), escaped and capped.
-Q_LOGGING_CATEGORY(browserLog, "quillbox.browser", QtWarningMsg)
 
 namespace {
 
@@ -36,7 +36,7 @@ protected:
     }
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int line,
                                   const QString& source) override {
-        qCInfo(browserLog, "page console: %ls:%d: %ls",
+        qCInfo(logBrowser, "page console: %ls:%d: %ls",
                qUtf16Printable(escapedLogLine(source, 200)), line,
                qUtf16Printable(escapedLogLine(message)));
     }

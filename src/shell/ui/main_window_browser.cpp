@@ -20,6 +20,14 @@ void MainWindow::connectBrowser() {
     m_autoInsert =
         std::make_unique<AutoInsert>(page, m_program.messages(), m_program.followUp(),
                                      m_program.dataFolder(), [this] { return convertedMessage(); });
+    // The follow-up also looks for the message as the forum shows it, from its text before
+    // conversion; the posting form's subject field gets the subject.
+    m_autoInsert->setPlainMessageSource([this] { return messageText(); });
+    m_autoInsert->setSubjectSource([this] { return subjectBox->text(); });
+    connect(&m_program.followUp(), &InsertFollowUp::nowWatching, this,
+            [this](const QString& title) { setPanelText(1, nowWatchingStatus(title)); });
+    connect(&m_program.followUp(), &InsertFollowUp::threadNotFound, this,
+            [this] { setPanelText(1, threadNotFoundStatus()); });
     PasteSources sources;
     sources.subject = [this] { return subjectBox->text(); };
     sources.userName = [this] { return listsPane->userName(); };
