@@ -27,14 +27,17 @@ void prepareApplication() {
 }
 
 bool takeDataFolder(SingleInstance& instance, const QString& dataFolder, int* exitStatus) {
-    if (instance.tryLock(dataFolder) != SingleInstance::Role::Secondary)
-        return true;
-    if (instance.sendMessage(QStringLiteral("activate"))) {
-        std::fputs("quillbox: already running on this data folder; its window was brought to the "
-                   "front.\n",
-                   stderr);
-        *exitStatus = 0;
-        return false;
+    // A command-line check writing its marks holds the folder for a moment: ask a few times.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (instance.tryLock(dataFolder) != SingleInstance::Role::Secondary)
+            return true;
+        if (instance.sendMessage(QStringLiteral("activate"), 2000) == QLatin1String("ok")) {
+            std::fputs("quillbox: already running on this data folder; its window was brought "
+                       "to the front.\n",
+                       stderr);
+            *exitStatus = 0;
+            return false;
+        }
     }
     QMessageBox::warning(nullptr, QStringLiteral("Quillbox"),
                          QStringLiteral("Quillbox is already running on the data folder %1, but "

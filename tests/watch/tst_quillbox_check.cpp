@@ -1,7 +1,14 @@
+#include "shell/program.h"
 #include "store/list_files.h"
+#include "store/settings_store.h"
+#include "store/single_instance.h"
+#include "support/manual_clock.h"
+#include "support/recording_browser_page.h"
+#include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
 #include "watch/cookie_file.h"
+#include "watch/watch_lists.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -70,6 +77,7 @@ private slots:
     void passwordsInAddressesAreNeverPrinted();
     void sendsTheWindowsCookiesUnlessAsVisitor();
     void unreadableCookieFileEndsWithStatus2();
+    void markReadBesideTheWindowLandsInItsLists();
 };
 
 void TestQuillboxCheck::printsGrownPagesAndWritesNothing() {
@@ -542,6 +550,49 @@ void TestQuillboxCheck::unreadableCookieFileEndsWithStatus2() {
     QVERIFY(server.requests().isEmpty());
     run = runCheck({u"--data-dir"_s, folders.dataFolder(), u"--as-visitor"_s});
     QCOMPARE(run.exitCode, 0);
+}
+
+// The command-line check and the window on one folder: the marks go to the running program,
+// which keeps them; its next save and its close write them, never its own old sizes back.
+void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
+    using namespace quillbox;
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    test::TestFolders folders;
+    QVERIFY(saveLists(folders.dataFolder(), {{{server.url(u"/grown"_s), 1000}}, {}}).isEmpty());
+    SettingsStore settings(folders.settingsFolder());
+    test::RecordingMessages messages;
+    test::ManualClock clock;
+    test::RecordingBrowserPage page;
+    Program program({folders.dataFolder(), settings, messages, clock, page});
+    program.startUp();
+    program.lists().addNewReply(server.url(u"/grown"_s), program.lists().postId(0));
+    const QStringList arguments{u"--mark-read"_s, u"--data-dir"_s, folders.dataFolder()};
+
+    {
+        // A program that holds the folder but does not answer: nothing is marked, status 2.
+        SingleInstance silent;
+        QCOMPARE(silent.tryLock(folders.dataFolder()), SingleInstance::Role::Primary);
+        const Run run = runCheck(arguments);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(u"did not take the marks"_s), qPrintable(run.err));
+        QCOMPARE(program.lists().posts().at(0).size, 1000);
+    }
+
+    SingleInstance instance;
+    QCOMPARE(instance.tryLock(folders.dataFolder()), SingleInstance::Role::Primary);
+    program.listen(instance);
+    const Run run = runCheck(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains(u"marked as read: 1"_s), qPrintable(run.err));
+    QCOMPARE(program.lists().posts().at(0).size, 2000);
+    QVERIFY(program.lists().newReplies().isEmpty());
+    QCOMPARE(loadLists(folders.dataFolder()).data.posts.at(0).size, 2000);
+    // The window closing afterwards keeps the mark.
+    QVERIFY(program.shutDown({}));
+    QCOMPARE(loadLists(folders.dataFolder()).data.posts.at(0).size, 2000);
+    QVERIFY(messages.entries.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestQuillboxCheck)

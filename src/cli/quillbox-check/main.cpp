@@ -6,10 +6,12 @@
 #include "check_lists.h"
 #include "check_report.h"
 #include "store/data_folder.h"
+#include "store/single_instance.h"
 #include "watch/cookie_file.h"
 #include "watch/forum_cookie_jar.h"
 #include "watch/page_fetcher.h"
 #include "watch/parallel_check.h"
+#include "watch/read_marks.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -21,6 +23,16 @@ using namespace quillbox;
 namespace {
 
 enum ExitCode { Finished = 0, FetchFailed = 1, BadUsage = 2 };
+
+// The threads a check found grown, as marks for the program that holds the lists.
+QList<ReadMark> readMarks(const QList<ThreadCheckResult>& results) {
+    QList<ReadMark> marks;
+    for (const ThreadCheckResult& r : results) {
+        if (r.outcome == CheckOutcome::NewReplies && r.measured && r.recorded)
+            marks.append({r.address, *r.recorded, *r.measured});
+    }
+    return marks;
+}
 
 // The longest --timeout taken: a day.
 constexpr int kMaxTimeoutSeconds = 24 * 60 * 60;
@@ -213,6 +225,24 @@ int main(int argc, char** argv) {
     }
 
     if (parser.isSet(markReadOption) && counts.newReplies > 0) {
+        // A program running on the folder holds the lists: the marks go to it, or its next save
+        // would write its own sizes back over them. Otherwise the lock is held while writing.
+        SingleInstance instance;
+        if (instance.tryLock(folder) == SingleInstance::Role::Secondary) {
+            const std::optional<QString> answer =
+                instance.sendMessage(encodeReadMarks(readMarks(results)));
+            if (!answer || !answer->startsWith(QLatin1String("marked "))) {
+                printErr(
+                    QStringLiteral("quillbox-check: Quillbox is running on this data folder and "
+                                   "did not take the marks, so nothing was marked as read. "
+                                   "Mark them in its window, or close it and check again."));
+                return BadUsage;
+            }
+            if (!parser.isSet(quiet))
+                printErr(QStringLiteral("marked as read: ") + answer->mid(7) +
+                         QStringLiteral(" (by the running Quillbox)"));
+            return counts.failed > 0 || !loaded.damaged.isEmpty() ? FetchFailed : Finished;
+        }
         const MarkReadOutcome marked = markRead(folder, results);
         for (const QString& n : marked.notes)
             printErr(n);
