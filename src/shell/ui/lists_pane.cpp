@@ -12,6 +12,7 @@
 #include "store/records.h"
 #include "watch/background_check.h"
 #include "watch/fetch_messages.h"
+#include "watch/forum_match.h"
 #include "watch/post_measurer.h"
 #include "watch/reply_check.h"
 #include "watch/shown_address.h"
@@ -20,7 +21,9 @@
 #include "watch/watch_lists.h"
 #include "widgets/placed_controls.h"
 
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -224,6 +227,8 @@ void ListsPane::connectViews() {
     newRepliesList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(newRepliesList, &QListView::customContextMenuRequested, this,
             &ListsPane::showNewRepliesMenu);
+    forumList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(forumList, &QListView::customContextMenuRequested, this, &ListsPane::showForumMenu);
     connect(&m_program, &Program::newRepliesNoticeActivated, this,
             &ListsPane::showNewRepliesFromNotice);
     // The window's check waits while the background check runs; the background check waits
@@ -285,11 +290,54 @@ void ListsPane::forumRowClicked(int row) {
     emit panelText(2, shownAddress(forum.address));
     userNameBox->setEnabled(true);
     passwordBox->setEnabled(true);
-    if (forum.login.isEmpty())
+    if (!forum.login.isEmpty()) {
+        const LoginParts parts = splitLogin(forum.login);
+        userNameBox->setText(parts.userName);
+        passwordBox->setText(parts.password);
+    }
+    emit forumSelected(row);
+}
+
+int ListsPane::selectedForum() const {
+    return currentRow(forumList);
+}
+
+void ListsPane::followPage(const QString& address) {
+    const int row = forumForPage(m_program.lists().forums(), address);
+    if (row >= 0 && row != selectedForum())
+        forumList->setCurrentIndex(forumList->model()->index(row, 0));
+}
+
+void ListsPane::useCurrentPageAsPostingPage() {
+    const int row = selectedForum();
+    const QString page = m_page.currentUrl();
+    if (row < 0 || !acceptWebAddress(page, m_program.messages()))
         return;
-    const LoginParts parts = splitLogin(forum.login);
-    userNameBox->setText(parts.userName);
-    passwordBox->setText(parts.password);
+    m_program.lists().forumModel().setPostingPage(row, page);
+    emit panelText(1, QStringLiteral("Posting page kept: ") + shownAddress(page));
+}
+
+void ListsPane::showForumMenu(const QPoint& at) {
+    const QModelIndex item = forumList->indexAt(at);
+    if (item.isValid())
+        forumList->setCurrentIndex(item);
+    const QString address = item.data(ForumModel::AddressRole).toString();
+    const QString postingPage = item.data(ForumModel::PostingPageRole).toString();
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Open"), this, [this, address] { m_page.navigate(address); })
+        ->setEnabled(item.isValid());
+    menu.addAction(QStringLiteral("Open Posting Page"), this,
+                   [this, postingPage] { m_page.navigate(postingPage); })
+        ->setEnabled(!postingPage.isEmpty());
+    menu.addAction(QStringLiteral("Use Current Page as Posting Page"), this,
+                   &ListsPane::useCurrentPageAsPostingPage)
+        ->setEnabled(item.isValid());
+    menu.addAction(QStringLiteral("Copy Address"), this,
+                   [address] { QGuiApplication::clipboard()->setText(address); })
+        ->setEnabled(item.isValid());
+    menu.addAction(QStringLiteral("Remove"), this, &ListsPane::removeUrl)
+        ->setEnabled(item.isValid());
+    menu.exec(forumList->viewport()->mapToGlobal(at));
 }
 
 void ListsPane::storeLogin() {

@@ -31,6 +31,13 @@ public:
     // The Paste buttons of the user name and the password; the window connects them.
     QPushButton* userNamePasteButton() const { return pasteUserNameButton; }
     QPushButton* passwordPasteButton() const { return pastePasswordButton; }
+    // The selected forum's row, or -1.
+    int selectedForum() const;
+    // The page shown belongs to a forum's site: that forum becomes the selected row, so the
+    // Paste buttons use its login.
+    void followPage(const QString& address);
+    // Keeps the page shown as the selected forum's posting page.
+    void useCurrentPageAsPostingPage();
     // Heights that follow the window's size.
     void applyLayout(const MainLayout& layout);
 
@@ -44,6 +51,8 @@ public:
 
 signals:
     void panelText(int panel, const QString& text);
+    // A forum row was selected (clicked, by the keyboard, or following the page).
+    void forumSelected(int row);
 
 private:
     void build();
@@ -59,6 +68,7 @@ private:
     void postRowDoubleClicked(QListView* list, int row);
     void storeLogin();
     void showNewRepliesMenu(const QPoint& at);
+    void showForumMenu(const QPoint& at);
     void showNewRepliesFromNotice();
 
     Program& m_program;

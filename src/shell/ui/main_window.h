@@ -82,6 +82,7 @@ private:
     void pasteUserName();
     void pastePassword();
     void pasteMessage();
+    void paste(int which);
 
     void applyStartView(const StartView& view);
     void addStatusPanels();

@@ -6,10 +6,15 @@
 #include "browser/ui/browser_pane.h"
 #include "compose/editor_text.h"
 #include "platform/browser_page.h"
+#include "platform/user_messages.h"
 #include "shell/program.h"
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
+#include "watch/forum_match.h"
+#include "watch/shown_address.h"
+#include "watch/watch_lists.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -40,8 +45,43 @@ void MainWindow::connectBrowser() {
             &InsertFollowUp::checkInsertedPost);
     connect(autoInsertButton, &QPushButton::clicked, this, &MainWindow::autoInsert);
     for (int i = 0; i < int(pasteButtons.size()); ++i)
-        connect(pasteButtons[i], &QPushButton::clicked, this,
-                [this, i] { m_paste->pasteIntoPage(i); });
+        connect(pasteButtons[i], &QPushButton::clicked, this, [this, i] { paste(i); });
+    // A page of a forum's site selects that forum, as a password manager picks the login that
+    // matches the page; the forum's format comes with it.
+    connect(browserPane, &BrowserPane::downloadCompleted, this,
+            [this] { listsPane->followPage(m_browserPage.currentUrl()); });
+    connect(listsPane, &ListsPane::forumSelected, this, [this](int row) {
+        const int format =
+            formatBox->findText(m_program.lists().forumModel().format(row), Qt::MatchExactly);
+        if (format >= 0)
+            formatBox->setCurrentIndex(format);
+    });
+    // Choosing a format while a forum is selected keeps it for that forum.
+    connect(formatBox, &QComboBox::activated, this, [this](int index) {
+        const int forum = listsPane->selectedForum();
+        if (forum >= 0)
+            m_program.lists().forumModel().setFormat(forum, formatBox->itemText(index));
+    });
+}
+
+void MainWindow::paste(int which) {
+    // The password goes into another site's page only when the user says so.
+    const int forum = listsPane->selectedForum();
+    const QString page = m_browserPage.currentUrl();
+    if (which == PagePaste::Password && forum >= 0) {
+        const QString address = m_program.lists().forums().at(forum).address;
+        if (!pageOfForum(page, address)) {
+            const int answer = m_program.messages().askChoice(
+                m_program.branding().productName,
+                QStringLiteral("The page shown is not on the site of the selected forum (%1). "
+                               "Paste its password into this page anyway?")
+                    .arg(siteHost(address).isEmpty() ? shownAddress(address) : siteHost(address)),
+                {QStringLiteral("Paste"), QStringLiteral("Cancel")});
+            if (answer != 0)
+                return;
+        }
+    }
+    m_paste->pasteIntoPage(which);
 }
 
 void MainWindow::autoInsert() {
@@ -49,19 +89,19 @@ void MainWindow::autoInsert() {
 }
 
 void MainWindow::pasteSubject() {
-    m_paste->pasteIntoPage(PagePaste::Subject);
+    paste(PagePaste::Subject);
 }
 
 void MainWindow::pasteUserName() {
-    m_paste->pasteIntoPage(PagePaste::UserName);
+    paste(PagePaste::UserName);
 }
 
 void MainWindow::pastePassword() {
-    m_paste->pasteIntoPage(PagePaste::Password);
+    paste(PagePaste::Password);
 }
 
 void MainWindow::pasteMessage() {
-    m_paste->pasteIntoPage(PagePaste::Message);
+    paste(PagePaste::Message);
 }
 
 } // namespace quillbox
