@@ -1,0 +1,180 @@
+#include "browser/post_log.h"
+
+#include "store/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QUuid>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillbox {
+
+namespace {
+
+QString stringField(const QJsonObject& object, QLatin1StringView key) {
+    const QJsonValue value = object.value(key);
+    return value.isString() ? value.toString() : QString();
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+FileResult appendFailure(const QString& path, int error) {
+    return FileResult::failure(QStringLiteral("Could not add to the post log \"%1\": %2")
+                                   .arg(QDir::toNativeSeparators(path), systemError(error)));
+}
+
+// Whether the file's last byte is a line end; an empty file counts as ended.
+bool endsWithLineEnd(int fd, off_t size) {
+    if (size <= 0)
+        return true;
+    char last = 0;
+    return ::pread(fd, &last, 1, size - 1) == 1 && last == '\n';
+}
+
+} // namespace
+
+QString postLogFileName() {
+    return QStringLiteral("post-log.jsonl");
+}
+
+QString newQueueRunId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+QString postLogTime(const QDateTime& time) {
+    const QDateTime local = time.toLocalTime();
+    const int offset = local.offsetFromUtc();
+    const int minutes = (offset < 0 ? -offset : offset) / 60;
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? u'-' : u'+') +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QByteArray serializePostRecord(const PostRecord& record) {
+    QJsonObject object;
+    object.insert(QLatin1StringView("time"), postLogTime(record.time));
+    object.insert(QLatin1StringView("forum"), record.forum);
+    object.insert(QLatin1StringView("posting_page"), record.postingPage);
+    object.insert(QLatin1StringView("thread"),
+                  record.thread ? QJsonValue(*record.thread) : QJsonValue(QJsonValue::Null));
+    object.insert(QLatin1StringView("subject"), record.subject);
+    object.insert(QLatin1StringView("format"), record.format);
+    object.insert(QLatin1StringView("result"), record.result);
+    object.insert(QLatin1StringView("queue_run"), record.queueRun.isEmpty()
+                                                      ? QJsonValue(QJsonValue::Null)
+                                                      : QJsonValue(record.queueRun));
+    if (!record.note.isEmpty())
+        object.insert(QLatin1StringView("note"), record.note);
+    // Compact JSON escapes every control character, so the record stays on its one line.
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+std::optional<PostRecord> parsePostRecord(QByteArrayView line) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(line.toByteArray(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject object = document.object();
+    PostRecord record;
+    record.time =
+        QDateTime::fromString(stringField(object, QLatin1StringView("time")), Qt::ISODate);
+    record.result = stringField(object, QLatin1StringView("result"));
+    if (!record.time.isValid() || record.result.isEmpty())
+        return std::nullopt;
+    record.forum = stringField(object, QLatin1StringView("forum"));
+    record.postingPage = stringField(object, QLatin1StringView("posting_page"));
+    const QJsonValue thread = object.value(QLatin1StringView("thread"));
+    if (thread.isString())
+        record.thread = thread.toString();
+    record.subject = stringField(object, QLatin1StringView("subject"));
+    record.format = stringField(object, QLatin1StringView("format"));
+    record.queueRun = stringField(object, QLatin1StringView("queue_run"));
+    record.note = stringField(object, QLatin1StringView("note"));
+    return record;
+}
+
+FileResult appendPostRecord(const QString& folder, const PostRecord& record) {
+    const QString path = QDir(folder).filePath(postLogFileName());
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return appendFailure(path, errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return appendFailure(path, error);
+    }
+    QByteArray line = serializePostRecord(record);
+    if (!endsWithLineEnd(fd, info.st_size))
+        line.prepend('\n');
+
+    // One write for the whole line, so a reader or a crash sees all of it or none of it as far
+    // as the system allows; only an interrupted or short write is continued or taken back.
+    qsizetype written = 0;
+    int error = 0;
+    while (written < line.size()) {
+        const ssize_t n = ::write(fd, line.constData() + written, size_t(line.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        written += n;
+    }
+    if (error == 0 && ::fdatasync(fd) != 0)
+        error = errno;
+    if (error != 0 && written > 0 && written < line.size()) {
+        // Half a record would be read as a damaged line for ever: the file goes back to where
+        // it ended.
+        if (::ftruncate(fd, info.st_size) != 0) {
+            // Nothing more can be done: the next record still starts on a line of its own.
+        }
+    }
+    ::close(fd);
+    return error == 0 ? FileResult::success() : appendFailure(path, error);
+}
+
+PostLogRead readPostLog(const QString& folder) {
+    const QString path = QDir(folder).filePath(postLogFileName());
+    PostLogRead read;
+    if (!QFileInfo::exists(path))
+        return read;
+    const auto [bytes, status] = readFileBytes(path);
+    if (!status.ok) {
+        read.status = status;
+        return read;
+    }
+    read.records.reserve(bytes.count('\n') + 1);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        QByteArrayView line(bytes.constData() + start, end - start);
+        start = end + 1;
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        if (auto record = parsePostRecord(line))
+            read.records.append(std::move(*record));
+        else
+            ++read.damagedLines;
+    }
+    return read;
+}
+
+} // namespace quillbox
