@@ -59,10 +59,7 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     resize(760, 480);
 
     connect(filterBox, &QLineEdit::textChanged, m_model, &PostLogModel::setFilter);
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        postList->expandAll();
-        updateButtons();
-    });
+    connect(m_model, &QAbstractItemModel::modelReset, this, &PostHistoryWindow::showNewest);
     connect(postList, &QTreeView::doubleClicked, this, &PostHistoryWindow::openEntry);
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter =
@@ -105,6 +102,19 @@ void PostHistoryWindow::loadLog(const QString& folder) {
 
 void PostHistoryWindow::addRecord(const PostRecord& record) {
     m_model->appendRecord(record);
+}
+
+void PostHistoryWindow::showNewest() {
+    // Runs stay folded under their summary, except the newest, which is what the user came to
+    // see; unfolding them all would cost a long log seconds.
+    const QModelIndex newest = m_model->index(0, 0);
+    if (m_model->isRunRow(newest) || m_model->filter().size() > 0) {
+        if (m_model->filter().isEmpty())
+            postList->expand(newest);
+        else
+            postList->expandAll(); // the matches, which are few or wanted all the same
+    }
+    updateButtons();
 }
 
 void PostHistoryWindow::openEntry(const QModelIndex& index) {

@@ -40,6 +40,7 @@ signals:
     void watchAgainRequested(const QString& threadAddress);
 
 private:
+    void showNewest();
     void openEntry(const QModelIndex& index);
     void updateButtons();
     QString currentThread() const;
