@@ -47,6 +47,8 @@ private slots:
     void recordComesBackAsWritten_data();
     void recordComesBackAsWritten();
     void timeCarriesItsOffset();
+    void linesWrittenByOthersStillRead_data();
+    void linesWrittenByOthersStillRead();
     void readSkipsLinesWithoutARecord_data();
     void readSkipsLinesWithoutARecord();
     void appendAfterACutLastLineStartsANewLine();
@@ -105,6 +107,42 @@ void TestPostLog::timeCarriesItsOffset() {
     QCOMPARE(QDateTime::fromString(text, Qt::ISODate), utc);
     const QDateTime east(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::OffsetFromUTC, -5 * 3600 - 1800);
     QCOMPARE(QDateTime::fromString(postLogTime(east), Qt::ISODate), east);
+}
+
+void TestPostLog::linesWrittenByOthersStillRead_data() {
+    // Lines as an editor or a script might leave them: still JSON, not as the program writes.
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("thread");
+    QTest::addColumn<QString>("time");
+    const QByteArray tail = ",\"result\":\"watched\",\"time\":\"2026-05-04T10:00:00Z\"}";
+    QTest::newRow("spaces around everything")
+        << QByteArray(" { \"subject\" : \"a b\" , \"thread\" : null , \"result\" : "
+                      "\"watched\", \"time\": \"2026-05-04T12:00:00+02:00\" } ")
+        << u"a b"_s << QString() << u"2026-05-04T10:00:00Z"_s;
+    QTest::newRow("unicode escapes, a surrogate pair")
+        << QByteArray("{\"subject\":\"caf\\u00e9 \\ud83d\\ude00 \\/\\\"\"" + tail)
+        << u"café 😀 /\""_s << QString() << u"2026-05-04T10:00:00Z"_s;
+    QTest::newRow("a number where a string was")
+        << QByteArray("{\"subject\":42,\"thread\":\"t\"" + tail) << QString() << u"t"_s
+        << u"2026-05-04T10:00:00Z"_s;
+    QTest::newRow("an escaped key") << QByteArray("{\"sub\\u006aect\":\"s\"" + tail) << u"s"_s
+                                    << QString() << u"2026-05-04T10:00:00Z"_s;
+    QTest::newRow("time with fractions of a second")
+        << QByteArray("{\"result\":\"skipped\",\"time\":\"2026-05-04T10:00:00.250-01:30\"}")
+        << QString() << QString() << u"2026-05-04T11:30:00.250Z"_s;
+}
+
+void TestPostLog::linesWrittenByOthersStillRead() {
+    QFETCH(QByteArray, line);
+    QFETCH(QString, subject);
+    QFETCH(QString, thread);
+    QFETCH(QString, time);
+    const auto record = parsePostRecord(line);
+    QVERIFY(record.has_value());
+    QCOMPARE(record->subject, subject);
+    QCOMPARE(record->thread.value_or(QString()), thread);
+    QCOMPARE(record->time, QDateTime::fromString(time, Qt::ISODate));
 }
 
 void TestPostLog::readSkipsLinesWithoutARecord_data() {
