@@ -1,0 +1,179 @@
+#include "browser/post_queue.h"
+
+#include "platform/clock.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace quillbox {
+
+PostQueue::PostQueue(const Clock& clock, QObject* parent) : QObject(parent), m_clock(clock) {}
+
+QString PostQueue::stateName(State state) {
+    switch (state) {
+    case State::Idle:
+        return {};
+    case State::Loading:
+        return QStringLiteral("loading");
+    case State::WaitingForSubmit:
+        return QStringLiteral("waiting for you to submit");
+    case State::Watching:
+        return QStringLiteral("watching");
+    case State::Skipped:
+        return QStringLiteral("skipped");
+    }
+    return {};
+}
+
+QString PostQueue::noPostingPageReason() {
+    return QStringLiteral("no posting page");
+}
+
+bool PostQueue::start(const QList<QueueForum>& forums, const QString& subject,
+                      const QString& message) {
+    if (isRunning() || forums.isEmpty())
+        return false;
+    m_forums = forums;
+    m_subject = subject;
+    m_message = message;
+    m_runId = newQueueRunId();
+    m_records.clear();
+    m_skipNote.clear();
+    m_current = -1;
+    advance();
+    return true;
+}
+
+QueueForum PostQueue::currentForum() const {
+    return isRunning() ? m_forums.at(m_current) : QueueForum();
+}
+
+QString PostQueue::progressText() const {
+    if (isRunning()) {
+        const QueueForum& forum = m_forums.at(m_current);
+        return QStringLiteral("%1 of %2: %3")
+            .arg(position())
+            .arg(count())
+            .arg(forum.name.isEmpty() ? forum.address : forum.name);
+    }
+    if (m_records.isEmpty())
+        return {};
+    QStringList parts;
+    for (const QString& result : {postResult::watched(), postResult::notFound(),
+                                  postResult::skipped(), postResult::stopped()}) {
+        const auto n = std::count_if(m_records.cbegin(), m_records.cend(),
+                                     [&](const PostRecord& r) { return r.result == result; });
+        if (n > 0)
+            parts.append(QStringLiteral("%1 %2").arg(n).arg(result));
+    }
+    return QStringLiteral("Done: ") + parts.join(QStringLiteral(", "));
+}
+
+QString PostQueue::stateText() const {
+    return stateName(m_state);
+}
+
+void PostQueue::pageLoaded() {
+    if (!isRunning())
+        return;
+    switch (m_state) {
+    case State::Loading: {
+        m_state = State::WaitingForSubmit;
+        const int at = m_current;
+        emit changed();
+        if (m_current == at && m_state == State::WaitingForSubmit)
+            emit insertRequested(m_subject, m_message, m_forums.at(at).format);
+        break;
+    }
+    case State::WaitingForSubmit:
+        // The user submitted, previewed or followed a link: the follow-up looks at what loads.
+        m_state = State::Watching;
+        emit changed();
+        break;
+    default:
+        break;
+    }
+}
+
+void PostQueue::threadFound(const QString& address) {
+    // Before the insert the follow-up can only be reporting on an earlier post.
+    if (!isRunning() || m_settled ||
+        (m_state != State::WaitingForSubmit && m_state != State::Watching))
+        return;
+    record(postResult::watched(), address);
+    advance();
+}
+
+void PostQueue::nextForum() {
+    if (!isRunning() || m_settled)
+        return;
+    record(postResult::notFound());
+    advance();
+}
+
+void PostQueue::skip() {
+    if (!isRunning() || m_settled)
+        return;
+    record(postResult::skipped());
+    advance();
+}
+
+void PostQueue::stop() {
+    if (!isRunning())
+        return;
+    // A forum whose outcome is already recorded (a slot of recorded() stopping the run) keeps it.
+    if (!m_settled)
+        record(postResult::stopped());
+    finish(State::Idle);
+}
+
+void PostQueue::record(const QString& result, const std::optional<QString>& thread,
+                       const QString& note) {
+    const QueueForum& forum = m_forums.at(m_current);
+    PostRecord entry;
+    entry.time = m_clock.now();
+    entry.forum = forum.address;
+    entry.postingPage = forum.postingPage;
+    entry.thread = thread;
+    entry.subject = m_subject;
+    entry.format = forum.format;
+    entry.result = result;
+    entry.queueRun = m_runId;
+    entry.note = note;
+    m_records.append(entry);
+    m_settled = true;
+    emit recorded(entry);
+}
+
+void PostQueue::advance() {
+    // The state is settled before anything is emitted, so a slot that acts on a signal (even
+    // one that stops the run) meets a queue that is whole.
+    while (++m_current < m_forums.size()) {
+        m_settled = false;
+        const QueueForum forum = m_forums.at(m_current);
+        if (!forum.postingPage.trimmed().isEmpty()) {
+            m_state = State::Loading;
+            const int at = m_current;
+            emit changed();
+            if (m_current == at && m_state == State::Loading)
+                emit navigateRequested(forum.postingPage.trimmed());
+            return;
+        }
+        m_state = State::Skipped;
+        m_skipNote = QStringLiteral("%1: %2").arg(forum.name.isEmpty() ? forum.address : forum.name,
+                                                  noPostingPageReason());
+        record(postResult::skipped(), std::nullopt, noPostingPageReason());
+        if (!isRunning())
+            return; // stopped by a slot of recorded()
+    }
+    finish(m_state == State::Skipped ? State::Skipped : State::Idle);
+}
+
+void PostQueue::finish(State endState) {
+    m_current = -1;
+    m_state = endState;
+    emit changed();
+    emit finished();
+}
+
+} // namespace quillbox

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "browser/post_log.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+namespace quillbox {
+
+class Clock;
+
+// A forum as the queue posts to it.
+struct QueueForum {
+    QString address;
+    QString name;
+    QString format;      // the name of its markup format
+    QString postingPage; // "" when none is known
+
+    bool operator==(const QueueForum&) const = default;
+};
+
+// Walks the user through posting one message to several forums, one after the other, without
+// a browser of its own: it is told of page loads and found threads, and asks for navigations
+// and inserts. It never submits anything; the user does. Each forum ends in one PostRecord,
+// handed out through recorded() the moment its outcome is known.
+//
+// Per forum: no posting page → "skipped" and on to the next at once; otherwise Loading (the
+// posting page was asked for) → on its load, the insert is asked for and the queue waits for
+// the user's submit → the next load means the user submitted (or moved on) and the thread is
+// looked for (Watching) → threadFound() records "watched" and moves on. "Next Forum" records
+// "not found", "Skip" records "skipped", "Stop" and stop() record "stopped" and end the run.
+class PostQueue : public QObject {
+    Q_OBJECT
+
+public:
+    enum class State {
+        Idle,             // no run yet, or the last one has ended
+        Loading,          // the posting page is loading
+        WaitingForSubmit, // the text is in; the user reviews and submits it
+        Watching,         // a page loaded after the insert: the thread is looked for
+        Skipped,          // the run ended on a forum that was skipped
+    };
+    Q_ENUM(State)
+
+    explicit PostQueue(const Clock& clock, QObject* parent = nullptr);
+
+    // Starts a run over the forums in order; false (and nothing happens) while a run is going
+    // on or when there are no forums. Forums without a posting page are recorded as skipped at
+    // once, so the run may end within this call.
+    bool start(const QList<QueueForum>& forums, const QString& subject, const QString& message);
+
+    bool isRunning() const { return m_current >= 0; }
+    State state() const { return m_state; }
+    // 1-based position of the forum being posted to, 0 when none, and the run's length.
+    int position() const { return m_current + 1; }
+    int count() const { return int(m_forums.size()); }
+    QueueForum currentForum() const;
+    const QString& runId() const { return m_runId; }
+    const QList<PostRecord>& records() const { return m_records; }
+
+    // "2 of 5: forum name"; after a run, how it ended ("Done: 3 watched, 1 skipped").
+    QString progressText() const;
+    // "loading", "waiting for you to submit", "watching", "skipped"; "" when idle.
+    QString stateText() const;
+    // The last forum passed over without the user's say, and why ("Forum B: no posting
+    // page"); "" when none was.
+    const QString& skipNote() const { return m_skipNote; }
+
+    static QString stateName(State state);
+    static QString noPostingPageReason();
+
+public slots:
+    // The browser pane finished loading a page.
+    void pageLoaded();
+    // The follow-up of the insert found the post at this address and put it on watch.
+    void threadFound(const QString& address);
+    // "Next Forum": the post was not found (or not made); on to the next forum.
+    void nextForum();
+    // "Skip": passed over by the user.
+    void skip();
+    // "Stop", and closing the program mid-run: the forum at hand is recorded as stopped and
+    // the run ends. Does nothing when no run is going on.
+    void stop();
+
+signals:
+    // Navigate the browser pane to the forum's posting page.
+    void navigateRequested(const QString& address);
+    // Put subject and message into the page shown, converted to this format, as Auto-Insert
+    // does.
+    void insertRequested(const QString& subject, const QString& message, const QString& format);
+    // A forum's outcome, for the post log.
+    void recorded(const PostRecord& record);
+    // Position, state or note changed.
+    void changed();
+    // The run ended: every forum done, or stopped.
+    void finished();
+
+private:
+    void record(const QString& result, const std::optional<QString>& thread = {},
+                const QString& note = {});
+    // Moves to the forum after the current one, recording forums without a posting page on the
+    // way, and ends the run after the last.
+    void advance();
+    void finish(State endState);
+
+    const Clock& m_clock;
+    QList<QueueForum> m_forums;
+    QString m_subject;
+    QString m_message;
+    QString m_runId;
+    QList<PostRecord> m_records;
+    QString m_skipNote;
+    int m_current = -1;
+    bool m_settled = false; // the current forum's outcome is recorded
+    State m_state = State::Idle;
+};
+
+} // namespace quillbox

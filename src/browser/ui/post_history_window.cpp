@@ -1,0 +1,161 @@
+#include "browser/ui/post_history_window.h"
+
+#include "browser/post_log.h"
+#include "browser/post_log_model.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace quillbox {
+
+PostHistoryWindow::PostHistoryWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), m_model(new PostLogModel(this)) {
+    setObjectName(QStringLiteral("frmPostHistory"));
+    setWindowTitle(QStringLiteral("Post History"));
+
+    filterBox = new QLineEdit(this);
+    filterBox->setObjectName(QStringLiteral("txtFilter"));
+    filterBox->setPlaceholderText(QStringLiteral("Filter: forum, subject, thread or result"));
+    filterBox->setClearButtonEnabled(true);
+
+    postList = new QTreeView(this);
+    postList->setObjectName(QStringLiteral("tvwPosts"));
+    postList->setModel(m_model);
+    // Equal rows let the view skip measuring each one, which a long log needs.
+    postList->setUniformRowHeights(true);
+    postList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    postList->setSelectionMode(QAbstractItemView::SingleSelection);
+    postList->setContextMenuPolicy(Qt::CustomContextMenu);
+    postList->header()->setStretchLastSection(false);
+    postList->header()->setSectionResizeMode(PostLogModel::AddressColumn, QHeaderView::Stretch);
+
+    noticeLabel = new QLabel(this);
+    noticeLabel->setObjectName(QStringLiteral("lblNotice"));
+    noticeLabel->setWordWrap(true);
+    noticeLabel->hide();
+
+    copyButton = new QPushButton(QStringLiteral("&Copy Thread Address"), this);
+    copyButton->setObjectName(QStringLiteral("cmdCopyAddress"));
+    watchButton = new QPushButton(QStringLiteral("&Watch Again"), this);
+    watchButton->setObjectName(QStringLiteral("cmdWatchAgain"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(filterBox);
+    layout->addWidget(postList, 1);
+    layout->addWidget(noticeLabel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(copyButton);
+    buttons->addWidget(watchButton);
+    layout->addLayout(buttons);
+    resize(760, 480);
+
+    connect(filterBox, &QLineEdit::textChanged, m_model, &PostLogModel::setFilter);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &PostHistoryWindow::showNewest);
+    connect(postList, &QTreeView::doubleClicked, this, &PostHistoryWindow::openEntry);
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter =
+            new QShortcut(QKeySequence(key), postList, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this,
+                [this] { openEntry(postList->currentIndex()); });
+    }
+    connect(postList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &PostHistoryWindow::updateButtons);
+    connect(postList, &QTreeView::customContextMenuRequested, this,
+            &PostHistoryWindow::showContextMenu);
+    connect(copyButton, &QPushButton::clicked, this, [this] {
+        if (const QString thread = currentThread(); !thread.isEmpty())
+            emit copyAddressRequested(thread);
+    });
+    connect(watchButton, &QPushButton::clicked, this, [this] {
+        if (const QString thread = currentThread(); !thread.isEmpty())
+            emit watchAgainRequested(thread);
+    });
+    updateButtons();
+}
+
+PostHistoryWindow::~PostHistoryWindow() = default;
+
+void PostHistoryWindow::loadLog(const QString& folder) {
+    PostLogRead read = readPostLog(folder);
+    m_model->setRecords(std::move(read.records));
+    QString notice;
+    if (!read.status.ok)
+        notice = read.status.message;
+    else if (read.damagedLines == 1)
+        notice = QStringLiteral("1 damaged line of the log was skipped; the file still holds it.");
+    else if (read.damagedLines > 1)
+        notice = QStringLiteral("%1 damaged lines of the log were skipped; the file still holds "
+                                "them.")
+                     .arg(read.damagedLines);
+    noticeLabel->setText(notice);
+    noticeLabel->setVisible(!notice.isEmpty());
+}
+
+void PostHistoryWindow::addRecord(const PostRecord& record) {
+    m_model->appendRecord(record);
+}
+
+void PostHistoryWindow::showNewest() {
+    // Runs stay folded under their summary, except the newest, which is what the user came to
+    // see; unfolding them all would cost a long log seconds.
+    const QModelIndex newest = m_model->index(0, 0);
+    if (m_model->isRunRow(newest) || m_model->filter().size() > 0) {
+        if (m_model->filter().isEmpty())
+            postList->expand(newest);
+        else
+            postList->expandAll(); // the matches, which are few or wanted all the same
+    }
+    updateButtons();
+}
+
+void PostHistoryWindow::openEntry(const QModelIndex& index) {
+    const QString address = m_model->openAddress(index);
+    if (!address.isEmpty())
+        emit openRequested(address);
+}
+
+QString PostHistoryWindow::currentThread() const {
+    const PostRecord* record = m_model->recordAt(postList->currentIndex());
+    return record && record->thread ? *record->thread : QString();
+}
+
+void PostHistoryWindow::updateButtons() {
+    const bool hasThread = !currentThread().isEmpty();
+    copyButton->setEnabled(hasThread);
+    watchButton->setEnabled(hasThread);
+}
+
+void PostHistoryWindow::showContextMenu(const QPoint& position) {
+    const QModelIndex index = postList->indexAt(position);
+    const PostRecord* record = m_model->recordAt(index);
+    if (!record)
+        return;
+    QMenu menu(this);
+    const QString open = m_model->openAddress(index);
+    const QString thread = record->thread.value_or(QString());
+    QAction* openAction = menu.addAction(thread.isEmpty() ? QStringLiteral("Open Posting Page")
+                                                          : QStringLiteral("Open Thread"));
+    openAction->setEnabled(!open.isEmpty());
+    QAction* copyAction = menu.addAction(QStringLiteral("Copy Thread Address"));
+    QAction* watchAction = menu.addAction(QStringLiteral("Watch Again"));
+    copyAction->setEnabled(!thread.isEmpty());
+    watchAction->setEnabled(!thread.isEmpty());
+    QAction* chosen = menu.exec(postList->viewport()->mapToGlobal(position));
+    if (chosen == openAction)
+        emit openRequested(open);
+    else if (chosen == copyAction)
+        emit copyAddressRequested(thread);
+    else if (chosen == watchAction)
+        emit watchAgainRequested(thread);
+}
+
+} // namespace quillbox

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+class QTreeView;
+
+namespace quillbox {
+
+class PostLogModel;
+struct PostRecord;
+
+// "Post History": the post log, newest first, with the posts of one queue run under a row for
+// the run, narrowed by a filter box as the user types. A double-click (or Enter) asks for the
+// thread, or the posting page of a post that was not found, to be opened in the browser pane;
+// the buttons and the context menu copy a thread's address and put a thread on watch again.
+// The window only asks: the main window carries each request out.
+class PostHistoryWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PostHistoryWindow(QWidget* parent = nullptr);
+    ~PostHistoryWindow() override;
+
+    // Reads post-log.jsonl from the data folder into the list; a log that cannot be read, or
+    // damaged lines that were skipped, are told in the window.
+    void loadLog(const QString& folder);
+    // A record written while the window is open.
+    void addRecord(const PostRecord& record);
+
+    PostLogModel& model() { return *m_model; }
+
+signals:
+    void openRequested(const QString& address);
+    void copyAddressRequested(const QString& address);
+    void watchAgainRequested(const QString& threadAddress);
+
+private:
+    void showNewest();
+    void openEntry(const QModelIndex& index);
+    void updateButtons();
+    QString currentThread() const;
+    void showContextMenu(const QPoint& position);
+
+    PostLogModel* m_model = nullptr;
+    QLineEdit* filterBox = nullptr;
+    QTreeView* postList = nullptr;
+    QLabel* noticeLabel = nullptr;
+    QPushButton* copyButton = nullptr;
+    QPushButton* watchButton = nullptr;
+};
+
+} // namespace quillbox

@@ -1,0 +1,159 @@
+// "Post History" over a log file as the program leaves it: runs grouped under one row, newest
+// first, damaged lines told and kept, the filter box, and what double-clicks and buttons ask for.
+#include "browser/post_log.h"
+#include "browser/post_log_model.h"
+#include "browser/ui/post_history_window.h"
+#include "support/test_folders.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+using namespace quillbox;
+using quillbox::test::readBytes;
+using quillbox::test::TestFolders;
+
+namespace {
+
+PostRecord makeRecord(const QString& forum, const QString& result, int minute, const QString& run,
+                      std::optional<QString> thread = {}) {
+    PostRecord record;
+    record.time = QDateTime(QDate(2026, 5, 4), QTime(10, minute), Qt::UTC);
+    record.forum = forum;
+    record.postingPage = forum + u"/new"_s;
+    record.thread = std::move(thread);
+    record.subject = u"Open day"_s;
+    record.format = u"BBCode"_s;
+    record.result = result;
+    record.queueRun = run;
+    return record;
+}
+
+struct Window {
+    TestFolders folders;
+    PostHistoryWindow window;
+    QTreeView* list = window.findChild<QTreeView*>(u"tvwPosts"_s);
+    QLineEdit* filter = window.findChild<QLineEdit*>(u"txtFilter"_s);
+    QLabel* notice = window.findChild<QLabel*>(u"lblNotice"_s);
+    QPushButton* copy = window.findChild<QPushButton*>(u"cmdCopyAddress"_s);
+    QPushButton* watch = window.findChild<QPushButton*>(u"cmdWatchAgain"_s);
+
+    void append(const PostRecord& record) {
+        QVERIFY(appendPostRecord(folders.dataFolder(), record).ok);
+    }
+    void doubleClick(const QModelIndex& index) {
+        list->scrollTo(index);
+        const QPoint at = list->visualRect(index).center();
+        // The first click selects; the double-click's own event opens.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+};
+
+} // namespace
+
+class TestPostHistoryWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsRunsNewestFirstAndTellsOfDamagedLines();
+    void doubleClickOpensThreadElsePostingPage();
+    void threadActionsOnlyForPostsWithAThread();
+    void filterNarrowsTheList();
+};
+
+void TestPostHistoryWindow::listsRunsNewestFirstAndTellsOfDamagedLines() {
+    Window w;
+    w.append(makeRecord(u"http://127.0.0.1/single"_s, postResult::watched(), 1, {}, u"t0"_s));
+    w.append(makeRecord(u"http://127.0.0.1/a"_s, postResult::skipped(), 2, u"run"_s));
+    w.append(makeRecord(u"http://127.0.0.1/b"_s, postResult::watched(), 3, u"run"_s, u"t1"_s));
+    QFile file(w.folders.path(postLogFileName()));
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("{\"time\":\"2026-05-04T10:04:00+00:00\",\"forum\":\"cut"); // a crash mid-line
+    file.close();
+    const QByteArray before = readBytes(file.fileName());
+
+    w.window.loadLog(w.folders.dataFolder());
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QCOMPARE(w.window.windowTitle(), u"Post History"_s);
+    const QAbstractItemModel* model = w.list->model();
+    QCOMPARE(model->rowCount(), 2);
+    const QModelIndex run = model->index(0, 0);
+    QCOMPARE(model->rowCount(run), 2);
+    QVERIFY(w.list->isExpanded(run));
+    QCOMPARE(model->index(1, PostLogModel::ForumColumn).data().toString(),
+             u"http://127.0.0.1/single"_s);
+    QVERIFY(w.notice->isVisible());
+    QVERIFY(w.notice->text().contains(u"1 damaged line"_s));
+    QCOMPARE(readBytes(file.fileName()), before);
+
+    // A post logged while the window is open shows at once, on top.
+    w.window.addRecord(makeRecord(u"http://127.0.0.1/late"_s, postResult::notFound(), 9, {}));
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->index(0, PostLogModel::ForumColumn).data().toString(),
+             u"http://127.0.0.1/late"_s);
+}
+
+void TestPostHistoryWindow::doubleClickOpensThreadElsePostingPage() {
+    Window w;
+    w.append(makeRecord(u"http://127.0.0.1/a"_s, postResult::notFound(), 1, u"run"_s));
+    w.append(makeRecord(u"http://127.0.0.1/b"_s, postResult::watched(), 2, u"run"_s,
+                        u"http://127.0.0.1/b/t/7"_s));
+    w.window.loadLog(w.folders.dataFolder());
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QSignalSpy opened(&w.window, &PostHistoryWindow::openRequested);
+    const QModelIndex run = w.list->model()->index(0, 0);
+    w.doubleClick(w.list->model()->index(1, PostLogModel::ForumColumn, run));
+    w.doubleClick(w.list->model()->index(0, PostLogModel::ForumColumn, run));
+    // The run's own row opens nothing (a double-click there folds it).
+    w.doubleClick(w.list->model()->index(0, PostLogModel::ResultColumn));
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(opened.at(0).at(0).toString(), u"http://127.0.0.1/b/t/7"_s);
+    QCOMPARE(opened.at(1).at(0).toString(), u"http://127.0.0.1/a/new"_s);
+}
+
+void TestPostHistoryWindow::threadActionsOnlyForPostsWithAThread() {
+    Window w;
+    w.append(makeRecord(u"http://127.0.0.1/a"_s, postResult::notFound(), 1, {}));
+    w.append(makeRecord(u"http://127.0.0.1/b"_s, postResult::watched(), 2, {},
+                        u"http://127.0.0.1/b/t/7"_s));
+    w.window.loadLog(w.folders.dataFolder());
+    QSignalSpy copied(&w.window, &PostHistoryWindow::copyAddressRequested);
+    QSignalSpy watched(&w.window, &PostHistoryWindow::watchAgainRequested);
+    QVERIFY(!w.copy->isEnabled());
+
+    w.list->setCurrentIndex(w.list->model()->index(1, 0)); // not found: no thread
+    QVERIFY(!w.copy->isEnabled());
+    QVERIFY(!w.watch->isEnabled());
+    w.list->setCurrentIndex(w.list->model()->index(0, 0));
+    QVERIFY(w.copy->isEnabled());
+    QTest::mouseClick(w.copy, Qt::LeftButton);
+    QTest::mouseClick(w.watch, Qt::LeftButton);
+    QCOMPARE(copied.size(), 1);
+    QCOMPARE(copied.at(0).at(0).toString(), u"http://127.0.0.1/b/t/7"_s);
+    QCOMPARE(watched.size(), 1);
+    QCOMPARE(watched.at(0).at(0).toString(), u"http://127.0.0.1/b/t/7"_s);
+}
+
+void TestPostHistoryWindow::filterNarrowsTheList() {
+    Window w;
+    w.append(makeRecord(u"http://127.0.0.1/gardening"_s, postResult::watched(), 1, u"r"_s));
+    w.append(makeRecord(u"http://127.0.0.1/cooking"_s, postResult::skipped(), 2, u"r"_s));
+    w.append(makeRecord(u"http://127.0.0.1/chess"_s, postResult::watched(), 3, {}));
+    w.window.loadLog(w.folders.dataFolder());
+    QTest::keyClicks(w.filter, u"GARDEN"_s);
+    const QAbstractItemModel* model = w.list->model();
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(model->rowCount(model->index(0, 0)), 1);
+    w.filter->clear();
+    QCOMPARE(model->rowCount(), 2);
+}
+
+QTEST_MAIN(TestPostHistoryWindow)
+#include "tst_post_history_window.moc"
