@@ -43,8 +43,16 @@ private slots:
     void exitSavesAndEndsTheProgram();
     void newMessageEmptiesEditorAndStoresSubject();
     void windowKeepsItsMinimumSize();
+    void menusShowTheirKeys_data();
+    void menusShowTheirKeys();
+    void keysWorkWhereverTheFocusIs_data();
+    void keysWorkWhereverTheFocusIs();
+    void keysDoWhatTheySay();
 
 private:
+    // Gives the focus to a control of the window by name; the page's view passes it on to
+    // the widget that shows the page.
+    QWidget* focusOn(const QString& name);
     QString setting(const QString& key) const {
         return MainWindowFixture::setting(dataSection(), key);
     }
@@ -395,3 +403,149 @@ int main(int argc, char** argv) {
 }
 
 #include "tst_main_window.moc"
+
+QWidget* TestMainWindow::focusOn(const QString& name) {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    auto* target = window->findChild<QWidget*>(name);
+    if (!target)
+        return nullptr;
+    if (auto* view = qobject_cast<QWebEngineView*>(target)) {
+        // The widget that shows the page exists once the page has started to load.
+        if (!QTest::qWaitFor([view] { return view->focusProxy() != nullptr; }))
+            return nullptr;
+    }
+    target->setFocus(Qt::OtherFocusReason);
+    if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }))
+        return nullptr;
+    QWidget* focused = QApplication::focusWidget();
+    return focused == target || target->isAncestorOf(focused) || target->focusProxy() == focused
+               ? focused
+               : nullptr;
+}
+
+void TestMainWindow::menusShowTheirKeys_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("new") << "fileMenuItem0"
+                         << "Ctrl+N";
+    QTest::newRow("save") << "fileMenuItem1"
+                          << "Ctrl+S";
+    QTest::newRow("load") << "fileMenuItem2"
+                          << "Ctrl+O";
+    QTest::newRow("exit") << "fileMenuItem3"
+                          << "Ctrl+Q";
+    QTest::newRow("preview") << "toolsMenuItem0"
+                             << "Ctrl+P";
+    QTest::newRow("auto-insert") << "toolsMenuItem1"
+                                 << "Ctrl+I";
+    QTest::newRow("check") << "toolsMenuItem2"
+                           << "Ctrl+R";
+    QTest::newRow("help") << "aboutMenuItem0"
+                          << "F1";
+    QTest::newRow("copy") << "copyMessageAction"
+                          << "Ctrl+Shift+C";
+    QTest::newRow("address") << "addressBoxAction"
+                             << "Ctrl+L; F6";
+    QTest::newRow("refresh") << "refreshAction"
+                             << "F5";
+    QTest::newRow("back") << "backAction"
+                          << "Alt+Left";
+    QTest::newRow("forward") << "forwardAction"
+                             << "Alt+Right";
+    QTest::newRow("stop") << "stopAction"
+                          << "Esc";
+}
+
+void TestMainWindow::menusShowTheirKeys() {
+    QFETCH(QString, action);
+    QFETCH(QString, keys);
+    const auto* a = control<QAction>(window.get(), action.toLatin1().constData());
+    // The first key is the one a menu shows beside its item.
+    QCOMPARE(a->shortcut().toString(), keys.section(u"; "_s, 0, 0));
+    QStringList all;
+    for (const QKeySequence& k : a->shortcuts())
+        all << k.toString();
+    QVERIFY2(all.join(u"; "_s).startsWith(keys), qPrintable(all.join(u"; "_s)));
+}
+
+void TestMainWindow::keysWorkWhereverTheFocusIs_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    struct Key {
+        const char* action;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Key keys[] = {
+        {"fileMenuItem0", Qt::Key_N, Qt::ControlModifier},
+        {"fileMenuItem1", Qt::Key_S, Qt::ControlModifier},
+        {"fileMenuItem2", Qt::Key_O, Qt::ControlModifier},
+        {"fileMenuItem3", Qt::Key_Q, Qt::ControlModifier},
+        {"toolsMenuItem0", Qt::Key_P, Qt::ControlModifier},
+        {"toolsMenuItem1", Qt::Key_I, Qt::ControlModifier},
+        {"toolsMenuItem2", Qt::Key_R, Qt::ControlModifier},
+        {"aboutMenuItem0", Qt::Key_F1, Qt::NoModifier},
+        {"copyMessageAction", Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier},
+        {"addressBoxAction", Qt::Key_L, Qt::ControlModifier},
+        {"addressBoxAction", Qt::Key_F6, Qt::NoModifier},
+        {"refreshAction", Qt::Key_F5, Qt::NoModifier},
+        {"backAction", Qt::Key_Left, Qt::AltModifier},
+        {"forwardAction", Qt::Key_Right, Qt::AltModifier},
+        {"stopAction", Qt::Key_Escape, Qt::NoModifier},
+    };
+    // The message editor and the page take typed text and editing keys of their own.
+    for (const char* focus : {"txtMessage", "WebBrowser1", "txtSubject", "lstPosts"}) {
+        for (const Key& k : keys) {
+            QTest::addRow("%s %s %s", focus, k.action,
+                          qPrintable(QKeySequence(k.key | k.modifiers).toString()))
+                << QString::fromLatin1(focus) << QString::fromLatin1(k.action) << int(k.key)
+                << int(k.modifiers);
+        }
+    }
+}
+
+void TestMainWindow::keysWorkWhereverTheFocusIs() {
+    QFETCH(QString, focus);
+    QFETCH(QString, action);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto* a = control<QAction>(window.get(), action.toLatin1().constData());
+    // Only the routing of the key is looked at here: what the actions do has tests of its own.
+    QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+    QSignalSpy triggered(a, &QAction::triggered);
+    QWidget* focused = focusOn(focus);
+    QVERIFY2(focused, qPrintable(focus));
+    QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_COMPARE(triggered.size(), 1);
+}
+
+void TestMainWindow::keysDoWhatTheySay() {
+    auto* message = control<QPlainTextEdit>(window.get(), "txtMessage");
+    message->setPlainText(u"hello"_s);
+    QWidget* view = focusOn(u"WebBrowser1"_s);
+    QVERIFY(view);
+    // Ctrl+L goes to the address box, with its text selected to type over.
+    QTest::keyClick(view, Qt::Key_L, Qt::ControlModifier);
+    auto* address = control<QLineEdit>(window.get(), "Text5");
+    QTRY_VERIFY(address->hasFocus());
+    QCOMPARE(address->selectedText(), address->text());
+    // Ctrl+Shift+C copies the converted message, and types nothing into the box.
+    const QString before = address->text();
+    QTest::keyClick(address, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(clipboard.texts, QStringList{window->convertedMessage()});
+    QCOMPARE(address->text(), before);
+    // Ctrl+P previews from the message editor, which keeps its text.
+    QVERIFY(focusOn(u"txtMessage"_s));
+    QTest::keyClick(message, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(messages.entries.size(), 1);
+    QCOMPARE(message->toPlainText(), u"hello"_s);
+    // Ctrl+Q ends the program as Exit does, saving the message.
+    QSignalSpy ended(program.get(), &Program::quitRequested);
+    QTest::keyClick(message, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(setting(u"lastMessage"_s), u"hello"_s);
+}

@@ -93,6 +93,7 @@ private:
     void buildBrowserPane(QWidget* central, QWidget* pageView);
     void buildStatusBar();
     void buildMenus();
+    void focusAddressBox();
     void connectControls();
     void connectBrowser();
     void connectCompose();
