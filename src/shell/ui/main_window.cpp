@@ -13,6 +13,7 @@
 #include "platform/user_messages.h"
 #include "shell/program.h"
 #include "shell/ui/about_window.h"
+#include "shell/ui/accessible_names.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/splash_window.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
     connectControls();
     connectBrowser();
     connectCompose();
+    applyAccessibleNames(this);
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
     resize(toPixels(this, 11145), toPixels(this, 8985) + menuBar()->sizeHint().height());
