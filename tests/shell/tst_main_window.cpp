@@ -277,7 +277,7 @@ void TestMainWindow::menusHoldEveryItem_data() {
     QTest::newRow("view") << "viewMenu"
                           << "&View"
                           << QStringList{u"&Saved Messages"_s, u"&All posts"_s, u"&Replies"_s,
-                                         u"&Templates"_s};
+                                         u"&Templates"_s, u"Use the system's colours"_s};
     QTest::newRow("help") << "aboutMenu"
                           << "&Help" << QStringList{u"View &Help"_s};
     QTest::newRow("about") << "mnuAbout"

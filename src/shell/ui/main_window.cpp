@@ -17,6 +17,7 @@
 #include "shell/ui/help_window.h"
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/splash_window.h"
+#include "store/app_settings.h"
 #include "widgets/pictures.h"
 #include "widgets/twips.h"
 
@@ -102,6 +103,8 @@ void MainWindow::applyStartView(const StartView& view) {
         messageBox->setPlainText(messageToEditor(*view.message));
     formatBox->setCurrentIndex(view.formatRow);
     // The skin and the help window never stop the start.
+    showSystemColours(m_program.settings().get(keys::useSystemColours));
+    followColourSetting();
     if (view.skin)
         skinWindow();
     if (view.showHelp)

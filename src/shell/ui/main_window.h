@@ -94,6 +94,9 @@ private:
     void buildStatusBar();
     void buildMenus();
     void focusAddressBox();
+    void showSystemColours(bool on);
+    void chooseSystemColours(bool on);
+    void followColourSetting();
     void connectControls();
     void connectBrowser();
     void connectCompose();

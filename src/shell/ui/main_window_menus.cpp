@@ -88,6 +88,7 @@ void MainWindow::buildMenus() {
         {2, "&All posts", [this] { listsPane->showAllPosts(); }, true},
         {2, "&Replies", [this] { listsPane->showNewReplies(); }, true},
         {2, "&Templates", [this] { openTemplateEditor(); }, true},
+        {2, "Use the system's colours", nullptr, true},
         {3, "View &Help", [this] { showHelpWindow(); }, true,
          keys(QKeySequence::HelpContents, Qt::Key_F1)},
         {4, "About this software", [this] { showAboutWindow(); }, true},
@@ -107,8 +108,14 @@ void MainWindow::buildMenus() {
                               QString::number(counts[item.menu]++));
         action->setEnabled(item.available);
         giveKeys(action, item.keys);
-        connect(action, &QAction::triggered, this, item.handler);
+        if (item.handler)
+            connect(action, &QAction::triggered, this, item.handler);
     }
+    // The one item that is a switch: a click changes it, start-up and the settings show it.
+    auto* colours = built[2]->actions().constLast();
+    colours->setProperty("switches", QStringLiteral("systemColours"));
+    colours->setCheckable(true);
+    connect(colours, &QAction::triggered, this, &MainWindow::chooseSystemColours);
 
     // Refresh's standard keys include Ctrl+R on some desktops, which checks for replies here.
     struct Command {
