@@ -2,6 +2,7 @@
 #include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/main_window_fixture.h"
+#include "watch/thread_model.h"
 #include "widgets/twips.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -19,6 +21,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWebEngineView>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +51,8 @@ private slots:
     void keysWorkWhereverTheFocusIs_data();
     void keysWorkWhereverTheFocusIs();
     void keysDoWhatTheySay();
+    void warningSignStaysInItsRow();
+    void cutPanelTextShowsWholeAsTooltip();
 
 private:
     // Gives the focus to a control of the window by name; the page's view passes it on to
@@ -548,4 +553,49 @@ void TestMainWindow::keysDoWhatTheySay() {
     QTest::keyClick(message, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(ended.size(), 1);
     QCOMPARE(setting(u"lastMessage"_s), u"hello"_s);
+}
+
+// The lists measure their first row for all: a failed thread's warning sign, taller than a
+// line of text, used to reach into the rows above and below it.
+void TestMainWindow::warningSignStaysInItsRow() {
+    ThreadModel& threads = program->lists().threadModel();
+    for (const char* url : {"http://a.test/1", "http://a.test/2", "http://a.test/3"})
+        threads.append(QString::fromLatin1(url));
+    PostCheck failed;
+    failed.outcome = CheckOutcome::Failed;
+    failed.reason = u"refused"_s;
+    threads.setLastCheck(threads.id(1), failed);
+    control<QTabBar>(window.get(), "TabStrip2")->setCurrentIndex(1);
+    auto* list = control<QListView>(window.get(), "lstPosts");
+    QVERIFY(!list->model()->index(1, 0).data(Qt::DecorationRole).isNull());
+    // A larger face, as a desktop may set, changes nothing.
+    for (const qreal points : {8.25, 16.0}) {
+        QFont f = list->font();
+        f.setPointSizeF(points);
+        list->setFont(f);
+        window->resize(window->size() + QSize(1, 1));
+        QApplication::processEvents();
+        const QRect above = list->visualRect(list->model()->index(0, 0));
+        const QRect sign = list->visualRect(list->model()->index(1, 0));
+        QVERIFY2(list->iconSize().height() <= sign.height(),
+                 qPrintable(u"%1 > %2"_s.arg(list->iconSize().height()).arg(sign.height())));
+        QCOMPARE(sign.top(), above.bottom() + 1);
+    }
+}
+
+// At the designed size a word fits the middle panel and an address of 400 letters does not.
+void TestMainWindow::cutPanelTextShowsWholeAsTooltip() {
+    auto* panel = control<QLabel>(window.get(), "StatusPanel2");
+    const QString whole = u"http://forum.test/"_s + QString(u'x').repeated(400);
+    const QString brief = u"Done"_s;
+    for (const QString& text : {brief, whole}) {
+        window->setPanelText(2, text);
+        QCOMPARE(window->panelText(2), text);
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), panel->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(panel, &hover);
+        if (text == whole)
+            QTRY_COMPARE(QToolTip::text(), whole);
+        else
+            QVERIFY2(!QToolTip::isVisible(), qPrintable(QToolTip::text()));
+    }
 }

@@ -104,6 +104,7 @@ private:
     void endProgram();
     void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
     void layoutControls();
+    void fitRowIcons();
 
     Program& m_program;
     BrowserPage& m_browserPage;
