@@ -111,6 +111,7 @@ void MainWindow::applyStartView(const StartView& view) {
         showHelpWindow();
     if (!view.geometry.isEmpty())
         restoreGeometry(view.geometry);
+    restoreColumnBorder();
 }
 
 void MainWindow::setFormatNames(const QStringList& names) {

@@ -19,6 +19,7 @@ class AboutWindow;
 class AutoInsert;
 class BrowserPage;
 class BrowserPane;
+class ColumnBorder;
 class Clipboard;
 class HelpWindow;
 class ListsPane;
@@ -29,6 +30,7 @@ class SavedMessagesWindow;
 class SkinLabel;
 class TemplateEditor;
 class WebsiteWindow;
+struct MainLayout;
 struct StartView;
 
 // The main window: message editor, forum and watched-post lists, browser pane, menus and status
@@ -105,6 +107,8 @@ private:
     void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
     void layoutControls();
     void fitRowIcons();
+    void growControls(const MainLayout& layout);
+    void restoreColumnBorder();
 
     Program& m_program;
     BrowserPage& m_browserPage;
@@ -119,6 +123,7 @@ private:
     bool m_shutDown = false;
     bool m_exitRequested = false;
     bool m_inLayout = false;
+    float m_columnExtra = 0; // twips the user moved the column border to the right
 
     // Top row
     QPushButton* autoInsertButton = nullptr;
@@ -147,6 +152,7 @@ private:
     std::array<SkinLabel*, 3> skinLabelPrototypes{};
     // Status bar
     std::array<QLabel*, 3> statusPanels{};
+    ColumnBorder* columnBorder = nullptr;
 };
 
 } // namespace quillbox

@@ -46,6 +46,7 @@ void MainWindow::layoutControls() {
     in.windowWidth = float(toTwips(this, frame.width()));
     in.windowHeight = float(toTwips(this, frame.height()));
     in.statusBarHeight = float(toTwips(this, statusBar()->height()));
+    in.columnExtra = m_columnExtra;
     const std::optional<MainLayout> l = quillbox::layoutControls(in);
     if (!l)
         return;
@@ -80,6 +81,7 @@ void MainWindow::layoutControls() {
         bar->activate();
     }
     setWidthTwips(visitButton, l->command1Width);
+    growControls(*l);
     fitRowIcons();
     m_inLayout = false;
 }
