@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,8 @@ private slots:
     void keysDoWhatTheySay();
     void warningSignStaysInItsRow();
     void cutPanelTextShowsWholeAsTooltip();
+    void grownWindowGivesRoomToEditorListsAndBrowser();
+    void columnBorderIsDraggedAndKept();
 
 private:
     // Gives the focus to a control of the window by name; the page's view passes it on to
@@ -598,4 +601,80 @@ void TestMainWindow::cutPanelTextShowsWholeAsTooltip() {
         else
             QVERIFY2(!QToolTip::isVisible(), qPrintable(QToolTip::text()));
     }
+}
+
+void TestMainWindow::grownWindowGivesRoomToEditorListsAndBrowser() {
+    auto geometryOf = [this](const char* name) {
+        const auto* w = control<QWidget>(window.get(), name);
+        return QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+    };
+    const char* names[] = {"Frame1",    "txtMessage", "cmdPaste3",
+                           "lstPosts2", "Frame2",     "WebBrowser1"};
+    QHash<QString, QRect> design;
+    for (const char* name : names)
+        design.insert(QString::fromLatin1(name), geometryOf(name));
+    window->resize(1400, 1000);
+    QApplication::processEvents();
+    const QRect editor = geometryOf("Frame1");
+    const QRect message = geometryOf("txtMessage");
+    const QRect forums = geometryOf("lstPosts2");
+    const QRect browser = geometryOf("Frame2");
+    const QRect view = geometryOf("WebBrowser1");
+    // The message gets some of the height, the lists the rest; nothing overlaps.
+    QVERIFY(message.height() > design[u"txtMessage"_s].height() + 50);
+    QCOMPARE(editor.height() - design[u"Frame1"_s].height(),
+             message.height() - design[u"txtMessage"_s].height());
+    QVERIFY(geometryOf("cmdPaste3").top() > message.bottom());
+    QVERIFY(geometryOf("cmdPaste3").bottom() <= editor.bottom());
+    QVERIFY(forums.top() > editor.bottom());
+    QVERIFY(forums.height() > design[u"lstPosts2"_s].height() + 50);
+    // The browser keeps its left edge and takes the rest of the width and height.
+    QCOMPARE(browser.left(), design[u"Frame2"_s].left());
+    QVERIFY(view.width() > design[u"WebBrowser1"_s].width() + 300);
+    QVERIFY(browser.right() < window->width());
+    // Back at the designed size every control is where it was.
+    window->resize(toPixels(window.get(), 11145),
+                   toPixels(window.get(), 8985) + window->menuWidget()->sizeHint().height());
+    QApplication::processEvents();
+    for (const char* name : names)
+        QCOMPARE(geometryOf(name), design[QString::fromLatin1(name)]);
+}
+
+void TestMainWindow::columnBorderIsDraggedAndKept() {
+    window->resize(1400, 1000);
+    QApplication::processEvents();
+    auto* border = control<QWidget>(window.get(), "ColumnBorder");
+    auto* editor = control<QGroupBox>(window.get(), "Frame1");
+    auto* browser = control<QGroupBox>(window.get(), "Frame2");
+    const int editorWidth = editor->width();
+    const int browserLeft = browser->x();
+    const int browserRight = browser->geometry().right();
+    QCOMPARE(border->x(), editor->geometry().right() + 1);
+    QTest::mousePress(border, Qt::LeftButton, {}, QPoint(2, 100));
+    QTest::mouseMove(border, QPoint(122, 100));
+    QTest::mouseRelease(border, Qt::LeftButton, {}, QPoint(122, 100));
+    QApplication::processEvents();
+    QVERIFY2(std::abs(editor->width() - (editorWidth + 120)) <= 1,
+             qPrintable(QString::number(editor->width())));
+    QVERIFY(std::abs(browser->x() - (browserLeft + 120)) <= 1);
+    QCOMPARE(browser->geometry().right(), browserRight);
+    QVERIFY(control<QWidget>(window.get(), "lstPosts2")->width() > editorWidth);
+    // A drag far past the window leaves the browser its minimum width.
+    QTest::mousePress(border, Qt::LeftButton, {}, QPoint(2, 100));
+    QTest::mouseMove(border, QPoint(5000, 100));
+    QTest::mouseRelease(border, Qt::LeftButton, {}, QPoint(5000, 100));
+    QApplication::processEvents();
+    QVERIFY(toTwips(window.get(), browser->width()) >= 3000 - 15);
+    QVERIFY(browser->geometry().right() < window->width());
+    const int kept = editor->width();
+
+    // The next start puts the border back where it was left.
+    QVERIFY(window->close());
+    QVERIFY(QByteArray::fromBase64(
+                MainWindowFixture::setting(u"Window"_s, u"mainSplitter"_s).toLatin1())
+                .toFloat() > 0);
+    open();
+    window->resize(1400, 1000);
+    QApplication::processEvents();
+    QVERIFY(std::abs(control<QGroupBox>(window.get(), "Frame1")->width() - kept) <= 1);
 }

@@ -123,7 +123,8 @@ private:
     bool m_shutDown = false;
     bool m_exitRequested = false;
     bool m_inLayout = false;
-    float m_columnExtra = 0; // twips the user moved the column border to the right
+    // Twips the user moved the column border to the right; a window too small for it shows less.
+    float m_columnExtra = 0;
 
     // Top row
     QPushButton* autoInsertButton = nullptr;

@@ -56,11 +56,18 @@ void MainWindow::growControls(const MainLayout& l) {
     if (!columnBorder) {
         columnBorder = new ColumnBorder(centralWidget());
         columnBorder->setObjectName(QStringLiteral("ColumnBorder"));
+        columnBorder->setAccessibleName(QStringLiteral("Border between message and browser"));
         columnBorder->setToolTip(QStringLiteral("Drag to share the width between the message "
                                                 "and the browser"));
         connect(columnBorder, &ColumnBorder::dragged, this, [this](int pixels) {
-            m_columnExtra = std::max(0.f, m_columnExtra + float(toTwips(this, pixels)));
+            // From where the border is shown, which a small window may hold left of the wish,
+            // and kept as far as it got: a drag past the window asks for no more than that.
+            auto shown = [this] {
+                return std::max(0.f, float(toTwips(this, browserPane->x())) - design::frame2Left);
+            };
+            m_columnExtra = std::max(0.f, shown() + float(toTwips(this, pixels)));
             layoutControls();
+            m_columnExtra = shown();
         });
         connect(columnBorder, &ColumnBorder::released, this, [this] {
             m_program.keep(m_program.settings().set(keys::mainSplitter,
@@ -72,8 +79,6 @@ void MainWindow::growControls(const MainLayout& l) {
     const int width = std::max(5, browserPane->x() - left);
     columnBorder->setGeometry(left, editorFrame->y(), width, toPixels(this, l.frame2Height));
     columnBorder->raise();
-    // What layoutControls clamped is what the border shows.
-    m_columnExtra = l.columnExtra;
 }
 
 void MainWindow::restoreColumnBorder() {
