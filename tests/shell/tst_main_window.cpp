@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 using namespace Qt::StringLiterals;
@@ -52,6 +53,7 @@ private slots:
     void keysWorkWhereverTheFocusIs_data();
     void keysWorkWhereverTheFocusIs();
     void keysDoWhatTheySay();
+    void keysWorkInAFieldOfThePage();
     void warningSignStaysInItsRow();
     void cutPanelTextShowsWholeAsTooltip();
     void grownWindowGivesRoomToEditorListsAndBrowser();
@@ -677,4 +679,47 @@ void TestMainWindow::columnBorderIsDraggedAndKept() {
     window->resize(1400, 1000);
     QApplication::processEvents();
     QVERIFY(std::abs(control<QGroupBox>(window.get(), "Frame1")->width() - kept) <= 1);
+}
+
+// A page's text field takes typed keys and its own editing keys; the window's keys still reach
+// the window, and type nothing into the field.
+void TestMainWindow::keysWorkInAFieldOfThePage() {
+    QWebEnginePage* page = webPage->webPage();
+    QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
+    page->setHtml(u"<html><body><textarea id=field></textarea></body></html>"_s);
+    QTRY_VERIFY(!loaded.isEmpty());
+    auto run = [page](const QString& script) {
+        auto answer = std::make_shared<std::optional<QVariant>>();
+        page->runJavaScript(script, [answer](const QVariant& v) { *answer = v; });
+        return QTest::qWaitFor([answer] { return answer->has_value(); }) ? **answer : QVariant();
+    };
+    QWidget* view = focusOn(u"WebBrowser1"_s);
+    QVERIFY(view);
+    QTRY_COMPARE(run(u"document.getElementById('field').focus();"
+                     "document.activeElement.id"_s)
+                     .toString(),
+                 u"field"_s);
+    // Typed keys do reach the field.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
+    QTRY_COMPARE(run(u"document.getElementById('field').value"_s).toString(), u"x"_s);
+    const QList<std::pair<const char*, QKeyCombination>> keys{
+        {"fileMenuItem0", Qt::CTRL | Qt::Key_N},
+        {"fileMenuItem1", Qt::CTRL | Qt::Key_S},
+        {"toolsMenuItem0", Qt::CTRL | Qt::Key_P},
+        {"toolsMenuItem1", Qt::CTRL | Qt::Key_I},
+        {"toolsMenuItem2", Qt::CTRL | Qt::Key_R},
+        {"copyMessageAction", Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+        {"addressBoxAction", Qt::CTRL | Qt::Key_L},
+        {"backAction", Qt::ALT | Qt::Key_Left},
+        {"stopAction", QKeyCombination(Qt::Key_Escape)},
+        {"aboutMenuItem0", QKeyCombination(Qt::Key_F1)},
+    };
+    for (const auto& [name, key] : keys) {
+        auto* a = control<QAction>(window.get(), name);
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        QSignalSpy triggered(a, &QAction::triggered);
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        QVERIFY2(QTest::qWaitFor([&triggered] { return !triggered.isEmpty(); }), name);
+    }
+    QCOMPARE(run(u"document.getElementById('field').value"_s).toString(), u"x"_s);
 }
