@@ -17,20 +17,34 @@ fail() {
 
 installed() { dpkg-query -W -f='${Status}' quillbox 2>/dev/null | grep -q "install ok installed"; }
 work="$(mktemp -d)"
+before=""
 cleanup() {
     status=$?
     if [ "$status" -ne 0 ] && installed; then
         echo "install test: removing the package after the failure" >&2
         apt-get remove -y -q quillbox >/dev/null 2>&1 || true
     fi
+    [ "$status" -eq 0 ] || restore || true
     rm -rf "$work"
     exit "$status"
 }
 trap cleanup EXIT
+# A package found here is put back at the end when a package source still offers its version;
+# otherwise the closing line says that it is gone.
 if installed; then
-    echo "install test: removing the quillbox package installed before" >&2
+    before="$(dpkg-query -W -f='${Version}' quillbox)"
+    echo "install test: removing the quillbox package $before installed before" >&2
     apt-get remove -y -q quillbox >/dev/null
 fi
+restore() {
+    [ -n "$before" ] || return 0
+    if apt-get install -y -q "quillbox=$before" >"$work/restore.log" 2>&1; then
+        echo "install test: put back the quillbox package $before found before"
+    else
+        echo "install test: the quillbox package $before found before is removed;" \
+            "no package source offers it to put it back" >&2
+    fi
+}
 
 # The package installs under /usr; the programs learn that prefix when they are built.
 cmake -S "$root" -B "$build" -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
@@ -100,3 +114,4 @@ while IFS= read -r f; do
 done <"$work/files"
 [ ${#left[@]} -eq 0 ] || fail "left after removal: ${left[*]}"
 echo "install test: installed, ran and removed $(basename "$package"); nothing left in /usr"
+restore

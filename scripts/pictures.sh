@@ -14,11 +14,11 @@ unset QT_QPA_PLATFORM
 export QT_LOGGING_RULES="qt.webenginecontext.debug=false"
 # With a notification service on a private session bus, the notification is pictured too.
 if command -v dbus-run-session >/dev/null && command -v dunst >/dev/null; then
-    xvfb-run -a -s "-screen 0 1280x900x24" dbus-run-session -- bash -c \
+    xvfb-run -a -s "-screen 0 1600x1200x24" dbus-run-session -- bash -c \
         'dunst >/dev/null 2>&1 & sleep 1; "$0" "$1"; status=$?; kill %1; exit $status' \
         "$build/tests/pictures/readme_pictures" "$out"
 else
     echo "No dunst: the notification is kept as text only (apt-get install dunst)." >&2
-    xvfb-run -a -s "-screen 0 1280x900x24" "$build/tests/pictures/readme_pictures" "$out"
+    xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tests/pictures/readme_pictures" "$out"
 fi
 du -ch "$out"/*.png | tail -n 1

@@ -11,6 +11,9 @@ struct MainLayoutInput {
     float windowWidth = 0; // outer size, frame included
     float windowHeight = 0;
     float statusBarHeight = 315;
+    // How far the user moved the border between the left column and the browser to the right of
+    // its design place; kept within what leaves the browser its minimum width.
+    float columnExtra = 0;
 };
 
 struct MainLayout {
@@ -32,10 +35,22 @@ struct MainLayout {
     float command3Left = 0;
     float command1Width = 0;
     float tabStrip2Height = 0;
+    // Past the designed size: the left column's added width (the border moved by the user), and
+    // the message editor's added height, which moves the lists down by as much.
+    float columnExtra = 0;
+    float editorExtraHeight = 0;
+    float frame2Left = 0;
 };
 
 inline constexpr float mainMinimumWidth = 7000;
 inline constexpr float mainMinimumHeight = 5000;
+// Up to this outer size (a little more than the designed window with its frame and menu bar) the
+// controls keep their design places; beyond it the editor shares the added height with the
+// lists, and the Visit button stops growing.
+inline constexpr float mainGrowFromWidth = 11400;
+inline constexpr float mainGrowFromHeight = 10000;
+// The narrowest the browser's frame gets when the user widens the left column.
+inline constexpr float mainBrowserMinimumWidth = 3000;
 
 // Design positions the layout reads (twips, relative to each control's container).
 namespace design {

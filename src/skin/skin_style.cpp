@@ -13,8 +13,9 @@ QString skinStyleSheet(const Skin& skin, const QString& windowType) {
     const QString disabled = colourName(skin.disabledTextColour);
 
     // Placeholders: %1 panel, %2 panel text, %3 background, %4 text, %5 accent, %6 light
-    // accent, %7 pale accent, %8 disabled text. Sizes stay the controls' own: the windows are
-    // laid out to the pixel, so nothing here changes a font or a control's size.
+    // accent, %7 pale accent, %8 disabled text. Sizes stay the controls' own: the windows place
+    // their controls from design positions (and grow them past the designed size themselves), so
+    // nothing here changes a font or a control's size.
     QString sheet = windowType + QStringLiteral(" { background-color: %1; color: %2; }\n");
     sheet += QStringLiteral(
         "QGroupBox { border: 1px solid %6; border-radius: 4px; margin-top: 0.5em; }\n"

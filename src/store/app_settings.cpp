@@ -23,6 +23,8 @@ constexpr SettingDefinition table[] = {
     {Setting::LastBackgroundCheck, SettingScope::UserChoice, "lastBackgroundCheck", ""},
     {Setting::CheckAsLoggedIn, SettingScope::UserChoice, "checkAsLoggedIn", "0"},
     {Setting::MainWindowGeometry, SettingScope::Machine, "mainGeometry", ""},
+    {Setting::UseSystemColours, SettingScope::UserChoice, "useSystemColours", "0"},
+    {Setting::MainSplitter, SettingScope::Machine, "mainSplitter", ""},
     {Setting::Template, SettingScope::UserData, "", ""},
 };
 

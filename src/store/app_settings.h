@@ -30,6 +30,8 @@ enum class Setting {
     LastBackgroundCheck,
     CheckAsLoggedIn,
     MainWindowGeometry,
+    UseSystemColours,
+    MainSplitter,
     Template, // the 40 link-template fields, one group
 };
 
@@ -61,6 +63,11 @@ inline constexpr SettingKey<QDateTime> lastBackgroundCheck{Setting::LastBackgrou
 inline constexpr SettingKey<bool> checkAsLoggedIn{Setting::CheckAsLoggedIn};
 // The main window's size, position and maximised state (Qt's saved geometry).
 inline constexpr SettingKey<QByteArray> mainWindowGeometry{Setting::MainWindowGeometry};
+// The windows follow the desktop's colours instead of wearing the skin.
+inline constexpr SettingKey<bool> useSystemColours{Setting::UseSystemColours};
+// Where the user put the border between the main window's left column and its browser (Qt's
+// saved splitter state), kept with the window's geometry.
+inline constexpr SettingKey<QByteArray> mainSplitter{Setting::MainSplitter};
 } // namespace keys
 
 struct SettingDefinition {

@@ -208,6 +208,30 @@ int main(int argc, char** argv) {
     QTest::qWait(300);
     save(&window, u"new-replies"_s);
 
+    // A larger window: the editor and the lists grow, the browser takes the rest.
+    window.resize(1400, 1000);
+    QTest::qWait(500);
+    save(&window, u"grown-window"_s);
+
+    // The system's colours on a dark desktop.
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x30));
+    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x22));
+    dark.setColor(QPalette::AlternateBase, QColor(0x26, 0x26, 0x2b));
+    dark.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf0));
+    dark.setColor(QPalette::Button, QColor(0x36, 0x36, 0x3c));
+    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x6d, 0xb5));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, QColor(0x36, 0x36, 0x3c));
+    dark.setColor(QPalette::ToolTipText, QColor(0xe8, 0xe8, 0xe8));
+    QApplication::setPalette(dark);
+    menuItem(&window, u"Use the system's colours"_s)->trigger();
+    window.resize(1100, 760);
+    QTest::qWait(500);
+    save(&window, u"system-colours-dark"_s);
+
     const Notice notice = newRepliesNotice({server.url(u"/tomatoes"_s), server.url(u"/roses"_s)});
     QFile text(QDir(outFolder).filePath(u"notification.txt"_s));
     if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

@@ -1,6 +1,7 @@
 #include "shell/main_layout.h"
 
 #include <QTest>
+#include <cmath>
 
 using namespace quillbox;
 
@@ -14,6 +15,8 @@ private slots:
     void tooSmallWindowSnapsToMinimum();
     void repeatedRunsGiveTheSameResult();
     void largerWindowGrowsBrowserAndLists();
+    void columnBorderMovesTheBrowser_data();
+    void columnBorderMovesTheBrowser();
 };
 
 void TestMainLayout::minimizedWindowIsLeftAlone() {
@@ -33,15 +36,15 @@ void TestMainLayout::sizes_data() {
     // cmd1W, tab2H
     QTest::newRow("12000x9000") << 12000.f << 9000.f
                                 << QList<float>{2535, 835,  955,  7530, 7920, 7680, 5390,
-                                                3735, 5065, 3200, 6385, 7025, 3710, 9000};
+                                                3735, 5065, 3200, 6385, 7025, 3110, 9000};
     // At the minimum height the lower panel's arithmetic goes negative; the absolute values
     // keep every size positive.
     QTest::newRow("minimum") << 7000.f << 5000.f
                              << QList<float>{1465, 235, 115,  6460, 2920, 2680, 4320,
                                              3735, 65,  3200, 1385, 2025, 1290, 5000};
     QTest::newRow("wide") << 20000.f << 12000.f
-                          << QList<float>{5535, 3835,  3955, 10530, 15920, 15680, 8390,
-                                          3735, 13065, 3200, 14385, 15025, 11710, 12000};
+                          << QList<float>{4535, 2835,  2955, 10530, 15920, 15680, 8390,
+                                          3735, 13065, 3200, 14385, 15025, 3110,  12000};
 }
 
 void TestMainLayout::sizes() {
@@ -113,9 +116,46 @@ void TestMainLayout::largerWindowGrowsBrowserAndLists() {
     QCOMPARE(b->frame2Width - a->frame2Width, 3000.f);
     QCOMPARE(b->webBrowserWidth - a->webBrowserWidth, 3000.f);
     QCOMPARE(b->webBrowserHeight - a->webBrowserHeight, 2000.f);
-    QCOMPARE(b->lstPostsHeight - a->lstPostsHeight, 2000.f);
-    QCOMPARE(b->lstPosts2Height - a->lstPosts2Height, 2000.f);
-    QCOMPARE(b->panel1Width, a->panel1Width); // the editor's width is fixed
+    // The editor and the lists share the added height; the designed size grows neither.
+    QCOMPARE(a->editorExtraHeight, 0.f);
+    QCOMPARE(b->editorExtraHeight, std::floor((large.windowHeight - mainGrowFromHeight) / 2));
+    QCOMPARE(b->lstPostsHeight - a->lstPostsHeight + b->editorExtraHeight, 2000.f);
+    QCOMPARE(b->lstPosts2Height - a->lstPosts2Height + b->editorExtraHeight, 2000.f);
+    QVERIFY(b->lstPostsHeight > a->lstPostsHeight);
+    QCOMPARE(b->panel1Width, a->panel1Width); // the column widens only when the user asks
+    QCOMPARE(b->frame2Left, a->frame2Left);
+    // Visit no longer stretches across the top.
+    QCOMPARE(b->command1Width, mainGrowFromWidth - design::command1Left - 250);
+}
+
+// The user's border: the column takes what the browser gives up, and the browser never gets
+// narrower than its minimum, however far the border was dragged or however small the window.
+void TestMainLayout::columnBorderMovesTheBrowser_data() {
+    QTest::addColumn<float>("w");
+    QTest::addColumn<float>("asked");
+    QTest::addColumn<float>("got");
+    QTest::newRow("none") << 11265.f << 0.f << 0.f;
+    QTest::newRow("some") << 21000.f << 4000.f << 4000.f;
+    QTest::newRow("left of the design") << 21000.f << -900.f << 0.f;
+    QTest::newRow("too far") << 21000.f << 40000.f << 21000.f - 3840 - 240 - 3000;
+    QTest::newRow("window too small for any") << 7000.f << 2000.f << 0.f;
+}
+
+void TestMainLayout::columnBorderMovesTheBrowser() {
+    QFETCH(float, w);
+    QFETCH(float, asked);
+    QFETCH(float, got);
+    MainLayoutInput in;
+    in.windowWidth = w;
+    in.windowHeight = 9705;
+    const auto plain = layoutControls(in);
+    in.columnExtra = asked;
+    const auto l = layoutControls(in);
+    QCOMPARE(l->columnExtra, got);
+    QCOMPARE(l->frame2Left, design::frame2Left + got);
+    QCOMPARE(l->frame2Width, plain->frame2Width - got);
+    QVERIFY(l->frame2Width >= std::min(plain->frame2Width, mainBrowserMinimumWidth));
+    QCOMPARE(l->frame2Height, plain->frame2Height);
 }
 
 QTEST_GUILESS_MAIN(TestMainLayout)

@@ -2,6 +2,7 @@
 #include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/main_window_fixture.h"
+#include "watch/thread_model.h"
 #include "widgets/twips.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -19,6 +22,8 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 using namespace Qt::StringLiterals;
@@ -43,8 +48,21 @@ private slots:
     void exitSavesAndEndsTheProgram();
     void newMessageEmptiesEditorAndStoresSubject();
     void windowKeepsItsMinimumSize();
+    void menusShowTheirKeys_data();
+    void menusShowTheirKeys();
+    void keysWorkWhereverTheFocusIs_data();
+    void keysWorkWhereverTheFocusIs();
+    void keysDoWhatTheySay();
+    void keysWorkInAFieldOfThePage();
+    void warningSignStaysInItsRow();
+    void cutPanelTextShowsWholeAsTooltip();
+    void grownWindowGivesRoomToEditorListsAndBrowser();
+    void columnBorderIsDraggedAndKept();
 
 private:
+    // Gives the focus to a control of the window by name; the page's view passes it on to
+    // the widget that shows the page.
+    QWidget* focusOn(const QString& name);
     QString setting(const QString& key) const {
         return MainWindowFixture::setting(dataSection(), key);
     }
@@ -272,7 +290,7 @@ void TestMainWindow::menusHoldEveryItem_data() {
     QTest::newRow("view") << "viewMenu"
                           << "&View"
                           << QStringList{u"&Saved Messages"_s, u"&All posts"_s, u"&Replies"_s,
-                                         u"&Templates"_s};
+                                         u"&Templates"_s, u"Use the system's colours"_s};
     QTest::newRow("help") << "aboutMenu"
                           << "&Help" << QStringList{u"View &Help"_s};
     QTest::newRow("about") << "mnuAbout"
@@ -398,3 +416,313 @@ int main(int argc, char** argv) {
 }
 
 #include "tst_main_window.moc"
+
+QWidget* TestMainWindow::focusOn(const QString& name) {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    auto* target = window->findChild<QWidget*>(name);
+    if (!target)
+        return nullptr;
+    if (auto* view = qobject_cast<QWebEngineView*>(target)) {
+        // The widget that shows the page exists once the page has started to load.
+        if (!QTest::qWaitFor([view] { return view->focusProxy() != nullptr; }))
+            return nullptr;
+    }
+    target->setFocus(Qt::OtherFocusReason);
+    if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }))
+        return nullptr;
+    QWidget* focused = QApplication::focusWidget();
+    return focused == target || target->isAncestorOf(focused) || target->focusProxy() == focused
+               ? focused
+               : nullptr;
+}
+
+void TestMainWindow::menusShowTheirKeys_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("new") << "fileMenuItem0"
+                         << "Ctrl+N";
+    QTest::newRow("save") << "fileMenuItem1"
+                          << "Ctrl+S";
+    QTest::newRow("load") << "fileMenuItem2"
+                          << "Ctrl+O";
+    QTest::newRow("exit") << "fileMenuItem3"
+                          << "Ctrl+Q";
+    QTest::newRow("preview") << "toolsMenuItem0"
+                             << "Ctrl+P";
+    QTest::newRow("auto-insert") << "toolsMenuItem1"
+                                 << "Ctrl+I";
+    QTest::newRow("check") << "toolsMenuItem2"
+                           << "Ctrl+R";
+    QTest::newRow("help") << "aboutMenuItem0"
+                          << "F1";
+    QTest::newRow("copy") << "copyMessageAction"
+                          << "Ctrl+Shift+C";
+    QTest::newRow("address") << "addressBoxAction"
+                             << "Ctrl+L; F6";
+    QTest::newRow("refresh") << "refreshAction"
+                             << "F5";
+    QTest::newRow("back") << "backAction"
+                          << "Alt+Left";
+    QTest::newRow("forward") << "forwardAction"
+                             << "Alt+Right";
+    QTest::newRow("stop") << "stopAction"
+                          << "Esc";
+}
+
+void TestMainWindow::menusShowTheirKeys() {
+    QFETCH(QString, action);
+    QFETCH(QString, keys);
+    const auto* a = control<QAction>(window.get(), action.toLatin1().constData());
+    // The first key is the one a menu shows beside its item.
+    QCOMPARE(a->shortcut().toString(), keys.section(u"; "_s, 0, 0));
+    QStringList all;
+    for (const QKeySequence& k : a->shortcuts())
+        all << k.toString();
+    QVERIFY2(all.join(u"; "_s).startsWith(keys), qPrintable(all.join(u"; "_s)));
+}
+
+void TestMainWindow::keysWorkWhereverTheFocusIs_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    struct Key {
+        const char* action;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Key keys[] = {
+        {"fileMenuItem0", Qt::Key_N, Qt::ControlModifier},
+        {"fileMenuItem1", Qt::Key_S, Qt::ControlModifier},
+        {"fileMenuItem2", Qt::Key_O, Qt::ControlModifier},
+        {"fileMenuItem3", Qt::Key_Q, Qt::ControlModifier},
+        {"toolsMenuItem0", Qt::Key_P, Qt::ControlModifier},
+        {"toolsMenuItem1", Qt::Key_I, Qt::ControlModifier},
+        {"toolsMenuItem2", Qt::Key_R, Qt::ControlModifier},
+        {"aboutMenuItem0", Qt::Key_F1, Qt::NoModifier},
+        {"copyMessageAction", Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier},
+        {"addressBoxAction", Qt::Key_L, Qt::ControlModifier},
+        {"addressBoxAction", Qt::Key_F6, Qt::NoModifier},
+        {"refreshAction", Qt::Key_F5, Qt::NoModifier},
+        {"backAction", Qt::Key_Left, Qt::AltModifier},
+        {"forwardAction", Qt::Key_Right, Qt::AltModifier},
+        {"stopAction", Qt::Key_Escape, Qt::NoModifier},
+    };
+    // The message editor and the page take typed text and editing keys of their own.
+    for (const char* focus : {"txtMessage", "WebBrowser1", "txtSubject", "lstPosts"}) {
+        for (const Key& k : keys) {
+            QTest::addRow("%s %s %s", focus, k.action,
+                          qPrintable(QKeySequence(k.key | k.modifiers).toString()))
+                << QString::fromLatin1(focus) << QString::fromLatin1(k.action) << int(k.key)
+                << int(k.modifiers);
+        }
+    }
+}
+
+void TestMainWindow::keysWorkWhereverTheFocusIs() {
+    QFETCH(QString, focus);
+    QFETCH(QString, action);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto* a = control<QAction>(window.get(), action.toLatin1().constData());
+    // Only the routing of the key is looked at here: what the actions do has tests of its own.
+    QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+    QSignalSpy triggered(a, &QAction::triggered);
+    QWidget* focused = focusOn(focus);
+    QVERIFY2(focused, qPrintable(focus));
+    QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_COMPARE(triggered.size(), 1);
+}
+
+void TestMainWindow::keysDoWhatTheySay() {
+    auto* message = control<QPlainTextEdit>(window.get(), "txtMessage");
+    message->setPlainText(u"hello"_s);
+    QWidget* view = focusOn(u"WebBrowser1"_s);
+    QVERIFY(view);
+    // Ctrl+L goes to the address box, with its text selected to type over.
+    QTest::keyClick(view, Qt::Key_L, Qt::ControlModifier);
+    auto* address = control<QLineEdit>(window.get(), "Text5");
+    QTRY_VERIFY(address->hasFocus());
+    QCOMPARE(address->selectedText(), address->text());
+    // Ctrl+Shift+C copies the converted message, and types nothing into the box.
+    const QString before = address->text();
+    QTest::keyClick(address, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(clipboard.texts, QStringList{window->convertedMessage()});
+    QCOMPARE(address->text(), before);
+    // Ctrl+P previews from the message editor, which keeps its text.
+    QVERIFY(focusOn(u"txtMessage"_s));
+    QTest::keyClick(message, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(messages.entries.size(), 1);
+    QCOMPARE(message->toPlainText(), u"hello"_s);
+    // Ctrl+Q ends the program as Exit does, saving the message.
+    QSignalSpy ended(program.get(), &Program::quitRequested);
+    QTest::keyClick(message, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(setting(u"lastMessage"_s), u"hello"_s);
+}
+
+// The lists measure their first row for all: a failed thread's warning sign, taller than a
+// line of text, used to reach into the rows above and below it.
+void TestMainWindow::warningSignStaysInItsRow() {
+    ThreadModel& threads = program->lists().threadModel();
+    for (const char* url : {"http://a.test/1", "http://a.test/2", "http://a.test/3"})
+        threads.append(QString::fromLatin1(url));
+    PostCheck failed;
+    failed.outcome = CheckOutcome::Failed;
+    failed.reason = u"refused"_s;
+    threads.setLastCheck(threads.id(1), failed);
+    control<QTabBar>(window.get(), "TabStrip2")->setCurrentIndex(1);
+    auto* list = control<QListView>(window.get(), "lstPosts");
+    QVERIFY(!list->model()->index(1, 0).data(Qt::DecorationRole).isNull());
+    // A larger face, as a desktop may set, changes nothing.
+    for (const qreal points : {8.25, 16.0}) {
+        QFont f = list->font();
+        f.setPointSizeF(points);
+        list->setFont(f);
+        window->resize(window->size() + QSize(1, 1));
+        QApplication::processEvents();
+        const QRect above = list->visualRect(list->model()->index(0, 0));
+        const QRect sign = list->visualRect(list->model()->index(1, 0));
+        QVERIFY2(list->iconSize().height() <= sign.height(),
+                 qPrintable(u"%1 > %2"_s.arg(list->iconSize().height()).arg(sign.height())));
+        QCOMPARE(sign.top(), above.bottom() + 1);
+    }
+}
+
+// At the designed size a word fits the middle panel and an address of 400 letters does not.
+void TestMainWindow::cutPanelTextShowsWholeAsTooltip() {
+    auto* panel = control<QLabel>(window.get(), "StatusPanel2");
+    const QString whole = u"http://forum.test/"_s + QString(u'x').repeated(400);
+    const QString brief = u"Done"_s;
+    for (const QString& text : {brief, whole}) {
+        window->setPanelText(2, text);
+        QCOMPARE(window->panelText(2), text);
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), panel->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(panel, &hover);
+        if (text == whole)
+            QTRY_COMPARE(QToolTip::text(), whole);
+        else
+            QVERIFY2(!QToolTip::isVisible(), qPrintable(QToolTip::text()));
+    }
+}
+
+void TestMainWindow::grownWindowGivesRoomToEditorListsAndBrowser() {
+    auto geometryOf = [this](const char* name) {
+        const auto* w = control<QWidget>(window.get(), name);
+        return QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+    };
+    const char* names[] = {"Frame1",    "txtMessage", "cmdPaste3",
+                           "lstPosts2", "Frame2",     "WebBrowser1"};
+    QHash<QString, QRect> design;
+    for (const char* name : names)
+        design.insert(QString::fromLatin1(name), geometryOf(name));
+    window->resize(1400, 1000);
+    QApplication::processEvents();
+    const QRect editor = geometryOf("Frame1");
+    const QRect message = geometryOf("txtMessage");
+    const QRect forums = geometryOf("lstPosts2");
+    const QRect browser = geometryOf("Frame2");
+    const QRect view = geometryOf("WebBrowser1");
+    // The message gets some of the height, the lists the rest; nothing overlaps.
+    QVERIFY(message.height() > design[u"txtMessage"_s].height() + 50);
+    QCOMPARE(editor.height() - design[u"Frame1"_s].height(),
+             message.height() - design[u"txtMessage"_s].height());
+    QVERIFY(geometryOf("cmdPaste3").top() > message.bottom());
+    QVERIFY(geometryOf("cmdPaste3").bottom() <= editor.bottom());
+    QVERIFY(forums.top() > editor.bottom());
+    QVERIFY(forums.height() > design[u"lstPosts2"_s].height() + 50);
+    // The browser keeps its left edge and takes the rest of the width and height.
+    QCOMPARE(browser.left(), design[u"Frame2"_s].left());
+    QVERIFY(view.width() > design[u"WebBrowser1"_s].width() + 300);
+    QVERIFY(browser.right() < window->width());
+    // Back at the designed size every control is where it was.
+    window->resize(toPixels(window.get(), 11145),
+                   toPixels(window.get(), 8985) + window->menuWidget()->sizeHint().height());
+    QApplication::processEvents();
+    for (const char* name : names)
+        QCOMPARE(geometryOf(name), design[QString::fromLatin1(name)]);
+}
+
+void TestMainWindow::columnBorderIsDraggedAndKept() {
+    window->resize(1400, 1000);
+    QApplication::processEvents();
+    auto* border = control<QWidget>(window.get(), "ColumnBorder");
+    auto* editor = control<QGroupBox>(window.get(), "Frame1");
+    auto* browser = control<QGroupBox>(window.get(), "Frame2");
+    const int editorWidth = editor->width();
+    const int browserLeft = browser->x();
+    const int browserRight = browser->geometry().right();
+    QCOMPARE(border->x(), editor->geometry().right() + 1);
+    QTest::mousePress(border, Qt::LeftButton, {}, QPoint(2, 100));
+    QTest::mouseMove(border, QPoint(122, 100));
+    QTest::mouseRelease(border, Qt::LeftButton, {}, QPoint(122, 100));
+    QApplication::processEvents();
+    QVERIFY2(std::abs(editor->width() - (editorWidth + 120)) <= 1,
+             qPrintable(QString::number(editor->width())));
+    QVERIFY(std::abs(browser->x() - (browserLeft + 120)) <= 1);
+    QCOMPARE(browser->geometry().right(), browserRight);
+    QVERIFY(control<QWidget>(window.get(), "lstPosts2")->width() > editorWidth);
+    // A drag far past the window leaves the browser its minimum width.
+    QTest::mousePress(border, Qt::LeftButton, {}, QPoint(2, 100));
+    QTest::mouseMove(border, QPoint(5000, 100));
+    QTest::mouseRelease(border, Qt::LeftButton, {}, QPoint(5000, 100));
+    QApplication::processEvents();
+    QVERIFY(toTwips(window.get(), browser->width()) >= 3000 - 15);
+    QVERIFY(browser->geometry().right() < window->width());
+    const int kept = editor->width();
+
+    // The next start puts the border back where it was left.
+    QVERIFY(window->close());
+    QVERIFY(QByteArray::fromBase64(
+                MainWindowFixture::setting(u"Window"_s, u"mainSplitter"_s).toLatin1())
+                .toFloat() > 0);
+    open();
+    window->resize(1400, 1000);
+    QApplication::processEvents();
+    QVERIFY(std::abs(control<QGroupBox>(window.get(), "Frame1")->width() - kept) <= 1);
+}
+
+// A page's text field takes typed keys and its own editing keys; the window's keys still reach
+// the window, and type nothing into the field.
+void TestMainWindow::keysWorkInAFieldOfThePage() {
+    QWebEnginePage* page = webPage->webPage();
+    QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
+    page->setHtml(u"<html><body><textarea id=field></textarea></body></html>"_s);
+    QTRY_VERIFY(!loaded.isEmpty());
+    auto run = [page](const QString& script) {
+        auto answer = std::make_shared<std::optional<QVariant>>();
+        page->runJavaScript(script, [answer](const QVariant& v) { *answer = v; });
+        return QTest::qWaitFor([answer] { return answer->has_value(); }) ? **answer : QVariant();
+    };
+    QWidget* view = focusOn(u"WebBrowser1"_s);
+    QVERIFY(view);
+    QTRY_COMPARE(run(u"document.getElementById('field').focus();"
+                     "document.activeElement.id"_s)
+                     .toString(),
+                 u"field"_s);
+    // Typed keys do reach the field.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
+    QTRY_COMPARE(run(u"document.getElementById('field').value"_s).toString(), u"x"_s);
+    const QList<std::pair<const char*, QKeyCombination>> keys{
+        {"fileMenuItem0", Qt::CTRL | Qt::Key_N},
+        {"fileMenuItem1", Qt::CTRL | Qt::Key_S},
+        {"toolsMenuItem0", Qt::CTRL | Qt::Key_P},
+        {"toolsMenuItem1", Qt::CTRL | Qt::Key_I},
+        {"toolsMenuItem2", Qt::CTRL | Qt::Key_R},
+        {"copyMessageAction", Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+        {"addressBoxAction", Qt::CTRL | Qt::Key_L},
+        {"backAction", Qt::ALT | Qt::Key_Left},
+        {"stopAction", QKeyCombination(Qt::Key_Escape)},
+        {"aboutMenuItem0", QKeyCombination(Qt::Key_F1)},
+    };
+    for (const auto& [name, key] : keys) {
+        auto* a = control<QAction>(window.get(), name);
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        QSignalSpy triggered(a, &QAction::triggered);
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        QVERIFY2(QTest::qWaitFor([&triggered] { return !triggered.isEmpty(); }), name);
+    }
+    QCOMPARE(run(u"document.getElementById('field').value"_s).toString(), u"x"_s);
+}

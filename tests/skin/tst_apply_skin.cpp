@@ -94,6 +94,7 @@ private slots:
     void withoutTheSharedSkinObjectNothingIsSkinned();
     void labelsAreClonedIntoTheArrayOfTheirContainer();
     void dialogsWearTheSkinWhileTheEngineRuns();
+    void systemColoursTakeTheSkinOffAndBack();
 
 private:
     std::unique_ptr<SkinControl> skin;
@@ -299,3 +300,36 @@ void TestApplySkin::dialogsWearTheSkinWhileTheEngineRuns() {
 
 QTEST_MAIN(TestApplySkin)
 #include "tst_apply_skin.moc"
+
+// Windows skinned before the switch lose the skin, and their own style sheet stays; windows
+// skinned while it is on are left alone until the skin comes back.
+void TestApplySkin::systemColoursTakeTheSkinOffAndBack() {
+    const std::unique_ptr<QWidget> before = everyKindOfControl();
+    const QString own = u"QLineEdit { font-weight: bold; }"_s;
+    before->setStyleSheet(own);
+    QVERIFY(applySkin(before.get()));
+    QVERIFY(before->styleSheet().size() > own.size());
+
+    setSystemColours(true);
+    QVERIFY(systemColours());
+    QCOMPARE(before->styleSheet(), own);
+    QVERIFY(!before->property("skin").isValid());
+    for (QWidget* control : windowControls(before.get()))
+        QVERIFY2(!control->property("skinColouring").isValid(), qPrintable(control->objectName()));
+    const std::unique_ptr<QWidget> during = everyKindOfControl();
+    QVERIFY(applySkin(during.get()));
+    QVERIFY(during->styleSheet().isEmpty());
+    QVERIFY(!during->property("skin").isValid());
+    // Switching on again changes nothing.
+    setSystemColours(true);
+    QCOMPARE(before->styleSheet(), own);
+
+    setSystemColours(false);
+    for (QWidget* window : {before.get(), during.get()}) {
+        QCOMPARE(window->property("skin").toString(), u"Gem Blue"_s);
+        QVERIFY(window->styleSheet().contains(u"QGroupBox::title"_s));
+        QCOMPARE(window->findChild<QWidget*>(u"txtLine"_s)->property("skinColouring").toString(),
+                 u"BackgroundAndText"_s);
+    }
+    QVERIFY(before->styleSheet().startsWith(own + u'\n'));
+}

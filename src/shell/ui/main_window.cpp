@@ -13,9 +13,11 @@
 #include "platform/user_messages.h"
 #include "shell/program.h"
 #include "shell/ui/about_window.h"
+#include "shell/ui/accessible_names.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/splash_window.h"
+#include "store/app_settings.h"
 #include "widgets/pictures.h"
 #include "widgets/twips.h"
 
@@ -46,6 +48,7 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
     connectControls();
     connectBrowser();
     connectCompose();
+    applyAccessibleNames(this);
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
     resize(toPixels(this, 11145), toPixels(this, 8985) + menuBar()->sizeHint().height());
@@ -105,12 +108,15 @@ void MainWindow::applyStartView(const StartView& view) {
         messageBox->setPlainText(messageToEditor(*view.message));
     formatBox->setCurrentIndex(view.formatRow);
     // The skin and the help window never stop the start.
+    showSystemColours(m_program.settings().get(keys::useSystemColours));
+    followColourSetting();
     if (view.skin)
         skinWindow();
     if (view.showHelp)
         showHelpWindow();
     if (!view.geometry.isEmpty())
         restoreGeometry(view.geometry);
+    restoreColumnBorder();
 }
 
 void MainWindow::setFormatNames(const QStringList& names) {

@@ -19,6 +19,7 @@ class AboutWindow;
 class AutoInsert;
 class BrowserPage;
 class BrowserPane;
+class ColumnBorder;
 class Clipboard;
 class HelpWindow;
 class ListsPane;
@@ -29,6 +30,7 @@ class SavedMessagesWindow;
 class SkinLabel;
 class TemplateEditor;
 class WebsiteWindow;
+struct MainLayout;
 struct StartView;
 
 // The main window: message editor, forum and watched-post lists, browser pane, menus and status
@@ -94,6 +96,10 @@ private:
     void buildBrowserPane(QWidget* central, QWidget* pageView);
     void buildStatusBar();
     void buildMenus();
+    void focusAddressBox();
+    void showSystemColours(bool on);
+    void chooseSystemColours(bool on);
+    void followColourSetting();
     void connectControls();
     void connectBrowser();
     void connectCompose();
@@ -101,6 +107,9 @@ private:
     void endProgram();
     void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
     void layoutControls();
+    void fitRowIcons();
+    void growControls(const MainLayout& layout);
+    void restoreColumnBorder();
 
     Program& m_program;
     BrowserPage& m_browserPage;
@@ -115,6 +124,8 @@ private:
     bool m_shutDown = false;
     bool m_exitRequested = false;
     bool m_inLayout = false;
+    // Twips the user moved the column border to the right; a window too small for it shows less.
+    float m_columnExtra = 0;
 
     // Top row
     QPushButton* autoInsertButton = nullptr;
@@ -143,6 +154,7 @@ private:
     std::array<SkinLabel*, 3> skinLabelPrototypes{};
     // Status bar
     std::array<QLabel*, 3> statusPanels{};
+    ColumnBorder* columnBorder = nullptr;
 };
 
 } // namespace quillbox

@@ -6,6 +6,7 @@
 #include "shell/ui/main_window.h"
 #include "skin/ui/skin_label.h"
 #include "widgets/placed_controls.h"
+#include "widgets/status_panel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -44,7 +45,7 @@ void MainWindow::buildControls(QWidget* pageView) {
 namespace {
 
 QLabel* makeStatusPanel(QStatusBar* bar, int number) {
-    auto* panel = new QLabel(bar);
+    auto* panel = new StatusPanel(bar);
     panel->setObjectName(QStringLiteral("StatusPanel") + QString::number(number));
     // Panels show addresses, page texts and list rows: never render them as markup.
     panel->setTextFormat(Qt::PlainText);

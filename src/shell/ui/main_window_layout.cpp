@@ -46,6 +46,7 @@ void MainWindow::layoutControls() {
     in.windowWidth = float(toTwips(this, frame.width()));
     in.windowHeight = float(toTwips(this, frame.height()));
     in.statusBarHeight = float(toTwips(this, statusBar()->height()));
+    in.columnExtra = m_columnExtra;
     const std::optional<MainLayout> l = quillbox::layoutControls(in);
     if (!l)
         return;
@@ -80,7 +81,20 @@ void MainWindow::layoutControls() {
         bar->activate();
     }
     setWidthTwips(visitButton, l->command1Width);
+    growControls(*l);
+    fitRowIcons();
     m_inLayout = false;
+}
+
+// The lists measure one row for all (every row is one line of text): an icon taller than the
+// text, like the warning sign of a thread that could not be checked, would reach into the rows
+// next to it. The icons are kept as tall as a line of the list's text.
+void MainWindow::fitRowIcons() {
+    for (QListView* list : listsPane->findChildren<QListView*>()) {
+        const int line = list->fontMetrics().height();
+        if (list->iconSize() != QSize(line, line))
+            list->setIconSize(QSize(line, line));
+    }
 }
 
 } // namespace quillbox

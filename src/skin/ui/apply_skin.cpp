@@ -3,9 +3,12 @@
 #include "skin/skin_style.h"
 #include "skin/ui/skin_control.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 #include <array>
@@ -19,6 +22,14 @@ std::function<void()>& recovery() {
     static std::function<void()> recover;
     return recover;
 }
+
+bool& systemColoursOn() {
+    static bool on = false;
+    return on;
+}
+
+// Marks a window that asked for the skin while the system's colours were on.
+constexpr char skinWantedProperty[] = "quillboxSkinWanted";
 
 // Widgets whose children are controls of the same window: the window's client area, frames
 // and the button rows of dialogs.
@@ -48,6 +59,40 @@ void colourControls(QWidget* window) {
                              colouring.isEmpty() ? QVariant() : QVariant(colouring));
     }
 }
+
+// A style sheet taken off leaves behind, as each widget's own, the palette the widget had when
+// it was skinned; the program sets no palette of its own, so every widget goes back to
+// following the application's, which follows the desktop's.
+void followDesktopPalette(QWidget* window) {
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (w->testAttribute(Qt::WA_SetPalette))
+            w->setPalette(QPalette());
+    }
+}
+
+// Widgets under a style sheet of their own (the frames' captions have one) take their palette
+// once, when the sheet is applied: when the desktop's colours change, those sheets are applied
+// again, so that with the system's colours every window follows the desktop at once.
+class DesktopPaletteFollower : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ApplicationPaletteChange && systemColoursOn()) {
+            auto* window = qobject_cast<QWidget*>(watched);
+            if (window && window->isWindow()) {
+                for (QWidget* w : window->findChildren<QWidget*>()) {
+                    if (!w->styleSheet().isEmpty())
+                        w->setStyleSheet(w->styleSheet());
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -105,6 +150,10 @@ void setSharedSkinRecovery(std::function<void()> recover) {
 bool applySkin(QWidget* window) {
     if (!window)
         return false;
+    if (systemColoursOn()) {
+        window->setProperty(skinWantedProperty, true);
+        return true;
+    }
     if (!SkinControl::shared() && recovery())
         recovery()();
     const SkinControl* skin = SkinControl::shared();
@@ -113,6 +162,33 @@ bool applySkin(QWidget* window) {
     colourControls(window);
     skin->skinWindow(window);
     return true;
+}
+
+bool systemColours() {
+    return systemColoursOn();
+}
+
+void setSystemColours(bool on) {
+    if (systemColoursOn() == on)
+        return;
+    systemColoursOn() = on;
+    static QPointer<DesktopPaletteFollower> follower;
+    if (on && !follower && qApp) {
+        follower = new DesktopPaletteFollower(qApp);
+        qApp->installEventFilter(follower);
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (on && window->property("skin").isValid()) {
+            for (QWidget* control : windowControls(window))
+                control->setProperty(skinColouringProperty, QVariant());
+            SkinControl::unskinWindow(window);
+            followDesktopPalette(window);
+            window->setProperty(skinWantedProperty, true);
+        } else if (!on && window->property(skinWantedProperty).toBool()) {
+            window->setProperty(skinWantedProperty, QVariant());
+            applySkin(window);
+        }
+    }
 }
 
 } // namespace quillbox

@@ -16,6 +16,13 @@ namespace quillbox {
 // window could not be skinned even so.
 bool applySkin(QWidget* window);
 
+// With the system's colours on, applySkin leaves windows as they are, so they follow the
+// desktop's palette, and only remembers that they asked for the skin; windows skinned before
+// take it off at once. Switching back skins every window that asked for it. The skin is the
+// default.
+void setSystemColours(bool on);
+bool systemColours();
+
 // How applySkin gets the shared skin object back when it does not exist: loads its owner
 // without letting the owner's start-up run. The splash window sets this when it first loads.
 void setSharedSkinRecovery(std::function<void()> recover);

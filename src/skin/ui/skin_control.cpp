@@ -21,10 +21,11 @@ QString styleSheetType(const QObject* object) {
         .replace(QStringLiteral("::"), QStringLiteral("--"));
 }
 
+constexpr char ownSheet[] = "quillboxOwnStyleSheet";
+
 // Sets the skin's part of a window's style sheet, after whatever sheet the window had of its own
 // before it was first skinned; skinning again replaces only the skin's part.
 void setSkinStyleSheet(QWidget* widget, const QString& skinPart) {
-    static const char ownSheet[] = "quillboxOwnStyleSheet";
     QVariant own = widget->property(ownSheet);
     if (!own.isValid()) {
         own = widget->styleSheet();
@@ -43,6 +44,13 @@ SkinControl::~SkinControl() = default;
 void SkinControl::skinWindow(QWidget* window) const {
     setSkinStyleSheet(window, skinStyleSheet(m_skin, styleSheetType(window)));
     window->setProperty("skin", m_skin.description);
+}
+
+void SkinControl::unskinWindow(QWidget* window) {
+    const QVariant own = window->property(ownSheet);
+    if (own.isValid())
+        window->setStyleSheet(own.toString());
+    window->setProperty("skin", QVariant());
 }
 
 SkinControl* SkinControl::shared() {

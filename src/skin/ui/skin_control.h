@@ -22,6 +22,8 @@ public:
 
     // Hands the window to the skin: the window and everything on it take the skin's look.
     void skinWindow(QWidget* window) const;
+    // Takes the skin off a window: it keeps only the style sheet it had of its own.
+    static void unskinWindow(QWidget* window);
 
     // The shared skin object; null while its owner, the splash window, is not loaded.
     static SkinControl* shared();
