@@ -4,6 +4,7 @@
 #include "compose/saved_message_list.h"
 #include "compose/saved_messages.h"
 #include "platform/user_messages.h"
+#include "widgets/long_line_wrap.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -71,6 +72,7 @@ SavedMessagesWindow::SavedMessagesWindow(SavedMessages& store, UserMessages& mes
     bodyView = new QPlainTextEdit(this);
     bodyView->setObjectName(QStringLiteral("Text1"));
     bodyView->setReadOnly(true);
+    keepLongLinesQuick(bodyView);
     deleteButton = new QPushButton(QStringLiteral("delete message"), this);
     deleteButton->setObjectName(QStringLiteral("Command1"));
 
