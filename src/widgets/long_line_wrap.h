@@ -12,12 +12,16 @@ namespace quillbox {
 // a stretch costs a few times what wrapping it anywhere costs, which stays linear.
 inline constexpr qsizetype longestWordWrappedRun = 5000;
 
-// The longest stretch of text in which a line may not break, in characters.
-qsizetype longestUnbrokenRun(const QString& text);
-
 // Keeps a plain-text view quick whatever text it is given, typed or pasted: while its document
 // holds a stretch longer than longestWordWrappedRun with no place to break, the view breaks its
-// lines anywhere; otherwise it wraps them as it was set to. The text itself is never changed.
+// lines anywhere; otherwise it wraps them as it was set to. A text too long to fit any view gets
+// its scroll bar before it is laid out. The text itself is never changed.
 void keepLongLinesQuick(QPlainTextEdit* view);
+
+// Replaces the text of such a view (made so here if it was not) as QPlainTextEdit::setPlainText
+// does: no undo back to the old text, the view at the start of the new one. setPlainText lays
+// the new text out before the view hears of it, with the wrap chosen for the old text, and again
+// to paint it; here the view lays it out once, when it paints.
+void setPlainTextQuickly(QPlainTextEdit* view, const QString& text);
 
 } // namespace quillbox

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextOption>
@@ -476,13 +478,15 @@ void TestComposeWindows::longLinesShownAsGiven() {
     QFETCH(int, wrap);
     QVERIFY(settings->saveSetting(settingsApplication(), dataSection(), u"lastMessage"_s, text));
     QVERIFY(writeBytes(messagesPath(), messageRecord(u"short"_s, u"S"_s) + "\r\n" +
-                                           messageRecord(text, u"L"_s) + "\r\n"));
+                                           messageRecord(text, u"L"_s) + "\r\nafter|A\r\n"));
     open(new RecordingBrowserPage);
     auto* editor = control<QPlainTextEdit>(window.get(), "txtMessage");
     // No QCOMPARE of the texts: a failure would print megabytes.
     QVERIFY(window->messageText() == text);
     QCOMPARE(int(editor->wordWrapMode()), wrap);
     QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(editor->textCursor().position(), 0);
+    QVERIFY(!editor->document()->isUndoAvailable()); // no undo back to the design-time text
 
     control<QAction>(window.get(), "fileMenuItem2")->trigger(); // "&Load Message"
     auto* form = control<SavedMessagesWindow>(window.get(), "Form3");
@@ -491,9 +495,20 @@ void TestComposeWindows::longLinesShownAsGiven() {
     clickRow(list, 1);
     QVERIFY(body->toPlainText() == messageToEditor(text));
     QCOMPARE(int(body->wordWrapMode()), wrap);
+    // Each message shows from its start, wherever the last one was scrolled to.
+    body->moveCursor(QTextCursor::End);
     clickRow(list, 0);
     QCOMPARE(body->toPlainText(), u"short"_s);
     QCOMPARE(int(body->wordWrapMode()), wordWrap);
+    QCOMPARE(body->textCursor().position(), 0);
+    clickRow(list, 1);
+    body->moveCursor(QTextCursor::End);
+    QVERIFY(body->verticalScrollBar()->value() > 0);
+    clickRow(list, 2);
+    QCOMPARE(body->toPlainText(), u"after"_s);
+    clickRow(list, 1);
+    QCOMPARE(body->textCursor().position(), 0);
+    QCOMPARE(body->verticalScrollBar()->value(), 0);
     doubleClickRow(list, 0);
     QCOMPARE(int(editor->wordWrapMode()), wordWrap);
     doubleClickRow(list, 1);
@@ -514,7 +529,8 @@ void TestComposeWindows::pastedLongLineWrapsAnywhereUntilTakenBack() {
     editor->moveCursor(QTextCursor::End);
     QCOMPARE(int(editor->wordWrapMode()), wordWrap);
     const QString pasted = unbroken(200000);
-    editor->insertPlainText(pasted);
+    QGuiApplication::clipboard()->setText(pasted);
+    editor->paste();
     QCOMPARE(int(editor->wordWrapMode()), anywhere);
     QVERIFY(window->messageText() == u"Dear all,\r\n"_s + pasted);
 

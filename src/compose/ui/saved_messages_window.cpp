@@ -132,7 +132,7 @@ void SavedMessagesWindow::showEntry(const QModelIndex& index) {
     if (text.isEmpty())
         return;
     const SavedMessageParts parts = splitSavedMessage(text);
-    bodyView->setPlainText(messageToEditor(parts.body));
+    setPlainTextQuickly(bodyView, messageToEditor(parts.body));
     if (parts.hasSubject)
         subjectView->setText(parts.subject);
 }

@@ -71,7 +71,7 @@ void showScrolling(QWidget* parent, const QString& title, const QString& text,
     // Shown before it takes the text, so that the view lays the text out once, at its width.
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
-    view->setPlainText(text);
+    setPlainTextQuickly(view, text);
     dialog.exec();
 }
 

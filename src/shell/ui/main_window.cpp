@@ -16,6 +16,7 @@
 #include "shell/ui/help_window.h"
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/splash_window.h"
+#include "widgets/long_line_wrap.h"
 #include "widgets/pictures.h"
 #include "widgets/twips.h"
 
@@ -86,8 +87,6 @@ void MainWindow::applyStartView(const StartView& view) {
     addStatusPanels();
     setFormatNames(view.formatNames);
     subjectBox->setText(view.subject);
-    if (view.message)
-        messageBox->setPlainText(messageToEditor(*view.message));
     formatBox->setCurrentIndex(view.formatRow);
     // The skin and the help window never stop the start.
     if (view.skin)
@@ -96,6 +95,9 @@ void MainWindow::applyStartView(const StartView& view) {
         showHelpWindow();
     if (!view.geometry.isEmpty())
         restoreGeometry(view.geometry);
+    // After the skin, whose every change of font lays the editor's text out anew.
+    if (view.message)
+        setPlainTextQuickly(messageBox, messageToEditor(*view.message));
 }
 
 void MainWindow::setFormatNames(const QStringList& names) {
