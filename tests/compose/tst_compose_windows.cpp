@@ -1,3 +1,4 @@
+#include "compose/editor_text.h"
 #include "compose/saved_messages.h"
 #include "compose/ui/saved_messages_window.h"
 #include "compose/ui/template_editor.h"
@@ -5,6 +6,7 @@
 #include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/main_window_fixture.h"
+#include "support/recording_browser_page.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +22,10 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextOption>
 #include <QToolButton>
 #include <functional>
 
@@ -79,6 +84,26 @@ QStringList gridState(QWidget* editor) {
     return rows;
 }
 
+// One line with nowhere to break: letters and digits.
+QString unbroken(qsizetype size) {
+    QString line(size, u'x');
+    for (qsizetype i = 0; i < size; ++i)
+        line[i] = QLatin1Char("abcdefghij0123456789"[i % 20]);
+    return line;
+}
+
+QString words(qsizetype size, const QString& separator = u" "_s) {
+    QString text;
+    while (text.size() < size)
+        text += u"forum reply, über"_s + separator;
+    text.truncate(size);
+    return text;
+}
+
+// Word wrap as the views are made with; a stretch it could not break quickly is broken anywhere.
+constexpr int wordWrap = QTextOption::WrapAtWordBoundaryOrAnywhere;
+constexpr int anywhere = QTextOption::WrapAnywhere;
+
 } // namespace
 
 class TestComposeWindows : public QObject, MainWindowFixture {
@@ -94,6 +119,9 @@ private slots:
     void templateEditorSavesOrDiscards();
     void mainWindowSavesAndLoadsMessages();
     void templatesStoredAndUsedAfterRestart();
+    void longLinesShownAsGiven_data();
+    void longLinesShownAsGiven();
+    void pastedLongLineWrapsAnywhereUntilTakenBack();
 
 private:
     QString messagesPath() const { return folders->path(messagesFileName()); }
@@ -427,6 +455,102 @@ void TestComposeWindows::templatesStoredAndUsedAfterRestart() {
     QCOMPARE(reopened->templates(), expected);
     QVERIFY(control<QCheckBox>(reopened, "chkWholeLinks")->isChecked());
     QVERIFY(!control<QCheckBox>(reopened, "Check1")->isChecked());
+}
+
+// A kept or saved message of one enormous line: the editor, the saved-messages viewer and the
+// next start hold every character as it was, whatever the views do to show it quickly.
+void TestComposeWindows::longLinesShownAsGiven_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("wrap");
+    QTest::newRow("one line of 1,000,000 with nowhere to break") << unbroken(1000000) << anywhere;
+    QTest::newRow("an address of 6,000 among words")
+        << words(500) + u" http://x.example/"_s + unbroken(6000) + u" "_s + words(500) << anywhere;
+    QTest::newRow("a stretch of 4,000 keeps word wrap")
+        << words(500) + u" "_s + unbroken(4000) + u" "_s + words(500) << wordWrap;
+    QTest::newRow("one line of 300,000 words") << words(300000) << wordWrap;
+    QTest::newRow("one line of 30,000 Chinese characters")
+        << QString(30000, QChar(0x56de)) << wordWrap;
+    QTest::newRow("many lines, the last one long")
+        << words(200000, u"\r\n"_s) + u"\r\n"_s + unbroken(100000) << anywhere;
+}
+
+void TestComposeWindows::longLinesShownAsGiven() {
+    QFETCH(QString, text);
+    QFETCH(int, wrap);
+    QVERIFY(settings->saveSetting(settingsApplication(), dataSection(), u"lastMessage"_s, text));
+    QVERIFY(writeBytes(messagesPath(), messageRecord(u"short"_s, u"S"_s) + "\r\n" +
+                                           messageRecord(text, u"L"_s) + "\r\nafter|A\r\n"));
+    open(new RecordingBrowserPage);
+    auto* editor = control<QPlainTextEdit>(window.get(), "txtMessage");
+    // No QCOMPARE of the texts: a failure would print megabytes.
+    QVERIFY(window->messageText() == text);
+    QCOMPARE(int(editor->wordWrapMode()), wrap);
+    QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(editor->textCursor().position(), 0);
+    QVERIFY(!editor->document()->isUndoAvailable()); // no undo back to the design-time text
+
+    control<QAction>(window.get(), "fileMenuItem2")->trigger(); // "&Load Message"
+    auto* form = control<SavedMessagesWindow>(window.get(), "Form3");
+    auto* list = control<QListView>(form, "List1");
+    auto* body = control<QPlainTextEdit>(form, "Text1");
+    clickRow(list, 1);
+    QVERIFY(body->toPlainText() == messageToEditor(text));
+    QCOMPARE(int(body->wordWrapMode()), wrap);
+    // Each message shows from its start, wherever the last one was scrolled to.
+    body->moveCursor(QTextCursor::End);
+    clickRow(list, 0);
+    QCOMPARE(body->toPlainText(), u"short"_s);
+    QCOMPARE(int(body->wordWrapMode()), wordWrap);
+    QCOMPARE(body->textCursor().position(), 0);
+    clickRow(list, 1);
+    body->moveCursor(QTextCursor::End);
+    QVERIFY(body->verticalScrollBar()->value() > 0);
+    clickRow(list, 2);
+    QCOMPARE(body->toPlainText(), u"after"_s);
+    clickRow(list, 1);
+    QCOMPARE(body->textCursor().position(), 0);
+    QCOMPARE(body->verticalScrollBar()->value(), 0);
+    doubleClickRow(list, 0);
+    QCOMPARE(int(editor->wordWrapMode()), wordWrap);
+    doubleClickRow(list, 1);
+    QVERIFY(window->messageText() == text);
+    QCOMPARE(int(editor->wordWrapMode()), wrap);
+
+    QVERIFY(window->close());
+    QVERIFY(setting(dataSection(), u"lastMessage"_s) == text);
+    QVERIFY(messages.entries.isEmpty());
+}
+
+// Typing and pasting follow the same rule: a pasted stretch that word wrap could not break
+// quickly turns it off only for as long as it is there.
+void TestComposeWindows::pastedLongLineWrapsAnywhereUntilTakenBack() {
+    open(new RecordingBrowserPage);
+    auto* editor = control<QPlainTextEdit>(window.get(), "txtMessage");
+    editor->setPlainText(u"Dear all,\n"_s);
+    editor->moveCursor(QTextCursor::End);
+    QCOMPARE(int(editor->wordWrapMode()), wordWrap);
+    const QString pasted = unbroken(200000);
+    QGuiApplication::clipboard()->setText(pasted);
+    editor->paste();
+    QCOMPARE(int(editor->wordWrapMode()), anywhere);
+    QVERIFY(window->messageText() == u"Dear all,\r\n"_s + pasted);
+
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->messageText(), u"Dear all,\r\n"_s);
+    QCOMPARE(int(editor->wordWrapMode()), wordWrap);
+    editor->redo();
+    QCOMPARE(int(editor->wordWrapMode()), anywhere);
+
+    // A blank typed into the middle leaves two stretches that are still too long.
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(int(u"Dear all,\n"_s.size()) + 100000);
+    editor->setTextCursor(cursor);
+    QTest::keyClick(editor, Qt::Key_Space);
+    QCOMPARE(int(editor->wordWrapMode()), anywhere);
+    editor->selectAll();
+    QTest::keyClicks(editor, u"new text"_s);
+    QCOMPARE(window->messageText(), u"new text"_s);
+    QCOMPARE(int(editor->wordWrapMode()), wordWrap);
 }
 
 int main(int argc, char** argv) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextOption>
 #include <QTimer>
 #include <functional>
 
@@ -21,6 +22,8 @@ class TestQtUserMessages : public QObject {
 private slots:
     void messageFitsTheScreen_data();
     void messageFitsTheScreen();
+    void longTextScrollsWholeAndAsGiven_data();
+    void longTextScrollsWholeAndAsGiven();
     void markupAndDetailStayPlainText();
     void questionAnswersTheChosenButton_data();
     void questionAnswersTheChosenButton();
@@ -69,6 +72,72 @@ void TestQtUserMessages::messageFitsTheScreen() {
                                                     .arg(screen.width())
                                                     .arg(screen.height())));
     QCOMPARE(inside, text.join(u'\n'));
+}
+
+// One line with nowhere to break: letters and digits.
+static QString unbroken(qsizetype size) {
+    QString line(size, u'x');
+    for (qsizetype i = 0; i < size; ++i)
+        line[i] = QLatin1Char("abcdefghij0123456789"[i % 20]);
+    return line;
+}
+
+static QString words(qsizetype size, const QString& separator) {
+    QString text;
+    while (text.size() < size)
+        text += u"forum reply, über"_s + separator;
+    text.truncate(size);
+    return text;
+}
+
+// Texts too long for a box (a preview of a huge template value) go, unmeasured, into the
+// scrolling view, which shows every character: no line is cut off at the view's edge and none
+// is changed to make it wrap. Only a line that word wrap could not break quickly is broken
+// anywhere.
+void TestQtUserMessages::longTextScrollsWholeAndAsGiven_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("wrap");
+    QTest::newRow("one line of 1,000,000 with nowhere to break")
+        << unbroken(1000000) << int(QTextOption::WrapAnywhere);
+    QTest::newRow("a megabyte of words over many lines")
+        << words(1024 * 1024, u"\n"_s) << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTest::newRow("one line of 300,000 words")
+        << words(300000, u" "_s) << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTest::newRow("an address of 20,000 among words")
+        << words(2000, u" "_s) + u"http://x.example/"_s + unbroken(20000) + words(2000, u" "_s)
+        << int(QTextOption::WrapAnywhere);
+    // Chinese breaks between any two characters.
+    QTest::newRow("one line of 30,000 Chinese characters")
+        << QString(30000, QChar(0x56de)) << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTest::newRow("just over a box's length, markup kept")
+        << u"<b>"_s + words(10000, u" "_s) << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void TestQtUserMessages::longTextScrollsWholeAndAsGiven() {
+    QFETCH(QString, text);
+    QFETCH(int, wrap);
+    QtUserMessages box;
+    UserMessages& messages = box;
+    QString dialog;
+    QString inside;
+    int lineWrap = -1;
+    int wordWrap = -1;
+    QRect shown;
+    whenOpen([&](QWidget* box) {
+        dialog = box->objectName();
+        shown = box->frameGeometry();
+        if (auto* view = box->findChild<QPlainTextEdit*>(u"messageText"_s)) {
+            inside = view->toPlainText();
+            lineWrap = view->lineWrapMode();
+            wordWrap = view->wordWrapMode();
+        }
+    });
+    messages.showMessage(u"message preview"_s, text, MessageIcon::None, u"detail"_s);
+    QCOMPARE(dialog, u"scrollingMessageBox"_s);
+    QVERIFY(inside == text); // no QCOMPARE: it would print a megabyte on failure
+    QCOMPARE(lineWrap, int(QPlainTextEdit::WidgetWidth));
+    QCOMPARE(wordWrap, wrap);
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(shown));
 }
 
 void TestQtUserMessages::markupAndDetailStayPlainText() {

@@ -4,6 +4,7 @@
 #include "compose/saved_message_list.h"
 #include "compose/saved_messages.h"
 #include "platform/user_messages.h"
+#include "widgets/long_line_wrap.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -71,6 +72,7 @@ SavedMessagesWindow::SavedMessagesWindow(SavedMessages& store, UserMessages& mes
     bodyView = new QPlainTextEdit(this);
     bodyView->setObjectName(QStringLiteral("Text1"));
     bodyView->setReadOnly(true);
+    keepLongLinesQuick(bodyView);
     deleteButton = new QPushButton(QStringLiteral("delete message"), this);
     deleteButton->setObjectName(QStringLiteral("Command1"));
 
@@ -130,7 +132,7 @@ void SavedMessagesWindow::showEntry(const QModelIndex& index) {
     if (text.isEmpty())
         return;
     const SavedMessageParts parts = splitSavedMessage(text);
-    bodyView->setPlainText(messageToEditor(parts.body));
+    setPlainTextQuickly(bodyView, messageToEditor(parts.body));
     if (parts.hasSubject)
         subjectView->setText(parts.subject);
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_user_messages.h"
 
+#include "widgets/long_line_wrap.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -13,6 +15,11 @@
 namespace quillbox {
 
 namespace {
+
+// A box lays out its whole text to find its size, which for a long text takes far longer than
+// the text is long (34 s for a megabyte). A text this long does not fit a box on any common
+// screen, so it goes straight into the scrolling view without being measured.
+constexpr qsizetype longestBoxedText = 10000;
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
     switch (icon) {
@@ -47,7 +54,7 @@ void showScrolling(QWidget* parent, const QString& title, const QString& text,
     auto* view = new QPlainTextEdit(&dialog);
     view->setObjectName(QStringLiteral("messageText"));
     view->setReadOnly(true);
-    view->setPlainText(text);
+    keepLongLinesQuick(view);
     layout->addWidget(view);
     if (!informativeText.isEmpty()) {
         auto* detail = new QLabel(informativeText, &dialog);
@@ -61,6 +68,10 @@ void showScrolling(QWidget* parent, const QString& title, const QString& text,
     const QSize size(std::min(screen.width() * 3 / 4, 900), screen.height() * 3 / 4);
     dialog.resize(size);
     dialog.move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
+    // Shown before it takes the text, so that the view lays the text out once, at its width.
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    setPlainTextQuickly(view, text);
     dialog.exec();
 }
 
@@ -68,10 +79,14 @@ void showScrolling(QWidget* parent, const QString& title, const QString& text,
 
 void QtUserMessages::showMessage(const QString& title, const QString& text, MessageIcon icon,
                                  const QString& informativeText) {
-    QMessageBox box(m_parent);
-    prepare(box, title, text, icon);
     const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    if (text.size() > longestBoxedText) {
+        showScrolling(m_parent, title, text, informativeText, available);
+        return;
+    }
+    QMessageBox box(m_parent);
+    prepare(box, title, text, icon);
     if (box.sizeHint().height() > available.height() * 9 / 10 ||
         box.sizeHint().width() > available.width() * 9 / 10) {
         showScrolling(m_parent, title, text, informativeText, available);

@@ -18,6 +18,7 @@
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/splash_window.h"
 #include "store/app_settings.h"
+#include "widgets/long_line_wrap.h"
 #include "widgets/pictures.h"
 #include "widgets/twips.h"
 
@@ -104,8 +105,6 @@ void MainWindow::applyStartView(const StartView& view) {
     addStatusPanels();
     setFormatNames(view.formatNames);
     subjectBox->setText(view.subject);
-    if (view.message)
-        messageBox->setPlainText(messageToEditor(*view.message));
     formatBox->setCurrentIndex(view.formatRow);
     // The skin and the help window never stop the start.
     showSystemColours(m_program.settings().get(keys::useSystemColours));
@@ -117,6 +116,9 @@ void MainWindow::applyStartView(const StartView& view) {
     if (!view.geometry.isEmpty())
         restoreGeometry(view.geometry);
     restoreColumnBorder();
+    // After the skin, whose every change of font lays the editor's text out anew.
+    if (view.message)
+        setPlainTextQuickly(messageBox, messageToEditor(*view.message));
 }
 
 void MainWindow::setFormatNames(const QStringList& names) {

@@ -5,6 +5,7 @@
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
 #include "skin/ui/skin_label.h"
+#include "widgets/long_line_wrap.h"
 #include "widgets/placed_controls.h"
 #include "widgets/status_panel.h"
 
@@ -120,6 +121,7 @@ void MainWindow::buildMessageEditor(QWidget* c) {
     messageBox = makePlaced<QPlainTextEdit>(editorFrame, "txtMessage", 120, 900, 3495, 1695);
     messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    keepLongLinesQuick(messageBox);
     pasteButtons[3] = makeButton(editorFrame, "cmdPaste3", QStringLiteral("Paste Message"),
                                  QStringLiteral("Click within the message area on the form you "
                                                 "want to paste into, then click here."),
