@@ -1,6 +1,8 @@
 #include "shell/program.h"
 
 #include "browser/insert_follow_up.h"
+#include "browser/post_log.h"
+#include "browser/post_queue.h"
 #include "platform/browser_page.h"
 #include "platform/logging.h"
 #include "platform/notifier.h"
@@ -84,10 +86,33 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     BrowserPage& page = seams.page;
     m_followUp = std::make_unique<InsertFollowUp>(
         page, [this, &page] { m_measurer->watchPost(page.currentUrl()); });
+
+    // Posting to many forums: the queue asks for the pages, the window puts the text in, the
+    // follow-up tells where the post was found, and every outcome goes to the post log.
+    m_queue = std::make_unique<PostQueue>(seams.clock);
+    connect(m_queue.get(), &PostQueue::navigateRequested, &page, &BrowserPage::navigate);
+    connect(&page, &BrowserPage::downloadCompleted, m_queue.get(), &PostQueue::pageLoaded);
+    connect(m_queue.get(), &PostQueue::recorded, this, &Program::logPost);
+    connect(m_followUp.get(), &InsertFollowUp::postFound, this, [this, &page] {
+        if (m_queue->isRunning()) {
+            m_queue->threadFound(page.currentUrl());
+        } else if (m_pendingInsert) {
+            m_pendingInsert->thread = page.currentUrl();
+            m_pendingInsert->result = postResult::watched();
+            logPost(*std::exchange(m_pendingInsert, nullptr));
+        }
+    });
+    connect(m_followUp.get(), &InsertFollowUp::threadNotFound, this, [this] {
+        if (!m_queue->isRunning() && m_pendingInsert) {
+            m_pendingInsert->result = postResult::notFound();
+            logPost(*std::exchange(m_pendingInsert, nullptr));
+        }
+    });
 }
 
 // The follow-up holds the page, and the checks the lists: they go first.
 Program::~Program() {
+    m_queue.reset();
     m_followUp.reset();
     m_background.reset();
     m_replyCheck->abandon();
@@ -228,6 +253,8 @@ bool Program::saveListsAsking() {
 }
 
 bool Program::shutDown(const CloseView& view) {
+    // A queue closed midway logs its forum at hand as stopped: the log shows how far it got.
+    m_queue->stop();
     m_autosave->cancel();
     m_cookieFile->flush();
     keep(m_settings->set(keys::mainWindowGeometry, view.geometry));
@@ -302,6 +329,31 @@ bool Program::setReplyCheckMinutes(int minutes) {
                          m_settings->set(keys::replyCheckMinutes, QString::number(minutes));
     keep(written);
     return written;
+}
+
+void Program::singleInsertMade(const QString& forum, const QString& postingPage,
+                               const QString& subject, const QString& format) {
+    if (m_queue->isRunning())
+        return;
+    m_pendingInsert = std::make_unique<PostRecord>();
+    m_pendingInsert->forum = forum;
+    m_pendingInsert->postingPage = postingPage;
+    m_pendingInsert->subject = subject;
+    m_pendingInsert->format = format;
+}
+
+void Program::logPost(const PostRecord& posted) {
+    PostRecord record = posted;
+    if (!record.time.isValid())
+        record.time = QDateTime::currentDateTime();
+    const FileResult written = appendPostRecord(m_dataFolder, record);
+    if (!written.ok && !m_logFailureShown) {
+        m_logFailureShown = true;
+        m_messages.showMessage(m_branding.productName,
+                               QStringLiteral("A post could not be added to the post log."),
+                               MessageIcon::Exclamation, written.message);
+    }
+    emit postLogged(record);
 }
 
 void Program::backgroundCheckFinished(const QStringList& newlyFound) {

@@ -23,6 +23,8 @@ class InsertFollowUp;
 class ListsAutosave;
 class Notifier;
 class PageFetcher;
+class PostQueue;
+struct PostRecord;
 class PostMeasurer;
 class ReplyCheck;
 class SettingsStore;
@@ -125,12 +127,22 @@ public:
     CookieFileKeeper& cookieFile() { return *m_cookieFile; }
     BackgroundCheck& background() { return *m_background; }
     InsertFollowUp& followUp() { return *m_followUp; }
+    PostQueue& postQueue() { return *m_queue; }
+
+    // An Auto-Insert of one message (not a queue's) reached the page: its post is logged once
+    // the follow-up finds the thread, or gives up looking.
+    void singleInsertMade(const QString& forum, const QString& postingPage, const QString& subject,
+                          const QString& format);
+    // Appends a record to the post log; a failure is told once per run.
+    void logPost(const PostRecord& record);
 
 signals:
     void panelText(int panel, const QString& text);
     void templatesChanged();
     // The user clicked the notification of new replies.
     void newRepliesNoticeActivated();
+    // A post was logged (post-log.jsonl), as the history window shows it.
+    void postLogged(const quillbox::PostRecord& record);
     // Another start on the same data folder asked for the running program's window.
     void activateRequested();
     void quitRequested();
@@ -168,6 +180,9 @@ private:
     std::unique_ptr<ListsAutosave> m_autosave;
     std::unique_ptr<BackgroundCheck> m_background;
     std::unique_ptr<InsertFollowUp> m_followUp;
+    std::unique_ptr<PostQueue> m_queue;
+    std::unique_ptr<PostRecord> m_pendingInsert; // a single Auto-Insert waiting for its thread
+    bool m_logFailureShown = false;
 };
 
 } // namespace quillbox

@@ -276,21 +276,25 @@ void TestMainWindow::menusHoldEveryItem_data() {
                           << QStringList{u"&New Message"_s, u"&Save Message"_s, u"&Load Message"_s,
                                          u"E&xit"_s};
     QTest::newRow("tools") << "toolsMenu"
-                           << "&Tools" << QStringList{u"&Preview"_s,
-                                                      u"Auto &Insert"_s,
-                                                      u"&Check Replies"_s,
-                                                      u"&Options"_s,
-                                                      u"Paste Message"_s,
-                                                      u"Paste Subject"_s,
-                                                      u"Paste Username"_s,
-                                                      u"Paste Password"_s,
-                                                      u"&Mark as Read"_s,
-                                                      u"Mark &All as Read"_s,
-                                                      u"Reply Check Se&ttings..."_s};
+                           << "&Tools"
+                           << QStringList{u"&Preview"_s,
+                                          u"Auto &Insert"_s,
+                                          u"&Check Replies"_s,
+                                          u"&Options"_s,
+                                          u"Paste Message"_s,
+                                          u"Paste Subject"_s,
+                                          u"Paste Username"_s,
+                                          u"Paste Password"_s,
+                                          u"&Mark as Read"_s,
+                                          u"Mark &All as Read"_s,
+                                          u"Reply Check Se&ttings..."_s,
+                                          u"Post to &Selected Forums"_s,
+                                          u"Use Current Page as &Posting Page"_s};
     QTest::newRow("view") << "viewMenu"
                           << "&View"
-                          << QStringList{u"&Saved Messages"_s, u"&All posts"_s, u"&Replies"_s,
-                                         u"&Templates"_s, u"Use the system's colours"_s};
+                          << QStringList{u"&Saved Messages"_s, u"&All posts"_s,
+                                         u"&Replies"_s,        u"&Templates"_s,
+                                         u"Post &History"_s,   u"Use the system's colours"_s};
     QTest::newRow("help") << "aboutMenu"
                           << "&Help" << QStringList{u"View &Help"_s};
     QTest::newRow("about") << "mnuAbout"

@@ -106,7 +106,7 @@ void TestMainWindowAccess::tabGoesTheWayOfAMessage_data() {
     // Write, choose the format, open the page, Auto-Insert, paste, watch, check; then the rest.
     const QStringList start{u"txtSubject"_s, u"txtMessage"_s, u"cmbConvert"_s, u"TabStrip2"_s};
     const QStringList page{u"Text5"_s, u"Command3"_s, u"WebBrowser1"_s};
-    const QStringList insert{u"cmdMessage"_s, u"cmdPaste0"_s, u"cmdPaste3"_s};
+    const QStringList insert{u"cmdMessage"_s, u"cmdQueue"_s, u"cmdPaste0"_s, u"cmdPaste3"_s};
     QStringList rest{u"cmdPreview"_s, u"cmdCopy"_s,  u"cmdSave"_s,  u"cmdLoad"_s,
                      u"cmdOptions"_s, u"Command1"_s, u"Command4"_s, u"Command5"_s,
                      u"Command6"_s,   u"Command7"_s, u"Check1"_s,   u"txtSubject"_s};

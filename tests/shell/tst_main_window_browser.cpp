@@ -1,6 +1,7 @@
 // The main window's browser pane as a person uses it: auto-insert into a forum's posting page,
 // submit, and find the thread on watch; paste single values; the separate website window.
 // Real Qt WebEngine pages, served on 127.0.0.1.
+#include "browser/post_log.h"
 #include "platform/qt/web_engine_page.h"
 #include "shell/ui/main_window.h"
 #include "store/settings_store.h"
@@ -140,8 +141,14 @@ void TestMainWindowBrowser::autoInsertSubmitAndTheThreadIsWatched() {
     QCOMPARE(rows(window.get(), "lstPosts").at(0), thread);
     QVERIFY(program->followUp().insertWatchCount() <= 0);
     QVERIFY(messages.entries.isEmpty());
-    // And it is on disk at once.
+    // And it is on disk at once, and in the post log.
     QTRY_VERIFY(readBytes(folders->path(u"posts.txt"_s)).startsWith(thread.toUtf8()));
+    const PostLogRead log = readPostLog(folders->dataFolder());
+    QCOMPARE(log.records.size(), 1);
+    QCOMPARE(log.records[0].result, u"watched"_s);
+    QCOMPARE(log.records[0].thread, std::optional<QString>(thread));
+    QCOMPARE(log.records[0].postingPage, server->url(u"/reply"_s));
+    QCOMPARE(log.records[0].queueRun, QString());
 }
 
 void TestMainWindowBrowser::pagesWithoutAFieldShowTheError() {

@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace quillbox {
 
@@ -194,6 +195,8 @@ void ListsPane::build() {
 void ListsPane::connectViews() {
     WatchLists& lists = m_program.lists();
     forumList->setModel(&lists.forumModel());
+    // Several forums can be chosen to post to in one pass; a click still picks one.
+    forumList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     postList->setModel(new WarningIcons(&lists.threadModel(), postList));
     newRepliesList->setModel(&lists.newRepliesModel());
 
@@ -300,6 +303,18 @@ void ListsPane::forumRowClicked(int row) {
 
 int ListsPane::selectedForum() const {
     return currentRow(forumList);
+}
+
+QList<int> ListsPane::selectedForums() const {
+    QList<int> rows;
+    for (const QModelIndex& index : forumList->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ListsPane::showForums() {
+    listsTabs->setCurrentIndex(0);
 }
 
 void ListsPane::followPage(const QString& address) {

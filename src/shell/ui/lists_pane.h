@@ -33,6 +33,10 @@ public:
     QPushButton* passwordPasteButton() const { return pastePasswordButton; }
     // The selected forum's row, or -1.
     int selectedForum() const;
+    // Every selected forum row, in list order (several for posting to many forums).
+    QList<int> selectedForums() const;
+    // Shows the forums, to choose from.
+    void showForums();
     // The page shown belongs to a forum's site: that forum becomes the selected row, so the
     // Paste buttons use its login.
     void followPage(const QString& address);

@@ -4,6 +4,7 @@
 #include "browser/page_message.h"
 #include "browser/page_paste.h"
 #include "browser/ui/browser_pane.h"
+#include "browser/ui/post_history_window.h"
 #include "browser/ui/website_window.h"
 #include "compose/editor_text.h"
 #include "compose/ui/saved_messages_window.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
     connectControls();
     connectBrowser();
     connectCompose();
+    connectPosting();
     applyAccessibleNames(this);
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
@@ -196,6 +198,7 @@ void MainWindow::visitWebsite() {
 void MainWindow::unloadSecondaryWindows() {
     delete m_savedMessagesWindow;
     delete m_templateEditor;
+    delete postHistoryWindow;
     SplashWindow::unload();
     delete helpWindow.data();
 }

@@ -23,6 +23,8 @@ class ColumnBorder;
 class Clipboard;
 class HelpWindow;
 class ListsPane;
+class PostHistoryWindow;
+class QueueStrip;
 class PagePaste;
 class Program;
 class SavedMessages;
@@ -103,6 +105,10 @@ private:
     void connectControls();
     void connectBrowser();
     void connectCompose();
+    void connectPosting();
+    void placeQueueStrip();
+    void postToSelectedForums();
+    void showPostHistory();
     void unloadSecondaryWindows();
     void endProgram();
     void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
@@ -146,6 +152,9 @@ private:
     // Indexed as the paste values: subject, user name, password, message.
     std::array<QPushButton*, 4> pasteButtons{};
     ListsPane* listsPane = nullptr;
+    QPushButton* queuePostButton = nullptr;
+    QueueStrip* queueStrip = nullptr;
+    QPointer<PostHistoryWindow> postHistoryWindow;
     BrowserPane* browserPane = nullptr;
     std::unique_ptr<WebsiteWindow> websiteWindow; // made at the first Visit
     QPointer<HelpWindow> helpWindow;

@@ -63,6 +63,7 @@ void MainWindow::layoutControls() {
     listsPane->applyLayout(*l);
     browserPane->applyLayout({l->frame2Width, l->frame2Height, l->text5Width, l->command3Left,
                               l->webBrowserWidth, l->webBrowserHeight});
+    placeQueueStrip();
     const std::array<float, 3> panelWidths{l->panel1Width, l->panel2Width, l->panel3Width};
     for (size_t i = 0; i < statusPanels.size(); ++i) {
         if (!statusPanels[i])
