@@ -12,7 +12,9 @@ class SplashWindow;
 // For measuring start-up: when QUILLBOX_EXIT_WHEN_SHOWN=1 is set, the program prints
 // "shown <ms> splash <ms>" on standard output once the main window has painted (milliseconds
 // since main() began, and of them the splash window's wait), then quits without saving.
-class ExitWhenShown : public QObject {
+class ExitWhenShown final : public QObject {
+    Q_DISABLE_COPY_MOVE(ExitWhenShown)
+
 public:
     explicit ExitWhenShown(QObject* parent = nullptr);
 

@@ -11,6 +11,8 @@
 #include "shell/program.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_window.h"
+#include "skin/ui/apply_skin.h"
+#include "store/app_settings.h"
 #include "store/data_folder.h"
 #include "store/settings_store.h"
 #include "store/single_instance.h"
@@ -33,15 +35,17 @@ int main(int argc, char* argv[]) {
     if (int status = 0; !takeDataFolder(instance, dataFolder, &status))
         return status;
 
-    // The splash window comes first: it carries the skin and, after its wait, shows the main
-    // window. It is painted before the rest of the program is made.
+    // The splash window comes first: it carries the skin (unless the user chose the system's
+    // colours) and, after its wait, shows the main window. It is painted before the rest of the
+    // program is made.
+    SettingsStore settings;
+    setSystemColours(AppSettings(settings).get(keys::useSystemColours));
     SplashWindow* splash = SplashWindow::load();
     splash->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     QtUserMessages messages;
     QtClipboard clipboard;
-    SettingsStore settings;
     SystemClock clock;
     DesktopNotifier notifier(QStringLiteral("quillbox"));
     auto* pageView = new QWebEngineView; // the window takes it

@@ -8,8 +8,9 @@ namespace quillbox {
 
 // Turns SIGTERM, SIGINT and SIGHUP (a desktop logout, a kill, Ctrl+C in a terminal) into a
 // Qt signal on the main thread, so the program can save and close as if the user closed it.
-class TerminationSignals : public QObject {
+class TerminationSignals final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TerminationSignals)
 public:
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;

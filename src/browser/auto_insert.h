@@ -28,8 +28,9 @@ QString autoInsertErrorText();
 // user chose, so the error box asks for another try. An insert never outlives its page: it ends
 // with the error box when a load begins, when the page's renderer ends, or when the page has not
 // answered within answerTimeout (a page whose scripts never yield answers nothing at all).
-class AutoInsert : public QObject {
+class AutoInsert final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AutoInsert)
 
 public:
     // Yields the message as it goes into the page: the converted body of the message editor

@@ -1,6 +1,7 @@
 #include "browser/insert_follow_up.h"
 
 #include "browser/shown_text.h"
+#include "platform/logging.h"
 
 #include <QPointer>
 #include <algorithm>
@@ -88,6 +89,7 @@ void InsertFollowUp::onPageRead(const std::optional<BodyHtml>& body, quint64 gen
         // Reads answer in the order asked, so the last download of this watch ends it.
         if (download == m_armedAt + armedDownloads && !m_missReported) {
             m_missReported = true;
+            qCInfo(logBrowser) << "the posted thread was not found in the pages that followed";
             emit threadNotFound();
         }
         return;
@@ -103,6 +105,7 @@ void InsertFollowUp::onPageRead(const std::optional<BodyHtml>& body, quint64 gen
     }
     if (m_watchThisPost)
         m_watchThisPost();
+    qCInfo(logBrowser) << "the posted thread was found; watching it";
     emit postFound();
     emit nowWatching(m_page.title());
 }

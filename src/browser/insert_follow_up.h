@@ -37,8 +37,9 @@ QString threadNotFoundStatus();
 // a hit is acted upon only if its page is still the one shown. After a hit, the reads still in
 // flight for the same watch are dropped, and the count ends where it would have ended had each
 // page been searched the moment its download completed.
-class InsertFollowUp : public QObject {
+class InsertFollowUp final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(InsertFollowUp)
 
 public:
     using WatchAction = std::function<void()>;

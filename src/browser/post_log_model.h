@@ -12,8 +12,9 @@ namespace quillbox {
 // a top-level row; the posts of one queue run sit under a row for the run, in the order the
 // queue went through them, so the run reads as it happened. A text filter keeps the posts that
 // hold it in any field (and the runs that still have such posts).
-class PostLogModel : public QAbstractItemModel {
+class PostLogModel final : public QAbstractItemModel {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PostLogModel)
 
 public:
     enum Column {

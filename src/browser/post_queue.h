@@ -30,8 +30,9 @@ struct QueueForum {
 // the user's submit → the next load means the user submitted (or moved on) and the thread is
 // looked for (Watching) → threadFound() records "watched" and moves on. "Next Forum" records
 // "not found", "Skip" records "skipped", "Stop" and stop() record "stopped" and end the run.
-class PostQueue : public QObject {
+class PostQueue final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PostQueue)
 
 public:
     enum class State {

@@ -14,7 +14,9 @@ WebsiteLayout layoutBrowserWindow(const WebsiteLayoutInput& in) {
     l.addressBoxWidth = std::fabs(l.frameWidth - addressLeft - 300 - goWidth);
     l.goLeft = l.addressBoxWidth + addressLeft + 100;
     l.viewWidth = std::fabs(l.frameWidth - viewLeft - 100);
-    l.viewHeight = std::fabs(l.frameHeight - viewTop - 800 - in.statusBarHeight);
+    // The page reaches down to the frame's inner edge, as it reaches its right edge: taking the
+    // status bar off a second time, and 800 more, left a grey band under every page.
+    l.viewHeight = std::fabs(l.frameHeight - viewTop - 100);
     return l;
 }
 

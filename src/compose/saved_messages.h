@@ -63,8 +63,9 @@ struct MessagesFile {
 // whole through a temporary file, so a failed write leaves the old file intact; a file that
 // exists but cannot be read is never overwritten. changed() follows every rewrite, so an open
 // window can show it at once.
-class SavedMessages : public QObject {
+class SavedMessages final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SavedMessages)
 
 public:
     explicit SavedMessages(QString path, QObject* parent = nullptr);

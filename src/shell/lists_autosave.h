@@ -16,8 +16,9 @@ class WatchLists;
 // power cut loses nothing and the command-line check sees current sizes. Changes made in one pass
 // of the event loop are written once. A failed write is reported once, and again only after a write
 // has succeeded in between.
-class ListsAutosave : public QObject {
+class ListsAutosave final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ListsAutosave)
 
 public:
     ListsAutosave(WatchLists& lists, QString dataFolder, UserMessages& messages,

@@ -15,8 +15,9 @@ namespace quillbox {
 // in it and listens on a local socket named after the folder; a later start finds the lock held,
 // and may send the first one a line of text (such as a request to come to the front) and read its
 // one-line answer. A lock left by a program that crashed is taken over.
-class SingleInstance : public QObject {
+class SingleInstance final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SingleInstance)
 
 public:
     enum class Role {

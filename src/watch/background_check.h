@@ -34,8 +34,9 @@ Notice newRepliesNotice(const QStringList& addresses);
 // written while it runs: results are applied when every thread has been checked, to the
 // threads that are still watched with the size they had at the start, so quitting midway loses
 // nothing and records no half-measured size.
-class BackgroundCheck : public QObject {
+class BackgroundCheck final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BackgroundCheck)
 public:
     // How often the schedule is looked at; a check runs at most this long after it fell due
     // (or after the computer woke).

@@ -12,8 +12,9 @@ namespace quillbox {
 // for its address (domain, path, Secure only over HTTPS, not expired), as the browser would
 // send them; when disabled, none. The address is read as the fetcher reads it (parseFetchTarget),
 // so the cookies are those of the host the request really connects to.
-class ForumCookieJar : public QNetworkCookieJar, public RequestCookies {
+class ForumCookieJar final : public QNetworkCookieJar, public RequestCookies {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ForumCookieJar)
 public:
     explicit ForumCookieJar(QObject* parent = nullptr);
 

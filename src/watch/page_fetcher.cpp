@@ -1,6 +1,8 @@
 #include "watch/page_fetcher.h"
 
+#include "platform/logging.h"
 #include "watch/request_cookies.h"
+#include "watch/shown_address.h"
 
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -252,6 +254,7 @@ void PageFetcher::fail(int number, const QString& description, FetchError::Stage
     // its own event loop, and nothing of this exchange may arrive while it is open.
     dropSocket();
     m_lastError = FetchError{stage, number, description, m_url};
+    qCWarning(logWatch).noquote() << "fetch failed:" << shownAddress(m_url) << "-" << description;
     emit failed(m_lastError);
 }
 

@@ -26,8 +26,9 @@ class RequestCookies;
 // and no completion follows; the fetcher never shows a message itself. A reply whose body ends
 // short of the length its server announced, or before its last chunk, is such a failure, as
 // is a page still unfinished at the deadline.
-class PageFetcher : public QObject {
+class PageFetcher final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PageFetcher)
 public:
     static constexpr std::chrono::milliseconds kDefaultIdleTimeout{30000};
     static constexpr std::chrono::milliseconds kDefaultDeadline{120000};

@@ -40,8 +40,9 @@ struct ThreadCheckResult {
 // port), so one forum never sees more than two connections from us. Results keep the order
 // of the threads given, whatever order the replies come in, and threadChecked() tells of each
 // thread in that order too: as soon as it and every thread before it have been checked.
-class ParallelCheck : public QObject {
+class ParallelCheck final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ParallelCheck)
 public:
     static constexpr int kDefaultJobs = 4;
     static constexpr int kMaxJobs = 64;

@@ -17,8 +17,9 @@ class UserMessages;
 // completes; when that post was removed meanwhile, the size is recorded nowhere. A measurement
 // that fails or is abandoned records nothing: a new post stays without a size, a post already
 // watched keeps the size it had. A failed measurement is shown in the fetch error box.
-class PostMeasurer : public QObject {
+class PostMeasurer final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PostMeasurer)
 public:
     PostMeasurer(WatchLists& lists, PageFetcher& fetcher, UserMessages& messages,
                  QObject* parent = nullptr);

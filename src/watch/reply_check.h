@@ -25,8 +25,9 @@ class UserMessages;
 // passed over, one added meanwhile waits for the next check, and one measured anew meanwhile
 // keeps its new size unjudged. A thread without a recorded size is not fetched. Starting again
 // abandons the check in flight and begins with the first thread.
-class ReplyCheck : public QObject {
+class ReplyCheck final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReplyCheck)
 public:
     ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, QObject* parent = nullptr);
 

@@ -26,8 +26,9 @@ struct BrowserPaneLayout {
 // The main window's browser: the "Browser" frame with the address box, the navigation buttons,
 // the popup switch and the view. Load states and status texts go out through panelText; the
 // main window owns the status bar.
-class BrowserPane : public QGroupBox {
+class BrowserPane final : public QGroupBox {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BrowserPane)
 
 public:
     // Places itself in the parent at its design position, with the view that shows the page

@@ -19,8 +19,9 @@ struct PostRecord;
 // thread, or the posting page of a post that was not found, to be opened in the browser pane;
 // the buttons and the context menu copy a thread's address and put a thread on watch again.
 // The window only asks: the main window carries each request out.
-class PostHistoryWindow : public QWidget {
+class PostHistoryWindow final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PostHistoryWindow)
 
 public:
     explicit PostHistoryWindow(QWidget* parent = nullptr);

@@ -13,8 +13,9 @@ class PostQueue;
 // run stands ("2 of 5: forum name"), what it waits for, the last forum passed over and why,
 // and "Next Forum", "Skip" and "Stop", each with a mnemonic. It shows itself while a run goes
 // on and hides when the run ends.
-class QueueStrip : public QWidget {
+class QueueStrip final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QueueStrip)
 
 public:
     explicit QueueStrip(PostQueue& queue, QWidget* parent = nullptr);

@@ -20,8 +20,9 @@ class WebEnginePage;
 
 // The separate browser window: a plain browser that opens on the program's website, and the
 // window a page's popup opens in. Pages shown here may always open new windows.
-class WebsiteWindow : public QMainWindow {
+class WebsiteWindow final : public QMainWindow {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WebsiteWindow)
 
 public:
     explicit WebsiteWindow(const QString& websiteAddress = {}, QWidget* parent = nullptr);

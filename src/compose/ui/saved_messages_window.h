@@ -18,8 +18,9 @@ class UserMessages;
 // one to the editor and deletes the selected one. A filter box narrows the list as the user
 // types. The list follows the file: a message saved or deleted while the window is open shows
 // at once. Closing the window with its close box unloads it.
-class SavedMessagesWindow : public QWidget {
+class SavedMessagesWindow final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SavedMessagesWindow)
 
 public:
     // messageTitle captions the message boxes.

@@ -17,8 +17,9 @@ namespace quillbox {
 // templates" is ticked, and their names never. "Save and Close" hands the rows over and hides
 // the window, which keeps its state for the next opening; the close box discards every change
 // and unloads the window.
-class TemplateEditor : public QWidget {
+class TemplateEditor final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TemplateEditor)
 
 public:
     static constexpr int builtInCount = 3;

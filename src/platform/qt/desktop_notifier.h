@@ -13,8 +13,9 @@ namespace quillbox {
 // Notifications through the desktop's notification service (org.freedesktop.Notifications on
 // the session bus); where no service answers, through a tray icon's message balloon; where
 // there is neither, not at all. Activating a notification runs the activation handler.
-class DesktopNotifier : public QObject, public Notifier {
+class DesktopNotifier final : public QObject, public Notifier {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DesktopNotifier)
 public:
     explicit DesktopNotifier(const QString& iconName, QObject* parent = nullptr);
     ~DesktopNotifier() override;

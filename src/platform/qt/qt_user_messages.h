@@ -8,7 +8,9 @@
 namespace quillbox {
 
 // Messages shown in modal QMessageBox windows over a parent window.
-class QtUserMessages : public UserMessages {
+class QtUserMessages final : public UserMessages {
+    Q_DISABLE_COPY_MOVE(QtUserMessages)
+
 public:
     explicit QtUserMessages(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }

@@ -13,8 +13,9 @@ namespace quillbox {
 
 // The page of a QWebEngineView as the program's logic sees it. It gives the view a page of its
 // own on the shared profile, so that it can decide about new windows.
-class WebEnginePage : public BrowserPage {
+class WebEnginePage final : public BrowserPage {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WebEnginePage)
 
 public:
     // Opens a window of the program for a page's new window and answers its page (nullptr

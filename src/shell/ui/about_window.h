@@ -11,8 +11,9 @@ class SkinLabel;
 
 // "About Quillbox": the program's name, version, owner and website, with the owner's notice.
 // Shown modeless; a closed About window is made again at the next request.
-class AboutWindow : public QDialog {
+class AboutWindow final : public QDialog {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AboutWindow)
 
 public:
     explicit AboutWindow(QWidget* parent = nullptr);

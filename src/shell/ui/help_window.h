@@ -12,8 +12,9 @@ class Program;
 
 // "Readme/Help": the user guide that ships with the program, and whether it opens at start-up
 // ("Show at Startup", the setting showHelp). It stays above other windows while it is open.
-class HelpWindow : public QWidget {
+class HelpWindow final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(HelpWindow)
 
 public:
     explicit HelpWindow(Program& program, const QString& helpFile = defaultHelpFile(),

@@ -14,8 +14,9 @@ class SkinControl;
 // The first window of the program. It carries the program's shared skin object and starts the
 // skin engine; after 75 ticks of its timer it asks for the main window and hides. It stays
 // loaded, hidden, while the main window is open, because the skin object is its.
-class SplashWindow : public QWidget {
+class SplashWindow final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SplashWindow)
 
 public:
     // Timer2 ticks every 2 ms, counting 2 a tick; at 150 the main window is due.

@@ -9,8 +9,9 @@ namespace quillbox {
 
 // The reply check's options: "Check for new replies every" 15, 30 or 45 minutes or 1 to 24
 // hours (or off), and "Check threads as the logged-in user".
-class ReplyCheckOptions : public QDialog {
+class ReplyCheckOptions final : public QDialog {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReplyCheckOptions)
 public:
     explicit ReplyCheckOptions(QWidget* parent = nullptr);
 
