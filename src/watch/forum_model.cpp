@@ -2,6 +2,8 @@
 
 #include "watch/shown_address.h"
 
+#include <algorithm>
+
 namespace quillbox {
 
 ForumModel::ForumModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -63,6 +65,15 @@ int ForumModel::append(const QString& url, const QString& login) {
     m_remembered.append(Remembered{});
     endInsertRows();
     return row;
+}
+
+void ForumModel::insert(int row, const Forum& forum, const QString& format,
+                        const QString& postingPage) {
+    row = std::clamp(row, 0, int(m_forums.size()));
+    beginInsertRows({}, row, row);
+    m_forums.insert(row, forum);
+    m_remembered.insert(row, Remembered{format, postingPage});
+    endInsertRows();
 }
 
 bool ForumModel::remove(int row) {

@@ -34,6 +34,8 @@ public:
     void setForums(const QList<Forum>& forums);
     int indexOf(const QString& url) const; // the first row equal to url, or -1
     int append(const QString& url, const QString& login);
+    // Puts a forum back at a row (an undone removal), with its format and posting page.
+    void insert(int row, const Forum& forum, const QString& format, const QString& postingPage);
     bool remove(int row);
     bool setLogin(int row, const QString& login);
     QString format(int row) const;

@@ -3,6 +3,8 @@
 #include "watch/post_summary.h"
 #include "watch/shown_address.h"
 
+#include <algorithm>
+
 namespace quillbox {
 
 namespace {
@@ -94,6 +96,16 @@ int ThreadModel::append(const QString& url) {
     m_ids.append(m_nextId++);
     endInsertRows();
     return row;
+}
+
+void ThreadModel::insert(int row, const WatchedPost& post, const std::optional<PostCheck>& check) {
+    row = std::clamp(row, 0, int(m_posts.size()));
+    beginInsertRows({}, row, row);
+    m_posts.insert(row, post);
+    m_ids.insert(row, m_nextId++);
+    if (check)
+        m_checks.insert(m_ids[row], *check);
+    endInsertRows();
 }
 
 bool ThreadModel::remove(int row) {

@@ -48,6 +48,8 @@ public:
     void setPosts(const QList<WatchedPost>& posts);
     int indexOf(const QString& url) const; // the first row whose address equals url, or -1
     int append(const QString& url);        // the new thread has no size yet
+    // Puts a thread back at a row (an undone removal), with what its last check found.
+    void insert(int row, const WatchedPost& post, const std::optional<PostCheck>& check);
     bool remove(int row);
     bool setSize(int row, std::optional<qint64> size);
 

@@ -33,6 +33,7 @@ private slots:
     void cleanup();
     void watchThisPostMeasuresAndRenews();
     void removeWatchRemovesTheSelectedPost();
+    void removedForumComesBackWithCtrlZ();
     void replyCheckListsPagesGrownByMoreThan500Bytes();
     void failedThreadIsReportedAndTheCheckGoesOn();
     void addressesWithPasswordsAreShownMasked();
@@ -127,6 +128,33 @@ void TestMainWindowLists::removeWatchRemovesTheSelectedPost() {
     QCOMPARE(window->panelText(2), u"http://a/"_s);
     QTRY_COMPARE(readBytes(folders->path(u"posts.txt"_s)), QByteArray("http://b/\r\n\r\n"));
     QCOMPARE(readBytes(folders->path(u"sizes.txt"_s)), QByteArray("2\r\n\r\n"));
+
+    // The status bar offers to undo it: the thread comes back where it was, size and all.
+    auto* undo = control<QPushButton>(window.get(), "cmdUndoRemove");
+    QVERIFY(undo->isVisible());
+    QTest::mouseClick(undo, Qt::LeftButton);
+    QVERIFY(!undo->isVisible());
+    QCOMPARE(program->lists().posts(),
+             QList<WatchedPost>({{u"http://a/"_s, 1}, {u"http://b/"_s, 2}}));
+    QTRY_COMPARE(readBytes(folders->path(u"posts.txt"_s)),
+                 QByteArray("http://a/\r\n\r\nhttp://b/\r\n\r\n"));
+}
+
+void TestMainWindowLists::removedForumComesBackWithCtrlZ() {
+    program->lists().setLists({{}, {{u"http://one/"_s, u"ann|pw"_s}, {u"http://two/"_s}}});
+    program->lists().forumModel().setFormat(0, u"ubb"_s);
+    auto* forums = control<QListView>(window.get(), "lstPosts2");
+    clickRow(forums, 0);
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"), Qt::LeftButton);
+    QCOMPARE(rows(window.get(), "lstPosts2"), QStringList{u"http://two/"_s});
+    forums->setFocus();
+    QTest::keyClick(forums, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(program->lists().forums(),
+             QList<Forum>({{u"http://one/"_s, u"ann|pw"_s}, {u"http://two/"_s}}));
+    QCOMPARE(program->lists().forumModel().format(0), u"ubb"_s);
+    // Only once: nothing more to undo.
+    QTest::keyClick(forums, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(program->lists().forumCount(), 2);
 }
 
 void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {

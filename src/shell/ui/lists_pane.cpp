@@ -28,6 +28,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QToolButton>
 #include <algorithm>
@@ -232,6 +233,13 @@ void ListsPane::connectViews() {
             &ListsPane::showNewRepliesMenu);
     forumList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(forumList, &QListView::customContextMenuRequested, this, &ListsPane::showForumMenu);
+    postList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(postList, &QListView::customContextMenuRequested, this, &ListsPane::showPostMenu);
+    // A removal is undone with Ctrl+Z in the list it was removed from.
+    for (QListView* list : {forumList, postList}) {
+        auto* undo = new QShortcut(QKeySequence::Undo, list, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(undo, &QShortcut::activated, this, &ListsPane::undoRemove);
+    }
     connect(&m_program, &Program::newRepliesNoticeActivated, this,
             &ListsPane::showNewRepliesFromNotice);
     // The window's check waits while the background check runs; the background check waits
@@ -252,9 +260,13 @@ void ListsPane::removeWatch() {
     const int row = currentRow(postList);
     if (row < 0)
         return;
+    WatchLists& lists = m_program.lists();
+    m_removed = Removed{false, row, lists.posts().at(row).address, {},
+                        {},    {},  lists.posts().at(row).size,    lists.lastCheck(row)};
     // The removed row's neighbour is not clicked: after a removal no row is selected.
     m_quietSelection = true;
-    m_program.lists().removePost(row);
+    lists.removePost(row);
+    emit rowRemoved(shownAddress(m_removed->address));
     postList->setCurrentIndex({});
     m_quietSelection = false;
 }
@@ -279,10 +291,56 @@ void ListsPane::removeUrl() {
     const int row = currentRow(forumList);
     if (row < 0)
         return;
+    WatchLists& lists = m_program.lists();
+    const Forum& forum = lists.forums().at(row);
+    m_removed = Removed{true,
+                        row,
+                        forum.address,
+                        forum.login,
+                        lists.forumModel().format(row),
+                        lists.forumModel().postingPage(row),
+                        {},
+                        {}};
     m_quietSelection = true;
-    m_program.lists().removeForum(row);
+    lists.removeForum(row);
     forumList->setCurrentIndex({});
     m_quietSelection = false;
+    emit rowRemoved(shownAddress(m_removed->address));
+}
+
+bool ListsPane::undoRemove() {
+    if (!m_removed)
+        return false;
+    const Removed r = *std::exchange(m_removed, std::nullopt);
+    WatchLists& lists = m_program.lists();
+    if (r.forum)
+        lists.forumModel().insert(r.row, {r.address, r.login}, r.format, r.postingPage);
+    else
+        lists.threadModel().insert(r.row, {r.address, r.size}, r.check);
+    emit panelText(1, QStringLiteral("Put back: ") + shownAddress(r.address));
+    return true;
+}
+
+void ListsPane::showPostMenu(const QPoint& at) {
+    const QModelIndex item = postList->indexAt(at);
+    if (item.isValid())
+        postList->setCurrentIndex(item);
+    const QString address = item.data(ThreadModel::AddressRole).toString();
+    const bool unread = item.data(ThreadModel::UnreadRole).toBool();
+    const WatchLists::PostId id = item.data(ThreadModel::PostIdRole).value<WatchLists::PostId>();
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Open"), this,
+                   [this, item] { postRowDoubleClicked(postList, item.row()); })
+        ->setEnabled(item.isValid());
+    menu.addAction(QStringLiteral("Copy Address"), this,
+                   [address] { QGuiApplication::clipboard()->setText(address); })
+        ->setEnabled(item.isValid());
+    menu.addAction(QStringLiteral("Mark as Read"), this,
+                   [this, id] { m_program.lists().markAsRead(m_program.lists().newReplyRow(id)); })
+        ->setEnabled(unread);
+    menu.addAction(QStringLiteral("Remove Watch"), this, &ListsPane::removeWatch)
+        ->setEnabled(item.isValid());
+    menu.exec(postList->viewport()->mapToGlobal(at));
 }
 
 void ListsPane::forumRowClicked(int row) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "watch/check_outcome.h"
+
 #include <QWidget>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -37,6 +40,8 @@ public:
     QList<int> selectedForums() const;
     // Shows the forums, to choose from.
     void showForums();
+    // Puts the forum or thread removed last back where it was; false when there is none.
+    bool undoRemove();
     // The page shown belongs to a forum's site: that forum becomes the selected row, so the
     // Paste buttons use its login.
     void followPage(const QString& address);
@@ -57,6 +62,8 @@ signals:
     void panelText(int panel, const QString& text);
     // A forum row was selected (clicked, by the keyboard, or following the page).
     void forumSelected(int row);
+    // A forum or thread was removed; undoRemove() brings it back.
+    void rowRemoved(const QString& what);
 
 private:
     void build();
@@ -73,11 +80,24 @@ private:
     void storeLogin();
     void showNewRepliesMenu(const QPoint& at);
     void showForumMenu(const QPoint& at);
+    void showPostMenu(const QPoint& at);
     void showNewRepliesFromNotice();
 
     Program& m_program;
     BrowserPage& m_page;
     bool m_quietSelection = false;
+    // The row removed last, for Undo.
+    struct Removed {
+        bool forum = false;
+        int row = 0;
+        QString address;
+        QString login;
+        QString format;
+        QString postingPage;
+        std::optional<qint64> size;
+        std::optional<PostCheck> check;
+    };
+    std::optional<Removed> m_removed;
 
     QTabBar* listsTabs = nullptr;
     QFrame* forumsView = nullptr;

@@ -51,6 +51,7 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
     connectBrowser();
     connectCompose();
     connectPosting();
+    connectUndo();
     applyAccessibleNames(this);
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.

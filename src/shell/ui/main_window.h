@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -106,6 +107,7 @@ private:
     void connectBrowser();
     void connectCompose();
     void connectPosting();
+    void connectUndo();
     void placeQueueStrip();
     void postToSelectedForums();
     void showPostHistory();
@@ -155,6 +157,8 @@ private:
     QPushButton* queuePostButton = nullptr;
     QueueStrip* queueStrip = nullptr;
     QPointer<PostHistoryWindow> postHistoryWindow;
+    QPushButton* undoRemoveButton = nullptr;
+    QTimer undoTimer;
     BrowserPane* browserPane = nullptr;
     std::unique_ptr<WebsiteWindow> websiteWindow; // made at the first Visit
     QPointer<HelpWindow> helpWindow;

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace quillbox {
 
@@ -48,6 +49,28 @@ void MainWindow::connectPosting() {
             forum >= 0 ? m_program.lists().forums().at(forum).address : QString();
         m_program.singleInsertMade(forumAddress, page, subjectBox->text(),
                                    formatBox->currentText());
+    });
+}
+
+void MainWindow::connectUndo() {
+    // A removed forum or thread can be brought back for a few seconds from the status bar (and
+    // with Ctrl+Z in its list), instead of a question before every removal.
+    undoRemoveButton = new QPushButton(QStringLiteral("Undo"), statusBar());
+    undoRemoveButton->setObjectName(QStringLiteral("cmdUndoRemove"));
+    undoRemoveButton->setAccessibleName(QStringLiteral("Undo the removal"));
+    undoRemoveButton->hide();
+    statusBar()->addPermanentWidget(undoRemoveButton);
+    undoTimer.setSingleShot(true);
+    undoTimer.setInterval(8000);
+    connect(&undoTimer, &QTimer::timeout, undoRemoveButton, &QWidget::hide);
+    connect(listsPane, &ListsPane::rowRemoved, this, [this](const QString& what) {
+        setPanelText(1, QStringLiteral("Removed: ") + what);
+        undoRemoveButton->show();
+        undoTimer.start();
+    });
+    connect(undoRemoveButton, &QPushButton::clicked, this, [this] {
+        listsPane->undoRemove();
+        undoRemoveButton->hide();
     });
 }
 
