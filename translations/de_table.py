@@ -221,3 +221,173 @@ GERMAN = {
         "Save and Close": "Speichern und schließen",
     },
 }
+
+GERMAN.update({
+    "quillbox::AutoInsert": {
+        "Auto-Insert Error": "Fehler beim automatischen Einfügen",
+        "Could not auto-insert your message.  Try pasting instead.":
+            "Ihre Nachricht konnte nicht automatisch eingefügt werden.  Versuchen Sie es stattdessen mit Einfügen.",
+        "The page changed while it was being read. Press Auto-Insert again once the page you want to post on is shown.":
+            "Die Seite hat sich geändert, während sie gelesen wurde. Klicken Sie erneut auf „Automatisch einfügen“, sobald die Seite angezeigt wird, auf der Sie schreiben möchten.",
+        "The page did not answer within %1 seconds; its scripts may be busy. Reload the page and try again.":
+            "Die Seite hat nicht innerhalb von %1 Sekunden geantwortet; ihre Skripte sind vielleicht beschäftigt. Laden Sie die Seite neu und versuchen Sie es erneut.",
+        "The page stopped working before it answered. Reload the page and try again.":
+            "Die Seite reagierte nicht mehr, bevor sie antwortete. Laden Sie die Seite neu und versuchen Sie es erneut.",
+        "The browser shows no page to insert into.": "Der Browser zeigt keine Seite, in die eingefügt werden kann.",
+    },
+    "quillbox::BackgroundCheck": {
+        "New replies": "Neue Antworten",
+        "1 thread has new replies:": "1 Thema hat neue Antworten:",
+        " threads have new replies:": " Themen haben neue Antworten:",
+        "\nand ": "\nund ",
+        " more": " weitere",
+    },
+    "quillbox::DataFolder": {
+        'Could not create "%1": %2': "„%1“ konnte nicht angelegt werden: %2",
+    },
+    "quillbox::FetchMessages": {
+        "An error has occurred.\r\nError #: ": "Ein Fehler ist aufgetreten.\r\nFehlernummer: ",
+        "\r\nDescription: ": "\r\nBeschreibung: ",
+        "Error occurred.\r\nError #: ": "Fehler aufgetreten.\r\nFehlernummer: ",
+        "Error": "Fehler",
+        " threads could not be checked; the check went on with the others.":
+            " Themen konnten nicht geprüft werden; die Prüfung wurde mit den anderen fortgesetzt.",
+        "\r\n\r\nand ": "\r\n\r\nund ",
+        " more: each thread's row tells its reason.": " weitere: Die Zeile jedes Themas nennt den Grund.",
+        "Error ": "Fehler ",
+    },
+    "quillbox::FetchTarget": {
+        "Only pages on the web, at http:// and https:// addresses, can be used; this address starts with ":
+            "Nur Seiten im Web mit http://- und https://-Adressen können verwendet werden; diese Adresse beginnt mit ",
+        "The address is empty.": "Die Adresse ist leer.",
+        "The address contains a space or a control character and cannot be requested.":
+            "Die Adresse enthält ein Leerzeichen oder ein Steuerzeichen und kann nicht abgerufen werden.",
+        "The address has no usable host name.": "Die Adresse hat keinen verwendbaren Hostnamen.",
+        "The port in the address is not a number from 1 to 65535.":
+            "Der Port in der Adresse ist keine Zahl von 1 bis 65535.",
+    },
+    "quillbox::HttpReplyReader": {
+        "Downloaded ": "Heruntergeladen: ",
+        " bytes": " Bytes",
+        " from ": " von ",
+    },
+    "quillbox::InsertFollowUp": {
+        "Now watching: ": "Wird jetzt beobachtet: ",
+        "The posted thread was not found; use Watch This Post on it":
+            "Das veröffentlichte Thema wurde nicht gefunden; verwenden Sie dort „Thema beobachten“",
+    },
+    "quillbox::ListFiles": {
+        "a size that is not a number, read as no size": "eine Größe, die keine Zahl ist, gelesen als keine Größe",
+        "%1 sizes that are not numbers, read as no size": "%1 Größen, die keine Zahlen sind, gelesen als keine Größe",
+        "%1 sizes for %2 watched %3, so the last %4 pair with none":
+            "%1 Größen für %2 beobachtete %3, daher erhalten die letzten %4 keine",
+        "thread": "Thema",
+        "threads": "Themen",
+        'Could not write "%1": it holds sizes that would be lost, and its original could not be kept first. %2':
+            "„%1“ konnte nicht geschrieben werden: Die Datei enthält Größen, die verloren gingen, und ihr Original konnte nicht vorher gesichert werden. %2",
+        "Changes to your lists are not saved to %1 until the program is started again, so that nothing is written over a file that could not be read.":
+            "Änderungen an Ihren Listen werden erst nach einem Neustart des Programms in %1 gespeichert, damit keine Datei überschrieben wird, die nicht gelesen werden konnte.",
+    },
+    "quillbox::PageFetcher": {
+        " milliseconds": " Millisekunden",
+        " second": " Sekunde",
+        " seconds": " Sekunden",
+        "This system offers no TLS, so https:// addresses cannot be fetched.":
+            "Dieses System bietet kein TLS, daher können https://-Adressen nicht abgerufen werden.",
+        "Connecting to the web server": "Verbindung zum Webserver wird hergestellt",
+        "Sending request": "Anfrage wird gesendet",
+        "Request completed": "Anfrage abgeschlossen",
+        "Receiving response": "Antwort wird empfangen",
+        "The secure connection failed.": "Die sichere Verbindung ist fehlgeschlagen.",
+        "The connection ended after ": "Die Verbindung endete nach ",
+        " of the ": " der ",
+        " bytes the web server announced; the page arrived incomplete.":
+            " vom Webserver angekündigten Bytes; die Seite kam unvollständig an.",
+        "The web server's chunked reply was malformed after ":
+            "Die in Blöcken gesendete Antwort des Webservers war fehlerhaft nach ",
+        " bytes; the page could not be measured.": " Bytes; die Seite konnte nicht gemessen werden.",
+        " bytes, before the last chunk of the page the web server sent in chunks; the page arrived incomplete.":
+            " Bytes, vor dem letzten Block der Seite, die der Webserver in Blöcken sandte; die Seite kam unvollständig an.",
+        "The web server sent nothing for ": "Der Webserver hat nichts gesendet für ",
+        "; the request was given up.": "; die Anfrage wurde aufgegeben.",
+        "The web server had not sent the whole page after ":
+            "Der Webserver hatte die Seite nicht vollständig gesendet nach ",
+        ", the deadline for one page; the request was given up.":
+            ", der Frist für eine Seite; die Anfrage wurde aufgegeben.",
+    },
+    "quillbox::PostLog": {
+        'Could not add to the post log "%1": %2': "Konnte nicht zum Beitragsprotokoll „%1“ hinzufügen: %2",
+    },
+    "quillbox::PostLogModel": {
+        "Queue run: 1 forum": "Warteschlange: 1 Forum",
+        "Queue run: %1 forums": "Warteschlange: %1 Foren",
+        "%1 of %2 watched": "%1 von %2 beobachtet",
+        "Thread or posting page": "Thema oder Seite zum Schreiben",
+    },
+    "quillbox::PostQueue": {
+        "waiting for you to submit": "wartet auf Ihr Absenden",
+        "no posting page": "keine Seite zum Schreiben",
+        "%1 of %2: %3": "%1 von %2: %3",
+        "Done: ": "Fertig: ",
+    },
+    "quillbox::PostSummary": {
+        " bytes": " Bytes",
+        "Recorded size: ": "Erfasste Größe: ",
+        "none yet": "noch keine",
+        "\nNot checked yet": "\nNoch nicht geprüft",
+        "\nLast checked: ": "\nZuletzt geprüft: ",
+        "\nResult: new replies (": "\nErgebnis: neue Antworten (",
+        "\nResult: unchanged": "\nErgebnis: unverändert",
+        "\nResult: failed - ": "\nErgebnis: fehlgeschlagen – ",
+        "\nResult: not fetched, no size recorded": "\nErgebnis: nicht abgerufen, keine Größe erfasst",
+    },
+    "quillbox::ReplyCheck": {
+        "finished - ": "fertig – ",
+        " new replies found": " neue Antworten gefunden",
+        " thread": " Thema",
+        " threads": " Themen",
+        " could not be checked": " konnte nicht geprüft werden",
+        "checking post 1": "prüfe Beitrag 1",
+        "checking post ": "prüfe Beitrag ",
+    },
+    "quillbox::SavedMessageList": {
+        "(empty line)": "(leere Zeile)",
+        "(no subject)": "(kein Betreff)",
+        "(no text)": "(kein Text)",
+    },
+    "quillbox::SavedMessages": {
+        'Could not read "%1": %2': "„%1“ konnte nicht gelesen werden: %2",
+    },
+    "quillbox::SettingsStore": {
+        "the file could not be written": "die Datei konnte nicht geschrieben werden",
+        "the file is damaged and could not be rewritten": "die Datei ist beschädigt und konnte nicht neu geschrieben werden",
+        "unknown error": "unbekannter Fehler",
+        'Could not save the settings in "%1": %2': "Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2",
+        "the file could not be read (%1), and a save would replace what it holds.":
+            "die Datei konnte nicht gelesen werden (%1), und Speichern würde ihren Inhalt ersetzen.",
+        "lines that are not settings, which a save leaves out":
+            "Zeilen, die keine Einstellungen sind und beim Speichern wegfallen",
+        "it is damaged, and its original could not be kept first. %1":
+            "sie ist beschädigt, und ihr Original konnte nicht vorher gesichert werden. %1",
+    },
+    "quillbox::SingleInstance": {
+        'Could not lock the data folder "%1": %2': "Der Datenordner „%1“ konnte nicht gesperrt werden: %2",
+        "the folder cannot be written.": "in den Ordner kann nicht geschrieben werden.",
+        "the lock file cannot be made.": "die Sperrdatei kann nicht angelegt werden.",
+        "Could not listen for a second start: %1": "Auf einen zweiten Start kann nicht gewartet werden: %1",
+    },
+    "quillbox::TextFile": {
+        'Could not read "%1": %2': "„%1“ konnte nicht gelesen werden: %2",
+        'Could not write "%1": %2': "„%1“ konnte nicht geschrieben werden: %2",
+        "only %1 of %2 bytes reached the disk": "nur %1 von %2 Bytes erreichten den Datenträger",
+        '"%1" holds %2; ': "„%1“ enthält %2; ",
+        'the original file is kept as "%1" before it is first rewritten.':
+            "die Originaldatei wird vor dem ersten Überschreiben als „%1“ gesichert.",
+        'the original file is kept as "%1".': "die Originaldatei ist als „%1“ gesichert.",
+        "a copy of the original could not be kept, so the file will not be saved over. ":
+            "eine Kopie des Originals konnte nicht gesichert werden, daher wird die Datei nicht überschrieben. ",
+        "bytes that are not text, shown as %1": "Bytes, die kein Text sind, angezeigt als %1",
+        'Could not write "%1": it holds bytes that are not text, and its original could not be kept first. %2':
+            "„%1“ konnte nicht geschrieben werden: Die Datei enthält Bytes, die kein Text sind, und ihr Original konnte nicht vorher gesichert werden. %2",
+    },
+})

@@ -29,6 +29,58 @@
     </message>
 </context>
 <context>
+    <name>quillbox::AutoInsert</name>
+    <message>
+        <source>Auto-Insert Error</source>
+        <translation>Fehler beim automatischen Einfügen</translation>
+    </message>
+    <message>
+        <source>Could not auto-insert your message.  Try pasting instead.</source>
+        <translation>Ihre Nachricht konnte nicht automatisch eingefügt werden.  Versuchen Sie es stattdessen mit Einfügen.</translation>
+    </message>
+    <message>
+        <source>The page changed while it was being read. Press Auto-Insert again once the page you want to post on is shown.</source>
+        <translation>Die Seite hat sich geändert, während sie gelesen wurde. Klicken Sie erneut auf „Automatisch einfügen“, sobald die Seite angezeigt wird, auf der Sie schreiben möchten.</translation>
+    </message>
+    <message>
+        <source>The page did not answer within %1 seconds; its scripts may be busy. Reload the page and try again.</source>
+        <translation>Die Seite hat nicht innerhalb von %1 Sekunden geantwortet; ihre Skripte sind vielleicht beschäftigt. Laden Sie die Seite neu und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The page stopped working before it answered. Reload the page and try again.</source>
+        <translation>Die Seite reagierte nicht mehr, bevor sie antwortete. Laden Sie die Seite neu und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The browser shows no page to insert into.</source>
+        <translation>Der Browser zeigt keine Seite, in die eingefügt werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::BackgroundCheck</name>
+    <message>
+        <source>New replies</source>
+        <translation>Neue Antworten</translation>
+    </message>
+    <message>
+        <source>1 thread has new replies:</source>
+        <translation>1 Thema hat neue Antworten:</translation>
+    </message>
+    <message>
+        <source> threads have new replies:</source>
+        <translation> Themen haben neue Antworten:</translation>
+    </message>
+    <message>
+        <source>
+and </source>
+        <translation>
+und </translation>
+    </message>
+    <message>
+        <source> more</source>
+        <translation> weitere</translation>
+    </message>
+</context>
+<context>
     <name>quillbox::BrowserControls</name>
     <message>
         <source>URL:</source>
@@ -95,6 +147,81 @@
     </message>
 </context>
 <context>
+    <name>quillbox::DataFolder</name>
+    <message>
+        <source>Could not create &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::FetchMessages</name>
+    <message>
+        <source>An error has occurred.<byte value="xd"/>
+Error #: </source>
+        <translation>Ein Fehler ist aufgetreten.<byte value="xd"/>
+Fehlernummer: </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Description: </source>
+        <translation><byte value="xd"/>
+Beschreibung: </translation>
+    </message>
+    <message>
+        <source>Error occurred.<byte value="xd"/>
+Error #: </source>
+        <translation>Fehler aufgetreten.<byte value="xd"/>
+Fehlernummer: </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source> threads could not be checked; the check went on with the others.</source>
+        <translation> Themen konnten nicht geprüft werden; die Prüfung wurde mit den anderen fortgesetzt.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+and </source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+und </translation>
+    </message>
+    <message>
+        <source> more: each thread&apos;s row tells its reason.</source>
+        <translation> weitere: Die Zeile jedes Themas nennt den Grund.</translation>
+    </message>
+    <message>
+        <source>Error </source>
+        <translation>Fehler </translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::FetchTarget</name>
+    <message>
+        <source>Only pages on the web, at http:// and https:// addresses, can be used; this address starts with </source>
+        <translation>Nur Seiten im Web mit http://- und https://-Adressen können verwendet werden; diese Adresse beginnt mit </translation>
+    </message>
+    <message>
+        <source>The address is empty.</source>
+        <translation>Die Adresse ist leer.</translation>
+    </message>
+    <message>
+        <source>The address contains a space or a control character and cannot be requested.</source>
+        <translation>Die Adresse enthält ein Leerzeichen oder ein Steuerzeichen und kann nicht abgerufen werden.</translation>
+    </message>
+    <message>
+        <source>The address has no usable host name.</source>
+        <translation>Die Adresse hat keinen verwendbaren Hostnamen.</translation>
+    </message>
+    <message>
+        <source>The port in the address is not a number from 1 to 65535.</source>
+        <translation>Der Port in der Adresse ist keine Zahl von 1 bis 65535.</translation>
+    </message>
+</context>
+<context>
     <name>quillbox::HelpWindow</name>
     <message>
         <source>Readme/Help</source>
@@ -103,6 +230,63 @@
     <message>
         <source>Show at Startup</source>
         <translation>Beim Start anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::HttpReplyReader</name>
+    <message>
+        <source>Downloaded </source>
+        <translation>Heruntergeladen: </translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> Bytes</translation>
+    </message>
+    <message>
+        <source> from </source>
+        <translation> von </translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::InsertFollowUp</name>
+    <message>
+        <source>Now watching: </source>
+        <translation>Wird jetzt beobachtet: </translation>
+    </message>
+    <message>
+        <source>The posted thread was not found; use Watch This Post on it</source>
+        <translation>Das veröffentlichte Thema wurde nicht gefunden; verwenden Sie dort „Thema beobachten“</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::ListFiles</name>
+    <message>
+        <source>a size that is not a number, read as no size</source>
+        <translation>eine Größe, die keine Zahl ist, gelesen als keine Größe</translation>
+    </message>
+    <message>
+        <source>%1 sizes that are not numbers, read as no size</source>
+        <translation>%1 Größen, die keine Zahlen sind, gelesen als keine Größe</translation>
+    </message>
+    <message>
+        <source>%1 sizes for %2 watched %3, so the last %4 pair with none</source>
+        <translation>%1 Größen für %2 beobachtete %3, daher erhalten die letzten %4 keine</translation>
+    </message>
+    <message>
+        <source>thread</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>threads</source>
+        <translation>Themen</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: it holds sizes that would be lost, and its original could not be kept first. %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: Die Datei enthält Größen, die verloren gingen, und ihr Original konnte nicht vorher gesichert werden. %2</translation>
+    </message>
+    <message>
+        <source>Changes to your lists are not saved to %1 until the program is started again, so that nothing is written over a file that could not be read.</source>
+        <translation>Änderungen an Ihren Listen werden erst nach einem Neustart des Programms in %1 gespeichert, damit keine Datei überschrieben wird, die nicht gelesen werden konnte.</translation>
     </message>
 </context>
 <context>
@@ -443,6 +627,85 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
     </message>
 </context>
 <context>
+    <name>quillbox::PageFetcher</name>
+    <message>
+        <source> milliseconds</source>
+        <translation> Millisekunden</translation>
+    </message>
+    <message>
+        <source> second</source>
+        <translation> Sekunde</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> Sekunden</translation>
+    </message>
+    <message>
+        <source>This system offers no TLS, so https:// addresses cannot be fetched.</source>
+        <translation>Dieses System bietet kein TLS, daher können https://-Adressen nicht abgerufen werden.</translation>
+    </message>
+    <message>
+        <source>Connecting to the web server</source>
+        <translation>Verbindung zum Webserver wird hergestellt</translation>
+    </message>
+    <message>
+        <source>Sending request</source>
+        <translation>Anfrage wird gesendet</translation>
+    </message>
+    <message>
+        <source>Request completed</source>
+        <translation>Anfrage abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Receiving response</source>
+        <translation>Antwort wird empfangen</translation>
+    </message>
+    <message>
+        <source>The secure connection failed.</source>
+        <translation>Die sichere Verbindung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The connection ended after </source>
+        <translation>Die Verbindung endete nach </translation>
+    </message>
+    <message>
+        <source> of the </source>
+        <translation> der </translation>
+    </message>
+    <message>
+        <source> bytes the web server announced; the page arrived incomplete.</source>
+        <translation> vom Webserver angekündigten Bytes; die Seite kam unvollständig an.</translation>
+    </message>
+    <message>
+        <source>The web server&apos;s chunked reply was malformed after </source>
+        <translation>Die in Blöcken gesendete Antwort des Webservers war fehlerhaft nach </translation>
+    </message>
+    <message>
+        <source> bytes; the page could not be measured.</source>
+        <translation> Bytes; die Seite konnte nicht gemessen werden.</translation>
+    </message>
+    <message>
+        <source> bytes, before the last chunk of the page the web server sent in chunks; the page arrived incomplete.</source>
+        <translation> Bytes, vor dem letzten Block der Seite, die der Webserver in Blöcken sandte; die Seite kam unvollständig an.</translation>
+    </message>
+    <message>
+        <source>The web server sent nothing for </source>
+        <translation>Der Webserver hat nichts gesendet für </translation>
+    </message>
+    <message>
+        <source>; the request was given up.</source>
+        <translation>; die Anfrage wurde aufgegeben.</translation>
+    </message>
+    <message>
+        <source>The web server had not sent the whole page after </source>
+        <translation>Der Webserver hatte die Seite nicht vollständig gesendet nach </translation>
+    </message>
+    <message>
+        <source>, the deadline for one page; the request was given up.</source>
+        <translation>, der Frist für eine Seite; die Anfrage wurde aufgegeben.</translation>
+    </message>
+</context>
+<context>
     <name>quillbox::PostHistoryWindow</name>
     <message>
         <source>Post History</source>
@@ -483,6 +746,102 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
     <message>
         <source>Watch Again</source>
         <translation>Wieder beobachten</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::PostLog</name>
+    <message>
+        <source>Could not add to the post log &quot;%1&quot;: %2</source>
+        <translation>Konnte nicht zum Beitragsprotokoll „%1“ hinzufügen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::PostLogModel</name>
+    <message>
+        <source>Queue run: 1 forum</source>
+        <translation>Warteschlange: 1 Forum</translation>
+    </message>
+    <message>
+        <source>Queue run: %1 forums</source>
+        <translation>Warteschlange: %1 Foren</translation>
+    </message>
+    <message>
+        <source>%1 of %2 watched</source>
+        <translation>%1 von %2 beobachtet</translation>
+    </message>
+    <message>
+        <source>Thread or posting page</source>
+        <translation>Thema oder Seite zum Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::PostQueue</name>
+    <message>
+        <source>waiting for you to submit</source>
+        <translation>wartet auf Ihr Absenden</translation>
+    </message>
+    <message>
+        <source>no posting page</source>
+        <translation>keine Seite zum Schreiben</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <translation>%1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation>Fertig: </translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::PostSummary</name>
+    <message>
+        <source> bytes</source>
+        <translation> Bytes</translation>
+    </message>
+    <message>
+        <source>Recorded size: </source>
+        <translation>Erfasste Größe: </translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keine</translation>
+    </message>
+    <message>
+        <source>
+Not checked yet</source>
+        <translation>
+Noch nicht geprüft</translation>
+    </message>
+    <message>
+        <source>
+Last checked: </source>
+        <translation>
+Zuletzt geprüft: </translation>
+    </message>
+    <message>
+        <source>
+Result: new replies (</source>
+        <translation>
+Ergebnis: neue Antworten (</translation>
+    </message>
+    <message>
+        <source>
+Result: unchanged</source>
+        <translation>
+Ergebnis: unverändert</translation>
+    </message>
+    <message>
+        <source>
+Result: failed - </source>
+        <translation>
+Ergebnis: fehlgeschlagen – </translation>
+    </message>
+    <message>
+        <source>
+Result: not fetched, no size recorded</source>
+        <translation>
+Ergebnis: nicht abgerufen, keine Größe erfasst</translation>
     </message>
 </context>
 <context>
@@ -606,6 +965,37 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
     </message>
 </context>
 <context>
+    <name>quillbox::ReplyCheck</name>
+    <message>
+        <source>finished - </source>
+        <translation>fertig – </translation>
+    </message>
+    <message>
+        <source> new replies found</source>
+        <translation> neue Antworten gefunden</translation>
+    </message>
+    <message>
+        <source> thread</source>
+        <translation> Thema</translation>
+    </message>
+    <message>
+        <source> threads</source>
+        <translation> Themen</translation>
+    </message>
+    <message>
+        <source> could not be checked</source>
+        <translation> konnte nicht geprüft werden</translation>
+    </message>
+    <message>
+        <source>checking post 1</source>
+        <translation>prüfe Beitrag 1</translation>
+    </message>
+    <message>
+        <source>checking post </source>
+        <translation>prüfe Beitrag </translation>
+    </message>
+</context>
+<context>
     <name>quillbox::ReplyCheckOptions</name>
     <message>
         <source>%1 minutes</source>
@@ -638,6 +1028,28 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
     <message>
         <source>Checks run while Quillbox is open, without message boxes; a notification names the threads with new replies.</source>
         <translation>Die Prüfungen laufen, während Quillbox geöffnet ist, ohne Meldungsfenster; eine Benachrichtigung nennt die Themen mit neuen Antworten.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::SavedMessageList</name>
+    <message>
+        <source>(empty line)</source>
+        <translation>(leere Zeile)</translation>
+    </message>
+    <message>
+        <source>(no subject)</source>
+        <translation>(kein Betreff)</translation>
+    </message>
+    <message>
+        <source>(no text)</source>
+        <translation>(kein Text)</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::SavedMessages</name>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -680,6 +1092,56 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
     </message>
 </context>
 <context>
+    <name>quillbox::SettingsStore</name>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file is damaged and could not be rewritten</source>
+        <translation>die Datei ist beschädigt und konnte nicht neu geschrieben werden</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Could not save the settings in &quot;%1&quot;: %2</source>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>the file could not be read (%1), and a save would replace what it holds.</source>
+        <translation>die Datei konnte nicht gelesen werden (%1), und Speichern würde ihren Inhalt ersetzen.</translation>
+    </message>
+    <message>
+        <source>lines that are not settings, which a save leaves out</source>
+        <translation>Zeilen, die keine Einstellungen sind und beim Speichern wegfallen</translation>
+    </message>
+    <message>
+        <source>it is damaged, and its original could not be kept first. %1</source>
+        <translation>sie ist beschädigt, und ihr Original konnte nicht vorher gesichert werden. %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::SingleInstance</name>
+    <message>
+        <source>Could not lock the data folder &quot;%1&quot;: %2</source>
+        <translation>Der Datenordner „%1“ konnte nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written.</source>
+        <translation>in den Ordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be made.</source>
+        <translation>die Sperrdatei kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not listen for a second start: %1</source>
+        <translation>Auf einen zweiten Start kann nicht gewartet werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>quillbox::TemplateEditor</name>
     <message>
         <source>Custom Message Templates</source>
@@ -708,6 +1170,45 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
     <message>
         <source>Save and Close</source>
         <translation>Speichern und schließen</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TextFile</name>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes reached the disk</source>
+        <translation>nur %1 von %2 Bytes erreichten den Datenträger</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2; </source>
+        <translation>„%1“ enthält %2; </translation>
+    </message>
+    <message>
+        <source>the original file is kept as &quot;%1&quot; before it is first rewritten.</source>
+        <translation>die Originaldatei wird vor dem ersten Überschreiben als „%1“ gesichert.</translation>
+    </message>
+    <message>
+        <source>the original file is kept as &quot;%1&quot;.</source>
+        <translation>die Originaldatei ist als „%1“ gesichert.</translation>
+    </message>
+    <message>
+        <source>a copy of the original could not be kept, so the file will not be saved over. </source>
+        <translation>eine Kopie des Originals konnte nicht gesichert werden, daher wird die Datei nicht überschrieben. </translation>
+    </message>
+    <message>
+        <source>bytes that are not text, shown as %1</source>
+        <translation>Bytes, die kein Text sind, angezeigt als %1</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: it holds bytes that are not text, and its original could not be kept first. %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: Die Datei enthält Bytes, die kein Text sind, und ihr Original konnte nicht vorher gesichert werden. %2</translation>
     </message>
 </context>
 <context>

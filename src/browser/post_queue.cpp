@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -16,7 +17,7 @@ QString PostQueue::stateName(State state) {
     case State::Loading:
         return QStringLiteral("loading");
     case State::WaitingForSubmit:
-        return QStringLiteral("waiting for you to submit");
+        return QCoreApplication::translate("quillbox::PostQueue", "waiting for you to submit");
     case State::Watching:
         return QStringLiteral("watching");
     case State::Skipped:
@@ -26,7 +27,7 @@ QString PostQueue::stateName(State state) {
 }
 
 QString PostQueue::noPostingPageReason() {
-    return QStringLiteral("no posting page");
+    return QCoreApplication::translate("quillbox::PostQueue", "no posting page");
 }
 
 bool PostQueue::start(const QList<QueueForum>& forums, const QString& subject,
@@ -51,7 +52,7 @@ QueueForum PostQueue::currentForum() const {
 QString PostQueue::progressText() const {
     if (isRunning()) {
         const QueueForum& forum = m_forums.at(m_current);
-        return QStringLiteral("%1 of %2: %3")
+        return QCoreApplication::translate("quillbox::PostQueue", "%1 of %2: %3")
             .arg(position())
             .arg(count())
             .arg(forum.name.isEmpty() ? forum.address : forum.name);
@@ -66,7 +67,8 @@ QString PostQueue::progressText() const {
         if (n > 0)
             parts.append(QStringLiteral("%1 %2").arg(n).arg(result));
     }
-    return QStringLiteral("Done: ") + parts.join(QStringLiteral(", "));
+    return QCoreApplication::translate("quillbox::PostQueue", "Done: ") +
+           parts.join(QStringLiteral(", "));
 }
 
 QString PostQueue::stateText() const {
