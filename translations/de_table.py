@@ -61,7 +61,6 @@ GERMAN = {
         "New Replies ": "Neue Antworten ",
         "Check for new replies": "Auf neue Antworten prüfen",
         "Checking in the background...": "Wird im Hintergrund geprüft …",
-        "Enter Username": "Benutzername eingeben",
         "Posting page kept: %1": "Seite zum Schreiben gemerkt: %1",
         "Open": "Öffnen",
         "Open Posting Page": "Seite zum Schreiben öffnen",
@@ -282,6 +281,7 @@ GERMAN.update({
         "%1 sizes for %2 watched %3, so the last %4 pair with none":
             "%1 Größen für %2 beobachtete %3, daher erhalten die letzten %4 keine",
         "thread": "Thema",
+        " and ": " und ",
         "threads": "Themen",
         'Could not write "%1": it holds sizes that would be lost, and its original could not be kept first. %2':
             "„%1“ konnte nicht geschrieben werden: Die Datei enthält Größen, die verloren gingen, und ihr Original konnte nicht vorher gesichert werden. %2",
@@ -324,8 +324,14 @@ GERMAN.update({
         "%1 of %2 watched": "%1 von %2 beobachtet",
         "Thread or posting page": "Thema oder Seite zum Schreiben",
     },
+    "quillbox::PostMeasurer": {
+        "Response completed": "Antwort vollständig",
+    },
     "quillbox::PostQueue": {
         "waiting for you to submit": "wartet auf Ihr Absenden",
+        "loading": "wird geladen",
+        "watching": "wird beobachtet",
+        "skipped": "übersprungen",
         "no posting page": "keine Seite zum Schreiben",
         "%1 of %2: %3": "%1 von %2: %3",
         "Done: ": "Fertig: ",
@@ -379,6 +385,7 @@ GERMAN.update({
     "quillbox::TextFile": {
         'Could not read "%1": %2': "„%1“ konnte nicht gelesen werden: %2",
         'Could not write "%1": %2': "„%1“ konnte nicht geschrieben werden: %2",
+        ", and ": " und ",
         "only %1 of %2 bytes reached the disk": "nur %1 von %2 Bytes erreichten den Datenträger",
         '"%1" holds %2; ': "„%1“ enthält %2; ",
         'the original file is kept as "%1" before it is first rewritten.':

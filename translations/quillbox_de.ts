@@ -288,6 +288,10 @@ und </translation>
         <source>Changes to your lists are not saved to %1 until the program is started again, so that nothing is written over a file that could not be read.</source>
         <translation>Änderungen an Ihren Listen werden erst nach einem Neustart des Programms in %1 gespeichert, damit keine Datei überschrieben wird, die nicht gelesen werden konnte.</translation>
     </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
 </context>
 <context>
     <name>quillbox::ListsAutosave</name>
@@ -373,10 +377,6 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
     <message>
         <source>Checking in the background...</source>
         <translation>Wird im Hintergrund geprüft …</translation>
-    </message>
-    <message>
-        <source>Enter Username</source>
-        <translation>Benutzername eingeben</translation>
     </message>
     <message>
         <source>Posting page kept: %1</source>
@@ -775,6 +775,13 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
     </message>
 </context>
 <context>
+    <name>quillbox::PostMeasurer</name>
+    <message>
+        <source>Response completed</source>
+        <translation>Antwort vollständig</translation>
+    </message>
+</context>
+<context>
     <name>quillbox::PostQueue</name>
     <message>
         <source>waiting for you to submit</source>
@@ -791,6 +798,18 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
     <message>
         <source>Done: </source>
         <translation>Fertig: </translation>
+    </message>
+    <message>
+        <source>loading</source>
+        <translation>wird geladen</translation>
+    </message>
+    <message>
+        <source>watching</source>
+        <translation>wird beobachtet</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
     </message>
 </context>
 <context>
@@ -1209,6 +1228,10 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
     <message>
         <source>Could not write &quot;%1&quot;: it holds bytes that are not text, and its original could not be kept first. %2</source>
         <translation>„%1“ konnte nicht geschrieben werden: Die Datei enthält Bytes, die kein Text sind, und ihr Original konnte nicht vorher gesichert werden. %2</translation>
+    </message>
+    <message>
+        <source>, and </source>
+        <translation> und </translation>
     </message>
 </context>
 <context>

@@ -15,13 +15,13 @@ QString PostQueue::stateName(State state) {
     case State::Idle:
         return {};
     case State::Loading:
-        return QStringLiteral("loading");
+        return QCoreApplication::translate("quillbox::PostQueue", "loading");
     case State::WaitingForSubmit:
         return QCoreApplication::translate("quillbox::PostQueue", "waiting for you to submit");
     case State::Watching:
-        return QStringLiteral("watching");
+        return QCoreApplication::translate("quillbox::PostQueue", "watching");
     case State::Skipped:
-        return QStringLiteral("skipped");
+        return QCoreApplication::translate("quillbox::PostQueue", "skipped");
     }
     return {};
 }

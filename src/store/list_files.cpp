@@ -353,7 +353,7 @@ QString readOnlyListsNotice(const QString& folder, const QStringList& readOnly) 
                "Changes to your lists are not saved to %1 until the program is "
                "started again, so that nothing is written over a file that could "
                "not be read.")
-        .arg(names.join(QStringLiteral(" and ")));
+        .arg(names.join(QCoreApplication::translate("quillbox::ListFiles", " and ")));
 }
 
 QStringList saveLists(const QString& folder, const ListsData& data) {

@@ -145,7 +145,8 @@ QString damagedFileNotice(const QString& path, const QStringList& faults,
                           const std::optional<FileResult>& kept) {
     const QString intro =
         QCoreApplication::translate("quillbox::TextFile", "\"%1\" holds %2; ")
-            .arg(QDir::toNativeSeparators(path), faults.join(QStringLiteral(", and ")));
+            .arg(QDir::toNativeSeparators(path),
+                 faults.join(QCoreApplication::translate("quillbox::TextFile", ", and ")));
     const QString copy = QDir::toNativeSeparators(damagedCopyPath(path));
     if (!kept) {
         return intro + QCoreApplication::translate(

@@ -263,7 +263,7 @@ void ListsPane::addCurrentUrl() {
     const int row = lists.appendForum(url, QString());
     forumList->setCurrentIndex(forumList->model()->index(row, 0));
     lists.setForumLogin(row, QStringLiteral("|"));
-    userNameBox->setText(tr("Enter Username"));
+    userNameBox->setText(QStringLiteral("Enter Username"));
     passwordBox->clear();
 }
 
