@@ -6,6 +6,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev qt6-webengine-dev-tools
     libgl-dev libxkbcommon-dev
+    # the translations: lrelease builds them, Qt's own dialogs come translated
+    qt6-l10n-tools qt6-translations-l10n
     # tests: a real web server and certificates for the fetcher, a virtual display
     nginx openssl curl xvfb xauth dbus-daemon
     # the Debian package and its checks (dpkg-shlibdeps computes its dependencies)

@@ -40,9 +40,10 @@ bool takeDataFolder(SingleInstance& instance, const QString& dataFolder, int* ex
         }
     }
     QMessageBox::warning(nullptr, QStringLiteral("Quillbox"),
-                         QStringLiteral("Quillbox is already running on the data folder %1, but "
-                                        "it does not answer. Close it, or end it, then start "
-                                        "Quillbox again.")
+                         QCoreApplication::translate(
+                             "quillbox::AppStart",
+                             "Quillbox is already running on the data folder %1, but it does not "
+                             "answer. Close it, or end it, then start Quillbox again.")
                              .arg(QDir::toNativeSeparators(dataFolder)));
     *exitStatus = 1;
     return false;

@@ -2,6 +2,7 @@
 #include "app/cookie_mirror.h"
 #include "app/exit_when_shown.h"
 #include "app/termination_signals.h"
+#include "app/translations.h"
 #include "browser/ui/website_window.h"
 #include "platform/clock.h"
 #include "platform/qt/desktop_notifier.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     ExitWhenShown measure;
     prepareApplication();
     QApplication app(argc, argv);
+    installTranslations(app);
     app.setQuitOnLastWindowClosed(false);
     // A signal while the program starts ends it at once: nothing has been changed yet.
     TerminationSignals terminationSignals;

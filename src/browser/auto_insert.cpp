@@ -5,17 +5,19 @@
 #include "platform/user_messages.h"
 #include "store/data_folder.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <limits>
 
 namespace quillbox {
 
 QString autoInsertErrorTitle() {
-    return QStringLiteral("Auto-Insert Error");
+    return QCoreApplication::translate("quillbox::AutoInsert", "Auto-Insert Error");
 }
 
 QString autoInsertErrorText() {
-    return QStringLiteral("Could not auto-insert your message.  Try pasting instead.");
+    return QCoreApplication::translate("quillbox::AutoInsert",
+                                       "Could not auto-insert your message.  Try pasting instead.");
 }
 
 namespace {
@@ -26,8 +28,9 @@ bool fitsInt(qsizetype n) {
 }
 
 QString pageChangedDetail() {
-    return QStringLiteral("The page changed while it was being read. Press Auto-Insert again "
-                          "once the page you want to post on is shown.");
+    return QCoreApplication::translate(
+        "quillbox::AutoInsert", "The page changed while it was being read. Press Auto-Insert again "
+                                "once the page you want to post on is shown.");
 }
 
 } // namespace
@@ -40,8 +43,10 @@ AutoInsert::AutoInsert(BrowserPage& page, UserMessages& messages, InsertFollowUp
     m_timeout.setInterval(defaultAnswerTimeout);
     connect(&m_timeout, &QTimer::timeout, this, [this] {
         const auto seconds = std::chrono::duration<double>(m_timeout.intervalAsDuration());
-        fail(QStringLiteral("The page did not answer within %1 seconds; its scripts may be busy. "
-                            "Reload the page and try again.")
+        fail(QCoreApplication::translate(
+                 "quillbox::AutoInsert",
+                 "The page did not answer within %1 seconds; its scripts may be busy. "
+                 "Reload the page and try again.")
                  .arg(seconds.count(), 0, 'g', 3));
     });
     connect(&m_page, &BrowserPage::downloadBegan, this, [this] {
@@ -50,8 +55,10 @@ AutoInsert::AutoInsert(BrowserPage& page, UserMessages& messages, InsertFollowUp
     });
     connect(&m_page, &BrowserPage::rendererEnded, this, [this] {
         if (m_busy)
-            fail(QStringLiteral("The page stopped working before it answered. Reload the page "
-                                "and try again."));
+            fail(QCoreApplication::translate(
+                "quillbox::AutoInsert",
+                "The page stopped working before it answered. Reload the page "
+                "and try again."));
     });
 }
 
@@ -75,7 +82,8 @@ void AutoInsert::onBodyRead(const std::optional<BodyHtml>& body, quint64 generat
         return;
     }
     if (!body) {
-        fail(QStringLiteral("The browser shows no page to insert into."));
+        fail(QCoreApplication::translate("quillbox::AutoInsert",
+                                         "The browser shows no page to insert into."));
         return;
     }
     const PostingFormScan scan =

@@ -3,6 +3,7 @@
 #include "browser/shown_text.h"
 #include "platform/logging.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <algorithm>
 
@@ -31,11 +32,12 @@ bool pageShowsText(const BodyHtml& body, QStringView searchText) {
 }
 
 QString nowWatchingStatus(const QString& pageTitle) {
-    return QStringLiteral("Now watching: ") + pageTitle;
+    return QCoreApplication::translate("quillbox::InsertFollowUp", "Now watching: ") + pageTitle;
 }
 
 QString threadNotFoundStatus() {
-    return QStringLiteral("The posted thread was not found; use Watch This Post on it");
+    return QCoreApplication::translate(
+        "quillbox::InsertFollowUp", "The posted thread was not found; use Watch This Post on it");
 }
 
 InsertFollowUp::InsertFollowUp(BrowserPage& page, WatchAction watchThisPost, QObject* parent)

@@ -2,6 +2,7 @@
 
 #include "store/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,8 +30,9 @@ QString systemError(int error) {
 }
 
 FileResult appendFailure(const QString& path, int error) {
-    return FileResult::failure(QStringLiteral("Could not add to the post log \"%1\": %2")
-                                   .arg(QDir::toNativeSeparators(path), systemError(error)));
+    return FileResult::failure(
+        QCoreApplication::translate("quillbox::PostLog", "Could not add to the post log \"%1\": %2")
+            .arg(QDir::toNativeSeparators(path), systemError(error)));
 }
 
 // Whether the file's last byte is a line end; an empty file counts as ended.

@@ -1,5 +1,6 @@
 #include "browser/post_log_model.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <algorithm>
@@ -157,13 +158,16 @@ QVariant PostLogModel::runData(const Entry& entry, int column) const {
         return QLocale().toString(first.time.toLocalTime(), QLocale::ShortFormat);
     case ForumColumn:
         return entry.records.size() == 1
-                   ? QStringLiteral("Queue run: 1 forum")
-                   : QStringLiteral("Queue run: %1 forums").arg(entry.records.size());
+                   ? QCoreApplication::translate("quillbox::PostLogModel", "Queue run: 1 forum")
+                   : QCoreApplication::translate("quillbox::PostLogModel", "Queue run: %1 forums")
+                         .arg(entry.records.size());
     case ResultColumn: {
         int watched = 0;
         for (const int i : entry.records)
             watched += m_records.at(i).result == postResult::watched() ? 1 : 0;
-        return QStringLiteral("%1 of %2 watched").arg(watched).arg(entry.records.size());
+        return QCoreApplication::translate("quillbox::PostLogModel", "%1 of %2 watched")
+            .arg(watched)
+            .arg(entry.records.size());
     }
     case SubjectColumn:
         return first.subject;
@@ -198,7 +202,7 @@ QVariant PostLogModel::headerData(int section, Qt::Orientation orientation, int 
     case SubjectColumn:
         return QStringLiteral("Subject");
     case AddressColumn:
-        return QStringLiteral("Thread or posting page");
+        return QCoreApplication::translate("quillbox::PostLogModel", "Thread or posting page");
     case FormatColumn:
         return QStringLiteral("Format");
     default:

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -14,19 +15,19 @@ QString PostQueue::stateName(State state) {
     case State::Idle:
         return {};
     case State::Loading:
-        return QStringLiteral("loading");
+        return QCoreApplication::translate("quillbox::PostQueue", "loading");
     case State::WaitingForSubmit:
-        return QStringLiteral("waiting for you to submit");
+        return QCoreApplication::translate("quillbox::PostQueue", "waiting for you to submit");
     case State::Watching:
-        return QStringLiteral("watching");
+        return QCoreApplication::translate("quillbox::PostQueue", "watching");
     case State::Skipped:
-        return QStringLiteral("skipped");
+        return QCoreApplication::translate("quillbox::PostQueue", "skipped");
     }
     return {};
 }
 
 QString PostQueue::noPostingPageReason() {
-    return QStringLiteral("no posting page");
+    return QCoreApplication::translate("quillbox::PostQueue", "no posting page");
 }
 
 bool PostQueue::start(const QList<QueueForum>& forums, const QString& subject,
@@ -51,7 +52,7 @@ QueueForum PostQueue::currentForum() const {
 QString PostQueue::progressText() const {
     if (isRunning()) {
         const QueueForum& forum = m_forums.at(m_current);
-        return QStringLiteral("%1 of %2: %3")
+        return QCoreApplication::translate("quillbox::PostQueue", "%1 of %2: %3")
             .arg(position())
             .arg(count())
             .arg(forum.name.isEmpty() ? forum.address : forum.name);
@@ -66,7 +67,8 @@ QString PostQueue::progressText() const {
         if (n > 0)
             parts.append(QStringLiteral("%1 %2").arg(n).arg(result));
     }
-    return QStringLiteral("Done: ") + parts.join(QStringLiteral(", "));
+    return QCoreApplication::translate("quillbox::PostQueue", "Done: ") +
+           parts.join(QStringLiteral(", "));
 }
 
 QString PostQueue::stateText() const {

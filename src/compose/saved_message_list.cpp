@@ -2,6 +2,8 @@
 
 #include "compose/saved_messages.h"
 
+#include <QCoreApplication>
+
 namespace quillbox {
 
 namespace {
@@ -38,11 +40,15 @@ constexpr char16_t searchSeparator = u'\n';
 
 QString savedMessageSummary(const SavedMessageParts& parts, bool emptyLine) {
     if (emptyLine)
-        return QStringLiteral("(empty line)");
+        return QCoreApplication::translate("quillbox::SavedMessageList", "(empty line)");
     const QString subject =
-        parts.subject.trimmed().isEmpty() ? QStringLiteral("(no subject)") : parts.subject;
+        parts.subject.trimmed().isEmpty()
+            ? QCoreApplication::translate("quillbox::SavedMessageList", "(no subject)")
+            : parts.subject;
     const QString body = bodyStart(parts.body);
-    return subject + QStringLiteral(" — ") + (body.isEmpty() ? QStringLiteral("(no text)") : body);
+    return subject + QStringLiteral(" — ") +
+           (body.isEmpty() ? QCoreApplication::translate("quillbox::SavedMessageList", "(no text)")
+                           : body);
 }
 
 SavedMessageList::SavedMessageList(QObject* parent) : QAbstractListModel(parent) {}

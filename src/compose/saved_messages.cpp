@@ -3,6 +3,7 @@
 #include "store/file_exists.h"
 #include "store/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -110,8 +111,9 @@ ReadBytes readBytes(const QString& path) {
         return ReadBytes{
             true,
             {},
-            FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
-                                    .arg(QDir::toNativeSeparators(path), file.errorString()))};
+            FileResult::failure(
+                QCoreApplication::translate("quillbox::SavedMessages", "Could not read \"%1\": %2")
+                    .arg(QDir::toNativeSeparators(path), file.errorString()))};
     };
     if (!file.open(QIODevice::ReadOnly))
         return failure();

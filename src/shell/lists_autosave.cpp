@@ -78,10 +78,10 @@ void ListsAutosave::write() {
         return;
     m_failureShown = true;
     m_messages.showMessage(settingsApplication(),
-                           QStringLiteral("Your lists could not be saved:\r\n\r\n") +
+                           tr("Your lists could not be saved:\r\n\r\n") +
                                problems.join(QStringLiteral("\r\n")) +
-                               QStringLiteral("\r\n\r\nThey are kept in the window and written "
-                                              "again at the next change and when you close it."),
+                               tr("\r\n\r\nThey are kept in the window and written "
+                                  "again at the next change and when you close it."),
                            MessageIcon::Exclamation);
 }
 

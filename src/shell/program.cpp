@@ -24,15 +24,19 @@
 #include "watch/reply_check.h"
 #include "watch/watch_lists.h"
 
+#include <QCoreApplication>
+
 namespace quillbox {
 
 QString designTimeMessage() {
-    return QStringLiteral("Type your first message here.  \r\n\r\nUse plain-text, and be sure to "
-                          "put \r\nhttp:// before your URLs.  Then go\r\nto a message forum's "
-                          "posting page \r\nand hit the \"Auto-Insert\" button \r\nto insert "
-                          "your message \r\nautomatically!  \r\n\r\nYou can switch between "
-                          "different \r\nformatting types by changing the \r\nvalue in the drop "
-                          "down box above.\r\n");
+    return QCoreApplication::translate(
+        "quillbox::Program",
+        "Type your first message here.  \r\n\r\nUse plain-text, and be sure to "
+        "put \r\nhttp:// before your URLs.  Then go\r\nto a message forum's "
+        "posting page \r\nand hit the \"Auto-Insert\" button \r\nto insert "
+        "your message \r\nautomatically!  \r\n\r\nYou can switch between "
+        "different \r\nformatting types by changing the \r\nvalue in the drop "
+        "down box above.\r\n");
 }
 
 Program::Program(const ProgramSeams& seams, QObject* parent)
@@ -70,8 +74,8 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
             return;
         m_cookieFileFailureShown = true;
         m_messages.showMessage(m_branding.productName,
-                               QStringLiteral("The forum cookies for quillbox-check could not be "
-                                              "kept.\r\n") +
+                               tr("The forum cookies for quillbox-check could not be "
+                                  "kept.\r\n") +
                                    message,
                                MessageIcon::Exclamation);
     });
@@ -154,8 +158,7 @@ void Program::keep(bool written) {
         return;
     m_settingsFailureShown = true;
     m_messages.showMessage(settingsApplication(),
-                           QStringLiteral("Your settings could not be saved.\r\n") +
-                               m_settings->lastError(),
+                           tr("Your settings could not be saved.\r\n") + m_settings->lastError(),
                            MessageIcon::Exclamation);
 }
 
@@ -173,14 +176,13 @@ StartView Program::startUp() {
     m_branding = loadBranding();
     m_started = true;
     StartView view;
-    view.caption = m_branding.productName + QStringLiteral(" by ") + m_branding.companyName;
+    view.caption = tr("%1 by %2").arg(m_branding.productName, m_branding.companyName);
     // The start page shipped with the program is no website to visit.
     if (m_branding.websiteConfigured)
-        view.websiteButtonCaption = QStringLiteral("Visit ") + m_branding.websiteAddress;
+        view.websiteButtonCaption = tr("Visit %1").arg(m_branding.websiteAddress);
     view.startPage = m_branding.websiteAddress;
 
-    reportProblems(QStringLiteral("Some data files could not be created:"),
-                   ensureDataFiles(m_dataFolder));
+    reportProblems(tr("Some data files could not be created:"), ensureDataFiles(m_dataFolder));
     LoadListsResult loaded = loadLists(m_dataFolder);
     m_lists->setLists(loaded.data);
     // What the lists know beyond their files: each thread's last check and unread replies, each
@@ -201,12 +203,12 @@ StartView Program::startUp() {
     const QString readOnly = readOnlyListsNotice(m_dataFolder, m_readOnlyLists);
     if (!readOnly.isEmpty())
         loaded.errors << QString() << readOnly;
-    reportProblems(QStringLiteral("Some data files could not be read; their lists start empty:"),
+    reportProblems(tr("Some data files could not be read; their lists start empty:"),
                    loaded.errors);
     const QString settingsDamage = m_store.damagedNotice(settingsApplication());
     if (!settingsDamage.isEmpty())
         loaded.damaged << settingsDamage;
-    reportProblems(QStringLiteral("Some data files are damaged:"), loaded.damaged);
+    reportProblems(tr("Some data files are damaged:"), loaded.damaged);
 
     m_templates = loadTemplates(*m_settings);
     m_linkRules =
@@ -238,13 +240,11 @@ bool Program::saveListsAsking() {
             return true;
         const int answer = m_messages.askChoice(
             m_branding.productName,
-            QStringLiteral("Your lists could not be saved:\r\n\r\n") +
-                problems.join(QStringLiteral("\r\n")) +
-                QStringLiteral("\r\n\r\nFree some space or fix the folder, then try again. "
-                               "Quitting without saving loses the changes to your lists."),
+            tr("Your lists could not be saved:\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
+                tr("\r\n\r\nFree some space or fix the folder, then try again. "
+                   "Quitting without saving loses the changes to your lists."),
             // Closing the box cancels: the safe answer comes last.
-            {QStringLiteral("Retry"), QStringLiteral("Quit without saving"),
-             QStringLiteral("Cancel")});
+            {tr("Retry"), tr("Quit without saving"), tr("Cancel")});
         if (answer == 1)
             return true;
         if (answer != 0)
@@ -311,8 +311,7 @@ bool Program::storeTemplates(const TemplateSet& templates, LinkRules rules) {
     if (templatesWritten && rulesWritten)
         return true;
     m_messages.showMessage(m_branding.productName,
-                           QStringLiteral("Your templates could not be saved.\r\n") +
-                               m_settings->lastError(),
+                           tr("Your templates could not be saved.\r\n") + m_settings->lastError(),
                            MessageIcon::Exclamation);
     return false;
 }
@@ -350,17 +349,16 @@ void Program::logPost(const PostRecord& posted) {
     if (!written.ok && !m_logFailureShown) {
         m_logFailureShown = true;
         m_messages.showMessage(m_branding.productName,
-                               QStringLiteral("A post could not be added to the post log."),
+                               tr("A post could not be added to the post log."),
                                MessageIcon::Exclamation, written.message);
     }
     emit postLogged(record);
 }
 
 void Program::backgroundCheckFinished(const QStringList& newlyFound) {
-    emit panelText(1, QStringLiteral("background check - ") +
-                          QString::number(m_lists->newReplies().size()) +
-                          QStringLiteral(" new replies listed, ") +
-                          QString::number(newlyFound.size()) + QStringLiteral(" new"));
+    emit panelText(1, tr("background check - %1 new replies listed, %2 new")
+                          .arg(m_lists->newReplies().size())
+                          .arg(newlyFound.size()));
 }
 
 } // namespace quillbox

@@ -101,8 +101,9 @@ QStringList ensureDataFiles(const QString& folder) {
         } else if (fileExists(path)) {
             continue; // made by someone else in the meantime
         }
-        errors.append(QStringLiteral("Could not create \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+        errors.append(
+            QCoreApplication::translate("quillbox::DataFolder", "Could not create \"%1\": %2")
+                .arg(QDir::toNativeSeparators(path), reason));
     }
     return errors;
 }

@@ -4,6 +4,7 @@
 #include "store/data_folder.h"
 #include "store/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -143,15 +144,20 @@ QStringList sizeFaults(const SizeCount& count, qsizetype postCount) {
     if (count.junk > 0) {
         faults.append(
             count.junk == 1
-                ? QStringLiteral("a size that is not a number, read as no size")
-                : QStringLiteral("%1 sizes that are not numbers, read as no size").arg(count.junk));
+                ? QCoreApplication::translate("quillbox::ListFiles",
+                                              "a size that is not a number, read as no size")
+                : QCoreApplication::translate("quillbox::ListFiles",
+                                              "%1 sizes that are not numbers, read as no size")
+                      .arg(count.junk));
     }
     if (count.sizes > postCount) {
         faults.append(
-            QStringLiteral("%1 sizes for %2 watched %3, so the last %4 pair with none")
+            QCoreApplication::translate("quillbox::ListFiles",
+                                        "%1 sizes for %2 watched %3, so the last %4 pair with none")
                 .arg(count.sizes)
                 .arg(postCount)
-                .arg(postCount == 1 ? QStringLiteral("thread") : QStringLiteral("threads"))
+                .arg(postCount == 1 ? QCoreApplication::translate("quillbox::ListFiles", "thread")
+                                    : QCoreApplication::translate("quillbox::ListFiles", "threads"))
                 .arg(count.sizes - postCount));
     }
     return faults;
@@ -185,8 +191,10 @@ FileResult keepSizesBeforeRewrite(const QString& folder) {
     if (kept.ok)
         return kept;
     return FileResult::failure(
-        QStringLiteral("Could not write \"%1\": it holds sizes that would be lost, and its "
-                       "original could not be kept first. %2")
+        QCoreApplication::translate(
+            "quillbox::ListFiles",
+            "Could not write \"%1\": it holds sizes that would be lost, and its "
+            "original could not be kept first. %2")
             .arg(QDir::toNativeSeparators(sizesPath), kept.message));
 }
 
@@ -340,10 +348,12 @@ QString readOnlyListsNotice(const QString& folder, const QStringList& readOnly) 
     QStringList names;
     for (const QString& name : readOnly)
         names.append(u'"' + QDir::toNativeSeparators(dataFilePath(folder, name)) + u'"');
-    return QStringLiteral("Changes to your lists are not saved to %1 until the program is "
-                          "started again, so that nothing is written over a file that could "
-                          "not be read.")
-        .arg(names.join(QStringLiteral(" and ")));
+    return QCoreApplication::translate(
+               "quillbox::ListFiles",
+               "Changes to your lists are not saved to %1 until the program is "
+               "started again, so that nothing is written over a file that could "
+               "not be read.")
+        .arg(names.join(QCoreApplication::translate("quillbox::ListFiles", " and ")));
 }
 
 QStringList saveLists(const QString& folder, const ListsData& data) {

@@ -2,6 +2,7 @@
 
 #include "store/text_file.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -27,11 +28,13 @@ QString statusText(QSettings::Status status) {
     case QSettings::NoError:
         return {};
     case QSettings::AccessError:
-        return QStringLiteral("the file could not be written");
+        return QCoreApplication::translate("quillbox::SettingsStore",
+                                           "the file could not be written");
     case QSettings::FormatError:
-        return QStringLiteral("the file is damaged and could not be rewritten");
+        return QCoreApplication::translate("quillbox::SettingsStore",
+                                           "the file is damaged and could not be rewritten");
     }
-    return QStringLiteral("unknown error");
+    return QCoreApplication::translate("quillbox::SettingsStore", "unknown error");
 }
 
 // The program stores only strings, and QSettings hands them back as strings. A hand-edited
@@ -98,8 +101,10 @@ FileResult SettingsStore::keepDamagedFile(const QString& application, const QSet
                                           bool keepCopy) const {
     const QString path = fileName(application);
     const auto refusal = [&path](const QString& reason) {
-        return FileResult::failure(QStringLiteral("Could not save the settings in \"%1\": %2")
-                                       .arg(QDir::toNativeSeparators(path), reason));
+        return FileResult::failure(
+            QCoreApplication::translate("quillbox::SettingsStore",
+                                        "Could not save the settings in \"%1\": %2")
+                .arg(QDir::toNativeSeparators(path), reason));
     };
     QFile file(path);
     if (!file.exists())
@@ -109,9 +114,11 @@ FileResult SettingsStore::keepDamagedFile(const QString& application, const QSet
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        return refusal(QStringLiteral("the file could not be read (%1), and a save would replace "
-                                      "what it holds.")
-                           .arg(file.errorString()));
+        return refusal(
+            QCoreApplication::translate("quillbox::SettingsStore",
+                                        "the file could not be read (%1), and a save would replace "
+                                        "what it holds.")
+                .arg(file.errorString()));
     }
     file.close();
     // QSettings reads such bytes as replacement characters and drops lines it cannot parse;
@@ -120,7 +127,8 @@ FileResult SettingsStore::keepDamagedFile(const QString& application, const QSet
     if (!QByteArrayView(bytes).isValidUtf8())
         faults.append(notTextFault());
     if (isUnparsed(path, bytes, settings.status() == QSettings::FormatError))
-        faults.append(QStringLiteral("lines that are not settings, which a save leaves out"));
+        faults.append(QCoreApplication::translate(
+            "quillbox::SettingsStore", "lines that are not settings, which a save leaves out"));
     if (faults.isEmpty())
         return FileResult::success();
     // The notice of the first damage met is the one the user hears of at start-up.
@@ -130,8 +138,10 @@ FileResult SettingsStore::keepDamagedFile(const QString& application, const QSet
     const FileResult kept = keepDamagedOriginal(path, bytes, true);
     if (kept.ok)
         return kept;
-    return refusal(QStringLiteral("it is damaged, and its original could not be kept first. %1")
-                       .arg(kept.message));
+    return refusal(
+        QCoreApplication::translate("quillbox::SettingsStore",
+                                    "it is damaged, and its original could not be kept first. %1")
+            .arg(kept.message));
 }
 
 QString SettingsStore::damagedNotice(const QString& application) const {
@@ -183,7 +193,8 @@ bool SettingsStore::saveSetting(const QString& application, const QString& secti
         m_lastError.clear();
         return true;
     }
-    m_lastError = QStringLiteral("Could not save the settings in \"%1\": %2")
+    m_lastError = QCoreApplication::translate("quillbox::SettingsStore",
+                                              "Could not save the settings in \"%1\": %2")
                       .arg(QDir::toNativeSeparators(fileName(application)), statusText(status));
     m_settings.erase(application);
     return false;

@@ -1,5 +1,6 @@
 #include "store/single_instance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -88,11 +89,14 @@ SingleInstance::Role SingleInstance::tryLock(const QString& dataFolder) {
         m_role = Role::Secondary;
         return m_role;
     }
-    m_error = QStringLiteral("Could not lock the data folder \"%1\": %2")
+    m_error = QCoreApplication::translate("quillbox::SingleInstance",
+                                          "Could not lock the data folder \"%1\": %2")
                   .arg(QDir::toNativeSeparators(dataFolder),
                        m_lock->error() == QLockFile::PermissionError
-                           ? QStringLiteral("the folder cannot be written.")
-                           : QStringLiteral("the lock file cannot be made."));
+                           ? QCoreApplication::translate("quillbox::SingleInstance",
+                                                         "the folder cannot be written.")
+                           : QCoreApplication::translate("quillbox::SingleInstance",
+                                                         "the lock file cannot be made."));
     m_lock.reset();
     m_role = Role::None;
     return m_role;
@@ -106,8 +110,9 @@ void SingleInstance::listen() {
     QLocalServer::removeServer(m_serverName);
     if (!m_server->listen(m_serverName)) {
         // The folder is still this program's; a later start only cannot reach it.
-        m_error =
-            QStringLiteral("Could not listen for a second start: %1").arg(m_server->errorString());
+        m_error = QCoreApplication::translate("quillbox::SingleInstance",
+                                              "Could not listen for a second start: %1")
+                      .arg(m_server->errorString());
         return;
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {

@@ -2,6 +2,7 @@
 
 #include "platform/logging.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +50,9 @@ ReadBytesResult readFileBytes(const QString& path) {
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         qCWarning(logStore) << "could not read" << path << file.errorString();
         return {{},
-                FileResult::failure(QStringLiteral("Could not read \"%1\": %2")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString()))};
+                FileResult::failure(
+                    QCoreApplication::translate("quillbox::TextFile", "Could not read \"%1\": %2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()))};
     }
     return {bytes, FileResult::success()};
 }
@@ -86,8 +88,9 @@ void syncFolder(const QString& folder) {
 FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly) {
     const auto failure = [&path](const QString& reason) {
         qCWarning(logStore) << "could not write" << path << reason;
-        return FileResult::failure(QStringLiteral("Could not write \"%1\": %2")
-                                       .arg(QDir::toNativeSeparators(path), reason));
+        return FileResult::failure(
+            QCoreApplication::translate("quillbox::TextFile", "Could not write \"%1\": %2")
+                .arg(QDir::toNativeSeparators(path), reason));
     };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -111,7 +114,8 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, boo
     if (::fstat(file.handle(), &written) != 0)
         return cancel(qt_error_string(errno));
     if (written.st_size != bytes.size()) {
-        return cancel(QStringLiteral("only %1 of %2 bytes reached the disk")
+        return cancel(QCoreApplication::translate("quillbox::TextFile",
+                                                  "only %1 of %2 bytes reached the disk")
                           .arg(qint64(written.st_size))
                           .arg(bytes.size()));
     }
@@ -140,24 +144,30 @@ FileResult keepDamagedOriginal(const QString& path, const QByteArray& original, 
 QString damagedFileNotice(const QString& path, const QStringList& faults,
                           const std::optional<FileResult>& kept) {
     const QString intro =
-        QStringLiteral("\"%1\" holds %2; ")
-            .arg(QDir::toNativeSeparators(path), faults.join(QStringLiteral(", and ")));
+        QCoreApplication::translate("quillbox::TextFile", "\"%1\" holds %2; ")
+            .arg(QDir::toNativeSeparators(path),
+                 faults.join(QCoreApplication::translate("quillbox::TextFile", ", and ")));
     const QString copy = QDir::toNativeSeparators(damagedCopyPath(path));
     if (!kept) {
-        return intro +
-               QStringLiteral("the original file is kept as \"%1\" before it is first rewritten.")
-                   .arg(copy);
+        return intro + QCoreApplication::translate(
+                           "quillbox::TextFile",
+                           "the original file is kept as \"%1\" before it is first rewritten.")
+                           .arg(copy);
     }
     if (kept->ok)
-        return intro + QStringLiteral("the original file is kept as \"%1\".").arg(copy);
+        return intro + QCoreApplication::translate("quillbox::TextFile",
+                                                   "the original file is kept as \"%1\".")
+                           .arg(copy);
     return intro +
-           QStringLiteral("a copy of the original could not be kept, so the file will not be "
-                          "saved over. ") +
+           QCoreApplication::translate(
+               "quillbox::TextFile",
+               "a copy of the original could not be kept, so the file will not be "
+               "saved over. ") +
            kept->message;
 }
 
 QString notTextFault() {
-    return QStringLiteral("bytes that are not text, shown as %1")
+    return QCoreApplication::translate("quillbox::TextFile", "bytes that are not text, shown as %1")
         .arg(QChar(QChar::ReplacementCharacter));
 }
 
@@ -174,8 +184,10 @@ FileResult rewriteTextFile(const QString& path, const QByteArray& bytes, bool ow
             const FileResult kept = keepDamagedOriginal(path, original, ownerOnly);
             if (!kept.ok) {
                 return FileResult::failure(
-                    QStringLiteral("Could not write \"%1\": it holds bytes that are not text, "
-                                   "and its original could not be kept first. %2")
+                    QCoreApplication::translate(
+                        "quillbox::TextFile",
+                        "Could not write \"%1\": it holds bytes that are not text, "
+                        "and its original could not be kept first. %2")
                         .arg(QDir::toNativeSeparators(path), kept.message));
             }
         }

@@ -5,18 +5,25 @@
 #include "watch/reply_check.h"
 #include "watch/shown_address.h"
 
+#include <QCoreApplication>
+
 namespace quillbox {
 
 Notice newRepliesNotice(const QStringList& addresses) {
     const qsizetype n = addresses.size();
     Notice notice;
-    notice.title = QStringLiteral("New replies");
-    notice.body = n == 1 ? QStringLiteral("1 thread has new replies:")
-                         : QString::number(n) + QStringLiteral(" threads have new replies:");
+    notice.title = QCoreApplication::translate("quillbox::BackgroundCheck", "New replies");
+    notice.body =
+        n == 1
+            ? QCoreApplication::translate("quillbox::BackgroundCheck", "1 thread has new replies:")
+            : QString::number(n) + QCoreApplication::translate("quillbox::BackgroundCheck",
+                                                               " threads have new replies:");
     for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i)
         notice.body += u'\n' + shownAddress(addresses[i]);
     if (n > 3)
-        notice.body += QStringLiteral("\nand ") + QString::number(n - 3) + QStringLiteral(" more");
+        notice.body += QCoreApplication::translate("quillbox::BackgroundCheck", "\nand ") +
+                       QString::number(n - 3) +
+                       QCoreApplication::translate("quillbox::BackgroundCheck", " more");
     return notice;
 }
 

@@ -4,6 +4,7 @@
 #include "watch/fetch_target.h"
 #include "watch/shown_address.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace quillbox {
@@ -11,27 +12,32 @@ namespace quillbox {
 namespace {
 
 QString startErrorText(int number, const QString& description) {
-    return QStringLiteral("An error has occurred.\r\nError #: ") + QString::number(number) +
-           QStringLiteral("\r\nDescription: ") + description;
+    return QCoreApplication::translate("quillbox::FetchMessages",
+                                       "An error has occurred.\r\nError #: ") +
+           QString::number(number) +
+           QCoreApplication::translate("quillbox::FetchMessages", "\r\nDescription: ") +
+           description;
 }
 
 QString transferErrorText(int number, const QString& description) {
-    return QStringLiteral("Error occurred.\r\nError #: ") + QString::number(number) +
-           QStringLiteral("\r\n") + description;
+    return QCoreApplication::translate("quillbox::FetchMessages", "Error occurred.\r\nError #: ") +
+           QString::number(number) + QStringLiteral("\r\n") + description;
 }
 
 } // namespace
 
 void showFetchStartError(UserMessages& messages, int number, const QString& description,
                          const QString& url) {
-    messages.showMessage(QStringLiteral("Error"), startErrorText(number, description),
-                         MessageIcon::Exclamation, shownAddress(url));
+    messages.showMessage(QCoreApplication::translate("quillbox::FetchMessages", "Error"),
+                         startErrorText(number, description), MessageIcon::Exclamation,
+                         shownAddress(url));
 }
 
 void showFetchError(UserMessages& messages, int number, const QString& description,
                     const QString& url) {
-    messages.showMessage(QStringLiteral("Error"), transferErrorText(number, description),
-                         MessageIcon::Exclamation, shownAddress(url));
+    messages.showMessage(QCoreApplication::translate("quillbox::FetchMessages", "Error"),
+                         transferErrorText(number, description), MessageIcon::Exclamation,
+                         shownAddress(url));
 }
 
 QString fetchFailureText(const FetchError& error) {
@@ -41,7 +47,8 @@ QString fetchFailureText(const FetchError& error) {
 }
 
 void showFetchFailure(UserMessages& messages, const FetchError& error) {
-    messages.showMessage(QStringLiteral("Error"), fetchFailureText(error), MessageIcon::Exclamation,
+    messages.showMessage(QCoreApplication::translate("quillbox::FetchMessages", "Error"),
+                         fetchFailureText(error), MessageIcon::Exclamation,
                          shownAddress(error.address));
 }
 
@@ -53,23 +60,29 @@ void showCheckFailures(UserMessages& messages, const QList<FetchError>& failures
         showFetchFailure(messages, failures.first());
         return;
     }
-    QString text = QString::number(failures.size()) +
-                   QStringLiteral(" threads could not be checked; the check went on with the "
-                                  "others.");
+    QString text =
+        QString::number(failures.size()) +
+        QCoreApplication::translate("quillbox::FetchMessages",
+                                    " threads could not be checked; the check went on with the "
+                                    "others.");
     const qsizetype listed = std::min<qsizetype>(failures.size(), kFailuresListed);
     for (qsizetype i = 0; i < listed; ++i)
         text += QStringLiteral("\r\n\r\n") + shownAddress(failures[i].address) +
                 QStringLiteral("\r\n") + fetchFailureText(failures[i]);
     if (failures.size() > listed)
-        text += QStringLiteral("\r\n\r\nand ") + QString::number(failures.size() - listed) +
-                QStringLiteral(" more: each thread's row tells its reason.");
-    messages.showMessage(QStringLiteral("Error"), text, MessageIcon::Exclamation);
+        text += QCoreApplication::translate("quillbox::FetchMessages", "\r\n\r\nand ") +
+                QString::number(failures.size() - listed) +
+                QCoreApplication::translate("quillbox::FetchMessages",
+                                            " more: each thread's row tells its reason.");
+    messages.showMessage(QCoreApplication::translate("quillbox::FetchMessages", "Error"), text,
+                         MessageIcon::Exclamation);
 }
 
 QString fetchFailureReason(const FetchError& error) {
     if (!error.description.isEmpty())
         return error.description;
-    return QStringLiteral("Error ") + QString::number(error.number);
+    return QCoreApplication::translate("quillbox::FetchMessages", "Error ") +
+           QString::number(error.number);
 }
 
 bool acceptWebAddress(const QString& url, UserMessages& messages) {

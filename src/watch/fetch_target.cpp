@@ -1,5 +1,6 @@
 #include "watch/fetch_target.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 #include <algorithm>
 
@@ -39,8 +40,10 @@ QByteArray requestTarget(QStringView path) {
 }
 
 QString notOnTheWeb(QStringView scheme) {
-    return QStringLiteral("Only pages on the web, at http:// and https:// addresses, can be "
-                          "used; this address starts with ") +
+    return QCoreApplication::translate(
+               "quillbox::FetchTarget",
+               "Only pages on the web, at http:// and https:// addresses, can be "
+               "used; this address starts with ") +
            scheme.toString() + QStringLiteral(":.");
 }
 
@@ -81,12 +84,16 @@ QByteArray FetchTarget::request(const QByteArray& cookieHeader) const {
 
 FetchTargetResult parseFetchTarget(const QString& url) {
     if (url.isEmpty())
-        return refuse(FetchStartError::NoHost, QStringLiteral("The address is empty."));
+        return refuse(
+            FetchStartError::NoHost,
+            QCoreApplication::translate("quillbox::FetchTarget", "The address is empty."));
     for (QChar c : url) {
         if (isRefusedCharacter(c))
-            return refuse(FetchStartError::BadCharacter,
-                          QStringLiteral("The address contains a space or a control character "
-                                         "and cannot be requested."));
+            return refuse(
+                FetchStartError::BadCharacter,
+                QCoreApplication::translate("quillbox::FetchTarget",
+                                            "The address contains a space or a control character "
+                                            "and cannot be requested."));
     }
 
     FetchTarget target;
@@ -116,7 +123,8 @@ FetchTargetResult parseFetchTarget(const QString& url) {
         if (scheme.compare(u"http", Qt::CaseInsensitive) == 0 ||
             scheme.compare(u"https", Qt::CaseInsensitive) == 0)
             return refuse(FetchStartError::NoHost,
-                          QStringLiteral("The address has no usable host name."));
+                          QCoreApplication::translate("quillbox::FetchTarget",
+                                                      "The address has no usable host name."));
         return refuse(FetchStartError::UnsupportedScheme, notOnTheWeb(scheme));
     }
 
@@ -143,13 +151,15 @@ FetchTargetResult parseFetchTarget(const QString& url) {
         const qsizetype close = authority.indexOf(u']');
         if (close < 0)
             return refuse(FetchStartError::NoHost,
-                          QStringLiteral("The address has no usable host name."));
+                          QCoreApplication::translate("quillbox::FetchTarget",
+                                                      "The address has no usable host name."));
         hostText = authority.sliced(1, close - 1);
         const QStringView after = authority.sliced(close + 1);
         if (!after.isEmpty()) {
             if (!after.startsWith(u':'))
                 return refuse(FetchStartError::NoHost,
-                              QStringLiteral("The address has no usable host name."));
+                              QCoreApplication::translate("quillbox::FetchTarget",
+                                                          "The address has no usable host name."));
             hasPort = true;
             portText = after.sliced(1);
         }
@@ -164,15 +174,18 @@ FetchTargetResult parseFetchTarget(const QString& url) {
         const bool digitsOnly =
             std::all_of(portText.begin(), portText.end(), [](QChar c) { return c.isDigit(); });
         if (!ok || !digitsOnly || port == 0 || port > 65535)
-            return refuse(FetchStartError::BadPort,
-                          QStringLiteral("The port in the address is not a number from 1 to "
-                                         "65535."));
+            return refuse(
+                FetchStartError::BadPort,
+                QCoreApplication::translate("quillbox::FetchTarget",
+                                            "The port in the address is not a number from 1 to "
+                                            "65535."));
         target.port = quint16(port);
     }
 
     if (hostText.isEmpty())
         return refuse(FetchStartError::NoHost,
-                      QStringLiteral("The address has no usable host name."));
+                      QCoreApplication::translate("quillbox::FetchTarget",
+                                                  "The address has no usable host name."));
     const bool ascii =
         std::all_of(hostText.begin(), hostText.end(), [](QChar c) { return c.unicode() < 0x80; });
     if (ascii) {
@@ -183,7 +196,8 @@ FetchTargetResult parseFetchTarget(const QString& url) {
         const QByteArray aceHost = QUrl::toAce(hostText.toString());
         if (aceHost.isEmpty())
             return refuse(FetchStartError::NoHost,
-                          QStringLiteral("The address has no usable host name."));
+                          QCoreApplication::translate("quillbox::FetchTarget",
+                                                      "The address has no usable host name."));
         target.host = QString::fromLatin1(aceHost);
         target.hostHeader =
             aceHost + (hasPort ? QByteArray(":") + portText.toLatin1() : QByteArray());

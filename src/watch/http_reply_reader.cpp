@@ -1,5 +1,6 @@
 #include "watch/http_reply_reader.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -248,13 +249,16 @@ void HttpReplyReader::followChunks(QByteArrayView body) {
 
 QString HttpReplyReader::progressText(qint64 bodyBytes, qint64 declaredLength) {
     if (declaredLength <= 0)
-        return QStringLiteral("Downloaded ") + QString::number(bodyBytes) +
-               QStringLiteral(" bytes");
+        return QCoreApplication::translate("quillbox::HttpReplyReader", "Downloaded ") +
+               QString::number(bodyBytes) +
+               QCoreApplication::translate("quillbox::HttpReplyReader", " bytes");
     const double percent = std::nearbyint(double(bodyBytes) / (double(declaredLength) / 100.0));
     // Only reachable with absurd counts; keeps the conversion defined.
     constexpr double limit = double(std::numeric_limits<qint64>::max() / 2);
     const qint64 shown = qint64(std::clamp(percent, -limit, limit));
-    return QStringLiteral("Downloaded ") + QString::number(bodyBytes) + QStringLiteral(" from ") +
+    return QCoreApplication::translate("quillbox::HttpReplyReader", "Downloaded ") +
+           QString::number(bodyBytes) +
+           QCoreApplication::translate("quillbox::HttpReplyReader", " from ") +
            QString::number(declaredLength) + QStringLiteral(" (") + QString::number(shown) +
            QStringLiteral("%)");
 }

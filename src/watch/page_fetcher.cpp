@@ -4,6 +4,7 @@
 #include "watch/request_cookies.h"
 #include "watch/shown_address.h"
 
+#include <QCoreApplication>
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <QTcpSocket>
@@ -20,10 +21,12 @@ constexpr qint64 kSocketReadBuffer = 1024 * 1024;
 QString spanText(std::chrono::milliseconds span) {
     const qint64 ms = span.count();
     if (ms % 1000 != 0)
-        return QString::number(ms) + QStringLiteral(" milliseconds");
+        return QString::number(ms) +
+               QCoreApplication::translate("quillbox::PageFetcher", " milliseconds");
     const qint64 seconds = ms / 1000;
     return QString::number(seconds) +
-           (seconds == 1 ? QStringLiteral(" second") : QStringLiteral(" seconds"));
+           (seconds == 1 ? QCoreApplication::translate("quillbox::PageFetcher", " second")
+                         : QCoreApplication::translate("quillbox::PageFetcher", " seconds"));
 }
 } // namespace
 
@@ -88,13 +91,16 @@ void PageFetcher::start(const QString& url) {
         m_cookieHeader = m_cookies->cookieHeaderFor(url);
     if (m_target.tls && !QSslSocket::supportsSsl()) {
         fail(int(FetchStartError::NoTls),
-             QStringLiteral("This system offers no TLS, so https:// addresses cannot be "
-                            "fetched."),
+             QCoreApplication::translate(
+                 "quillbox::PageFetcher",
+                 "This system offers no TLS, so https:// addresses cannot be "
+                 "fetched."),
              FetchError::Stage::Start);
         return;
     }
 
-    emit panelText(2, QStringLiteral("Connecting to the web server"));
+    emit panelText(
+        2, QCoreApplication::translate("quillbox::PageFetcher", "Connecting to the web server"));
 
     QTcpSocket* socket = nullptr;
     if (m_target.tls) {
@@ -136,9 +142,10 @@ void PageFetcher::onConnected() {
 void PageFetcher::onBytesWritten() {
     if (!m_socket)
         return;
-    emit panelText(2, QStringLiteral("Sending request"));
+    emit panelText(2, QCoreApplication::translate("quillbox::PageFetcher", "Sending request"));
     if (m_requestSent && m_socket && m_socket->bytesToWrite() == 0)
-        emit panelText(2, QStringLiteral("Request completed"));
+        emit panelText(2,
+                       QCoreApplication::translate("quillbox::PageFetcher", "Request completed"));
 }
 
 bool PageFetcher::drainSocket() {
@@ -164,7 +171,7 @@ bool PageFetcher::drainSocket() {
 void PageFetcher::onReadyRead() {
     if (!m_socket)
         return;
-    emit panelText(2, QStringLiteral("Receiving response"));
+    emit panelText(2, QCoreApplication::translate("quillbox::PageFetcher", "Receiving response"));
     if (drainSocket())
         m_idleTimer.start(m_idleTimeout);
 }
@@ -175,7 +182,8 @@ void PageFetcher::onDisconnected() {
     // A TLS connection can end before its handshake; that is a failure, not an empty page.
     if (m_target.tls && !m_requestSent) {
         fail(int(QAbstractSocket::SslHandshakeFailedError),
-             m_sslErrorText.isEmpty() ? QStringLiteral("The secure connection failed.")
+             m_sslErrorText.isEmpty() ? QCoreApplication::translate("quillbox::PageFetcher",
+                                                                    "The secure connection failed.")
                                       : m_sslErrorText);
         return;
     }
@@ -184,24 +192,33 @@ void PageFetcher::onDisconnected() {
     // length the server announced tells a page that was cut off.
     if (m_reader.bodyShort()) {
         fail(int(QAbstractSocket::RemoteHostClosedError),
-             QStringLiteral("The connection ended after ") + QString::number(m_reader.bodyBytes()) +
-                 QStringLiteral(" of the ") + QString::number(m_reader.contentLength()) +
-                 QStringLiteral(" bytes the web server announced; the page arrived incomplete."));
+             QCoreApplication::translate("quillbox::PageFetcher", "The connection ended after ") +
+                 QString::number(m_reader.bodyBytes()) +
+                 QCoreApplication::translate("quillbox::PageFetcher", " of the ") +
+                 QString::number(m_reader.contentLength()) +
+                 QCoreApplication::translate(
+                     "quillbox::PageFetcher",
+                     " bytes the web server announced; the page arrived incomplete."));
         return;
     }
     // Nor does Qt tell a close before the last chunk from a finished reply; the framing does.
     if (m_reader.chunkFramingBroken()) {
         fail(int(QAbstractSocket::RemoteHostClosedError),
-             QStringLiteral("The web server's chunked reply was malformed after ") +
+             QCoreApplication::translate("quillbox::PageFetcher",
+                                         "The web server's chunked reply was malformed after ") +
                  QString::number(m_reader.bodyBytes()) +
-                 QStringLiteral(" bytes; the page could not be measured."));
+                 QCoreApplication::translate("quillbox::PageFetcher",
+                                             " bytes; the page could not be measured."));
         return;
     }
     if (m_reader.chunksUnfinished()) {
         fail(int(QAbstractSocket::RemoteHostClosedError),
-             QStringLiteral("The connection ended after ") + QString::number(m_reader.bodyBytes()) +
-                 QStringLiteral(" bytes, before the last chunk of the page the web server sent "
-                                "in chunks; the page arrived incomplete."));
+             QCoreApplication::translate("quillbox::PageFetcher", "The connection ended after ") +
+                 QString::number(m_reader.bodyBytes()) +
+                 QCoreApplication::translate(
+                     "quillbox::PageFetcher",
+                     " bytes, before the last chunk of the page the web server sent "
+                     "in chunks; the page arrived incomplete."));
         return;
     }
     const qint64 size = m_reader.bodyBytes();
@@ -236,17 +253,20 @@ void PageFetcher::onIdleTimeout() {
     if (!m_socket)
         return;
     fail(int(QAbstractSocket::SocketTimeoutError),
-         QStringLiteral("The web server sent nothing for ") + spanText(m_idleTimeout) +
-             QStringLiteral("; the request was given up."));
+         QCoreApplication::translate("quillbox::PageFetcher", "The web server sent nothing for ") +
+             spanText(m_idleTimeout) +
+             QCoreApplication::translate("quillbox::PageFetcher", "; the request was given up."));
 }
 
 void PageFetcher::onDeadline() {
     if (!m_socket)
         return;
     fail(int(QAbstractSocket::SocketTimeoutError),
-         QStringLiteral("The web server had not sent the whole page after ") +
+         QCoreApplication::translate("quillbox::PageFetcher",
+                                     "The web server had not sent the whole page after ") +
              spanText(m_deadline) +
-             QStringLiteral(", the deadline for one page; the request was given up."));
+             QCoreApplication::translate("quillbox::PageFetcher",
+                                         ", the deadline for one page; the request was given up."));
 }
 
 void PageFetcher::fail(int number, const QString& description, FetchError::Stage stage) {

@@ -4,6 +4,8 @@
 #include "watch/fetch_target.h"
 #include "watch/page_fetcher.h"
 
+#include <QCoreApplication>
+
 namespace quillbox {
 
 PostMeasurer::PostMeasurer(WatchLists& lists, PageFetcher& fetcher, UserMessages& messages,
@@ -49,7 +51,7 @@ void PostMeasurer::onCompleted(qint64 bodyBytes) {
         m_lists.setPostSize(row, bodyBytes);
         emit measured(row, bodyBytes);
     }
-    emit panelText(2, QStringLiteral("Response completed"));
+    emit panelText(2, QCoreApplication::translate("quillbox::PostMeasurer", "Response completed"));
 }
 
 void PostMeasurer::onFailed(const FetchError& error) {

@@ -4,6 +4,8 @@
 #include "watch/check_outcome.h"
 #include "watch/fetch_messages.h"
 
+#include <QCoreApplication>
+
 namespace quillbox {
 
 ReplyCheck::ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, QObject* parent)
@@ -13,12 +15,14 @@ ReplyCheck::ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, 
 }
 
 QString ReplyCheck::finishedText(int found, int failed) {
-    QString text = QStringLiteral("finished - ") + QString::number(found) +
-                   QStringLiteral(" new replies found");
+    QString text = QCoreApplication::translate("quillbox::ReplyCheck", "finished - ") +
+                   QString::number(found) +
+                   QCoreApplication::translate("quillbox::ReplyCheck", " new replies found");
     if (failed > 0)
         text += QStringLiteral(", ") + QString::number(failed) +
-                (failed == 1 ? QStringLiteral(" thread") : QStringLiteral(" threads")) +
-                QStringLiteral(" could not be checked");
+                (failed == 1 ? QCoreApplication::translate("quillbox::ReplyCheck", " thread")
+                             : QCoreApplication::translate("quillbox::ReplyCheck", " threads")) +
+                QCoreApplication::translate("quillbox::ReplyCheck", " could not be checked");
     return text;
 }
 
@@ -38,7 +42,7 @@ void ReplyCheck::start() {
     m_running = true;
     if (!wasRunning)
         emit runningChanged(true);
-    emit panelText(1, QStringLiteral("checking post 1"));
+    emit panelText(1, QCoreApplication::translate("quillbox::ReplyCheck", "checking post 1"));
     // Threads without a size, and a list with nothing to fetch, are told of inside start().
     m_checker.start(threads);
 }
@@ -71,7 +75,8 @@ void ReplyCheck::threadChecked(int index) {
     }
     // The first thread still in flight, as the sequential check counted; the last thread's
     // count is the one beyond the list, which the closing text replaces at once.
-    emit panelText(1, QStringLiteral("checking post ") + QString::number(index + 2));
+    emit panelText(1, QCoreApplication::translate("quillbox::ReplyCheck", "checking post ") +
+                          QString::number(index + 2));
 }
 
 void ReplyCheck::onFinished() {

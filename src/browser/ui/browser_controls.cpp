@@ -5,6 +5,7 @@
 #include "widgets/pictures.h"
 #include "widgets/twips.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,26 +48,33 @@ BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxN
     c.addressLabel = new QLabel(frame);
     c.addressLabel->setObjectName(QStringLiteral("Label5"));
     c.addressLabel->setTextFormat(Qt::PlainText);
-    c.addressLabel->setText(QStringLiteral("URL:"));
+    c.addressLabel->setText(QCoreApplication::translate("quillbox::BrowserControls", "URL:"));
     placeTwips(c.addressLabel, labelLeft, labelTop, labelWidth, labelHeight);
 
     c.addressBox = new QLineEdit(frame);
     c.addressBox->setObjectName(addressBoxName);
     placeTwips(c.addressBox, addressLeft, addressTop, addressWidth, addressHeight);
 
-    c.goButton = makeButton(frame, "Command3", QStringLiteral("Go"),
-                            QStringLiteral("browse the entered url"), "go", goLeft, goTop, goWidth,
-                            goHeight);
-    c.backButton = makeButton(frame, "Command4", QStringLiteral("Back"), QStringLiteral("back"),
+    c.goButton = makeButton(
+        frame, "Command3", QCoreApplication::translate("quillbox::BrowserControls", "Go"),
+        QCoreApplication::translate("quillbox::BrowserControls", "browse the entered url"), "go",
+        goLeft, goTop, goWidth, goHeight);
+    c.backButton = makeButton(frame, "Command4",
+                              QCoreApplication::translate("quillbox::BrowserControls", "Back"),
+                              QCoreApplication::translate("quillbox::BrowserControls", "back"),
                               "back", backLeft, buttonsTop, backWidth, buttonsHeight);
-    c.forwardButton =
-        makeButton(frame, "Command5", QStringLiteral("Forward"), QStringLiteral("forward"),
-                   "forward", forwardLeft, buttonsTop, forwardWidth, buttonsHeight);
-    c.stopButton = makeButton(frame, "Command6", QStringLiteral("Stop"), QStringLiteral("stop"),
+    c.forwardButton = makeButton(
+        frame, "Command5", QCoreApplication::translate("quillbox::BrowserControls", "Forward"),
+        QCoreApplication::translate("quillbox::BrowserControls", "forward"), "forward", forwardLeft,
+        buttonsTop, forwardWidth, buttonsHeight);
+    c.stopButton = makeButton(frame, "Command6",
+                              QCoreApplication::translate("quillbox::BrowserControls", "Stop"),
+                              QCoreApplication::translate("quillbox::BrowserControls", "stop"),
                               "stop", stopLeft, buttonsTop, stopWidth, buttonsHeight);
-    c.refreshButton =
-        makeButton(frame, "Command7", QStringLiteral("Refresh"), QStringLiteral("refresh"),
-                   "refresh", refreshLeft, buttonsTop, refreshWidth, buttonsHeight);
+    c.refreshButton = makeButton(
+        frame, "Command7", QCoreApplication::translate("quillbox::BrowserControls", "Refresh"),
+        QCoreApplication::translate("quillbox::BrowserControls", "refresh"), "refresh", refreshLeft,
+        buttonsTop, refreshWidth, buttonsHeight);
 
     c.view = view;
     c.view->setParent(frame);

@@ -18,13 +18,13 @@ constexpr float paneLeft = 3840, paneTop = 900, paneWidth = 6375, paneHeight = 7
 BrowserPane::BrowserPane(BrowserPage& page, QWidget* pageView, QWidget* parent)
     : QGroupBox(parent), m_page(page) {
     setObjectName(QStringLiteral("Frame2"));
-    setFrameCaption(this, QStringLiteral("Browser"));
+    setFrameCaption(this, tr("Browser"));
     placeTwips(this, paneLeft, paneTop, paneWidth, paneHeight);
 
     controls = makeBrowserControls(this, QStringLiteral("Text5"), pageView);
 
     using namespace browserDesign;
-    popupsBox = new QCheckBox(QStringLiteral("No Popups"), this);
+    popupsBox = new QCheckBox(tr("No Popups"), this);
     popupsBox->setObjectName(QStringLiteral("Check1"));
     popupsBox->setChecked(true);
     placeTwips(popupsBox, popupsLeft, popupsTop, popupsWidth, popupsHeight);
@@ -34,10 +34,10 @@ BrowserPane::BrowserPane(BrowserPage& page, QWidget* pageView, QWidget* parent)
     connect(popupsBox, &QCheckBox::toggled, &m_page, &BrowserPage::setPopupsBlocked);
 
     connect(&m_page, &BrowserPage::downloadBegan, this,
-            [this] { emit panelText(1, QStringLiteral("Connecting")); });
+            [this] { emit panelText(1, tr("Connecting")); });
     connect(&m_page, &BrowserPage::downloadCompleted, this, [this] {
         showCurrentAddress();
-        emit panelText(1, QStringLiteral("Complete"));
+        emit panelText(1, tr("Complete"));
         emit downloadCompleted();
     });
     connect(&m_page, &BrowserPage::statusTextChanged, this,

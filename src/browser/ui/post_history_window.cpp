@@ -19,11 +19,11 @@ namespace quillbox {
 PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(new PostLogModel(this)) {
     setObjectName(QStringLiteral("frmPostHistory"));
-    setWindowTitle(QStringLiteral("Post History"));
+    setWindowTitle(tr("Post History"));
 
     filterBox = new QLineEdit(this);
     filterBox->setObjectName(QStringLiteral("txtFilter"));
-    filterBox->setPlaceholderText(QStringLiteral("Filter: forum, subject, thread or result"));
+    filterBox->setPlaceholderText(tr("Filter: forum, subject, thread or result"));
     filterBox->setClearButtonEnabled(true);
 
     postList = new QTreeView(this);
@@ -42,9 +42,9 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     noticeLabel->setWordWrap(true);
     noticeLabel->hide();
 
-    copyButton = new QPushButton(QStringLiteral("&Copy Thread Address"), this);
+    copyButton = new QPushButton(tr("&Copy Thread Address"), this);
     copyButton->setObjectName(QStringLiteral("cmdCopyAddress"));
-    watchButton = new QPushButton(QStringLiteral("&Watch Again"), this);
+    watchButton = new QPushButton(tr("&Watch Again"), this);
     watchButton->setObjectName(QStringLiteral("cmdWatchAgain"));
 
     auto* layout = new QVBoxLayout(this);
@@ -91,10 +91,10 @@ void PostHistoryWindow::loadLog(const QString& folder) {
     if (!read.status.ok)
         notice = read.status.message;
     else if (read.damagedLines == 1)
-        notice = QStringLiteral("1 damaged line of the log was skipped; the file still holds it.");
+        notice = tr("1 damaged line of the log was skipped; the file still holds it.");
     else if (read.damagedLines > 1)
-        notice = QStringLiteral("%1 damaged lines of the log were skipped; the file still holds "
-                                "them.")
+        notice = tr("%1 damaged lines of the log were skipped; the file still holds "
+                    "them.")
                      .arg(read.damagedLines);
     noticeLabel->setText(notice);
     noticeLabel->setVisible(!notice.isEmpty());
@@ -142,11 +142,11 @@ void PostHistoryWindow::showContextMenu(const QPoint& position) {
     QMenu menu(this);
     const QString open = m_model->openAddress(index);
     const QString thread = record->thread.value_or(QString());
-    QAction* openAction = menu.addAction(thread.isEmpty() ? QStringLiteral("Open Posting Page")
-                                                          : QStringLiteral("Open Thread"));
+    QAction* openAction =
+        menu.addAction(thread.isEmpty() ? tr("Open Posting Page") : tr("Open Thread"));
     openAction->setEnabled(!open.isEmpty());
-    QAction* copyAction = menu.addAction(QStringLiteral("Copy Thread Address"));
-    QAction* watchAction = menu.addAction(QStringLiteral("Watch Again"));
+    QAction* copyAction = menu.addAction(tr("Copy Thread Address"));
+    QAction* watchAction = menu.addAction(tr("Watch Again"));
     copyAction->setEnabled(!thread.isEmpty());
     watchAction->setEnabled(!thread.isEmpty());
     QAction* chosen = menu.exec(postList->viewport()->mapToGlobal(position));

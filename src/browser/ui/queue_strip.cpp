@@ -22,11 +22,11 @@ QueueStrip::QueueStrip(PostQueue& queue, QWidget* parent) : QWidget(parent), m_q
     noteLabel->setObjectName(QStringLiteral("lblQueueNote"));
 
     // The letters stay clear of the main window's menus (File, Tools, View, Help).
-    nextButton = new QPushButton(QStringLiteral("&Next Forum"), this);
+    nextButton = new QPushButton(tr("&Next Forum"), this);
     nextButton->setObjectName(QStringLiteral("cmdNextForum"));
-    skipButton = new QPushButton(QStringLiteral("&Skip"), this);
+    skipButton = new QPushButton(tr("&Skip"), this);
     skipButton->setObjectName(QStringLiteral("cmdSkipForum"));
-    stopButton = new QPushButton(QStringLiteral("St&op"), this);
+    stopButton = new QPushButton(tr("St&op"), this);
     stopButton->setObjectName(QStringLiteral("cmdStopQueue"));
     for (QPushButton* button : {nextButton, skipButton, stopButton})
         button->setAutoDefault(false);
@@ -51,9 +51,8 @@ void QueueStrip::refresh() {
     const bool running = m_queue.isRunning();
     progressLabel->setText(m_queue.progressText());
     stateLabel->setText(running ? QStringLiteral("— ") + m_queue.stateText() : QString());
-    noteLabel->setText(m_queue.skipNote().isEmpty()
-                           ? QString()
-                           : QStringLiteral("(skipped %1)").arg(m_queue.skipNote()));
+    noteLabel->setText(m_queue.skipNote().isEmpty() ? QString()
+                                                    : tr("(skipped %1)").arg(m_queue.skipNote()));
     for (QPushButton* button : {nextButton, skipButton, stopButton})
         button->setEnabled(running);
     setVisible(running);

@@ -34,7 +34,7 @@ WebsiteWindow::WebsiteWindow(const QString& websiteAddress, QWidget* parent)
     setCentralWidget(central);
     browserFrame = new QGroupBox(central);
     browserFrame->setObjectName(QStringLiteral("frmBrowser"));
-    setFrameCaption(browserFrame, QStringLiteral("Browser"));
+    setFrameCaption(browserFrame, tr("Browser"));
     placeTwips(browserFrame, browserDesign::frameLeft, browserDesign::frameTop, 6375, 7395);
 
     auto* view = new QWebEngineView;

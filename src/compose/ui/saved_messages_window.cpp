@@ -34,20 +34,20 @@ SavedMessagesWindow::SavedMessagesWindow(SavedMessages& store, UserMessages& mes
     : QWidget(parent, Qt::Window), m_store(store), m_messages(messages),
       m_messageTitle(std::move(messageTitle)), m_list(new SavedMessageList(this)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("load a saved message"));
+    setWindowTitle(tr("load a saved message"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* heading = makeLabel(this, "Label2", QStringLiteral("Saved Messages"));
+    auto* heading = makeLabel(this, "Label2", tr("Saved Messages"));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
     heading->setFont(headingFont);
     auto* instruction =
-        makeLabel(this, "Label10", QStringLiteral("double-click the message you wish to load:"));
+        makeLabel(this, "Label10", tr("double-click the message you wish to load:"));
 
     filterBox = new QLineEdit(this);
     filterBox->setObjectName(QStringLiteral("txtFilter"));
-    filterBox->setPlaceholderText(QStringLiteral("Filter: subject or text"));
+    filterBox->setPlaceholderText(tr("Filter: subject or text"));
     filterBox->setClearButtonEnabled(true);
 
     messageList = new QListView(this);
@@ -57,14 +57,13 @@ SavedMessagesWindow::SavedMessagesWindow(SavedMessages& store, UserMessages& mes
     messageList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     messageList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto* hint =
-        makeLabel(this, "Label12", QStringLiteral("click once to view the entire message"));
+    auto* hint = makeLabel(this, "Label12", tr("click once to view the entire message"));
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* subjectLabel = makeLabel(this, "Label3", QStringLiteral("Subject:"));
+    auto* subjectLabel = makeLabel(this, "Label3", tr("Subject:"));
     // The views show a message; changing it there would change nothing stored.
     subjectView = new QLineEdit(this);
     subjectView->setObjectName(QStringLiteral("txtSubject"));
@@ -73,7 +72,7 @@ SavedMessagesWindow::SavedMessagesWindow(SavedMessages& store, UserMessages& mes
     bodyView->setObjectName(QStringLiteral("Text1"));
     bodyView->setReadOnly(true);
     keepLongLinesQuick(bodyView);
-    deleteButton = new QPushButton(QStringLiteral("delete message"), this);
+    deleteButton = new QPushButton(tr("delete message"), this);
     deleteButton->setObjectName(QStringLiteral("Command1"));
 
     auto* layout = new QVBoxLayout(this);
@@ -116,9 +115,8 @@ void SavedMessagesWindow::fillMessageList() {
     const MessagesFile file = m_store.read();
     m_list->setLines(file.lines);
     if (!file.exists) {
-        m_messages.showMessage(m_messageTitle,
-                               QStringLiteral("you must first save a message before you can "
-                                              "load one"));
+        m_messages.showMessage(m_messageTitle, tr("you must first save a message before you can "
+                                                  "load one"));
         hide();
         return;
     }
@@ -142,7 +140,7 @@ void SavedMessagesWindow::chooseEntry(const QModelIndex& index) {
         return;
     const SavedMessageParts parts = splitSavedMessage(m_list->textAt(index.row()));
     if (parts.body.isEmpty()) {
-        m_messages.showMessage(m_messageTitle, QStringLiteral("cannot insert a blank message"));
+        m_messages.showMessage(m_messageTitle, tr("cannot insert a blank message"));
         return;
     }
     emit messageChosen(parts.body, parts.subject, parts.hasSubject);

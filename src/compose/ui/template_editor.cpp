@@ -34,7 +34,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
 TemplateEditor::TemplateEditor(const TemplateSet& templates, LinkRules rules, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmCustom"));
-    setWindowTitle(QStringLiteral("Custom Message Templates"));
+    setWindowTitle(tr("Custom Message Templates"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* grid = new QGridLayout;
@@ -60,7 +60,7 @@ TemplateEditor::TemplateEditor(const TemplateSet& templates, LinkRules rules, QW
             grid->addWidget(box, r + 1, f + 1);
             boxes[r][f] = box;
         }
-        auto* del = new QPushButton(QStringLiteral("del"), this);
+        auto* del = new QPushButton(tr("del"), this);
         del->setObjectName(QStringLiteral("cmdDel") + QString::number(r));
         del->setMaximumWidth(48);
         grid->addWidget(del, r + 1, fieldCount + 1);
@@ -71,26 +71,26 @@ TemplateEditor::TemplateEditor(const TemplateSet& templates, LinkRules rules, QW
         boxes[r][0]->setEnabled(false); // the built-in names are never typed over here
     setBuiltInRowsEnabled(false);
 
-    auto* explanation = makeLabel(
-        this, QStringLiteral("Label6"),
-        QStringLiteral("You may use this form to create custom templates for message insertion.  "
-                       "Just enter the name, and the required parameters.  Your template will "
-                       "then be displayed in the drop down box on the main form.  We don't "
-                       "recommend changing the default templates, but if they become outdated "
-                       "you may wish to update them."));
+    auto* explanation =
+        makeLabel(this, QStringLiteral("Label6"),
+                  tr("You may use this form to create custom templates for message insertion.  "
+                     "Just enter the name, and the required parameters.  Your template will "
+                     "then be displayed in the drop down box on the main form.  We don't "
+                     "recommend changing the default templates, but if they become outdated "
+                     "you may wish to update them."));
     explanation->setWordWrap(true);
     explanation->setTextFormat(Qt::PlainText);
 
-    enableDefaultsBox = new QCheckBox(QStringLiteral("Enable changing of default templates"), this);
+    enableDefaultsBox = new QCheckBox(tr("Enable changing of default templates"), this);
     enableDefaultsBox->setObjectName(QStringLiteral("Check1"));
-    wholeLinksBox = new QCheckBox(QStringLiteral("Link whole addresses"), this);
+    wholeLinksBox = new QCheckBox(tr("Link whole addresses"), this);
     wholeLinksBox->setObjectName(QStringLiteral("chkWholeLinks"));
-    wholeLinksBox->setToolTip(QStringLiteral(
+    wholeLinksBox->setToolTip(tr(
         "Link web addresses with their whole query (?…) and fragment (#…), addresses that start "
         "with www., and e-mail addresses wherever they stand; punctuation after an address stays "
         "outside the link. Unticked, addresses are linked as in earlier versions."));
     wholeLinksBox->setChecked(rules == LinkRules::WholeAddresses);
-    saveButton = new QPushButton(QStringLiteral("Save and Close"), this);
+    saveButton = new QPushButton(tr("Save and Close"), this);
     saveButton->setObjectName(QStringLiteral("Command1"));
 
     auto* layout = new QVBoxLayout(this);

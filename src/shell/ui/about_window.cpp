@@ -48,20 +48,18 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     big.setBold(true);
     productLabel->setFont(big);
 
-    makeLabel(this, "Label2", QStringLiteral("Version:"), detailsLeft, 900, captionWidth,
-              lineHeight);
+    makeLabel(this, "Label2", tr("Version:"), detailsLeft, 900, captionWidth, lineHeight);
     versionLabel = makeLabel(this, "lblVersion", {}, valuesLeft, 900, valueWidth, lineHeight);
-    makeLabel(this, "Label3", QStringLiteral("Owned By:"), detailsLeft, 1200, captionWidth,
-              lineHeight);
+    makeLabel(this, "Label3", tr("Owned By:"), detailsLeft, 1200, captionWidth, lineHeight);
     companyLabel = makeLabel(this, "lblCompany", {}, valuesLeft, 1200, valueWidth, lineHeight);
-    websiteCaption = makeLabel(this, "Label4", QStringLiteral("Website:"), detailsLeft, 1500,
-                               captionWidth, lineHeight);
+    websiteCaption =
+        makeLabel(this, "Label4", tr("Website:"), detailsLeft, 1500, captionWidth, lineHeight);
     websiteLabel = makeLabel(this, "lblWebsite", {}, valuesLeft, 1500, valueWidth, lineHeight);
     noticeLabel = makeLabel(this, "Label5", ownershipNotice(), 240, 2040, 6180, 1380);
     noticeLabel->setWordWrap(true);
     noticeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("cmdOK"));
     okButton->setDefault(true);
     placeTwips(okButton, 5220, 3600, 1200, 405);
@@ -75,16 +73,15 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 AboutWindow::~AboutWindow() = default;
 
 QString AboutWindow::ownershipNotice() {
-    return QStringLiteral(
-        "Quillbox is owned by its makers, named above, who keep every right in the program, "
-        "its name and its pictures. You may use it freely to write, post and follow your own "
-        "messages. It comes without any warranty: keep your own copies of what matters to "
-        "you. The forums you visit, and what they show, belong to their owners.");
+    return tr("Quillbox is owned by its makers, named above, who keep every right in the program, "
+              "its name and its pictures. You may use it freely to write, post and follow your own "
+              "messages. It comes without any warranty: keep your own copies of what matters to "
+              "you. The forums you visit, and what they show, belong to their owners.");
 }
 
 void AboutWindow::load() {
     const Branding branding = loadBranding();
-    setWindowTitle(QStringLiteral("About ") + branding.productName);
+    setWindowTitle(tr("About %1").arg(branding.productName));
     productLabel->setText(branding.productName);
     companyLabel->setText(branding.companyName);
     versionLabel->setText(versionText());

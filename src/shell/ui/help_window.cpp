@@ -27,14 +27,14 @@ QUrl helpUrl(const QString& file) {
 HelpWindow::HelpWindow(Program& program, const QString& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), m_program(program), m_helpFile(helpFile) {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("Readme/Help"));
+    setWindowTitle(tr("Readme/Help"));
     setWindowIcon(programIcon());
     setAttribute(Qt::WA_QuitOnClose, false);
 
     helpText = new QTextBrowser(this);
     helpText->setObjectName(QStringLiteral("rtf1"));
     helpText->setOpenExternalLinks(true);
-    showAtStartupBox = new QCheckBox(QStringLiteral("Show at Startup"), this);
+    showAtStartupBox = new QCheckBox(tr("Show at Startup"), this);
     showAtStartupBox->setObjectName(QStringLiteral("Check1"));
     showAtStartupBox->setChecked(true);
 

@@ -129,9 +129,9 @@ void ListsPane::applyListsTab() {
 
 void ListsPane::build() {
     listsTabs = makePlaced<QTabBar>(this, "TabStrip2", 0, 0, 3735, 4815);
-    listsTabs->addTab(QStringLiteral("Your Forums"));
+    listsTabs->addTab(tr("Your Forums"));
     listsTabs->setTabData(0, QString(listsTabForums));
-    listsTabs->addTab(QStringLiteral("Your Posts"));
+    listsTabs->addTab(tr("Your Posts"));
     listsTabs->setTabData(1, QString(listsTabPosts));
     listsTabs->setExpanding(false);
     listsTabs->setDrawBase(true);
@@ -141,45 +141,41 @@ void ListsPane::build() {
     postsView = makePlaced<QFrame>(this, "Frame3", 180 - left, design::frame3Top - top, 3615, 4335);
     postsView->hide();
 
-    addForumButton = makeButton(forumsView, "cmdAdd2", QStringLiteral("Add Current URL"),
-                                QStringLiteral("Watch the current URL"), 60, 240, 1695, 375);
+    addForumButton = makeButton(forumsView, "cmdAdd2", tr("Add Current URL"),
+                                tr("Watch the current URL"), 60, 240, 1695, 375);
     removeForumButton =
-        makeButton(forumsView, "cmdDel2", QStringLiteral("Remove URL"), {}, 1860, 240, 1695, 375);
-    userNameLabel =
-        makeSkinLabel(forumsView, "SkinLabel4", QStringLiteral("Username:"), 60, 720, 975, 195);
+        makeButton(forumsView, "cmdDel2", tr("Remove URL"), {}, 1860, 240, 1695, 375);
+    userNameLabel = makeSkinLabel(forumsView, "SkinLabel4", tr("Username:"), 60, 720, 975, 195);
     userNameBox = makePlaced<QLineEdit>(forumsView, "txtUsername", 1080, 660, 1755, 315);
     userNameBox->setEnabled(false);
-    pasteUserNameButton =
-        makeButton(forumsView, "cmdPaste1", QStringLiteral("Paste"),
-                   QStringLiteral("Click within the Username field on the form you "
-                                  "want to paste into, then click here."),
-                   2880, 660, 675, 315);
-    passwordLabel =
-        makeSkinLabel(forumsView, "SkinLabel5", QStringLiteral("Password:"), 60, 1080, 975, 255);
+    pasteUserNameButton = makeButton(forumsView, "cmdPaste1", tr("Paste"),
+                                     tr("Click within the Username field on the form you "
+                                        "want to paste into, then click here."),
+                                     2880, 660, 675, 315);
+    passwordLabel = makeSkinLabel(forumsView, "SkinLabel5", tr("Password:"), 60, 1080, 975, 255);
     passwordBox = makePlaced<QLineEdit>(forumsView, "txtPassword", 1080, 1020, 1755, 285);
     passwordBox->setEchoMode(QLineEdit::Password);
     passwordBox->setEnabled(false);
-    pastePasswordButton =
-        makeButton(forumsView, "cmdPaste2", QStringLiteral("Paste"),
-                   QStringLiteral("Click within the Password field on the form you "
-                                  "want to paste into, then click here."),
-                   2880, 1020, 675, 315);
+    pastePasswordButton = makeButton(forumsView, "cmdPaste2", tr("Paste"),
+                                     tr("Click within the Password field on the form you "
+                                        "want to paste into, then click here."),
+                                     2880, 1020, 675, 315);
     forumList =
         makePlaced<QListView>(forumsView, "lstPosts2", 60, design::lstPosts2Top, 3435, 1425);
 
-    watchButton = makePictureButton(postsView, "cmdAdd", QStringLiteral("Watch This Post"),
-                                    QStringLiteral("Watch the current URL"), "watch", 60, 240, 1695,
-                                    495, false);
-    unwatchButton = makePictureButton(postsView, "cmdDel", QStringLiteral("Remove Watch"), {},
-                                      "unwatch", 1800, 240, 1695, 495, false);
+    watchButton =
+        makePictureButton(postsView, "cmdAdd", tr("Watch This Post"), tr("Watch the current URL"),
+                          "watch", 60, 240, 1695, 495, false);
+    unwatchButton = makePictureButton(postsView, "cmdDel", tr("Remove Watch"), {}, "unwatch", 1800,
+                                      240, 1695, 495, false);
     postsTabs = makePlaced<QTabBar>(postsView, "TabStrip1", 60, 780, 3495, 315);
-    postsTabs->addTab(QStringLiteral("Show All"));
+    postsTabs->addTab(tr("Show All"));
     postsTabs->setTabData(0, QString(postsTabAll));
-    postsTabs->addTab(QStringLiteral("New Replies "));
+    postsTabs->addTab(tr("New Replies "));
     postsTabs->setTabData(1, QString(postsTabReplies));
     postsTabs->setExpanding(false);
-    checkRepliesButton = makeButton(
-        postsView, "cmdReplies", QStringLiteral("Check for new replies"), {}, 60, 1140, 3435, 315);
+    checkRepliesButton =
+        makeButton(postsView, "cmdReplies", tr("Check for new replies"), {}, 60, 1140, 3435, 315);
     checkRepliesButton->hide();
     postList = makePlaced<QListView>(postsView, "lstPosts", 60, design::lstPostsTop, 3435, 1620);
     newRepliesList =
@@ -246,8 +242,7 @@ void ListsPane::connectViews() {
     // for the window's (BackgroundCheck::poll).
     connect(&m_program.background(), &BackgroundCheck::runningChanged, this, [this](bool running) {
         checkRepliesButton->setEnabled(!running);
-        checkRepliesButton->setToolTip(running ? QStringLiteral("Checking in the background...")
-                                               : QString());
+        checkRepliesButton->setToolTip(running ? tr("Checking in the background...") : QString());
     });
 }
 
@@ -317,7 +312,7 @@ bool ListsPane::undoRemove() {
         lists.forumModel().insert(r.row, {r.address, r.login}, r.format, r.postingPage);
     else
         lists.threadModel().insert(r.row, {r.address, r.size}, r.check);
-    emit panelText(1, QStringLiteral("Put back: ") + shownAddress(r.address));
+    emit panelText(1, tr("Put back: ") + shownAddress(r.address));
     return true;
 }
 
@@ -329,17 +324,15 @@ void ListsPane::showPostMenu(const QPoint& at) {
     const bool unread = item.data(ThreadModel::UnreadRole).toBool();
     const WatchLists::PostId id = item.data(ThreadModel::PostIdRole).value<WatchLists::PostId>();
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Open"), this,
-                   [this, item] { postRowDoubleClicked(postList, item.row()); })
+    menu.addAction(tr("Open"), this, [this, item] { postRowDoubleClicked(postList, item.row()); })
         ->setEnabled(item.isValid());
-    menu.addAction(QStringLiteral("Copy Address"), this,
+    menu.addAction(tr("Copy Address"), this,
                    [address] { QGuiApplication::clipboard()->setText(address); })
         ->setEnabled(item.isValid());
     menu.addAction(QStringLiteral("Mark as Read"), this,
                    [this, id] { m_program.lists().markAsRead(m_program.lists().newReplyRow(id)); })
         ->setEnabled(unread);
-    menu.addAction(QStringLiteral("Remove Watch"), this, &ListsPane::removeWatch)
-        ->setEnabled(item.isValid());
+    menu.addAction(tr("Remove Watch"), this, &ListsPane::removeWatch)->setEnabled(item.isValid());
     menu.exec(postList->viewport()->mapToGlobal(at));
 }
 
@@ -387,7 +380,7 @@ void ListsPane::useCurrentPageAsPostingPage() {
     if (row < 0 || !acceptWebAddress(page, m_program.messages()))
         return;
     m_program.lists().forumModel().setPostingPage(row, page);
-    emit panelText(1, QStringLiteral("Posting page kept: ") + shownAddress(page));
+    emit panelText(1, tr("Posting page kept: %1").arg(shownAddress(page)));
 }
 
 void ListsPane::showForumMenu(const QPoint& at) {
@@ -397,19 +390,18 @@ void ListsPane::showForumMenu(const QPoint& at) {
     const QString address = item.data(ForumModel::AddressRole).toString();
     const QString postingPage = item.data(ForumModel::PostingPageRole).toString();
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Open"), this, [this, address] { m_page.navigate(address); })
+    menu.addAction(tr("Open"), this, [this, address] { m_page.navigate(address); })
         ->setEnabled(item.isValid());
-    menu.addAction(QStringLiteral("Open Posting Page"), this,
+    menu.addAction(tr("Open Posting Page"), this,
                    [this, postingPage] { m_page.navigate(postingPage); })
         ->setEnabled(!postingPage.isEmpty());
-    menu.addAction(QStringLiteral("Use Current Page as Posting Page"), this,
+    menu.addAction(tr("Use Current Page as Posting Page"), this,
                    &ListsPane::useCurrentPageAsPostingPage)
         ->setEnabled(item.isValid());
-    menu.addAction(QStringLiteral("Copy Address"), this,
+    menu.addAction(tr("Copy Address"), this,
                    [address] { QGuiApplication::clipboard()->setText(address); })
         ->setEnabled(item.isValid());
-    menu.addAction(QStringLiteral("Remove"), this, &ListsPane::removeUrl)
-        ->setEnabled(item.isValid());
+    menu.addAction(tr("Remove"), this, &ListsPane::removeUrl)->setEnabled(item.isValid());
     menu.exec(forumList->viewport()->mapToGlobal(at));
 }
 
@@ -439,11 +431,9 @@ void ListsPane::showNewRepliesMenu(const QPoint& at) {
     if (item.isValid())
         newRepliesList->setCurrentIndex(item);
     QMenu menu(this);
-    QAction* one =
-        menu.addAction(QStringLiteral("Mark as Read"), this, &ListsPane::markSelectedRead);
+    QAction* one = menu.addAction(tr("Mark as Read"), this, &ListsPane::markSelectedRead);
     one->setEnabled(item.isValid());
-    QAction* all =
-        menu.addAction(QStringLiteral("Mark All as Read"), this, &ListsPane::markAllRead);
+    QAction* all = menu.addAction(tr("Mark All as Read"), this, &ListsPane::markAllRead);
     all->setEnabled(newRepliesList->model()->rowCount() > 0);
     menu.exec(newRepliesList->viewport()->mapToGlobal(at));
 }

@@ -164,8 +164,7 @@ int MainWindow::statusPanelCount() const {
 }
 
 void MainWindow::previewMessage() {
-    m_program.messages().showMessage(QStringLiteral("message preview"), convertedMessage(),
-                                     MessageIcon::None);
+    m_program.messages().showMessage(tr("message preview"), convertedMessage(), MessageIcon::None);
 }
 
 void MainWindow::copyMessage() {

@@ -73,10 +73,10 @@ void MainWindow::paste(int which) {
         if (!pageOfForum(page, address)) {
             const int answer = m_program.messages().askChoice(
                 m_program.branding().productName,
-                QStringLiteral("The page shown is not on the site of the selected forum (%1). "
-                               "Paste its password into this page anyway?")
+                tr("The page shown is not on the site of the selected forum (%1). "
+                   "Paste its password into this page anyway?")
                     .arg(siteHost(address).isEmpty() ? shownAddress(address) : siteHost(address)),
-                {QStringLiteral("Paste"), QStringLiteral("Cancel")});
+                {tr("Paste"), tr("Cancel")});
             if (answer != 0)
                 return;
         }

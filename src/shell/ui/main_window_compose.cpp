@@ -69,11 +69,11 @@ void MainWindow::saveMessage() {
     const FileResult saved = m_savedMessages->save(messageText(), subjectBox->text());
     if (!saved.ok) {
         m_program.messages().showMessage(m_program.branding().productName,
-                                         QStringLiteral("Your message could not be saved."),
+                                         tr("Your message could not be saved."),
                                          MessageIcon::Exclamation, saved.message);
         return;
     }
-    setPanelText(1, QStringLiteral("MESSAGE SAVED"));
+    setPanelText(1, tr("MESSAGE SAVED"));
 }
 
 void MainWindow::loadMessage() {

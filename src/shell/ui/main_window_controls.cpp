@@ -75,61 +75,57 @@ void MainWindow::addStatusPanels() {
 }
 
 void MainWindow::buildTopRow(QWidget* c) {
-    autoInsertButton = makeButton(c, "cmdMessage", QStringLiteral("Auto-Insert"),
-                                  QStringLiteral("Once you are on the page where you can post your "
-                                                 "message, click here to insert it."),
+    autoInsertButton = makeButton(c, "cmdMessage", tr("Auto-Insert"),
+                                  tr("Once you are on the page where you can post your "
+                                     "message, click here to insert it."),
                                   60, 60, 1600, 800);
     // Beside Auto-Insert: the same message to every forum chosen, one after the other.
-    queuePostButton = makeButton(c, "cmdQueue", QStringLiteral("Post to Selected Forums"),
-                                 QStringLiteral("Post the message to each forum selected in Your "
-                                                "Forums, one after the other."),
+    queuePostButton = makeButton(c, "cmdQueue", tr("Post to Selected Forums"),
+                                 tr("Post the message to each forum selected in Your "
+                                    "Forums, one after the other."),
                                  1740, 60, 1995, 375);
-    formatLabel = makeLabel(c, "Label2", QStringLiteral("as"), 1740, 540, 255, 255);
+    formatLabel = makeLabel(c, "Label2", tr("as"), 1740, 540, 255, 255);
     formatBox = makePlaced<QComboBox>(c, "cmbConvert", 2100, 480, 1635, 315);
     formatBox->setEditable(false);
     formatBox->setToolTip(
-        QStringLiteral("Select the format you would like to use when your message is inserted."));
-    previewButton = makePictureButton(
-        c, "cmdPreview", QStringLiteral("Preview"),
-        QStringLiteral("See a preview of your message in the currently selected format"), "preview",
-        3840, 60, 800, 800, true);
-    copyButton = makePictureButton(c, "cmdCopy", QStringLiteral("Copy"),
-                                   QStringLiteral("Copy your message to the clipboard in the "
-                                                  "selected format"),
+        tr("Select the format you would like to use when your message is inserted."));
+    previewButton =
+        makePictureButton(c, "cmdPreview", tr("Preview"),
+                          tr("See a preview of your message in the currently selected format"),
+                          "preview", 3840, 60, 800, 800, true);
+    copyButton = makePictureButton(c, "cmdCopy", tr("Copy"),
+                                   tr("Copy your message to the clipboard in the "
+                                      "selected format"),
                                    "copy", 4680, 60, 800, 800, true);
-    saveButton = makePictureButton(c, "cmdSave", QStringLiteral("Save"),
-                                   QStringLiteral("Save the current message"), "save", 5520, 60,
-                                   800, 800, true);
-    loadButton =
-        makePictureButton(c, "cmdLoad", QStringLiteral("Load"),
-                          QStringLiteral("Load a saved message"), "load", 6360, 60, 800, 800, true);
-    optionsButton =
-        makePictureButton(c, "cmdOptions", QStringLiteral("Options"), QStringLiteral("Options"),
-                          "options", 7200, 60, 800, 800, true);
-    visitButton =
-        makePictureButton(c, "Command1", QStringLiteral("Visit "), QStringLiteral("Visit us!"),
-                          "visit", design::command1Left, 60, 2115, 795, true);
+    saveButton = makePictureButton(c, "cmdSave", tr("Save"), tr("Save the current message"), "save",
+                                   5520, 60, 800, 800, true);
+    loadButton = makePictureButton(c, "cmdLoad", tr("Load"), tr("Load a saved message"), "load",
+                                   6360, 60, 800, 800, true);
+    optionsButton = makePictureButton(c, "cmdOptions", tr("Options"), tr("Options"), "options",
+                                      7200, 60, 800, 800, true);
+    visitButton = makePictureButton(c, "Command1", tr("Visit "), QStringLiteral("Visit us!"),
+                                    "visit", design::command1Left, 60, 2115, 795, true);
 }
 
 void MainWindow::buildMessageEditor(QWidget* c) {
-    editorFrame = makeFrame(c, "Frame1", QStringLiteral("Message Editor"), 60, design::frame1Top,
+    editorFrame = makeFrame(c, "Frame1", tr("Message Editor"), 60, design::frame1Top,
                             design::frame1Width, design::frame1Height);
-    subjectLabel = makeLabel(editorFrame, "Label1", QStringLiteral("Subject:"), 120, 360, 735, 255);
-    makeSkinLabel(editorFrame, "SkinLabel6", QStringLiteral("Subject:"), 120, 360, 735, 255);
+    subjectLabel = makeLabel(editorFrame, "Label1", tr("Subject:"), 120, 360, 735, 255);
+    makeSkinLabel(editorFrame, "SkinLabel6", tr("Subject:"), 120, 360, 735, 255);
     subjectBox = makePlaced<QLineEdit>(editorFrame, "txtSubject", 900, 300, 1995, 285);
-    pasteButtons[0] = makeButton(editorFrame, "cmdPaste0", QStringLiteral("Paste"),
-                                 QStringLiteral("Click within the Subject field on the form you "
-                                                "want to paste into, then click here."),
+    pasteButtons[0] = makeButton(editorFrame, "cmdPaste0", tr("Paste"),
+                                 tr("Click within the Subject field on the form you "
+                                    "want to paste into, then click here."),
                                  2940, 300, 675, 315);
-    messageLabel = makeLabel(editorFrame, "Label7", QStringLiteral("Message:"), 120, 660, 975, 195);
-    makeSkinLabel(editorFrame, "SkinLabel7", QStringLiteral("Message:"), 120, 660, 975, 195);
+    messageLabel = makeLabel(editorFrame, "Label7", tr("Message:"), 120, 660, 975, 195);
+    makeSkinLabel(editorFrame, "SkinLabel7", tr("Message:"), 120, 660, 975, 195);
     messageBox = makePlaced<QPlainTextEdit>(editorFrame, "txtMessage", 120, 900, 3495, 1695);
     messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     keepLongLinesQuick(messageBox);
-    pasteButtons[3] = makeButton(editorFrame, "cmdPaste3", QStringLiteral("Paste Message"),
-                                 QStringLiteral("Click within the message area on the form you "
-                                                "want to paste into, then click here."),
+    pasteButtons[3] = makeButton(editorFrame, "cmdPaste3", tr("Paste Message"),
+                                 tr("Click within the message area on the form you "
+                                    "want to paste into, then click here."),
                                  120, 2640, 3495, 375);
 }
 

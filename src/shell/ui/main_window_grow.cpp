@@ -56,9 +56,9 @@ void MainWindow::growControls(const MainLayout& l) {
     if (!columnBorder) {
         columnBorder = new ColumnBorder(centralWidget());
         columnBorder->setObjectName(QStringLiteral("ColumnBorder"));
-        columnBorder->setAccessibleName(QStringLiteral("Border between message and browser"));
-        columnBorder->setToolTip(QStringLiteral("Drag to share the width between the message "
-                                                "and the browser"));
+        columnBorder->setAccessibleName(tr("Border between message and browser"));
+        columnBorder->setToolTip(tr("Drag to share the width between the message "
+                                    "and the browser"));
         connect(columnBorder, &ColumnBorder::dragged, this, [this](int pixels) {
             // From where the border is shown, which a small window may hold left of the wish,
             // and kept as far as it got: a drag past the window asks for no more than that.

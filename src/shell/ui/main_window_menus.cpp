@@ -101,13 +101,13 @@ void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     QList<QMenu*> built;
     for (const MenuBarEntry& entry : menus) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(entry.caption));
+        QMenu* menu = bar->addMenu(tr(entry.caption));
         menu->setObjectName(QString::fromLatin1(entry.name));
         built.append(menu);
     }
     QList<int> counts(built.size(), 0);
     for (const Item& item : items) {
-        QAction* action = built[item.menu]->addAction(QString::fromLatin1(item.caption));
+        QAction* action = built[item.menu]->addAction(tr(item.caption));
         action->setObjectName(QString::fromLatin1(menus[item.menu].itemArray) +
                               QString::number(counts[item.menu]++));
         action->setEnabled(item.available);

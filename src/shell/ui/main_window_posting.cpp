@@ -55,16 +55,16 @@ void MainWindow::connectPosting() {
 void MainWindow::connectUndo() {
     // A removed forum or thread can be brought back for a few seconds from the status bar (and
     // with Ctrl+Z in its list), instead of a question before every removal.
-    undoRemoveButton = new QPushButton(QStringLiteral("Undo"), statusBar());
+    undoRemoveButton = new QPushButton(tr("Undo"), statusBar());
     undoRemoveButton->setObjectName(QStringLiteral("cmdUndoRemove"));
-    undoRemoveButton->setAccessibleName(QStringLiteral("Undo the removal"));
+    undoRemoveButton->setAccessibleName(tr("Undo the removal"));
     undoRemoveButton->hide();
     statusBar()->addPermanentWidget(undoRemoveButton);
     undoTimer.setSingleShot(true);
     undoTimer.setInterval(8000);
     connect(&undoTimer, &QTimer::timeout, undoRemoveButton, &QWidget::hide);
     connect(listsPane, &ListsPane::rowRemoved, this, [this](const QString& what) {
-        setPanelText(1, QStringLiteral("Removed: ") + what);
+        setPanelText(1, tr("Removed: ") + what);
         undoRemoveButton->show();
         undoTimer.start();
     });
@@ -95,7 +95,7 @@ void MainWindow::postToSelectedForums() {
     }
     if (forums.isEmpty()) {
         listsPane->showForums();
-        setPanelText(1, QStringLiteral("Select the forums to post to in Your Forums"));
+        setPanelText(1, tr("Select the forums to post to in Your Forums"));
         return;
     }
     m_program.postQueue().start(forums, subjectBox->text(), messageText());

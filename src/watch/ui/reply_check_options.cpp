@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,18 +16,20 @@ namespace {
 
 QString intervalText(int minutes) {
     if (minutes % 60 != 0)
-        return QString::number(minutes) + QStringLiteral(" minutes");
-    return minutes == 60 ? QStringLiteral("1 hour")
-                         : QString::number(minutes / 60) + QStringLiteral(" hours");
+        return QCoreApplication::translate("quillbox::ReplyCheckOptions", "%1 minutes")
+            .arg(minutes);
+    return minutes == 60 ? QCoreApplication::translate("quillbox::ReplyCheckOptions", "1 hour")
+                         : QCoreApplication::translate("quillbox::ReplyCheckOptions", "%1 hours")
+                               .arg(minutes / 60);
 }
 
 } // namespace
 
 ReplyCheckOptions::ReplyCheckOptions(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmReplyOptions"));
-    setWindowTitle(QStringLiteral("Reply Check Settings"));
+    setWindowTitle(tr("Reply Check Settings"));
 
-    scheduleBox = new QCheckBox(QStringLiteral("Check for new replies every"), this);
+    scheduleBox = new QCheckBox(tr("Check for new replies every"), this);
     scheduleBox->setObjectName(QStringLiteral("chkSchedule"));
     intervalBox = new QComboBox(this);
     intervalBox->setObjectName(QStringLiteral("cmbInterval"));
@@ -38,15 +41,15 @@ ReplyCheckOptions::ReplyCheckOptions(QWidget* parent) : QDialog(parent) {
     intervalBox->setEnabled(false);
     connect(scheduleBox, &QCheckBox::toggled, intervalBox, &QComboBox::setEnabled);
 
-    loggedInBox = new QCheckBox(QStringLiteral("Check threads as the logged-in user"), this);
+    loggedInBox = new QCheckBox(tr("Check threads as the logged-in user"), this);
     loggedInBox->setObjectName(QStringLiteral("chkLoggedIn"));
-    loggedInBox->setToolTip(QStringLiteral(
-        "Send the cookies of the built-in browser with each check, so threads that only members "
-        "can read are measured as you see them. Re-record the sizes after changing this."));
+    loggedInBox->setToolTip(
+        tr("Send the cookies of the built-in browser with each check, so threads that only members "
+           "can read are measured as you see them. Re-record the sizes after changing this."));
 
-    auto* note = new QLabel(QStringLiteral("Checks run while Quillbox is open, without message "
-                                           "boxes; a notification names the threads with new "
-                                           "replies."),
+    auto* note = new QLabel(tr("Checks run while Quillbox is open, without message "
+                               "boxes; a notification names the threads with new "
+                               "replies."),
                             this);
     note->setWordWrap(true);
 

@@ -1,0 +1,151 @@
+// The program in German: chosen from the user's languages as the desktop sets them, the window's
+// menus and message boxes translated, and a translation file whose every text keeps the
+// placeholders and the accelerator of its English source.
+#include "app/translations.h"
+#include "compose/saved_messages.h"
+#include "shell/ui/menu_captions.h"
+#include "support/main_window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
+#include <QToolButton>
+#include <QXmlStreamReader>
+
+using namespace Qt::StringLiterals;
+
+using namespace quillbox;
+using namespace quillbox::test;
+
+namespace {
+
+// The %1... placeholders of a text, sorted: a translation may move them, never drop one.
+QStringList placeholders(const QString& text) {
+    QStringList out;
+    static const QRegularExpression pattern(u"%(\\d|n)"_s);
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        out << it.next().captured();
+    out.sort();
+    return out;
+}
+
+int accelerators(const QString& text) {
+    return QString(text).remove(u"&&"_s).count(u'&');
+}
+
+} // namespace
+
+class TestTranslations : public QObject, MainWindowFixture {
+    Q_OBJECT
+private slots:
+    void init() { MainWindowFixture::init(); }
+    void cleanup() { MainWindowFixture::cleanup(); }
+    void languageFollowsTheUsersOrder_data();
+    void languageFollowsTheUsersOrder();
+    void languageComesFromTheEnvironment();
+    void menusAndBoxesAreGerman();
+    void everyMenuCaptionIsTranslated();
+    void everyTranslationIsFinishedAndKeepsItsPlaceholders();
+};
+
+void TestTranslations::languageFollowsTheUsersOrder_data() {
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("german") << QStringList{u"de"_s} << u"de"_s;
+    QTest::newRow("german of Austria") << QStringList{u"de-AT"_s, u"de"_s} << u"de-AT"_s;
+    QTest::newRow("english first") << QStringList{u"en-US"_s, u"de"_s} << QString();
+    QTest::newRow("untranslated, then german") << QStringList{u"fr"_s, u"de"_s} << u"de"_s;
+    QTest::newRow("untranslated only") << QStringList{u"fr"_s, u"ja"_s} << QString();
+    QTest::newRow("C locale") << QStringList{u"C"_s, u"de"_s} << QString();
+    QTest::newRow("nothing set") << QStringList{} << QString();
+    QTest::newRow("garbage") << QStringList{u"??"_s, u""_s} << QString();
+}
+
+void TestTranslations::languageFollowsTheUsersOrder() {
+    QFETCH(QStringList, languages);
+    QFETCH(QString, chosen);
+    QCOMPARE(translationLanguage(languages), chosen);
+}
+
+void TestTranslations::languageComesFromTheEnvironment() {
+    // main() set LANGUAGE=de before the application was made, as a desktop session does.
+    QVERIFY2(QLocale::system().uiLanguages().value(0).startsWith(u"de"_s),
+             qPrintable(QLocale::system().uiLanguages().join(u' ')));
+    QCOMPARE(QCoreApplication::translate("quillbox::MainWindow", "&File"), u"&Datei"_s);
+}
+
+void TestTranslations::menusAndBoxesAreGerman() {
+    MainWindow* window = open();
+    QCOMPARE(control<QMenu>(window, "fileMenu")->title(), u"&Datei"_s);
+    QCOMPARE(control<QMenu>(window, "toolsMenu")->title(), u"E&xtras"_s);
+    QCOMPARE(control<QAction>(window, "fileMenuItem1")->text(), u"Nachricht &speichern"_s);
+
+    control<QAction>(window, "toolsMenuItem0")->trigger();
+    QCOMPARE(messages.entries.size(), 1);
+    QCOMPARE(messages.entries[0].title, u"Nachrichtenvorschau"_s);
+
+    // A messages file that cannot be written: the box says so in German.
+    const QString path = folders->path(messagesFileName());
+    QFile::remove(path);
+    QVERIFY(QDir(folders->dataFolder()).mkdir(messagesFileName()));
+    QTest::mouseClick(control<QToolButton>(window, "cmdSave"), Qt::LeftButton);
+    QCOMPARE(messages.entries.size(), 2);
+    QCOMPARE(messages.entries[1].text, u"Ihre Nachricht konnte nicht gespeichert werden."_s);
+}
+
+void TestTranslations::everyMenuCaptionIsTranslated() {
+    // A caption added to the menu table but not to the list lupdate reads stays English.
+    MainWindow* window = open();
+    const QStringList english = menuCaptionSources();
+    for (const QAction* menuAction : window->menuBar()->actions()) {
+        QVERIFY2(!english.contains(menuAction->text()), qPrintable(menuAction->text()));
+        for (const QAction* item : menuAction->menu()->actions())
+            QVERIFY2(!english.contains(item->text()), qPrintable(item->text()));
+    }
+}
+
+void TestTranslations::everyTranslationIsFinishedAndKeepsItsPlaceholders() {
+    QFile file(QStringLiteral(QUILLBOX_TS_FILE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString source;
+    int messages = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"source") {
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == u"translation") {
+            const QString type = xml.attributes().value(u"type"_s).toString();
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (type == u"vanished" || type == u"obsolete")
+                continue;
+            ++messages;
+            QVERIFY2(type.isEmpty() && !text.isEmpty(), qPrintable(u"unfinished: "_s + source));
+            QVERIFY2(placeholders(text) == placeholders(source), qPrintable(source));
+            QVERIFY2(accelerators(text) == accelerators(source), qPrintable(source));
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(messages > 100);
+}
+
+int main(int argc, char* argv[]) {
+    // As a German desktop session starts the program; read once, when the locale is first used.
+    qputenv("LANGUAGE", "de");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    if (installTranslations(app).isEmpty()) {
+        std::fprintf(stderr, "the German translation was not installed\n");
+        return 1;
+    }
+    TestTranslations test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_translations.moc"
