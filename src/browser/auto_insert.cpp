@@ -50,7 +50,11 @@ AutoInsert::AutoInsert(BrowserPage& page, UserMessages& messages, InsertFollowUp
                  .arg(seconds.count(), 0, 'g', 3));
     });
     connect(&m_page, &BrowserPage::downloadBegan, this, [this] {
-        if (m_busy)
+        // Once the text has gone to the page, a new page is the user moving on (a submit, quick
+        // as it may be), not a page that changed under the insert.
+        if (m_busy && m_writing)
+            finish(true);
+        else if (m_busy)
             fail(pageChangedDetail());
     });
     connect(&m_page, &BrowserPage::rendererEnded, this, [this] {
@@ -66,6 +70,7 @@ void AutoInsert::insertMessage() {
     if (m_busy)
         return;
     m_busy = true;
+    m_writing = false;
     const quint64 attempt = ++m_attempt;
     m_timeout.start();
     const quint64 generation = m_page.pageGeneration();
@@ -104,6 +109,7 @@ void AutoInsert::writeToScannedField(const FieldTarget& target) {
     m_followUp.recordInsert(text, m_plainMessage ? m_plainMessage() : QString());
     QPointer<AutoInsert> self(this);
     const QString subject = m_subject ? m_subject() : QString();
+    m_writing = true;
     m_page.writeMessage(target, text, subject, [self, attempt = m_attempt](WrittenField written) {
         if (!self || !self->current(attempt))
             return;
@@ -119,6 +125,7 @@ void AutoInsert::writeWherePersonWouldType() {
     const QString plain = m_plainMessage ? m_plainMessage() : QString();
     QPointer<AutoInsert> self(this);
     const QString subject = m_subject ? m_subject() : QString();
+    m_writing = true;
     m_page.writeMessage(FieldTarget{}, text, subject,
                         [self, text, plain, attempt = m_attempt](WrittenField written) {
                             if (!self || !self->current(attempt))

@@ -79,7 +79,8 @@ private:
     MessageSource m_plainMessage;
     MessageSource m_subject;
     bool m_busy = false;
-    quint64 m_attempt = 0; // counts presses that started an insert
+    bool m_writing = false; // the text has been sent to the page
+    quint64 m_attempt = 0;  // counts presses that started an insert
     QTimer m_timeout;
 };
 

@@ -110,7 +110,12 @@ void TestPostQueueWindow::queueWalksThreeBoardsAndLogsEachPost() {
     QCOMPARE(log.records[2].subject, u"Seedling swap"_s);
     QVERIFY(!log.records[0].queueRun.isEmpty());
     QCOMPARE(log.records[2].queueRun, log.records[0].queueRun);
-    QVERIFY(messages.entries.isEmpty());
+    QVERIFY2(messages.entries.isEmpty(),
+             qPrintable(messages.entries.isEmpty()
+                            ? QString()
+                            : messages.entries[0].text + u" | "_s +
+                                  messages.entries[0].informativeText + u" | "_s +
+                                  window->browserPage().currentUrl()));
 }
 
 int main(int argc, char** argv) {

@@ -4,6 +4,7 @@
 #include "browser/website_layout.h"
 #include "platform/browser_page.h"
 #include "widgets/twips.h"
+#include "widgets/window_keys.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -55,6 +56,38 @@ void BrowserPane::showCurrentAddress() {
 void BrowserPane::applyLayout(const BrowserPaneLayout& l) {
     resize(toPixels(this, l.frameWidth), toPixels(this, l.frameHeight));
     applyControlsLayout(controls, l.addressBoxWidth, l.goLeft, l.viewWidth, l.viewHeight);
+}
+
+void BrowserPane::addKeyboardCommands(QWidget* window) {
+    // Refresh's standard keys include Ctrl+R on some desktops, which checks for replies here.
+    struct Command {
+        const char* name;
+        const char* caption;
+        std::function<void()> handler;
+        Keys keys;
+    };
+    const Command commands[] = {
+        {"addressBoxAction", "Address",
+         [this] {
+             controls.addressBox->setFocus(Qt::ShortcutFocusReason);
+             controls.addressBox->selectAll();
+         },
+         keys(Qt::CTRL | Qt::Key_L, Qt::Key_F6)},
+        {"refreshAction", "Refresh", [this] { m_page.reload(); }, keys(Qt::Key_F5)},
+        {"backAction", "Back", [this] { m_page.goBack(); },
+         keys(QKeySequence::Back, Qt::ALT | Qt::Key_Left)},
+        {"forwardAction", "Forward", [this] { m_page.goForward(); },
+         keys(QKeySequence::Forward, Qt::ALT | Qt::Key_Right)},
+        {"stopAction", "Stop", [this] { m_page.stop(); },
+         keys(QKeySequence::Cancel, Qt::Key_Escape)},
+    };
+    for (const Command& command : commands) {
+        auto* action = new QAction(QString::fromLatin1(command.caption), window);
+        action->setObjectName(QString::fromLatin1(command.name));
+        giveKeys(action, command.keys);
+        connect(action, &QAction::triggered, this, command.handler);
+        window->addAction(action);
+    }
 }
 
 } // namespace quillbox

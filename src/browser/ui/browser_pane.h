@@ -38,6 +38,9 @@ public:
 
     BrowserPage& page() { return m_page; }
     void applyLayout(const BrowserPaneLayout& layout);
+    // The browser's keys, as actions of the window that work wherever its focus is: the
+    // address box (Ctrl+L, F6), Refresh (F5), Back and Forward (Alt+Left, Alt+Right), Stop (Esc).
+    void addKeyboardCommands(QWidget* window);
 
 signals:
     // Panel 1: "Connecting", "Complete"; panel 2: the page's status text.

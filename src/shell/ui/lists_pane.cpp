@@ -7,7 +7,7 @@
 #include "platform/browser_page.h"
 #include "shell/main_layout.h"
 #include "shell/program.h"
-#include "shell/ui/main_window_names.h"
+#include "shell/ui/lists_tabs.h"
 #include "skin/ui/skin_label.h"
 #include "store/records.h"
 #include "watch/background_check.h"

@@ -4,7 +4,6 @@
 #include "browser/page_message.h"
 #include "browser/page_paste.h"
 #include "browser/ui/browser_pane.h"
-#include "browser/ui/post_history_window.h"
 #include "browser/ui/website_window.h"
 #include "compose/editor_text.h"
 #include "compose/ui/saved_messages_window.h"
@@ -17,6 +16,7 @@
 #include "shell/ui/accessible_names.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/lists_pane.h"
+#include "shell/ui/posting_controls.h"
 #include "shell/ui/splash_window.h"
 #include "store/app_settings.h"
 #include "widgets/long_line_wrap.h"
@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextDocument>
 #include <QToolButton>
 
@@ -50,8 +51,11 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
     connectControls();
     connectBrowser();
     connectCompose();
-    connectPosting();
-    connectUndo();
+    posting = std::make_unique<PostingControls>(PostingControls::Parts{
+        m_program, m_browserPage, m_clipboard, *listsPane, *m_autoInsert, *formatBox, *subjectBox,
+        [this] { return messageText(); }, centralWidget(), statusBar()});
+    connect(posting.get(), &PostingControls::panelText, this, &MainWindow::setPanelText);
+    connect(posting.get(), &PostingControls::layoutNeeded, this, &MainWindow::layoutControls);
     applyAccessibleNames(this);
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
@@ -198,7 +202,7 @@ void MainWindow::visitWebsite() {
 void MainWindow::unloadSecondaryWindows() {
     delete m_savedMessagesWindow;
     delete m_templateEditor;
-    delete postHistoryWindow;
+    posting->closeWindows();
     SplashWindow::unload();
     delete helpWindow.data();
 }

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -24,8 +23,7 @@ class ColumnBorder;
 class Clipboard;
 class HelpWindow;
 class ListsPane;
-class PostHistoryWindow;
-class QueueStrip;
+class PostingControls;
 class PagePaste;
 class Program;
 class SavedMessages;
@@ -99,18 +97,12 @@ private:
     void buildBrowserPane(QWidget* central, QWidget* pageView);
     void buildStatusBar();
     void buildMenus();
-    void focusAddressBox();
     void showSystemColours(bool on);
     void chooseSystemColours(bool on);
     void followColourSetting();
     void connectControls();
     void connectBrowser();
     void connectCompose();
-    void connectPosting();
-    void connectUndo();
-    void placeQueueStrip();
-    void postToSelectedForums();
-    void showPostHistory();
     void unloadSecondaryWindows();
     void endProgram();
     void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
@@ -154,11 +146,7 @@ private:
     // Indexed as the paste values: subject, user name, password, message.
     std::array<QPushButton*, 4> pasteButtons{};
     ListsPane* listsPane = nullptr;
-    QPushButton* queuePostButton = nullptr;
-    QueueStrip* queueStrip = nullptr;
-    QPointer<PostHistoryWindow> postHistoryWindow;
-    QPushButton* undoRemoveButton = nullptr;
-    QTimer undoTimer;
+    std::unique_ptr<PostingControls> posting;
     BrowserPane* browserPane = nullptr;
     std::unique_ptr<WebsiteWindow> websiteWindow; // made at the first Visit
     QPointer<HelpWindow> helpWindow;

@@ -9,48 +9,14 @@
 #include "shell/ui/main_window.h"
 #include "skin/ui/apply_skin.h"
 #include "store/data_folder.h"
+#include "widgets/undoable_text.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
 
 namespace quillbox {
-
-namespace {
-
-// Replaces the whole text as one edit, so Ctrl+Z brings the old text back (setPlainText and
-// clear would drop the undo history).
-void replaceText(QPlainTextEdit* box, const QString& message) {
-    QTextCursor cursor(box->document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    if (message.isEmpty())
-        cursor.removeSelectedText();
-    else
-        cursor.insertText(messageToEditor(message));
-    cursor.endEditBlock();
-    cursor.movePosition(QTextCursor::Start);
-    box->setTextCursor(cursor);
-}
-
-// The line edit's own edit, undoable like typing; it runs the box's change handling.
-void replaceText(QLineEdit* box, const QString& text) {
-    if (box->text() == text)
-        return;
-    box->selectAll();
-    box->insert(text);
-    box->setCursorPosition(0);
-}
-
-void showAtFront(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-} // namespace
 
 void MainWindow::connectCompose() {
     m_savedMessages =

@@ -79,11 +79,6 @@ void MainWindow::buildTopRow(QWidget* c) {
                                   tr("Once you are on the page where you can post your "
                                      "message, click here to insert it."),
                                   60, 60, 1600, 800);
-    // Beside Auto-Insert: the same message to every forum chosen, one after the other.
-    queuePostButton = makeButton(c, "cmdQueue", tr("Post to Selected Forums"),
-                                 tr("Post the message to each forum selected in Your "
-                                    "Forums, one after the other."),
-                                 1740, 60, 1995, 375);
     formatLabel = makeLabel(c, "Label2", tr("as"), 1740, 540, 255, 255);
     formatBox = makePlaced<QComboBox>(c, "cmbConvert", 2100, 480, 1635, 315);
     formatBox->setEditable(false);

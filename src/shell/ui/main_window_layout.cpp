@@ -3,6 +3,7 @@
 #include "shell/main_layout.h"
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/posting_controls.h"
 #include "widgets/placed_controls.h"
 
 #include <QEvent>
@@ -63,7 +64,8 @@ void MainWindow::layoutControls() {
     listsPane->applyLayout(*l);
     browserPane->applyLayout({l->frame2Width, l->frame2Height, l->text5Width, l->command3Left,
                               l->webBrowserWidth, l->webBrowserHeight});
-    placeQueueStrip();
+    if (posting)
+        posting->placeStrip(*browserPane, toPixels(this, design::frame2Top));
     const std::array<float, 3> panelWidths{l->panel1Width, l->panel2Width, l->panel3Width};
     for (size_t i = 0; i < statusPanels.size(); ++i) {
         if (!statusPanels[i])

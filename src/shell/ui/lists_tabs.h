@@ -4,7 +4,7 @@
 
 namespace quillbox {
 
-// The tabs of the main window's two tab strips, by the data each tab carries, so handlers never
+// The tabs of the lists pane's two tab strips, by the data each tab carries, so handlers never
 // depend on a tab's position or caption.
 inline constexpr QLatin1StringView listsTabForums{"forums"};
 inline constexpr QLatin1StringView listsTabPosts{"posts"};

@@ -1,0 +1,135 @@
+#include "shell/ui/posting_controls.h"
+
+#include "browser/auto_insert.h"
+#include "browser/post_log.h"
+#include "browser/post_queue.h"
+#include "browser/ui/browser_pane.h"
+#include "browser/ui/post_history_window.h"
+#include "browser/ui/queue_strip.h"
+#include "platform/browser_page.h"
+#include "platform/clipboard.h"
+#include "shell/program.h"
+#include "shell/ui/lists_pane.h"
+#include "skin/ui/apply_skin.h"
+#include "watch/forum_match.h"
+#include "watch/post_measurer.h"
+#include "watch/watch_lists.h"
+#include "widgets/placed_controls.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace quillbox {
+
+PostingControls::PostingControls(const Parts& parts, QObject* parent)
+    : QObject(parent), m_parts(parts) {
+    // Beside Auto-Insert: the same message to every forum chosen, one after the other.
+    m_queueButton = makeButton(parts.central, "cmdQueue", tr("Post to Selected Forums"),
+                               tr("Post the message to each forum selected in Your "
+                                  "Forums, one after the other."),
+                               1740, 60, 1995, 375);
+    connect(m_queueButton, &QPushButton::clicked, this, &PostingControls::postToSelectedForums);
+    PostQueue& queue = parts.program.postQueue();
+    m_strip = new QueueStrip(queue, parts.central);
+    connect(&queue, &PostQueue::changed, this, &PostingControls::layoutNeeded);
+    connect(&queue, &PostQueue::finished, this, &PostingControls::layoutNeeded);
+    // The queue's insert goes through Auto-Insert, in the forum's format.
+    connect(&queue, &PostQueue::insertRequested, this,
+            [this](const QString&, const QString&, const QString& format) {
+                const int row = m_parts.formatBox.findText(format, Qt::MatchExactly);
+                if (row >= 0)
+                    m_parts.formatBox.setCurrentIndex(row);
+                m_parts.autoInsert.insertMessage();
+            });
+    // A single Auto-Insert is logged once the follow-up knows where it went.
+    connect(&parts.autoInsert, &AutoInsert::finished, this, [this](bool inserted) {
+        Program& program = m_parts.program;
+        if (!inserted || program.postQueue().isRunning())
+            return;
+        const QString page = m_parts.page.currentUrl();
+        const int forum = forumForPage(program.lists().forums(), page);
+        program.singleInsertMade(forum >= 0 ? program.lists().forums().at(forum).address
+                                            : QString(),
+                                 page, m_parts.subjectBox.text(), m_parts.formatBox.currentText());
+    });
+    connectUndo();
+}
+
+PostingControls::~PostingControls() {
+    closeWindows();
+}
+
+void PostingControls::connectUndo() {
+    // A removed forum or thread can be brought back for a few seconds from the status bar (and
+    // with Ctrl+Z in its list), instead of a question before every removal.
+    m_undoButton = new QPushButton(tr("Undo"), m_parts.statusBar);
+    m_undoButton->setObjectName(QStringLiteral("cmdUndoRemove"));
+    m_undoButton->setAccessibleName(tr("Undo the removal"));
+    m_undoButton->hide();
+    m_parts.statusBar->addPermanentWidget(m_undoButton);
+    m_undoTimer.setSingleShot(true);
+    m_undoTimer.setInterval(8000);
+    connect(&m_undoTimer, &QTimer::timeout, m_undoButton, &QWidget::hide);
+    connect(&m_parts.lists, &ListsPane::rowRemoved, this, [this](const QString& what) {
+        emit panelText(1, tr("Removed: ") + what);
+        m_undoButton->show();
+        m_undoTimer.start();
+    });
+    connect(m_undoButton, &QPushButton::clicked, this, [this] {
+        m_parts.lists.undoRemove();
+        m_undoButton->hide();
+    });
+}
+
+void PostingControls::placeStrip(BrowserPane& pane, int top) {
+    const int height = m_strip->isVisible() ? m_strip->sizeHint().height() : 0;
+    if (height > 0) {
+        m_strip->setGeometry(pane.x(), top, pane.width(), height);
+        m_strip->raise();
+    }
+    pane.move(pane.x(), top + height);
+    pane.resize(pane.width(), pane.height() - height);
+}
+
+void PostingControls::postToSelectedForums() {
+    const WatchLists& lists = m_parts.program.lists();
+    QList<QueueForum> forums;
+    for (int row : m_parts.lists.selectedForums()) {
+        const QString address = lists.forums().at(row).address;
+        forums.append({address, siteHost(address).isEmpty() ? address : siteHost(address),
+                       lists.forumModel().format(row), lists.forumModel().postingPage(row)});
+    }
+    if (forums.isEmpty()) {
+        m_parts.lists.showForums();
+        emit panelText(1, tr("Select the forums to post to in Your Forums"));
+        return;
+    }
+    m_parts.program.postQueue().start(forums, m_parts.subjectBox.text(), m_parts.message());
+}
+
+void PostingControls::showPostHistory() {
+    if (!m_history) {
+        m_history = new PostHistoryWindow(m_parts.central->window());
+        applySkin(m_history);
+        m_history->loadLog(m_parts.program.dataFolder());
+        connect(&m_parts.program, &Program::postLogged, m_history.data(),
+                &PostHistoryWindow::addRecord);
+        connect(m_history.data(), &PostHistoryWindow::openRequested, &m_parts.page,
+                &BrowserPage::navigate);
+        connect(m_history.data(), &PostHistoryWindow::copyAddressRequested, this,
+                [this](const QString& address) { m_parts.clipboard.setText(address); });
+        connect(m_history.data(), &PostHistoryWindow::watchAgainRequested, this,
+                [this](const QString& thread) { m_parts.program.measurer().watchPost(thread); });
+    }
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
+}
+
+void PostingControls::closeWindows() {
+    delete m_history.data();
+}
+
+} // namespace quillbox

@@ -1,0 +1,39 @@
+#include "widgets/undoable_text.h"
+
+#include "compose/editor_text.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace quillbox {
+
+void replaceText(QPlainTextEdit* box, const QString& message) {
+    QTextCursor cursor(box->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    if (message.isEmpty())
+        cursor.removeSelectedText();
+    else
+        cursor.insertText(messageToEditor(message));
+    cursor.endEditBlock();
+    cursor.movePosition(QTextCursor::Start);
+    box->setTextCursor(cursor);
+}
+
+void replaceText(QLineEdit* box, const QString& text) {
+    if (box->text() == text)
+        return;
+    box->selectAll();
+    box->insert(text);
+    box->setCursorPosition(0);
+}
+
+void showAtFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace quillbox

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace quillbox {
+
+// Replaces the whole text as one edit, so Ctrl+Z brings the old text back (setPlainText and
+// clear would drop the undo history). The editor's text is the program's message, line breaks
+// as CR LF.
+void replaceText(QPlainTextEdit* box, const QString& message);
+// The line edit's own edit, undoable like typing; it runs the box's change handling.
+void replaceText(QLineEdit* box, const QString& text);
+// Shows a window, raised and active.
+void showAtFront(QWidget* window);
+
+} // namespace quillbox
