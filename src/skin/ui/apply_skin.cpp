@@ -81,9 +81,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ApplicationPaletteChange && systemColoursOn()) {
-            auto* window = qobject_cast<QWidget*>(watched);
-            if (window && window->isWindow()) {
+        // The event also reaches objects that are still being built or taken down (the page's
+        // view makes items of its own): only a widget's own flag is read before any call on it.
+        if (event->type() == QEvent::ApplicationPaletteChange && watched->isWidgetType() &&
+            systemColoursOn()) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->isWindow()) {
                 for (QWidget* w : window->findChildren<QWidget*>()) {
                     if (!w->styleSheet().isEmpty())
                         w->setStyleSheet(w->styleSheet());
