@@ -81,12 +81,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        // The event also reaches objects that are still being built or taken down (the page's
-        // view makes items of its own): only a widget's own flag is read before any call on it.
-        if (event->type() == QEvent::ApplicationPaletteChange && watched->isWidgetType() &&
-            systemColoursOn()) {
-            auto* window = static_cast<QWidget*>(watched);
-            if (window->isWindow()) {
+        // Only the application's own notice is taken: the event also reaches objects of the
+        // page's view that are still being built or taken down, which nothing here may touch.
+        if (watched == QCoreApplication::instance() &&
+            event->type() == QEvent::ApplicationPaletteChange && systemColoursOn()) {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
                 for (QWidget* w : window->findChildren<QWidget*>()) {
                     if (!w->styleSheet().isEmpty())
                         w->setStyleSheet(w->styleSheet());
