@@ -9,23 +9,11 @@ var stale = staleAnswer(args.token);
 if (stale)
     return stale;
 var text = String(args.text).replace(/\r\n?/g, '\n');
-var doc = document;
-var el = doc.activeElement;
-for (var depth = 0; el && depth < 16; ++depth) {
-    if (el.shadowRoot && el.shadowRoot.activeElement) {
-        el = el.shadowRoot.activeElement;
-        continue;
-    }
-    var tag = tagOf(el);
-    if (tag !== 'iframe' && tag !== 'frame')
-        break;
-    var inner = null;
-    try { inner = el.contentDocument; } catch (e) {}
-    if (!inner)
-        return {foreignFrame: true};
-    doc = inner;
-    el = doc.activeElement;
-}
+var focus = followFocus();
+if (focus.foreignFrame)
+    return {foreignFrame: true};
+var doc = focus.document;
+var el = focus.element;
 if (!el)
     return {inserted: false};
 var tag = tagOf(el);

@@ -31,6 +31,28 @@ function bodyOf(doc) {
     return Object.getOwnPropertyDescriptor(Document.prototype, 'body').get.call(doc);
 }
 function tagOf(el) { return String(el.localName || '').toLowerCase(); }
+// The focused element, followed into open shadow roots and frames of the same origin, with its
+// document; foreignFrame when the focus is in a frame of another origin.
+function followFocus() {
+    var doc = document;
+    var el = doc.activeElement;
+    for (var depth = 0; el && depth < 16; ++depth) {
+        if (el.shadowRoot && el.shadowRoot.activeElement) {
+            el = el.shadowRoot.activeElement;
+            continue;
+        }
+        var tag = tagOf(el);
+        if (tag !== 'iframe' && tag !== 'frame')
+            break;
+        var inner = null;
+        try { inner = el.contentDocument; } catch (e) {}
+        if (!inner)
+            return {element: null, document: doc, foreignFrame: true};
+        doc = inner;
+        el = doc.activeElement;
+    }
+    return {element: el, document: doc, foreignFrame: false};
+}
 function fire(el, type) {
     var event = type === 'input'
         ? new InputEvent('input', {bubbles: true, inputType: 'insertReplacementText'})

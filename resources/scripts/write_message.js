@@ -116,21 +116,7 @@ function writeTextArea(el) {
 // The focused element, followed into frames of the same origin and open shadow roots, when it
 // is a field a person types a message into: a visible text area or an editor's editing host.
 function focusedField() {
-    var el = document.activeElement;
-    for (var depth = 0; el && depth < 16; ++depth) {
-        if (el.shadowRoot && el.shadowRoot.activeElement) {
-            el = el.shadowRoot.activeElement;
-            continue;
-        }
-        var tag = tagOf(el);
-        if (tag !== 'iframe' && tag !== 'frame')
-            break;
-        var inner = null;
-        try { inner = el.contentDocument; } catch (e) {}
-        if (!inner)
-            return null;
-        el = inner.activeElement;
-    }
+    var el = followFocus().element;
     if (!el)
         return null;
     if (usableTextArea(el))
