@@ -52,6 +52,16 @@ Run runCheck(const QStringList& arguments,
     return run;
 }
 
+// The companion's usual world: a thread grown past a recorded 1000 bytes (/grown, 2000) and one
+// that has not (/same, 1000), served on 127.0.0.1.
+bool serveGrownAndSame(ScriptedHttpServer& server) {
+    if (!server.listenLocal())
+        return false;
+    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1000)));
+    return true;
+}
+
 } // namespace
 
 class TestQuillboxCheck : public QObject {
@@ -82,9 +92,7 @@ private slots:
 
 void TestQuillboxCheck::printsGrownPagesAndWritesNothing() {
     ScriptedHttpServer server;
-    QVERIFY(server.listenLocal());
-    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
-    server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1000)));
+    QVERIFY(serveGrownAndSame(server));
     quillbox::test::TestFolders folders;
     quillbox::ListsData data;
     data.posts = {{server.url(u"/grown"_s), 1000},
@@ -290,9 +298,7 @@ void TestQuillboxCheck::linesComeAsSoonAsTheyAndThoseBeforeThemAreKnown() {
 
 void TestQuillboxCheck::jsonLinesGivesOneObjectALine() {
     ScriptedHttpServer server;
-    QVERIFY(server.listenLocal());
-    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
-    server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1000)));
+    QVERIFY(serveGrownAndSame(server));
     quillbox::test::TestFolders folders;
     quillbox::ListsData data;
     data.posts = {{server.url(u"/grown"_s), 1000},
@@ -400,9 +406,7 @@ void TestQuillboxCheck::damagedListIsReportedAndNothingWritten_data() {
 void TestQuillboxCheck::damagedListIsReportedAndNothingWritten() {
     QFETCH(QString, kind);
     ScriptedHttpServer server;
-    QVERIFY(server.listenLocal());
-    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
-    server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1000)));
+    QVERIFY(serveGrownAndSame(server));
     quillbox::test::TestFolders folders;
     const DamagedLists lists = damagedLists(kind, server);
     QVERIFY(quillbox::test::writeBytes(folders.path(u"posts.txt"_s), lists.posts));
@@ -429,9 +433,7 @@ void TestQuillboxCheck::markReadRewritesOnlySizesAndKeepsADamagedOne_data() {
 void TestQuillboxCheck::markReadRewritesOnlySizesAndKeepsADamagedOne() {
     QFETCH(QString, kind);
     ScriptedHttpServer server;
-    QVERIFY(server.listenLocal());
-    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
-    server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1000)));
+    QVERIFY(serveGrownAndSame(server));
     quillbox::test::TestFolders folders;
     const DamagedLists lists = damagedLists(kind, server);
     const QByteArray forums = "f|me|pa\xffss\r\n\r\n";
@@ -456,9 +458,7 @@ void TestQuillboxCheck::markReadRewritesOnlySizesAndKeepsADamagedOne() {
 
 void TestQuillboxCheck::markReadWritesNothingWhenADamagedCopyCannotBeKept() {
     ScriptedHttpServer server;
-    QVERIFY(server.listenLocal());
-    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
-    server.setScript("/same", ScriptedHttpServer::whole(ScriptedHttpServer::reply(1000)));
+    QVERIFY(serveGrownAndSame(server));
     quillbox::test::TestFolders folders;
     const DamagedLists lists = damagedLists(u"more sizes than posts"_s, server);
     QVERIFY(quillbox::test::writeBytes(folders.path(u"posts.txt"_s), lists.posts));
