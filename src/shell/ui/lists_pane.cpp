@@ -303,39 +303,6 @@ void ListsPane::removeUrl() {
     emit rowRemoved(shownAddress(m_removed->address));
 }
 
-bool ListsPane::undoRemove() {
-    if (!m_removed)
-        return false;
-    const Removed r = *std::exchange(m_removed, std::nullopt);
-    WatchLists& lists = m_program.lists();
-    if (r.forum)
-        lists.forumModel().insert(r.row, {r.address, r.login}, r.format, r.postingPage);
-    else
-        lists.threadModel().insert(r.row, {r.address, r.size}, r.check);
-    emit panelText(1, tr("Put back: ") + shownAddress(r.address));
-    return true;
-}
-
-void ListsPane::showPostMenu(const QPoint& at) {
-    const QModelIndex item = postList->indexAt(at);
-    if (item.isValid())
-        postList->setCurrentIndex(item);
-    const QString address = item.data(ThreadModel::AddressRole).toString();
-    const bool unread = item.data(ThreadModel::UnreadRole).toBool();
-    const WatchLists::PostId id = item.data(ThreadModel::PostIdRole).value<WatchLists::PostId>();
-    QMenu menu(this);
-    menu.addAction(tr("Open"), this, [this, item] { postRowDoubleClicked(postList, item.row()); })
-        ->setEnabled(item.isValid());
-    menu.addAction(tr("Copy Address"), this,
-                   [address] { QGuiApplication::clipboard()->setText(address); })
-        ->setEnabled(item.isValid());
-    menu.addAction(QStringLiteral("Mark as Read"), this,
-                   [this, id] { m_program.lists().markAsRead(m_program.lists().newReplyRow(id)); })
-        ->setEnabled(unread);
-    menu.addAction(tr("Remove Watch"), this, &ListsPane::removeWatch)->setEnabled(item.isValid());
-    menu.exec(postList->viewport()->mapToGlobal(at));
-}
-
 void ListsPane::forumRowClicked(int row) {
     const WatchLists& lists = m_program.lists();
     if (m_quietSelection || row < 0 || row >= lists.forumCount())
@@ -383,28 +350,6 @@ void ListsPane::useCurrentPageAsPostingPage() {
     emit panelText(1, tr("Posting page kept: %1").arg(shownAddress(page)));
 }
 
-void ListsPane::showForumMenu(const QPoint& at) {
-    const QModelIndex item = forumList->indexAt(at);
-    if (item.isValid())
-        forumList->setCurrentIndex(item);
-    const QString address = item.data(ForumModel::AddressRole).toString();
-    const QString postingPage = item.data(ForumModel::PostingPageRole).toString();
-    QMenu menu(this);
-    menu.addAction(tr("Open"), this, [this, address] { m_page.navigate(address); })
-        ->setEnabled(item.isValid());
-    menu.addAction(tr("Open Posting Page"), this,
-                   [this, postingPage] { m_page.navigate(postingPage); })
-        ->setEnabled(!postingPage.isEmpty());
-    menu.addAction(tr("Use Current Page as Posting Page"), this,
-                   &ListsPane::useCurrentPageAsPostingPage)
-        ->setEnabled(item.isValid());
-    menu.addAction(tr("Copy Address"), this,
-                   [address] { QGuiApplication::clipboard()->setText(address); })
-        ->setEnabled(item.isValid());
-    menu.addAction(tr("Remove"), this, &ListsPane::removeUrl)->setEnabled(item.isValid());
-    menu.exec(forumList->viewport()->mapToGlobal(at));
-}
-
 void ListsPane::storeLogin() {
     const int row = currentRow(forumList);
     if (row < 0)
@@ -424,30 +369,6 @@ void ListsPane::postRowDoubleClicked(QListView* list, int row) {
     // The page may show the message just posted: look for it in the next pages loaded.
     m_program.followUp().armFollowUp();
     m_page.navigate(rowAddress(list, row));
-}
-
-void ListsPane::showNewRepliesMenu(const QPoint& at) {
-    const QModelIndex item = newRepliesList->indexAt(at);
-    if (item.isValid())
-        newRepliesList->setCurrentIndex(item);
-    QMenu menu(this);
-    QAction* one = menu.addAction(tr("Mark as Read"), this, &ListsPane::markSelectedRead);
-    one->setEnabled(item.isValid());
-    QAction* all = menu.addAction(tr("Mark All as Read"), this, &ListsPane::markAllRead);
-    all->setEnabled(newRepliesList->model()->rowCount() > 0);
-    menu.exec(newRepliesList->viewport()->mapToGlobal(at));
-}
-
-void ListsPane::markSelectedRead() {
-    const int row = currentRow(newRepliesList);
-    if (row >= 0)
-        m_program.lists().markAsRead(row);
-}
-
-void ListsPane::markAllRead() {
-    WatchLists& lists = m_program.lists();
-    for (int row = int(lists.newReplies().size()) - 1; row >= 0; --row)
-        lists.markAsRead(row);
 }
 
 void ListsPane::openReplyCheckOptions() {
