@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -68,8 +69,11 @@ void TestMainWindowLists::cleanup() {
 }
 
 void TestMainWindowLists::openPage(const QString& url) {
+    // The window follows a page once it has loaded, not when its address shows.
+    QSignalSpy loaded(&window->browserPage(), &BrowserPage::downloadCompleted);
     window->browserPage().navigate(url);
-    QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), url, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+    QCOMPARE(window->browserPage().currentUrl(), url);
 }
 
 void TestMainWindowLists::showPostsView() {
@@ -303,10 +307,19 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     openPage(third);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
     QCOMPARE(program->lists().forums().at(2).login, u"Enter Username|"_s);
+
+    // A page of another site selects no forum, so the boxes still read as a new forum's: adding
+    // it changes no text, and its login must match them all the same.
+    QString other = server->url(u"/forum4"_s);
+    other.replace(u"127.0.0.1"_s, u"localhost"_s);
+    openPage(other);
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
+    QCOMPARE(program->lists().forums().at(3).login, u"Enter Username|"_s);
     window->close();
     QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)),
              url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() + "|Enter Username|\r\n\r\n" +
-                 third.toUtf8() + "|Enter Username|\r\n\r\n");
+                 third.toUtf8() + "|Enter Username|\r\n\r\n" + other.toUtf8() +
+                 "|Enter Username|\r\n\r\n");
 }
 
 void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {

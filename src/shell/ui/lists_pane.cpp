@@ -280,6 +280,8 @@ void ListsPane::addCurrentUrl() {
     lists.setForumLogin(row, QStringLiteral("|"));
     userNameBox->setText(QStringLiteral("Enter Username"));
     passwordBox->clear();
+    // Boxes that already read so change nothing and store nothing: the login must still match.
+    storeLogin();
 }
 
 void ListsPane::removeUrl() {
