@@ -47,10 +47,8 @@ void PostMeasurer::onCompleted(qint64 bodyBytes) {
         return;
     m_target = 0;
     const int row = m_lists.rowOfPost(id);
-    if (row >= 0) {
+    if (row >= 0)
         m_lists.setPostSize(row, bodyBytes);
-        emit measured(row, bodyBytes);
-    }
     emit panelText(2, QCoreApplication::translate("quillbox::PostMeasurer", "Response completed"));
 }
 

@@ -36,7 +36,6 @@ signals:
     // Panel 2 gets "Response completed" once a size has been recorded; panel 3 is emptied
     // before a refused address's box.
     void panelText(int panel, const QString& text);
-    void measured(int row, qint64 size);
 
 private:
     void onCompleted(qint64 bodyBytes);
