@@ -7,6 +7,7 @@
 #include "browser/insert_follow_up.h"
 #include "browser/shown_text.h"
 #include "platform/qt/web_engine_page.h"
+#include "web_bench_support.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,7 +18,6 @@
 #include <QWebEngineView>
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 
 using namespace quillbox;
 
@@ -112,14 +112,7 @@ double msSince(const QElapsedTimer& t) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The engine's sandbox cannot run as root.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    bench::prepareHeadlessWebEngine();
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 20;

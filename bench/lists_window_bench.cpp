@@ -16,6 +16,7 @@
 #include "store/settings_store.h"
 #include "watch/reply_check.h"
 #include "watch/watch_lists.h"
+#include "web_bench_support.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -91,9 +92,7 @@ bool report(const char* step, double value, double goal) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    bench::prepareHeadlessWebEngine();
     QApplication app(argc, argv);
     constexpr int rows = 100000;
     constexpr int pages = 1000;

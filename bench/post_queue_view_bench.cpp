@@ -10,6 +10,7 @@
 #include "browser/post_queue.h"
 #include "platform/clock.h"
 #include "platform/qt/web_engine_page.h"
+#include "web_bench_support.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,7 +22,6 @@
 #include <QWebEngineView>
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 
 using namespace quillbox;
 
@@ -85,13 +85,7 @@ template <typename F> bool waitFor(F done) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    bench::prepareHeadlessWebEngine();
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     const int forumCount = argc > 1 ? std::max(2, QByteArray(argv[1]).toInt()) : 20;
