@@ -3,6 +3,7 @@
 // and the log as the history lists it.
 #include "browser/post_log.h"
 #include "browser/post_log_model.h"
+#include "support/post_records.h"
 #include "support/test_folders.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillbox;
+using quillbox::test::makeRecord;
 using quillbox::test::readBytes;
 using quillbox::test::TestFolders;
 using quillbox::test::writeBytes;
@@ -19,20 +21,6 @@ using quillbox::test::writeBytes;
 Q_DECLARE_METATYPE(quillbox::PostRecord)
 
 namespace {
-
-PostRecord makeRecord(const QString& forum, const QString& result, int minute,
-                      const QString& run = {}, std::optional<QString> thread = {}) {
-    PostRecord record;
-    record.time = QDateTime(QDate(2026, 5, 4), QTime(10, minute), Qt::UTC);
-    record.forum = forum;
-    record.postingPage = forum + u"/post"_s;
-    record.thread = std::move(thread);
-    record.subject = u"Spring meeting"_s;
-    record.format = u"BBCode"_s;
-    record.result = result;
-    record.queueRun = run;
-    return record;
-}
 
 QString logPath(const TestFolders& folders) {
     return folders.path(postLogFileName());

@@ -3,6 +3,7 @@
 #include "browser/post_log.h"
 #include "browser/post_log_model.h"
 #include "browser/ui/post_history_window.h"
+#include "support/post_records.h"
 #include "support/test_folders.h"
 
 #include <QLabel>
@@ -14,24 +15,11 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillbox;
+using quillbox::test::makeRecord;
 using quillbox::test::readBytes;
 using quillbox::test::TestFolders;
 
 namespace {
-
-PostRecord makeRecord(const QString& forum, const QString& result, int minute, const QString& run,
-                      std::optional<QString> thread = {}) {
-    PostRecord record;
-    record.time = QDateTime(QDate(2026, 5, 4), QTime(10, minute), Qt::UTC);
-    record.forum = forum;
-    record.postingPage = forum + u"/new"_s;
-    record.thread = std::move(thread);
-    record.subject = u"Open day"_s;
-    record.format = u"BBCode"_s;
-    record.result = result;
-    record.queueRun = run;
-    return record;
-}
 
 struct Window {
     TestFolders folders;
@@ -115,7 +103,7 @@ void TestPostHistoryWindow::doubleClickOpensThreadElsePostingPage() {
     w.doubleClick(w.list->model()->index(0, PostLogModel::ResultColumn));
     QCOMPARE(opened.size(), 2);
     QCOMPARE(opened.at(0).at(0).toString(), u"http://127.0.0.1/b/t/7"_s);
-    QCOMPARE(opened.at(1).at(0).toString(), u"http://127.0.0.1/a/new"_s);
+    QCOMPARE(opened.at(1).at(0).toString(), u"http://127.0.0.1/a/post"_s);
 }
 
 void TestPostHistoryWindow::threadActionsOnlyForPostsWithAThread() {
