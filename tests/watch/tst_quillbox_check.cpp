@@ -356,6 +356,13 @@ struct DamagedLists {
     QByteArray posts;
     QByteArray sizes;
     QString damagedFile; // the file named on standard error
+    QByteArray forums = "f|me|pa\xffss\r\n\r\n";
+
+    bool writeTo(const quillbox::test::TestFolders& folders) const {
+        return quillbox::test::writeBytes(folders.path(u"posts.txt"_s), posts) &&
+               quillbox::test::writeBytes(folders.path(u"sizes.txt"_s), sizes) &&
+               quillbox::test::writeBytes(folders.path(u"posts2.txt"_s), forums);
+    }
 };
 
 // Two watched threads on the server, the first grown; the forums file holds a password that is
@@ -363,8 +370,7 @@ struct DamagedLists {
 DamagedLists damagedLists(const QString& kind, const ScriptedHttpServer& server) {
     const QByteArray grown = server.url(u"/grown"_s).toUtf8();
     const QByteArray same = server.url(u"/same"_s).toUtf8();
-    DamagedLists lists{grown + "\r\n\r\n" + same + "\r\n\r\n", "1000\r\n\r\n1000\r\n\r\n",
-                       QString()};
+    DamagedLists lists{grown + "\r\n\r\n" + same + "\r\n\r\n", "1000\r\n\r\n1000\r\n\r\n"};
     if (kind == u"posts not text") {
         lists.posts += "http://caf\xe9.example/t\r\n\r\n";
         lists.sizes += "-1\r\n\r\n";
@@ -409,9 +415,7 @@ void TestQuillboxCheck::damagedListIsReportedAndNothingWritten() {
     QVERIFY(serveGrownAndSame(server));
     quillbox::test::TestFolders folders;
     const DamagedLists lists = damagedLists(kind, server);
-    QVERIFY(quillbox::test::writeBytes(folders.path(u"posts.txt"_s), lists.posts));
-    QVERIFY(quillbox::test::writeBytes(folders.path(u"sizes.txt"_s), lists.sizes));
-    QVERIFY(quillbox::test::writeBytes(folders.path(u"posts2.txt"_s), "f|me|pa\xffss\r\n\r\n"));
+    QVERIFY(lists.writeTo(folders));
     const auto before = folderContents(folders.dataFolder());
 
     const Run run = runCheck({u"--data-dir"_s, folders.dataFolder()});
@@ -436,17 +440,14 @@ void TestQuillboxCheck::markReadRewritesOnlySizesAndKeepsADamagedOne() {
     QVERIFY(serveGrownAndSame(server));
     quillbox::test::TestFolders folders;
     const DamagedLists lists = damagedLists(kind, server);
-    const QByteArray forums = "f|me|pa\xffss\r\n\r\n";
-    QVERIFY(quillbox::test::writeBytes(folders.path(u"posts.txt"_s), lists.posts));
-    QVERIFY(quillbox::test::writeBytes(folders.path(u"sizes.txt"_s), lists.sizes));
-    QVERIFY(quillbox::test::writeBytes(folders.path(u"posts2.txt"_s), forums));
+    QVERIFY(lists.writeTo(folders));
 
     const Run run = runCheck({u"--mark-read"_s, u"--data-dir"_s, folders.dataFolder()});
     QCOMPARE(run.exitCode, kind == u"whole" ? 0 : 1);
     QVERIFY2(run.err.contains(u"marked as read: "_s), qPrintable(run.err));
     auto expected = folderContents(folders.dataFolder());
     QCOMPARE(expected.value(u"posts.txt"_s), lists.posts);
-    QCOMPARE(expected.value(u"posts2.txt"_s), forums);
+    QCOMPARE(expected.value(u"posts2.txt"_s), lists.forums);
     QVERIFY(!expected.contains(u"posts2.txt.damaged"_s));
     QVERIFY(!expected.contains(u"posts.txt.damaged"_s));
     // One line a post, the grown one renewed.
