@@ -20,6 +20,7 @@
 #include <cstdio>
 
 using namespace quillbox;
+using quillbox::bench::waitFor;
 
 namespace {
 
@@ -76,17 +77,6 @@ private:
     QByteArray m_page;
     QHash<QTcpSocket*, QByteArray> m_request;
 };
-
-template <typename F> bool waitFor(F done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > 120000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
-}
 
 struct Figures {
     QList<double> values;

@@ -24,6 +24,7 @@
 #include <cstdio>
 
 using namespace quillbox;
+using quillbox::bench::waitFor;
 
 namespace {
 
@@ -70,17 +71,6 @@ protected:
 private:
     QHash<QTcpSocket*, QByteArray> m_request;
 };
-
-template <typename F> bool waitFor(F done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > 120000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
-}
 
 } // namespace
 

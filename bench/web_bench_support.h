@@ -3,6 +3,7 @@
 // The set-up every benchmark that drives a real web view needs before its QApplication exists.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QtGlobal>
 #include <unistd.h>
 
@@ -18,6 +19,18 @@ inline void prepareHeadlessWebEngine() {
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+// Runs the event loop until done() holds; false after two minutes without it.
+template <typename F> bool waitFor(F done) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > 120000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
 }
 
 } // namespace quillbox::bench

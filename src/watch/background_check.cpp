@@ -86,13 +86,7 @@ void BackgroundCheck::startCheck() {
     const QDateTime before = m_schedule.countsFrom();
     m_schedule.checked(m_clock.now());
     scheduleChanged(before);
-    m_checking.clear();
-    QList<ThreadToCheck> threads;
-    for (int row = 0; row < m_lists.postCount(); ++row) {
-        m_checking.append(m_lists.postId(row));
-        const WatchedPost& post = m_lists.posts().at(row);
-        threads.append({post.address, post.size});
-    }
+    const QList<ThreadToCheck> threads = threadsToCheck(m_lists, &m_checking);
     emit runningChanged(true);
     m_checker.start(threads);
 }

@@ -8,6 +8,17 @@
 
 namespace quillbox {
 
+QList<ThreadToCheck> threadsToCheck(const WatchLists& lists, QList<WatchLists::PostId>* ids) {
+    ids->clear();
+    QList<ThreadToCheck> threads;
+    for (int row = 0; row < lists.postCount(); ++row) {
+        ids->append(lists.postId(row));
+        const WatchedPost& post = lists.posts().at(row);
+        threads.append({post.address, post.size});
+    }
+    return threads;
+}
+
 ReplyCheck::ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, QObject* parent)
     : QObject(parent), m_lists(lists), m_messages(messages), m_clock(clock) {
     connect(&m_checker, &ParallelCheck::threadChecked, this, &ReplyCheck::threadChecked);
@@ -31,13 +42,7 @@ void ReplyCheck::start() {
     m_lists.clearNewReplies();
     m_found = 0;
     m_failures.clear();
-    m_checking.clear();
-    QList<ThreadToCheck> threads;
-    for (int row = 0; row < m_lists.postCount(); ++row) {
-        m_checking.append(m_lists.postId(row));
-        const WatchedPost& post = m_lists.posts().at(row);
-        threads.append({post.address, post.size});
-    }
+    const QList<ThreadToCheck> threads = threadsToCheck(m_lists, &m_checking);
     const bool wasRunning = m_running;
     m_running = true;
     if (!wasRunning)

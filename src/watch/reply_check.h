@@ -66,4 +66,8 @@ private:
     bool m_running = false;
 };
 
+// Every watched thread as a check takes it, in the list's order; `ids` gets, in the same order,
+// the post each result goes back to, so a row removed meanwhile cannot take another's result.
+QList<ThreadToCheck> threadsToCheck(const WatchLists& lists, QList<WatchLists::PostId>* ids);
+
 } // namespace quillbox

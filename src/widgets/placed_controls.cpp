@@ -50,15 +50,19 @@ QToolButton* makePictureButton(QWidget* parent, const char* name, const QString&
     return b;
 }
 
-QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, double left,
-                     double top, double width, double height) {
-    auto* frame = makePlaced<QGroupBox>(parent, name, left, top, width, height);
+void setFrameCaption(QGroupBox* frame, const QString& caption) {
     frame->setTitle(caption);
     QFont f = frame->font();
     f.setPointSizeF(8.25);
     f.setBold(true);
     frame->setFont(f);
     frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, double left,
+                     double top, double width, double height) {
+    auto* frame = makePlaced<QGroupBox>(parent, name, left, top, width, height);
+    setFrameCaption(frame, caption);
     return frame;
 }
 

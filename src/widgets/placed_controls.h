@@ -36,6 +36,9 @@ SkinLabel* makeSkinLabel(QWidget* parent, const char* name, const QString& text,
 QToolButton* makePictureButton(QWidget* parent, const char* name, const QString& caption,
                                const QString& tooltip, const char* picture, double left, double top,
                                double width, double height, bool large);
+// Gives a frame its bold caption; the controls inside keep the normal weight.
+void setFrameCaption(QGroupBox* frame, const QString& caption);
+
 // A frame with a bold caption; the controls inside it keep the normal weight.
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, double left,
                      double top, double width, double height);

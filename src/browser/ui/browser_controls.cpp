@@ -32,15 +32,6 @@ QToolButton* makeButton(QGroupBox* frame, const char* name, const QString& capti
 
 } // namespace
 
-void setFrameCaption(QGroupBox* frame, const QString& caption) {
-    frame->setTitle(caption);
-    QFont f = frame->font();
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    frame->setFont(f);
-    frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
-}
-
 BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName,
                                     QWidget* view) {
     using namespace browserDesign;

@@ -26,9 +26,6 @@ struct BrowserControls {
     QWidget* view = nullptr;
 };
 
-// Gives a frame its bold caption; the controls inside keep the normal weight.
-void setFrameCaption(QGroupBox* frame, const QString& caption);
-
 // Builds the controls in the frame at their design positions and places the view that shows the
 // page among them; the address box carries the given object name.
 BrowserControls makeBrowserControls(QGroupBox* frame, const QString& addressBoxName, QWidget* view);

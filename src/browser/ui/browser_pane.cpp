@@ -3,6 +3,7 @@
 #include "browser/ui/browser_controls.h"
 #include "browser/website_layout.h"
 #include "platform/browser_page.h"
+#include "widgets/placed_controls.h"
 #include "widgets/twips.h"
 #include "widgets/window_keys.h"
 

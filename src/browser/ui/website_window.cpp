@@ -8,6 +8,7 @@
 #include "skin/ui/skin_label.h"
 #include "widgets/on_top.h"
 #include "widgets/pictures.h"
+#include "widgets/placed_controls.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
