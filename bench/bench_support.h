@@ -74,6 +74,14 @@ inline QString detachedCopy(const QString& text) {
     return copy;
 }
 
+// The time one run of the work takes, in milliseconds.
+inline double milliseconds(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
 // Best time of `runs` rounds of `reps` calls, per call, in milliseconds. The work's results are
 // summed so the compiler cannot drop it.
 inline double bestMilliseconds(int runs, int reps, const std::function<qsizetype()>& work) {

@@ -5,6 +5,7 @@
 //   bench_post_history_window_bench [records]
 // Exit status 0 when the target is met, 1 otherwise.
 
+#include "bench_support.h"
 #include "browser/post_log.h"
 #include "browser/post_log_model.h"
 #include "browser/ui/post_history_window.h"
@@ -20,6 +21,7 @@
 #include <functional>
 
 using namespace quillbox;
+using quillbox::bench::milliseconds;
 
 namespace {
 
@@ -55,13 +57,6 @@ QByteArray logFile(int count) {
         file += serializePostRecord(record);
     }
     return file;
-}
-
-double milliseconds(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 } // namespace

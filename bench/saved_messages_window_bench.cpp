@@ -5,6 +5,7 @@
 //   bench_saved_messages_window_bench
 // Exit status 0 when every target is met, 1 otherwise.
 
+#include "bench_support.h"
 #include "compose/saved_messages.h"
 #include "compose/ui/saved_messages_window.h"
 #include "platform/user_messages.h"
@@ -22,6 +23,7 @@
 #include <functional>
 
 using namespace quillbox;
+using quillbox::bench::milliseconds;
 
 namespace {
 
@@ -74,13 +76,6 @@ QByteArray messagesFile(int count) {
         file += messageRecord(body, subject) + "\r\n";
     }
     return file;
-}
-
-double milliseconds(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 double best(int runs, const std::function<void()>& work) {
