@@ -52,9 +52,11 @@ AutoInsert::AutoInsert(BrowserPage& page, UserMessages& messages, InsertFollowUp
     connect(&m_page, &BrowserPage::downloadBegan, this, [this] {
         // Once the text has gone to the page, a new page is the user moving on (a submit, quick
         // as it may be), not a page that changed under the insert.
-        if (m_busy && m_writing)
+        if (m_busy && m_writing) {
+            if (m_unconfirmedInsert)
+                m_followUp.recordInsert(m_unconfirmedInsert->first, m_unconfirmedInsert->second);
             finish(true);
-        else if (m_busy)
+        } else if (m_busy)
             fail(pageChangedDetail());
     });
     connect(&m_page, &BrowserPage::rendererEnded, this, [this] {
@@ -126,15 +128,18 @@ void AutoInsert::writeWherePersonWouldType() {
     QPointer<AutoInsert> self(this);
     const QString subject = m_subject ? m_subject() : QString();
     m_writing = true;
+    // Only a field the page found arms the follow-up: a page with nowhere to type got nothing.
+    m_unconfirmedInsert.emplace(text, plain);
     m_page.writeMessage(FieldTarget{}, text, subject,
-                        [self, text, plain, attempt = m_attempt](WrittenField written) {
+                        [self, attempt = m_attempt](WrittenField written) {
                             if (!self || !self->current(attempt))
                                 return;
                             if (written == WrittenField::None) {
                                 self->fail();
                                 return;
                             }
-                            self->m_followUp.recordInsert(text, plain);
+                            self->m_followUp.recordInsert(self->m_unconfirmedInsert->first,
+                                                          self->m_unconfirmedInsert->second);
                             self->finish(true);
                         });
 }
@@ -147,6 +152,7 @@ void AutoInsert::fail(const QString& detail) {
 
 void AutoInsert::finish(bool inserted) {
     m_busy = false;
+    m_unconfirmedInsert.reset();
     m_timeout.stop();
     emit finished(inserted);
 }

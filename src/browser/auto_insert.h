@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace quillbox {
 
@@ -80,7 +82,10 @@ private:
     MessageSource m_subject;
     bool m_busy = false;
     bool m_writing = false; // the text has been sent to the page
-    quint64 m_attempt = 0;  // counts presses that started an insert
+    // What the follow-up is to look for once a write the page still has to confirm goes through;
+    // a load before the page answers counts as that.
+    std::optional<std::pair<QString, QString>> m_unconfirmedInsert;
+    quint64 m_attempt = 0; // counts presses that started an insert
     QTimer m_timeout;
 };
 

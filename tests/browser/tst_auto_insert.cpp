@@ -65,6 +65,7 @@ private slots:
     void pageLeftDuringReadGetsNothing();
     void secondPressWhileBusyIsIgnored();
     void writeAnsweredLaterArmsFollowUpAtOnce();
+    void loadDuringTheWriteIsTheUserMovingOn_data();
     void loadDuringTheWriteIsTheUserMovingOn();
     void insertNeverSticks_data();
     void insertNeverSticks();
@@ -213,12 +214,20 @@ void TestAutoInsert::writeAnsweredLaterArmsFollowUpAtOnce() {
     QCOMPARE(h.followUp.lastInsertedText(), h.message);
 }
 
+void TestAutoInsert::loadDuringTheWriteIsTheUserMovingOn_data() {
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("scanned field") << postingForm;
+    // The page's own search for a field answers later than the scanned write does.
+    QTest::newRow("field the page looks for") << noForm;
+}
+
 // Once the text has gone to the page, a load is the user submitting, quick as that may be: the
 // insert ends without a box, and the follow-up is armed to find the post.
 void TestAutoInsert::loadDuringTheWriteIsTheUserMovingOn() {
+    QFETCH(QString, markup);
     Harness h;
     h.page.holdAnswers = true;
-    h.page.setBodyMarkup(postingForm);
+    h.page.setBodyMarkup(markup);
     QSignalSpy finished(&h.insert, &AutoInsert::finished);
     h.insert.insertMessage();
     QVERIFY(h.page.answerNext()); // the body: the write is now asked for
@@ -228,6 +237,7 @@ void TestAutoInsert::loadDuringTheWriteIsTheUserMovingOn() {
     QVERIFY(!h.insert.isBusy());
     QVERIFY(!h.showedErrorBox());
     QCOMPARE(h.followUp.insertWatchCount(), 4);
+    QCOMPARE(h.followUp.lastInsertedText(), h.message);
 }
 
 void TestAutoInsert::insertNeverSticks_data() {
