@@ -253,13 +253,14 @@ bool Program::saveListsAsking() {
 }
 
 bool Program::shutDown(const CloseView& view) {
-    // A queue closed midway logs its forum at hand as stopped: the log shows how far it got.
-    m_queue->stop();
     m_autosave->cancel();
     m_cookieFile->flush();
     keep(m_settings->set(keys::mainWindowGeometry, view.geometry));
     if (!saveListsAsking())
         return false;
+    // A queue closed midway logs its forum at hand as stopped: the log shows how far it got. A
+    // close the user cancelled leaves the run going.
+    m_queue->stop();
     keep(m_settings->set(keys::lastMessage, view.message));
     keep(m_settings->set(keys::lastConvert, QString::number(view.formatRow)));
     return true;

@@ -159,6 +159,14 @@ void TestMainWindowLists::removedForumComesBackWithCtrlZ() {
     // Only once: nothing more to undo.
     QTest::keyClick(forums, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(program->lists().forumCount(), 2);
+
+    // Added again ("Add Current URL") before the Undo: it is not listed twice.
+    clickRow(forums, 0);
+    QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"), Qt::LeftButton);
+    program->lists().appendForum(u"http://one/"_s, u"|"_s);
+    forums->setFocus();
+    QTest::keyClick(forums, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(rows(window.get(), "lstPosts2"), QStringList({u"http://two/"_s, u"http://one/"_s}));
 }
 
 void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {

@@ -1,5 +1,7 @@
 // The program's start-up and shutdown, as the values the window shows and hands back, and the
 // settings that the program's parts follow.
+#include "browser/post_log.h"
+#include "browser/post_queue.h"
 #include "shell/program.h"
 #include "skin/skin_engine.h"
 #include "store/app_settings.h"
@@ -274,7 +276,13 @@ void TestProgram::failedListWriteOffersRetryCancelAndQuit() {
         messages.beforeAnswer = [&] { QDir(folders->dataFolder()).rmdir(u"sizes.txt"_s); };
     }
 
+    // A queue run on its way: only a close that goes through ends it.
+    QVERIFY(program->postQueue().start({{u"http://f/"_s, u"f"_s, u"text"_s, u"http://f/post"_s}},
+                                       u"Subject"_s, u"Message"_s));
+
     QCOMPARE(program->shutDown({}), ends);
+    QCOMPARE(program->postQueue().isRunning(), !ends);
+    QCOMPARE(QFile::exists(folders->path(postLogFileName())), ends);
     QCOMPARE(messages.entries.size(), answers.size());
     QVERIFY(messages.entries.first().text.contains(u"sizes.txt"_s));
     QCOMPARE(messages.entries.first().buttons,

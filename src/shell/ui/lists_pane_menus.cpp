@@ -18,6 +18,9 @@ bool ListsPane::undoRemove() {
         return false;
     const Removed r = *std::exchange(m_removed, std::nullopt);
     WatchLists& lists = m_program.lists();
+    // Added again since, by hand or by a watch: one row an address, as every other way keeps it.
+    if (r.forum ? lists.forumIndex(r.address) >= 0 : lists.watchedIndex(r.address) >= 0)
+        return false;
     if (r.forum)
         lists.forumModel().insert(r.row, {r.address, r.login}, r.format, r.postingPage);
     else
