@@ -70,19 +70,23 @@ void ListsAutosave::write() {
             problems << state.message;
     }
     m_listsDirty = m_stateDirty = false;
-    if (problems.isEmpty()) {
+    m_lastWriteOk = problems.isEmpty();
+    if (m_lastWriteOk) {
         m_failureShown = false;
         return;
     }
     if (m_failureShown)
         return;
     m_failureShown = true;
-    m_messages.showMessage(settingsApplication(),
-                           tr("Your lists could not be saved:\r\n\r\n") +
-                               problems.join(QStringLiteral("\r\n")) +
-                               tr("\r\n\r\nThey are kept in the window and written "
-                                  "again at the next change and when you close it."),
-                           MessageIcon::Exclamation);
+    const QString text = tr("Your lists could not be saved:\r\n\r\n") +
+                         problems.join(QStringLiteral("\r\n")) +
+                         tr("\r\n\r\nThey are kept in the window and written "
+                            "again at the next change and when you close it.");
+    // The box waits for the user: a caller of flush() (a second program waiting for its answer)
+    // must not wait with it.
+    QTimer::singleShot(0, this, [this, text] {
+        m_messages.showMessage(settingsApplication(), text, MessageIcon::Exclamation);
+    });
 }
 
 } // namespace quillbox

@@ -26,6 +26,8 @@ public:
 
     // Writes now when a change is waiting. True when nothing is waiting afterwards.
     bool flush();
+    // Whether the last write saved everything it had to; true before any write.
+    bool lastWriteSucceeded() const { return m_lastWriteOk; }
     // Drops a waiting write (shutdown writes the lists itself).
     void cancel() { m_timer.stop(); }
     bool isPending() const { return m_timer.isActive(); }
@@ -44,6 +46,7 @@ private:
     UserMessages& m_messages;
     QTimer m_timer;
     bool m_failureShown = false;
+    bool m_lastWriteOk = true;
     bool m_listsDirty = false;
     bool m_stateDirty = false;
     bool m_stateUnwritten = false;

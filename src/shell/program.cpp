@@ -224,6 +224,7 @@ StartView Program::startUp() {
     view.skin = m_branding.skinEnabled;
     view.showHelp = m_settings->get(keys::showHelp) == QLatin1String("1");
     view.geometry = m_settings->get(keys::mainWindowGeometry);
+    m_ready = true;
     emit started();
     return view;
 }
@@ -273,21 +274,31 @@ void Program::endProcess() {
 }
 
 void Program::listen(SingleInstance& instance) {
-    connect(&instance, &SingleInstance::messageReceived, this,
-            [this, &instance](const QString& line) {
-                qCInfo(logShell) << "another start on the data folder says" << line.left(40);
-                if (line == QLatin1String("activate")) {
+    connect(
+        &instance, &SingleInstance::messageReceived, this, [this, &instance](const QString& line) {
+            qCInfo(logShell) << "another start on the data folder says" << line.left(40);
+            if (line == QLatin1String("activate")) {
+                // A window still starting shows itself when it is ready.
+                if (m_ready)
                     emit activateRequested();
-                    instance.answer(QStringLiteral("ok"));
-                } else if (const std::optional<QList<ReadMark>> marks = decodeReadMarks(line)) {
-                    const int applied = applyReadMarks(*m_lists, *marks);
-                    // Written now, so the check's caller finds the marks on disk when it returns.
-                    m_autosave->flush();
-                    instance.answer(QStringLiteral("marked ") + QString::number(applied));
-                } else {
-                    instance.answer(QStringLiteral("unknown"));
+                instance.answer(QStringLiteral("ok"));
+            } else if (const std::optional<QList<ReadMark>> marks = decodeReadMarks(line)) {
+                // Marks for lists not loaded yet would find no thread, and the lists loaded
+                // afterwards would not have them: the caller is told they were not taken.
+                if (!m_ready) {
+                    instance.answer(QStringLiteral("busy"));
+                    return;
                 }
-            });
+                const int applied = applyReadMarks(*m_lists, *marks);
+                // Written now, so the check's caller finds the marks on disk when it returns.
+                m_autosave->flush();
+                instance.answer((m_autosave->lastWriteSucceeded() ? QStringLiteral("marked ")
+                                                                  : QStringLiteral("unsaved ")) +
+                                QString::number(applied));
+            } else {
+                instance.answer(QStringLiteral("unknown"));
+            }
+        });
 }
 
 void Program::startBackgroundChecks() {

@@ -165,6 +165,7 @@ private:
     TemplateSet m_templates;
     LinkRules m_linkRules = LinkRules::Classic;
     bool m_started = false;
+    bool m_ready = false; // the lists are loaded and the start-up questions answered
     bool m_stateUnwritten = false;
     bool m_storingTemplates = false;
     bool m_settingsFailureShown = false;

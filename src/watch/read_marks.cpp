@@ -59,11 +59,7 @@ int applyReadMarks(WatchLists& lists, const QList<ReadMark>& marks) {
             const WatchedPost& post = lists.posts().at(row);
             if (post.address != m.address || post.size != m.recorded)
                 continue;
-            const WatchLists::PostId id = lists.postId(row);
-            lists.setPostSize(row, m.measured);
-            const int listed = lists.newReplyRow(id);
-            if (listed >= 0)
-                lists.removeNewReply(listed);
+            lists.markPostRead(row, m.measured);
             ++applied;
             break;
         }

@@ -41,15 +41,26 @@ bool WatchLists::markAsRead(int row) {
     const int postRow = rowOfPost(id);
     const std::optional<PostCheck> check = lastCheck(postRow);
     if (postRow >= 0 && check && check->outcome == CheckOutcome::NewReplies && check->measured &&
-        posts().at(postRow).size == check->recorded) {
-        PostCheck read = *check;
-        read.outcome = CheckOutcome::Unchanged;
-        read.recorded = read.measured;
-        setPostSize(postRow, read.measured);
-        m_threads.setLastCheck(id, read);
-    }
-    removeNewReply(row);
+        posts().at(postRow).size == check->recorded)
+        markPostRead(postRow, *check->measured);
+    else
+        removeNewReply(row);
     return true;
+}
+
+void WatchLists::markPostRead(int postRow, qint64 measured) {
+    if (postRow < 0 || postRow >= postCount())
+        return;
+    const PostId id = postId(postRow);
+    if (std::optional<PostCheck> check = lastCheck(postRow);
+        check && check->outcome == CheckOutcome::NewReplies) {
+        check->outcome = CheckOutcome::Unchanged;
+        check->measured = check->recorded = measured;
+        m_threads.setLastCheck(id, *check);
+    }
+    setPostSize(postRow, measured);
+    for (int listed = newReplyRow(id); listed >= 0; listed = newReplyRow(id))
+        removeNewReply(listed);
 }
 
 } // namespace quillbox

@@ -73,6 +73,9 @@ public:
     // recorded anew since that check (or that is gone) keeps what it has. False only for a
     // row that does not exist.
     bool markAsRead(int row);
+    // The thread's replies up to `measured` bytes are read: that becomes its size, a last check
+    // that found new replies now says it is unchanged, and it leaves the new replies.
+    void markPostRead(int postRow, qint64 measured);
 
 private:
     ThreadModel m_threads;

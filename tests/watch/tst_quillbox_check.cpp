@@ -566,10 +566,24 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
     test::RecordingMessages messages;
     test::ManualClock clock;
     test::RecordingBrowserPage page;
+    const QStringList arguments{u"--mark-read"_s, u"--data-dir"_s, folders.dataFolder()};
+    {
+        // A program still starting up, its lists not loaded: it takes no marks it would lose.
+        SingleInstance starting;
+        QCOMPARE(starting.tryLock(folders.dataFolder()), SingleInstance::Role::Primary);
+        Program early({folders.dataFolder(), settings, messages, clock, page});
+        early.listen(starting);
+        const Run run = runCheck(arguments);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(u"did not take the marks"_s), qPrintable(run.err));
+        QCOMPARE(loadLists(folders.dataFolder()).data.posts.at(0).size, 1000);
+    }
     Program program({folders.dataFolder(), settings, messages, clock, page});
     program.startUp();
     program.lists().addNewReply(server.url(u"/grown"_s), program.lists().postId(0));
-    const QStringList arguments{u"--mark-read"_s, u"--data-dir"_s, folders.dataFolder()};
+    // The window's own check found the same replies.
+    program.lists().setLastCheck(program.lists().postId(0),
+                                 {clock.now(), CheckOutcome::NewReplies, 2000, {}, 1000});
 
     {
         // A program that holds the folder but does not answer: nothing is marked, status 2.
@@ -589,11 +603,30 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
     QVERIFY2(run.err.contains(u"marked as read: 1"_s), qPrintable(run.err));
     QCOMPARE(program.lists().posts().at(0).size, 2000);
     QVERIFY(program.lists().newReplies().isEmpty());
-    QCOMPARE(loadLists(folders.dataFolder()).data.posts.at(0).size, 2000);
-    // The window closing afterwards keeps the mark.
-    QVERIFY(program.shutDown({}));
+    // Read, as if marked in the window: its tooltip no longer tells of new replies.
+    QCOMPARE(program.lists().lastCheck(0),
+             std::optional<PostCheck>({clock.now(), CheckOutcome::Unchanged, 2000, {}, 2000}));
     QCOMPARE(loadLists(folders.dataFolder()).data.posts.at(0).size, 2000);
     QVERIFY(messages.entries.isEmpty());
+
+    // Marks the program takes but cannot save: said so at once, and not as success.
+    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(3000)));
+    program.lists().addNewReply(server.url(u"/grown"_s), program.lists().postId(0));
+    const QString forums = folders.path(u"posts2.txt"_s);
+    QFile::remove(forums);
+    QVERIFY(QDir().mkdir(forums));
+    const Run unsaved = runCheck(arguments);
+    QCOMPARE(unsaved.exitCode, 2);
+    QVERIFY2(unsaved.err.contains(u"marked 1 as read in its window, but could not save"_s),
+             qPrintable(unsaved.err));
+    QCOMPARE(program.lists().posts().at(0).size, 3000);
+    QTRY_COMPARE(messages.entries.size(), 1);
+    QVERIFY(messages.entries[0].text.contains(u"posts2.txt"_s));
+    QVERIFY(QDir().rmdir(forums));
+
+    // The window closing afterwards keeps the mark.
+    QVERIFY(program.shutDown({}));
+    QCOMPARE(loadLists(folders.dataFolder()).data.posts.at(0).size, 3000);
 }
 
 QTEST_GUILESS_MAIN(TestQuillboxCheck)

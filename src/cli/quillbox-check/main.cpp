@@ -231,6 +231,13 @@ int main(int argc, char** argv) {
         if (instance.tryLock(folder) == SingleInstance::Role::Secondary) {
             const std::optional<QString> answer =
                 instance.sendMessage(encodeReadMarks(readMarks(results)));
+            if (answer && answer->startsWith(QLatin1String("unsaved "))) {
+                printErr(QStringLiteral("quillbox-check: Quillbox is running on this data folder "
+                                        "and marked %1 as read in its window, but could not save "
+                                        "its lists; its window says why.")
+                             .arg(answer->mid(8)));
+                return BadUsage;
+            }
             if (!answer || !answer->startsWith(QLatin1String("marked "))) {
                 printErr(
                     QStringLiteral("quillbox-check: Quillbox is running on this data folder and "
