@@ -323,6 +323,11 @@ GERMAN.update({
         "Queue run: %1 forums": "Warteschlange: %1 Foren",
         "%1 of %2 watched": "%1 von %2 beobachtet",
         "Thread or posting page": "Thema oder Seite zum Schreiben",
+        "Time": "Zeit",
+        "Forum": "Forum",
+        "Result": "Ergebnis",
+        "Subject": "Betreff",
+        "Format": "Format",
     },
     "quillbox::PostMeasurer": {
         "Response completed": "Antwort vollständig",
@@ -407,8 +412,7 @@ GERMAN.setdefault("quillbox::AppStart", {}).update({
 GERMAN.setdefault("quillbox::ListsPane", {}).update({
     "Put back: ": "Zurückgeholt: ",
 })
-GERMAN.setdefault("quillbox::MainWindow", {}).update({
-    "Cancel": "Abbrechen",
+GERMAN.setdefault("quillbox::PostingControls", {}).update({
     "Post to Selected Forums": "In ausgewählten Foren posten",
     "Post the message to each forum selected in Your Forums, one after the other.":
         "Die Nachricht nacheinander in jedem unter „Ihre Foren“ ausgewählten Forum veröffentlichen.",
@@ -416,6 +420,9 @@ GERMAN.setdefault("quillbox::MainWindow", {}).update({
     "Undo the removal": "Entfernen rückgängig machen",
     "Removed: ": "Entfernt: ",
     "Select the forums to post to in Your Forums": "Wählen Sie unter „Ihre Foren“ die Foren aus, in denen Sie posten möchten",
+})
+GERMAN.setdefault("quillbox::MainWindow", {}).update({
+    "Cancel": "Abbrechen",
     "Post to &Selected Forums": "In &ausgewählten Foren posten",
     "Use Current Page as &Posting Page": "Aktuelle Seite als &Beitragsseite verwenden",
     "Post &History": "Beitrags&verlauf",

@@ -641,30 +641,6 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Post to Selected Forums</source>
-        <translation>In ausgewählten Foren posten</translation>
-    </message>
-    <message>
-        <source>Post the message to each forum selected in Your Forums, one after the other.</source>
-        <translation>Die Nachricht nacheinander in jedem unter „Ihre Foren“ ausgewählten Forum veröffentlichen.</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Undo the removal</source>
-        <translation>Entfernen rückgängig machen</translation>
-    </message>
-    <message>
-        <source>Removed: </source>
-        <translation>Entfernt: </translation>
-    </message>
-    <message>
-        <source>Select the forums to post to in Your Forums</source>
-        <translation>Wählen Sie unter „Ihre Foren“ die Foren aus, in denen Sie posten möchten</translation>
-    </message>
-    <message>
         <source>Post to &amp;Selected Forums</source>
         <translation>In &amp;ausgewählten Foren posten</translation>
     </message>
@@ -824,6 +800,26 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <source>Thread or posting page</source>
         <translation>Thema oder Seite zum Schreiben</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Forum</source>
+        <translation>Forum</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
 </context>
 <context>
     <name>quillbox::PostMeasurer</name>
@@ -912,6 +908,33 @@ Ergebnis: fehlgeschlagen – </translation>
 Result: not fetched, no size recorded</source>
         <translation>
 Ergebnis: nicht abgerufen, keine Größe erfasst</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::PostingControls</name>
+    <message>
+        <source>Post to Selected Forums</source>
+        <translation>In ausgewählten Foren posten</translation>
+    </message>
+    <message>
+        <source>Post the message to each forum selected in Your Forums, one after the other.</source>
+        <translation>Die Nachricht nacheinander in jedem unter „Ihre Foren“ ausgewählten Forum veröffentlichen.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the removal</source>
+        <translation>Entfernen rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Removed: </source>
+        <translation>Entfernt: </translation>
+    </message>
+    <message>
+        <source>Select the forums to post to in Your Forums</source>
+        <translation>Wählen Sie unter „Ihre Foren“ die Foren aus, in denen Sie posten möchten</translation>
     </message>
 </context>
 <context>

@@ -194,17 +194,17 @@ QVariant PostLogModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     switch (section) {
     case TimeColumn:
-        return QStringLiteral("Time");
+        return QCoreApplication::translate("quillbox::PostLogModel", "Time");
     case ForumColumn:
-        return QStringLiteral("Forum");
+        return QCoreApplication::translate("quillbox::PostLogModel", "Forum");
     case ResultColumn:
-        return QStringLiteral("Result");
+        return QCoreApplication::translate("quillbox::PostLogModel", "Result");
     case SubjectColumn:
-        return QStringLiteral("Subject");
+        return QCoreApplication::translate("quillbox::PostLogModel", "Subject");
     case AddressColumn:
         return QCoreApplication::translate("quillbox::PostLogModel", "Thread or posting page");
     case FormatColumn:
-        return QStringLiteral("Format");
+        return QCoreApplication::translate("quillbox::PostLogModel", "Format");
     default:
         return {};
     }

@@ -12,7 +12,10 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -38,6 +41,26 @@ int accelerators(const QString& text) {
     return QString(text).remove(u"&&"_s).count(u'&');
 }
 
+// "context: source" of every message of a translation file.
+QSet<QString> messagesOf(const QString& path) {
+    QSet<QString> out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return out;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"source")
+            out.insert(context + u": "_s +
+                       xml.readElementText(QXmlStreamReader::IncludeChildElements));
+    }
+    return out;
+}
+
 } // namespace
 
 class TestTranslations : public QObject, MainWindowFixture {
@@ -51,6 +74,7 @@ private slots:
     void menusAndBoxesAreGerman();
     void everyMenuCaptionIsTranslated();
     void everyTranslationIsFinishedAndKeepsItsPlaceholders();
+    void theFileHoldsEveryTextOfTheProgram();
 };
 
 void TestTranslations::languageFollowsTheUsersOrder_data() {
@@ -133,6 +157,28 @@ void TestTranslations::everyTranslationIsFinishedAndKeepsItsPlaceholders() {
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY(messages > 100);
+}
+
+// A text moved to another class, or added without running lupdate, would stay English while
+// the file still looked complete.
+void TestTranslations::theFileHoldsEveryTextOfTheProgram() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString fresh = folder.filePath(u"quillbox_de.ts"_s);
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(QUILLBOX_LUPDATE),
+                  {u"-silent"_s, u"-locations"_s, u"none"_s, u"-no-obsolete"_s,
+                   u"-source-language"_s, u"en"_s, u"-target-language"_s, u"de"_s,
+                   QStringLiteral(QUILLBOX_SOURCE_FOLDER), u"-ts"_s, fresh});
+    QVERIFY(lupdate.waitForFinished(120000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    const QSet<QString> program = messagesOf(fresh);
+    const QSet<QString> file = messagesOf(QStringLiteral(QUILLBOX_TS_FILE));
+    QVERIFY(program.size() > 100);
+    const QStringList missing = QSet<QString>(program).subtract(file).values();
+    const QStringList unused = QSet<QString>(file).subtract(program).values();
+    QVERIFY2(missing.isEmpty(), qPrintable(u"not in the file: "_s + missing.join(u" | "_s)));
+    QVERIFY2(unused.isEmpty(), qPrintable(u"no longer in the program: "_s + unused.join(u" | "_s)));
 }
 
 int main(int argc, char* argv[]) {
