@@ -45,10 +45,6 @@ template <typename Visit> void forEachLine(QStringView text, Visit visit) {
 
 } // namespace
 
-bool containsAsciiCaseInsensitive(QStringView text, QStringView needle) {
-    return ascii::contains(text, needle);
-}
-
 QString preparePageText(QStringView html, ScanPass pass) {
     const auto& table = pass == ScanPass::First ? firstPassTable : secondPassTable;
     QString out;
@@ -79,15 +75,15 @@ qsizetype findPostingForm(QStringView preparedText) {
     qsizetype formCount = -1;
     forEachLine(preparedText, [&](QStringView line) {
         if (!insideForm) {
-            if (containsAsciiCaseInsensitive(line, u"<form")) {
+            if (ascii::contains(line, u"<form")) {
                 insideForm = true;
                 ++formCount;
             }
             return true;
         }
-        if (containsAsciiCaseInsensitive(line, u"textarea"))
+        if (ascii::contains(line, u"textarea"))
             found = true;
-        if (containsAsciiCaseInsensitive(line, u"</form>"))
+        if (ascii::contains(line, u"</form>"))
             insideForm = false;
         return !found;
     });
@@ -101,16 +97,15 @@ qsizetype findMessageField(QStringView preparedText, qsizetype formIndex) {
     qsizetype formCount = -1;
     qsizetype elementCount = -1;
     forEachLine(preparedText, [&](QStringView line) {
-        if (containsAsciiCaseInsensitive(line, u"<form"))
+        if (ascii::contains(line, u"<form"))
             ++formCount;
         if (formCount > formIndex)
             return false; // the form count only grows: the form is behind us
         if (formCount != formIndex)
             return true;
-        if (containsAsciiCaseInsensitive(line, u"<textarea") ||
-            containsAsciiCaseInsensitive(line, u"<input"))
+        if (ascii::contains(line, u"<textarea") || ascii::contains(line, u"<input"))
             ++elementCount;
-        if (containsAsciiCaseInsensitive(line, u"textarea"))
+        if (ascii::contains(line, u"textarea"))
             found = true;
         return !found;
     });

@@ -37,9 +37,4 @@ qsizetype findPostingForm(QStringView preparedText);
 // index gives -1.
 qsizetype findMessageField(QStringView preparedText, qsizetype formIndex);
 
-// Whether text holds needle, comparing ASCII letters without regard to case. For the markers
-// above this is exactly a comparison without regard to case: no other character folds to one
-// of their letters.
-bool containsAsciiCaseInsensitive(QStringView text, QStringView needle);
-
 } // namespace quillbox

@@ -2,6 +2,7 @@
 
 #include "store/file_exists.h"
 #include "store/text_file.h"
+#include "text/ascii.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,9 +21,7 @@ bool isLineBreak(char16_t c) {
 
 // "[br]" at `at`, "b" and "r" in either case.
 bool isBreakTag(QStringView text, qsizetype at) {
-    return at + 4 <= text.size() && text[at] == u'[' &&
-           (text[at + 1] == u'b' || text[at + 1] == u'B') &&
-           (text[at + 2] == u'r' || text[at + 2] == u'R') && text[at + 3] == u']';
+    return ascii::matchesAt(text, at, u"[br]");
 }
 
 // The escapes besides "[br]", written in lower case only and read only so: text saved before

@@ -106,11 +106,8 @@ void BackgroundCheck::onFinished() {
     for (qsizetype i = 0; i < results.size() && i < m_checking.size(); ++i) {
         const ThreadCheckResult& r = results[i];
         const WatchLists::PostId id = m_checking[i];
-        const int row = m_lists.rowOfPost(id);
-        // A thread removed meanwhile, or measured anew, keeps what it has now.
-        if (row < 0 || m_lists.posts().at(row).size != r.recorded)
+        if (!recordCheckResult(m_lists, id, r, now))
             continue;
-        m_lists.setLastCheck(id, PostCheck{now, r.outcome, r.measured, r.reason, r.recorded});
         if (r.outcome == CheckOutcome::NewReplies && m_lists.newReplyRow(id) < 0 &&
             !m_lists.newReplies().contains(r.address)) {
             m_lists.addNewReply(r.address, id);

@@ -33,13 +33,6 @@ void showFetchStartError(UserMessages& messages, int number, const QString& desc
                          shownAddress(url));
 }
 
-void showFetchError(UserMessages& messages, int number, const QString& description,
-                    const QString& url) {
-    messages.showMessage(QCoreApplication::translate("quillbox::FetchMessages", "Error"),
-                         transferErrorText(number, description), MessageIcon::Exclamation,
-                         shownAddress(url));
-}
-
 QString fetchFailureText(const FetchError& error) {
     return error.stage == FetchError::Stage::Start
                ? startErrorText(error.number, error.description)

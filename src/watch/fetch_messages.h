@@ -17,9 +17,6 @@ class UserMessages;
 // A fetch that could not start: "An error has occurred." with the number and description.
 void showFetchStartError(UserMessages& messages, int number, const QString& description,
                          const QString& url);
-// A fetch that failed on the way: "Error occurred." with the number and description.
-void showFetchError(UserMessages& messages, int number, const QString& description,
-                    const QString& url);
 
 // The box for a failure the fetcher reported: the first box for one refused at the start, the
 // second for one that failed on the way.

@@ -19,6 +19,16 @@ QList<ThreadToCheck> threadsToCheck(const WatchLists& lists, QList<WatchLists::P
     return threads;
 }
 
+bool recordCheckResult(WatchLists& lists, WatchLists::PostId id, const ThreadCheckResult& result,
+                       const QDateTime& at) {
+    const int row = lists.rowOfPost(id);
+    if (row < 0 || lists.posts().at(row).size != result.recorded)
+        return false;
+    lists.setLastCheck(
+        id, PostCheck{at, result.outcome, result.measured, result.reason, result.recorded});
+    return true;
+}
+
 ReplyCheck::ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, QObject* parent)
     : QObject(parent), m_lists(lists), m_messages(messages), m_clock(clock) {
     connect(&m_checker, &ParallelCheck::threadChecked, this, &ReplyCheck::threadChecked);
@@ -68,15 +78,9 @@ void ReplyCheck::threadChecked(int index) {
     if (r.outcome == CheckOutcome::Failed)
         m_failures.append(r.error);
     const WatchLists::PostId id = m_checking[index];
-    const int row = m_lists.rowOfPost(id);
-    // A thread removed meanwhile, or measured anew, keeps what it has now.
-    if (row >= 0 && m_lists.posts().at(row).size == r.recorded) {
-        m_lists.setLastCheck(id,
-                             PostCheck{m_clock.now(), r.outcome, r.measured, r.reason, r.recorded});
-        if (r.outcome == CheckOutcome::NewReplies) {
-            m_lists.addNewReply(r.address, id);
-            ++m_found;
-        }
+    if (recordCheckResult(m_lists, id, r, m_clock.now()) && r.outcome == CheckOutcome::NewReplies) {
+        m_lists.addNewReply(r.address, id);
+        ++m_found;
     }
     // The first thread still in flight, as the sequential check counted; the last thread's
     // count is the one beyond the list, which the closing text replaces at once.

@@ -70,4 +70,9 @@ private:
 // the post each result goes back to, so a row removed meanwhile cannot take another's result.
 QList<ThreadToCheck> threadsToCheck(const WatchLists& lists, QList<WatchLists::PostId>* ids);
 
+// Records a thread's result as its last check; false, recording nothing, for a thread removed
+// since the check began or measured anew meanwhile, which keeps what it has now.
+bool recordCheckResult(WatchLists& lists, WatchLists::PostId id, const ThreadCheckResult& result,
+                       const QDateTime& at);
+
 } // namespace quillbox
