@@ -83,10 +83,6 @@ bool isDecimalNumber(QStringView text) {
     return i == text.size();
 }
 
-bool isSizeText(const QString& line) {
-    return isDecimalNumber(line.trimmed());
-}
-
 // How sizes.txt reads: its sizes, and how many of them are not numbers.
 struct SizeCount {
     qsizetype sizes = 0;
@@ -199,6 +195,10 @@ FileResult keepSizesBeforeRewrite(const QString& folder) {
 }
 
 } // namespace
+
+bool isSizeText(const QString& line) {
+    return isDecimalNumber(line.trimmed());
+}
 
 std::optional<qint64> parseSize(const QString& text) {
     const QString number = text.trimmed();

@@ -25,6 +25,9 @@ QStringList parsePostLines(const QStringList& lines);
 // "+1000") or with decimals or an exponent ("1000.0", "1e3"), rounded to whole bytes. Anything
 // else, a negative size, or one beyond 64 bits is no size.
 std::optional<qint64> parseSize(const QString& text);
+// Whether a size line holds a number at all (blanks around it ignored), whatever its value: a
+// line that does not was written by something other than the program.
+bool isSizeText(const QString& line);
 // One entry per size line: a missing, negative or non-numeric size is "no size".
 QList<std::optional<qint64>> parseSizeLines(const QStringList& lines);
 // Field 0 is the address, field 1 the user name, everything after the second "|" the password.

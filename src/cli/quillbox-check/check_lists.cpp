@@ -6,68 +6,29 @@
 #include "store/text_file.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <algorithm>
+#include <utility>
 
 namespace quillbox {
 
 namespace {
 
-struct ReadFile {
-    QString path;
-    QByteArray bytes;
-    QStringList lines;
-    bool notText = false;
-    FileResult status = FileResult::success();
-};
-
-// Reads a list file as the program does, and nothing more: a missing file is an empty list.
-ReadFile readListFile(const QString& folder, const QString& name) {
-    ReadFile file;
-    file.path = dataFilePath(folder, name);
-    if (!QFileInfo(file.path).exists() && !QFileInfo(file.path).isSymLink())
-        return file;
-    ReadBytesResult read = readFileBytes(file.path);
-    file.status = read.status;
-    if (!read.status.ok)
-        return file;
-    file.bytes = read.bytes;
-    file.lines = splitFileLines(decodeFileText(file.bytes, &file.notText));
-    return file;
-}
-
 QString shownPath(const QString& path) {
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
-}
-
-// A size line that holds anything but a number's own characters, or is no size and no negative
-// number either: the program never writes such a line, so something else has been at the file.
-// The characters are looked at one by one, as a conversion may stop short at a NUL.
-bool isJunkSize(const QString& line) {
-    const QString number = line.trimmed();
-    const bool numberCharacters = std::all_of(number.begin(), number.end(), [](QChar c) {
-        return c.isDigit() || c == u'+' || c == u'-' || c == u'.' || c == u'e' || c == u'E';
-    });
-    if (!numberCharacters)
-        return true;
-    if (parseSize(line))
-        return false;
-    bool ok = false;
-    const qint64 n = line.trimmed().toLongLong(&ok);
-    return !ok || n >= 0;
 }
 
 } // namespace
 
 CheckLists readCheckLists(const QString& folder) {
     CheckLists lists;
-    const ReadFile posts = readListFile(folder, dataFile::posts());
-    const ReadFile sizes = readListFile(folder, dataFile::sizes());
-    for (const ReadFile* file : {&posts, &sizes}) {
+    const QString postsPath = dataFilePath(folder, dataFile::posts());
+    const QString sizesPath = dataFilePath(folder, dataFile::sizes());
+    const ReadLinesResult posts = readFileLines(postsPath);
+    const ReadLinesResult sizes = readFileLines(sizesPath);
+    for (const auto& [file, path] : {std::pair{&posts, postsPath}, std::pair{&sizes, sizesPath}}) {
         if (!file->status.ok)
             lists.errors.append(file->status.message);
-        if (file->notText)
-            lists.damaged.append(shownPath(file->path) +
+        if (file->damaged)
+            lists.damaged.append(shownPath(path) +
                                  QStringLiteral(" is damaged: it holds bytes that are not text."));
     }
     const QStringList addresses = parsePostLines(posts.lines);
@@ -75,19 +36,19 @@ CheckLists readCheckLists(const QString& folder) {
     const QList<std::optional<qint64>> sizeValues = parseSizeLines(sizes.lines);
     lists.posts = pairPosts(addresses, sizeValues);
     lists.sizesBytes = sizes.bytes;
-    lists.sizesDamaged = sizes.notText;
+    lists.sizesDamaged = sizes.damaged;
 
     if (sizeValues.size() > addresses.size()) {
         lists.sizesDamaged = true;
-        lists.damaged.append(shownPath(sizes.path) + QStringLiteral(" is damaged: it holds ") +
+        lists.damaged.append(shownPath(sizesPath) + QStringLiteral(" is damaged: it holds ") +
                              QString::number(sizeValues.size()) + QStringLiteral(" sizes for ") +
                              QString::number(addresses.size()) + QStringLiteral(" watched posts."));
     }
     for (qsizetype i = 0; i < sizeLines.size(); ++i) {
-        if (!isJunkSize(sizeLines[i]))
+        if (isSizeText(sizeLines[i]))
             continue;
         lists.sizesDamaged = true;
-        lists.damaged.append(shownPath(sizes.path) + QStringLiteral(" is damaged: size ") +
+        lists.damaged.append(shownPath(sizesPath) + QStringLiteral(" is damaged: size ") +
                              QString::number(i + 1) + QStringLiteral(" is not a number."));
         break;
     }
