@@ -1,5 +1,6 @@
 #include "browser/post_log.h"
 
+#include "platform/logging.h"
 #include "store/text_file.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QUuid>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,14 +17,11 @@ namespace quillbox {
 
 namespace {
 
-QString systemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 FileResult appendFailure(const QString& path, int error) {
+    qCWarning(logStore) << "could not add to" << path << qt_error_string(error);
     return FileResult::failure(
         QCoreApplication::translate("quillbox::PostLog", "Could not add to the post log \"%1\": %2")
-            .arg(QDir::toNativeSeparators(path), systemError(error)));
+            .arg(QDir::toNativeSeparators(path), qt_error_string(error)));
 }
 
 // Whether the file's last byte is a line end; an empty file counts as ended.
@@ -85,7 +82,12 @@ FileResult appendPostRecord(const QString& folder, const PostRecord& record) {
         }
     }
     ::close(fd);
-    return error == 0 ? FileResult::success() : appendFailure(path, error);
+    if (error != 0)
+        return appendFailure(path, error);
+    // The first record made the file: its name must outlast a power cut as the record does.
+    if (info.st_size == 0)
+        syncFolder(QFileInfo(path).absolutePath());
+    return FileResult::success();
 }
 
 PostLogRead readPostLog(const QString& folder) {

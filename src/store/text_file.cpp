@@ -70,10 +70,6 @@ ReadLinesResult readFileLines(const QString& path) {
     return result;
 }
 
-namespace {
-
-// Makes a rename into `folder` last through a power cut. Best effort: the file itself is on disk
-// already, and a folder that cannot be synced has nothing to report to the user.
 void syncFolder(const QString& folder) {
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -82,8 +78,6 @@ void syncFolder(const QString& folder) {
     ::fsync(fd);
     ::close(fd);
 }
-
-} // namespace
 
 FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly) {
     const auto failure = [&path](const QString& reason) {

@@ -41,6 +41,11 @@ struct ReadLinesResult {
 // Reads a data file into lines. A missing file reads as no lines and is not an error.
 ReadLinesResult readFileLines(const QString& path);
 
+// Makes a new name in `folder` (a file created or renamed into it) last through a power cut.
+// Best effort: the file itself is on disk already, and a folder that cannot be synced has nothing
+// to report to the user.
+void syncFolder(const QString& folder);
+
 // Writes the whole file through a temporary file renamed into place, so a failure leaves the
 // previous content intact: the temporary file is flushed, synced to disk and its size checked
 // before the rename, so a full disk is reported rather than leaving an empty file. ownerOnly makes

@@ -1,9 +1,9 @@
 #include "platform/qt/web_engine_page.h"
 
-#include "browser/console_line.h"
 #include "platform/logging.h"
 #include "platform/qt/page_scripts.h"
 #include "platform/qt/program_scheme.h"
+#include "text/console_line.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "browser/console_line.h"
+#include "text/console_line.h"
 
 #include <algorithm>
 
