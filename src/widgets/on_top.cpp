@@ -14,4 +14,12 @@ void setOnTop(QWidget* window, bool onTop) {
         window->setVisible(true);
 }
 
+void showAtFront(QWidget* window) {
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace quillbox

@@ -8,4 +8,7 @@ namespace quillbox {
 // A shown window stays shown.
 void setOnTop(QWidget* window, bool onTop);
 
+// Shows a window, restored if it was minimized, raised and active.
+void showAtFront(QWidget* window);
+
 } // namespace quillbox

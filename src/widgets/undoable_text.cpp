@@ -30,10 +30,4 @@ void replaceText(QLineEdit* box, const QString& text) {
     box->setCursorPosition(0);
 }
 
-void showAtFront(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 } // namespace quillbox

@@ -14,7 +14,5 @@ namespace quillbox {
 void replaceText(QPlainTextEdit* box, const QString& message);
 // The line edit's own edit, undoable like typing; it runs the box's change handling.
 void replaceText(QLineEdit* box, const QString& text);
-// Shows a window, raised and active.
-void showAtFront(QWidget* window);
 
 } // namespace quillbox

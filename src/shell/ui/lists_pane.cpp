@@ -19,6 +19,7 @@
 #include "watch/ui/reply_check_options.h"
 #include "watch/ui/warning_icons.h"
 #include "watch/watch_lists.h"
+#include "widgets/on_top.h"
 #include "widgets/placed_controls.h"
 
 #include <QClipboard>
@@ -57,8 +58,8 @@ QString rowText(const QListView* view, int row) {
 
 } // namespace
 
-ListsPane::ListsPane(Program& program, BrowserPage& page, QWidget* parent)
-    : QWidget(parent), m_program(program), m_page(page) {
+ListsPane::ListsPane(Program& program, BrowserPage& page, Clipboard& clipboard, QWidget* parent)
+    : QWidget(parent), m_program(program), m_page(page), m_clipboard(clipboard) {
     setObjectName(QStringLiteral("ListsPane"));
     placeTwips(this, left, top, 3735, 4815);
     build();
@@ -386,12 +387,7 @@ void ListsPane::openReplyCheckOptions() {
 }
 
 void ListsPane::showNewRepliesFromNotice() {
-    QWidget* w = window();
-    if (w->isMinimized())
-        w->showNormal();
-    w->show();
-    w->raise();
-    w->activateWindow();
+    showAtFront(window());
     listsTabs->setCurrentIndex(1);
     showNewReplies();
 }

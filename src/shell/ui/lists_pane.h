@@ -16,6 +16,7 @@ class QToolButton;
 namespace quillbox {
 
 class BrowserPage;
+class Clipboard;
 class Program;
 struct MainLayout;
 
@@ -27,7 +28,7 @@ class ListsPane final : public QWidget {
     Q_DISABLE_COPY_MOVE(ListsPane)
 
 public:
-    ListsPane(Program& program, BrowserPage& page, QWidget* parent);
+    ListsPane(Program& program, BrowserPage& page, Clipboard& clipboard, QWidget* parent);
 
     QString userName() const;
     QString password() const;
@@ -85,6 +86,7 @@ private:
 
     Program& m_program;
     BrowserPage& m_page;
+    Clipboard& m_clipboard;
     bool m_quietSelection = false;
     // The row removed last, for Undo.
     struct Removed {

@@ -1,13 +1,12 @@
 // The lists pane's right-click menus and their commands, and putting back the row removed last.
 #include "browser/insert_follow_up.h"
 #include "platform/browser_page.h"
+#include "platform/clipboard.h"
 #include "shell/program.h"
 #include "shell/ui/lists_pane.h"
 #include "watch/shown_address.h"
 #include "watch/watch_lists.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QListView>
 #include <QMenu>
 
@@ -39,8 +38,7 @@ void ListsPane::showPostMenu(const QPoint& at) {
     QMenu menu(this);
     menu.addAction(tr("Open"), this, [this, item] { postRowDoubleClicked(postList, item.row()); })
         ->setEnabled(item.isValid());
-    menu.addAction(tr("Copy Address"), this,
-                   [address] { QGuiApplication::clipboard()->setText(address); })
+    menu.addAction(tr("Copy Address"), this, [this, address] { m_clipboard.setText(address); })
         ->setEnabled(item.isValid());
     menu.addAction(QStringLiteral("Mark as Read"), this,
                    [this, id] { m_program.lists().markAsRead(m_program.lists().newReplyRow(id)); })
@@ -64,8 +62,7 @@ void ListsPane::showForumMenu(const QPoint& at) {
     menu.addAction(tr("Use Current Page as Posting Page"), this,
                    &ListsPane::useCurrentPageAsPostingPage)
         ->setEnabled(item.isValid());
-    menu.addAction(tr("Copy Address"), this,
-                   [address] { QGuiApplication::clipboard()->setText(address); })
+    menu.addAction(tr("Copy Address"), this, [this, address] { m_clipboard.setText(address); })
         ->setEnabled(item.isValid());
     menu.addAction(tr("Remove"), this, &ListsPane::removeUrl)->setEnabled(item.isValid());
     menu.exec(forumList->viewport()->mapToGlobal(at));

@@ -20,6 +20,7 @@
 #include "shell/ui/splash_window.h"
 #include "store/app_settings.h"
 #include "widgets/long_line_wrap.h"
+#include "widgets/on_top.h"
 #include "widgets/pictures.h"
 #include "widgets/twips.h"
 
@@ -80,13 +81,7 @@ void MainWindow::connectControls() {
     connect(&m_program, &Program::panelText, this, &MainWindow::setPanelText);
     connect(listsPane, &ListsPane::panelText, this, &MainWindow::setPanelText);
     // Another start on the same data folder brings this window to the front instead.
-    connect(&m_program, &Program::activateRequested, this, [this] {
-        if (isMinimized())
-            showNormal();
-        show();
-        raise();
-        activateWindow();
-    });
+    connect(&m_program, &Program::activateRequested, this, [this] { showAtFront(this); });
     // New templates keep the chosen format when it still exists.
     connect(&m_program, &Program::templatesChanged, this, [this] {
         const QString chosen = formatBox->currentText();

@@ -9,6 +9,7 @@
 #include "shell/ui/main_window.h"
 #include "skin/ui/apply_skin.h"
 #include "store/data_folder.h"
+#include "widgets/on_top.h"
 #include "widgets/undoable_text.h"
 
 #include <QLineEdit>

@@ -31,7 +31,7 @@ void MainWindow::buildControls(QWidget* pageView) {
     setCentralWidget(central);
     buildTopRow(central);
     buildMessageEditor(central);
-    listsPane = new ListsPane(m_program, m_browserPage, central);
+    listsPane = new ListsPane(m_program, m_browserPage, m_clipboard, central);
     pasteButtons[1] = listsPane->userNamePasteButton();
     pasteButtons[2] = listsPane->passwordPasteButton();
     buildBrowserPane(central, pageView);

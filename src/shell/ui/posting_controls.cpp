@@ -14,6 +14,7 @@
 #include "watch/forum_match.h"
 #include "watch/post_measurer.h"
 #include "watch/watch_lists.h"
+#include "widgets/on_top.h"
 #include "widgets/placed_controls.h"
 
 #include <QComboBox>
@@ -123,9 +124,7 @@ void PostingControls::showPostHistory() {
         connect(m_history.data(), &PostHistoryWindow::watchAgainRequested, this,
                 [this](const QString& thread) { m_parts.program.measurer().watchPost(thread); });
     }
-    m_history->show();
-    m_history->raise();
-    m_history->activateWindow();
+    showAtFront(m_history);
 }
 
 void PostingControls::closeWindows() {
