@@ -12,6 +12,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QtGlobal>
 
 namespace quillbox {
 
@@ -24,10 +25,16 @@ struct MenuBarEntry {
 };
 
 constexpr MenuBarEntry menus[] = {
-    {"fileMenu", "&File", "fileMenuItem"}, {"toolsMenu", "&Tools", "toolsMenuItem"},
-    {"viewMenu", "&View", "viewMenuItem"}, {"aboutMenu", "&Help", "aboutMenuItem"},
-    {"mnuAbout", "About", "mnuAboutItem"},
+    {"fileMenu", QT_TRANSLATE_NOOP("quillbox::MainWindow", "&File"), "fileMenuItem"},
+    {"toolsMenu", QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Tools"), "toolsMenuItem"},
+    {"viewMenu", QT_TRANSLATE_NOOP("quillbox::MainWindow", "&View"), "viewMenuItem"},
+    {"aboutMenu", QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Help"), "aboutMenuItem"},
+    {"mnuAbout", QT_TRANSLATE_NOOP("quillbox::MainWindow", "About"), "mnuAboutItem"},
 };
+
+// The one item that is a switch, found by its caption's own constant.
+constexpr const char* systemColoursCaption =
+    QT_TRANSLATE_NOOP("quillbox::MainWindow", "Use the system's colours");
 
 } // namespace
 
@@ -41,39 +48,56 @@ void MainWindow::buildMenus() {
         Keys keys = {};
     };
     const Item items[] = {
-        {0, "&New Message", [this] { newMessage(); }, true,
-         keys(QKeySequence::New, Qt::CTRL | Qt::Key_N)},
-        {0, "&Save Message", [this] { saveMessage(); }, true,
-         keys(QKeySequence::Save, Qt::CTRL | Qt::Key_S)},
-        {0, "&Load Message", [this] { loadMessage(); }, true,
-         keys(QKeySequence::Open, Qt::CTRL | Qt::Key_O)},
-        {0, "E&xit", [this] { exitProgram(); }, true,
+        {0, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&New Message"), [this] { newMessage(); },
+         true, keys(QKeySequence::New, Qt::CTRL | Qt::Key_N)},
+        {0, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Save Message"), [this] { saveMessage(); },
+         true, keys(QKeySequence::Save, Qt::CTRL | Qt::Key_S)},
+        {0, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Load Message"), [this] { loadMessage(); },
+         true, keys(QKeySequence::Open, Qt::CTRL | Qt::Key_O)},
+        {0, QT_TRANSLATE_NOOP("quillbox::MainWindow", "E&xit"), [this] { exitProgram(); }, true,
          keys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q)},
         // Print's key, but the program prints nothing: Preview shows what would be posted.
-        {1, "&Preview", [this] { previewMessage(); }, true, keys(Qt::CTRL | Qt::Key_P)},
-        {1, "Auto &Insert", [this] { autoInsert(); }, true, keys(Qt::CTRL | Qt::Key_I)},
-        {1, "&Check Replies", [this] { listsPane->checkReplies(); }, true,
-         keys(Qt::CTRL | Qt::Key_R)},
-        {1, "&Options", [this] { openTemplateEditor(); }, true},
-        {1, "Paste Message", [this] { pasteMessage(); }, true},
-        {1, "Paste Subject", [this] { pasteSubject(); }, true},
-        {1, "Paste Username", [this] { pasteUserName(); }, true},
-        {1, "Paste Password", [this] { pastePassword(); }, true},
-        {1, "&Mark as Read", [this] { listsPane->markSelectedRead(); }, true},
-        {1, "Mark &All as Read", [this] { listsPane->markAllRead(); }, true},
-        {1, "Reply Check Se&ttings...", [this] { listsPane->openReplyCheckOptions(); }, true},
-        {1, "Post to &Selected Forums", [this] { posting->postToSelectedForums(); }, true},
-        {1, "Use Current Page as &Posting Page",
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Preview"), [this] { previewMessage(); },
+         true, keys(Qt::CTRL | Qt::Key_P)},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Auto &Insert"), [this] { autoInsert(); },
+         true, keys(Qt::CTRL | Qt::Key_I)},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Check Replies"),
+         [this] { listsPane->checkReplies(); }, true, keys(Qt::CTRL | Qt::Key_R)},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Options"), [this] { openTemplateEditor(); },
+         true},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Paste Message"), [this] { pasteMessage(); },
+         true},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Paste Subject"), [this] { pasteSubject(); },
+         true},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Paste Username"),
+         [this] { pasteUserName(); }, true},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Paste Password"),
+         [this] { pastePassword(); }, true},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Mark as Read"),
+         [this] { listsPane->markSelectedRead(); }, true},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Mark &All as Read"),
+         [this] { listsPane->markAllRead(); }, true},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Reply Check Se&ttings..."),
+         [this] { listsPane->openReplyCheckOptions(); }, true},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Post to &Selected Forums"),
+         [this] { posting->postToSelectedForums(); }, true},
+        {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Use Current Page as &Posting Page"),
          [this] { listsPane->useCurrentPageAsPostingPage(); }, true},
-        {2, "&Saved Messages", [this] { loadMessage(); }, true},
-        {2, "&All posts", [this] { listsPane->showAllPosts(); }, true},
-        {2, "&Replies", [this] { listsPane->showNewReplies(); }, true},
-        {2, "&Templates", [this] { openTemplateEditor(); }, true},
-        {2, "Post &History", [this] { posting->showPostHistory(); }, true},
-        {2, "Use the system's colours", nullptr, true},
-        {3, "View &Help", [this] { showHelpWindow(); }, true,
-         keys(QKeySequence::HelpContents, Qt::Key_F1)},
-        {4, "About this software", [this] { showAboutWindow(); }, true},
+        {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Saved Messages"), [this] { loadMessage(); },
+         true},
+        {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&All posts"),
+         [this] { listsPane->showAllPosts(); }, true},
+        {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Replies"),
+         [this] { listsPane->showNewReplies(); }, true},
+        {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Templates"),
+         [this] { openTemplateEditor(); }, true},
+        {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Post &History"),
+         [this] { posting->showPostHistory(); }, true},
+        {2, systemColoursCaption, nullptr, true},
+        {3, QT_TRANSLATE_NOOP("quillbox::MainWindow", "View &Help"), [this] { showHelpWindow(); },
+         true, keys(QKeySequence::HelpContents, Qt::Key_F1)},
+        {4, QT_TRANSLATE_NOOP("quillbox::MainWindow", "About this software"),
+         [this] { showAboutWindow(); }, true},
     };
 
     QMenuBar* bar = menuBar();
@@ -84,6 +108,7 @@ void MainWindow::buildMenus() {
         built.append(menu);
     }
     QList<int> counts(built.size(), 0);
+    QAction* colours = nullptr;
     for (const Item& item : items) {
         QAction* action = built[item.menu]->addAction(tr(item.caption));
         action->setObjectName(QString::fromLatin1(menus[item.menu].itemArray) +
@@ -92,9 +117,10 @@ void MainWindow::buildMenus() {
         giveKeys(action, item.keys);
         if (item.handler)
             connect(action, &QAction::triggered, this, item.handler);
+        if (item.caption == systemColoursCaption)
+            colours = action;
     }
-    // The one item that is a switch: a click changes it, start-up and the settings show it.
-    auto* colours = built[2]->actions().constLast();
+    // The switch: a click changes it, start-up and the settings show it.
     colours->setProperty("switches", QStringLiteral("systemColours"));
     colours->setCheckable(true);
     connect(colours, &QAction::triggered, this, &MainWindow::chooseSystemColours);
