@@ -17,11 +17,13 @@
 #include "watch/check_schedule.h"
 #include "watch/cookie_file.h"
 #include "watch/forum_cookie_jar.h"
+#include "watch/forum_match.h"
 #include "watch/list_state.h"
 #include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
 #include "watch/read_marks.h"
 #include "watch/reply_check.h"
+#include "watch/shown_address.h"
 #include "watch/watch_lists.h"
 
 #include <QCoreApplication>
@@ -342,15 +344,31 @@ bool Program::setReplyCheckMinutes(int minutes) {
     return written;
 }
 
-void Program::singleInsertMade(const QString& forum, const QString& postingPage,
-                               const QString& subject, const QString& format) {
+void Program::singleInsertMade(const QString& postingPage, const QString& subject,
+                               const QString& format) {
     if (m_queue->isRunning())
         return;
+    const int forum = forumForPage(m_lists->forums(), postingPage);
     m_pendingInsert = std::make_unique<PostRecord>();
-    m_pendingInsert->forum = forum;
+    m_pendingInsert->forum = forum >= 0 ? m_lists->forums().at(forum).address : QString();
     m_pendingInsert->postingPage = postingPage;
     m_pendingInsert->subject = subject;
     m_pendingInsert->format = format;
+}
+
+bool Program::postToForums(const QList<int>& forumRows, const QString& subject,
+                           const QString& message) {
+    QList<QueueForum> forums;
+    for (int row : forumRows) {
+        if (row < 0 || row >= m_lists->forumCount())
+            continue;
+        const QString address = m_lists->forums().at(row).address;
+        // The name the queue shows; an address that is no web page's keeps its password masked.
+        const QString host = siteHost(address);
+        forums.append({address, host.isEmpty() ? shownAddress(address) : host,
+                       m_lists->forumModel().format(row), m_lists->forumModel().postingPage(row)});
+    }
+    return m_queue->start(forums, subject, message);
 }
 
 void Program::logPost(const PostRecord& posted) {

@@ -129,10 +129,14 @@ public:
     InsertFollowUp& followUp() { return *m_followUp; }
     PostQueue& postQueue() { return *m_queue; }
 
-    // An Auto-Insert of one message (not a queue's) reached the page: its post is logged once
-    // the follow-up finds the thread, or gives up looking.
-    void singleInsertMade(const QString& forum, const QString& postingPage, const QString& subject,
+    // An Auto-Insert of one message (not a queue's) reached the page at postingPage: its post is
+    // logged, under the forum of that page's site, once the follow-up finds the thread or gives
+    // up looking.
+    void singleInsertMade(const QString& postingPage, const QString& subject,
                           const QString& format);
+    // Starts a queue run over the forums of these rows, each with its own format and posting
+    // page; false when no row is given or a run is on already.
+    bool postToForums(const QList<int>& forumRows, const QString& subject, const QString& message);
     // Appends a record to the post log; a failure is told once per run.
     void logPost(const PostRecord& record);
 

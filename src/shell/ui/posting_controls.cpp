@@ -11,9 +11,7 @@
 #include "shell/program.h"
 #include "shell/ui/lists_pane.h"
 #include "skin/ui/apply_skin.h"
-#include "watch/forum_match.h"
 #include "watch/post_measurer.h"
-#include "watch/watch_lists.h"
 #include "widgets/on_top.h"
 #include "widgets/placed_controls.h"
 
@@ -46,14 +44,9 @@ PostingControls::PostingControls(const Parts& parts, QObject* parent)
             });
     // A single Auto-Insert is logged once the follow-up knows where it went.
     connect(&parts.autoInsert, &AutoInsert::finished, this, [this](bool inserted) {
-        Program& program = m_parts.program;
-        if (!inserted || program.postQueue().isRunning())
-            return;
-        const QString page = m_parts.page.currentUrl();
-        const int forum = forumForPage(program.lists().forums(), page);
-        program.singleInsertMade(forum >= 0 ? program.lists().forums().at(forum).address
-                                            : QString(),
-                                 page, m_parts.subjectBox.text(), m_parts.formatBox.currentText());
+        if (inserted)
+            m_parts.program.singleInsertMade(m_parts.page.currentUrl(), m_parts.subjectBox.text(),
+                                             m_parts.formatBox.currentText());
     });
     connectUndo();
 }
@@ -95,19 +88,13 @@ void PostingControls::placeStrip(BrowserPane& pane, int top) {
 }
 
 void PostingControls::postToSelectedForums() {
-    const WatchLists& lists = m_parts.program.lists();
-    QList<QueueForum> forums;
-    for (int row : m_parts.lists.selectedForums()) {
-        const QString address = lists.forums().at(row).address;
-        forums.append({address, siteHost(address).isEmpty() ? address : siteHost(address),
-                       lists.forumModel().format(row), lists.forumModel().postingPage(row)});
-    }
-    if (forums.isEmpty()) {
+    const QList<int> rows = m_parts.lists.selectedForums();
+    if (rows.isEmpty()) {
         m_parts.lists.showForums();
         emit panelText(1, tr("Select the forums to post to in Your Forums"));
         return;
     }
-    m_parts.program.postQueue().start(forums, m_parts.subjectBox.text(), m_parts.message());
+    m_parts.program.postToForums(rows, m_parts.subjectBox.text(), m_parts.message());
 }
 
 void PostingControls::showPostHistory() {
