@@ -2,6 +2,7 @@
 
 #include "store/data_folder.h"
 #include "store/text_file.h"
+#include "watch/json_size.h"
 #include "watch/watch_lists.h"
 
 #include <QDir>
@@ -49,11 +50,8 @@ bool readSize(const QJsonValue& value, std::optional<qint64>* size) {
         *size = std::nullopt;
         return true;
     }
-    const double d = value.toDouble(-1);
-    if (!value.isDouble() || d < 0 || d > 9007199254740992.0 || d != double(qint64(d)))
-        return false;
-    *size = qint64(d);
-    return true;
+    *size = jsonSize(value);
+    return size->has_value();
 }
 
 QJsonObject threadObject(const ThreadState& t) {

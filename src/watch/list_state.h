@@ -60,8 +60,8 @@ struct LoadListStateResult {
     bool keepUnwritten = false;
 };
 LoadListStateResult loadListState(const QString& folder);
-// Writes the file atomically, readable by its owner only; a damaged file in place is kept as
-// "<name>.damaged" first.
+// Writes the file atomically, readable by its owner only. A damaged file is kept as
+// "<name>.damaged" when it is loaded (see loadListState), not here.
 FileResult saveListState(const QString& folder, const ListState& state);
 
 } // namespace quillbox

@@ -1,5 +1,6 @@
 #include "watch/read_marks.h"
 
+#include "watch/json_size.h"
 #include "watch/watch_lists.h"
 
 #include <QJsonArray>
@@ -13,11 +14,10 @@ namespace {
 const QString prefix = QStringLiteral("mark-read ");
 
 bool readSize(const QJsonValue& v, qint64* out) {
-    const double d = v.toDouble(-1);
-    if (!v.isDouble() || d < 0 || d > 9007199254740992.0 || d != double(qint64(d)))
-        return false;
-    *out = qint64(d);
-    return true;
+    const std::optional<qint64> size = jsonSize(v);
+    if (size)
+        *out = *size;
+    return size.has_value();
 }
 
 } // namespace
