@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVariant>
 
 namespace quillbox {
 
@@ -64,6 +65,19 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, 
     auto* frame = makePlaced<QGroupBox>(parent, name, left, top, width, height);
     setFrameCaption(frame, caption);
     return frame;
+}
+
+void growFromDesign(QWidget* w, int dx, int dy, int dw, std::optional<int> dh) {
+    if (!w)
+        return;
+    static constexpr char designProperty[] = "quillboxDesignGeometry";
+    QVariant design = w->property(designProperty);
+    if (!design.isValid()) {
+        design = w->geometry();
+        w->setProperty(designProperty, design);
+    }
+    const QRect d = design.toRect();
+    w->setGeometry(d.x() + dx, d.y() + dy, d.width() + dw, dh ? d.height() + *dh : w->height());
 }
 
 } // namespace quillbox

@@ -3,6 +3,7 @@
 #include "widgets/twips.h"
 
 #include <QString>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -49,5 +50,9 @@ inline void setHeightTwips(QWidget* w, float twips) {
 inline void setWidthTwips(QWidget* w, float twips) {
     w->resize(toPixels(w, twips), w->height());
 }
+
+// Moves and widens a control from its design place, which it remembers the first time; a height
+// another layout sets is kept when dh is nothing.
+void growFromDesign(QWidget* w, int dx, int dy, int dw, std::optional<int> dh = 0);
 
 } // namespace quillbox

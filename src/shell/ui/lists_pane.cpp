@@ -87,6 +87,25 @@ void ListsPane::applyLayout(const MainLayout& l) {
     // The views lie in front of the tab strip.
     postsView->raise();
     forumsView->raise();
+    // Past the design width the window widens this pane by the column's extra width, and what
+    // it holds with it; the heights above stay.
+    const int wide = toPixels(this, l.columnExtra);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{listsTabs, postsView, forumsView, postList, forumList,
+                                         newRepliesList, postsTabs, checkRepliesButton})
+        growFromDesign(w, 0, 0, wide, std::nullopt);
+    fitRowIcons();
+}
+
+// The lists measure one row for all (every row is one line of text): an icon taller than the
+// text, like the warning sign of a thread that could not be checked, would reach into the rows
+// next to it. The icons are kept as tall as a line of the list's text.
+void ListsPane::fitRowIcons() {
+    for (QListView* list : {postList, forumList, newRepliesList}) {
+        const int line = list->fontMetrics().height();
+        if (list->iconSize() != QSize(line, line))
+            list->setIconSize(QSize(line, line));
+    }
 }
 
 void ListsPane::showAllPosts() {

@@ -49,6 +49,7 @@ public:
     // Keeps the page shown as the selected forum's posting page.
     void useCurrentPageAsPostingPage();
     // Heights that follow the window's size.
+    // Heights and widths from the window's layout; the row icons fit the lists' text.
     void applyLayout(const MainLayout& layout);
 
     // Menu commands.
@@ -67,6 +68,7 @@ signals:
     void rowRemoved(const QString& what);
 
 private:
+    void fitRowIcons();
     void build();
     void connectViews();
     void applyPostsTab();

@@ -107,7 +107,6 @@ private:
     void endProgram();
     void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
     void layoutControls();
-    void fitRowIcons();
     void growControls(const MainLayout& layout);
     void restoreColumnBorder();
 

@@ -8,6 +8,7 @@
 #include "shell/ui/main_window.h"
 #include "store/app_settings.h"
 #include "widgets/column_border.h"
+#include "widgets/placed_controls.h"
 #include "widgets/twips.h"
 
 #include <QGroupBox>
@@ -18,39 +19,16 @@
 
 namespace quillbox {
 
-namespace {
-
-constexpr char designProperty[] = "quillboxDesignGeometry";
-
-// Moves and widens a control from its design place, which it remembers the first time; heights
-// that another layout sets (the lists') are kept when dh is nothing.
-void grow(QWidget* w, int dx, int dy, int dw, std::optional<int> dh = 0) {
-    if (!w)
-        return;
-    QVariant design = w->property(designProperty);
-    if (!design.isValid()) {
-        design = w->geometry();
-        w->setProperty(designProperty, design);
-    }
-    const QRect d = design.toRect();
-    w->setGeometry(d.x() + dx, d.y() + dy, d.width() + dw, dh ? d.height() + *dh : w->height());
-}
-
-} // namespace
-
 void MainWindow::growControls(const MainLayout& l) {
     const int wide = toPixels(this, l.columnExtra);
     const int tall = toPixels(this, l.editorExtraHeight);
-    grow(editorFrame, 0, 0, wide, tall);
-    grow(subjectBox, 0, 0, wide);
-    grow(pasteButtons[0], wide, 0, 0);
-    grow(messageBox, 0, 0, wide, tall);
-    grow(pasteButtons[3], 0, tall, wide);
-    // The lists pane sets its own heights; the window moves it and widens what it holds.
-    grow(listsPane, 0, tall, wide, std::nullopt);
-    for (const char* name : {"TabStrip2", "Frame3", "Frame4", "lstPosts", "lstPosts2", "lstNew",
-                             "TabStrip1", "cmdReplies"})
-        grow(listsPane->findChild<QWidget*>(QString::fromLatin1(name)), 0, 0, wide, std::nullopt);
+    growFromDesign(editorFrame, 0, 0, wide, tall);
+    growFromDesign(subjectBox, 0, 0, wide);
+    growFromDesign(pasteButtons[0], wide, 0, 0);
+    growFromDesign(messageBox, 0, 0, wide, tall);
+    growFromDesign(pasteButtons[3], 0, tall, wide);
+    // The lists pane sets its own heights and widens what it holds; the window moves it.
+    growFromDesign(listsPane, 0, tall, wide, std::nullopt);
     browserPane->move(toPixels(this, l.frame2Left), browserPane->y());
 
     if (!columnBorder) {

@@ -85,19 +85,7 @@ void MainWindow::layoutControls() {
     }
     setWidthTwips(visitButton, l->command1Width);
     growControls(*l);
-    fitRowIcons();
     m_inLayout = false;
-}
-
-// The lists measure one row for all (every row is one line of text): an icon taller than the
-// text, like the warning sign of a thread that could not be checked, would reach into the rows
-// next to it. The icons are kept as tall as a line of the list's text.
-void MainWindow::fitRowIcons() {
-    for (QListView* list : listsPane->findChildren<QListView*>()) {
-        const int line = list->fontMetrics().height();
-        if (list->iconSize() != QSize(line, line))
-            list->setIconSize(QSize(line, line));
-    }
 }
 
 } // namespace quillbox
