@@ -271,21 +271,6 @@ void ListsPane::watchThisPost() {
     m_program.measurer().watchPost(m_page.currentUrl());
 }
 
-void ListsPane::removeWatch() {
-    const int row = currentRow(postList);
-    if (row < 0)
-        return;
-    WatchLists& lists = m_program.lists();
-    m_removed = Removed{false, row, lists.posts().at(row).address, {},
-                        {},    {},  lists.posts().at(row).size,    lists.lastCheck(row)};
-    // The removed row's neighbour is not clicked: after a removal no row is selected.
-    m_quietSelection = true;
-    lists.removePost(row);
-    emit rowRemoved(shownAddress(m_removed->address));
-    postList->setCurrentIndex({});
-    m_quietSelection = false;
-}
-
 void ListsPane::addCurrentUrl() {
     WatchLists& lists = m_program.lists();
     const QString url = m_page.currentUrl();
@@ -302,27 +287,6 @@ void ListsPane::addCurrentUrl() {
     passwordBox->clear();
     // Boxes that already read so change nothing and store nothing: the login must still match.
     storeLogin();
-}
-
-void ListsPane::removeUrl() {
-    const int row = currentRow(forumList);
-    if (row < 0)
-        return;
-    WatchLists& lists = m_program.lists();
-    const Forum& forum = lists.forums().at(row);
-    m_removed = Removed{true,
-                        row,
-                        forum.address,
-                        forum.login,
-                        lists.forumModel().format(row),
-                        lists.forumModel().postingPage(row),
-                        {},
-                        {}};
-    m_quietSelection = true;
-    lists.removeForum(row);
-    forumList->setCurrentIndex({});
-    m_quietSelection = false;
-    emit rowRemoved(shownAddress(m_removed->address));
 }
 
 void ListsPane::forumRowClicked(int row) {

@@ -1,4 +1,5 @@
-// The lists pane's right-click menus and their commands, and putting back the row removed last.
+// The lists pane's right-click menus and their commands; removing a row, and putting back the
+// row removed last.
 #include "browser/insert_follow_up.h"
 #include "platform/browser_page.h"
 #include "platform/clipboard.h"
@@ -11,6 +12,42 @@
 #include <QMenu>
 
 namespace quillbox {
+
+void ListsPane::removeWatch() {
+    const int row = postList->currentIndex().isValid() ? postList->currentIndex().row() : -1;
+    if (row < 0)
+        return;
+    WatchLists& lists = m_program.lists();
+    m_removed = Removed{false, row, lists.posts().at(row).address, {},
+                        {},    {},  lists.posts().at(row).size,    lists.lastCheck(row)};
+    // The removed row's neighbour is not clicked: after a removal no row is selected.
+    m_quietSelection = true;
+    lists.removePost(row);
+    emit rowRemoved(shownAddress(m_removed->address));
+    postList->setCurrentIndex({});
+    m_quietSelection = false;
+}
+
+void ListsPane::removeUrl() {
+    const int row = forumList->currentIndex().isValid() ? forumList->currentIndex().row() : -1;
+    if (row < 0)
+        return;
+    WatchLists& lists = m_program.lists();
+    const Forum& forum = lists.forums().at(row);
+    m_removed = Removed{true,
+                        row,
+                        forum.address,
+                        forum.login,
+                        lists.forumModel().format(row),
+                        lists.forumModel().postingPage(row),
+                        {},
+                        {}};
+    m_quietSelection = true;
+    lists.removeForum(row);
+    forumList->setCurrentIndex({});
+    m_quietSelection = false;
+    emit rowRemoved(shownAddress(m_removed->address));
+}
 
 bool ListsPane::undoRemove() {
     if (!m_removed)
