@@ -1,0 +1,358 @@
+#include "watch/page_markup.h"
+#include "watch/page_reading.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace quillbox {
+
+namespace {
+
+using Item = std::pair<QString, QString>;
+
+enum class Kind { None, Number, Offset };
+
+const QStringList kThreadNames{u"t"_s,          u"tid"_s,       u"topic"_s,     u"topicid"_s,
+                               u"topic_id"_s,   u"thread"_s,    u"threadid"_s,  u"thread_id"_s,
+                               u"showtopic"_s,  u"discussion"_s, u"discussionid"_s, u"id"_s};
+const QStringList kPageNames{u"page"_s, u"pg"_s, u"pagenum"_s, u"paged"_s};
+const QStringList kOffsetNames{u"start"_s, u"st"_s, u"offset"_s, u"from"_s};
+const QStringList kHarmlessNames{u"sid"_s,      u"s"_s,       u"f"_s,    u"fid"_s,
+                                 u"forum"_s,    u"highlight"_s, u"hilit"_s, u"pp"_s,
+                                 u"perpage"_s,  u"sort"_s,    u"order"_s, u"view_mode"_s};
+const QStringList kActionValues{u"reply"_s,   u"newreply"_s, u"post"_s,      u"posting"_s,
+                                u"quote"_s,   u"edit"_s,     u"lastpost"_s,  u"newpost"_s,
+                                u"getnewpost"_s, u"getlastpost"_s};
+
+bool isNumber(QStringView text) {
+    return !text.isEmpty() && text.size() <= 18 &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Where an address sits in a thread: which thread, and which page of it.
+struct Place {
+    QString site;
+    QString path; // without a trailing "/"
+    QString base; // the path without its page part
+    QList<Item> thread;
+    QList<Item> others;
+    Kind kind = Kind::None;
+    qint64 number = -1;
+    bool weak = false;
+    // A last segment of digits alone: a weak page of the path before it.
+    qint64 bare = -1;
+    QString bareParent;
+};
+
+Place placeOf(const QUrl& url) {
+    Place place;
+    const QString scheme = url.scheme().toLower();
+    place.site = scheme + u"://"_s + url.host().toLower() + u':' +
+                 QString::number(url.port(scheme == u"https"_s ? 443 : 80));
+    place.path = url.path(QUrl::FullyEncoded);
+    QString query = url.query(QUrl::FullyEncoded);
+    // "showthread.php?5-slug/page2", "index.php?/topic/5-slug/": the query goes on with the path.
+    const qsizetype firstEnd = query.indexOf(QRegularExpression(u"[&;]"_s));
+    const QString firstItem = firstEnd < 0 ? query : query.first(firstEnd);
+    if (!firstItem.isEmpty() && !firstItem.contains(u'=')) {
+        while (place.path.endsWith(u'/'))
+            place.path.chop(1);
+        place.path += u'/' + (firstItem.startsWith(u'/') ? firstItem.sliced(1) : firstItem);
+        query = firstEnd < 0 ? QString() : query.sliced(firstEnd + 1);
+    }
+    while (place.path.endsWith(u'/'))
+        place.path.chop(1);
+    place.base = place.path;
+
+    std::optional<qint64> page, offset, threadOffset, weakPage;
+    for (const QStringView part : QStringView(query).tokenize(QRegularExpression(u"[&;]"_s))) {
+        if (part.isEmpty())
+            continue;
+        const qsizetype equals = part.indexOf(u'=');
+        const QString name =
+            QUrl::fromPercentEncoding(part.first(equals < 0 ? part.size() : equals).toUtf8())
+                .toLower();
+        const QString value =
+            equals < 0 ? QString() : QUrl::fromPercentEncoding(part.sliced(equals + 1).toUtf8());
+        if (kThreadNames.contains(name)) {
+            const qsizetype dot = value.indexOf(u'.');
+            if (dot > 0 && isNumber(QStringView(value).first(dot)) &&
+                isNumber(QStringView(value).sliced(dot + 1))) {
+                threadOffset = value.sliced(dot + 1).toLongLong();
+                place.thread.append({name, value.first(dot)});
+            } else {
+                place.thread.append({name, value});
+            }
+        } else if (kPageNames.contains(name) && isNumber(value) && !page) {
+            page = value.toLongLong();
+        } else if (kOffsetNames.contains(name) && isNumber(value) && !offset) {
+            offset = value.toLongLong();
+        } else if (name == u"p"_s && isNumber(value) && !weakPage) {
+            weakPage = value.toLongLong();
+        } else {
+            place.others.append({name, value});
+        }
+    }
+    std::sort(place.thread.begin(), place.thread.end());
+    if (page || offset || threadOffset) {
+        place.kind = page ? Kind::Number : Kind::Offset;
+        place.number = page ? *page : offset ? *offset : *threadOffset;
+        if (weakPage)
+            place.others.append({u"p"_s, QString::number(*weakPage)});
+        return place;
+    }
+    if (weakPage) {
+        place.kind = Kind::Number;
+        place.number = *weakPage;
+        place.weak = true;
+        return place;
+    }
+
+    const qsizetype slash = place.path.lastIndexOf(u'/');
+    const QString parent = place.path.first(qMax<qsizetype>(slash, 0));
+    const QString last = place.path.sliced(slash + 1);
+    static const QRegularExpression pageSegment(u"^(?:page[-_]?|p)(\\d{1,18})$"_s,
+                                                QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression namedPage(u"^(.+)-page-(\\d{1,18})(\\.html?)?$"_s,
+                                              QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression offsetSegment(u"^(.*,\\d+)\\.(\\d{1,18})(\\.html?)?$"_s,
+                                                  QRegularExpression::CaseInsensitiveOption);
+    if (const auto m = pageSegment.match(last); m.hasMatch()) {
+        place.kind = Kind::Number;
+        place.number = m.captured(1).toLongLong();
+        place.base = parent;
+    } else if (isNumber(last) && parent.endsWith(u"/page"_s, Qt::CaseInsensitive)) {
+        place.kind = Kind::Number;
+        place.number = last.toLongLong();
+        place.base = parent.first(parent.size() - 5);
+    } else if (const auto n = namedPage.match(last); n.hasMatch()) {
+        place.kind = Kind::Number;
+        place.number = n.captured(2).toLongLong();
+        place.base = parent + u'/' + n.captured(1) + n.captured(3);
+    } else if (const auto o = offsetSegment.match(last); o.hasMatch()) {
+        place.kind = Kind::Offset;
+        place.number = o.captured(2).toLongLong();
+        place.base = parent + u'/' + o.captured(1) + o.captured(3);
+    } else if (isNumber(last)) {
+        place.bare = last.toLongLong();
+        place.bareParent = parent;
+    }
+    return place;
+}
+
+bool isPostAnchor(const QString& fragment) {
+    static const QRegularExpression anchor(u"^[A-Za-z_-]+\\d+$"_s);
+    return anchor.match(fragment).hasMatch();
+}
+
+bool isAction(const Place& place) {
+    const QString last = place.path.sliced(place.path.lastIndexOf(u'/') + 1).toLower();
+    if (last.startsWith(u"posting"_s) || last.startsWith(u"newreply"_s) ||
+        last.startsWith(u"reply"_s) || last.startsWith(u"post."_s))
+        return true;
+    return std::any_of(place.others.cbegin(), place.others.cend(), [](const Item& item) {
+        return kActionValues.contains(item.second.toLower());
+    });
+}
+
+struct LaterPage {
+    Kind kind = Kind::None;
+    qint64 number = -1;
+    QUrl url;
+};
+
+// This page's place, and the first page of each kind that is later than it.
+class ThreadPages {
+public:
+    explicit ThreadPages(const QUrl& pageUrl) : page(placeOf(pageUrl)) {
+        if (page.weak && page.thread.isEmpty()) { // "?p=5" alone names a post, not a page
+            page.others.append({u"p"_s, QString::number(page.number)});
+            page.kind = Kind::None;
+            page.weak = false;
+        }
+        if (page.kind == Kind::Number)
+            firstNumber = page.number + 1;
+        if (page.kind == Kind::Offset)
+            firstOffset = page.number + 1;
+    }
+
+    // Takes the thread items and page number of a canonical address of this page.
+    void adoptCanonical(const QUrl& url) {
+        const Place canonical = placeOf(url);
+        if (canonical.site != page.site || canonical.base != page.base)
+            return;
+        if (page.thread.isEmpty())
+            page.thread = canonical.thread;
+        else if (canonical.thread != page.thread)
+            return;
+        if (page.kind == Kind::None && canonical.kind != Kind::None &&
+            !(canonical.weak && canonical.thread.isEmpty())) {
+            page.kind = canonical.kind;
+            page.number = canonical.number;
+            (page.kind == Kind::Number ? firstNumber : firstOffset) = page.number + 1;
+        }
+    }
+
+    // A rel="prev" page of this thread: the current page is past it.
+    void adoptPrevious(const QUrl& url) {
+        if (const auto found = pageOf(url, true)) {
+            seenPrevious = true;
+            qint64& first = found->kind == Kind::Number ? firstNumber : firstOffset;
+            first = qMax(first, found->number + 2);
+        }
+    }
+
+    // The page of this thread url is, with its number, whether later or not.
+    std::optional<LaterPage> pageOf(const QUrl& url, bool relMarked,
+                                    const QString& linkText = {}) const {
+        if (url.fragment().size() > 0 && isPostAnchor(url.fragment()))
+            return std::nullopt;
+        const Place link = placeOf(url);
+        if (link.site != page.site || link.thread != page.thread || isAction(link))
+            return std::nullopt;
+        for (const Item& item : link.others) {
+            if (!kHarmlessNames.contains(item.first) && !page.others.contains(item))
+                return std::nullopt;
+        }
+        LaterPage found{link.kind, link.number, url.adjusted(QUrl::RemoveFragment)};
+        bool weak = link.weak;
+        if (link.kind != Kind::None) {
+            // A rel link from "/t/slug/5/12" (a post's place) may name "/t/slug/5?page=2".
+            const bool fromPostPlace = relMarked && page.kind == Kind::None && page.bare >= 0 &&
+                                       link.base == page.bareParent;
+            if (link.base != page.base && !fromPostPlace)
+                return std::nullopt;
+        } else if (link.bare >= 0 && page.kind == Kind::None &&
+                   (link.bareParent == page.path ||
+                    (page.bare >= 0 && link.bareParent == page.bareParent))) {
+            found.kind = Kind::Number;
+            found.number = link.bare;
+            weak = true;
+        } else {
+            return std::nullopt;
+        }
+        if (weak && !relMarked && linkText != QString::number(found.number))
+            return std::nullopt;
+        return found;
+    }
+
+    std::optional<LaterPage> laterPage(const QUrl& url, bool relMarked,
+                                       const QString& linkText = {}) const {
+        auto found = pageOf(url, relMarked, linkText);
+        if (!found || !isLater(*found, url))
+            return std::nullopt;
+        return found;
+    }
+
+    bool hasPrevious() const { return seenPrevious; }
+
+private:
+    bool isLater(const LaterPage& found, const QUrl& url) const {
+        if (page.kind != Kind::None && found.kind != page.kind)
+            return false;
+        // A weak /N beside this page's own /M counts from M.
+        const Place link = placeOf(url);
+        if (link.kind == Kind::None && page.bare >= 0 && link.bareParent == page.bareParent)
+            return found.number > qMax(page.bare, firstNumber - 1);
+        return found.number >= (found.kind == Kind::Number ? firstNumber : firstOffset);
+    }
+
+    Place page;
+    qint64 firstNumber = 2;
+    qint64 firstOffset = 1;
+    bool seenPrevious = false;
+};
+
+struct Anchor {
+    QByteArrayView href;
+    QStringList rel;
+    qsizetype textStart = 0;
+};
+
+QStringList relTokens(QByteArrayView rel) {
+    return QString::fromLatin1(rel).toLower().simplified().split(u' ', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QUrl readLaterPage(QByteArrayView html, const QUrl& pageUrl) {
+    QByteArrayView baseHref;
+    QByteArrayView linkLast, linkNext, linkPrev, canonical;
+    std::vector<Anchor> anchors;
+    markup::Tag tag;
+    qsizetype pos = 0;
+    while (markup::nextTag(html, pos, tag)) {
+        const QByteArrayView href = tag.attribute("href");
+        if (href.isNull())
+            continue;
+        if (tag.is("base")) {
+            if (baseHref.isNull())
+                baseHref = href;
+        } else if (tag.is("link")) {
+            const QStringList rel = relTokens(tag.attribute("rel"));
+            QByteArrayView* slot = rel.contains(u"last"_s)        ? &linkLast
+                                   : rel.contains(u"next"_s)      ? &linkNext
+                                   : rel.contains(u"prev"_s) || rel.contains(u"previous"_s)
+                                       ? &linkPrev
+                                   : rel.contains(u"canonical"_s) ? &canonical
+                                                                  : nullptr;
+            if (slot && slot->isNull())
+                *slot = href;
+        } else if (tag.is("a") || tag.is("area")) {
+            anchors.push_back({href, relTokens(tag.attribute("rel")), tag.end});
+        }
+    }
+
+    QUrl base = pageUrl;
+    if (!baseHref.isNull())
+        base = pageUrl.resolved(QUrl(markup::decodeEntities(baseHref).trimmed()));
+    const auto resolve = [&](QByteArrayView href) {
+        return base.resolved(QUrl(markup::decodeEntities(href).trimmed()));
+    };
+
+    ThreadPages pages(pageUrl);
+    if (!canonical.isNull())
+        pages.adoptCanonical(resolve(canonical));
+    if (!linkPrev.isNull())
+        pages.adoptPrevious(resolve(linkPrev));
+    for (const Anchor& anchor : anchors) {
+        if (anchor.rel.contains(u"prev"_s) || anchor.rel.contains(u"previous"_s))
+            pages.adoptPrevious(resolve(anchor.href));
+    }
+
+    std::optional<LaterPage> last, next, highest;
+    if (!linkLast.isNull())
+        last = pages.laterPage(resolve(linkLast), true);
+    if (!linkNext.isNull())
+        next = pages.laterPage(resolve(linkNext), true);
+    for (const Anchor& anchor : anchors) {
+        const QUrl url = resolve(anchor.href);
+        const bool relLast = anchor.rel.contains(u"last"_s);
+        const bool relNext = anchor.rel.contains(u"next"_s);
+        if (relLast && !last)
+            last = pages.laterPage(url, true);
+        if (relNext && !next)
+            next = pages.laterPage(url, true);
+        const QString text = markup::textUntil(html, anchor.textStart, "a", 200);
+        const auto found = pages.laterPage(url, relLast || relNext, text);
+        if (found && (!highest || found->number > highest->number))
+            highest = found;
+    }
+
+    if (last)
+        return last->url;
+    if (pages.hasPrevious() && !next)
+        return {};
+    if (highest && !(next && next->kind == highest->kind && next->number > highest->number))
+        return highest->url;
+    if (next)
+        return next->url;
+    return {};
+}
+
+} // namespace quillbox
