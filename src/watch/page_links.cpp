@@ -17,16 +17,16 @@ using Item = std::pair<QString, QString>;
 
 enum class Kind { None, Number, Offset };
 
-const QStringList kThreadNames{u"t"_s,          u"tid"_s,       u"topic"_s,     u"topicid"_s,
-                               u"topic_id"_s,   u"thread"_s,    u"threadid"_s,  u"thread_id"_s,
-                               u"showtopic"_s,  u"discussion"_s, u"discussionid"_s, u"id"_s};
+const QStringList kThreadNames{u"t"_s,         u"tid"_s,        u"topic"_s,        u"topicid"_s,
+                               u"topic_id"_s,  u"thread"_s,     u"threadid"_s,     u"thread_id"_s,
+                               u"showtopic"_s, u"discussion"_s, u"discussionid"_s, u"id"_s};
 const QStringList kPageNames{u"page"_s, u"pg"_s, u"pagenum"_s, u"paged"_s};
 const QStringList kOffsetNames{u"start"_s, u"st"_s, u"offset"_s, u"from"_s};
-const QStringList kHarmlessNames{u"sid"_s,      u"s"_s,       u"f"_s,    u"fid"_s,
-                                 u"forum"_s,    u"highlight"_s, u"hilit"_s, u"pp"_s,
-                                 u"perpage"_s,  u"sort"_s,    u"order"_s, u"view_mode"_s};
-const QStringList kActionValues{u"reply"_s,   u"newreply"_s, u"post"_s,      u"posting"_s,
-                                u"quote"_s,   u"edit"_s,     u"lastpost"_s,  u"newpost"_s,
+const QStringList kHarmlessNames{u"sid"_s,     u"s"_s,         u"f"_s,     u"fid"_s,
+                                 u"forum"_s,   u"highlight"_s, u"hilit"_s, u"pp"_s,
+                                 u"perpage"_s, u"sort"_s,      u"order"_s, u"view_mode"_s};
+const QStringList kActionValues{u"reply"_s,      u"newreply"_s,   u"post"_s,     u"posting"_s,
+                                u"quote"_s,      u"edit"_s,       u"lastpost"_s, u"newpost"_s,
                                 u"getnewpost"_s, u"getlastpost"_s};
 
 bool isNumber(QStringView text) {
@@ -57,7 +57,8 @@ Place placeOf(const QUrl& url) {
     place.path = url.path(QUrl::FullyEncoded);
     QString query = url.query(QUrl::FullyEncoded);
     // "showthread.php?5-slug/page2", "index.php?/topic/5-slug/": the query goes on with the path.
-    const qsizetype firstEnd = query.indexOf(QRegularExpression(u"[&;]"_s));
+    static const QRegularExpression separators(u"[&;]"_s);
+    const qsizetype firstEnd = query.indexOf(separators);
     const QString firstItem = firstEnd < 0 ? query : query.first(firstEnd);
     if (!firstItem.isEmpty() && !firstItem.contains(u'=')) {
         while (place.path.endsWith(u'/'))
@@ -70,9 +71,8 @@ Place placeOf(const QUrl& url) {
     place.base = place.path;
 
     std::optional<qint64> page, offset, threadOffset, weakPage;
-    for (const QStringView part : QStringView(query).tokenize(QRegularExpression(u"[&;]"_s))) {
-        if (part.isEmpty())
-            continue;
+    for (const QString& item : query.split(separators, Qt::SkipEmptyParts)) {
+        const QStringView part = item;
         const qsizetype equals = part.indexOf(u'=');
         const QString name =
             QUrl::fromPercentEncoding(part.first(equals < 0 ? part.size() : equals).toUtf8())
@@ -80,10 +80,11 @@ Place placeOf(const QUrl& url) {
         const QString value =
             equals < 0 ? QString() : QUrl::fromPercentEncoding(part.sliced(equals + 1).toUtf8());
         if (kThreadNames.contains(name)) {
+            // "topic=5.20" is at offset 20; "topic=5.msg105" and "topic=5.new" name a post.
             const qsizetype dot = value.indexOf(u'.');
-            if (dot > 0 && isNumber(QStringView(value).first(dot)) &&
-                isNumber(QStringView(value).sliced(dot + 1))) {
-                threadOffset = value.sliced(dot + 1).toLongLong();
+            if (dot > 0 && isNumber(QStringView(value).first(dot))) {
+                if (isNumber(QStringView(value).sliced(dot + 1)))
+                    threadOffset = value.sliced(dot + 1).toLongLong();
                 place.thread.append({name, value.first(dot)});
             } else {
                 place.thread.append({name, value});
@@ -190,6 +191,8 @@ public:
             page.thread = canonical.thread;
         else if (canonical.thread != page.thread)
             return;
+        if (canonical.kind == Kind::None && canonical.bare < 0)
+            canonicalIsFirst = page.kind == Kind::None; // the first page is its own canonical
         if (page.kind == Kind::None && canonical.kind != Kind::None &&
             !(canonical.weak && canonical.thread.isEmpty())) {
             page.kind = canonical.kind;
@@ -229,7 +232,7 @@ public:
                 return std::nullopt;
         } else if (link.bare >= 0 && page.kind == Kind::None &&
                    (link.bareParent == page.path ||
-                    (page.bare >= 0 && link.bareParent == page.bareParent))) {
+                    (numberedSiblings && link.bareParent == page.bareParent))) {
             found.kind = Kind::Number;
             found.number = link.bare;
             weak = true;
@@ -251,6 +254,60 @@ public:
 
     bool hasPrevious() const { return seenPrevious; }
 
+    // From "/t/slug/5/2", "/t/slug/5/3" is page 3 only where the page list shows "/t/slug/5"
+    // as page 1; otherwise "/t/slug/6" could as well be the next thread.
+    void noteFirstPageOfParent(const QUrl& url, const QString& linkText) {
+        if (page.bare < 0 || linkText != u"1"_s || isPostAnchor(url.fragment()))
+            return;
+        const Place link = placeOf(url);
+        if (link.site == page.site && link.path == page.bareParent && link.thread == page.thread)
+            numberedSiblings = true;
+    }
+    bool knowsCurrent() const {
+        return page.kind != Kind::None || seenPrevious || canonicalIsFirst || page.bare >= 0;
+    }
+
+    // A link to this thread's first page written without a page part, such as a page list's "1".
+    bool isFirstPage(const QUrl& url, const QString& linkText) const {
+        if (linkText != u"1"_s || isPostAnchor(url.fragment()))
+            return false;
+        const Place link = placeOf(url);
+        if (link.site != page.site || link.thread != page.thread || link.base != page.base ||
+            link.kind != Kind::None)
+            return false;
+        return std::all_of(link.others.cbegin(), link.others.cend(), [&](const Item& item) {
+            return kHarmlessNames.contains(item.first) || page.others.contains(item);
+        });
+    }
+
+    // Where neither the address nor the page says which page this is, the page list does: it
+    // links every page but this one, so this is the single page missing between two listed
+    // ones (a longer run missing is a list's "..."), or the one after the last listed.
+    void adoptListedPages(QList<qint64> numbers) {
+        std::sort(numbers.begin(), numbers.end());
+        numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+        if (numbers.isEmpty())
+            return;
+        firstNumber = currentListed(numbers) + 1;
+    }
+
+    void setCurrentNumber(qint64 current) { firstNumber = current + 1; }
+
+private:
+    static qint64 currentListed(const QList<qint64>& numbers) {
+        qint64 current = numbers.first() == 1 ? numbers.last() + 1 : 1;
+        qint64 expected = 1;
+        for (const qint64 number : std::as_const(numbers)) {
+            if (number == expected + 1) {
+                current = expected;
+                break;
+            }
+            expected = number + 1;
+        }
+        return current;
+    }
+
+public:
 private:
     bool isLater(const LaterPage& found, const QUrl& url) const {
         if (page.kind != Kind::None && found.kind != page.kind)
@@ -266,6 +323,8 @@ private:
     qint64 firstNumber = 2;
     qint64 firstOffset = 1;
     bool seenPrevious = false;
+    bool canonicalIsFirst = false;
+    bool numberedSiblings = false;
 };
 
 struct Anchor {
@@ -276,6 +335,11 @@ struct Anchor {
 
 QStringList relTokens(QByteArrayView rel) {
     return QString::fromLatin1(rel).toLower().simplified().split(u' ', Qt::SkipEmptyParts);
+}
+
+bool isRelPage(const QStringList& rel) {
+    return rel.contains(u"next"_s) || rel.contains(u"prev"_s) || rel.contains(u"previous"_s) ||
+           rel.contains(u"last"_s);
 }
 
 } // namespace
@@ -295,8 +359,8 @@ QUrl readLaterPage(QByteArrayView html, const QUrl& pageUrl) {
                 baseHref = href;
         } else if (tag.is("link")) {
             const QStringList rel = relTokens(tag.attribute("rel"));
-            QByteArrayView* slot = rel.contains(u"last"_s)        ? &linkLast
-                                   : rel.contains(u"next"_s)      ? &linkNext
+            QByteArrayView* slot = rel.contains(u"last"_s)   ? &linkLast
+                                   : rel.contains(u"next"_s) ? &linkNext
                                    : rel.contains(u"prev"_s) || rel.contains(u"previous"_s)
                                        ? &linkPrev
                                    : rel.contains(u"canonical"_s) ? &canonical
@@ -323,6 +387,36 @@ QUrl readLaterPage(QByteArrayView html, const QUrl& pageUrl) {
     for (const Anchor& anchor : anchors) {
         if (anchor.rel.contains(u"prev"_s) || anchor.rel.contains(u"previous"_s))
             pages.adoptPrevious(resolve(anchor.href));
+    }
+
+    for (const Anchor& anchor : anchors) {
+        pages.noteFirstPageOfParent(resolve(anchor.href),
+                                    markup::textUntil(html, anchor.textStart, "a", 8));
+    }
+    if (!pages.knowsCurrent()) {
+        const QUrl self = pageUrl.adjusted(QUrl::RemoveFragment);
+        QList<qint64> listed;
+        std::optional<qint64> linkedSelf;
+        for (const Anchor& anchor : anchors) {
+            const QUrl url = resolve(anchor.href);
+            const QString text = markup::textUntil(html, anchor.textStart, "a", 200);
+            if (url.adjusted(QUrl::RemoveFragment) == self) { // a page list's current entry
+                bool number = false;
+                const qint64 value = text.toLongLong(&number);
+                if (number && value > 0 && !linkedSelf)
+                    linkedSelf = value;
+                continue;
+            }
+            if (pages.isFirstPage(url, text))
+                listed.append(1);
+            const auto found = pages.pageOf(url, isRelPage(anchor.rel), text);
+            if (found && found->kind == Kind::Number)
+                listed.append(found->number);
+        }
+        if (linkedSelf)
+            pages.setCurrentNumber(*linkedSelf);
+        else
+            pages.adoptListedPages(listed);
     }
 
     std::optional<LaterPage> last, next, highest;

@@ -32,8 +32,7 @@ qsizetype findFrom(QByteArrayView text, qsizetype from, QByteArrayView needle) {
 // Where "</name" starts at or after from, letters compared without regard to case, or the end.
 qsizetype findEndTag(QByteArrayView html, qsizetype from, QByteArrayView lowerName) {
     for (qsizetype at = html.indexOf('<', from); at >= 0; at = html.indexOf('<', at + 1)) {
-        if (at + 1 < html.size() && html[at + 1] == '/' &&
-            startsWithLower(html, at + 2, lowerName))
+        if (at + 1 < html.size() && html[at + 1] == '/' && startsWithLower(html, at + 2, lowerName))
             return at;
     }
     return html.size();
@@ -50,12 +49,12 @@ struct NamedEntity {
 
 // The references forum titles and addresses use; anything else is left as written.
 constexpr std::array<NamedEntity, 24> kNamedEntities{{
-    {"amp", u'&'},       {"lt", u'<'},         {"gt", u'>'},       {"quot", u'"'},
-    {"apos", u'\''},     {"nbsp", u'\u00a0'},  {"raquo", u'\u00bb'}, {"laquo", u'\u00ab'},
-    {"ndash", u'\u2013'}, {"mdash", u'\u2014'}, {"hellip", u'\u2026'}, {"bull", u'\u2022'},
+    {"amp", u'&'},         {"lt", u'<'},          {"gt", u'>'},          {"quot", u'"'},
+    {"apos", u'\''},       {"nbsp", u'\u00a0'},   {"raquo", u'\u00bb'},  {"laquo", u'\u00ab'},
+    {"ndash", u'\u2013'},  {"mdash", u'\u2014'},  {"hellip", u'\u2026'}, {"bull", u'\u2022'},
     {"middot", u'\u00b7'}, {"rsaquo", u'\u203a'}, {"lsaquo", u'\u2039'}, {"rsquo", u'\u2019'},
-    {"lsquo", u'\u2018'}, {"rdquo", u'\u201d'},  {"ldquo", u'\u201c'}, {"copy", u'\u00a9'},
-    {"reg", u'\u00ae'},   {"trade", u'\u2122'},  {"euro", u'\u20ac'}, {"times", u'\u00d7'},
+    {"lsquo", u'\u2018'},  {"rdquo", u'\u201d'},  {"ldquo", u'\u201c'},  {"copy", u'\u00a9'},
+    {"reg", u'\u00ae'},    {"trade", u'\u2122'},  {"euro", u'\u20ac'},   {"times", u'\u00d7'},
 }};
 
 // Decodes the reference starting at text[at] == '&'; returns the characters consumed (0 when

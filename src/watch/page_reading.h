@@ -62,7 +62,8 @@ PostIdentity readPostIdentity(QByteArrayView html);
 //    page2" is read as the path "showthread.php/5-slug/page2");
 //  - its thread: the query items named t, tid, topic, topicid, topic_id, thread, threadid,
 //    thread_id, showtopic, discussion, discussionid, id (items are separated by "&" or ";");
-//    a value "N.M" of digits (topic=5.20) is thread N at offset M;
+//    a value "N.M" (topic=5.20) is thread N at offset M, and "N.anything else" (topic=5.msg7)
+//    thread N;
 //  - its page, the first that applies: a query item page, pg, pagenum, paged (a page number)
 //    or start, st, offset, from (an offset); a query item p (a page number, but "weak", below);
 //    a last path segment page-N, page_N, pageN or pN, or the two last segments page/N; a last
@@ -84,11 +85,16 @@ PostIdentity readPostIdentity(QByteArrayView html);
 // post's permalink); and names a page. A weak page counts only in <link> or rel-marked links,
 // or when the link's text is exactly its number.
 //
-// The current page: the number in pageUrl, else the one in the page's <link rel="canonical">
-// when that is another page of this thread (whose thread items also complete an address that
-// has none, as "showthread.php?p=5" does), else 1 (or offset 0); raised to one past a
-// rel="prev" link's page when that is higher. Only pages of the same kind (number or offset)
-// as the current one with a higher number count as later.
+// The current page: the number in pageUrl; else the one in the page's <link rel="canonical">
+// when that is a page of this thread (whose thread items also complete an address that has
+// none, as "showthread.php?p=5" does; a canonical without a page part says this is the first
+// page); else, when no rel="prev" link and no last all-digit segment tell, the page list: an
+// <a> linking this very address (fragment aside) with a number as its text names it; otherwise
+// it is the single number missing between two listed pages of this thread (a link to the
+// thread without a page part and with the text "1" lists page 1; a longer run missing is the
+// list's "..."), or one past the highest listed; with no list, 1 (or offset 0). It is raised to
+// one past a rel="prev" link's page. Only pages of the same kind (number or offset) as the
+// current one with a higher number count as later.
 //
 // The answer, in this order:
 //  1. a <link rel="last">, else an <a rel="last">, that is a later page of this thread;

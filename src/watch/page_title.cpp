@@ -9,7 +9,7 @@ namespace quillbox {
 
 namespace {
 
-const QStringView kSeparators[] = {u" - ", u" | ", u" :: ", u" \u2013 ", u" \u2014 ",
+const QStringView kSeparators[] = {u" - ",      u" | ",      u" :: ",     u" \u2013 ", u" \u2014 ",
                                    u" \u2022 ", u" \u00b7 ", u" \u00bb ", u" \u203a ", u": "};
 
 bool sameLetters(QStringView a, QStringView b) {
@@ -34,7 +34,7 @@ template <typename Matches> QString withoutPart(const QString& title, Matches ma
 bool isPagePart(QStringView part) {
     static const QRegularExpression page(u"^page \\d+( of \\d+)?$"_s,
                                          QRegularExpression::CaseInsensitiveOption);
-    return page.matchView(part).hasMatch();
+    return page.match(part.toString()).hasMatch();
 }
 
 } // namespace
@@ -62,13 +62,12 @@ QString readThreadTitle(QByteArrayView html, const QString& forumName) {
     }
     if (title.isEmpty())
         return {};
-    QString name = !siteName.isEmpty() ? siteName
+    QString name = !siteName.isEmpty()          ? siteName
                    : !applicationName.isEmpty() ? applicationName
                                                 : markup::collapseSpace(forumName);
-    const QString trimmed =
-        name.isEmpty() ? title : withoutPart(title, [&](QStringView part) {
-            return sameLetters(part, name);
-        });
+    const QString trimmed = name.isEmpty() ? title : withoutPart(title, [&](QStringView part) {
+        return sameLetters(part, name);
+    });
     return withoutPart(trimmed, isPagePart);
 }
 

@@ -14,11 +14,10 @@ using markup::equalsLower;
 constexpr qsizetype kMaxDigits = 18; // fits qint64
 
 constexpr QByteArrayView kExcludedWords[] = {
-    "thread", "topic",   "forum",  "forums", "category",  "cat",    "board",
-    "node",   "user",    "member", "profile", "author",   "avatar", "poll",
-    "like",   "likes",   "vote",   "sig",    "signature", "attachment", "attach",
-    "edit",   "edited",  "quote",  "menu"};
-constexpr QByteArrayView kPostWords[] = {"post", "p",   "pid",   "postid", "msg",
+    "thread",    "topic",      "forum",  "forums", "category", "cat",   "board", "node", "user",
+    "member",    "profile",    "author", "avatar", "poll",     "like",  "likes", "vote", "sig",
+    "signature", "attachment", "attach", "edit",   "edited",   "quote", "menu"};
+constexpr QByteArrayView kPostWords[] = {"post",    "p",     "pid",     "postid", "msg",
                                          "message", "reply", "comment", "entry"};
 constexpr QByteArrayView kSinglePostWords[] = {"post", "p", "pid", "postid", "msg"};
 constexpr QByteArrayView kDataAttributes[] = {"data-pid", "data-post-id", "data-postid"};
@@ -45,8 +44,8 @@ int prefixReading(QByteArrayView prefix) {
     QByteArrayView last;
     qsizetype start = -1;
     for (qsizetype i = 0; i <= prefix.size(); ++i) {
-        const bool letter = i < prefix.size() && isPrefixCharacter(prefix[i]) &&
-                            prefix[i] != '_' && prefix[i] != '-';
+        const bool letter = i < prefix.size() && isPrefixCharacter(prefix[i]) && prefix[i] != '_' &&
+                            prefix[i] != '-';
         if (letter && start < 0)
             start = i;
         if (!letter && start >= 0) {
@@ -88,9 +87,9 @@ public:
     const Marking* best() const {
         const Marking* chosen = nullptr;
         for (const Marking& marking : markings) {
-            const bool readable = marking.inOrder &&
-                                  (marking.ids.size() >= 2 ||
-                                   (marking.ids.size() == 1 && marking.singleAllowed));
+            const bool readable =
+                marking.inOrder &&
+                (marking.ids.size() >= 2 || (marking.ids.size() == 1 && marking.singleAllowed));
             if (readable && (!chosen || marking.ids.size() > chosen->ids.size()))
                 chosen = &marking; // markings are in order of first appearance: ties keep the first
         }
@@ -140,7 +139,7 @@ PostIdentity readPostIdentity(QByteArrayView html) {
                     continue;
                 const int reading = prefixReading(prefix);
                 if (reading > 0)
-                    table.add(QByteArray("id:") + prefix.toByteArray(), number, tag.end,
+                    table.add(QByteArray(QByteArray("id:") + prefix.toByteArray()), number, tag.end,
                               reading == 2);
             } else if (isOneOf(attribute.name, kDataAttributes) &&
                        markup::isDigits(attribute.value) && attribute.value.size() <= kMaxDigits) {
