@@ -7,8 +7,9 @@
 
 // What the reply check reads from a thread's page: its posts, where the thread goes on, and its
 // title. Pure functions over the page's bytes (UTF-8 or any ASCII-compatible encoding), one pass
-// each, no tree; markup inside comments and inside script, style, textarea and title elements is
-// never read as tags.
+// each, no tree. Tags inside comments, and inside script, style, textarea and title elements,
+// are never read; noscript content is (JavaScript forums serve their posts there). A tag cut
+// off by the end of the page is not read. Attribute names are compared without regard to case.
 namespace quillbox {
 
 // The posts a page marks with numbered identifiers.
@@ -58,50 +59,57 @@ PostIdentity readPostIdentity(QByteArrayView html);
 //
 // A thread page's place: an address is split into
 //  - its site: scheme, host and port;
-//  - its path; a first query item without "=" goes on with the path ("showthread.php?5-slug/
-//    page2" is read as the path "showthread.php/5-slug/page2");
-//  - its thread: the query items named t, tid, topic, topicid, topic_id, thread, threadid,
-//    thread_id, showtopic, discussion, discussionid, id (items are separated by "&" or ";");
-//    a value "N.M" (topic=5.20) is thread N at offset M, and "N.anything else" (topic=5.msg7)
-//    thread N;
-//  - its page, the first that applies: a query item page, pg, pagenum, paged (a page number)
-//    or start, st, offset, from (an offset); a query item p (a page number, but "weak", below);
-//    a last path segment page-N, page_N, pageN or pN, or the two last segments page/N; a last
-//    segment NAME-page-N (with an optional .htm/.html, kept in the base); a last segment
-//    NAME,ID.M (optional .htm/.html) as thread NAME,ID at offset M; these path parts are removed
-//    to give the path's base. A trailing "/" is ignored throughout.
-//  - A last segment of digits alone, N, is a "weak" page N of the path before it.
-// A link is another page of this thread when it is on the same site; carries exactly the
-// thread items of this page's address (none when the address has none); has the same path
-// base (a weak /N: its path without /N is this page's path, or both paths differ only in a
-// last all-digit segment, this page's being its current number; a rel link may also have the
-// base of this page's path without its last all-digit segment, "/t/slug/5?page=2" from
-// "/t/slug/5/12"); carries no query item beyond
-// its thread and page items other than those this page's address carries with the same value,
-// and sid, s, f, fid, forum, highlight, hilit, pp, perpage, sort, order, view_mode; has no
-// query value reply, newreply, post, posting, quote, edit, lastpost, newpost, getnewpost,
+//  - its path, without trailing "/"; a first query item without "=" goes on with the path
+//    ("showthread.php?5-slug/page2" is read as the path "showthread.php/5-slug/page2");
+//  - its thread: the query items (separated by "&" or ";", names in any letter case) named t,
+//    tid, topic, topicid, topic_id, thread, threadid, thread_id, showtopic, discussion,
+//    discussionid or id; a value "N.rest" with N all digits is thread N ("topic=5.msg7"), and
+//    when rest is all digits too, the address is at offset rest ("topic=5.20");
+//  - its page, the first of: a query item page, pg, pagenum or paged with a number (a page
+//    number); start, st, offset or from with a number (an offset); the offset of a thread item
+//    "N.M"; a query item p with a number (a "weak" page number; in this page's own address it
+//    counts only beside thread items, as "?p=5" alone names a post); and only when the query
+//    gives none, from the path's last segment: page-N, page_N, pageN or pN (any letter case),
+//    or "page" followed by a segment N; NAME-page-N with an optional .htm or .html; NAME,ID.M
+//    with an optional .htm or .html (offset M). Its base is the path without that page part
+//    (NAME-page-N.html gives NAME.html, NAME,ID.M.html gives NAME,ID.html).
+//  - A last segment of digits alone, N, names no page by itself (see weak /N below).
+// A link is a page of this thread when, resolved, it is on the same site; has the same thread
+// items as this page (none when this page has none); has no query item besides its thread and
+// page items but those this page's address carries with the same value and sid, s, f, fid,
+// forum, highlight, hilit, pp, perpage, sort, order, view_mode; has no query value (any letter
+// case) reply, newreply, post, posting, quote, edit, lastpost, newpost, getnewpost,
 // getlastpost, and no last path segment starting with "posting", "newreply", "reply" or
-// "post."; has no fragment of the form letters, "_" or "-" then digits (#p123, #post-5: a
-// post's permalink); and names a page. A weak page counts only in <link> or rel-marked links,
-// or when the link's text is exactly its number.
+// "post."; has no fragment made of letters, "_" or "-" followed by digits (a post's permalink,
+// #p123); and either names a page with the same base as this page's, or, when this page's
+// address names none, ends in a weak /N: its path without /N is this page's path, or (when
+// this page's path ends in a digits-only segment M, and the page links the path without /M
+// with the text "1") both paths differ only in that last segment. A rel="next"/"last" link may
+// also name a page whose base is this page's path without a last digits-only segment
+// ("/t/slug/5?page=2" from "/t/slug/5/12"). A weak page counts only in <link>, in a link whose
+// rel holds next, last or prev, or when the link's text is exactly its number.
 //
-// The current page: the number in pageUrl; else the one in the page's <link rel="canonical">
-// when that is a page of this thread (whose thread items also complete an address that has
-// none, as "showthread.php?p=5" does; a canonical without a page part says this is the first
-// page); else, when no rel="prev" link and no last all-digit segment tell, the page list: an
-// <a> linking this very address (fragment aside) with a number as its text names it; otherwise
-// it is the single number missing between two listed pages of this thread (a link to the
-// thread without a page part and with the text "1" lists page 1; a longer run missing is the
-// list's "..."), or one past the highest listed; with no list, 1 (or offset 0). It is raised to
-// one past a rel="prev" link's page. Only pages of the same kind (number or offset) as the
-// current one with a higher number count as later.
+// The current page: the page this page's address names; else the page its
+// <link rel="canonical"> names when that is on the same site with the same base and thread
+// items (whose thread items also complete an address that has none, as "showthread.php?p=5"
+// does; a canonical naming no page says this is the first page); else, when no rel="prev"
+// link and no digits-only last segment tell, the page list: an <a> linking this very address
+// (fragment aside) with a number as its text names it; otherwise, of the page numbers linked
+// (a link to the thread naming no page, with the text "1", lists page 1), the single number
+// missing between two listed ones (a longer run missing is the list's "..."), else one past
+// the highest when page 1 is listed; else 1 (offset 0). A rel="prev" page of this thread
+// raises it to one past that page. Later pages: when this page's address or canonical names
+// a page, pages of the same kind (number or offset) with a higher number; otherwise page
+// numbers above the current page and offsets above the current offset; for a weak /N beside
+// this page's /M, numbers above M.
 //
 // The answer, in this order:
 //  1. a <link rel="last">, else an <a rel="last">, that is a later page of this thread;
-//  2. when the page has a rel="prev" but no rel="next" link to a later page: none (this is the
-//     last page; the page list is not consulted);
-//  3. the later page of this thread with the highest number among all <a href> links (a page
-//     list's last entry), when it is not below a rel="next" page;
+//  2. when the page has a rel="prev" link to a page of this thread but no rel="next" link to a
+//     later page: none (this is the last page; the page list is not consulted);
+//  3. the later page of this thread with the highest number among all <a href> and
+//     <area href> links (a page list's last entry), unless a rel="next" page of the same kind
+//     lies beyond it;
 //  4. a <link rel="next">, else an <a rel="next">, that is a later page of this thread (the
 //     caller fetches it and reads again, a few hops at most);
 //  5. none.
