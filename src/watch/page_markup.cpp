@@ -30,9 +30,14 @@ qsizetype findFrom(QByteArrayView text, qsizetype from, QByteArrayView needle) {
 }
 
 // Where "</name" starts at or after from, letters compared without regard to case, or the end.
+// The name must end there: "</a" is no end of "</abbr".
 qsizetype findEndTag(QByteArrayView html, qsizetype from, QByteArrayView lowerName) {
     for (qsizetype at = html.indexOf('<', from); at >= 0; at = html.indexOf('<', at + 1)) {
-        if (at + 1 < html.size() && html[at + 1] == '/' && startsWithLower(html, at + 2, lowerName))
+        const qsizetype after = at + 2 + lowerName.size();
+        if (at + 1 < html.size() && html[at + 1] == '/' &&
+            startsWithLower(html, at + 2, lowerName) &&
+            (after >= html.size() || isSpace(html[after]) || html[after] == '>' ||
+             html[after] == '/'))
             return at;
     }
     return html.size();

@@ -387,6 +387,8 @@ void TestPageReading::laterPageLinks_data() {
     QTest::newRow("p= numbers a page when the link says so")
         << show << "<a href='show.php?t=5&p=2'>2</a><a href='show.php?t=5&p=3'> 3 </a>"_ba
         << show + u"&p=3"_s;
+    QTest::newRow("a link's text ends at its own end tag")
+        << show << "<a href='show.php?t=5&p=3'>3</abbr> of 9</a>"_ba << QString();
     QTest::newRow("p= naming a post is no page")
         << show << "<a href='show.php?t=5&p=123'>Re: Brakes</a>"_ba << QString();
     QTest::newRow("<link rel=last> is preferred")
@@ -499,6 +501,8 @@ void TestPageReading::threadTitle_data() {
     QTest::newRow("no title") << "<html><body><p>Hi</p></body></html>"_ba << site << QString();
     QTest::newRow("an image's title in the body")
         << "<html><head></head><body><svg><title>Icon</title></svg></body>"_ba << site << QString();
+    QTest::newRow("a title holding the start of its end tag")
+        << "<title>a </tit b</titles> c</title >"_ba << QString() << u"a </tit b</titles> c"_s;
     QTest::newRow("markup in the title is text")
         << "<title>Why <b> breaks pages</title><p>x"_ba << QString() << u"Why <b> breaks pages"_s;
 }
