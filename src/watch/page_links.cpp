@@ -26,7 +26,7 @@ struct LaterPage {
 class ThreadPages {
 public:
     explicit ThreadPages(const QUrl& pageUrl) : page(placeOf(pageUrl)) {
-        if (page.weak && page.thread.isEmpty()) { // "?p=5" alone names a post, not a page
+        if (page.weak) { // "?t=5&p=123" names a post far more often than a page
             page.others.append({u"p"_s, QString::number(page.number)});
             page.kind = Kind::None;
             page.weak = false;
@@ -40,7 +40,13 @@ public:
     // Takes the thread items and page number of a canonical address of this page.
     void adoptCanonical(const QUrl& url) {
         const Place canonical = placeOf(url);
-        if (canonical.site != page.site || canonical.base != page.base)
+        if (canonical.site != page.site)
+            return;
+        if (canonical.base != page.base && isPostPlaceOf(canonical.base)) {
+            page.base = canonical.base; // "/threads/slug.5/post-12" is on a page of its thread
+            page.bare = -1;
+        }
+        if (canonical.base != page.base)
             return;
         if (page.thread.isEmpty())
             page.thread = canonical.thread;
@@ -108,6 +114,15 @@ public:
     }
 
     bool hasPrevious() const { return seenPrevious; }
+
+    // Whether this page's address is a post's own address below base: base + "/N" or
+    // base + "/post-N" (also "post_N", "postN").
+    bool isPostPlaceOf(const QString& base) const {
+        static const QRegularExpression postSegment(u"^(post[-_]?)?\\d{1,18}$"_s,
+                                                    QRegularExpression::CaseInsensitiveOption);
+        return page.kind == Kind::None && page.path.startsWith(base + u'/') &&
+               postSegment.match(page.path.sliced(base.size() + 1)).hasMatch();
+    }
 
     // From "/t/slug/5/2", "/t/slug/5/3" is page 3 only where the page list shows "/t/slug/5"
     // as page 1; otherwise "/t/slug/6" could as well be the next thread.

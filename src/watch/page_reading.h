@@ -67,8 +67,8 @@ PostIdentity readPostIdentity(QByteArrayView html);
 //    when rest is all digits too, the address is at offset rest ("topic=5.20");
 //  - its page, the first of: a query item page, pg, pagenum or paged with a number (a page
 //    number); start, st, offset or from with a number (an offset); the offset of a thread item
-//    "N.M"; a query item p with a number (a "weak" page number; in this page's own address it
-//    counts only beside thread items, as "?p=5" alone names a post); and only when the query
+//    "N.M"; a query item p with a number (a "weak" page number in a link; in this page's own
+//    address it names no page, as "?t=5&p=123" is mostly a post); and only when the query
 //    gives none, from the path's last segment: page-N, page_N, pageN or pN (any letter case),
 //    or "page" followed by a segment N; NAME-page-N with an optional .htm or .html; NAME,ID.M
 //    with an optional .htm or .html (offset M). Its base is the path without that page part
@@ -92,7 +92,9 @@ PostIdentity readPostIdentity(QByteArrayView html);
 // The current page: the page this page's address names; else the page its
 // <link rel="canonical"> names when that is on the same site with the same base and thread
 // items (whose thread items also complete an address that has none, as "showthread.php?p=5"
-// does; a canonical naming no page says this is the first page); else, when no rel="prev"
+// does; a canonical naming no page says this is the first page; when this page's path is the
+// canonical's base followed by a post's segment, N or post-N, post_N, postN, the canonical's
+// base becomes this page's); else, when no rel="prev"
 // link and no digits-only last segment tell, the page list: an <a> linking this very address
 // (fragment aside) with a number as its text names it; otherwise, of the page numbers linked
 // (a link to the thread naming no page, with the text "1", lists page 1), the single number

@@ -200,6 +200,9 @@ void TestPageReading::laterPageOfEnginePages_data() {
         << u"phpbb/topic-p1-of-3.html"_s << phpbb + u"?f=2&t=5"_s << phpbb + u"?t=5&start=20"_s;
     QTest::newRow("phpbb: watched at a post, the canonical names the topic")
         << u"phpbb/topic-p1-of-3.html"_s << phpbb + u"?p=105#p105"_s << phpbb + u"?t=5&start=20"_s;
+    QTest::newRow("phpbb: watched at a post beside the topic")
+        << u"phpbb/topic-p1-of-3.html"_s << phpbb + u"?f=2&t=5&p=105#p105"_s
+        << phpbb + u"?t=5&start=20"_s;
     QTest::newRow("phpbb: last page")
         << u"phpbb/topic-p3-of-3.html"_s << phpbb + u"?t=5&start=20"_s << QString();
     QTest::newRow("phpbb: one page")
@@ -250,6 +253,10 @@ void TestPageReading::laterPageOfEnginePages_data() {
         << u"xenforo/thread-p1-of-2.html"_s << xf << xf + u"page-2"_s;
     QTest::newRow("xenforo: the list grew to 3 pages")
         << u"xenforo/thread-p1-of-3.html"_s << xf << xf + u"page-3"_s;
+    QTest::newRow("xenforo: watched at a post's address")
+        << u"xenforo/thread-p1-of-3.html"_s << xf + u"post-105"_s << xf + u"page-3"_s;
+    QTest::newRow("xenforo: last page at a post's address")
+        << u"xenforo/thread-p3-of-3.html"_s << xf + u"post-121"_s << QString();
     QTest::newRow("xenforo: last page")
         << u"xenforo/thread-p3-of-3.html"_s << xf + u"page-3"_s << QString();
     QTest::newRow("xenforo: one page")
