@@ -68,6 +68,10 @@ public:
             seenPrevious = true;
             qint64& first = found->kind == Kind::Number ? firstNumber : firstOffset;
             first = qMax(first, found->number + 2);
+        } else if (isThreadStart(url)) { // the previous page is the first: this is page 2 or on
+            seenPrevious = true;
+            firstNumber = qMax<qint64>(firstNumber, 3);
+            firstOffset = qMax<qint64>(firstOffset, 2);
         }
     }
 
@@ -139,7 +143,12 @@ public:
 
     // A link to this thread's first page written without a page part, such as a page list's "1".
     bool isFirstPage(const QUrl& url, const QString& linkText) const {
-        if (linkText != u"1"_s || isPostAnchor(url.fragment()))
+        return linkText == u"1"_s && isThreadStart(url);
+    }
+
+    // A link to this thread naming no page.
+    bool isThreadStart(const QUrl& url) const {
+        if (isPostAnchor(url.fragment()))
             return false;
         const Place link = placeOf(url);
         if (link.site != page.site || link.thread != page.thread || link.base != page.base ||

@@ -100,15 +100,17 @@ PostIdentity readPostIdentity(QByteArrayView html);
 // (a link to the thread naming no page, with the text "1", lists page 1), the single number
 // missing between two listed ones (a longer run missing is the list's "..."), else one past
 // the highest when page 1 is listed; else 1 (offset 0). A rel="prev" page of this thread
-// raises it to one past that page. Later pages: when this page's address or canonical names
+// raises it to one past that page (a rel="prev" link to the thread naming no page: to page 2,
+// or an offset above 0). Later pages: when this page's address or canonical names
 // a page, pages of the same kind (number or offset) with a higher number; otherwise page
 // numbers above the current page and offsets above the current offset; for a weak /N beside
 // this page's /M, numbers above M.
 //
 // The answer, in this order:
 //  1. a <link rel="last">, else an <a rel="last">, that is a later page of this thread;
-//  2. when the page has a rel="prev" link to a page of this thread but no rel="next" link to a
-//     later page: none (this is the last page; the page list is not consulted);
+//  2. when the page has a rel="prev" link to this thread (with a page or without) but no
+//     rel="next" link to a later page: none (this is the last page; the page list is not
+//     consulted);
 //  3. the later page of this thread with the highest number among all <a href> and
 //     <area href> links (a page list's last entry), unless a rel="next" page of the same kind
 //     lies beyond it;

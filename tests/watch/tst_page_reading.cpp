@@ -415,6 +415,15 @@ void TestPageReading::laterPageLinks_data() {
         << "<a rel='prev' href='show.php?t=5&page=2'>Prev</a>"
            "<a href='show.php?t=5&page=3'>3</a>"_ba
         << QString();
+    QTest::newRow("rel=prev to the first page: the last page")
+        << u"https://h.example/show.php?t=5&pid=9"_s
+        << "<link rel='prev' href='show.php?t=5'><a href='show.php?t=5&page=2'>2</a>"_ba
+        << QString();
+    QTest::newRow("rel=prev to the first page, rel=next on")
+        << u"https://h.example/show.php?t=5&pid=9"_s
+        << "<a rel='prev' href='show.php?t=5'>1</a><a rel='next' href='show.php?t=5&page=3'>"
+           "</a><a href='show.php?t=5&page=2'>2</a><a href='show.php?t=5&page=3'>3</a>"_ba
+        << u"https://h.example/show.php?t=5&page=3"_s;
     QTest::newRow("/page/N") << u"https://h.example/forums/topic/brakes/"_s
                              << "<a href='/forums/topic/brakes/page/3/'>3</a>"
                                 "<a href='/forums/topic/gears/page/4/'>4</a>"_ba
