@@ -15,7 +15,8 @@ namespace quillbox {
 // The posts a page marks with numbered identifiers.
 //
 // The rule (page script mirrors it; keep both the same):
-//  1. Every start tag is read in document order. Its markings:
+//  1. Every start tag is read in document order. Its markings (attribute names in any letter
+//     case; values as written, character references not decoded):
 //     - an `id` whose value is a prefix followed by 1 to 18 ASCII digits at its very end, the
 //       prefix being one or more of the characters A-Z a-z _ - (nothing else): the marking is
 //       "id:" + the prefix in lower case, the number its digits ("post_123" -> "id:post_", 123;
@@ -23,7 +24,7 @@ namespace quillbox {
 //     - an attribute `data-pid`, `data-post-id` or `data-postid` whose value is 1 to 18 ASCII
 //       digits: the marking is the attribute's name in lower case, the number its value.
 //  2. An id marking counts only when its prefix reads as a post: split the prefix into words at
-//     every character that is not a letter; no word may be one of
+//     every character that is not a letter, and compare them in lower case; no word may be
 //       thread topic forum forums category cat board node user member profile author avatar
 //       poll like likes vote sig signature attachment attach edit edited quote menu
 //     and the last word must be one of
