@@ -98,7 +98,7 @@ PostIdentity readPostIdentity(QByteArrayView html);
 // base becomes this page's); else, when no rel="prev"
 // link and no digits-only last segment tell, the page list: an <a> linking this very address
 // (fragment aside) with a number as its text names it; otherwise, of the page numbers linked
-// (a link to the thread naming no page, with the text "1", lists page 1), the single number
+// (a link to the thread naming no page, with the text "1", lists page 1), the first single number
 // missing between two listed ones (a longer run missing is the list's "..."), else one past
 // the highest when page 1 is listed; else 1 (offset 0). A rel="prev" page of this thread
 // raises it to one past that page (a rel="prev" link to the thread naming no page: to page 2,
