@@ -38,6 +38,12 @@ public:
         return u"http://127.0.0.1:"_s + QString::number(m_port) + path;
     }
 
+    // Off unless asked for before start(): one line a request, "<status> <bytes sent> <path>",
+    // where the bytes are all the server wrote for it, status line and headers included. A
+    // line is written when its request ends.
+    void setAccessLog(bool on) { m_accessLog = on; }
+    QString accessLogPath() const { return m_dir.filePath(u"access.log"_s); }
+
     bool start() {
         if (program().isEmpty()) {
             m_error = u"/usr/sbin/nginx is not installed (Debian package nginx)"_s;
@@ -78,6 +84,10 @@ private:
             return false;
         }
         const QString d = m_dir.path();
+        const QString accessLog = m_accessLog
+                                      ? u"  log_format sent '$status $bytes_sent $request_uri';\n"
+                                        "  access_log %1/access.log sent;\n"_s.arg(d)
+                                      : u"  access_log off;\n"_s;
         QString config;
         if (::geteuid() == 0)
             config += u"user root;\n"_s;
@@ -85,7 +95,7 @@ private:
                   "pid %1/nginx.pid;\nerror_log %1/error.log warn;\n"
                   "events { worker_connections 256; }\n"
                   "http {\n"
-                  "  access_log off;\n"
+                  "%3"
                   "  client_body_temp_path %1/temp/body;\n"
                   "  proxy_temp_path %1/temp/proxy;\n"
                   "  fastcgi_temp_path %1/temp/fastcgi;\n"
@@ -98,7 +108,8 @@ private:
                   "    root %1/www;\n"
                   "  }\n"
                   "}\n"_s.arg(d)
-                      .arg(m_port);
+                      .arg(m_port)
+                      .arg(accessLog);
         QFile file(d + u"/nginx.conf"_s);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             file.write(config.toUtf8()) < 0) {
@@ -139,6 +150,7 @@ private:
     QProcess m_process;
     QString m_error;
     quint16 m_port = 0;
+    bool m_accessLog = false;
 };
 
 } // namespace quillbox::test
