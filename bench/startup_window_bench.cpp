@@ -8,6 +8,8 @@
 // Run by hand: bench_startup_window_bench [runs]   (offscreen unless QT_QPA_PLATFORM is set)
 // Exit status 0 when every long message shows within 3 times an empty start, 1 otherwise.
 
+#include "startup/program_start.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,17 +21,9 @@
 #include <optional>
 #include <unistd.h>
 
+using namespace quillbox::bench;
+
 namespace {
-
-struct Timing {
-    double wallMs = 0;   // process start to the "shown" line, measured here
-    double splashMs = 0; // of it, the splash window's wait (Quillbox only)
-};
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Watched posts with their sizes and forums with their logins, as the program writes them.
 bool writeLists(const QString& folder, int count) {
@@ -46,44 +40,6 @@ bool writeLists(const QString& folder, int count) {
            writeFile(folder + QStringLiteral("/posts2.txt"), forums) &&
            writeFile(folder + QStringLiteral("/messages.txt"), "\r\n") &&
            writeFile(folder + QStringLiteral("/htmltemp.txt"), "\r\n");
-}
-
-std::optional<Timing> launch(const QString& program, const QProcessEnvironment& env) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.setStandardErrorFile(QProcess::nullDevice());
-    QElapsedTimer clock;
-    clock.start();
-    process.start(program, {});
-    if (!process.waitForStarted(30000))
-        return std::nullopt;
-    QByteArray out;
-    while (!out.contains('\n')) {
-        // Generous, so that a start that takes minutes is still measured.
-        if (!process.waitForReadyRead(300000)) {
-            process.kill();
-            process.waitForFinished();
-            return std::nullopt;
-        }
-        out += process.readAllStandardOutput();
-    }
-    Timing t;
-    t.wallMs = double(clock.nsecsElapsed()) / 1e6;
-    const QList<QByteArray> words = out.trimmed().split(' ');
-    if (words.size() >= 4 && words[2] == "splash")
-        t.splashMs = words[3].toDouble();
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return t;
-}
-
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
 }
 
 struct Scenario {
