@@ -151,18 +151,23 @@ std::optional<ForumState> readForum(const QJsonValue& value) {
 template <typename Record> class ByAddress {
 public:
     explicit ByAddress(const QList<Record>& records) {
+        m_records.reserve(records.size());
         for (const Record& r : records)
-            m_records[r.address].append(r);
+            m_records[r.address].records.append(&r);
     }
     const Record* take(const QString& address) {
-        QList<Record>& list = m_records[address];
-        const int next = m_next[address]++;
-        return next < list.size() ? &list[next] : nullptr;
+        const auto found = m_records.find(address);
+        if (found == m_records.end() || found->next >= found->records.size())
+            return nullptr;
+        return found->records[found->next++];
     }
 
 private:
-    QHash<QString, QList<Record>> m_records;
-    QHash<QString, int> m_next;
+    struct Records {
+        QList<const Record*> records; // into the list given, which outlives this
+        qsizetype next = 0;
+    };
+    QHash<QString, Records> m_records;
 };
 
 } // namespace
@@ -253,21 +258,24 @@ QList<ThreadState> threadStatesFor(const QStringList& addresses, const ListState
 
 void applyListState(WatchLists& lists, const ListState& state) {
     ByAddress<ThreadState> threads(state.threads);
-    for (int row = 0; row < lists.postCount(); ++row) {
-        const ThreadState* t = threads.take(lists.post(row).address);
+    QList<std::pair<QString, WatchLists::PostId>> unread;
+    // All rows in one change: start-up puts back a record for each of many thousand threads.
+    lists.threadModel().updateRecords([&](int, ThreadRecord& r) {
+        const ThreadState* t = threads.take(r.post.address);
         if (!t)
-            continue;
-        lists.threadModel().updateRecord(lists.postId(row), [t](ThreadRecord& r) {
-            r.title = t->title;
-            r.current = t->current;
-            r.lastPage = t->lastPage;
-            r.highestPost = t->highestPost;
-            r.check = t->check;
-        });
+            return;
+        r.title = t->title;
+        r.current = t->current;
+        r.lastPage = t->lastPage;
+        r.highestPost = t->highestPost;
+        r.check = t->check;
         // Unread threads are the new replies again, in the order of the list.
-        if (t->unread)
-            lists.addNewReply(t->address, lists.postId(row));
-    }
+        if (t->unread) {
+            r.unread = true;
+            unread.append({r.post.address, r.id});
+        }
+    });
+    lists.newRepliesModel().append(unread);
     ByAddress<ForumState> forums(state.forums);
     for (int row = 0; row < lists.forumCount(); ++row) {
         if (const ForumState* f = forums.take(lists.forums().at(row).address)) {

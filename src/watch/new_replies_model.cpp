@@ -4,6 +4,14 @@
 
 namespace quillbox {
 
+namespace {
+
+bool inRange(int row, int first, int last) {
+    return row >= first && row <= last;
+}
+
+} // namespace
+
 NewRepliesModel::NewRepliesModel(const ThreadModel& threads, QObject* parent)
     : QAbstractListModel(parent), m_threads(threads) {
     // A row's tooltip is its thread's: it changes with the thread.
@@ -59,6 +67,16 @@ void NewRepliesModel::append(const QString& url, PostId post) {
     endInsertRows();
 }
 
+void NewRepliesModel::append(const QList<std::pair<QString, PostId>>& rows) {
+    if (rows.isEmpty())
+        return;
+    const int first = int(m_entries.size());
+    beginInsertRows({}, first, first + int(rows.size()) - 1);
+    for (const auto& [url, post] : rows)
+        m_entries.append({url, post});
+    endInsertRows();
+}
+
 bool NewRepliesModel::remove(int row) {
     if (row < 0 || row >= m_entries.size())
         return false;
@@ -83,11 +101,21 @@ int NewRepliesModel::rowOf(PostId post) const {
 }
 
 void NewRepliesModel::threadsChanged(const QModelIndex& first, const QModelIndex& last) {
-    for (int row = first.row(); row <= last.row(); ++row) {
-        const int mine = rowOf(m_threads.id(row));
-        if (mine >= 0)
-            emit dataChanged(index(mine), index(mine), {Qt::ToolTipRole});
+    // Through the listed rows, each found by its thread's id: a change to every thread at once
+    // costs no more than a change to one, and a thread listed twice has both rows told.
+    const PostId single = first.row() == last.row() ? m_threads.id(first.row()) : 0;
+    int low = -1;
+    int high = -1;
+    for (int mine = 0; mine < int(m_entries.size()); ++mine) {
+        const PostId post = m_entries[mine].post;
+        if (single ? post != single : !inRange(m_threads.rowOf(post), first.row(), last.row()))
+            continue;
+        if (low < 0)
+            low = mine;
+        high = mine;
     }
+    if (low >= 0)
+        emit dataChanged(index(low), index(high), {Qt::ToolTipRole});
 }
 
 } // namespace quillbox

@@ -27,6 +27,8 @@ public:
     QStringList addresses() const;
     void clear();
     void append(const QString& url, PostId post);
+    // Many rows at once, in order (start-up lists the unread threads again).
+    void append(const QList<std::pair<QString, PostId>>& rows);
     bool remove(int row);
     PostId post(int row) const;   // 0 for a row that does not exist
     int rowOf(PostId post) const; // -1 when the thread is not listed

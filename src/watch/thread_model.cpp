@@ -173,6 +173,25 @@ void ThreadModel::updateRecord(PostId id, const std::function<void(ThreadRecord&
     emit dataChanged(at, at);
 }
 
+void ThreadModel::updateRecords(const std::function<void(int, ThreadRecord&)>& change) {
+    int first = -1;
+    int last = -1;
+    for (int row = 0; row < int(m_records.size()); ++row) {
+        ThreadRecord& r = m_records[row];
+        const ThreadRecord before = r;
+        change(row, r);
+        r.id = before.id;
+        r.post.address = before.post.address;
+        if (r == before)
+            continue;
+        if (first < 0)
+            first = row;
+        last = row;
+    }
+    if (first >= 0)
+        emit dataChanged(index(first), index(last));
+}
+
 ThreadModel::PostId ThreadModel::id(int row) const {
     return valid(row) ? m_records[row].id : 0;
 }

@@ -65,6 +65,10 @@ public:
     bool setSize(int row, std::optional<qint64> size);
     // Replaces what the record keeps beside the list files; the address and size stay.
     void updateRecord(PostId id, const std::function<void(ThreadRecord&)>& change);
+    // The same for every row at once, as start-up puts the saved state back: one change is
+    // signalled for the rows that changed, where a signal a row would cost each view and each
+    // listener once per thread.
+    void updateRecords(const std::function<void(int row, ThreadRecord&)>& change);
 
     PostId id(int row) const;   // 0 for a row that does not exist
     int rowOf(PostId id) const; // -1 once the thread is gone

@@ -4,6 +4,7 @@
 #include "watch/watch_lists.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -17,6 +18,8 @@ private slots:
     void stateSurvivesTheRoundTrip();
     void followedThreadsSurviveAndPlainRowsAreLeftOut();
     void recordsFindTheirRowsByAddressInOrder();
+    void restoringTheStateIsOneChangeForAllRows();
+    void listedRowsFollowTheirThreadsChanges();
     void damagedRecordsAreLeftOutAndTheFileKept_data();
     void damagedRecordsAreLeftOutAndTheFileKept();
 };
@@ -118,6 +121,78 @@ void TestListState::recordsFindTheirRowsByAddressInOrder() {
     QVERIFY(!after.lastCheck(2)); // the second "http://a/" had never been checked
     QCOMPARE(after.newReplies(), QStringList{u"http://a/"_s});
     QCOMPARE(after.newReplyPost(0), after.postId(0));
+}
+
+void TestListState::restoringTheStateIsOneChangeForAllRows() {
+    WatchLists before;
+    fillSample(before);
+    before.setLastCheck(before.postId(2), {checkedAt, CheckOutcome::NewReplies, 950, {}, 300});
+    before.addNewReply(u"http://a/"_s, before.postId(2));
+    const ListState state = collectListState(before);
+
+    // Start-up puts back many thousand records: a signal a row would cost every view and
+    // listener as much again.
+    WatchLists after;
+    after.setLists(before.lists());
+    QSignalSpy threadsChanged(&after.threadModel(), &QAbstractItemModel::dataChanged);
+    QSignalSpy listed(&after.newRepliesModel(), &QAbstractItemModel::rowsInserted);
+    applyListState(after, state);
+    QCOMPARE(threadsChanged.size(), 1);
+    QCOMPARE(threadsChanged[0][0].value<QModelIndex>().row(), 0);
+    QCOMPARE(threadsChanged[0][1].value<QModelIndex>().row(), 2);
+    QCOMPARE(listed.size(), 1);
+    QCOMPARE(listed[0][1].toInt(), 0);
+    QCOMPARE(listed[0][2].toInt(), 1);
+    QCOMPARE(after.newReplyPost(0), after.postId(0));
+    QCOMPARE(after.newReplyPost(1), after.postId(2));
+    QVERIFY(after.threadModel().isUnread(0));
+    QVERIFY(!after.threadModel().isUnread(1));
+    QVERIFY(after.threadModel().isUnread(2));
+    QCOMPARE(collectListState(after), state);
+
+    // Nothing to put back is no change at all.
+    WatchLists plain;
+    plain.setLists(before.lists());
+    QSignalSpy plainChanged(&plain.threadModel(), &QAbstractItemModel::dataChanged);
+    applyListState(plain, ListState{});
+    QCOMPARE(plainChanged.size(), 0);
+    QVERIFY(plain.newReplies().isEmpty());
+}
+
+void TestListState::listedRowsFollowTheirThreadsChanges() {
+    WatchLists lists;
+    lists.setLists({{{u"http://a/"_s, 1}, {u"http://b/"_s, 2}, {u"http://c/"_s, 3}}, {}});
+    lists.addNewReply(u"http://c/"_s, lists.postId(2));
+    lists.addNewReply(u"http://a/"_s, lists.postId(0));
+    lists.addNewReply(u"http://c/"_s, lists.postId(2));
+    QSignalSpy tooltips(&lists.newRepliesModel(), &QAbstractItemModel::dataChanged);
+    auto told = [&tooltips] {
+        QList<int> rows;
+        for (const QList<QVariant>& signal : std::as_const(tooltips))
+            rows << signal[0].value<QModelIndex>().row() << signal[1].value<QModelIndex>().row();
+        tooltips.clear();
+        return rows;
+    };
+
+    // A thread that is not listed tells no row; one listed twice tells both.
+    lists.setLastCheck(lists.postId(1), {checkedAt, CheckOutcome::Unchanged, 2, {}, 2});
+    QCOMPARE(told(), QList<int>{});
+    lists.setLastCheck(lists.postId(2), {checkedAt, CheckOutcome::NewReplies, 900, {}, 3});
+    QCOMPARE(told(), (QList<int>{0, 2}));
+    lists.setLastCheck(lists.postId(0), {checkedAt, CheckOutcome::NewReplies, 900, {}, 1});
+    QCOMPARE(told(), (QList<int>{1, 1}));
+    // A change to every thread at once is one change to the listed rows.
+    lists.threadModel().updateRecords(
+        [](int row, ThreadRecord& r) { r.title = u"Thread "_s + QString::number(row); });
+    QCOMPARE(told(), (QList<int>{0, 2}));
+    QCOMPARE(lists.newRepliesModel().index(1).data(Qt::ToolTipRole),
+             lists.threadModel().index(0).data(Qt::ToolTipRole));
+    // Threads whose rows are all unlisted tell nothing.
+    lists.threadModel().updateRecords([](int row, ThreadRecord& r) {
+        if (row == 1)
+            r.title = u"Only b"_s;
+    });
+    QCOMPARE(told(), QList<int>{});
 }
 
 void TestListState::damagedRecordsAreLeftOutAndTheFileKept_data() {
