@@ -63,6 +63,15 @@ void putText(QJsonObject& o, const char* key, const QString& value) {
         o.insert(QLatin1StringView(key), value);
 }
 
+// The page the user has read the thread up to: its last page, or the address itself.
+QString readPage(const ThreadState& t) {
+    return t.lastPage.isEmpty() ? t.address : t.lastPage;
+}
+
+// Files before version 3 write each check's page whole.
+constexpr int kVersion = 3;
+constexpr int kFirstCompactPages = 3;
+
 QJsonObject threadObject(const ThreadState& t) {
     QJsonObject o{{QStringLiteral("address"), t.address}};
     if (t.unread)
@@ -85,9 +94,12 @@ QJsonObject threadObject(const ThreadState& t) {
         if (c.newPosts > 0)
             o.insert(QStringLiteral("new_posts"), c.newPosts);
         if (c.page) {
+            // The page a check ends on is mostly the one read up to, with the same highest
+            // post: only a page or post of its own is written (null for no post).
             QJsonObject page;
-            putText(page, "last_page", c.page->lastPage);
-            if (c.page->highestPost)
+            if (c.page->lastPage != readPage(t))
+                page.insert(QStringLiteral("last_page"), c.page->lastPage);
+            if (c.page->highestPost != t.highestPost)
                 page.insert(QStringLiteral("highest_post"), sizeValue(c.page->highestPost));
             putText(page, "etag", c.page->etag);
             putText(page, "last_modified", c.page->lastModified);
@@ -97,7 +109,7 @@ QJsonObject threadObject(const ThreadState& t) {
     return o;
 }
 
-std::optional<ThreadState> readThread(const QJsonValue& value) {
+std::optional<ThreadState> readThread(const QJsonValue& value, bool compactPages) {
     const QJsonObject o = value.toObject();
     const QJsonValue address = o.value(QStringLiteral("address"));
     if (!value.isObject() || !address.isString())
@@ -125,8 +137,14 @@ std::optional<ThreadState> readThread(const QJsonValue& value) {
     check.newPosts = std::max(0, o.value(QStringLiteral("new_posts")).toInt());
     if (o.value(QStringLiteral("page")).isObject() && check.measured) {
         const QJsonObject p = o.value(QStringLiteral("page")).toObject();
-        ThreadPage page{*check.measured, text(p, "last_page")};
-        if (!readSize(p.value(QStringLiteral("highest_post")), &page.highestPost))
+        const QJsonValue lastPage = p.value(QStringLiteral("last_page"));
+        const QJsonValue highest = p.value(QStringLiteral("highest_post"));
+        ThreadPage page{*check.measured, lastPage.toString()};
+        if (compactPages && lastPage.isUndefined())
+            page.lastPage = readPage(t);
+        if (compactPages && highest.isUndefined())
+            page.highestPost = t.highestPost;
+        else if (!readSize(highest, &page.highestPost))
             return std::nullopt;
         page.title = t.title;
         page.current = t.current;
@@ -187,7 +205,7 @@ QByteArray serializeListState(const ListState& state) {
         putText(o, "posting_page", f.postingPage);
         forums.append(o);
     }
-    const QJsonObject root{{QStringLiteral("version"), 2},
+    const QJsonObject root{{QStringLiteral("version"), kVersion},
                            {QStringLiteral("threads"), threads},
                            {QStringLiteral("forums"), forums}};
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
@@ -202,8 +220,10 @@ ListState parseListState(const QByteArray& bytes, bool* damaged) {
         bad = !bytes.trimmed().isEmpty();
     } else {
         const QJsonObject root = doc.object();
+        const bool compactPages =
+            root.value(QStringLiteral("version")).toInt() >= kFirstCompactPages;
         for (const QJsonValue& v : root.value(QStringLiteral("threads")).toArray()) {
-            if (const std::optional<ThreadState> t = readThread(v))
+            if (const std::optional<ThreadState> t = readThread(v, compactPages))
                 state.threads.append(*t);
             else
                 bad = true;

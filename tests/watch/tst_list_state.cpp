@@ -18,6 +18,9 @@ private slots:
     void stateSurvivesTheRoundTrip();
     void followedThreadsSurviveAndPlainRowsAreLeftOut();
     void recordsFindTheirRowsByAddressInOrder();
+    void checkedPagesKeepOnlyWhatDiffersFromTheReadPage_data();
+    void checkedPagesKeepOnlyWhatDiffersFromTheReadPage();
+    void earlierFilesKeepTheirWholePages();
     void restoringTheStateIsOneChangeForAllRows();
     void listedRowsFollowTheirThreadsChanges();
     void damagedRecordsAreLeftOutAndTheFileKept_data();
@@ -121,6 +124,71 @@ void TestListState::recordsFindTheirRowsByAddressInOrder() {
     QVERIFY(!after.lastCheck(2)); // the second "http://a/" had never been checked
     QCOMPARE(after.newReplies(), QStringList{u"http://a/"_s});
     QCOMPARE(after.newReplyPost(0), after.postId(0));
+}
+
+void TestListState::checkedPagesKeepOnlyWhatDiffersFromTheReadPage_data() {
+    QTest::addColumn<QString>("readUpTo");    // the thread's last page read, "" for the address
+    QTest::addColumn<QVariant>("readPost");   // the highest post read, null for none
+    QTest::addColumn<QString>("checkedPage"); // the page the check ended on
+    QTest::addColumn<QVariant>("checkedPost");
+    QTest::addColumn<QByteArray>("pageRecord"); // what the file keeps of the checked page
+
+    const QString t = u"http://t/1"_s;
+    const QString p3 = u"http://t/1?page=3"_s;
+    const QVariant none;
+    QTest::newRow("the address, same post") << QString() << QVariant(40) << t << QVariant(40)
+                                            << QByteArray(R"("page":{"etag":"\"e\""})");
+    QTest::newRow("the read page, same post")
+        << p3 << QVariant(40) << p3 << QVariant(40) << QByteArray(R"("page":{"etag":"\"e\""})");
+    QTest::newRow("a later page")
+        << QString() << QVariant(40) << p3 << QVariant(52)
+        << QByteArray(
+               R"("page":{"etag":"\"e\"","highest_post":52,"last_page":"http://t/1?page=3"})");
+    QTest::newRow("posts no longer marked")
+        << QString() << QVariant(40) << t << none
+        << QByteArray(R"("page":{"etag":"\"e\"","highest_post":null})");
+    QTest::newRow("posts marked since")
+        << QString() << none << t << QVariant(7)
+        << QByteArray(R"("page":{"etag":"\"e\"","highest_post":7})");
+    QTest::newRow("a page without address")
+        << p3 << none << QString() << none
+        << QByteArray(R"("page":{"etag":"\"e\"","last_page":""})");
+}
+
+void TestListState::checkedPagesKeepOnlyWhatDiffersFromTheReadPage() {
+    QFETCH(QString, readUpTo);
+    QFETCH(QVariant, readPost);
+    QFETCH(QString, checkedPage);
+    QFETCH(QVariant, checkedPost);
+    QFETCH(QByteArray, pageRecord);
+    auto post = [](const QVariant& v) {
+        return v.isNull() ? std::optional<qint64>() : std::optional<qint64>(v.toLongLong());
+    };
+    ThreadState thread{u"http://t/1"_s};
+    thread.lastPage = readUpTo;
+    thread.highestPost = post(readPost);
+    PostCheck check{checkedAt, CheckOutcome::Unchanged, 900, {}, 900};
+    check.page = ThreadPage{900, checkedPage, post(checkedPost), {}, {}, u"\"e\""_s, {}};
+    thread.check = check;
+    const ListState state{{thread}, {}};
+
+    const QByteArray bytes = serializeListState(state);
+    QVERIFY2(bytes.contains(pageRecord), bytes.constData());
+    bool damaged = true;
+    QCOMPARE(parseListState(bytes, &damaged), state);
+    QVERIFY(!damaged);
+}
+
+void TestListState::earlierFilesKeepTheirWholePages() {
+    // Before version 3 a page without its own post had none, whatever the thread had read.
+    const QByteArray bytes(R"({"version":2,"threads":[{"address":"http://t/1","highest_post":40,)"
+                           R"("checked":"2026-05-01T10:00:00Z","result":"unchanged","measured":9,)"
+                           R"("recorded":9,"page":{"last_page":"http://t/1?page=2"}}]})");
+    const ListState state = parseListState(bytes);
+    QCOMPARE(state.threads.size(), 1);
+    const ThreadPage page = *state.threads[0].check->page;
+    QCOMPARE(page.lastPage, u"http://t/1?page=2"_s);
+    QCOMPARE(page.highestPost, std::nullopt);
 }
 
 void TestListState::restoringTheStateIsOneChangeForAllRows() {
