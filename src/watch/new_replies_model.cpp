@@ -27,9 +27,14 @@ QVariant NewRepliesModel::data(const QModelIndex& index, int role) const {
         return {};
     const Entry& entry = m_entries.at(index.row());
     switch (role) {
-    case Qt::DisplayRole:
-        // Shown with its password masked; the address itself is for navigating and saving.
-        return shownAddress(entry.address);
+    case Qt::DisplayRole: {
+        // The thread's title where a check read one; else the address with its password
+        // masked. The address itself is for navigating and saving.
+        const int row = m_threads.rowOf(entry.post);
+        const QString title =
+            row < 0 ? QString() : m_threads.index(row).data(ThreadModel::TitleRole).toString();
+        return title.isEmpty() ? shownAddress(entry.address) : title;
+    }
     case AddressRole:
         return entry.address;
     case PostIdRole:
@@ -115,7 +120,7 @@ void NewRepliesModel::threadsChanged(const QModelIndex& first, const QModelIndex
         high = mine;
     }
     if (low >= 0)
-        emit dataChanged(index(low), index(high), {Qt::ToolTipRole});
+        emit dataChanged(index(low), index(high), {Qt::DisplayRole, Qt::ToolTipRole});
 }
 
 } // namespace quillbox
