@@ -6,7 +6,8 @@
 // functions. Runs alternate between the folders; medians are reported, with the state file's
 // size and, measured in this process without a window, what reading and writing the lists takes.
 // Run by hand: bench_startup_lists_window_bench [runs] [threads]; 0 runs gives only the figures
-// measured in this process (for a profiler).
+// measured in this process (for a profiler). With QUILLBOX_BENCH_KEEP=1 the data folders are kept
+// and named, to start the program on them by hand or under a profiler.
 // Exit status 0 when the start with the state file takes at most 1.5 times an empty start.
 
 #include "startup/program_start.h"
@@ -138,6 +139,10 @@ int main(int argc, char* argv[]) {
     if (!root.isValid()) {
         std::fputs("cannot make a temporary folder\n", stderr);
         return 1;
+    }
+    if (qEnvironmentVariable("QUILLBOX_BENCH_KEEP") == QLatin1String("1")) {
+        root.setAutoRemove(false);
+        std::printf("data folders kept in %s\n", qPrintable(root.path()));
     }
     const QString empty = root.filePath(QStringLiteral("empty"));
     const QString plain = root.filePath(QStringLiteral("plain"));
