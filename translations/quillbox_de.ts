@@ -322,6 +322,14 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
 <context>
     <name>quillbox::ListsPane</name>
     <message>
+        <source>Enter Username</source>
+        <translation>Benutzernamen eingeben</translation>
+    </message>
+    <message>
+        <source>Enter Password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
         <source>Your Forums</source>
         <translation>Ihre Foren</translation>
     </message>

@@ -91,7 +91,7 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     // The page where an inserted message shows up is put on watch.
     BrowserPage& page = seams.page;
     m_followUp = std::make_unique<InsertFollowUp>(
-        page, [this, &page] { m_measurer->watchPost(page.currentUrl()); });
+        page, [this](const QString& thread) { m_measurer->watchPost(thread); });
 
     // Posting to many forums: the queue asks for the pages, the window puts the text in, the
     // follow-up tells where the post was found, and every outcome goes to the post log.
@@ -99,11 +99,11 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     connect(m_queue.get(), &PostQueue::navigateRequested, &page, &BrowserPage::navigate);
     connect(&page, &BrowserPage::downloadCompleted, m_queue.get(), &PostQueue::pageLoaded);
     connect(m_queue.get(), &PostQueue::recorded, this, &Program::logPost);
-    connect(m_followUp.get(), &InsertFollowUp::postFound, this, [this, &page] {
+    connect(m_followUp.get(), &InsertFollowUp::postFound, this, [this](const QString& thread) {
         if (m_queue->isRunning()) {
-            m_queue->threadFound(page.currentUrl());
+            m_queue->threadFound(thread);
         } else if (m_pendingInsert) {
-            m_pendingInsert->thread = page.currentUrl();
+            m_pendingInsert->thread = thread;
             m_pendingInsert->result = postResult::watched();
             logPost(*std::exchange(m_pendingInsert, nullptr));
         }

@@ -70,7 +70,7 @@ void TestPostQueuePages::queueOverThreeBoards() {
     WebEnginePage page(&view);
     ManualClock clock;
     PostQueue queue(clock);
-    InsertFollowUp followUp(page, [] {});
+    InsertFollowUp followUp(page, [](const QString&) {});
     QStringList written; // what went into each posting page
     QStringList navigations;
     QList<PostRecord> logged;

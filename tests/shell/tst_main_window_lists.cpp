@@ -289,9 +289,16 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     QCOMPARE(int(rows(window.get(), "lstPosts2").size()), 1);
     QCOMPARE(control<QListView>(window.get(), "lstPosts2")->currentIndex().row(), 0);
     QVERIFY(control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"Enter Username"_s);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QString());
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
-    QCOMPARE(program->lists().forums().at(0).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(0).login, u"|"_s);
+    // The hints are placeholders: typing replaces them, as it would an empty box.
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->placeholderText(),
+             u"Enter Username"_s);
+    QVERIFY(!control<QLineEdit>(window.get(), "txtPassword")->placeholderText().isEmpty());
+    QTest::keyClicks(control<QLineEdit>(window.get(), "txtUsername"), u"alice"_s);
+    QCOMPARE(program->lists().forums().at(0).login, u"alice|"_s);
+    control<QLineEdit>(window.get(), "txtUsername")->clear();
     QCOMPARE(window->panelText(2), url);
 
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"),
@@ -308,17 +315,17 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     const QString second = server->url(u"/forum2"_s);
     openPage(second);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"Enter Username"_s);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QString());
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
     QCOMPARE(program->lists().forums().at(0).login, u"me|s3|cret"_s);
-    QCOMPARE(program->lists().forums().at(1).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(1).login, u"|"_s);
 
     // Its page belongs to the site of the forums before it (all on 127.0.0.1): showing it
     // selected the first of them, so the new forum gets the boxes of a new forum again.
     const QString third = server->url(u"/forum3"_s);
     openPage(third);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(program->lists().forums().at(2).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(2).login, u"|"_s);
 
     // A page of another site selects no forum, so the boxes still read as a new forum's: adding
     // it changes no text, and its login must match them all the same.
@@ -326,12 +333,11 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     other.replace(u"127.0.0.1"_s, u"localhost"_s);
     openPage(other);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(program->lists().forums().at(3).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(3).login, u"|"_s);
     window->close();
     QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)),
-             url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() + "|Enter Username|\r\n\r\n" +
-                 third.toUtf8() + "|Enter Username|\r\n\r\n" + other.toUtf8() +
-                 "|Enter Username|\r\n\r\n");
+             url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() + "|\r\n\r\n" +
+                 third.toUtf8() + "|\r\n\r\n" + other.toUtf8() + "|\r\n\r\n");
 }
 
 void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {
@@ -354,10 +360,12 @@ void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {
     // Earlier forums kept their logins while the boxes were refilled.
     QCOMPARE(program->lists().forums().at(0).login, u"ann|pw|x"_s);
 
-    // Removing a forum leaves the boxes as they are and selects nothing.
+    // Removing a forum clears the boxes, which belong to no forum now, and selects nothing.
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"), Qt::LeftButton);
     QCOMPARE(int(rows(window.get(), "lstPosts2").size()), 2);
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"bob"_s);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QString());
+    QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
+    QCOMPARE(program->lists().forums().at(1).login, u"|"_s);
     QCOMPARE(control<QListView>(window.get(), "lstPosts2")->currentIndex().row(), -1);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"),
                       Qt::LeftButton); // no selection: nothing happens

@@ -168,6 +168,8 @@ void ListsPane::build() {
     userNameLabel = makeSkinLabel(forumsView, "SkinLabel4", tr("Username:"), 60, 720, 975, 195);
     userNameBox = makePlaced<QLineEdit>(forumsView, "txtUsername", 1080, 660, 1755, 315);
     userNameBox->setEnabled(false);
+    // Hints, not text: never stored, never pasted, gone at the first key.
+    userNameBox->setPlaceholderText(tr("Enter Username"));
     pasteUserNameButton = makeButton(forumsView, "cmdPaste1", tr("Paste"),
                                      tr("Click within the Username field on the form you "
                                         "want to paste into, then click here."),
@@ -176,6 +178,7 @@ void ListsPane::build() {
     passwordBox = makePlaced<QLineEdit>(forumsView, "txtPassword", 1080, 1020, 1755, 285);
     passwordBox->setEchoMode(QLineEdit::Password);
     passwordBox->setEnabled(false);
+    passwordBox->setPlaceholderText(tr("Enter Password"));
     pastePasswordButton = makeButton(forumsView, "cmdPaste2", tr("Paste"),
                                      tr("Click within the Password field on the form you "
                                         "want to paste into, then click here."),
@@ -283,7 +286,7 @@ void ListsPane::addCurrentUrl() {
     const int row = lists.appendForum(url, QString());
     forumList->setCurrentIndex(forumList->model()->index(row, 0));
     lists.setForumLogin(row, QStringLiteral("|"));
-    userNameBox->setText(QStringLiteral("Enter Username"));
+    userNameBox->clear();
     passwordBox->clear();
     // Boxes that already read so change nothing and store nothing: the login must still match.
     storeLogin();
