@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
     QObject::connect(&queue, &PostQueue::navigateRequested, &page, &BrowserPage::navigate);
     QObject::connect(&queue, &PostQueue::insertRequested, &page,
                      [&](const QString& subject, const QString& text, const QString&) {
-                         page.writeMessage({0, 1}, text, subject, [&, text](WrittenField written) {
+                         page.writeMessage({0, 1}, text, subject, [&, text](WrittenField written, bool) {
                              if (written == WrittenField::None)
                                  return;
                              followUp.recordInsert(text);

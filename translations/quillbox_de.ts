@@ -839,6 +839,10 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
 <context>
     <name>quillbox::PostQueue</name>
     <message>
+        <source>no subject field</source>
+        <translation>kein Betreffsfeld</translation>
+    </message>
+    <message>
         <source>waiting for you to submit</source>
         <translation>wartet auf Ihr Absenden</translation>
     </message>

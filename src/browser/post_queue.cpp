@@ -30,6 +30,15 @@ QString PostQueue::noPostingPageReason() {
     return QCoreApplication::translate("quillbox::PostQueue", "no posting page");
 }
 
+QString PostQueue::noSubjectFieldNote() {
+    return QCoreApplication::translate("quillbox::PostQueue", "no subject field");
+}
+
+void PostQueue::insertMade(bool subjectInserted) {
+    if (isRunning() && !m_settled)
+        m_subjectInserted = subjectInserted;
+}
+
 bool PostQueue::start(const QList<QueueForum>& forums, const QString& subject,
                       const QString& message) {
     if (isRunning() || forums.isEmpty())
@@ -137,11 +146,13 @@ void PostQueue::record(const QString& result, const std::optional<QString>& thre
     entry.forum = forum.address;
     entry.postingPage = forum.postingPage;
     entry.thread = thread;
-    entry.subject = m_subject;
+    // Only a subject that went into the form is the post's; a reply form may have no field.
+    const bool noSubjectField = m_subjectInserted == false && !m_subject.isEmpty();
+    entry.subject = noSubjectField ? QString() : m_subject;
     entry.format = forum.format;
     entry.result = result;
     entry.queueRun = m_runId;
-    entry.note = note;
+    entry.note = note.isEmpty() && noSubjectField ? noSubjectFieldNote() : note;
     m_records.append(entry);
     m_settled = true;
     emit recorded(entry);
@@ -152,6 +163,7 @@ void PostQueue::advance() {
     // one that stops the run) meets a queue that is whole.
     while (++m_current < m_forums.size()) {
         m_settled = false;
+        m_subjectInserted.reset();
         const QueueForum forum = m_forums.at(m_current);
         if (!forum.postingPage.trimmed().isEmpty()) {
             m_state = State::Loading;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 namespace quillbox {
 
@@ -70,10 +71,15 @@ public:
 
     static QString stateName(State state);
     static QString noPostingPageReason();
+    // The note of a post whose subject found no field of its own in the posting form.
+    static QString noSubjectFieldNote();
 
 public slots:
     // The browser pane finished loading a page.
     void pageLoaded();
+    // The insert asked for ended; whether the subject went into a field of its own. The forum's
+    // record then names the subject only when it did.
+    void insertMade(bool subjectInserted);
     // The follow-up of the insert found the post at this address and put it on watch.
     void threadFound(const QString& address);
     // "Next Forum": the post was not found (or not made); on to the next forum.
@@ -114,6 +120,7 @@ private:
     QString m_skipNote;
     int m_current = -1;
     bool m_settled = false; // the current forum's outcome is recorded
+    std::optional<bool> m_subjectInserted; // told by insertMade for the current forum
     State m_state = State::Idle;
 };
 

@@ -71,7 +71,8 @@ class BrowserPage : public QObject {
 
 public:
     using HtmlCallback = std::function<void(std::optional<BodyHtml>)>; // nullopt: no body
-    using WriteCallback = std::function<void(WrittenField)>;
+    // The field the message went into, and whether the subject went into a field of its own.
+    using WriteCallback = std::function<void(WrittenField, bool subjectWritten)>;
     using DoneCallback = std::function<void(bool)>;
     using PlacementCallback = std::function<void(std::optional<TextPlacement>)>;
 

@@ -345,14 +345,16 @@ bool Program::setReplyCheckMinutes(int minutes) {
 }
 
 void Program::singleInsertMade(const QString& postingPage, const QString& subject,
-                               const QString& format) {
+                               const QString& format, bool subjectInserted) {
     if (m_queue->isRunning())
         return;
     const int forum = forumForPage(m_lists->forums(), postingPage);
     m_pendingInsert = std::make_unique<PostRecord>();
     m_pendingInsert->forum = forum >= 0 ? m_lists->forums().at(forum).address : QString();
     m_pendingInsert->postingPage = postingPage;
-    m_pendingInsert->subject = subject;
+    m_pendingInsert->subject = subjectInserted ? subject : QString();
+    if (!subjectInserted && !subject.isEmpty())
+        m_pendingInsert->note = PostQueue::noSubjectFieldNote();
     m_pendingInsert->format = format;
 }
 

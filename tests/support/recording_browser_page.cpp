@@ -102,7 +102,7 @@ void RecordingBrowserPage::writeMessage(const FieldTarget& target, const QString
         const WrittenField result =
             write.generation == generation ? writeAnswer : WrittenField::None;
         write.applied = result != WrittenField::None;
-        done(result);
+        done(result, write.applied && !write.subject.isEmpty() && subjectAnswer);
     });
 }
 

@@ -40,6 +40,7 @@ public:
     quint64 generation = 0;
     std::optional<BodyHtml> body; // nullopt: no body
     WrittenField writeAnswer = WrittenField::ScannedTextArea;
+    bool subjectAnswer = true; // a written message's non-empty subject found its field
     bool pasteAnswer = true;
     bool canGoBack = false;
     bool canGoForward = false;

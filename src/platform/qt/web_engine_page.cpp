@@ -242,13 +242,17 @@ void WebEnginePage::writeMessage(const FieldTarget& target, const QString& text,
     withDocumentToken(
         [self, target, text, subject, done = std::move(done)](std::optional<QString> token) {
             if (!self || !token || token->isEmpty()) {
-                done(WrittenField::None);
+                done(WrittenField::None, false);
                 return;
             }
             self->run(pagescripts::writeMessage(*token, target.form, target.field, text, subject),
                       [done](std::optional<QVariantMap> map) {
-                          done(map ? writtenField(map->value(QStringLiteral("written")).toString())
-                                   : WrittenField::None);
+                          if (!map) {
+                              done(WrittenField::None, false);
+                              return;
+                          }
+                          done(writtenField(map->value(QStringLiteral("written")).toString()),
+                               map->value(QStringLiteral("subject")).toBool());
                       });
         });
 }

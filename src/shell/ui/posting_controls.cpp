@@ -46,7 +46,10 @@ PostingControls::PostingControls(const Parts& parts, QObject* parent)
     connect(&parts.autoInsert, &AutoInsert::finished, this, [this](bool inserted) {
         if (inserted)
             m_parts.program.singleInsertMade(m_parts.page.currentUrl(), m_parts.subjectBox.text(),
-                                             m_parts.formatBox.currentText());
+                                             m_parts.formatBox.currentText(),
+                                             m_parts.autoInsert.subjectInserted());
+        // A queue's insert went through the same button: its log says whether the subject did.
+        m_parts.program.postQueue().insertMade(inserted && m_parts.autoInsert.subjectInserted());
     });
     connectUndo();
 }
