@@ -119,7 +119,12 @@ if (body) {
                               function (el) { return (postsMarked = marksPost(el)); });
     answer.postsMarked = postsMarked;
     var spots = [];
-    spotsIn(body, spots);
+    if (!markup && !shown) {
+        // Nothing to look for (a double-click in the lists before any insert): any page is it.
+        answer.inPost = 1;
+    } else {
+        spotsIn(body, spots);
+    }
     // Fields whose typed value holds the text: their markup does not show it.
     Array.prototype.forEach.call(queryAll(body, 'textarea, input'), function (field) {
         if (spots.indexOf(field) < 0 && holdsText(field.value, null))

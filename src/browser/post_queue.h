@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace quillbox {
@@ -45,7 +46,13 @@ public:
     };
     Q_ENUM(State)
 
+    // Asked before the queue posts to a forum: false passes the forum over ("already
+    // posted"). The program asks the user when the post log shows the same post there.
+    using RepeatCheck = std::function<bool(const QueueForum& forum, const QString& subject,
+                                           const QString& message)>;
+
     explicit PostQueue(const Clock& clock, QObject* parent = nullptr);
+    void setRepeatCheck(RepeatCheck check) { m_repeatCheck = std::move(check); }
 
     // Starts a run over the forums in order; false (and nothing happens) while a run is going
     // on or when there are no forums. Forums without a posting page are recorded as skipped at
@@ -63,6 +70,13 @@ public:
 
     // "2 of 5: forum name"; after a run, how it ended ("Done: 3 watched, 1 skipped").
     QString progressText() const;
+    // After a run, what became of it: "Posted to 3 of 4 forums: 1 skipped (no posting page)."
+    // "" before the first run and while one goes on.
+    QString summaryText() const;
+    // The forums the last run passed over, in its order, to try again.
+    QList<QueueForum> skippedForums() const;
+    const QString& subject() const { return m_subject; }
+    const QString& message() const { return m_message; }
     // "loading", "waiting for you to submit", "watching", "skipped"; "" when idle.
     QString stateText() const;
     // The last forum passed over without the user's say, and why ("Forum B: no posting
@@ -73,6 +87,8 @@ public:
     static QString noPostingPageReason();
     // The note of a post whose subject found no field of its own in the posting form.
     static QString noSubjectFieldNote();
+    // The reason of a forum passed over because the user chose not to post there again.
+    static QString alreadyPostedReason();
 
 public slots:
     // The browser pane finished loading a page.
@@ -112,6 +128,7 @@ private:
     void finish(State endState);
 
     const Clock& m_clock;
+    RepeatCheck m_repeatCheck;
     QList<QueueForum> m_forums;
     QString m_subject;
     QString m_message;

@@ -1,6 +1,7 @@
 #include "shell/program.h"
 
 #include "browser/insert_follow_up.h"
+#include "browser/post_again.h"
 #include "browser/post_log.h"
 #include "browser/post_queue.h"
 #include "platform/browser_page.h"
@@ -99,6 +100,12 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     connect(m_queue.get(), &PostQueue::navigateRequested, &page, &BrowserPage::navigate);
     connect(&page, &BrowserPage::downloadCompleted, m_queue.get(), &PostQueue::pageLoaded);
     connect(m_queue.get(), &PostQueue::recorded, this, &Program::logPost);
+    // The same post to the same forum again is the user's choice.
+    m_queue->setRepeatCheck([this](const QueueForum& forum, const QString& subject,
+                                   const QString& message) {
+        return askToPostAgain(m_messages, m_branding.productName, readPostLog(m_dataFolder).records,
+                              forum, subject, message);
+    });
     connect(m_followUp.get(), &InsertFollowUp::postFound, this, [this](const QString& thread) {
         if (m_queue->isRunning()) {
             m_queue->threadFound(thread);
@@ -356,6 +363,15 @@ void Program::singleInsertMade(const QString& postingPage, const QString& subjec
     if (!subjectInserted && !subject.isEmpty())
         m_pendingInsert->note = PostQueue::noSubjectFieldNote();
     m_pendingInsert->format = format;
+}
+
+bool Program::retrySkipped(const QStringList& forums, const QString& subject,
+                           const QString& message) {
+    QList<int> rows;
+    for (const QString& address : forums)
+        if (const int row = m_lists->forumIndex(address); row >= 0 && !rows.contains(row))
+            rows.append(row);
+    return postToForums(rows, subject, message);
 }
 
 bool Program::postToForums(const QList<int>& forumRows, const QString& subject,

@@ -8,6 +8,7 @@
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
+#include "watch/thread_model.h"
 #include "watch/watch_lists.h"
 
 #include <QAction>
@@ -202,6 +203,18 @@ void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
     QCOMPARE(int(rows(window.get(), "lstNew").size()), 2);
     QCOMPARE(program->lists().posts(), posts);
     QVERIFY(messages.entries.isEmpty());
+
+    // Opening one from New Replies marks it read everywhere: its size, the unread mark the
+    // state beside the lists keeps, and the New Replies list.
+    control<QTabBar>(window.get(), "TabStrip1")->setCurrentIndex(1);
+    clickRow(control<QListView>(window.get(), "lstNew"), 0, true);
+    QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), posts[0].address, 30000);
+    QCOMPARE(rows(window.get(), "lstNew"), QStringList{posts[3].address});
+    QCOMPARE(program->lists().newReplies(), QStringList{posts[3].address});
+    QVERIFY(program->lists().posts().at(0).size != posts[0].size);
+    const QModelIndex first = program->lists().threadModel().index(0, 0);
+    QVERIFY(!first.data(ThreadModel::UnreadRole).toBool());
+    QVERIFY(program->lists().threadModel().index(3, 0).data(ThreadModel::UnreadRole).toBool());
 }
 
 void TestMainWindowLists::failedThreadIsReportedAndTheCheckGoesOn() {

@@ -355,9 +355,13 @@ void ListsPane::postRowClicked(QListView* list, int row) {
 void ListsPane::postRowDoubleClicked(QListView* list, int row) {
     if (row < 0 || row >= list->model()->rowCount())
         return;
+    const QString address = rowAddress(list, row);
+    // A new reply opened is read: in the lists, the state beside them and New Replies alike.
+    if (list == newRepliesList)
+        m_program.lists().markAsRead(row);
     // The page may show the message just posted: look for it in the next pages loaded.
     m_program.followUp().armFollowUp();
-    m_page.navigate(rowAddress(list, row));
+    m_page.navigate(address);
 }
 
 void ListsPane::openReplyCheckOptions() {

@@ -9,6 +9,7 @@
 #include "watch/watch_lists.h"
 
 #include <QListView>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace quillbox {

@@ -34,6 +34,14 @@ PostingControls::PostingControls(const Parts& parts, QObject* parent)
     m_strip = new QueueStrip(queue, parts.central);
     connect(&queue, &PostQueue::changed, this, &PostingControls::layoutNeeded);
     connect(&queue, &PostQueue::finished, this, &PostingControls::layoutNeeded);
+    connect(m_strip, &QueueStrip::dismissed, this, &PostingControls::layoutNeeded);
+    connect(m_strip, &QueueStrip::retrySkippedRequested, this, [this] {
+        const PostQueue& queue = m_parts.program.postQueue();
+        QStringList forums;
+        for (const QueueForum& forum : queue.skippedForums())
+            forums.append(forum.address);
+        m_parts.program.retrySkipped(forums, queue.subject(), queue.message());
+    });
     // The queue's insert goes through Auto-Insert, in the forum's format.
     connect(&queue, &PostQueue::insertRequested, this,
             [this](const QString&, const QString&, const QString& format) {
