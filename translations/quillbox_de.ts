@@ -743,6 +743,10 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
 <context>
     <name>quillbox::PostHistoryWindow</name>
     <message>
+        <source>&amp;Retry Skipped</source>
+        <translation>Übersprungene &amp;wiederholen</translation>
+    </message>
+    <message>
         <source>Post History</source>
         <translation>Verlauf der Beiträge</translation>
     </message>

@@ -121,6 +121,13 @@ void PostingControls::showPostHistory() {
                 [this](const QString& address) { m_parts.clipboard.setText(address); });
         connect(m_history.data(), &PostHistoryWindow::watchAgainRequested, this,
                 [this](const QString& thread) { m_parts.program.measurer().watchPost(thread); });
+        // A run's skipped forums get the message now in the editor: the log keeps no text.
+        connect(m_history.data(), &PostHistoryWindow::retrySkippedRequested, this,
+                [this](const QStringList& forums, const QString& subject) {
+                    m_parts.program.retrySkipped(
+                        forums, subject.isEmpty() ? m_parts.subjectBox.text() : subject,
+                        m_parts.message ? m_parts.message() : QString());
+                });
     }
     showAtFront(m_history);
 }
