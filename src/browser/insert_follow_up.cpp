@@ -115,8 +115,8 @@ void InsertFollowUp::checkInsertedPost() {
                       });
 }
 
-void InsertFollowUp::onPlacement(const std::optional<TextPlacement>& placement,
-                                 quint64 generation, quint64 download) {
+void InsertFollowUp::onPlacement(const std::optional<TextPlacement>& placement, quint64 generation,
+                                 quint64 download) {
     if (download < m_searchFloor)
         return;
     const ThreadVerdict judged = generation == m_page.pageGeneration() && placement
@@ -160,11 +160,12 @@ void InsertFollowUp::checkDocument() {
     m_documentCheckBusy = true;
     const quint64 generation = m_page.pageGeneration();
     QPointer<InsertFollowUp> self(this);
-    m_page.locateText(search(), false,
-                      [self, generation, arming = m_arming](std::optional<TextPlacement> placement) {
-                          if (self)
-                              self->onDocumentPlacement(placement, generation, arming);
-                      });
+    m_page.locateText(
+        search(), false,
+        [self, generation, arming = m_arming](std::optional<TextPlacement> placement) {
+            if (self)
+                self->onDocumentPlacement(placement, generation, arming);
+        });
 }
 
 void InsertFollowUp::onDocumentPlacement(const std::optional<TextPlacement>& placement,

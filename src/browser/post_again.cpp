@@ -28,14 +28,14 @@ bool askToPostAgain(UserMessages& messages, const QString& title, const QList<Po
         return true;
     const QString date = QLocale().toString(when->toLocalTime(), QLocale::ShortFormat);
     const QString name = forum.name.isEmpty() ? forum.address : forum.name;
-    const int answer = messages.askChoice(
-        title,
-        QCoreApplication::translate("quillbox::PostQueue",
-                                    "Already posted to %1 on %2. Post again?")
-            .arg(name, date),
-        {QCoreApplication::translate("quillbox::PostQueue", "Post Again"),
-         QCoreApplication::translate("quillbox::PostQueue", "Skip")},
-        MessageIcon::Exclamation);
+    const int answer =
+        messages.askChoice(title,
+                           QCoreApplication::translate("quillbox::PostQueue",
+                                                       "Already posted to %1 on %2. Post again?")
+                               .arg(name, date),
+                           {QCoreApplication::translate("quillbox::PostQueue", "Post Again"),
+                            QCoreApplication::translate("quillbox::PostQueue", "Skip")},
+                           MessageIcon::Exclamation);
     return answer == 0;
 }
 

@@ -53,10 +53,10 @@ QString PostQueue::summaryText() const {
         for (const PostRecord& r : m_records)
             if (r.result == postResult::skipped() && !r.note.isEmpty() && !reasons.contains(r.note))
                 reasons.append(r.note);
-        parts.append(reasons.isEmpty() ? tr("%1 skipped").arg(n)
-                                       : tr("%1 skipped (%2)")
-                                             .arg(QString::number(n),
-                                                  reasons.join(QStringLiteral(", "))));
+        parts.append(reasons.isEmpty()
+                         ? tr("%1 skipped").arg(n)
+                         : tr("%1 skipped (%2)")
+                               .arg(QString::number(n), reasons.join(QStringLiteral(", "))));
     }
     if (const int n = count(postResult::stopped()))
         parts.append(tr("%1 stopped").arg(n));
@@ -64,7 +64,8 @@ QString PostQueue::summaryText() const {
     const QString total = QString::number(m_records.size());
     if (m_records.size() == 1)
         return parts.isEmpty() ? tr("Posted to %1 of 1 forum.").arg(posted)
-                               : tr("Posted to %1 of 1 forum: %2.").arg(posted, parts.join(QStringLiteral(", ")));
+                               : tr("Posted to %1 of 1 forum: %2.")
+                                     .arg(posted, parts.join(QStringLiteral(", ")));
     return parts.isEmpty() ? tr("Posted to %1 of %2 forums.").arg(posted, total)
                            : tr("Posted to %1 of %2 forums: %3.")
                                  .arg(posted, total, parts.join(QStringLiteral(", ")));

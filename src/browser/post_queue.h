@@ -136,7 +136,7 @@ private:
     QList<PostRecord> m_records;
     QString m_skipNote;
     int m_current = -1;
-    bool m_settled = false; // the current forum's outcome is recorded
+    bool m_settled = false;                // the current forum's outcome is recorded
     std::optional<bool> m_subjectInserted; // told by insertMade for the current forum
     State m_state = State::Idle;
 };

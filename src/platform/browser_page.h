@@ -45,7 +45,7 @@ struct TextPlacement {
     int inList = 0;
     int elsewhere = 0;
     bool postsMarked = false;
-    QString canonical;               // the page's <link rel="canonical">, "" when it has none
+    QString canonical;                  // the page's <link rel="canonical">, "" when it has none
     std::optional<ShownSpots> baseline; // as remembered in this document, if it was
 };
 

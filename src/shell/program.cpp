@@ -101,11 +101,11 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     connect(&page, &BrowserPage::downloadCompleted, m_queue.get(), &PostQueue::pageLoaded);
     connect(m_queue.get(), &PostQueue::recorded, this, &Program::logPost);
     // The same post to the same forum again is the user's choice.
-    m_queue->setRepeatCheck([this](const QueueForum& forum, const QString& subject,
-                                   const QString& message) {
-        return askToPostAgain(m_messages, m_branding.productName, readPostLog(m_dataFolder).records,
-                              forum, subject, message);
-    });
+    m_queue->setRepeatCheck(
+        [this](const QueueForum& forum, const QString& subject, const QString& message) {
+            return askToPostAgain(m_messages, m_branding.productName,
+                                  readPostLog(m_dataFolder).records, forum, subject, message);
+        });
     connect(m_followUp.get(), &InsertFollowUp::postFound, this, [this](const QString& thread) {
         if (m_queue->isRunning()) {
             m_queue->threadFound(thread);

@@ -4,7 +4,8 @@ namespace quillbox {
 
 LoginParts splitLogin(const QString& login) {
     const qsizetype bar = login.indexOf(u'|');
-    LoginParts parts = bar < 0 ? LoginParts{login, {}} : LoginParts{login.left(bar), login.mid(bar + 1)};
+    LoginParts parts =
+        bar < 0 ? LoginParts{login, {}} : LoginParts{login.left(bar), login.mid(bar + 1)};
     // Earlier versions kept the user-name box's hint as if it were a name.
     if (parts.userName == QLatin1String("Enter Username"))
         parts.userName.clear();

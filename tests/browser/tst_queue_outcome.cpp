@@ -82,8 +82,8 @@ void TestQueueOutcome::samePostBeforeIsFoundInTheLog_data() {
     const QDateTime then(QDate(2026, 11, 2), QTime(9, 30));
     const QString b = u"http://127.0.0.1:8082/"_s;
     QTest::newRow("empty log") << QList<PostRecord>{} << false;
-    QTest::newRow("same post watched") << QList<PostRecord>{posted(b, u"Hello"_s, u"body"_s, then)}
-                                       << true;
+    QTest::newRow("same post watched")
+        << QList<PostRecord>{posted(b, u"Hello"_s, u"body"_s, then)} << true;
     QTest::newRow("line breaks as a page gives them")
         << QList<PostRecord>{posted(b, u"Hello"_s, u"line\nbreak"_s, then)} << true;
     QTest::newRow("other forum on the same host")
@@ -101,9 +101,10 @@ void TestQueueOutcome::samePostBeforeIsFoundInTheLog_data() {
 void TestQueueOutcome::samePostBeforeIsFoundInTheLog() {
     QFETCH(QList<PostRecord>, log);
     QFETCH(bool, found);
-    const QString message = QTest::currentDataTag() == QByteArray("line breaks as a page gives them")
-                                ? u"line\r\nbreak"_s
-                                : u"body"_s;
+    const QString message =
+        QTest::currentDataTag() == QByteArray("line breaks as a page gives them")
+            ? u"line\r\nbreak"_s
+            : u"body"_s;
     QCOMPARE(lastPostedAt(log, u"http://127.0.0.1:8082/"_s, u"Hello"_s, message).has_value(),
              found);
 }
@@ -115,10 +116,10 @@ void TestQueueOutcome::queueAsksBeforePostingAgain() {
     const QDateTime then(QDate(2026, 11, 2), QTime(9, 30));
     const QList<PostRecord> log{posted(u"http://127.0.0.1:8082/"_s, u"Hello"_s, u"body"_s, then),
                                 posted(u"http://127.0.0.1:8083/"_s, u"Hello"_s, u"body"_s, then)};
-    queue.setRepeatCheck([&](const QueueForum& forum, const QString& subject,
-                             const QString& message) {
-        return askToPostAgain(messages, u"Quillbox"_s, log, forum, subject, message);
-    });
+    queue.setRepeatCheck(
+        [&](const QueueForum& forum, const QString& subject, const QString& message) {
+            return askToPostAgain(messages, u"Quillbox"_s, log, forum, subject, message);
+        });
     QStringList navigations;
     connect(&queue, &PostQueue::navigateRequested, this,
             [&](const QString& address) { navigations.append(address); });

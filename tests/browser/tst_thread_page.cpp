@@ -70,8 +70,8 @@ private slots:
 void TestThreadPage::pageCountsAsTheThreadOnlyWhereAPostShowsTheText_data() {
     QTest::addColumn<TextPlacement>("placement");
     QTest::addColumn<ThreadVerdict>("verdict");
-    QTest::newRow("thread of a board without post ids") << placed(0, 0, 0, 1, false)
-                                                        << ThreadVerdict::Thread;
+    QTest::newRow("thread of a board without post ids")
+        << placed(0, 0, 0, 1, false) << ThreadVerdict::Thread;
     QTest::newRow("inside a marked post") << placed(0, 1, 0, 0, true) << ThreadVerdict::Thread;
     QTest::newRow("marked page, text outside every post")
         << placed(0, 0, 0, 1, true) << ThreadVerdict::NotThread;

@@ -42,18 +42,20 @@ QByteArray singlePageBoard(const QByteArray& after, const QByteArray& head = {})
                 "  fetch('/api/posts', {method: 'POST', body: text}).then(function (r) {"
                 "    return r.text(); }).then(function () {"
                 "    reply.value = ''; document.getElementById('preview').textContent = '';"
-                "    var after = '" + after + "';"
-                "    if (after === 'latest') {"
-                "      document.body.innerHTML = '<ul class=\"topic-list\"><li id=\"topic-5\">"
-                "<a href=\"/spa/t/5\">Topic 5</a><p class=\"excerpt\"></p></li></ul>';"
-                "      document.querySelector('.excerpt').textContent = text.split('\\n')[0];"
-                "      history.pushState(null, '', '/latest');"
-                "      return; }"
-                "    var post = document.createElement('article'); post.id = 'post_2';"
-                "    post.setAttribute('data-post-id', '2'); post.textContent = text;"
-                "    document.getElementById('posts').appendChild(post);"
-                "    if (after === 'push') history.pushState(null, '', '/spa/t/5/2');"
-                "  }); });</script>",
+                "    var after = '" +
+                    after +
+                    "';"
+                    "    if (after === 'latest') {"
+                    "      document.body.innerHTML = '<ul class=\"topic-list\"><li id=\"topic-5\">"
+                    "<a href=\"/spa/t/5\">Topic 5</a><p class=\"excerpt\"></p></li></ul>';"
+                    "      document.querySelector('.excerpt').textContent = text.split('\\n')[0];"
+                    "      history.pushState(null, '', '/latest');"
+                    "      return; }"
+                    "    var post = document.createElement('article'); post.id = 'post_2';"
+                    "    post.setAttribute('data-post-id', '2'); post.textContent = text;"
+                    "    document.getElementById('posts').appendChild(post);"
+                    "    if (after === 'push') history.pushState(null, '', '/spa/t/5/2');"
+                    "  }); });</script>",
                 head);
 }
 
@@ -94,10 +96,10 @@ void TestThreadPages::initTestCase() {
     QVERIFY(server->listenLocal());
     // A classic board whose Preview shows the message above its form, sent back with the text.
     server->addPage("/pv/newreply.html", page("Post Reply", form("preview.html")));
-    server->addPage("/pv/preview.html",
-                    page("Post Reply - Preview",
-                         "<div class=\"preview\">Marker-preview first line</div>" +
-                             form("thread.html", "Marker-preview first line\nmore")));
+    server->addPage(
+        "/pv/preview.html",
+        page("Post Reply - Preview", "<div class=\"preview\">Marker-preview first line</div>" +
+                                         form("thread.html", "Marker-preview first line\nmore")));
     server->addPage("/pv/thread.html",
                     page("Thread - classic board",
                          "<div id=\"post_1\">Opening post</div><div id=\"post_2\">"
@@ -120,7 +122,8 @@ void TestThreadPages::initTestCase() {
                          "</tr><tr id=\"topic-54\"><td>Older topic</td></tr></table>"));
     server->addPage("/api/posts", "{}", "application/json");
     server->addPage("/spa/fetch.html", singlePageBoard("stay"));
-    server->addPage("/spa/t/5", singlePageBoard("push", "<link rel=\"canonical\" href=\"/spa/t/5\">"));
+    server->addPage("/spa/t/5",
+                    singlePageBoard("push", "<link rel=\"canonical\" href=\"/spa/t/5\">"));
     server->addPage("/spa/latest.html", singlePageBoard("latest"));
 }
 
@@ -136,8 +139,8 @@ void TestThreadPages::init() {
         *webPage, [this](const QString& thread) { watched << thread; });
     connect(webPage.get(), &BrowserPage::downloadCompleted, followUp.get(),
             &InsertFollowUp::checkInsertedPost);
-    autoInsert = std::make_unique<AutoInsert>(*webPage, *messages, *followUp,
-                                              folders->dataFolder(), [this] { return message; });
+    autoInsert = std::make_unique<AutoInsert>(*webPage, *messages, *followUp, folders->dataFolder(),
+                                              [this] { return message; });
 }
 
 void TestThreadPages::cleanup() {
@@ -167,9 +170,8 @@ void TestThreadPages::previewIsNotTheThreadAndTheRealPostIs() {
     insert(u"Marker-preview first line\r\nmore\r\n"_s);
     QSignalSpy loaded(webPage->webPage(), &QWebEnginePage::loadFinished);
     inPage(u"document.forms[0].submit(); true"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(webPage->currentUrl().endsWith(u"preview.html"_s) &&
-                                 loaded.count() > 0,
-                             webWait);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        webPage->currentUrl().endsWith(u"preview.html"_s) && loaded.count() > 0, webWait);
     // The preview holds the text in its form: not the thread, and the watch is not used up.
     QTRY_COMPARE_WITH_TIMEOUT(followUp->insertWatchCount(), InsertFollowUp::armedDownloads,
                               webWait);
@@ -221,9 +223,9 @@ void TestThreadPages::postAddedByTheBoardsScriptIsWatched() {
     QSignalSpy notFound(followUp.get(), &InsertFollowUp::threadNotFound);
     insert(u"Marker-spa first line\r\nmore\r\n"_s);
     // The composer's preview shows the text as typed; still no post.
-    QTRY_COMPARE_WITH_TIMEOUT(inPage(u"document.getElementById('preview').textContent"_s)
-                                  .toString(),
-                              u"Marker-spa first line\nmore\n"_s, webWait);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        inPage(u"document.getElementById('preview').textContent"_s).toString(),
+        u"Marker-spa first line\nmore\n"_s, webWait);
     QVERIFY(followUp->watchesDocument());
     QVERIFY(watched.isEmpty());
     inPage(u"document.getElementById('send').click(); true"_s);

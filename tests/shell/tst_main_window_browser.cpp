@@ -203,7 +203,8 @@ void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField() {
     // The message pasted arms the follow-up, as Auto-Insert does; the other values do not.
     if (button == u"cmdPaste3") {
         QCOMPARE(program->followUp().insertWatchCount(), InsertFollowUp::armedDownloads);
-        QCOMPARE(program->followUp().lastInsertedText(), u"a [url=http://x/ ]http://x/ [/url]b\r\n\r\n"_s);
+        QCOMPARE(program->followUp().lastInsertedText(),
+                 u"a [url=http://x/ ]http://x/ [/url]b\r\n\r\n"_s);
     } else {
         QVERIFY(program->followUp().insertWatchCount() <= 0);
     }

@@ -28,7 +28,14 @@ QString loadScript(const QString& name) {
            read(QStringLiteral(":/quillbox/scripts/prelude.js")) + body + QStringLiteral("\n})(");
 }
 
-enum class Script { DocumentToken, BodyHtml, WriteMessage, InsertAtFocus, LocateText, WatchDocument };
+enum class Script {
+    DocumentToken,
+    BodyHtml,
+    WriteMessage,
+    InsertAtFocus,
+    LocateText,
+    WatchDocument
+};
 
 QString script(Script which, const QJsonObject& arguments = {}) {
     static const std::array<QString, 6> scripts = {

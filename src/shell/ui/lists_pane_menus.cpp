@@ -8,8 +8,8 @@
 #include "watch/shown_address.h"
 #include "watch/watch_lists.h"
 
-#include <QListView>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 
 namespace quillbox {
