@@ -349,8 +349,8 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     QCOMPARE(program->lists().forums().at(3).login, u"|"_s);
     window->close();
     QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)),
-             url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() + "|\r\n\r\n" + third.toUtf8() +
-                 "|\r\n\r\n" + other.toUtf8() + "|\r\n\r\n");
+             url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() + "||\r\n\r\n" +
+                 third.toUtf8() + "||\r\n\r\n" + other.toUtf8() + "||\r\n\r\n");
 }
 
 void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {

@@ -188,7 +188,7 @@ void TestProgram::shutdownWritesListsAndSettingsAndTheNextStartFindsThem() {
     QCOMPARE(readBytes(folders->path(u"posts.txt"_s)),
              QByteArray("http://x/\r\n\r\nhttp://y/\r\n\r\n"));
     QCOMPARE(readBytes(folders->path(u"sizes.txt"_s)), QByteArray("1234\r\n\r\n-1\r\n\r\n"));
-    QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)), QByteArray("http://f/|\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)), QByteArray("http://f/||\r\n\r\n"));
     QCOMPARE(setting(u"lastMessage"_s), u"body\r\nline"_s);
     QCOMPARE(setting(u"lastConvert"_s), u"2"_s);
 
