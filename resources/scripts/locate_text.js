@@ -49,59 +49,94 @@ function spotsIn(el, found) {
         found.push(el);
 }
 
-// The post-identifier rule, shared with the page readers of the reply check: an element marks
-// a post when its id is a post prefix and the post's number ("post_123", "pid123", "p123",
-// "msg123", "post-123", "reply-9", "comment_4", "entry77"), or when a data attribute carries the
-// number (data-pid, data-post-id, data-postid, data-post-number, data-message-id,
-// data-comment-id). Any other prefix marks posts when it repeats on several elements with
-// numbers rising in document order. Ids of threads, topics, forums, categories and boards
-// ("thread_123", "topic-55", "forum_3") never mark a post; they mark a list of threads.
-var POST_PREFIX = /^(post|pid|p|msg|message|reply|comment|entry|article)$/;
-var LIST_PREFIX = /^(thread|topic|forum|category|cat|board|t|f)s?$/;
-var POST_DATA = ['data-pid', 'data-post-id', 'data-postid', 'data-post-number', 'data-message-id',
-                 'data-comment-id'];
+// The post-identifier rule of the page readers (src/watch/page_reading.h; keep both the same):
+// an element's marking is "id:" and the prefix of an id that is a prefix of letters, "_" and
+// "-" followed by 1 to 18 digits ("post_123" gives "id:post_", 123), or a data-pid, data-post-id
+// or data-postid attribute of digits. An id counts only when no word of its prefix (split at
+// every character that is not a letter) names something else (thread, topic, forum, ...) and
+// its last word is post, p, pid, postid, msg, message, reply, comment or entry. A marking whose
+// numbers fall, or come again later, does not number posts and is dropped (the same number
+// right after itself is one post). A marking is read with two numbers or more, or with one
+// when its last word is post, p, pid, postid or msg, or it is a data attribute; the one read
+// with the most numbers wins, on a tie the first in the page. The elements carrying the winning
+// marking are the page's posts. Ids of threads, topics, forums and categories mark a list of
+// threads instead.
+var POST_DATA = ['data-pid', 'data-post-id', 'data-postid'];
+var OTHER_WORDS = ['thread', 'topic', 'forum', 'forums', 'category', 'cat', 'board', 'node',
+                   'user', 'member', 'profile', 'author', 'avatar', 'poll', 'like', 'likes',
+                   'vote', 'sig', 'signature', 'attachment', 'attach', 'edit', 'edited', 'quote',
+                   'menu'];
+var POST_WORDS = ['post', 'p', 'pid', 'postid', 'msg', 'message', 'reply', 'comment', 'entry'];
+var SINGLE_WORDS = ['post', 'p', 'pid', 'postid', 'msg'];
+var LIST_WORDS = ['thread', 'topic', 'forum', 'forums', 'category', 'cat', 'board', 't', 'f'];
 var LIST_DATA = ['data-topic-id', 'data-thread-id', 'data-forum-id', 'data-category-id', 'data-tid'];
 var LIST_CLASS = /(^|\s)(topic|thread|forum|category)s?[-_]?(list|row|item|title|teaser|excerpt|listing)|(^|\s)latest[-_](posts|topics|threads)/i;
-function numberedId(el) {
-    var id = Element.prototype.getAttribute.call(el, 'id');
-    var parts = id && /^([a-z]+)[-_]?(\d+)$/i.exec(id);
-    return parts ? {prefix: parts[1].toLowerCase(), number: parseInt(parts[2], 10)} : null;
+function attribute(el, name) { return Element.prototype.getAttribute.call(el, name); }
+function idParts(el) {
+    var id = attribute(el, 'id');
+    var parts = id && /^([A-Za-z_-]+?)(\d{1,18})$/.exec(id);
+    if (!parts)
+        return null;
+    var words = parts[1].toLowerCase().split(/[^a-z]+/).filter(function (w) { return w; });
+    return {key: 'id:' + parts[1].toLowerCase(), words: words, number: Number(parts[2])};
 }
-function hasNumberData(el, names) {
-    return names.some(function (name) {
-        var value = Element.prototype.getAttribute.call(el, name);
-        return value !== null && /^\s*\d+\s*$/.test(value);
+// The markings an element carries that may number posts: [{key, number, single}].
+function markingsOf(el) {
+    var found = [];
+    var id = idParts(el);
+    if (id && id.words.length && !id.words.some(function (w) { return OTHER_WORDS.indexOf(w) >= 0; }) &&
+        POST_WORDS.indexOf(id.words[id.words.length - 1]) >= 0)
+        found.push({key: id.key, number: id.number,
+                    single: SINGLE_WORDS.indexOf(id.words[id.words.length - 1]) >= 0});
+    POST_DATA.forEach(function (name) {
+        var value = attribute(el, name);
+        if (value !== null && /^\d{1,18}$/.test(value))
+            found.push({key: name, number: Number(value), single: true});
     });
+    return found;
 }
-var repeatedPrefixes = {};
-(function () {
-    var seen = {};
-    Array.prototype.forEach.call(queryAll(document, '[id]'), function (el) {
-        var id = numberedId(el);
-        if (!id || POST_PREFIX.test(id.prefix) || LIST_PREFIX.test(id.prefix))
-            return;
-        var run = seen[id.prefix] || (seen[id.prefix] = {count: 0, last: -1, rising: true});
-        run.rising = run.rising && id.number > run.last;
-        run.last = id.number;
-        run.count += 1;
+var postKey = (function () {
+    var runs = {}, order = [];
+    Array.prototype.forEach.call(queryAll(document, '[id], [data-pid], [data-post-id], [data-postid]'),
+                                 function (el) {
+        markingsOf(el).forEach(function (m) {
+            var run = runs[m.key];
+            if (!run) {
+                run = runs[m.key] = {numbers: [], seen: {}, dropped: false, single: m.single};
+                order.push(m.key);
+            }
+            if (run.dropped)
+                return;
+            var last = run.numbers.length ? run.numbers[run.numbers.length - 1] : -1;
+            if (m.number === last)
+                return;
+            if (m.number < last || run.seen[m.number]) {
+                run.dropped = true;
+                return;
+            }
+            run.seen[m.number] = true;
+            run.numbers.push(m.number);
+        });
     });
-    Object.keys(seen).forEach(function (prefix) {
-        if (seen[prefix].count >= 2 && seen[prefix].rising)
-            repeatedPrefixes[prefix] = true;
+    var best = null;
+    order.forEach(function (key) {
+        var run = runs[key];
+        var read = !run.dropped && (run.numbers.length >= 2 || (run.numbers.length === 1 && run.single));
+        if (read && (!best || run.numbers.length > runs[best].numbers.length))
+            best = key;
     });
+    return best;
 })();
 function marksPost(el) {
-    var id = numberedId(el);
-    if (id && (POST_PREFIX.test(id.prefix) || repeatedPrefixes[id.prefix]))
-        return true;
-    return hasNumberData(el, POST_DATA);
+    return !!postKey && markingsOf(el).some(function (m) { return m.key === postKey; });
 }
 function marksList(el) {
-    var id = numberedId(el);
-    if (id && LIST_PREFIX.test(id.prefix))
+    var id = idParts(el);
+    if (id && id.words.some(function (w) { return LIST_WORDS.indexOf(w) >= 0; }))
         return true;
-    var cls = Element.prototype.getAttribute.call(el, 'class');
-    return hasNumberData(el, LIST_DATA) || (!!cls && LIST_CLASS.test(cls));
+    var cls = attribute(el, 'class');
+    return LIST_DATA.some(function (name) { return attribute(el, name) !== null; }) ||
+           (!!cls && LIST_CLASS.test(cls));
 }
 function isEditable(el) {
     var tag = tagOf(el);
@@ -113,10 +148,7 @@ function isEditable(el) {
 var answer = {token: token, editable: 0, inPost: 0, inList: 0, elsewhere: 0, postsMarked: false,
               canonical: ''};
 if (body) {
-    var postsMarked = false;
-    Array.prototype.some.call(queryAll(body, '[id], [data-pid], [data-post-id], [data-postid], ' +
-                                            '[data-post-number], [data-message-id], [data-comment-id]'),
-                              function (el) { return (postsMarked = marksPost(el)); });
+    var postsMarked = !!postKey;
     answer.postsMarked = postsMarked;
     var spots = [];
     if (!markup && !shown) {
