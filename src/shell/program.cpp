@@ -54,7 +54,6 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
       m_autosave(std::make_unique<ListsAutosave>(*m_lists, m_dataFolder, seams.messages)),
       m_background(std::make_unique<BackgroundCheck>(*m_lists, *m_replyCheck, seams.clock)) {
     m_sizesFetcher->setObjectName(QStringLiteral("wscSizes"));
-    m_sizesFetcher->setRequestCookies(m_cookies.get());
     connect(m_sizesFetcher.get(), &PageFetcher::stageChanged, this, &Program::fetchStage);
     connect(m_sizesFetcher.get(), &PageFetcher::progressed, this, &Program::fetchProgress);
     connect(m_measurer.get(), &PostMeasurer::panelText, this, &Program::panelText);
@@ -62,10 +61,15 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     // not the stage of one fetch.
     connect(m_replyCheck.get(), &ReplyCheck::panelText, this, &Program::panelText);
 
-    // Every check sends the browser's cookies when the user asked for checks as the
-    // logged-in user; the background check tells of what it finds in a notification.
-    m_replyCheck->checker().setRequestCookies(m_cookies.get());
-    m_background->checker().setRequestCookies(m_cookies.get());
+    // One way of fetching for every fetch of the program: the time-outs, the system's
+    // authorities, and the browser's cookies, which the jar hands out only while the user asked
+    // for checks as the logged-in user. The background check tells of what it finds in a
+    // notification.
+    FetchOptions options;
+    options.cookies = m_cookies.get();
+    m_sizesFetcher->setOptions(options);
+    m_replyCheck->checker().setOptions(options);
+    m_background->checker().setOptions(options);
     m_background->setNotifier(seams.notifier);
     if (seams.notifier)
         seams.notifier->setActivationHandler([this] { emit newRepliesNoticeActivated(); });

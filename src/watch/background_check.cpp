@@ -102,6 +102,7 @@ void BackgroundCheck::abandon() {
 void BackgroundCheck::onFinished() {
     const QDateTime now = m_clock.now();
     QStringList newlyFound;
+    QStringList names; // what the notification calls them: their titles where known
     const QList<ThreadCheckResult>& results = m_checker.results();
     for (qsizetype i = 0; i < results.size() && i < m_checking.size(); ++i) {
         const ThreadCheckResult& r = results[i];
@@ -112,11 +113,13 @@ void BackgroundCheck::onFinished() {
             !m_lists.newReplies().contains(r.address)) {
             m_lists.addNewReply(r.address, id);
             newlyFound.append(r.address);
+            const QString title = r.page ? r.page->title : r.title;
+            names.append(title.isEmpty() ? r.address : title);
         }
     }
     m_checking.clear();
     if (m_notifier && !newlyFound.isEmpty()) {
-        const Notice notice = newRepliesNotice(newlyFound);
+        const Notice notice = newRepliesNotice(names);
         m_notifier->notify(notice.title, notice.body);
     }
     emit runningChanged(false);

@@ -16,7 +16,7 @@ class Notifier;
 class ReplyCheck;
 
 // The title and text of the notification about threads with new replies: how many, and the
-// addresses of up to three of them.
+// names of up to three of them (their titles, or their addresses where no title is known).
 struct Notice {
     QString title;
     QString body;

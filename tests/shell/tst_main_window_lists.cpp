@@ -195,14 +195,17 @@ void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
         shown << rows(window.get(), "lstNew").at(i);
     QCOMPARE(shown, expected);
 
-    // The check writes nothing back: the next one finds the same posts.
+    // The check records no growth: the next one finds the same posts. Only the page that
+    // shrank is compared from its smaller size on.
     showPostsView();
     QVERIFY(control<QPushButton>(window.get(), "cmdReplies")->isVisible());
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
     QCOMPARE(int(rows(window.get(), "lstNew").size()), 0); // emptied at the start
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"finished - 2 new replies found"_s, 30000);
     QCOMPARE(int(rows(window.get(), "lstNew").size()), 2);
-    QCOMPARE(program->lists().posts(), posts);
+    QList<WatchedPost> after = posts;
+    after[2].size = 10;
+    QCOMPARE(program->lists().posts(), after);
     QVERIFY(messages.entries.isEmpty());
 }
 
