@@ -46,6 +46,8 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     copyButton->setObjectName(QStringLiteral("cmdCopyAddress"));
     watchButton = new QPushButton(tr("&Watch Again"), this);
     watchButton->setObjectName(QStringLiteral("cmdWatchAgain"));
+    retryButton = new QPushButton(tr("&Retry Skipped"), this);
+    retryButton->setObjectName(QStringLiteral("cmdRetrySkipped"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filterBox);
@@ -55,6 +57,7 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(copyButton);
     buttons->addWidget(watchButton);
+    buttons->addWidget(retryButton);
     layout->addLayout(buttons);
     resize(760, 480);
 
@@ -78,6 +81,18 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     connect(watchButton, &QPushButton::clicked, this, [this] {
         if (const QString thread = currentThread(); !thread.isEmpty())
             emit watchAgainRequested(thread);
+    });
+    connect(retryButton, &QPushButton::clicked, this, [this] {
+        QStringList forums;
+        QString subject;
+        for (const PostRecord& record : m_model->skippedInRun(postList->currentIndex())) {
+            if (!forums.contains(record.forum))
+                forums.append(record.forum);
+            if (subject.isEmpty())
+                subject = record.subject;
+        }
+        if (!forums.isEmpty())
+            emit retrySkippedRequested(forums, subject);
     });
     updateButtons();
 }
@@ -132,6 +147,7 @@ void PostHistoryWindow::updateButtons() {
     const bool hasThread = !currentThread().isEmpty();
     copyButton->setEnabled(hasThread);
     watchButton->setEnabled(hasThread);
+    retryButton->setEnabled(!m_model->skippedInRun(postList->currentIndex()).isEmpty());
 }
 
 void PostHistoryWindow::showContextMenu(const QPoint& position) {

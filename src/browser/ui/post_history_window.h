@@ -39,6 +39,8 @@ signals:
     void openRequested(const QString& address);
     void copyAddressRequested(const QString& address);
     void watchAgainRequested(const QString& threadAddress);
+    // "Retry Skipped" on a queue run: post again to the forums it passed over.
+    void retrySkippedRequested(const QStringList& forums, const QString& subject);
 
 private:
     void showNewest();
@@ -53,6 +55,7 @@ private:
     QLabel* noticeLabel = nullptr;
     QPushButton* copyButton = nullptr;
     QPushButton* watchButton = nullptr;
+    QPushButton* retryButton = nullptr;
 };
 
 } // namespace quillbox

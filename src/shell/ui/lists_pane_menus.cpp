@@ -8,6 +8,7 @@
 #include "watch/shown_address.h"
 #include "watch/watch_lists.h"
 
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 
@@ -44,6 +45,9 @@ void ListsPane::removeUrl() {
     m_quietSelection = true;
     lists.removeForum(row);
     forumList->setCurrentIndex({});
+    // The boxes no longer belong to any forum: they show no one's login.
+    userNameBox->clear();
+    passwordBox->clear();
     m_quietSelection = false;
     emit rowRemoved(shownAddress(m_removed->address));
 }
