@@ -353,7 +353,10 @@ QString readOnlyListsNotice(const QString& folder, const QStringList& readOnly) 
                "Changes to your lists are not saved to %1 until the program is "
                "started again, so that nothing is written over a file that could "
                "not be read.")
-        .arg(names.join(QCoreApplication::translate("quillbox::ListFiles", " and ")));
+        .arg(names.size() == 1 ? names.first()
+                               //: Two files, both named in quotes.
+                               : QCoreApplication::translate("quillbox::ListFiles", "%1 and %2")
+                                     .arg(names.first(), names.mid(1).join(QStringLiteral(", "))));
 }
 
 QStringList saveLists(const QString& folder, const ListsData& data) {

@@ -2,6 +2,8 @@
 
 #include "platform/clock.h"
 #include "platform/notifier.h"
+#include "watch/forum_match.h"
+#include "watch/forum_model.h"
 #include "watch/reply_check.h"
 #include "watch/shown_address.h"
 
@@ -9,21 +11,32 @@
 
 namespace quillbox {
 
-Notice newRepliesNotice(const QStringList& addresses) {
+Notice newRepliesNotice(const QStringList& addresses,
+                        const std::function<QString(const QString&)>& forumName) {
     const qsizetype n = addresses.size();
     Notice notice;
     notice.title = QCoreApplication::translate("quillbox::BackgroundCheck", "New replies");
+    // One thread reads as its own sentence; more take the translation's plural forms.
     notice.body =
         n == 1
             ? QCoreApplication::translate("quillbox::BackgroundCheck", "1 thread has new replies:")
-            : QString::number(n) + QCoreApplication::translate("quillbox::BackgroundCheck",
-                                                               " threads have new replies:");
-    for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i)
-        notice.body += u'\n' + shownAddress(addresses[i]);
+            : QCoreApplication::translate("quillbox::BackgroundCheck",
+                                          "%n threads have new replies:", nullptr, int(n));
+    for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i) {
+        const QString forum = forumName ? forumName(addresses[i]) : QString();
+        notice.body +=
+            u'\n' + (forum.isEmpty()
+                         ? shownAddress(addresses[i])
+                         //: A thread in a notification: %1 is the name of its forum,
+                         //: %2 its address.
+                         : QCoreApplication::translate("quillbox::BackgroundCheck", "%1: %2")
+                               .arg(forum, shownAddress(addresses[i])));
+    }
     if (n > 3)
-        notice.body += QCoreApplication::translate("quillbox::BackgroundCheck", "\nand ") +
-                       QString::number(n - 3) +
-                       QCoreApplication::translate("quillbox::BackgroundCheck", " more");
+        notice.body +=
+            u'\n' + QCoreApplication::translate("quillbox::BackgroundCheck",
+                                                //: Ends the list of threads in a notification.
+                                                "and %n more", nullptr, int(n - 3));
     return notice;
 }
 
@@ -116,7 +129,10 @@ void BackgroundCheck::onFinished() {
     }
     m_checking.clear();
     if (m_notifier && !newlyFound.isEmpty()) {
-        const Notice notice = newRepliesNotice(newlyFound);
+        // A thread is on the forum whose address starts its own.
+        const Notice notice = newRepliesNotice(newlyFound, [this](const QString& thread) {
+            return m_lists.forumModel().name(forumForPage(m_lists.forums(), thread));
+        });
         m_notifier->notify(notice.title, notice.body);
     }
     emit runningChanged(false);

@@ -96,7 +96,8 @@ std::optional<ForumState> readForum(const QJsonValue& value) {
     if (!value.isObject() || !address.isString())
         return std::nullopt;
     return ForumState{address.toString(), o.value(QStringLiteral("format")).toString(),
-                      o.value(QStringLiteral("posting_page")).toString()};
+                      o.value(QStringLiteral("posting_page")).toString(),
+                      o.value(QStringLiteral("name")).toString()};
 }
 
 // Hands out the records of each address in their order, each once.
@@ -131,7 +132,8 @@ QByteArray serializeListState(const ListState& state) {
     for (const ForumState& f : state.forums) {
         forums.append(QJsonObject{{QStringLiteral("address"), f.address},
                                   {QStringLiteral("format"), f.format},
-                                  {QStringLiteral("posting_page"), f.postingPage}});
+                                  {QStringLiteral("posting_page"), f.postingPage},
+                                  {QStringLiteral("name"), f.name}});
     }
     const QJsonObject root{{QStringLiteral("version"), 1},
                            {QStringLiteral("threads"), threads},
@@ -175,8 +177,8 @@ ListState collectListState(const WatchLists& lists) {
     }
     const ForumModel& forums = lists.forumModel();
     for (int row = 0; row < lists.forumCount(); ++row) {
-        state.forums.append(
-            {lists.forums().at(row).address, forums.format(row), forums.postingPage(row)});
+        state.forums.append({lists.forums().at(row).address, forums.format(row),
+                             forums.postingPage(row), forums.name(row)});
     }
     return state;
 }
@@ -198,6 +200,7 @@ void applyListState(WatchLists& lists, const ListState& state) {
         if (const ForumState* f = forums.take(lists.forums().at(row).address)) {
             lists.forumModel().setFormat(row, f->format);
             lists.forumModel().setPostingPage(row, f->postingPage);
+            lists.forumModel().setName(row, f->name);
         }
     }
 }

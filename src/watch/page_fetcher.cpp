@@ -9,6 +9,7 @@
 #include <QSslSocket>
 #include <QTcpSocket>
 #include <array>
+#include <climits>
 
 namespace quillbox {
 
@@ -20,13 +21,15 @@ constexpr qint64 kSocketReadBuffer = 1024 * 1024;
 // "30 seconds", "1 second", or "300 milliseconds" for spans that are not whole seconds.
 QString spanText(std::chrono::milliseconds span) {
     const qint64 ms = span.count();
+    //: A span of time, shown in the sentences that tell of a request given up.
     if (ms % 1000 != 0)
-        return QString::number(ms) +
-               QCoreApplication::translate("quillbox::PageFetcher", " milliseconds");
+        return QCoreApplication::translate("quillbox::PageFetcher", "%n milliseconds", nullptr,
+                                           int(std::min<qint64>(ms, INT_MAX)));
     const qint64 seconds = ms / 1000;
-    return QString::number(seconds) +
-           (seconds == 1 ? QCoreApplication::translate("quillbox::PageFetcher", " second")
-                         : QCoreApplication::translate("quillbox::PageFetcher", " seconds"));
+    if (seconds == 1)
+        return QCoreApplication::translate("quillbox::PageFetcher", "1 second");
+    return QCoreApplication::translate("quillbox::PageFetcher", "%n seconds", nullptr,
+                                       int(std::min<qint64>(seconds, INT_MAX)));
 }
 } // namespace
 
@@ -192,33 +195,29 @@ void PageFetcher::onDisconnected() {
     // length the server announced tells a page that was cut off.
     if (m_reader.bodyShort()) {
         fail(int(QAbstractSocket::RemoteHostClosedError),
-             QCoreApplication::translate("quillbox::PageFetcher", "The connection ended after ") +
-                 QString::number(m_reader.bodyBytes()) +
-                 QCoreApplication::translate("quillbox::PageFetcher", " of the ") +
-                 QString::number(m_reader.contentLength()) +
-                 QCoreApplication::translate(
-                     "quillbox::PageFetcher",
-                     " bytes the web server announced; the page arrived incomplete."));
+             QCoreApplication::translate("quillbox::PageFetcher",
+                                         "The connection ended after %1 of the %2 bytes the web "
+                                         "server announced; the page arrived incomplete.")
+                 .arg(m_reader.bodyBytes())
+                 .arg(m_reader.contentLength()));
         return;
     }
     // Nor does Qt tell a close before the last chunk from a finished reply; the framing does.
     if (m_reader.chunkFramingBroken()) {
         fail(int(QAbstractSocket::RemoteHostClosedError),
              QCoreApplication::translate("quillbox::PageFetcher",
-                                         "The web server's chunked reply was malformed after ") +
-                 QString::number(m_reader.bodyBytes()) +
-                 QCoreApplication::translate("quillbox::PageFetcher",
-                                             " bytes; the page could not be measured."));
+                                         "The web server's chunked reply was malformed after %1 "
+                                         "bytes; the page could not be measured.")
+                 .arg(m_reader.bodyBytes()));
         return;
     }
     if (m_reader.chunksUnfinished()) {
         fail(int(QAbstractSocket::RemoteHostClosedError),
-             QCoreApplication::translate("quillbox::PageFetcher", "The connection ended after ") +
-                 QString::number(m_reader.bodyBytes()) +
-                 QCoreApplication::translate(
-                     "quillbox::PageFetcher",
-                     " bytes, before the last chunk of the page the web server sent "
-                     "in chunks; the page arrived incomplete."));
+             QCoreApplication::translate("quillbox::PageFetcher",
+                                         "The connection ended after %1 bytes, before the last "
+                                         "chunk of the page the web server sent in chunks; the "
+                                         "page arrived incomplete.")
+                 .arg(m_reader.bodyBytes()));
         return;
     }
     const qint64 size = m_reader.bodyBytes();
@@ -252,21 +251,23 @@ void PageFetcher::onSocketError() {
 void PageFetcher::onIdleTimeout() {
     if (!m_socket)
         return;
-    fail(int(QAbstractSocket::SocketTimeoutError),
-         QCoreApplication::translate("quillbox::PageFetcher", "The web server sent nothing for ") +
-             spanText(m_idleTimeout) +
-             QCoreApplication::translate("quillbox::PageFetcher", "; the request was given up."));
+    fail(
+        int(QAbstractSocket::SocketTimeoutError),
+        //: %1 is a span of time, as in "30 seconds".
+        QCoreApplication::translate("quillbox::PageFetcher",
+                                    "The web server sent nothing for %1; the request was given up.")
+            .arg(spanText(m_idleTimeout)));
 }
 
 void PageFetcher::onDeadline() {
     if (!m_socket)
         return;
     fail(int(QAbstractSocket::SocketTimeoutError),
+         //: %1 is a span of time, as in "5 minutes" or "300 seconds".
          QCoreApplication::translate("quillbox::PageFetcher",
-                                     "The web server had not sent the whole page after ") +
-             spanText(m_deadline) +
-             QCoreApplication::translate("quillbox::PageFetcher",
-                                         ", the deadline for one page; the request was given up."));
+                                     "The web server had not sent the whole page after %1, the "
+                                     "deadline for one page; the request was given up.")
+             .arg(spanText(m_deadline)));
 }
 
 void PageFetcher::fail(int number, const QString& description, FetchError::Stage stage) {

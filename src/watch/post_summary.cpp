@@ -4,46 +4,48 @@
 
 namespace quillbox {
 
-namespace {
-
-QString bytes(qint64 n) {
-    return QString::number(n) + QCoreApplication::translate("quillbox::PostSummary", " bytes");
-}
-
-} // namespace
-
 QString postToolTip(const WatchedPost& post, const std::optional<PostCheck>& check) {
-    QString text = QCoreApplication::translate("quillbox::PostSummary", "Recorded size: ") +
-                   (post.size ? bytes(*post.size)
-                              : QCoreApplication::translate("quillbox::PostSummary", "none yet"));
+    // The tooltip's lines, each a sentence of its own, joined by line breaks.
+    QStringList lines;
+    lines << (post.size
+                  ? QCoreApplication::translate("quillbox::PostSummary", "Recorded size: %1 bytes")
+                        .arg(*post.size)
+                  : QCoreApplication::translate("quillbox::PostSummary",
+                                                "Recorded size: none yet"));
     if (!check || check->outcome == CheckOutcome::Pending) {
-        text += QCoreApplication::translate("quillbox::PostSummary", "\nNot checked yet");
-        return text;
+        lines << QCoreApplication::translate("quillbox::PostSummary", "Not checked yet");
+        return lines.join(u'\n');
     }
-    text += QCoreApplication::translate("quillbox::PostSummary", "\nLast checked: ") +
-            check->checkedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    //: %1 is the date and time of the last check.
+    lines << QCoreApplication::translate("quillbox::PostSummary", "Last checked: %1")
+                 .arg(check->checkedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     switch (check->outcome) {
     case CheckOutcome::NewReplies:
-        text += QCoreApplication::translate("quillbox::PostSummary", "\nResult: new replies (") +
-                bytes(check->measured.value_or(0)) + u')';
+        //: %1 is the size the thread's page measured.
+        lines << QCoreApplication::translate("quillbox::PostSummary",
+                                             "Result: new replies (%1 bytes)")
+                     .arg(check->measured.value_or(0));
         break;
     case CheckOutcome::Unchanged:
-        text += QCoreApplication::translate("quillbox::PostSummary", "\nResult: unchanged");
-        if (check->measured)
-            text += QStringLiteral(" (") + bytes(*check->measured) + u')';
+        lines << (check->measured
+                      ? QCoreApplication::translate("quillbox::PostSummary",
+                                                    "Result: unchanged (%1 bytes)")
+                            .arg(*check->measured)
+                      : QCoreApplication::translate("quillbox::PostSummary", "Result: unchanged"));
         break;
     case CheckOutcome::Failed:
-        text += QCoreApplication::translate("quillbox::PostSummary", "\nResult: failed - ") +
-                check->reason;
+        //: %1 says why the check failed.
+        lines << QCoreApplication::translate("quillbox::PostSummary", "Result: failed - %1")
+                     .arg(check->reason);
         break;
     case CheckOutcome::NoSize:
-        text += QCoreApplication::translate("quillbox::PostSummary",
-                                            "\nResult: not fetched, no size recorded");
+        lines << QCoreApplication::translate("quillbox::PostSummary",
+                                             "Result: not fetched, no size recorded");
         break;
     case CheckOutcome::Pending:
         break;
     }
-    return text;
+    return lines.join(u'\n');
 }
 
 } // namespace quillbox

@@ -36,15 +36,20 @@ ReplyCheck::ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, 
 }
 
 QString ReplyCheck::finishedText(int found, int failed) {
-    QString text = QCoreApplication::translate("quillbox::ReplyCheck", "finished - ") +
-                   QString::number(found) +
-                   QCoreApplication::translate("quillbox::ReplyCheck", " new replies found");
-    if (failed > 0)
-        text += QStringLiteral(", ") + QString::number(failed) +
-                (failed == 1 ? QCoreApplication::translate("quillbox::ReplyCheck", " thread")
-                             : QCoreApplication::translate("quillbox::ReplyCheck", " threads")) +
-                QCoreApplication::translate("quillbox::ReplyCheck", " could not be checked");
-    return text;
+    //: The status bar after a check: %n threads have grown since their last check.
+    if (failed <= 0)
+        return QCoreApplication::translate("quillbox::ReplyCheck",
+                                           "finished - %n new replies found", nullptr, found);
+    //: The status bar after a check: %1 threads have grown, %n could not be fetched.
+    return failed == 1 ? QCoreApplication::translate(
+                             "quillbox::ReplyCheck",
+                             "finished - %1 new replies found, 1 thread could not be checked")
+                             .arg(found)
+                       : QCoreApplication::translate(
+                             "quillbox::ReplyCheck",
+                             "finished - %1 new replies found, %n threads could not be checked",
+                             nullptr, failed)
+                             .arg(found);
 }
 
 void ReplyCheck::start() {
@@ -57,7 +62,8 @@ void ReplyCheck::start() {
     m_running = true;
     if (!wasRunning)
         emit runningChanged(true);
-    emit panelText(1, QCoreApplication::translate("quillbox::ReplyCheck", "checking post 1"));
+    emit panelText(1,
+                   QCoreApplication::translate("quillbox::ReplyCheck", "checking post %1").arg(1));
     // Threads without a size, and a list with nothing to fetch, are told of inside start().
     m_checker.start(threads);
 }
@@ -84,8 +90,9 @@ void ReplyCheck::threadChecked(int index) {
     }
     // The first thread still in flight, as the sequential check counted; the last thread's
     // count is the one beyond the list, which the closing text replaces at once.
-    emit panelText(1, QCoreApplication::translate("quillbox::ReplyCheck", "checking post ") +
-                          QString::number(index + 2));
+    //: The status bar during a check: %1 counts the threads from 1.
+    emit panelText(
+        1, QCoreApplication::translate("quillbox::ReplyCheck", "checking post %1").arg(index + 2));
 }
 
 void ReplyCheck::onFinished() {

@@ -222,7 +222,7 @@ void TestMainWindow::startsInTheDesignState() {
         rows << control<QComboBox>(window.get(), "cmbConvert")->itemText(i);
     QCOMPARE(rows, QStringList({u"text"_s, u"html"_s, u"ubb"_s, u"ezboard"_s}));
     QCOMPARE(control<QComboBox>(window.get(), "cmbConvert")->currentIndex(), 0);
-    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabText(1), u"New Replies "_s);
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabText(1), u"New Replies"_s);
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabData(1).toString(), u"replies"_s);
     QVERIFY(control<QWebEngineView>(window.get(), "WebBrowser1")->isVisible());
     // The browser pane opens the start page.
@@ -260,7 +260,7 @@ void TestMainWindow::tabStripsSwitchViews() {
     QVERIFY(control<QListView>(window.get(), "lstNew")
                 ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
 
-    // "&Check Replies" shows where its results go: the posts view, on "New Replies ".
+    // "&Check Replies" shows where its results go: the posts view, on "New Replies".
     control<QAction>(window.get(), "viewMenuItem1")->trigger();
     control<QAction>(window.get(), "toolsMenuItem2")->trigger();
     QVERIFY(control<QFrame>(window.get(), "Frame3")->isVisible());

@@ -82,6 +82,8 @@ void MainWindow::connectControls() {
     connect(listsPane, &ListsPane::panelText, this, &MainWindow::setPanelText);
     // Another start on the same data folder brings this window to the front instead.
     connect(&m_program, &Program::activateRequested, this, [this] { showAtFront(this); });
+    connect(&m_program, &Program::unreadCountChanged, this,
+            [this] { setWindowTitle(m_program.windowTitle()); });
     // New templates keep the chosen format when it still exists.
     connect(&m_program, &Program::templatesChanged, this, [this] {
         const QString chosen = formatBox->currentText();
@@ -115,8 +117,7 @@ void MainWindow::applyStartView(const StartView& view) {
         skinWindow();
     if (view.showHelp)
         showHelpWindow();
-    if (!view.geometry.isEmpty())
-        restoreGeometry(view.geometry);
+    placeWindow(view.geometry);
     restoreColumnBorder();
     // After the skin, whose every change of font lays the editor's text out anew.
     if (view.message)

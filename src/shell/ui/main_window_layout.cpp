@@ -4,6 +4,8 @@
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/posting_controls.h"
+#include "shell/window_place.h"
+#include "widgets/fit_captions.h"
 #include "widgets/placed_controls.h"
 
 #include <QEvent>
@@ -15,6 +17,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolButton>
@@ -37,9 +40,38 @@ void MainWindow::changeEvent(QEvent* event) {
         layoutControls();
 }
 
+void MainWindow::placeWindow(const QByteArray& kept) {
+    const bool restored = !kept.isEmpty() && restoreGeometry(kept);
+    if (restored && (isMaximized() || isFullScreen()))
+        return;
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    // The frame's size is known only once the window is shown; before, it is the window's own.
+    const QSize frameExtra = frameGeometry().size() - size();
+    const QRect place = restored ? placeOnScreen(frameGeometry(), available)
+                                 : firstWindowPlace(available, frameGeometry().size());
+    if (place == frameGeometry())
+        return;
+    resize(place.size() - frameExtra);
+    move(place.topLeft());
+}
+
 void MainWindow::layoutControls() {
     if (m_inLayout)
         return;
+    // Captions too wide for the left column widen it; a second pass places the column's
+    // controls in the room made. The room a language needs stays for the window's life.
+    for (int pass = 0; pass < 3; ++pass) {
+        const int overflow = placeControls();
+        if (overflow <= 0)
+            break;
+        const float needed = m_shownColumnExtra + float(toTwips(this, overflow));
+        if (needed <= m_captionExtra + 0.5f)
+            break;
+        m_captionExtra = needed;
+    }
+}
+
+int MainWindow::placeControls() {
     // The frame is part of the window's size, as the layout's figures count it.
     const QRect frame = frameGeometry();
     MainLayoutInput in;
@@ -47,10 +79,10 @@ void MainWindow::layoutControls() {
     in.windowWidth = float(toTwips(this, frame.width()));
     in.windowHeight = float(toTwips(this, frame.height()));
     in.statusBarHeight = float(toTwips(this, statusBar()->height()));
-    in.columnExtra = m_columnExtra;
+    in.columnExtra = std::max(m_columnExtra, m_captionExtra);
     const std::optional<MainLayout> l = quillbox::layoutControls(in);
     if (!l)
-        return;
+        return 0;
 
     m_inLayout = true;
     const int frameExtraW = frame.width() - width();
@@ -85,7 +117,14 @@ void MainWindow::layoutControls() {
     }
     setWidthTwips(visitButton, l->command1Width);
     growControls(*l);
+    m_shownColumnExtra = l->columnExtra;
+    // Every caption whole, in the language shown: the top row and the browser's rows have room
+    // to move along; the left column's frames tell how much wider they need to be.
+    fitCaptions(centralWidget());
+    fitCaptions(browserPane);
+    const int overflow = std::max(fitCaptions(editorFrame), listsPane->fitCaptions());
     m_inLayout = false;
+    return overflow;
 }
 
 } // namespace quillbox
