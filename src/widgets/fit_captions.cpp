@@ -38,13 +38,8 @@ bool shrinks(const QWidget* w) {
            qobject_cast<const QTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
 }
 
+// A tab strip's own size hint is the width of all its tabs, each as wide as its text.
 int neededWidth(const QWidget* w) {
-    if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
-        int sum = 0;
-        for (int i = 0; i < tabs->count(); ++i)
-            sum += tabs->tabSizeHint(i).width();
-        return sum;
-    }
     return w->sizeHint().width();
 }
 

@@ -41,11 +41,13 @@ QString cutCaption(const QWidget* w) {
     QString text;
     int needed = 0;
     if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
+        // Tabs narrower than their texts show them elided.
+        if (tabs->sizeHint().width() > tabs->width())
+            return name + u": tabs elided, " + QString::number(tabs->sizeHint().width()) +
+                   u" for " + QString::number(tabs->width());
         for (int i = 0; i < tabs->count(); ++i) {
-            // A tab narrower than its text shows it elided.
-            if (tabs->tabRect(i).width() < tabs->tabSizeHint(i).width() ||
-                tabs->tabRect(i).right() > tabs->width())
-                return name + u": tab \"" + tabs->tabText(i) + u"\" elided";
+            if (tabs->tabRect(i).right() >= tabs->width())
+                return name + u": tab \"" + tabs->tabText(i) + u"\" cut";
         }
         return {};
     }

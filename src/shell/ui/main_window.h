@@ -103,6 +103,7 @@ private:
     void followColourSetting();
     // Ticks or clears the menu items that switch the setting named.
     void showSwitch(const char* name, bool on);
+    void chooseWholeLinks(bool on);
     void connectControls();
     void connectBrowser();
     void connectCompose();

@@ -27,6 +27,10 @@ void MainWindow::showSwitch(const char* name, bool on) {
     }
 }
 
+void MainWindow::chooseWholeLinks(bool on) {
+    m_program.keep(m_program.settings().set(keys::linkWholeAddresses, on));
+}
+
 void MainWindow::followColourSetting() {
     showSwitch("wholeLinks", m_program.settings().get(keys::linkWholeAddresses));
     connect(&m_program.settings(), &AppSettings::changed, this, [this](Setting id) {

@@ -3,11 +3,9 @@
 // by position. Keys that have no menu item (Copy, and the browser pane's) are actions of the
 // window with a name of their own.
 #include "browser/ui/browser_pane.h"
-#include "shell/program.h"
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/posting_controls.h"
-#include "store/app_settings.h"
 #include "widgets/window_keys.h"
 
 #include <QAction>
@@ -135,9 +133,7 @@ void MainWindow::buildMenus() {
     // The same choice as the template editor's box; whichever changes it, both show it.
     wholeLinks->setProperty("switches", QStringLiteral("wholeLinks"));
     wholeLinks->setCheckable(true);
-    connect(wholeLinks, &QAction::triggered, this, [this](bool on) {
-        m_program.keep(m_program.settings().set(keys::linkWholeAddresses, on));
-    });
+    connect(wholeLinks, &QAction::triggered, this, &MainWindow::chooseWholeLinks);
 
     auto* copy = new QAction(QStringLiteral("Copy"), this);
     copy->setObjectName(QStringLiteral("copyMessageAction"));
