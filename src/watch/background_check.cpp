@@ -14,6 +14,7 @@ namespace quillbox {
 Notice newRepliesNotice(const QStringList& addresses,
                         const std::function<QString(const QString&)>& forumName) {
     const qsizetype n = addresses.size();
+    const int count = int(n);
     Notice notice;
     notice.title = QCoreApplication::translate("quillbox::BackgroundCheck", "New replies");
     // One thread reads as its own sentence; more take the translation's plural forms.
@@ -21,7 +22,7 @@ Notice newRepliesNotice(const QStringList& addresses,
         n == 1
             ? QCoreApplication::translate("quillbox::BackgroundCheck", "1 thread has new replies:")
             : QCoreApplication::translate("quillbox::BackgroundCheck",
-                                          "%n threads have new replies:", nullptr, int(n));
+                                          "%n threads have new replies:", nullptr, count);
     for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i) {
         const QString forum = forumName ? forumName(addresses[i]) : QString();
         notice.body +=
@@ -36,7 +37,7 @@ Notice newRepliesNotice(const QStringList& addresses,
         notice.body +=
             u'\n' + QCoreApplication::translate("quillbox::BackgroundCheck",
                                                 //: Ends the list of threads in a notification.
-                                                "and %n more", nullptr, int(n - 3));
+                                                "and %n more", nullptr, count - 3);
     return notice;
 }
 

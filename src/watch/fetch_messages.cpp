@@ -55,10 +55,11 @@ void showCheckFailures(UserMessages& messages, const QList<FetchError>& failures
         showFetchFailure(messages, failures.first());
         return;
     }
+    const int failed = int(failures.size());
     QString text = QCoreApplication::translate(
         "quillbox::FetchMessages",
         "%n threads could not be checked; the check went on with the others.", nullptr,
-        int(failures.size()));
+        failed);
     const qsizetype listed = std::min<qsizetype>(failures.size(), kFailuresListed);
     for (qsizetype i = 0; i < listed; ++i)
         text += QStringLiteral("\r\n\r\n") + shownAddress(failures[i].address) +
@@ -68,7 +69,7 @@ void showCheckFailures(UserMessages& messages, const QList<FetchError>& failures
                 QCoreApplication::translate("quillbox::FetchMessages",
                                             //: Ends the list of threads whose check failed.
                                             "and %n more: each thread's row tells its reason.",
-                                            nullptr, int(failures.size() - listed));
+                                            nullptr, failed - int(listed));
     messages.showMessage(QCoreApplication::translate("quillbox::FetchMessages", "Error"), text,
                          MessageIcon::Exclamation);
 }

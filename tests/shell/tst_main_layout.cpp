@@ -188,8 +188,7 @@ void TestMainLayout::keptPlaceIsBroughtOntoTheScreen_data() {
     QTest::addColumn<QRect>("kept");
     QTest::addColumn<QRect>("expected");
     QTest::newRow("fits: kept as it is") << QRect(100, 50, 800, 600) << QRect(100, 50, 800, 600);
-    QTest::newRow("grown on a larger screen")
-        << QRect(40, 30, 1500, 950) << QRect(0, 0, 1366, 740);
+    QTest::newRow("grown on a larger screen") << QRect(40, 30, 1500, 950) << QRect(0, 0, 1366, 740);
     QTest::newRow("off the right and bottom")
         << QRect(1000, 500, 800, 600) << QRect(566, 140, 800, 600);
     QTest::newRow("title bar above the screen")

@@ -152,7 +152,19 @@ private slots:
     void noSentenceIsBuiltFromPieces();
     void pluralsTakeTheNumber_data();
     void pluralsTakeTheNumber();
+
+private:
+    // The program's texts as lupdate finds them now, made once for the tests that read them.
+    QString freshFile();
+    QTemporaryDir m_folder;
+    QString m_fresh;
 };
+
+QString TestTranslations::freshFile() {
+    if (m_fresh.isEmpty() && m_folder.isValid())
+        m_fresh = freshTranslationFile(m_folder);
+    return m_fresh;
+}
 
 void TestTranslations::languageFollowsTheUsersOrder_data() {
     QTest::addColumn<QStringList>("languages");
@@ -260,9 +272,7 @@ void TestTranslations::everyTranslationIsFinishedAndKeepsItsPlaceholders() {
 // A text moved to another class, or added without running lupdate, would stay English while
 // the file still looked complete.
 void TestTranslations::theFileHoldsEveryTextOfTheProgram() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString fresh = freshTranslationFile(folder);
+    const QString fresh = freshFile();
     QVERIFY(!fresh.isEmpty());
     const QSet<QString> program = messagesOf(fresh);
     const QSet<QString> file = messagesOf(QStringLiteral(QUILLBOX_TS_FILE));
@@ -276,9 +286,7 @@ void TestTranslations::theFileHoldsEveryTextOfTheProgram() {
 // A text that starts or ends with a blank or a line break, or starts with a joining comma, is
 // the piece of a sentence put together in code.
 void TestTranslations::noTextIsAFragment() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString fresh = freshTranslationFile(folder);
+    const QString fresh = freshFile();
     QVERIFY(!fresh.isEmpty());
     QStringList fragments;
     for (const QString& message : messagesOf(fresh)) {

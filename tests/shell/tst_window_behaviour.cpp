@@ -108,8 +108,7 @@ void TestWindowBehaviour::secondaryWindowsCloseWithEscAndClose() {
             QTest::keyClick(focus, Qt::Key_Escape);
         else
             QTest::mouseClick(control<QPushButton>(shown, "cmdClose"), Qt::LeftButton);
-        QTRY_VERIFY2(!topLevel(name.constData()) || !topLevel(name.constData())->isVisible(),
-                     how);
+        QTRY_VERIFY2(!topLevel(name.constData()) || !topLevel(name.constData())->isVisible(), how);
     }
 }
 
@@ -159,10 +158,10 @@ void TestWindowBehaviour::undoWorksAnywhereInTheListsPaneUntilTheListsChange() {
     QFETCH(bool, forum);
     MainWindow* w = openWithPage();
     WatchLists& lists = program->lists();
-    lists.setLists({{{u"https://garden.example.org/t/1"_s, 100},
-                     {u"https://garden.example.org/t/2"_s, 200}},
-                    {{u"https://garden.example.org/"_s, u"ann|pw"_s},
-                     {u"https://boats.example.net/"_s, u"|"_s}}});
+    lists.setLists(
+        {{{u"https://garden.example.org/t/1"_s, 100}, {u"https://garden.example.org/t/2"_s, 200}},
+         {{u"https://garden.example.org/"_s, u"ann|pw"_s},
+          {u"https://boats.example.net/"_s, u"|"_s}}});
     const auto count = [&] { return forum ? lists.forumCount() : lists.postCount(); };
     if (!forum)
         control<QTabBar>(w, "TabStrip2")->setCurrentIndex(1);
@@ -247,9 +246,9 @@ void TestWindowBehaviour::titleAndTrayCountTheUnreadThreads() {
     const QString title = w->windowTitle();
     QVERIFY(!title.contains(u'('));
     WatchLists& lists = program->lists();
-    lists.setLists({{{u"https://garden.example.org/t/1"_s, 100},
-                     {u"https://boats.example.net/t/9"_s, 200}},
-                    {}});
+    lists.setLists(
+        {{{u"https://garden.example.org/t/1"_s, 100}, {u"https://boats.example.net/t/9"_s, 200}},
+         {}});
     lists.addNewReply(lists.posts().at(0).address, lists.postId(0));
     lists.addNewReply(lists.posts().at(1).address, lists.postId(1));
     QCOMPARE(w->windowTitle(), title + u" (2)"_s);

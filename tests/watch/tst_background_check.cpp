@@ -232,8 +232,8 @@ void TestBackgroundCheck::noticeNamesUpToThreeThreads_data() {
                           << u"5 threads have new replies:\nhttp://f/1\nhttp://f/2"
                              "\nhttp://f/3\nand 2 more"_s;
     // The second thread is on a forum with a name.
-    QTest::newRow("named forum") << 2
-                                 << u"2 threads have new replies:\nhttp://f/1\nGarden: http://f/2"_s;
+    QTest::newRow("named forum")
+        << 2 << u"2 threads have new replies:\nhttp://f/1\nGarden: http://f/2"_s;
 }
 
 void TestBackgroundCheck::noticeNamesUpToThreeThreads() {

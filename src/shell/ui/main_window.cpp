@@ -109,6 +109,8 @@ void MainWindow::applyStartView(const StartView& view) {
     addStatusPanels();
     setFormatNames(view.formatNames);
     subjectBox->setText(view.subject);
+    // A long subject reads from its start, not from where a typing caret would be.
+    subjectBox->home(false);
     formatBox->setCurrentIndex(view.formatRow);
     // The skin and the help window never stop the start.
     showSystemColours(m_program.settings().get(keys::useSystemColours));
