@@ -58,8 +58,7 @@ void showCheckFailures(UserMessages& messages, const QList<FetchError>& failures
     const int failed = int(failures.size());
     QString text = QCoreApplication::translate(
         "quillbox::FetchMessages",
-        "%n threads could not be checked; the check went on with the others.", nullptr,
-        failed);
+        "%n threads could not be checked; the check went on with the others.", nullptr, failed);
     const qsizetype listed = std::min<qsizetype>(failures.size(), kFailuresListed);
     for (qsizetype i = 0; i < listed; ++i)
         text += QStringLiteral("\r\n\r\n") + shownAddress(failures[i].address) +

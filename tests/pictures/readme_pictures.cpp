@@ -39,9 +39,9 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabBar>
-#include <QUrl>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -114,7 +114,8 @@ void grabModal(const std::function<void()>& open, const QString& name) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString mode = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
-    if (argc < 2 || argc > 3 || !(mode.isEmpty() || mode == u"first-start"_s || mode == u"german"_s)) {
+    if (argc < 2 || argc > 3 ||
+        !(mode.isEmpty() || mode == u"first-start"_s || mode == u"german"_s)) {
         std::fputs("usage: readme_pictures <folder> [first-start|german]\n", stderr);
         return 2;
     }
@@ -130,8 +131,8 @@ int main(int argc, char** argv) {
     const QString port = QString::number(QUrl(server.url()).port());
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
             qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --host-resolver-rules=\"MAP " +
-                garden.toLatin1() + " 127.0.0.1:" + port.toLatin1() + ", MAP " +
-                boats.toLatin1() + " 127.0.0.1:" + port.toLatin1() + "\"");
+                garden.toLatin1() + " 127.0.0.1:" + port.toLatin1() + ", MAP " + boats.toLatin1() +
+                " 127.0.0.1:" + port.toLatin1() + "\"");
     server.addPage("/reply", replyPage);
     server.setScript("/tomatoes", ScriptedHttpServer::whole(ScriptedHttpServer::reply(9000)));
     server.setScript("/roses", ScriptedHttpServer::whole(ScriptedHttpServer::reply(4200)));
@@ -151,13 +152,12 @@ int main(int argc, char** argv) {
     state.forums = {{at(garden, u"/"_s), u"html"_s, at(garden, u"/reply"_s), u"Garden Friends"_s},
                     {at(boats, u"/"_s), u"ubb"_s, QString(), u"Small Boats Club"_s}};
     const QDateTime checked = QDateTime::currentDateTimeUtc().addSecs(-600);
-    state.threads = {
-        {at(garden, u"/tomatoes"_s),
-         PostCheck{checked, CheckOutcome::NewReplies, 9000, QString(), 6000}, true},
-        {at(garden, u"/roses"_s), PostCheck{checked, CheckOutcome::NewReplies, 4200, QString(), 1000},
-         true},
-        {at(boats, u"/moorings"_s), PostCheck{checked, CheckOutcome::Unchanged, 2000, QString(), 2000},
-         false}};
+    state.threads = {{at(garden, u"/tomatoes"_s),
+                      PostCheck{checked, CheckOutcome::NewReplies, 9000, QString(), 6000}, true},
+                     {at(garden, u"/roses"_s),
+                      PostCheck{checked, CheckOutcome::NewReplies, 4200, QString(), 1000}, true},
+                     {at(boats, u"/moorings"_s),
+                      PostCheck{checked, CheckOutcome::Unchanged, 2000, QString(), 2000}, false}};
     if (!saveListState(folders.dataFolder(), state).ok)
         qFatal("cannot write the sample list state");
     SavedMessages saved(dataFilePath(folders.dataFolder(), u"messages.txt"_s));
@@ -285,8 +285,9 @@ int main(int argc, char** argv) {
     save(&window, u"system-colours-dark"_s);
 
     const Notice notice = newRepliesNotice(
-        {at(garden, u"/tomatoes"_s), at(garden, u"/roses"_s)},
-        [](const QString& thread) { return thread.contains(garden) ? u"Garden Friends"_s : QString(); });
+        {at(garden, u"/tomatoes"_s), at(garden, u"/roses"_s)}, [](const QString& thread) {
+            return thread.contains(garden) ? u"Garden Friends"_s : QString();
+        });
     QFile text(QDir(outFolder).filePath(u"notification.txt"_s));
     if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         text.write((notice.title + u"\n\n"_s + notice.body + u'\n').toUtf8()) < 0)

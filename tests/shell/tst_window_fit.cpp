@@ -37,7 +37,8 @@ QScreen* screenOfSize(const QSize& size) {
 // Why a control's caption cannot be read whole, or "" when it can: it is narrower than its
 // text, or a control after it in its row lies over its text, or its container ends before it.
 QString cutCaption(const QWidget* w) {
-    const QString name = w->objectName() + u" (" + w->metaObject()->className() + u')';
+    const QString name =
+        w->objectName() + u" ("_s + QString::fromLatin1(w->metaObject()->className()) + u')';
     QString text;
     int needed = 0;
     if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {

@@ -85,10 +85,10 @@ public:
                 setting(QStringLiteral("Window"), QStringLiteral("mainGeometry")) ==
                 QStringLiteral("<none>");
             window->load();
-            // Where no place was kept, a first start would fill the test screen instead.
+            window->show();
+            // Where no place was kept, a first start fills the test screen instead.
             if (atDesignedSize && firstStart)
                 window->resize(designedSize);
-            window->show();
         }
         return window.get();
     }

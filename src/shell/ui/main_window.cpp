@@ -61,6 +61,7 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
     resize(toPixels(this, 11145), toPixels(this, 8985) + menuBar()->sizeHint().height());
+    m_designedSize = size();
 }
 
 // The insert and the paste hold the page: they go before the controls that show it.

@@ -118,6 +118,7 @@ private:
     // Puts the window where it was kept, brought onto its screen, or at a first start where it
     // uses the screen well.
     void placeWindow(const QByteArray& kept);
+    void fitOnScreen();
 
     Program& m_program;
     BrowserPage& m_browserPage;
@@ -140,6 +141,11 @@ private:
     // as the last layout placed it.
     float m_captionExtra = 0;
     float m_shownColumnExtra = 0;
+    // The window's place: its designed size, whether no place was kept (a first start), and
+    // whether the first showing, which knows the frame, is still to place it.
+    QSize m_designedSize;
+    bool m_firstStart = false;
+    bool m_placeOnShow = false;
 
     // Top row
     QPushButton* autoInsertButton = nullptr;

@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolButton>
+#include <utility>
 
 namespace quillbox {
 
@@ -31,6 +32,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (std::exchange(m_placeOnShow, false))
+        fitOnScreen();
     layoutControls();
 }
 
@@ -41,15 +44,22 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::placeWindow(const QByteArray& kept) {
-    const bool restored = !kept.isEmpty() && restoreGeometry(kept);
-    if (restored && (isMaximized() || isFullScreen()))
+    m_firstStart = kept.isEmpty() || !restoreGeometry(kept);
+    m_placeOnShow = true;
+    fitOnScreen();
+}
+
+void MainWindow::fitOnScreen() {
+    if (isMaximized() || isFullScreen())
         return;
     const QRect available = screen() ? screen()->availableGeometry() : QRect();
-    // The frame's size is known only once the window is shown; before, it is the window's own.
-    const QSize frameExtra = frameGeometry().size() - size();
-    const QRect place = restored ? placeOnScreen(frameGeometry(), available)
-                                 : firstWindowPlace(available, frameGeometry().size());
-    if (place == frameGeometry())
+    // The frame's size is known once the window is shown; before, it is the window's own, and
+    // the first showing places the window again.
+    const QRect frame = frameGeometry();
+    const QSize frameExtra = frame.size() - size();
+    const QRect place = m_firstStart ? firstWindowPlace(available, m_designedSize + frameExtra)
+                                     : placeOnScreen(frame, available);
+    if (place == frame)
         return;
     resize(place.size() - frameExtra);
     move(place.topLeft());
