@@ -23,6 +23,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <QHeaderView>
 #include <QTreeView>
 
 using namespace Qt::StringLiterals;
@@ -77,6 +78,7 @@ private slots:
     void undoWorksAnywhereInTheListsPaneUntilTheListsChange_data();
     void undoWorksAnywhereInTheListsPaneUntilTheListsChange();
     void forumsAreKnownByTheirNames();
+    void postHistoryColumnsFitTheirContentAndKeepTheirWidths();
     void titleAndTrayCountTheUnreadThreads();
     void aNewUserStartsWithWholeLinksAndHourlyChecks();
     void anEarlierSettingsFileKeepsItsChoices();
@@ -264,6 +266,34 @@ void TestWindowBehaviour::forumsAreKnownByTheirNames() {
         post = log->index(0, PostLogModel::ForumColumn, post.siblingAtColumn(0));
     QCOMPARE(post.data().toString(), u"Allotments"_s);
     QCOMPARE(post.data(Qt::ToolTipRole).toString(), address);
+}
+
+void TestWindowBehaviour::postHistoryColumnsFitTheirContentAndKeepTheirWidths() {
+    MainWindow* w = openWithPage();
+    PostRecord record;
+    record.time = QDateTime::currentDateTime();
+    record.forum = u"https://garden.example.org/forum/"_s;
+    record.postingPage = record.forum + u"posting.php?mode=newtopic&f=12"_s;
+    record.subject = u"Seedling swap this Saturday"_s;
+    record.result = postResult::skipped();
+    record.note = u"no posting page"_s;
+    program->logPost(record);
+    control<QAction>(w, "viewMenuItem4")->trigger();
+    auto* history = topLevel("frmPostHistory")->findChild<QTreeView*>(u"tvwPosts"_s);
+    QHeaderView* header = history->header();
+    // Every column as wide as what it shows: the result and its note are read whole.
+    for (int column = 0; column < header->count(); ++column) {
+        QCOMPARE(header->sectionResizeMode(column), QHeaderView::Interactive);
+        QVERIFY2(header->sectionSize(column) >= history->sizeHintForColumn(column),
+                 qPrintable(QString::number(column)));
+    }
+    // A width the user gives a column is there when the window opens again, after a restart.
+    header->resizeSection(PostLogModel::SubjectColumn, 321);
+    topLevel("frmPostHistory")->close();
+    w = openWithPage();
+    control<QAction>(w, "viewMenuItem4")->trigger();
+    history = topLevel("frmPostHistory")->findChild<QTreeView*>(u"tvwPosts"_s);
+    QCOMPARE(history->header()->sectionSize(PostLogModel::SubjectColumn), 321);
 }
 
 void TestWindowBehaviour::titleAndTrayCountTheUnreadThreads() {
