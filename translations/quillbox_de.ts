@@ -425,6 +425,10 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
+    <message>
+        <source>Watch the New Address</source>
+        <translation>Neue Adresse beobachten</translation>
+    </message>
 </context>
 <context>
     <name>quillbox::MainWindow</name>
@@ -732,13 +736,32 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
     </message>
     <message>
         <source>The web server sent nothing for %1; the request was given up.</source>
-        <extracomment>%1 is a span of time, as in &quot;30 seconds&quot;.</extracomment>
         <translation>Der Webserver hat %1 lang nichts gesendet; die Anfrage wurde aufgegeben.</translation>
     </message>
     <message>
         <source>The web server had not sent the whole page after %1, the deadline for one page; the request was given up.</source>
-        <extracomment>%1 is a span of time, as in &quot;5 minutes&quot; or &quot;300 seconds&quot;.</extracomment>
         <translation>Der Webserver hatte die Seite nach %1, der Frist für eine Seite, nicht vollständig gesendet; die Anfrage wurde aufgegeben.</translation>
+    </message>
+    <message>
+        <source>The web server announced two different lengths for the page, so it cannot be measured.</source>
+        <translation>Der Webserver hat zwei verschiedene Längen für die Seite angekündigt, daher kann sie nicht gemessen werden.</translation>
+    </message>
+    <message>
+        <source>HTTP %1 %2 names no new address.</source>
+        <translation>HTTP %1 %2 nennt keine neue Adresse.</translation>
+    </message>
+    <message>
+        <source>moved to %1</source>
+        <translation>verschoben nach %1</translation>
+    </message>
+    <message>
+        <source>The page redirects in a loop.</source>
+        <translation>Die Seite leitet im Kreis weiter.</translation>
+    </message>
+    <message>
+        <source>The page was redirected more than %1 times.</source>
+        <extracomment>%1 is the most redirects followed for one page.</extracomment>
+        <translation>Die Seite wurde mehr als %1-mal weitergeleitet.</translation>
     </message>
 </context>
 <context>
@@ -884,13 +907,7 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <translation>Noch nicht geprüft</translation>
     </message>
     <message>
-        <source>Last checked: %1</source>
-        <extracomment>%1 is the date and time of the last check.</extracomment>
-        <translation>Zuletzt geprüft: %1</translation>
-    </message>
-    <message>
         <source>Result: new replies (%1 bytes)</source>
-        <extracomment>%1 is the size the thread&apos;s page measured.</extracomment>
         <translation>Ergebnis: neue Antworten (%1 Bytes)</translation>
     </message>
     <message>
@@ -902,13 +919,33 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <translation>Ergebnis: unverändert</translation>
     </message>
     <message>
-        <source>Result: failed - %1</source>
-        <extracomment>%1 says why the check failed.</extracomment>
-        <translation>Ergebnis: fehlgeschlagen – %1</translation>
-    </message>
-    <message>
         <source>Result: not fetched, no size recorded</source>
         <translation>Ergebnis: nicht abgerufen, keine Größe erfasst</translation>
+    </message>
+    <message>
+        <source>Now at: %1</source>
+        <translation>Jetzt unter: %1</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <comment>the date and time of the last check</comment>
+        <translation>Zuletzt geprüft: %1</translation>
+    </message>
+    <message>
+        <source>Result: 1 new reply (%1 bytes)</source>
+        <translation>Ergebnis: 1 neue Antwort (%1 Bytes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Result: %n new replies (%1 bytes)</source>
+        <translation>
+            <numerusform>Ergebnis: %n neue Antwort (%1 Bytes)</numerusform>
+            <numerusform>Ergebnis: %n neue Antworten (%1 Bytes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Result: failed - %1</source>
+        <comment>why the check failed</comment>
+        <translation>Ergebnis: fehlgeschlagen – %1</translation>
     </message>
 </context>
 <context>

@@ -1,46 +1,63 @@
 #include "watch/post_summary.h"
 
+#include "watch/shown_address.h"
+
 #include <QCoreApplication>
 
 namespace quillbox {
 
-QString postToolTip(const WatchedPost& post, const std::optional<PostCheck>& check) {
-    // The tooltip's lines, each a sentence of its own, joined by line breaks.
-    QStringList lines;
-    lines << (post.size
-                  ? QCoreApplication::translate("quillbox::PostSummary", "Recorded size: %1 bytes")
-                        .arg(*post.size)
-                  : QCoreApplication::translate("quillbox::PostSummary",
-                                                "Recorded size: none yet"));
+namespace {} // namespace
+
+QString postToolTip(const ThreadRecord& thread) {
+    QStringList lines{shownAddress(thread.post.address)};
+    if (!thread.current.isEmpty() && thread.current != thread.post.address)
+        lines.append(QCoreApplication::translate("quillbox::PostSummary", "Now at: %1")
+                         .arg(shownAddress(thread.current)));
+    lines.append(
+        thread.post.size
+            ? QCoreApplication::translate("quillbox::PostSummary", "Recorded size: %1 bytes")
+                  .arg(*thread.post.size)
+            : QCoreApplication::translate("quillbox::PostSummary", "Recorded size: none yet"));
+    const std::optional<PostCheck>& check = thread.check;
     if (!check || check->outcome == CheckOutcome::Pending) {
-        lines << QCoreApplication::translate("quillbox::PostSummary", "Not checked yet");
+        lines.append(QCoreApplication::translate("quillbox::PostSummary", "Not checked yet"));
         return lines.join(u'\n');
     }
-    //: %1 is the date and time of the last check.
-    lines << QCoreApplication::translate("quillbox::PostSummary", "Last checked: %1")
-                 .arg(check->checkedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    lines.append(
+        QCoreApplication::translate("quillbox::PostSummary", "Last checked: %1",
+                                    "the date and time of the last check")
+            .arg(check->checkedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
     switch (check->outcome) {
     case CheckOutcome::NewReplies:
-        //: %1 is the size the thread's page measured.
-        lines << QCoreApplication::translate("quillbox::PostSummary",
-                                             "Result: new replies (%1 bytes)")
-                     .arg(check->measured.value_or(0));
+        if (check->newPosts == 1)
+            lines.append(QCoreApplication::translate("quillbox::PostSummary",
+                                                     "Result: 1 new reply (%1 bytes)")
+                             .arg(check->measured.value_or(0)));
+        else if (check->newPosts > 1)
+            lines.append(QCoreApplication::translate("quillbox::PostSummary",
+                                                     "Result: %n new replies (%1 bytes)", nullptr,
+                                                     check->newPosts)
+                             .arg(check->measured.value_or(0)));
+        else
+            lines.append(QCoreApplication::translate("quillbox::PostSummary",
+                                                     "Result: new replies (%1 bytes)")
+                             .arg(check->measured.value_or(0)));
         break;
     case CheckOutcome::Unchanged:
-        lines << (check->measured
-                      ? QCoreApplication::translate("quillbox::PostSummary",
-                                                    "Result: unchanged (%1 bytes)")
-                            .arg(*check->measured)
-                      : QCoreApplication::translate("quillbox::PostSummary", "Result: unchanged"));
+        lines.append(check->measured ? QCoreApplication::translate("quillbox::PostSummary",
+                                                                   "Result: unchanged (%1 bytes)")
+                                           .arg(*check->measured)
+                                     : QCoreApplication::translate("quillbox::PostSummary",
+                                                                   "Result: unchanged"));
         break;
     case CheckOutcome::Failed:
-        //: %1 says why the check failed.
-        lines << QCoreApplication::translate("quillbox::PostSummary", "Result: failed - %1")
-                     .arg(check->reason);
+        lines.append(QCoreApplication::translate("quillbox::PostSummary", "Result: failed - %1",
+                                                 "why the check failed")
+                         .arg(check->reason));
         break;
     case CheckOutcome::NoSize:
-        lines << QCoreApplication::translate("quillbox::PostSummary",
-                                             "Result: not fetched, no size recorded");
+        lines.append(QCoreApplication::translate("quillbox::PostSummary",
+                                                 "Result: not fetched, no size recorded"));
         break;
     case CheckOutcome::Pending:
         break;
