@@ -19,7 +19,6 @@
 #include "watch/forum_cookie_jar.h"
 #include "watch/forum_match.h"
 #include "watch/list_state.h"
-#include "watch/new_replies_model.h"
 #include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
 #include "watch/read_marks.h"
@@ -175,40 +174,6 @@ void Program::followCheckAsLoggedIn() {
     const bool on = m_settings->get(keys::checkAsLoggedIn);
     m_cookies->setEnabled(on);
     m_cookieFile->setEnabled(on);
-}
-
-QString withUnreadCount(const QString& name, int unread) {
-    if (unread <= 0)
-        return name;
-    //: A window's title or the tray's: %1 is the name, %2 the number of threads with unread
-    //: replies.
-    return QCoreApplication::translate("quillbox::Program", "%1 (%2)").arg(name).arg(unread);
-}
-
-QString Program::windowTitle() const {
-    return withUnreadCount(m_caption, m_unread);
-}
-
-int Program::unreadCount() const {
-    return m_unread;
-}
-
-// The threads of the New Replies list are those with replies not yet read: marking one read
-// takes it off.
-void Program::followUnreadCount() {
-    const auto recount = [this] {
-        const int count = m_lists->newRepliesModel().rowCount();
-        if (count == m_unread)
-            return;
-        m_unread = count;
-        if (m_notifier)
-            m_notifier->showUnread(withUnreadCount(settingsApplication(), count));
-        emit unreadCountChanged(count);
-    };
-    const NewRepliesModel& model = m_lists->newRepliesModel();
-    connect(&model, &QAbstractItemModel::rowsInserted, this, recount);
-    connect(&model, &QAbstractItemModel::rowsRemoved, this, recount);
-    connect(&model, &QAbstractItemModel::modelReset, this, recount);
 }
 
 void Program::keep(bool written) {

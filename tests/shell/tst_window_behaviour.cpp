@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -23,7 +24,6 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
-#include <QHeaderView>
 #include <QTreeView>
 
 using namespace Qt::StringLiterals;
