@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QVariant>
 #include <algorithm>
 #include <vector>
@@ -38,11 +40,6 @@ bool shrinks(const QWidget* w) {
            qobject_cast<const QTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
 }
 
-// A tab strip's own size hint is the width of all its tabs, each as wide as its text.
-int neededWidth(const QWidget* w) {
-    return w->sizeHint().width();
-}
-
 // Controls share a row when they overlap by a good part of the lower one's height, not where
 // one row's edge touches the next.
 bool sameRow(const QRect& a, const QRect& b) {
@@ -57,6 +54,28 @@ struct Placed {
 };
 
 } // namespace
+
+int captionWidth(const QWidget* control) {
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    const auto* tool = qobject_cast<const QToolButton*>(control);
+    if (!button || !(tool || qobject_cast<const QPushButton*>(control)))
+        return control->sizeHint().width(); // a tab strip's is the width of all its tabs
+    QString text = button->text();
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+    const int textWidth = button->fontMetrics().horizontalAdvance(text);
+    const int picture = button->icon().isNull() ? 0 : button->iconSize().width();
+    // A frame and a little air on each side, as the desktop's buttons draw them.
+    constexpr int frame = 6;
+    if (tool && tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon)
+        return std::max(textWidth, picture) + frame;
+    if (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+        return picture + frame;
+    return textWidth +
+           (picture > 0 && !(tool && tool->toolButtonStyle() == Qt::ToolButtonTextOnly)
+                ? picture + 4
+                : 0) +
+           frame;
+}
 
 int fitCaptions(QWidget* container) {
     if (!container)
@@ -91,7 +110,7 @@ int fitCaptions(QWidget* container) {
             if (s.widget != c.widget && s.rect.x() > c.rect.x() && sameRow(s.rect, c.rect))
                 gap = std::min(gap, s.rect.x() - c.rect.x());
         }
-        const int hint = neededWidth(c.widget);
+        const int hint = captionWidth(c.widget);
         if (hint <= std::min(c.rect.width(), gap))
             continue;
         // Widened where the row has room: nothing moves.

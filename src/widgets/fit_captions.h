@@ -16,4 +16,9 @@ namespace quillbox {
 // result is the same however often it runs.
 int fitCaptions(QWidget* container);
 
+// The width a control needs to show its caption whole: a label's, check box's or tab strip's
+// size hint; for a push or tool button its text (and picture) with the frame around them, not
+// the style's minimum width for buttons, which is no part of the text.
+int captionWidth(const QWidget* control);
+
 } // namespace quillbox

@@ -289,7 +289,8 @@ void TestMainWindow::menusHoldEveryItem_data() {
                                           u"Mark &All as Read"_s,
                                           u"Reply Check Se&ttings..."_s,
                                           u"Post to &Selected Forums"_s,
-                                          u"Use Current Page as &Posting Page"_s};
+                                          u"Use Current Page as &Posting Page"_s,
+                                          u"Link &Whole Addresses"_s};
     QTest::newRow("view") << "viewMenu"
                           << "&View"
                           << QStringList{u"&Saved Messages"_s, u"&All posts"_s,
@@ -315,6 +316,8 @@ void TestMainWindow::menusHoldEveryItem() {
 }
 
 void TestMainWindow::previewAndCopyConvertTheMessage() {
+    // The classic link rules, which a settings file of an earlier version keeps.
+    QVERIFY(program->settings().set(keys::linkWholeAddresses, false));
     control<QPlainTextEdit>(window.get(), "txtMessage")
         ->setPlainText(u"see http://x/y now\nmail a@b"_s);
     control<QComboBox>(window.get(), "cmbConvert")
@@ -341,6 +344,7 @@ void TestMainWindow::emptyMessagePreviewsAsTwoLineBreaks() {
 }
 
 void TestMainWindow::closingSavesAndTheNextStartRestores() {
+    QVERIFY(program->settings().set(keys::linkWholeAddresses, false)); // the classic rules
     QSignalSpy ended(program.get(), &Program::quitRequested);
     control<QLineEdit>(window.get(), "txtSubject")->setText(u"My subject"_s);
     // Non-breaking spaces are kept: one ends the address, another stands inside the text.

@@ -2,6 +2,7 @@
 // opens on, a kept place comes back onto a smaller screen whole, and every caption of the window
 // can be read whole, in English and in German, at the designed size and on a large screen.
 #include "support/main_window_fixture.h"
+#include "widgets/fit_captions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -63,7 +64,7 @@ QString cutCaption(const QWidget* w) {
     } else {
         return {};
     }
-    needed = w->sizeHint().width();
+    needed = captionWidth(w);
     if (needed > w->width())
         return name + u": \"" + text + u"\" needs " + QString::number(needed) + u" of " +
                QString::number(w->width());

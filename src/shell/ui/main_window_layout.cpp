@@ -130,6 +130,12 @@ int MainWindow::placeControls() {
     m_shownColumnExtra = l->columnExtra;
     // Every caption whole, in the language shown: the top row and the browser's rows have room
     // to move along; the left column's frames tell how much wider they need to be.
+    // Not while the window loads: the skin's labels, made then, take the places of the plain
+    // labels they cover, and must find them where the layout put them.
+    if (!m_loaded || m_loading) {
+        m_inLayout = false;
+        return 0;
+    }
     fitCaptions(centralWidget());
     fitCaptions(browserPane);
     const int overflow = std::max(fitCaptions(editorFrame), listsPane->fitCaptions());
