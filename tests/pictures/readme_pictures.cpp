@@ -170,7 +170,10 @@ int main(int argc, char** argv) {
     SettingsStore settings(folders.settingsFolder());
     QtUserMessages messages;
     RecordingClipboard clipboard;
-    AppSettings(settings).set(keys::showHelp, u"0"_s);
+    // A new user's settings (whole-address links, hourly checks), without the help on top.
+    AppSettings choices(settings);
+    choices.startNewFile();
+    choices.set(keys::showHelp, u"0"_s);
     SystemClock clock;
     auto* view = new QWebEngineView; // the window takes it
     WebEnginePage page(view);
