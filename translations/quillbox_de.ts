@@ -83,6 +83,14 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>Ends the list of threads in a notification.</extracomment>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillbox::Branding</name>

@@ -33,11 +33,11 @@ Notice newRepliesNotice(const QStringList& addresses,
                          : QCoreApplication::translate("quillbox::BackgroundCheck", "%1: %2")
                                .arg(forum, shownAddress(addresses[i])));
     }
-    if (n > 3)
-        notice.body +=
-            u'\n' + QCoreApplication::translate("quillbox::BackgroundCheck",
-                                                //: Ends the list of threads in a notification.
-                                                "and %n more", nullptr, count - 3);
+    const int more = count - 3;
+    //: Ends the list of threads in a notification.
+    if (more > 0)
+        notice.body += u'\n' + QCoreApplication::translate("quillbox::BackgroundCheck",
+                                                           "and %n more", nullptr, more);
     return notice;
 }
 

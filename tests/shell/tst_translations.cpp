@@ -324,10 +324,10 @@ void TestTranslations::pluralsTakeTheNumber_data() {
         << u"quillbox::BackgroundCheck"_s << u"and %n more"_s << 1 << u"und 1 weiteres"_s;
     QTest::newRow("check, one found")
         << u"quillbox::ReplyCheck"_s << u"finished - %n new replies found"_s << 1
-        << u"fertig - 1 neue Antwort gefunden"_s;
+        << u"fertig – 1 neue Antwort gefunden"_s;
     QTest::newRow("check, none found")
         << u"quillbox::ReplyCheck"_s << u"finished - %n new replies found"_s << 0
-        << u"fertig - 0 neue Antworten gefunden"_s;
+        << u"fertig – 0 neue Antworten gefunden"_s;
     QTest::newRow("span") << u"quillbox::PageFetcher"_s << u"%n seconds"_s << 30
                           << u"30 Sekunden"_s;
 }
