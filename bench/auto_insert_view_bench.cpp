@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
         t.restart();
         WrittenField written = WrittenField::None;
         done = false;
-        page->writeMessage({1, 2}, text, {}, [&](WrittenField w) {
+        page->writeMessage({1, 2}, text, {}, [&](WrittenField w, bool) {
             written = w;
             done = true;
         });

@@ -43,8 +43,8 @@ int measureOne(const QString& url) {
     PageFetcher fetcher;
     qint64 size = -1;
     QEventLoop loop;
-    QObject::connect(&fetcher, &PageFetcher::completed, &loop, [&](qint64 s) {
-        size = s;
+    QObject::connect(&fetcher, &PageFetcher::completed, &loop, [&](const FetchResult& r) {
+        size = r.bodySize;
         loop.quit();
     });
     QObject::connect(&fetcher, &PageFetcher::failed, &loop, [&](const FetchError& error) {

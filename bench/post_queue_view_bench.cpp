@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     PostQueue queue(clock);
     const QString message =
         QStringLiteral("Spring meeting at the club, all welcome\r\nBring a friend.");
-    InsertFollowUp followUp(page, [&] { queue.threadFound(page.currentUrl()); });
+    InsertFollowUp followUp(page, [&](const QString& thread) { queue.threadFound(thread); });
 
     // The wiring the window does, with the user's submit played by the benchmark.
     QElapsedTimer sinceSubmitLoad;
@@ -122,18 +122,18 @@ int main(int argc, char** argv) {
     QObject::connect(&page, &BrowserPage::downloadCompleted, &followUp,
                      &InsertFollowUp::checkInsertedPost);
     QObject::connect(&queue, &PostQueue::navigateRequested, &page, &BrowserPage::navigate);
-    QObject::connect(&queue, &PostQueue::insertRequested, &page,
-                     [&](const QString& subject, const QString& text, const QString&) {
-                         page.writeMessage({0, 1}, text, subject, [&, text](WrittenField written) {
-                             if (written == WrittenField::None)
-                                 return;
-                             followUp.recordInsert(text);
-                             // The user reads it over and submits.
-                             submitted = true;
-                             view->page()->runJavaScript(
-                                 QStringLiteral("document.forms[0].submit()"));
-                         });
-                     });
+    QObject::connect(
+        &queue, &PostQueue::insertRequested, &page,
+        [&](const QString& subject, const QString& text, const QString&) {
+            page.writeMessage({0, 1}, text, subject, [&, text](WrittenField written, bool) {
+                if (written == WrittenField::None)
+                    return;
+                followUp.recordInsert(text);
+                // The user reads it over and submits.
+                submitted = true;
+                view->page()->runJavaScript(QStringLiteral("document.forms[0].submit()"));
+            });
+        });
     QObject::connect(&queue, &PostQueue::recorded, &queue, [&](const PostRecord& record) {
         watched += record.result == postResult::watched() ? 1 : 0;
     });

@@ -329,6 +329,14 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
 <context>
     <name>quillbox::ListsPane</name>
     <message>
+        <source>Enter Username</source>
+        <translation>Benutzernamen eingeben</translation>
+    </message>
+    <message>
+        <source>Enter Password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
         <source>Your Forums</source>
         <translation>Ihre Foren</translation>
     </message>
@@ -775,6 +783,10 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
 <context>
     <name>quillbox::PostHistoryWindow</name>
     <message>
+        <source>&amp;Retry Skipped</source>
+        <translation>Übersprungene &amp;wiederholen</translation>
+    </message>
+    <message>
         <source>Post History</source>
         <translation>Verlauf der Beiträge</translation>
     </message>
@@ -870,6 +882,58 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
 </context>
 <context>
     <name>quillbox::PostQueue</name>
+    <message>
+        <source>already posted</source>
+        <translation>bereits veröffentlicht</translation>
+    </message>
+    <message>
+        <source>%1 not found</source>
+        <translation>%1 nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 skipped (%2)</source>
+        <translation>%1 übersprungen (%2)</translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation>%1 abgebrochen</translation>
+    </message>
+    <message>
+        <source>Posted to %1 of 1 forum.</source>
+        <translation>In %1 von 1 Forum veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Posted to %1 of 1 forum: %2.</source>
+        <translation>In %1 von 1 Forum veröffentlicht: %2.</translation>
+    </message>
+    <message>
+        <source>Posted to %1 of %2 forums.</source>
+        <translation>In %1 von %2 Foren veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Posted to %1 of %2 forums: %3.</source>
+        <translation>In %1 von %2 Foren veröffentlicht: %3.</translation>
+    </message>
+    <message>
+        <source>Already posted to %1 on %2. Post again?</source>
+        <translation>Bereits am %2 in %1 veröffentlicht. Erneut veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>Post Again</source>
+        <translation>Erneut veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>no subject field</source>
+        <translation>kein Betreffsfeld</translation>
+    </message>
     <message>
         <source>waiting for you to submit</source>
         <translation>wartet auf Ihr Absenden</translation>
@@ -1099,6 +1163,14 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
 </context>
 <context>
     <name>quillbox::QueueStrip</name>
+    <message>
+        <source>&amp;Retry Skipped</source>
+        <translation>Übersprungene &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss</source>
+        <translation>&amp;Ausblenden</translation>
+    </message>
     <message>
         <source>&amp;Next Forum</source>
         <translation>&amp;Nächstes Forum</translation>

@@ -73,6 +73,7 @@ void AutoInsert::insertMessage() {
         return;
     m_busy = true;
     m_writing = false;
+    m_subjectInserted = false;
     const quint64 attempt = ++m_attempt;
     m_timeout.start();
     const quint64 generation = m_page.pageGeneration();
@@ -112,14 +113,16 @@ void AutoInsert::writeToScannedField(const FieldTarget& target) {
     QPointer<AutoInsert> self(this);
     const QString subject = m_subject ? m_subject() : QString();
     m_writing = true;
-    m_page.writeMessage(target, text, subject, [self, attempt = m_attempt](WrittenField written) {
-        if (!self || !self->current(attempt))
-            return;
-        if (written == WrittenField::None)
-            self->fail();
-        else
-            self->finish(true);
-    });
+    m_page.writeMessage(target, text, subject,
+                        [self, attempt = m_attempt](WrittenField written, bool subjectWritten) {
+                            if (!self || !self->current(attempt))
+                                return;
+                            self->m_subjectInserted = subjectWritten;
+                            if (written == WrittenField::None)
+                                self->fail();
+                            else
+                                self->finish(true);
+                        });
 }
 
 void AutoInsert::writeWherePersonWouldType() {
@@ -131,9 +134,10 @@ void AutoInsert::writeWherePersonWouldType() {
     // Only a field the page found arms the follow-up: a page with nowhere to type got nothing.
     m_unconfirmedInsert.emplace(text, plain);
     m_page.writeMessage(FieldTarget{}, text, subject,
-                        [self, attempt = m_attempt](WrittenField written) {
+                        [self, attempt = m_attempt](WrittenField written, bool subjectWritten) {
                             if (!self || !self->current(attempt))
                                 return;
+                            self->m_subjectInserted = subjectWritten;
                             if (written == WrittenField::None) {
                                 self->fail();
                                 return;

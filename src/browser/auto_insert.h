@@ -59,6 +59,9 @@ public:
     void insertMessage();
     // True from a press until the page has answered.
     bool isBusy() const { return m_busy; }
+    // Whether the last insert put the subject into a subject field of the page (false when the
+    // form had none, or the page was left before it answered).
+    bool subjectInserted() const { return m_subjectInserted; }
 
 signals:
     // An insert has ended; inserted tells whether the message reached a field of the page.
@@ -82,6 +85,7 @@ private:
     MessageSource m_subject;
     bool m_busy = false;
     bool m_writing = false; // the text has been sent to the page
+    bool m_subjectInserted = false;
     // What the follow-up is to look for once a write the page still has to confirm goes through;
     // a load before the page answers counts as that.
     std::optional<std::pair<QString, QString>> m_unconfirmedInsert;

@@ -28,7 +28,13 @@ void PagePaste::pasteIntoPage(int index) {
     if (!*source)
         return;
     // A refused paste leaves the page as it was; there is nothing the user must be told.
-    m_page.insertAtFocus((*source)(), [](bool) {});
+    const QString value = (*source)();
+    std::function<void(const QString&)> pasted =
+        index == Message ? m_sources.messagePasted : std::function<void(const QString&)>();
+    m_page.insertAtFocus(value, [value, pasted = std::move(pasted)](bool taken) {
+        if (taken && pasted)
+            pasted(value);
+    });
 }
 
 } // namespace quillbox

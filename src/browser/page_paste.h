@@ -13,6 +13,8 @@ struct PasteSources {
     std::function<QString()> userName;         // the selected forum's user name
     std::function<QString()> password;         // its password, unmasked
     std::function<QString()> convertedMessage; // the message as pageMessage builds it
+    // Told the text of a message the page took (the follow-up of an insert is armed by it).
+    std::function<void(const QString& pasted)> messagePasted;
 };
 
 // The Paste buttons: one value at a time goes into the field of the page that has the focus,
@@ -26,7 +28,7 @@ public:
 
     // Pastes the value of the button with this index; any other index does nothing. A page
     // that takes nothing (no field has the focus, no page is loaded) shows nothing either.
-    // Pasting the message does not arm the follow-up of auto-insert.
+    // A message the page took is reported through messagePasted, as an insert would be.
     void pasteIntoPage(int index);
 
 private:

@@ -4,6 +4,7 @@
 #include "store/text_file.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,6 +37,14 @@ bool endsWithLineEnd(int fd, off_t size) {
 
 QString postLogFileName() {
     return QStringLiteral("post-log.jsonl");
+}
+
+QString postedMessageDigest(const QString& message) {
+    // Line breaks as the editor gives them or as a page would: the same message either way.
+    QString text = message;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QString::fromLatin1(
+        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex().left(32));
 }
 
 QString newQueueRunId() {

@@ -39,11 +39,16 @@ struct PostRecord {
     QString result;   // one of postResult; another word read from the file is kept as it is
     QString queueRun; // the same for every record of one queue run; "" for a single Auto-Insert
     QString note;     // why a forum was skipped; "" when there is nothing to say
+    QString message;  // postedMessageDigest of the message; "" when not known
 
     bool operator==(const PostRecord&) const = default;
 };
 
 QString postLogFileName();
+
+// What the log keeps of a message, so that a second post of it can be recognised without the
+// log holding its text: a hex digest of the text.
+QString postedMessageDigest(const QString& message);
 
 // A new queue run's id: unique, so the runs of one day never merge in the history.
 QString newQueueRunId();

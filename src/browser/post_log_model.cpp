@@ -93,6 +93,20 @@ const PostRecord* PostLogModel::recordAt(const QModelIndex& index) const {
     return &m_records.at(entry.records.at(index.row()));
 }
 
+QList<PostRecord> PostLogModel::skippedInRun(const QModelIndex& index) const {
+    QList<PostRecord> skipped;
+    if (!index.isValid() || index.model() != this)
+        return skipped;
+    const int entry = index.internalId() == topLevel ? index.row() : int(index.internalId() - 1);
+    if (!m_entries.at(entry).run || m_entries.at(entry).records.isEmpty())
+        return skipped;
+    const QString run = m_records.at(m_entries.at(entry).records.first()).queueRun;
+    for (const PostRecord& record : m_records)
+        if (record.queueRun == run && record.result == postResult::skipped())
+            skipped.append(record);
+    return skipped;
+}
+
 bool PostLogModel::isRunRow(const QModelIndex& index) const {
     return index.isValid() && index.model() == this && index.internalId() == topLevel &&
            m_entries.at(index.row()).run;

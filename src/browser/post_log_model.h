@@ -42,6 +42,9 @@ public:
     // The record of a post row; nullptr for a run's row or an invalid index.
     const PostRecord* recordAt(const QModelIndex& index) const;
     bool isRunRow(const QModelIndex& index) const;
+    // For a queue run's row or any of its posts: the posts that run passed over, whatever the
+    // filter shows; none for a single post.
+    QList<PostRecord> skippedInRun(const QModelIndex& index) const;
     // Where a double-click leads: the thread, else the posting page; "" for a run's row.
     QString openAddress(const QModelIndex& index) const;
     int recordCount() const { return int(m_records.size()); }

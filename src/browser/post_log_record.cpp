@@ -234,6 +234,7 @@ std::optional<PostRecord> parseJsonRecord(QByteArrayView line) {
     record.format = stringField(object, QLatin1StringView("format"));
     record.queueRun = stringField(object, QLatin1StringView("queue_run"));
     record.note = stringField(object, QLatin1StringView("note"));
+    record.message = stringField(object, QLatin1StringView("message"));
     return record;
 }
 
@@ -264,6 +265,8 @@ QByteArray serializePostRecord(const PostRecord& record) {
                                                       : QJsonValue(record.queueRun));
     if (!record.note.isEmpty())
         object.insert(QLatin1StringView("note"), record.note);
+    if (!record.message.isEmpty())
+        object.insert(QLatin1StringView("message"), record.message);
     // Compact JSON escapes every control character, so the record stays on its one line.
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -293,6 +296,8 @@ std::optional<PostRecord> parsePostRecord(QByteArrayView line) {
                 record.queueRun = std::move(*value);
             else if (key == "note")
                 record.note = std::move(*value);
+            else if (key == "message")
+                record.message = std::move(*value);
         });
     std::optional<PostRecord> parsed;
     if (flat) {

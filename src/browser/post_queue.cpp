@@ -30,6 +30,62 @@ QString PostQueue::noPostingPageReason() {
     return QCoreApplication::translate("quillbox::PostQueue", "no posting page");
 }
 
+QString PostQueue::noSubjectFieldNote() {
+    return QCoreApplication::translate("quillbox::PostQueue", "no subject field");
+}
+
+QString PostQueue::alreadyPostedReason() {
+    return QCoreApplication::translate("quillbox::PostQueue", "already posted");
+}
+
+QString PostQueue::summaryText() const {
+    if (isRunning() || m_records.isEmpty())
+        return {};
+    const auto count = [this](const QString& result) {
+        return int(std::count_if(m_records.cbegin(), m_records.cend(),
+                                 [&](const PostRecord& r) { return r.result == result; }));
+    };
+    QStringList parts;
+    if (const int n = count(postResult::notFound()))
+        parts.append(tr("%1 not found").arg(n));
+    if (const int n = count(postResult::skipped())) {
+        QStringList reasons;
+        for (const PostRecord& r : m_records)
+            if (r.result == postResult::skipped() && !r.note.isEmpty() && !reasons.contains(r.note))
+                reasons.append(r.note);
+        parts.append(reasons.isEmpty()
+                         ? tr("%1 skipped").arg(n)
+                         : tr("%1 skipped (%2)")
+                               .arg(QString::number(n), reasons.join(QStringLiteral(", "))));
+    }
+    if (const int n = count(postResult::stopped()))
+        parts.append(tr("%1 stopped").arg(n));
+    const QString posted = QString::number(count(postResult::watched()));
+    const QString total = QString::number(m_records.size());
+    if (m_records.size() == 1)
+        return parts.isEmpty() ? tr("Posted to %1 of 1 forum.").arg(posted)
+                               : tr("Posted to %1 of 1 forum: %2.")
+                                     .arg(posted, parts.join(QStringLiteral(", ")));
+    return parts.isEmpty() ? tr("Posted to %1 of %2 forums.").arg(posted, total)
+                           : tr("Posted to %1 of %2 forums: %3.")
+                                 .arg(posted, total, parts.join(QStringLiteral(", ")));
+}
+
+QList<QueueForum> PostQueue::skippedForums() const {
+    QList<QueueForum> skipped;
+    if (isRunning())
+        return skipped;
+    for (qsizetype i = 0; i < m_records.size() && i < m_forums.size(); ++i)
+        if (m_records[i].result == postResult::skipped())
+            skipped.append(m_forums[i]);
+    return skipped;
+}
+
+void PostQueue::insertMade(bool subjectInserted) {
+    if (isRunning() && !m_settled)
+        m_subjectInserted = subjectInserted;
+}
+
 bool PostQueue::start(const QList<QueueForum>& forums, const QString& subject,
                       const QString& message) {
     if (isRunning() || forums.isEmpty())
@@ -138,11 +194,14 @@ void PostQueue::record(const QString& result, const std::optional<QString>& thre
     entry.forum = forum.address;
     entry.postingPage = forum.postingPage;
     entry.thread = thread;
-    entry.subject = m_subject;
+    // Only a subject that went into the form is the post's; a reply form may have no field.
+    const bool noSubjectField = m_subjectInserted == false && !m_subject.isEmpty();
+    entry.subject = noSubjectField ? QString() : m_subject;
     entry.format = forum.format;
     entry.result = result;
     entry.queueRun = m_runId;
-    entry.note = note;
+    entry.note = note.isEmpty() && noSubjectField ? noSubjectFieldNote() : note;
+    entry.message = postedMessageDigest(m_message);
     m_records.append(entry);
     m_settled = true;
     emit recorded(entry);
@@ -153,8 +212,23 @@ void PostQueue::advance() {
     // one that stops the run) meets a queue that is whole.
     while (++m_current < m_forums.size()) {
         m_settled = false;
+        m_subjectInserted.reset();
         const QueueForum forum = m_forums.at(m_current);
-        if (!forum.postingPage.trimmed().isEmpty()) {
+        QString passedOver = noPostingPageReason();
+        if (!forum.postingPage.trimmed().isEmpty() && m_repeatCheck) {
+            // The question may wait for the user; nothing may settle this forum meanwhile, and
+            // a Stop in between ends the run.
+            const int at = m_current;
+            const QString runId = m_runId;
+            m_settled = true;
+            const bool again = m_repeatCheck(forum, m_subject, m_message);
+            if (!isRunning() || m_current != at || m_runId != runId)
+                return;
+            m_settled = false;
+            if (!again)
+                passedOver = alreadyPostedReason();
+        }
+        if (passedOver == noPostingPageReason() && !forum.postingPage.trimmed().isEmpty()) {
             m_state = State::Loading;
             const int at = m_current;
             emit changed();
@@ -164,8 +238,8 @@ void PostQueue::advance() {
         }
         m_state = State::Skipped;
         m_skipNote = QStringLiteral("%1: %2").arg(forum.name.isEmpty() ? forum.address : forum.name,
-                                                  noPostingPageReason());
-        record(postResult::skipped(), std::nullopt, noPostingPageReason());
+                                                  passedOver);
+        record(postResult::skipped(), std::nullopt, passedOver);
         if (!isRunning())
             return; // stopped by a slot of recorded()
     }

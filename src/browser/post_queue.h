@@ -5,6 +5,8 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace quillbox {
 
@@ -44,7 +46,13 @@ public:
     };
     Q_ENUM(State)
 
+    // Asked before the queue posts to a forum: false passes the forum over ("already
+    // posted"). The program asks the user when the post log shows the same post there.
+    using RepeatCheck = std::function<bool(const QueueForum& forum, const QString& subject,
+                                           const QString& message)>;
+
     explicit PostQueue(const Clock& clock, QObject* parent = nullptr);
+    void setRepeatCheck(RepeatCheck check) { m_repeatCheck = std::move(check); }
 
     // Starts a run over the forums in order; false (and nothing happens) while a run is going
     // on or when there are no forums. Forums without a posting page are recorded as skipped at
@@ -62,6 +70,13 @@ public:
 
     // "2 of 5: forum name"; after a run, how it ended ("Done: 3 watched, 1 skipped").
     QString progressText() const;
+    // After a run, what became of it: "Posted to 3 of 4 forums: 1 skipped (no posting page)."
+    // "" before the first run and while one goes on.
+    QString summaryText() const;
+    // The forums the last run passed over, in its order, to try again.
+    QList<QueueForum> skippedForums() const;
+    const QString& subject() const { return m_subject; }
+    const QString& message() const { return m_message; }
     // "loading", "waiting for you to submit", "watching", "skipped"; "" when idle.
     QString stateText() const;
     // The last forum passed over without the user's say, and why ("Forum B: no posting
@@ -70,10 +85,17 @@ public:
 
     static QString stateName(State state);
     static QString noPostingPageReason();
+    // The note of a post whose subject found no field of its own in the posting form.
+    static QString noSubjectFieldNote();
+    // The reason of a forum passed over because the user chose not to post there again.
+    static QString alreadyPostedReason();
 
 public slots:
     // The browser pane finished loading a page.
     void pageLoaded();
+    // The insert asked for ended; whether the subject went into a field of its own. The forum's
+    // record then names the subject only when it did.
+    void insertMade(bool subjectInserted);
     // The follow-up of the insert found the post at this address and put it on watch.
     void threadFound(const QString& address);
     // "Next Forum": the post was not found (or not made); on to the next forum.
@@ -106,6 +128,7 @@ private:
     void finish(State endState);
 
     const Clock& m_clock;
+    RepeatCheck m_repeatCheck;
     QList<QueueForum> m_forums;
     QString m_subject;
     QString m_message;
@@ -113,7 +136,8 @@ private:
     QList<PostRecord> m_records;
     QString m_skipNote;
     int m_current = -1;
-    bool m_settled = false; // the current forum's outcome is recorded
+    bool m_settled = false;                // the current forum's outcome is recorded
+    std::optional<bool> m_subjectInserted; // told by insertMade for the current forum
     State m_state = State::Idle;
 };
 

@@ -21,6 +21,34 @@ struct FieldTarget {
     int field = -1;
 };
 
+// A text looked for in a page: the first line of the inserted markup (lower case), and the
+// message's first line as the page shows it (in the normal form of browser/shown_text.h). Either
+// may be empty.
+struct TextSearch {
+    QString markup;
+    QString shown;
+};
+
+// Counts of post spots, as a document held them when a watch began in it.
+struct ShownSpots {
+    int inPost = 0;
+    int elsewhere = 0;
+    bool postsMarked = false;
+};
+
+// Where a text stands in a page: how many of the innermost elements holding it stand in a form
+// or an editable field, inside a post, only inside a list of threads, or elsewhere. A page marks
+// its posts when one of its elements carries a post's number (see locate_text.js for the rule).
+struct TextPlacement {
+    int editable = 0;
+    int inPost = 0;
+    int inList = 0;
+    int elsewhere = 0;
+    bool postsMarked = false;
+    QString canonical;                  // the page's <link rel="canonical">, "" when it has none
+    std::optional<ShownSpots> baseline; // as remembered in this document, if it was
+};
+
 // The kind of field a message was written into.
 enum class WrittenField {
     None,            // nothing was written: no field a person could type into
@@ -43,8 +71,10 @@ class BrowserPage : public QObject {
 
 public:
     using HtmlCallback = std::function<void(std::optional<BodyHtml>)>; // nullopt: no body
-    using WriteCallback = std::function<void(WrittenField)>;
+    // The field the message went into, and whether the subject went into a field of its own.
+    using WriteCallback = std::function<void(WrittenField, bool subjectWritten)>;
     using DoneCallback = std::function<void(bool)>;
+    using PlacementCallback = std::function<void(std::optional<TextPlacement>)>;
 
     using QObject::QObject;
     ~BrowserPage() override = default;
@@ -83,6 +113,13 @@ public:
     // has the focus; a field in a frame of another origin is typed into unseen and counts as
     // taken. The system clipboard is not touched.
     virtual void insertAtFocus(const QString& text, DoneCallback done) = 0;
+    // Finds where a text stands in the document (see TextPlacement); remember keeps the counts
+    // as the document's baseline. nullopt when the page changed or has no body.
+    virtual void locateText(const TextSearch& search, bool remember, PlacementCallback done) = 0;
+    // While watched, documentChanged reports changes of the document now shown that load no
+    // page (a post added by the page's scripts, pushState, popstate), and userActed the user's
+    // input in it.
+    virtual void setDocumentWatched(bool watched) = 0;
 
 signals:
     // The notifications of the page.
@@ -95,6 +132,9 @@ signals:
     void rendererEnded();
     // A page asked for a new window; blocked tells whether the popup switch refused it.
     void newWindowRequested(bool blocked);
+    // See setDocumentWatched.
+    void documentChanged();
+    void userActed();
 };
 
 } // namespace quillbox

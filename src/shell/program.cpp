@@ -1,6 +1,7 @@
 #include "shell/program.h"
 
 #include "browser/insert_follow_up.h"
+#include "browser/post_again.h"
 #include "browser/post_log.h"
 #include "browser/post_queue.h"
 #include "platform/browser_page.h"
@@ -56,7 +57,6 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
       m_background(std::make_unique<BackgroundCheck>(*m_lists, *m_replyCheck, seams.clock)) {
     m_sizesFetcher->setObjectName(QStringLiteral("wscSizes"));
     keep(m_settings->startNewFile());
-    m_sizesFetcher->setRequestCookies(m_cookies.get());
     connect(m_sizesFetcher.get(), &PageFetcher::stageChanged, this, &Program::fetchStage);
     connect(m_sizesFetcher.get(), &PageFetcher::progressed, this, &Program::fetchProgress);
     connect(m_measurer.get(), &PostMeasurer::panelText, this, &Program::panelText);
@@ -64,10 +64,15 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     // not the stage of one fetch.
     connect(m_replyCheck.get(), &ReplyCheck::panelText, this, &Program::panelText);
 
-    // Every check sends the browser's cookies when the user asked for checks as the
-    // logged-in user; the background check tells of what it finds in a notification.
-    m_replyCheck->checker().setRequestCookies(m_cookies.get());
-    m_background->checker().setRequestCookies(m_cookies.get());
+    // One way of fetching for every fetch of the program: the time-outs, the system's
+    // authorities, and the browser's cookies, which the jar hands out only while the user asked
+    // for checks as the logged-in user. The background check tells of what it finds in a
+    // notification.
+    FetchOptions options;
+    options.cookies = m_cookies.get();
+    m_sizesFetcher->setOptions(options);
+    m_replyCheck->checker().setOptions(options);
+    m_background->checker().setOptions(options);
     m_background->setNotifier(seams.notifier);
     m_notifier = seams.notifier;
     followUnreadCount();
@@ -98,7 +103,7 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     // The page where an inserted message shows up is put on watch.
     BrowserPage& page = seams.page;
     m_followUp = std::make_unique<InsertFollowUp>(
-        page, [this, &page] { m_measurer->watchPost(page.currentUrl()); });
+        page, [this](const QString& thread) { m_measurer->watchPost(thread); });
 
     // Posting to many forums: the queue asks for the pages, the window puts the text in, the
     // follow-up tells where the post was found, and every outcome goes to the post log.
@@ -106,11 +111,17 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     connect(m_queue.get(), &PostQueue::navigateRequested, &page, &BrowserPage::navigate);
     connect(&page, &BrowserPage::downloadCompleted, m_queue.get(), &PostQueue::pageLoaded);
     connect(m_queue.get(), &PostQueue::recorded, this, &Program::logPost);
-    connect(m_followUp.get(), &InsertFollowUp::postFound, this, [this, &page] {
+    // The same post to the same forum again is the user's choice.
+    m_queue->setRepeatCheck(
+        [this](const QueueForum& forum, const QString& subject, const QString& message) {
+            return askToPostAgain(m_messages, m_branding.productName,
+                                  readPostLog(m_dataFolder).records, forum, subject, message);
+        });
+    connect(m_followUp.get(), &InsertFollowUp::postFound, this, [this](const QString& thread) {
         if (m_queue->isRunning()) {
-            m_queue->threadFound(page.currentUrl());
+            m_queue->threadFound(thread);
         } else if (m_pendingInsert) {
-            m_pendingInsert->thread = page.currentUrl();
+            m_pendingInsert->thread = thread;
             m_pendingInsert->result = postResult::watched();
             logPost(*std::exchange(m_pendingInsert, nullptr));
         }
@@ -378,15 +389,26 @@ bool Program::setReplyCheckMinutes(int minutes) {
 }
 
 void Program::singleInsertMade(const QString& postingPage, const QString& subject,
-                               const QString& format) {
+                               const QString& format, bool subjectInserted) {
     if (m_queue->isRunning())
         return;
     const int forum = forumForPage(m_lists->forums(), postingPage);
     m_pendingInsert = std::make_unique<PostRecord>();
     m_pendingInsert->forum = forum >= 0 ? m_lists->forums().at(forum).address : QString();
     m_pendingInsert->postingPage = postingPage;
-    m_pendingInsert->subject = subject;
+    m_pendingInsert->subject = subjectInserted ? subject : QString();
+    if (!subjectInserted && !subject.isEmpty())
+        m_pendingInsert->note = PostQueue::noSubjectFieldNote();
     m_pendingInsert->format = format;
+}
+
+bool Program::retrySkipped(const QStringList& forums, const QString& subject,
+                           const QString& message) {
+    QList<int> rows;
+    for (const QString& address : forums)
+        if (const int row = m_lists->forumIndex(address); row >= 0 && !rows.contains(row))
+            rows.append(row);
+    return postToForums(rows, subject, message);
 }
 
 bool Program::postToForums(const QList<int>& forumRows, const QString& subject,

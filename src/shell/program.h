@@ -138,9 +138,12 @@ public:
 
     // An Auto-Insert of one message (not a queue's) reached the page at postingPage: its post is
     // logged, under the forum of that page's site, once the follow-up finds the thread or gives
-    // up looking.
-    void singleInsertMade(const QString& postingPage, const QString& subject,
-                          const QString& format);
+    // up looking. A subject the form had no field for is not logged as inserted.
+    void singleInsertMade(const QString& postingPage, const QString& subject, const QString& format,
+                          bool subjectInserted = true);
+    // Posts again to the forums a run passed over (by address; a forum removed since is left
+    // out), each with its posting page and format as they are now.
+    bool retrySkipped(const QStringList& forums, const QString& subject, const QString& message);
     // Starts a queue run over the forums of these rows, each with its own format and posting
     // page; false when no row is given or a run is on already.
     bool postToForums(const QList<int>& forumRows, const QString& subject, const QString& message);

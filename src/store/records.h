@@ -23,7 +23,8 @@ struct Forum {
 };
 
 // The user name and password of a login entry: the text before the first "|", and everything
-// after it. An entry without "|" is all user name.
+// after it. An entry without "|" is all user name. The user name "Enter Username", the hint of
+// the user-name box that earlier versions stored as text, reads as none.
 struct LoginParts {
     QString userName;
     QString password;

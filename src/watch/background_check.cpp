@@ -11,9 +11,8 @@
 
 namespace quillbox {
 
-Notice newRepliesNotice(const QStringList& addresses,
-                        const std::function<QString(const QString&)>& forumName) {
-    const qsizetype n = addresses.size();
+Notice newRepliesNotice(const QStringList& threads, const QStringList& forums) {
+    const qsizetype n = threads.size();
     const int count = int(n);
     Notice notice;
     notice.title = QCoreApplication::translate("quillbox::BackgroundCheck", "New replies");
@@ -24,14 +23,14 @@ Notice newRepliesNotice(const QStringList& addresses,
             : QCoreApplication::translate("quillbox::BackgroundCheck",
                                           "%n threads have new replies:", nullptr, count);
     for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i) {
-        const QString forum = forumName ? forumName(addresses[i]) : QString();
+        const QString forum = forums.value(i);
         notice.body +=
             u'\n' + (forum.isEmpty()
-                         ? shownAddress(addresses[i])
+                         ? shownAddress(threads[i])
                          //: A thread in a notification: %1 is the name of its forum,
                          //: %2 its address.
                          : QCoreApplication::translate("quillbox::BackgroundCheck", "%1: %2")
-                               .arg(forum, shownAddress(addresses[i])));
+                               .arg(forum, shownAddress(threads[i])));
     }
     const int more = count - 3;
     //: Ends the list of threads in a notification.
@@ -116,6 +115,8 @@ void BackgroundCheck::abandon() {
 void BackgroundCheck::onFinished() {
     const QDateTime now = m_clock.now();
     QStringList newlyFound;
+    QStringList names;  // what the notification calls them: their titles where known
+    QStringList forums; // the names of their forums
     const QList<ThreadCheckResult>& results = m_checker.results();
     for (qsizetype i = 0; i < results.size() && i < m_checking.size(); ++i) {
         const ThreadCheckResult& r = results[i];
@@ -126,14 +127,15 @@ void BackgroundCheck::onFinished() {
             !m_lists.newReplies().contains(r.address)) {
             m_lists.addNewReply(r.address, id);
             newlyFound.append(r.address);
+            const QString title = r.page ? r.page->title : r.title;
+            names.append(title.isEmpty() ? r.address : title);
+            // A thread is on the forum whose address starts its own.
+            forums.append(m_lists.forumModel().name(forumForPage(m_lists.forums(), r.address)));
         }
     }
     m_checking.clear();
     if (m_notifier && !newlyFound.isEmpty()) {
-        // A thread is on the forum whose address starts its own.
-        const Notice notice = newRepliesNotice(newlyFound, [this](const QString& thread) {
-            return m_lists.forumModel().name(forumForPage(m_lists.forums(), thread));
-        });
+        const Notice notice = newRepliesNotice(names, forums);
         m_notifier->notify(notice.title, notice.body);
     }
     emit runningChanged(false);

@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
-#include <functional>
 
 namespace quillbox {
 
@@ -17,13 +16,13 @@ class Notifier;
 class ReplyCheck;
 
 // The title and text of the notification about threads with new replies: how many, and the
-// addresses of up to three of them, each after the name of its forum where forumName knows one.
+// names of up to three of them (their titles, or their addresses where no title is known),
+// each after the name of its forum where forums names one.
 struct Notice {
     QString title;
     QString body;
 };
-Notice newRepliesNotice(const QStringList& addresses,
-                        const std::function<QString(const QString&)>& forumName = {});
+Notice newRepliesNotice(const QStringList& threads, const QStringList& forums = {});
 
 // Checks the watched threads for new replies on a schedule while the program runs, with the
 // parallel checker and without any message box. Threads that grew by more than 500 bytes are

@@ -19,9 +19,14 @@ QVariant NewRepliesModel::data(const QModelIndex& index, int role) const {
         return {};
     const Entry& entry = m_entries.at(index.row());
     switch (role) {
-    case Qt::DisplayRole:
-        // Shown with its password masked; the address itself is for navigating and saving.
-        return shownAddress(entry.address);
+    case Qt::DisplayRole: {
+        // The thread's title where a check read one; else the address with its password
+        // masked. The address itself is for navigating and saving.
+        const int row = m_threads.rowOf(entry.post);
+        const QString title =
+            row < 0 ? QString() : m_threads.index(row).data(ThreadModel::TitleRole).toString();
+        return title.isEmpty() ? shownAddress(entry.address) : title;
+    }
     case AddressRole:
         return entry.address;
     case PostIdRole:
@@ -86,7 +91,7 @@ void NewRepliesModel::threadsChanged(const QModelIndex& first, const QModelIndex
     for (int row = first.row(); row <= last.row(); ++row) {
         const int mine = rowOf(m_threads.id(row));
         if (mine >= 0)
-            emit dataChanged(index(mine), index(mine), {Qt::ToolTipRole});
+            emit dataChanged(index(mine), index(mine), {Qt::DisplayRole, Qt::ToolTipRole});
     }
 }
 

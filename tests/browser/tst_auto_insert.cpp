@@ -29,7 +29,7 @@ struct Harness {
     RecordingBrowserPage page;
     RecordingMessages messages;
     int watches = 0;
-    InsertFollowUp followUp{page, [this] { ++watches; }};
+    InsertFollowUp followUp{page, [this](const QString&) { ++watches; }};
     QString message = u"Hello \"world\" \\ </script> ${x} \u2028 \u65e5\u672c\r\n\r\n"_s;
     AutoInsert insert{page, messages, followUp, folders.dataFolder(), [this] { return message; }};
 
@@ -148,7 +148,7 @@ void TestAutoInsert::unwritableScratchFileShowsErrorBox() {
     TestFolders folders;
     RecordingBrowserPage page;
     RecordingMessages messages;
-    InsertFollowUp followUp(page, [] {});
+    InsertFollowUp followUp(page, [](const QString&) {});
     AutoInsert insert(page, messages, followUp, folders.path(u"no such folder"_s),
                       [] { return u"text"_s; });
     page.setBodyMarkup(postingForm);

@@ -15,7 +15,7 @@ namespace {
 struct Harness {
     RecordingBrowserPage page;
     QStringList watched; // the address shown when "Watch This Post" ran
-    InsertFollowUp followUp{page, [this] { watched.append(page.currentUrl()); }};
+    InsertFollowUp followUp{page, [this](const QString&) { watched.append(page.currentUrl()); }};
 
     Harness() {
         QObject::connect(&page, &BrowserPage::downloadCompleted, &followUp,

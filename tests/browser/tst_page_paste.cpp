@@ -21,13 +21,15 @@ struct Harness {
     QString format = u"html"_s;
     TemplateSet templates = defaultTemplates();
     int conversions = 0;
+    QStringList pastedMessages; // what the follow-up was told
     PagePaste paste{page,
                     {[this] { return subject; }, [this] { return userName; },
                      [this] { return password; },
                      [this] {
                          ++conversions;
                          return pageMessage(body, format, templates);
-                     }}};
+                     },
+                     [this](const QString& pasted) { pastedMessages.append(pasted); }}};
 };
 
 } // namespace
@@ -66,6 +68,11 @@ void TestPagePaste::pastesTheValueOfEachButton() {
     QCOMPARE(h.page.pastes.size(), 1);
     QCOMPARE(h.page.pastes[0].text, value);
     QCOMPARE(h.conversions, index == 3 ? 1 : 0);
+    // Only the message a page took is reported, to arm the follow-up as an insert does.
+    QCOMPARE(h.pastedMessages, index == 3 ? QStringList{value} : QStringList());
+    h.page.pasteAnswer = false;
+    h.paste.pasteIntoPage(index);
+    QCOMPARE(h.pastedMessages.size(), index == 3 ? 1 : 0);
 }
 
 void TestPagePaste::otherIndexesPasteNothing_data() {

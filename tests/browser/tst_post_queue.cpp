@@ -56,6 +56,8 @@ struct Harness {
                 queue.skip();
             else if (event == u"stop")
                 queue.stop();
+            else if (event.startsWith(u"inserted"))
+                queue.insertMade(event == u"inserted with subject");
         }
     }
 };
@@ -69,6 +71,7 @@ private slots:
     void walksTheForums_data();
     void walksTheForums();
     void recordsCarryTheRunAndTheForum();
+    void subjectIsLoggedOnlyWhereTheFormTookIt();
     void stripTextsFollowTheRun();
     void runOfForumsWithoutPostingPagesEndsAtOnce();
     void aSecondStartWaitsForTheFirstRun();
@@ -144,6 +147,22 @@ void TestPostQueue::recordsCarryTheRunAndTheForum() {
     const QString firstRun = h.queue.runId();
     QVERIFY(h.queue.start(threeBoards(), u"Again"_s, u"body"_s));
     QVERIFY(h.queue.runId() != firstRun);
+}
+
+void TestPostQueue::subjectIsLoggedOnlyWhereTheFormTookIt() {
+    Harness h;
+    QVERIFY(h.queue.start(threeBoards(), u"Hello"_s, u"body"_s));
+    // B's reply form has no subject field; C's has one.
+    h.play({u"load"_s, u"inserted without subject"_s, u"load"_s, u"found http://127.0.0.1/b/t"_s,
+            u"load"_s, u"inserted with subject"_s, u"next"_s});
+    QCOMPARE(h.records.size(), 3);
+    QCOMPARE(h.records.at(1).subject, QString());
+    QCOMPARE(h.records.at(1).note, PostQueue::noSubjectFieldNote());
+    QCOMPARE(PostQueue::noSubjectFieldNote(), u"no subject field"_s);
+    QCOMPARE(h.records.at(2).subject, u"Hello"_s);
+    QCOMPARE(h.records.at(2).note, QString());
+    // A skipped forum keeps its own reason.
+    QCOMPARE(h.records.at(0).note, PostQueue::noPostingPageReason());
 }
 
 void TestPostQueue::stripTextsFollowTheRun() {

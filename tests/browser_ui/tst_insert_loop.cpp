@@ -112,7 +112,8 @@ void TestInsertLoop::init() {
     view->show();
     page = std::make_unique<WebEnginePage>(view.get());
     watched.clear();
-    followUp = std::make_unique<InsertFollowUp>(*page, [this] { watched << page->currentUrl(); });
+    followUp = std::make_unique<InsertFollowUp>(
+        *page, [this](const QString& thread) { watched << thread; });
     connect(page.get(), &BrowserPage::downloadCompleted, followUp.get(),
             &InsertFollowUp::checkInsertedPost);
     autoInsert = std::make_unique<AutoInsert>(*page, *messages, *followUp, folders->dataFolder(),

@@ -52,6 +52,7 @@ private slots:
     void doubleClickOpensThreadElsePostingPage();
     void threadActionsOnlyForPostsWithAThread();
     void filterNarrowsTheList();
+    void retrySkippedOffersARunsPassedOverForums();
 };
 
 void TestPostHistoryWindow::listsRunsNewestFirstAndTellsOfDamagedLines() {
@@ -141,6 +142,33 @@ void TestPostHistoryWindow::filterNarrowsTheList() {
     QCOMPARE(model->rowCount(model->index(0, 0)), 1);
     w.filter->clear();
     QCOMPARE(model->rowCount(), 2);
+}
+
+void TestPostHistoryWindow::retrySkippedOffersARunsPassedOverForums() {
+    Window w;
+    QPushButton* retry = w.window.findChild<QPushButton*>(u"cmdRetrySkipped"_s);
+    QVERIFY(retry);
+    w.append(makeRecord(u"http://127.0.0.1:8081/"_s, postResult::skipped(), 1, u"run"_s));
+    w.append(makeRecord(u"http://127.0.0.1:8082/"_s, postResult::watched(), 2, u"run"_s, u"t"_s));
+    w.append(makeRecord(u"http://127.0.0.1:8083/"_s, postResult::skipped(), 3, u"run"_s));
+    w.append(makeRecord(u"http://127.0.0.1:8084/"_s, postResult::skipped(), 4, {}));
+    w.window.loadLog(w.folders.dataFolder());
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QSignalSpy retried(&w.window, &PostHistoryWindow::retrySkippedRequested);
+    const QAbstractItemModel* model = w.list->model();
+    // A single post is no run: nothing to retry.
+    w.list->setCurrentIndex(model->index(0, 0));
+    QVERIFY(!retry->isEnabled());
+    // The run, or any post of it, a watched one too.
+    const QModelIndex run = model->index(1, 0);
+    w.list->setCurrentIndex(model->index(1, 0, run));
+    QVERIFY(retry->isEnabled());
+    QTest::mouseClick(retry, Qt::LeftButton);
+    QCOMPARE(retried.count(), 1);
+    QCOMPARE(retried[0][0].toStringList(),
+             (QStringList{u"http://127.0.0.1:8081/"_s, u"http://127.0.0.1:8083/"_s}));
+    QCOMPARE(retried[0][1].toString(), u"Spring meeting"_s);
 }
 
 QTEST_MAIN(TestPostHistoryWindow)

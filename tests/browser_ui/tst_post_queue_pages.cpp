@@ -70,7 +70,7 @@ void TestPostQueuePages::queueOverThreeBoards() {
     WebEnginePage page(&view);
     ManualClock clock;
     PostQueue queue(clock);
-    InsertFollowUp followUp(page, [] {});
+    InsertFollowUp followUp(page, [](const QString&) {});
     QStringList written; // what went into each posting page
     QStringList navigations;
     QList<PostRecord> logged;
@@ -85,12 +85,13 @@ void TestPostQueuePages::queueOverThreeBoards() {
     connect(&queue, &PostQueue::insertRequested, &page,
             [&](const QString& subject, const QString& text, const QString& format) {
                 const QString converted = convertMessage(text, format, templates);
-                page.writeMessage({0, 1}, converted, subject, [&, converted](WrittenField field) {
-                    if (field == WrittenField::None)
-                        return;
-                    written.append(converted);
-                    followUp.recordInsert(converted);
-                });
+                page.writeMessage({0, 1}, converted, subject,
+                                  [&, converted](WrittenField field, bool) {
+                                      if (field == WrittenField::None)
+                                          return;
+                                      written.append(converted);
+                                      followUp.recordInsert(converted);
+                                  });
             });
     connect(&queue, &PostQueue::recorded, &queue, [&](const PostRecord& record) {
         logged.append(record);

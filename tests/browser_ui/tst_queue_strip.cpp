@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -53,6 +54,7 @@ private slots:
     void showsWhereTheRunStands();
     void everyStepFromTheKeyboard();
     void hidesWhenTheRunEnds();
+    void summaryStaysUntilDismissedAndOffersRetrySkipped();
 };
 
 void TestQueueStrip::showsWhereTheRunStands() {
@@ -99,6 +101,10 @@ void TestQueueStrip::hidesWhenTheRunEnds() {
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));
     QVERIFY(s.queue.start(fourBoards(), u"Hello"_s, u"body"_s));
     QTest::mouseClick(s.button("cmdStopQueue"), Qt::LeftButton);
+    // The summary stays until it is put away.
+    QVERIFY(s.strip->isVisible());
+    QVERIFY(!s.button("cmdStopQueue")->isVisible());
+    QTest::mouseClick(s.button("cmdDismissQueue"), Qt::LeftButton);
     QVERIFY(!s.strip->isVisible());
     QCOMPARE(s.results.last(), postResult::stopped());
     // A second run shows the strip again, from its first forum.
@@ -107,6 +113,31 @@ void TestQueueStrip::hidesWhenTheRunEnds() {
     QCOMPARE(s.text("lblQueueProgress"), u"1 of 3: Board B"_s);
     QVERIFY(s.text("lblQueueNote").isEmpty());
     QVERIFY(s.button("cmdNextForum")->isEnabled());
+}
+
+void TestQueueStrip::summaryStaysUntilDismissedAndOffersRetrySkipped() {
+    Strip s;
+    s.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    QSignalSpy retry(s.strip, &QueueStrip::retrySkippedRequested);
+    // A has no posting page; B is posted; C is not found; D, the last, is skipped by the user.
+    QVERIFY(s.queue.start(fourBoards(), u"Hello"_s, u"body"_s));
+    s.queue.pageLoaded();
+    s.queue.pageLoaded();
+    s.queue.threadFound(u"http://127.0.0.1/b/t/1"_s);
+    s.queue.nextForum();
+    s.queue.skip();
+    QVERIFY(!s.queue.isRunning());
+    QVERIFY(s.strip->isVisible());
+    QCOMPARE(s.text("lblQueueProgress"),
+             u"Posted to 1 of 4 forums: 1 not found, 2 skipped (no posting page)."_s);
+    QVERIFY(s.button("cmdRetrySkipped")->isVisible());
+    QTest::mouseClick(s.button("cmdRetrySkipped"), Qt::LeftButton);
+    QCOMPARE(retry.count(), 1);
+    QCOMPARE(s.queue.skippedForums().size(), 2);
+    QCOMPARE(s.queue.skippedForums().at(1).name, u"Board D"_s);
+    QTest::mouseClick(s.button("cmdDismissQueue"), Qt::LeftButton);
+    QVERIFY(!s.strip->isVisible());
 }
 
 QTEST_MAIN(TestQueueStrip)

@@ -200,7 +200,7 @@ void TestWebEnginePage::open(const QByteArray& path) {
 WrittenField TestWebEnginePage::write(const FieldTarget& target, const QString& text,
                                       const QString& subject) {
     std::optional<WrittenField> written;
-    page->writeMessage(target, text, subject, [&](WrittenField w) { written = w; });
+    page->writeMessage(target, text, subject, [&](WrittenField w, bool) { written = w; });
     if (!QTest::qWaitFor([&] { return written.has_value(); }, webWait))
         return WrittenField::None;
     return *written;
@@ -440,7 +440,7 @@ void TestWebEnginePage::answersForAPageThatWasLeftAreDropped() {
             failed = !body;
         });
     } else if (request == u"write") {
-        page->writeMessage({0, 2}, u"Marker-left"_s, {}, [&](WrittenField w) {
+        page->writeMessage({0, 2}, u"Marker-left"_s, {}, [&](WrittenField w, bool) {
             answered = true;
             failed = w == WrittenField::None;
         });

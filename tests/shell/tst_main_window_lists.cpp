@@ -8,6 +8,7 @@
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
+#include "watch/thread_model.h"
 #include "watch/watch_lists.h"
 
 #include <QAction>
@@ -38,6 +39,7 @@ private slots:
     void removeWatchRemovesTheSelectedPost();
     void removedForumComesBackWithCtrlZ();
     void replyCheckListsPagesGrownByMoreThan500Bytes();
+    void openingANewReplyMarksItReadEverywhere();
     void failedThreadIsReportedAndTheCheckGoesOn();
     void addressesWithPasswordsAreShownMasked();
     void addCurrentUrlAddsAForumWithALogin();
@@ -193,15 +195,39 @@ void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
         shown << rows(window.get(), "lstNew").at(i);
     QCOMPARE(shown, expected);
 
-    // The check writes nothing back: the next one finds the same posts.
+    // The check records no growth: the next one finds the same posts. Only the page that
+    // shrank is compared from its smaller size on.
     showPostsView();
     QVERIFY(control<QPushButton>(window.get(), "cmdReplies")->isVisible());
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
     QCOMPARE(int(rows(window.get(), "lstNew").size()), 0); // emptied at the start
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"finished - 2 new replies found"_s, 30000);
     QCOMPARE(int(rows(window.get(), "lstNew").size()), 2);
-    QCOMPARE(program->lists().posts(), posts);
+    QList<WatchedPost> after = posts;
+    after[2].size = 10;
+    QCOMPARE(program->lists().posts(), after);
     QVERIFY(messages.entries.isEmpty());
+}
+
+void TestMainWindowLists::openingANewReplyMarksItReadEverywhere() {
+    server->setScript("/grew501", page(1501));
+    server->setScript("/grew-lots", page(90000));
+    const QList<WatchedPost> posts{{server->url(u"/grew501"_s), 1000},
+                                   {server->url(u"/grew-lots"_s), 1000}};
+    program->lists().setLists({posts, {}});
+    control<QAction>(window.get(), "toolsMenuItem2")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"finished - 2 new replies found"_s, 30000);
+    // Opening one from New Replies marks it read everywhere: its size, the unread mark the
+    // state beside the lists keeps, and the New Replies list.
+    control<QTabBar>(window.get(), "TabStrip1")->setCurrentIndex(1);
+    clickRow(control<QListView>(window.get(), "lstNew"), 0, true);
+    QTRY_COMPARE_WITH_TIMEOUT(window->browserPage().currentUrl(), posts[0].address, 30000);
+    QCOMPARE(program->lists().newReplies(), QStringList{posts[1].address});
+    QCOMPARE(int(rows(window.get(), "lstNew").size()), 1);
+    QVERIFY(program->lists().posts().at(0).size != posts[0].size);
+    const QModelIndex first = program->lists().threadModel().index(0, 0);
+    QVERIFY(!first.data(ThreadModel::UnreadRole).toBool());
+    QVERIFY(program->lists().threadModel().index(1, 0).data(ThreadModel::UnreadRole).toBool());
 }
 
 void TestMainWindowLists::failedThreadIsReportedAndTheCheckGoesOn() {
@@ -289,9 +315,16 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     QCOMPARE(int(rows(window.get(), "lstPosts2").size()), 1);
     QCOMPARE(control<QListView>(window.get(), "lstPosts2")->currentIndex().row(), 0);
     QVERIFY(control<QLineEdit>(window.get(), "txtUsername")->isEnabled());
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"Enter Username"_s);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QString());
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
-    QCOMPARE(program->lists().forums().at(0).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(0).login, u"|"_s);
+    // The hints are placeholders: typing replaces them, as it would an empty box.
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->placeholderText(),
+             u"Enter Username"_s);
+    QVERIFY(!control<QLineEdit>(window.get(), "txtPassword")->placeholderText().isEmpty());
+    QTest::keyClicks(control<QLineEdit>(window.get(), "txtUsername"), u"alice"_s);
+    QCOMPARE(program->lists().forums().at(0).login, u"alice|"_s);
+    control<QLineEdit>(window.get(), "txtUsername")->clear();
     QCOMPARE(window->panelText(2), url);
 
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"),
@@ -308,17 +341,17 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     const QString second = server->url(u"/forum2"_s);
     openPage(second);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"Enter Username"_s);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QString());
     QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
     QCOMPARE(program->lists().forums().at(0).login, u"me|s3|cret"_s);
-    QCOMPARE(program->lists().forums().at(1).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(1).login, u"|"_s);
 
     // Its page belongs to the site of the forums before it (all on 127.0.0.1): showing it
     // selected the first of them, so the new forum gets the boxes of a new forum again.
     const QString third = server->url(u"/forum3"_s);
     openPage(third);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(program->lists().forums().at(2).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(2).login, u"|"_s);
 
     // A page of another site selects no forum, so the boxes still read as a new forum's: adding
     // it changes no text, and its login must match them all the same.
@@ -326,12 +359,11 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
     other.replace(u"127.0.0.1"_s, u"localhost"_s);
     openPage(other);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdAdd2"), Qt::LeftButton);
-    QCOMPARE(program->lists().forums().at(3).login, u"Enter Username|"_s);
+    QCOMPARE(program->lists().forums().at(3).login, u"|"_s);
     window->close();
     QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)),
-             url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() + "|Enter Username|\r\n\r\n" +
-                 third.toUtf8() + "|Enter Username|\r\n\r\n" + other.toUtf8() +
-                 "|Enter Username|\r\n\r\n");
+             url.toUtf8() + "|me|s3|cret\r\n\r\n" + second.toUtf8() + "||\r\n\r\n" +
+                 third.toUtf8() + "||\r\n\r\n" + other.toUtf8() + "||\r\n\r\n");
 }
 
 void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {
@@ -354,10 +386,12 @@ void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {
     // Earlier forums kept their logins while the boxes were refilled.
     QCOMPARE(program->lists().forums().at(0).login, u"ann|pw|x"_s);
 
-    // Removing a forum leaves the boxes as they are and selects nothing.
+    // Removing a forum clears the boxes, which belong to no forum now, and selects nothing.
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"), Qt::LeftButton);
     QCOMPARE(int(rows(window.get(), "lstPosts2").size()), 2);
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), u"bob"_s);
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUsername")->text(), QString());
+    QCOMPARE(control<QLineEdit>(window.get(), "txtPassword")->text(), QString());
+    QCOMPARE(program->lists().forums().at(1).login, u"|"_s);
     QCOMPARE(control<QListView>(window.get(), "lstPosts2")->currentIndex().row(), -1);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdDel2"),
                       Qt::LeftButton); // no selection: nothing happens

@@ -181,15 +181,14 @@ void TestProgram::shutdownWritesListsAndSettingsAndTheNextStartFindsThem() {
     start();
     QSignalSpy quit(program.get(), &Program::quitRequested);
     const ListsData lists{{{u"http://x/"_s, 1234}, {u"http://y/"_s, {}}},
-                          {{u"http://f/"_s, u"Enter Username|"_s}}};
+                          {{u"http://f/"_s, u"|"_s}}};
     program->lists().setLists(lists);
     QVERIFY(program->shutDown({u"body\r\nline"_s, 2, QByteArray("place")}));
     QCOMPARE(quit.size(), 0); // the window decides when the program ends
     QCOMPARE(readBytes(folders->path(u"posts.txt"_s)),
              QByteArray("http://x/\r\n\r\nhttp://y/\r\n\r\n"));
     QCOMPARE(readBytes(folders->path(u"sizes.txt"_s)), QByteArray("1234\r\n\r\n-1\r\n\r\n"));
-    QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)),
-             QByteArray("http://f/|Enter Username|\r\n\r\n"));
+    QCOMPARE(readBytes(folders->path(u"posts2.txt"_s)), QByteArray("http://f/||\r\n\r\n"));
     QCOMPARE(setting(u"lastMessage"_s), u"body\r\nline"_s);
     QCOMPARE(setting(u"lastConvert"_s), u"2"_s);
 

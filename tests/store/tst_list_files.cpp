@@ -30,6 +30,7 @@ private slots:
     void serialisesByteForByte();
     void storedFilesReadBackUnchanged_data();
     void storedFilesReadBackUnchanged();
+    void userNameBoxHintIsNoNameWhenWrittenBack();
     void listsRoundTrip();
     void fieldsThatWouldBreakTheFileAreKeptInOneRecord();
     void handEditedFilesLoad();
@@ -153,9 +154,19 @@ void TestListFiles::storedFilesReadBackUnchanged_data() {
 
     QTest::newRow("two posts") << QByteArray("http://a/\r\n\r\nhttp://b/\r\n\r\n") << QByteArray()
                                << QByteArray("10\r\n\r\n20\r\n\r\n");
-    QTest::newRow("forums") << QByteArray() << QByteArray("u|n|w\r\n\r\nv|Enter Username|\r\n\r\n")
+    QTest::newRow("forums") << QByteArray() << QByteArray("u|n|w\r\n\r\nv||\r\n\r\n")
                             << QByteArray();
     QTest::newRow("all empty") << QByteArray() << QByteArray() << QByteArray();
+}
+
+void TestListFiles::userNameBoxHintIsNoNameWhenWrittenBack() {
+    // Earlier versions stored the user-name box's hint as if it were a name.
+    TestFolders folders;
+    QVERIFY(writeBytes(folders.path(u"posts2.txt"_s), "v|Enter Username|pw\r\n\r\n"));
+    const LoadListsResult loaded = loadLists(folders.dataFolder());
+    QVERIFY(loaded.errors.isEmpty());
+    QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
+    QCOMPARE(readBytes(folders.path(u"posts2.txt"_s)), QByteArray("v||pw\r\n\r\n"));
 }
 
 void TestListFiles::storedFilesReadBackUnchanged() {

@@ -1,5 +1,8 @@
 #include "support/recording_browser_page.h"
 
+#include "browser/insert_follow_up.h"
+#include "browser/shown_text.h"
+
 using namespace Qt::StringLiterals;
 
 namespace quillbox::test {
@@ -11,6 +14,7 @@ void RecordingBrowserPage::setBodyMarkup(const QString& innerMarkup, const QStri
 void RecordingBrowserPage::showNewPage(const QString& address) {
     ++generation;
     url = address;
+    baseline.reset();
 }
 
 bool RecordingBrowserPage::answerNext() {
@@ -58,6 +62,37 @@ void RecordingBrowserPage::readBodyWithText(HtmlCallback done) {
     answer([this, done = std::move(done)] { done(body); });
 }
 
+std::optional<TextPlacement> RecordingBrowserPage::placementNow(const TextSearch& search) const {
+    if (!body)
+        return std::nullopt;
+    TextPlacement now;
+    if (placement) {
+        now = *placement;
+    } else {
+        const bool shows = (search.markup.isEmpty() && search.shown.isEmpty()) ||
+                           (!search.markup.isEmpty() && pageShowsText(*body, search.markup)) ||
+                           shownTextContains(body->text, search.shown);
+        now.elsewhere = shows ? 1 : 0;
+    }
+    now.baseline = baseline;
+    return now;
+}
+
+void RecordingBrowserPage::locateText(const TextSearch& search, bool remember,
+                                      PlacementCallback done) {
+    searches.append(search);
+    if (remember) {
+        // What the document shows now; the caller only needs it kept.
+        const std::optional<TextPlacement> now = placementNow(search);
+        if (now)
+            baseline = ShownSpots{now->inPost, now->elsewhere, now->postsMarked};
+        done(placementNow(search));
+        return;
+    }
+    ++bodyReads;
+    answer([this, search, done = std::move(done)] { done(placementNow(search)); });
+}
+
 void RecordingBrowserPage::writeMessage(const FieldTarget& target, const QString& text,
                                         const QString& subject, WriteCallback done) {
     writes.append({target, text, subject, generation, false});
@@ -67,7 +102,7 @@ void RecordingBrowserPage::writeMessage(const FieldTarget& target, const QString
         const WrittenField result =
             write.generation == generation ? writeAnswer : WrittenField::None;
         write.applied = result != WrittenField::None;
-        done(result);
+        done(result, write.applied && !write.subject.isEmpty() && subjectAnswer);
     });
 }
 

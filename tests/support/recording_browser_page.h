@@ -40,11 +40,17 @@ public:
     quint64 generation = 0;
     std::optional<BodyHtml> body; // nullopt: no body
     WrittenField writeAnswer = WrittenField::ScannedTextArea;
+    bool subjectAnswer = true; // a written message's non-empty subject found its field
     bool pasteAnswer = true;
     bool canGoBack = false;
     bool canGoForward = false;
     bool blocked = true;
     bool holdAnswers = false;
+    // Where the text stands, as locateText answers; without it, the body decides: a body that
+    // shows the text (as the follow-up's markup and rendered-text searches find it) holds it
+    // once, in no post and no list.
+    std::optional<TextPlacement> placement;
+    std::optional<ShownSpots> baseline; // set by a locateText that remembers
 
     // What was asked of it.
     QStringList navigations;
@@ -55,6 +61,8 @@ public:
     int forwardSteps = 0;
     int stops = 0;
     int reloads = 0;
+    QList<TextSearch> searches; // every locateText, remembering or not
+    bool documentWatched = false;
 
     // Sets the body from markup: outer is the markup wrapped in a body tag, inner the markup;
     // the rendered text is the one given ("" by default).
@@ -86,6 +94,10 @@ public:
     void writeMessage(const FieldTarget& target, const QString& text, const QString& subject,
                       WriteCallback done) override;
     void insertAtFocus(const QString& text, DoneCallback done) override;
+    void locateText(const TextSearch& search, bool remember, PlacementCallback done) override;
+    void setDocumentWatched(bool watched) override { documentWatched = watched; }
+    // The placement locateText gives for the page as it is now.
+    std::optional<TextPlacement> placementNow(const TextSearch& search) const;
 
 private:
     void answer(std::function<void()> reply);

@@ -242,11 +242,11 @@ void TestBackgroundCheck::noticeNamesUpToThreeThreads() {
     QStringList addresses;
     for (int i = 1; i <= count; ++i)
         addresses.append(u"http://f/"_s + QString::number(i));
-    const Notice notice = newRepliesNotice(addresses, [](const QString& thread) {
-        return thread == u"http://f/2"_s && QTest::currentDataTag() == "named forum"_ba
-                   ? u"Garden"_s
-                   : QString();
-    });
+    // The second thread is on a forum with a name, in the row that says so.
+    const QStringList forums = QTest::currentDataTag() == "named forum"_ba
+                                   ? QStringList{QString(), u"Garden"_s}
+                                   : QStringList();
+    const Notice notice = newRepliesNotice(addresses, forums);
     QCOMPARE(notice.title, u"New replies"_s);
     QCOMPARE(notice.body, body);
 }

@@ -56,6 +56,8 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     copyButton->setObjectName(QStringLiteral("cmdCopyAddress"));
     watchButton = new QPushButton(tr("&Watch Again"), this);
     watchButton->setObjectName(QStringLiteral("cmdWatchAgain"));
+    retryButton = new QPushButton(tr("&Retry Skipped"), this);
+    retryButton->setObjectName(QStringLiteral("cmdRetrySkipped"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filterBox);
@@ -65,6 +67,7 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(copyButton);
     buttons->addWidget(watchButton);
+    buttons->addWidget(retryButton);
     buttons->addWidget(makeCloseButton(this));
     layout->addLayout(buttons);
     resize(760, 480);
@@ -89,6 +92,18 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     connect(watchButton, &QPushButton::clicked, this, [this] {
         if (const QString thread = currentThread(); !thread.isEmpty())
             emit watchAgainRequested(thread);
+    });
+    connect(retryButton, &QPushButton::clicked, this, [this] {
+        QStringList forums;
+        QString subject;
+        for (const PostRecord& record : m_model->skippedInRun(postList->currentIndex())) {
+            if (!forums.contains(record.forum))
+                forums.append(record.forum);
+            if (subject.isEmpty())
+                subject = record.subject;
+        }
+        if (!forums.isEmpty())
+            emit retrySkippedRequested(forums, subject);
     });
     updateButtons();
 }
@@ -173,6 +188,7 @@ void PostHistoryWindow::updateButtons() {
     const bool hasThread = !currentThread().isEmpty();
     copyButton->setEnabled(hasThread);
     watchButton->setEnabled(hasThread);
+    retryButton->setEnabled(!m_model->skippedInRun(postList->currentIndex()).isEmpty());
 }
 
 void PostHistoryWindow::showContextMenu(const QPoint& position) {

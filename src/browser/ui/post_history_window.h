@@ -45,6 +45,8 @@ signals:
     void openRequested(const QString& address);
     void copyAddressRequested(const QString& address);
     void watchAgainRequested(const QString& threadAddress);
+    // "Retry Skipped" on a queue run: post again to the forums it passed over.
+    void retrySkippedRequested(const QStringList& forums, const QString& subject);
     // The window was closed after the user dragged a column's border: the widths are to keep.
     void columnsResized();
 
@@ -65,6 +67,7 @@ private:
     QLabel* noticeLabel = nullptr;
     QPushButton* copyButton = nullptr;
     QPushButton* watchButton = nullptr;
+    QPushButton* retryButton = nullptr;
     bool m_columnsKept = false;   // the user's widths hold: no sizing to content
     bool m_sizingColumns = false; // the window sizes them, not the user
     bool m_columnsMoved = false;  // by the user, since the widths were last kept

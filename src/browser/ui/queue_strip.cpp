@@ -28,7 +28,11 @@ QueueStrip::QueueStrip(PostQueue& queue, QWidget* parent) : QWidget(parent), m_q
     skipButton->setObjectName(QStringLiteral("cmdSkipForum"));
     stopButton = new QPushButton(tr("St&op"), this);
     stopButton->setObjectName(QStringLiteral("cmdStopQueue"));
-    for (QPushButton* button : {nextButton, skipButton, stopButton})
+    retryButton = new QPushButton(tr("&Retry Skipped"), this);
+    retryButton->setObjectName(QStringLiteral("cmdRetrySkipped"));
+    dismissButton = new QPushButton(tr("&Dismiss"), this);
+    dismissButton->setObjectName(QStringLiteral("cmdDismissQueue"));
+    for (QPushButton* button : {nextButton, skipButton, stopButton, retryButton, dismissButton})
         button->setAutoDefault(false);
 
     auto* layout = new QHBoxLayout(this);
@@ -39,23 +43,39 @@ QueueStrip::QueueStrip(PostQueue& queue, QWidget* parent) : QWidget(parent), m_q
     layout->addWidget(nextButton);
     layout->addWidget(skipButton);
     layout->addWidget(stopButton);
+    layout->addWidget(retryButton);
+    layout->addWidget(dismissButton);
 
     connect(nextButton, &QPushButton::clicked, &m_queue, &PostQueue::nextForum);
     connect(skipButton, &QPushButton::clicked, &m_queue, &PostQueue::skip);
     connect(stopButton, &QPushButton::clicked, &m_queue, &PostQueue::stop);
+    connect(retryButton, &QPushButton::clicked, this, &QueueStrip::retrySkippedRequested);
+    connect(dismissButton, &QPushButton::clicked, this, [this] {
+        m_dismissed = true;
+        refresh();
+        emit dismissed();
+    });
     connect(&m_queue, &PostQueue::changed, this, &QueueStrip::refresh);
     refresh();
 }
 
 void QueueStrip::refresh() {
     const bool running = m_queue.isRunning();
-    progressLabel->setText(m_queue.progressText());
+    // A new run brings the strip back; its end leaves the summary up until it is put away.
+    if (running)
+        m_dismissed = false;
+    progressLabel->setText(running ? m_queue.progressText() : m_queue.summaryText());
     stateLabel->setText(running ? QStringLiteral("— ") + m_queue.stateText() : QString());
-    noteLabel->setText(m_queue.skipNote().isEmpty() ? QString()
-                                                    : tr("(skipped %1)").arg(m_queue.skipNote()));
-    for (QPushButton* button : {nextButton, skipButton, stopButton})
+    noteLabel->setText(!running || m_queue.skipNote().isEmpty()
+                           ? QString()
+                           : tr("(skipped %1)").arg(m_queue.skipNote()));
+    for (QPushButton* button : {nextButton, skipButton, stopButton}) {
         button->setEnabled(running);
-    setVisible(running);
+        button->setVisible(running);
+    }
+    retryButton->setVisible(!running && !m_queue.skippedForums().isEmpty());
+    dismissButton->setVisible(!running);
+    setVisible(running || !m_dismissed);
 }
 
 } // namespace quillbox

@@ -28,14 +28,23 @@ QString loadScript(const QString& name) {
            read(QStringLiteral(":/quillbox/scripts/prelude.js")) + body + QStringLiteral("\n})(");
 }
 
-enum class Script { DocumentToken, BodyHtml, WriteMessage, InsertAtFocus };
+enum class Script {
+    DocumentToken,
+    BodyHtml,
+    WriteMessage,
+    InsertAtFocus,
+    LocateText,
+    WatchDocument
+};
 
 QString script(Script which, const QJsonObject& arguments = {}) {
-    static const std::array<QString, 4> scripts = {
+    static const std::array<QString, 6> scripts = {
         loadScript(QStringLiteral("document_token.js")),
         loadScript(QStringLiteral("body_html.js")),
         loadScript(QStringLiteral("write_message.js")),
         loadScript(QStringLiteral("insert_at_focus.js")),
+        loadScript(QStringLiteral("locate_text.js")),
+        loadScript(QStringLiteral("watch_document.js")),
     };
     const QString& loaded = scripts[size_t(which)];
     if (loaded.isEmpty())
@@ -65,6 +74,16 @@ QString writeMessage(const QString& token, int form, int field, const QString& t
 QString insertAtFocus(const QString& token, const QString& text) {
     return script(Script::InsertAtFocus,
                   QJsonObject{{QStringLiteral("token"), token}, {QStringLiteral("text"), text}});
+}
+
+QString locateText(const QString& markup, const QString& shown, bool remember) {
+    return script(Script::LocateText, QJsonObject{{QStringLiteral("markup"), markup},
+                                                  {QStringLiteral("shown"), shown},
+                                                  {QStringLiteral("remember"), remember}});
+}
+
+QString watchDocument(bool stop) {
+    return script(Script::WatchDocument, QJsonObject{{QStringLiteral("stop"), stop}});
 }
 
 QString scriptArguments(const QJsonObject& arguments) {

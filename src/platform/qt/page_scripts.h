@@ -28,6 +28,14 @@ QString writeMessage(const QString& token, int form, int field, const QString& t
 // Answers {inserted: bool}, or a stale answer.
 QString insertAtFocus(const QString& token, const QString& text);
 
+// Answers {token, editable, inPost, inList, elsewhere, postsMarked, canonical, baseline} (see
+// TextPlacement); remember keeps the counts as the document's baseline.
+QString locateText(const QString& markup, const QString& shown, bool remember);
+// Answers {token, changed, acted, address}: whether the document changed, moved its address or
+// had the user's input since the last call; the first call in a document starts watching it,
+// stop ends the watch.
+QString watchDocument(bool stop = false);
+
 // The arguments as a JavaScript expression: JSON, with "<", ">", "&", U+2028 and U+2029
 // written as escapes, so no text can end the script, start markup or break a line.
 QString scriptArguments(const QJsonObject& arguments);

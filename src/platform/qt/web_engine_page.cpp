@@ -87,6 +87,14 @@ WebEnginePage::WebEnginePage(QWebEngineView* view, QObject* parent)
         emit rendererEnded();
     });
     connect(page, &QWebEnginePage::linkHovered, this, &BrowserPage::statusTextChanged);
+    // pushState moves the address without an event the program's world could hear.
+    connect(page, &QWebEnginePage::urlChanged, this, [this] {
+        if (m_documentWatch && m_documentWatch->isActive())
+            emit documentChanged();
+    });
+    m_documentWatch = new QTimer(this);
+    m_documentWatch->setInterval(std::chrono::milliseconds(400));
+    connect(m_documentWatch, &QTimer::timeout, this, &WebEnginePage::lookAtDocument);
 }
 
 QString WebEnginePage::currentUrl() const {
@@ -234,13 +242,17 @@ void WebEnginePage::writeMessage(const FieldTarget& target, const QString& text,
     withDocumentToken(
         [self, target, text, subject, done = std::move(done)](std::optional<QString> token) {
             if (!self || !token || token->isEmpty()) {
-                done(WrittenField::None);
+                done(WrittenField::None, false);
                 return;
             }
             self->run(pagescripts::writeMessage(*token, target.form, target.field, text, subject),
                       [done](std::optional<QVariantMap> map) {
-                          done(map ? writtenField(map->value(QStringLiteral("written")).toString())
-                                   : WrittenField::None);
+                          if (!map) {
+                              done(WrittenField::None, false);
+                              return;
+                          }
+                          done(writtenField(map->value(QStringLiteral("written")).toString()),
+                               map->value(QStringLiteral("subject")).toBool());
                       });
         });
 }
@@ -278,6 +290,57 @@ bool WebEnginePage::typeIntoFocusedFrame(const QString& text) {
     typed.setCommitString(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QCoreApplication::sendEvent(target, &typed);
     return true;
+}
+
+void WebEnginePage::locateText(const TextSearch& search, bool remember, PlacementCallback done) {
+    run(pagescripts::locateText(search.markup, search.shown, remember),
+        [done = std::move(done)](std::optional<QVariantMap> map) {
+            if (!map || !map->contains(QStringLiteral("editable"))) {
+                done(std::nullopt);
+                return;
+            }
+            const auto count = [&](const QVariantMap& from, const char* key) {
+                return from.value(QString::fromLatin1(key)).toInt();
+            };
+            TextPlacement placement;
+            placement.editable = count(*map, "editable");
+            placement.inPost = count(*map, "inPost");
+            placement.inList = count(*map, "inList");
+            placement.elsewhere = count(*map, "elsewhere");
+            placement.postsMarked = map->value(QStringLiteral("postsMarked")).toBool();
+            placement.canonical = map->value(QStringLiteral("canonical")).toString();
+            const QVariant baseline = map->value(QStringLiteral("baseline"));
+            if (baseline.typeId() == QMetaType::QVariantMap) {
+                const QVariantMap then = baseline.toMap();
+                placement.baseline = ShownSpots{count(then, "inPost"), count(then, "elsewhere"),
+                                                then.value(QStringLiteral("postsMarked")).toBool()};
+            }
+            done(placement);
+        });
+}
+
+void WebEnginePage::setDocumentWatched(bool watched) {
+    if (!m_documentWatch || watched == m_documentWatch->isActive())
+        return;
+    if (watched) {
+        m_documentWatch->start();
+        lookAtDocument();
+    } else {
+        m_documentWatch->stop();
+        run(pagescripts::watchDocument(true), [](std::optional<QVariantMap>) {});
+    }
+}
+
+void WebEnginePage::lookAtDocument() {
+    QPointer<WebEnginePage> self(this);
+    run(pagescripts::watchDocument(), [self](std::optional<QVariantMap> map) {
+        if (!self || !map || !self->m_documentWatch->isActive())
+            return;
+        if (map->value(QStringLiteral("acted")).toBool())
+            emit self->userActed();
+        if (map->value(QStringLiteral("changed")).toBool())
+            emit self->documentChanged();
+    });
 }
 
 QWebEngineProfile* sharedWebProfile() {

@@ -3,6 +3,7 @@
 #include "platform/browser_page.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QVariantMap>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -39,6 +40,8 @@ public:
     void writeMessage(const FieldTarget& target, const QString& text, const QString& subject,
                       WriteCallback done) override;
     void insertAtFocus(const QString& text, DoneCallback done) override;
+    void locateText(const TextSearch& search, bool remember, PlacementCallback done) override;
+    void setDocumentWatched(bool watched) override;
 
     // Where a page's new window opens while popups are allowed; without an opener every new
     // window is refused.
@@ -64,6 +67,8 @@ private:
     // Types text into the field focused in a frame of another origin; false without a view.
     bool typeIntoFocusedFrame(const QString& text);
     void withDocumentToken(std::function<void(std::optional<QString>)> then);
+    // Asks the watch script of the document shown what happened since the last look.
+    void lookAtDocument();
 
     QPointer<QWebEngineView> m_view;
     QPointer<QWebEnginePage> m_page;
@@ -73,6 +78,9 @@ private:
     QString m_previousToken; // the last document's token before the newest load began
     bool m_popupsBlocked = true;
     PopupOpener m_popupOpener;
+    // The page's scripts cannot call into the program's world, so a watched document is looked
+    // at a few times a second.
+    QTimer* m_documentWatch = nullptr;
 };
 
 // The persistent profile both browsers share, so forum logins (cookies) and history survive a

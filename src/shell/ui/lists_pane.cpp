@@ -173,6 +173,8 @@ void ListsPane::build() {
     userNameLabel = makeSkinLabel(forumsView, "SkinLabel4", tr("Username:"), 60, 720, 975, 195);
     userNameBox = makePlaced<QLineEdit>(forumsView, "txtUsername", 1080, 660, 1755, 315);
     userNameBox->setEnabled(false);
+    // Hints, not text: never stored, never pasted, gone at the first key.
+    userNameBox->setPlaceholderText(tr("Enter Username"));
     pasteUserNameButton = makeButton(forumsView, "cmdPaste1", tr("Paste"),
                                      tr("Click within the Username field on the form you "
                                         "want to paste into, then click here."),
@@ -181,6 +183,7 @@ void ListsPane::build() {
     passwordBox = makePlaced<QLineEdit>(forumsView, "txtPassword", 1080, 1020, 1755, 285);
     passwordBox->setEchoMode(QLineEdit::Password);
     passwordBox->setEnabled(false);
+    passwordBox->setPlaceholderText(tr("Enter Password"));
     pastePasswordButton = makeButton(forumsView, "cmdPaste2", tr("Paste"),
                                      tr("Click within the Password field on the form you "
                                         "want to paste into, then click here."),
@@ -295,7 +298,7 @@ void ListsPane::addCurrentUrl() {
     lists.forumModel().setName(row, m_page.title());
     forumList->setCurrentIndex(forumList->model()->index(row, 0));
     lists.setForumLogin(row, QStringLiteral("|"));
-    userNameBox->setText(QStringLiteral("Enter Username"));
+    userNameBox->clear();
     passwordBox->clear();
     // Boxes that already read so change nothing and store nothing: the login must still match.
     storeLogin();
@@ -364,9 +367,13 @@ void ListsPane::postRowClicked(QListView* list, int row) {
 void ListsPane::postRowDoubleClicked(QListView* list, int row) {
     if (row < 0 || row >= list->model()->rowCount())
         return;
+    const QString address = rowAddress(list, row);
+    // A new reply opened is read: in the lists, the state beside them and New Replies alike.
+    if (list == newRepliesList)
+        m_program.lists().markAsRead(row);
     // The page may show the message just posted: look for it in the next pages loaded.
     m_program.followUp().armFollowUp();
-    m_page.navigate(rowAddress(list, row));
+    m_page.navigate(address);
 }
 
 void ListsPane::openReplyCheckOptions() {

@@ -10,6 +10,7 @@
 #include "watch/thread_model.h"
 #include "watch/watch_lists.h"
 
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 
@@ -49,6 +50,9 @@ void ListsPane::removeUrl() {
     lists.removeForum(row);
     m_removed = removed;
     forumList->setCurrentIndex({});
+    // The boxes no longer belong to any forum: they show no one's login.
+    userNameBox->clear();
+    passwordBox->clear();
     m_quietSelection = false;
     emit rowRemoved(shownAddress(m_removed->address));
 }

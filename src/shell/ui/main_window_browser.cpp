@@ -38,6 +38,10 @@ void MainWindow::connectBrowser() {
     sources.userName = [this] { return listsPane->userName(); };
     sources.password = [this] { return listsPane->password(); };
     sources.convertedMessage = [this] { return convertedMessage(); };
+    // A message pasted where the forum's composer has the focus is followed as an insert is.
+    sources.messagePasted = [this](const QString& pasted) {
+        m_program.followUp().recordInsert(pasted, messageText());
+    };
     m_paste = std::make_unique<PagePaste>(page, std::move(sources));
 
     // The pane shows the new address and "Complete" first; then the page is searched.
@@ -70,7 +74,8 @@ void MainWindow::paste(int which) {
     const QString page = m_browserPage.currentUrl();
     if (which == PagePaste::Password && forum >= 0) {
         const QString address = m_program.lists().forums().at(forum).address;
-        if (!pageOfForum(page, address)) {
+        // The page's own forum decides: two forums may share a host, apart by port or path.
+        if (forumForPage(m_program.lists().forums(), page) != forum) {
             const int answer = m_program.messages().askChoice(
                 m_program.branding().productName,
                 tr("The page shown is not on the site of the selected forum (%1). "

@@ -37,6 +37,14 @@ PostingControls::PostingControls(const Parts& parts, QObject* parent)
     m_strip = new QueueStrip(queue, parts.central);
     connect(&queue, &PostQueue::changed, this, &PostingControls::layoutNeeded);
     connect(&queue, &PostQueue::finished, this, &PostingControls::layoutNeeded);
+    connect(m_strip, &QueueStrip::dismissed, this, &PostingControls::layoutNeeded);
+    connect(m_strip, &QueueStrip::retrySkippedRequested, this, [this] {
+        const PostQueue& queue = m_parts.program.postQueue();
+        QStringList forums;
+        for (const QueueForum& forum : queue.skippedForums())
+            forums.append(forum.address);
+        m_parts.program.retrySkipped(forums, queue.subject(), queue.message());
+    });
     // The queue's insert goes through Auto-Insert, in the forum's format.
     connect(&queue, &PostQueue::insertRequested, this,
             [this](const QString&, const QString&, const QString& format) {
@@ -49,7 +57,10 @@ PostingControls::PostingControls(const Parts& parts, QObject* parent)
     connect(&parts.autoInsert, &AutoInsert::finished, this, [this](bool inserted) {
         if (inserted)
             m_parts.program.singleInsertMade(m_parts.page.currentUrl(), m_parts.subjectBox.text(),
-                                             m_parts.formatBox.currentText());
+                                             m_parts.formatBox.currentText(),
+                                             m_parts.autoInsert.subjectInserted());
+        // A queue's insert went through the same button: its log says whether the subject did.
+        m_parts.program.postQueue().insertMade(inserted && m_parts.autoInsert.subjectInserted());
     });
     connectUndo();
 }
@@ -131,6 +142,13 @@ void PostingControls::showPostHistory() {
                 [this](const QString& address) { m_parts.clipboard.setText(address); });
         connect(m_history.data(), &PostHistoryWindow::watchAgainRequested, this,
                 [this](const QString& thread) { m_parts.program.measurer().watchPost(thread); });
+        // A run's skipped forums get the message now in the editor: the log keeps no text.
+        connect(m_history.data(), &PostHistoryWindow::retrySkippedRequested, this,
+                [this](const QStringList& forums, const QString& subject) {
+                    m_parts.program.retrySkipped(
+                        forums, subject.isEmpty() ? m_parts.subjectBox.text() : subject,
+                        m_parts.message ? m_parts.message() : QString());
+                });
     }
     showAtFront(m_history);
 }
