@@ -21,4 +21,8 @@ else
     echo "No dunst: the notification is kept as text only (apt-get install dunst)." >&2
     xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tests/pictures/readme_pictures" "$out"
 fi
+# A first start on a laptop's screen, and the window in German.
+xvfb-run -a -s "-screen 0 1366x768x24" "$build/tests/pictures/readme_pictures" "$out" first-start
+LANGUAGE=de xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tests/pictures/readme_pictures" \
+    "$out" german
 du -ch "$out"/*.png | tail -n 1

@@ -72,19 +72,32 @@
         <source>1 thread has new replies:</source>
         <translation>1 Thema hat neue Antworten:</translation>
     </message>
-    <message>
-        <source> threads have new replies:</source>
-        <translation> Themen haben neue Antworten:</translation>
-    </message>
-    <message>
-        <source>
-and </source>
+    <message numerus="yes">
+        <source>%n threads have new replies:</source>
         <translation>
-und </translation>
+            <numerusform>%n Thema hat neue Antworten:</numerusform>
+            <numerusform>%n Themen haben neue Antworten:</numerusform>
+        </translation>
     </message>
     <message>
-        <source> more</source>
-        <translation> weitere</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>Ends the list of threads in a notification.</extracomment>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::Branding</name>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language, as the names of the help guide and the start page in it end: &quot;de&quot; for help_de.html.</extracomment>
+        <translation>de</translation>
     </message>
 </context>
 <context>
@@ -163,54 +176,48 @@ und </translation>
 <context>
     <name>quillbox::FetchMessages</name>
     <message>
-        <source>An error has occurred.<byte value="xd"/>
-Error #: </source>
-        <translation>Ein Fehler ist aufgetreten.<byte value="xd"/>
-Fehlernummer: </translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-Description: </source>
-        <translation><byte value="xd"/>
-Beschreibung: </translation>
-    </message>
-    <message>
-        <source>Error occurred.<byte value="xd"/>
-Error #: </source>
-        <translation>Fehler aufgetreten.<byte value="xd"/>
-Fehlernummer: </translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source> threads could not be checked; the check went on with the others.</source>
-        <translation> Themen konnten nicht geprüft werden; die Prüfung wurde mit den anderen fortgesetzt.</translation>
+        <source>An error has occurred.<byte value="xd"/>
+Error #: %1<byte value="xd"/>
+Description: %2</source>
+        <translation>Ein Fehler ist aufgetreten.<byte value="xd"/>
+Fehlernummer: %1<byte value="xd"/>
+Beschreibung: %2</translation>
     </message>
     <message>
-        <source><byte value="xd"/>
-<byte value="xd"/>
-and </source>
-        <translation><byte value="xd"/>
-<byte value="xd"/>
-und </translation>
+        <source>Error occurred.<byte value="xd"/>
+Error #: %1<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the error&apos;s number, %2 says what went wrong.</extracomment>
+        <translation>Fehler aufgetreten.<byte value="xd"/>
+Fehlernummer: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n threads could not be checked; the check went on with the others.</source>
+        <translation>
+            <numerusform>%n Thema konnte nicht geprüft werden; die Prüfung wurde mit den anderen fortgesetzt.</numerusform>
+            <numerusform>%n Themen konnten nicht geprüft werden; die Prüfung wurde mit den anderen fortgesetzt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more: each thread&apos;s row tells its reason.</source>
+        <translation>
+            <numerusform>und %n weiteres: Die Zeile jedes Themas nennt den Grund.</numerusform>
+            <numerusform>und %n weitere: Die Zeile jedes Themas nennt den Grund.</numerusform>
+        </translation>
     </message>
     <message>
-        <source> more: each thread&apos;s row tells its reason.</source>
-        <translation> weitere: Die Zeile jedes Themas nennt den Grund.</translation>
-    </message>
-    <message>
-        <source>Error </source>
-        <translation>Fehler </translation>
+        <source>Error %1</source>
+        <extracomment>A failed fetch that has no description: the error&apos;s number.</extracomment>
+        <translation>Fehler %1</translation>
     </message>
 </context>
 <context>
     <name>quillbox::FetchTarget</name>
-    <message>
-        <source>Only pages on the web, at http:// and https:// addresses, can be used; this address starts with </source>
-        <translation>Nur Seiten im Web mit http://- und https://-Adressen können verwendet werden; diese Adresse beginnt mit </translation>
-    </message>
     <message>
         <source>The address is empty.</source>
         <translation>Die Adresse ist leer.</translation>
@@ -227,6 +234,11 @@ und </translation>
         <source>The port in the address is not a number from 1 to 65535.</source>
         <translation>Der Port in der Adresse ist keine Zahl von 1 bis 65535.</translation>
     </message>
+    <message>
+        <source>Only pages on the web, at http:// and https:// addresses, can be used; this address starts with %1.</source>
+        <extracomment>%1 is the scheme the address starts with, as in &quot;ftp:&quot;.</extracomment>
+        <translation>Nur Seiten im Web mit http://- und https://-Adressen können verwendet werden; diese Adresse beginnt mit %1.</translation>
+    </message>
 </context>
 <context>
     <name>quillbox::HelpWindow</name>
@@ -242,27 +254,25 @@ und </translation>
 <context>
     <name>quillbox::HttpReplyReader</name>
     <message>
-        <source>Downloaded </source>
-        <translation>Heruntergeladen: </translation>
+        <source>Downloaded %1 bytes</source>
+        <translation>%1 Bytes heruntergeladen</translation>
     </message>
     <message>
-        <source> bytes</source>
-        <translation> Bytes</translation>
-    </message>
-    <message>
-        <source> from </source>
-        <translation> von </translation>
+        <source>Downloaded %1 from %2 (%3%)</source>
+        <extracomment>%1 bytes of the page have come, of the %2 the web server announced: %3 percent.</extracomment>
+        <translation>%1 von %2 heruntergeladen (%3%)</translation>
     </message>
 </context>
 <context>
     <name>quillbox::InsertFollowUp</name>
     <message>
-        <source>Now watching: </source>
-        <translation>Wird jetzt beobachtet: </translation>
-    </message>
-    <message>
         <source>The posted thread was not found; use Watch This Post on it</source>
         <translation>Das veröffentlichte Thema wurde nicht gefunden; verwenden Sie dort „Thema beobachten“</translation>
+    </message>
+    <message>
+        <source>Now watching: %1</source>
+        <extracomment>The status bar once a posted message is found: %1 is the title of its thread&apos;s page.</extracomment>
+        <translation>Wird jetzt beobachtet: %1</translation>
     </message>
 </context>
 <context>
@@ -276,18 +286,6 @@ und </translation>
         <translation>%1 Größen, die keine Zahlen sind, gelesen als keine Größe</translation>
     </message>
     <message>
-        <source>%1 sizes for %2 watched %3, so the last %4 pair with none</source>
-        <translation>%1 Größen für %2 beobachtete %3, daher erhalten die letzten %4 keine</translation>
-    </message>
-    <message>
-        <source>thread</source>
-        <translation>Thema</translation>
-    </message>
-    <message>
-        <source>threads</source>
-        <translation>Themen</translation>
-    </message>
-    <message>
         <source>Could not write &quot;%1&quot;: it holds sizes that would be lost, and its original could not be kept first. %2</source>
         <translation>„%1“ konnte nicht geschrieben werden: Die Datei enthält Größen, die verloren gingen, und ihr Original konnte nicht vorher gesichert werden. %2</translation>
     </message>
@@ -296,8 +294,20 @@ und </translation>
         <translation>Änderungen an Ihren Listen werden erst nach einem Neustart des Programms in %1 gespeichert, damit keine Datei überschrieben wird, die nicht gelesen werden konnte.</translation>
     </message>
     <message>
-        <source> and </source>
-        <translation> und </translation>
+        <source>%1 sizes for 1 watched thread, so the last %2 pair with none</source>
+        <extracomment>%1 sizes are in sizes.txt, for the watched threads: the last %2 sizes pair with none.</extracomment>
+        <translation>%1 Größen für 1 beobachtetes Thema, daher erhalten die letzten %2 keines</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 sizes for %n watched threads, so the last %2 pair with none</source>
+        <translation>
+            <numerusform>%1 Größen für %n beobachtetes Thema, daher erhalten die letzten %2 keines</numerusform>
+            <numerusform>%1 Größen für %n beobachtete Themen, daher erhalten die letzten %2 keines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
@@ -305,16 +315,13 @@ und </translation>
     <message>
         <source>Your lists could not be saved:<byte value="xd"/>
 <byte value="xd"/>
-</source>
-        <translation>Ihre Listen konnten nicht gespeichert werden:<byte value="xd"/>
-<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
+%1<byte value="xd"/>
 <byte value="xd"/>
 They are kept in the window and written again at the next change and when you close it.</source>
-        <translation><byte value="xd"/>
+        <extracomment>%1 lists the files that could not be written and why, one a line.</extracomment>
+        <translation>Ihre Listen konnten nicht gespeichert werden:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
 <byte value="xd"/>
 Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim Schließen erneut geschrieben.</translation>
     </message>
@@ -382,10 +389,6 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <translation>Alle zeigen</translation>
     </message>
     <message>
-        <source>New Replies </source>
-        <translation>Neue Antworten </translation>
-    </message>
-    <message>
         <source>Check for new replies</source>
         <translation>Auf neue Antworten prüfen</translation>
     </message>
@@ -426,8 +429,21 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <translation>Alle als gelesen markieren</translation>
     </message>
     <message>
-        <source>Put back: </source>
-        <translation>Zurückgeholt: </translation>
+        <source>New Replies</source>
+        <translation>Neue Antworten</translation>
+    </message>
+    <message>
+        <source>Put back: %1</source>
+        <extracomment>The status bar after Undo put a removed row back: %1 is the row.</extracomment>
+        <translation>Zurückgeholt: %1</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Watch the New Address</source>
+        <translation>Neue Adresse beobachten</translation>
     </message>
 </context>
 <context>
@@ -503,10 +519,6 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
     <message>
         <source>Options</source>
         <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>Visit </source>
-        <translation>Besuchen </translation>
     </message>
     <message>
         <source>Message Editor</source>
@@ -660,21 +672,29 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <source>Post &amp;History</source>
         <translation>Beitrags&amp;verlauf</translation>
     </message>
+    <message>
+        <source>Discard the message?</source>
+        <translation>Nachricht verwerfen?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Visit</source>
+        <translation>Besuchen</translation>
+    </message>
+    <message>
+        <source>Link &amp;Whole Addresses</source>
+        <translation>&amp;Ganze Adressen verlinken</translation>
+    </message>
 </context>
 <context>
     <name>quillbox::PageFetcher</name>
-    <message>
-        <source> milliseconds</source>
-        <translation> Millisekunden</translation>
-    </message>
-    <message>
-        <source> second</source>
-        <translation> Sekunde</translation>
-    </message>
-    <message>
-        <source> seconds</source>
-        <translation> Sekunden</translation>
-    </message>
     <message>
         <source>This system offers no TLS, so https:// addresses cannot be fetched.</source>
         <translation>Dieses System bietet kein TLS, daher können https://-Adressen nicht abgerufen werden.</translation>
@@ -699,45 +719,65 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <source>The secure connection failed.</source>
         <translation>Die sichere Verbindung ist fehlgeschlagen.</translation>
     </message>
-    <message>
-        <source>The connection ended after </source>
-        <translation>Die Verbindung endete nach </translation>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <extracomment>A span of time, shown in the sentences that tell of a request given up.</extracomment>
+        <translation>
+            <numerusform>%n Millisekunde</numerusform>
+            <numerusform>%n Millisekunden</numerusform>
+        </translation>
     </message>
     <message>
-        <source> of the </source>
-        <translation> der </translation>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
     </message>
     <message>
-        <source> bytes the web server announced; the page arrived incomplete.</source>
-        <translation> vom Webserver angekündigten Bytes; die Seite kam unvollständig an.</translation>
+        <source>The connection ended after %1 of the %2 bytes the web server announced; the page arrived incomplete.</source>
+        <translation>Die Verbindung endete nach %1 der %2 vom Webserver angekündigten Bytes; die Seite kam unvollständig an.</translation>
     </message>
     <message>
-        <source>The web server&apos;s chunked reply was malformed after </source>
-        <translation>Die in Blöcken gesendete Antwort des Webservers war fehlerhaft nach </translation>
+        <source>The web server&apos;s chunked reply was malformed after %1 bytes; the page could not be measured.</source>
+        <translation>Die in Blöcken gesendete Antwort des Webservers war nach %1 Bytes fehlerhaft; die Seite konnte nicht gemessen werden.</translation>
     </message>
     <message>
-        <source> bytes; the page could not be measured.</source>
-        <translation> Bytes; die Seite konnte nicht gemessen werden.</translation>
+        <source>The connection ended after %1 bytes, before the last chunk of the page the web server sent in chunks; the page arrived incomplete.</source>
+        <translation>Die Verbindung endete nach %1 Bytes, vor dem letzten Block der Seite, die der Webserver in Blöcken sandte; die Seite kam unvollständig an.</translation>
     </message>
     <message>
-        <source> bytes, before the last chunk of the page the web server sent in chunks; the page arrived incomplete.</source>
-        <translation> Bytes, vor dem letzten Block der Seite, die der Webserver in Blöcken sandte; die Seite kam unvollständig an.</translation>
+        <source>The web server sent nothing for %1; the request was given up.</source>
+        <translation>Der Webserver hat %1 lang nichts gesendet; die Anfrage wurde aufgegeben.</translation>
     </message>
     <message>
-        <source>The web server sent nothing for </source>
-        <translation>Der Webserver hat nichts gesendet für </translation>
+        <source>The web server had not sent the whole page after %1, the deadline for one page; the request was given up.</source>
+        <translation>Der Webserver hatte die Seite nach %1, der Frist für eine Seite, nicht vollständig gesendet; die Anfrage wurde aufgegeben.</translation>
     </message>
     <message>
-        <source>; the request was given up.</source>
-        <translation>; die Anfrage wurde aufgegeben.</translation>
+        <source>The web server announced two different lengths for the page, so it cannot be measured.</source>
+        <translation>Der Webserver hat zwei verschiedene Längen für die Seite angekündigt, daher kann sie nicht gemessen werden.</translation>
     </message>
     <message>
-        <source>The web server had not sent the whole page after </source>
-        <translation>Der Webserver hatte die Seite nicht vollständig gesendet nach </translation>
+        <source>HTTP %1 %2 names no new address.</source>
+        <translation>HTTP %1 %2 nennt keine neue Adresse.</translation>
     </message>
     <message>
-        <source>, the deadline for one page; the request was given up.</source>
-        <translation>, der Frist für eine Seite; die Anfrage wurde aufgegeben.</translation>
+        <source>moved to %1</source>
+        <translation>verschoben nach %1</translation>
+    </message>
+    <message>
+        <source>The page redirects in a loop.</source>
+        <translation>Die Seite leitet im Kreis weiter.</translation>
+    </message>
+    <message>
+        <source>The page was redirected more than %1 times.</source>
+        <extracomment>%1 is the most redirects followed for one page.</extracomment>
+        <translation>Die Seite wurde mehr als %1-mal weitergeleitet.</translation>
     </message>
 </context>
 <context>
@@ -907,10 +947,6 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <translation>%1 von %2: %3</translation>
     </message>
     <message>
-        <source>Done: </source>
-        <translation>Fertig: </translation>
-    </message>
-    <message>
         <source>loading</source>
         <translation>wird geladen</translation>
     </message>
@@ -922,56 +958,66 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <source>skipped</source>
         <translation>übersprungen</translation>
     </message>
+    <message>
+        <source>Done: %1</source>
+        <extracomment>The queue strip after a run: %1 counts each outcome, as in &quot;3 watched, 1 skipped&quot;.</extracomment>
+        <translation>Fertig: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillbox::PostSummary</name>
     <message>
-        <source> bytes</source>
-        <translation> Bytes</translation>
+        <source>Recorded size: %1 bytes</source>
+        <translation>Erfasste Größe: %1 Bytes</translation>
     </message>
     <message>
-        <source>Recorded size: </source>
-        <translation>Erfasste Größe: </translation>
+        <source>Recorded size: none yet</source>
+        <translation>Erfasste Größe: noch keine</translation>
     </message>
     <message>
-        <source>none yet</source>
-        <translation>noch keine</translation>
+        <source>Not checked yet</source>
+        <translation>Noch nicht geprüft</translation>
     </message>
     <message>
-        <source>
-Not checked yet</source>
+        <source>Result: new replies (%1 bytes)</source>
+        <translation>Ergebnis: neue Antworten (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>Result: unchanged (%1 bytes)</source>
+        <translation>Ergebnis: unverändert (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>Result: unchanged</source>
+        <translation>Ergebnis: unverändert</translation>
+    </message>
+    <message>
+        <source>Result: not fetched, no size recorded</source>
+        <translation>Ergebnis: nicht abgerufen, keine Größe erfasst</translation>
+    </message>
+    <message>
+        <source>Now at: %1</source>
+        <translation>Jetzt unter: %1</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <comment>the date and time of the last check</comment>
+        <translation>Zuletzt geprüft: %1</translation>
+    </message>
+    <message>
+        <source>Result: 1 new reply (%1 bytes)</source>
+        <translation>Ergebnis: 1 neue Antwort (%1 Bytes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Result: %n new replies (%1 bytes)</source>
         <translation>
-Noch nicht geprüft</translation>
+            <numerusform>Ergebnis: %n neue Antwort (%1 Bytes)</numerusform>
+            <numerusform>Ergebnis: %n neue Antworten (%1 Bytes)</numerusform>
+        </translation>
     </message>
     <message>
-        <source>
-Last checked: </source>
-        <translation>
-Zuletzt geprüft: </translation>
-    </message>
-    <message>
-        <source>
-Result: new replies (</source>
-        <translation>
-Ergebnis: neue Antworten (</translation>
-    </message>
-    <message>
-        <source>
-Result: unchanged</source>
-        <translation>
-Ergebnis: unverändert</translation>
-    </message>
-    <message>
-        <source>
-Result: failed - </source>
-        <translation>
-Ergebnis: fehlgeschlagen – </translation>
-    </message>
-    <message>
-        <source>
-Result: not fetched, no size recorded</source>
-        <translation>
-Ergebnis: nicht abgerufen, keine Größe erfasst</translation>
+        <source>Result: failed - %1</source>
+        <comment>why the check failed</comment>
+        <translation>Ergebnis: fehlgeschlagen – %1</translation>
     </message>
 </context>
 <context>
@@ -993,58 +1039,20 @@ Ergebnis: nicht abgerufen, keine Größe erfasst</translation>
         <translation>Entfernen rückgängig machen</translation>
     </message>
     <message>
-        <source>Removed: </source>
-        <translation>Entfernt: </translation>
-    </message>
-    <message>
         <source>Select the forums to post to in Your Forums</source>
         <translation>Wählen Sie unter „Ihre Foren“ die Foren aus, in denen Sie posten möchten</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <extracomment>The status bar after a row was removed from a list: %1 is the row.</extracomment>
+        <translation>Entfernt: %1</translation>
     </message>
 </context>
 <context>
     <name>quillbox::Program</name>
     <message>
-        <source>Type your first message here.  <byte value="xd"/>
-<byte value="xd"/>
-Use plain-text, and be sure to put <byte value="xd"/>
-http:// before your URLs.  Then go<byte value="xd"/>
-to a message forum&apos;s posting page <byte value="xd"/>
-and hit the &quot;Auto-Insert&quot; button <byte value="xd"/>
-to insert your message <byte value="xd"/>
-automatically!  <byte value="xd"/>
-<byte value="xd"/>
-You can switch between different <byte value="xd"/>
-formatting types by changing the <byte value="xd"/>
-value in the drop down box above.<byte value="xd"/>
-</source>
-        <translation>Schreiben Sie hier Ihre erste Nachricht.  <byte value="xd"/>
-<byte value="xd"/>
-Verwenden Sie reinen Text und setzen Sie <byte value="xd"/>
-http:// vor Ihre Adressen.  Gehen Sie dann<byte value="xd"/>
-auf die Seite eines Forums, auf der Sie <byte value="xd"/>
-schreiben, und klicken Sie auf <byte value="xd"/>
-„Automatisch einfügen“, um Ihre Nachricht <byte value="xd"/>
-automatisch einzufügen!  <byte value="xd"/>
-<byte value="xd"/>
-Sie können zwischen verschiedenen <byte value="xd"/>
-Formaten wechseln, indem Sie den <byte value="xd"/>
-Wert im Auswahlfeld oben ändern.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>The forum cookies for quillbox-check could not be kept.<byte value="xd"/>
-</source>
-        <translation>Die Foren-Cookies für quillbox-check konnten nicht gespeichert werden.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Your settings could not be saved.<byte value="xd"/>
-</source>
-        <translation>Ihre Einstellungen konnten nicht gespeichert werden.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>%1 by %2</source>
+        <extracomment>The window&apos;s title: %1 is the program&apos;s name, %2 its maker&apos;s.</extracomment>
         <translation>%1 von %2</translation>
     </message>
     <message>
@@ -1064,22 +1072,6 @@ Wert im Auswahlfeld oben ändern.<byte value="xd"/>
         <translation>Einige Datendateien sind beschädigt:</translation>
     </message>
     <message>
-        <source>Your lists could not be saved:<byte value="xd"/>
-<byte value="xd"/>
-</source>
-        <translation>Ihre Listen konnten nicht gespeichert werden:<byte value="xd"/>
-<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-<byte value="xd"/>
-Free some space or fix the folder, then try again. Quitting without saving loses the changes to your lists.</source>
-        <translation><byte value="xd"/>
-<byte value="xd"/>
-Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erneut. Beenden ohne Speichern verwirft die Änderungen an Ihren Listen.</translation>
-    </message>
-    <message>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
@@ -1092,18 +1084,81 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Your templates could not be saved.<byte value="xd"/>
-</source>
-        <translation>Ihre Vorlagen konnten nicht gespeichert werden.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>background check - %1 new replies listed, %2 new</source>
         <translation>Prüfung im Hintergrund – %1 neue Antworten gelistet, %2 neu</translation>
     </message>
     <message>
         <source>A post could not be added to the post log.</source>
         <translation>Ein Beitrag konnte nicht in das Beitragsprotokoll eingetragen werden.</translation>
+    </message>
+    <message>
+        <source>Type your first message here.  <byte value="xd"/>
+<byte value="xd"/>
+Use plain-text, and be sure to put <byte value="xd"/>
+http:// before your URLs.  Then go<byte value="xd"/>
+to a message forum&apos;s posting page <byte value="xd"/>
+and hit the &quot;Auto-Insert&quot; button <byte value="xd"/>
+to insert your message <byte value="xd"/>
+automatically!  <byte value="xd"/>
+<byte value="xd"/>
+You can switch between different <byte value="xd"/>
+formatting types by changing the <byte value="xd"/>
+value in the drop down box above.</source>
+        <translation>Schreiben Sie hier Ihre erste Nachricht.  <byte value="xd"/>
+<byte value="xd"/>
+Verwenden Sie reinen Text und setzen Sie <byte value="xd"/>
+http:// vor Ihre Adressen.  Gehen Sie dann<byte value="xd"/>
+auf die Seite eines Forums, auf der Sie <byte value="xd"/>
+schreiben, und klicken Sie auf <byte value="xd"/>
+„Automatisch einfügen“, um Ihre Nachricht <byte value="xd"/>
+automatisch einzufügen!  <byte value="xd"/>
+<byte value="xd"/>
+Sie können zwischen verschiedenen <byte value="xd"/>
+Formaten wechseln, indem Sie den <byte value="xd"/>
+Wert im Auswahlfeld oben ändern.</translation>
+    </message>
+    <message>
+        <source>The forum cookies for quillbox-check could not be kept.<byte value="xd"/>
+%1</source>
+        <extracomment>%1 says why the cookie file could not be written.</extracomment>
+        <translation>Die Foren-Cookies für quillbox-check konnten nicht gespeichert werden.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A window&apos;s title or the tray&apos;s: %1 is the name, %2 the number of threads with unread replies.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.<byte value="xd"/>
+%1</source>
+        <extracomment>%1 says why the settings file could not be written.</extracomment>
+        <translation>Ihre Einstellungen konnten nicht gespeichert werden.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>%1 by the %1 developers</source>
+        <translation>%1 von den %1-Entwicklern</translation>
+    </message>
+    <message>
+        <source>Your lists could not be saved:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Free some space or fix the folder, then try again. Quitting without saving loses the changes to your lists.</source>
+        <extracomment>%1 lists the files that could not be written and why, one a line.</extracomment>
+        <translation>Ihre Listen konnten nicht gespeichert werden:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erneut. Beenden ohne Speichern verwirft die Änderungen an Ihren Listen.</translation>
+    </message>
+    <message>
+        <source>Your templates could not be saved.<byte value="xd"/>
+%1</source>
+        <extracomment>%1 says why the settings file could not be written.</extracomment>
+        <translation>Ihre Vorlagen konnten nicht gespeichert werden.<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -1135,33 +1190,30 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
 </context>
 <context>
     <name>quillbox::ReplyCheck</name>
-    <message>
-        <source>finished - </source>
-        <translation>fertig – </translation>
+    <message numerus="yes">
+        <source>finished - %n new replies found</source>
+        <extracomment>The status bar after a check: %n threads have grown since their last check.</extracomment>
+        <translation>
+            <numerusform>fertig – %n neue Antwort gefunden</numerusform>
+            <numerusform>fertig – %n neue Antworten gefunden</numerusform>
+        </translation>
     </message>
     <message>
-        <source> new replies found</source>
-        <translation> neue Antworten gefunden</translation>
+        <source>finished - %1 new replies found, 1 thread could not be checked</source>
+        <extracomment>The status bar after a check: %1 threads have grown, %n could not be fetched.</extracomment>
+        <translation>fertig – %1 neue Antworten gefunden, 1 Thema konnte nicht geprüft werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>finished - %1 new replies found, %n threads could not be checked</source>
+        <translation>
+            <numerusform>fertig – %1 neue Antworten gefunden, %n Thema konnte nicht geprüft werden</numerusform>
+            <numerusform>fertig – %1 neue Antworten gefunden, %n Themen konnten nicht geprüft werden</numerusform>
+        </translation>
     </message>
     <message>
-        <source> thread</source>
-        <translation> Thema</translation>
-    </message>
-    <message>
-        <source> threads</source>
-        <translation> Themen</translation>
-    </message>
-    <message>
-        <source> could not be checked</source>
-        <translation> konnte nicht geprüft werden</translation>
-    </message>
-    <message>
-        <source>checking post 1</source>
-        <translation>prüfe Beitrag 1</translation>
-    </message>
-    <message>
-        <source>checking post </source>
-        <translation>prüfe Beitrag </translation>
+        <source>checking post %1</source>
+        <extracomment>The status bar during a check: %1 counts the threads from 1.</extracomment>
+        <translation>prüfe Beitrag %1</translation>
     </message>
 </context>
 <context>
@@ -1356,22 +1408,6 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
         <translation>nur %1 von %2 Bytes erreichten den Datenträger</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds %2; </source>
-        <translation>„%1“ enthält %2; </translation>
-    </message>
-    <message>
-        <source>the original file is kept as &quot;%1&quot; before it is first rewritten.</source>
-        <translation>die Originaldatei wird vor dem ersten Überschreiben als „%1“ gesichert.</translation>
-    </message>
-    <message>
-        <source>the original file is kept as &quot;%1&quot;.</source>
-        <translation>die Originaldatei ist als „%1“ gesichert.</translation>
-    </message>
-    <message>
-        <source>a copy of the original could not be kept, so the file will not be saved over. </source>
-        <translation>eine Kopie des Originals konnte nicht gesichert werden, daher wird die Datei nicht überschrieben. </translation>
-    </message>
-    <message>
         <source>bytes that are not text, shown as %1</source>
         <translation>Bytes, die kein Text sind, angezeigt als %1</translation>
     </message>
@@ -1380,8 +1416,27 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
         <translation>„%1“ konnte nicht geschrieben werden: Die Datei enthält Bytes, die kein Text sind, und ihr Original konnte nicht vorher gesichert werden. %2</translation>
     </message>
     <message>
-        <source>, and </source>
-        <translation> und </translation>
+        <source>%1, and %2</source>
+        <extracomment>Joins the faults found in a damaged file: %1 those before, %2 the last one.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2; the original file is kept as &quot;%3&quot; before it is first rewritten.</source>
+        <extracomment>%1 is the damaged file, %2 what is wrong with it, %3 where its copy is kept.</extracomment>
+        <translation>„%1“ enthält %2; die Originaldatei wird vor dem ersten Überschreiben als „%3“ gesichert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2; the original file is kept as &quot;%3&quot;.</source>
+        <translation>„%1“ enthält %2; die Originaldatei ist als „%3“ gesichert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2; a copy of the original could not be kept, so the file will not be saved over. %3</source>
+        <extracomment>%1 is the damaged file, %2 what is wrong with it, %3 why no copy could be made.</extracomment>
+        <translation>„%1“ enthält %2; eine Kopie des Originals konnte nicht gesichert werden, daher wird die Datei nicht überschrieben. %3</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1444,13 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
     <message>
         <source>Browser</source>
         <translation>Browser</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::WindowClose</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

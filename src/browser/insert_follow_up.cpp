@@ -33,7 +33,9 @@ bool pageShowsText(const BodyHtml& body, QStringView searchText) {
 }
 
 QString nowWatchingStatus(const QString& pageTitle) {
-    return QCoreApplication::translate("quillbox::InsertFollowUp", "Now watching: ") + pageTitle;
+    //: The status bar once a posted message is found: %1 is the title of its thread's page.
+    return QCoreApplication::translate("quillbox::InsertFollowUp", "Now watching: %1")
+        .arg(pageTitle);
 }
 
 QString threadNotFoundStatus() {

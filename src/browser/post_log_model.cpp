@@ -47,8 +47,10 @@ bool PostLogModel::matches(const PostRecord& record) const {
         return field.contains(m_filter, Qt::CaseInsensitive);
     };
     // Not the time: writing 100,000 times in local time would make typing crawl.
-    return has(record.forum) || has(record.postingPage) || has(record.thread.value_or(QString())) ||
-           has(record.subject) || has(record.format) || has(record.result) || has(record.note);
+    // The forum's name too, as the list shows it.
+    return has(record.forum) || has(m_forumNames.value(record.forum)) || has(record.postingPage) ||
+           has(record.thread.value_or(QString())) || has(record.subject) || has(record.format) ||
+           has(record.result) || has(record.note);
 }
 
 void PostLogModel::rebuild() {
@@ -190,11 +192,33 @@ QVariant PostLogModel::runData(const Entry& entry, int column) const {
     }
 }
 
+void PostLogModel::setForumNames(const QHash<QString, QString>& names) {
+    if (names == m_forumNames)
+        return;
+    m_forumNames = names;
+    if (!m_entries.isEmpty())
+        emit dataChanged(index(0, ForumColumn), index(int(m_entries.size()) - 1, ForumColumn));
+    // The rows of runs, one level down, change with them.
+    for (int row = 0; row < m_entries.size(); ++row) {
+        const int count = rowCount(index(row, 0));
+        if (count > 0)
+            emit dataChanged(index(0, ForumColumn, index(row, 0)),
+                             index(count - 1, ForumColumn, index(row, 0)));
+    }
+}
+
 QVariant PostLogModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.model() != this)
         return {};
     if (role == Qt::ToolTipRole && index.column() == AddressColumn)
         return openAddress(index);
+    if (role == Qt::ToolTipRole && index.column() == ForumColumn && recordAt(index))
+        return recordData(*recordAt(index), ForumColumn);
+    if (role == Qt::DisplayRole && index.column() == ForumColumn && recordAt(index)) {
+        const QString name = m_forumNames.value(recordAt(index)->forum);
+        if (!name.isEmpty())
+            return name;
+    }
     if (role != Qt::DisplayRole)
         return {};
     if (isRunRow(index))

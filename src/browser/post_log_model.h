@@ -3,6 +3,7 @@
 #include "browser/post_log.h"
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -33,6 +34,9 @@ public:
     // A record written while the history is shown.
     void appendRecord(const PostRecord& record);
     void setFilter(const QString& text);
+    // The names of the forums by their addresses: a post to a named forum shows the name, with
+    // the address in the tooltip; a forum without one, or no longer listed, shows the address.
+    void setForumNames(const QHash<QString, QString>& names);
     const QString& filter() const { return m_filter; }
 
     // The record of a post row; nullptr for a run's row or an invalid index.
@@ -69,6 +73,7 @@ private:
     QList<PostRecord> m_records;
     QList<Entry> m_entries;
     QString m_filter;
+    QHash<QString, QString> m_forumNames;
 };
 
 } // namespace quillbox

@@ -123,8 +123,9 @@ QString PostQueue::progressText() const {
         if (n > 0)
             parts.append(QStringLiteral("%1 %2").arg(n).arg(result));
     }
-    return QCoreApplication::translate("quillbox::PostQueue", "Done: ") +
-           parts.join(QStringLiteral(", "));
+    //: The queue strip after a run: %1 counts each outcome, as in "3 watched, 1 skipped".
+    return QCoreApplication::translate("quillbox::PostQueue", "Done: %1")
+        .arg(parts.join(QStringLiteral(", ")));
 }
 
 QString PostQueue::stateText() const {

@@ -21,4 +21,8 @@ QString versionText();
 // The start page that ships with the program: the website address of a build that names none.
 QString startPageAddress();
 
+// A page the program ships (":/quillbox/help.html") in the language of its translation in use:
+// "help_de.html" beside it under the German translation, when there is one; else the page.
+QString translatedPage(const QString& path);
+
 } // namespace quillbox

@@ -37,7 +37,8 @@ ListsAutosave::ListsAutosave(WatchLists& lists, QString dataFolder, UserMessages
                 if (roles.contains(ForumModel::LoginRole))
                     listsChanged();
                 if (roles.contains(ForumModel::FormatRole) ||
-                    roles.contains(ForumModel::PostingPageRole))
+                    roles.contains(ForumModel::PostingPageRole) ||
+                    roles.contains(ForumModel::NameRole))
                     stateChanged();
             });
 }
@@ -78,10 +79,11 @@ void ListsAutosave::write() {
     if (m_failureShown)
         return;
     m_failureShown = true;
-    const QString text = tr("Your lists could not be saved:\r\n\r\n") +
-                         problems.join(QStringLiteral("\r\n")) +
-                         tr("\r\n\r\nThey are kept in the window and written "
-                            "again at the next change and when you close it.");
+    //: %1 lists the files that could not be written and why, one a line.
+    const QString text = tr("Your lists could not be saved:\r\n\r\n%1\r\n\r\nThey are kept "
+                            "in the window and written again at the next change and when you "
+                            "close it.")
+                             .arg(problems.join(QStringLiteral("\r\n")));
     // The box waits for the user: a caller of flush() (a second program waiting for its answer)
     // must not wait with it.
     QTimer::singleShot(0, this, [this, text] {

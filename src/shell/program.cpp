@@ -33,13 +33,15 @@ namespace quillbox {
 
 QString designTimeMessage() {
     return QCoreApplication::translate(
-        "quillbox::Program",
-        "Type your first message here.  \r\n\r\nUse plain-text, and be sure to "
-        "put \r\nhttp:// before your URLs.  Then go\r\nto a message forum's "
-        "posting page \r\nand hit the \"Auto-Insert\" button \r\nto insert "
-        "your message \r\nautomatically!  \r\n\r\nYou can switch between "
-        "different \r\nformatting types by changing the \r\nvalue in the drop "
-        "down box above.\r\n");
+               "quillbox::Program",
+               "Type your first message here.  \r\n\r\nUse plain-text, and be sure to "
+               "put \r\nhttp:// before your URLs.  Then go\r\nto a message forum's "
+               "posting page \r\nand hit the \"Auto-Insert\" button \r\nto insert "
+               "your message \r\nautomatically!  \r\n\r\nYou can switch between "
+               "different \r\nformatting types by changing the \r\nvalue in the drop "
+               "down box above.") +
+           // The message ends with a line break of its own, no part of the text to translate.
+           QStringLiteral("\r\n");
 }
 
 Program::Program(const ProgramSeams& seams, QObject* parent)
@@ -54,6 +56,7 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
       m_autosave(std::make_unique<ListsAutosave>(*m_lists, m_dataFolder, seams.messages)),
       m_background(std::make_unique<BackgroundCheck>(*m_lists, *m_replyCheck, seams.clock)) {
     m_sizesFetcher->setObjectName(QStringLiteral("wscSizes"));
+    keep(m_settings->startNewFile());
     connect(m_sizesFetcher.get(), &PageFetcher::stageChanged, this, &Program::fetchStage);
     connect(m_sizesFetcher.get(), &PageFetcher::progressed, this, &Program::fetchProgress);
     connect(m_measurer.get(), &PostMeasurer::panelText, this, &Program::panelText);
@@ -71,6 +74,8 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
     m_replyCheck->checker().setOptions(options);
     m_background->checker().setOptions(options);
     m_background->setNotifier(seams.notifier);
+    m_notifier = seams.notifier;
+    followUnreadCount();
     if (seams.notifier)
         seams.notifier->setActivationHandler([this] { emit newRepliesNoticeActivated(); });
     connect(m_background.get(), &BackgroundCheck::checkFinished, this,
@@ -82,9 +87,10 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
             return;
         m_cookieFileFailureShown = true;
         m_messages.showMessage(m_branding.productName,
+                               //: %1 says why the cookie file could not be written.
                                tr("The forum cookies for quillbox-check could not be "
-                                  "kept.\r\n") +
-                                   message,
+                                  "kept.\r\n%1")
+                                   .arg(message),
                                MessageIcon::Exclamation);
     });
     followCheckAsLoggedIn();
@@ -185,9 +191,11 @@ void Program::keep(bool written) {
     if (written || m_settingsFailureShown)
         return;
     m_settingsFailureShown = true;
-    m_messages.showMessage(settingsApplication(),
-                           tr("Your settings could not be saved.\r\n") + m_settings->lastError(),
-                           MessageIcon::Exclamation);
+    m_messages.showMessage(
+        settingsApplication(),
+        //: %1 says why the settings file could not be written.
+        tr("Your settings could not be saved.\r\n%1").arg(m_settings->lastError()),
+        MessageIcon::Exclamation);
 }
 
 void Program::reportProblems(const QString& intro, const QStringList& problems) {
@@ -204,7 +212,12 @@ StartView Program::startUp() {
     m_branding = loadBranding();
     m_started = true;
     StartView view;
-    view.caption = tr("%1 by %2").arg(m_branding.productName, m_branding.companyName);
+    // The maker the build names by default is part of the sentence, translated with it.
+    m_caption = m_branding.companyName == u"the " + m_branding.productName + u" developers"
+                    //: The window's title: %1 is the program's name.
+                    ? tr("%1 by the %1 developers").arg(m_branding.productName)
+                    //: The window's title: %1 is the program's name, %2 its maker's.
+                    : tr("%1 by %2").arg(m_branding.productName, m_branding.companyName);
     // The start page shipped with the program is no website to visit.
     if (m_branding.websiteConfigured)
         view.websiteButtonCaption = tr("Visit %1").arg(m_branding.websiteAddress);
@@ -252,6 +265,8 @@ StartView Program::startUp() {
     view.skin = m_branding.skinEnabled;
     view.showHelp = m_settings->get(keys::showHelp) == QLatin1String("1");
     view.geometry = m_settings->get(keys::mainWindowGeometry);
+    // With the count of the unread threads the lists came back with.
+    view.caption = windowTitle();
     m_ready = true;
     emit started();
     return view;
@@ -269,9 +284,10 @@ bool Program::saveListsAsking() {
             return true;
         const int answer = m_messages.askChoice(
             m_branding.productName,
-            tr("Your lists could not be saved:\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
-                tr("\r\n\r\nFree some space or fix the folder, then try again. "
-                   "Quitting without saving loses the changes to your lists."),
+            //: %1 lists the files that could not be written and why, one a line.
+            tr("Your lists could not be saved:\r\n\r\n%1\r\n\r\nFree some space or fix the "
+               "folder, then try again. Quitting without saving loses the changes to your lists.")
+                .arg(problems.join(QStringLiteral("\r\n"))),
             // Closing the box cancels: the safe answer comes last.
             {tr("Retry"), tr("Quit without saving"), tr("Cancel")});
         if (answer == 1)
@@ -350,9 +366,11 @@ bool Program::storeTemplates(const TemplateSet& templates, LinkRules rules) {
     emit templatesChanged();
     if (templatesWritten && rulesWritten)
         return true;
-    m_messages.showMessage(m_branding.productName,
-                           tr("Your templates could not be saved.\r\n") + m_settings->lastError(),
-                           MessageIcon::Exclamation);
+    m_messages.showMessage(
+        m_branding.productName,
+        //: %1 says why the settings file could not be written.
+        tr("Your templates could not be saved.\r\n%1").arg(m_settings->lastError()),
+        MessageIcon::Exclamation);
     return false;
 }
 
@@ -400,9 +418,14 @@ bool Program::postToForums(const QList<int>& forumRows, const QString& subject,
         if (row < 0 || row >= m_lists->forumCount())
             continue;
         const QString address = m_lists->forums().at(row).address;
-        // The name the queue shows; an address that is no web page's keeps its password masked.
+        // The name the queue shows: the forum's own, else its site's; an address that is no web
+        // page's keeps its password masked.
         const QString host = siteHost(address);
-        forums.append({address, host.isEmpty() ? shownAddress(address) : host,
+        const QString name = m_lists->forumModel().name(row);
+        forums.append({address,
+                       !name.isEmpty()  ? name
+                       : host.isEmpty() ? shownAddress(address)
+                                        : host,
                        m_lists->forumModel().format(row), m_lists->forumModel().postingPage(row)});
     }
     return m_queue->start(forums, subject, message);

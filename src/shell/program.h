@@ -114,6 +114,11 @@ public:
     // keystroke.
     void keep(bool written);
 
+    // The window's title: the program and its maker, and the number of threads with unread
+    // replies when there are any, as in "Quillbox by the Quillbox developers (3)".
+    QString windowTitle() const;
+    int unreadCount() const;
+
     const Branding& branding() const { return m_branding; }
     const TemplateSet& templates() const { return m_templates; }
     LinkRules linkRules() const { return m_linkRules; }
@@ -163,6 +168,8 @@ signals:
     void quitRequested();
     // Start-up is over: the lists are loaded, so closing now saves what the user has.
     void started();
+    // The number of threads with unread replies changed; so did the window's title.
+    void unreadCountChanged(int count);
 
 private:
     void settingChanged(Setting id);
@@ -171,6 +178,7 @@ private:
     void backgroundCheckFinished(const QStringList& newlyFound);
     bool saveListsAsking();
     void reportProblems(const QString& intro, const QStringList& problems);
+    void followUnreadCount();
 
     QString m_dataFolder;
     SettingsStore& m_store;
@@ -199,6 +207,13 @@ private:
     std::unique_ptr<PostQueue> m_queue;
     std::unique_ptr<PostRecord> m_pendingInsert; // a single Auto-Insert waiting for its thread
     bool m_logFailureShown = false;
+    Notifier* m_notifier = nullptr;
+    QString m_caption;
+    int m_unread = 0;
 };
+
+// A name followed by the number of unread threads, as the title and the tray show it: "Quillbox
+// (3)"; the name alone when there are none.
+QString withUnreadCount(const QString& name, int unread);
 
 } // namespace quillbox

@@ -3,6 +3,7 @@
 #include "build_info.h"
 #include "store/settings_store.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <limits>
 
@@ -17,14 +18,17 @@ constexpr SettingDefinition table[] = {
     {Setting::LastMessage, SettingScope::UserData, "lastMessage", ""},
     {Setting::LastConvert, SettingScope::UserData, "lastConvert", "0"},
     {Setting::ShowHelp, SettingScope::UserChoice, "showHelp", "1"},
-    {Setting::LinkWholeAddresses, SettingScope::UserChoice, "linkWholeAddresses", "0"},
-    {Setting::ReplyCheckHours, SettingScope::UserChoice, "replyCheckHours", "0", 0, 24},
-    {Setting::ReplyCheckMinutes, SettingScope::UserChoice, "replyCheckMinutes", ""},
+    // Whole addresses are linked, and threads checked every hour, from the first start on; a
+    // file of an earlier version, which has neither key, keeps the classic links and no checks.
+    {Setting::LinkWholeAddresses, SettingScope::UserChoice, "linkWholeAddresses", "0", 0, 0, "1"},
+    {Setting::ReplyCheckHours, SettingScope::UserChoice, "replyCheckHours", "0", 0, 24, "1"},
+    {Setting::ReplyCheckMinutes, SettingScope::UserChoice, "replyCheckMinutes", "", 0, 0, "60"},
     {Setting::LastBackgroundCheck, SettingScope::UserChoice, "lastBackgroundCheck", ""},
     {Setting::CheckAsLoggedIn, SettingScope::UserChoice, "checkAsLoggedIn", "0"},
     {Setting::MainWindowGeometry, SettingScope::Machine, "mainGeometry", ""},
     {Setting::UseSystemColours, SettingScope::UserChoice, "useSystemColours", "0"},
     {Setting::MainSplitter, SettingScope::Machine, "mainSplitter", ""},
+    {Setting::PostHistoryColumns, SettingScope::Machine, "postHistoryColumns", ""},
     {Setting::Template, SettingScope::UserData, "", ""},
 };
 
@@ -82,6 +86,17 @@ int formatRowOf(const QString& lastConvert, int rowCount) {
 }
 
 AppSettings::AppSettings(SettingsStore& store, QObject* parent) : QObject(parent), m_store(store) {}
+
+bool AppSettings::startNewFile() {
+    if (QFileInfo::exists(m_store.fileName(settingsApplication())))
+        return true;
+    bool all = true;
+    for (const SettingDefinition& d : table) {
+        if (d.newFileText)
+            all = setText(d.id, QString::fromUtf8(d.newFileText)) && all;
+    }
+    return all;
+}
 
 QString AppSettings::text(Setting id) const {
     const SettingDefinition& d = settingDefinition(id);

@@ -32,6 +32,7 @@ enum class Setting {
     MainWindowGeometry,
     UseSystemColours,
     MainSplitter,
+    PostHistoryColumns,
     Template, // the 40 link-template fields, one group
 };
 
@@ -68,6 +69,8 @@ inline constexpr SettingKey<bool> useSystemColours{Setting::UseSystemColours};
 // Where the user put the border between the main window's left column and its browser (Qt's
 // saved splitter state), kept with the window's geometry.
 inline constexpr SettingKey<QByteArray> mainSplitter{Setting::MainSplitter};
+// The Post History window's column widths as the user left them (Qt's saved header state).
+inline constexpr SettingKey<QByteArray> postHistoryColumns{Setting::PostHistoryColumns};
 } // namespace keys
 
 struct SettingDefinition {
@@ -77,6 +80,8 @@ struct SettingDefinition {
     const char* defaultText;
     int min = 0; // numbers are clamped into min … max
     int max = 0;
+    // What a new settings file starts with, where it differs from the default; nullptr if not.
+    const char* newFileText = nullptr;
 };
 const SettingDefinition& settingDefinition(Setting id);
 QString settingSection(SettingScope scope);
@@ -91,6 +96,10 @@ class AppSettings final : public QObject {
 
 public:
     explicit AppSettings(SettingsStore& store, QObject* parent = nullptr);
+
+    // At a first start, when there is no settings file yet, writes what a new file starts with.
+    // A file that exists keeps every choice it holds. False when a write failed.
+    bool startNewFile();
 
     template <typename T> T get(SettingKey<T> key) const;
     template <typename T> bool set(SettingKey<T> key, const T& value);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace quillbox {
@@ -147,13 +148,18 @@ QStringList sizeFaults(const SizeCount& count, qsizetype postCount) {
                       .arg(count.junk));
     }
     if (count.sizes > postCount) {
+        const int threads = int(std::min<qsizetype>(postCount, INT_MAX));
         faults.append(
-            QCoreApplication::translate("quillbox::ListFiles",
-                                        "%1 sizes for %2 watched %3, so the last %4 pair with none")
+            //: %1 sizes are in sizes.txt, for the watched threads: the last %2 sizes pair with
+            //: none.
+            (postCount == 1 ? QCoreApplication::translate(
+                                  "quillbox::ListFiles",
+                                  "%1 sizes for 1 watched thread, so the last %2 pair with none")
+                            : QCoreApplication::translate(
+                                  "quillbox::ListFiles",
+                                  "%1 sizes for %n watched threads, so the last %2 pair with none",
+                                  nullptr, threads))
                 .arg(count.sizes)
-                .arg(postCount)
-                .arg(postCount == 1 ? QCoreApplication::translate("quillbox::ListFiles", "thread")
-                                    : QCoreApplication::translate("quillbox::ListFiles", "threads"))
                 .arg(count.sizes - postCount));
     }
     return faults;
@@ -353,7 +359,10 @@ QString readOnlyListsNotice(const QString& folder, const QStringList& readOnly) 
                "Changes to your lists are not saved to %1 until the program is "
                "started again, so that nothing is written over a file that could "
                "not be read.")
-        .arg(names.join(QCoreApplication::translate("quillbox::ListFiles", " and ")));
+        .arg(names.size() == 1 ? names.first()
+                               //: Two files, both named in quotes.
+                               : QCoreApplication::translate("quillbox::ListFiles", "%1 and %2")
+                                     .arg(names.first(), names.mid(1).join(QStringLiteral(", "))));
 }
 
 QStringList saveLists(const QString& folder, const ListsData& data) {

@@ -137,27 +137,33 @@ FileResult keepDamagedOriginal(const QString& path, const QByteArray& original, 
 
 QString damagedFileNotice(const QString& path, const QStringList& faults,
                           const std::optional<FileResult>& kept) {
-    const QString intro =
-        QCoreApplication::translate("quillbox::TextFile", "\"%1\" holds %2; ")
-            .arg(QDir::toNativeSeparators(path),
-                 faults.join(QCoreApplication::translate("quillbox::TextFile", ", and ")));
+    // The faults found, each a phrase of its own: "a, b, and c".
+    QString what = faults.value(0);
+    for (qsizetype i = 1; i < faults.size(); ++i)
+        //: Joins the faults found in a damaged file: %1 those before, %2 the last one.
+        what = (i + 1 == faults.size()
+                    ? QCoreApplication::translate("quillbox::TextFile", "%1, and %2")
+                    : QCoreApplication::translate("quillbox::TextFile", "%1, %2"))
+                   .arg(what, faults[i]);
+    const QString file = QDir::toNativeSeparators(path);
     const QString copy = QDir::toNativeSeparators(damagedCopyPath(path));
-    if (!kept) {
-        return intro + QCoreApplication::translate(
-                           "quillbox::TextFile",
-                           "the original file is kept as \"%1\" before it is first rewritten.")
-                           .arg(copy);
-    }
+    //: %1 is the damaged file, %2 what is wrong with it, %3 where its copy is kept.
+    if (!kept)
+        return QCoreApplication::translate(
+                   "quillbox::TextFile",
+                   "\"%1\" holds %2; the original file is kept as \"%3\" before it is first "
+                   "rewritten.")
+            .arg(file, what, copy);
     if (kept->ok)
-        return intro + QCoreApplication::translate("quillbox::TextFile",
-                                                   "the original file is kept as \"%1\".")
-                           .arg(copy);
-    return intro +
-           QCoreApplication::translate(
+        return QCoreApplication::translate("quillbox::TextFile",
+                                           "\"%1\" holds %2; the original file is kept as \"%3\".")
+            .arg(file, what, copy);
+    //: %1 is the damaged file, %2 what is wrong with it, %3 why no copy could be made.
+    return QCoreApplication::translate(
                "quillbox::TextFile",
-               "a copy of the original could not be kept, so the file will not be "
-               "saved over. ") +
-           kept->message;
+               "\"%1\" holds %2; a copy of the original could not be kept, so the file will not "
+               "be saved over. %3")
+        .arg(file, what, kept->message);
 }
 
 QString notTextFault() {

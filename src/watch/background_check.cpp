@@ -2,6 +2,8 @@
 
 #include "platform/clock.h"
 #include "platform/notifier.h"
+#include "watch/forum_match.h"
+#include "watch/forum_model.h"
 #include "watch/reply_check.h"
 #include "watch/shown_address.h"
 
@@ -9,21 +11,32 @@
 
 namespace quillbox {
 
-Notice newRepliesNotice(const QStringList& addresses) {
-    const qsizetype n = addresses.size();
+Notice newRepliesNotice(const QStringList& threads, const QStringList& forums) {
+    const qsizetype n = threads.size();
+    const int count = int(n);
     Notice notice;
     notice.title = QCoreApplication::translate("quillbox::BackgroundCheck", "New replies");
+    // One thread reads as its own sentence; more take the translation's plural forms.
     notice.body =
         n == 1
             ? QCoreApplication::translate("quillbox::BackgroundCheck", "1 thread has new replies:")
-            : QString::number(n) + QCoreApplication::translate("quillbox::BackgroundCheck",
-                                                               " threads have new replies:");
-    for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i)
-        notice.body += u'\n' + shownAddress(addresses[i]);
-    if (n > 3)
-        notice.body += QCoreApplication::translate("quillbox::BackgroundCheck", "\nand ") +
-                       QString::number(n - 3) +
-                       QCoreApplication::translate("quillbox::BackgroundCheck", " more");
+            : QCoreApplication::translate("quillbox::BackgroundCheck",
+                                          "%n threads have new replies:", nullptr, count);
+    for (qsizetype i = 0; i < std::min<qsizetype>(n, 3); ++i) {
+        const QString forum = forums.value(i);
+        notice.body +=
+            u'\n' + (forum.isEmpty()
+                         ? shownAddress(threads[i])
+                         //: A thread in a notification: %1 is the name of its forum,
+                         //: %2 its address.
+                         : QCoreApplication::translate("quillbox::BackgroundCheck", "%1: %2")
+                               .arg(forum, shownAddress(threads[i])));
+    }
+    const int more = count - 3;
+    //: Ends the list of threads in a notification.
+    if (more > 0)
+        notice.body += u'\n' + QCoreApplication::translate("quillbox::BackgroundCheck",
+                                                           "and %n more", nullptr, more);
     return notice;
 }
 
@@ -102,7 +115,8 @@ void BackgroundCheck::abandon() {
 void BackgroundCheck::onFinished() {
     const QDateTime now = m_clock.now();
     QStringList newlyFound;
-    QStringList names; // what the notification calls them: their titles where known
+    QStringList names;  // what the notification calls them: their titles where known
+    QStringList forums; // the names of their forums
     const QList<ThreadCheckResult>& results = m_checker.results();
     for (qsizetype i = 0; i < results.size() && i < m_checking.size(); ++i) {
         const ThreadCheckResult& r = results[i];
@@ -115,11 +129,13 @@ void BackgroundCheck::onFinished() {
             newlyFound.append(r.address);
             const QString title = r.page ? r.page->title : r.title;
             names.append(title.isEmpty() ? r.address : title);
+            // A thread is on the forum whose address starts its own.
+            forums.append(m_lists.forumModel().name(forumForPage(m_lists.forums(), r.address)));
         }
     }
     m_checking.clear();
     if (m_notifier && !newlyFound.isEmpty()) {
-        const Notice notice = newRepliesNotice(names);
+        const Notice notice = newRepliesNotice(names, forums);
         m_notifier->notify(notice.title, notice.body);
     }
     emit runningChanged(false);

@@ -16,12 +16,13 @@ class Notifier;
 class ReplyCheck;
 
 // The title and text of the notification about threads with new replies: how many, and the
-// names of up to three of them (their titles, or their addresses where no title is known).
+// names of up to three of them (their titles, or their addresses where no title is known),
+// each after the name of its forum where forums names one.
 struct Notice {
     QString title;
     QString body;
 };
-Notice newRepliesNotice(const QStringList& addresses);
+Notice newRepliesNotice(const QStringList& threads, const QStringList& forums = {});
 
 // Checks the watched threads for new replies on a schedule while the program runs, with the
 // parallel checker and without any message box. Threads that grew by more than 500 bytes are

@@ -13,15 +13,17 @@ namespace {
 
 QString startErrorText(int number, const QString& description) {
     return QCoreApplication::translate("quillbox::FetchMessages",
-                                       "An error has occurred.\r\nError #: ") +
-           QString::number(number) +
-           QCoreApplication::translate("quillbox::FetchMessages", "\r\nDescription: ") +
-           description;
+                                       "An error has occurred.\r\nError #: %1\r\nDescription: %2")
+        .arg(number)
+        .arg(description);
 }
 
 QString transferErrorText(int number, const QString& description) {
-    return QCoreApplication::translate("quillbox::FetchMessages", "Error occurred.\r\nError #: ") +
-           QString::number(number) + QStringLiteral("\r\n") + description;
+    //: %1 is the error's number, %2 says what went wrong.
+    return QCoreApplication::translate("quillbox::FetchMessages",
+                                       "Error occurred.\r\nError #: %1\r\n%2")
+        .arg(number)
+        .arg(description);
 }
 
 } // namespace
@@ -53,20 +55,20 @@ void showCheckFailures(UserMessages& messages, const QList<FetchError>& failures
         showFetchFailure(messages, failures.first());
         return;
     }
-    QString text =
-        QString::number(failures.size()) +
-        QCoreApplication::translate("quillbox::FetchMessages",
-                                    " threads could not be checked; the check went on with the "
-                                    "others.");
+    const int failed = int(failures.size());
+    QString text = QCoreApplication::translate(
+        "quillbox::FetchMessages",
+        "%n threads could not be checked; the check went on with the others.", nullptr, failed);
     const qsizetype listed = std::min<qsizetype>(failures.size(), kFailuresListed);
     for (qsizetype i = 0; i < listed; ++i)
         text += QStringLiteral("\r\n\r\n") + shownAddress(failures[i].address) +
                 QStringLiteral("\r\n") + fetchFailureText(failures[i]);
     if (failures.size() > listed)
-        text += QCoreApplication::translate("quillbox::FetchMessages", "\r\n\r\nand ") +
-                QString::number(failures.size() - listed) +
+        text += QStringLiteral("\r\n\r\n") +
                 QCoreApplication::translate("quillbox::FetchMessages",
-                                            " more: each thread's row tells its reason.");
+                                            //: Ends the list of threads whose check failed.
+                                            "and %n more: each thread's row tells its reason.",
+                                            nullptr, failed - int(listed));
     messages.showMessage(QCoreApplication::translate("quillbox::FetchMessages", "Error"), text,
                          MessageIcon::Exclamation);
 }
@@ -74,8 +76,8 @@ void showCheckFailures(UserMessages& messages, const QList<FetchError>& failures
 QString fetchFailureReason(const FetchError& error) {
     if (!error.description.isEmpty())
         return error.description;
-    return QCoreApplication::translate("quillbox::FetchMessages", "Error ") +
-           QString::number(error.number);
+    //: A failed fetch that has no description: the error's number.
+    return QCoreApplication::translate("quillbox::FetchMessages", "Error %1").arg(error.number);
 }
 
 bool acceptWebAddress(const QString& url, UserMessages& messages) {

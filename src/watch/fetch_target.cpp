@@ -40,11 +40,11 @@ QByteArray requestTarget(QStringView path) {
 }
 
 QString notOnTheWeb(QStringView scheme) {
-    return QCoreApplication::translate(
-               "quillbox::FetchTarget",
-               "Only pages on the web, at http:// and https:// addresses, can be "
-               "used; this address starts with ") +
-           scheme.toString() + QStringLiteral(":.");
+    //: %1 is the scheme the address starts with, as in "ftp:".
+    return QCoreApplication::translate("quillbox::FetchTarget",
+                                       "Only pages on the web, at http:// and https:// addresses, "
+                                       "can be used; this address starts with %1.")
+        .arg(scheme.toString() + u':');
 }
 
 bool isSchemeCharacter(QChar c) {

@@ -18,8 +18,14 @@ QVariant ForumModel::data(const QModelIndex& index, int role) const {
     const Forum& forum = m_forums.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        return shownName(index.row());
+    case Qt::EditRole:
+        return m_remembered.at(index.row()).name;
+    case Qt::ToolTipRole:
         // Shown with its password masked; the address itself is for navigating and saving.
         return shownAddress(forum.address);
+    case NameRole:
+        return m_remembered.at(index.row()).name;
     case AddressRole:
         return forum.address;
     case LoginRole:
@@ -38,9 +44,20 @@ QVariant ForumModel::data(const QModelIndex& index, int role) const {
 }
 
 QHash<int, QByteArray> ForumModel::roleNames() const {
-    return {{Qt::DisplayRole, "display"},    {AddressRole, "address"},   {LoginRole, "login"},
-            {UserNameRole, "userName"},      {PasswordRole, "password"}, {FormatRole, "format"},
-            {PostingPageRole, "postingPage"}};
+    return {{Qt::DisplayRole, "display"},     {AddressRole, "address"},   {LoginRole, "login"},
+            {UserNameRole, "userName"},       {PasswordRole, "password"}, {FormatRole, "format"},
+            {PostingPageRole, "postingPage"}, {NameRole, "name"}};
+}
+
+Qt::ItemFlags ForumModel::flags(const QModelIndex& index) const {
+    return QAbstractListModel::flags(index) |
+           (index.isValid() ? Qt::ItemIsEditable : Qt::NoItemFlags);
+}
+
+bool ForumModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid())
+        return false;
+    return setName(index.row(), value.toString());
 }
 
 void ForumModel::setForums(const QList<Forum>& forums) {
@@ -68,11 +85,11 @@ int ForumModel::append(const QString& url, const QString& login) {
 }
 
 void ForumModel::insert(int row, const Forum& forum, const QString& format,
-                        const QString& postingPage) {
+                        const QString& postingPage, const QString& name) {
     row = std::clamp(row, 0, int(m_forums.size()));
     beginInsertRows({}, row, row);
     m_forums.insert(row, forum);
-    m_remembered.insert(row, Remembered{format, postingPage});
+    m_remembered.insert(row, Remembered{format, postingPage, name.simplified()});
     endInsertRows();
 }
 
@@ -113,6 +130,22 @@ bool ForumModel::setPostingPage(int row, const QString& address) {
     return setRemembered(row, &Remembered::postingPage, address, PostingPageRole);
 }
 
+QString ForumModel::name(int row) const {
+    return valid(row) ? m_remembered[row].name : QString();
+}
+
+bool ForumModel::setName(int row, const QString& name) {
+    // One line of text: a title's line breaks and runs of blanks read as single blanks.
+    return setRemembered(row, &Remembered::name, name.simplified(), NameRole);
+}
+
+QString ForumModel::shownName(int row) const {
+    if (!valid(row))
+        return {};
+    const QString& name = m_remembered[row].name;
+    return name.isEmpty() ? shownAddress(m_forums[row].address) : name;
+}
+
 bool ForumModel::setRemembered(int row, QString Remembered::*field, const QString& value,
                                int role) {
     if (!valid(row))
@@ -121,7 +154,11 @@ bool ForumModel::setRemembered(int row, QString Remembered::*field, const QStrin
         return true;
     m_remembered[row].*field = value;
     const QModelIndex at = index(row);
-    emit dataChanged(at, at, {role});
+    // The name is also the row's text.
+    if (role == NameRole)
+        emit dataChanged(at, at, {role, Qt::DisplayRole, Qt::EditRole});
+    else
+        emit dataChanged(at, at, {role});
     return true;
 }
 

@@ -334,18 +334,17 @@ void HttpReplyReader::followChunks(QByteArrayView body) {
 
 QString HttpReplyReader::progressText(qint64 bodyBytes, qint64 declaredLength) {
     if (declaredLength <= 0)
-        return QCoreApplication::translate("quillbox::HttpReplyReader", "Downloaded ") +
-               QString::number(bodyBytes) +
-               QCoreApplication::translate("quillbox::HttpReplyReader", " bytes");
+        return QCoreApplication::translate("quillbox::HttpReplyReader", "Downloaded %1 bytes")
+            .arg(bodyBytes);
     const double percent = std::nearbyint(double(bodyBytes) / (double(declaredLength) / 100.0));
     // Only reachable with absurd counts; keeps the conversion defined.
     constexpr double limit = double(std::numeric_limits<qint64>::max() / 2);
     const qint64 shown = qint64(std::clamp(percent, -limit, limit));
-    return QCoreApplication::translate("quillbox::HttpReplyReader", "Downloaded ") +
-           QString::number(bodyBytes) +
-           QCoreApplication::translate("quillbox::HttpReplyReader", " from ") +
-           QString::number(declaredLength) + QStringLiteral(" (") + QString::number(shown) +
-           QStringLiteral("%)");
+    //: %1 bytes of the page have come, of the %2 the web server announced: %3 percent.
+    return QCoreApplication::translate("quillbox::HttpReplyReader", "Downloaded %1 from %2 (%3%)")
+        .arg(bodyBytes)
+        .arg(declaredLength)
+        .arg(shown);
 }
 
 } // namespace quillbox

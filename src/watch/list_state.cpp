@@ -162,7 +162,8 @@ std::optional<ForumState> readForum(const QJsonValue& value) {
     if (!value.isObject() || !address.isString())
         return std::nullopt;
     return ForumState{address.toString(), o.value(QStringLiteral("format")).toString(),
-                      o.value(QStringLiteral("posting_page")).toString()};
+                      o.value(QStringLiteral("posting_page")).toString(),
+                      o.value(QStringLiteral("name")).toString()};
 }
 
 // Hands out the records of each address in their order, each once.
@@ -203,6 +204,7 @@ QByteArray serializeListState(const ListState& state) {
         QJsonObject o{{QStringLiteral("address"), f.address}};
         putText(o, "format", f.format);
         putText(o, "posting_page", f.postingPage);
+        putText(o, "name", f.name);
         forums.append(o);
     }
     const QJsonObject root{{QStringLiteral("version"), kVersion},
@@ -258,7 +260,7 @@ ListState collectListState(const WatchLists& lists) {
     const ForumModel& forums = lists.forumModel();
     for (int row = 0; row < lists.forumCount(); ++row) {
         const ForumState f{lists.forums().at(row).address, forums.format(row),
-                           forums.postingPage(row)};
+                           forums.postingPage(row), forums.name(row)};
         if (f != ForumState{f.address})
             state.forums.append(f);
     }
@@ -301,6 +303,7 @@ void applyListState(WatchLists& lists, const ListState& state) {
         if (const ForumState* f = forums.take(lists.forums().at(row).address)) {
             lists.forumModel().setFormat(row, f->format);
             lists.forumModel().setPostingPage(row, f->postingPage);
+            lists.forumModel().setName(row, f->name);
         }
     }
 }

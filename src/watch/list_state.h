@@ -35,6 +35,7 @@ struct ForumState {
     QString address;
     QString format;      // the name of the format chosen for the forum; "" when none
     QString postingPage; // the address of its "new topic" or reply page; "" when none
+    QString name;        // what the user calls it; "" when it has no name
 
     bool operator==(const ForumState&) const = default;
 };

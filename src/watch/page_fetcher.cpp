@@ -23,15 +23,16 @@ constexpr qint64 kSocketReadBuffer = 1024 * 1024;
 // "30 seconds", "1 second", or "300 milliseconds" for spans that are not whole seconds.
 QString spanText(std::chrono::milliseconds span) {
     const qint64 ms = span.count();
-    //: A span of time, shown in the sentences that tell of a request given up.
+    // lupdate reads a count that is a plain name; a cast there stalls it.
+    const int count = int(std::min<qint64>(ms % 1000 != 0 ? ms : ms / 1000, INT_MAX));
     if (ms % 1000 != 0)
+        //: A span of time, shown in the sentences that tell of a request given up.
         return QCoreApplication::translate("quillbox::PageFetcher", "%n milliseconds", nullptr,
-                                           int(std::min<qint64>(ms, INT_MAX)));
+                                           count);
     const qint64 seconds = ms / 1000;
     if (seconds == 1)
         return QCoreApplication::translate("quillbox::PageFetcher", "1 second");
-    return QCoreApplication::translate("quillbox::PageFetcher", "%n seconds", nullptr,
-                                       int(std::min<qint64>(seconds, INT_MAX)));
+    return QCoreApplication::translate("quillbox::PageFetcher", "%n seconds", nullptr, count);
 }
 
 bool isRedirect(int status) {

@@ -83,7 +83,8 @@ void ReplyCheck::start() {
     m_running = true;
     if (!wasRunning)
         emit runningChanged(true);
-    emit panelText(1, QCoreApplication::translate("quillbox::ReplyCheck", "checking post 1"));
+    emit panelText(1,
+                   QCoreApplication::translate("quillbox::ReplyCheck", "checking post %1").arg(1));
     // Threads without a size, and a list with nothing to fetch, are told of inside start().
     m_checker.start(threads);
 }
@@ -110,6 +111,7 @@ void ReplyCheck::threadChecked(int index) {
     }
     // The first thread still in flight, as the sequential check counted; the last thread's
     // count is the one beyond the list, which the closing text replaces at once.
+    //: The status bar during a check: %1 counts the threads from 1.
     emit panelText(
         1, QCoreApplication::translate("quillbox::ReplyCheck", "checking post %1").arg(index + 2));
 }

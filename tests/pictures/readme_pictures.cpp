@@ -1,10 +1,14 @@
 // Makes the pictures of the README from the real windows: sample forums, threads and saved
-// messages in a scratch data folder, forum pages served on 127.0.0.1, each window shown and
-// grabbed into <folder>/<name>.png. Run by scripts/pictures.sh on a virtual display:
-//   readme_pictures <folder>
+// messages in a scratch data folder, forum pages served on 127.0.0.1 under the names of real
+// sites (the browser is told where those names lead), each window shown and grabbed into
+// <folder>/<name>.png. Run by scripts/pictures.sh on a virtual display:
+//   readme_pictures <folder>              every picture of the window at work
+//   readme_pictures <folder> first-start  the window as a first start opens it on this screen
+//   readme_pictures <folder> german       the window in the language of LANGUAGE (German)
 // Also writes <folder>/notification.txt, the text of the notification a background check sends
 // to the desktop's notification service (how it looks is the desktop's business).
 
+#include "app/translations.h"
 #include "compose/saved_messages.h"
 #include "platform/clock.h"
 #include "platform/qt/desktop_notifier.h"
@@ -18,6 +22,7 @@
 #include "support/recording_clipboard.h"
 #include "support/test_folders.h"
 #include "watch/background_check.h"
+#include "watch/list_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,8 +38,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -46,6 +53,13 @@ using namespace quillbox::test;
 namespace {
 
 constexpr int kWait = 60000;
+
+// The sample sites, as the pictures show them; the browser finds them on this machine.
+const QString garden = u"garden.example.org"_s;
+const QString boats = u"boats.example.net"_s;
+QString at(const QString& site, const QString& path) {
+    return u"http://"_s + site + path;
+}
 
 const QByteArray replyPage = R"(<html><head><title>Post a reply - Garden Forum</title>
 <style>body{font-family:sans-serif;margin:12px}textarea{width:95%}</style></head><body>
@@ -99,16 +113,26 @@ void grabModal(const std::function<void()>& open, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: readme_pictures <folder>\n", stderr);
+    const QString mode = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (argc < 2 || argc > 3 ||
+        !(mode.isEmpty() || mode == u"first-start"_s || mode == u"german"_s)) {
+        std::fputs("usage: readme_pictures <folder> [first-start|german]\n", stderr);
         return 2;
     }
     outFolder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outFolder);
+    if (mode == u"german"_s && installTranslations(app).isEmpty())
+        qFatal("no translation for the languages of LANGUAGE");
 
     PageServer server;
     if (!server.listenLocal())
         qFatal("cannot serve the sample pages");
+    // Before the browser starts: the sample sites' names lead to the server.
+    const QString port = QString::number(QUrl(server.url()).port());
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --host-resolver-rules=\"MAP " +
+                garden.toLatin1() + " 127.0.0.1:" + port.toLatin1() + ", MAP " + boats.toLatin1() +
+                " 127.0.0.1:" + port.toLatin1() + "\"");
     server.addPage("/reply", replyPage);
     server.setScript("/tomatoes", ScriptedHttpServer::whole(ScriptedHttpServer::reply(9000)));
     server.setScript("/roses", ScriptedHttpServer::whole(ScriptedHttpServer::reply(4200)));
@@ -116,13 +140,26 @@ int main(int argc, char** argv) {
 
     TestFolders folders;
     ListsData data;
-    data.forums = {{server.url(u"/reply"_s), u"ann|secret"_s},
-                   {u"http://forum.example/"_s, u"ann|"_s}};
-    data.posts = {{server.url(u"/tomatoes"_s), 6000},
-                  {server.url(u"/roses"_s), 1000},
-                  {server.url(u"/compost"_s), 2000}};
+    data.forums = {{at(garden, u"/"_s), u"ann|secret"_s}, {at(boats, u"/"_s), u"ann|"_s}};
+    data.posts = {{at(garden, u"/tomatoes"_s), 6000},
+                  {at(garden, u"/roses"_s), 1000},
+                  {at(boats, u"/moorings"_s), 2000}};
     if (!saveLists(folders.dataFolder(), data).isEmpty())
         qFatal("cannot write the sample lists");
+    // The forums' names and posting pages, and two threads with unread replies, as a check
+    // left them: the pictures need no fetch.
+    ListState state;
+    state.forums = {{at(garden, u"/"_s), u"html"_s, at(garden, u"/reply"_s), u"Garden Friends"_s},
+                    {at(boats, u"/"_s), u"ubb"_s, QString(), u"Small Boats Club"_s}};
+    const QDateTime checked = QDateTime::currentDateTimeUtc().addSecs(-600);
+    state.threads = {{at(garden, u"/tomatoes"_s),
+                      PostCheck{checked, CheckOutcome::NewReplies, 9000, QString(), 6000}, true},
+                     {at(garden, u"/roses"_s),
+                      PostCheck{checked, CheckOutcome::NewReplies, 4200, QString(), 1000}, true},
+                     {at(boats, u"/moorings"_s),
+                      PostCheck{checked, CheckOutcome::Unchanged, 2000, QString(), 2000}, false}};
+    if (!saveListState(folders.dataFolder(), state).ok)
+        qFatal("cannot write the sample list state");
     SavedMessages saved(dataFilePath(folders.dataFolder(), u"messages.txt"_s));
     saved.save(u"Seedlings for swap: tomatoes, basil and chillies.\r\nPhotos at "
                "https://photos.example/seedlings"_s,
@@ -133,7 +170,10 @@ int main(int argc, char** argv) {
     SettingsStore settings(folders.settingsFolder());
     QtUserMessages messages;
     RecordingClipboard clipboard;
-    AppSettings(settings).set(keys::showHelp, u"0"_s);
+    // A new user's settings (whole-address links, hourly checks), without the help on top.
+    AppSettings choices(settings);
+    choices.startNewFile();
+    choices.set(keys::showHelp, u"0"_s);
     SystemClock clock;
     auto* view = new QWebEngineView; // the window takes it
     WebEnginePage page(view);
@@ -141,17 +181,32 @@ int main(int argc, char** argv) {
     MainWindow window(program, page, view, clipboard);
     messages.setParent(&window);
     window.load();
-    window.resize(1100, 760);
     window.show();
-    if (!QTest::qWaitFor([&] { return window.panelText(1) == u"Complete"_s; }, kWait))
+    // A first start opens as it would on this screen; the other pictures at one size.
+    if (mode != u"first-start"_s)
+        window.resize(1100, 760);
+    const QString complete = QCoreApplication::translate("quillbox::BrowserPane", "Complete");
+    if (!QTest::qWaitFor([&] { return window.panelText(1) == complete; }, kWait))
         fail(u"the start page did not load"_s);
+    if (mode == u"first-start"_s) {
+        QTest::qWait(500);
+        save(&window, u"first-start"_s);
+        return failed ? 1 : 0;
+    }
 
     control<QLineEdit>(&window, "txtSubject")->setText(u"Seedling swap this Saturday"_s);
+    // The subject reads from its start, as a typed one would after Home.
+    control<QLineEdit>(&window, "txtSubject")->home(false);
     control<QPlainTextEdit>(&window, "txtMessage")
         ->setPlainText(u"Hello all,\n\nI have spare tomato and basil seedlings. Photos at "
                        "https://photos.example/seedlings - write to ann@mail.example.\n\nAnn"_s);
     auto* formats = control<QComboBox>(&window, "cmbConvert");
     formats->setCurrentIndex(formats->findText(u"ubb"_s));
+    if (mode == u"german"_s) {
+        QTest::qWait(300);
+        save(&window, u"main-window-de"_s);
+        return failed ? 1 : 0;
+    }
     save(&window, u"main-window"_s);
     grabModal([&] { menuItem(&window, u"&Preview"_s)->trigger(); }, u"preview"_s);
 
@@ -175,10 +230,10 @@ int main(int argc, char** argv) {
 
     // The posting form after Auto-Insert.
     QSignalSpy loaded(&window.browserPage(), &BrowserPage::downloadCompleted);
-    window.browserPage().navigate(server.url(u"/reply"_s));
+    window.browserPage().navigate(at(garden, u"/reply"_s));
     const bool formShown = QTest::qWaitFor(
         [&] {
-            return window.browserPage().currentUrl() == server.url(u"/reply"_s) &&
+            return window.browserPage().currentUrl() == at(garden, u"/reply"_s) &&
                    !loaded.isEmpty();
         },
         kWait);
@@ -200,11 +255,12 @@ int main(int argc, char** argv) {
     QTest::qWait(300); // the page's repaint after the insert
     save(&window, u"auto-insert"_s);
 
-    // The new replies after a check of the three threads.
-    menuItem(&window, u"&Check Replies"_s)->trigger();
+    // The new replies a check found, unread since.
+    menuItem(&window, u"&Replies"_s)->trigger();
+    control<QTabBar>(&window, "TabStrip2")->setCurrentIndex(1);
     auto* replies = control<QListView>(&window, "lstNew");
-    if (!QTest::qWaitFor([&] { return replies->model()->rowCount() >= 2; }, kWait))
-        fail(u"the check found no new replies"_s);
+    if (replies->model()->rowCount() < 2)
+        fail(u"the new replies were not listed"_s);
     QTest::qWait(300);
     save(&window, u"new-replies"_s);
 
@@ -232,7 +288,8 @@ int main(int argc, char** argv) {
     QTest::qWait(500);
     save(&window, u"system-colours-dark"_s);
 
-    const Notice notice = newRepliesNotice({server.url(u"/tomatoes"_s), server.url(u"/roses"_s)});
+    const Notice notice = newRepliesNotice({at(garden, u"/tomatoes"_s), at(garden, u"/roses"_s)},
+                                           {u"Garden Friends"_s, u"Garden Friends"_s});
     QFile text(QDir(outFolder).filePath(u"notification.txt"_s));
     if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         text.write((notice.title + u"\n\n"_s + notice.body + u'\n').toUtf8()) < 0)

@@ -2,6 +2,7 @@
 // box of its settings windows is named in the guide the help window shows, and the guide's own
 // links lead somewhere. The captions are read from the windows, so a new item or option that the
 // guide does not explain fails here.
+#include "app/translations.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_window.h"
 #include "store/app_settings.h"
@@ -20,6 +21,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -210,8 +212,19 @@ void TestHelpGuide::theGuideSaysNothingThatIsNoLongerTrue() {
 }
 
 int main(int argc, char** argv) {
+#ifdef QUILLBOX_GERMAN
+    // The German guide, chosen as the program's translation is, against the German window.
+    qputenv("LANGUAGE", "de");
+#endif
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+#ifdef QUILLBOX_GERMAN
+    if (installTranslations(app).isEmpty() ||
+        !HelpWindow::defaultHelpFile().endsWith(u"help_de.html"_s)) {
+        std::fprintf(stderr, "the German translation or guide was not found\n");
+        return 1;
+    }
+#endif
     TestHelpGuide t;
     return QTest::qExec(&t, argc, argv);
 }

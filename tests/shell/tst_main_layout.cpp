@@ -1,4 +1,5 @@
 #include "shell/main_layout.h"
+#include "shell/window_place.h"
 
 #include <QTest>
 #include <cmath>
@@ -17,6 +18,10 @@ private slots:
     void largerWindowGrowsBrowserAndLists();
     void columnBorderMovesTheBrowser_data();
     void columnBorderMovesTheBrowser();
+    void firstPlaceUsesTheScreen_data();
+    void firstPlaceUsesTheScreen();
+    void keptPlaceIsBroughtOntoTheScreen_data();
+    void keptPlaceIsBroughtOntoTheScreen();
 };
 
 void TestMainLayout::minimizedWindowIsLeftAlone() {
@@ -156,6 +161,46 @@ void TestMainLayout::columnBorderMovesTheBrowser() {
     QCOMPARE(l->frame2Width, plain->frame2Width - got);
     QVERIFY(l->frame2Width >= std::min(plain->frame2Width, mainBrowserMinimumWidth));
     QCOMPARE(l->frame2Height, plain->frame2Height);
+}
+
+void TestMainLayout::firstPlaceUsesTheScreen_data() {
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("expected");
+    const QSize designed(760, 660);
+    // The height stays at the designed height where 85 % of it would be less.
+    QTest::newRow("laptop") << QRect(0, 0, 1366, 740) << QRect(102, 40, 1161, 660);
+    QTest::newRow("desktop, second screen")
+        << QRect(1366, 30, 1600, 970) << QRect(1486, 102, 1360, 825);
+    // 85 % would be below the designed size: the designed size, centred.
+    QTest::newRow("small screen") << QRect(0, 0, 800, 700) << QRect(20, 20, 760, 660);
+    // Smaller than the design: the whole screen.
+    QTest::newRow("tiny screen") << QRect(0, 0, 640, 480) << QRect(0, 0, 640, 480);
+    QTest::newRow("no screen") << QRect() << QRect(QPoint(0, 0), designed);
+}
+
+void TestMainLayout::firstPlaceUsesTheScreen() {
+    QFETCH(QRect, available);
+    QFETCH(QRect, expected);
+    QCOMPARE(firstWindowPlace(available, QSize(760, 660)), expected);
+}
+
+void TestMainLayout::keptPlaceIsBroughtOntoTheScreen_data() {
+    QTest::addColumn<QRect>("kept");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("fits: kept as it is") << QRect(100, 50, 800, 600) << QRect(100, 50, 800, 600);
+    QTest::newRow("grown on a larger screen") << QRect(40, 30, 1500, 950) << QRect(0, 0, 1366, 740);
+    QTest::newRow("off the right and bottom")
+        << QRect(1000, 500, 800, 600) << QRect(566, 140, 800, 600);
+    QTest::newRow("title bar above the screen")
+        << QRect(-200, -80, 800, 600) << QRect(0, 0, 800, 600);
+    QTest::newRow("on a screen that is gone")
+        << QRect(3000, 200, 900, 700) << QRect(466, 40, 900, 700);
+}
+
+void TestMainLayout::keptPlaceIsBroughtOntoTheScreen() {
+    QFETCH(QRect, kept);
+    QFETCH(QRect, expected);
+    QCOMPARE(placeOnScreen(kept, QRect(0, 0, 1366, 740)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestMainLayout)

@@ -222,7 +222,7 @@ void TestMainWindow::startsInTheDesignState() {
         rows << control<QComboBox>(window.get(), "cmbConvert")->itemText(i);
     QCOMPARE(rows, QStringList({u"text"_s, u"html"_s, u"ubb"_s, u"ezboard"_s}));
     QCOMPARE(control<QComboBox>(window.get(), "cmbConvert")->currentIndex(), 0);
-    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabText(1), u"New Replies "_s);
+    QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabText(1), u"New Replies"_s);
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->tabData(1).toString(), u"replies"_s);
     QVERIFY(control<QWebEngineView>(window.get(), "WebBrowser1")->isVisible());
     // The browser pane opens the start page.
@@ -260,7 +260,7 @@ void TestMainWindow::tabStripsSwitchViews() {
     QVERIFY(control<QListView>(window.get(), "lstNew")
                 ->isVisibleTo(control<QFrame>(window.get(), "Frame3")));
 
-    // "&Check Replies" shows where its results go: the posts view, on "New Replies ".
+    // "&Check Replies" shows where its results go: the posts view, on "New Replies".
     control<QAction>(window.get(), "viewMenuItem1")->trigger();
     control<QAction>(window.get(), "toolsMenuItem2")->trigger();
     QVERIFY(control<QFrame>(window.get(), "Frame3")->isVisible());
@@ -289,7 +289,8 @@ void TestMainWindow::menusHoldEveryItem_data() {
                                           u"Mark &All as Read"_s,
                                           u"Reply Check Se&ttings..."_s,
                                           u"Post to &Selected Forums"_s,
-                                          u"Use Current Page as &Posting Page"_s};
+                                          u"Use Current Page as &Posting Page"_s,
+                                          u"Link &Whole Addresses"_s};
     QTest::newRow("view") << "viewMenu"
                           << "&View"
                           << QStringList{u"&Saved Messages"_s, u"&All posts"_s,
@@ -315,6 +316,8 @@ void TestMainWindow::menusHoldEveryItem() {
 }
 
 void TestMainWindow::previewAndCopyConvertTheMessage() {
+    // The classic link rules, which a settings file of an earlier version keeps.
+    QVERIFY(program->settings().set(keys::linkWholeAddresses, false));
     control<QPlainTextEdit>(window.get(), "txtMessage")
         ->setPlainText(u"see http://x/y now\nmail a@b"_s);
     control<QComboBox>(window.get(), "cmbConvert")
@@ -341,6 +344,7 @@ void TestMainWindow::emptyMessagePreviewsAsTwoLineBreaks() {
 }
 
 void TestMainWindow::closingSavesAndTheNextStartRestores() {
+    QVERIFY(program->settings().set(keys::linkWholeAddresses, false)); // the classic rules
     QSignalSpy ended(program.get(), &Program::quitRequested);
     control<QLineEdit>(window.get(), "txtSubject")->setText(u"My subject"_s);
     // Non-breaking spaces are kept: one ends the address, another stands inside the text.

@@ -185,7 +185,7 @@ void TestMainWindowLists::replyCheckListsPagesGrownByMoreThan500Bytes() {
                                    {server->url(u"/shrank"_s), 5000},
                                    {server->url(u"/grew-lots"_s), 1000}};
     program->lists().setLists({posts, {}});
-    // The Tools menu selects the "New Replies " tab and starts the check.
+    // The Tools menu selects the "New Replies" tab and starts the check.
     control<QAction>(window.get(), "toolsMenuItem2")->trigger();
     QCOMPARE(control<QTabBar>(window.get(), "TabStrip1")->currentIndex(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"finished - 2 new replies found"_s, 30000);

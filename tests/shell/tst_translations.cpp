@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,6 +66,69 @@ QHash<QString, QString> translationsOf(const QString& path) {
     return out;
 }
 
+// Runs lupdate over the program's sources into a new file in folder: every text the program
+// marks for translation, as the program holds it now. Empty when lupdate failed.
+QString freshTranslationFile(const QTemporaryDir& folder) {
+    const QString fresh = folder.filePath(u"quillbox_de.ts"_s);
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(QUILLBOX_LUPDATE),
+                  {u"-silent"_s, u"-locations"_s, u"none"_s, u"-no-obsolete"_s,
+                   u"-source-language"_s, u"en"_s, u"-target-language"_s, u"de"_s,
+                   QStringLiteral(QUILLBOX_SOURCE_FOLDER), u"-ts"_s, fresh});
+    if (!lupdate.waitForFinished(-1) || lupdate.exitCode() != 0)
+        return {};
+    return fresh;
+}
+
+// The end of the call whose "(" is at open, past string and character literals; -1 if none.
+qsizetype callEnd(const QString& code, qsizetype open) {
+    int depth = 0;
+    for (qsizetype i = open; i < code.size(); ++i) {
+        const QChar c = code[i];
+        if (c == u'"' || c == u'\'') {
+            for (++i; i < code.size() && code[i] != c; ++i) {
+                if (code[i] == u'\\')
+                    ++i;
+            }
+        } else if (c == u'(') {
+            ++depth;
+        } else if (c == u')' && --depth == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Where a translated text of a source file is joined with "+" to a number or to another
+// translated text: a sentence built from pieces, which a translator cannot reorder.
+QStringList piecedTexts(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {path + u": unreadable"_s};
+    const QString code = QString::fromUtf8(file.readAll());
+    static const QRegularExpression call(u"\\b(?:tr|translate)\\s*\\("_s);
+    static const QRegularExpression after(
+        u"^\\s*\\+\\s*(?:QString::number\\b|(?:QCoreApplication::)?(?:tr|translate)\\s*\\()"_s);
+    static const QRegularExpression before(u"QString::number\\([^;]*?\\)\\s*\\+\\s*$"_s);
+    QStringList out;
+    for (auto it = call.globalMatch(code); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const qsizetype end = callEnd(code, m.capturedEnd() - 1);
+        if (end < 0)
+            continue;
+        // A following .arg() is part of the same sentence.
+        const QString rest = code.mid(end + 1, 200);
+        const QString lead = code.mid(std::max<qsizetype>(0, m.capturedStart() - 120),
+                                      std::min<qsizetype>(120, m.capturedStart()));
+        const QString lead1 = lead.section(u';', -1);
+        if (after.match(rest).hasMatch() || before.match(lead1).hasMatch()) {
+            const int line = int(code.left(m.capturedStart()).count(u'\n')) + 1;
+            out << u"%1:%2"_s.arg(QFileInfo(path).fileName()).arg(line);
+        }
+    }
+    return out;
+}
+
 QSet<QString> messagesOf(const QString& path) {
     const QList<QString> keys = translationsOf(path).keys();
     return QSet<QString>(keys.begin(), keys.end());
@@ -83,7 +148,23 @@ private slots:
     void everyMenuCaptionIsTranslated();
     void everyTranslationIsFinishedAndKeepsItsPlaceholders();
     void theFileHoldsEveryTextOfTheProgram();
+    void noTextIsAFragment();
+    void noSentenceIsBuiltFromPieces();
+    void pluralsTakeTheNumber_data();
+    void pluralsTakeTheNumber();
+
+private:
+    // The program's texts as lupdate finds them now, made once for the tests that read them.
+    QString freshFile();
+    QTemporaryDir m_folder;
+    QString m_fresh;
 };
+
+QString TestTranslations::freshFile() {
+    if (m_fresh.isEmpty() && m_folder.isValid())
+        m_fresh = freshTranslationFile(m_folder);
+    return m_fresh;
+}
 
 void TestTranslations::languageFollowsTheUsersOrder_data() {
     QTest::addColumn<QStringList>("languages");
@@ -161,13 +242,27 @@ void TestTranslations::everyTranslationIsFinishedAndKeepsItsPlaceholders() {
             source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         } else if (xml.name() == u"translation") {
             const QString type = xml.attributes().value(u"type"_s).toString();
-            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            // A text with a count has one translation for each plural form of the language.
+            QStringList forms;
+            QString text;
+            while (
+                !(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == u"translation") &&
+                !xml.atEnd()) {
+                if (xml.isStartElement() && xml.name() == u"numerusform")
+                    forms << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                else if (xml.isCharacters())
+                    text += xml.text();
+            }
+            if (forms.isEmpty())
+                forms << text;
             if (type == u"vanished" || type == u"obsolete")
                 continue;
             ++messages;
-            QVERIFY2(type.isEmpty() && !text.isEmpty(), qPrintable(u"unfinished: "_s + source));
-            QVERIFY2(placeholders(text) == placeholders(source), qPrintable(source));
-            QVERIFY2(accelerators(text) == accelerators(source), qPrintable(source));
+            for (const QString& form : std::as_const(forms)) {
+                QVERIFY2(type.isEmpty() && !form.isEmpty(), qPrintable(u"unfinished: "_s + source));
+                QVERIFY2(placeholders(form) == placeholders(source), qPrintable(source));
+                QVERIFY2(accelerators(form) == accelerators(source), qPrintable(source));
+            }
         }
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
@@ -177,16 +272,8 @@ void TestTranslations::everyTranslationIsFinishedAndKeepsItsPlaceholders() {
 // A text moved to another class, or added without running lupdate, would stay English while
 // the file still looked complete.
 void TestTranslations::theFileHoldsEveryTextOfTheProgram() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString fresh = folder.filePath(u"quillbox_de.ts"_s);
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(QUILLBOX_LUPDATE),
-                  {u"-silent"_s, u"-locations"_s, u"none"_s, u"-no-obsolete"_s,
-                   u"-source-language"_s, u"en"_s, u"-target-language"_s, u"de"_s,
-                   QStringLiteral(QUILLBOX_SOURCE_FOLDER), u"-ts"_s, fresh});
-    QVERIFY(lupdate.waitForFinished(120000));
-    QCOMPARE(lupdate.exitCode(), 0);
+    const QString fresh = freshFile();
+    QVERIFY(!fresh.isEmpty());
     const QSet<QString> program = messagesOf(fresh);
     const QSet<QString> file = messagesOf(QStringLiteral(QUILLBOX_TS_FILE));
     QVERIFY(program.size() > 100);
@@ -194,6 +281,66 @@ void TestTranslations::theFileHoldsEveryTextOfTheProgram() {
     const QStringList unused = QSet<QString>(file).subtract(program).values();
     QVERIFY2(missing.isEmpty(), qPrintable(u"not in the file: "_s + missing.join(u" | "_s)));
     QVERIFY2(unused.isEmpty(), qPrintable(u"no longer in the program: "_s + unused.join(u" | "_s)));
+}
+
+// A text that starts or ends with a blank or a line break, or starts with a joining comma, is
+// the piece of a sentence put together in code.
+void TestTranslations::noTextIsAFragment() {
+    const QString fresh = freshFile();
+    QVERIFY(!fresh.isEmpty());
+    QStringList fragments;
+    for (const QString& message : messagesOf(fresh)) {
+        const QString text = message.section(u": "_s, 1);
+        if (text.isEmpty() || text.front().isSpace() || text.back().isSpace() ||
+            u",;"_s.contains(text.front()))
+            fragments << u'"' + message + u'"';
+    }
+    fragments.sort();
+    QVERIFY2(fragments.isEmpty(), qPrintable(fragments.join(u" | "_s)));
+}
+
+void TestTranslations::noSentenceIsBuiltFromPieces() {
+    QStringList pieced;
+    QDirIterator files(QStringLiteral(QUILLBOX_SOURCE_FOLDER), {u"*.cpp"_s, u"*.h"_s}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    int read = 0;
+    while (files.hasNext()) {
+        pieced << piecedTexts(files.next());
+        ++read;
+    }
+    QVERIFY(read > 50);
+    QVERIFY2(pieced.isEmpty(), qPrintable(pieced.join(u", "_s)));
+}
+
+void TestTranslations::pluralsTakeTheNumber_data() {
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("german");
+    QTest::newRow("notice, many") << u"quillbox::BackgroundCheck"_s
+                                  << u"%n threads have new replies:"_s << 4
+                                  << u"4 Themen haben neue Antworten:"_s;
+    QTest::newRow("notice, rest of one")
+        << u"quillbox::BackgroundCheck"_s << u"and %n more"_s << 1 << u"und 1 weiteres"_s;
+    QTest::newRow("check, one found")
+        << u"quillbox::ReplyCheck"_s << u"finished - %n new replies found"_s << 1
+        << u"fertig – 1 neue Antwort gefunden"_s;
+    QTest::newRow("check, none found")
+        << u"quillbox::ReplyCheck"_s << u"finished - %n new replies found"_s << 0
+        << u"fertig – 0 neue Antworten gefunden"_s;
+    QTest::newRow("span") << u"quillbox::PageFetcher"_s << u"%n seconds"_s << 30
+                          << u"30 Sekunden"_s;
+}
+
+// German has a singular and a plural: each count reads as a sentence of its own.
+void TestTranslations::pluralsTakeTheNumber() {
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(int, count);
+    QFETCH(QString, german);
+    QCOMPARE(QCoreApplication::translate(context.toUtf8().constData(), source.toUtf8().constData(),
+                                         nullptr, count),
+             german);
 }
 
 int main(int argc, char* argv[]) {

@@ -19,7 +19,33 @@ private slots:
     void valuesKeepTheirFileFormat();
     void storingTheStoredValueWritesNothing_data();
     void storingTheStoredValueWritesNothing();
+    void aNewFileStartsWithWholeLinksAndHourlyChecks();
 };
+
+// A first start writes its own choices; a file that exists, even one without those keys, keeps
+// what it holds, and a second start changes nothing either.
+void TestAppSettings::aNewFileStartsWithWholeLinksAndHourlyChecks() {
+    TestFolders folders;
+    {
+        SettingsStore store(folders.settingsFolder());
+        AppSettings settings(store);
+        QVERIFY(settings.startNewFile());
+        QVERIFY(settings.get(keys::linkWholeAddresses));
+        QCOMPARE(settings.get(keys::replyCheckMinutes), u"60"_s);
+        QCOMPARE(settings.get(keys::replyCheckHours), 1);
+        QVERIFY(settings.set(keys::linkWholeAddresses, false));
+        QVERIFY(settings.startNewFile());
+        QVERIFY(!settings.get(keys::linkWholeAddresses));
+    }
+    TestFolders earlier;
+    SettingsStore store(earlier.settingsFolder());
+    QVERIFY(store.saveSetting(settingsApplication(), u"data"_s, u"lastSubject"_s, u"Hi"_s));
+    AppSettings settings(store);
+    QVERIFY(settings.startNewFile());
+    QVERIFY(!settings.get(keys::linkWholeAddresses));
+    QCOMPARE(settings.get(keys::replyCheckMinutes), QString());
+    QCOMPARE(settings.get(keys::replyCheckHours), 0);
+}
 
 void TestAppSettings::valuesKeepTheirFileFormat() {
     TestFolders folders;

@@ -79,9 +79,16 @@ public:
         program = std::make_unique<Program>(
             ProgramSeams{folders->dataFolder(), *settings, messages, clock, *page, notifier});
         window = std::make_unique<MainWindow>(*program, *page, view, clipboard);
+        designedSize = window->size();
         if (load) {
+            const bool firstStart =
+                setting(QStringLiteral("Window"), QStringLiteral("mainGeometry")) ==
+                QStringLiteral("<none>");
             window->load();
             window->show();
+            // Where no place was kept, a first start fills the test screen instead.
+            if (atDesignedSize && firstStart)
+                window->resize(designedSize);
         }
         return window.get();
     }
@@ -116,6 +123,10 @@ public:
     BrowserPage* page = nullptr;
     std::unique_ptr<Program> program;
     std::unique_ptr<MainWindow> window;
+    // A window that opens at a first start keeps the size it was designed at (designedSize),
+    // where the tests of the design expect it, rather than the size the screen would give it.
+    bool atDesignedSize = true;
+    QSize designedSize;
 };
 
 } // namespace quillbox::test

@@ -16,8 +16,10 @@ public:
     void notify(const QString& title, const QString& body) override {
         entries.append({title, body});
     }
+    void showUnread(const QString& text) override { unread.append(text); }
     void activate() const { activated(); }
     QList<Entry> entries;
+    QStringList unread; // every text the tray was given, in order
 };
 
 } // namespace quillbox::test

@@ -231,6 +231,9 @@ void TestBackgroundCheck::noticeNamesUpToThreeThreads_data() {
     QTest::newRow("five") << 5
                           << u"5 threads have new replies:\nhttp://f/1\nhttp://f/2"
                              "\nhttp://f/3\nand 2 more"_s;
+    // The second thread is on a forum with a name.
+    QTest::newRow("named forum")
+        << 2 << u"2 threads have new replies:\nhttp://f/1\nGarden: http://f/2"_s;
 }
 
 void TestBackgroundCheck::noticeNamesUpToThreeThreads() {
@@ -239,7 +242,11 @@ void TestBackgroundCheck::noticeNamesUpToThreeThreads() {
     QStringList addresses;
     for (int i = 1; i <= count; ++i)
         addresses.append(u"http://f/"_s + QString::number(i));
-    const Notice notice = newRepliesNotice(addresses);
+    // The second thread is on a forum with a name, in the row that says so.
+    const QStringList forums = QTest::currentDataTag() == "named forum"_ba
+                                   ? QStringList{QString(), u"Garden"_s}
+                                   : QStringList();
+    const Notice notice = newRepliesNotice(addresses, forums);
     QCOMPARE(notice.title, u"New replies"_s);
     QCOMPARE(notice.body, body);
 }

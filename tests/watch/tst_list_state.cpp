@@ -40,6 +40,7 @@ void fillSample(WatchLists& lists) {
     lists.addNewReply(u"http://a/"_s, lists.postId(0));
     lists.forumModel().setFormat(0, u"ubb"_s);
     lists.forumModel().setPostingPage(0, u"http://f/post?x=1&y=\"2\""_s);
+    lists.forumModel().setName(0, u"Garden \"Friends\" – Forum"_s);
 }
 
 } // namespace
@@ -108,6 +109,12 @@ void TestListState::stateSurvivesTheRoundTrip() {
     QCOMPARE(after.threadModel().index(1).data(Qt::ToolTipRole).toString(),
              before.threadModel().index(1).data(Qt::ToolTipRole).toString());
     QCOMPARE(after.forumModel().postingPage(0), u"http://f/post?x=1&y=\"2\""_s);
+    QCOMPARE(after.forumModel().name(0), u"Garden \"Friends\" – Forum"_s);
+    // A file written before forums had names gives them none.
+    const ListState unnamed = parseListState(
+        R"({"version":1,"threads":[],"forums":[{"address":"http://f/","format":"ubb"}]})");
+    QCOMPARE(unnamed.forums.value(0).name, QString());
+    QCOMPARE(unnamed.forums.value(0).format, u"ubb"_s);
 }
 
 void TestListState::recordsFindTheirRowsByAddressInOrder() {

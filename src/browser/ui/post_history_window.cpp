@@ -2,6 +2,7 @@
 
 #include "browser/post_log.h"
 #include "browser/post_log_model.h"
+#include "widgets/window_close.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <QShortcut>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace quillbox {
 
@@ -34,8 +36,16 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     postList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     postList->setSelectionMode(QAbstractItemView::SingleSelection);
     postList->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Every column as wide as its content when the log is first shown, then as the user drags
+    // it; the address, the widest, no longer takes the room of the others.
     postList->header()->setStretchLastSection(false);
-    postList->header()->setSectionResizeMode(PostLogModel::AddressColumn, QHeaderView::Stretch);
+    postList->header()->setSectionResizeMode(QHeaderView::Interactive);
+    connect(postList->header(), &QHeaderView::sectionResized, this, [this](int, int, int) {
+        if (m_sizingColumns)
+            return;
+        m_columnsKept = true;
+        m_columnsMoved = true;
+    });
 
     noticeLabel = new QLabel(this);
     noticeLabel->setObjectName(QStringLiteral("lblNotice"));
@@ -58,6 +68,7 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     buttons->addWidget(copyButton);
     buttons->addWidget(watchButton);
     buttons->addWidget(retryButton);
+    buttons->addWidget(makeCloseButton(this));
     layout->addLayout(buttons);
     resize(760, 480);
 
@@ -99,6 +110,13 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
 
 PostHistoryWindow::~PostHistoryWindow() = default;
 
+// Kept once the window goes, not at every step of a drag.
+void PostHistoryWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (std::exchange(m_columnsMoved, false))
+        emit columnsResized();
+}
+
 void PostHistoryWindow::loadLog(const QString& folder) {
     PostLogRead read = readPostLog(folder);
     m_model->setRecords(std::move(read.records));
@@ -119,6 +137,28 @@ void PostHistoryWindow::addRecord(const PostRecord& record) {
     m_model->appendRecord(record);
 }
 
+QByteArray PostHistoryWindow::columnWidths() const {
+    return postList->header()->saveState();
+}
+
+void PostHistoryWindow::restoreColumnWidths(const QByteArray& state) {
+    m_columnsKept = !state.isEmpty() && postList->header()->restoreState(state);
+    // A state that holds other columns, or none, leaves the columns to their content.
+    if (m_columnsKept && postList->header()->count() == PostLogModel::ColumnCount)
+        return;
+    m_columnsKept = false;
+    fitColumns();
+}
+
+void PostHistoryWindow::fitColumns() {
+    if (m_columnsKept)
+        return;
+    m_sizingColumns = true;
+    for (int column = 0; column < PostLogModel::ColumnCount; ++column)
+        postList->resizeColumnToContents(column);
+    m_sizingColumns = false;
+}
+
 void PostHistoryWindow::showNewest() {
     // Runs stay folded under their summary, except the newest, which is what the user came to
     // see; unfolding them all would cost a long log seconds.
@@ -129,6 +169,7 @@ void PostHistoryWindow::showNewest() {
         else
             postList->expandAll(); // the matches, which are few or wanted all the same
     }
+    fitColumns();
     updateButtons();
 }
 

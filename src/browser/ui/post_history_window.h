@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 
@@ -35,12 +36,22 @@ public:
 
     PostLogModel& model() { return *m_model; }
 
+    // The columns' widths as the user left them, to keep; restoring empty or unreadable widths
+    // sizes the columns to their content instead, as the log fills them.
+    QByteArray columnWidths() const;
+    void restoreColumnWidths(const QByteArray& state);
+
 signals:
     void openRequested(const QString& address);
     void copyAddressRequested(const QString& address);
     void watchAgainRequested(const QString& threadAddress);
     // "Retry Skipped" on a queue run: post again to the forums it passed over.
     void retrySkippedRequested(const QStringList& forums, const QString& subject);
+    // The window was closed after the user dragged a column's border: the widths are to keep.
+    void columnsResized();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void showNewest();
@@ -48,6 +59,7 @@ private:
     void updateButtons();
     QString currentThread() const;
     void showContextMenu(const QPoint& position);
+    void fitColumns();
 
     PostLogModel* m_model = nullptr;
     QLineEdit* filterBox = nullptr;
@@ -56,6 +68,9 @@ private:
     QPushButton* copyButton = nullptr;
     QPushButton* watchButton = nullptr;
     QPushButton* retryButton = nullptr;
+    bool m_columnsKept = false;   // the user's widths hold: no sizing to content
+    bool m_sizingColumns = false; // the window sizes them, not the user
+    bool m_columnsMoved = false;  // by the user, since the widths were last kept
 };
 
 } // namespace quillbox

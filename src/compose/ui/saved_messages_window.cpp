@@ -5,6 +5,7 @@
 #include "compose/saved_messages.h"
 #include "platform/user_messages.h"
 #include "widgets/long_line_wrap.h"
+#include "widgets/window_close.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -90,6 +91,7 @@ SavedMessagesWindow::SavedMessagesWindow(SavedMessages& store, UserMessages& mes
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
     buttonRow->addWidget(deleteButton);
+    buttonRow->addWidget(makeCloseButton(this));
     layout->addLayout(buttonRow);
     resize(460, 560);
 

@@ -97,12 +97,18 @@ void DesktopNotifier::notifyInTray(const QString& title, const QString& body) {
         return;
     if (!m_tray) {
         m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/quillbox/quillbox.png")));
-        m_tray->setToolTip(QApplication::applicationName());
+        m_tray->setToolTip(m_unreadText.isEmpty() ? QApplication::applicationName() : m_unreadText);
         connect(m_tray, &QSystemTrayIcon::messageClicked, this, [this] { activated(); });
         connect(m_tray, &QSystemTrayIcon::activated, this, [this] { activated(); });
     }
     m_tray->show();
     m_tray->showMessage(title, body, QSystemTrayIcon::Information);
+}
+
+void DesktopNotifier::showUnread(const QString& text) {
+    m_unreadText = text;
+    if (m_tray)
+        m_tray->setToolTip(text);
 }
 
 void DesktopNotifier::notify(const QString& title, const QString& body) {

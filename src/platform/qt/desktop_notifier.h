@@ -21,6 +21,7 @@ public:
     ~DesktopNotifier() override;
 
     void notify(const QString& title, const QString& body) override;
+    void showUnread(const QString& text) override;
 
 private slots:
     // The service's signals, connected by name as D-Bus requires.
@@ -45,6 +46,7 @@ private:
     bool m_capabilitiesKnown = false;
     std::optional<Waiting> m_waiting;
     QPointer<QSystemTrayIcon> m_tray;
+    QString m_unreadText; // the tray's tooltip once there are unread replies
 };
 
 } // namespace quillbox

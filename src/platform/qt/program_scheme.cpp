@@ -1,5 +1,7 @@
 #include "platform/qt/program_scheme.h"
 
+#include "shell/branding.h"
+
 #include <QFile>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
@@ -23,7 +25,7 @@ public:
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
-        auto* file = new QFile(QStringLiteral(":/quillbox/start.html"), job);
+        auto* file = new QFile(translatedPage(QStringLiteral(":/quillbox/start.html")), job);
         if (!file->open(QIODevice::ReadOnly)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;

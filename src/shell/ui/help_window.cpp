@@ -5,9 +5,12 @@
 #include "store/app_settings.h"
 #include "widgets/on_top.h"
 #include "widgets/pictures.h"
+#include "widgets/window_close.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -41,7 +44,11 @@ HelpWindow::HelpWindow(Program& program, const QString& helpFile, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(helpText, 1);
-    layout->addWidget(showAtStartupBox);
+    auto* row = new QHBoxLayout;
+    row->addWidget(showAtStartupBox);
+    row->addStretch(1);
+    row->addWidget(makeCloseButton(this));
+    layout->addLayout(row);
     resize(640, 600);
 
     // Every change of the box is stored, the one the load makes included.
@@ -51,7 +58,7 @@ HelpWindow::HelpWindow(Program& program, const QString& helpFile, QWidget* paren
 HelpWindow::~HelpWindow() = default;
 
 QString HelpWindow::defaultHelpFile() {
-    return QStringLiteral(":/quillbox/help.html");
+    return translatedPage(QStringLiteral(":/quillbox/help.html"));
 }
 
 bool HelpWindow::load() {

@@ -19,6 +19,7 @@
 #include "watch/ui/reply_check_options.h"
 #include "watch/ui/warning_icons.h"
 #include "watch/watch_lists.h"
+#include "widgets/fit_captions.h"
 #include "widgets/on_top.h"
 #include "widgets/placed_controls.h"
 
@@ -100,6 +101,10 @@ void ListsPane::applyLayout(const MainLayout& l) {
 // The lists measure one row for all (every row is one line of text): an icon taller than the
 // text, like the warning sign of a thread that could not be checked, would reach into the rows
 // next to it. The icons are kept as tall as a line of the list's text.
+int ListsPane::fitCaptions() {
+    return std::max(quillbox::fitCaptions(forumsView), quillbox::fitCaptions(postsView));
+}
+
 void ListsPane::fitRowIcons() {
     for (QListView* list : {postList, forumList, newRepliesList}) {
         const int line = list->fontMetrics().height();
@@ -117,7 +122,7 @@ void ListsPane::showNewReplies() {
 }
 
 void ListsPane::checkReplies() {
-    // The results are listed in the posts view: show it, on its "New Replies " tab.
+    // The results are listed in the posts view: show it, on its "New Replies" tab.
     listsTabs->setCurrentIndex(1);
     showNewReplies();
     if (checkRepliesButton->isEnabled())
@@ -194,7 +199,7 @@ void ListsPane::build() {
     postsTabs = makePlaced<QTabBar>(postsView, "TabStrip1", 60, 780, 3495, 315);
     postsTabs->addTab(tr("Show All"));
     postsTabs->setTabData(0, QString(postsTabAll));
-    postsTabs->addTab(tr("New Replies "));
+    postsTabs->addTab(tr("New Replies"));
     postsTabs->setTabData(1, QString(postsTabReplies));
     postsTabs->setExpanding(false);
     checkRepliesButton =
@@ -254,11 +259,16 @@ void ListsPane::connectViews() {
     connect(forumList, &QListView::customContextMenuRequested, this, &ListsPane::showForumMenu);
     postList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(postList, &QListView::customContextMenuRequested, this, &ListsPane::showPostMenu);
-    // A removal is undone with Ctrl+Z in the list it was removed from.
-    for (QListView* list : {forumList, postList}) {
-        auto* undo = new QShortcut(QKeySequence::Undo, list, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(undo, &QShortcut::activated, this, &ListsPane::undoRemove);
-    }
+    // A removal is undone with Ctrl+Z wherever the focus is in the pane: on the Remove button
+    // just pressed too. A text box keeps Ctrl+Z for its own typing.
+    auto* undo =
+        new QShortcut(QKeySequence::Undo, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(undo, &QShortcut::activated, this, &ListsPane::undoRemove);
+    endUndoOnChange();
+    // Rows are renamed by the menu or F2, never by a click that meant to select or open.
+    auto* rename =
+        new QShortcut(QKeySequence(Qt::Key_F2), forumList, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(rename, &QShortcut::activated, this, &ListsPane::renameForum);
     connect(&m_program, &Program::newRepliesNoticeActivated, this,
             &ListsPane::showNewRepliesFromNotice);
     // The window's check waits while the background check runs; the background check waits
@@ -284,6 +294,8 @@ void ListsPane::addCurrentUrl() {
     // The new row is selected while it has no login yet, so the boxes keep their text; only then
     // does it get its empty login, which the boxes below rewrite only where they change.
     const int row = lists.appendForum(url, QString());
+    // Named after its page, as the browser's title shows it; renamed at will.
+    lists.forumModel().setName(row, m_page.title());
     forumList->setCurrentIndex(forumList->model()->index(row, 0));
     lists.setForumLogin(row, QStringLiteral("|"));
     userNameBox->clear();

@@ -52,6 +52,9 @@ public:
     // Heights that follow the window's size.
     // Heights and widths from the window's layout; the row icons fit the lists' text.
     void applyLayout(const MainLayout& layout);
+    // Gives every caption of the two views the width its text needs (see fitCaptions); answers
+    // how many pixels wider the pane must be for them.
+    int fitCaptions();
 
     // Menu commands.
     void showAllPosts();
@@ -67,6 +70,8 @@ signals:
     void forumSelected(int row);
     // A forum or thread was removed; undoRemove() brings it back.
     void rowRemoved(const QString& what);
+    // Undo ended: it was used, or the lists changed since the removal.
+    void undoAvailable(bool available);
 
 private:
     void fitRowIcons();
@@ -78,6 +83,8 @@ private:
     void removeWatch();
     void addCurrentUrl();
     void removeUrl();
+    // Edits the selected forum's name in its row (Enter keeps it, Esc leaves it).
+    void renameForum();
     void forumRowClicked(int row);
     void postRowClicked(QListView* list, int row);
     void postRowDoubleClicked(QListView* list, int row);
@@ -86,6 +93,7 @@ private:
     void showForumMenu(const QPoint& at);
     void showPostMenu(const QPoint& at);
     void showNewRepliesFromNotice();
+    void endUndoOnChange();
 
     Program& m_program;
     BrowserPage& m_page;
@@ -100,6 +108,7 @@ private:
         QString format;
         QString postingPage;
         ThreadRecord thread; // a removed thread, whole
+        QString name;
     };
     std::optional<Removed> m_removed;
 

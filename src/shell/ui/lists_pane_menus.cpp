@@ -5,7 +5,9 @@
 #include "platform/clipboard.h"
 #include "shell/program.h"
 #include "shell/ui/lists_pane.h"
+#include "watch/forum_model.h"
 #include "watch/shown_address.h"
+#include "watch/thread_model.h"
 #include "watch/watch_lists.h"
 
 #include <QLineEdit>
@@ -20,10 +22,11 @@ void ListsPane::removeWatch() {
         return;
     WatchLists& lists = m_program.lists();
     const ThreadRecord thread = lists.threadModel().record(row);
-    m_removed = Removed{false, row, thread.post.address, {}, {}, {}, thread};
+    const Removed removed{false, row, thread.post.address, {}, {}, {}, thread, {}};
     // The removed row's neighbour is not clicked: after a removal no row is selected.
     m_quietSelection = true;
     lists.removePost(row);
+    m_removed = removed;
     emit rowRemoved(shownAddress(m_removed->address));
     postList->setCurrentIndex({});
     m_quietSelection = false;
@@ -35,15 +38,17 @@ void ListsPane::removeUrl() {
         return;
     WatchLists& lists = m_program.lists();
     const Forum& forum = lists.forums().at(row);
-    m_removed = Removed{true,
-                        row,
-                        forum.address,
-                        forum.login,
-                        lists.forumModel().format(row),
-                        lists.forumModel().postingPage(row),
-                        {}};
+    const Removed removed{true,
+                          row,
+                          forum.address,
+                          forum.login,
+                          lists.forumModel().format(row),
+                          lists.forumModel().postingPage(row),
+                          {},
+                          lists.forumModel().name(row)};
     m_quietSelection = true;
     lists.removeForum(row);
+    m_removed = removed;
     forumList->setCurrentIndex({});
     // The boxes no longer belong to any forum: they show no one's login.
     userNameBox->clear();
@@ -52,19 +57,39 @@ void ListsPane::removeUrl() {
     emit rowRemoved(shownAddress(m_removed->address));
 }
 
+// Any other change to the lists makes the removal final: putting its row back then could put it
+// among rows that were not there when it went.
+void ListsPane::endUndoOnChange() {
+    const auto changed = [this] {
+        if (m_removed) {
+            m_removed.reset();
+            emit undoAvailable(false);
+        }
+    };
+    for (const QAbstractItemModel* model :
+         {static_cast<const QAbstractItemModel*>(&m_program.lists().forumModel()),
+          static_cast<const QAbstractItemModel*>(&m_program.lists().threadModel())}) {
+        connect(model, &QAbstractItemModel::rowsInserted, this, changed);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
+        connect(model, &QAbstractItemModel::modelReset, this, changed);
+    }
+}
+
 bool ListsPane::undoRemove() {
     if (!m_removed)
         return false;
     const Removed r = *std::exchange(m_removed, std::nullopt);
+    emit undoAvailable(false);
     WatchLists& lists = m_program.lists();
     // Added again since, by hand or by a watch: one row an address, as every other way keeps it.
     if (r.forum ? lists.forumIndex(r.address) >= 0 : lists.watchedIndex(r.address) >= 0)
         return false;
     if (r.forum)
-        lists.forumModel().insert(r.row, {r.address, r.login}, r.format, r.postingPage);
+        lists.forumModel().insert(r.row, {r.address, r.login}, r.format, r.postingPage, r.name);
     else
         lists.threadModel().insert(r.row, r.thread);
-    emit panelText(1, tr("Put back: ") + shownAddress(r.address));
+    //: The status bar after Undo put a removed row back: %1 is the row.
+    emit panelText(1, tr("Put back: %1").arg(shownAddress(r.address)));
     return true;
 }
 
@@ -80,7 +105,7 @@ void ListsPane::showPostMenu(const QPoint& at) {
         ->setEnabled(item.isValid());
     menu.addAction(tr("Copy Address"), this, [this, address] { m_clipboard.setText(address); })
         ->setEnabled(item.isValid());
-    menu.addAction(QStringLiteral("Mark as Read"), this,
+    menu.addAction(tr("Mark as Read"), this,
                    [this, id] { m_program.lists().markAsRead(m_program.lists().newReplyRow(id)); })
         ->setEnabled(unread);
     const QString movedTo = item.data(ThreadModel::MovedToRole).toString();
@@ -110,8 +135,15 @@ void ListsPane::showForumMenu(const QPoint& at) {
         ->setEnabled(item.isValid());
     menu.addAction(tr("Copy Address"), this, [this, address] { m_clipboard.setText(address); })
         ->setEnabled(item.isValid());
+    menu.addAction(tr("Rename"), this, &ListsPane::renameForum)->setEnabled(item.isValid());
     menu.addAction(tr("Remove"), this, &ListsPane::removeUrl)->setEnabled(item.isValid());
     menu.exec(forumList->viewport()->mapToGlobal(at));
+}
+
+void ListsPane::renameForum() {
+    const QModelIndex current = forumList->currentIndex();
+    if (current.isValid())
+        forumList->edit(current);
 }
 
 void ListsPane::showNewRepliesMenu(const QPoint& at) {

@@ -62,6 +62,7 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
     resize(toPixels(this, 11145), toPixels(this, 8985) + menuBar()->sizeHint().height());
+    m_designedSize = size();
 }
 
 // The insert and the paste hold the page: they go before the controls that show it.
@@ -93,6 +94,8 @@ void MainWindow::connectControls() {
     connect(listsPane, &ListsPane::panelText, this, &MainWindow::setPanelText);
     // Another start on the same data folder brings this window to the front instead.
     connect(&m_program, &Program::activateRequested, this, [this] { showAtFront(this); });
+    connect(&m_program, &Program::unreadCountChanged, this,
+            [this] { setWindowTitle(m_program.windowTitle()); });
     // New templates keep the chosen format when it still exists.
     connect(&m_program, &Program::templatesChanged, this, [this] {
         const QString chosen = formatBox->currentText();
@@ -118,6 +121,8 @@ void MainWindow::applyStartView(const StartView& view) {
     addStatusPanels();
     setFormatNames(view.formatNames);
     subjectBox->setText(view.subject);
+    // A long subject reads from its start, not from where a typing caret would be.
+    subjectBox->home(false);
     formatBox->setCurrentIndex(view.formatRow);
     // The skin and the help window never stop the start.
     showSystemColours(m_program.settings().get(keys::useSystemColours));
@@ -126,8 +131,7 @@ void MainWindow::applyStartView(const StartView& view) {
         skinWindow();
     if (view.showHelp)
         showHelpWindow();
-    if (!view.geometry.isEmpty())
-        restoreGeometry(view.geometry);
+    placeWindow(view.geometry);
     restoreColumnBorder();
     // After the skin, whose every change of font lays the editor's text out anew.
     if (view.message)

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <utility>
 
 class QComboBox;
 class QGroupBox;
@@ -100,6 +101,9 @@ private:
     void showSystemColours(bool on);
     void chooseSystemColours(bool on);
     void followColourSetting();
+    // Ticks or clears the menu items that switch the setting named.
+    void showSwitch(const char* name, bool on);
+    void chooseWholeLinks(bool on);
     void connectControls();
     void connectBrowser();
     void connectCompose();
@@ -107,8 +111,14 @@ private:
     void endProgram();
     void insertSavedMessage(const QString& body, const QString& subject, bool hasSubject);
     void layoutControls();
+    // One pass of the layout; answers how many pixels the left column's captions lack.
+    int placeControls();
     void growControls(const MainLayout& layout);
     void restoreColumnBorder();
+    // Puts the window where it was kept, brought onto its screen, or at a first start where it
+    // uses the screen well.
+    void placeWindow(const QByteArray& kept);
+    void fitOnScreen();
 
     Program& m_program;
     BrowserPage& m_browserPage;
@@ -123,8 +133,19 @@ private:
     bool m_shutDown = false;
     bool m_exitRequested = false;
     bool m_inLayout = false;
+    // The message and subject last saved or loaded: New empties them without asking.
+    std::pair<QString, QString> m_keptMessage;
     // Twips the user moved the column border to the right; a window too small for it shows less.
     float m_columnExtra = 0;
+    // Twips the left column is widened so its captions fit, and its width beyond the design
+    // as the last layout placed it.
+    float m_captionExtra = 0;
+    float m_shownColumnExtra = 0;
+    // The window's place: its designed size, whether no place was kept (a first start), and
+    // whether the first showing, which knows the frame, is still to place it.
+    QSize m_designedSize;
+    bool m_firstStart = false;
+    bool m_placeOnShow = false;
 
     // Top row
     QPushButton* autoInsertButton = nullptr;

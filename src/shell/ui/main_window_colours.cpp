@@ -1,4 +1,5 @@
-// The choice between the skin and the desktop's own colours.
+// The menu's switches: the choice between the skin and the desktop's own colours, and the link
+// rules.
 #include "shell/program.h"
 #include "shell/ui/main_window.h"
 #include "skin/ui/apply_skin.h"
@@ -9,10 +10,7 @@
 namespace quillbox {
 
 void MainWindow::showSystemColours(bool on) {
-    for (QAction* item : findChildren<QAction*>()) {
-        if (item->property("switches") == QLatin1String("systemColours"))
-            item->setChecked(on);
-    }
+    showSwitch("systemColours", on);
     setSystemColours(on);
 }
 
@@ -22,10 +20,24 @@ void MainWindow::chooseSystemColours(bool on) {
     showSystemColours(on);
 }
 
+void MainWindow::showSwitch(const char* name, bool on) {
+    for (QAction* item : findChildren<QAction*>()) {
+        if (item->property("switches") == QLatin1String(name))
+            item->setChecked(on);
+    }
+}
+
+void MainWindow::chooseWholeLinks(bool on) {
+    m_program.keep(m_program.settings().set(keys::linkWholeAddresses, on));
+}
+
 void MainWindow::followColourSetting() {
+    showSwitch("wholeLinks", m_program.settings().get(keys::linkWholeAddresses));
     connect(&m_program.settings(), &AppSettings::changed, this, [this](Setting id) {
         if (id == Setting::UseSystemColours)
             showSystemColours(m_program.settings().get(keys::useSystemColours));
+        if (id == Setting::LinkWholeAddresses)
+            showSwitch("wholeLinks", m_program.settings().get(keys::linkWholeAddresses));
     });
 }
 

@@ -28,6 +28,16 @@ void MainWindow::connectCompose() {
 }
 
 void MainWindow::newMessage() {
+    // A message the user wrote and never saved is not emptied without asking; the opening
+    // text, an empty editor and the message last saved or loaded are no loss.
+    const QString text = messageText();
+    const bool kept = text.trimmed().isEmpty() || text == designTimeMessage() ||
+                      (text == m_keptMessage.first && subjectBox->text() == m_keptMessage.second);
+    if (!kept &&
+        m_program.messages().askChoice(m_program.branding().productName, tr("Discard the message?"),
+                                       // Closing the box keeps the message: Keep comes last.
+                                       {tr("Discard"), tr("Keep")}, MessageIcon::Exclamation) != 0)
+        return;
     replaceText(messageBox, QString());
     replaceText(subjectBox, QString());
 }
@@ -40,6 +50,7 @@ void MainWindow::saveMessage() {
                                          MessageIcon::Exclamation, saved.message);
         return;
     }
+    m_keptMessage = {messageText(), subjectBox->text()};
     setPanelText(1, tr("MESSAGE SAVED"));
 }
 
@@ -61,6 +72,7 @@ void MainWindow::insertSavedMessage(const QString& body, const QString& subject,
     replaceText(messageBox, body);
     if (hasSubject)
         replaceText(subjectBox, subject);
+    m_keptMessage = {messageText(), subjectBox->text()};
 }
 
 void MainWindow::openTemplateEditor() {

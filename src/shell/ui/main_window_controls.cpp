@@ -98,7 +98,7 @@ void MainWindow::buildTopRow(QWidget* c) {
                                    6360, 60, 800, 800, true);
     optionsButton = makePictureButton(c, "cmdOptions", tr("Options"), tr("Options"), "options",
                                       7200, 60, 800, 800, true);
-    visitButton = makePictureButton(c, "Command1", tr("Visit "), QStringLiteral("Visit us!"),
+    visitButton = makePictureButton(c, "Command1", tr("Visit"), QStringLiteral("Visit us!"),
                                     "visit", design::command1Left, 60, 2115, 795, true);
 }
 

@@ -4,6 +4,8 @@
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/posting_controls.h"
+#include "shell/window_place.h"
+#include "widgets/fit_captions.h"
 #include "widgets/placed_controls.h"
 
 #include <QEvent>
@@ -15,9 +17,11 @@
 #include <QListView>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolButton>
+#include <utility>
 
 namespace quillbox {
 
@@ -28,6 +32,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (std::exchange(m_placeOnShow, false))
+        fitOnScreen();
     layoutControls();
 }
 
@@ -37,9 +43,45 @@ void MainWindow::changeEvent(QEvent* event) {
         layoutControls();
 }
 
+void MainWindow::placeWindow(const QByteArray& kept) {
+    m_firstStart = kept.isEmpty() || !restoreGeometry(kept);
+    m_placeOnShow = true;
+    fitOnScreen();
+}
+
+void MainWindow::fitOnScreen() {
+    if (isMaximized() || isFullScreen())
+        return;
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    // The frame's size is known once the window is shown; before, it is the window's own, and
+    // the first showing places the window again.
+    const QRect frame = frameGeometry();
+    const QSize frameExtra = frame.size() - size();
+    const QRect place = m_firstStart ? firstWindowPlace(available, m_designedSize + frameExtra)
+                                     : placeOnScreen(frame, available);
+    if (place == frame)
+        return;
+    resize(place.size() - frameExtra);
+    move(place.topLeft());
+}
+
 void MainWindow::layoutControls() {
     if (m_inLayout)
         return;
+    // Captions too wide for the left column widen it; a second pass places the column's
+    // controls in the room made. The room a language needs stays for the window's life.
+    for (int pass = 0; pass < 3; ++pass) {
+        const int overflow = placeControls();
+        if (overflow <= 0)
+            break;
+        const float needed = m_shownColumnExtra + float(toTwips(this, overflow));
+        if (needed <= m_captionExtra + 0.5f)
+            break;
+        m_captionExtra = needed;
+    }
+}
+
+int MainWindow::placeControls() {
     // The frame is part of the window's size, as the layout's figures count it.
     const QRect frame = frameGeometry();
     MainLayoutInput in;
@@ -47,10 +89,10 @@ void MainWindow::layoutControls() {
     in.windowWidth = float(toTwips(this, frame.width()));
     in.windowHeight = float(toTwips(this, frame.height()));
     in.statusBarHeight = float(toTwips(this, statusBar()->height()));
-    in.columnExtra = m_columnExtra;
+    in.columnExtra = std::max(m_columnExtra, m_captionExtra);
     const std::optional<MainLayout> l = quillbox::layoutControls(in);
     if (!l)
-        return;
+        return 0;
 
     m_inLayout = true;
     const int frameExtraW = frame.width() - width();
@@ -85,7 +127,20 @@ void MainWindow::layoutControls() {
     }
     setWidthTwips(visitButton, l->command1Width);
     growControls(*l);
+    m_shownColumnExtra = l->columnExtra;
+    // Every caption whole, in the language shown: the top row and the browser's rows have room
+    // to move along; the left column's frames tell how much wider they need to be.
+    // Not while the window loads: the skin's labels, made then, take the places of the plain
+    // labels they cover, and must find them where the layout put them.
+    if (!m_loaded || m_loading) {
+        m_inLayout = false;
+        return 0;
+    }
+    fitCaptions(centralWidget());
+    fitCaptions(browserPane);
+    const int overflow = std::max(fitCaptions(editorFrame), listsPane->fitCaptions());
     m_inLayout = false;
+    return overflow;
 }
 
 } // namespace quillbox

@@ -32,9 +32,11 @@ constexpr MenuBarEntry menus[] = {
     {"mnuAbout", QT_TRANSLATE_NOOP("quillbox::MainWindow", "About"), "mnuAboutItem"},
 };
 
-// The one item that is a switch, found by its caption's own constant.
+// The items that are switches, each found by its caption's own constant.
 constexpr const char* systemColoursCaption =
     QT_TRANSLATE_NOOP("quillbox::MainWindow", "Use the system's colours");
+constexpr const char* wholeLinksCaption =
+    QT_TRANSLATE_NOOP("quillbox::MainWindow", "Link &Whole Addresses");
 
 } // namespace
 
@@ -83,6 +85,7 @@ void MainWindow::buildMenus() {
          [this] { posting->postToSelectedForums(); }, true},
         {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Use Current Page as &Posting Page"),
          [this] { listsPane->useCurrentPageAsPostingPage(); }, true},
+        {1, wholeLinksCaption, nullptr, true},
         {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Saved Messages"), [this] { loadMessage(); },
          true},
         {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&All posts"),
@@ -109,6 +112,7 @@ void MainWindow::buildMenus() {
     }
     QList<int> counts(built.size(), 0);
     QAction* colours = nullptr;
+    QAction* wholeLinks = nullptr;
     for (const Item& item : items) {
         QAction* action = built[item.menu]->addAction(tr(item.caption));
         action->setObjectName(QString::fromLatin1(menus[item.menu].itemArray) +
@@ -119,11 +123,17 @@ void MainWindow::buildMenus() {
             connect(action, &QAction::triggered, this, item.handler);
         if (item.caption == systemColoursCaption)
             colours = action;
+        if (item.caption == wholeLinksCaption)
+            wholeLinks = action;
     }
     // The switch: a click changes it, start-up and the settings show it.
     colours->setProperty("switches", QStringLiteral("systemColours"));
     colours->setCheckable(true);
     connect(colours, &QAction::triggered, this, &MainWindow::chooseSystemColours);
+    // The same choice as the template editor's box; whichever changes it, both show it.
+    wholeLinks->setProperty("switches", QStringLiteral("wholeLinks"));
+    wholeLinks->setCheckable(true);
+    connect(wholeLinks, &QAction::triggered, this, &MainWindow::chooseWholeLinks);
 
     auto* copy = new QAction(QStringLiteral("Copy"), this);
     copy->setObjectName(QStringLiteral("copyMessageAction"));

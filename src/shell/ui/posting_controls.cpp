@@ -2,6 +2,7 @@
 
 #include "browser/auto_insert.h"
 #include "browser/post_log.h"
+#include "browser/post_log_model.h"
 #include "browser/post_queue.h"
 #include "browser/ui/browser_pane.h"
 #include "browser/ui/post_history_window.h"
@@ -11,7 +12,9 @@
 #include "shell/program.h"
 #include "shell/ui/lists_pane.h"
 #include "skin/ui/apply_skin.h"
+#include "watch/forum_model.h"
 #include "watch/post_measurer.h"
+#include "watch/watch_lists.h"
 #include "widgets/on_top.h"
 #include "widgets/placed_controls.h"
 
@@ -74,18 +77,14 @@ void PostingControls::connectUndo() {
     m_undoButton->setAccessibleName(tr("Undo the removal"));
     m_undoButton->hide();
     m_parts.statusBar->addPermanentWidget(m_undoButton);
-    m_undoTimer.setSingleShot(true);
-    m_undoTimer.setInterval(8000);
-    connect(&m_undoTimer, &QTimer::timeout, m_undoButton, &QWidget::hide);
+    // It stays for as long as the removal can be undone: until the next change to the lists.
+    connect(&m_parts.lists, &ListsPane::undoAvailable, m_undoButton, &QWidget::setVisible);
     connect(&m_parts.lists, &ListsPane::rowRemoved, this, [this](const QString& what) {
-        emit panelText(1, tr("Removed: ") + what);
+        //: The status bar after a row was removed from a list: %1 is the row.
+        emit panelText(1, tr("Removed: %1").arg(what));
         m_undoButton->show();
-        m_undoTimer.start();
     });
-    connect(m_undoButton, &QPushButton::clicked, this, [this] {
-        m_parts.lists.undoRemove();
-        m_undoButton->hide();
-    });
+    connect(m_undoButton, &QPushButton::clicked, this, [this] { m_parts.lists.undoRemove(); });
 }
 
 void PostingControls::placeStrip(BrowserPane& pane, int top) {
@@ -112,7 +111,29 @@ void PostingControls::showPostHistory() {
     if (!m_history) {
         m_history = new PostHistoryWindow(m_parts.central->window());
         applySkin(m_history);
+        m_history->restoreColumnWidths(m_parts.program.settings().get(keys::postHistoryColumns));
         m_history->loadLog(m_parts.program.dataFolder());
+        // The forums' names as the list has them now, and as the user renames them.
+        const auto names = [this] {
+            QHash<QString, QString> out;
+            const ForumModel& forums = m_parts.program.lists().forumModel();
+            for (int row = 0; row < forums.rowCount(); ++row) {
+                if (!forums.name(row).isEmpty())
+                    out.insert(forums.forums().at(row).address, forums.name(row));
+            }
+            m_history->model().setForumNames(out);
+        };
+        names();
+        const ForumModel& forums = m_parts.program.lists().forumModel();
+        for (const auto signal :
+             {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(&forums, signal, m_history.data(), names);
+        connect(&forums, &QAbstractItemModel::dataChanged, m_history.data(), names);
+        connect(&forums, &QAbstractItemModel::modelReset, m_history.data(), names);
+        connect(m_history.data(), &PostHistoryWindow::columnsResized, this, [this] {
+            m_parts.program.keep(m_parts.program.settings().set(keys::postHistoryColumns,
+                                                                m_history->columnWidths()));
+        });
         connect(&m_parts.program, &Program::postLogged, m_history.data(),
                 &PostHistoryWindow::addRecord);
         connect(m_history.data(), &PostHistoryWindow::openRequested, &m_parts.page,
@@ -133,6 +154,9 @@ void PostingControls::showPostHistory() {
 }
 
 void PostingControls::closeWindows() {
+    // Closed first, so widths the user set are kept.
+    if (m_history)
+        m_history->close();
     delete m_history.data();
 }
 

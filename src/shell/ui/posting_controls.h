@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <functional>
 
 class QComboBox;
@@ -64,7 +63,6 @@ private:
     QueueStrip* m_strip = nullptr;
     QPointer<PostHistoryWindow> m_history;
     QPushButton* m_undoButton = nullptr;
-    QTimer m_undoTimer;
 };
 
 } // namespace quillbox
