@@ -1,6 +1,7 @@
 #include "watch/read_marks.h"
 
 #include "watch/json_size.h"
+#include "watch/shown_address.h"
 #include "watch/watch_lists.h"
 
 #include <QJsonArray>
@@ -25,7 +26,8 @@ bool readSize(const QJsonValue& v, qint64* out) {
 QString encodeReadMarks(const QList<ReadMark>& marks) {
     QJsonArray array;
     for (const ReadMark& m : marks) {
-        array.append(QJsonObject{{QStringLiteral("address"), m.address},
+        // The mark names its thread without a password: the program matches it masked as well.
+        array.append(QJsonObject{{QStringLiteral("address"), maskedAddress(m.address)},
                                  {QStringLiteral("recorded"), double(m.recorded)},
                                  {QStringLiteral("measured"), double(m.measured)}});
     }
@@ -57,7 +59,7 @@ int applyReadMarks(WatchLists& lists, const QList<ReadMark>& marks) {
     for (const ReadMark& m : marks) {
         for (int row = 0; row < lists.postCount(); ++row) {
             const WatchedPost& post = lists.posts().at(row);
-            if (post.address != m.address || post.size != m.recorded)
+            if (maskedAddress(post.address) != maskedAddress(m.address) || post.size != m.recorded)
                 continue;
             lists.markPostRead(row, m.measured);
             ++applied;
