@@ -1,5 +1,7 @@
 #include "browser/post_log_model.h"
 
+#include "watch/shown_address.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
@@ -46,8 +48,10 @@ bool PostLogModel::matches(const PostRecord& record) const {
     const auto has = [this](const QString& field) {
         return field.contains(m_filter, Qt::CaseInsensitive);
     };
-    // Not the time: writing 100,000 times in local time would make typing crawl.
-    return has(record.forum) || has(record.postingPage) || has(record.thread.value_or(QString())) ||
+    // Not the time: writing 100,000 times in local time would make typing crawl. Addresses as
+    // shown, so a password an older line holds is found no more than it is seen.
+    return has(maskedAddress(record.forum)) || has(maskedAddress(record.postingPage)) ||
+           has(maskedAddress(record.thread.value_or(QString()))) ||
            has(record.subject) || has(record.format) || has(record.result) || has(record.note);
 }
 
@@ -136,14 +140,14 @@ QVariant PostLogModel::recordData(const PostRecord& record, int column) const {
     case TimeColumn:
         return QLocale().toString(record.time.toLocalTime(), QLocale::ShortFormat);
     case ForumColumn:
-        return record.forum;
+        return shownAddress(record.forum);
     case ResultColumn:
         return record.note.isEmpty() ? record.result
                                      : QStringLiteral("%1 (%2)").arg(record.result, record.note);
     case SubjectColumn:
         return record.subject;
     case AddressColumn:
-        return record.thread.value_or(record.postingPage);
+        return shownAddress(record.thread.value_or(record.postingPage));
     case FormatColumn:
         return record.format;
     default:
@@ -180,7 +184,7 @@ QVariant PostLogModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.model() != this)
         return {};
     if (role == Qt::ToolTipRole && index.column() == AddressColumn)
-        return openAddress(index);
+        return shownAddress(openAddress(index));
     if (role != Qt::DisplayRole)
         return {};
     if (isRunRow(index))

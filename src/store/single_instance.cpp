@@ -141,6 +141,10 @@ void SingleInstance::listen() {
 void SingleInstance::takeConnections() {
     while (m_server && m_served.size() < maxServed && m_server->hasPendingConnections()) {
         QLocalSocket* socket = m_server->nextPendingConnection();
+        if (socket->state() != QLocalSocket::ConnectedState) {
+            socket->deleteLater(); // gone already: nothing to answer
+            continue;
+        }
         const qint64 peer = peerUserId(socket->socketDescriptor());
         if (peer != qint64(::getuid())) {
             qCWarning(logStore) << "refused a connection from user" << peer;
