@@ -170,9 +170,10 @@ QString damagedCopyPath(const QString& path, const QByteArray& original) {
 }
 
 FileResult keepDamagedOriginal(const QString& path, const QByteArray& original, bool ownerOnly) {
-    const QString copyPath = damagedCopyPath(path, original);
-    if (QFileInfo::exists(copyPath))
+    const int newest = newestDamagedCopy(path);
+    if (newest > 0 && holdsBytes(damagedCopyName(path, newest), original))
         return FileResult::success(); // this very damage is kept already
+    const QString copyPath = damagedCopyName(path, newest + 1);
     qCWarning(logStore) << "damaged file" << path << "kept as" << copyPath;
     return writeFileAtomically(copyPath, original, ownerOnly);
 }

@@ -387,7 +387,7 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
     QVERIFY(QDir().mkdir(copyPath + u".3"_s));
     const LoadListsResult blocked = loadLists(folders.dataFolder());
     QCOMPARE(blocked.damaged.size(), 1);
-    QVERIFY(blocked.damaged.at(0).contains(u"could not be kept"_s));
+    QVERIFY2(blocked.damaged.at(0).contains(u"could not be kept"_s), qPrintable(blocked.damaged.at(0)));
     const QStringList errors = saveLists(folders.dataFolder(), blocked.data);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.at(0).contains(name), qPrintable(errors.at(0)));

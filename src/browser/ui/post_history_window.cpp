@@ -1,6 +1,7 @@
 #include "browser/ui/post_history_window.h"
 
 #include "browser/post_log.h"
+#include "browser/post_log_loader.h"
 #include "browser/post_log_model.h"
 
 #include <QHBoxLayout>
@@ -17,7 +18,8 @@
 namespace quillbox {
 
 PostHistoryWindow::PostHistoryWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(new PostLogModel(this)) {
+    : QWidget(parent, Qt::Window), m_model(new PostLogModel(this)),
+      m_loader(new PostLogLoader(this)) {
     setObjectName(QStringLiteral("frmPostHistory"));
     setWindowTitle(tr("Post History"));
 
@@ -60,6 +62,16 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
 
     connect(filterBox, &QLineEdit::textChanged, m_model, &PostLogModel::setFilter);
     connect(m_model, &QAbstractItemModel::modelReset, this, &PostHistoryWindow::showNewest);
+    connect(m_loader, &PostLogLoader::recordsRead, this, [this](const QList<PostRecord>& records) {
+        const bool first = m_model->rowCount() == 0;
+        m_model->addOlderRecords(records);
+        if (first)
+            showNewest();
+    });
+    connect(m_loader, &PostLogLoader::finished, this,
+            [this](int damaged, const FileResult& status) {
+                logRead(damaged, status.ok ? QString() : status.message);
+            });
     connect(postList, &QTreeView::doubleClicked, this, &PostHistoryWindow::openEntry);
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter =
@@ -85,17 +97,24 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
 PostHistoryWindow::~PostHistoryWindow() = default;
 
 void PostHistoryWindow::loadLog(const QString& folder) {
-    PostLogRead read = readPostLog(folder);
-    m_model->setRecords(std::move(read.records));
-    QString notice;
-    if (!read.status.ok)
-        notice = read.status.message;
-    else if (read.damagedLines == 1)
+    m_model->clear();
+    noticeLabel->setText(tr("Reading the post log…"));
+    noticeLabel->show();
+    m_loader->start(folder);
+}
+
+bool PostHistoryWindow::isLoading() const {
+    return m_loader->isLoading();
+}
+
+void PostHistoryWindow::logRead(int damagedLines, const QString& failure) {
+    QString notice = failure;
+    if (notice.isEmpty() && damagedLines == 1)
         notice = tr("1 damaged line of the log was skipped; the file still holds it.");
-    else if (read.damagedLines > 1)
+    else if (notice.isEmpty() && damagedLines > 1)
         notice = tr("%1 damaged lines of the log were skipped; the file still holds "
                     "them.")
-                     .arg(read.damagedLines);
+                     .arg(damagedLines);
     noticeLabel->setText(notice);
     noticeLabel->setVisible(!notice.isEmpty());
 }

@@ -11,6 +11,7 @@ class QTreeView;
 
 namespace quillbox {
 
+class PostLogLoader;
 class PostLogModel;
 struct PostRecord;
 
@@ -27,9 +28,11 @@ public:
     explicit PostHistoryWindow(QWidget* parent = nullptr);
     ~PostHistoryWindow() override;
 
-    // Reads post-log.jsonl from the data folder into the list; a log that cannot be read, or
-    // damaged lines that were skipped, are told in the window.
+    // Reads post-log.jsonl from the data folder into the list, newest first, off the window's
+    // thread (see PostLogLoader); a log that cannot be read, or damaged lines that were skipped,
+    // are told in the window once it is read.
     void loadLog(const QString& folder);
+    bool isLoading() const;
     // A record written while the window is open.
     void addRecord(const PostRecord& record);
 
@@ -42,12 +45,14 @@ signals:
 
 private:
     void showNewest();
+    void logRead(int damagedLines, const QString& failure);
     void openEntry(const QModelIndex& index);
     void updateButtons();
     QString currentThread() const;
     void showContextMenu(const QPoint& position);
 
     PostLogModel* m_model = nullptr;
+    PostLogLoader* m_loader = nullptr;
     QLineEdit* filterBox = nullptr;
     QTreeView* postList = nullptr;
     QLabel* noticeLabel = nullptr;

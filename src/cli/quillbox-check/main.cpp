@@ -241,9 +241,9 @@ int main(int argc, char** argv) {
             if (instance.untrusted()) {
                 printErr(QStringLiteral("quillbox-check: Quillbox seems to be running on this "
                                         "data folder, but the program found could not be "
-                                        "verified as yours, so nothing was sent to it and "
-                                        "nothing was marked as read: ") +
-                         instance.untrustedReason());
+                                        "verified as yours: ") +
+                         instance.untrustedReason() +
+                         QStringLiteral(" Nothing was sent to it, and no thread was marked."));
                 return BadUsage;
             }
             if (answer && answer->startsWith(QLatin1String("unsaved "))) {
