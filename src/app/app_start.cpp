@@ -31,7 +31,8 @@ bool takeDataFolder(SingleInstance& instance, const QString& dataFolder, int* ex
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (instance.tryLock(dataFolder) != SingleInstance::Role::Secondary)
             return true;
-        const std::optional<QString> answer = instance.sendMessage(QStringLiteral("activate"), 2000);
+        const std::optional<QString> answer =
+            instance.sendMessage(QStringLiteral("activate"), 2000);
         if (instance.untrusted()) {
             // Whatever holds the channel may only pretend to be Quillbox: nothing is trusted.
             const QString text =

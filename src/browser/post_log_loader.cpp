@@ -99,8 +99,7 @@ void PostLogLoader::start(const QString& folder) {
     m_thread = std::thread(&PostLogLoader::read, m_run, path, this);
 }
 
-void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path,
-                         QObject* receiver) {
+void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path, QObject* receiver) {
     auto* loader = static_cast<PostLogLoader*>(receiver);
     // Handed to the window's thread; dropped there when this load was stopped meanwhile.
     const auto deliver = [&run, loader](auto call) {
@@ -158,10 +157,10 @@ void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path,
         if (step == BackwardLineReader::Step::Failed) {
             if (!batch.isEmpty() && !send())
                 return;
-            finish(damaged, FileResult::failure(QCoreApplication::translate(
-                                                    "quillbox::TextFile", "Could not read \"%1\": %2")
-                                                    .arg(QDir::toNativeSeparators(path),
-                                                         file.errorString())));
+            finish(damaged, FileResult::failure(
+                                QCoreApplication::translate("quillbox::TextFile",
+                                                            "Could not read \"%1\": %2")
+                                    .arg(QDir::toNativeSeparators(path), file.errorString())));
             return;
         }
         if (step == BackwardLineReader::Step::TooLong) {

@@ -30,11 +30,11 @@ private:
     bool readBlock();
 
     QIODevice& m_file;
-    qint64 m_position;        // where the bytes still to be read end
+    qint64 m_position; // where the bytes still to be read end
     qsizetype m_maxLine;
-    QByteArray m_block;       // read but not yet given out: the start of the file's lines
-    bool m_skipping = false;  // inside a line already known to be too long
-    bool m_first = true;      // no block read yet
+    QByteArray m_block;      // read but not yet given out: the start of the file's lines
+    bool m_skipping = false; // inside a line already known to be too long
+    bool m_first = true;     // no block read yet
     bool m_done = false;
 };
 

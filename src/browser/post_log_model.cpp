@@ -195,8 +195,8 @@ QModelIndex PostLogModel::index(int row, int column, const QModelIndex& parent) 
     if (!isRunRow(parent) || row >= entryAt(parent.row())->records.size())
         return {};
     const int above = int(m_above.size());
-    const Key key = parent.row() < above ? aboveKey(above - 1 - parent.row())
-                                         : belowKey(parent.row() - above);
+    const Key key =
+        parent.row() < above ? aboveKey(above - 1 - parent.row()) : belowKey(parent.row() - above);
     return createIndex(row, column, key);
 }
 

@@ -46,8 +46,8 @@ QByteArray recordLine(const QString& text) {
 
 // Keeps the original of a damaged list file, so it is there whatever rewrites the file later;
 // says what is wrong with it and what became of the original.
-QString keepDamagedFile(const QString& path, const QByteArray& original,
-                        const QStringList& faults, bool keepCopy) {
+QString keepDamagedFile(const QString& path, const QByteArray& original, const QStringList& faults,
+                        bool keepCopy) {
     if (!keepCopy)
         return damagedFileNotice(path, faults, std::nullopt, original);
     return damagedFileNotice(path, faults, keepDamagedOriginal(path, original), original);

@@ -231,15 +231,15 @@ std::optional<QString> SingleInstance::sendMessage(const QString& message, int t
     const qint64 peer = peerUserId(socket.socketDescriptor());
     if (peer != qint64(::getuid())) {
         socket.abort();
-        m_untrusted = peer < 0 ? QCoreApplication::translate(
-                                     "quillbox::SingleInstance",
-                                     "the program at \"%1\" could not be identified.")
-                                     .arg(QDir::toNativeSeparators(m_serverName))
-                               : QCoreApplication::translate(
-                                     "quillbox::SingleInstance",
-                                     "the program at \"%1\" belongs to another user (%2).")
-                                     .arg(QDir::toNativeSeparators(m_serverName))
-                                     .arg(peer);
+        m_untrusted =
+            peer < 0
+                ? QCoreApplication::translate("quillbox::SingleInstance",
+                                              "the program at \"%1\" could not be identified.")
+                      .arg(QDir::toNativeSeparators(m_serverName))
+                : QCoreApplication::translate("quillbox::SingleInstance",
+                                              "the program at \"%1\" belongs to another user (%2).")
+                      .arg(QDir::toNativeSeparators(m_serverName))
+                      .arg(peer);
         qCWarning(logStore).noquote() << "not talking to" << m_untrusted;
         return std::nullopt;
     }

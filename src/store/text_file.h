@@ -51,8 +51,7 @@ void syncFolder(const QString& folder);
 // before the rename, so a full disk is reported rather than leaving an empty file. ownerOnly (as
 // every file of the data folder is written, whoever made the folder) makes the file readable and
 // writable by its owner alone, a file in place that others could read included.
-FileResult writeFileAtomically(const QString& path, const QByteArray& bytes,
-                               bool ownerOnly = true);
+FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly = true);
 
 // The originals of a damaged file are kept beside it, one copy for each damage met and none
 // written over another: "<name>.damaged", then "<name>.damaged.2", "<name>.damaged.3", …

@@ -14,10 +14,6 @@ namespace quillbox {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("quillbox::UserChannel", text);
-}
-
 // One name per folder, however the folder is spelled.
 QString socketName(const QString& folder) {
     const QFileInfo info(folder);
@@ -40,11 +36,13 @@ bool isPrivateFolder(const QString& folder, uid_t uid, QString* why) {
     if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
         return fail(qt_error_string(errno));
     if (!S_ISDIR(info.st_mode))
-        return fail(tr("it is not a folder"));
+        return fail(QCoreApplication::translate("quillbox::UserChannel", "it is not a folder"));
     if (info.st_uid != uid)
-        return fail(tr("it belongs to another user"));
+        return fail(
+            QCoreApplication::translate("quillbox::UserChannel", "it belongs to another user"));
     if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return fail(tr("other users may enter it"));
+        return fail(
+            QCoreApplication::translate("quillbox::UserChannel", "other users may enter it"));
     return true;
 }
 
@@ -59,13 +57,17 @@ ChannelPlace channelPlace(const QString& folder) {
     const QString own = QDir(QDir::tempPath()).filePath(QStringLiteral("quillbox-%1").arg(uid));
     if (::mkdir(QFile::encodeName(own).constData(), S_IRWXU) != 0 && errno != EEXIST) {
         return {{},
-                tr("The folder \"%1\" for talking to a running Quillbox cannot be made: %2")
+                QCoreApplication::translate(
+                    "quillbox::UserChannel",
+                    "The folder \"%1\" for talking to a running Quillbox cannot be made: %2")
                     .arg(QDir::toNativeSeparators(own), qt_error_string(errno))};
     }
     QString why;
     if (!isPrivateFolder(own, uid, &why)) {
         return {{},
-                tr("The folder \"%1\" for talking to a running Quillbox cannot be trusted: %2.")
+                QCoreApplication::translate(
+                    "quillbox::UserChannel",
+                    "The folder \"%1\" for talking to a running Quillbox cannot be trusted: %2.")
                     .arg(QDir::toNativeSeparators(own), why)};
     }
     return {QDir(own).filePath(name), {}};

@@ -76,8 +76,8 @@ void TestPostLogLoader::linesComeBackLastFirst_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<qsizetype>("maxLine");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("last line ended") << QByteArray("a\nb\n") << qsizetype(10)
-                                     << QStringList{u"b"_s, u"a"_s};
+    QTest::newRow("last line ended")
+        << QByteArray("a\nb\n") << qsizetype(10) << QStringList{u"b"_s, u"a"_s};
     QTest::newRow("last line cut short")
         << QByteArray("a\nb") << qsizetype(10) << QStringList{u"b"_s, u"a"_s};
     QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << qsizetype(10)
@@ -87,9 +87,8 @@ void TestPostLogLoader::linesComeBackLastFirst_data() {
     QTest::newRow("empty file") << QByteArray() << qsizetype(10) << QStringList{QString()};
     QTest::newRow("line exactly at the bound")
         << QByteArray("0123456789\nx") << qsizetype(10) << QStringList{u"x"_s, u"0123456789"_s};
-    QTest::newRow("line over the bound")
-        << QByteArray("ok\n0123456789A\nlast\n") << qsizetype(10)
-        << QStringList{u"last"_s, tooLong, u"ok"_s};
+    QTest::newRow("line over the bound") << QByteArray("ok\n0123456789A\nlast\n") << qsizetype(10)
+                                         << QStringList{u"last"_s, tooLong, u"ok"_s};
     QTest::newRow("long line first in the file")
         << QByteArray(200 * 1024, 'y') + "\nz" << qsizetype(64 * 1024)
         << QStringList{u"z"_s, tooLong};
@@ -97,8 +96,8 @@ void TestPostLogLoader::linesComeBackLastFirst_data() {
         << "a\n" + QByteArray(200 * 1024, 'y') << qsizetype(64 * 1024)
         << QStringList{tooLong, u"a"_s};
     QTest::newRow("long line ending on a block's edge")
-        << "a\n" + QByteArray(128 * 1024 - 2, 'y') + "\nb\n" << qsizetype(64 * 1024)
-        << QStringList{u"b"_s, tooLong, u"a"_s};
+        << "a\n" + QByteArray(128 * 1024 - 2, 'y') + "\nb\n"
+        << qsizetype(64 * 1024) << QStringList{u"b"_s, tooLong, u"a"_s};
     QTest::newRow("two long lines in a row")
         << "a\n" + QByteArray(100000, 'y') + '\n' + QByteArray(100000, 'z') + "\nb"
         << qsizetype(64 * 1024) << QStringList{u"b"_s, tooLong, tooLong, u"a"_s};
@@ -116,7 +115,8 @@ void TestPostLogLoader::linesAcrossBlocksComeBackWhole() {
     QByteArray bytes;
     QStringList expected;
     for (int i = 0; bytes.size() < 400 * 1024; ++i) {
-        const QByteArray line = QByteArray::number(i) + ':' + QByteArray(i * 7 % 1500, 'a' + i % 26);
+        const QByteArray line =
+            QByteArray::number(i) + ':' + QByteArray(i * 7 % 1500, 'a' + i % 26);
         bytes += line + (i % 3 == 0 ? "\r\n" : "\n");
         expected.prepend(QString::fromLatin1(line));
     }

@@ -328,9 +328,8 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten_data() {
         << u"sizes.txt"_s << QByteArray("7\0abc\r\n\r\n", 9) << QByteArray("12kb\r\n");
     QTest::newRow("size beyond any number of bytes")
         << u"sizes.txt"_s << QByteArray("1e400\r\n\r\n") << QByteArray("99999999999999999999\r\n");
-    QTest::newRow("size beyond 64 bits") << u"sizes.txt"_s
-                                         << QByteArray("99999999999999999999\r\n\r\n")
-                                         << QByteArray("9.3e18\r\n");
+    QTest::newRow("size beyond 64 bits")
+        << u"sizes.txt"_s << QByteArray("99999999999999999999\r\n\r\n") << QByteArray("9.3e18\r\n");
 }
 
 void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
@@ -387,7 +386,8 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
     QVERIFY(QDir().mkdir(copyPath + u".3"_s));
     const LoadListsResult blocked = loadLists(folders.dataFolder());
     QCOMPARE(blocked.damaged.size(), 1);
-    QVERIFY2(blocked.damaged.at(0).contains(u"could not be kept"_s), qPrintable(blocked.damaged.at(0)));
+    QVERIFY2(blocked.damaged.at(0).contains(u"could not be kept"_s),
+             qPrintable(blocked.damaged.at(0)));
     const QStringList errors = saveLists(folders.dataFolder(), blocked.data);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.at(0).contains(name), qPrintable(errors.at(0)));

@@ -10,10 +10,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
