@@ -1,9 +1,10 @@
-// How "Post History" answers while it reads a long log: 1,000,000 records (about 300 MB) with
+// How "Post History" answers while it reads a long log: 1,000,000 records (about 370 MB) with
 // one damaged line of 50 MB in the middle. A 10 ms timer runs in the window's event loop all the
 // while; the longest wait between two of its ticks is how long the window could not answer (the
-// target is 100 ms). Also: when the newest rows showed, when the whole log was in, the memory the
-// program held before and after, and a filter typed once all is in. Run by hand from a
-// Release-like build:
+// target is 100 ms). The list is first left alone (one page is read), then kept scrolled to its
+// end until the whole log is in, then a filter is typed that matches one old record. Also: when
+// the newest rows showed, the memory held after the first page and after the whole log. Run by hand
+// from a Release-like build:
 //   bench_post_history_load_window_bench [records]
 // Exit status 0 when the window answered within 100 ms throughout, 1 otherwise.
 
@@ -89,43 +90,59 @@ int main(int argc, char* argv[]) {
     const double before = memoryMb("VmRSS:");
 
     PostHistoryWindow window;
+    auto* list = window.findChild<QTreeView*>(QStringLiteral("tvwPosts"));
+    auto* filter = window.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
     QElapsedTimer clock;
     clock.start();
     qint64 lastTick = 0;
     qint64 longestWait = 0;
+    qint64 longestIn[3] = {0, 0, 0};
+    int firstPageRecords = 0;
     qint64 firstRows = -1;
+    double firstPageMb = -1;
+    int phase = 0; // 0: the first page, 1: scrolled to the end, 2: a filter typed
+    qint64 filterTyped = 0;
+    qint64 filterRows = -1;
     QTimer ticks;
     ticks.setInterval(10);
     QObject::connect(&ticks, &QTimer::timeout, &window, [&] {
         const qint64 now = clock.elapsed();
         longestWait = std::max(longestWait, now - lastTick);
+        longestIn[phase] = std::max(longestIn[phase], now - lastTick);
         lastTick = now;
         if (firstRows < 0 && window.model().rowCount() > 0)
             firstRows = now;
-        if (!window.isLoading())
+        if (phase == 0 && firstRows >= 0 && !window.isLoading()) {
+            firstPageMb = memoryMb("VmRSS:");
+            firstPageRecords = window.model().recordCount();
+            phase = 1;
+        } else if (phase == 1) {
+            // The user keeps dragging the scroll bar to the end: the log is read on and on.
+            list->scrollToBottom();
+            if (window.model().recordCount() >= count) {
+                phase = 2;
+                filterTyped = now;
+                filter->setText(QStringLiteral("viewtopic.php?t=1999"));
+            }
+        } else if (phase == 2 && filterRows < 0 && window.model().rowCount() > 0) {
+            filterRows = now - filterTyped;
             QApplication::quit();
+        }
     });
     ticks.start();
     window.loadLog(folder.path());
     window.show();
     app.exec();
-    const qint64 loaded = clock.elapsed();
-    const double after = memoryMb("VmRSS:");
 
-    auto* filter = window.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
-    QElapsedTimer filtering;
-    filtering.start();
-    filter->setText(QStringLiteral("viewtopic.php?t=1999"));
-    QApplication::processEvents();
-    const qint64 filtered = filtering.elapsed();
-
-    std::printf("newest rows shown after:       %7lld ms\n", qlonglong(firstRows));
-    std::printf("whole log in after:            %7lld ms (%d records)\n", qlonglong(loaded),
-                window.model().recordCount());
-    std::printf("longest the window waited:     %7lld ms (target 100 ms)\n",
+    std::printf("newest rows shown after:           %7lld ms\n", qlonglong(firstRows));
+    std::printf("whole log in (scrolled) after:     %7lld ms\n", qlonglong(filterTyped));
+    std::printf("filter's first match shown after:  %7lld ms\n", qlonglong(filterRows));
+    std::printf("longest the window waited:         %7lld ms (target 100 ms)\n",
                 qlonglong(longestWait));
-    std::printf("memory before / after / peak:  %.0f / %.0f / %.0f MB\n", before, after,
-                memoryMb("VmHWM:"));
-    std::printf("filter typed over all records: %7lld ms\n", qlonglong(filtered));
+    std::printf("  first page / scrolling / filter: %lld / %lld / %lld ms\n",
+                qlonglong(longestIn[0]), qlonglong(longestIn[1]), qlonglong(longestIn[2]));
+    std::printf("records read for the first page:   %d\n", firstPageRecords);
+    std::printf("memory before / first page / all:  %.0f / %.0f / %.0f MB (peak %.0f MB)\n", before,
+                firstPageMb, memoryMb("VmRSS:"), memoryMb("VmHWM:"));
     return longestWait <= 100 ? 0 : 1;
 }

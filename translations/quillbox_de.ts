@@ -786,10 +786,6 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
         <source>Watch Again</source>
         <translation>Wieder beobachten</translation>
     </message>
-    <message>
-        <source>Reading the post log…</source>
-        <translation>Das Beitragsprotokoll wird gelesen …</translation>
-    </message>
 </context>
 <context>
     <name>quillbox::PostLog</name>

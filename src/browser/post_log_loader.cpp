@@ -1,11 +1,16 @@
 #include "browser/post_log_loader.h"
 
+#include "browser/post_log_model.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 namespace quillbox {
 
@@ -74,6 +79,25 @@ struct PostLogLoader::Run {
     std::atomic<bool> stopped = false;
     // One batch at a time waits for the window, so a fast reader never floods its events.
     QSemaphore room{1};
+    // How many records the window wants so far; the reader waits once it has sent them.
+    std::mutex mutex;
+    std::condition_variable wanted;
+    qint64 goal = pageRecords;
+
+    qint64 currentGoal() {
+        const std::lock_guard lock(mutex);
+        return goal;
+    }
+    // Waits until more than `sent` records are wanted; false when stopped meanwhile.
+    bool waitForGoal(qint64 sent) {
+        std::unique_lock lock(mutex);
+        while (goal <= sent) {
+            if (stopped)
+                return false;
+            wanted.wait_for(lock, std::chrono::milliseconds(stopCheckMs));
+        }
+        return !stopped;
+    }
 };
 
 PostLogLoader::PostLogLoader(QObject* parent) : QObject(parent) {}
@@ -91,16 +115,31 @@ void PostLogLoader::stop() {
     m_loading = false;
 }
 
-void PostLogLoader::start(const QString& folder) {
+void PostLogLoader::start(const QString& folder, const QString& filter) {
     stop();
     m_run = std::make_shared<Run>();
+    m_sent = 0;
     m_loading = true;
+    m_atEnd = false;
     const QString path = QDir(folder).filePath(postLogFileName());
-    m_thread = std::thread(&PostLogLoader::read, m_run, path, this);
+    m_thread = std::thread(&PostLogLoader::read, m_run, path, filter.trimmed(), this);
 }
 
-void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path, QObject* receiver) {
-    auto* loader = static_cast<PostLogLoader*>(receiver);
+void PostLogLoader::readMore() {
+    if (!m_run || m_atEnd)
+        return;
+    {
+        const std::lock_guard lock(m_run->mutex);
+        if (m_run->goal >= m_sent + pageRecords)
+            return; // a page ahead is asked for already
+        m_run->goal = m_sent + pageRecords;
+    }
+    m_run->wanted.notify_one();
+    m_loading = true;
+}
+
+void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path,
+                         const QString& filter, PostLogLoader* loader) {
     // Handed to the window's thread; dropped there when this load was stopped meanwhile.
     const auto deliver = [&run, loader](auto call) {
         QMetaObject::invokeMethod(
@@ -114,6 +153,7 @@ void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path, Q
     const auto finish = [&](int damaged, const FileResult& status) {
         deliver([loader, damaged, status] {
             loader->m_loading = false;
+            loader->m_atEnd = true;
             emit loader->finished(damaged, status);
         });
     };
@@ -134,18 +174,42 @@ void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path, Q
     qsizetype batchSize = firstBatch;
     QDeadlineTimer due(batchWaitMs);
     int damaged = 0;
+    int damagedSent = 0;
+    qint64 sent = 0;
+    QString lastRun;
     const auto send = [&] {
         while (!run->room.tryAcquire(1, stopCheckMs)) {
             if (run->stopped)
                 return false;
         }
-        deliver([run, loader, records = std::exchange(batch, {})] {
-            emit loader->recordsRead(records);
+        sent += batch.size();
+        const int newlyDamaged = std::exchange(damagedSent, damaged) != damaged ? damaged : -1;
+        deliver([run, loader, newlyDamaged, records = std::exchange(batch, {})] {
+            if (newlyDamaged >= 0)
+                emit loader->damagedLinesRead(newlyDamaged);
+            loader->m_sent += records.size();
+            if (!records.isEmpty())
+                emit loader->recordsRead(records);
             run->room.release();
         });
         batchSize = laterBatch;
         due.setRemainingTime(batchWaitMs);
         return true;
+    };
+    // Once the records wanted are sent, the reader waits before the next one, but never in
+    // the middle of a queue run: a run's row counts all of its posts.
+    const auto waitBefore = [&](const PostRecord& next) {
+        if (sent + batch.size() < run->currentGoal() ||
+            (!next.queueRun.isEmpty() && next.queueRun == lastRun))
+            return true;
+        if (!send())
+            return false;
+        // Unless the window asked for more in the meantime.
+        deliver([run, loader] {
+            if (run->currentGoal() <= loader->m_sent)
+                loader->m_loading = false;
+        });
+        return run->waitForGoal(sent);
     };
     for (;;) {
         if (run->stopped)
@@ -166,15 +230,20 @@ void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path, Q
         if (step == BackwardLineReader::Step::TooLong) {
             ++damaged;
         } else if (!line.trimmed().isEmpty()) {
-            if (std::optional<PostRecord> record = parsePostRecord(line))
-                batch.append(std::move(*record));
-            else
+            std::optional<PostRecord> record = parsePostRecord(line);
+            if (!record) {
                 ++damaged;
+            } else if (postRecordMatches(*record, filter)) {
+                if (!waitBefore(*record))
+                    return;
+                lastRun = record->queueRun;
+                batch.append(std::move(*record));
+            }
         }
         if ((batch.size() >= batchSize || (due.hasExpired() && !batch.isEmpty())) && !send())
             return;
     }
-    if (!batch.isEmpty() && !send())
+    if ((!batch.isEmpty() || damaged != damagedSent) && !send())
         return;
     finish(damaged, FileResult::success());
 }

@@ -40,37 +40,51 @@ private:
 
 // Loads the post log for the history window on a thread of its own, newest records first, in
 // batches the window takes one at a time: a log of a million records, or one with a line of
-// 50 MB, never holds up the window, and what the log holds is shown as it is read. A line over
-// maxLineBytes is counted as damaged without being held whole.
+// 50 MB, never holds up the window, and what the log holds is shown as it is read. It reads as
+// far as it is asked to (readMore, as the list is scrolled down), so the records held grow with
+// what is shown, not with the log. A filter keeps only the records that hold its text (see
+// postRecordMatches). A line over maxLineBytes is counted as damaged without being held whole.
 class PostLogLoader final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PostLogLoader)
 
 public:
     static constexpr qsizetype maxLineBytes = 64 * 1024;
+    // Records read at the start, and at least as many more each time more are asked for.
+    static constexpr qsizetype pageRecords = 2000;
 
     explicit PostLogLoader(QObject* parent = nullptr);
     ~PostLogLoader() override;
 
     // Starts reading post-log.jsonl in the folder, dropping a load under way.
-    void start(const QString& folder);
+    void start(const QString& folder, const QString& filter = {});
+    // Reads on, at least a page of records past those sent so far.
+    void readMore();
     void stop();
+    // Reading towards what was asked for; false once that is sent, or the whole log.
     bool isLoading() const { return m_loading; }
+    // The whole log has been read.
+    bool atEnd() const { return m_atEnd; }
 
 signals:
     // The next records back in time, newest first.
     void recordsRead(const QList<quillbox::PostRecord>& newestFirst);
+    // Lines skipped as damaged so far, whenever that number grows.
+    void damagedLinesRead(int count);
     // The whole log is read: lines skipped as damaged, and a failure to read it (a missing log
     // is an empty one).
     void finished(int damagedLines, const quillbox::FileResult& status);
 
 private:
     struct Run;
-    static void read(const std::shared_ptr<Run>& run, const QString& path, QObject* receiver);
+    static void read(const std::shared_ptr<Run>& run, const QString& path, const QString& filter,
+                     PostLogLoader* loader);
 
     std::shared_ptr<Run> m_run;
     std::thread m_thread;
+    qint64 m_sent = 0; // records handed on
     bool m_loading = false;
+    bool m_atEnd = false;
 };
 
 } // namespace quillbox

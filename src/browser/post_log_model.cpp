@@ -26,6 +26,15 @@ quintptr aboveKey(qsizetype n) {
 
 PostLogModel::PostLogModel(QObject* parent) : QAbstractItemModel(parent) {}
 
+bool PostLogModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && m_moreToCome;
+}
+
+void PostLogModel::fetchMore(const QModelIndex& parent) {
+    if (canFetchMore(parent))
+        emit moreWanted();
+}
+
 void PostLogModel::setRecords(const QList<PostRecord>& records) {
     beginResetModel();
     m_newer.clear();
@@ -109,10 +118,15 @@ void PostLogModel::setFilter(const QString& text) {
 }
 
 bool PostLogModel::matches(const PostRecord& record) const {
-    if (m_filter.isEmpty())
+    return postRecordMatches(record, m_filter);
+}
+
+bool postRecordMatches(const PostRecord& record, const QString& text) {
+    const QString filter = text.trimmed();
+    if (filter.isEmpty())
         return true;
-    const auto has = [this](const QString& field) {
-        return field.contains(m_filter, Qt::CaseInsensitive);
+    const auto has = [&filter](const QString& field) {
+        return field.contains(filter, Qt::CaseInsensitive);
     };
     // Not the time: writing 100,000 times in local time would make typing crawl. Addresses as
     // shown, so a password an older line holds is found no more than it is seen.

@@ -9,6 +9,10 @@
 
 namespace quillbox {
 
+// Whether a record holds the filter's text (its blanks around it ignored; any letter case) in any
+// field but its time, its addresses as shown, with any password masked. An empty filter keeps all.
+bool postRecordMatches(const PostRecord& record, const QString& filter);
+
 // The post log as the history window shows it: a tree, newest first. A post made on its own is
 // a top-level row; the posts of one queue run sit under a row for the run, in the order the
 // queue went through them, so the run reads as it happened. A text filter keeps the posts that
@@ -49,6 +53,9 @@ public:
     // Where a double-click leads: the thread, else the posting page; "" for a run's row.
     QString openAddress(const QModelIndex& index) const;
     int recordCount() const { return int(m_older.size() + m_newer.size()); }
+    // Whether the log holds more than has come in: a view scrolled to the end asks for it
+    // (moreWanted).
+    void setMoreToCome(bool more) { m_moreToCome = more; }
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -57,6 +64,11 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+signals:
+    void moreWanted();
 
 private:
     // A record: n >= 0 is m_older[n], n < 0 is m_newer[-n - 1].
@@ -87,6 +99,7 @@ private:
     QList<Entry> m_above;
     QHash<QString, Key> m_runs;
     QString m_filter;
+    bool m_moreToCome = false;
 };
 
 } // namespace quillbox

@@ -179,9 +179,6 @@ void SingleInstance::serve(QLocalSocket* socket) {
         socket->write(encodeLine(std::exchange(m_answer, outer)));
         socket->disconnectFromServer(); // once the answer is written
     });
-    // Gone before it was looked at (a connection opened and closed at once).
-    if (socket->state() != QLocalSocket::ConnectedState)
-        QTimer::singleShot(0, this, [this, socket] { finished(socket); });
 }
 
 void SingleInstance::finished(QLocalSocket* socket) {

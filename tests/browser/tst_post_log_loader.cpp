@@ -69,6 +69,7 @@ private slots:
     void linesAcrossBlocksComeBackWhole();
     void loaderSendsNewestFirstInBatches();
     void missingLogIsEmptyAndUnreadableOneSaysWhy();
+    void loaderReadsOnlyAsFarAsAskedAndFilters();
     void historyFedInBatchesListsTheWholeLog();
 };
 
@@ -142,9 +143,11 @@ void TestPostLogLoader::loaderSendsNewestFirstInBatches() {
     PostLogLoader loader;
     QList<PostRecord> read;
     int batches = 0;
+    // As a list kept scrolled to its end asks on and on.
     connect(&loader, &PostLogLoader::recordsRead, &loader, [&](const QList<PostRecord>& r) {
         read += r;
         ++batches;
+        loader.readMore();
     });
     QSignalSpy finished(&loader, &PostLogLoader::finished);
     loader.start(folders.dataFolder());
@@ -173,6 +176,56 @@ void TestPostLogLoader::missingLogIsEmptyAndUnreadableOneSaysWhy() {
     QVERIFY(!status.ok);
     QVERIFY2(status.message.contains(postLogFileName()), qPrintable(status.message));
     QCOMPARE(read.size(), 0);
+}
+
+// A long log is read a page at a time as the list is scrolled: what is held grows with what is
+// shown. A queue run is never cut at a page's end. A filter reads only the records holding it.
+void TestPostLogLoader::loaderReadsOnlyAsFarAsAskedAndFilters() {
+    TestFolders folders;
+    QByteArray bytes;
+    const qsizetype total = 3 * PostLogLoader::pageRecords + 500;
+    for (qsizetype i = 0; i < total; ++i) {
+        // Runs of seven, so pages end inside them.
+        const QString run = i % 14 < 7 ? u"run"_s + QString::number(i / 14) : QString();
+        bytes += serializePostRecord(
+            makeRecord(u"forum"_s + QString::number(i), postResult::watched(), int(i % 60), run));
+    }
+    QVERIFY(writeBytes(folders.path(postLogFileName()), bytes));
+
+    PostLogLoader loader;
+    PostLogModel model;
+    connect(&loader, &PostLogLoader::recordsRead, &model, &PostLogModel::addOlderRecords);
+    QSignalSpy finished(&loader, &PostLogLoader::finished);
+    loader.start(folders.dataFolder());
+    QTRY_VERIFY(!loader.isLoading());
+    QVERIFY(!loader.atEnd());
+    const int firstPage = model.recordCount();
+    QVERIFY2(firstPage >= PostLogLoader::pageRecords && firstPage < PostLogLoader::pageRecords + 7,
+             qPrintable(QString::number(firstPage)));
+    // The last run shown has all of its posts.
+    const QModelIndex last = model.index(model.rowCount() - 1, 0);
+    if (model.isRunRow(last))
+        QCOMPARE(model.rowCount(last), 7);
+
+    loader.readMore();
+    QVERIFY(loader.isLoading());
+    QTRY_VERIFY(!loader.isLoading());
+    QVERIFY(model.recordCount() >= firstPage + PostLogLoader::pageRecords);
+    QVERIFY(model.recordCount() < total);
+    while (!loader.atEnd()) {
+        loader.readMore();
+        QTRY_VERIFY(!loader.isLoading());
+    }
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(model.recordCount(), total);
+
+    PostLogModel filtered;
+    connect(&loader, &PostLogLoader::recordsRead, &filtered, &PostLogModel::addOlderRecords);
+    disconnect(&loader, &PostLogLoader::recordsRead, &model, nullptr);
+    loader.start(folders.dataFolder(), u" FORUM12 "_s);
+    QTRY_VERIFY(loader.atEnd());
+    // forum12, forum120…129 and forum1200…1299: fewer than a page, so all of them at once.
+    QCOMPARE(filtered.recordCount(), 1 + 10 + 100);
 }
 
 void TestPostLogLoader::historyFedInBatchesListsTheWholeLog() {

@@ -60,7 +60,15 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     layout->addLayout(buttons);
     resize(760, 480);
 
-    connect(filterBox, &QLineEdit::textChanged, m_model, &PostLogModel::setFilter);
+    // The filter reads the log again for what holds its text, so it finds what was never
+    // read into the list, and types as fast over a log of a million records as over ten.
+    connect(filterBox, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_folder.isEmpty())
+            startReading(text);
+        else
+            m_model->setFilter(text);
+    });
+    connect(m_model, &PostLogModel::moreWanted, m_loader, &PostLogLoader::readMore);
     connect(m_model, &QAbstractItemModel::modelReset, this, &PostHistoryWindow::showNewest);
     connect(m_loader, &PostLogLoader::recordsRead, this, [this](const QList<PostRecord>& records) {
         const bool first = m_model->rowCount() == 0;
@@ -68,8 +76,11 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
         if (first)
             showNewest();
     });
+    connect(m_loader, &PostLogLoader::damagedLinesRead, this,
+            [this](int damaged) { logRead(damaged, {}); });
     connect(m_loader, &PostLogLoader::finished, this,
             [this](int damaged, const FileResult& status) {
+                m_model->setMoreToCome(false);
                 logRead(damaged, status.ok ? QString() : status.message);
             });
     connect(postList, &QTreeView::doubleClicked, this, &PostHistoryWindow::openEntry);
@@ -97,10 +108,17 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
 PostHistoryWindow::~PostHistoryWindow() = default;
 
 void PostHistoryWindow::loadLog(const QString& folder) {
+    m_folder = folder;
+    startReading(filterBox->text());
+}
+
+void PostHistoryWindow::startReading(const QString& filter) {
+    // Emptied first: the model's own filter then has nothing to go through.
     m_model->clear();
-    noticeLabel->setText(tr("Reading the post log…"));
-    noticeLabel->show();
-    m_loader->start(folder);
+    m_model->setFilter(filter);
+    m_model->setMoreToCome(true);
+    noticeLabel->hide();
+    m_loader->start(m_folder, filter);
 }
 
 bool PostHistoryWindow::isLoading() const {

@@ -45,6 +45,7 @@ signals:
 
 private:
     void showNewest();
+    void startReading(const QString& filter);
     void logRead(int damagedLines, const QString& failure);
     void openEntry(const QModelIndex& index);
     void updateButtons();
@@ -53,6 +54,7 @@ private:
 
     PostLogModel* m_model = nullptr;
     PostLogLoader* m_loader = nullptr;
+    QString m_folder; // "" until a log is loaded
     QLineEdit* filterBox = nullptr;
     QTreeView* postList = nullptr;
     QLabel* noticeLabel = nullptr;
