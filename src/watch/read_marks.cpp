@@ -27,9 +27,15 @@ QString encodeReadMarks(const QList<ReadMark>& marks) {
     QJsonArray array;
     for (const ReadMark& m : marks) {
         // The mark names its thread without a password: the program matches it masked as well.
-        array.append(QJsonObject{{QStringLiteral("address"), maskedAddress(m.address)},
-                                 {QStringLiteral("recorded"), double(m.recorded)},
-                                 {QStringLiteral("measured"), double(m.measured)}});
+        // A last page that carries a password is left out; the program keeps its own.
+        QJsonObject o{{QStringLiteral("address"), maskedAddress(m.address)},
+                      {QStringLiteral("recorded"), double(m.recorded)},
+                      {QStringLiteral("measured"), double(m.measured)}};
+        if (!m.lastPage.isEmpty() && maskedAddress(m.lastPage) == m.lastPage)
+            o.insert(QStringLiteral("last_page"), m.lastPage);
+        if (m.highestPost)
+            o.insert(QStringLiteral("highest_post"), double(*m.highestPost));
+        array.append(o);
     }
     return prefix + QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
@@ -49,6 +55,12 @@ std::optional<QList<ReadMark>> decodeReadMarks(const QString& line) {
         if (m.address.isEmpty() || !readSize(o.value(QStringLiteral("recorded")), &m.recorded) ||
             !readSize(o.value(QStringLiteral("measured")), &m.measured))
             return std::nullopt;
+        m.lastPage = o.value(QStringLiteral("last_page")).toString();
+        if (qint64 highest = 0; o.contains(QStringLiteral("highest_post"))) {
+            if (!readSize(o.value(QStringLiteral("highest_post")), &highest))
+                return std::nullopt;
+            m.highestPost = highest;
+        }
         marks.append(m);
     }
     return marks;
@@ -58,10 +70,10 @@ int applyReadMarks(WatchLists& lists, const QList<ReadMark>& marks) {
     int applied = 0;
     for (const ReadMark& m : marks) {
         for (int row = 0; row < lists.postCount(); ++row) {
-            const WatchedPost& post = lists.posts().at(row);
+            const WatchedPost& post = lists.post(row);
             if (maskedAddress(post.address) != maskedAddress(m.address) || post.size != m.recorded)
                 continue;
-            lists.markPostRead(row, m.measured);
+            lists.markPostRead(row, ThreadPage{m.measured, m.lastPage, m.highestPost});
             ++applied;
             break;
         }
