@@ -34,6 +34,10 @@
         <source>Quillbox is already running on the data folder %1, but it does not answer. Close it, or end it, then start Quillbox again.</source>
         <translation>Quillbox läuft bereits mit dem Datenordner %1, antwortet aber nicht. Schließen oder beenden Sie es und starten Sie Quillbox dann erneut.</translation>
     </message>
+    <message>
+        <source>Quillbox is already running on the data folder %1, but the program found there could not be verified as yours, so Quillbox does not start: %2</source>
+        <translation>Quillbox läuft bereits mit dem Datenordner %1, aber das dort gefundene Programm konnte nicht als Ihres bestätigt werden, daher startet Quillbox nicht: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillbox::AutoInsert</name>
@@ -308,6 +312,14 @@ Fehlernummer: %1<byte value="xd"/>
     <message>
         <source>%1 and %2</source>
         <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>a size too large to hold, read as no size</source>
+        <translation>eine zu große Größe, als keine Größe gelesen</translation>
+    </message>
+    <message>
+        <source>%1 sizes too large to hold, read as no size</source>
+        <translation>%1 zu große Größen, als keine Größe gelesen</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1172,18 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
         <translation>Ihre Vorlagen konnten nicht gespeichert werden.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Quillbox cannot tell whether it is running on this data folder already:</source>
+        <translation>Quillbox kann nicht feststellen, ob es mit diesem Datenordner bereits läuft:</translation>
+    </message>
+    <message>
+        <source>Changes to your lists are not saved while this window is open, so that two copies of Quillbox never both write them. Free some space or fix the folder, then start Quillbox again.</source>
+        <translation>Änderungen an Ihren Listen werden nicht gespeichert, solange dieses Fenster offen ist, damit nie zwei Kopien von Quillbox sie beide schreiben. Schaffen Sie Platz oder reparieren Sie den Ordner und starten Sie Quillbox dann erneut.</translation>
+    </message>
+    <message>
+        <source>A second start of Quillbox cannot reach this one:</source>
+        <translation>Ein zweiter Start von Quillbox kann dieses Programm nicht erreichen:</translation>
+    </message>
 </context>
 <context>
     <name>quillbox::QueueStrip</name>
@@ -1358,8 +1382,16 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
         <translation>die Sperrdatei kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Could not listen for a second start: %1</source>
-        <translation>Auf einen zweiten Start kann nicht gewartet werden: %1</translation>
+        <source>Could not listen at &quot;%1&quot;: %2</source>
+        <translation>An &quot;%1&quot; kann nicht gewartet werden: %2</translation>
+    </message>
+    <message>
+        <source>the program at &quot;%1&quot; could not be identified.</source>
+        <translation>das Programm an &quot;%1&quot; konnte nicht erkannt werden.</translation>
+    </message>
+    <message>
+        <source>the program at &quot;%1&quot; belongs to another user (%2).</source>
+        <translation>das Programm an &quot;%1&quot; gehört einem anderen Benutzer (%2).</translation>
     </message>
 </context>
 <context>
@@ -1437,6 +1469,29 @@ Schaffen Sie Platz oder reparieren Sie den Ordner und versuchen Sie es dann erne
         <source>&quot;%1&quot; holds %2; a copy of the original could not be kept, so the file will not be saved over. %3</source>
         <extracomment>%1 is the damaged file, %2 what is wrong with it, %3 why no copy could be made.</extracomment>
         <translation>„%1“ enthält %2; eine Kopie des Originals konnte nicht gesichert werden, daher wird die Datei nicht überschrieben. %3</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::UserChannel</name>
+    <message>
+        <source>it is not a folder</source>
+        <translation>er ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>er gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may enter it</source>
+        <translation>andere Benutzer dürfen ihn öffnen</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for talking to a running Quillbox cannot be made: %2</source>
+        <translation>Der Ordner &quot;%1&quot; für die Verbindung zu einem laufenden Quillbox kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for talking to a running Quillbox cannot be trusted: %2.</source>
+        <translation>Dem Ordner &quot;%1&quot; für die Verbindung zu einem laufenden Quillbox kann nicht vertraut werden: %2.</translation>
     </message>
 </context>
 <context>

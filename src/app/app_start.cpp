@@ -31,7 +31,22 @@ bool takeDataFolder(SingleInstance& instance, const QString& dataFolder, int* ex
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (instance.tryLock(dataFolder) != SingleInstance::Role::Secondary)
             return true;
-        if (instance.sendMessage(QStringLiteral("activate"), 2000) == QLatin1String("ok")) {
+        const std::optional<QString> answer =
+            instance.sendMessage(QStringLiteral("activate"), 2000);
+        if (instance.untrusted()) {
+            // Whatever holds the channel may only pretend to be Quillbox: nothing is trusted.
+            const QString text =
+                QCoreApplication::translate("quillbox::AppStart",
+                                            "Quillbox is already running on the data folder %1, "
+                                            "but the program found there could not be verified "
+                                            "as yours, so Quillbox does not start: %2")
+                    .arg(QDir::toNativeSeparators(dataFolder), instance.untrustedReason());
+            std::fputs(qPrintable(QStringLiteral("quillbox: ") + text + u'\n'), stderr);
+            QMessageBox::critical(nullptr, QStringLiteral("Quillbox"), text);
+            *exitStatus = 2;
+            return false;
+        }
+        if (answer == QLatin1String("ok")) {
             std::fputs("quillbox: already running on this data folder; its window was brought "
                        "to the front.\n",
                        stderr);

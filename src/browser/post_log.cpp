@@ -2,6 +2,7 @@
 
 #include "platform/logging.h"
 #include "store/text_file.h"
+#include "watch/shown_address.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -58,12 +59,21 @@ FileResult appendPostRecord(const QString& folder, const PostRecord& record) {
     if (fd < 0)
         return appendFailure(path, errno);
     struct stat info {};
-    if (::fstat(fd, &info) != 0) {
+    // A log made by an earlier version, or copied in, may be readable by others: it is narrowed
+    // like every file of the data folder.
+    if (::fstat(fd, &info) != 0 ||
+        ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0 && ::fchmod(fd, S_IRUSR | S_IWUSR) != 0)) {
         const int error = errno;
         ::close(fd);
         return appendFailure(path, error);
     }
-    QByteArray line = serializePostRecord(record);
+    // The log keeps where a post went, never a password written into those addresses.
+    PostRecord kept = record;
+    kept.forum = addressWithoutPassword(kept.forum);
+    kept.postingPage = addressWithoutPassword(kept.postingPage);
+    if (kept.thread)
+        kept.thread = addressWithoutPassword(*kept.thread);
+    QByteArray line = serializePostRecord(kept);
     if (!endsWithLineEnd(fd, info.st_size))
         line.prepend('\n');
 

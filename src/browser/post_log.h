@@ -64,7 +64,8 @@ QByteArray serializePostRecord(const PostRecord& record);
 std::optional<PostRecord> parsePostRecord(QByteArrayView line);
 
 // Appends one record to post-log.jsonl in the folder, creating the file (readable by its owner
-// only) when missing, and flushes it to disk. The file is never rewritten: the line goes in with
+// only) when missing and narrowing one others could read, and flushes it to disk. Its addresses
+// are written without their passwords. The file is never rewritten: the line goes in with
 // one write at its end. A last line cut off by a crash is ended first, so the new record starts
 // on a line of its own; a write cut short by a full disk is taken back.
 FileResult appendPostRecord(const QString& folder, const PostRecord& record);

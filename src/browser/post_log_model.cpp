@@ -1,33 +1,110 @@
 #include "browser/post_log_model.h"
 
+#include "watch/shown_address.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
-#include <algorithm>
 
 namespace quillbox {
 
 namespace {
 
-// Child rows carry their run's row + 1; top-level rows carry 0.
+// Top-level rows carry 0; child rows carry their entry's key: 2n + 2 for m_below[n], 2n + 3 for
+// m_above[n].
 constexpr quintptr topLevel = 0;
+
+quintptr belowKey(qsizetype n) {
+    return quintptr(2 * n + 2);
+}
+
+quintptr aboveKey(qsizetype n) {
+    return quintptr(2 * n + 3);
+}
 
 } // namespace
 
 PostLogModel::PostLogModel(QObject* parent) : QAbstractItemModel(parent) {}
 
-void PostLogModel::setRecords(QList<PostRecord> records) {
+bool PostLogModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && m_moreToCome;
+}
+
+void PostLogModel::fetchMore(const QModelIndex& parent) {
+    if (canFetchMore(parent))
+        emit moreWanted();
+}
+
+void PostLogModel::setRecords(const QList<PostRecord>& records) {
     beginResetModel();
-    m_records = std::move(records);
+    m_newer.clear();
+    m_older.clear();
+    m_older.reserve(records.size());
+    for (auto it = records.crbegin(); it != records.crend(); ++it)
+        m_older.append(*it);
     rebuild();
     endResetModel();
 }
 
-void PostLogModel::appendRecord(const PostRecord& record) {
-    beginResetModel();
-    m_records.append(record);
-    rebuild();
-    endResetModel();
+void PostLogModel::addOlderRecords(const QList<PostRecord>& newestFirst) {
+    addOlder(newestFirst, true);
+}
+
+// `tell`: the rows are told as they come (not inside a reset).
+void PostLogModel::addOlder(const QList<PostRecord>& newestFirst, bool tell) {
+    QList<Entry> fresh;
+    for (const PostRecord& added : newestFirst) {
+        const RecordRef ref = m_older.size();
+        m_older.append(added);
+        if (!matches(added))
+            continue;
+        if (!added.queueRun.isEmpty()) {
+            if (const auto run = m_runs.constFind(added.queueRun); run != m_runs.cend()) {
+                const qsizetype n = qsizetype(*run / 2 - 1);
+                if (*run % 2 == 0 && n >= m_below.size()) {
+                    fresh[n - m_below.size()].records.prepend(ref);
+                } else {
+                    if (tell)
+                        beginInsertRows(createIndex(rowOf(*run), 0, topLevel), 0, 0);
+                    entry(*run).records.prepend(ref);
+                    if (tell)
+                        endInsertRows();
+                }
+                continue;
+            }
+            m_runs.insert(added.queueRun, belowKey(m_below.size() + fresh.size()));
+        }
+        fresh.append({{ref}, !added.queueRun.isEmpty()});
+    }
+    if (fresh.isEmpty())
+        return;
+    const int first = rowCount();
+    if (tell)
+        beginInsertRows({}, first, first + int(fresh.size()) - 1);
+    m_below.append(fresh);
+    if (tell)
+        endInsertRows();
+}
+
+void PostLogModel::appendRecord(const PostRecord& added) {
+    const RecordRef ref = -(m_newer.size() + 1);
+    m_newer.append(added);
+    if (!matches(added))
+        return;
+    if (!added.queueRun.isEmpty()) {
+        if (const auto run = m_runs.constFind(added.queueRun); run != m_runs.cend()) {
+            Entry& found = entry(*run);
+            const int row = int(found.records.size());
+            beginInsertRows(createIndex(rowOf(*run), 0, topLevel), row, row);
+            found.records.append(ref);
+            endInsertRows();
+            return;
+        }
+        m_runs.insert(added.queueRun, aboveKey(m_above.size()));
+    }
+    beginInsertRows({}, 0, 0);
+    m_above.append({{ref}, !added.queueRun.isEmpty()});
+    endInsertRows();
 }
 
 void PostLogModel::setFilter(const QString& text) {
@@ -41,75 +118,103 @@ void PostLogModel::setFilter(const QString& text) {
 }
 
 bool PostLogModel::matches(const PostRecord& record) const {
-    if (m_filter.isEmpty())
+    if (postRecordMatches(record, m_filter))
         return true;
-    const auto has = [this](const QString& field) {
-        return field.contains(m_filter, Qt::CaseInsensitive);
-    };
-    // Not the time: writing 100,000 times in local time would make typing crawl.
     // The forum's name too, as the list shows it.
-    return has(record.forum) || has(m_forumNames.value(record.forum)) || has(record.postingPage) ||
-           has(record.thread.value_or(QString())) || has(record.subject) || has(record.format) ||
-           has(record.result) || has(record.note);
+    const QString filter = m_filter.trimmed();
+    return !filter.isEmpty() &&
+           m_forumNames.value(record.forum).contains(filter, Qt::CaseInsensitive);
 }
 
+bool postRecordMatches(const PostRecord& record, const QString& text) {
+    const QString filter = text.trimmed();
+    if (filter.isEmpty())
+        return true;
+    const auto has = [&filter](const QString& field) {
+        return field.contains(filter, Qt::CaseInsensitive);
+    };
+    // Not the time: writing 100,000 times in local time would make typing crawl. Addresses as
+    // shown, so a password an older line holds is found no more than it is seen.
+    return has(maskedAddress(record.forum)) || has(maskedAddress(record.postingPage)) ||
+           has(maskedAddress(record.thread.value_or(QString()))) || has(record.subject) ||
+           has(record.format) || has(record.result) || has(record.note);
+}
+
+// Every row again, newest first, as the log would come in from its end.
 void PostLogModel::rebuild() {
-    m_entries.clear();
-    QHash<QString, int> runs;
-    for (int i = 0; i < m_records.size(); ++i) {
-        const PostRecord& record = m_records.at(i);
-        if (!matches(record))
-            continue;
-        const qint64 when = record.time.toMSecsSinceEpoch();
-        if (record.queueRun.isEmpty()) {
-            m_entries.append({{i}, false, when});
-            continue;
-        }
-        const auto found = runs.constFind(record.queueRun);
-        if (found == runs.cend()) {
-            runs.insert(record.queueRun, int(m_entries.size()));
-            m_entries.append({{i}, true, when});
-            continue;
-        }
-        Entry& entry = m_entries[*found];
-        entry.records.append(i);
-        entry.latest = std::max(entry.latest, when);
-    }
-    // The file is in the order things happened; the sort only corrects for a clock that was
-    // set back, and keeps that order among equal times.
-    std::reverse(m_entries.begin(), m_entries.end());
-    std::stable_sort(m_entries.begin(), m_entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.latest > b.latest; });
+    QList<PostRecord> newestFirst;
+    newestFirst.reserve(m_newer.size() + m_older.size());
+    for (auto it = m_newer.crbegin(); it != m_newer.crend(); ++it)
+        newestFirst.append(*it);
+    newestFirst.append(m_older);
+    m_newer.clear();
+    m_older.clear();
+    m_below.clear();
+    m_above.clear();
+    m_runs.clear();
+    addOlder(newestFirst, false); // inside a reset: no rows are told one by one
+}
+
+const PostRecord& PostLogModel::record(RecordRef ref) const {
+    return ref >= 0 ? m_older.at(ref) : m_newer.at(-ref - 1);
+}
+
+int PostLogModel::rowOf(Key key) const {
+    const qsizetype n = qsizetype(key / 2 - 1);
+    return key % 2 == 0 ? int(m_above.size() + n) : int(m_above.size() - 1 - n);
+}
+
+PostLogModel::Entry& PostLogModel::entry(Key key) {
+    const qsizetype n = qsizetype(key / 2 - 1);
+    return key % 2 == 0 ? m_below[n] : m_above[n];
+}
+
+const PostLogModel::Entry* PostLogModel::entryAt(int row) const {
+    if (row < 0 || row >= rowCount())
+        return nullptr;
+    return row < m_above.size() ? &m_above.at(m_above.size() - 1 - row)
+                                : &m_below.at(row - m_above.size());
+}
+
+const PostLogModel::Entry* PostLogModel::parentEntry(const QModelIndex& child) const {
+    const Key key = child.internalId();
+    const qsizetype n = qsizetype(key / 2 - 1);
+    return key % 2 == 0 ? &m_below.at(n) : &m_above.at(n);
 }
 
 const PostRecord* PostLogModel::recordAt(const QModelIndex& index) const {
     if (!index.isValid() || index.model() != this)
         return nullptr;
     if (index.internalId() == topLevel) {
-        const Entry& entry = m_entries.at(index.row());
-        return entry.run ? nullptr : &m_records.at(entry.records.first());
+        const Entry* row = entryAt(index.row());
+        return row && !row->run ? &record(row->records.first()) : nullptr;
     }
-    const Entry& entry = m_entries.at(int(index.internalId() - 1));
-    return &m_records.at(entry.records.at(index.row()));
+    return &record(parentEntry(index)->records.at(index.row()));
 }
 
 QList<PostRecord> PostLogModel::skippedInRun(const QModelIndex& index) const {
     QList<PostRecord> skipped;
     if (!index.isValid() || index.model() != this)
         return skipped;
-    const int entry = index.internalId() == topLevel ? index.row() : int(index.internalId() - 1);
-    if (!m_entries.at(entry).run || m_entries.at(entry).records.isEmpty())
+    const Entry* entry = index.internalId() == topLevel ? entryAt(index.row()) : parentEntry(index);
+    if (!entry || !entry->run || entry->records.isEmpty())
         return skipped;
-    const QString run = m_records.at(m_entries.at(entry).records.first()).queueRun;
-    for (const PostRecord& record : m_records)
-        if (record.queueRun == run && record.result == postResult::skipped())
-            skipped.append(record);
+    // A run comes in whole, so its posts are all here, whatever the filter shows.
+    const QString run = record(entry->records.first()).queueRun;
+    for (const QList<PostRecord>* records : {&m_older, &m_newer}) {
+        for (const PostRecord& r : *records) {
+            if (r.queueRun == run && r.result == postResult::skipped())
+                skipped.append(r);
+        }
+    }
     return skipped;
 }
 
 bool PostLogModel::isRunRow(const QModelIndex& index) const {
-    return index.isValid() && index.model() == this && index.internalId() == topLevel &&
-           m_entries.at(index.row()).run;
+    if (!index.isValid() || index.model() != this || index.internalId() != topLevel)
+        return false;
+    const Entry* row = entryAt(index.row());
+    return row && row->run;
 }
 
 QString PostLogModel::openAddress(const QModelIndex& index) const {
@@ -123,24 +228,27 @@ QModelIndex PostLogModel::index(int row, int column, const QModelIndex& parent) 
     if (row < 0 || column < 0 || column >= ColumnCount)
         return {};
     if (!parent.isValid())
-        return row < m_entries.size() ? createIndex(row, column, topLevel) : QModelIndex();
-    if (!isRunRow(parent) || row >= m_entries.at(parent.row()).records.size())
+        return row < rowCount() ? createIndex(row, column, topLevel) : QModelIndex();
+    if (!isRunRow(parent) || row >= entryAt(parent.row())->records.size())
         return {};
-    return createIndex(row, column, quintptr(parent.row()) + 1);
+    const int above = int(m_above.size());
+    const Key key =
+        parent.row() < above ? aboveKey(above - 1 - parent.row()) : belowKey(parent.row() - above);
+    return createIndex(row, column, key);
 }
 
 QModelIndex PostLogModel::parent(const QModelIndex& child) const {
     if (!child.isValid() || child.internalId() == topLevel)
         return {};
-    return createIndex(int(child.internalId() - 1), 0, topLevel);
+    return createIndex(rowOf(child.internalId()), 0, topLevel);
 }
 
 int PostLogModel::rowCount(const QModelIndex& parent) const {
     if (!parent.isValid())
-        return int(m_entries.size());
+        return int(m_above.size() + m_below.size());
     if (parent.column() != 0 || !isRunRow(parent))
         return 0;
-    return int(m_entries.at(parent.row()).records.size());
+    return int(entryAt(parent.row())->records.size());
 }
 
 int PostLogModel::columnCount(const QModelIndex&) const {
@@ -152,14 +260,14 @@ QVariant PostLogModel::recordData(const PostRecord& record, int column) const {
     case TimeColumn:
         return QLocale().toString(record.time.toLocalTime(), QLocale::ShortFormat);
     case ForumColumn:
-        return record.forum;
+        return shownAddress(record.forum);
     case ResultColumn:
         return record.note.isEmpty() ? record.result
                                      : QStringLiteral("%1 (%2)").arg(record.result, record.note);
     case SubjectColumn:
         return record.subject;
     case AddressColumn:
-        return record.thread.value_or(record.postingPage);
+        return shownAddress(record.thread.value_or(record.postingPage));
     case FormatColumn:
         return record.format;
     default:
@@ -168,7 +276,7 @@ QVariant PostLogModel::recordData(const PostRecord& record, int column) const {
 }
 
 QVariant PostLogModel::runData(const Entry& entry, int column) const {
-    const PostRecord& first = m_records.at(entry.records.first());
+    const PostRecord& first = record(entry.records.first());
     switch (column) {
     case TimeColumn:
         return QLocale().toString(first.time.toLocalTime(), QLocale::ShortFormat);
@@ -179,8 +287,8 @@ QVariant PostLogModel::runData(const Entry& entry, int column) const {
                          .arg(entry.records.size());
     case ResultColumn: {
         int watched = 0;
-        for (const int i : entry.records)
-            watched += m_records.at(i).result == postResult::watched() ? 1 : 0;
+        for (const RecordRef ref : entry.records)
+            watched += record(ref).result == postResult::watched() ? 1 : 0;
         return QCoreApplication::translate("quillbox::PostLogModel", "%1 of %2 watched")
             .arg(watched)
             .arg(entry.records.size());
@@ -211,7 +319,7 @@ QVariant PostLogModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.model() != this)
         return {};
     if (role == Qt::ToolTipRole && index.column() == AddressColumn)
-        return openAddress(index);
+        return shownAddress(openAddress(index));
     if (role == Qt::ToolTipRole && index.column() == ForumColumn && recordAt(index))
         return recordData(*recordAt(index), ForumColumn);
     if (role == Qt::DisplayRole && index.column() == ForumColumn && recordAt(index)) {
@@ -222,7 +330,7 @@ QVariant PostLogModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole)
         return {};
     if (isRunRow(index))
-        return runData(m_entries.at(index.row()), index.column());
+        return runData(*entryAt(index.row()), index.column());
     const PostRecord* record = recordAt(index);
     return record ? recordData(*record, index.column()) : QVariant();
 }

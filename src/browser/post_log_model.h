@@ -9,10 +9,17 @@
 
 namespace quillbox {
 
+// Whether a record holds the filter's text (its blanks around it ignored; any letter case) in any
+// field but its time, its addresses as shown, with any password masked. An empty filter keeps all.
+bool postRecordMatches(const PostRecord& record, const QString& filter);
+
 // The post log as the history window shows it: a tree, newest first. A post made on its own is
 // a top-level row; the posts of one queue run sit under a row for the run, in the order the
 // queue went through them, so the run reads as it happened. A text filter keeps the posts that
-// hold it in any field (and the runs that still have such posts).
+// hold it in any field (and the runs that still have such posts). The log comes in as it is read,
+// from its end back (addOlderRecords), and new posts at the top (appendRecord); each arrival
+// inserts rows, so what is shown stays put while the rest loads. Addresses are shown with any
+// password masked.
 class PostLogModel final : public QAbstractItemModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PostLogModel)
@@ -30,7 +37,11 @@ public:
 
     explicit PostLogModel(QObject* parent = nullptr);
 
-    void setRecords(QList<PostRecord> records);
+    // The whole log at once, oldest first as written.
+    void setRecords(const QList<PostRecord>& records);
+    void clear() { setRecords({}); }
+    // The next records back in time, newest first, as the log is read from its end.
+    void addOlderRecords(const QList<PostRecord>& newestFirst);
     // A record written while the history is shown.
     void appendRecord(const PostRecord& record);
     void setFilter(const QString& text);
@@ -47,7 +58,10 @@ public:
     QList<PostRecord> skippedInRun(const QModelIndex& index) const;
     // Where a double-click leads: the thread, else the posting page; "" for a run's row.
     QString openAddress(const QModelIndex& index) const;
-    int recordCount() const { return int(m_records.size()); }
+    int recordCount() const { return int(m_older.size() + m_newer.size()); }
+    // Whether the log holds more than has come in: a view scrolled to the end asks for it
+    // (moreWanted).
+    void setMoreToCome(bool more) { m_moreToCome = more; }
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -56,24 +70,43 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+signals:
+    void moreWanted();
 
 private:
-    // A top-level row: one record, or a run with its records (indexes into m_records).
+    // A record: n >= 0 is m_older[n], n < 0 is m_newer[-n - 1].
+    using RecordRef = qsizetype;
+    // A top-level row: one record, or a run with its records, oldest first.
     struct Entry {
-        QList<int> records;
+        QList<RecordRef> records;
         bool run = false;
-        qint64 latest = 0;
     };
+    // Rows grow at both ends: older rows below (m_below, in row order), newer ones above (m_above,
+    // the top row last). An entry's key, which its children carry, stays the same as they grow.
+    using Key = quintptr;
 
+    void addOlder(const QList<PostRecord>& newestFirst, bool tell);
     void rebuild();
     bool matches(const PostRecord& record) const;
+    const PostRecord& record(RecordRef ref) const;
+    int rowOf(Key key) const;
+    Entry& entry(Key key);
+    const Entry* entryAt(int row) const;
+    const Entry* parentEntry(const QModelIndex& child) const;
     QVariant recordData(const PostRecord& record, int column) const;
     QVariant runData(const Entry& entry, int column) const;
 
-    QList<PostRecord> m_records;
-    QList<Entry> m_entries;
+    QList<PostRecord> m_older; // read from the log, newest first
+    QList<PostRecord> m_newer; // written while shown, oldest first
+    QList<Entry> m_below;
+    QList<Entry> m_above;
+    QHash<QString, Key> m_runs;
     QString m_filter;
     QHash<QString, QString> m_forumNames;
+    bool m_moreToCome = false;
 };
 
 } // namespace quillbox

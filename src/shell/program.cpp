@@ -10,6 +10,7 @@
 #include "platform/user_messages.h"
 #include "shell/lists_autosave.h"
 #include "skin/skin_engine.h"
+#include "store/data_files.h"
 #include "store/data_folder.h"
 #include "store/list_files.h"
 #include "store/settings_store.h"
@@ -234,18 +235,34 @@ StartView Program::startUp() {
         loaded.errors << state.error;
     if (!state.damaged.isEmpty())
         loaded.damaged << state.damaged;
-    m_stateUnwritten = state.keepUnwritten;
-    m_autosave->keepStateUnwritten(m_stateUnwritten);
     m_autosave->cancel(); // what was just read needs no write
     // A list that could not be read is never written while the program runs; the user is told
-    // once, with the files that could not be read.
+    // once, with the files that could not be read. Without the folder's lock another copy of
+    // the program may hold the lists: none of them is written.
     m_readOnlyLists = loaded.readOnly;
+    if (!m_lockProblem.isEmpty())
+        m_readOnlyLists = {dataFile::posts(), dataFile::forums(), dataFile::sizes()};
     m_autosave->keepListsUnwritten(m_readOnlyLists);
+    // The state is kept per thread and forum: written beside a list that was not read, it
+    // would hold the state of none of them, and their unread marks and checks would be gone
+    // once the list reads again.
+    m_stateUnwritten = state.keepUnwritten || !m_readOnlyLists.isEmpty();
+    m_autosave->keepStateUnwritten(m_stateUnwritten);
     const QString readOnly = readOnlyListsNotice(m_dataFolder, m_readOnlyLists);
-    if (!readOnly.isEmpty())
+    if (!m_lockProblem.isEmpty()) {
+        reportProblems(tr("Quillbox cannot tell whether it is running on this data folder "
+                          "already:"),
+                       {m_lockProblem, QString(),
+                        tr("Changes to your lists are not saved while this window is open, so "
+                           "that two copies of Quillbox never both write them. Free some space "
+                           "or fix the folder, then start Quillbox again.")});
+    } else if (!readOnly.isEmpty()) {
         loaded.errors << QString() << readOnly;
+    }
     reportProblems(tr("Some data files could not be read; their lists start empty:"),
                    loaded.errors);
+    if (!m_channelProblem.isEmpty())
+        reportProblems(tr("A second start of Quillbox cannot reach this one:"), {m_channelProblem});
     const QString settingsDamage = m_store.damagedNotice(settingsApplication());
     if (!settingsDamage.isEmpty())
         loaded.damaged << settingsDamage;
@@ -318,6 +335,10 @@ void Program::endProcess() {
 }
 
 void Program::listen(SingleInstance& instance) {
+    if (instance.role() == SingleInstance::Role::None)
+        m_lockProblem = instance.error();
+    else
+        m_channelProblem = instance.error();
     connect(
         &instance, &SingleInstance::messageReceived, this, [this, &instance](const QString& line) {
             qCInfo(logShell) << "another start on the data folder says" << line.left(40);

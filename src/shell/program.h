@@ -95,7 +95,9 @@ public:
     void endProcess();
     // Answers the messages another start on the same data folder sends to this program (see
     // SingleInstance): "activate" asks for the window (activateRequested), "mark-read …" hands
-    // over marks of the command-line check (see ReadMark).
+    // over marks of the command-line check (see ReadMark). Called before startUp: an instance
+    // that could not lock the folder keeps the lists read-only for the run (another copy may be
+    // writing them), and one that cannot be reached by a later start is told once at start-up.
     void listen(SingleInstance& instance);
     // Starts the background check's schedule; a check missed while the program was closed
     // runs soon after.
@@ -184,6 +186,8 @@ private:
     SettingsStore& m_store;
     UserMessages& m_messages;
     QStringList m_readOnlyLists; // list files that could not be read: never written this run
+    QString m_lockProblem;       // the folder could not be locked: no list is written this run
+    QString m_channelProblem;    // a later start cannot reach this program
     Branding m_branding;
     TemplateSet m_templates;
     LinkRules m_linkRules = LinkRules::Classic;

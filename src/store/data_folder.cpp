@@ -81,12 +81,11 @@ QStringList ensureDataFiles(const QString& folder) {
         const QString path = dataFilePath(folder, name);
         if (fileExists(path))
             continue;
-        const bool ownerOnly = name == dataFile::forums();
+        // Owner-only whoever made the folder: a folder of the user's own choosing (a portable
+        // copy, QUILLBOX_DATA_DIR) may be one others can enter, and htmltemp.txt holds the
+        // logged-in posting page.
         const QFileDevice::Permissions permissions =
-            ownerOnly ? QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                      : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                            QFileDevice::WriteGroup | QFileDevice::ReadOther |
-                            QFileDevice::WriteOther; // narrowed by the umask, as for any new file
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner;
         // NewOnly: whatever turns out to be there after all is never overwritten or appended to.
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, permissions) &&

@@ -47,11 +47,11 @@ QByteArray recordLine(const QString& text) {
 
 // Keeps the original of a damaged list file, so it is there whatever rewrites the file later;
 // says what is wrong with it and what became of the original.
-QString keepDamagedFile(const QString& path, const QByteArray& original, bool ownerOnly,
-                        const QStringList& faults, bool keepCopy) {
+QString keepDamagedFile(const QString& path, const QByteArray& original, const QStringList& faults,
+                        bool keepCopy) {
     if (!keepCopy)
-        return damagedFileNotice(path, faults, std::nullopt);
-    return damagedFileNotice(path, faults, keepDamagedOriginal(path, original, ownerOnly));
+        return damagedFileNotice(path, faults, std::nullopt, original);
+    return damagedFileNotice(path, faults, keepDamagedOriginal(path, original), original);
 }
 
 // Whether the text is a plain decimal number: an optional sign, digits with at most one
@@ -84,20 +84,27 @@ bool isDecimalNumber(QStringView text) {
     return i == text.size();
 }
 
-// How sizes.txt reads: its sizes, and how many of them are not numbers.
+// How sizes.txt reads: its sizes, how many of them are not numbers, and how many are numbers
+// too large to hold.
 struct SizeCount {
     qsizetype sizes = 0;
     qsizetype junk = 0;
+    qsizetype tooLarge = 0;
+
+    void add(const QString& line) {
+        ++sizes;
+        if (!isSizeText(line))
+            ++junk;
+        else if (isSizeTooLarge(line))
+            ++tooLarge;
+    }
 };
 
 SizeCount countSizes(const QStringList& lines) {
     SizeCount count;
     for (const QString& line : lines) {
-        if (isSkippedLine(line))
-            continue;
-        ++count.sizes;
-        if (!isSizeText(line))
-            ++count.junk;
+        if (!isSkippedLine(line))
+            count.add(line);
     }
     return count;
 }
@@ -126,10 +133,11 @@ template <typename Record> void forEachRecord(QByteArrayView bytes, Record recor
         line(bytes.size());
 }
 
-// A size as the program writes it, "123" or "-1", which needs no closer look.
+// A size as the program writes it, "123" or "-1", which needs no closer look: 18 digits always
+// fit in 64 bits.
 bool isWrittenSize(QByteArrayView line) {
     const QByteArrayView digits = line.startsWith('-') ? line.sliced(1) : line;
-    return !digits.isEmpty() &&
+    return !digits.isEmpty() && digits.size() <= 18 &&
            std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
@@ -146,6 +154,15 @@ QStringList sizeFaults(const SizeCount& count, qsizetype postCount) {
                 : QCoreApplication::translate("quillbox::ListFiles",
                                               "%1 sizes that are not numbers, read as no size")
                       .arg(count.junk));
+    }
+    if (count.tooLarge > 0) {
+        faults.append(
+            count.tooLarge == 1
+                ? QCoreApplication::translate("quillbox::ListFiles",
+                                              "a size too large to hold, read as no size")
+                : QCoreApplication::translate("quillbox::ListFiles",
+                                              "%1 sizes too large to hold, read as no size")
+                      .arg(count.tooLarge));
     }
     if (count.sizes > postCount) {
         const int threads = int(std::min<qsizetype>(postCount, INT_MAX));
@@ -183,9 +200,10 @@ FileResult keepSizesBeforeRewrite(const QString& folder) {
     forEachRecord(posts.bytes, [&postCount](QByteArrayView) { ++postCount; });
     SizeCount count;
     forEachRecord(sizes.bytes, [&count](QByteArrayView line) {
-        ++count.sizes;
-        if (!isWrittenSize(line) && !isSizeText(QString::fromUtf8(line)))
-            ++count.junk;
+        if (isWrittenSize(line))
+            ++count.sizes;
+        else
+            count.add(QString::fromUtf8(line));
     });
     if (sizeFaults(count, postCount).isEmpty())
         return FileResult::success();
@@ -204,6 +222,12 @@ FileResult keepSizesBeforeRewrite(const QString& folder) {
 
 bool isSizeText(const QString& line) {
     return isDecimalNumber(line.trimmed());
+}
+
+bool isSizeTooLarge(const QString& line) {
+    const QString number = line.trimmed();
+    // A negative size is the program's own "no size" ("-1"), whatever its magnitude.
+    return isDecimalNumber(number) && !number.startsWith(u'-') && !parseSize(number);
 }
 
 std::optional<qint64> parseSize(const QString& text) {
@@ -319,8 +343,7 @@ LoadListsResult loadLists(const QString& folder, DamagedCopies copies) {
     const struct {
         const ReadLinesResult& read;
         const QString& name;
-        bool ownerOnly;
-    } files[] = {{posts, postsFile, false}, {forums, forumsFile, true}, {sizes, sizesFile, false}};
+    } files[] = {{posts, postsFile}, {forums, forumsFile}, {sizes, sizesFile}};
     for (const auto& file : files) {
         if (!file.read.status.ok) {
             result.errors.append(file.read.status.message);
@@ -335,8 +358,7 @@ LoadListsResult loadLists(const QString& folder, DamagedCopies copies) {
             faults += sizeFaults(countSizes(sizes.lines), postLines.size());
         if (!faults.isEmpty()) {
             result.damaged.append(keepDamagedFile(dataFilePath(folder, file.name), file.read.bytes,
-                                                  file.ownerOnly, faults,
-                                                  copies == DamagedCopies::KeepNow));
+                                                  faults, copies == DamagedCopies::KeepNow));
         }
     }
     // Written alone, either file of the pair would be matched with the other's old rows.
@@ -387,7 +409,7 @@ QStringList saveLists(const QString& folder, const ListsData& data, const QStrin
     }
     if (!readOnly.contains(forumsFile)) {
         const FileResult forums =
-            rewriteTextFile(dataFilePath(folder, forumsFile), serializeForums(data.forums), true);
+            rewriteTextFile(dataFilePath(folder, forumsFile), serializeForums(data.forums));
         if (!forums.ok)
             errors.append(forums.message);
     }

@@ -28,6 +28,9 @@ std::optional<qint64> parseSize(const QString& text);
 // Whether a size line holds a number at all (blanks around it ignored), whatever its value: a
 // line that does not was written by something other than the program.
 bool isSizeText(const QString& line);
+// Whether a size line holds a number too large for any size ("1e400", "99999999999999999999"):
+// read as no size, it is damage, since a rewrite would lose it.
+bool isSizeTooLarge(const QString& line);
 // One entry per size line: a missing, negative or non-numeric size is "no size".
 QList<std::optional<qint64>> parseSizeLines(const QStringList& lines);
 // Field 0 is the address, field 1 the user name, everything after the second "|" the password.
@@ -64,12 +67,13 @@ enum class DamagedCopies { KeepNow, KeepBeforeRewrite };
 
 // Reads posts.txt, posts2.txt and sizes.txt from the data folder; missing files are empty lists.
 // A file that a rewrite would not give back whole is damaged, and kept as it is, as
-// "<name>.damaged", before anything can rewrite it: bytes that are not UTF-8, a size that is
-// not a number (anything but the number's own characters), or more sizes than posts.
+// "<name>.damaged" (or the next free copy's name), before anything can rewrite it: bytes that
+// are not UTF-8, a size that is not a number (anything but the number's own characters) or is
+// too large to hold, or more sizes than posts.
 LoadListsResult loadLists(const QString& folder);
 LoadListsResult loadLists(const QString& folder, DamagedCopies copies);
 
-// Rewrites posts.txt, posts2.txt (owner-only) and sizes.txt, in that order, each atomically.
+// Rewrites posts.txt, posts2.txt and sizes.txt (each owner-only), in that order, atomically.
 // A file in place that holds bytes that are not UTF-8, or a sizes.txt that holds sizes the
 // rewrite would lose (see loadLists), is kept as "<name>.damaged" first, or, when that fails,
 // not rewritten (see rewriteTextFile); sizes.txt is then left with its posts.txt.

@@ -132,7 +132,7 @@ FileResult SettingsStore::keepDamagedFile(const QString& application, const QSet
     if (faults.isEmpty())
         return FileResult::success();
     // The notice of the first damage met is the one the user hears of at start-up.
-    m_damagedNotices.try_emplace(application, damagedFileNotice(path, faults, std::nullopt));
+    m_damagedNotices.try_emplace(application, damagedFileNotice(path, faults, std::nullopt, bytes));
     if (!keepCopy)
         return FileResult::success();
     const FileResult kept = keepDamagedOriginal(path, bytes, true);

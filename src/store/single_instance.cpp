@@ -1,15 +1,19 @@
 #include "store/single_instance.h"
 
+#include "platform/logging.h"
+#include "store/user_channel.h"
+
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <unistd.h>
 #include <utility>
 
@@ -21,17 +25,8 @@ namespace {
 constexpr qsizetype maxLineBytes = 64 * 1024;
 // A connection that sends no whole line in this time is dropped, so it holds nothing open.
 constexpr int lineWaitMs = 10000;
-
-// The socket of the program holding `folder`: one name per user and folder, however the folder
-// is spelled.
-QString serverName(const QString& folder) {
-    const QFileInfo info(folder);
-    const QString path =
-        info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
-    const QByteArray hash =
-        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
-    return QStringLiteral("quillbox-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
-}
+// How often the connections served are looked over for one that has waited too long.
+constexpr int idleCheckMs = 1000;
 
 // A message travels as one line of UTF-8: a backslash and a line feed inside it are escaped.
 QByteArray encodeLine(const QString& text) {
@@ -57,7 +52,10 @@ QString decodeLine(const QByteArray& line) {
 
 } // namespace
 
-SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
+SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {
+    m_idleTimer.setInterval(idleCheckMs);
+    connect(&m_idleTimer, &QTimer::timeout, this, &SingleInstance::dropIdle);
+}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -68,12 +66,18 @@ QString SingleInstance::lockFileName() {
 SingleInstance::Role SingleInstance::tryLock(const QString& dataFolder) {
     if (m_role == Role::Primary && dataFolder == m_folder)
         return m_role;
+    for (const Served& served : std::exchange(m_served, {}))
+        served.socket->deleteLater();
+    m_idleTimer.stop();
     delete m_server;
     m_server = nullptr;
     m_lock.reset();
     m_folder = dataFolder;
-    m_serverName = serverName(dataFolder);
+    const ChannelPlace place = channelPlace(dataFolder);
+    m_serverName = place.path;
+    m_channelError = place.error;
     m_error.clear();
+    m_untrusted.clear();
     m_lock = std::make_unique<QLockFile>(QDir(dataFolder).filePath(lockFileName()));
     // Only a lock whose program is gone is stale: by age alone (30 seconds by default) a
     // program that has run for long would lose its folder wherever the file system offers no
@@ -81,6 +85,9 @@ SingleInstance::Role SingleInstance::tryLock(const QString& dataFolder) {
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0)) {
         m_role = Role::Primary;
+        // Like every file of the data folder, whoever made the folder.
+        QFile::setPermissions(QDir(dataFolder).filePath(lockFileName()),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         listen();
         return m_role;
     }
@@ -103,30 +110,62 @@ SingleInstance::Role SingleInstance::tryLock(const QString& dataFolder) {
 }
 
 void SingleInstance::listen() {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Holding the lock, this is the only program on the folder: a socket of the name is left
-    // over from one that crashed.
-    QLocalServer::removeServer(m_serverName);
-    if (!m_server->listen(m_serverName)) {
+    const auto fail = [this](const QString& why) {
         // The folder is still this program's; a later start only cannot reach it.
-        m_error = QCoreApplication::translate("quillbox::SingleInstance",
-                                              "Could not listen for a second start: %1")
-                      .arg(m_server->errorString());
+        m_error = why;
+        qCWarning(logStore).noquote() << "a second start cannot reach this program:" << why;
+    };
+    if (m_serverName.isEmpty()) {
+        fail(m_channelError);
         return;
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection())
-            serve(socket);
-    });
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    m_server->setMaxPendingConnections(maxServed);
+    // Holding the lock, this is the only program on the folder: a socket of the name is left
+    // over from one that crashed. The folder it is in is the user's alone (see channelPlace).
+    QLocalServer::removeServer(m_serverName);
+    if (!m_server->listen(m_serverName)) {
+        fail(QCoreApplication::translate("quillbox::SingleInstance",
+                                         "Could not listen at \"%1\": %2")
+                 .arg(QDir::toNativeSeparators(m_serverName), m_server->errorString()));
+        delete m_server;
+        m_server = nullptr;
+        return;
+    }
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::takeConnections);
+}
+
+// A few connections at a time: a flood of them waits in the server's queue (and the system's)
+// instead of costing the program a buffer and a timer each.
+void SingleInstance::takeConnections() {
+    while (m_server && m_served.size() < maxServed && m_server->hasPendingConnections()) {
+        QLocalSocket* socket = m_server->nextPendingConnection();
+        if (socket->state() != QLocalSocket::ConnectedState) {
+            socket->deleteLater(); // gone already: nothing to answer
+            continue;
+        }
+        const qint64 peer = peerUserId(socket->socketDescriptor());
+        if (peer != qint64(::getuid())) {
+            qCWarning(logStore) << "refused a connection from user" << peer;
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        serve(socket);
+    }
 }
 
 void SingleInstance::serve(QLocalSocket* socket) {
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(lineWaitMs, socket, [socket] { socket->abort(); });
+    Served served{socket, QElapsedTimer()};
+    served.since.start();
+    m_served.append(served);
+    if (!m_idleTimer.isActive())
+        m_idleTimer.start();
+    connect(socket, &QLocalSocket::disconnected, this, [this, socket] { finished(socket); });
     auto buffer = std::make_shared<QByteArray>();
     connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
-        *buffer += socket->readAll();
+        *buffer += socket->read(maxLineBytes + 1 - buffer->size());
         const qsizetype end = buffer->indexOf('\n');
         if (end < 0) {
             if (buffer->size() > maxLineBytes)
@@ -142,7 +181,38 @@ void SingleInstance::serve(QLocalSocket* socket) {
     });
 }
 
+void SingleInstance::finished(QLocalSocket* socket) {
+    const auto served = std::find_if(m_served.begin(), m_served.end(),
+                                     [socket](const Served& s) { return s.socket == socket; });
+    if (served == m_served.end())
+        return;
+    m_served.erase(served);
+    socket->disconnect(this);
+    socket->deleteLater();
+    if (m_served.isEmpty())
+        m_idleTimer.stop();
+    // Made to wait while all were busy: their turn now, after this event.
+    QTimer::singleShot(0, this, &SingleInstance::takeConnections);
+}
+
+void SingleInstance::dropIdle() {
+    QList<QLocalSocket*> idle;
+    for (const Served& served : std::as_const(m_served)) {
+        if (served.since.hasExpired(lineWaitMs))
+            idle.append(served.socket);
+    }
+    for (QLocalSocket* socket : idle) {
+        socket->abort();
+        finished(socket);
+    }
+}
+
 std::optional<QString> SingleInstance::sendMessage(const QString& message, int timeoutMs) {
+    m_untrusted.clear();
+    if (m_serverName.isEmpty()) {
+        m_untrusted = m_channelError;
+        return std::nullopt;
+    }
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     // A primary still starting may not listen yet.
@@ -153,6 +223,22 @@ std::optional<QString> SingleInstance::sendMessage(const QString& message, int t
         if (deadline.hasExpired())
             return std::nullopt;
         QThread::msleep(50);
+    }
+    // What is sent may name the user's threads: only to a program of the user's own.
+    const qint64 peer = peerUserId(socket.socketDescriptor());
+    if (peer != qint64(::getuid())) {
+        socket.abort();
+        m_untrusted =
+            peer < 0
+                ? QCoreApplication::translate("quillbox::SingleInstance",
+                                              "the program at \"%1\" could not be identified.")
+                      .arg(QDir::toNativeSeparators(m_serverName))
+                : QCoreApplication::translate("quillbox::SingleInstance",
+                                              "the program at \"%1\" belongs to another user (%2).")
+                      .arg(QDir::toNativeSeparators(m_serverName))
+                      .arg(peer);
+        qCWarning(logStore).noquote() << "not talking to" << m_untrusted;
+        return std::nullopt;
     }
     socket.write(encodeLine(message));
     QByteArray reply;

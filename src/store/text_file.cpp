@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -120,23 +121,65 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, boo
     return FileResult::success();
 }
 
+namespace {
+
+// The number of the newest copy of a damaged file: 0 for none, 1 for "<name>.damaged", n for
+// "<name>.damaged.n". Taken from the folder, not by counting up, so a copy the user removed from
+// the middle never brings an older name back for the newest damage.
+int newestDamagedCopy(const QString& path) {
+    const QFileInfo info(path);
+    const QString base = info.fileName() + QStringLiteral(".damaged");
+    int newest = 0;
+    const QStringList names = info.absoluteDir().entryList(
+        {base + u'*'}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        if (name == base) {
+            newest = std::max(newest, 1);
+        } else if (name.size() > base.size() + 1 && name.at(base.size()) == u'.') {
+            bool ok = false;
+            const int n = name.sliced(base.size() + 1).toInt(&ok);
+            if (ok && n >= 2)
+                newest = std::max(newest, n);
+        }
+    }
+    return newest;
+}
+
+QString damagedCopyName(const QString& path, int number) {
+    const QString base = path + QStringLiteral(".damaged");
+    return number <= 1 ? base : base + u'.' + QString::number(number);
+}
+
+bool holdsBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) &&
+           file.readAll() == bytes && file.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
 QString damagedCopyPath(const QString& path) {
-    return path + QStringLiteral(".damaged");
+    return damagedCopyName(path, std::max(newestDamagedCopy(path), 1));
+}
+
+QString damagedCopyPath(const QString& path, const QByteArray& original) {
+    const int newest = newestDamagedCopy(path);
+    if (newest > 0 && holdsBytes(damagedCopyName(path, newest), original))
+        return damagedCopyName(path, newest);
+    return damagedCopyName(path, newest + 1);
 }
 
 FileResult keepDamagedOriginal(const QString& path, const QByteArray& original, bool ownerOnly) {
-    const QString copyPath = damagedCopyPath(path);
-    QFile copy(copyPath);
-    if (copy.size() == original.size() && copy.open(QIODevice::ReadOnly) &&
-        copy.readAll() == original && copy.error() == QFileDevice::NoError)
-        return FileResult::success();
-    copy.close();
+    const int newest = newestDamagedCopy(path);
+    if (newest > 0 && holdsBytes(damagedCopyName(path, newest), original))
+        return FileResult::success(); // this very damage is kept already
+    const QString copyPath = damagedCopyName(path, newest + 1);
     qCWarning(logStore) << "damaged file" << path << "kept as" << copyPath;
     return writeFileAtomically(copyPath, original, ownerOnly);
 }
 
 QString damagedFileNotice(const QString& path, const QStringList& faults,
-                          const std::optional<FileResult>& kept) {
+                          const std::optional<FileResult>& kept, const QByteArray& original) {
     // The faults found, each a phrase of its own: "a, b, and c".
     QString what = faults.value(0);
     for (qsizetype i = 1; i < faults.size(); ++i)
@@ -146,7 +189,7 @@ QString damagedFileNotice(const QString& path, const QStringList& faults,
                     : QCoreApplication::translate("quillbox::TextFile", "%1, %2"))
                    .arg(what, faults[i]);
     const QString file = QDir::toNativeSeparators(path);
-    const QString copy = QDir::toNativeSeparators(damagedCopyPath(path));
+    const QString copy = QDir::toNativeSeparators(damagedCopyPath(path, original));
     //: %1 is the damaged file, %2 what is wrong with it, %3 where its copy is kept.
     if (!kept)
         return QCoreApplication::translate(

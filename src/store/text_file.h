@@ -48,25 +48,30 @@ void syncFolder(const QString& folder);
 
 // Writes the whole file through a temporary file renamed into place, so a failure leaves the
 // previous content intact: the temporary file is flushed, synced to disk and its size checked
-// before the rename, so a full disk is reported rather than leaving an empty file. ownerOnly makes
-// the file readable and writable by its owner alone.
-FileResult writeFileAtomically(const QString& path, const QByteArray& bytes,
-                               bool ownerOnly = false);
+// before the rename, so a full disk is reported rather than leaving an empty file. ownerOnly (as
+// every file of the data folder is written, whoever made the folder) makes the file readable and
+// writable by its owner alone, a file in place that others could read included.
+FileResult writeFileAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly = true);
 
-// Where the original of a damaged file is kept: beside it, as "<name>.damaged".
+// The originals of a damaged file are kept beside it, one copy for each damage met and none
+// written over another: "<name>.damaged", then "<name>.damaged.2", "<name>.damaged.3", …
+// The newest copy, or the first name when there is none.
 QString damagedCopyPath(const QString& path);
+// Where `original` is or will be kept: the newest copy when it holds exactly these bytes,
+// otherwise the name after it.
+QString damagedCopyPath(const QString& path, const QByteArray& original);
 
-// Keeps `original`, the damaged content of the file at `path`, as damagedCopyPath(path),
-// replacing an earlier copy; does nothing when the copy already holds exactly these bytes, so
-// the same damage is copied once however often it is met.
+// Keeps `original`, the damaged content of the file at `path`, as damagedCopyPath(path, original):
+// under a name of its own, so no earlier copy is lost; does nothing when the newest copy already
+// holds exactly these bytes, so the same damage is copied once however often it is met.
 FileResult keepDamagedOriginal(const QString& path, const QByteArray& original,
-                               bool ownerOnly = false);
+                               bool ownerOnly = true);
 
 // What the user is told of a damaged file: "<path>" holds <faults, joined>; then where its
-// original is kept. `kept` is the outcome of keeping it, or nullopt when the copy is still to be
-// made before the first rewrite.
+// original (the bytes in `original`) is kept. `kept` is the outcome of keeping it, or nullopt when
+// the copy is still to be made before the first rewrite.
 QString damagedFileNotice(const QString& path, const QStringList& faults,
-                          const std::optional<FileResult>& kept);
+                          const std::optional<FileResult>& kept, const QByteArray& original);
 // The fault of a file whose bytes are not all UTF-8, for damagedFileNotice.
 QString notTextFault();
 
@@ -74,6 +79,6 @@ QString notTextFault();
 // UTF-8 (which a read can only pass on as replacement characters) is first kept by
 // keepDamagedOriginal. When that copy cannot be made the file is left untouched and the failure
 // returned: its original bytes would exist nowhere else.
-FileResult rewriteTextFile(const QString& path, const QByteArray& bytes, bool ownerOnly = false);
+FileResult rewriteTextFile(const QString& path, const QByteArray& bytes, bool ownerOnly = true);
 
 } // namespace quillbox

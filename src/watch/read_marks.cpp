@@ -1,6 +1,7 @@
 #include "watch/read_marks.h"
 
 #include "watch/json_size.h"
+#include "watch/shown_address.h"
 #include "watch/watch_lists.h"
 
 #include <QJsonArray>
@@ -25,10 +26,12 @@ bool readSize(const QJsonValue& v, qint64* out) {
 QString encodeReadMarks(const QList<ReadMark>& marks) {
     QJsonArray array;
     for (const ReadMark& m : marks) {
-        QJsonObject o{{QStringLiteral("address"), m.address},
+        // The mark names its thread without a password: the program matches it masked as well.
+        // A last page that carries a password is left out; the program keeps its own.
+        QJsonObject o{{QStringLiteral("address"), maskedAddress(m.address)},
                       {QStringLiteral("recorded"), double(m.recorded)},
                       {QStringLiteral("measured"), double(m.measured)}};
-        if (!m.lastPage.isEmpty())
+        if (!m.lastPage.isEmpty() && maskedAddress(m.lastPage) == m.lastPage)
             o.insert(QStringLiteral("last_page"), m.lastPage);
         if (m.highestPost)
             o.insert(QStringLiteral("highest_post"), double(*m.highestPost));
@@ -68,7 +71,7 @@ int applyReadMarks(WatchLists& lists, const QList<ReadMark>& marks) {
     for (const ReadMark& m : marks) {
         for (int row = 0; row < lists.postCount(); ++row) {
             const WatchedPost& post = lists.post(row);
-            if (post.address != m.address || post.size != m.recorded)
+            if (maskedAddress(post.address) != maskedAddress(m.address) || post.size != m.recorded)
                 continue;
             lists.markPostRead(row, ThreadPage{m.measured, m.lastPage, m.highestPost});
             ++applied;

@@ -22,12 +22,13 @@ struct ReadMark {
     bool operator==(const ReadMark&) const = default;
 };
 
-// One line: "mark-read " and the marks as JSON.
+// One line: "mark-read " and the marks as JSON, each address with its password masked.
 QString encodeReadMarks(const QList<ReadMark>& marks);
 // nullopt for a line that is not a mark-read message, or not a sound one.
 std::optional<QList<ReadMark>> decodeReadMarks(const QString& line);
 // Records each mark's measured size as its thread's size and takes the thread off the new
-// replies; a thread gone, or measured again since, keeps what it has. Returns how many applied.
+// replies (a thread matches by its address with the password masked); a thread gone, or measured
+// again since, keeps what it has. Returns how many applied.
 int applyReadMarks(WatchLists& lists, const QList<ReadMark>& marks);
 
 } // namespace quillbox

@@ -1,5 +1,8 @@
 #include "watch/shown_address.h"
 
+#include <optional>
+#include <utility>
+
 namespace quillbox {
 
 namespace {
@@ -27,15 +30,19 @@ QString printableAddress(const QString& url) {
     return out;
 }
 
-QString maskedAddress(const QString& url) {
+namespace {
+
+// Where the password of an address with "://" lies: from the ":" before it to the "@" after it,
+// both taken as positions in the address; nullopt when it has none (see maskedAddress).
+std::optional<std::pair<qsizetype, qsizetype>> passwordSpan(const QString& url) {
     const qsizetype schemeEnd = url.indexOf(u"://");
     if (schemeEnd < 0)
-        return url;
+        return std::nullopt;
     // The scheme holds none of the characters that end an authority, so "://" inside a path or
     // a query is no scheme's.
     for (qsizetype i = 0; i < schemeEnd; ++i) {
         if (url[i] == u'/' || url[i] == u'?' || url[i] == u'#')
-            return url;
+            return std::nullopt;
     }
     const qsizetype from = schemeEnd + 3;
     qsizetype end = url.size();
@@ -47,11 +54,27 @@ QString maskedAddress(const QString& url) {
     }
     const qsizetype at = QStringView(url).sliced(from, end - from).lastIndexOf(u'@');
     if (at < 0)
-        return url;
+        return std::nullopt;
     const qsizetype colon = QStringView(url).sliced(from, at).indexOf(u':');
     if (colon < 0 || colon + 1 == at)
+        return std::nullopt;
+    return std::pair{from + colon, from + at};
+}
+
+} // namespace
+
+QString maskedAddress(const QString& url) {
+    const auto span = passwordSpan(url);
+    if (!span)
         return url;
-    return url.left(from + colon + 1) + QStringLiteral("***") + url.sliced(from + at);
+    return url.left(span->first + 1) + QStringLiteral("***") + url.sliced(span->second);
+}
+
+QString addressWithoutPassword(const QString& url) {
+    const auto span = passwordSpan(url);
+    if (!span)
+        return url;
+    return url.left(span->first) + url.sliced(span->second);
 }
 
 QString shownAddress(const QString& url) {

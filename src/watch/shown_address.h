@@ -17,6 +17,10 @@ QString shownAddress(const QString& url);
 // name alone, or an empty password, is shown as it is.
 QString maskedAddress(const QString& url);
 
+// The address with its password (as maskedAddress finds it) taken out, ":" and all: what is
+// kept of an address in a file that must hold no password ("http://alice@host/").
+QString addressWithoutPassword(const QString& url);
+
 // The address with characters that would not show, or would move the text around (control and
 // format characters, line and paragraph separators), written in percent form.
 QString printableAddress(const QString& url);

@@ -30,6 +30,11 @@ struct Window {
     QPushButton* copy = window.findChild<QPushButton*>(u"cmdCopyAddress"_s);
     QPushButton* watch = window.findChild<QPushButton*>(u"cmdWatchAgain"_s);
 
+    // The log is read off the window's thread: done once the window says so.
+    void load() {
+        window.loadLog(folders.dataFolder());
+        QTRY_VERIFY(!window.isLoading());
+    }
     void append(const PostRecord& record) {
         QVERIFY(appendPostRecord(folders.dataFolder(), record).ok);
     }
@@ -66,7 +71,7 @@ void TestPostHistoryWindow::listsRunsNewestFirstAndTellsOfDamagedLines() {
     file.close();
     const QByteArray before = readBytes(file.fileName());
 
-    w.window.loadLog(w.folders.dataFolder());
+    w.load();
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     QCOMPARE(w.window.windowTitle(), u"Post History"_s);
@@ -93,7 +98,7 @@ void TestPostHistoryWindow::doubleClickOpensThreadElsePostingPage() {
     w.append(makeRecord(u"http://127.0.0.1/a"_s, postResult::notFound(), 1, u"run"_s));
     w.append(makeRecord(u"http://127.0.0.1/b"_s, postResult::watched(), 2, u"run"_s,
                         u"http://127.0.0.1/b/t/7"_s));
-    w.window.loadLog(w.folders.dataFolder());
+    w.load();
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     QSignalSpy opened(&w.window, &PostHistoryWindow::openRequested);
@@ -112,7 +117,7 @@ void TestPostHistoryWindow::threadActionsOnlyForPostsWithAThread() {
     w.append(makeRecord(u"http://127.0.0.1/a"_s, postResult::notFound(), 1, {}));
     w.append(makeRecord(u"http://127.0.0.1/b"_s, postResult::watched(), 2, {},
                         u"http://127.0.0.1/b/t/7"_s));
-    w.window.loadLog(w.folders.dataFolder());
+    w.load();
     QSignalSpy copied(&w.window, &PostHistoryWindow::copyAddressRequested);
     QSignalSpy watched(&w.window, &PostHistoryWindow::watchAgainRequested);
     QVERIFY(!w.copy->isEnabled());
@@ -135,12 +140,15 @@ void TestPostHistoryWindow::filterNarrowsTheList() {
     w.append(makeRecord(u"http://127.0.0.1/gardening"_s, postResult::watched(), 1, u"r"_s));
     w.append(makeRecord(u"http://127.0.0.1/cooking"_s, postResult::skipped(), 2, u"r"_s));
     w.append(makeRecord(u"http://127.0.0.1/chess"_s, postResult::watched(), 3, {}));
-    w.window.loadLog(w.folders.dataFolder());
+    w.load();
+    // The filter reads the log again for what matches.
     QTest::keyClicks(w.filter, u"GARDEN"_s);
+    QTRY_VERIFY(!w.window.isLoading());
     const QAbstractItemModel* model = w.list->model();
     QCOMPARE(model->rowCount(), 1);
     QCOMPARE(model->rowCount(model->index(0, 0)), 1);
     w.filter->clear();
+    QTRY_VERIFY(!w.window.isLoading());
     QCOMPARE(model->rowCount(), 2);
 }
 

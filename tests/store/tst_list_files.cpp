@@ -38,7 +38,7 @@ private slots:
     void unreadableFileIsReported();
     void failedSaveIsReportedAndKeepsFiles();
     void sizesStayWithTheirPostsWhenPostsCannotBeWritten();
-    void forumFileIsOwnerOnly();
+    void listFilesAreOwnerOnly();
     void damagedFileIsKeptBeforeItIsRewritten_data();
     void damagedFileIsKeptBeforeItIsRewritten();
     void handEditedSoundSizesAreNotDamaged();
@@ -300,17 +300,22 @@ void TestListFiles::sizesStayWithTheirPostsWhenPostsCannotBeWritten() {
     QCOMPARE(readBytes(folders.path(u"sizes.txt"_s)), QByteArray("10\r\n\r\n20\r\n\r\n"));
 }
 
-void TestListFiles::forumFileIsOwnerOnly() {
+// Whoever made the folder (a portable copy, QUILLBOX_DATA_DIR), and whatever made the files:
+// each list is its owner's alone once written.
+void TestListFiles::listFilesAreOwnerOnly() {
     TestFolders folders;
-    QVERIFY(writeBytes(folders.path(u"posts2.txt"_s), "old|n|p\r\n\r\n"));
-    QVERIFY(QFile::setPermissions(folders.path(u"posts2.txt"_s),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    QCOMPARE(saveLists(folders.dataFolder(), {{}, {{u"u"_s, u"n|secret"_s}}}), QStringList());
+    for (const QString& name : {u"posts.txt"_s, u"posts2.txt"_s, u"sizes.txt"_s}) {
+        QVERIFY(writeBytes(folders.path(name), "old\r\n\r\n"));
+        QVERIFY(QFile::setPermissions(folders.path(name),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    }
+    QCOMPARE(saveLists(folders.dataFolder(), {{{u"http://a/"_s, 5}}, {{u"u"_s, u"n|secret"_s}}}),
+             QStringList());
     const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
                         QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-    QCOMPARE(QFile::permissions(folders.path(u"posts2.txt"_s)) & others,
-             QFileDevice::Permissions());
+    for (const QString& name : {u"posts.txt"_s, u"posts2.txt"_s, u"sizes.txt"_s})
+        QCOMPARE(QFile::permissions(folders.path(name)) & others, QFileDevice::Permissions());
     QCOMPARE(readBytes(folders.path(u"posts2.txt"_s)), QByteArray("u|n|secret\r\n\r\n"));
 }
 
@@ -318,28 +323,30 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("damaged");
     QTest::addColumn<QByteArray>("damagedLater");
-    QTest::addColumn<bool>("ownerOnly");
 
     // Latin-1 text, as an editor with another code page writes it, and stray binary bytes.
     QTest::newRow("posts") << u"posts.txt"_s << QByteArray("http://a/caf\xe9\r\n\r\n")
-                           << QByteArray("\xff\xfe\r\n") << false;
+                           << QByteArray("\xff\xfe\r\n");
     QTest::newRow("forums") << u"posts2.txt"_s << QByteArray("http://f/|J\xfcrgen|p\xe4ss\r\n\r\n")
-                            << QByteArray("u|n|\x80\r\n") << true;
+                            << QByteArray("u|n|\x80\r\n");
     QTest::newRow("sizes") << u"sizes.txt"_s << QByteArray("12\xa0\r\n\r\n")
-                           << QByteArray("\xc3\r\n") << false;
+                           << QByteArray("\xc3\r\n");
     // Text that a rewrite would not give back: sizes with no post to pair with (posts.txt holds
-    // one), and sizes that are not numbers.
+    // one), sizes that are not numbers, and numbers too large for any size.
     QTest::newRow("more sizes than posts")
-        << u"sizes.txt"_s << QByteArray("1\r\n\r\n2\r\n3\r\n") << QByteArray("4\r\n5\r\n") << false;
+        << u"sizes.txt"_s << QByteArray("1\r\n\r\n2\r\n3\r\n") << QByteArray("4\r\n5\r\n");
     QTest::newRow("junk in a size")
-        << u"sizes.txt"_s << QByteArray("7\0abc\r\n\r\n", 9) << QByteArray("12kb\r\n") << false;
+        << u"sizes.txt"_s << QByteArray("7\0abc\r\n\r\n", 9) << QByteArray("12kb\r\n");
+    QTest::newRow("size beyond any number of bytes")
+        << u"sizes.txt"_s << QByteArray("1e400\r\n\r\n") << QByteArray("99999999999999999999\r\n");
+    QTest::newRow("size beyond 64 bits")
+        << u"sizes.txt"_s << QByteArray("99999999999999999999\r\n\r\n") << QByteArray("9.3e18\r\n");
 }
 
 void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
     QFETCH(QString, name);
     QFETCH(QByteArray, damaged);
     QFETCH(QByteArray, damagedLater);
-    QFETCH(bool, ownerOnly);
     TestFolders folders;
     const QString path = folders.path(name);
     const QString copyPath = path + u".damaged"_s;
@@ -359,7 +366,7 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
              qPrintable(loaded.damaged.at(0)));
     QCOMPARE(readBytes(copyPath), damaged);
     const auto others = QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    QCOMPARE(bool(QFile::permissions(copyPath) & others), !ownerOnly);
+    QCOMPARE(QFile::permissions(copyPath) & others, QFileDevice::Permissions());
 
     // The first rewrite finds the copy made and leaves it alone; later ones see sound text.
     const QDateTime copied = QDateTime::currentDateTimeUtc().addDays(-1);
@@ -374,19 +381,24 @@ void TestListFiles::damagedFileIsKeptBeforeItIsRewritten() {
     QCOMPARE(readBytes(copyPath), damaged);
     QCOMPARE(QFileInfo(copyPath).lastModified().toUTC(), copied);
 
-    // Damage that arises later is kept by whatever write meets it, in place of the old copy.
+    // Damage that arises later is kept by whatever write meets it, under a name of its own: the
+    // first original is still there.
     QVERIFY(writeBytes(path, damagedLater));
+    const QString secondCopy = copyPath + u".2"_s;
+    QVERIFY2(loadLists(folders.dataFolder()).damaged.value(0).contains(secondCopy),
+             qPrintable(loadLists(folders.dataFolder()).damaged.value(0)));
     QCOMPARE(saveLists(folders.dataFolder(), loaded.data), QStringList());
-    QCOMPARE(readBytes(copyPath), damagedLater);
+    QCOMPARE(readBytes(secondCopy), damagedLater);
+    QCOMPARE(readBytes(copyPath), damaged);
     QVERIFY(readBytes(path) != damagedLater);
 
-    // With no room for the copy, the damaged file is not written over.
+    // With no room for the next copy, the damaged file is not written over.
     QVERIFY(writeBytes(path, damaged));
-    QVERIFY(QFile::remove(copyPath));
-    QVERIFY(QDir().mkdir(copyPath));
+    QVERIFY(QDir().mkdir(copyPath + u".3"_s));
     const LoadListsResult blocked = loadLists(folders.dataFolder());
     QCOMPARE(blocked.damaged.size(), 1);
-    QVERIFY(blocked.damaged.at(0).contains(u"could not be kept"_s));
+    QVERIFY2(blocked.damaged.at(0).contains(u"could not be kept"_s),
+             qPrintable(blocked.damaged.at(0)));
     const QStringList errors = saveLists(folders.dataFolder(), blocked.data);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.at(0).contains(name), qPrintable(errors.at(0)));

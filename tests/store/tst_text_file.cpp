@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -28,6 +29,7 @@ private slots:
     void failedWriteIsReportedAndKeepsPreviousContent_data();
     void failedWriteIsReportedAndKeepsPreviousContent();
     void ownerOnlyWriteRestrictsPermissions();
+    void everyDamageIsKeptUnderANameOfItsOwn();
 };
 
 void TestTextFile::splitsLinesAsTheFilesAreRead_data() {
@@ -162,6 +164,32 @@ void TestTextFile::ownerOnlyWriteRestrictsPermissions() {
     QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
              ownerOnly);
     QCOMPARE(readBytes(path), QByteArray("u|n|x\r\n\r\n"));
+}
+
+void TestTextFile::everyDamageIsKeptUnderANameOfItsOwn() {
+    TestFolders folders;
+    const QString path = folders.path(u"sizes.txt"_s);
+    QCOMPARE(damagedCopyPath(path), path + u".damaged"_s);
+    QVERIFY(keepDamagedOriginal(path, "first").ok);
+    // The same damage met again is not copied again.
+    QVERIFY(keepDamagedOriginal(path, "first").ok);
+    QCOMPARE(damagedCopyPath(path, "first"), path + u".damaged"_s);
+    QCOMPARE(damagedCopyPath(path, "second"), path + u".damaged.2"_s);
+    QVERIFY(keepDamagedOriginal(path, "second").ok);
+    QVERIFY(keepDamagedOriginal(path, "third").ok);
+    QCOMPARE(readBytes(path + u".damaged"_s), QByteArray("first"));
+    QCOMPARE(readBytes(path + u".damaged.2"_s), QByteArray("second"));
+    QCOMPARE(readBytes(path + u".damaged.3"_s), QByteArray("third"));
+    QCOMPARE(damagedCopyPath(path), path + u".damaged.3"_s);
+    // A copy the user cleared away never brings an older name back for newer damage.
+    QVERIFY(QFile::remove(path + u".damaged"_s));
+    QVERIFY(keepDamagedOriginal(path, "fourth").ok);
+    QCOMPARE(readBytes(path + u".damaged.4"_s), QByteArray("fourth"));
+    QVERIFY(!QFileInfo::exists(path + u".damaged"_s));
+    // And the copies are the owner's alone, like the files they keep.
+    QCOMPARE(QFile::permissions(path + u".damaged.4"_s) &
+                 (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+             QFileDevice::Permissions());
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

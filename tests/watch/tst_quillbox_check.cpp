@@ -2,7 +2,9 @@
 #include "store/list_files.h"
 #include "store/settings_store.h"
 #include "store/single_instance.h"
+#include "store/user_channel.h"
 #include "support/manual_clock.h"
+#include "support/other_user.h"
 #include "support/page_server.h"
 #include "support/paging_board.h"
 #include "support/recording_browser_page.h"
@@ -17,10 +19,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QMap>
 #include <QNetworkCookie>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -91,6 +96,7 @@ private slots:
     void sendsTheWindowsCookiesUnlessAsVisitor();
     void unreadableCookieFileEndsWithStatus2();
     void markReadBesideTheWindowLandsInItsLists();
+    void markReadNeverTellsAnotherUsersProgram();
     void errorPagesAndRedirectsAreNeverNewReplies();
     void markReadKeepsThePostReadUpTo();
 };
@@ -636,6 +642,49 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
     // The window closing afterwards keeps the mark.
     QVERIFY(program.shutDown({}));
     QCOMPARE(loadLists(folders.dataFolder()).data.posts.at(0).size, 3000);
+}
+
+// Another local user who made the channel's name before the program: the check sees whose program
+// it reached, sends it nothing (the marks name the user's threads), marks nothing and ends with 2.
+void TestQuillboxCheck::markReadNeverTellsAnotherUsersProgram() {
+    using namespace quillbox;
+    if (!test::canActAsOtherUser())
+        QSKIP("needs root and setpriv to act as another user");
+    ScriptedHttpServer server;
+    QVERIFY(server.listenLocal());
+    server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(2000)));
+    test::TestFolders folders;
+    QString grown = server.url(u"/grown"_s);
+    grown.replace(u"://"_s, u"://alice:secret@"_s);
+    QVERIFY(saveLists(folders.dataFolder(), {{{grown, 1000}}, {}}).isEmpty());
+    const QByteArray sizes = test::readBytes(folders.path(u"sizes.txt"_s));
+
+    QTemporaryDir runtime;
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString path = channelPlace(folders.dataFolder()).path;
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    // Opened to the other user only while they make the name.
+    QVERIFY(::chmod(QFile::encodeName(runtime.path()).constData(), 0777) == 0);
+    QProcess listener;
+    const bool listening = test::startOtherUsersListener(listener, path);
+    QVERIFY(::chmod(QFile::encodeName(runtime.path()).constData(), 0700) == 0);
+    QVERIFY(listening);
+    // The folder looks held by a running program.
+    QLockFile held(QDir(folders.dataFolder()).filePath(SingleInstance::lockFileName()));
+    QVERIFY(held.tryLock(0));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    const Run run =
+        runCheck({u"--mark-read"_s, u"--data-dir"_s, folders.dataFolder()}, environment);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(u"could not be verified"_s), qPrintable(run.err));
+    QVERIFY2(!run.err.contains(u"marked as read:"_s), qPrintable(run.err));
+    QVERIFY(!listener.readAllStandardOutput().contains("received"));
+    QCOMPARE(test::readBytes(folders.path(u"sizes.txt"_s)), sizes);
+    listener.kill();
+    listener.waitForFinished(20000);
 }
 
 void TestQuillboxCheck::errorPagesAndRedirectsAreNeverNewReplies() {

@@ -1,6 +1,7 @@
 #include "browser/ui/post_history_window.h"
 
 #include "browser/post_log.h"
+#include "browser/post_log_loader.h"
 #include "browser/post_log_model.h"
 #include "widgets/window_close.h"
 
@@ -19,7 +20,8 @@
 namespace quillbox {
 
 PostHistoryWindow::PostHistoryWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(new PostLogModel(this)) {
+    : QWidget(parent, Qt::Window), m_model(new PostLogModel(this)),
+      m_loader(new PostLogLoader(this)) {
     setObjectName(QStringLiteral("frmPostHistory"));
     setWindowTitle(tr("Post History"));
 
@@ -72,8 +74,29 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     layout->addLayout(buttons);
     resize(760, 480);
 
-    connect(filterBox, &QLineEdit::textChanged, m_model, &PostLogModel::setFilter);
+    // The filter reads the log again for what holds its text, so it finds what was never
+    // read into the list, and types as fast over a log of a million records as over ten.
+    connect(filterBox, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_folder.isEmpty())
+            startReading(text);
+        else
+            m_model->setFilter(text);
+    });
+    connect(m_model, &PostLogModel::moreWanted, m_loader, &PostLogLoader::readMore);
     connect(m_model, &QAbstractItemModel::modelReset, this, &PostHistoryWindow::showNewest);
+    connect(m_loader, &PostLogLoader::recordsRead, this, [this](const QList<PostRecord>& records) {
+        const bool first = m_model->rowCount() == 0;
+        m_model->addOlderRecords(records);
+        if (first)
+            showNewest();
+    });
+    connect(m_loader, &PostLogLoader::damagedLinesRead, this,
+            [this](int damaged) { logRead(damaged, {}); });
+    connect(m_loader, &PostLogLoader::finished, this,
+            [this](int damaged, const FileResult& status) {
+                m_model->setMoreToCome(false);
+                logRead(damaged, status.ok ? QString() : status.message);
+            });
     connect(postList, &QTreeView::doubleClicked, this, &PostHistoryWindow::openEntry);
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter =
@@ -118,17 +141,31 @@ void PostHistoryWindow::hideEvent(QHideEvent* event) {
 }
 
 void PostHistoryWindow::loadLog(const QString& folder) {
-    PostLogRead read = readPostLog(folder);
-    m_model->setRecords(std::move(read.records));
-    QString notice;
-    if (!read.status.ok)
-        notice = read.status.message;
-    else if (read.damagedLines == 1)
+    m_folder = folder;
+    startReading(filterBox->text());
+}
+
+void PostHistoryWindow::startReading(const QString& filter) {
+    // Emptied first: the model's own filter then has nothing to go through.
+    m_model->clear();
+    m_model->setFilter(filter);
+    m_model->setMoreToCome(true);
+    noticeLabel->hide();
+    m_loader->start(m_folder, filter);
+}
+
+bool PostHistoryWindow::isLoading() const {
+    return m_loader->isLoading();
+}
+
+void PostHistoryWindow::logRead(int damagedLines, const QString& failure) {
+    QString notice = failure;
+    if (notice.isEmpty() && damagedLines == 1)
         notice = tr("1 damaged line of the log was skipped; the file still holds it.");
-    else if (read.damagedLines > 1)
+    else if (notice.isEmpty() && damagedLines > 1)
         notice = tr("%1 damaged lines of the log were skipped; the file still holds "
                     "them.")
-                     .arg(read.damagedLines);
+                     .arg(damagedLines);
     noticeLabel->setText(notice);
     noticeLabel->setVisible(!notice.isEmpty());
 }

@@ -12,6 +12,7 @@ class QTreeView;
 
 namespace quillbox {
 
+class PostLogLoader;
 class PostLogModel;
 struct PostRecord;
 
@@ -28,9 +29,11 @@ public:
     explicit PostHistoryWindow(QWidget* parent = nullptr);
     ~PostHistoryWindow() override;
 
-    // Reads post-log.jsonl from the data folder into the list; a log that cannot be read, or
-    // damaged lines that were skipped, are told in the window.
+    // Reads post-log.jsonl from the data folder into the list, newest first, off the window's
+    // thread (see PostLogLoader); a log that cannot be read, or damaged lines that were skipped,
+    // are told in the window once it is read.
     void loadLog(const QString& folder);
+    bool isLoading() const;
     // A record written while the window is open.
     void addRecord(const PostRecord& record);
 
@@ -55,6 +58,8 @@ protected:
 
 private:
     void showNewest();
+    void startReading(const QString& filter);
+    void logRead(int damagedLines, const QString& failure);
     void openEntry(const QModelIndex& index);
     void updateButtons();
     QString currentThread() const;
@@ -62,6 +67,8 @@ private:
     void fitColumns();
 
     PostLogModel* m_model = nullptr;
+    PostLogLoader* m_loader = nullptr;
+    QString m_folder; // "" until a log is loaded
     QLineEdit* filterBox = nullptr;
     QTreeView* postList = nullptr;
     QLabel* noticeLabel = nullptr;

@@ -47,11 +47,14 @@ CheckLists readCheckLists(const QString& folder) {
                              QString::number(addresses.size()) + QStringLiteral(" watched posts."));
     }
     for (qsizetype i = 0; i < sizeLines.size(); ++i) {
-        if (isSizeText(sizeLines[i]))
+        const bool number = isSizeText(sizeLines[i]);
+        if (number && !isSizeTooLarge(sizeLines[i]))
             continue;
         lists.sizesDamaged = true;
         lists.damaged.append(shownPath(sizesPath) + QStringLiteral(" is damaged: size ") +
-                             QString::number(i + 1) + QStringLiteral(" is not a number."));
+                             QString::number(i + 1) +
+                             (number ? QStringLiteral(" is too large to hold.")
+                                     : QStringLiteral(" is not a number.")));
         break;
     }
 
@@ -130,7 +133,7 @@ MarkReadOutcome markRead(const QString& folder, const QList<ThreadCheckResult>& 
         }
         outcome.notes.append(shownPath(path) +
                              QStringLiteral(" was damaged; the original is kept as ") +
-                             shownPath(damagedCopyPath(path)) + u'.');
+                             shownPath(damagedCopyPath(path, current.sizesBytes)) + u'.');
     }
     const FileResult written = writeFileAtomically(path, serializeSizes(current.posts));
     if (!written.ok) {

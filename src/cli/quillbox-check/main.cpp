@@ -232,9 +232,24 @@ int main(int argc, char** argv) {
         // A program running on the folder holds the lists: the marks go to it, or its next save
         // would write its own sizes back over them. Otherwise the lock is held while writing.
         SingleInstance instance;
-        if (instance.tryLock(folder) == SingleInstance::Role::Secondary) {
+        const SingleInstance::Role role = instance.tryLock(folder);
+        if (role == SingleInstance::Role::None) {
+            // Without the lock a running program could be writing the same lists.
+            printErr(QStringLiteral("quillbox-check: ") + instance.error() +
+                     QStringLiteral(" Nothing was marked as read."));
+            return BadUsage;
+        }
+        if (role == SingleInstance::Role::Secondary) {
             const std::optional<QString> answer =
                 instance.sendMessage(encodeReadMarks(readMarks(results)));
+            if (instance.untrusted()) {
+                printErr(QStringLiteral("quillbox-check: Quillbox seems to be running on this "
+                                        "data folder, but the program found could not be "
+                                        "verified as yours: ") +
+                         instance.untrustedReason() +
+                         QStringLiteral(" Nothing was sent to it, and no thread was marked."));
+                return BadUsage;
+            }
             if (answer && answer->startsWith(QLatin1String("unsaved "))) {
                 printErr(QStringLiteral("quillbox-check: Quillbox is running on this data folder "
                                         "and marked %1 as read in its window, but could not save "
