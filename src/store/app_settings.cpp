@@ -25,6 +25,7 @@ constexpr SettingDefinition table[] = {
     {Setting::MainWindowGeometry, SettingScope::Machine, "mainGeometry", ""},
     {Setting::UseSystemColours, SettingScope::UserChoice, "useSystemColours", "0"},
     {Setting::MainSplitter, SettingScope::Machine, "mainSplitter", ""},
+    {Setting::PasswordsInKeyring, SettingScope::UserChoice, "passwordsInKeyring", ""},
     {Setting::Template, SettingScope::UserData, "", ""},
 };
 

@@ -32,6 +32,7 @@ enum class Setting {
     MainWindowGeometry,
     UseSystemColours,
     MainSplitter,
+    PasswordsInKeyring,
     Template, // the 40 link-template fields, one group
 };
 
@@ -68,6 +69,9 @@ inline constexpr SettingKey<bool> useSystemColours{Setting::UseSystemColours};
 // Where the user put the border between the main window's left column and its browser (Qt's
 // saved splitter state), kept with the window's geometry.
 inline constexpr SettingKey<QByteArray> mainSplitter{Setting::MainSplitter};
+// Where the forum passwords are kept: "1" in the desktop keyring (posts2.txt keeps an empty
+// password field), "0" in posts2.txt, "" not chosen yet (see ForumPasswords).
+inline constexpr SettingKey<QString> passwordsInKeyring{Setting::PasswordsInKeyring};
 } // namespace keys
 
 struct SettingDefinition {

@@ -23,7 +23,7 @@ struct Harness {
     int conversions = 0;
     PagePaste paste{page,
                     {[this] { return subject; }, [this] { return userName; },
-                     [this] { return password; },
+                     [this](PasswordReady ready) { ready(password); },
                      [this] {
                          ++conversions;
                          return pageMessage(body, format, templates);

@@ -3,9 +3,12 @@
 // by position. Keys that have no menu item (Copy, and the browser pane's) are actions of the
 // window with a name of their own.
 #include "browser/ui/browser_pane.h"
+#include "shell/program.h"
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/posting_controls.h"
+#include "store/app_settings.h"
+#include "watch/forum_passwords.h"
 #include "widgets/window_keys.h"
 
 #include <QAction>
@@ -32,9 +35,11 @@ constexpr MenuBarEntry menus[] = {
     {"mnuAbout", QT_TRANSLATE_NOOP("quillbox::MainWindow", "About"), "mnuAboutItem"},
 };
 
-// The one item that is a switch, found by its caption's own constant.
+// The items that are switches, found by their captions' own constants.
 constexpr const char* systemColoursCaption =
     QT_TRANSLATE_NOOP("quillbox::MainWindow", "Use the system's colours");
+constexpr const char* keyringCaption =
+    QT_TRANSLATE_NOOP("quillbox::MainWindow", "Keep Forum Passwords in the Desktop &Keyring");
 
 } // namespace
 
@@ -83,6 +88,7 @@ void MainWindow::buildMenus() {
          [this] { posting->postToSelectedForums(); }, true},
         {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Use Current Page as &Posting Page"),
          [this] { listsPane->useCurrentPageAsPostingPage(); }, true},
+        {1, keyringCaption, nullptr, true},
         {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Saved Messages"), [this] { loadMessage(); },
          true},
         {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&All posts"),
@@ -109,6 +115,7 @@ void MainWindow::buildMenus() {
     }
     QList<int> counts(built.size(), 0);
     QAction* colours = nullptr;
+    QAction* keyring = nullptr;
     for (const Item& item : items) {
         QAction* action = built[item.menu]->addAction(tr(item.caption));
         action->setObjectName(QString::fromLatin1(menus[item.menu].itemArray) +
@@ -119,11 +126,28 @@ void MainWindow::buildMenus() {
             connect(action, &QAction::triggered, this, item.handler);
         if (item.caption == systemColoursCaption)
             colours = action;
+        if (item.caption == keyringCaption)
+            keyring = action;
     }
     // The switch: a click changes it, start-up and the settings show it.
     colours->setProperty("switches", QStringLiteral("systemColours"));
     colours->setCheckable(true);
     connect(colours, &QAction::triggered, this, &MainWindow::chooseSystemColours);
+    // The keyring's switch shows the setting, which changes once the passwords have moved.
+    keyring->setProperty("switches", QStringLiteral("keyring"));
+    keyring->setCheckable(true);
+    const auto showKeyring = [this, keyring] {
+        keyring->setChecked(m_program.passwords().inKeyring());
+    };
+    showKeyring();
+    connect(keyring, &QAction::triggered, this, [this, showKeyring](bool on) {
+        showKeyring();
+        m_program.passwords().setInKeyring(on);
+    });
+    connect(&m_program.settings(), &AppSettings::changed, keyring, [showKeyring](Setting id) {
+        if (id == Setting::PasswordsInKeyring)
+            showKeyring();
+    });
 
     auto* copy = new QAction(QStringLiteral("Copy"), this);
     copy->setObjectName(QStringLiteral("copyMessageAction"));
