@@ -79,6 +79,7 @@ signals:
     void panelText(int panel, const QString& text);
     // A change of the setting was written, or could not be (false).
     void settingWritten(bool written);
+    void inKeyringChanged();
 
 private:
     enum class State { Reading, Known, Unreadable };

@@ -21,6 +21,7 @@ const QString off = QStringLiteral("0");
 bool ForumPasswords::chooseSetting(const QString& value) {
     const bool written = m_settings.set(keys::passwordsInKeyring, value);
     emit settingWritten(written);
+    emit inKeyringChanged();
     return written;
 }
 

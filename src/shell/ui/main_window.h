@@ -100,6 +100,7 @@ private:
     void showSystemColours(bool on);
     void chooseSystemColours(bool on);
     void followColourSetting();
+    void makeKeyringSwitch(QAction* item);
     void connectControls();
     void connectBrowser();
     void connectCompose();

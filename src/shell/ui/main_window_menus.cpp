@@ -3,12 +3,9 @@
 // by position. Keys that have no menu item (Copy, and the browser pane's) are actions of the
 // window with a name of their own.
 #include "browser/ui/browser_pane.h"
-#include "shell/program.h"
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/posting_controls.h"
-#include "store/app_settings.h"
-#include "watch/forum_passwords.h"
 #include "widgets/window_keys.h"
 
 #include <QAction>
@@ -133,21 +130,7 @@ void MainWindow::buildMenus() {
     colours->setProperty("switches", QStringLiteral("systemColours"));
     colours->setCheckable(true);
     connect(colours, &QAction::triggered, this, &MainWindow::chooseSystemColours);
-    // The keyring's switch shows the setting, which changes once the passwords have moved.
-    keyring->setProperty("switches", QStringLiteral("keyring"));
-    keyring->setCheckable(true);
-    const auto showKeyring = [this, keyring] {
-        keyring->setChecked(m_program.passwords().inKeyring());
-    };
-    showKeyring();
-    connect(keyring, &QAction::triggered, this, [this, showKeyring](bool on) {
-        showKeyring();
-        m_program.passwords().setInKeyring(on);
-    });
-    connect(&m_program.settings(), &AppSettings::changed, keyring, [showKeyring](Setting id) {
-        if (id == Setting::PasswordsInKeyring)
-            showKeyring();
-    });
+    makeKeyringSwitch(keyring);
 
     auto* copy = new QAction(QStringLiteral("Copy"), this);
     copy->setObjectName(QStringLiteral("copyMessageAction"));
