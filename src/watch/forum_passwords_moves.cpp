@@ -58,8 +58,8 @@ void ForumPasswords::decideOnFirstStart() {
                      settingsApplication(),
                      tr("Your forum passwords are kept in posts2.txt as plain text. Move them "
                         "into the desktop keyring, where your browser and password manager keep "
-                        "theirs?\r\n\r\nYou can change this later: Tools, Keep Forum Passwords "
-                        "in the Desktop Keyring."),
+                        "theirs?\r\n\r\nYou can change this later: Tools, Keep forum passwords "
+                        "in the desktop keyring."),
                      {tr("Move to the Keyring"), tr("Keep in posts2.txt")},
                      MessageIcon::Information);
                  if (!m_settings.get(keys::passwordsInKeyring).isEmpty())

@@ -36,7 +36,7 @@ constexpr MenuBarEntry menus[] = {
 constexpr const char* systemColoursCaption =
     QT_TRANSLATE_NOOP("quillbox::MainWindow", "Use the system's colours");
 constexpr const char* keyringCaption =
-    QT_TRANSLATE_NOOP("quillbox::MainWindow", "Keep Forum Passwords in the Desktop &Keyring");
+    QT_TRANSLATE_NOOP("quillbox::MainWindow", "Keep forum passwords in the desktop &keyring");
 
 } // namespace
 
