@@ -56,7 +56,8 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
       m_background(std::make_unique<BackgroundCheck>(*m_lists, *m_replyCheck, seams.clock)) {
     m_sizesFetcher->setObjectName(QStringLiteral("wscSizes"));
     m_sizesFetcher->setRequestCookies(m_cookies.get());
-    connect(m_sizesFetcher.get(), &PageFetcher::panelText, this, &Program::panelText);
+    connect(m_sizesFetcher.get(), &PageFetcher::stageChanged, this, &Program::fetchStage);
+    connect(m_sizesFetcher.get(), &PageFetcher::progressed, this, &Program::fetchProgress);
     connect(m_measurer.get(), &PostMeasurer::panelText, this, &Program::panelText);
     // The window's check runs several fetches at once, so it tells only its progress (panel 1),
     // not the stage of one fetch.
@@ -122,6 +123,20 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
             logPost(*std::exchange(m_pendingInsert, nullptr));
         }
     });
+}
+
+void Program::watchMovedThread(ThreadModel::PostId id) {
+    const int row = m_lists->rowOfPost(id);
+    const std::optional<PostCheck> check = m_lists->lastCheck(row);
+    if (row < 0 || !check || check->movedTo.isEmpty())
+        return;
+    const QString movedTo = check->movedTo;
+    qCInfo(logWatch).noquote() << "watching the new address of"
+                               << shownAddress(m_lists->post(row).address) << "at"
+                               << shownAddress(movedTo);
+    // The old address fails on every check from now on: the new one takes its place.
+    m_lists->removePost(row);
+    m_measurer->watchPost(movedTo);
 }
 
 // The follow-up holds the page, and the checks the lists: they go first.

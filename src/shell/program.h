@@ -4,6 +4,8 @@
 #include "compose/link_template.h"
 #include "shell/branding.h"
 #include "store/app_settings.h"
+#include "watch/fetch_result.h"
+#include "watch/thread_model.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -143,9 +145,15 @@ public:
     bool postToForums(const QList<int>& forumRows, const QString& subject, const QString& message);
     // Appends a record to the post log; a failure is told once per run.
     void logPost(const PostRecord& record);
+    // A thread whose last check found it moved to another site is watched at its new address
+    // instead.
+    void watchMovedThread(ThreadModel::PostId id);
 
 signals:
     void panelText(int panel, const QString& text);
+    // The stage and progress of "Watch This Post"'s fetch, for the status bar to show.
+    void fetchStage(quillbox::FetchStage stage);
+    void fetchProgress(qint64 bodyBytes, qint64 declaredLength);
     void templatesChanged();
     // The user clicked the notification of new replies.
     void newRepliesNoticeActivated();

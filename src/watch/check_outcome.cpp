@@ -28,4 +28,15 @@ CheckOutcome measuredOutcome(qint64 measured, qint64 recorded) {
     return hasNewReplies(measured, recorded) ? CheckOutcome::NewReplies : CheckOutcome::Unchanged;
 }
 
+CheckOutcome judgeThread(const ThreadMark& read, const ThreadPage& now) {
+    if (read.highestPost && now.highestPost)
+        return *now.highestPost > *read.highestPost ? CheckOutcome::NewReplies
+                                                    : CheckOutcome::Unchanged;
+    if (!read.lastPage.isEmpty() && now.lastPage != read.lastPage)
+        return CheckOutcome::NewReplies;
+    if (!read.size)
+        return CheckOutcome::Unchanged;
+    return measuredOutcome(now.size, *read.size);
+}
+
 } // namespace quillbox

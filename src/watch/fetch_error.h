@@ -15,6 +15,7 @@ struct FetchError {
     int number = 0;      // the socket error's number, or the refusal's
     QString description; // what went wrong, in words
     QString address;     // the page's address, as it was given
+    QString movedTo;     // a redirect to another site: the address it leads to
 
     bool operator==(const FetchError&) const = default;
 };

@@ -70,15 +70,21 @@ QStringView schemeWithoutSlashes(QStringView authority) {
 
 } // namespace
 
-QByteArray FetchTarget::request(const QByteArray& cookieHeader) const {
+QByteArray FetchTarget::request(const QByteArray& cookieHeader, const QByteArray& ifNoneMatch,
+                                const QByteArray& ifModifiedSince) const {
     QByteArray out = QByteArrayLiteral("GET ") + path + QByteArrayLiteral(" HTTP/1.1\r\nHost: ") +
                      hostHeader + QByteArrayLiteral("\r\nConnection: close\r\nAccept: */*\r\n");
-    // A line break inside the value would let it add headers of its own: such a value is
-    // dropped whole rather than cut.
-    const bool clean = std::none_of(cookieHeader.begin(), cookieHeader.end(),
-                                    [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
-    if (!cookieHeader.isEmpty() && clean)
-        out += QByteArrayLiteral("Cookie: ") + cookieHeader + QByteArrayLiteral("\r\n");
+    // A line break inside a value would let it add headers of its own: such a value is dropped
+    // whole rather than cut.
+    const auto field = [&out](QByteArrayView name, const QByteArray& value) {
+        const bool clean = std::none_of(value.begin(), value.end(),
+                                        [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+        if (!value.isEmpty() && clean)
+            out += name.toByteArray() + QByteArrayLiteral(": ") + value + QByteArrayLiteral("\r\n");
+    };
+    field("Cookie", cookieHeader);
+    field("If-None-Match", ifNoneMatch);
+    field("If-Modified-Since", ifModifiedSince);
     return out + QByteArrayLiteral("\r\n");
 }
 

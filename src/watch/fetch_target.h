@@ -24,8 +24,10 @@ struct FetchTarget {
     QByteArray hostHeader; // host[:port] as written, for the Host header
     QByteArray path;       // request target: starts with "/", query kept, fragment dropped
 
-    // The whole GET request; a cookie header value, when given, is sent as its Cookie line.
-    QByteArray request(const QByteArray& cookieHeader = {}) const;
+    // The whole GET request; a cookie header value, when given, is sent as its Cookie line, and
+    // the validators of an earlier answer as If-None-Match and If-Modified-Since.
+    QByteArray request(const QByteArray& cookieHeader = {}, const QByteArray& ifNoneMatch = {},
+                       const QByteArray& ifModifiedSince = {}) const;
     bool operator==(const FetchTarget&) const = default;
 };
 

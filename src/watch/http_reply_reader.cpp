@@ -67,12 +67,41 @@ void HttpReplyReader::reset() {
     m_chunkLeft = 0;
     m_chunkLine.clear();
     m_lineLength = 0;
+    m_status = 0;
+    m_reason.clear();
+    m_fields.clear();
+    m_lengthsConflict = false;
+    m_keepBound = 0;
+    m_body = QByteArray();
+    m_bodyTruncated = false;
+}
+
+QString HttpReplyReader::field(QByteArrayView name) const {
+    for (const auto& [n, value] : m_fields) {
+        if (QByteArrayView(n).compare(name, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return {};
+}
+
+void HttpReplyReader::keep(QByteArrayView bytes) {
+    if (m_keepBound <= 0 || bytes.isEmpty())
+        return;
+    const qint64 room = m_keepBound - m_body.size();
+    if (bytes.size() > room) {
+        m_bodyTruncated = true;
+        bytes = bytes.first(std::max<qint64>(room, 0));
+    }
+    m_body.append(bytes.data(), bytes.size());
 }
 
 bool HttpReplyReader::feed(QByteArrayView bytes) {
     m_bodyBytes += bytes.size();
     if (m_headerComplete) {
-        followChunks(bytes);
+        if (m_chunk == Chunk::None)
+            keep(bytes);
+        else
+            followChunks(bytes);
         return true;
     }
     if (m_headerAbandoned)
@@ -93,10 +122,24 @@ bool HttpReplyReader::feed(QByteArrayView bytes) {
     m_headerComplete = true;
     m_bodyBytes -= at + kBlankLine.size();
     m_declaredLength = declaredLengthOf(QByteArrayView(m_header).first(at));
-    m_contentLength = contentLengthOf(QByteArrayView(m_header).first(at));
-    if (chunkedOf(QByteArrayView(m_header).first(at))) {
+    const QByteArrayView block = QByteArrayView(m_header).first(at);
+    m_contentLength = contentLengthOf(block);
+    m_lengthsConflict = lengthsConflictOf(block);
+    m_status = statusOf(block, &m_reason);
+    static constexpr QByteArrayView kept[] = {"Location", "ETag", "Last-Modified", "Content-Type"};
+    forEachField(block, [this](QByteArrayView name, QByteArrayView value) {
+        for (QByteArrayView k : kept) {
+            if (name.compare(k, Qt::CaseInsensitive) == 0 && field(k).isEmpty())
+                m_fields.append({k.toByteArray(), QString::fromLatin1(value)});
+        }
+        return true;
+    });
+    const QByteArrayView rest = QByteArrayView(m_header).sliced(at + kBlankLine.size());
+    if (chunkedOf(block)) {
         m_chunk = Chunk::SizeLine;
-        followChunks(QByteArrayView(m_header).sliced(at + kBlankLine.size()));
+        followChunks(rest);
+    } else {
+        keep(rest);
     }
     m_header = QByteArray();
     return false;
@@ -145,6 +188,47 @@ qint64 HttpReplyReader::contentLengthOf(QByteArrayView headerBlock) {
         return true;
     });
     return trusted ? length : -1;
+}
+
+bool HttpReplyReader::lengthsConflictOf(QByteArrayView headerBlock) {
+    QByteArrayView first;
+    bool conflict = false;
+    forEachField(headerBlock, [&](QByteArrayView name, QByteArrayView value) {
+        if (name.compare(QByteArrayView("Content-Length"), Qt::CaseInsensitive) != 0)
+            return true;
+        // "Content-Length: 10, 10" is one length written twice; "10, 12" is two.
+        qsizetype from = 0;
+        while (from <= value.size() && !conflict) {
+            qsizetype comma = value.indexOf(',', from);
+            if (comma < 0)
+                comma = value.size();
+            const QByteArrayView one = value.sliced(from, comma - from).trimmed();
+            if (first.isNull())
+                first = one;
+            else if (one != first)
+                conflict = true;
+            from = comma + 1;
+        }
+        return !conflict;
+    });
+    return conflict;
+}
+
+int HttpReplyReader::statusOf(QByteArrayView headerBlock, QString* reason) {
+    const qsizetype lineEnd = headerBlock.indexOf(QByteArrayView("\r\n"));
+    const QByteArrayView line = lineEnd < 0 ? headerBlock : headerBlock.first(lineEnd);
+    if (!line.startsWith(QByteArrayView("HTTP/")))
+        return 0;
+    const qsizetype space = line.indexOf(' ');
+    if (space < 0 || line.size() < space + 4)
+        return 0;
+    const QByteArrayView code = line.sliced(space + 1, 3);
+    if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
+        (line.size() > space + 4 && line[space + 4] != ' '))
+        return 0;
+    if (reason)
+        *reason = QString::fromLatin1(line.sliced(space + 4).trimmed());
+    return code.toInt();
 }
 
 bool HttpReplyReader::chunkedOf(QByteArrayView headerBlock) {
@@ -212,6 +296,7 @@ void HttpReplyReader::followChunks(QByteArrayView body) {
         }
         case Chunk::Data: {
             const qint64 n = std::min<qint64>(m_chunkLeft, body.size() - i);
+            keep(body.sliced(i, n));
             i += n;
             m_chunkLeft -= n;
             if (m_chunkLeft == 0) {

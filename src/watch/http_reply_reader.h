@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace quillbox {
@@ -28,6 +30,9 @@ public:
     static constexpr qsizetype kMaxHeaderBytes = 1024 * 1024;
 
     void reset();
+    // Keeps up to `bound` bytes of the body (without chunk framing) for reading; 0 keeps none.
+    // Set after reset(), before the first arrival.
+    void setKeepBody(qint64 bound) { m_keepBound = bound; }
 
     // Takes the bytes of one arrival. Returns true when the progress text should be shown for
     // this arrival: only when the header block was complete before it. The arrival that
@@ -55,6 +60,19 @@ public:
     bool chunksUnfinished() const { return chunked() && m_chunk != Chunk::Done; }
     QString progressText() const { return progressText(m_bodyBytes, m_declaredLength); }
 
+    // From the status line, once the header block is complete: the status code (0 when the
+    // reply has no status line that can be read) and its reason phrase.
+    int status() const { return m_status; }
+    const QString& reason() const { return m_reason; }
+    // A header field's value as sent (the first field of that name, any letter case), or "".
+    QString field(QByteArrayView name) const;
+    // The reply announces two different lengths: HTTP makes such a reply unusable, since either
+    // length could be the true one.
+    bool lengthsConflict() const { return m_lengthsConflict; }
+    // The body as kept (see setKeepBody), and whether it was longer than the bound.
+    const QByteArray& body() const { return m_body; }
+    bool bodyTruncated() const { return m_bodyTruncated; }
+
     // "Downloaded N bytes" without a positive declared length, otherwise
     // "Downloaded N from L (P%)" with P = N / (L / 100) rounded half to even. P is written in
     // full, so a server sending more than it declared shows more than 100%.
@@ -66,10 +84,16 @@ public:
     // Whether a header block frames its body in chunks: its last transfer coding is "chunked",
     // and its status is not one that carries no body (1xx, 204, 304).
     static bool chunkedOf(QByteArrayView headerBlock);
+    // Whether a header block announces different body lengths, in two Content-Length fields or
+    // in one field listing two values.
+    static bool lengthsConflictOf(QByteArrayView headerBlock);
+    // The status code of a header block's status line ("HTTP/1.1 404 Not Found"), or 0.
+    static int statusOf(QByteArrayView headerBlock, QString* reason = nullptr);
 
 private:
     enum class Chunk { None, SizeLine, Data, DataEnd, Trailer, Done, Broken };
     void followChunks(QByteArrayView body);
+    void keep(QByteArrayView bytes);
 
     QByteArray m_header;
     qsizetype m_searchedUpTo = 0;
@@ -82,6 +106,13 @@ private:
     qint64 m_chunkLeft = 0;     // data bytes of the current chunk still to come
     QByteArray m_chunkLine;     // the chunk size line so far
     qsizetype m_lineLength = 0; // characters of the current trailer line, or of the CR LF
+    int m_status = 0;
+    QString m_reason;
+    QList<QPair<QByteArray, QString>> m_fields; // the fields the fetch result carries
+    bool m_lengthsConflict = false;
+    qint64 m_keepBound = 0;
+    QByteArray m_body;
+    bool m_bodyTruncated = false;
 };
 
 } // namespace quillbox

@@ -54,15 +54,45 @@ bool readSize(const QJsonValue& value, std::optional<qint64>* size) {
     return size->has_value();
 }
 
+QString text(const QJsonObject& o, const char* key) {
+    return o.value(QLatin1StringView(key)).toString();
+}
+
+void putText(QJsonObject& o, const char* key, const QString& value) {
+    if (!value.isEmpty())
+        o.insert(QLatin1StringView(key), value);
+}
+
 QJsonObject threadObject(const ThreadState& t) {
-    QJsonObject o{{QStringLiteral("address"), t.address}, {QStringLiteral("unread"), t.unread}};
+    QJsonObject o{{QStringLiteral("address"), t.address}};
+    if (t.unread)
+        o.insert(QStringLiteral("unread"), true);
+    putText(o, "title", t.title);
+    putText(o, "current", t.current);
+    putText(o, "last_page", t.lastPage);
+    if (t.highestPost)
+        o.insert(QStringLiteral("highest_post"), sizeValue(t.highestPost));
     if (t.check) {
-        o.insert(QStringLiteral("checked"), t.check->checkedAt.toUTC().toString(Qt::ISODate));
-        o.insert(QStringLiteral("result"), outcomeWord(t.check->outcome));
-        o.insert(QStringLiteral("measured"), sizeValue(t.check->measured));
-        o.insert(QStringLiteral("recorded"), sizeValue(t.check->recorded));
-        if (!t.check->reason.isEmpty())
-            o.insert(QStringLiteral("reason"), t.check->reason);
+        const PostCheck& c = *t.check;
+        o.insert(QStringLiteral("checked"), c.checkedAt.toUTC().toString(Qt::ISODate));
+        o.insert(QStringLiteral("result"), outcomeWord(c.outcome));
+        if (c.measured)
+            o.insert(QStringLiteral("measured"), sizeValue(c.measured));
+        if (c.recorded)
+            o.insert(QStringLiteral("recorded"), sizeValue(c.recorded));
+        putText(o, "reason", c.reason);
+        putText(o, "moved_to", c.movedTo);
+        if (c.newPosts > 0)
+            o.insert(QStringLiteral("new_posts"), c.newPosts);
+        if (c.page) {
+            QJsonObject page;
+            putText(page, "last_page", c.page->lastPage);
+            if (c.page->highestPost)
+                page.insert(QStringLiteral("highest_post"), sizeValue(c.page->highestPost));
+            putText(page, "etag", c.page->etag);
+            putText(page, "last_modified", c.page->lastModified);
+            o.insert(QStringLiteral("page"), page);
+        }
     }
     return o;
 }
@@ -73,6 +103,11 @@ std::optional<ThreadState> readThread(const QJsonValue& value) {
     if (!value.isObject() || !address.isString())
         return std::nullopt;
     ThreadState t{address.toString(), std::nullopt, o.value(QStringLiteral("unread")).toBool()};
+    t.title = text(o, "title");
+    t.current = text(o, "current");
+    t.lastPage = text(o, "last_page");
+    if (!readSize(o.value(QStringLiteral("highest_post")), &t.highestPost))
+        return std::nullopt;
     if (!o.contains(QStringLiteral("result")))
         return t;
     PostCheck check;
@@ -85,7 +120,20 @@ std::optional<ThreadState> readThread(const QJsonValue& value) {
         !readSize(o.value(QStringLiteral("recorded")), &check.recorded))
         return std::nullopt;
     check.outcome = *outcome;
-    check.reason = o.value(QStringLiteral("reason")).toString();
+    check.reason = text(o, "reason");
+    check.movedTo = text(o, "moved_to");
+    check.newPosts = std::max(0, o.value(QStringLiteral("new_posts")).toInt());
+    if (o.value(QStringLiteral("page")).isObject() && check.measured) {
+        const QJsonObject p = o.value(QStringLiteral("page")).toObject();
+        ThreadPage page{*check.measured, text(p, "last_page")};
+        if (!readSize(p.value(QStringLiteral("highest_post")), &page.highestPost))
+            return std::nullopt;
+        page.title = t.title;
+        page.current = t.current;
+        page.etag = text(p, "etag");
+        page.lastModified = text(p, "last_modified");
+        check.page = page;
+    }
     t.check = check;
     return t;
 }
@@ -129,14 +177,15 @@ QByteArray serializeListState(const ListState& state) {
         threads.append(threadObject(t));
     QJsonArray forums;
     for (const ForumState& f : state.forums) {
-        forums.append(QJsonObject{{QStringLiteral("address"), f.address},
-                                  {QStringLiteral("format"), f.format},
-                                  {QStringLiteral("posting_page"), f.postingPage}});
+        QJsonObject o{{QStringLiteral("address"), f.address}};
+        putText(o, "format", f.format);
+        putText(o, "posting_page", f.postingPage);
+        forums.append(o);
     }
-    const QJsonObject root{{QStringLiteral("version"), 1},
+    const QJsonObject root{{QStringLiteral("version"), 2},
                            {QStringLiteral("threads"), threads},
                            {QStringLiteral("forums"), forums}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 ListState parseListState(const QByteArray& bytes, bool* damaged) {
@@ -169,26 +218,52 @@ ListState parseListState(const QByteArray& bytes, bool* damaged) {
 ListState collectListState(const WatchLists& lists) {
     ListState state;
     const ThreadModel& threads = lists.threadModel();
+    // A row with nothing of its own is left out, unless its address is watched twice: records
+    // find their rows by address in order, so each row of such an address keeps its place.
+    QHash<QString, int> seen;
+    for (int row = 0; row < lists.postCount(); ++row)
+        ++seen[lists.post(row).address];
     for (int row = 0; row < lists.postCount(); ++row) {
-        state.threads.append(
-            {lists.posts().at(row).address, lists.lastCheck(row), threads.isUnread(row)});
+        const ThreadRecord r = threads.record(row);
+        const ThreadState t{r.post.address, r.check,    r.unread,     r.title,
+                            r.current,      r.lastPage, r.highestPost};
+        if (!t.isEmpty() || seen.value(t.address) > 1)
+            state.threads.append(t);
     }
     const ForumModel& forums = lists.forumModel();
     for (int row = 0; row < lists.forumCount(); ++row) {
-        state.forums.append(
-            {lists.forums().at(row).address, forums.format(row), forums.postingPage(row)});
+        const ForumState f{lists.forums().at(row).address, forums.format(row),
+                           forums.postingPage(row)};
+        if (f != ForumState{f.address})
+            state.forums.append(f);
     }
     return state;
+}
+
+QList<ThreadState> threadStatesFor(const QStringList& addresses, const ListState& state) {
+    ByAddress<ThreadState> threads(state.threads);
+    QList<ThreadState> out;
+    out.reserve(addresses.size());
+    for (const QString& address : addresses) {
+        const ThreadState* t = threads.take(address);
+        out.append(t ? *t : ThreadState{address});
+    }
+    return out;
 }
 
 void applyListState(WatchLists& lists, const ListState& state) {
     ByAddress<ThreadState> threads(state.threads);
     for (int row = 0; row < lists.postCount(); ++row) {
-        const ThreadState* t = threads.take(lists.posts().at(row).address);
+        const ThreadState* t = threads.take(lists.post(row).address);
         if (!t)
             continue;
-        if (t->check)
-            lists.setLastCheck(lists.postId(row), *t->check);
+        lists.threadModel().updateRecord(lists.postId(row), [t](ThreadRecord& r) {
+            r.title = t->title;
+            r.current = t->current;
+            r.lastPage = t->lastPage;
+            r.highestPost = t->highestPost;
+            r.check = t->check;
+        });
         // Unread threads are the new replies again, in the order of the list.
         if (t->unread)
             lists.addNewReply(t->address, lists.postId(row));

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace quillbox {
@@ -13,13 +14,20 @@ namespace quillbox {
 class WatchLists;
 
 // What the lists know beyond their files, kept beside them in lists-state.json: each watched
-// thread's last check and whether its new replies are still unread, and each forum's markup
-// format and posting page. The list files themselves keep their format.
+// thread's title, where it leads now, the page and post the user has read up to, its last check
+// and whether its new replies are still unread; and each forum's markup format and posting page.
+// The list files themselves keep their format. Only what differs from a new row is written, and
+// a row with nothing of its own is left out.
 struct ThreadState {
     QString address;
     std::optional<PostCheck> check;
     bool unread = false;
+    QString title;
+    QString current;
+    QString lastPage;
+    std::optional<qint64> highestPost;
 
+    bool isEmpty() const { return *this == ThreadState{address}; }
     bool operator==(const ThreadState&) const = default;
 };
 
@@ -49,6 +57,9 @@ ListState parseListState(const QByteArray& bytes, bool* damaged = nullptr);
 // the first row of its address that has none yet, so a list with the same address twice keeps
 // both rows' states in order. Records of rows that are gone are dropped.
 ListState collectListState(const WatchLists& lists);
+// The state of each address in order, as applyListState hands the records out: the first
+// record of an address not yet taken, or one with nothing but the address.
+QList<ThreadState> threadStatesFor(const QStringList& addresses, const ListState& state);
 void applyListState(WatchLists& lists, const ListState& state);
 
 struct LoadListStateResult {

@@ -3,6 +3,7 @@
 #include "watch/fetch_messages.h"
 #include "watch/fetch_target.h"
 #include "watch/page_fetcher.h"
+#include "watch/thread_fetch.h"
 
 #include <algorithm>
 
@@ -22,13 +23,11 @@ QString hostKey(const QString& address) {
 } // namespace
 
 struct ParallelCheck::Slot {
-    std::unique_ptr<PageFetcher> fetcher;
+    std::unique_ptr<ThreadFetch> fetcher;
     int index = -1; // the thread being fetched, -1 when idle
 };
 
-ParallelCheck::ParallelCheck(QObject* parent)
-    : QObject(parent), m_idleTimeout(PageFetcher::kDefaultIdleTimeout),
-      m_deadline(PageFetcher::kDefaultDeadline) {}
+ParallelCheck::ParallelCheck(QObject* parent) : QObject(parent) {}
 
 ParallelCheck::~ParallelCheck() {
     abandon();
@@ -36,24 +35,6 @@ ParallelCheck::~ParallelCheck() {
 
 void ParallelCheck::setJobs(int jobs) {
     m_jobs = std::clamp(jobs, 1, kMaxJobs);
-}
-
-void ParallelCheck::setIdleTimeout(std::chrono::milliseconds timeout) {
-    m_idleTimeout = timeout;
-}
-
-void ParallelCheck::setDeadline(std::chrono::milliseconds deadline) {
-    m_deadline = deadline;
-}
-
-void ParallelCheck::setExtraCaCertificates(const QList<QSslCertificate>& certificates) {
-    m_extraCas = certificates;
-}
-
-void ParallelCheck::setRequestCookies(const RequestCookies* cookies) {
-    m_cookies = cookies;
-    for (auto& slot : m_slots)
-        slot->fetcher->setRequestCookies(cookies);
 }
 
 void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
@@ -72,27 +53,28 @@ void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
 
     while (int(m_slots.size()) < m_jobs) {
         auto slot = std::make_unique<Slot>();
-        slot->fetcher = std::make_unique<PageFetcher>();
+        slot->fetcher = std::make_unique<ThreadFetch>();
         Slot* s = slot.get();
-        connect(s->fetcher.get(), &PageFetcher::completed, this,
-                [this, s](qint64 bytes) { onCompleted(*s, bytes); });
-        connect(s->fetcher.get(), &PageFetcher::failed, this,
+        connect(s->fetcher.get(), &ThreadFetch::completed, this,
+                [this, s](const ThreadFetch::Result& r) { onCompleted(*s, r); });
+        connect(s->fetcher.get(), &ThreadFetch::failed, this,
                 [this, s](const FetchError& error) { onFailed(*s, error); });
         m_slots.push_back(std::move(slot));
     }
     m_slots.resize(m_jobs);
-    for (auto& slot : m_slots) {
-        slot->fetcher->setIdleTimeout(m_idleTimeout);
-        slot->fetcher->setDeadline(m_deadline);
-        slot->fetcher->setExtraCaCertificates(m_extraCas);
-        slot->fetcher->setRequestCookies(m_cookies);
-    }
+    for (auto& slot : m_slots)
+        slot->fetcher->setOptions(m_options);
 
     m_running = true;
+    m_threads = threads;
     for (const ThreadToCheck& thread : threads) {
         ThreadCheckResult result;
         result.address = thread.address;
         result.recorded = thread.recorded;
+        result.read = thread.mark();
+        result.title = thread.title;
+        if (result.read.lastPage.isEmpty())
+            result.read.lastPage = thread.address;
         m_results.append(result);
         m_hostKeys.append(hostKey(thread.address));
         m_done.append(false);
@@ -169,7 +151,9 @@ void ParallelCheck::launch(Slot& slot, int index) {
     if (!key.isEmpty())
         m_peakPerHost = std::max(m_peakPerHost, ++m_perHost[key]);
     m_peakRunning = std::max(m_peakRunning, ++m_inFlight);
-    slot.fetcher->start(m_results[index].address);
+    const ThreadToCheck& thread = m_threads[index];
+    slot.fetcher->start(
+        ThreadFetch::Request{thread.address, thread.mark(), thread.previous, thread.forumName});
 }
 
 void ParallelCheck::release(Slot& slot) {
@@ -180,14 +164,20 @@ void ParallelCheck::release(Slot& slot) {
     slot.index = -1;
 }
 
-void ParallelCheck::onCompleted(Slot& slot, qint64 bodyBytes) {
+void ParallelCheck::onCompleted(Slot& slot, const ThreadFetch::Result& fetched) {
     if (!m_running || slot.index < 0)
         return;
     const int index = slot.index;
     release(slot);
     ThreadCheckResult& result = m_results[index];
-    result.measured = bodyBytes;
-    result.outcome = measuredOutcome(bodyBytes, *result.recorded);
+    result.measured = fetched.page.size;
+    result.page = fetched.page;
+    result.notModified = fetched.notModified;
+    result.outcome = judgeThread(result.read, fetched.page);
+    result.newPosts = result.outcome == CheckOutcome::NewReplies ? fetched.newPosts : 0;
+    // The server said nothing changed since the previous check, which counted the new posts.
+    if (fetched.notModified && result.outcome == CheckOutcome::NewReplies)
+        result.newPosts = m_threads[index].previousNewPosts;
     record(index);
     fill();
 }
@@ -201,6 +191,7 @@ void ParallelCheck::onFailed(Slot& slot, const FetchError& error) {
     result.outcome = CheckOutcome::Failed;
     result.reason = fetchFailureReason(error);
     result.error = error;
+    result.movedTo = error.movedTo;
     record(index);
     fill();
 }

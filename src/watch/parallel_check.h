@@ -2,6 +2,8 @@
 
 #include "watch/check_outcome.h"
 #include "watch/fetch_error.h"
+#include "watch/fetch_options.h"
+#include "watch/thread_fetch.h"
 
 #include <QHash>
 #include <QList>
@@ -15,13 +17,21 @@
 
 namespace quillbox {
 
-class PageFetcher;
 class RequestCookies;
 
-// One thread to check: its address and the size recorded for it, if any.
+// One thread to check: its address, the size recorded for it (if any), what else the user has
+// read of it, and what its previous check found.
 struct ThreadToCheck {
     QString address;
     std::optional<qint64> recorded;
+    QString lastPage;                  // the page the size was recorded on; "" for the address
+    std::optional<qint64> highestPost; // the highest post read there, when the page marks posts
+    std::optional<ThreadPage> previous;
+    int previousNewPosts = 0; // what the previous check counted, against the same marks
+    QString forumName;
+    QString title; // the title known so far
+
+    ThreadMark mark() const { return {recorded, lastPage, highestPost}; }
 };
 
 struct ThreadCheckResult {
@@ -31,6 +41,13 @@ struct ThreadCheckResult {
     CheckOutcome outcome = CheckOutcome::Pending;
     QString reason;   // for a failure: what went wrong, as the error box would say it
     FetchError error; // for a failure: the fetcher's report, for the window's box
+    // What the check found of the thread when it was fetched: its last page and what it showed.
+    std::optional<ThreadPage> page;
+    int newPosts = 0; // posts newer than the recorded ones, when the pages tell
+    ThreadMark read;  // what the outcome was judged against
+    QString movedTo;  // for a redirect to another site
+    bool notModified = false;
+    QString title; // the title known before the check
 };
 
 // Checks many threads at once, each with its own page fetcher: the engine of every check (the
@@ -53,12 +70,17 @@ public:
 
     void setJobs(int jobs); // clamped to 1 … kMaxJobs
     int jobs() const { return m_jobs; }
-    void setIdleTimeout(std::chrono::milliseconds timeout);
+    // How every page is fetched: time-outs, certificates, cookies.
+    void setOptions(const FetchOptions& options) { m_options = options; }
+    const FetchOptions& options() const { return m_options; }
+    void setIdleTimeout(std::chrono::milliseconds timeout) { m_options.idleTimeout = timeout; }
     // Each page's deadline (see PageFetcher::setDeadline).
-    void setDeadline(std::chrono::milliseconds deadline);
-    std::chrono::milliseconds deadline() const { return m_deadline; }
-    void setExtraCaCertificates(const QList<QSslCertificate>& certificates);
-    void setRequestCookies(const RequestCookies* cookies);
+    void setDeadline(std::chrono::milliseconds deadline) { m_options.deadline = deadline; }
+    std::chrono::milliseconds deadline() const { return m_options.deadline; }
+    void setExtraCaCertificates(const QList<QSslCertificate>& certificates) {
+        m_options.extraCaCertificates = certificates;
+    }
+    void setRequestCookies(const RequestCookies* cookies) { m_options.cookies = cookies; }
 
     // Starts checking; a check in flight is abandoned first. finished() may come before this
     // returns (nothing to fetch, every address refused at once).
@@ -84,7 +106,7 @@ private:
     void fill();
     int pickNext() const;
     void launch(Slot& slot, int index);
-    void onCompleted(Slot& slot, qint64 bodyBytes);
+    void onCompleted(Slot& slot, const ThreadFetch::Result& fetched);
     void onFailed(Slot& slot, const FetchError& error);
     void release(Slot& slot);
     void record(int index);
@@ -101,11 +123,9 @@ private:
     QList<bool> m_done; // the threads with a result
     int m_reported = 0; // threadChecked() has told of the threads before this one
     QHash<QString, int> m_perHost;
+    QList<ThreadToCheck> m_threads;
     int m_jobs = kDefaultJobs;
-    std::chrono::milliseconds m_idleTimeout;
-    std::chrono::milliseconds m_deadline;
-    QList<QSslCertificate> m_extraCas;
-    const RequestCookies* m_cookies = nullptr;
+    FetchOptions m_options;
     int m_checked = 0;
     int m_inFlight = 0;
     int m_peakRunning = 0;

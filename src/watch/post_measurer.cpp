@@ -10,9 +10,9 @@ namespace quillbox {
 
 PostMeasurer::PostMeasurer(WatchLists& lists, PageFetcher& fetcher, UserMessages& messages,
                            QObject* parent)
-    : QObject(parent), m_lists(lists), m_fetcher(fetcher), m_messages(messages) {
-    connect(&m_fetcher, &PageFetcher::completed, this, &PostMeasurer::onCompleted);
-    connect(&m_fetcher, &PageFetcher::failed, this, &PostMeasurer::onFailed);
+    : QObject(parent), m_lists(lists), m_thread(fetcher), m_messages(messages) {
+    connect(&m_thread, &ThreadFetch::completed, this, &PostMeasurer::onCompleted);
+    connect(&m_thread, &ThreadFetch::failed, this, &PostMeasurer::onFailed);
 }
 
 void PostMeasurer::watchPost(const QString& url) {
@@ -38,17 +38,16 @@ void PostMeasurer::measurePage(const QString& url, int row) {
     if (id == 0)
         return;
     m_target = id;
-    m_fetcher.start(url);
+    // Measured afresh from the address itself: a new watch starts where the user is.
+    m_thread.start(ThreadFetch::Request{url, {}, std::nullopt, {}});
 }
 
-void PostMeasurer::onCompleted(qint64 bodyBytes) {
+void PostMeasurer::onCompleted(const ThreadFetch::Result& result) {
     const WatchLists::PostId id = m_target;
     if (id == 0)
         return;
     m_target = 0;
-    const int row = m_lists.rowOfPost(id);
-    if (row >= 0)
-        m_lists.setPostSize(row, bodyBytes);
+    m_lists.recordMeasured(id, result.page);
     emit panelText(2, QCoreApplication::translate("quillbox::PostMeasurer", "Response completed"));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "watch/fetch_error.h"
+#include "watch/thread_fetch.h"
 #include "watch/watch_lists.h"
 
 #include <QObject>
@@ -11,7 +12,9 @@ class PageFetcher;
 class UserMessages;
 
 // "Watch This Post": puts a page on watch, or renews the recorded size of a page already
-// watched, by measuring it with its own fetcher (the program's wscSizes).
+// watched, by measuring it with its own fetcher (the program's wscSizes). The thread is followed
+// to its last page, as the checks follow it, and what that page shows becomes what the checks
+// compare with: its size, its highest post, its address; its title names the thread.
 //
 // The size lands on the post the measurement was started for, found again by its id when it
 // completes; when that post was removed meanwhile, the size is recorded nowhere. A measurement
@@ -38,11 +41,11 @@ signals:
     void panelText(int panel, const QString& text);
 
 private:
-    void onCompleted(qint64 bodyBytes);
+    void onCompleted(const ThreadFetch::Result& result);
     void onFailed(const FetchError& error);
 
     WatchLists& m_lists;
-    PageFetcher& m_fetcher;
+    ThreadFetch m_thread;
     UserMessages& m_messages;
     WatchLists::PostId m_target = 0;
 };

@@ -25,9 +25,14 @@ bool readSize(const QJsonValue& v, qint64* out) {
 QString encodeReadMarks(const QList<ReadMark>& marks) {
     QJsonArray array;
     for (const ReadMark& m : marks) {
-        array.append(QJsonObject{{QStringLiteral("address"), m.address},
-                                 {QStringLiteral("recorded"), double(m.recorded)},
-                                 {QStringLiteral("measured"), double(m.measured)}});
+        QJsonObject o{{QStringLiteral("address"), m.address},
+                      {QStringLiteral("recorded"), double(m.recorded)},
+                      {QStringLiteral("measured"), double(m.measured)}};
+        if (!m.lastPage.isEmpty())
+            o.insert(QStringLiteral("last_page"), m.lastPage);
+        if (m.highestPost)
+            o.insert(QStringLiteral("highest_post"), double(*m.highestPost));
+        array.append(o);
     }
     return prefix + QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
@@ -47,6 +52,12 @@ std::optional<QList<ReadMark>> decodeReadMarks(const QString& line) {
         if (m.address.isEmpty() || !readSize(o.value(QStringLiteral("recorded")), &m.recorded) ||
             !readSize(o.value(QStringLiteral("measured")), &m.measured))
             return std::nullopt;
+        m.lastPage = o.value(QStringLiteral("last_page")).toString();
+        if (qint64 highest = 0; o.contains(QStringLiteral("highest_post"))) {
+            if (!readSize(o.value(QStringLiteral("highest_post")), &highest))
+                return std::nullopt;
+            m.highestPost = highest;
+        }
         marks.append(m);
     }
     return marks;
@@ -56,10 +67,10 @@ int applyReadMarks(WatchLists& lists, const QList<ReadMark>& marks) {
     int applied = 0;
     for (const ReadMark& m : marks) {
         for (int row = 0; row < lists.postCount(); ++row) {
-            const WatchedPost& post = lists.posts().at(row);
+            const WatchedPost& post = lists.post(row);
             if (post.address != m.address || post.size != m.recorded)
                 continue;
-            lists.markPostRead(row, m.measured);
+            lists.markPostRead(row, ThreadPage{m.measured, m.lastPage, m.highestPost});
             ++applied;
             break;
         }

@@ -16,6 +16,8 @@ struct ReadMark {
     QString address;
     qint64 recorded = 0;
     qint64 measured = 0;
+    QString lastPage;                  // the page measured, when the check followed the thread
+    std::optional<qint64> highestPost; // the highest post seen there
 
     bool operator==(const ReadMark&) const = default;
 };

@@ -11,21 +11,42 @@ namespace quillbox {
 QList<ThreadToCheck> threadsToCheck(const WatchLists& lists, QList<WatchLists::PostId>* ids) {
     ids->clear();
     QList<ThreadToCheck> threads;
+    const ThreadModel& model = lists.threadModel();
     for (int row = 0; row < lists.postCount(); ++row) {
         ids->append(lists.postId(row));
-        const WatchedPost& post = lists.posts().at(row);
-        threads.append({post.address, post.size});
+        threads.append(threadToCheck(model.record(row)));
     }
     return threads;
+}
+
+ThreadToCheck threadToCheck(const ThreadRecord& r) {
+    ThreadToCheck t{r.post.address, r.post.size, r.lastPage, r.highestPost,
+                    std::nullopt,   0,           {},         r.title};
+    // The previous check's page stands for the thread only while the marks it was judged
+    // against are the marks of today.
+    if (r.check && r.check->page && r.check->outcome != CheckOutcome::Failed &&
+        r.check->recorded == r.post.size) {
+        t.previous = r.check->page;
+        t.previousNewPosts = r.check->newPosts;
+    }
+    return t;
 }
 
 bool recordCheckResult(WatchLists& lists, WatchLists::PostId id, const ThreadCheckResult& result,
                        const QDateTime& at) {
     const int row = lists.rowOfPost(id);
-    if (row < 0 || lists.posts().at(row).size != result.recorded)
+    if (row < 0 || lists.post(row).size != result.recorded)
         return false;
-    lists.setLastCheck(
-        id, PostCheck{at, result.outcome, result.measured, result.reason, result.recorded});
+    PostCheck check{at, result.outcome, result.measured, result.reason, result.recorded};
+    check.page = result.page;
+    check.newPosts = result.newPosts;
+    check.movedTo = result.movedTo;
+    lists.setLastCheck(id, check);
+    // A page that shrank where the size was recorded (posts deleted) is compared from its new
+    // size on; a larger recorded size would hide the next replies.
+    if (result.outcome == CheckOutcome::Unchanged && result.page && result.measured &&
+        result.page->lastPage == result.read.lastPage)
+        lists.lowerRecordedSize(id, *result.measured);
     return true;
 }
 
@@ -36,15 +57,20 @@ ReplyCheck::ReplyCheck(WatchLists& lists, UserMessages& messages, Clock& clock, 
 }
 
 QString ReplyCheck::finishedText(int found, int failed) {
-    QString text = QCoreApplication::translate("quillbox::ReplyCheck", "finished - ") +
-                   QString::number(found) +
-                   QCoreApplication::translate("quillbox::ReplyCheck", " new replies found");
-    if (failed > 0)
-        text += QStringLiteral(", ") + QString::number(failed) +
-                (failed == 1 ? QCoreApplication::translate("quillbox::ReplyCheck", " thread")
-                             : QCoreApplication::translate("quillbox::ReplyCheck", " threads")) +
-                QCoreApplication::translate("quillbox::ReplyCheck", " could not be checked");
-    return text;
+    //: The status bar after a check: %n threads have grown since their last check.
+    if (failed <= 0)
+        return QCoreApplication::translate("quillbox::ReplyCheck",
+                                           "finished - %n new replies found", nullptr, found);
+    //: The status bar after a check: %1 threads have grown, %n could not be fetched.
+    return failed == 1 ? QCoreApplication::translate(
+                             "quillbox::ReplyCheck",
+                             "finished - %1 new replies found, 1 thread could not be checked")
+                             .arg(found)
+                       : QCoreApplication::translate(
+                             "quillbox::ReplyCheck",
+                             "finished - %1 new replies found, %n threads could not be checked",
+                             nullptr, failed)
+                             .arg(found);
 }
 
 void ReplyCheck::start() {
@@ -84,8 +110,8 @@ void ReplyCheck::threadChecked(int index) {
     }
     // The first thread still in flight, as the sequential check counted; the last thread's
     // count is the one beyond the list, which the closing text replaces at once.
-    emit panelText(1, QCoreApplication::translate("quillbox::ReplyCheck", "checking post ") +
-                          QString::number(index + 2));
+    emit panelText(
+        1, QCoreApplication::translate("quillbox::ReplyCheck", "checking post %1").arg(index + 2));
 }
 
 void ReplyCheck::onFinished() {

@@ -70,6 +70,10 @@ private:
 // the post each result goes back to, so a row removed meanwhile cannot take another's result.
 QList<ThreadToCheck> threadsToCheck(const WatchLists& lists, QList<WatchLists::PostId>* ids);
 
+// A thread as a check takes it: its address and marks, and the previous check's page while
+// that was judged against the same marks.
+ThreadToCheck threadToCheck(const ThreadRecord& record);
+
 // Records a thread's result as its last check; false, recording nothing, for a thread removed
 // since the check began or measured anew meanwhile, which keeps what it has now.
 bool recordCheckResult(WatchLists& lists, WatchLists::PostId id, const ThreadCheckResult& result,

@@ -2,22 +2,25 @@
 
 #include "store/records.h"
 #include "watch/check_outcome.h"
+#include "watch/thread_record.h"
 
 #include <QAbstractListModel>
 #include <QHash>
 #include <QList>
-#include <QSet>
+#include <functional>
 #include <optional>
 
 namespace quillbox {
 
-// The watched threads, one row each: the address (the row's text), the size recorded for it,
-// what its last check found, and whether it is listed among the new replies. The row's tooltip
-// sums these up. Rows count from 0; an operation on a row that does not exist changes nothing.
+// The watched threads, one record a row (see ThreadRecord): the address, the size recorded for
+// it, its title, what its last check found, and whether it is listed among the new replies. A
+// row shows the thread's title once a fetch has read one, its address until then; the tooltip
+// holds the address and sums up the rest. Rows count from 0; an operation on a row that does not
+// exist changes nothing.
 //
-// Every thread also carries an id that never changes and is never reused while the model
-// lives, so a measurement or a check in flight finds its thread again even when rows were added
-// or removed meanwhile, and finds nothing when its thread was removed.
+// Every thread carries an id that never changes and is never reused while the model lives, so
+// a measurement or a check in flight finds its thread again even when rows were added or
+// removed meanwhile, and finds nothing when its thread was removed.
 class ThreadModel final : public QAbstractListModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ThreadModel)
@@ -35,6 +38,10 @@ public:
         UnreadRole,       // listed among the new replies
         FailedRole,       // the last check failed (the view shows a warning sign)
         PostIdRole,
+        TitleRole,          // the thread's title, "" while none is known
+        CurrentAddressRole, // where the address leads now, "" when to itself
+        MovedToRole,        // the last check found it moved to another site: the new address
+        NewPostsRole,       // how many new posts the last check counted, 0 when unknown
     };
 
     explicit ThreadModel(QObject* parent = nullptr);
@@ -43,15 +50,21 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    const QList<WatchedPost>& posts() const { return m_posts; }
+    // What the list files keep of every thread, in order.
+    QList<WatchedPost> posts() const;
+    const WatchedPost& post(int row) const { return m_records.at(row).post; } // row must exist
     // Replaces every thread; the check results and unread marks go with them.
     void setPosts(const QList<WatchedPost>& posts);
     int indexOf(const QString& url) const; // the first row whose address equals url, or -1
     int append(const QString& url);        // the new thread has no size yet
-    // Puts a thread back at a row (an undone removal), with what its last check found.
-    void insert(int row, const WatchedPost& post, const std::optional<PostCheck>& check);
+    // The whole record of a row, and a record put back at a row (an undone removal), the same
+    // record as it was taken out, id included unless that id is in use again.
+    ThreadRecord record(int row) const;
+    void insert(int row, const ThreadRecord& record);
     bool remove(int row);
     bool setSize(int row, std::optional<qint64> size);
+    // Replaces what the record keeps beside the list files; the address and size stay.
+    void updateRecord(PostId id, const std::function<void(ThreadRecord&)>& change);
 
     PostId id(int row) const;   // 0 for a row that does not exist
     int rowOf(PostId id) const; // -1 once the thread is gone
@@ -61,14 +74,13 @@ public:
     void setUnread(PostId id, bool unread);
 
 private:
-    bool valid(int row) const { return row >= 0 && row < m_posts.size(); }
+    bool valid(int row) const { return row >= 0 && row < m_records.size(); }
     void rowChanged(int row);
 
-    QList<WatchedPost> m_posts;
-    QList<PostId> m_ids;
+    QList<ThreadRecord> m_records;
     PostId m_nextId = 1;
-    QHash<PostId, PostCheck> m_checks;
-    QSet<PostId> m_unread;
+    mutable QHash<PostId, int> m_rows; // id -> row, rebuilt after rows move
+    mutable bool m_rowsStale = true;
 };
 
 } // namespace quillbox

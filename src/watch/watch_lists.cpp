@@ -40,27 +40,47 @@ bool WatchLists::markAsRead(int row) {
     const PostId id = newReplyPost(row);
     const int postRow = rowOfPost(id);
     const std::optional<PostCheck> check = lastCheck(postRow);
-    if (postRow >= 0 && check && check->outcome == CheckOutcome::NewReplies && check->measured &&
-        posts().at(postRow).size == check->recorded)
-        markPostRead(postRow, *check->measured);
+    if (postRow >= 0 && check && check->outcome == CheckOutcome::NewReplies &&
+        (check->page || check->measured) && post(postRow).size == check->recorded)
+        markPostRead(postRow, check->page ? *check->page : ThreadPage{*check->measured});
     else
         removeNewReply(row);
     return true;
 }
 
-void WatchLists::markPostRead(int postRow, qint64 measured) {
+void WatchLists::markPostRead(int postRow, const ThreadPage& page) {
     if (postRow < 0 || postRow >= postCount())
         return;
     const PostId id = postId(postRow);
     if (std::optional<PostCheck> check = lastCheck(postRow);
         check && check->outcome == CheckOutcome::NewReplies) {
         check->outcome = CheckOutcome::Unchanged;
-        check->measured = check->recorded = measured;
+        check->measured = check->recorded = page.size;
+        check->newPosts = 0;
         m_threads.setLastCheck(id, *check);
     }
-    setPostSize(postRow, measured);
+    m_threads.updateRecord(id, [&page](ThreadRecord& r) { r.markRead(page); });
+    setPostSize(postRow, page.size);
     for (int listed = newReplyRow(id); listed >= 0; listed = newReplyRow(id))
         removeNewReply(listed);
+}
+
+void WatchLists::recordMeasured(PostId id, const ThreadPage& page) {
+    const int row = rowOfPost(id);
+    if (row < 0)
+        return;
+    m_threads.updateRecord(id, [&page](ThreadRecord& r) {
+        r.markRead(page);
+        r.current = page.current;
+    });
+    setPostSize(row, page.size);
+}
+
+void WatchLists::lowerRecordedSize(PostId id, qint64 size) {
+    const int row = rowOfPost(id);
+    if (row < 0 || !post(row).size || *post(row).size <= size)
+        return;
+    setPostSize(row, size);
 }
 
 } // namespace quillbox

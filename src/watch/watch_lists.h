@@ -36,8 +36,9 @@ public:
     ListsData lists() const { return {m_threads.posts(), m_forums.forums()}; }
 
     // Watched threads
-    const QList<WatchedPost>& posts() const { return m_threads.posts(); }
-    int postCount() const { return int(m_threads.posts().size()); }
+    QList<WatchedPost> posts() const { return m_threads.posts(); }
+    const WatchedPost& post(int row) const { return m_threads.post(row); } // row must exist
+    int postCount() const { return m_threads.rowCount(); }
     bool isWatched(const QString& url) const { return watchedIndex(url) >= 0; }
     int watchedIndex(const QString& url) const { return m_threads.indexOf(url); }
     int appendPost(const QString& url) { return m_threads.append(url); }
@@ -73,9 +74,16 @@ public:
     // recorded anew since that check (or that is gone) keeps what it has. False only for a
     // row that does not exist.
     bool markAsRead(int row);
-    // The thread's replies up to `measured` bytes are read: that becomes its size, a last check
-    // that found new replies now says it is unchanged, and it leaves the new replies.
-    void markPostRead(int postRow, qint64 measured);
+    // The thread's replies up to what a check found (`page`: its last page, highest post and
+    // size) are read: that becomes what later checks compare with, a last check that found new
+    // replies now says it is unchanged, and it leaves the new replies.
+    void markPostRead(int postRow, const ThreadPage& page);
+    // A check found the thread's page smaller than recorded on the same page (posts deleted):
+    // later checks compare with the smaller page, so replies are not hidden behind the old size.
+    void lowerRecordedSize(PostId id, qint64 size);
+    // What a fetch found when the thread was put on watch or measured anew: its size, last page,
+    // highest post, title and where its address leads.
+    void recordMeasured(PostId id, const ThreadPage& page);
 
 private:
     ThreadModel m_threads;

@@ -20,10 +20,19 @@ struct FetcherHarness {
     QList<quillbox::FetchError> errors;
 
     FetcherHarness() {
-        QObject::connect(&fetcher, &quillbox::PageFetcher::panelText, &fetcher,
-                         [this](int panel, const QString& text) {
-                             panels.append({panel, text});
+        // The status bar's panels, as the window writes them from the fetcher's progress.
+        QObject::connect(&fetcher, &quillbox::PageFetcher::stageChanged, &fetcher,
+                         [this](quillbox::FetchStage stage) {
+                             if (stage == quillbox::FetchStage::Starting)
+                                 panels.append({3, QString()});
+                             else
+                                 panels.append({2, quillbox::fetchStageText(stage)});
                          });
+        QObject::connect(
+            &fetcher, &quillbox::PageFetcher::progressed, &fetcher,
+            [this](qint64 bytes, qint64 declared) {
+                panels.append({3, quillbox::HttpReplyReader::progressText(bytes, declared)});
+            });
         QObject::connect(&fetcher, &quillbox::PageFetcher::failed, &fetcher,
                          [this](const quillbox::FetchError& error) { errors.append(error); });
     }
@@ -47,5 +56,8 @@ struct FetcherHarness {
     bool waitForEnd() {
         return QTest::qWaitFor([this] { return completed.size() + failed.size() > 0; }, 20000);
     }
-    qint64 size() const { return completed.value(0).value(0).toLongLong(); }
+    quillbox::FetchResult result(int n = 0) const {
+        return completed.value(n).value(0).value<quillbox::FetchResult>();
+    }
+    qint64 size() const { return result().bodySize; }
 };

@@ -15,6 +15,7 @@ class TestListState : public QObject {
     Q_OBJECT
 private slots:
     void stateSurvivesTheRoundTrip();
+    void followedThreadsSurviveAndPlainRowsAreLeftOut();
     void recordsFindTheirRowsByAddressInOrder();
     void damagedRecordsAreLeftOutAndTheFileKept_data();
     void damagedRecordsAreLeftOutAndTheFileKept();
@@ -36,6 +37,50 @@ void fillSample(WatchLists& lists) {
 }
 
 } // namespace
+
+void TestListState::followedThreadsSurviveAndPlainRowsAreLeftOut() {
+    TestFolders folders;
+    WatchLists before;
+    before.setLists({{{u"http://t/1"_s, 100}, {u"http://plain/"_s, 5}, {u"http://t/2"_s, 7}}, {}});
+    ThreadPage page{4200,
+                    u"http://t/1?page=3"_s,
+                    1043,
+                    u"Brake squeal"_s,
+                    u"https://t/1"_s,
+                    u"\"e1\""_s,
+                    u"Mon, 07 Dec 2026 10:00:00 GMT"_s};
+    before.recordMeasured(before.postId(0), page);
+    PostCheck check{checkedAt, CheckOutcome::NewReplies, 5100, QString(), 4200};
+    check.page = ThreadPage{
+        5100, u"http://t/1?page=4"_s, 1050, u"Brake squeal"_s, u"https://t/1"_s, u"\"e2\""_s, {}};
+    check.newPosts = 3;
+    before.setLastCheck(before.postId(0), check);
+    PostCheck moved{checkedAt, CheckOutcome::Failed, {}, u"moved to http://new/"_s, 7};
+    moved.movedTo = u"http://new/"_s;
+    before.setLastCheck(before.postId(2), moved);
+    QVERIFY(saveListState(folders.dataFolder(), collectListState(before)).ok);
+
+    QFile file(folders.path(listStateFileName()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // Compact, and only what differs from a new row: the plain thread is not there at all.
+    QVERIFY(!bytes.contains('\n'));
+    QVERIFY(!bytes.contains("http://plain/"));
+    QVERIFY(!bytes.contains("\"unread\":false"));
+
+    WatchLists after;
+    after.setLists(before.lists());
+    applyListState(after, loadListState(folders.dataFolder()).state);
+    for (int row = 0; row < 3; ++row) {
+        ThreadRecord a = after.threadModel().record(row);
+        ThreadRecord b = before.threadModel().record(row);
+        a.id = b.id = 0;
+        QCOMPARE(a, b);
+    }
+    QCOMPARE(after.threadModel().index(0).data(Qt::DisplayRole).toString(), u"Brake squeal"_s);
+    QCOMPARE(after.threadModel().index(2).data(ThreadModel::MovedToRole).toString(),
+             u"http://new/"_s);
+}
 
 void TestListState::stateSurvivesTheRoundTrip() {
     TestFolders folders;

@@ -73,9 +73,6 @@ void TestPageFetcher::measuresRepliesArrivingInPieces_data() {
                                << 70LL << u"Downloaded 70 bytes"_s;
     QTest::newRow("header and no body")
         << QList<QByteArray>{"HTTP/1.1 204 No\r\n\r\n"} << 0LL << QString();
-    QTest::newRow("error page measured like any")
-        << QList<QByteArray>{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\n", "not found"}
-        << 9LL << u"Downloaded 9 from 9 (100%)"_s;
 }
 
 void TestPageFetcher::measuresRepliesArrivingInPieces() {

@@ -3,11 +3,14 @@
 #include "store/settings_store.h"
 #include "store/single_instance.h"
 #include "support/manual_clock.h"
+#include "support/page_server.h"
+#include "support/paging_board.h"
 #include "support/recording_browser_page.h"
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
 #include "watch/cookie_file.h"
+#include "watch/list_state.h"
 #include "watch/watch_lists.h"
 
 #include <QDir>
@@ -88,6 +91,8 @@ private slots:
     void sendsTheWindowsCookiesUnlessAsVisitor();
     void unreadableCookieFileEndsWithStatus2();
     void markReadBesideTheWindowLandsInItsLists();
+    void errorPagesAndRedirectsAreNeverNewReplies();
+    void markReadKeepsThePostReadUpTo();
 };
 
 void TestQuillboxCheck::printsGrownPagesAndWritesNothing() {
@@ -631,6 +636,74 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
     // The window closing afterwards keeps the mark.
     QVERIFY(program.shutDown({}));
     QCOMPARE(loadLists(folders.dataFolder()).data.posts.at(0).size, 3000);
+}
+
+void TestQuillboxCheck::errorPagesAndRedirectsAreNeverNewReplies() {
+    using quillbox::test::PageServer;
+    PageServer server;
+    QVERIFY(server.listenLocal());
+    const QByteArray big(5000, 'x');
+    server.setScript("/404", PageServer::whole(PageServer::response("404 Not Found", {}, big)));
+    server.setScript("/500", PageServer::whole(PageServer::response("500 Oops", {}, big)));
+    server.setScript("/301", PageServer::whole(PageServer::response(
+                                 "301 Moved Permanently",
+                                 "Location: http://localhost:" +
+                                     QByteArray::number(server.serverPort()) + "/elsewhere\r\n",
+                                 big)));
+    // A forum's "last post" link: an empty 302 to the page, which is followed and measured.
+    server.addRedirect("/last", server.url(u"/thread"_s));
+    server.addPage("/thread", "<html><head><title>Brakes - Example Forums</title><meta "
+                              "property=\"og:site_name\" content=\"Example Forums\"></head>" +
+                                  big + "</html>");
+    quillbox::test::TestFolders folders;
+    quillbox::ListsData data;
+    data.posts = {{server.url(u"/404"_s), 100},
+                  {server.url(u"/500"_s), 100},
+                  {server.url(u"/301"_s), 100},
+                  {server.url(u"/last"_s), 100}};
+    QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
+    const Run run = runCheck({u"--json-lines"_s, u"-q"_s, u"--data-dir"_s, folders.dataFolder()});
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    const auto row = [&lines](int i) {
+        return QJsonDocument::fromJson(lines[i].toUtf8()).object();
+    };
+    QCOMPARE(row(0).value(u"result"_s).toString(), u"failed"_s);
+    QCOMPARE(row(0).value(u"error"_s).toString(), u"HTTP 404 Not Found"_s);
+    QCOMPARE(row(1).value(u"error"_s).toString(), u"HTTP 500 Oops"_s);
+    QCOMPARE(row(2).value(u"result"_s).toString(), u"failed"_s);
+    QCOMPARE(row(2).value(u"movedTo"_s).toString(),
+             u"http://localhost:%1/elsewhere"_s.arg(server.serverPort()));
+    QCOMPARE(row(3).value(u"result"_s).toString(), u"new replies"_s);
+    QVERIFY(row(3).value(u"measuredSize"_s).toInteger() > 5000);
+    QCOMPARE(row(3).value(u"title"_s).toString(), u"Brakes"_s);
+}
+
+void TestQuillboxCheck::markReadKeepsThePostReadUpTo() {
+    quillbox::test::PagingBoard board(quillbox::test::PagingBoard::Style::Threads, 10);
+    QVERIFY(board.listen());
+    quillbox::test::TestFolders folders;
+    quillbox::ListsData data;
+    data.posts = {{board.pageAddress(1), 1}};
+    QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
+    const QStringList markRead{u"--mark-read"_s, u"-q"_s, u"--data-dir"_s, folders.dataFolder()};
+    QCOMPARE(runCheck(markRead).exitCode, 0);
+    // Read up to here: a page that only changes around its posts is no news, a reply is.
+    board.tick();
+    Run run = runCheck(markRead);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+    for (int i = 0; i < 9; ++i)
+        board.addReply();
+    run = runCheck(markRead);
+    QCOMPARE(run.out, board.pageAddress(1) + u'\n');
+    const quillbox::LoadListStateResult state = quillbox::loadListState(folders.dataFolder());
+    QCOMPARE(state.state.threads.size(), 1);
+    QCOMPARE(state.state.threads[0].lastPage, board.pageAddress(2));
+    QVERIFY(state.state.threads[0].highestPost.has_value());
+    board.tick();
+    QVERIFY(runCheck(markRead).out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestQuillboxCheck)

@@ -4,8 +4,10 @@
 #include "store/data_folder.h"
 #include "store/list_files.h"
 #include "store/text_file.h"
+#include "watch/reply_check.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <utility>
 
 namespace quillbox {
@@ -52,7 +54,32 @@ CheckLists readCheckLists(const QString& folder) {
                              QString::number(i + 1) + QStringLiteral(" is not a number."));
         break;
     }
+
+    const QString statePath = dataFilePath(folder, listStateFileName());
+    if (QFileInfo::exists(statePath)) {
+        const ReadBytesResult read = readFileBytes(statePath);
+        bool damaged = !read.status.ok;
+        if (read.status.ok)
+            lists.state = parseListState(read.bytes, &damaged);
+        lists.stateWritable = !damaged;
+    }
+    lists.states = threadStatesFor(addresses, lists.state);
     return lists;
+}
+
+QList<ThreadToCheck> threadsToCheck(const CheckLists& lists) {
+    QList<ThreadToCheck> threads;
+    for (qsizetype i = 0; i < lists.posts.size(); ++i) {
+        const ThreadState& t = lists.states.at(i);
+        ThreadRecord r;
+        r.post = lists.posts.at(i);
+        r.lastPage = t.lastPage;
+        r.title = t.title;
+        r.highestPost = t.highestPost;
+        r.check = t.check;
+        threads.append(threadToCheck(r));
+    }
+    return threads;
 }
 
 MarkReadOutcome markRead(const QString& folder, const QList<ThreadCheckResult>& results) {
@@ -63,18 +90,32 @@ MarkReadOutcome markRead(const QString& folder, const QList<ThreadCheckResult>& 
         return outcome;
     }
     int marked = 0;
+    bool changed = false;
     for (const ThreadCheckResult& r : results) {
-        if (r.outcome != CheckOutcome::NewReplies || !r.measured)
+        const bool grown = r.outcome == CheckOutcome::NewReplies;
+        const bool shrunk = r.outcome == CheckOutcome::Unchanged && r.page && r.measured &&
+                            r.recorded && *r.measured < *r.recorded &&
+                            r.page->lastPage == r.read.lastPage;
+        if (!(grown || shrunk) || !r.measured)
             continue;
-        for (WatchedPost& post : current.posts) {
-            if (post.address == r.address && post.size == r.recorded) {
-                post.size = r.measured;
-                ++marked;
-                break;
+        for (qsizetype i = 0; i < current.posts.size(); ++i) {
+            WatchedPost& post = current.posts[i];
+            if (post.address != r.address || post.size != r.recorded)
+                continue;
+            post.size = r.measured;
+            if (grown && r.page) {
+                ThreadState& t = current.states[i];
+                t.lastPage = r.page->lastPage == post.address ? QString() : r.page->lastPage;
+                t.highestPost = r.page->highestPost;
+                if (!r.page->title.isEmpty())
+                    t.title = r.page->title;
             }
+            marked += grown ? 1 : 0;
+            changed = true;
+            break;
         }
     }
-    if (marked == 0)
+    if (!changed)
         return outcome;
 
     const QString path = dataFilePath(folder, dataFile::sizes());
@@ -97,6 +138,17 @@ MarkReadOutcome markRead(const QString& folder, const QList<ThreadCheckResult>& 
         return outcome;
     }
     outcome.marked = marked;
+    if (!current.stateWritable) {
+        outcome.notes.append(shownPath(dataFilePath(folder, listStateFileName())) +
+                             QStringLiteral(" could not be read whole, so the pages read were "
+                                            "not kept in it."));
+        return outcome;
+    }
+    ListState state = current.state;
+    state.threads = current.states;
+    const FileResult kept = saveListState(folder, state);
+    if (!kept.ok)
+        outcome.notes.append(kept.message);
     return outcome;
 }
 

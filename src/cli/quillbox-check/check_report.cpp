@@ -12,6 +12,11 @@ CheckCounts countResults(const QList<ThreadCheckResult>& results) {
     for (const ThreadCheckResult& r : results) {
         counts.newReplies += r.outcome == CheckOutcome::NewReplies ? 1 : 0;
         counts.failed += r.outcome == CheckOutcome::Failed ? 1 : 0;
+        counts.shrunk += r.outcome == CheckOutcome::Unchanged && r.page && r.measured &&
+                                 r.recorded && *r.measured < *r.recorded &&
+                                 r.page->lastPage == r.read.lastPage
+                             ? 1
+                             : 0;
     }
     return counts;
 }
@@ -35,11 +40,17 @@ QString resultJson(const ThreadCheckResult& result) {
     };
     QJsonObject o;
     o.insert(QStringLiteral("address"), maskedAddress(result.address));
+    o.insert(QStringLiteral("title"), result.page ? result.page->title : result.title);
     o.insert(QStringLiteral("recordedSize"), size(result.recorded));
     o.insert(QStringLiteral("measuredSize"), size(result.measured));
     o.insert(QStringLiteral("result"), outcomeName(result.outcome));
+    o.insert(QStringLiteral("newPosts"), result.newPosts);
+    if (result.page)
+        o.insert(QStringLiteral("lastPage"), maskedAddress(result.page->lastPage));
     if (result.outcome == CheckOutcome::Failed)
         o.insert(QStringLiteral("error"), result.reason);
+    if (!result.movedTo.isEmpty())
+        o.insert(QStringLiteral("movedTo"), maskedAddress(result.movedTo));
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 

@@ -12,6 +12,7 @@ namespace quillbox {
 struct CheckCounts {
     int newReplies = 0;
     int failed = 0;
+    int shrunk = 0; // pages smaller than recorded where their size was recorded
 };
 CheckCounts countResults(const QList<ThreadCheckResult>& results);
 
@@ -19,8 +20,11 @@ CheckCounts countResults(const QList<ThreadCheckResult>& results);
 QString grownLine(const ThreadCheckResult& result);
 // "<address>: <reason>" for a page that could not be fetched.
 QString failureLine(const ThreadCheckResult& result);
-// One JSON object on one line: address, recordedSize, measuredSize (null when none), result
-// ("new replies", "unchanged", "failed", "no size") and, for a failure, error.
+// One JSON object on one line: address, title ("" when none is known), recordedSize,
+// measuredSize (null when none), result ("new replies", "unchanged", "failed", "no size"),
+// newPosts (how many posts are newer than the recorded ones, 0 when the pages do not tell),
+// lastPage (the page measured, once the thread was followed there) and, for a failure, error
+// and, for a thread moved to another site, movedTo.
 QString resultJson(const ThreadCheckResult& result);
 
 // Writes the results as they come in: one call per thread, in the order of the list, then

@@ -28,8 +28,14 @@ enum ExitCode { Finished = 0, FetchFailed = 1, BadUsage = 2 };
 QList<ReadMark> readMarks(const QList<ThreadCheckResult>& results) {
     QList<ReadMark> marks;
     for (const ThreadCheckResult& r : results) {
-        if (r.outcome == CheckOutcome::NewReplies && r.measured && r.recorded)
-            marks.append({r.address, *r.recorded, *r.measured});
+        if (r.outcome != CheckOutcome::NewReplies || !r.measured || !r.recorded)
+            continue;
+        ReadMark mark{r.address, *r.recorded, *r.measured};
+        if (r.page) {
+            mark.lastPage = r.page->lastPage;
+            mark.highestPost = r.page->highestPost;
+        }
+        marks.append(mark);
     }
     return marks;
 }
@@ -169,9 +175,7 @@ int main(int argc, char** argv) {
     for (const QString& d : loaded.damaged)
         printErr(d);
 
-    QList<ThreadToCheck> threads;
-    for (const WatchedPost& post : loaded.posts)
-        threads.append({post.address, post.size});
+    const QList<ThreadToCheck> threads = threadsToCheck(loaded);
 
     // The cookies the window sends, so both measure a members' thread alike.
     ForumCookieJar cookies;
@@ -224,7 +228,7 @@ int main(int argc, char** argv) {
                      QStringLiteral(" could not be checked"));
     }
 
-    if (parser.isSet(markReadOption) && counts.newReplies > 0) {
+    if (parser.isSet(markReadOption) && (counts.newReplies > 0 || counts.shrunk > 0)) {
         // A program running on the folder holds the lists: the marks go to it, or its next save
         // would write its own sizes back over them. Otherwise the lock is held while writing.
         SingleInstance instance;

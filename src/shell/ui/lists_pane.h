@@ -1,6 +1,7 @@
 #pragma once
 
 #include "watch/check_outcome.h"
+#include "watch/thread_record.h"
 
 #include <QWidget>
 #include <optional>
@@ -98,8 +99,7 @@ private:
         QString login;
         QString format;
         QString postingPage;
-        std::optional<qint64> size;
-        std::optional<PostCheck> check;
+        ThreadRecord thread; // a removed thread, whole
     };
     std::optional<Removed> m_removed;
 

@@ -18,8 +18,8 @@ void ListsPane::removeWatch() {
     if (row < 0)
         return;
     WatchLists& lists = m_program.lists();
-    m_removed = Removed{false, row, lists.posts().at(row).address, {},
-                        {},    {},  lists.posts().at(row).size,    lists.lastCheck(row)};
+    const ThreadRecord thread = lists.threadModel().record(row);
+    m_removed = Removed{false, row, thread.post.address, {}, {}, {}, thread};
     // The removed row's neighbour is not clicked: after a removal no row is selected.
     m_quietSelection = true;
     lists.removePost(row);
@@ -40,7 +40,6 @@ void ListsPane::removeUrl() {
                         forum.login,
                         lists.forumModel().format(row),
                         lists.forumModel().postingPage(row),
-                        {},
                         {}};
     m_quietSelection = true;
     lists.removeForum(row);
@@ -60,7 +59,7 @@ bool ListsPane::undoRemove() {
     if (r.forum)
         lists.forumModel().insert(r.row, {r.address, r.login}, r.format, r.postingPage);
     else
-        lists.threadModel().insert(r.row, {r.address, r.size}, r.check);
+        lists.threadModel().insert(r.row, r.thread);
     emit panelText(1, tr("Put back: ") + shownAddress(r.address));
     return true;
 }
@@ -80,6 +79,12 @@ void ListsPane::showPostMenu(const QPoint& at) {
     menu.addAction(QStringLiteral("Mark as Read"), this,
                    [this, id] { m_program.lists().markAsRead(m_program.lists().newReplyRow(id)); })
         ->setEnabled(unread);
+    const QString movedTo = item.data(ThreadModel::MovedToRole).toString();
+    if (!movedTo.isEmpty()) {
+        menu.addAction(tr("Watch the New Address"), this,
+                       [this, id] { m_program.watchMovedThread(id); })
+            ->setToolTip(shownAddress(movedTo));
+    }
     menu.addAction(tr("Remove Watch"), this, &ListsPane::removeWatch)->setEnabled(item.isValid());
     menu.exec(postList->viewport()->mapToGlobal(at));
 }

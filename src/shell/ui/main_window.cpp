@@ -19,6 +19,7 @@
 #include "shell/ui/posting_controls.h"
 #include "shell/ui/splash_window.h"
 #include "store/app_settings.h"
+#include "watch/http_reply_reader.h"
 #include "widgets/long_line_wrap.h"
 #include "widgets/on_top.h"
 #include "widgets/pictures.h"
@@ -79,6 +80,16 @@ void MainWindow::connectControls() {
     connect(visitButton, &QToolButton::clicked, this, &MainWindow::visitWebsite);
     connect(browserPane, &BrowserPane::panelText, this, &MainWindow::setPanelText);
     connect(&m_program, &Program::panelText, this, &MainWindow::setPanelText);
+    // "Watch This Post"'s fetch: its stage in panel 2, the bytes received in panel 3.
+    connect(&m_program, &Program::fetchStage, this, [this](FetchStage stage) {
+        if (stage == FetchStage::Starting)
+            setPanelText(3, QString());
+        else
+            setPanelText(2, fetchStageText(stage));
+    });
+    connect(&m_program, &Program::fetchProgress, this, [this](qint64 bytes, qint64 declared) {
+        setPanelText(3, HttpReplyReader::progressText(bytes, declared));
+    });
     connect(listsPane, &ListsPane::panelText, this, &MainWindow::setPanelText);
     // Another start on the same data folder brings this window to the front instead.
     connect(&m_program, &Program::activateRequested, this, [this] { showAtFront(this); });
