@@ -10,6 +10,9 @@ packages=(
     qt6-l10n-tools qt6-translations-l10n
     # tests: a real web server and certificates for the fetcher, a virtual display
     nginx openssl curl xvfb xauth dbus-daemon
+    # the desktop keyring: qtkeychain over the Secret Service (libsecret), and for its test a
+    # keyring daemon of its own and a second program that reads it
+    qtkeychain-qt6-dev libsecret-1-0 gnome-keyring libsecret-tools
     # the Debian package and its checks (dpkg-shlibdeps computes its dependencies)
     dpkg-dev file lintian appstream
     # the format check

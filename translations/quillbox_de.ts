@@ -245,6 +245,61 @@ Fehlernummer: %1<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>quillbox::ForumPasswords</name>
+    <message>
+        <source>No keyring is available.</source>
+        <translation>Es ist kein Schlüsselbund verfügbar.</translation>
+    </message>
+    <message>
+        <source>The desktop keyring could not be reached, so the forum passwords kept in it cannot be shown, pasted or changed there for now. Nothing has been changed: the passwords in the keyring stay there, and a password you type stays in posts2.txt until the keyring takes it.<byte value="xd"/>
+<byte value="xd"/>
+Unlock the keyring (or start it), then press Paste Password, or start the program again.</source>
+        <translation>Der Schlüsselbund des Desktops war nicht erreichbar, daher können die darin aufbewahrten Forenpasswörter vorerst weder angezeigt noch eingefügt noch dort geändert werden. Es wurde nichts verändert: Die Passwörter im Schlüsselbund bleiben dort, und ein Passwort, das Sie eingeben, bleibt in posts2.txt, bis der Schlüsselbund es aufnimmt.<byte value="xd"/>
+<byte value="xd"/>
+Entsperren (oder starten) Sie den Schlüsselbund und klicken Sie dann auf „Passwort einfügen“, oder starten Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Reading it from the keyring...</source>
+        <translation>Wird aus dem Schlüsselbund gelesen...</translation>
+    </message>
+    <message>
+        <source>In the keyring, which could not be read</source>
+        <translation>Im Schlüsselbund, der nicht gelesen werden konnte</translation>
+    </message>
+    <message>
+        <source>The password could not be read from the keyring.</source>
+        <translation>Das Passwort konnte nicht aus dem Schlüsselbund gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Your forum passwords are kept in posts2.txt as plain text. Move them into the desktop keyring, where your browser and password manager keep theirs?<byte value="xd"/>
+<byte value="xd"/>
+You can change this later: Tools, Keep forum passwords in the desktop keyring.</source>
+        <translation>Ihre Forenpasswörter stehen als Klartext in posts2.txt. Sollen sie in den Schlüsselbund des Desktops verschoben werden, wo auch Ihr Browser und Ihre Passwortverwaltung ihre Passwörter aufbewahren?<byte value="xd"/>
+<byte value="xd"/>
+Sie können das später ändern: Extras, Forenpasswörter im Schlüsselbund des Desktops aufbewahren.</translation>
+    </message>
+    <message>
+        <source>Move to the Keyring</source>
+        <translation>In den Schlüsselbund verschieben</translation>
+    </message>
+    <message>
+        <source>Keep in posts2.txt</source>
+        <translation>In posts2.txt behalten</translation>
+    </message>
+    <message>
+        <source>posts2.txt could not be read when the program started, so the forum passwords are not moved until the program is started again.</source>
+        <translation>posts2.txt konnte beim Start des Programms nicht gelesen werden, daher werden die Forenpasswörter erst nach einem Neustart des Programms verschoben.</translation>
+    </message>
+    <message>
+        <source>The desktop keyring could not be reached, so the forum passwords stay in posts2.txt.</source>
+        <translation>Der Schlüsselbund des Desktops war nicht erreichbar, daher bleiben die Forenpasswörter in posts2.txt.</translation>
+    </message>
+    <message>
+        <source>Some forum passwords could not be read from the desktop keyring, so all of them stay there, and the setting stays on. Unlock the keyring and try again.</source>
+        <translation>Einige Forenpasswörter konnten nicht aus dem Schlüsselbund des Desktops gelesen werden, daher bleiben alle dort, und die Einstellung bleibt eingeschaltet. Entsperren Sie den Schlüsselbund und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>quillbox::HelpWindow</name>
     <message>
         <source>Readme/Help</source>
@@ -703,6 +758,10 @@ Sie bleiben im Fenster erhalten und werden bei der nächsten Änderung und beim 
     <message>
         <source>Link &amp;Whole Addresses</source>
         <translation>&amp;Ganze Adressen verlinken</translation>
+    </message>
+    <message>
+        <source>Keep forum passwords in the desktop &amp;keyring</source>
+        <translation>Forenpasswörter im &amp;Schlüsselbund des Desktops aufbewahren</translation>
     </message>
 </context>
 <context>

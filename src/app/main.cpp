@@ -6,6 +6,7 @@
 #include "browser/ui/website_window.h"
 #include "platform/clock.h"
 #include "platform/qt/desktop_notifier.h"
+#include "platform/qt/keychain_password_store.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_user_messages.h"
 #include "platform/qt/web_engine_page.h"
@@ -50,12 +51,13 @@ int main(int argc, char* argv[]) {
     QtClipboard clipboard;
     SystemClock clock;
     DesktopNotifier notifier(QStringLiteral("quillbox"));
+    KeychainPasswordStore passwords(settingsApplication());
     auto* pageView = new QWebEngineView; // the window takes it
     WebEnginePage page(pageView);
     // A page's new window opens in a browser window of the program.
     page.setPopupOpener(&WebsiteWindow::openPopupWindow);
 
-    Program program({dataFolder, settings, messages, clock, page, &notifier});
+    Program program({dataFolder, settings, messages, clock, page, &notifier, &passwords});
     program.listen(instance);
     CookieMirror cookieMirror(sharedWebProfile(), program.cookies());
     MainWindow window(program, page, pageView, clipboard);

@@ -8,6 +8,16 @@ PagePaste::PagePaste(BrowserPage& page, PasteSources sources)
     : m_page(page), m_sources(std::move(sources)) {}
 
 void PagePaste::pasteIntoPage(int index) {
+    if (index == Password) {
+        if (!m_sources.password)
+            return;
+        const std::weak_ptr<bool> alive = m_alive;
+        m_sources.password([this, alive](const std::optional<QString>& password) {
+            if (password && alive.lock())
+                m_page.insertAtFocus(*password, [](bool) {});
+        });
+        return;
+    }
     const std::function<QString()>* source = nullptr;
     switch (index) {
     case Subject:
@@ -15,9 +25,6 @@ void PagePaste::pasteIntoPage(int index) {
         break;
     case UserName:
         source = &m_sources.userName;
-        break;
-    case Password:
-        source = &m_sources.password;
         break;
     case Message:
         source = &m_sources.convertedMessage;

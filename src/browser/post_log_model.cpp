@@ -304,10 +304,11 @@ void PostLogModel::setForumNames(const QHash<QString, QString>& names) {
     if (names == m_forumNames)
         return;
     m_forumNames = names;
-    if (!m_entries.isEmpty())
-        emit dataChanged(index(0, ForumColumn), index(int(m_entries.size()) - 1, ForumColumn));
+    const int rows = rowCount();
+    if (rows > 0)
+        emit dataChanged(index(0, ForumColumn), index(rows - 1, ForumColumn));
     // The rows of runs, one level down, change with them.
-    for (int row = 0; row < m_entries.size(); ++row) {
+    for (int row = 0; row < rows; ++row) {
         const int count = rowCount(index(row, 0));
         if (count > 0)
             emit dataChanged(index(0, ForumColumn, index(row, 0)),

@@ -20,6 +20,7 @@
 #include "watch/cookie_file.h"
 #include "watch/forum_cookie_jar.h"
 #include "watch/forum_match.h"
+#include "watch/forum_passwords.h"
 #include "watch/list_state.h"
 #include "watch/page_fetcher.h"
 #include "watch/post_measurer.h"
@@ -95,6 +96,12 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
                                MessageIcon::Exclamation);
     });
     followCheckAsLoggedIn();
+    m_passwords = std::make_unique<ForumPasswords>(m_lists->forumModel(), *m_settings,
+                                                   seams.messages, seams.passwords);
+    m_passwords->setSaveNow(
+        [this] { return m_autosave->flush() && m_autosave->lastWriteSucceeded(); });
+    connect(m_passwords.get(), &ForumPasswords::panelText, this, &Program::panelText);
+    connect(m_passwords.get(), &ForumPasswords::settingWritten, this, &Program::keep);
     // The time the schedule counts from is kept whenever it moves, so a restart goes on from it.
     connect(
         m_background.get(), &BackgroundCheck::scheduleMoved, this,
@@ -151,6 +158,7 @@ void Program::watchMovedThread(ThreadModel::PostId id) {
 
 // The follow-up holds the page, and the checks the lists: they go first.
 Program::~Program() {
+    m_passwords.reset();
     m_queue.reset();
     m_followUp.reset();
     m_background.reset();
@@ -267,6 +275,7 @@ StartView Program::startUp() {
     if (!settingsDamage.isEmpty())
         loaded.damaged << settingsDamage;
     reportProblems(tr("Some data files are damaged:"), loaded.damaged);
+    m_passwords->start(!m_readOnlyLists.contains(dataFile::forums()));
 
     m_templates = loadTemplates(*m_settings);
     m_linkRules =
@@ -318,6 +327,7 @@ bool Program::shutDown(const CloseView& view) {
     m_autosave->cancel();
     m_cookieFile->flush();
     keep(m_settings->set(keys::mainWindowGeometry, view.geometry));
+    m_passwords->keepUnconfirmed();
     if (!saveListsAsking())
         return false;
     // A queue closed midway logs its forum at hand as stopped: the log shows how far it got. A

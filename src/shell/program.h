@@ -21,10 +21,12 @@ class BrowserPage;
 class Clock;
 class CookieFileKeeper;
 class ForumCookieJar;
+class ForumPasswords;
 class InsertFollowUp;
 class ListsAutosave;
 class Notifier;
 class PageFetcher;
+class PasswordStore;
 class PostQueue;
 struct PostRecord;
 class PostMeasurer;
@@ -39,7 +41,7 @@ QString designTimeMessage();
 
 // What the program works with from the platform: the page is the browser pane's, where an
 // inserted message is looked for. Without a notifier nobody is told of new replies found in the
-// background.
+// background; without a password store there is no keyring, and the passwords stay in posts2.txt.
 struct ProgramSeams {
     QString dataFolder;
     SettingsStore& store;
@@ -47,6 +49,7 @@ struct ProgramSeams {
     Clock& clock;
     BrowserPage& page;
     Notifier* notifier = nullptr;
+    PasswordStore* passwords = nullptr;
 };
 
 // What the main window shows once the program has started.
@@ -137,6 +140,7 @@ public:
     BackgroundCheck& background() { return *m_background; }
     InsertFollowUp& followUp() { return *m_followUp; }
     PostQueue& postQueue() { return *m_queue; }
+    ForumPasswords& passwords() { return *m_passwords; }
 
     // An Auto-Insert of one message (not a queue's) reached the page at postingPage: its post is
     // logged, under the forum of that page's site, once the follow-up finds the thread or gives
@@ -209,6 +213,7 @@ private:
     std::unique_ptr<BackgroundCheck> m_background;
     std::unique_ptr<InsertFollowUp> m_followUp;
     std::unique_ptr<PostQueue> m_queue;
+    std::unique_ptr<ForumPasswords> m_passwords;
     std::unique_ptr<PostRecord> m_pendingInsert; // a single Auto-Insert waiting for its thread
     bool m_logFailureShown = false;
     Notifier* m_notifier = nullptr;

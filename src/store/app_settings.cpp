@@ -29,6 +29,7 @@ constexpr SettingDefinition table[] = {
     {Setting::UseSystemColours, SettingScope::UserChoice, "useSystemColours", "0"},
     {Setting::MainSplitter, SettingScope::Machine, "mainSplitter", ""},
     {Setting::PostHistoryColumns, SettingScope::Machine, "postHistoryColumns", ""},
+    {Setting::PasswordsInKeyring, SettingScope::UserChoice, "passwordsInKeyring", ""},
     {Setting::Template, SettingScope::UserData, "", ""},
 };
 

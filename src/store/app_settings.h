@@ -33,6 +33,7 @@ enum class Setting {
     UseSystemColours,
     MainSplitter,
     PostHistoryColumns,
+    PasswordsInKeyring,
     Template, // the 40 link-template fields, one group
 };
 
@@ -71,6 +72,9 @@ inline constexpr SettingKey<bool> useSystemColours{Setting::UseSystemColours};
 inline constexpr SettingKey<QByteArray> mainSplitter{Setting::MainSplitter};
 // The Post History window's column widths as the user left them (Qt's saved header state).
 inline constexpr SettingKey<QByteArray> postHistoryColumns{Setting::PostHistoryColumns};
+// Where the forum passwords are kept: "1" in the desktop keyring (posts2.txt keeps an empty
+// password field), "0" in posts2.txt, "" not chosen yet (see ForumPasswords).
+inline constexpr SettingKey<QString> passwordsInKeyring{Setting::PasswordsInKeyring};
 } // namespace keys
 
 struct SettingDefinition {

@@ -24,7 +24,7 @@ struct Harness {
     QStringList pastedMessages; // what the follow-up was told
     PagePaste paste{page,
                     {[this] { return subject; }, [this] { return userName; },
-                     [this] { return password; },
+                     [this](PasswordReady ready) { ready(password); },
                      [this] {
                          ++conversions;
                          return pageMessage(body, format, templates);
@@ -46,6 +46,7 @@ private slots:
     void emptyMessagePastesTwoConvertedLineBreaks_data();
     void emptyMessagePastesTwoConvertedLineBreaks();
     void textReachesThePageUnchanged();
+    void passwordIsPastedWhenItArrives();
 };
 
 void TestPagePaste::pastesTheValueOfEachButton_data() {
@@ -124,6 +125,29 @@ void TestPagePaste::textReachesThePageUnchanged() {
              "\U0001F600 \0 end"_s;
     h.paste.pasteIntoPage(PagePaste::Message);
     QCOMPARE(h.page.pastes[0].text, h.body + u"\r\n\r\n"_s);
+}
+
+void TestPagePaste::passwordIsPastedWhenItArrives() {
+    RecordingBrowserPage page;
+    QList<PasswordReady> asked;
+    PasteSources sources;
+    sources.password = [&asked](PasswordReady ready) { asked.append(std::move(ready)); };
+    auto paste = std::make_unique<PagePaste>(page, sources);
+    paste->pasteIntoPage(PagePaste::Password);
+    paste->pasteIntoPage(PagePaste::Password);
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(page.pastes.isEmpty()); // still on its way
+
+    asked[0](u"s3cr|t"_s);
+    QCOMPARE(page.pastes.size(), 1);
+    QCOMPARE(page.pastes[0].text, u"s3cr|t"_s);
+    // A password that cannot be had pastes nothing, not even an empty text; nor does one that
+    // arrives after the buttons are gone.
+    asked[1](std::nullopt);
+    paste->pasteIntoPage(PagePaste::Password);
+    paste.reset();
+    asked[2](u"late"_s);
+    QCOMPARE(page.pastes.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestPagePaste)

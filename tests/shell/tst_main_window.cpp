@@ -290,7 +290,8 @@ void TestMainWindow::menusHoldEveryItem_data() {
                                           u"Reply Check Se&ttings..."_s,
                                           u"Post to &Selected Forums"_s,
                                           u"Use Current Page as &Posting Page"_s,
-                                          u"Link &Whole Addresses"_s};
+                                          u"Link &Whole Addresses"_s,
+                                          u"Keep forum passwords in the desktop &keyring"_s};
     QTest::newRow("view") << "viewMenu"
                           << "&View"
                           << QStringList{u"&Saved Messages"_s, u"&All posts"_s,

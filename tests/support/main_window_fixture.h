@@ -76,8 +76,8 @@ public:
             page = webPage.get();
             view = webView;
         }
-        program = std::make_unique<Program>(
-            ProgramSeams{folders->dataFolder(), *settings, messages, clock, *page, notifier});
+        program = std::make_unique<Program>(ProgramSeams{folders->dataFolder(), *settings, messages,
+                                                         clock, *page, notifier, passwords});
         window = std::make_unique<MainWindow>(*program, *page, view, clipboard);
         designedSize = window->size();
         if (load) {
@@ -121,6 +121,7 @@ public:
     std::unique_ptr<WebEnginePage> webPage;
     std::unique_ptr<BrowserPage> ownedPage;
     BrowserPage* page = nullptr;
+    PasswordStore* passwords = nullptr; // the keyring the program is given: none unless set
     std::unique_ptr<Program> program;
     std::unique_ptr<MainWindow> window;
     // A window that opens at a first start keeps the size it was designed at (designedSize),

@@ -8,6 +8,7 @@
 #include "shell/main_layout.h"
 #include "shell/program.h"
 #include "shell/ui/lists_tabs.h"
+#include "shell/ui/login_boxes.h"
 #include "skin/ui/skin_label.h"
 #include "store/records.h"
 #include "watch/background_check.h"
@@ -251,6 +252,11 @@ void ListsPane::connectViews() {
     }
     connect(userNameBox, &QLineEdit::textChanged, this, &ListsPane::storeLogin);
     connect(passwordBox, &QLineEdit::textChanged, this, &ListsPane::storeLogin);
+    // A password read from the keyring shows once it arrives.
+    connect(&m_program.passwords(), &ForumPasswords::passwordShown, this, [this](int row) {
+        if (row == selectedForum())
+            showPassword(passwordBox, m_program.passwords().shown(row));
+    });
 
     newRepliesList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(newRepliesList, &QListView::customContextMenuRequested, this,
@@ -312,11 +318,10 @@ void ListsPane::forumRowClicked(int row) {
     emit panelText(2, shownAddress(forum.address));
     userNameBox->setEnabled(true);
     passwordBox->setEnabled(true);
-    if (!forum.login.isEmpty()) {
-        const LoginParts parts = splitLogin(forum.login);
-        userNameBox->setText(parts.userName);
-        passwordBox->setText(parts.password);
-    }
+    const ForumPasswords::Shown password = m_program.passwords().shown(row);
+    passwordBox->setPlaceholderText(password.placeholder);
+    if (!forum.login.isEmpty())
+        showLogin(userNameBox, passwordBox, splitLogin(forum.login).userName, password);
     emit forumSelected(row);
 }
 
@@ -355,7 +360,7 @@ void ListsPane::storeLogin() {
     const int row = currentRow(forumList);
     if (row < 0)
         return;
-    m_program.lists().setForumLogin(row, joinLogin(userNameBox->text(), passwordBox->text()));
+    m_program.passwords().storeLogin(row, userNameBox->text(), passwordBox->text());
 }
 
 void ListsPane::postRowClicked(QListView* list, int row) {

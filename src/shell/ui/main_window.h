@@ -104,6 +104,7 @@ private:
     // Ticks or clears the menu items that switch the setting named.
     void showSwitch(const char* name, bool on);
     void chooseWholeLinks(bool on);
+    void makeKeyringSwitch(QAction* item);
     void connectControls();
     void connectBrowser();
     void connectCompose();

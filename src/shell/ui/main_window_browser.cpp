@@ -11,6 +11,7 @@
 #include "shell/ui/lists_pane.h"
 #include "shell/ui/main_window.h"
 #include "watch/forum_match.h"
+#include "watch/forum_passwords.h"
 #include "watch/shown_address.h"
 #include "watch/watch_lists.h"
 
@@ -36,7 +37,14 @@ void MainWindow::connectBrowser() {
     PasteSources sources;
     sources.subject = [this] { return subjectBox->text(); };
     sources.userName = [this] { return listsPane->userName(); };
-    sources.password = [this] { return listsPane->password(); };
+    // The selected forum's password may still be on its way from the keyring.
+    sources.password = [this](PasswordReady ready) {
+        const int forum = listsPane->selectedForum();
+        if (forum < 0)
+            ready(listsPane->password());
+        else
+            m_program.passwords().passwordFor(forum, std::move(ready));
+    };
     sources.convertedMessage = [this] { return convertedMessage(); };
     // A message pasted where the forum's composer has the focus is followed as an insert is.
     sources.messagePasted = [this](const QString& pasted) {

@@ -37,6 +37,8 @@ constexpr const char* systemColoursCaption =
     QT_TRANSLATE_NOOP("quillbox::MainWindow", "Use the system's colours");
 constexpr const char* wholeLinksCaption =
     QT_TRANSLATE_NOOP("quillbox::MainWindow", "Link &Whole Addresses");
+constexpr const char* keyringCaption =
+    QT_TRANSLATE_NOOP("quillbox::MainWindow", "Keep forum passwords in the desktop &keyring");
 
 } // namespace
 
@@ -86,6 +88,7 @@ void MainWindow::buildMenus() {
         {1, QT_TRANSLATE_NOOP("quillbox::MainWindow", "Use Current Page as &Posting Page"),
          [this] { listsPane->useCurrentPageAsPostingPage(); }, true},
         {1, wholeLinksCaption, nullptr, true},
+        {1, keyringCaption, nullptr, true},
         {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&Saved Messages"), [this] { loadMessage(); },
          true},
         {2, QT_TRANSLATE_NOOP("quillbox::MainWindow", "&All posts"),
@@ -113,6 +116,7 @@ void MainWindow::buildMenus() {
     QList<int> counts(built.size(), 0);
     QAction* colours = nullptr;
     QAction* wholeLinks = nullptr;
+    QAction* keyring = nullptr;
     for (const Item& item : items) {
         QAction* action = built[item.menu]->addAction(tr(item.caption));
         action->setObjectName(QString::fromLatin1(menus[item.menu].itemArray) +
@@ -125,6 +129,8 @@ void MainWindow::buildMenus() {
             colours = action;
         if (item.caption == wholeLinksCaption)
             wholeLinks = action;
+        if (item.caption == keyringCaption)
+            keyring = action;
     }
     // The switch: a click changes it, start-up and the settings show it.
     colours->setProperty("switches", QStringLiteral("systemColours"));
@@ -134,6 +140,7 @@ void MainWindow::buildMenus() {
     wholeLinks->setProperty("switches", QStringLiteral("wholeLinks"));
     wholeLinks->setCheckable(true);
     connect(wholeLinks, &QAction::triggered, this, &MainWindow::chooseWholeLinks);
+    makeKeyringSwitch(keyring);
 
     auto* copy = new QAction(QStringLiteral("Copy"), this);
     copy->setObjectName(QStringLiteral("copyMessageAction"));

@@ -1,0 +1,21 @@
+#include "shell/ui/login_boxes.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace quillbox {
+
+void showLogin(QLineEdit* userNameBox, QLineEdit* passwordBox, const QString& userName,
+               const ForumPasswords::Shown& password) {
+    const QSignalBlocker quietUserName(userNameBox);
+    userNameBox->setText(userName);
+    showPassword(passwordBox, password);
+}
+
+void showPassword(QLineEdit* passwordBox, const ForumPasswords::Shown& password) {
+    const QSignalBlocker quiet(passwordBox);
+    passwordBox->setPlaceholderText(password.placeholder);
+    passwordBox->setText(password.password);
+}
+
+} // namespace quillbox

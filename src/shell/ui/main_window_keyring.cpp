@@ -1,0 +1,25 @@
+// The switch that keeps the forum passwords in the desktop keyring.
+#include "shell/program.h"
+#include "shell/ui/main_window.h"
+#include "watch/forum_passwords.h"
+
+#include <QAction>
+
+namespace quillbox {
+
+void MainWindow::makeKeyringSwitch(QAction* item) {
+    // It shows the setting, which changes only once the passwords have moved (or not at all, when
+    // they cannot be).
+    item->setProperty("switches", QStringLiteral("keyring"));
+    item->setCheckable(true);
+    ForumPasswords& passwords = m_program.passwords();
+    const auto show = [item, &passwords] { item->setChecked(passwords.inKeyring()); };
+    show();
+    connect(item, &QAction::triggered, this, [show, &passwords](bool on) {
+        show();
+        passwords.setInKeyring(on);
+    });
+    connect(&passwords, &ForumPasswords::inKeyringChanged, item, show);
+}
+
+} // namespace quillbox
