@@ -1,5 +1,7 @@
 #include "browser/post_log_model.h"
 
+#include <algorithm>
+
 #include "watch/shown_address.h"
 
 #include <QCoreApplication>
@@ -201,12 +203,13 @@ QList<PostRecord> PostLogModel::skippedInRun(const QModelIndex& index) const {
         return skipped;
     // A run comes in whole, so its posts are all here, whatever the filter shows.
     const QString run = record(entry->records.first()).queueRun;
-    for (const QList<PostRecord>* records : {&m_older, &m_newer}) {
-        for (const PostRecord& r : *records) {
-            if (r.queueRun == run && r.result == postResult::skipped())
-                skipped.append(r);
-        }
-    }
+    // In the order they were posted: the older records are held newest first.
+    const auto take = [&](const PostRecord& r) {
+        if (r.queueRun == run && r.result == postResult::skipped())
+            skipped.append(r);
+    };
+    std::for_each(m_older.crbegin(), m_older.crend(), take);
+    std::for_each(m_newer.cbegin(), m_newer.cend(), take);
     return skipped;
 }
 

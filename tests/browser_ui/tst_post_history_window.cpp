@@ -165,6 +165,9 @@ void TestPostHistoryWindow::retrySkippedOffersARunsPassedOverForums() {
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     QSignalSpy retried(&w.window, &PostHistoryWindow::retrySkippedRequested);
     const QAbstractItemModel* model = w.list->model();
+    // The log is read off the window's thread.
+    QTRY_VERIFY(!w.window.isLoading());
+    QTRY_COMPARE(model->rowCount(), 2);
     // A single post is no run: nothing to retry.
     w.list->setCurrentIndex(model->index(0, 0));
     QVERIFY(!retry->isEnabled());

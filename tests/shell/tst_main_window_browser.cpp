@@ -175,7 +175,7 @@ void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField_data() {
     QTest::newRow("password, unmasked") << "cmdPaste2"
                                         << "pw|x'\\";
     QTest::newRow("message, converted") << "cmdPaste3"
-                                        << "a [url=http://x/ ]http://x/ [/url]b\n\n";
+                                        << "a [url=http://x/]http://x/[/url] b\n\n";
 }
 
 void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField() {
@@ -207,7 +207,7 @@ void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField() {
     if (button == u"cmdPaste3") {
         QCOMPARE(program->followUp().insertWatchCount(), InsertFollowUp::armedDownloads);
         QCOMPARE(program->followUp().lastInsertedText(),
-                 u"a [url=http://x/ ]http://x/ [/url]b\r\n\r\n"_s);
+                 u"a [url=http://x/]http://x/[/url] b\r\n\r\n"_s);
     } else {
         QVERIFY(program->followUp().insertWatchCount() <= 0);
     }

@@ -130,7 +130,9 @@ void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
     window->load();
     BackgroundCheck& background = program->background();
     const ForumCookieJar& cookies = program->cookies();
-    QVERIFY(!background.schedule().enabled());
+    // A new user's settings check every hour.
+    QVERIFY(background.schedule().enabled());
+    QCOMPARE(background.schedule().intervalMinutes(), 60);
     QVERIFY(!cookies.isEnabled());
 
     QTimer::singleShot(0, window.get(), [] {
@@ -138,8 +140,8 @@ void TestMainWindowReplies::settingsDialogSetsTheScheduleAndTheCookies() {
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), u"frmReplyOptions"_s);
         auto* interval = control<QComboBox>(dialog, "cmbInterval");
-        QVERIFY(!interval->isEnabled());
-        control<QCheckBox>(dialog, "chkSchedule")->setChecked(true);
+        QVERIFY(control<QCheckBox>(dialog, "chkSchedule")->isChecked());
+        QVERIFY(interval->isEnabled());
         interval->setCurrentIndex(interval->findData(6 * 60));
         control<QCheckBox>(dialog, "chkLoggedIn")->setChecked(true);
         dialog->accept();

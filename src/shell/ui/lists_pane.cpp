@@ -319,7 +319,7 @@ void ListsPane::forumRowClicked(int row) {
     userNameBox->setEnabled(true);
     passwordBox->setEnabled(true);
     const ForumPasswords::Shown password = m_program.passwords().shown(row);
-    passwordBox->setPlaceholderText(password.placeholder);
+    showPassword(passwordBox, password);
     if (!forum.login.isEmpty())
         showLogin(userNameBox, passwordBox, splitLogin(forum.login).userName, password);
     emit forumSelected(row);

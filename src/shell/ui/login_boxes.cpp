@@ -1,5 +1,6 @@
 #include "shell/ui/login_boxes.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -14,7 +15,11 @@ void showLogin(QLineEdit* userNameBox, QLineEdit* passwordBox, const QString& us
 
 void showPassword(QLineEdit* passwordBox, const ForumPasswords::Shown& password) {
     const QSignalBlocker quiet(passwordBox);
-    passwordBox->setPlaceholderText(password.placeholder);
+    // Without a word from the keyring the box keeps its usual hint.
+    passwordBox->setPlaceholderText(
+        password.placeholder.isEmpty()
+            ? QCoreApplication::translate("quillbox::ListsPane", "Enter Password")
+            : password.placeholder);
     passwordBox->setText(password.password);
 }
 
