@@ -1,12 +1,11 @@
 #include "browser/post_log_model.h"
 
-#include <algorithm>
-
 #include "watch/shown_address.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
+#include <algorithm>
 
 namespace quillbox {
 
