@@ -23,7 +23,7 @@ namespace {
 QByteArray threadPage(const QByteArray& title, const QByteArray& post, bool tidiesAddress) {
     const QByteArray tidy = tidiesAddress
                                 ? "<script>addEventListener('load', function () { setTimeout("
-                                  "function () { history.replaceState(null, '', '#last'); }, 0); "
+                                  "function () { history.replaceState(null, '', '#last'); }, 500); "
                                   "});</script>"
                                 : "";
     return "<html><head><title>" + title + "</title>" + tidy + "</head><body><h1>" + title +
