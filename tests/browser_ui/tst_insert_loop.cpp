@@ -141,7 +141,10 @@ void TestInsertLoop::threadTidyingItsAddressIsWatched() {
     // The page moved to its new post after loading and is still the thread that was read.
     QTRY_VERIFY_WITH_TIMEOUT(page->currentUrl().endsWith(u"#last"_s), webWait);
     QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, webWait);
-    QCOMPARE(watched, QStringList{page->currentUrl()});
+    // The thread's page, whether it was read before or after it tidied its address.
+    QCOMPARE(watched.size(), 1);
+    QCOMPARE(QUrl(watched[0]).adjusted(QUrl::RemoveFragment),
+             QUrl(page->currentUrl()).adjusted(QUrl::RemoveFragment));
 }
 
 void TestInsertLoop::postedThreadIsWatchedOnEveryKindOfBoard_data() {
