@@ -23,6 +23,7 @@
 #include "watch/forum_passwords.h"
 #include "watch/list_state.h"
 #include "watch/page_fetcher.h"
+#include "watch/page_reading.h"
 #include "watch/post_measurer.h"
 #include "watch/read_marks.h"
 #include "watch/reply_check.h"
@@ -125,15 +126,19 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
             return askToPostAgain(m_messages, m_branding.productName,
                                   readPostLog(m_dataFolder).records, forum, subject, message);
         });
-    connect(m_followUp.get(), &InsertFollowUp::postFound, this, [this](const QString& thread) {
-        if (m_queue->isRunning()) {
-            m_queue->threadFound(thread);
-        } else if (m_pendingInsert) {
-            m_pendingInsert->thread = thread;
-            m_pendingInsert->result = postResult::watched();
-            logPost(*std::exchange(m_pendingInsert, nullptr));
-        }
-    });
+    connect(m_followUp.get(), &InsertFollowUp::postFound, this,
+            [this](const QString& thread, const QString& title) {
+                if (m_queue->isRunning()) {
+                    m_queue->threadFound(thread, title);
+                } else if (m_pendingInsert) {
+                    m_pendingInsert->thread = thread;
+                    m_pendingInsert->threadTitle = threadTitleFromPageTitle(
+                        title,
+                        m_lists->forumModel().name(m_lists->forumIndex(m_pendingInsert->forum)));
+                    m_pendingInsert->result = postResult::watched();
+                    logPost(*std::exchange(m_pendingInsert, nullptr));
+                }
+            });
     connect(m_followUp.get(), &InsertFollowUp::threadNotFound, this, [this] {
         if (!m_queue->isRunning() && m_pendingInsert) {
             m_pendingInsert->result = postResult::notFound();
