@@ -48,7 +48,7 @@ InsertFollowUp::InsertFollowUp(BrowserPage& page, WatchAction watchThisPost, QOb
     m_quiet.setSingleShot(true);
     m_quiet.setInterval(defaultQuietTime);
     connect(&m_quiet, &QTimer::timeout, this, [this] {
-        qCInfo(logBrowser) << "no post was seen before the user fell quiet";
+        qCInfo(logInsert) << "no post was seen before the user fell quiet";
         reportMiss();
     });
     connect(&m_page, &BrowserPage::userActed, this, [this] {
@@ -134,7 +134,7 @@ void InsertFollowUp::onPlacement(const std::optional<TextPlacement>& placement, 
     if (judged != ThreadVerdict::Thread) {
         // Reads answer in the order asked, so the last download of this watch ends it.
         if (download == m_lastDownload && !m_missReported) {
-            qCInfo(logBrowser) << "the posted thread was not found in the pages that followed";
+            qCInfo(logInsert) << "the posted thread was not found in the pages that followed";
             reportMiss();
         }
         return;
@@ -191,7 +191,7 @@ void InsertFollowUp::found(const TextPlacement& placement) {
     const QString thread = threadAddress(m_page.currentUrl(), placement.canonical);
     if (m_watchThisPost)
         m_watchThisPost(thread);
-    qCInfo(logBrowser) << "the posted thread was found; watching it";
+    qCInfo(logInsert) << "the posted thread was found; watching it";
     emit postFound(thread);
     emit nowWatching(m_page.title());
 }

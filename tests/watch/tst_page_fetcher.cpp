@@ -319,7 +319,7 @@ void keepMessage(QtMsgType, const QMessageLogContext& context, const QString& te
 }
 } // namespace
 
-// A failure goes to the watch log, warnings on by default, with no password in it.
+// A failure goes to the fetch log, warnings on by default, with no password in it.
 void TestPageFetcher::failureIsLoggedWithoutThePassword() {
     quint16 port = 0;
     {
@@ -335,7 +335,7 @@ void TestPageFetcher::failureIsLoggedWithoutThePassword() {
     qInstallMessageHandler(previous);
     QVERIFY(ended);
     QCOMPARE(logged.size(), 1);
-    QVERIFY2(logged[0].startsWith(u"quillbox.watch fetch failed:"_s), qPrintable(logged[0]));
+    QVERIFY2(logged[0].startsWith(u"quillbox.fetch fetch failed:"_s), qPrintable(logged[0]));
     QVERIFY(logged[0].contains(u"alice"_s));
     QVERIFY(!logged[0].contains(u"s3cret"_s));
 }
