@@ -9,6 +9,7 @@
 #include "support/test_folders.h"
 #include "watch/background_check.h"
 #include "watch/cookie_file.h"
+#include "watch/list_state.h"
 #include "watch/parallel_check.h"
 #include "watch/reply_check.h"
 
@@ -85,7 +86,15 @@ void TestDecisionLog::decisionIsLoggedWhenAskedFor_data() {
     };
     QTest::newRow("damaged list kept")
         << u"quillbox.lists.info=true"_s << damagedList << u"quillbox.lists"_s
-        << QStringList{u"damaged:"_s, u"loaded 1 threads"_s} << QStringList{};
+        << QStringList{u"posts.txt.damaged"_s, u"loaded 1 threads"_s} << QStringList{};
+
+    const Decision damagedState = [](const QString& folder) {
+        QVERIFY(test::writeBytes(dataFilePath(folder, listStateFileName()), "{not json"));
+        QVERIFY(!loadListState(folder).damaged.isEmpty());
+    };
+    QTest::newRow("damaged list state kept")
+        << u"quillbox.lists.info=true"_s << damagedState << u"quillbox.lists"_s
+        << QStringList{u"lists-state.json - its original is kept as"_s} << QStringList{};
 
     const Decision readCookies = [](const QString& folder) {
         QVERIFY(test::writeBytes(cookieFilePath(folder),
