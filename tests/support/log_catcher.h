@@ -1,61 +1,36 @@
 #pragma once
 
-#include <QList>
 #include <QLoggingCategory>
-#include <QString>
 #include <QStringList>
 
 namespace quillbox::test {
 
-// Catches what is logged while it lives, with `rules` switched on (written as QT_LOGGING_RULES
-// writes them, "quillbox.check.info=true"), and puts the handler and the rules back when it
-// goes. One at a time: the handler is the process's.
+// Catches what is logged while it lives, with `rules` switched on ("quillbox.check.info=true",
+// as QT_LOGGING_RULES writes them); puts the handler and the rules back when it goes.
 class LogCatcher {
 public:
-    struct Entry {
-        QString category;
-        QtMsgType type;
-        QString text;
-    };
-
     explicit LogCatcher(const QString& rules) {
-        caught().clear();
+        lines().clear();
         QLoggingCategory::setFilterRules(rules);
-        m_previous = qInstallMessageHandler(&LogCatcher::keep);
+        m_previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+                if (type != QtDebugMsg)
+                    lines().append(QString::fromLatin1(context.category) + u' ' + text);
+            });
     }
     ~LogCatcher() {
         qInstallMessageHandler(m_previous);
         QLoggingCategory::setFilterRules(QString());
     }
-    LogCatcher(const LogCatcher&) = delete;
-    LogCatcher& operator=(const LogCatcher&) = delete;
+    Q_DISABLE_COPY_MOVE(LogCatcher)
 
-    // The texts logged to `category` at `type`, in order.
-    QStringList texts(const QString& category, QtMsgType type) const {
-        QStringList out;
-        for (const Entry& e : caught())
-            if (e.category == category && e.type == type)
-                out.append(e.text);
-        return out;
-    }
-    // Every line caught, "category type: text", for a failure message and for what must never
-    // be logged.
-    QString all() const {
-        QStringList lines;
-        for (const Entry& e : caught())
-            lines.append(e.category + u' ' + QString::number(int(e.type)) + u": " + e.text);
-        return lines.join(u'\n');
+    // Each line logged at info or above, "category text", in order; debug detail is left out.
+    static QStringList& lines() {
+        static QStringList caught;
+        return caught;
     }
 
 private:
-    static QList<Entry>& caught() {
-        static QList<Entry> entries;
-        return entries;
-    }
-    static void keep(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        caught().append({QString::fromLatin1(context.category), type, text});
-    }
-
     QtMessageHandler m_previous = nullptr;
 };
 
