@@ -242,14 +242,15 @@ void ParallelCheck::finishIfDone() {
         return;
     m_running = false;
     if (logCheck().isInfoEnabled()) {
-        int counts[5] = {};
-        for (const ThreadCheckResult& r : std::as_const(m_results))
-            ++counts[int(r.outcome)];
-        qCInfo(logCheck) << "check finished:" << counts[int(CheckOutcome::NewReplies)]
-                         << "with new replies," << counts[int(CheckOutcome::Unchanged)]
-                         << "unchanged," << counts[int(CheckOutcome::Failed)] << "failed,"
-                         << counts[int(CheckOutcome::NoSize)] << "without a size; at most"
-                         << m_peakRunning << "fetches at once";
+        const auto count = [this](CheckOutcome outcome) {
+            return std::count_if(
+                m_results.cbegin(), m_results.cend(),
+                [outcome](const ThreadCheckResult& r) { return r.outcome == outcome; });
+        };
+        qCInfo(logCheck) << "check finished:" << count(CheckOutcome::NewReplies)
+                         << "with new replies," << count(CheckOutcome::Unchanged) << "unchanged,"
+                         << count(CheckOutcome::Failed) << "failed," << count(CheckOutcome::NoSize)
+                         << "without a size; at most" << m_peakRunning << "fetches at once";
     }
     emit finished();
 }
