@@ -1,14 +1,14 @@
 // Start-up with big lists: from process start to the main window shown, for Quillbox with an
 // empty data folder, with 100,000 watched threads and 100,000 forums before the state beside the
-// lists (lists-state.txt) exists, and with it as a user's file reads after checks (every thread checked, most with a
-// title, the page and post read up to and the last page's validators, a few unread or failed;
-// some forums with a format and a posting page). The files are written with the program's own
-// functions. Runs alternate between the folders; medians are reported, with the state file's
-// size and, measured in this process without a window, what reading and writing the lists takes.
-// Run by hand: bench_startup_lists_window_bench [runs] [threads]; 0 runs gives only the figures
-// measured in this process (for a profiler). With QUILLBOX_BENCH_KEEP=1 the data folders are kept
-// and named, to start the program on them by hand or under a profiler.
-// Exit status 0 when the start with the state file takes at most 1.5 times an empty start.
+// lists (lists-state.txt) exists, and with it as a user's file reads after checks (every thread
+// checked, most with a title, the page and post read up to and the last page's validators, a few
+// unread or failed; some forums with a format and a posting page). The files are written with the
+// program's own functions. Runs alternate between the folders; medians are reported, with the state
+// file's size and, measured in this process without a window, what reading and writing the lists
+// takes. Run by hand: bench_startup_lists_window_bench [runs] [threads]; 0 runs gives only the
+// figures measured in this process (for a profiler). With QUILLBOX_BENCH_KEEP=1 the data folders
+// are kept and named, to start the program on them by hand or under a profiler. Exit status 0 when
+// the start with the state file takes at most 1.5 times an empty start.
 
 #include "startup/program_start.h"
 #include "store/list_files.h"
@@ -174,9 +174,8 @@ int main(int argc, char* argv[]) {
     std::printf("%d threads and %d forums: list files %.1f MB, %s %.1f MB "
                 "(%lld bytes, %d thread records, %d forum records)\n",
                 count, count, double(listsSize) / 1e6, qPrintable(listStateFileName()),
-                double(stateSize) / 1e6,
-                static_cast<long long>(stateSize), int(state.state.threads.size()),
-                int(state.state.forums.size()));
+                double(stateSize) / 1e6, static_cast<long long>(stateSize),
+                int(state.state.threads.size()), int(state.state.forums.size()));
     std::printf("without a window: lists read %.0f ms, state read %.0f ms, state applied %.0f ms; "
                 "state collected and serialized %.0f ms, saved %.0f ms\n\n",
                 readLists, readState, apply, collect, save);

@@ -186,9 +186,8 @@ bool isCurrent(const ListStateRead& read, const QString& folder) {
     const QFileInfo info(path);
     if (path != read.path || info.exists() != read.exists)
         return false;
-    return !read.exists ||
-           (info.size() == read.size && info.lastModified() == read.modified &&
-            info.metadataChangeTime() == read.changed);
+    return !read.exists || (info.size() == read.size && info.lastModified() == read.modified &&
+                            info.metadataChangeTime() == read.changed);
 }
 
 LoadListStateResult finishLoading(const ListStateRead& read) {

@@ -4,8 +4,8 @@ namespace quillbox {
 
 ListStatePreload::ListStatePreload(QString folder) : m_folder(std::move(folder)) {
     try {
-        m_read = std::async(std::launch::async,
-                            [folder = m_folder] { return readListState(folder); });
+        m_read =
+            std::async(std::launch::async, [folder = m_folder] { return readListState(folder); });
     } catch (const std::system_error&) {
         // No thread to be had: take() reads it then.
         m_read.reset();

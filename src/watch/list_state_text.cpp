@@ -8,6 +8,8 @@
 #include "watch/list_state_formats.h"
 
 #include <QStringDecoder>
+#include <climits>
+#include <limits>
 
 namespace quillbox::list_state_format {
 
@@ -91,64 +93,87 @@ QString isoTime(const QDateTime& time) {
     return out;
 }
 
-QDateTime timeOf(QStringView text) {
+// Reads a record's text as UTF-8, each field by itself: a field that is not UTF-8 makes its
+// record unreadable rather than every field after it.
+class FieldReader {
+public:
+    QString text(QByteArrayView raw) {
+        if (raw.contains('\\'))
+            return decode(unescaped(raw));
+        return decode(raw);
+    }
+    bool failed() const { return m_failed; }
+    void reset() { m_failed = false; }
+
+private:
+    QString decode(QByteArrayView raw) {
+        m_utf8.resetState();
+        QString text = m_utf8.decode(raw);
+        m_failed = m_failed || m_utf8.hasError();
+        return text;
+    }
+    static QByteArray unescaped(QByteArrayView raw) {
+        QByteArray out;
+        out.reserve(raw.size());
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            if (raw[i] != '\\' || i + 1 == raw.size()) {
+                out += raw[i];
+                continue;
+            }
+            switch (raw[++i]) {
+            case 't':
+                out += '\t';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            default:
+                out += raw[i];
+            }
+        }
+        return out;
+    }
+
+    QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+    bool m_failed = false;
+};
+
+// A whole number from 0 up, digits only.
+std::optional<qint64> numberOf(QByteArrayView text) {
+    qint64 n = 0;
+    if (text.isEmpty())
+        return std::nullopt;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || n > (std::numeric_limits<qint64>::max() - (c - '0')) / 10)
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+bool readNumber(QByteArrayView text, std::optional<qint64>* number) {
+    *number = numberOf(text);
+    return number->has_value();
+}
+
+QDateTime timeOf(QByteArrayView text) {
     // The shape written above, read without the general parser; anything else goes to it.
     auto digits = [&](qsizetype at, qsizetype count) {
-        int n = 0;
-        for (qsizetype i = at; i < at + count; ++i) {
-            const char16_t c = text[i].unicode();
-            if (c < u'0' || c > u'9')
-                return -1;
-            n = n * 10 + (c - u'0');
-        }
-        return n;
+        const std::optional<qint64> n = numberOf(text.sliced(at, count));
+        return n ? int(*n) : -1;
     };
-    if (text.size() == 20 && text[4] == u'-' && text[7] == u'-' && text[10] == u'T' &&
-        text[13] == u':' && text[16] == u':' && text[19] == u'Z') {
+    if (text.size() == 20 && text[4] == '-' && text[7] == '-' && text[10] == 'T' &&
+        text[13] == ':' && text[16] == ':' && text[19] == 'Z') {
         const QDate date(digits(0, 4), digits(5, 2), digits(8, 2));
         const QTime time(digits(11, 2), digits(14, 2), digits(17, 2));
         if (date.isValid() && time.isValid())
             return QDateTime(date, time, Qt::UTC);
         return {};
     }
-    return QDateTime::fromString(text.toString(), Qt::ISODate);
-}
-
-QString valueOf(QStringView raw) {
-    if (!raw.contains(u'\\'))
-        return raw.toString();
-    QString out;
-    out.reserve(raw.size());
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] != u'\\' || i + 1 == raw.size()) {
-            out += raw[i];
-            continue;
-        }
-        switch (raw[++i].unicode()) {
-        case u't':
-            out += u'\t';
-            break;
-        case u'n':
-            out += u'\n';
-            break;
-        case u'r':
-            out += u'\r';
-            break;
-        default:
-            out += raw[i];
-        }
-    }
-    return out;
-}
-
-// A size or post number as kept: a whole number from 0 up, digits only.
-bool readNumber(QStringView text, std::optional<qint64>* number) {
-    bool ok = false;
-    const qint64 n = text.toLongLong(&ok);
-    if (!ok || n < 0 || text.isEmpty() || !text.front().isDigit())
-        return false;
-    *number = n;
-    return true;
+    return QDateTime::fromString(QString::fromUtf8(text), Qt::ISODate);
 }
 
 void writeThread(QString& out, const ThreadState& t) {
@@ -203,14 +228,14 @@ void writeForum(QString& out, const ForumState& f) {
 
 // The fields of a record after its address, each handed to `field` as key and raw value; false
 // when `field` finds one unreadable.
-template <typename Field> bool readFields(QStringView fields, Field field) {
+template <typename Field> bool readFields(QByteArrayView fields, Field field) {
     while (!fields.isEmpty()) {
-        qsizetype end = fields.indexOf(u'\t');
+        qsizetype end = fields.indexOf('\t');
         if (end < 0)
             end = fields.size();
-        const QStringView one = fields.first(end);
+        const QByteArrayView one = fields.first(end);
         fields = fields.sliced(std::min(end + 1, fields.size()));
-        const qsizetype equals = one.indexOf(u'=');
+        const qsizetype equals = one.indexOf('=');
         if (equals < 0) {
             if (one.isEmpty())
                 continue;
@@ -222,53 +247,55 @@ template <typename Field> bool readFields(QStringView fields, Field field) {
     return true;
 }
 
-std::optional<ThreadState> readThread(QStringView address, QStringView fields) {
-    ThreadState t{valueOf(address)};
+std::optional<ThreadState> readThread(FieldReader& reader, QByteArrayView address,
+                                      QByteArrayView fields) {
+    ThreadState t{reader.text(address)};
     std::optional<QString> result;
-    QStringView checked, measured, recorded;
+    QByteArrayView checked;
+    std::optional<QByteArrayView> measured, recorded;
     QString reason, movedTo, etag, lastModified;
     std::optional<QString> pageLast;
-    std::optional<QStringView> pageHighest;
+    std::optional<QByteArrayView> pageHighest;
     bool page = false;
     int newPosts = 0;
-    const bool read = readFields(fields, [&](QStringView key, QStringView value) {
-        if (key == u"unread")
-            t.unread = value == u"1";
-        else if (key == u"title")
-            t.title = valueOf(value);
-        else if (key == u"current")
-            t.current = valueOf(value);
-        else if (key == u"last_page")
-            t.lastPage = valueOf(value);
-        else if (key == u"highest_post")
+    const bool read = readFields(fields, [&](QByteArrayView key, QByteArrayView value) {
+        if (key == "unread")
+            t.unread = value == "1";
+        else if (key == "title")
+            t.title = reader.text(value);
+        else if (key == "current")
+            t.current = reader.text(value);
+        else if (key == "last_page")
+            t.lastPage = reader.text(value);
+        else if (key == "highest_post")
             return readNumber(value, &t.highestPost);
-        else if (key == u"checked")
+        else if (key == "checked")
             checked = value;
-        else if (key == u"result")
-            result = value.toString();
-        else if (key == u"measured")
+        else if (key == "result")
+            result = reader.text(value);
+        else if (key == "measured")
             measured = value;
-        else if (key == u"recorded")
+        else if (key == "recorded")
             recorded = value;
-        else if (key == u"reason")
-            reason = valueOf(value);
-        else if (key == u"moved_to")
-            movedTo = valueOf(value);
-        else if (key == u"new_posts")
-            newPosts = std::max(0, value.toInt());
-        else if (key == u"page")
-            page = value == u"1";
-        else if (key == u"page_last_page")
-            pageLast = valueOf(value);
-        else if (key == u"page_highest_post")
+        else if (key == "reason")
+            reason = reader.text(value);
+        else if (key == "moved_to")
+            movedTo = reader.text(value);
+        else if (key == "new_posts")
+            newPosts = int(std::min<qint64>(numberOf(value).value_or(0), INT_MAX));
+        else if (key == "page")
+            page = value == "1";
+        else if (key == "page_last_page")
+            pageLast = reader.text(value);
+        else if (key == "page_highest_post")
             pageHighest = value;
-        else if (key == u"etag")
-            etag = valueOf(value);
-        else if (key == u"last_modified")
-            lastModified = valueOf(value);
+        else if (key == "etag")
+            etag = reader.text(value);
+        else if (key == "last_modified")
+            lastModified = reader.text(value);
         return true;
     });
-    if (!read || t.address.isEmpty())
+    if (!read || reader.failed() || t.address.isEmpty())
         return std::nullopt;
     if (!result)
         return t;
@@ -276,17 +303,18 @@ std::optional<ThreadState> readThread(QStringView address, QStringView fields) {
     const std::optional<CheckOutcome> outcome = outcomeOf(*result);
     check.checkedAt = timeOf(checked);
     if (!outcome || !check.checkedAt.isValid() ||
-        (!measured.isNull() && !readNumber(measured, &check.measured)) ||
-        (!recorded.isNull() && !readNumber(recorded, &check.recorded)))
+        (measured && !readNumber(*measured, &check.measured)) ||
+        (recorded && !readNumber(*recorded, &check.recorded)))
         return std::nullopt;
     check.outcome = *outcome;
     check.reason = reason;
     check.movedTo = movedTo;
     check.newPosts = newPosts;
     if (page && check.measured) {
-        ThreadPage p{*check.measured, pageLast ? *pageLast : readPage(t), t.highestPost,
-                     t.title,         t.current,
-                     etag,            lastModified};
+        ThreadPage p{*check.measured, pageLast ? *pageLast : readPage(t),
+                     t.highestPost,   t.title,
+                     t.current,       etag,
+                     lastModified};
         if (pageHighest) {
             p.highestPost.reset();
             if (!pageHighest->isEmpty() && !readNumber(*pageHighest, &p.highestPost))
@@ -298,18 +326,19 @@ std::optional<ThreadState> readThread(QStringView address, QStringView fields) {
     return t;
 }
 
-std::optional<ForumState> readForum(QStringView address, QStringView fields) {
-    ForumState f{valueOf(address), {}, {}, {}};
-    const bool read = readFields(fields, [&](QStringView key, QStringView value) {
-        if (key == u"format")
-            f.format = valueOf(value);
-        else if (key == u"posting_page")
-            f.postingPage = valueOf(value);
-        else if (key == u"name")
-            f.name = valueOf(value);
+std::optional<ForumState> readForum(FieldReader& reader, QByteArrayView address,
+                                    QByteArrayView fields) {
+    ForumState f{reader.text(address), {}, {}, {}};
+    const bool read = readFields(fields, [&](QByteArrayView key, QByteArrayView value) {
+        if (key == "format")
+            f.format = reader.text(value);
+        else if (key == "posting_page")
+            f.postingPage = reader.text(value);
+        else if (key == "name")
+            f.name = reader.text(value);
         return true;
     });
-    if (!read || f.address.isEmpty())
+    if (!read || reader.failed() || f.address.isEmpty())
         return std::nullopt;
     return f;
 }
@@ -337,9 +366,9 @@ QByteArray writeText(const ListState& state) {
 
 ListState readText(const QByteArray& bytes, bool* damaged) {
     ListState state;
+    state.threads.reserve(bytes.count("\nthread\t"));
     bool bad = false, ended = false;
-    // Each line is decoded by itself, so bytes that are not UTF-8 cost only their own record.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    FieldReader reader;
     qsizetype at = bytes.indexOf('\n');
     if (at < 0)
         at = bytes.size();
@@ -350,43 +379,37 @@ ListState readText(const QByteArray& bytes, bool* damaged) {
             bad = bad || at + 1 < bytes.size();
             break;
         }
-        QByteArrayView raw(bytes.constData() + at + 1, end - at - 1);
+        QByteArrayView line(bytes.constData() + at + 1, end - at - 1);
         at = end;
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        if (raw.isEmpty())
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.isEmpty())
             continue;
         if (ended) { // records after the end: the file was written over by something else
             bad = true;
             break;
         }
-        utf8.resetState();
-        const QString line = utf8.decode(raw);
-        if (utf8.hasError()) {
-            bad = true;
-            continue;
-        }
-        const QStringView view(line);
-        if (view == u"end") {
+        if (line == "end") {
             ended = true;
             continue;
         }
-        const qsizetype kindEnd = view.indexOf(u'\t');
-        const QStringView kind = kindEnd < 0 ? view : view.first(kindEnd);
-        QStringView rest = kindEnd < 0 ? QStringView() : view.sliced(kindEnd + 1);
-        qsizetype addressEnd = rest.indexOf(u'\t');
+        const qsizetype kindEnd = line.indexOf('\t');
+        const QByteArrayView kind = kindEnd < 0 ? line : line.first(kindEnd);
+        const QByteArrayView rest = kindEnd < 0 ? QByteArrayView() : line.sliced(kindEnd + 1);
+        qsizetype addressEnd = rest.indexOf('\t');
         if (addressEnd < 0)
             addressEnd = rest.size();
-        const QStringView address = rest.first(addressEnd);
-        const QStringView fields = rest.sliced(std::min(addressEnd + 1, rest.size()));
-        if (kind == u"thread") {
-            if (const std::optional<ThreadState> t = readThread(address, fields))
-                state.threads.append(*t);
+        const QByteArrayView address = rest.first(addressEnd);
+        const QByteArrayView fields = rest.sliced(std::min(addressEnd + 1, rest.size()));
+        reader.reset();
+        if (kind == "thread") {
+            if (std::optional<ThreadState> t = readThread(reader, address, fields))
+                state.threads.append(std::move(*t));
             else
                 bad = true;
-        } else if (kind == u"forum") {
-            if (const std::optional<ForumState> f = readForum(address, fields))
-                state.forums.append(*f);
+        } else if (kind == "forum") {
+            if (std::optional<ForumState> f = readForum(reader, address, fields))
+                state.forums.append(std::move(*f));
             else
                 bad = true;
         }

@@ -170,8 +170,9 @@ void TestListState::checkedPagesKeepOnlyWhatDiffersFromTheReadPage_data() {
     QTest::newRow("posts no longer marked")
         << QString() << QVariant(40) << t << none
         << QByteArray("\tpage=1\tpage_highest_post=\tetag=\"e\"\n");
-    QTest::newRow("posts marked since") << QString() << none << t << QVariant(7)
-                                        << QByteArray("\tpage=1\tpage_highest_post=7\tetag=\"e\"\n");
+    QTest::newRow("posts marked since")
+        << QString() << none << t << QVariant(7)
+        << QByteArray("\tpage=1\tpage_highest_post=7\tetag=\"e\"\n");
     QTest::newRow("a page without address")
         << p3 << none << QString() << none << QByteArray("\tpage=1\tpage_last_page=\tetag=\"e\"\n");
 }
@@ -414,20 +415,25 @@ void TestListState::damagedRecordsAreLeftOutAndTheFileKept_data() {
     QTest::newRow("text without records") << first << 0 << true;
     QTest::newRow("text with records after its end") << first + "end\n" + a << 0 << true;
     QTest::newRow("text with a bad result")
-        << first + "thread\thttp://b/\tresult=maybe\tchecked=x\n" + a + "end\n" << 1 << true;
-    QTest::newRow("text with a negative size")
-        << first + "thread\thttp://b/" + checked + "\tmeasured=-4\n" + a + "end\n" << 1 << true;
-    QTest::newRow("text with a size not a number")
-        << first + "thread\thttp://b/" + checked + "\tmeasured= 4\n" + a + "end\n" << 1 << true;
-    QTest::newRow("text without a date")
-        << first + "thread\thttp://b/\tresult=unchanged\n" + a + "end\n" << 1 << true;
-    QTest::newRow("text with a field without a value")
-        << first + "thread\thttp://b/\ttitle\n" + a + "end\n" << 1 << true;
-    QTest::newRow("text without an address") << first + "thread\t\ttitle=x\n" + a + "end\n" << 1 << true;
-    QTest::newRow("text not UTF-8")
-        << first + "thread\thttp://b/\ttitle=\xff\xfe\n" + a + "thread\thttp://c/\ttitle=\xc3\n" +
-               "end\n"
+        << first + "thread\thttp://b/\tresult=maybe\tchecked=x\n" + a + "end\n"
         << 1 << true;
+    QTest::newRow("text with a negative size")
+        << first + "thread\thttp://b/" + checked + "\tmeasured=-4\n" + a + "end\n"
+        << 1 << true;
+    QTest::newRow("text with a size not a number")
+        << first + "thread\thttp://b/" + checked + "\tmeasured= 4\n" + a + "end\n"
+        << 1 << true;
+    QTest::newRow("text without a date")
+        << first + "thread\thttp://b/\tresult=unchanged\n" + a + "end\n"
+        << 1 << true;
+    QTest::newRow("text with a field without a value")
+        << first + "thread\thttp://b/\ttitle\n" + a + "end\n"
+        << 1 << true;
+    QTest::newRow("text without an address") << first + "thread\t\ttitle=x\n" + a + "end\n"
+                                             << 1 << true;
+    QTest::newRow("text not UTF-8") << first + "thread\thttp://b/\ttitle=\xff\xfe\n" + a +
+                                           "thread\thttp://c/\ttitle=\xc3\n" + "end\n"
+                                    << 1 << true;
 }
 
 void TestListState::damagedRecordsAreLeftOutAndTheFileKept() {
