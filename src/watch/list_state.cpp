@@ -208,7 +208,7 @@ LoadListStateResult finishLoading(const ListStateRead& read) {
         // Its original exists nowhere else: it must not be written over.
         result.keepUnwritten = !kept.ok;
         qCInfo(logLists).noquote()
-            << "damaged:" << path
+            << "damaged:" << read.path
             << (kept.ok ? QStringLiteral("- its original is kept as ") + result.damaged
                         : QStringLiteral("- not written over: ") + kept.message);
     }
