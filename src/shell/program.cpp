@@ -22,6 +22,7 @@
 #include "watch/forum_match.h"
 #include "watch/forum_passwords.h"
 #include "watch/list_state.h"
+#include "watch/list_state_preload.h"
 #include "watch/page_fetcher.h"
 #include "watch/page_reading.h"
 #include "watch/post_measurer.h"
@@ -50,6 +51,7 @@ QString designTimeMessage() {
 Program::Program(const ProgramSeams& seams, QObject* parent)
     : QObject(parent), m_dataFolder(seams.dataFolder), m_store(seams.store),
       m_messages(seams.messages), m_templates(defaultTemplates()),
+      m_statePreload(std::make_unique<ListStatePreload>(m_dataFolder)),
       m_settings(std::make_unique<AppSettings>(seams.store)),
       m_lists(std::make_unique<WatchLists>()), m_cookies(std::make_unique<ForumCookieJar>()),
       m_cookieFile(std::make_unique<CookieFileKeeper>(*m_cookies, cookieFilePath(m_dataFolder))),
@@ -242,7 +244,7 @@ StartView Program::startUp() {
     m_lists->setLists(loaded.data);
     // What the lists know beyond their files: each thread's last check and unread replies, each
     // forum's format and posting page.
-    const LoadListStateResult state = loadListState(m_dataFolder);
+    const LoadListStateResult state = m_statePreload->take();
     applyListState(*m_lists, state.state);
     if (!state.error.isEmpty())
         loaded.errors << state.error;
