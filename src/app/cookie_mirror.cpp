@@ -11,8 +11,7 @@ CookieMirror::CookieMirror(QWebEngineProfile* profile, Program& program, QObject
     : QObject(parent) {
     QWebEngineCookieStore* store = profile->cookieStore();
     connect(store, &QWebEngineCookieStore::cookieAdded, &program, &Program::browserCookieAdded);
-    connect(store, &QWebEngineCookieStore::cookieRemoved, &program,
-            &Program::browserCookieRemoved);
+    connect(store, &QWebEngineCookieStore::cookieRemoved, &program, &Program::browserCookieRemoved);
     // The cookies already stored arrive through cookieAdded as well.
     store->loadAllCookies();
 }

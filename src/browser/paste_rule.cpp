@@ -19,8 +19,7 @@ PasteDecision decidePaste(const QList<Forum>& forums, int selectedForum, int whi
     if (forumForPage(forums, page) == selectedForum)
         return {Answer::Paste, Reason::ForumsOwnPage, {}};
     const QString host = siteHost(address);
-    return {Answer::Ask, Reason::AnotherForumsPage,
-            host.isEmpty() ? shownAddress(address) : host};
+    return {Answer::Ask, Reason::AnotherForumsPage, host.isEmpty() ? shownAddress(address) : host};
 }
 
 } // namespace quillbox

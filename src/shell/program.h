@@ -78,9 +78,9 @@ struct StartView {
 // buttons and a run over many forums read it when they need it.
 struct Draft {
     QString subject;
-    QString message; // as the program sees it: line breaks as CR LF
-    QString format;  // the format chosen
-    int forum = -1;  // the forum selected in the lists, -1 for none
+    QString message;  // as the program sees it: line breaks as CR LF
+    QString format;   // the format chosen
+    int forum = -1;   // the forum selected in the lists, -1 for none
     QString userName; // the login boxes, for a page of no forum selected
     QString password;
 };
@@ -168,7 +168,8 @@ public:
     // keystroke.
     void keep(bool written);
     // Writes one setting; a failure is told as keep() tells it.
-    template <typename T> void keepSetting(SettingKey<T> key, const std::type_identity_t<T>& value) {
+    template <typename T>
+    void keepSetting(SettingKey<T> key, const std::type_identity_t<T>& value) {
         keep(m_settings->set(key, value));
     }
 

@@ -58,8 +58,8 @@ void Program::makePosting(const ProgramSeams& seams) {
         const Draft now = draft();
         return pageMessage(now.message, now.format, m_templates, m_linkRules);
     };
-    m_autoInsert = std::make_unique<AutoInsert>(page, m_messages, *m_followUp, m_dataFolder,
-                                                converted);
+    m_autoInsert =
+        std::make_unique<AutoInsert>(page, m_messages, *m_followUp, m_dataFolder, converted);
     // The follow-up also looks for the message as the forum shows it, from its text before
     // conversion; the posting form's subject field gets the subject.
     m_autoInsert->setPlainMessageSource([this] { return draft().message; });

@@ -42,10 +42,10 @@ void TestPasteRule::passwordWaitsForTheUserOffItsForum_data() {
     using A = PasteDecision::Answer;
     using R = PasteDecision::Reason;
     const QString evil = u"https://evil.example.com/login"_s;
-    for (const int which : {int(PagePaste::Subject), int(PagePaste::UserName),
-                            int(PagePaste::Message)})
-        QTest::addRow("value %d anywhere", which) << which << 0 << evil << A::Paste
-                                                  << R::NotAPassword << QString();
+    for (const int which :
+         {int(PagePaste::Subject), int(PagePaste::UserName), int(PagePaste::Message)})
+        QTest::addRow("value %d anywhere", which)
+            << which << 0 << evil << A::Paste << R::NotAPassword << QString();
     QTest::newRow("typed password, no forum")
         << int(PagePaste::Password) << -1 << evil << A::Paste << R::NoForumSelected << QString();
     QTest::newRow("row past the list is none")
@@ -54,17 +54,16 @@ void TestPasteRule::passwordWaitsForTheUserOffItsForum_data() {
         << int(PagePaste::Password) << 0 << u"https://garden.example.org/forum/login.php"_s
         << A::Paste << R::ForumsOwnPage << QString();
     QTest::newRow("http of the forum's https site")
-        << int(PagePaste::Password) << 0 << u"http://garden.example.org/forum/post"_s
-        << A::Paste << R::ForumsOwnPage << QString();
-    QTest::newRow("another site")
-        << int(PagePaste::Password) << 0 << evil << A::Ask << R::AnotherForumsPage
-        << u"garden.example.org"_s;
+        << int(PagePaste::Password) << 0 << u"http://garden.example.org/forum/post"_s << A::Paste
+        << R::ForumsOwnPage << QString();
+    QTest::newRow("another site") << int(PagePaste::Password) << 0 << evil << A::Ask
+                                  << R::AnotherForumsPage << u"garden.example.org"_s;
     QTest::newRow("another forum on the same host")
         << int(PagePaste::Password) << 0 << u"https://garden.example.org/club/login"_s << A::Ask
         << R::AnotherForumsPage << u"garden.example.org"_s;
     QTest::newRow("same host, another port")
-        << int(PagePaste::Password) << 0 << u"https://garden.example.org:8443/forum/"_s
-        << A::Ask << R::AnotherForumsPage << u"garden.example.org"_s;
+        << int(PagePaste::Password) << 0 << u"https://garden.example.org:8443/forum/"_s << A::Ask
+        << R::AnotherForumsPage << u"garden.example.org"_s;
     QTest::newRow("start page of the program")
         << int(PagePaste::Password) << 1 << u"about:blank"_s << A::Ask << R::AnotherForumsPage
         << u"garden.example.org"_s;

@@ -7,10 +7,10 @@
 #include "store/settings_store.h"
 #include "support/main_window_fixture.h"
 #include "support/page_server.h"
+#include "support/program_probe.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
-#include "support/program_probe.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -140,8 +140,9 @@ void TestMainWindowBrowser::autoInsertSubmitAndTheThreadIsWatched() {
     QTRY_COMPARE_WITH_TIMEOUT(probe(*program).lists().posts().at(0).size,
                               std::optional<qint64>(threadPage().size()), webWait);
     // The row names the thread by its page's title; the address is in its tooltip.
-    QCOMPARE(probe(*program).lists().threadModel().index(0).data(ThreadModel::AddressRole).toString(),
-             thread);
+    QCOMPARE(
+        probe(*program).lists().threadModel().index(0).data(ThreadModel::AddressRole).toString(),
+        thread);
     QCOMPARE(rows(window.get(), "lstPosts").at(0), u"Thread"_s);
     QVERIFY(probe(*program).followUp().insertWatchCount() <= 0);
     QVERIFY(messages.entries.isEmpty());

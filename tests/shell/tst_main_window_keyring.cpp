@@ -5,8 +5,8 @@
 #include "store/list_files.h"
 #include "support/fake_password_store.h"
 #include "support/main_window_fixture.h"
-#include "support/recording_browser_page.h"
 #include "support/program_probe.h"
+#include "support/recording_browser_page.h"
 #include "watch/forum_passwords.h"
 
 #include <QAction>

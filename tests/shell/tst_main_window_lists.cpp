@@ -4,11 +4,11 @@
 #include "shell/ui/main_window.h"
 #include "store/settings_store.h"
 #include "support/main_window_fixture.h"
+#include "support/program_probe.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
-#include "support/program_probe.h"
 #include "watch/thread_model.h"
 #include "watch/watch_lists.h"
 
@@ -105,15 +105,15 @@ void TestMainWindowLists::watchThisPostMeasuresAndRenews() {
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdAdd"), Qt::LeftButton);
     QCOMPARE(int(rows(window.get(), "lstPosts").size()), 1);
     QCOMPARE(rows(window.get(), "lstPosts").at(0), url);
-    QTRY_COMPARE_WITH_TIMEOUT(probe(*program).lists().posts().at(0).size, std::optional<qint64>(1234),
-                              30000);
+    QTRY_COMPARE_WITH_TIMEOUT(probe(*program).lists().posts().at(0).size,
+                              std::optional<qint64>(1234), 30000);
     QCOMPARE(window->panelText(2), u"Response completed"_s);
 
     // Watching it again adds no row and renews the recorded size.
     server->setScript("/thread?id=7", page(5000));
     QTest::mouseClick(control<QToolButton>(window.get(), "cmdAdd"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(probe(*program).lists().posts().at(0).size, std::optional<qint64>(5000),
-                              30000);
+    QTRY_COMPARE_WITH_TIMEOUT(probe(*program).lists().posts().at(0).size,
+                              std::optional<qint64>(5000), 30000);
     QCOMPARE(int(rows(window.get(), "lstPosts").size()), 1);
     QVERIFY(messages.entries.isEmpty());
 
@@ -219,7 +219,8 @@ void TestMainWindowLists::openingANewReplyMarksItReadEverywhere() {
     QVERIFY(probe(*program).lists().posts().at(0).size != posts[0].size);
     const QModelIndex first = probe(*program).lists().threadModel().index(0, 0);
     QVERIFY(!first.data(ThreadModel::UnreadRole).toBool());
-    QVERIFY(probe(*program).lists().threadModel().index(1, 0).data(ThreadModel::UnreadRole).toBool());
+    QVERIFY(
+        probe(*program).lists().threadModel().index(1, 0).data(ThreadModel::UnreadRole).toBool());
 }
 
 void TestMainWindowLists::failedThreadIsReportedAndTheCheckGoesOn() {
@@ -231,10 +232,10 @@ void TestMainWindowLists::failedThreadIsReportedAndTheCheckGoesOn() {
     server->setScript("/grew", page(2000));
     server->setScript("/grew650", page(750));
     probe(*program).lists().setLists({{{server->url(u"/grew"_s), 100},
-                                {server->url(u"/same"_s), 100},
-                                {refused, 100},
-                                {server->url(u"/grew650"_s), 100}},
-                               {}});
+                                       {server->url(u"/same"_s), 100},
+                                       {refused, 100},
+                                       {server->url(u"/grew650"_s), 100}},
+                                      {}});
     showPostsView();
     control<QTabBar>(window.get(), "TabStrip1")->setCurrentIndex(1);
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdReplies"), Qt::LeftButton);
@@ -360,9 +361,9 @@ void TestMainWindowLists::addCurrentUrlAddsAForumWithALogin() {
 
 void TestMainWindowLists::forumClickFillsAndStoresTheLogin() {
     probe(*program).lists().setLists({{},
-                               {{u"http://one/"_s, u"ann|pw|x"_s},
-                                {u"http://two/"_s, u"|"_s},
-                                {u"http://three/"_s, u"bob|"_s}}});
+                                      {{u"http://one/"_s, u"ann|pw|x"_s},
+                                       {u"http://two/"_s, u"|"_s},
+                                       {u"http://three/"_s, u"bob|"_s}}});
     control<QLineEdit>(window.get(), "txtUsername")->setText(u"typed without a forum"_s);
     QVERIFY(probe(*program).lists().forums().at(0).login == u"ann|pw|x"_s);
 

@@ -8,10 +8,10 @@
 #include "store/list_files.h"
 #include "store/settings_store.h"
 #include "support/manual_clock.h"
+#include "support/program_probe.h"
 #include "support/recording_browser_page.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
-#include "support/program_probe.h"
 #include "watch/background_check.h"
 #include "watch/cookie_file.h"
 #include "watch/forum_cookie_jar.h"
@@ -278,8 +278,8 @@ void TestProgram::failedListWriteOffersRetryCancelAndQuit() {
     }
 
     // A queue run on its way: only a close that goes through ends it.
-    QVERIFY(probe(*program).postQueue().start({{u"http://f/"_s, u"f"_s, u"text"_s, u"http://f/post"_s}},
-                                       u"Subject"_s, u"Message"_s));
+    QVERIFY(probe(*program).postQueue().start(
+        {{u"http://f/"_s, u"f"_s, u"text"_s, u"http://f/post"_s}}, u"Subject"_s, u"Message"_s));
 
     QCOMPARE(program->shutDown({}), ends);
     QCOMPARE(probe(*program).postQueue().isRunning(), !ends);
@@ -375,7 +375,8 @@ void TestProgram::forumCookiesAreKeptForTheCompanionWhileCheckingAsLoggedIn() {
 
     // A burst of changes is written once, and a change still waiting at shutdown is written.
     for (int i = 0; i < 50; ++i)
-        probe(*program).cookies().add(cookie(QByteArray("c" + QByteArray::number(i)).constData(), 5));
+        probe(*program).cookies().add(
+            cookie(QByteArray("c" + QByteArray::number(i)).constData(), 5));
     QVERIFY(probe(*program).cookieFile().isPending());
     QVERIFY(program->shutDown({}));
     QCOMPARE(readCookieFile(file, QDateTime::currentDateTimeUtc()).cookies.size(), 51);

@@ -75,8 +75,7 @@ void TestProgramIntents::forumKeepsAFormatOfTheTemplates_data() {
     QTest::addColumn<QString>("shown"); // the format the forum selects afterwards
     QTest::newRow("a template's format") << 0 << QString() << u"ubb"_s << true << u"ubb"_s;
     QTest::newRow("changed") << 1 << u"html"_s << u"ezboard"_s << true << u"ezboard"_s;
-    QTest::newRow("no template of that name") << 0 << u"html"_s << u"wiki"_s << false
-                                              << u"html"_s;
+    QTest::newRow("no template of that name") << 0 << u"html"_s << u"wiki"_s << false << u"html"_s;
     // A format whose template is gone since selects nothing: the box keeps what it shows.
     QTest::newRow("stored format gone") << 1 << u"wiki"_s << u"bbcode"_s << false << QString();
     QTest::newRow("no such forum") << 2 << QString() << u"ubb"_s << false << QString();

@@ -6,10 +6,10 @@
 #include "store/settings_store.h"
 #include "store/single_instance.h"
 #include "support/manual_clock.h"
+#include "support/program_probe.h"
 #include "support/recording_browser_page.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
-#include "support/program_probe.h"
 #include "watch/forum_model.h"
 #include "watch/watch_lists.h"
 
@@ -96,7 +96,7 @@ void TestProgramReadOnly::folderThatCannotBeLockedKeepsEveryListUnwritten() {
     QCOMPARE(instance.tryLock(folders->path(u"missing"_s)), SingleInstance::Role::None);
     start(&instance);
     QCOMPARE(probe(*program).lists().postCount(), 1); // read as usual
-    QCOMPARE(messages.entries.size(), 1);      // told once, at start-up
+    QCOMPARE(messages.entries.size(), 1);             // told once, at start-up
     QVERIFY2(messages.entries.first().text.contains(u"not saved"_s),
              qPrintable(messages.entries.first().text));
     changeAndClose();

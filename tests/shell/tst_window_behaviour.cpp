@@ -7,9 +7,9 @@
 #include "browser/post_queue.h"
 #include "store/app_settings.h"
 #include "support/main_window_fixture.h"
+#include "support/program_probe.h"
 #include "support/recording_browser_page.h"
 #include "support/recording_notifier.h"
-#include "support/program_probe.h"
 #include "watch/forum_model.h"
 #include "watch/list_state.h"
 

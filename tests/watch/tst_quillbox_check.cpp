@@ -7,11 +7,11 @@
 #include "support/other_user.h"
 #include "support/page_server.h"
 #include "support/paging_board.h"
+#include "support/program_probe.h"
 #include "support/recording_browser_page.h"
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
 #include "support/test_folders.h"
-#include "support/program_probe.h"
 #include "watch/cookie_file.h"
 #include "watch/list_state.h"
 #include "watch/watch_lists.h"
@@ -599,7 +599,7 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
     probe(program).lists().addNewReply(server.url(u"/grown"_s), probe(program).lists().postId(0));
     // The window's own check found the same replies.
     probe(program).lists().setLastCheck(probe(program).lists().postId(0),
-                                 {clock.now(), CheckOutcome::NewReplies, 2000, {}, 1000});
+                                        {clock.now(), CheckOutcome::NewReplies, 2000, {}, 1000});
 
     {
         // A program that holds the folder but does not answer: nothing is marked, status 2.

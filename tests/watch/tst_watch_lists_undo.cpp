@@ -93,8 +93,8 @@ void TestWatchListsUndo::undoEndsWithAnyOtherChange_data() {
     QTest::addColumn<QString>("change");
     for (const bool forum : {true, false}) {
         const char* what = forum ? "forum" : "thread";
-        for (const char* change : {"add forum", "add thread", "remove forum", "remove thread",
-                                   "load lists"})
+        for (const char* change :
+             {"add forum", "add thread", "remove forum", "remove thread", "load lists"})
             QTest::addRow("%s, then %s", what, change) << forum << QString::fromLatin1(change);
     }
 }
@@ -138,8 +138,7 @@ void TestWatchListsUndo::rowAddedAgainIsNotListedTwice() {
     lists.removePostUndoably(0);
     lists.removePostUndoably(0);
     QCOMPARE(lists.undoRemoval(), u"http://a/t/2"_s);
-    QCOMPARE(lists.posts(),
-             QList<WatchedPost>({{u"http://a/t/2"_s, 20}, {u"http://a/t/3"_s, 30}}));
+    QCOMPARE(lists.posts(), QList<WatchedPost>({{u"http://a/t/2"_s, 20}, {u"http://a/t/3"_s, 30}}));
 }
 
 void TestWatchListsUndo::noRowNoUndo() {

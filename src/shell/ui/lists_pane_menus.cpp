@@ -51,8 +51,7 @@ void ListsPane::showPostMenu(const QPoint& at) {
         ->setEnabled(item.isValid());
     menu.addAction(tr("Copy Address"), this, [this, address] { m_clipboard.setText(address); })
         ->setEnabled(item.isValid());
-    menu.addAction(tr("Mark as Read"), this,
-                   [this, id] { m_program.markThreadRead(id); })
+    menu.addAction(tr("Mark as Read"), this, [this, id] { m_program.markThreadRead(id); })
         ->setEnabled(unread);
     const QString movedTo = item.data(ThreadModel::MovedToRole).toString();
     if (!movedTo.isEmpty()) {

@@ -52,8 +52,8 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
     connectBrowser();
     connectCompose();
     // Beside Auto-Insert; its strip goes over the browser pane, its Undo in the status bar.
-    posting = new PostingControls(m_program, m_browserPage, m_clipboard, *listsPane,
-                                  centralWidget());
+    posting =
+        new PostingControls(m_program, m_browserPage, m_clipboard, *listsPane, centralWidget());
     placeTwips(posting, 1740, 60, 1995, 375);
     posting->strip()->setParent(centralWidget());
     statusBar()->addPermanentWidget(posting->undoButton());

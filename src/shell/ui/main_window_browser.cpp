@@ -33,9 +33,8 @@ void MainWindow::connectBrowser() {
         connect(pasteButtons[i], &QPushButton::clicked, this, [this, i] { paste(i); });
     // A page of a forum's site selects that forum, as a password manager picks the login that
     // matches the page; the forum's format comes with it.
-    connect(browserPane, &BrowserPane::downloadCompleted, this, [this] {
-        listsPane->selectForum(m_program.forumOfPage(m_browserPage.currentUrl()));
-    });
+    connect(browserPane, &BrowserPane::downloadCompleted, this,
+            [this] { listsPane->selectForum(m_program.forumOfPage(m_browserPage.currentUrl())); });
     connect(listsPane, &ListsPane::forumSelected, this, [this](int row) {
         const int format = formatBox->findText(m_program.forumFormat(row), Qt::MatchExactly);
         if (format >= 0)

@@ -119,13 +119,13 @@ void PostingControls::showPostHistory() {
         connect(m_history.data(), &PostHistoryWindow::columnsResized, this, [this] {
             m_program.keepSetting(keys::postHistoryColumns, m_history->columnWidths());
         });
-        connect(&m_program, &Program::postLogged, m_history.data(),
-                &PostHistoryWindow::addRecord);
+        connect(&m_program, &Program::postLogged, m_history.data(), &PostHistoryWindow::addRecord);
         connect(m_history.data(), &PostHistoryWindow::openRequested, &m_page,
                 &BrowserPage::navigate);
         connect(m_history.data(), &PostHistoryWindow::copyAddressRequested, this,
                 [this](const QString& address) { m_clipboard.setText(address); });
-        connect(m_history.data(), &PostHistoryWindow::watchAgainRequested, &m_program, &Program::watchPage);
+        connect(m_history.data(), &PostHistoryWindow::watchAgainRequested, &m_program,
+                &Program::watchPage);
         connect(m_history.data(), &PostHistoryWindow::retrySkippedRequested, &m_program,
                 &Program::retrySkippedFromLog);
     }
