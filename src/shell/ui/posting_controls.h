@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
+#include "browser/ui/queue_strip.h"
 
-class QPushButton;
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
 
 namespace quillbox {
 
@@ -13,7 +14,6 @@ class Clipboard;
 class ListsPane;
 class PostHistoryWindow;
 class Program;
-class QueueStrip;
 
 // What the main window shows of posting to many forums and of the post log: the "Post to
 // Selected Forums" button (this widget, laid out on its own), the queue's strip over the browser
