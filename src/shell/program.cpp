@@ -6,6 +6,7 @@
 #include "browser/post_again.h"
 #include "browser/post_log.h"
 #include "browser/post_queue.h"
+#include "compose/saved_messages.h"
 #include "platform/browser_page.h"
 #include "platform/logging.h"
 #include "platform/notifier.h"

@@ -5,6 +5,7 @@
 #include "compose/link_template.h"
 #include "shell/branding.h"
 #include "store/app_settings.h"
+#include "store/file_result.h"
 #include "watch/fetch_result.h"
 #include "watch/thread_model.h"
 
@@ -39,6 +40,7 @@ class PostQueue;
 struct PostRecord;
 class PostMeasurer;
 class ReplyCheck;
+class SavedMessages;
 class SettingsStore;
 class SingleInstance;
 class UserMessages;
@@ -111,6 +113,7 @@ struct CloseView {
 //   PostQueue        a run over many forums: asks the page to navigate, AutoInsert to insert
 //   AutoInsert       the message into the page's posting form (Draft, converted)
 //   PagePaste        one value of the Draft into the page's focused field
+//   SavedMessages    messages.txt, the messages the user saved
 //
 // Who signals whom:
 //   PostMeasurer, ReplyCheck, ForumPasswords, InsertFollowUp -> panelText -> window status bar
@@ -189,6 +192,7 @@ public:
     const WatchLists& lists() const { return *m_lists; }
     const ForumPasswords& passwords() const { return *m_passwords; }
     const PostQueue& postQueue() const { return *m_queue; }
+    const SavedMessages& savedMessages() const { return *m_savedMessages; }
     // The item models the lists pane shows; a forum's name is edited in its row.
     QAbstractItemModel* forumsModel() const;
     QAbstractItemModel* threadsModel() const;
@@ -231,6 +235,10 @@ public:
     // A thread whose last check found it moved to another site is watched at its new address
     // instead.
     void watchMovedThread(ThreadModel::PostId id);
+
+    // The saved messages (messages.txt): a message kept, or one taken off the file.
+    FileResult saveMessage(const QString& body, const QString& subject);
+    FileResult removeSavedMessage(const QByteArray& line);
 
     // Posting.
     // Where Auto-Insert, the Paste buttons and a run over many forums read the message from.
@@ -341,6 +349,7 @@ private:
     std::unique_ptr<ForumPasswords> m_passwords;
     std::unique_ptr<AutoInsert> m_autoInsert;
     std::unique_ptr<PagePaste> m_paste;
+    std::unique_ptr<SavedMessages> m_savedMessages;
     std::unique_ptr<PostRecord> m_pendingInsert; // a single Auto-Insert waiting for its thread
     std::function<Draft()> m_draft;
     bool m_logFailureShown = false;

@@ -7,9 +7,11 @@
 #include "browser/post_again.h"
 #include "browser/post_log.h"
 #include "browser/post_queue.h"
+#include "compose/saved_messages.h"
 #include "platform/browser_page.h"
 #include "platform/user_messages.h"
 #include "shell/program.h"
+#include "store/data_folder.h"
 #include "watch/forum_match.h"
 #include "watch/forum_passwords.h"
 #include "watch/post_measurer.h"
@@ -102,6 +104,16 @@ void Program::makePosting(const ProgramSeams& seams) {
         m_followUp->recordInsert(pasted, draft().message);
     };
     m_paste = std::make_unique<PagePaste>(page, std::move(sources));
+    m_savedMessages =
+        std::make_unique<SavedMessages>(dataFilePath(m_dataFolder, messagesFileName()));
+}
+
+FileResult Program::saveMessage(const QString& body, const QString& subject) {
+    return m_savedMessages->save(body, subject);
+}
+
+FileResult Program::removeSavedMessage(const QByteArray& line) {
+    return m_savedMessages->remove(line);
 }
 
 Draft Program::draft() const {

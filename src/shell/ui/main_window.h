@@ -25,7 +25,6 @@ class HelpWindow;
 class ListsPane;
 class PostingControls;
 class Program;
-class SavedMessages;
 class SavedMessagesWindow;
 class SkinLabel;
 class TemplateEditor;
@@ -122,7 +121,6 @@ private:
     Program& m_program;
     BrowserPage& m_browserPage;
     Clipboard& m_clipboard;
-    SavedMessages* m_savedMessages = nullptr;
     QPointer<SavedMessagesWindow> m_savedMessagesWindow;
     QPointer<TemplateEditor> m_templateEditor;
     bool m_loaded = false;
