@@ -172,7 +172,7 @@ void TestProgramIntents::pasteTakesTheDraftAsItIsNow() {
     start("http://one/|ann|pw1\r\n\r\n");
     draft = {u"Seeds"_s, u"Hello\r\nsee http://x/"_s, u"html"_s, forum, u"typed"_s, u"box"_s};
     if (pasted.isEmpty()) {
-        pasted = pageMessage(draft.message, u"html"_s, program->templates());
+        pasted = pageMessage(draft.message, u"html"_s, program->templates(), program->linkRules());
         QVERIFY(pasted.contains(u"<a href="_s));
     }
     program->paste(which);
