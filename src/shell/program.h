@@ -104,7 +104,8 @@ struct CloseView {
 //   WatchLists       the forums, the watched threads, the new replies, and Undo of a removal
 //   ForumCookieJar   the browser's cookies, sent by every fetch while "as the logged-in user"
 //   CookieFileKeeper the jar mirrored to a file for quillbox-check
-//   PageFetcher      "Watch This Post"'s fetch      -> PostMeasurer puts the page on watch
+//   PageFetcher      "Watch This Post"'s fetch
+//   PostMeasurer     measures a page with it and puts it on watch, or renews its size
 //   ReplyCheck       the window's check             \ both check the WatchLists; the background
 //   BackgroundCheck  the scheduled check            /  one waits for the window's and notifies
 //   ListsAutosave    writes the lists a while after each change
@@ -125,6 +126,9 @@ struct CloseView {
 //   BackgroundCheck -> checkFinished (panelText), runningChanged (backgroundCheckRunning)
 //   WatchLists::undoAvailableChanged -> undoAvailable; removals -> rowRemoved, removalUndone
 //   AppSettings::changed -> the background check's interval, the cookie jar, the templates
+// Outside it: main() (or a test) owns the program, the page and the main window; the window
+// owns its panes, hands the program the Draft source, and calls no part of the program but
+// these methods.
 class Program final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Program)
