@@ -10,8 +10,6 @@
 #include "shell/ui/login_boxes.h"
 #include "skin/ui/skin_label.h"
 #include "store/records.h"
-#include "watch/fetch_messages.h"
-#include "watch/forum_match.h"
 #include "watch/shown_address.h"
 #include "watch/ui/reply_check_options.h"
 #include "watch/ui/warning_icons.h"
