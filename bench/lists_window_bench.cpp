@@ -18,6 +18,9 @@
 #include "watch/watch_lists.h"
 #include "web_bench_support.h"
 
+// The bench fills and checks the lists directly, as the tests do.
+#include "../tests/support/program_probe.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListView>
@@ -112,7 +115,7 @@ int main(int argc, char* argv[]) {
     WebEnginePage page(view);
     Program program({dataFolder, settings, messages, systemClock, page});
     MainWindow window(program, page, view, clipboard);
-    ReplyCheck& check = program.replyCheck();
+    ReplyCheck& check = probe(program).replyCheck();
     window.show();
     QCoreApplication::processEvents();
 
@@ -125,7 +128,7 @@ int main(int argc, char* argv[]) {
         return 2;
 
     t.restart();
-    program.lists().setLists(loaded.data);
+    probe(program).lists().setLists(loaded.data);
     QCoreApplication::processEvents();
     met &= report("show them in the list boxes", ms(t), 200);
     const auto* postList = window.findChild<QListView*>(QStringLiteral("lstPosts"));
@@ -135,7 +138,7 @@ int main(int argc, char* argv[]) {
         return 2;
 
     t.restart();
-    const QStringList errors = saveLists(dataFolder, program.lists().lists());
+    const QStringList errors = saveLists(dataFolder, probe(program).lists().lists());
     met &= report("save them", ms(t), 200);
     if (!errors.isEmpty() || loadLists(dataFolder).data != lists)
         return 2;
@@ -152,7 +155,7 @@ int main(int argc, char* argv[]) {
             {QStringLiteral("http://127.0.0.1:%1/t/%2").arg(server.serverPort()).arg(i),
              i % 2 ? 19000 : 20000});
     }
-    program.lists().setLists(checked);
+    probe(program).lists().setLists(checked);
     QCoreApplication::processEvents();
     QElapsedTimer clock;
     clock.start();

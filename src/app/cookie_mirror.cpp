@@ -1,19 +1,17 @@
 #include "app/cookie_mirror.h"
 
-#include "watch/forum_cookie_jar.h"
+#include "shell/program.h"
 
 #include <QWebEngineCookieStore>
 #include <QWebEngineProfile>
 
 namespace quillbox {
 
-CookieMirror::CookieMirror(QWebEngineProfile* profile, ForumCookieJar& jar, QObject* parent)
+CookieMirror::CookieMirror(QWebEngineProfile* profile, Program& program, QObject* parent)
     : QObject(parent) {
     QWebEngineCookieStore* store = profile->cookieStore();
-    connect(store, &QWebEngineCookieStore::cookieAdded, this,
-            [&jar](const QNetworkCookie& cookie) { jar.add(cookie); });
-    connect(store, &QWebEngineCookieStore::cookieRemoved, this,
-            [&jar](const QNetworkCookie& cookie) { jar.remove(cookie); });
+    connect(store, &QWebEngineCookieStore::cookieAdded, &program, &Program::browserCookieAdded);
+    connect(store, &QWebEngineCookieStore::cookieRemoved, &program, &Program::browserCookieRemoved);
     // The cookies already stored arrive through cookieAdded as well.
     store->loadAllCookies();
 }

@@ -6,15 +6,15 @@ class QWebEngineProfile;
 
 namespace quillbox {
 
-class ForumCookieJar;
+class Program;
 
-// Keeps the checks' cookie jar a copy of a browser profile's cookie store: every cookie the
-// store holds at the start, and each one added or removed afterwards.
+// Keeps the checks' cookies a copy of a browser profile's cookie store: the program is told of
+// every cookie the store holds at the start, and of each one added or removed afterwards.
 class CookieMirror final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CookieMirror)
 public:
-    CookieMirror(QWebEngineProfile* profile, ForumCookieJar& jar, QObject* parent = nullptr);
+    CookieMirror(QWebEngineProfile* profile, Program& program, QObject* parent = nullptr);
 };
 
 } // namespace quillbox

@@ -18,7 +18,6 @@
 #include "store/data_folder.h"
 #include "store/settings_store.h"
 #include "store/single_instance.h"
-#include "watch/background_check.h"
 
 #include <QApplication>
 #include <QWebEngineView>
@@ -59,7 +58,7 @@ int main(int argc, char* argv[]) {
 
     Program program({dataFolder, settings, messages, clock, page, &notifier, &passwords});
     program.listen(instance);
-    CookieMirror cookieMirror(sharedWebProfile(), program.cookies());
+    CookieMirror cookieMirror(sharedWebProfile(), program);
     MainWindow window(program, page, pageView, clipboard);
     messages.setParent(&window);
 
@@ -68,8 +67,7 @@ int main(int argc, char* argv[]) {
     // A program ended before the splash window's wait is over never shows its main window.
     QObject::connect(&program, &Program::quitRequested, splash, &SplashWindow::stopTimer);
     // Quitting mid-check applies nothing of it.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &program.background(),
-                     &BackgroundCheck::abandon);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &program, &Program::abandonChecks);
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &window,
                      &QWidget::close);
     QObject::connect(&program, &Program::started, &terminationSignals,

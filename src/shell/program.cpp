@@ -1,9 +1,12 @@
 #include "shell/program.h"
 
+#include "browser/auto_insert.h"
 #include "browser/insert_follow_up.h"
+#include "browser/page_paste.h"
 #include "browser/post_again.h"
 #include "browser/post_log.h"
 #include "browser/post_queue.h"
+#include "compose/saved_messages.h"
 #include "platform/browser_page.h"
 #include "platform/logging.h"
 #include "platform/notifier.h"
@@ -50,7 +53,7 @@ QString designTimeMessage() {
 
 Program::Program(const ProgramSeams& seams, QObject* parent)
     : QObject(parent), m_dataFolder(seams.dataFolder), m_store(seams.store),
-      m_messages(seams.messages), m_templates(defaultTemplates()),
+      m_messages(seams.messages), m_page(seams.page), m_templates(defaultTemplates()),
       m_statePreload(std::make_unique<ListStatePreload>(m_dataFolder)),
       m_settings(std::make_unique<AppSettings>(seams.store)),
       m_lists(std::make_unique<WatchLists>()), m_cookies(std::make_unique<ForumCookieJar>()),
@@ -111,60 +114,14 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
         [this](const QDateTime& from) { keep(m_settings->set(keys::lastBackgroundCheck, from)); });
     m_background->restoreSchedule(replyCheckMinutes(), m_settings->get(keys::lastBackgroundCheck));
 
-    // The page where an inserted message shows up is put on watch.
-    BrowserPage& page = seams.page;
-    m_followUp = std::make_unique<InsertFollowUp>(
-        page, [this](const QString& thread) { m_measurer->watchPost(thread); });
-
-    // Posting to many forums: the queue asks for the pages, the window puts the text in, the
-    // follow-up tells where the post was found, and every outcome goes to the post log.
-    m_queue = std::make_unique<PostQueue>(seams.clock);
-    connect(m_queue.get(), &PostQueue::navigateRequested, &page, &BrowserPage::navigate);
-    connect(&page, &BrowserPage::downloadCompleted, m_queue.get(), &PostQueue::pageLoaded);
-    connect(m_queue.get(), &PostQueue::recorded, this, &Program::logPost);
-    // The same post to the same forum again is the user's choice.
-    m_queue->setRepeatCheck(
-        [this](const QueueForum& forum, const QString& subject, const QString& message) {
-            return askToPostAgain(m_messages, m_branding.productName,
-                                  readPostLog(m_dataFolder).records, forum, subject, message);
-        });
-    connect(m_followUp.get(), &InsertFollowUp::postFound, this,
-            [this](const QString& thread, const QString& title) {
-                if (m_queue->isRunning()) {
-                    m_queue->threadFound(thread, title);
-                } else if (m_pendingInsert) {
-                    m_pendingInsert->thread = thread;
-                    m_pendingInsert->threadTitle = threadTitleFromPageTitle(
-                        title,
-                        m_lists->forumModel().name(m_lists->forumIndex(m_pendingInsert->forum)));
-                    m_pendingInsert->result = postResult::watched();
-                    logPost(*std::exchange(m_pendingInsert, nullptr));
-                }
-            });
-    connect(m_followUp.get(), &InsertFollowUp::threadNotFound, this, [this] {
-        if (!m_queue->isRunning() && m_pendingInsert) {
-            m_pendingInsert->result = postResult::notFound();
-            logPost(*std::exchange(m_pendingInsert, nullptr));
-        }
-    });
-}
-
-void Program::watchMovedThread(ThreadModel::PostId id) {
-    const int row = m_lists->rowOfPost(id);
-    const std::optional<PostCheck> check = m_lists->lastCheck(row);
-    if (row < 0 || !check || check->movedTo.isEmpty())
-        return;
-    const QString movedTo = check->movedTo;
-    qCInfo(logWatch).noquote() << "watching the new address of"
-                               << shownAddress(m_lists->post(row).address) << "at"
-                               << shownAddress(movedTo);
-    // The old address fails on every check from now on: the new one takes its place.
-    m_lists->removePost(row);
-    m_measurer->watchPost(movedTo);
+    makePosting(seams);
+    connectLists();
 }
 
 // The follow-up holds the page, and the checks the lists: they go first.
 Program::~Program() {
+    m_paste.reset();
+    m_autoInsert.reset();
     m_passwords.reset();
     m_queue.reset();
     m_followUp.reset();
@@ -424,63 +381,6 @@ bool Program::setReplyCheckMinutes(int minutes) {
                          m_settings->set(keys::replyCheckMinutes, QString::number(minutes));
     keep(written);
     return written;
-}
-
-void Program::singleInsertMade(const QString& postingPage, const QString& subject,
-                               const QString& format, bool subjectInserted) {
-    if (m_queue->isRunning())
-        return;
-    const int forum = forumForPage(m_lists->forums(), postingPage);
-    m_pendingInsert = std::make_unique<PostRecord>();
-    m_pendingInsert->forum = forum >= 0 ? m_lists->forums().at(forum).address : QString();
-    m_pendingInsert->postingPage = postingPage;
-    m_pendingInsert->subject = subjectInserted ? subject : QString();
-    if (!subjectInserted && !subject.isEmpty())
-        m_pendingInsert->note = PostQueue::noSubjectFieldNote();
-    m_pendingInsert->format = format;
-}
-
-bool Program::retrySkipped(const QStringList& forums, const QString& subject,
-                           const QString& message) {
-    QList<int> rows;
-    for (const QString& address : forums)
-        if (const int row = m_lists->forumIndex(address); row >= 0 && !rows.contains(row))
-            rows.append(row);
-    return postToForums(rows, subject, message);
-}
-
-bool Program::postToForums(const QList<int>& forumRows, const QString& subject,
-                           const QString& message) {
-    QList<QueueForum> forums;
-    for (int row : forumRows) {
-        if (row < 0 || row >= m_lists->forumCount())
-            continue;
-        const QString address = m_lists->forums().at(row).address;
-        // The name the queue shows: the forum's own, else its site's; an address that is no web
-        // page's keeps its password masked.
-        const QString host = siteHost(address);
-        const QString name = m_lists->forumModel().name(row);
-        forums.append({address,
-                       !name.isEmpty()  ? name
-                       : host.isEmpty() ? shownAddress(address)
-                                        : host,
-                       m_lists->forumModel().format(row), m_lists->forumModel().postingPage(row)});
-    }
-    return m_queue->start(forums, subject, message);
-}
-
-void Program::logPost(const PostRecord& posted) {
-    PostRecord record = posted;
-    if (!record.time.isValid())
-        record.time = QDateTime::currentDateTime();
-    const FileResult written = appendPostRecord(m_dataFolder, record);
-    if (!written.ok && !m_logFailureShown) {
-        m_logFailureShown = true;
-        m_messages.showMessage(m_branding.productName,
-                               tr("A post could not be added to the post log."),
-                               MessageIcon::Exclamation, written.message);
-    }
-    emit postLogged(record);
 }
 
 void Program::backgroundCheckFinished(const QStringList& newlyFound) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "browser/paste_rule.h"
 #include "compose/link_rules.h"
 #include "compose/link_template.h"
 #include "shell/branding.h"
 #include "store/app_settings.h"
+#include "store/file_result.h"
 #include "watch/fetch_result.h"
 #include "watch/thread_model.h"
 
@@ -11,11 +13,17 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
+
+class QAbstractItemModel;
+class QNetworkCookie;
 
 namespace quillbox {
 
+class AutoInsert;
 class BackgroundCheck;
 class BrowserPage;
 class Clock;
@@ -27,11 +35,13 @@ class ListStatePreload;
 class ListsAutosave;
 class Notifier;
 class PageFetcher;
+class PagePaste;
 class PasswordStore;
 class PostQueue;
 struct PostRecord;
 class PostMeasurer;
 class ReplyCheck;
+class SavedMessages;
 class SettingsStore;
 class SingleInstance;
 class UserMessages;
@@ -67,6 +77,17 @@ struct StartView {
     QByteArray geometry; // empty when none was stored
 };
 
+// What the window shows of the message and the login at the moment: Auto-Insert, the Paste
+// buttons and a run over many forums read it when they need it.
+struct Draft {
+    QString subject;
+    QString message;  // as the program sees it: line breaks as CR LF
+    QString format;   // the format chosen
+    int forum = -1;   // the forum selected in the lists, -1 for none
+    QString userName; // the login boxes, for a page of no forum selected
+    QString password;
+};
+
 // What the main window hands back when it closes.
 struct CloseView {
     QString message;
@@ -74,11 +95,41 @@ struct CloseView {
     QByteArray geometry;
 };
 
-// The program's logic and its wiring: the settings, the lists, the page fetcher that measures
-// pages put on watch, the measurer, the checks (the window's and the background one, on one
-// engine), the autosave, the cookie jar the checks send from, the background check and the
-// follow-up of an inserted message. It signals what the window shows; nothing in it calls back
-// into a window.
+// The program's logic and its wiring. The window sends it what the user does, as intents
+// (addForumFromPage, removeForum, watchPage, startCheck, autoInsert, postToForums...), and shows
+// what it signals; nothing in it calls back into a window. Views get the lists' item models
+// (QAbstractItemModel: rows to show, a forum's name to edit) and read-only looks at the rest.
+//
+// Who owns what (each made in this order, destroyed the other way round):
+//   AppSettings      the settings table over the settings store
+//   WatchLists       the forums, the watched threads, the new replies, and Undo of a removal
+//   ForumCookieJar   the browser's cookies, sent by every fetch while "as the logged-in user"
+//   CookieFileKeeper the jar mirrored to a file for quillbox-check
+//   PageFetcher      "Watch This Post"'s fetch
+//   PostMeasurer     measures a page with it and puts it on watch, or renews its size
+//   ReplyCheck       the window's check             \ both check the WatchLists; the background
+//   BackgroundCheck  the scheduled check            /  one waits for the window's and notifies
+//   ListsAutosave    writes the lists a while after each change
+//   ForumPasswords   the logins of the forums, in posts2.txt or the keyring
+//   InsertFollowUp   finds the thread an inserted message shows up in -> PostMeasurer
+//   PostQueue        a run over many forums: asks the page to navigate, AutoInsert to insert
+//   AutoInsert       the message into the page's posting form (Draft, converted)
+//   PagePaste        one value of the Draft into the page's focused field
+//   SavedMessages    messages.txt, the messages the user saved
+//
+// Who signals whom:
+//   PostMeasurer, ReplyCheck, ForumPasswords, InsertFollowUp -> panelText -> window status bar
+//   PageFetcher -> fetchStage/fetchProgress -> window status bar
+//   PostQueue::insertRequested -> formatRequested (window's format box) -> AutoInsert
+//   AutoInsert::finished -> the post log (a single insert, once the follow-up finds the thread)
+//                           and PostQueue::insertMade
+//   InsertFollowUp::postFound/threadNotFound -> PostQueue or the post log -> postLogged
+//   BackgroundCheck -> checkFinished (panelText), runningChanged (backgroundCheckRunning)
+//   WatchLists::undoAvailableChanged -> undoAvailable; removals -> rowRemoved, removalUndone
+//   AppSettings::changed -> the background check's interval, the cookie jar, the templates
+// Outside it: main() (or a test) owns the program, the page and the main window; the window
+// owns its panes, hands the program the Draft source, and calls no part of the program but
+// these methods.
 class Program final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Program)
@@ -106,6 +157,11 @@ public:
     // Starts the background check's schedule; a check missed while the program was closed
     // runs soon after.
     void startBackgroundChecks();
+    // Quitting mid-check applies nothing of it.
+    void abandonChecks();
+    // The browser's cookie store changed: the checks send the same cookies.
+    void browserCookieAdded(const QNetworkCookie& cookie);
+    void browserCookieRemoved(const QNetworkCookie& cookie);
 
     // The subject box's change handling: every change is stored at once.
     void subjectChanged(const QString& subject);
@@ -119,6 +175,11 @@ public:
     // Reports a settings write that failed, once per run: the subject is stored on every
     // keystroke.
     void keep(bool written);
+    // Writes one setting; a failure is told as keep() tells it.
+    template <typename T>
+    void keepSetting(SettingKey<T> key, const std::type_identity_t<T>& value) {
+        keep(m_settings->set(key, value));
+    }
 
     // The window's title: the program and its maker, and the number of threads with unread
     // replies when there are any, as in "Quillbox by the Quillbox developers (3)".
@@ -129,20 +190,73 @@ public:
     const TemplateSet& templates() const { return m_templates; }
     LinkRules linkRules() const { return m_linkRules; }
     QString dataFolder() const { return m_dataFolder; }
-    AppSettings& settings() { return *m_settings; }
     UserMessages& messages() { return m_messages; }
-    WatchLists& lists() { return *m_lists; }
-    PageFetcher& sizesFetcher() { return *m_sizesFetcher; }
-    PostMeasurer& measurer() { return *m_measurer; }
-    ReplyCheck& replyCheck() { return *m_replyCheck; }
-    ListsAutosave& autosave() { return *m_autosave; }
-    ForumCookieJar& cookies() { return *m_cookies; }
-    CookieFileKeeper& cookieFile() { return *m_cookieFile; }
-    BackgroundCheck& background() { return *m_background; }
-    InsertFollowUp& followUp() { return *m_followUp; }
-    PostQueue& postQueue() { return *m_queue; }
-    ForumPasswords& passwords() { return *m_passwords; }
+    // Read-only looks for the views: the settings (and their changed signal), the lists, the
+    // logins, the run over many forums.
+    const AppSettings& settings() const { return *m_settings; }
+    const WatchLists& lists() const { return *m_lists; }
+    const ForumPasswords& passwords() const { return *m_passwords; }
+    const PostQueue& postQueue() const { return *m_queue; }
+    const SavedMessages& savedMessages() const { return *m_savedMessages; }
+    // The item models the lists pane shows; a forum's name is edited in its row.
+    QAbstractItemModel* forumsModel() const;
+    QAbstractItemModel* threadsModel() const;
+    QAbstractItemModel* newRepliesModel() const;
 
+    // The forums.
+    // Adds the page shown as a forum, named after its title, with no login yet; -1 when it is
+    // listed already or is not on the web (the user is told).
+    int addForumFromPage(const QString& address, const QString& title);
+    // Empties a forum's login ("|"), as a new forum's boxes show it.
+    void clearForumLogin(int row);
+    void storeLogin(int row, const QString& userName, const QString& password);
+    void setPasswordsInKeyring(bool on);
+    // Keeps the page as the forum's posting page; false when it is not on the web (told).
+    bool usePageAsPostingPage(int row, const QString& page);
+    // The forum whose site the page belongs to, or -1 (see forumForPage).
+    int forumOfPage(const QString& address) const;
+    // The format the forum was last posted in, when it is still one of the templates; "" when
+    // it has none, or its format is gone.
+    QString forumFormat(int row) const;
+    // Choosing a format while a forum is selected keeps it for that forum; a name that is no
+    // template's is not kept (false).
+    bool setForumFormat(int row, const QString& format);
+
+    // Removing rows, with Undo until the lists change otherwise (see WatchLists).
+    bool removeForum(int row);
+    bool removeThread(int row);
+    bool undoRemoval();
+
+    // The watched threads and their replies.
+    // Fetches the page and puts it on watch (refused, with a box, when it is not on the web).
+    void watchPage(const QString& address);
+    void startCheck();
+    bool markRead(int newReplyRow);
+    void markThreadRead(ThreadModel::PostId id);
+    void markAllRead();
+    // A thread is about to be opened in the browser (from New Replies: newReplyRow, else -1):
+    // a new reply opened is read, and the page may show the message just posted.
+    void openingThread(int newReplyRow);
+    // A thread whose last check found it moved to another site is watched at its new address
+    // instead.
+    void watchMovedThread(ThreadModel::PostId id);
+
+    // The saved messages (messages.txt): a message kept, or one taken off the file.
+    FileResult saveMessage(const QString& body, const QString& subject);
+    FileResult removeSavedMessage(const QByteArray& line);
+
+    // Posting.
+    // Where Auto-Insert, the Paste buttons and a run over many forums read the message from.
+    void setDraftSource(std::function<Draft()> source);
+    // The Auto-Insert button.
+    void autoInsert();
+    // Whether a Paste button's value goes into the page shown at once, or only once the user
+    // says so (a forum's password into another site's page).
+    PasteDecision pasteDecision(int which) const;
+    // Pastes one value (PagePaste::Index) into the page's focused field, without asking.
+    void paste(int which);
+    // The browser pane has shown a page that finished loading: it may show an inserted message.
+    void pageShown();
     // An Auto-Insert of one message (not a queue's) reached the page at postingPage: its post is
     // logged, under the forum of that page's site, once the follow-up finds the thread or gives
     // up looking. A subject the form had no field for is not logged as inserted.
@@ -151,14 +265,22 @@ public:
     // Posts again to the forums a run passed over (by address; a forum removed since is left
     // out), each with its posting page and format as they are now.
     bool retrySkipped(const QStringList& forums, const QString& subject, const QString& message);
+    // The run's own skipped forums, with its subject and message.
+    bool retrySkippedOfRun();
+    // A logged run's skipped forums get the draft's message (the log keeps no text), and its
+    // subject when the run had none.
+    bool retrySkippedFromLog(const QStringList& forums, const QString& subject);
     // Starts a queue run over the forums of these rows, each with its own format and posting
-    // page; false when no row is given or a run is on already.
+    // page; false when no row is given or a run is on already. Without a subject and message,
+    // the draft's.
     bool postToForums(const QList<int>& forumRows, const QString& subject, const QString& message);
+    bool postToForums(const QList<int>& forumRows);
+    // A run going on: on to the next forum, past the one at hand, or stopped.
+    void nextForum();
+    void skipForum();
+    void stopRun();
     // Appends a record to the post log; a failure is told once per run.
     void logPost(const PostRecord& record);
-    // A thread whose last check found it moved to another site is watched at its new address
-    // instead.
-    void watchMovedThread(ThreadModel::PostId id);
 
 signals:
     void panelText(int panel, const QString& text);
@@ -177,8 +299,19 @@ signals:
     void started();
     // The number of threads with unread replies changed; so did the window's title.
     void unreadCountChanged(int count);
+    // The background check started or ended: the window's check waits meanwhile.
+    void backgroundCheckRunning(bool running);
+    // A forum or thread was removed (its address), and Undo can bring it back.
+    void rowRemoved(const QString& address);
+    void removalUndone(const QString& address);
+    void undoAvailable(bool available);
+    // A run over many forums inserts in each forum's format: the format box shows it first.
+    void formatRequested(const QString& format);
 
 private:
+    // Tests reach the parts through it (tests/support/program_probe.h).
+    friend struct ProgramProbe;
+
     void settingChanged(Setting id);
     // The checks' cookies and their file follow "Check threads as the logged-in user".
     void followCheckAsLoggedIn();
@@ -186,10 +319,14 @@ private:
     bool saveListsAsking();
     void reportProblems(const QString& intro, const QStringList& problems);
     void followUnreadCount();
+    void connectLists();
+    void makePosting(const ProgramSeams& seams);
+    Draft draft() const;
 
     QString m_dataFolder;
     SettingsStore& m_store;
     UserMessages& m_messages;
+    BrowserPage& m_page;
     QStringList m_readOnlyLists; // list files that could not be read: never written this run
     QString m_lockProblem;       // the folder could not be locked: no list is written this run
     QString m_channelProblem;    // a later start cannot reach this program
@@ -216,7 +353,11 @@ private:
     std::unique_ptr<InsertFollowUp> m_followUp;
     std::unique_ptr<PostQueue> m_queue;
     std::unique_ptr<ForumPasswords> m_passwords;
+    std::unique_ptr<AutoInsert> m_autoInsert;
+    std::unique_ptr<PagePaste> m_paste;
+    std::unique_ptr<SavedMessages> m_savedMessages;
     std::unique_ptr<PostRecord> m_pendingInsert; // a single Auto-Insert waiting for its thread
+    std::function<Draft()> m_draft;
     bool m_logFailureShown = false;
     Notifier* m_notifier = nullptr;
     QString m_caption;

@@ -2,7 +2,14 @@
 
 namespace quillbox {
 
-WatchLists::WatchLists(QObject* parent) : QObject(parent) {}
+WatchLists::WatchLists(QObject* parent) : QObject(parent) {
+    for (const QAbstractItemModel* model : {static_cast<const QAbstractItemModel*>(&m_forums),
+                                            static_cast<const QAbstractItemModel*>(&m_threads)}) {
+        connect(model, &QAbstractItemModel::rowsInserted, this, &WatchLists::endUndo);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &WatchLists::endUndo);
+        connect(model, &QAbstractItemModel::modelReset, this, &WatchLists::endUndo);
+    }
+}
 
 void WatchLists::setLists(const ListsData& data) {
     m_newReplies.clear();

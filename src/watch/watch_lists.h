@@ -85,7 +85,36 @@ public:
     // highest post, title and where its address leads.
     void recordMeasured(PostId id, const ThreadPage& page);
 
+    // Removals the user can take back: the row removed last comes back where it was, whole
+    // (a forum with its login, format, posting page and name; a thread with its checks), until
+    // any other row comes or goes in either list, after which putting it back could place it
+    // among rows that were not there when it went. Each answers the removed row's address, ""
+    // when there is no such row.
+    QString removeForumUndoably(int row);
+    QString removePostUndoably(int row);
+    bool canUndoRemoval() const { return m_removed.has_value(); }
+    // Puts the row back and answers its address; "" when there is nothing to undo, or when its
+    // address is in the list again since (one row an address, as every other way keeps it).
+    QString undoRemoval();
+
+signals:
+    // Undo became possible (a removal) or ended (used, or the lists changed since).
+    void undoAvailableChanged(bool available);
+
 private:
+    struct Removed {
+        bool forum = false;
+        int row = 0;
+        QString address;
+        QString login;
+        QString format;
+        QString postingPage;
+        QString name;
+        ThreadRecord thread; // a removed thread, whole
+    };
+    void endUndo();
+
+    std::optional<Removed> m_removed;
     ThreadModel m_threads;
     ForumModel m_forums;
     NewRepliesModel m_newReplies{m_threads};

@@ -34,6 +34,9 @@ struct Strip {
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(strip);
         layout->addWidget(new QWidget(&window), 1); // where the browser pane would be
+        QObject::connect(strip, &QueueStrip::nextRequested, &queue, &PostQueue::nextForum);
+        QObject::connect(strip, &QueueStrip::skipRequested, &queue, &PostQueue::skip);
+        QObject::connect(strip, &QueueStrip::stopRequested, &queue, [this] { queue.stop(); });
         QObject::connect(&queue, &PostQueue::recorded, &queue,
                          [this](const PostRecord& r) { results.append(r.result); });
     }

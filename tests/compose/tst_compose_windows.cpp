@@ -36,6 +36,11 @@ using namespace quillbox::test;
 
 namespace {
 
+// The window's owner removes the line from the file.
+SavedMessagesWindow::Remove removeFrom(SavedMessages& store) {
+    return [&store](const QByteArray& line) { return store.remove(line); };
+}
+
 void clickRow(QListView* list, int row) {
     const QRect rect = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
@@ -139,7 +144,7 @@ void TestComposeWindows::savedMessagesWindowShowsAndHandsOver() {
     QVERIFY(writeBytes(messagesPath(),
                        "\r\na[br]b[br]c|S\r\n[BR]x|only[br]|t|u\r\nno bar\r\n|blank\r\n"));
     SavedMessages store(messagesPath());
-    SavedMessagesWindow form(store, messages, u"Quillbox"_s);
+    SavedMessagesWindow form(store, removeFrom(store), messages, u"Quillbox"_s);
     form.fillMessageList();
     form.show();
     QCOMPARE(form.objectName(), u"Form3"_s);
@@ -187,7 +192,7 @@ void TestComposeWindows::savedMessagesWindowDeletesFiltersAndFollowsTheFile() {
                             "first|Alpha\r\n";
     QVERIFY(writeBytes(messagesPath(), file));
     SavedMessages store(messagesPath());
-    SavedMessagesWindow form(store, messages, u"Quillbox"_s);
+    SavedMessagesWindow form(store, removeFrom(store), messages, u"Quillbox"_s);
     form.fillMessageList();
     form.show();
     auto* list = control<QListView>(&form, "List1");
@@ -223,7 +228,8 @@ void TestComposeWindows::savedMessagesWindowDeletesFiltersAndFollowsTheFile() {
 
 void TestComposeWindows::missingFileIsReportedAndTheListWaitsForASave() {
     SavedMessages store(messagesPath());
-    QPointer<SavedMessagesWindow> form = new SavedMessagesWindow(store, messages, u"Quillbox"_s);
+    QPointer<SavedMessagesWindow> form =
+        new SavedMessagesWindow(store, removeFrom(store), messages, u"Quillbox"_s);
     form->show();
     form->fillMessageList();
     QCOMPARE(messages.texts(),

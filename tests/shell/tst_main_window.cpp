@@ -2,6 +2,7 @@
 #include "store/app_settings.h"
 #include "store/settings_store.h"
 #include "support/main_window_fixture.h"
+#include "support/program_probe.h"
 #include "watch/thread_model.h"
 #include "widgets/twips.h"
 
@@ -318,7 +319,7 @@ void TestMainWindow::menusHoldEveryItem() {
 
 void TestMainWindow::previewAndCopyConvertTheMessage() {
     // The classic link rules, which a settings file of an earlier version keeps.
-    QVERIFY(program->settings().set(keys::linkWholeAddresses, false));
+    QVERIFY(probe(*program).settings().set(keys::linkWholeAddresses, false));
     control<QPlainTextEdit>(window.get(), "txtMessage")
         ->setPlainText(u"see http://x/y now\nmail a@b"_s);
     control<QComboBox>(window.get(), "cmbConvert")
@@ -345,7 +346,7 @@ void TestMainWindow::emptyMessagePreviewsAsTwoLineBreaks() {
 }
 
 void TestMainWindow::closingSavesAndTheNextStartRestores() {
-    QVERIFY(program->settings().set(keys::linkWholeAddresses, false)); // the classic rules
+    QVERIFY(probe(*program).settings().set(keys::linkWholeAddresses, false)); // the classic rules
     QSignalSpy ended(program.get(), &Program::quitRequested);
     control<QLineEdit>(window.get(), "txtSubject")->setText(u"My subject"_s);
     // Non-breaking spaces are kept: one ends the address, another stands inside the text.
@@ -575,7 +576,7 @@ void TestMainWindow::keysDoWhatTheySay() {
 // The lists measure their first row for all: a failed thread's warning sign, taller than a
 // line of text, used to reach into the rows above and below it.
 void TestMainWindow::warningSignStaysInItsRow() {
-    ThreadModel& threads = program->lists().threadModel();
+    ThreadModel& threads = probe(*program).lists().threadModel();
     for (const char* url : {"http://a.test/1", "http://a.test/2", "http://a.test/3"})
         threads.append(QString::fromLatin1(url));
     PostCheck failed;

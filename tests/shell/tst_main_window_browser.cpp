@@ -7,6 +7,7 @@
 #include "store/settings_store.h"
 #include "support/main_window_fixture.h"
 #include "support/page_server.h"
+#include "support/program_probe.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
@@ -129,20 +130,21 @@ void TestMainWindowBrowser::autoInsertSubmitAndTheThreadIsWatched() {
     QCOMPARE(evaluate(u"document.getElementById('subject').value"_s).toString(),
              u"Swap on Saturday & more"_s);
     QVERIFY(messages.entries.isEmpty());
-    QCOMPARE(program->followUp().insertWatchCount(), 4);
+    QCOMPARE(probe(*program).followUp().insertWatchCount(), 4);
 
     // The user submits; the board shows the thread, which goes on watch by itself.
     evaluate(u"document.forms[1].submit(); true"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(program->lists().postCount(), 1, webWait);
-    const QString thread = program->lists().posts().at(0).address;
+    QTRY_COMPARE_WITH_TIMEOUT(probe(*program).lists().postCount(), 1, webWait);
+    const QString thread = probe(*program).lists().posts().at(0).address;
     QVERIFY2(thread.startsWith(server->url(u"/thread?"_s)), qPrintable(thread));
-    QTRY_COMPARE_WITH_TIMEOUT(program->lists().posts().at(0).size,
+    QTRY_COMPARE_WITH_TIMEOUT(probe(*program).lists().posts().at(0).size,
                               std::optional<qint64>(threadPage().size()), webWait);
     // The row names the thread by its page's title; the address is in its tooltip.
-    QCOMPARE(program->lists().threadModel().index(0).data(ThreadModel::AddressRole).toString(),
-             thread);
+    QCOMPARE(
+        probe(*program).lists().threadModel().index(0).data(ThreadModel::AddressRole).toString(),
+        thread);
     QCOMPARE(rows(window.get(), "lstPosts").at(0), u"Thread"_s);
-    QVERIFY(program->followUp().insertWatchCount() <= 0);
+    QVERIFY(probe(*program).followUp().insertWatchCount() <= 0);
     QVERIFY(messages.entries.isEmpty());
     // And it is on disk at once, and in the post log.
     QTRY_VERIFY(readBytes(folders->path(u"posts.txt"_s)).startsWith(thread.toUtf8()));
@@ -162,7 +164,7 @@ void TestMainWindowBrowser::pagesWithoutAFieldShowTheError() {
     QCOMPARE(messages.entries[0].text,
              u"Could not auto-insert your message.  Try pasting instead."_s);
     QCOMPARE(messages.entries[0].icon, MessageIcon::None);
-    QVERIFY(program->followUp().insertWatchCount() <= 0);
+    QVERIFY(probe(*program).followUp().insertWatchCount() <= 0);
 }
 
 void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField_data() {
@@ -183,7 +185,7 @@ void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField() {
     QFETCH(QString, expected);
     QGuiApplication::clipboard()->setText(u"the user's own clipboard"_s);
     // The forum is the page's own site: its password needs no question.
-    program->lists().setLists({{}, {{server->url(u"/"_s), u"ann|pw|x'\\"_s}}});
+    probe(*program).lists().setLists({{}, {{server->url(u"/"_s), u"ann|pw|x'\\"_s}}});
     auto* forums = control<QListView>(window.get(), "lstPosts2");
     QTest::mouseClick(forums->viewport(), Qt::LeftButton, {},
                       forums->visualRect(forums->model()->index(0, 0)).center());
@@ -205,11 +207,11 @@ void TestMainWindowBrowser::pasteEachValueIntoTheFocusedField() {
     QVERIFY(clipboard.texts.isEmpty());
     // The message pasted arms the follow-up, as Auto-Insert does; the other values do not.
     if (button == u"cmdPaste3") {
-        QCOMPARE(program->followUp().insertWatchCount(), InsertFollowUp::armedDownloads);
-        QCOMPARE(program->followUp().lastInsertedText(),
+        QCOMPARE(probe(*program).followUp().insertWatchCount(), InsertFollowUp::armedDownloads);
+        QCOMPARE(probe(*program).followUp().lastInsertedText(),
                  u"a [url=http://x/]http://x/[/url] b\r\n\r\n"_s);
     } else {
-        QVERIFY(program->followUp().insertWatchCount() <= 0);
+        QVERIFY(probe(*program).followUp().insertWatchCount() <= 0);
     }
 }
 

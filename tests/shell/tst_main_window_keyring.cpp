@@ -5,6 +5,7 @@
 #include "store/list_files.h"
 #include "support/fake_password_store.h"
 #include "support/main_window_fixture.h"
+#include "support/program_probe.h"
 #include "support/recording_browser_page.h"
 #include "watch/forum_passwords.h"
 
@@ -59,7 +60,7 @@ void TestMainWindowKeyring::selectForum() {
     auto* list = control<QListView>(window.get(), "lstPosts2");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(0, 0)).center());
-    QCOMPARE(program->lists().forumModel().rowCount(), 1);
+    QCOMPARE(probe(*program).lists().forumModel().rowCount(), 1);
 }
 
 void TestMainWindowKeyring::passwordBoxAndPasteWaitForTheKeyring() {

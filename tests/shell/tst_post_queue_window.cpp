@@ -5,6 +5,7 @@
 #include "browser/post_queue.h"
 #include "support/main_window_fixture.h"
 #include "support/page_server.h"
+#include "support/program_probe.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -72,7 +73,7 @@ void TestPostQueueWindow::queueWalksThreeBoardsAndLogsEachPost() {
     QVERIFY(saveLists(folders->dataFolder(), {{}, forums}).isEmpty());
     open();
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), u"Complete"_s, webWait);
-    ForumModel& model = program->lists().forumModel();
+    ForumModel& model = probe(*program).lists().forumModel();
     model.setFormat(1, u"ubb"_s);
     model.setPostingPage(1, server.url(u"/b/new"_s));
     model.setFormat(2, u"text"_s);
@@ -88,7 +89,7 @@ void TestPostQueueWindow::queueWalksThreeBoardsAndLogsEachPost() {
     QTest::mouseClick(control<QPushButton>(window.get(), "cmdQueue"), Qt::LeftButton);
 
     // Board A has no posting page: skipped, and board B's posting page opens.
-    PostQueue& queue = program->postQueue();
+    PostQueue& queue = probe(*program).postQueue();
     QTRY_COMPARE_WITH_TIMEOUT(queue.state(), PostQueue::State::WaitingForSubmit, webWait);
     QCOMPARE(queue.position(), 2);
     QCOMPARE(window->browserPage().currentUrl(), server.url(u"/b/new"_s));
@@ -101,9 +102,9 @@ void TestPostQueueWindow::queueWalksThreeBoardsAndLogsEachPost() {
     QTRY_VERIFY_WITH_TIMEOUT(!queue.isRunning(), webWait);
 
     // Both threads are watched and measured; the log holds one record a forum, in order.
-    QTRY_COMPARE_WITH_TIMEOUT(program->lists().postCount(), 2, webWait);
-    QCOMPARE(program->lists().posts().at(0).address, server.url(u"/b/t"_s));
-    QCOMPARE(program->lists().posts().at(1).address, server.url(u"/c/t"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(probe(*program).lists().postCount(), 2, webWait);
+    QCOMPARE(probe(*program).lists().posts().at(0).address, server.url(u"/b/t"_s));
+    QCOMPARE(probe(*program).lists().posts().at(1).address, server.url(u"/c/t"_s));
     const PostLogRead log = readPostLog(folders->dataFolder());
     QCOMPARE(log.records.size(), 3);
     QCOMPARE(log.records[0].result, u"skipped"_s);

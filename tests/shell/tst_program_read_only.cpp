@@ -6,6 +6,7 @@
 #include "store/settings_store.h"
 #include "store/single_instance.h"
 #include "support/manual_clock.h"
+#include "support/program_probe.h"
 #include "support/recording_browser_page.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
@@ -79,10 +80,10 @@ Program& TestProgramReadOnly::start(SingleInstance* instance) {
 }
 
 void TestProgramReadOnly::changeAndClose() {
-    WatchLists& lists = program->lists();
+    WatchLists& lists = probe(*program).lists();
     lists.forumModel().setFormat(0, u"ubb"_s);
     lists.setLists({{{u"http://b/"_s, 5}}, {{u"http://g/"_s, u"u|p"_s}}});
-    program->autosave().flush();
+    probe(*program).autosave().flush();
     QVERIFY(program->shutDown({}));
 }
 
@@ -98,8 +99,8 @@ void TestProgramReadOnly::folderThatCannotBeLockedKeepsEveryListUnwritten() {
     // A lock that cannot be made, as on a full disk: its folder is not there.
     QCOMPARE(instance.tryLock(folders->path(u"missing"_s)), SingleInstance::Role::None);
     start(&instance);
-    QCOMPARE(program->lists().postCount(), 1); // read as usual
-    QCOMPARE(messages.entries.size(), 1);      // told once, at start-up
+    QCOMPARE(probe(*program).lists().postCount(), 1); // read as usual
+    QCOMPARE(messages.entries.size(), 1);             // told once, at start-up
     QVERIFY2(messages.entries.first().text.contains(u"not saved"_s),
              qPrintable(messages.entries.first().text));
     changeAndClose();
@@ -114,7 +115,7 @@ void TestProgramReadOnly::unreadableListKeepsTheStateUnwritten() {
     QVERIFY(QFile::remove(folders->path(u"posts.txt"_s)));
     QVERIFY(QDir(folders->dataFolder()).mkdir(u"posts.txt"_s));
     start();
-    QCOMPARE(program->lists().postCount(), 0);
+    QCOMPARE(probe(*program).lists().postCount(), 0);
     changeAndClose();
     verifyFilesUntouched();
     // The forums were read: their list is written as usual.

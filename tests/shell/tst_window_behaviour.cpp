@@ -7,6 +7,7 @@
 #include "browser/post_queue.h"
 #include "store/app_settings.h"
 #include "support/main_window_fixture.h"
+#include "support/program_probe.h"
 #include "support/recording_browser_page.h"
 #include "support/recording_notifier.h"
 #include "watch/forum_model.h"
@@ -179,7 +180,7 @@ void TestWindowBehaviour::undoWorksAnywhereInTheListsPaneUntilTheListsChange_dat
 void TestWindowBehaviour::undoWorksAnywhereInTheListsPaneUntilTheListsChange() {
     QFETCH(bool, forum);
     MainWindow* w = openWithPage();
-    WatchLists& lists = program->lists();
+    WatchLists& lists = probe(*program).lists();
     lists.setLists(
         {{{u"https://garden.example.org/t/1"_s, 100}, {u"https://garden.example.org/t/2"_s, 200}},
          {{u"https://garden.example.org/"_s, u"ann|pw"_s},
@@ -247,10 +248,10 @@ void TestWindowBehaviour::forumsAreKnownByTheirNames() {
     QCOMPARE(rows(w, "lstPosts2"), QStringList{u"Allotments"_s});
 
     // The queue and the post history show it.
-    program->lists().forumModel().setPostingPage(0, address + u"new"_s);
+    probe(*program).lists().forumModel().setPostingPage(0, address + u"new"_s);
     QVERIFY(program->postToForums({0}, u"Spring"_s, u"Plants"_s));
-    QVERIFY(program->postQueue().progressText().endsWith(u": Allotments"_s));
-    program->postQueue().stop();
+    QVERIFY(probe(*program).postQueue().progressText().endsWith(u": Allotments"_s));
+    probe(*program).postQueue().stop();
     control<QAction>(w, "viewMenuItem4")->trigger();
     PostRecord record;
     record.time = QDateTime::currentDateTime();
@@ -301,7 +302,7 @@ void TestWindowBehaviour::titleAndTrayCountTheUnreadThreads() {
     MainWindow* w = openWithPage();
     const QString title = w->windowTitle();
     QVERIFY(!title.contains(u'('));
-    WatchLists& lists = program->lists();
+    WatchLists& lists = probe(*program).lists();
     lists.setLists(
         {{{u"https://garden.example.org/t/1"_s, 100}, {u"https://boats.example.net/t/9"_s, 200}},
          {}});

@@ -7,6 +7,7 @@
 #include "support/other_user.h"
 #include "support/page_server.h"
 #include "support/paging_board.h"
+#include "support/program_probe.h"
 #include "support/recording_browser_page.h"
 #include "support/recording_messages.h"
 #include "support/scripted_http_server.h"
@@ -596,10 +597,10 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
     }
     Program program({folders.dataFolder(), settings, messages, clock, page});
     program.startUp();
-    program.lists().addNewReply(server.url(u"/grown"_s), program.lists().postId(0));
+    probe(program).lists().addNewReply(server.url(u"/grown"_s), probe(program).lists().postId(0));
     // The window's own check found the same replies.
-    program.lists().setLastCheck(program.lists().postId(0),
-                                 {clock.now(), CheckOutcome::NewReplies, 2000, {}, 1000});
+    probe(program).lists().setLastCheck(probe(program).lists().postId(0),
+                                        {clock.now(), CheckOutcome::NewReplies, 2000, {}, 1000});
 
     {
         // A program that holds the folder but does not answer: nothing is marked, status 2.
@@ -608,7 +609,7 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
         const Run run = runCheck(arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(u"did not take the marks"_s), qPrintable(run.err));
-        QCOMPARE(program.lists().posts().at(0).size, 1000);
+        QCOMPARE(probe(program).lists().posts().at(0).size, 1000);
     }
 
     SingleInstance instance;
@@ -617,17 +618,17 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
     const Run run = runCheck(arguments);
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.contains(u"marked as read: 1"_s), qPrintable(run.err));
-    QCOMPARE(program.lists().posts().at(0).size, 2000);
-    QVERIFY(program.lists().newReplies().isEmpty());
+    QCOMPARE(probe(program).lists().posts().at(0).size, 2000);
+    QVERIFY(probe(program).lists().newReplies().isEmpty());
     // Read, as if marked in the window: its tooltip no longer tells of new replies.
-    QCOMPARE(program.lists().lastCheck(0),
+    QCOMPARE(probe(program).lists().lastCheck(0),
              std::optional<PostCheck>({clock.now(), CheckOutcome::Unchanged, 2000, {}, 2000}));
     QCOMPARE(loadLists(folders.dataFolder()).data.posts.at(0).size, 2000);
     QVERIFY(messages.entries.isEmpty());
 
     // Marks the program takes but cannot save: said so at once, and not as success.
     server.setScript("/grown", ScriptedHttpServer::whole(ScriptedHttpServer::reply(3000)));
-    program.lists().addNewReply(server.url(u"/grown"_s), program.lists().postId(0));
+    probe(program).lists().addNewReply(server.url(u"/grown"_s), probe(program).lists().postId(0));
     const QString forums = folders.path(u"posts2.txt"_s);
     QFile::remove(forums);
     QVERIFY(QDir().mkdir(forums));
@@ -635,7 +636,7 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
     QCOMPARE(unsaved.exitCode, 2);
     QVERIFY2(unsaved.err.contains(u"marked 1 as read in its window, but could not save"_s),
              qPrintable(unsaved.err));
-    QCOMPARE(program.lists().posts().at(0).size, 3000);
+    QCOMPARE(probe(program).lists().posts().at(0).size, 3000);
     QTRY_COMPARE(messages.entries.size(), 1);
     QVERIFY(messages.entries[0].text.contains(u"posts2.txt"_s));
     QVERIFY(QDir().rmdir(forums));

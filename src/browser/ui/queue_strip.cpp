@@ -8,7 +8,7 @@
 
 namespace quillbox {
 
-QueueStrip::QueueStrip(PostQueue& queue, QWidget* parent) : QWidget(parent), m_queue(queue) {
+QueueStrip::QueueStrip(const PostQueue& queue, QWidget* parent) : QWidget(parent), m_queue(queue) {
     setObjectName(QStringLiteral("picQueueStrip"));
 
     progressLabel = new QLabel(this);
@@ -46,9 +46,9 @@ QueueStrip::QueueStrip(PostQueue& queue, QWidget* parent) : QWidget(parent), m_q
     layout->addWidget(retryButton);
     layout->addWidget(dismissButton);
 
-    connect(nextButton, &QPushButton::clicked, &m_queue, &PostQueue::nextForum);
-    connect(skipButton, &QPushButton::clicked, &m_queue, &PostQueue::skip);
-    connect(stopButton, &QPushButton::clicked, &m_queue, &PostQueue::stop);
+    connect(nextButton, &QPushButton::clicked, this, &QueueStrip::nextRequested);
+    connect(skipButton, &QPushButton::clicked, this, &QueueStrip::skipRequested);
+    connect(stopButton, &QPushButton::clicked, this, &QueueStrip::stopRequested);
     connect(retryButton, &QPushButton::clicked, this, &QueueStrip::retrySkippedRequested);
     connect(dismissButton, &QPushButton::clicked, this, [this] {
         m_dismissed = true;

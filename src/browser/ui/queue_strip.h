@@ -19,9 +19,13 @@ class QueueStrip final : public QWidget {
     Q_DISABLE_COPY_MOVE(QueueStrip)
 
 public:
-    explicit QueueStrip(PostQueue& queue, QWidget* parent = nullptr);
+    explicit QueueStrip(const PostQueue& queue, QWidget* parent = nullptr);
 
 signals:
+    // The buttons of a run going on: the run's owner moves it on, skips a forum or stops it.
+    void nextRequested();
+    void skipRequested();
+    void stopRequested();
     // "Retry Skipped": post again to the forums the run passed over.
     void retrySkippedRequested();
     // The summary was put away: the strip has hidden.
@@ -30,7 +34,7 @@ signals:
 private:
     void refresh();
 
-    PostQueue& m_queue;
+    const PostQueue& m_queue;
     QLabel* progressLabel = nullptr;
     QLabel* stateLabel = nullptr;
     QLabel* noteLabel = nullptr;

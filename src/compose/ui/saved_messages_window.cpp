@@ -30,10 +30,12 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
 
 } // namespace
 
-SavedMessagesWindow::SavedMessagesWindow(SavedMessages& store, UserMessages& messages,
-                                         QString messageTitle, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_messages(messages),
-      m_messageTitle(std::move(messageTitle)), m_list(new SavedMessageList(this)) {
+SavedMessagesWindow::SavedMessagesWindow(const SavedMessages& store, Remove remove,
+                                         UserMessages& messages, QString messageTitle,
+                                         QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_remove(std::move(remove)),
+      m_messages(messages), m_messageTitle(std::move(messageTitle)),
+      m_list(new SavedMessageList(this)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("load a saved message"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -153,7 +155,7 @@ void SavedMessagesWindow::deleteMessage() {
     const bool selected = current.isValid() && messageList->selectionModel()->isSelected(current);
     // With nothing selected the empty text is deleted: the file's empty lines go.
     const QByteArray line = selected ? m_list->lineAt(current.row()) : QByteArray();
-    const FileResult removed = m_store.remove(line);
+    const FileResult removed = m_remove(line);
     // A successful rewrite refills the list through the store's change notice.
     if (!removed.ok)
         m_messages.showMessage(m_messageTitle, removed.message, MessageIcon::Exclamation);

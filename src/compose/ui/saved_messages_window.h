@@ -1,6 +1,9 @@
 #pragma once
 
+#include "store/file_result.h"
+
 #include <QWidget>
+#include <functional>
 
 class QLineEdit;
 class QListView;
@@ -23,9 +26,13 @@ class SavedMessagesWindow final : public QWidget {
     Q_DISABLE_COPY_MOVE(SavedMessagesWindow)
 
 public:
-    // messageTitle captions the message boxes.
-    SavedMessagesWindow(SavedMessages& store, UserMessages& messages, QString messageTitle,
-                        QWidget* parent = nullptr);
+    // Removes a saved message's line from the file (see SavedMessages::remove).
+    using Remove = std::function<FileResult(const QByteArray& line)>;
+
+    // The window shows the store and asks its owner to remove a message; messageTitle captions
+    // the message boxes.
+    SavedMessagesWindow(const SavedMessages& store, Remove remove, UserMessages& messages,
+                        QString messageTitle, QWidget* parent = nullptr);
     ~SavedMessagesWindow() override;
 
     // Fills the list from messages.txt. When the file is missing, says so, hides the window
@@ -42,7 +49,8 @@ private:
     void chooseEntry(const QModelIndex& index);
     void deleteMessage();
 
-    SavedMessages& m_store;
+    const SavedMessages& m_store;
+    Remove m_remove;
     UserMessages& m_messages;
     QString m_messageTitle;
     SavedMessageList* m_list = nullptr;

@@ -79,8 +79,7 @@ bool HelpWindow::load() {
 }
 
 void HelpWindow::showAtStartupClicked(bool checked) {
-    m_program.keep(m_program.settings().set(keys::showHelp,
-                                            checked ? QStringLiteral("1") : QStringLiteral("0")));
+    m_program.keepSetting(keys::showHelp, checked ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 } // namespace quillbox

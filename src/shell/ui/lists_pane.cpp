@@ -3,7 +3,6 @@
 // replies as read.
 #include "shell/ui/lists_pane.h"
 
-#include "browser/insert_follow_up.h"
 #include "platform/browser_page.h"
 #include "shell/main_layout.h"
 #include "shell/program.h"
@@ -11,11 +10,6 @@
 #include "shell/ui/login_boxes.h"
 #include "skin/ui/skin_label.h"
 #include "store/records.h"
-#include "watch/background_check.h"
-#include "watch/fetch_messages.h"
-#include "watch/forum_match.h"
-#include "watch/post_measurer.h"
-#include "watch/reply_check.h"
 #include "watch/shown_address.h"
 #include "watch/ui/reply_check_options.h"
 #include "watch/ui/warning_icons.h"
@@ -219,18 +213,17 @@ void ListsPane::build() {
 }
 
 void ListsPane::connectViews() {
-    WatchLists& lists = m_program.lists();
-    forumList->setModel(&lists.forumModel());
+    forumList->setModel(m_program.forumsModel());
     // Several forums can be chosen to post to in one pass; a click still picks one.
     forumList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    postList->setModel(new WarningIcons(&lists.threadModel(), postList));
-    newRepliesList->setModel(&lists.newRepliesModel());
+    postList->setModel(new WarningIcons(m_program.threadsModel(), postList));
+    newRepliesList->setModel(m_program.newRepliesModel());
 
     connect(watchButton, &QToolButton::clicked, this, &ListsPane::watchThisPost);
     connect(unwatchButton, &QToolButton::clicked, this, &ListsPane::removeWatch);
     connect(addForumButton, &QPushButton::clicked, this, &ListsPane::addCurrentUrl);
     connect(removeForumButton, &QPushButton::clicked, this, &ListsPane::removeUrl);
-    connect(checkRepliesButton, &QPushButton::clicked, &m_program.replyCheck(), &ReplyCheck::start);
+    connect(checkRepliesButton, &QPushButton::clicked, &m_program, &Program::startCheck);
 
     // A row counts as clicked whether the mouse or the keyboard selected it.
     connect(forumList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -269,8 +262,11 @@ void ListsPane::connectViews() {
     // just pressed too. A text box keeps Ctrl+Z for its own typing.
     auto* undo =
         new QShortcut(QKeySequence::Undo, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(undo, &QShortcut::activated, this, &ListsPane::undoRemove);
-    endUndoOnChange();
+    connect(undo, &QShortcut::activated, &m_program, &Program::undoRemoval);
+    connect(&m_program, &Program::removalUndone, this, [this](const QString& address) {
+        //: The status bar after Undo put a removed row back: %1 is the row.
+        emit panelText(1, tr("Put back: %1").arg(shownAddress(address)));
+    });
     // Rows are renamed by the menu or F2, never by a click that meant to select or open.
     auto* rename =
         new QShortcut(QKeySequence(Qt::Key_F2), forumList, nullptr, nullptr, Qt::WidgetShortcut);
@@ -279,7 +275,7 @@ void ListsPane::connectViews() {
             &ListsPane::showNewRepliesFromNotice);
     // The window's check waits while the background check runs; the background check waits
     // for the window's (BackgroundCheck::poll).
-    connect(&m_program.background(), &BackgroundCheck::runningChanged, this, [this](bool running) {
+    connect(&m_program, &Program::backgroundCheckRunning, this, [this](bool running) {
         checkRepliesButton->setEnabled(!running);
         checkRepliesButton->setToolTip(running ? tr("Checking in the background...") : QString());
     });
@@ -287,23 +283,17 @@ void ListsPane::connectViews() {
 
 void ListsPane::watchThisPost() {
     // The measurer refuses a page that is not on the web (the start page, about:, file:).
-    m_program.measurer().watchPost(m_page.currentUrl());
+    m_program.watchPage(m_page.currentUrl());
 }
 
 void ListsPane::addCurrentUrl() {
-    WatchLists& lists = m_program.lists();
-    const QString url = m_page.currentUrl();
-    if (lists.forumIndex(url) >= 0)
-        return;
-    if (!acceptWebAddress(url, m_program.messages()))
+    const int row = m_program.addForumFromPage(m_page.currentUrl(), m_page.title());
+    if (row < 0)
         return;
     // The new row is selected while it has no login yet, so the boxes keep their text; only then
     // does it get its empty login, which the boxes below rewrite only where they change.
-    const int row = lists.appendForum(url, QString());
-    // Named after its page, as the browser's title shows it; renamed at will.
-    lists.forumModel().setName(row, m_page.title());
     forumList->setCurrentIndex(forumList->model()->index(row, 0));
-    lists.setForumLogin(row, QStringLiteral("|"));
+    m_program.clearForumLogin(row);
     userNameBox->clear();
     passwordBox->clear();
     // Boxes that already read so change nothing and store nothing: the login must still match.
@@ -341,8 +331,7 @@ void ListsPane::showForums() {
     listsTabs->setCurrentIndex(0);
 }
 
-void ListsPane::followPage(const QString& address) {
-    const int row = forumForPage(m_program.lists().forums(), address);
+void ListsPane::selectForum(int row) {
     if (row >= 0 && row != selectedForum())
         forumList->setCurrentIndex(forumList->model()->index(row, 0));
 }
@@ -350,9 +339,8 @@ void ListsPane::followPage(const QString& address) {
 void ListsPane::useCurrentPageAsPostingPage() {
     const int row = selectedForum();
     const QString page = m_page.currentUrl();
-    if (row < 0 || !acceptWebAddress(page, m_program.messages()))
+    if (row < 0 || !m_program.usePageAsPostingPage(row, page))
         return;
-    m_program.lists().forumModel().setPostingPage(row, page);
     emit panelText(1, tr("Posting page kept: %1").arg(shownAddress(page)));
 }
 
@@ -360,7 +348,7 @@ void ListsPane::storeLogin() {
     const int row = currentRow(forumList);
     if (row < 0)
         return;
-    m_program.passwords().storeLogin(row, userNameBox->text(), passwordBox->text());
+    m_program.storeLogin(row, userNameBox->text(), passwordBox->text());
 }
 
 void ListsPane::postRowClicked(QListView* list, int row) {
@@ -374,23 +362,20 @@ void ListsPane::postRowDoubleClicked(QListView* list, int row) {
         return;
     const QString address = rowAddress(list, row);
     // A new reply opened is read: in the lists, the state beside them and New Replies alike.
-    if (list == newRepliesList)
-        m_program.lists().markAsRead(row);
-    // The page may show the message just posted: look for it in the next pages loaded.
-    m_program.followUp().armFollowUp();
+    m_program.openingThread(list == newRepliesList ? row : -1);
     m_page.navigate(address);
 }
 
 void ListsPane::openReplyCheckOptions() {
     ReplyCheckOptions dialog(this);
-    AppSettings& settings = m_program.settings();
+    const AppSettings& settings = m_program.settings();
     dialog.setIntervalMinutes(m_program.replyCheckMinutes());
     dialog.setCheckAsLoggedIn(settings.get(keys::checkAsLoggedIn));
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The background check and the cookie jar follow the settings.
     m_program.setReplyCheckMinutes(dialog.intervalMinutes());
-    m_program.keep(settings.set(keys::checkAsLoggedIn, dialog.checkAsLoggedIn()));
+    m_program.keepSetting(keys::checkAsLoggedIn, dialog.checkAsLoggedIn());
 }
 
 void ListsPane::showNewRepliesFromNotice() {

@@ -42,11 +42,9 @@ public:
     QList<int> selectedForums() const;
     // Shows the forums, to choose from.
     void showForums();
-    // Puts the forum or thread removed last back where it was; false when there is none.
-    bool undoRemove();
-    // The page shown belongs to a forum's site: that forum becomes the selected row, so the
-    // Paste buttons use its login.
-    void followPage(const QString& address);
+    // The page shown belongs to the forum at row (-1: to none): that forum becomes the
+    // selected row, so the Paste buttons use its login.
+    void selectForum(int row);
     // Keeps the page shown as the selected forum's posting page.
     void useCurrentPageAsPostingPage();
     // Heights that follow the window's size.
@@ -68,10 +66,6 @@ signals:
     void panelText(int panel, const QString& text);
     // A forum row was selected (clicked, by the keyboard, or following the page).
     void forumSelected(int row);
-    // A forum or thread was removed; undoRemove() brings it back.
-    void rowRemoved(const QString& what);
-    // Undo ended: it was used, or the lists changed since the removal.
-    void undoAvailable(bool available);
 
 private:
     void fitRowIcons();
@@ -93,24 +87,11 @@ private:
     void showForumMenu(const QPoint& at);
     void showPostMenu(const QPoint& at);
     void showNewRepliesFromNotice();
-    void endUndoOnChange();
 
     Program& m_program;
     BrowserPage& m_page;
     Clipboard& m_clipboard;
     bool m_quietSelection = false;
-    // The row removed last, for Undo.
-    struct Removed {
-        bool forum = false;
-        int row = 0;
-        QString address;
-        QString login;
-        QString format;
-        QString postingPage;
-        ThreadRecord thread; // a removed thread, whole
-        QString name;
-    };
-    std::optional<Removed> m_removed;
 
     QTabBar* listsTabs = nullptr;
     QFrame* forumsView = nullptr;

@@ -1,6 +1,5 @@
 // The lists pane's right-click menus and their commands; removing a row, and putting back the
 // row removed last.
-#include "browser/insert_follow_up.h"
 #include "platform/browser_page.h"
 #include "platform/clipboard.h"
 #include "shell/program.h"
@@ -20,14 +19,9 @@ void ListsPane::removeWatch() {
     const int row = postList->currentIndex().isValid() ? postList->currentIndex().row() : -1;
     if (row < 0)
         return;
-    WatchLists& lists = m_program.lists();
-    const ThreadRecord thread = lists.threadModel().record(row);
-    const Removed removed{false, row, thread.post.address, {}, {}, {}, thread, {}};
     // The removed row's neighbour is not clicked: after a removal no row is selected.
     m_quietSelection = true;
-    lists.removePost(row);
-    m_removed = removed;
-    emit rowRemoved(shownAddress(m_removed->address));
+    m_program.removeThread(row);
     postList->setCurrentIndex({});
     m_quietSelection = false;
 }
@@ -36,61 +30,13 @@ void ListsPane::removeUrl() {
     const int row = forumList->currentIndex().isValid() ? forumList->currentIndex().row() : -1;
     if (row < 0)
         return;
-    WatchLists& lists = m_program.lists();
-    const Forum& forum = lists.forums().at(row);
-    const Removed removed{true,
-                          row,
-                          forum.address,
-                          forum.login,
-                          lists.forumModel().format(row),
-                          lists.forumModel().postingPage(row),
-                          {},
-                          lists.forumModel().name(row)};
     m_quietSelection = true;
-    lists.removeForum(row);
-    m_removed = removed;
+    m_program.removeForum(row);
     forumList->setCurrentIndex({});
     // The boxes no longer belong to any forum: they show no one's login.
     userNameBox->clear();
     passwordBox->clear();
     m_quietSelection = false;
-    emit rowRemoved(shownAddress(m_removed->address));
-}
-
-// Any other change to the lists makes the removal final: putting its row back then could put it
-// among rows that were not there when it went.
-void ListsPane::endUndoOnChange() {
-    const auto changed = [this] {
-        if (m_removed) {
-            m_removed.reset();
-            emit undoAvailable(false);
-        }
-    };
-    for (const QAbstractItemModel* model :
-         {static_cast<const QAbstractItemModel*>(&m_program.lists().forumModel()),
-          static_cast<const QAbstractItemModel*>(&m_program.lists().threadModel())}) {
-        connect(model, &QAbstractItemModel::rowsInserted, this, changed);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
-        connect(model, &QAbstractItemModel::modelReset, this, changed);
-    }
-}
-
-bool ListsPane::undoRemove() {
-    if (!m_removed)
-        return false;
-    const Removed r = *std::exchange(m_removed, std::nullopt);
-    emit undoAvailable(false);
-    WatchLists& lists = m_program.lists();
-    // Added again since, by hand or by a watch: one row an address, as every other way keeps it.
-    if (r.forum ? lists.forumIndex(r.address) >= 0 : lists.watchedIndex(r.address) >= 0)
-        return false;
-    if (r.forum)
-        lists.forumModel().insert(r.row, {r.address, r.login}, r.format, r.postingPage, r.name);
-    else
-        lists.threadModel().insert(r.row, r.thread);
-    //: The status bar after Undo put a removed row back: %1 is the row.
-    emit panelText(1, tr("Put back: %1").arg(shownAddress(r.address)));
-    return true;
 }
 
 void ListsPane::showPostMenu(const QPoint& at) {
@@ -105,8 +51,7 @@ void ListsPane::showPostMenu(const QPoint& at) {
         ->setEnabled(item.isValid());
     menu.addAction(tr("Copy Address"), this, [this, address] { m_clipboard.setText(address); })
         ->setEnabled(item.isValid());
-    menu.addAction(tr("Mark as Read"), this,
-                   [this, id] { m_program.lists().markAsRead(m_program.lists().newReplyRow(id)); })
+    menu.addAction(tr("Mark as Read"), this, [this, id] { m_program.markThreadRead(id); })
         ->setEnabled(unread);
     const QString movedTo = item.data(ThreadModel::MovedToRole).toString();
     if (!movedTo.isEmpty()) {
@@ -162,13 +107,11 @@ void ListsPane::markSelectedRead() {
     const QModelIndex current = newRepliesList->currentIndex();
     const int row = current.isValid() ? current.row() : -1;
     if (row >= 0)
-        m_program.lists().markAsRead(row);
+        m_program.markRead(row);
 }
 
 void ListsPane::markAllRead() {
-    WatchLists& lists = m_program.lists();
-    for (int row = int(lists.newReplies().size()) - 1; row >= 0; --row)
-        lists.markAsRead(row);
+    m_program.markAllRead();
 }
 
 } // namespace quillbox

@@ -1,8 +1,6 @@
 #include "shell/ui/main_window.h"
 
-#include "browser/auto_insert.h"
 #include "browser/page_message.h"
-#include "browser/page_paste.h"
 #include "browser/ui/browser_pane.h"
 #include "browser/ui/website_window.h"
 #include "compose/editor_text.h"
@@ -53,11 +51,14 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
     connectControls();
     connectBrowser();
     connectCompose();
-    posting = std::make_unique<PostingControls>(PostingControls::Parts{
-        m_program, m_browserPage, m_clipboard, *listsPane, *m_autoInsert, *formatBox, *subjectBox,
-        [this] { return messageText(); }, centralWidget(), statusBar()});
-    connect(posting.get(), &PostingControls::panelText, this, &MainWindow::setPanelText);
-    connect(posting.get(), &PostingControls::layoutNeeded, this, &MainWindow::layoutControls);
+    // Beside Auto-Insert; its strip goes over the browser pane, its Undo in the status bar.
+    posting =
+        new PostingControls(m_program, m_browserPage, m_clipboard, *listsPane, centralWidget());
+    placeTwips(posting, 1740, 60, 1995, 375);
+    posting->strip()->setParent(centralWidget());
+    statusBar()->addPermanentWidget(posting->undoButton());
+    connect(posting, &PostingControls::panelText, this, &MainWindow::setPanelText);
+    connect(posting, &PostingControls::layoutNeeded, this, &MainWindow::layoutControls);
     applyAccessibleNames(this);
 
     // The initial client area, below the menu bar, is 11145 by 8985 twips.
@@ -65,13 +66,10 @@ MainWindow::MainWindow(Program& program, BrowserPage& page, QWidget* pageView, C
     m_designedSize = size();
 }
 
-// The insert and the paste hold the page: they go before the controls that show it.
 MainWindow::~MainWindow() {
     delete helpWindow.data();
     delete aboutWindow.data();
     websiteWindow.reset();
-    m_paste.reset();
-    m_autoInsert.reset();
 }
 
 void MainWindow::connectControls() {

@@ -17,7 +17,6 @@ class QToolButton;
 namespace quillbox {
 
 class AboutWindow;
-class AutoInsert;
 class BrowserPage;
 class BrowserPane;
 class ColumnBorder;
@@ -25,9 +24,7 @@ class Clipboard;
 class HelpWindow;
 class ListsPane;
 class PostingControls;
-class PagePaste;
 class Program;
-class SavedMessages;
 class SavedMessagesWindow;
 class SkinLabel;
 class TemplateEditor;
@@ -124,9 +121,6 @@ private:
     Program& m_program;
     BrowserPage& m_browserPage;
     Clipboard& m_clipboard;
-    std::unique_ptr<AutoInsert> m_autoInsert;
-    std::unique_ptr<PagePaste> m_paste;
-    SavedMessages* m_savedMessages = nullptr;
     QPointer<SavedMessagesWindow> m_savedMessagesWindow;
     QPointer<TemplateEditor> m_templateEditor;
     bool m_loaded = false;
@@ -167,7 +161,7 @@ private:
     // Indexed as the paste values: subject, user name, password, message.
     std::array<QPushButton*, 4> pasteButtons{};
     ListsPane* listsPane = nullptr;
-    std::unique_ptr<PostingControls> posting;
+    PostingControls* posting = nullptr;
     BrowserPane* browserPane = nullptr;
     std::unique_ptr<WebsiteWindow> websiteWindow; // made at the first Visit
     QPointer<HelpWindow> helpWindow;

@@ -16,7 +16,7 @@ void MainWindow::showSystemColours(bool on) {
 
 void MainWindow::chooseSystemColours(bool on) {
     // Shown at once; a choice that could not be written is told, and holds for this run.
-    m_program.keep(m_program.settings().set(keys::useSystemColours, on));
+    m_program.keepSetting(keys::useSystemColours, on);
     showSystemColours(on);
 }
 
@@ -28,7 +28,7 @@ void MainWindow::showSwitch(const char* name, bool on) {
 }
 
 void MainWindow::chooseWholeLinks(bool on) {
-    m_program.keep(m_program.settings().set(keys::linkWholeAddresses, on));
+    m_program.keepSetting(keys::linkWholeAddresses, on);
 }
 
 void MainWindow::followColourSetting() {

@@ -20,8 +20,6 @@
 namespace quillbox {
 
 void MainWindow::connectCompose() {
-    m_savedMessages =
-        new SavedMessages(dataFilePath(m_program.dataFolder(), messagesFileName()), this);
     connect(saveButton, &QToolButton::clicked, this, &MainWindow::saveMessage);
     connect(loadButton, &QToolButton::clicked, this, &MainWindow::loadMessage);
     connect(optionsButton, &QToolButton::clicked, this, &MainWindow::openTemplateEditor);
@@ -43,7 +41,7 @@ void MainWindow::newMessage() {
 }
 
 void MainWindow::saveMessage() {
-    const FileResult saved = m_savedMessages->save(messageText(), subjectBox->text());
+    const FileResult saved = m_program.saveMessage(messageText(), subjectBox->text());
     if (!saved.ok) {
         m_program.messages().showMessage(m_program.branding().productName,
                                          tr("Your message could not be saved."),
@@ -56,8 +54,10 @@ void MainWindow::saveMessage() {
 
 void MainWindow::loadMessage() {
     if (!m_savedMessagesWindow) {
-        m_savedMessagesWindow = new SavedMessagesWindow(*m_savedMessages, m_program.messages(),
-                                                        m_program.branding().productName, this);
+        m_savedMessagesWindow = new SavedMessagesWindow(
+            m_program.savedMessages(),
+            [this](const QByteArray& line) { return m_program.removeSavedMessage(line); },
+            m_program.messages(), m_program.branding().productName, this);
         connect(m_savedMessagesWindow, &SavedMessagesWindow::messageChosen, this,
                 &MainWindow::insertSavedMessage);
         m_savedMessagesWindow->fillMessageList();

@@ -48,8 +48,7 @@ void MainWindow::growControls(const MainLayout& l) {
             m_columnExtra = shown();
         });
         connect(columnBorder, &ColumnBorder::released, this, [this] {
-            m_program.keep(m_program.settings().set(keys::mainSplitter,
-                                                    QByteArray::number(qRound(m_columnExtra))));
+            m_program.keepSetting(keys::mainSplitter, QByteArray::number(qRound(m_columnExtra)));
         });
     }
     // Between the column's right edge and the browser's frame, over the frame's height.

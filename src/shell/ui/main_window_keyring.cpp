@@ -12,12 +12,12 @@ void MainWindow::makeKeyringSwitch(QAction* item) {
     // they cannot be).
     item->setProperty("switches", QStringLiteral("keyring"));
     item->setCheckable(true);
-    ForumPasswords& passwords = m_program.passwords();
+    const ForumPasswords& passwords = m_program.passwords();
     const auto show = [item, &passwords] { item->setChecked(passwords.inKeyring()); };
     show();
-    connect(item, &QAction::triggered, this, [show, &passwords](bool on) {
+    connect(item, &QAction::triggered, this, [this, show](bool on) {
         show();
-        passwords.setInKeyring(on);
+        m_program.setPasswordsInKeyring(on);
     });
     connect(&passwords, &ForumPasswords::inKeyringChanged, item, show);
 }

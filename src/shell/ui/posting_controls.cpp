@@ -1,6 +1,5 @@
 #include "shell/ui/posting_controls.h"
 
-#include "browser/auto_insert.h"
 #include "browser/post_log.h"
 #include "browser/post_log_model.h"
 #include "browser/post_queue.h"
@@ -13,78 +12,65 @@
 #include "shell/ui/lists_pane.h"
 #include "skin/ui/apply_skin.h"
 #include "watch/forum_model.h"
-#include "watch/post_measurer.h"
+#include "watch/shown_address.h"
 #include "watch/watch_lists.h"
 #include "widgets/on_top.h"
-#include "widgets/placed_controls.h"
 
-#include <QComboBox>
-#include <QLineEdit>
+#include <QHBoxLayout>
 #include <QPushButton>
-#include <QStatusBar>
 
 namespace quillbox {
 
-PostingControls::PostingControls(const Parts& parts, QObject* parent)
-    : QObject(parent), m_parts(parts) {
+PostingControls::PostingControls(Program& program, BrowserPage& page, Clipboard& clipboard,
+                                 ListsPane& lists, QWidget* parent)
+    : QWidget(parent), m_program(program), m_page(page), m_clipboard(clipboard), m_lists(lists) {
     // Beside Auto-Insert: the same message to every forum chosen, one after the other.
-    m_queueButton = makeButton(parts.central, "cmdQueue", tr("Post to Selected Forums"),
-                               tr("Post the message to each forum selected in Your "
-                                  "Forums, one after the other."),
-                               1740, 60, 1995, 375);
+    m_queueButton = new QPushButton(tr("Post to Selected Forums"), this);
+    m_queueButton->setObjectName(QStringLiteral("cmdQueue"));
+    m_queueButton->setToolTip(tr("Post the message to each forum selected in Your "
+                                 "Forums, one after the other."));
+    // The button fills the place the window gives this widget.
+    m_queueButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_queueButton);
     connect(m_queueButton, &QPushButton::clicked, this, &PostingControls::postToSelectedForums);
-    PostQueue& queue = parts.program.postQueue();
-    m_strip = new QueueStrip(queue, parts.central);
+    const PostQueue& queue = m_program.postQueue();
+    m_strip = new QueueStrip(queue);
+    m_strip->hide();
     connect(&queue, &PostQueue::changed, this, &PostingControls::layoutNeeded);
     connect(&queue, &PostQueue::finished, this, &PostingControls::layoutNeeded);
     connect(m_strip, &QueueStrip::dismissed, this, &PostingControls::layoutNeeded);
-    connect(m_strip, &QueueStrip::retrySkippedRequested, this, [this] {
-        const PostQueue& queue = m_parts.program.postQueue();
-        QStringList forums;
-        for (const QueueForum& forum : queue.skippedForums())
-            forums.append(forum.address);
-        m_parts.program.retrySkipped(forums, queue.subject(), queue.message());
-    });
-    // The queue's insert goes through Auto-Insert, in the forum's format.
-    connect(&queue, &PostQueue::insertRequested, this,
-            [this](const QString&, const QString&, const QString& format) {
-                const int row = m_parts.formatBox.findText(format, Qt::MatchExactly);
-                if (row >= 0)
-                    m_parts.formatBox.setCurrentIndex(row);
-                m_parts.autoInsert.insertMessage();
-            });
-    // A single Auto-Insert is logged once the follow-up knows where it went.
-    connect(&parts.autoInsert, &AutoInsert::finished, this, [this](bool inserted) {
-        if (inserted)
-            m_parts.program.singleInsertMade(m_parts.page.currentUrl(), m_parts.subjectBox.text(),
-                                             m_parts.formatBox.currentText(),
-                                             m_parts.autoInsert.subjectInserted());
-        // A queue's insert went through the same button: its log says whether the subject did.
-        m_parts.program.postQueue().insertMade(inserted && m_parts.autoInsert.subjectInserted());
-    });
+    connect(m_strip, &QueueStrip::retrySkippedRequested, &m_program, &Program::retrySkippedOfRun);
+    connect(m_strip, &QueueStrip::nextRequested, &m_program, &Program::nextForum);
+    connect(m_strip, &QueueStrip::skipRequested, &m_program, &Program::skipForum);
+    connect(m_strip, &QueueStrip::stopRequested, &m_program, &Program::stopRun);
     connectUndo();
 }
 
 PostingControls::~PostingControls() {
     closeWindows();
+    // Placed by the window, the strip and the button go with it; never placed, they go here.
+    if (m_strip && !m_strip->parent())
+        delete m_strip.data();
+    if (m_undoButton && !m_undoButton->parent())
+        delete m_undoButton.data();
 }
 
 void PostingControls::connectUndo() {
     // A removed forum or thread can be brought back for a few seconds from the status bar (and
     // with Ctrl+Z in its list), instead of a question before every removal.
-    m_undoButton = new QPushButton(tr("Undo"), m_parts.statusBar);
+    m_undoButton = new QPushButton(tr("Undo"));
     m_undoButton->setObjectName(QStringLiteral("cmdUndoRemove"));
     m_undoButton->setAccessibleName(tr("Undo the removal"));
     m_undoButton->hide();
-    m_parts.statusBar->addPermanentWidget(m_undoButton);
     // It stays for as long as the removal can be undone: until the next change to the lists.
-    connect(&m_parts.lists, &ListsPane::undoAvailable, m_undoButton, &QWidget::setVisible);
-    connect(&m_parts.lists, &ListsPane::rowRemoved, this, [this](const QString& what) {
+    connect(&m_program, &Program::undoAvailable, m_undoButton, &QWidget::setVisible);
+    connect(&m_program, &Program::rowRemoved, this, [this](const QString& address) {
         //: The status bar after a row was removed from a list: %1 is the row.
-        emit panelText(1, tr("Removed: %1").arg(what));
-        m_undoButton->show();
+        emit panelText(1, tr("Removed: %1").arg(shownAddress(address)));
     });
-    connect(m_undoButton, &QPushButton::clicked, this, [this] { m_parts.lists.undoRemove(); });
+    connect(m_undoButton, &QPushButton::clicked, &m_program, &Program::undoRemoval);
 }
 
 void PostingControls::placeStrip(BrowserPane& pane, int top) {
@@ -98,25 +84,25 @@ void PostingControls::placeStrip(BrowserPane& pane, int top) {
 }
 
 void PostingControls::postToSelectedForums() {
-    const QList<int> rows = m_parts.lists.selectedForums();
+    const QList<int> rows = m_lists.selectedForums();
     if (rows.isEmpty()) {
-        m_parts.lists.showForums();
+        m_lists.showForums();
         emit panelText(1, tr("Select the forums to post to in Your Forums"));
         return;
     }
-    m_parts.program.postToForums(rows, m_parts.subjectBox.text(), m_parts.message());
+    m_program.postToForums(rows);
 }
 
 void PostingControls::showPostHistory() {
     if (!m_history) {
-        m_history = new PostHistoryWindow(m_parts.central->window());
+        m_history = new PostHistoryWindow(window());
         applySkin(m_history);
-        m_history->restoreColumnWidths(m_parts.program.settings().get(keys::postHistoryColumns));
-        m_history->loadLog(m_parts.program.dataFolder());
+        m_history->restoreColumnWidths(m_program.settings().get(keys::postHistoryColumns));
+        m_history->loadLog(m_program.dataFolder());
         // The forums' names as the list has them now, and as the user renames them.
         const auto names = [this] {
             QHash<QString, QString> out;
-            const ForumModel& forums = m_parts.program.lists().forumModel();
+            const ForumModel& forums = m_program.lists().forumModel();
             for (int row = 0; row < forums.rowCount(); ++row) {
                 if (!forums.name(row).isEmpty())
                     out.insert(forums.forums().at(row).address, forums.name(row));
@@ -124,31 +110,24 @@ void PostingControls::showPostHistory() {
             m_history->model().setForumNames(out);
         };
         names();
-        const ForumModel& forums = m_parts.program.lists().forumModel();
+        const ForumModel& forums = m_program.lists().forumModel();
         for (const auto signal :
              {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
             connect(&forums, signal, m_history.data(), names);
         connect(&forums, &QAbstractItemModel::dataChanged, m_history.data(), names);
         connect(&forums, &QAbstractItemModel::modelReset, m_history.data(), names);
         connect(m_history.data(), &PostHistoryWindow::columnsResized, this, [this] {
-            m_parts.program.keep(m_parts.program.settings().set(keys::postHistoryColumns,
-                                                                m_history->columnWidths()));
+            m_program.keepSetting(keys::postHistoryColumns, m_history->columnWidths());
         });
-        connect(&m_parts.program, &Program::postLogged, m_history.data(),
-                &PostHistoryWindow::addRecord);
-        connect(m_history.data(), &PostHistoryWindow::openRequested, &m_parts.page,
+        connect(&m_program, &Program::postLogged, m_history.data(), &PostHistoryWindow::addRecord);
+        connect(m_history.data(), &PostHistoryWindow::openRequested, &m_page,
                 &BrowserPage::navigate);
         connect(m_history.data(), &PostHistoryWindow::copyAddressRequested, this,
-                [this](const QString& address) { m_parts.clipboard.setText(address); });
-        connect(m_history.data(), &PostHistoryWindow::watchAgainRequested, this,
-                [this](const QString& thread) { m_parts.program.measurer().watchPost(thread); });
-        // A run's skipped forums get the message now in the editor: the log keeps no text.
-        connect(m_history.data(), &PostHistoryWindow::retrySkippedRequested, this,
-                [this](const QStringList& forums, const QString& subject) {
-                    m_parts.program.retrySkipped(
-                        forums, subject.isEmpty() ? m_parts.subjectBox.text() : subject,
-                        m_parts.message ? m_parts.message() : QString());
-                });
+                [this](const QString& address) { m_clipboard.setText(address); });
+        connect(m_history.data(), &PostHistoryWindow::watchAgainRequested, &m_program,
+                &Program::watchPage);
+        connect(m_history.data(), &PostHistoryWindow::retrySkippedRequested, &m_program,
+                &Program::retrySkippedFromLog);
     }
     showAtFront(m_history);
 }

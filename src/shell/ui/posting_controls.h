@@ -1,50 +1,38 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-#include <functional>
+#include "browser/ui/queue_strip.h"
 
-class QComboBox;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QWidget;
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
 
 namespace quillbox {
 
-class AutoInsert;
 class BrowserPage;
 class BrowserPane;
 class Clipboard;
 class ListsPane;
 class PostHistoryWindow;
 class Program;
-class QueueStrip;
 
 // What the main window shows of posting to many forums and of the post log: the "Post to
-// Selected Forums" button, the queue's strip over the browser pane, the insert in each forum's
-// format through Auto-Insert, the log of a single Auto-Insert, the Post History window, and the
-// status bar's Undo of a removed forum or thread.
-class PostingControls final : public QObject {
+// Selected Forums" button (this widget, laid out on its own), the queue's strip over the browser
+// pane and the status bar's Undo of a removed forum or thread (widgets of its own the window
+// places), and the Post History window. It forwards what the user does to the program and shows
+// what the program signals.
+class PostingControls final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PostingControls)
 
 public:
-    struct Parts {
-        Program& program;
-        BrowserPage& page;
-        Clipboard& clipboard;
-        ListsPane& lists;
-        AutoInsert& autoInsert;
-        QComboBox& formatBox;
-        QLineEdit& subjectBox;
-        std::function<QString()> message; // the editor's message, as the program sees it
-        QWidget* central;                 // the window's client area, where the controls go
-        QStatusBar* statusBar;
-    };
-    explicit PostingControls(const Parts& parts, QObject* parent = nullptr);
+    PostingControls(Program& program, BrowserPage& page, Clipboard& clipboard, ListsPane& lists,
+                    QWidget* parent = nullptr);
     ~PostingControls() override;
 
+    // The strip over the browser pane while a queue runs, and the Undo button: the window puts
+    // them in its client area and its status bar.
+    QueueStrip* strip() const { return m_strip; }
+    QPushButton* undoButton() const { return m_undoButton; }
     // The strip takes the top of the browser pane's place while a queue runs.
     void placeStrip(BrowserPane& pane, int top);
     void postToSelectedForums();
@@ -58,11 +46,14 @@ signals:
 private:
     void connectUndo();
 
-    Parts m_parts;
+    Program& m_program;
+    BrowserPage& m_page;
+    Clipboard& m_clipboard;
+    ListsPane& m_lists;
     QPushButton* m_queueButton = nullptr;
-    QueueStrip* m_strip = nullptr;
+    QPointer<QueueStrip> m_strip;
     QPointer<PostHistoryWindow> m_history;
-    QPushButton* m_undoButton = nullptr;
+    QPointer<QPushButton> m_undoButton;
 };
 
 } // namespace quillbox
