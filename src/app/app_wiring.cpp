@@ -36,11 +36,11 @@ void AppWiring::mirrorCookies(QWebEngineProfile* profile) {
     m_cookieMirror = std::make_unique<CookieMirror>(profile, m_program->cookies());
 }
 
-void AppWiring::followTerminationSignals(TerminationSignals& signals) {
-    QObject::connect(&signals, &TerminationSignals::terminationRequested, m_window.get(),
+void AppWiring::followTerminationSignals(TerminationSignals& termination) {
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, m_window.get(),
                      &QWidget::close);
-    QObject::connect(m_program.get(), &Program::started, &signals,
-                     [&signals] { signals.setStarting(false); });
+    QObject::connect(m_program.get(), &Program::started, &termination,
+                     [&termination] { termination.setStarting(false); });
 }
 
 void AppWiring::openAfter(SplashWindow* splash) {

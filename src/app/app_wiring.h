@@ -39,7 +39,7 @@ public:
     void mirrorCookies(QWebEngineProfile* profile);
     // A termination signal closes the window as the user would, once the program has started;
     // until then it ends the program at once.
-    void followTerminationSignals(TerminationSignals& signals);
+    void followTerminationSignals(TerminationSignals& termination);
     // The splash window's wait ends in open(); a program ended before it is over never shows
     // its main window.
     void openAfter(SplashWindow* splash);
