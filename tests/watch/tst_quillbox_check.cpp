@@ -585,8 +585,8 @@ void TestQuillboxCheck::markReadBesideTheWindowLandsInItsLists() {
     using namespace quillbox;
     ScriptedHttpServer server;
     QVERIFY(servePages(server, {{"/grown", 2000}}));
-    test::TestFolders folders;
-    QVERIFY(saveLists(folders.dataFolder(), {{{server.url(u"/grown"_s), 1000}}, {}}).isEmpty());
+    CheckFolder folders;
+    QVERIFY(folders.keep({{{server.url(u"/grown"_s), 1000}}, {}}));
     SettingsStore settings(folders.settingsFolder());
     test::RecordingMessages messages;
     test::ManualClock clock;
