@@ -2,6 +2,7 @@
 
 #include "browser/insert_follow_up.h"
 #include "browser/posting_form_scan.h"
+#include "platform/logging.h"
 #include "platform/user_messages.h"
 #include "store/data_folder.h"
 
@@ -69,8 +70,11 @@ AutoInsert::AutoInsert(BrowserPage& page, UserMessages& messages, InsertFollowUp
 }
 
 void AutoInsert::insertMessage() {
-    if (m_busy)
+    if (m_busy) {
+        qCInfo(logInsert) << "insert not started: one is going on";
         return;
+    }
+    qCInfo(logInsert) << "insert started";
     m_busy = true;
     m_writing = false;
     m_subjectInserted = false;
@@ -100,10 +104,14 @@ void AutoInsert::onBodyRead(const std::optional<BodyHtml>& body, quint64 generat
         fail(scan.status.message);
         return;
     }
-    if (scan.found() && fitsInt(scan.form) && fitsInt(scan.field))
+    if (scan.found() && fitsInt(scan.form) && fitsInt(scan.field)) {
+        qCInfo(logInsert) << "the posting form was found: form" << scan.form << "field"
+                          << scan.field;
         writeToScannedField(FieldTarget{int(scan.form), int(scan.field)});
-    else
+    } else {
+        qCInfo(logInsert) << "no posting form was found: writing where a person would type";
         writeWherePersonWouldType();
+    }
 }
 
 void AutoInsert::writeToScannedField(const FieldTarget& target) {
@@ -149,12 +157,18 @@ void AutoInsert::writeWherePersonWouldType() {
 }
 
 void AutoInsert::fail(const QString& detail) {
+    qCInfo(logInsert).noquote() << "insert failed:"
+                                << (detail.isEmpty() ? QStringLiteral("no field took the text")
+                                                     : detail);
     m_messages.showMessage(autoInsertErrorTitle(), autoInsertErrorText(), MessageIcon::None,
                            detail);
     finish(false);
 }
 
 void AutoInsert::finish(bool inserted) {
+    if (inserted)
+        qCInfo(logInsert) << "inserted," << (m_subjectInserted ? "with" : "without")
+                          << "a subject field";
     m_busy = false;
     m_unconfirmedInsert.reset();
     m_timeout.stop();

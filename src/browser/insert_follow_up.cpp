@@ -2,6 +2,7 @@
 
 #include "browser/shown_text.h"
 #include "platform/logging.h"
+#include "watch/shown_address.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -48,7 +49,7 @@ InsertFollowUp::InsertFollowUp(BrowserPage& page, WatchAction watchThisPost, QOb
     m_quiet.setSingleShot(true);
     m_quiet.setInterval(defaultQuietTime);
     connect(&m_quiet, &QTimer::timeout, this, [this] {
-        qCInfo(logBrowser) << "no post was seen before the user fell quiet";
+        qCInfo(logInsert) << "no post was seen before the user fell quiet";
         reportMiss();
     });
     connect(&m_page, &BrowserPage::userActed, this, [this] {
@@ -63,6 +64,7 @@ void InsertFollowUp::recordInsert(const QString& text, const QString& plainText)
     m_lastPlainText = plainText;
     m_postingPage = m_page.currentUrl();
     m_armGeneration = m_page.pageGeneration();
+    qCInfo(logInsert).noquote() << "following the insert made on" << shownAddress(m_postingPage);
     arm();
     // What the open document shows now is not the post: a reply page may list the user's
     // earlier copy of it. Later looks count only posts beyond these.
@@ -127,14 +129,16 @@ void InsertFollowUp::onPlacement(const std::optional<TextPlacement>& placement, 
     if (judged == ThreadVerdict::Composing && download > m_armedAt && !m_missReported) {
         // A preview or a form sent back: the post is still to be sent, and this page does not
         // use up the watch.
+        qCDebug(logInsert) << "a page still composing the post: the watch goes on";
         m_count = std::min(armedDownloads, m_count + 1);
         ++m_lastDownload;
         return;
     }
     if (judged != ThreadVerdict::Thread) {
+        qCDebug(logInsert) << "a page loaded that is not the posted thread";
         // Reads answer in the order asked, so the last download of this watch ends it.
         if (download == m_lastDownload && !m_missReported) {
-            qCInfo(logBrowser) << "the posted thread was not found in the pages that followed";
+            qCInfo(logInsert) << "the posted thread was not found in the pages that followed";
             reportMiss();
         }
         return;
@@ -191,7 +195,7 @@ void InsertFollowUp::found(const TextPlacement& placement) {
     const QString thread = threadAddress(m_page.currentUrl(), placement.canonical);
     if (m_watchThisPost)
         m_watchThisPost(thread);
-    qCInfo(logBrowser) << "the posted thread was found; watching it";
+    qCInfo(logInsert).noquote() << "the posted thread was found; watching" << shownAddress(thread);
     emit postFound(thread);
     emit nowWatching(m_page.title());
 }

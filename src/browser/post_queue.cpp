@@ -1,12 +1,27 @@
 #include "browser/post_queue.h"
 
 #include "platform/clock.h"
+#include "platform/logging.h"
+#include "watch/shown_address.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
 namespace quillbox {
+
+namespace {
+
+// A forum in the log: its place in the run and its address, password masked. Never the
+// subject or the message.
+QString loggedForum(int position, int count, const QueueForum& forum) {
+    return QStringLiteral("forum %1 of %2 (%3)")
+        .arg(position)
+        .arg(count)
+        .arg(shownAddress(forum.address));
+}
+
+} // namespace
 
 PostQueue::PostQueue(const Clock& clock, QObject* parent) : QObject(parent), m_clock(clock) {}
 
@@ -88,8 +103,11 @@ void PostQueue::insertMade(bool subjectInserted) {
 
 bool PostQueue::start(const QList<QueueForum>& forums, const QString& subject,
                       const QString& message) {
-    if (isRunning() || forums.isEmpty())
+    if (isRunning() || forums.isEmpty()) {
+        qCInfo(logQueue) << "run not started:" << (isRunning() ? "a run is going on" : "no forums");
         return false;
+    }
+    qCInfo(logQueue) << "run started:" << forums.size() << "forums";
     m_forums = forums;
     m_subject = subject;
     m_message = message;
@@ -137,6 +155,8 @@ void PostQueue::pageLoaded() {
         return;
     switch (m_state) {
     case State::Loading: {
+        qCDebug(logQueue).noquote() << loggedForum(position(), count(), currentForum())
+                                    << "posting page loaded: the message goes in";
         m_state = State::WaitingForSubmit;
         const int at = m_current;
         emit changed();
@@ -146,6 +166,8 @@ void PostQueue::pageLoaded() {
     }
     case State::WaitingForSubmit:
         // The user submitted, previewed or followed a link: the follow-up looks at what loads.
+        qCDebug(logQueue).noquote() << loggedForum(position(), count(), currentForum())
+                                    << "a page loaded after the insert: looking for the post";
         m_state = State::Watching;
         emit changed();
         break;
@@ -204,6 +226,9 @@ void PostQueue::record(const QString& result, const std::optional<QString>& thre
     entry.message = postedMessageDigest(m_message);
     m_records.append(entry);
     m_settled = true;
+    qCInfo(logQueue).noquote() << loggedForum(position(), count(), forum) << result
+                               << (entry.note.isEmpty() ? QString() : u'(' + entry.note + u')')
+                               << (thread ? shownAddress(*thread) : QString());
     emit recorded(entry);
 }
 
@@ -229,6 +254,9 @@ void PostQueue::advance() {
                 passedOver = alreadyPostedReason();
         }
         if (passedOver == noPostingPageReason() && !forum.postingPage.trimmed().isEmpty()) {
+            qCInfo(logQueue).noquote()
+                << loggedForum(position(), count(), forum) << "loading its posting page"
+                << shownAddress(forum.postingPage.trimmed());
             m_state = State::Loading;
             const int at = m_current;
             emit changed();
@@ -247,6 +275,8 @@ void PostQueue::advance() {
 }
 
 void PostQueue::finish(State endState) {
+    qCInfo(logQueue) << "run ended:" << m_records.size() << "of" << m_forums.size()
+                     << "forums recorded";
     m_current = -1;
     m_state = endState;
     emit changed();

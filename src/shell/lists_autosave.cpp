@@ -1,5 +1,6 @@
 #include "shell/lists_autosave.h"
 
+#include "platform/logging.h"
 #include "platform/user_messages.h"
 #include "store/app_settings.h"
 #include "store/list_files.h"
@@ -69,6 +70,8 @@ void ListsAutosave::write() {
         const FileResult state = saveListState(m_dataFolder, collectListState(m_lists));
         if (!state.ok)
             problems << state.message;
+    } else if (m_stateDirty) {
+        qCDebug(logLists) << "the lists' state is not written: the lists were not all read";
     }
     m_listsDirty = m_stateDirty = false;
     m_lastWriteOk = problems.isEmpty();
@@ -76,8 +79,13 @@ void ListsAutosave::write() {
         m_failureShown = false;
         return;
     }
-    if (m_failureShown)
+    if (m_failureShown) {
+        qCInfo(logLists).noquote()
+            << "not saved again, told already:" << problems.join(QStringLiteral("; "));
         return;
+    }
+    qCInfo(logLists).noquote() << "not saved, telling the user:"
+                               << problems.join(QStringLiteral("; "));
     m_failureShown = true;
     //: %1 lists the files that could not be written and why, one a line.
     const QString text = tr("Your lists could not be saved:\r\n\r\n%1\r\n\r\nThey are kept "

@@ -1,6 +1,7 @@
 #include "store/data_folder.h"
 
 #include "install_paths.h"
+#include "platform/logging.h"
 #include "store/data_files.h"
 #include "store/file_exists.h"
 #include "store/text_file.h"
@@ -48,16 +49,22 @@ QString resolveDataFolder(const QString& installedBinFolder) {
     const QString fromEnvironment = qEnvironmentVariable("QUILLBOX_DATA_DIR");
     if (!fromEnvironment.isEmpty()) {
         QDir().mkpath(fromEnvironment);
-        return QDir::cleanPath(QDir(fromEnvironment).absolutePath());
+        const QString folder = QDir::cleanPath(QDir(fromEnvironment).absolutePath());
+        qCInfo(logStore).noquote() << "data folder (QUILLBOX_DATA_DIR):" << folder;
+        return folder;
     }
     if (QCoreApplication::instance()) {
         const QString programFolder = QCoreApplication::applicationDirPath();
         if (!isInstalledProgramFolder(programFolder, installedBinFolder) &&
-            canCreateFilesIn(programFolder))
+            canCreateFilesIn(programFolder)) {
+            qCInfo(logStore).noquote()
+                << "data folder (a copy run from a writable folder of its own):" << programFolder;
             return programFolder;
+        }
     }
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(perUser);
+    qCInfo(logStore).noquote() << "data folder (the user's):" << perUser;
     return perUser;
 }
 

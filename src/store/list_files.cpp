@@ -1,5 +1,6 @@
 #include "store/list_files.h"
 
+#include "platform/logging.h"
 #include "store/data_files.h"
 #include "store/data_folder.h"
 #include "store/text_file.h"
@@ -49,9 +50,23 @@ QByteArray recordLine(const QString& text) {
 // says what is wrong with it and what became of the original.
 QString keepDamagedFile(const QString& path, const QByteArray& original, const QStringList& faults,
                         bool keepCopy) {
-    if (!keepCopy)
+    const QString copy = damagedCopyPath(path, original);
+    const QString what = faults.join(QStringLiteral("; "));
+    if (!keepCopy) {
+        qCInfo(logLists).noquote()
+            << "damaged:" << path << "-" << what << "- its original is kept as" << copy
+            << "before it is first rewritten";
         return damagedFileNotice(path, faults, std::nullopt, original);
-    return damagedFileNotice(path, faults, keepDamagedOriginal(path, original), original);
+    }
+    const FileResult kept = keepDamagedOriginal(path, original);
+    if (kept.ok)
+        qCInfo(logLists).noquote()
+            << "damaged:" << path << "-" << what << "- its original is kept as" << copy;
+    else
+        qCInfo(logLists).noquote()
+            << "damaged:" << path << "-" << what
+            << "- no copy could be kept, so it is not saved over:" << kept.message;
+    return damagedFileNotice(path, faults, kept, original);
 }
 
 // Whether the text is a plain decimal number: an optional sign, digits with at most one
@@ -346,6 +361,8 @@ LoadListsResult loadLists(const QString& folder, DamagedCopies copies) {
     } files[] = {{posts, postsFile}, {forums, forumsFile}, {sizes, sizesFile}};
     for (const auto& file : files) {
         if (!file.read.status.ok) {
+            qCInfo(logLists).noquote()
+                << "not read, so not written until the next start:" << file.read.status.message;
             result.errors.append(file.read.status.message);
             result.readOnly.append(file.name);
             continue;
@@ -363,10 +380,16 @@ LoadListsResult loadLists(const QString& folder, DamagedCopies copies) {
     }
     // Written alone, either file of the pair would be matched with the other's old rows.
     const bool postsReadOnly = result.readOnly.contains(postsFile);
-    if (postsReadOnly != result.readOnly.contains(sizesFile))
+    if (postsReadOnly != result.readOnly.contains(sizesFile)) {
         result.readOnly.append(postsReadOnly ? sizesFile : postsFile);
+        qCInfo(logLists).noquote()
+            << result.readOnly.last() << "is not written either: it pairs with the one not read";
+    }
     result.data.posts = pairPosts(postLines, parseSizeLines(sizes.lines));
     result.data.forums = parseForumLines(forums.lines);
+    qCInfo(logLists).noquote() << "loaded" << result.data.posts.size() << "threads and"
+                               << result.data.forums.size() << "forums from"
+                               << QDir::toNativeSeparators(folder);
     return result;
 }
 
@@ -398,8 +421,13 @@ QStringList saveLists(const QString& folder, const ListsData& data, const QStrin
     // Judged before posts.txt changes, as the pair was read.
     const FileResult sizesKept =
         pairWritable ? keepSizesBeforeRewrite(folder) : FileResult::success();
+    if (!readOnly.isEmpty())
+        qCDebug(logLists).noquote()
+            << "saving all but" << readOnly.join(QStringLiteral(", ")) << "(not read at start-up)";
     if (!sizesKept.ok) {
         // Neither of the pair is written: one without the other would pair wrongly.
+        qCInfo(logLists).noquote()
+            << "neither" << postsFile << "nor" << sizesFile << "written:" << sizesKept.message;
         errors.append(sizesKept.message);
         posts = sizesKept;
     } else if (!readOnly.contains(postsFile)) {
@@ -420,7 +448,12 @@ QStringList saveLists(const QString& folder, const ListsData& data, const QStrin
             rewriteTextFile(dataFilePath(folder, sizesFile), serializeSizes(data.posts));
         if (!sizes.ok)
             errors.append(sizes.message);
+    } else if (pairWritable) {
+        qCInfo(logLists).noquote()
+            << sizesFile << "not written: its" << postsFile << "could not be";
     }
+    qCDebug(logLists).noquote() << "saved" << data.posts.size() << "threads and"
+                                << data.forums.size() << "forums," << errors.size() << "errors";
     return errors;
 }
 

@@ -83,15 +83,30 @@ SingleInstance::Role SingleInstance::tryLock(const QString& dataFolder) {
     // program that has run for long would lose its folder wherever the file system offers no
     // lock of its own to tell that it still runs.
     m_lock->setStaleLockTime(0);
+    const bool leftBehind = QFileInfo::exists(QDir(dataFolder).filePath(lockFileName()));
     if (m_lock->tryLock(0)) {
         m_role = Role::Primary;
         // Like every file of the data folder, whoever made the folder.
         QFile::setPermissions(QDir(dataFolder).filePath(lockFileName()),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        qCInfo(logInstance).noquote()
+            << (leftBehind ? "data folder locked for this program, taking over the lock of one "
+                             "that is gone:"
+                           : "data folder locked for this program:")
+            << QDir::toNativeSeparators(dataFolder);
         listen();
         return m_role;
     }
     if (m_lock->error() == QLockFile::LockFailedError) {
+        if (logInstance().isInfoEnabled()) {
+            qint64 pid = 0;
+            QString host;
+            QString app;
+            m_lock->getLockInfo(&pid, &host, &app);
+            qCInfo(logInstance).noquote()
+                << "data folder held by another running program (process" << pid
+                << "): this start is a second one:" << QDir::toNativeSeparators(dataFolder);
+        }
         m_lock.reset();
         m_role = Role::Secondary;
         return m_role;
@@ -104,6 +119,7 @@ SingleInstance::Role SingleInstance::tryLock(const QString& dataFolder) {
                                                          "the folder cannot be written.")
                            : QCoreApplication::translate("quillbox::SingleInstance",
                                                          "the lock file cannot be made."));
+    qCInfo(logInstance).noquote() << m_error;
     m_lock.reset();
     m_role = Role::None;
     return m_role;
@@ -113,7 +129,7 @@ void SingleInstance::listen() {
     const auto fail = [this](const QString& why) {
         // The folder is still this program's; a later start only cannot reach it.
         m_error = why;
-        qCWarning(logStore).noquote() << "a second start cannot reach this program:" << why;
+        qCWarning(logInstance).noquote() << "a second start cannot reach this program:" << why;
     };
     if (m_serverName.isEmpty()) {
         fail(m_channelError);
@@ -134,6 +150,7 @@ void SingleInstance::listen() {
         return;
     }
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::takeConnections);
+    qCDebug(logInstance).noquote() << "listening for later starts at" << m_serverName;
 }
 
 // A few connections at a time: a flood of them waits in the server's queue (and the system's)
@@ -147,7 +164,7 @@ void SingleInstance::takeConnections() {
         }
         const qint64 peer = peerUserId(socket->socketDescriptor());
         if (peer != qint64(::getuid())) {
-            qCWarning(logStore) << "refused a connection from user" << peer;
+            qCWarning(logInstance) << "refused a connection from user" << peer;
             socket->abort();
             socket->deleteLater();
             continue;
@@ -168,8 +185,10 @@ void SingleInstance::serve(QLocalSocket* socket) {
         *buffer += socket->read(maxLineBytes + 1 - buffer->size());
         const qsizetype end = buffer->indexOf('\n');
         if (end < 0) {
-            if (buffer->size() > maxLineBytes)
+            if (buffer->size() > maxLineBytes) {
+                qCInfo(logInstance) << "dropped a connection whose line is too long";
                 socket->abort();
+            }
             return;
         }
         disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
@@ -202,6 +221,7 @@ void SingleInstance::dropIdle() {
             idle.append(served.socket);
     }
     for (QLocalSocket* socket : idle) {
+        qCInfo(logInstance) << "dropped a connection that sent no whole line in time";
         socket->abort();
         finished(socket);
     }
@@ -211,6 +231,7 @@ std::optional<QString> SingleInstance::sendMessage(const QString& message, int t
     m_untrusted.clear();
     if (m_serverName.isEmpty()) {
         m_untrusted = m_channelError;
+        qCInfo(logInstance).noquote() << "not talking to the running program:" << m_untrusted;
         return std::nullopt;
     }
     const QDeadlineTimer deadline(timeoutMs);
@@ -220,8 +241,11 @@ std::optional<QString> SingleInstance::sendMessage(const QString& message, int t
         socket.connectToServer(m_serverName);
         if (socket.waitForConnected(int(deadline.remainingTime())))
             break;
-        if (deadline.hasExpired())
+        if (deadline.hasExpired()) {
+            qCInfo(logInstance) << "the running program did not take the connection in" << timeoutMs
+                                << "ms";
             return std::nullopt;
+        }
         QThread::msleep(50);
     }
     // What is sent may name the user's threads: only to a program of the user's own.
@@ -237,17 +261,20 @@ std::optional<QString> SingleInstance::sendMessage(const QString& message, int t
                                               "the program at \"%1\" belongs to another user (%2).")
                       .arg(QDir::toNativeSeparators(m_serverName))
                       .arg(peer);
-        qCWarning(logStore).noquote() << "not talking to" << m_untrusted;
+        qCWarning(logInstance).noquote() << "not talking to" << m_untrusted;
         return std::nullopt;
     }
     socket.write(encodeLine(message));
     QByteArray reply;
     while (!reply.contains('\n')) {
         if (reply.size() > maxLineBytes || deadline.hasExpired() ||
-            !socket.waitForReadyRead(int(deadline.remainingTime())))
+            !socket.waitForReadyRead(int(deadline.remainingTime()))) {
+            qCInfo(logInstance) << "the running program gave no answer";
             return std::nullopt;
+        }
         reply += socket.readAll();
     }
+    qCDebug(logInstance) << "the running program answered";
     return decodeLine(reply.left(reply.indexOf('\n')));
 }
 

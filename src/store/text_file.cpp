@@ -171,8 +171,11 @@ QString damagedCopyPath(const QString& path, const QByteArray& original) {
 
 FileResult keepDamagedOriginal(const QString& path, const QByteArray& original, bool ownerOnly) {
     const int newest = newestDamagedCopy(path);
-    if (newest > 0 && holdsBytes(damagedCopyName(path, newest), original))
-        return FileResult::success(); // this very damage is kept already
+    if (newest > 0 && holdsBytes(damagedCopyName(path, newest), original)) {
+        qCDebug(logStore) << "damage of" << path << "is kept already in"
+                          << damagedCopyName(path, newest);
+        return FileResult::success();
+    }
     const QString copyPath = damagedCopyName(path, newest + 1);
     qCWarning(logStore) << "damaged file" << path << "kept as" << copyPath;
     return writeFileAtomically(copyPath, original, ownerOnly);

@@ -74,8 +74,12 @@ signals:
 
 private:
     void startCheck();
-    // Tells of a move of the schedule's time from `before`.
-    void scheduleChanged(const QDateTime& before);
+    // When the next check falls due, for the log.
+    QString nextDueText() const;
+    // Logs why a poll started no check.
+    void notRun(const char* why);
+    // Tells of a move of the schedule's time from `before`, and logs why it moved.
+    void scheduleChanged(const QDateTime& before, const char* why);
     void onFinished();
 
     WatchLists& m_lists;
@@ -86,6 +90,7 @@ private:
     ParallelCheck m_checker;
     QList<WatchLists::PostId> m_checking; // the posts of the check in flight, in its order
     QTimer m_poll;
+    const char* m_lastNotRun = nullptr; // the reason last logged at info
 };
 
 } // namespace quillbox

@@ -28,15 +28,25 @@ CheckOutcome measuredOutcome(qint64 measured, qint64 recorded) {
     return hasNewReplies(measured, recorded) ? CheckOutcome::NewReplies : CheckOutcome::Unchanged;
 }
 
-CheckOutcome judgeThread(const ThreadMark& read, const ThreadPage& now) {
+CheckOutcome judgeThread(const ThreadMark& read, const ThreadPage& now, QString* why) {
+    const auto judged = [why](CheckOutcome outcome, QString reason) {
+        if (why)
+            *why = std::move(reason);
+        return outcome;
+    };
     if (read.highestPost && now.highestPost)
-        return *now.highestPost > *read.highestPost ? CheckOutcome::NewReplies
-                                                    : CheckOutcome::Unchanged;
+        return judged(*now.highestPost > *read.highestPost ? CheckOutcome::NewReplies
+                                                           : CheckOutcome::Unchanged,
+                      QStringLiteral("highest post %1, read up to %2")
+                          .arg(*now.highestPost)
+                          .arg(*read.highestPost));
     if (!read.lastPage.isEmpty() && now.lastPage != read.lastPage)
-        return CheckOutcome::NewReplies;
+        return judged(CheckOutcome::NewReplies,
+                      QStringLiteral("the thread goes on past its read page"));
     if (!read.size)
-        return CheckOutcome::Unchanged;
-    return measuredOutcome(now.size, *read.size);
+        return judged(CheckOutcome::Unchanged, QStringLiteral("no size to compare with"));
+    return judged(measuredOutcome(now.size, *read.size),
+                  QStringLiteral("%1 bytes, recorded %2").arg(now.size).arg(*read.size));
 }
 
 } // namespace quillbox

@@ -33,7 +33,8 @@ CheckOutcome measuredOutcome(qint64 measured, qint64 recorded);
 //   the highest recorded one;
 // - otherwise, a later page than the one recorded (the thread spilled onto a new page);
 // - otherwise, the page grew by more than 500 bytes (hasNewReplies).
-CheckOutcome judgeThread(const ThreadMark& read, const ThreadPage& now);
+// `why`, when given, is told which of these decided, in words for the log.
+CheckOutcome judgeThread(const ThreadMark& read, const ThreadPage& now, QString* why = nullptr);
 
 // What the last check of a watched thread found.
 struct PostCheck {

@@ -1,5 +1,6 @@
 #include "watch/cookie_file.h"
 
+#include "platform/logging.h"
 #include "store/text_file.h"
 #include "watch/forum_cookie_jar.h"
 
@@ -39,10 +40,14 @@ QByteArray cookieFileBytes(const QList<QNetworkCookie>& cookies, const QDateTime
 
 CookieFileRead readCookieFile(const QString& path, const QDateTime& now) {
     CookieFileRead read;
-    if (!QFile::exists(path))
+    if (!QFile::exists(path)) {
+        qCInfo(logCookies).noquote() << "no cookie file, checking without cookies:" << path;
         return read;
+    }
     const ReadBytesResult bytes = readFileBytes(path);
     if (!bytes.status.ok) {
+        qCInfo(logCookies).noquote()
+            << "cookie file not read, checking without cookies:" << bytes.status.message;
         read.status = bytes.status;
         return read;
     }
@@ -57,6 +62,10 @@ CookieFileRead readCookieFile(const QString& path, const QDateTime& now) {
         }
         read.cookies.append(parsed.first());
     }
+    // How many, never which: a cookie's name or value is the user's login.
+    qCInfo(logCookies).noquote() << "read" << read.cookies.size() << "cookies from" << path
+                                 << "- passed over" << read.skipped
+                                 << "(session cookies, expired or not cookies)";
     return read;
 }
 
@@ -91,6 +100,8 @@ void CookieFileKeeper::setEnabled(bool on) {
     // afterwards: the file keeps what it holds until they come.
     if (!was && m_jar.count() > 0)
         m_timer.start();
+    else if (!was)
+        qCInfo(logCookies) << "cookie file kept as it is until the browser hands over its cookies";
 }
 
 void CookieFileKeeper::flush() {
@@ -103,20 +114,36 @@ void CookieFileKeeper::flush() {
 void CookieFileKeeper::write() {
     if (!m_enabled)
         return;
-    const FileResult written = writeFileAtomically(
-        m_path, cookieFileBytes(m_jar.cookies(), QDateTime::currentDateTimeUtc()), true);
-    if (!written.ok)
+    const QByteArray bytes = cookieFileBytes(m_jar.cookies(), QDateTime::currentDateTimeUtc());
+    const FileResult written = writeFileAtomically(m_path, bytes, true);
+    if (!written.ok) {
+        qCWarning(logCookies).noquote() << "cookie file not written:" << written.message;
         emit failed(written.message);
+        return;
+    }
+    // The first line is the file's comment.
+    qCInfo(logCookies).noquote() << "wrote" << bytes.count('\n') - 1 << "of the jar's"
+                                 << m_jar.count() << "cookies (the lasting ones) to" << m_path;
 }
 
 void CookieFileKeeper::removeFile() {
     QFile file(m_path);
-    if (!file.exists() || file.remove())
+    if (!file.exists())
         return;
+    if (file.remove()) {
+        qCInfo(logCookies).noquote() << "checks as the logged-in user are off: removed" << m_path;
+        return;
+    }
     // A file that cannot go is at least emptied of its cookies.
     const FileResult emptied = writeFileAtomically(m_path, cookieFileBytes({}, {}), true);
-    if (!emptied.ok)
+    if (!emptied.ok) {
+        qCWarning(logCookies).noquote()
+            << "cookie file neither removed nor emptied:" << emptied.message;
         emit failed(emptied.message);
+        return;
+    }
+    qCInfo(logCookies).noquote() << "checks as the logged-in user are off: could not remove"
+                                 << m_path << "so it was emptied";
 }
 
 } // namespace quillbox

@@ -1,5 +1,6 @@
 #include "watch/list_state.h"
 
+#include "platform/logging.h"
 #include "store/data_folder.h"
 #include "store/text_file.h"
 #include "watch/json_size.h"
@@ -326,6 +327,10 @@ LoadListStateResult loadListState(const QString& folder) {
         result.damaged = kept.ok ? QDir::toNativeSeparators(damagedCopyPath(path)) : kept.message;
         // Its original exists nowhere else: it must not be written over.
         result.keepUnwritten = !kept.ok;
+        qCInfo(logLists).noquote()
+            << "damaged:" << path
+            << (kept.ok ? QStringLiteral("- its original is kept as ") + result.damaged
+                        : QStringLiteral("- not written over: ") + kept.message);
     }
     return result;
 }

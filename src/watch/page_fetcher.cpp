@@ -310,7 +310,7 @@ bool PageFetcher::followRedirect() {
         error.movedTo = nextText;
         dropSocket();
         m_lastError = error;
-        qCInfo(logWatch).noquote() << "page moved to another site:" << shownAddress(m_url) << "->"
+        qCInfo(logFetch).noquote() << "page moved to another site:" << shownAddress(m_url) << "->"
                                    << shownAddress(nextText);
         emit failed(m_lastError);
         return false;
@@ -327,7 +327,7 @@ bool PageFetcher::followRedirect() {
                          .arg(kMaxRedirects));
         return false;
     }
-    qCDebug(logWatch).noquote() << "following" << status << "from" << shownAddress(m_url) << "to"
+    qCDebug(logFetch).noquote() << "following" << status << "from" << shownAddress(m_url) << "to"
                                 << shownAddress(nextText);
     startHop(nextText);
     return true;
@@ -382,7 +382,7 @@ void PageFetcher::fail(int number, const QString& description, FetchError::Stage
     // its own event loop, and nothing of this exchange may arrive while it is open.
     dropSocket();
     m_lastError = FetchError{stage, number, description, m_request.address};
-    qCWarning(logWatch).noquote() << "fetch failed:" << shownAddress(m_url) << "-" << description;
+    qCWarning(logFetch).noquote() << "fetch failed:" << shownAddress(m_url) << "-" << description;
     emit failed(m_lastError);
 }
 

@@ -1,8 +1,10 @@
 #include "watch/parallel_check.h"
 
+#include "platform/logging.h"
 #include "watch/fetch_messages.h"
 #include "watch/fetch_target.h"
 #include "watch/page_fetcher.h"
+#include "watch/shown_address.h"
 #include "watch/thread_fetch.h"
 
 #include <algorithm>
@@ -18,6 +20,26 @@ QString hostKey(const QString& address) {
     if (!parsed.target)
         return {};
     return parsed.target->host.toLower() + u':' + QString::number(parsed.target->port);
+}
+
+// A thread's result in the log: new replies and failures are what a user asks about; that a
+// thread is unchanged is the detail.
+void logResult(const ThreadCheckResult& r, const QString& why) {
+    const QString address = shownAddress(r.address);
+    switch (r.outcome) {
+    case CheckOutcome::NewReplies:
+        qCInfo(logCheck).noquote() << "new replies:" << address << "-" << why;
+        break;
+    case CheckOutcome::Failed:
+        qCInfo(logCheck).noquote() << "failed:" << address << "-" << r.reason;
+        break;
+    case CheckOutcome::NoSize:
+        qCDebug(logCheck).noquote() << "not fetched, no size recorded:" << address;
+        break;
+    default:
+        qCDebug(logCheck).noquote() << outcomeName(r.outcome) + u':' << address << "-" << why;
+        break;
+    }
 }
 
 } // namespace
@@ -85,13 +107,19 @@ void ParallelCheck::start(const QList<ThreadToCheck>& threads) {
             ++m_pendingCount;
         } else {
             m_results[i].outcome = CheckOutcome::NoSize;
+            logResult(m_results[i], {});
             record(i);
         }
     }
+    qCInfo(logCheck) << "check started:" << threads.size() << "threads," << m_pendingCount
+                     << "to fetch," << m_jobs << "at a time";
     fill();
 }
 
 void ParallelCheck::abandon() {
+    if (m_running)
+        qCDebug(logCheck) << "check abandoned after" << m_checked << "of" << m_results.size()
+                          << "threads";
     for (auto& slot : m_slots) {
         slot->fetcher->abandon();
         slot->index = -1;
@@ -173,11 +201,15 @@ void ParallelCheck::onCompleted(Slot& slot, const ThreadFetch::Result& fetched) 
     result.measured = fetched.page.size;
     result.page = fetched.page;
     result.notModified = fetched.notModified;
-    result.outcome = judgeThread(result.read, fetched.page);
+    QString why;
+    result.outcome = judgeThread(result.read, fetched.page, &why);
+    if (fetched.notModified)
+        why += QStringLiteral(" (not modified since the last check)");
     result.newPosts = result.outcome == CheckOutcome::NewReplies ? fetched.newPosts : 0;
     // The server said nothing changed since the previous check, which counted the new posts.
     if (fetched.notModified && result.outcome == CheckOutcome::NewReplies)
         result.newPosts = m_threads[index].previousNewPosts;
+    logResult(result, why);
     record(index);
     fill();
 }
@@ -192,6 +224,7 @@ void ParallelCheck::onFailed(Slot& slot, const FetchError& error) {
     result.reason = fetchFailureReason(error);
     result.error = error;
     result.movedTo = error.movedTo;
+    logResult(result, {});
     record(index);
     fill();
 }
@@ -208,6 +241,17 @@ void ParallelCheck::finishIfDone() {
     if (!m_running || m_filling || m_pendingCount > 0 || m_inFlight > 0)
         return;
     m_running = false;
+    if (logCheck().isInfoEnabled()) {
+        const auto count = [this](CheckOutcome outcome) {
+            return std::count_if(
+                m_results.cbegin(), m_results.cend(),
+                [outcome](const ThreadCheckResult& r) { return r.outcome == outcome; });
+        };
+        qCInfo(logCheck) << "check finished:" << count(CheckOutcome::NewReplies)
+                         << "with new replies," << count(CheckOutcome::Unchanged) << "unchanged,"
+                         << count(CheckOutcome::Failed) << "failed," << count(CheckOutcome::NoSize)
+                         << "without a size; at most" << m_peakRunning << "fetches at once";
+    }
     emit finished();
 }
 

@@ -1,8 +1,10 @@
 #include "watch/reply_check.h"
 
 #include "platform/clock.h"
+#include "platform/logging.h"
 #include "watch/check_outcome.h"
 #include "watch/fetch_messages.h"
+#include "watch/shown_address.h"
 
 #include <QCoreApplication>
 
@@ -35,8 +37,13 @@ ThreadToCheck threadToCheck(const ThreadRecord& r) {
 bool recordCheckResult(WatchLists& lists, WatchLists::PostId id, const ThreadCheckResult& result,
                        const QDateTime& at) {
     const int row = lists.rowOfPost(id);
-    if (row < 0 || lists.post(row).size != result.recorded)
+    if (row < 0 || lists.post(row).size != result.recorded) {
+        // Judged against a size that is no longer the thread's, the result would mislead.
+        qCDebug(logCheck).noquote()
+            << "result not kept:" << shownAddress(result.address)
+            << (row < 0 ? "is no longer watched" : "had its size recorded again meanwhile");
         return false;
+    }
     PostCheck check{at, result.outcome, result.measured, result.reason, result.recorded};
     check.page = result.page;
     check.newPosts = result.newPosts;
@@ -74,6 +81,8 @@ QString ReplyCheck::finishedText(int found, int failed) {
 }
 
 void ReplyCheck::start() {
+    qCInfo(logCheck) << (m_running ? "the window's check started anew, ending the one in flight"
+                                   : "the window's check started");
     m_checker.abandon();
     m_lists.clearNewReplies();
     m_found = 0;
@@ -94,6 +103,7 @@ void ReplyCheck::abandon() {
     m_checking.clear();
     if (!m_running)
         return;
+    qCInfo(logCheck) << "the window's check was abandoned";
     m_running = false;
     emit runningChanged(false);
 }
@@ -120,6 +130,8 @@ void ReplyCheck::onFinished() {
     if (!m_running)
         return;
     m_checking.clear();
+    qCInfo(logCheck) << "the window's check finished:" << m_found << "new replies listed,"
+                     << m_failures.size() << "threads failed";
     // The status bar has its result before the box opens, and keeps it after.
     emit panelText(1, finishedText(m_found, int(m_failures.size())));
     showCheckFailures(m_messages, m_failures);

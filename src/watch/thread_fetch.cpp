@@ -62,7 +62,7 @@ void ThreadFetch::onPage(const FetchResult& page) {
         m_busy = false;
         m_result.page = *m_request.previous;
         m_result.notModified = true;
-        qCDebug(logWatch).noquote() << "not modified:" << shownAddress(m_fetched.first());
+        qCDebug(logFetch).noquote() << "not modified:" << shownAddress(m_fetched.first());
         emit completed(m_result);
         return;
     }
@@ -81,7 +81,7 @@ void ThreadFetch::onPage(const FetchResult& page) {
     const QString laterText = later.isValid() ? later.toString(QUrl::FullyEncoded) : QString();
     if (!laterText.isEmpty() && !m_fetched.contains(laterText) &&
         m_result.pagesFetched <= kMaxPageHops) {
-        qCDebug(logWatch).noquote() << "thread goes on at" << shownAddress(laterText);
+        qCDebug(logFetch).noquote() << "thread goes on at" << shownAddress(laterText);
         m_fetched.append(laterText);
         m_fetcher->start(FetchRequest{laterText, {}, {}, kReadPageBytes});
         return;

@@ -47,7 +47,13 @@ private slots:
     void queueWalksThreeBoardsAndLogsEachPost();
 
 private:
-    void submitForm() { webPage->webPage()->runJavaScript(u"document.forms[0].submit()"_s); }
+    // The user submits once the message is in: Auto-Insert fills the form a moment after the
+    // queue starts waiting, and a form sent empty would log the post without its subject.
+    void submitForm() {
+        webPage->webPage()->runJavaScript(
+            u"(function send() { const f = document.forms[0];"
+            " if (f.subject.value && f.message.value) f.submit(); else setTimeout(send, 50); })()"_s);
+    }
 };
 
 void TestPostQueueWindow::queueWalksThreeBoardsAndLogsEachPost() {
