@@ -196,8 +196,9 @@ void InsertFollowUp::found(const TextPlacement& placement) {
     if (m_watchThisPost)
         m_watchThisPost(thread);
     qCInfo(logInsert).noquote() << "the posted thread was found; watching" << shownAddress(thread);
-    emit postFound(thread);
-    emit nowWatching(m_page.title());
+    const QString title = m_page.title();
+    emit postFound(thread, title);
+    emit nowWatching(title);
 }
 
 void InsertFollowUp::endWatch() {

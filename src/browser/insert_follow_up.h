@@ -79,8 +79,9 @@ public:
     void checkInsertedPost();
 
 signals:
-    // The inserted text was found and the thread handed to "Watch This Post".
-    void postFound(const QString& thread);
+    // The inserted text was found and the thread handed to "Watch This Post"; pageTitle is the
+    // title of its page as the browser shows it.
+    void postFound(const QString& thread, const QString& pageTitle);
     // Right after postFound: the title of the page put on watch (see nowWatchingStatus).
     void nowWatching(const QString& pageTitle);
     // The watch ended and nothing was found; once per arming.

@@ -36,10 +36,11 @@ struct PostRecord {
     std::optional<QString> thread; // where the post was found; nullopt: not found
     QString subject;
     QString format;
-    QString result;   // one of postResult; another word read from the file is kept as it is
-    QString queueRun; // the same for every record of one queue run; "" for a single Auto-Insert
-    QString note;     // why a forum was skipped; "" when there is nothing to say
-    QString message;  // postedMessageDigest of the message; "" when not known
+    QString result;      // one of postResult; another word read from the file is kept as it is
+    QString queueRun;    // the same for every record of one queue run; "" for a single Auto-Insert
+    QString note;        // why a forum was skipped; "" when there is nothing to say
+    QString message;     // postedMessageDigest of the message; "" when not known
+    QString threadTitle; // the thread page's title, as the watched list shows it; "" when not known
 
     bool operator==(const PostRecord&) const = default;
 };

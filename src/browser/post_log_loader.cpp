@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -18,9 +19,11 @@ namespace {
 
 constexpr qint64 blockBytes = 64 * 1024;
 // The first batch is small, so the newest records show at once; later ones larger, so a long
-// log costs the window few turns.
+// log costs the window few turns. Each batch makes a view lay out all of its rows again, so they
+// grow with what was sent, up to what the window adds in a few milliseconds.
 constexpr qsizetype firstBatch = 200;
 constexpr qsizetype laterBatch = 2000;
+constexpr qsizetype largestBatch = 20000;
 // A batch goes out after this long even when it is not full (a log of long damaged lines).
 constexpr int batchWaitMs = 50;
 // How often a reader waiting for the window looks whether it was stopped.
@@ -52,6 +55,10 @@ BackwardLineReader::Step BackwardLineReader::previous(QByteArray* line) {
     for (;;) {
         if (m_done)
             return Step::Start;
+        // Passing over a line of many megabytes takes a while; a load that was dropped meanwhile
+        // must not hold up the window waiting for it.
+        if (m_stopped && m_stopped->load(std::memory_order_relaxed))
+            return Step::Stopped;
         const qsizetype lf = m_block.lastIndexOf('\n');
         if (lf >= 0 || m_position == 0) {
             const bool tooLong =
@@ -107,8 +114,15 @@ PostLogLoader::~PostLogLoader() {
 }
 
 void PostLogLoader::stop() {
-    if (m_run)
-        m_run->stopped = true;
+    if (m_run) {
+        // Woken at once from any wait, so the join below is short.
+        {
+            const std::lock_guard lock(m_run->mutex);
+            m_run->stopped = true;
+        }
+        m_run->wanted.notify_all();
+        m_run->room.release();
+    }
     if (m_thread.joinable())
         m_thread.join();
     m_run.reset();
@@ -130,9 +144,12 @@ void PostLogLoader::readMore() {
         return;
     {
         const std::lock_guard lock(m_run->mutex);
-        if (m_run->goal >= m_sent + pageRecords)
-            return; // a page ahead is asked for already
-        m_run->goal = m_sent + pageRecords;
+        // A page ahead, and more as the list grows: each batch makes the view lay out all of
+        // its rows again.
+        const qint64 ahead = std::clamp<qint64>(m_sent / 8, pageRecords, largestBatch);
+        if (m_run->goal >= m_sent + ahead)
+            return; // asked for already
+        m_run->goal = m_sent + ahead;
     }
     m_run->wanted.notify_one();
     m_loading = true;
@@ -170,6 +187,7 @@ void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path,
         return;
     }
     BackwardLineReader reader(file, file.size(), maxLineBytes);
+    reader.setStopFlag(&run->stopped);
     QList<PostRecord> batch;
     qsizetype batchSize = firstBatch;
     QDeadlineTimer due(batchWaitMs);
@@ -192,7 +210,7 @@ void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path,
                 emit loader->recordsRead(records);
             run->room.release();
         });
-        batchSize = laterBatch;
+        batchSize = std::clamp<qsizetype>(sent / 8, laterBatch, largestBatch);
         due.setRemainingTime(batchWaitMs);
         return true;
     };
@@ -216,6 +234,8 @@ void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path,
             return;
         QByteArray line;
         const BackwardLineReader::Step step = reader.previous(&line);
+        if (step == BackwardLineReader::Step::Stopped)
+            return;
         if (step == BackwardLineReader::Step::Start)
             break;
         if (step == BackwardLineReader::Step::Failed) {
@@ -236,11 +256,17 @@ void PostLogLoader::read(const std::shared_ptr<Run>& run, const QString& path,
             } else if (postRecordMatches(*record, filter)) {
                 if (!waitBefore(*record))
                     return;
+                // A full batch goes before the record, unless the record carries on a queue
+                // run: a run cut between two batches has its row told of each post added to it,
+                // and a view looks for that row through all of its rows each time.
+                const bool sameRun = !record->queueRun.isEmpty() && record->queueRun == lastRun;
+                if (!sameRun && batch.size() >= batchSize && !send())
+                    return;
                 lastRun = record->queueRun;
                 batch.append(std::move(*record));
             }
         }
-        if ((batch.size() >= batchSize || (due.hasExpired() && !batch.isEmpty())) && !send())
+        if (due.hasExpired() && !batch.isEmpty() && !send())
             return;
     }
     if ((!batch.isEmpty() || damaged != damagedSent) && !send())

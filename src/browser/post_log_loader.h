@@ -18,13 +18,15 @@ namespace quillbox {
 // A line ends at LF; a CR before it is dropped.
 class BackwardLineReader {
 public:
-    enum class Step { Line, TooLong, Start, Failed };
+    enum class Step { Line, TooLong, Start, Failed, Stopped };
 
     BackwardLineReader(QIODevice& file, qint64 end, qsizetype maxLine);
     // The line before the last one returned (from the end of the file first): Line with it,
     // TooLong for a line over the bound (its bytes not given), Start once the start of the file
-    // is reached, Failed when the file could not be read.
+    // is reached, Failed when the file could not be read, Stopped once the stop flag is set
+    // (looked at between blocks, so a long line being passed over ends early too).
     Step previous(QByteArray* line);
+    void setStopFlag(const std::atomic<bool>* stopped) { m_stopped = stopped; }
 
 private:
     bool readBlock();
@@ -36,6 +38,7 @@ private:
     bool m_skipping = false; // inside a line already known to be too long
     bool m_first = true;     // no block read yet
     bool m_done = false;
+    const std::atomic<bool>* m_stopped = nullptr;
 };
 
 // Loads the post log for the history window on a thread of its own, newest records first, in

@@ -1,19 +1,28 @@
 #include "browser/post_log_model.h"
 
+#include "platform/background_release.h"
 #include "watch/shown_address.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace quillbox {
 
 namespace {
 
-// Top-level rows carry 0; child rows carry their entry's key: 2n + 2 for m_below[n], 2n + 3 for
-// m_above[n].
-constexpr quintptr topLevel = 0;
+// Top-level rows carry 0, or 1 for a run's row, so a view laying out a million of them learns
+// which can unfold without the model looking each one up; child rows carry their entry's key:
+// 2n + 2 for m_below[n], 2n + 3 for m_above[n].
+constexpr quintptr singleRow = 0;
+constexpr quintptr runRow = 1;
+
+bool isTopLevel(const QModelIndex& index) {
+    return index.internalId() <= runRow;
+}
 
 quintptr belowKey(qsizetype n) {
     return quintptr(2 * n + 2);
@@ -38,13 +47,25 @@ void PostLogModel::fetchMore(const QModelIndex& parent) {
 
 void PostLogModel::setRecords(const QList<PostRecord>& records) {
     beginResetModel();
-    m_newer.clear();
-    m_older.clear();
-    m_older.reserve(records.size());
+    releaseAll();
     for (auto it = records.crbegin(); it != records.crend(); ++it)
         m_older.append(*it);
     rebuild();
     endResetModel();
+}
+
+void PostLogModel::clear() {
+    beginResetModel();
+    releaseAll();
+    endResetModel();
+}
+
+// A long log read to its end holds a million records, which take the window's thread a second
+// or more to free: they are freed on another, and the model is empty at once.
+void PostLogModel::releaseAll() {
+    releaseInBackground(std::tuple(std::exchange(m_older, {}), std::exchange(m_newer, {}),
+                                   std::exchange(m_below, {}), std::exchange(m_above, {}),
+                                   std::exchange(m_runs, {})));
 }
 
 void PostLogModel::addOlderRecords(const QList<PostRecord>& newestFirst) {
@@ -66,7 +87,7 @@ void PostLogModel::addOlder(const QList<PostRecord>& newestFirst, bool tell) {
                     fresh[n - m_below.size()].records.prepend(ref);
                 } else {
                     if (tell)
-                        beginInsertRows(createIndex(rowOf(*run), 0, topLevel), 0, 0);
+                        beginInsertRows(createIndex(rowOf(*run), 0, runRow), 0, 0);
                     entry(*run).records.prepend(ref);
                     if (tell)
                         endInsertRows();
@@ -82,7 +103,7 @@ void PostLogModel::addOlder(const QList<PostRecord>& newestFirst, bool tell) {
     const int first = rowCount();
     if (tell)
         beginInsertRows({}, first, first + int(fresh.size()) - 1);
-    m_below.append(fresh);
+    m_below.appendMoved(fresh.begin(), fresh.end());
     if (tell)
         endInsertRows();
 }
@@ -96,7 +117,7 @@ void PostLogModel::appendRecord(const PostRecord& added) {
         if (const auto run = m_runs.constFind(added.queueRun); run != m_runs.cend()) {
             Entry& found = entry(*run);
             const int row = int(found.records.size());
-            beginInsertRows(createIndex(rowOf(*run), 0, topLevel), row, row);
+            beginInsertRows(createIndex(rowOf(*run), 0, runRow), row, row);
             found.records.append(ref);
             endInsertRows();
             return;
@@ -104,7 +125,7 @@ void PostLogModel::appendRecord(const PostRecord& added) {
         m_runs.insert(added.queueRun, aboveKey(m_above.size()));
     }
     beginInsertRows({}, 0, 0);
-    m_above.append({{ref}, !added.queueRun.isEmpty()});
+    m_above.append(Entry{{ref}, !added.queueRun.isEmpty()});
     endInsertRows();
 }
 
@@ -138,7 +159,7 @@ bool postRecordMatches(const PostRecord& record, const QString& text) {
     // shown, so a password an older line holds is found no more than it is seen.
     return has(maskedAddress(record.forum)) || has(maskedAddress(record.postingPage)) ||
            has(maskedAddress(record.thread.value_or(QString()))) || has(record.subject) ||
-           has(record.format) || has(record.result) || has(record.note);
+           has(record.threadTitle) || has(record.format) || has(record.result) || has(record.note);
 }
 
 // Every row again, newest first, as the log would come in from its end.
@@ -147,7 +168,8 @@ void PostLogModel::rebuild() {
     newestFirst.reserve(m_newer.size() + m_older.size());
     for (auto it = m_newer.crbegin(); it != m_newer.crend(); ++it)
         newestFirst.append(*it);
-    newestFirst.append(m_older);
+    for (const PostRecord& record : m_older)
+        newestFirst.append(record);
     m_newer.clear();
     m_older.clear();
     m_below.clear();
@@ -186,7 +208,7 @@ const PostLogModel::Entry* PostLogModel::parentEntry(const QModelIndex& child) c
 const PostRecord* PostLogModel::recordAt(const QModelIndex& index) const {
     if (!index.isValid() || index.model() != this)
         return nullptr;
-    if (index.internalId() == topLevel) {
+    if (isTopLevel(index)) {
         const Entry* row = entryAt(index.row());
         return row && !row->run ? &record(row->records.first()) : nullptr;
     }
@@ -197,7 +219,7 @@ QList<PostRecord> PostLogModel::skippedInRun(const QModelIndex& index) const {
     QList<PostRecord> skipped;
     if (!index.isValid() || index.model() != this)
         return skipped;
-    const Entry* entry = index.internalId() == topLevel ? entryAt(index.row()) : parentEntry(index);
+    const Entry* entry = isTopLevel(index) ? entryAt(index.row()) : parentEntry(index);
     if (!entry || !entry->run || entry->records.isEmpty())
         return skipped;
     // A run comes in whole, so its posts are all here, whatever the filter shows.
@@ -213,10 +235,13 @@ QList<PostRecord> PostLogModel::skippedInRun(const QModelIndex& index) const {
 }
 
 bool PostLogModel::isRunRow(const QModelIndex& index) const {
-    if (!index.isValid() || index.model() != this || index.internalId() != topLevel)
-        return false;
-    const Entry* row = entryAt(index.row());
-    return row && row->run;
+    return runAt(index) != nullptr;
+}
+
+const PostLogModel::Entry* PostLogModel::runAt(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != this || index.internalId() != runRow)
+        return nullptr;
+    return entryAt(index.row());
 }
 
 QString PostLogModel::openAddress(const QModelIndex& index) const {
@@ -229,9 +254,12 @@ QString PostLogModel::openAddress(const QModelIndex& index) const {
 QModelIndex PostLogModel::index(int row, int column, const QModelIndex& parent) const {
     if (row < 0 || column < 0 || column >= ColumnCount)
         return {};
-    if (!parent.isValid())
-        return row < rowCount() ? createIndex(row, column, topLevel) : QModelIndex();
-    if (!isRunRow(parent) || row >= entryAt(parent.row())->records.size())
+    if (!parent.isValid()) {
+        const Entry* entry = entryAt(row);
+        return entry ? createIndex(row, column, entry->run ? runRow : singleRow) : QModelIndex();
+    }
+    const Entry* run = runAt(parent);
+    if (!run || row >= run->records.size())
         return {};
     const int above = int(m_above.size());
     const Key key =
@@ -240,17 +268,25 @@ QModelIndex PostLogModel::index(int row, int column, const QModelIndex& parent) 
 }
 
 QModelIndex PostLogModel::parent(const QModelIndex& child) const {
-    if (!child.isValid() || child.internalId() == topLevel)
+    if (!child.isValid() || isTopLevel(child))
         return {};
-    return createIndex(rowOf(child.internalId()), 0, topLevel);
+    return createIndex(rowOf(child.internalId()), 0, runRow);
 }
 
 int PostLogModel::rowCount(const QModelIndex& parent) const {
     if (!parent.isValid())
         return int(m_above.size() + m_below.size());
-    if (parent.column() != 0 || !isRunRow(parent))
-        return 0;
-    return int(entryAt(parent.row())->records.size());
+    const Entry* run = parent.column() == 0 ? runAt(parent) : nullptr;
+    return run ? int(run->records.size()) : 0;
+}
+
+// A view asks these of every row each time it lays out its rows, which a million rows make
+// dear: answered with one look at the row each.
+bool PostLogModel::hasChildren(const QModelIndex& parent) const {
+    if (!parent.isValid())
+        return rowCount() > 0;
+    // A run's row holds at least one post.
+    return parent.column() == 0 && parent.model() == this && parent.internalId() == runRow;
 }
 
 int PostLogModel::columnCount(const QModelIndex&) const {
@@ -269,6 +305,10 @@ QVariant PostLogModel::recordData(const PostRecord& record, int column) const {
     case SubjectColumn:
         return record.subject;
     case AddressColumn:
+        // A thread by its title where it is known, as the watched list shows it; the address
+        // is in the tooltip.
+        if (record.thread && !record.threadTitle.isEmpty())
+            return record.threadTitle;
         return shownAddress(record.thread.value_or(record.postingPage));
     case FormatColumn:
         return record.format;
@@ -316,6 +356,13 @@ void PostLogModel::setForumNames(const QHash<QString, QString>& names) {
             emit dataChanged(index(0, ForumColumn, index(row, 0)),
                              index(count - 1, ForumColumn, index(row, 0)));
     }
+}
+
+Qt::ItemFlags PostLogModel::flags(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != this)
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return index.internalId() == runRow ? flags : flags | Qt::ItemNeverHasChildren;
 }
 
 QVariant PostLogModel::data(const QModelIndex& index, int role) const {

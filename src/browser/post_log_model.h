@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/growing_list.h"
 #include "browser/post_log.h"
 
 #include <QAbstractItemModel>
@@ -39,7 +40,8 @@ public:
 
     // The whole log at once, oldest first as written.
     void setRecords(const QList<PostRecord>& records);
-    void clear() { setRecords({}); }
+    // Empties the model at once; what it held is freed off the window's thread.
+    void clear();
     // The next records back in time, newest first, as the log is read from its end.
     void addOlderRecords(const QList<PostRecord>& newestFirst);
     // A record written while the history is shown.
@@ -67,6 +69,10 @@ public:
     QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
+    // A post's row never has children: a view that lays out a million rows then skips asking
+    // whether each one is unfolded.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
@@ -89,20 +95,23 @@ private:
     using Key = quintptr;
 
     void addOlder(const QList<PostRecord>& newestFirst, bool tell);
+    void releaseAll();
     void rebuild();
     bool matches(const PostRecord& record) const;
     const PostRecord& record(RecordRef ref) const;
     int rowOf(Key key) const;
     Entry& entry(Key key);
     const Entry* entryAt(int row) const;
+    // The entry of a queue run's row; nullptr for any other index.
+    const Entry* runAt(const QModelIndex& index) const;
     const Entry* parentEntry(const QModelIndex& child) const;
     QVariant recordData(const PostRecord& record, int column) const;
     QVariant runData(const Entry& entry, int column) const;
 
-    QList<PostRecord> m_older; // read from the log, newest first
-    QList<PostRecord> m_newer; // written while shown, oldest first
-    QList<Entry> m_below;
-    QList<Entry> m_above;
+    GrowingList<PostRecord> m_older; // read from the log, newest first
+    GrowingList<PostRecord> m_newer; // written while shown, oldest first
+    GrowingList<Entry> m_below;
+    GrowingList<Entry> m_above;
     QHash<QString, Key> m_runs;
     QString m_filter;
     QHash<QString, QString> m_forumNames;

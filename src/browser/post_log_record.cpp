@@ -235,6 +235,7 @@ std::optional<PostRecord> parseJsonRecord(QByteArrayView line) {
     record.queueRun = stringField(object, QLatin1StringView("queue_run"));
     record.note = stringField(object, QLatin1StringView("note"));
     record.message = stringField(object, QLatin1StringView("message"));
+    record.threadTitle = stringField(object, QLatin1StringView("thread_title"));
     return record;
 }
 
@@ -267,6 +268,9 @@ QByteArray serializePostRecord(const PostRecord& record) {
         object.insert(QLatin1StringView("note"), record.note);
     if (!record.message.isEmpty())
         object.insert(QLatin1StringView("message"), record.message);
+    // Only when known: a line without it reads as it always did.
+    if (!record.threadTitle.isEmpty())
+        object.insert(QLatin1StringView("thread_title"), record.threadTitle);
     // Compact JSON escapes every control character, so the record stays on its one line.
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -298,6 +302,8 @@ std::optional<PostRecord> parsePostRecord(QByteArrayView line) {
                 record.note = std::move(*value);
             else if (key == "message")
                 record.message = std::move(*value);
+            else if (key == "thread_title")
+                record.threadTitle = std::move(*value);
         });
     std::optional<PostRecord> parsed;
     if (flat) {

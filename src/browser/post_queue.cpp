@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/logging.h"
+#include "watch/page_reading.h"
 #include "watch/shown_address.h"
 
 #include <QCoreApplication>
@@ -176,12 +177,13 @@ void PostQueue::pageLoaded() {
     }
 }
 
-void PostQueue::threadFound(const QString& address) {
+void PostQueue::threadFound(const QString& address, const QString& pageTitle) {
     // Before the insert the follow-up can only be reporting on an earlier post.
     if (!isRunning() || m_settled ||
         (m_state != State::WaitingForSubmit && m_state != State::Watching))
         return;
-    record(postResult::watched(), address);
+    record(postResult::watched(), address, {},
+           threadTitleFromPageTitle(pageTitle, m_forums.at(m_current).name));
     advance();
 }
 
@@ -209,13 +211,14 @@ void PostQueue::stop() {
 }
 
 void PostQueue::record(const QString& result, const std::optional<QString>& thread,
-                       const QString& note) {
+                       const QString& note, const QString& threadTitle) {
     const QueueForum& forum = m_forums.at(m_current);
     PostRecord entry;
     entry.time = m_clock.now();
     entry.forum = forum.address;
     entry.postingPage = forum.postingPage;
     entry.thread = thread;
+    entry.threadTitle = threadTitle;
     // Only a subject that went into the form is the post's; a reply form may have no field.
     const bool noSubjectField = m_subjectInserted == false && !m_subject.isEmpty();
     entry.subject = noSubjectField ? QString() : m_subject;

@@ -97,7 +97,9 @@ public slots:
     // record then names the subject only when it did.
     void insertMade(bool subjectInserted);
     // The follow-up of the insert found the post at this address and put it on watch.
-    void threadFound(const QString& address);
+    // pageTitle: the title of the thread's page as the browser shows it; the post log keeps it
+    // without the forum's name and the page's number.
+    void threadFound(const QString& address, const QString& pageTitle = {});
     // "Next Forum": the post was not found (or not made); on to the next forum.
     void nextForum();
     // "Skip": passed over by the user.
@@ -121,7 +123,7 @@ signals:
 
 private:
     void record(const QString& result, const std::optional<QString>& thread = {},
-                const QString& note = {});
+                const QString& note = {}, const QString& threadTitle = {});
     // Moves to the forum after the current one, recording forums without a posting page on the
     // way, and ends the run after the last.
     void advance();

@@ -11,7 +11,7 @@ class UserMessages;
 class WatchLists;
 
 // Writes the three list files whenever the lists change (a post or forum added or removed, a
-// size measured, a login changed), and the state beside them (lists-state.json) when what it
+// size measured, a login changed), and the state beside them (lists-state.txt) when what it
 // keeps changes (a check's result, a thread read, a forum's format or posting page), so a crash or
 // power cut loses nothing and the command-line check sees current sizes. Changes made in one pass
 // of the event loop are written once. A failed write is reported once, and again only after a write
@@ -31,7 +31,7 @@ public:
     // Drops a waiting write (shutdown writes the lists itself).
     void cancel() { m_timer.stop(); }
     bool isPending() const { return m_timer.isActive(); }
-    // The state beside the lists (lists-state.json) is not written while it is kept unwritten.
+    // The state beside the lists (lists-state.txt) is not written while it is kept unwritten.
     void keepStateUnwritten(bool keep) { m_stateUnwritten = keep; }
     // List files that could not be read are never written (see saveLists).
     void keepListsUnwritten(const QStringList& files) { m_readOnly = files; }

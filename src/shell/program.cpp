@@ -22,7 +22,9 @@
 #include "watch/forum_match.h"
 #include "watch/forum_passwords.h"
 #include "watch/list_state.h"
+#include "watch/list_state_preload.h"
 #include "watch/page_fetcher.h"
+#include "watch/page_reading.h"
 #include "watch/post_measurer.h"
 #include "watch/read_marks.h"
 #include "watch/reply_check.h"
@@ -49,6 +51,7 @@ QString designTimeMessage() {
 Program::Program(const ProgramSeams& seams, QObject* parent)
     : QObject(parent), m_dataFolder(seams.dataFolder), m_store(seams.store),
       m_messages(seams.messages), m_templates(defaultTemplates()),
+      m_statePreload(std::make_unique<ListStatePreload>(m_dataFolder)),
       m_settings(std::make_unique<AppSettings>(seams.store)),
       m_lists(std::make_unique<WatchLists>()), m_cookies(std::make_unique<ForumCookieJar>()),
       m_cookieFile(std::make_unique<CookieFileKeeper>(*m_cookies, cookieFilePath(m_dataFolder))),
@@ -125,15 +128,19 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
             return askToPostAgain(m_messages, m_branding.productName,
                                   readPostLog(m_dataFolder).records, forum, subject, message);
         });
-    connect(m_followUp.get(), &InsertFollowUp::postFound, this, [this](const QString& thread) {
-        if (m_queue->isRunning()) {
-            m_queue->threadFound(thread);
-        } else if (m_pendingInsert) {
-            m_pendingInsert->thread = thread;
-            m_pendingInsert->result = postResult::watched();
-            logPost(*std::exchange(m_pendingInsert, nullptr));
-        }
-    });
+    connect(m_followUp.get(), &InsertFollowUp::postFound, this,
+            [this](const QString& thread, const QString& title) {
+                if (m_queue->isRunning()) {
+                    m_queue->threadFound(thread, title);
+                } else if (m_pendingInsert) {
+                    m_pendingInsert->thread = thread;
+                    m_pendingInsert->threadTitle = threadTitleFromPageTitle(
+                        title,
+                        m_lists->forumModel().name(m_lists->forumIndex(m_pendingInsert->forum)));
+                    m_pendingInsert->result = postResult::watched();
+                    logPost(*std::exchange(m_pendingInsert, nullptr));
+                }
+            });
     connect(m_followUp.get(), &InsertFollowUp::threadNotFound, this, [this] {
         if (!m_queue->isRunning() && m_pendingInsert) {
             m_pendingInsert->result = postResult::notFound();
@@ -237,7 +244,7 @@ StartView Program::startUp() {
     m_lists->setLists(loaded.data);
     // What the lists know beyond their files: each thread's last check and unread replies, each
     // forum's format and posting page.
-    const LoadListStateResult state = loadListState(m_dataFolder);
+    const LoadListStateResult state = m_statePreload->take();
     applyListState(*m_lists, state.state);
     if (!state.error.isEmpty())
         loaded.errors << state.error;

@@ -23,6 +23,7 @@ class CookieFileKeeper;
 class ForumCookieJar;
 class ForumPasswords;
 class InsertFollowUp;
+class ListStatePreload;
 class ListsAutosave;
 class Notifier;
 class PageFetcher;
@@ -202,6 +203,7 @@ private:
     bool m_settingsFailureShown = false;
     bool m_cookieFileFailureShown = false;
     // In the order they depend on one another; destroyed the other way round.
+    std::unique_ptr<ListStatePreload> m_statePreload; // read while the window is made
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<WatchLists> m_lists;
     std::unique_ptr<ForumCookieJar> m_cookies;

@@ -139,6 +139,31 @@ bool ForumModel::setName(int row, const QString& name) {
     return setRemembered(row, &Remembered::name, name.simplified(), NameRole);
 }
 
+void ForumModel::updateRemembered(
+    const std::function<void(int row, QString& format, QString& postingPage, QString& name)>&
+        change) {
+    int first = -1;
+    int last = -1;
+    for (int row = 0; row < int(m_remembered.size()); ++row) {
+        Remembered& r = m_remembered[row];
+        QString format = r.format;
+        QString postingPage = r.postingPage;
+        QString name = r.name;
+        change(row, format, postingPage, name);
+        name = name.simplified();
+        if (format == r.format && postingPage == r.postingPage && name == r.name)
+            continue;
+        r = {format, postingPage, name};
+        if (first < 0)
+            first = row;
+        last = row;
+    }
+    if (first >= 0) {
+        emit dataChanged(index(first), index(last),
+                         {FormatRole, PostingPageRole, NameRole, Qt::DisplayRole, Qt::EditRole});
+    }
+}
+
 QString ForumModel::shownName(int row) const {
     if (!valid(row))
         return {};

@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <QList>
+#include <functional>
 
 namespace quillbox {
 
@@ -50,6 +51,11 @@ public:
     bool setPostingPage(int row, const QString& address);
     QString name(int row) const;
     bool setName(int row, const QString& name);
+    // Sets the format, posting page and name of any rows, as setFormat, setPostingPage and setName
+    // do, in one change for all of them: start-up puts back those of many thousand forums.
+    // `change` is given each row's and may change any.
+    void updateRemembered(const std::function<void(int row, QString& format, QString& postingPage,
+                                                   QString& name)>& change);
     // What the user calls the forum: its name, or its address (password masked) without one.
     QString shownName(int row) const;
 

@@ -3,26 +3,27 @@
 #include "platform/logging.h"
 #include "store/data_folder.h"
 #include "store/text_file.h"
-#include "watch/json_size.h"
+#include "watch/list_state_formats.h"
 #include "watch/watch_lists.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace quillbox {
 
+namespace list_state_format {
+
 namespace {
 
-// The words results are kept with; they never change, whatever the program shows.
 constexpr std::pair<CheckOutcome, const char*> outcomeWords[] = {
     {CheckOutcome::Pending, "pending"},     {CheckOutcome::NewReplies, "new replies"},
     {CheckOutcome::Unchanged, "unchanged"}, {CheckOutcome::Failed, "failed"},
     {CheckOutcome::NoSize, "no size"},
 };
+
+} // namespace
 
 QString outcomeWord(CheckOutcome outcome) {
     for (const auto& [o, word] : outcomeWords) {
@@ -32,140 +33,17 @@ QString outcomeWord(CheckOutcome outcome) {
     return {};
 }
 
-std::optional<CheckOutcome> outcomeOf(const QString& word) {
+std::optional<CheckOutcome> outcomeOf(QStringView word) {
     for (const auto& [o, w] : outcomeWords) {
-        if (word == QLatin1String(w))
+        if (word == QLatin1StringView(w))
             return o;
     }
     return std::nullopt;
 }
 
-QJsonValue sizeValue(const std::optional<qint64>& size) {
-    return size ? QJsonValue(double(*size)) : QJsonValue();
-}
+} // namespace list_state_format
 
-// A size as kept: a whole number of bytes from 0 to 2^53 (where a JSON number stops being
-// exact), or none. Anything else makes the record unreadable.
-bool readSize(const QJsonValue& value, std::optional<qint64>* size) {
-    if (value.isNull() || value.isUndefined()) {
-        *size = std::nullopt;
-        return true;
-    }
-    *size = jsonSize(value);
-    return size->has_value();
-}
-
-QString text(const QJsonObject& o, const char* key) {
-    return o.value(QLatin1StringView(key)).toString();
-}
-
-void putText(QJsonObject& o, const char* key, const QString& value) {
-    if (!value.isEmpty())
-        o.insert(QLatin1StringView(key), value);
-}
-
-// The page the user has read the thread up to: its last page, or the address itself.
-QString readPage(const ThreadState& t) {
-    return t.lastPage.isEmpty() ? t.address : t.lastPage;
-}
-
-// Files before version 3 write each check's page whole.
-constexpr int kVersion = 3;
-constexpr int kFirstCompactPages = 3;
-
-QJsonObject threadObject(const ThreadState& t) {
-    QJsonObject o{{QStringLiteral("address"), t.address}};
-    if (t.unread)
-        o.insert(QStringLiteral("unread"), true);
-    putText(o, "title", t.title);
-    putText(o, "current", t.current);
-    putText(o, "last_page", t.lastPage);
-    if (t.highestPost)
-        o.insert(QStringLiteral("highest_post"), sizeValue(t.highestPost));
-    if (t.check) {
-        const PostCheck& c = *t.check;
-        o.insert(QStringLiteral("checked"), c.checkedAt.toUTC().toString(Qt::ISODate));
-        o.insert(QStringLiteral("result"), outcomeWord(c.outcome));
-        if (c.measured)
-            o.insert(QStringLiteral("measured"), sizeValue(c.measured));
-        if (c.recorded)
-            o.insert(QStringLiteral("recorded"), sizeValue(c.recorded));
-        putText(o, "reason", c.reason);
-        putText(o, "moved_to", c.movedTo);
-        if (c.newPosts > 0)
-            o.insert(QStringLiteral("new_posts"), c.newPosts);
-        if (c.page) {
-            // The page a check ends on is mostly the one read up to, with the same highest
-            // post: only a page or post of its own is written (null for no post).
-            QJsonObject page;
-            if (c.page->lastPage != readPage(t))
-                page.insert(QStringLiteral("last_page"), c.page->lastPage);
-            if (c.page->highestPost != t.highestPost)
-                page.insert(QStringLiteral("highest_post"), sizeValue(c.page->highestPost));
-            putText(page, "etag", c.page->etag);
-            putText(page, "last_modified", c.page->lastModified);
-            o.insert(QStringLiteral("page"), page);
-        }
-    }
-    return o;
-}
-
-std::optional<ThreadState> readThread(const QJsonValue& value, bool compactPages) {
-    const QJsonObject o = value.toObject();
-    const QJsonValue address = o.value(QStringLiteral("address"));
-    if (!value.isObject() || !address.isString())
-        return std::nullopt;
-    ThreadState t{address.toString(), std::nullopt, o.value(QStringLiteral("unread")).toBool()};
-    t.title = text(o, "title");
-    t.current = text(o, "current");
-    t.lastPage = text(o, "last_page");
-    if (!readSize(o.value(QStringLiteral("highest_post")), &t.highestPost))
-        return std::nullopt;
-    if (!o.contains(QStringLiteral("result")))
-        return t;
-    PostCheck check;
-    const std::optional<CheckOutcome> outcome =
-        outcomeOf(o.value(QStringLiteral("result")).toString());
-    check.checkedAt =
-        QDateTime::fromString(o.value(QStringLiteral("checked")).toString(), Qt::ISODate);
-    if (!outcome || !check.checkedAt.isValid() ||
-        !readSize(o.value(QStringLiteral("measured")), &check.measured) ||
-        !readSize(o.value(QStringLiteral("recorded")), &check.recorded))
-        return std::nullopt;
-    check.outcome = *outcome;
-    check.reason = text(o, "reason");
-    check.movedTo = text(o, "moved_to");
-    check.newPosts = std::max(0, o.value(QStringLiteral("new_posts")).toInt());
-    if (o.value(QStringLiteral("page")).isObject() && check.measured) {
-        const QJsonObject p = o.value(QStringLiteral("page")).toObject();
-        const QJsonValue lastPage = p.value(QStringLiteral("last_page"));
-        const QJsonValue highest = p.value(QStringLiteral("highest_post"));
-        ThreadPage page{*check.measured, lastPage.toString()};
-        if (compactPages && lastPage.isUndefined())
-            page.lastPage = readPage(t);
-        if (compactPages && highest.isUndefined())
-            page.highestPost = t.highestPost;
-        else if (!readSize(highest, &page.highestPost))
-            return std::nullopt;
-        page.title = t.title;
-        page.current = t.current;
-        page.etag = text(p, "etag");
-        page.lastModified = text(p, "last_modified");
-        check.page = page;
-    }
-    t.check = check;
-    return t;
-}
-
-std::optional<ForumState> readForum(const QJsonValue& value) {
-    const QJsonObject o = value.toObject();
-    const QJsonValue address = o.value(QStringLiteral("address"));
-    if (!value.isObject() || !address.isString())
-        return std::nullopt;
-    return ForumState{address.toString(), o.value(QStringLiteral("format")).toString(),
-                      o.value(QStringLiteral("posting_page")).toString(),
-                      o.value(QStringLiteral("name")).toString()};
-}
+namespace {
 
 // Hands out the records of each address in their order, each once.
 template <typename Record> class ByAddress {
@@ -193,54 +71,27 @@ private:
 } // namespace
 
 QString listStateFileName() {
+    return QStringLiteral("lists-state.txt");
+}
+
+QString earlierListStateFileName() {
     return QStringLiteral("lists-state.json");
 }
 
+QString listStatePath(const QString& folder) {
+    const QString path = dataFilePath(folder, listStateFileName());
+    const QString earlier = dataFilePath(folder, earlierListStateFileName());
+    return !QFileInfo::exists(path) && QFileInfo::exists(earlier) ? earlier : path;
+}
+
 QByteArray serializeListState(const ListState& state) {
-    QJsonArray threads;
-    for (const ThreadState& t : state.threads)
-        threads.append(threadObject(t));
-    QJsonArray forums;
-    for (const ForumState& f : state.forums) {
-        QJsonObject o{{QStringLiteral("address"), f.address}};
-        putText(o, "format", f.format);
-        putText(o, "posting_page", f.postingPage);
-        putText(o, "name", f.name);
-        forums.append(o);
-    }
-    const QJsonObject root{{QStringLiteral("version"), kVersion},
-                           {QStringLiteral("threads"), threads},
-                           {QStringLiteral("forums"), forums}};
-    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+    return list_state_format::writeText(state);
 }
 
 ListState parseListState(const QByteArray& bytes, bool* damaged) {
-    bool bad = false;
-    ListState state;
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject()) {
-        bad = !bytes.trimmed().isEmpty();
-    } else {
-        const QJsonObject root = doc.object();
-        const bool compactPages =
-            root.value(QStringLiteral("version")).toInt() >= kFirstCompactPages;
-        for (const QJsonValue& v : root.value(QStringLiteral("threads")).toArray()) {
-            if (const std::optional<ThreadState> t = readThread(v, compactPages))
-                state.threads.append(*t);
-            else
-                bad = true;
-        }
-        for (const QJsonValue& v : root.value(QStringLiteral("forums")).toArray()) {
-            if (const std::optional<ForumState> f = readForum(v))
-                state.forums.append(*f);
-            else
-                bad = true;
-        }
-    }
-    if (damaged)
-        *damaged = bad;
-    return state;
+    if (list_state_format::isText(bytes))
+        return list_state_format::readText(bytes, damaged);
+    return list_state_format::readJson(bytes, damaged);
 }
 
 ListState collectListState(const WatchLists& lists) {
@@ -300,44 +151,84 @@ void applyListState(WatchLists& lists, const ListState& state) {
     });
     lists.newRepliesModel().append(unread);
     ByAddress<ForumState> forums(state.forums);
-    for (int row = 0; row < lists.forumCount(); ++row) {
-        if (const ForumState* f = forums.take(lists.forums().at(row).address)) {
-            lists.forumModel().setFormat(row, f->format);
-            lists.forumModel().setPostingPage(row, f->postingPage);
-            lists.forumModel().setName(row, f->name);
-        }
-    }
+    lists.forumModel().updateRemembered(
+        [&](int row, QString& format, QString& postingPage, QString& name) {
+            if (const ForumState* f = forums.take(lists.forums().at(row).address)) {
+                format = f->format;
+                postingPage = f->postingPage;
+                name = f->name;
+            }
+        });
 }
 
-LoadListStateResult loadListState(const QString& folder) {
+ListStateRead readListState(const QString& folder) {
+    ListStateRead read;
+    read.path = listStatePath(folder);
+    const QFileInfo info(read.path);
+    read.exists = info.exists();
+    if (!read.exists)
+        return read;
+    read.size = info.size();
+    read.modified = info.lastModified();
+    read.changed = info.metadataChangeTime();
+    ReadBytesResult bytes = readFileBytes(read.path);
+    read.status = bytes.status;
+    if (!bytes.status.ok)
+        return read;
+    read.state = parseListState(bytes.bytes, &read.damaged);
+    // Only a damaged file's bytes are needed again, to keep its original.
+    if (read.damaged)
+        read.bytes = std::move(bytes.bytes);
+    return read;
+}
+
+bool isCurrent(const ListStateRead& read, const QString& folder) {
+    const QString path = listStatePath(folder);
+    const QFileInfo info(path);
+    if (path != read.path || info.exists() != read.exists)
+        return false;
+    return !read.exists || (info.size() == read.size && info.lastModified() == read.modified &&
+                            info.metadataChangeTime() == read.changed);
+}
+
+LoadListStateResult finishLoading(const ListStateRead& read) {
     LoadListStateResult result;
-    const QString path = dataFilePath(folder, listStateFileName());
-    if (!QFileInfo::exists(path))
+    if (!read.exists)
         return result;
-    const ReadBytesResult read = readFileBytes(path);
     if (!read.status.ok) {
         result.error = read.status.message;
         result.keepUnwritten = true;
         return result;
     }
-    bool damaged = false;
-    result.state = parseListState(read.bytes, &damaged);
-    if (damaged) {
-        const FileResult kept = keepDamagedOriginal(path, read.bytes, true);
-        result.damaged = kept.ok ? QDir::toNativeSeparators(damagedCopyPath(path)) : kept.message;
+    result.state = read.state;
+    if (read.damaged) {
+        const FileResult kept = keepDamagedOriginal(read.path, read.bytes, true);
+        result.damaged =
+            kept.ok ? QDir::toNativeSeparators(damagedCopyPath(read.path)) : kept.message;
         // Its original exists nowhere else: it must not be written over.
         result.keepUnwritten = !kept.ok;
         qCInfo(logLists).noquote()
-            << "damaged:" << path
+            << "damaged:" << read.path
             << (kept.ok ? QStringLiteral("- its original is kept as ") + result.damaged
                         : QStringLiteral("- not written over: ") + kept.message);
     }
     return result;
 }
 
+LoadListStateResult loadListState(const QString& folder) {
+    return finishLoading(readListState(folder));
+}
+
 FileResult saveListState(const QString& folder, const ListState& state) {
-    return writeFileAtomically(dataFilePath(folder, listStateFileName()), serializeListState(state),
-                               true);
+    const FileResult written = writeFileAtomically(dataFilePath(folder, listStateFileName()),
+                                                   serializeListState(state), true);
+    // The earlier file is out of date from now on: left there it would be read again the day
+    // the text file went missing. Failing to remove it loses nothing while the text file is
+    // there, and that is read first.
+    const QString earlier = dataFilePath(folder, earlierListStateFileName());
+    if (written.ok && QFileInfo::exists(earlier))
+        QFile::remove(earlier);
+    return written;
 }
 
 } // namespace quillbox

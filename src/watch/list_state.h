@@ -4,6 +4,7 @@
 #include "watch/check_outcome.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,7 @@ namespace quillbox {
 
 class WatchLists;
 
-// What the lists know beyond their files, kept beside them in lists-state.json: each watched
+// What the lists know beyond their files, kept beside them in lists-state.txt: each watched
 // thread's title, where it leads now, the page and post the user has read up to, its last check
 // and whether its new replies are still unread; and each forum's markup format and posting page.
 // The list files themselves keep their format. Only what differs from a new row is written, and
@@ -47,11 +48,17 @@ struct ListState {
     bool operator==(const ListState&) const = default;
 };
 
+// The file the state is kept in (text, one line a record), and the JSON file earlier versions kept
+// it in: that is read while the text file is not there yet, and removed once it is written.
 QString listStateFileName();
+QString earlierListStateFileName();
+// The file the state of the lists in `folder` is read from.
+QString listStatePath(const QString& folder);
 
 QByteArray serializeListState(const ListState& state);
-// A record that cannot be read is left out; `damaged` tells whether anything was (the file is
-// then kept as it is before it is written again).
+// Reads the text and every earlier JSON version. A record that cannot be read is left out;
+// `damaged` tells whether anything was, or the file was cut short (it is then kept as it is
+// before it is written again).
 ListState parseListState(const QByteArray& bytes, bool* damaged = nullptr);
 
 // The state of the lists as they stand, and the state put back onto them: each record goes to
@@ -72,8 +79,27 @@ struct LoadListStateResult {
     bool keepUnwritten = false;
 };
 LoadListStateResult loadListState(const QString& folder);
-// Writes the file atomically, readable by its owner only. A damaged file is kept as
-// "<name>.damaged" when it is loaded (see loadListState), not here.
+
+// loadListState in two steps, the first of which may run on another thread: the file read and
+// parsed, with what it was like then; and what is done about it once it is taken up (a damaged
+// file's original kept).
+struct ListStateRead {
+    QString path;
+    bool exists = false;
+    qint64 size = -1;
+    QDateTime modified;
+    QDateTime changed;
+    FileResult status;
+    ListState state;
+    bool damaged = false;
+    QByteArray bytes; // a damaged file's, to keep
+};
+ListStateRead readListState(const QString& folder);
+// Whether the file read is still the one in `folder`, unchanged.
+bool isCurrent(const ListStateRead& read, const QString& folder);
+LoadListStateResult finishLoading(const ListStateRead& read);
+// Writes the file atomically, readable by its owner only, and removes the earlier file. A damaged
+// file is kept as "<name>.damaged" when it is loaded (see loadListState), not here.
 FileResult saveListState(const QString& folder, const ListState& state);
 
 } // namespace quillbox

@@ -130,4 +130,8 @@ QUrl readLaterPage(QByteArrayView html, const QUrl& pageUrl);
 // "Brakes squeal". Nothing is removed where nothing would remain. No title: an empty text.
 QString readThreadTitle(QByteArrayView html, const QString& forumName = {});
 
+// A title as a browser shows it (references already decoded), with white space collapsed and
+// trimmed as readThreadTitle trims one, by forumName alone.
+QString threadTitleFromPageTitle(const QString& pageTitle, const QString& forumName = {});
+
 } // namespace quillbox

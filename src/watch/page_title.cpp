@@ -37,6 +37,14 @@ bool isPagePart(QStringView part) {
     return page.match(part.toString()).hasMatch();
 }
 
+// The title (white space collapsed) without the site's name and the page's number.
+QString withoutSiteAndPage(const QString& title, const QString& name) {
+    const QString trimmed = name.isEmpty() ? title : withoutPart(title, [&](QStringView part) {
+        return sameLetters(part, name);
+    });
+    return withoutPart(trimmed, isPagePart);
+}
+
 } // namespace
 
 QString readThreadTitle(QByteArrayView html, const QString& forumName) {
@@ -62,13 +70,14 @@ QString readThreadTitle(QByteArrayView html, const QString& forumName) {
     }
     if (title.isEmpty())
         return {};
-    QString name = !siteName.isEmpty()          ? siteName
-                   : !applicationName.isEmpty() ? applicationName
-                                                : markup::collapseSpace(forumName);
-    const QString trimmed = name.isEmpty() ? title : withoutPart(title, [&](QStringView part) {
-        return sameLetters(part, name);
-    });
-    return withoutPart(trimmed, isPagePart);
+    return withoutSiteAndPage(title, !siteName.isEmpty() ? siteName
+                                     : !applicationName.isEmpty()
+                                         ? applicationName
+                                         : markup::collapseSpace(forumName));
+}
+
+QString threadTitleFromPageTitle(const QString& pageTitle, const QString& forumName) {
+    return withoutSiteAndPage(markup::collapseSpace(pageTitle), markup::collapseSpace(forumName));
 }
 
 } // namespace quillbox

@@ -273,6 +273,7 @@ void TestInsertFollowUp::threadShownAsTheForumRendersItIsWatched() {
     QFETCH(bool, watched);
     Harness h;
     QSignalSpy nowWatching(&h.followUp, &InsertFollowUp::nowWatching);
+    QSignalSpy found(&h.followUp, &InsertFollowUp::postFound);
     h.page.pageTitle = u"Cartoons - Board"_s;
     h.followUp.recordInsert(u"Tom & Jerry: [url=https://a.example/?x=1&y=2]"
                             "https://a.example/?x=1&y=2[/url]\r\nmore\r\n\r\n"_s,
@@ -284,6 +285,10 @@ void TestInsertFollowUp::threadShownAsTheForumRendersItIsWatched() {
     QCOMPARE(nowWatching.size(), watched ? 1 : 0);
     if (watched) {
         QCOMPARE(nowWatching[0][0].toString(), u"Cartoons - Board"_s);
+        // The thread and its page's title, for the post log.
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0][0].toString(), u"https://forum.example/t/1"_s);
+        QCOMPARE(found[0][1].toString(), u"Cartoons - Board"_s);
         QCOMPARE(nowWatchingStatus(u"Cartoons - Board"_s), u"Now watching: Cartoons - Board"_s);
     }
 }

@@ -4,6 +4,7 @@
 // lists what it lists when given the whole log at once.
 #include "browser/post_log_loader.h"
 #include "browser/post_log_model.h"
+#include "platform/background_release.h"
 #include "support/post_records.h"
 #include "support/test_folders.h"
 
@@ -11,6 +12,8 @@
 #include <QBuffer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+#include <QThreadPool>
 
 using namespace Qt::StringLiterals;
 using namespace quillbox;
@@ -42,6 +45,9 @@ QStringList readBackwards(const QByteArray& bytes, qsizetype maxLine) {
         case BackwardLineReader::Step::Failed:
             lines.append(u"<failed>"_s);
             return lines;
+        case BackwardLineReader::Step::Stopped:
+            lines.append(u"<stopped>"_s);
+            return lines;
         }
     }
 }
@@ -71,6 +77,9 @@ private slots:
     void missingLogIsEmptyAndUnreadableOneSaysWhy();
     void loaderReadsOnlyAsFarAsAskedAndFilters();
     void historyFedInBatchesListsTheWholeLog();
+    void aNewFilterMidwayListsEachMatchOnce();
+    void stoppedReaderEndsInsideALongLine();
+    void clearedRecordsAreFreedOffTheWindowsThread();
 };
 
 void TestPostLogLoader::linesComeBackLastFirst_data() {
@@ -267,6 +276,122 @@ void TestPostLogLoader::historyFedInBatchesListsTheWholeLog() {
     fed.setFilter({});
     whole.setFilter({});
     QCOMPARE(tree(fed), tree(whole));
+}
+
+// The filter changes while the log is being read, as the user types on: the list is emptied and
+// read again, and what was under way for the first filter never reaches it. Read on to its end in
+// batches, the list holds each record that holds the new filter once, in the log's order back.
+void TestPostLogLoader::aNewFilterMidwayListsEachMatchOnce() {
+    TestFolders folders;
+    QByteArray bytes;
+    QList<PostRecord> newestFirst;
+    const int total = 4 * int(PostLogLoader::pageRecords);
+    for (int i = 0; i < total; ++i) {
+        const QString run = i % 10 < 4 ? u"run"_s + QString::number(i / 10) : QString();
+        PostRecord record =
+            makeRecord(u"forum"_s + QString::number(i), postResult::watched(), i % 60, run);
+        record.subject = i % 3 == 0 ? u"Apples"_s : u"Pears"_s;
+        bytes += serializePostRecord(record);
+        newestFirst.prepend(record);
+    }
+    QVERIFY(writeBytes(folders.path(postLogFileName()), bytes));
+
+    PostLogLoader loader;
+    PostLogModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QList<PostRecord> received;
+    bool scrolling = false;
+    connect(&loader, &PostLogLoader::recordsRead, &model, [&](const QList<PostRecord>& batch) {
+        received += batch;
+        model.addOlderRecords(batch);
+        if (scrolling)
+            loader.readMore(); // kept scrolled to the end
+    });
+    const auto readWith = [&](const QString& filter) {
+        received.clear();
+        model.clear();
+        model.setFilter(filter);
+        loader.start(folders.dataFolder(), filter);
+    };
+    readWith(u"apples"_s);
+    QTRY_VERIFY(!received.isEmpty());
+    QVERIFY(!loader.atEnd());
+    scrolling = true;
+    readWith(u"pears"_s); // typed while the apples are still being read
+    QTRY_VERIFY(loader.atEnd());
+    QList<PostRecord> expected;
+    for (const PostRecord& record : std::as_const(newestFirst))
+        if (record.subject == u"Pears"_s)
+            expected.append(record);
+    QCOMPARE(received.size(), expected.size());
+    QVERIFY(received == expected);
+    QCOMPARE(model.recordCount(), expected.size());
+    // The rows, runs and all, are those of the matching records given at once.
+    PostLogModel whole;
+    whole.setRecords(QList<PostRecord>(expected.crbegin(), expected.crend()));
+    QCOMPARE(tree(model), tree(whole));
+}
+
+// A load dropped while its reader passes over a line of many blocks ends there, not after it.
+void TestPostLogLoader::stoppedReaderEndsInsideALongLine() {
+    const QByteArray bytes = "first\n" + QByteArray(64 * 64 * 1024, 'x') + "\nlast\n";
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    BackwardLineReader reader(buffer, bytes.size(), 1024);
+    std::atomic<bool> stopped = false;
+    reader.setStopFlag(&stopped);
+    QByteArray line;
+    QCOMPARE(reader.previous(&line), BackwardLineReader::Step::Line);
+    QCOMPARE(line, "last"_ba);
+    stopped = true;
+    QCOMPARE(reader.previous(&line), BackwardLineReader::Step::Stopped);
+    // Nothing of the long line was read past the block it was in.
+    QVERIFY(buffer.pos() > bytes.size() - 2 * 64 * 1024);
+}
+
+// Emptying the history gives the rows up at once and frees the records on another thread, every
+// one of them.
+void TestPostLogLoader::clearedRecordsAreFreedOffTheWindowsThread() {
+    // What is given is freed on a thread of the pool, never on the caller's.
+    struct Noted {
+        QThread** freedOn = nullptr;
+        ~Noted() {
+            if (freedOn)
+                *freedOn = QThread::currentThread();
+        }
+    };
+    QThread* freedOn = nullptr;
+    auto noted = std::make_unique<Noted>();
+    noted->freedOn = &freedOn;
+    releaseInBackground(std::move(noted));
+    QThreadPool::globalInstance()->waitForDone();
+    QVERIFY(freedOn != nullptr);
+    QVERIFY(freedOn != QThread::currentThread());
+
+    const QString subject = u"Spring meeting, "_s.repeated(3); // not static text: counted
+    PostLogModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QList<PostRecord> newestFirst;
+    for (int i = 0; i < 500; ++i) {
+        PostRecord record =
+            makeRecord(u"forum"_s + QString::number(i), postResult::watched(), i % 60,
+                       i % 2 ? u"run"_s + QString::number(i / 4) : QString());
+        record.subject = subject; // shared with every record
+        newestFirst.append(record);
+    }
+    model.addOlderRecords(newestFirst);
+    model.appendRecord(newestFirst.first());
+    newestFirst.clear();
+    QVERIFY(!subject.isDetached());
+    model.clear();
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.recordCount(), 0);
+    QThreadPool::globalInstance()->waitForDone();
+    QVERIFY(subject.isDetached()); // no record holds it any longer
+    // And the model fills again as before.
+    model.addOlderRecords({makeRecord(u"again"_s, postResult::watched(), 1)});
+    QCOMPARE(tree(model), QStringList{u"again | watched"_s});
 }
 
 QTEST_GUILESS_MAIN(TestPostLogLoader)

@@ -42,14 +42,14 @@ struct Harness {
             trace.append(u"end"_s);
         });
     }
-    // Runs events: "load", "found <address>", "next", "skip", "stop".
+    // Runs events: "load", "found <address>[|<page title>]", "next", "skip", "stop".
     void play(const QStringList& events) {
         for (const QString& event : events) {
             clock.advanceMinutes(1);
             if (event == u"load")
                 queue.pageLoaded();
             else if (event.startsWith(u"found "))
-                queue.threadFound(event.mid(6));
+                queue.threadFound(event.mid(6).section(u'|', 0, 0), event.section(u'|', 1));
             else if (event == u"next")
                 queue.nextForum();
             else if (event == u"skip")
@@ -124,7 +124,8 @@ void TestPostQueue::walksTheForums() {
 void TestPostQueue::recordsCarryTheRunAndTheForum() {
     Harness h;
     QVERIFY(h.queue.start(threeBoards(), u"Hello"_s, u"body"_s));
-    h.play({u"load"_s, u"load"_s, u"found http://127.0.0.1/b/t/1"_s, u"stop"_s});
+    h.play({u"load"_s, u"load"_s, u"found http://127.0.0.1/b/t/1|Hello - Page 2 - Board B"_s,
+            u"stop"_s});
     QCOMPARE(h.records.size(), 3);
     const PostRecord& skipped = h.records.at(0);
     QCOMPARE(skipped.result, postResult::skipped());
@@ -134,6 +135,9 @@ void TestPostQueue::recordsCarryTheRunAndTheForum() {
     QCOMPARE(watched.forum, u"http://127.0.0.1/b"_s);
     QCOMPARE(watched.postingPage, u"http://127.0.0.1/b/new"_s);
     QCOMPARE(watched.thread, std::optional<QString>(u"http://127.0.0.1/b/t/1"_s));
+    // The page's title, without the forum's name the queue shows and the page's number.
+    QCOMPARE(watched.threadTitle, u"Hello"_s);
+    QCOMPARE(h.records.at(2).threadTitle, QString());
     QCOMPARE(watched.subject, u"Hello"_s);
     QCOMPARE(watched.format, u"BBCode"_s);
     QCOMPARE(watched.time, h.clock.now().addSecs(-60)); // when it was found

@@ -14,6 +14,7 @@
 #include "watch/background_check.h"
 #include "watch/cookie_file.h"
 #include "watch/forum_cookie_jar.h"
+#include "watch/list_state.h"
 #include "watch/watch_lists.h"
 
 #include <QDir>
@@ -208,7 +209,7 @@ void TestProgram::newRepliesAndLastChecksSurviveARestart() {
     lists.addNewReply(u"http://b/"_s, lists.postId(1));
     lists.forumModel().setFormat(0, u"ubb"_s);
     // Written as it changes, not only at the close.
-    QTRY_VERIFY(QFile::exists(folders->path(u"lists-state.json"_s)));
+    QTRY_VERIFY(QFile::exists(folders->path(listStateFileName())));
     QVERIFY(program->shutDown({}));
 
     start();

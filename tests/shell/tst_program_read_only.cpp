@@ -10,9 +10,11 @@
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
 #include "watch/forum_model.h"
+#include "watch/list_state.h"
 #include "watch/watch_lists.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -86,7 +88,9 @@ void TestProgramReadOnly::changeAndClose() {
 
 void TestProgramReadOnly::verifyFilesUntouched() {
     QCOMPARE(readBytes(folders->path(u"sizes.txt"_s)), sizes);
+    // Nor is it written as text beside the earlier file.
     QCOMPARE(readBytes(folders->path(u"lists-state.json"_s)), state);
+    QVERIFY(!QFile::exists(folders->path(listStateFileName())));
 }
 
 void TestProgramReadOnly::folderThatCannotBeLockedKeepsEveryListUnwritten() {

@@ -1,6 +1,7 @@
 // The state kept beside the lists: what a restart finds again, and what a damaged file leaves.
 #include "support/test_folders.h"
 #include "watch/list_state.h"
+#include "watch/list_state_preload.h"
 #include "watch/watch_lists.h"
 
 #include <QFile>
@@ -21,7 +22,11 @@ private slots:
     void checkedPagesKeepOnlyWhatDiffersFromTheReadPage_data();
     void checkedPagesKeepOnlyWhatDiffersFromTheReadPage();
     void earlierFilesKeepTheirWholePages();
+    void earlierJsonFileIsReadThenReplaced();
+    void textKeepsAnyCharacterAndPassesOverUnknownFields();
     void restoringTheStateIsOneChangeForAllRows();
+    void readAheadGivesWhatIsThereWhenTaken();
+    void readAheadKeepsADamagedOriginalOnlyWhenTaken();
     void listedRowsFollowTheirThreadsChanges();
     void damagedRecordsAreLeftOutAndTheFileKept_data();
     void damagedRecordsAreLeftOutAndTheFileKept();
@@ -42,6 +47,15 @@ void fillSample(WatchLists& lists) {
     lists.forumModel().setPostingPage(0, u"http://f/post?x=1&y=\"2\""_s);
     lists.forumModel().setName(0, u"Garden \"Friends\" – Forum"_s);
 }
+
+// A file as version 3 wrote it, with what fillSample gives.
+const QByteArray jsonVersion3(
+    R"({"version":3,"threads":[{"address":"http://a/","unread":true,)"
+    R"("checked":"2026-05-01T10:00:00Z","result":"new replies","measured":900,"recorded":100},)"
+    R"({"address":"http://b/","checked":"2026-05-01T10:00:00Z","result":"failed",)"
+    R"("recorded":200,"reason":"Connection refused"},{"address":"http://a/"}],)"
+    R"("forums":[{"address":"http://f/","format":"ubb","posting_page":"http://f/post?x=1&y=\"2\"",)"
+    R"("name":"Garden \"Friends\" – Forum"}]})");
 
 } // namespace
 
@@ -70,10 +84,12 @@ void TestListState::followedThreadsSurviveAndPlainRowsAreLeftOut() {
     QFile file(folders.path(listStateFileName()));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    // Compact, and only what differs from a new row: the plain thread is not there at all.
-    QVERIFY(!bytes.contains('\n'));
+    // A line a record, with only what differs from a new row: the plain thread is not there at
+    // all. Then the end, so a file cut short is told.
+    QCOMPARE(bytes.count('\n'), 4);
     QVERIFY(!bytes.contains("http://plain/"));
-    QVERIFY(!bytes.contains("\"unread\":false"));
+    QVERIFY(!bytes.contains("unread"));
+    QVERIFY(bytes.endsWith("\nend\n"));
 
     WatchLists after;
     after.setLists(before.lists());
@@ -143,23 +159,22 @@ void TestListState::checkedPagesKeepOnlyWhatDiffersFromTheReadPage_data() {
     const QString t = u"http://t/1"_s;
     const QString p3 = u"http://t/1?page=3"_s;
     const QVariant none;
-    QTest::newRow("the address, same post") << QString() << QVariant(40) << t << QVariant(40)
-                                            << QByteArray(R"("page":{"etag":"\"e\""})");
+    QTest::newRow("the address, same post")
+        << QString() << QVariant(40) << t << QVariant(40) << QByteArray("\tpage=1\tetag=\"e\"\n");
     QTest::newRow("the read page, same post")
-        << p3 << QVariant(40) << p3 << QVariant(40) << QByteArray(R"("page":{"etag":"\"e\""})");
+        << p3 << QVariant(40) << p3 << QVariant(40) << QByteArray("\tpage=1\tetag=\"e\"\n");
     QTest::newRow("a later page")
         << QString() << QVariant(40) << p3 << QVariant(52)
-        << QByteArray(
-               R"("page":{"etag":"\"e\"","highest_post":52,"last_page":"http://t/1?page=3"})");
+        << QByteArray("\tpage=1\tpage_last_page=http://t/1?page=3\tpage_highest_post=52\t"
+                      "etag=\"e\"\n");
     QTest::newRow("posts no longer marked")
         << QString() << QVariant(40) << t << none
-        << QByteArray(R"("page":{"etag":"\"e\"","highest_post":null})");
+        << QByteArray("\tpage=1\tpage_highest_post=\tetag=\"e\"\n");
     QTest::newRow("posts marked since")
         << QString() << none << t << QVariant(7)
-        << QByteArray(R"("page":{"etag":"\"e\"","highest_post":7})");
+        << QByteArray("\tpage=1\tpage_highest_post=7\tetag=\"e\"\n");
     QTest::newRow("a page without address")
-        << p3 << none << QString() << none
-        << QByteArray(R"("page":{"etag":"\"e\"","last_page":""})");
+        << p3 << none << QString() << none << QByteArray("\tpage=1\tpage_last_page=\tetag=\"e\"\n");
 }
 
 void TestListState::checkedPagesKeepOnlyWhatDiffersFromTheReadPage() {
@@ -198,6 +213,63 @@ void TestListState::earlierFilesKeepTheirWholePages() {
     QCOMPARE(page.highestPost, std::nullopt);
 }
 
+void TestListState::earlierJsonFileIsReadThenReplaced() {
+    TestFolders folders;
+    WatchLists sample;
+    fillSample(sample);
+    const ListState expected = collectListState(sample);
+    const QString earlier = folders.path(u"lists-state.json"_s);
+    QVERIFY(writeBytes(earlier, jsonVersion3));
+
+    const LoadListStateResult loaded = loadListState(folders.dataFolder());
+    QVERIFY(loaded.error.isEmpty() && loaded.damaged.isEmpty());
+    QCOMPARE(loaded.state, expected);
+    // The first write is text, under its own name, and the earlier file goes: left there it
+    // would come back, out of date, the day the text file went missing.
+    QVERIFY(saveListState(folders.dataFolder(), loaded.state).ok);
+    QVERIFY(!QFile::exists(earlier));
+    QVERIFY(readBytes(folders.path(listStateFileName())).startsWith("Quillbox lists state 4\n"));
+    QCOMPARE(loadListState(folders.dataFolder()).state, expected);
+
+    // While the text file is there an earlier file beside it is passed over.
+    QVERIFY(writeBytes(earlier, R"({"version":3,"threads":[],"forums":[]})"));
+    QCOMPARE(loadListState(folders.dataFolder()).state, expected);
+
+    // A damaged earlier file is kept under its own name before the text replaces it.
+    TestFolders other;
+    const QByteArray cut = jsonVersion3.left(120);
+    QVERIFY(writeBytes(other.path(u"lists-state.json"_s), cut));
+    const LoadListStateResult damaged = loadListState(other.dataFolder());
+    QVERIFY(damaged.damaged.endsWith(u"lists-state.json.damaged"_s));
+    QVERIFY(!damaged.keepUnwritten);
+    QCOMPARE(readBytes(other.path(u"lists-state.json.damaged"_s)), cut);
+}
+
+void TestListState::textKeepsAnyCharacterAndPassesOverUnknownFields() {
+    ThreadState thread{u"http://t/1?a=1\tb"_s};
+    thread.title = u"Tabs\there, lines\r\nthere, a \\ and \\t, é ✓ = ="_s;
+    thread.current = u"http://t/1\n"_s;
+    PostCheck check{checkedAt, CheckOutcome::Failed, {}, u"moved to http://x/\t"_s, 5};
+    check.movedTo = u"http://x/\t"_s;
+    thread.check = check;
+    const ListState state{{thread}, {{u"http://f/\\"_s, u"a\tb"_s, {}, u"Me\r"_s}}};
+    const QByteArray bytes = serializeListState(state);
+    // One line a record, between the first line and the end.
+    QCOMPARE(bytes.count('\n'), 4);
+    QVERIFY(bytes.endsWith("\nend\n"));
+    bool damaged = true;
+    QCOMPARE(parseListState(bytes, &damaged), state);
+    QVERIFY(!damaged);
+
+    // A later version's fields and kinds of records are passed over; lines may end in CR LF.
+    QByteArray later = bytes;
+    later.replace("\n", "\r\n");
+    later.replace("end\r\n", "bookmark\thttp://b/\r\nend\r\n");
+    later.replace("\tresult=", "\tsnoozed=until=tomorrow\tresult=");
+    QCOMPARE(parseListState(later, &damaged), state);
+    QVERIFY(!damaged);
+}
+
 void TestListState::restoringTheStateIsOneChangeForAllRows() {
     WatchLists before;
     fillSample(before);
@@ -210,8 +282,10 @@ void TestListState::restoringTheStateIsOneChangeForAllRows() {
     WatchLists after;
     after.setLists(before.lists());
     QSignalSpy threadsChanged(&after.threadModel(), &QAbstractItemModel::dataChanged);
+    QSignalSpy forumsChanged(&after.forumModel(), &QAbstractItemModel::dataChanged);
     QSignalSpy listed(&after.newRepliesModel(), &QAbstractItemModel::rowsInserted);
     applyListState(after, state);
+    QCOMPARE(forumsChanged.size(), 1);
     QCOMPARE(threadsChanged.size(), 1);
     QCOMPARE(threadsChanged[0][0].value<QModelIndex>().row(), 0);
     QCOMPARE(threadsChanged[0][1].value<QModelIndex>().row(), 2);
@@ -232,6 +306,53 @@ void TestListState::restoringTheStateIsOneChangeForAllRows() {
     applyListState(plain, ListState{});
     QCOMPARE(plainChanged.size(), 0);
     QVERIFY(plain.newReplies().isEmpty());
+}
+
+void TestListState::readAheadGivesWhatIsThereWhenTaken() {
+    TestFolders folders;
+    WatchLists sample;
+    fillSample(sample);
+    const ListState first = collectListState(sample);
+    QVERIFY(saveListState(folders.dataFolder(), first).ok);
+    {
+        ListStatePreload preload(folders.dataFolder());
+        const LoadListStateResult taken = preload.take();
+        QVERIFY(taken.error.isEmpty() && taken.damaged.isEmpty());
+        QCOMPARE(taken.state, first);
+    }
+
+    // Written again after the read began (by the command-line check, say): whether the read saw
+    // the old file or the new one, the new one is what is taken.
+    sample.forumModel().setName(0, u"Renamed"_s);
+    const ListState second = collectListState(sample);
+    ListStatePreload preload(folders.dataFolder());
+    QVERIFY(saveListState(folders.dataFolder(), second).ok);
+    QCOMPARE(preload.take().state, second);
+    // So is the earlier JSON file while the text file is not there, and no file at all.
+    QVERIFY(QFile::remove(folders.path(listStateFileName())));
+    QCOMPARE(preload.take().state, ListState{});
+    ListStatePreload earlier(folders.dataFolder());
+    QVERIFY(writeBytes(folders.path(u"lists-state.json"_s), jsonVersion3));
+    WatchLists fromJson;
+    fillSample(fromJson);
+    QCOMPARE(earlier.take().state, collectListState(fromJson));
+}
+
+void TestListState::readAheadKeepsADamagedOriginalOnlyWhenTaken() {
+    TestFolders folders;
+    const QByteArray cut("Quillbox lists state 4\nthread\thttp://a/\tunread=1\n");
+    QVERIFY(writeBytes(folders.path(listStateFileName()), cut));
+    const QString copy = folders.path(listStateFileName() + u".damaged"_s);
+    {
+        // Made and dropped untaken (a start that ends early): nothing is written.
+        ListStatePreload dropped(folders.dataFolder());
+    }
+    QVERIFY(!QFile::exists(copy));
+    ListStatePreload preload(folders.dataFolder());
+    const LoadListStateResult taken = preload.take();
+    QCOMPARE(taken.state.threads.size(), 1);
+    QVERIFY(taken.damaged.endsWith(u".damaged"_s));
+    QCOMPARE(readBytes(copy), cut);
 }
 
 void TestListState::listedRowsFollowTheirThreadsChanges() {
@@ -286,6 +407,33 @@ void TestListState::damagedRecordsAreLeftOutAndTheFileKept_data() {
                       R"("checked":"2026-05-01T10:00:00Z","measured":-4}]})")
         << 0 << true;
     QTest::newRow("address not text") << QByteArray(R"({"threads":[{"address":7}]})") << 0 << true;
+    const QByteArray first("Quillbox lists state 4\n");
+    const QByteArray a("thread\thttp://a/\tunread=1\n");
+    const QByteArray checked("\tchecked=2026-05-01T10:00:00Z\tresult=unchanged");
+    QTest::newRow("text") << first + a + "end\n" << 1 << false;
+    QTest::newRow("text cut short") << first + a + "thread\thttp://b" << 1 << true;
+    QTest::newRow("text without records") << first << 0 << true;
+    QTest::newRow("text with records after its end") << first + "end\n" + a << 0 << true;
+    QTest::newRow("text with a bad result")
+        << first + "thread\thttp://b/\tresult=maybe\tchecked=x\n" + a + "end\n"
+        << 1 << true;
+    QTest::newRow("text with a negative size")
+        << first + "thread\thttp://b/" + checked + "\tmeasured=-4\n" + a + "end\n"
+        << 1 << true;
+    QTest::newRow("text with a size not a number")
+        << first + "thread\thttp://b/" + checked + "\tmeasured= 4\n" + a + "end\n"
+        << 1 << true;
+    QTest::newRow("text without a date")
+        << first + "thread\thttp://b/\tresult=unchanged\n" + a + "end\n"
+        << 1 << true;
+    QTest::newRow("text with a field without a value")
+        << first + "thread\thttp://b/\ttitle\n" + a + "end\n"
+        << 1 << true;
+    QTest::newRow("text without an address") << first + "thread\t\ttitle=x\n" + a + "end\n"
+                                             << 1 << true;
+    QTest::newRow("text not UTF-8") << first + "thread\thttp://b/\ttitle=\xff\xfe\n" + a +
+                                           "thread\thttp://c/\ttitle=\xc3\n" + "end\n"
+                                    << 1 << true;
 }
 
 void TestListState::damagedRecordsAreLeftOutAndTheFileKept() {

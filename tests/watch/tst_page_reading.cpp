@@ -39,6 +39,8 @@ private slots:
     void laterPageLinks();
     void threadTitle_data();
     void threadTitle();
+    void threadTitleFromTheBrowsersTitle_data();
+    void threadTitleFromTheBrowsersTitle();
     void damagedMarkupEnds();
 };
 
@@ -528,6 +530,30 @@ void TestPageReading::threadTitle() {
     QFETCH(QString, forumName);
     QFETCH(QString, title);
     QCOMPARE(quillbox::readThreadTitle(html, forumName), title);
+}
+
+// The title a browser shows for the page, already decoded, trimmed as the page's own would be.
+void TestPageReading::threadTitleFromTheBrowsersTitle_data() {
+    QTest::addColumn<QString>("pageTitle");
+    QTest::addColumn<QString>("forumName");
+    QTest::addColumn<QString>("title");
+    const QString site = u"Example Forums"_s;
+    QTest::newRow("page and name")
+        << u"Brakes squeal - Page 2 - Example Forums"_s << site << u"Brakes squeal"_s;
+    QTest::newRow("no name known: only the page part goes")
+        << u"Brakes squeal - Page 2 of 3"_s << QString() << u"Brakes squeal"_s;
+    QTest::newRow("blanks and line breaks")
+        << u"\n  Brakes\t squeal  |  Example   Forums "_s << site << u"Brakes squeal"_s;
+    QTest::newRow("markup stays text") << u"Tom &amp; <b>"_s << site << u"Tom &amp; <b>"_s;
+    QTest::newRow("only the name") << u"Example Forums"_s << site << site;
+    QTest::newRow("empty") << QString() << site << QString();
+}
+
+void TestPageReading::threadTitleFromTheBrowsersTitle() {
+    QFETCH(QString, pageTitle);
+    QFETCH(QString, forumName);
+    QFETCH(QString, title);
+    QCOMPARE(quillbox::threadTitleFromPageTitle(pageTitle, forumName), title);
 }
 
 void TestPageReading::damagedMarkupEnds() {

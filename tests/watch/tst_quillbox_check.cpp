@@ -120,6 +120,7 @@ private slots:
     void markReadNeverTellsAnotherUsersProgram();
     void errorPagesAndRedirectsAreNeverNewReplies();
     void markReadKeepsThePostReadUpTo();
+    void markReadCarriesAnEarlierStateFileOver();
 };
 
 void TestQuillboxCheck::printsGrownPagesAndWritesNothing() {
@@ -762,6 +763,34 @@ void TestQuillboxCheck::markReadKeepsThePostReadUpTo() {
     QVERIFY(state.state.threads[0].highestPost.has_value());
     board.tick();
     QVERIFY(runCheck(markRead).out.isEmpty());
+}
+
+void TestQuillboxCheck::markReadCarriesAnEarlierStateFileOver() {
+    quillbox::test::PagingBoard board(quillbox::test::PagingBoard::Style::Threads, 10);
+    QVERIFY(board.listen());
+    quillbox::test::TestFolders folders;
+    quillbox::ListsData data;
+    data.posts = {{board.pageAddress(1), 1}};
+    data.forums = {{u"http://f/"_s, u"u|p"_s}};
+    QVERIFY(quillbox::saveLists(folders.dataFolder(), data).isEmpty());
+    // As an earlier version left it: the thread never checked, the forum with a format.
+    const QString earlier = folders.path(u"lists-state.json"_s);
+    const QByteArray json(
+        R"({"version":3,"threads":[],"forums":[{"address":"http://f/","format":"ubb"}]})");
+    QVERIFY(quillbox::test::writeBytes(earlier, json));
+    for (int i = 0; i < 12; ++i)
+        board.addReply();
+    const Run run = runCheck({u"--mark-read"_s, u"-q"_s, u"--data-dir"_s, folders.dataFolder()});
+    QCOMPARE(run.out, board.pageAddress(1) + u'\n');
+
+    // The page read up to is written as text, with what the earlier file held.
+    QVERIFY(!QFile::exists(earlier));
+    const quillbox::LoadListStateResult state = quillbox::loadListState(folders.dataFolder());
+    QVERIFY(state.damaged.isEmpty());
+    QCOMPARE(state.state.threads.size(), 1);
+    QVERIFY(state.state.threads[0].highestPost.has_value());
+    QCOMPARE(state.state.forums.size(), 1);
+    QCOMPARE(state.state.forums[0].format, u"ubb"_s);
 }
 
 QTEST_GUILESS_MAIN(TestQuillboxCheck)

@@ -58,7 +58,8 @@ CheckLists readCheckLists(const QString& folder) {
         break;
     }
 
-    const QString statePath = dataFilePath(folder, listStateFileName());
+    // The text file, or the JSON file of an earlier version while it is not there yet.
+    const QString statePath = listStatePath(folder);
     if (QFileInfo::exists(statePath)) {
         const ReadBytesResult read = readFileBytes(statePath);
         bool damaged = !read.status.ok;
@@ -142,7 +143,7 @@ MarkReadOutcome markRead(const QString& folder, const QList<ThreadCheckResult>& 
     }
     outcome.marked = marked;
     if (!current.stateWritable) {
-        outcome.notes.append(shownPath(dataFilePath(folder, listStateFileName())) +
+        outcome.notes.append(shownPath(listStatePath(folder)) +
                              QStringLiteral(" could not be read whole, so the pages read were "
                                             "not kept in it."));
         return outcome;

@@ -21,7 +21,7 @@ struct CheckLists {
     // UTF-8, sizes without a post, or a size line that holds no number.
     QByteArray sizesBytes;
     bool sizesDamaged = false;
-    // What the program keeps beside the lists (lists-state.json), row for row with the posts:
+    // What the program keeps beside the lists (lists-state.txt), row for row with the posts:
     // the page and post each thread was read up to, and what its last check found. Whether the
     // file could be read whole, so that writing it back would lose nothing.
     QList<ThreadState> states;
@@ -43,7 +43,7 @@ struct MarkReadOutcome {
 // still carries the size the check compared with, so a size recorded by the program meanwhile
 // is kept. sizes.txt is rewritten, atomically, only when a size changed; a damaged sizes.txt is
 // first kept as "sizes.txt.damaged", and when that copy cannot be made nothing is written. The
-// page and post read up to go to lists-state.json, when that file could be read whole.
+// page and post read up to go to lists-state.txt, when that file could be read whole.
 MarkReadOutcome markRead(const QString& folder, const QList<ThreadCheckResult>& results);
 
 } // namespace quillbox
