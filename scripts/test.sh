@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test headless: the format check, the whole suite with warnings
 # as errors, then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then each fuzz program for a few seconds, and last the installation: the Debian package built,
+# then each fuzz program for a few seconds, then the README's package command with CMake's default
+# generator in a folder of its own (scripts/package.sh), and last the installation: that package
 # installed, run and removed again (scripts/install-test.sh). The installation test replaces and
 # then removes any quillbox package this machine has, so it runs only where that is wanted: in CI
 # (CI=true) or when asked with QUILLBOX_INSTALL_TEST=1. Elsewhere it is skipped, and the closing
@@ -37,11 +38,18 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 bash "$root/scripts/fuzz.sh" "${QUILLBOX_FUZZ_SECONDS:-5}"
 fuzzed=$(find "$root/fuzz" -maxdepth 1 -name 'fuzz_*.cpp' | wc -l)
 
-# The package, installed into this machine and removed again: only where nobody's own
+# The package as the README makes it, with the default generator: only the program is compiled
+# again there (the tests are not part of it).
+package="${QUILLBOX_PACKAGE_BUILD_DIR:-$root/build-package}"
+QUILLBOX_PACKAGE_BUILD_DIR="$package" bash "$root/scripts/package.sh" >"$logs/package.log" 2>&1 ||
+    { tail -n 40 "$logs/package.log"; exit 1; }
+tail -n 1 "$logs/package.log"
+
+# That package, installed into this machine and removed again: only where nobody's own
 # installation can be lost.
 installTest=0
 if [ "${CI:-}" = true ] || [ "${QUILLBOX_INSTALL_TEST:-}" = 1 ]; then
-    QUILLBOX_BUILD_DIR="$build" bash "$root/scripts/install-test.sh"
+    QUILLBOX_BUILD_DIR="$package" bash "$root/scripts/install-test.sh"
     installTest=1
     echo "install test: ran (CI=${CI:-unset}, QUILLBOX_INSTALL_TEST=${QUILLBOX_INSTALL_TEST:-unset})"
 else

@@ -1,5 +1,5 @@
 #include "app/app_start.h"
-#include "app/cookie_mirror.h"
+#include "app/app_wiring.h"
 #include "app/exit_when_shown.h"
 #include "app/termination_signals.h"
 #include "app/translations.h"
@@ -10,7 +10,6 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_user_messages.h"
 #include "platform/qt/web_engine_page.h"
-#include "shell/program.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_window.h"
 #include "skin/ui/apply_skin.h"
@@ -56,28 +55,13 @@ int main(int argc, char* argv[]) {
     // A page's new window opens in a browser window of the program.
     page.setPopupOpener(&WebsiteWindow::openPopupWindow);
 
-    Program program({dataFolder, settings, messages, clock, page, &notifier, &passwords});
-    program.listen(instance);
-    CookieMirror cookieMirror(sharedWebProfile(), program);
-    MainWindow window(program, page, pageView, clipboard);
-    messages.setParent(&window);
-
-    QObject::connect(&program, &Program::quitRequested, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    // A program ended before the splash window's wait is over never shows its main window.
-    QObject::connect(&program, &Program::quitRequested, splash, &SplashWindow::stopTimer);
-    // Quitting mid-check applies nothing of it.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &program, &Program::abandonChecks);
-    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &window,
-                     &QWidget::close);
-    QObject::connect(&program, &Program::started, &terminationSignals,
-                     [&] { terminationSignals.setStarting(false); });
-
-    measure.watchStart(&window, splash);
-    QObject::connect(splash, &SplashWindow::mainWindowDue, &window, [&] {
-        window.load();
-        window.show();
-        program.startBackgroundChecks();
-    });
+    AppWiring wiring({dataFolder, settings, messages, clock, page, &notifier, &passwords}, pageView,
+                     clipboard);
+    messages.setParent(&wiring.window());
+    wiring.listen(instance);
+    wiring.mirrorCookies(sharedWebProfile());
+    wiring.followTerminationSignals(terminationSignals);
+    measure.watchStart(&wiring.window(), splash);
+    wiring.openAfter(splash);
     return app.exec();
 }

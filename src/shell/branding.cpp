@@ -1,6 +1,7 @@
 #include "shell/branding.h"
 
 #include "build_info.h"
+#include "skin/skin.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,7 +16,7 @@ Branding loadBranding() {
     b.websiteConfigured = !b.websiteAddress.isEmpty() && b.websiteAddress != startPageAddress();
     if (b.websiteAddress.isEmpty())
         b.websiteAddress = startPageAddress();
-    b.skinEnabled = true;
+    b.skinEnabled = skinBuiltIn;
     return b;
 }
 

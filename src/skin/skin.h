@@ -38,6 +38,10 @@ struct Skin {
 // The program's skin.
 Skin gemBlue();
 
+// Whether this build dresses its windows in the skin at all; the user may still choose the
+// system's colours instead.
+inline constexpr bool skinBuiltIn = true;
+
 // The colours applySkin gives a control, by the kind of control.
 enum class SkinColouring {
     None,              // keeps its own colours

@@ -1,7 +1,5 @@
 #include "widgets/undoable_text.h"
 
-#include "compose/editor_text.h"
-
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -9,14 +7,14 @@
 
 namespace quillbox {
 
-void replaceText(QPlainTextEdit* box, const QString& message) {
+void replaceText(QPlainTextEdit* box, const QString& text) {
     QTextCursor cursor(box->document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    if (message.isEmpty())
+    if (text.isEmpty())
         cursor.removeSelectedText();
     else
-        cursor.insertText(messageToEditor(message));
+        cursor.insertText(text);
     cursor.endEditBlock();
     cursor.movePosition(QTextCursor::Start);
     box->setTextCursor(cursor);

@@ -450,7 +450,7 @@ void TestComposeWindows::templatesStoredAndUsedAfterRestart() {
     expected[5].Name = u"ubb"_s;
     expected[6] = {u"mine"_s, odd, u"]"_s, u"[/u]"_s, {}};
     expected[7].LinkOpen01 = u"nameless"_s;
-    window.reset();
+    close();
     settings = std::make_unique<SettingsStore>(folders->settingsFolder());
     QCOMPARE(loadTemplates(*settings), expected);
     QVERIFY(AppSettings(*settings).get(keys::linkWholeAddresses));

@@ -1,8 +1,9 @@
 #pragma once
 
-// A main window with its program, made as the program makes them, on private folders. For
-// window tests only: include it where widgets are linked.
+// A main window with its program, made and wired by the program's own AppWiring, on private
+// folders. For window tests only: include it where widgets are linked.
 
+#include "app/app_wiring.h"
 #include "browser/insert_follow_up.h"
 #include "platform/qt/web_engine_page.h"
 #include "shell/program.h"
@@ -46,6 +47,19 @@ inline QVariant rowData(const QObject* root, const char* name, int row, int role
     return control<QListView>(root, name)->model()->index(row, 0).data(role);
 }
 
+// The wiring's program or its window, reached as through a pointer; empty while none is open.
+template <typename T> class WiredPart {
+public:
+    T* get() const { return m_part; }
+    T* operator->() const { return m_part; }
+    T& operator*() const { return *m_part; }
+    explicit operator bool() const { return m_part != nullptr; }
+    void set(T* part) { m_part = part; }
+
+private:
+    T* m_part = nullptr;
+};
+
 class MainWindowFixture {
 public:
     // New folders: a first start.
@@ -76,16 +90,21 @@ public:
             page = webPage.get();
             view = webView;
         }
-        program = std::make_unique<Program>(ProgramSeams{folders->dataFolder(), *settings, messages,
-                                                         clock, *page, notifier, passwords});
-        window = std::make_unique<MainWindow>(*program, *page, view, clipboard);
+        // The program's own wiring, without the parts of a real start (another start's
+        // messages, the shared browser's cookies, the termination signals, the splash window)
+        // and without the background check's schedule, which the tests start when they need it.
+        wiring =
+            std::make_unique<AppWiring>(ProgramSeams{folders->dataFolder(), *settings, messages,
+                                                     clock, *page, notifier, passwords},
+                                        view, clipboard);
+        program.set(&wiring->program());
+        window.set(&wiring->window());
         designedSize = window->size();
         if (load) {
             const bool firstStart =
                 setting(QStringLiteral("Window"), QStringLiteral("mainGeometry")) ==
                 QStringLiteral("<none>");
-            window->load();
-            window->show();
+            wiring->showWindow();
             // Where no place was kept, a first start fills the test screen instead.
             if (atDesignedSize && firstStart)
                 window->resize(designedSize);
@@ -96,8 +115,9 @@ public:
     // The window goes first (it shows the program's lists and holds the page's view), then
     // the program, then the page.
     void close() {
-        window.reset();
-        program.reset();
+        window.set(nullptr);
+        program.set(nullptr);
+        wiring.reset();
         webPage.reset();
         ownedPage.reset();
         page = nullptr;
@@ -122,8 +142,9 @@ public:
     std::unique_ptr<BrowserPage> ownedPage;
     BrowserPage* page = nullptr;
     PasswordStore* passwords = nullptr; // the keyring the program is given: none unless set
-    std::unique_ptr<Program> program;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<AppWiring> wiring;
+    WiredPart<Program> program;
+    WiredPart<MainWindow> window;
     // A window that opens at a first start keeps the size it was designed at (designedSize),
     // where the tests of the design expect it, rather than the size the screen would give it.
     bool atDesignedSize = true;

@@ -3,7 +3,7 @@
 #include "browser/ui/browser_controls.h"
 #include "browser/website_layout.h"
 #include "platform/qt/web_engine_page.h"
-#include "shell/branding.h"
+#include "skin/skin.h"
 #include "skin/ui/apply_skin.h"
 #include "skin/ui/skin_label.h"
 #include "widgets/on_top.h"
@@ -86,7 +86,7 @@ void WebsiteWindow::openWebsite() {
 }
 
 void WebsiteWindow::dressInSkin() {
-    if (m_skinned || !loadBranding().skinEnabled)
+    if (m_skinned || !skinBuiltIn)
         return;
     m_skinned = true;
     replaceLabels(this, {skinLabels});

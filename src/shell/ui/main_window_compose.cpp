@@ -69,7 +69,7 @@ void MainWindow::loadMessage() {
 }
 
 void MainWindow::insertSavedMessage(const QString& body, const QString& subject, bool hasSubject) {
-    replaceText(messageBox, body);
+    replaceText(messageBox, messageToEditor(body));
     if (hasSubject)
         replaceText(subjectBox, subject);
     m_keptMessage = {messageText(), subjectBox->text()};

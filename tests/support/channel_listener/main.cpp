@@ -9,7 +9,7 @@
 namespace {
 
 void say(const QByteArray& line) {
-    std::fputs((line + '\n').constData(), stdout);
+    std::fputs(QByteArray(line + '\n').constData(), stdout);
     std::fflush(stdout);
 }
 
