@@ -134,7 +134,9 @@ int main(int argc, char* argv[]) {
 
     PrintingMessages messages;
     SavedMessages store(path);
-    SavedMessagesWindow window(store, messages, u"Quillbox"_qs);
+    SavedMessagesWindow window(
+        store, [&store](const QByteArray& line) { return store.remove(line); }, messages,
+        u"Quillbox"_qs);
     window.fillMessageList();
     window.resize(460, 560);
     window.show();

@@ -110,7 +110,9 @@ int main(int argc, char* argv[]) {
         SavedMessages store(path);
         const double readMs = best(3, [&] { (void)store.read(); });
         const double loadMs = best(3, [&] {
-            SavedMessagesWindow window(store, messages, u"Quillbox"_qs);
+            SavedMessagesWindow window(
+                store, [&store](const QByteArray& line) { return store.remove(line); }, messages,
+                u"Quillbox"_qs);
             window.fillMessageList();
             window.show();
             QApplication::processEvents();
@@ -121,7 +123,9 @@ int main(int argc, char* argv[]) {
 
         if (count != 10000)
             continue;
-        SavedMessagesWindow window(store, messages, u"Quillbox"_qs);
+        SavedMessagesWindow window(
+            store, [&store](const QByteArray& line) { return store.remove(line); }, messages,
+            u"Quillbox"_qs);
         window.fillMessageList();
         window.show();
         QApplication::processEvents();
