@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +32,18 @@ bool showsCaption(const QWidget* w) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(w))
         return !button->text().isEmpty();
     return qobject_cast<const QTabBar*>(w) != nullptr;
+}
+
+// A widget of its own that holds one captioned control filling it (a button set in its own
+// layout) is placed as that control: its caption is the one to fit.
+const QWidget* captionedControl(const QWidget* w) {
+    if (showsCaption(w))
+        return w;
+    const QLayout* layout = w->layout();
+    if (!layout || layout->count() != 1 || !layout->itemAt(0)->widget())
+        return nullptr;
+    const QWidget* inner = layout->itemAt(0)->widget();
+    return !inner->isHidden() && showsCaption(inner) ? inner : nullptr;
 }
 
 // A control that can give up width and still work: where text is typed or rows are listed.
@@ -102,7 +115,8 @@ int fitCaptions(QWidget* container) {
 
     for (size_t i = 0; i < placed.size(); ++i) {
         Placed& c = placed[i];
-        if (!showsCaption(c.widget))
+        const QWidget* captioned = captionedControl(c.widget);
+        if (!captioned)
             continue;
         // The room before the next control of its row, or before the container's controls end.
         int gap = rightBefore + 1 - c.rect.x();
@@ -110,7 +124,11 @@ int fitCaptions(QWidget* container) {
             if (s.widget != c.widget && s.rect.x() > c.rect.x() && sameRow(s.rect, c.rect))
                 gap = std::min(gap, s.rect.x() - c.rect.x());
         }
-        const int hint = captionWidth(c.widget);
+        int hint = captionWidth(captioned);
+        if (captioned != c.widget) {
+            const QMargins margins = c.widget->layout()->contentsMargins();
+            hint += margins.left() + margins.right();
+        }
         if (hint <= std::min(c.rect.width(), gap))
             continue;
         // Widened where the row has room: nothing moves.
