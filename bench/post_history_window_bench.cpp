@@ -6,6 +6,7 @@
 // Exit status 0 when the target is met, 1 otherwise.
 
 #include "bench_support.h"
+#include "browser/post_history.h"
 #include "browser/post_log.h"
 #include "browser/post_log_model.h"
 #include "browser/ui/post_history_window.h"
@@ -86,18 +87,21 @@ int main(int argc, char* argv[]) {
         PostLogRead read = readPostLog(folder.path());
         PostLogModel model;
         models.push_back(milliseconds([&] { model.setRecords(std::move(read.records)); }));
+        PostHistory history;
         PostHistoryWindow* window = nullptr;
         shows.push_back(milliseconds([&] {
-            window = new PostHistoryWindow;
-            window->loadLog(folder.path());
+            window = new PostHistoryWindow(history);
+            QObject::connect(window, &PostHistoryWindow::filterChanged, &history,
+                             &PostHistory::setFilter);
+            history.open(folder.path());
             window->show();
             // The log comes in off the window's thread: shown once its newest rows are there.
             while (!window->windowHandle() || !window->windowHandle()->isExposed() ||
-                   window->model().rowCount() == 0)
+                   history.model().rowCount() == 0)
                 QApplication::processEvents();
             QApplication::processEvents(); // the first paint
         }));
-        while (window->isLoading())
+        while (history.isLoading())
             QApplication::processEvents();
         auto* filter = window->findChild<QLineEdit*>(QStringLiteral("txtFilter"));
         filters.push_back(milliseconds([&] {

@@ -4,6 +4,7 @@
 #include "browser/insert_follow_up.h"
 #include "browser/page_paste.h"
 #include "browser/post_again.h"
+#include "browser/post_history.h"
 #include "browser/post_log.h"
 #include "browser/post_queue.h"
 #include "compose/saved_messages.h"
@@ -25,7 +26,7 @@
 #include "watch/forum_match.h"
 #include "watch/forum_passwords.h"
 #include "watch/list_state.h"
-#include "watch/list_state_preload.h"
+#include "watch/lists_preload.h"
 #include "watch/page_fetcher.h"
 #include "watch/page_reading.h"
 #include "watch/post_measurer.h"
@@ -54,7 +55,7 @@ QString designTimeMessage() {
 Program::Program(const ProgramSeams& seams, QObject* parent)
     : QObject(parent), m_dataFolder(seams.dataFolder), m_store(seams.store),
       m_messages(seams.messages), m_page(seams.page), m_templates(defaultTemplates()),
-      m_statePreload(std::make_unique<ListStatePreload>(m_dataFolder)),
+      m_preload(std::make_unique<ListsPreload>(m_dataFolder)),
       m_settings(std::make_unique<AppSettings>(seams.store)),
       m_lists(std::make_unique<WatchLists>()), m_cookies(std::make_unique<ForumCookieJar>()),
       m_cookieFile(std::make_unique<CookieFileKeeper>(*m_cookies, cookieFilePath(m_dataFolder))),
@@ -197,11 +198,12 @@ StartView Program::startUp() {
     view.startPage = m_branding.websiteAddress;
 
     reportProblems(tr("Some data files could not be created:"), ensureDataFiles(m_dataFolder));
-    LoadListsResult loaded = loadLists(m_dataFolder);
+    ListsTaken taken = m_preload->take();
+    LoadListsResult& loaded = taken.lists;
     m_lists->setLists(loaded.data);
     // What the lists know beyond their files: each thread's last check and unread replies, each
     // forum's format and posting page.
-    const LoadListStateResult state = m_statePreload->take();
+    const LoadListStateResult& state = taken.state;
     applyListState(*m_lists, state.state);
     if (!state.error.isEmpty())
         loaded.errors << state.error;

@@ -31,7 +31,7 @@ class CookieFileKeeper;
 class ForumCookieJar;
 class ForumPasswords;
 class InsertFollowUp;
-class ListStatePreload;
+class ListsPreload;
 class ListsAutosave;
 class Notifier;
 class PageFetcher;
@@ -39,6 +39,7 @@ class PagePaste;
 class PasswordStore;
 class PostQueue;
 struct PostRecord;
+class PostHistory;
 class PostMeasurer;
 class ReplyCheck;
 class SavedMessages;
@@ -116,6 +117,7 @@ struct CloseView {
 //   AutoInsert       the message into the page's posting form (Draft, converted)
 //   PagePaste        one value of the Draft into the page's focused field
 //   SavedMessages    messages.txt, the messages the user saved
+//   PostHistory      post-log.jsonl as Post History shows it, read at its first open
 //
 // Who signals whom:
 //   PostMeasurer, ReplyCheck, ForumPasswords, InsertFollowUp -> panelText -> window status bar
@@ -123,6 +125,7 @@ struct CloseView {
 //   PostQueue::insertRequested -> formatRequested (window's format box) -> AutoInsert
 //   AutoInsert::finished -> the post log (a single insert, once the follow-up finds the thread)
 //                           and PostQueue::insertMade
+//   logPost -> postLogged (PostHistory, and the window) ; the forums' names -> PostHistory
 //   InsertFollowUp::postFound/threadNotFound -> PostQueue or the post log -> postLogged
 //   BackgroundCheck -> checkFinished (panelText), runningChanged (backgroundCheckRunning)
 //   WatchLists::undoAvailableChanged -> undoAvailable; removals -> rowRemoved, removalUndone
@@ -198,6 +201,7 @@ public:
     const ForumPasswords& passwords() const { return *m_passwords; }
     const PostQueue& postQueue() const { return *m_queue; }
     const SavedMessages& savedMessages() const { return *m_savedMessages; }
+    const PostHistory& postHistory() const;
     // The item models the lists pane shows; a forum's name is edited in its row.
     QAbstractItemModel* forumsModel() const;
     QAbstractItemModel* threadsModel() const;
@@ -281,6 +285,10 @@ public:
     void stopRun();
     // Appends a record to the post log; a failure is told once per run.
     void logPost(const PostRecord& record);
+    // Post History: the log is read at the first open (the newest first, as far as the list is
+    // scrolled), and read again for each filter text; posts logged meanwhile join it.
+    void openPostHistory();
+    void filterPostHistory(const QString& text);
 
 signals:
     void panelText(int panel, const QString& text);
@@ -340,7 +348,7 @@ private:
     bool m_settingsFailureShown = false;
     bool m_cookieFileFailureShown = false;
     // In the order they depend on one another; destroyed the other way round.
-    std::unique_ptr<ListStatePreload> m_statePreload; // read while the window is made
+    std::unique_ptr<ListsPreload> m_preload; // the lists, read while the window is made
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<WatchLists> m_lists;
     std::unique_ptr<ForumCookieJar> m_cookies;
@@ -356,6 +364,7 @@ private:
     std::unique_ptr<AutoInsert> m_autoInsert;
     std::unique_ptr<PagePaste> m_paste;
     std::unique_ptr<SavedMessages> m_savedMessages;
+    std::unique_ptr<PostHistory> m_postHistory;
     std::unique_ptr<PostRecord> m_pendingInsert; // a single Auto-Insert waiting for its thread
     std::function<Draft()> m_draft;
     bool m_logFailureShown = false;

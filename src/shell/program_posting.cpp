@@ -5,6 +5,7 @@
 #include "browser/page_message.h"
 #include "browser/page_paste.h"
 #include "browser/post_again.h"
+#include "browser/post_history.h"
 #include "browser/post_log.h"
 #include "browser/post_queue.h"
 #include "compose/saved_messages.h"
@@ -111,6 +112,7 @@ void Program::makePosting(const ProgramSeams& seams) {
     m_paste = std::make_unique<PagePaste>(page, std::move(sources));
     m_savedMessages =
         std::make_unique<SavedMessages>(dataFilePath(m_dataFolder, messagesFileName()));
+    m_postHistory = std::make_unique<PostHistory>();
 }
 
 FileResult Program::saveMessage(const QString& body, const QString& subject) {
@@ -199,6 +201,7 @@ void Program::logPost(const PostRecord& posted) {
                                tr("A post could not be added to the post log."),
                                MessageIcon::Exclamation, written.message);
     }
+    m_postHistory->addRecord(record);
     emit postLogged(record);
 }
 

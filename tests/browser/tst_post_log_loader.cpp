@@ -2,6 +2,7 @@
 // any block boundary; a line over the bound is passed over without being held; the records reach
 // the history in batches, newest first; and the history fed in batches, with new posts on top,
 // lists what it lists when given the whole log at once.
+#include "browser/post_history.h"
 #include "browser/post_log_loader.h"
 #include "browser/post_log_model.h"
 #include "platform/background_release.h"
@@ -80,6 +81,7 @@ private slots:
     void aNewFilterMidwayListsEachMatchOnce();
     void stoppedReaderEndsInsideALongLine();
     void clearedRecordsAreFreedOffTheWindowsThread();
+    void historyReadsAtFirstOpenAndRetriesEachSkippedForumOnce();
 };
 
 void TestPostLogLoader::linesComeBackLastFirst_data() {
@@ -392,6 +394,46 @@ void TestPostLogLoader::clearedRecordsAreFreedOffTheWindowsThread() {
     // And the model fills again as before.
     model.addOlderRecords({makeRecord(u"again"_s, postResult::watched(), 1)});
     QCOMPARE(tree(model), QStringList{u"again | watched"_s});
+}
+
+// Post History as the program keeps it: nothing held before the first open (the log has it all
+// then), a filter that reads the log again, posts logged while open on top, and Retry Skipped
+// posting to each forum the run passed over once.
+void TestPostLogLoader::historyReadsAtFirstOpenAndRetriesEachSkippedForumOnce() {
+    TestFolders folders;
+    const QList<PostRecord> records{
+        makeRecord(u"http://a.test"_s, postResult::skipped(), 1, u"run"_s),
+        makeRecord(u"http://b.test"_s, postResult::watched(), 2, u"run"_s, u"t"_s),
+        makeRecord(u"http://a.test"_s, postResult::skipped(), 3, u"run"_s),
+        makeRecord(u"http://c.test"_s, postResult::skipped(), 4, u"run"_s),
+        makeRecord(u"http://garden.test"_s, postResult::watched(), 5, {}, u"g"_s)};
+    for (const PostRecord& record : records)
+        QVERIFY(appendPostRecord(folders.dataFolder(), record).ok);
+
+    PostHistory history;
+    QSignalSpy notices(&history, &PostHistory::readNotice);
+    history.addRecord(records.last()); // logged before any open: the file is read instead
+    QCOMPARE(history.model().recordCount(), 0);
+    history.open(folders.dataFolder());
+    QTRY_VERIFY(!history.isLoading());
+    QCOMPARE(history.model().recordCount(), 5);
+    QVERIFY(!notices.isEmpty());
+    QCOMPARE(notices.last().at(1).toString(), QString());
+
+    const QModelIndex run = history.model().index(1, 0);
+    QVERIFY(history.model().isRunRow(run));
+    const SkippedRetry retry = history.skippedRetryAt(history.model().index(0, 0, run));
+    QCOMPARE(retry.forums, (QStringList{u"http://a.test"_s, u"http://c.test"_s}));
+    QCOMPARE(retry.subject, u"Spring meeting"_s);
+    QVERIFY(history.skippedRetryAt(history.model().index(0, 0)).forums.isEmpty());
+
+    history.setFilter(u"garden"_s);
+    QTRY_VERIFY(!history.isLoading());
+    QCOMPARE(history.model().recordCount(), 1);
+    history.addRecord(makeRecord(u"http://late.test"_s, postResult::watched(), 9, {}, u"l"_s));
+    history.setFilter({});
+    QTRY_VERIFY(!history.isLoading());
+    QCOMPARE(history.model().recordCount(), 5); // the late one was never written to the file
 }
 
 QTEST_GUILESS_MAIN(TestPostLogLoader)

@@ -1,5 +1,6 @@
 // "Post History" over a log file as the program leaves it: runs grouped under one row, newest
 // first, damaged lines told and kept, the filter box, and what double-clicks and buttons ask for.
+#include "browser/post_history.h"
 #include "browser/post_log.h"
 #include "browser/post_log_model.h"
 #include "browser/ui/post_history_window.h"
@@ -23,17 +24,23 @@ namespace {
 
 struct Window {
     TestFolders folders;
-    PostHistoryWindow window;
+    PostHistory history;
+    PostHistoryWindow window{history};
     QTreeView* list = window.findChild<QTreeView*>(u"tvwPosts"_s);
     QLineEdit* filter = window.findChild<QLineEdit*>(u"txtFilter"_s);
     QLabel* notice = window.findChild<QLabel*>(u"lblNotice"_s);
     QPushButton* copy = window.findChild<QPushButton*>(u"cmdCopyAddress"_s);
     QPushButton* watch = window.findChild<QPushButton*>(u"cmdWatchAgain"_s);
 
-    // The log is read off the window's thread: done once the window says so.
+    // The owner's side of the window: the filter goes to the history.
+    Window() {
+        QObject::connect(&window, &PostHistoryWindow::filterChanged, &history,
+                         &PostHistory::setFilter);
+    }
+    // The log is read off the window's thread: done once the history says so.
     void load() {
-        window.loadLog(folders.dataFolder());
-        QTRY_VERIFY(!window.isLoading());
+        history.open(folders.dataFolder());
+        QTRY_VERIFY(!history.isLoading());
     }
     void append(const PostRecord& record) {
         QVERIFY(appendPostRecord(folders.dataFolder(), record).ok);
@@ -87,7 +94,7 @@ void TestPostHistoryWindow::listsRunsNewestFirstAndTellsOfDamagedLines() {
     QCOMPARE(readBytes(file.fileName()), before);
 
     // A post logged while the window is open shows at once, on top.
-    w.window.addRecord(makeRecord(u"http://127.0.0.1/late"_s, postResult::notFound(), 9, {}));
+    w.history.addRecord(makeRecord(u"http://127.0.0.1/late"_s, postResult::notFound(), 9, {}));
     QCOMPARE(model->rowCount(), 3);
     QCOMPARE(model->index(0, PostLogModel::ForumColumn).data().toString(),
              u"http://127.0.0.1/late"_s);
@@ -143,12 +150,12 @@ void TestPostHistoryWindow::filterNarrowsTheList() {
     w.load();
     // The filter reads the log again for what matches.
     QTest::keyClicks(w.filter, u"GARDEN"_s);
-    QTRY_VERIFY(!w.window.isLoading());
+    QTRY_VERIFY(!w.history.isLoading());
     const QAbstractItemModel* model = w.list->model();
     QCOMPARE(model->rowCount(), 1);
     QCOMPARE(model->rowCount(model->index(0, 0)), 1);
     w.filter->clear();
-    QTRY_VERIFY(!w.window.isLoading());
+    QTRY_VERIFY(!w.history.isLoading());
     QCOMPARE(model->rowCount(), 2);
 }
 
@@ -160,13 +167,13 @@ void TestPostHistoryWindow::retrySkippedOffersARunsPassedOverForums() {
     w.append(makeRecord(u"http://127.0.0.1:8082/"_s, postResult::watched(), 2, u"run"_s, u"t"_s));
     w.append(makeRecord(u"http://127.0.0.1:8083/"_s, postResult::skipped(), 3, u"run"_s));
     w.append(makeRecord(u"http://127.0.0.1:8084/"_s, postResult::skipped(), 4, {}));
-    w.window.loadLog(w.folders.dataFolder());
+    w.history.open(w.folders.dataFolder());
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     QSignalSpy retried(&w.window, &PostHistoryWindow::retrySkippedRequested);
     const QAbstractItemModel* model = w.list->model();
     // The log is read off the window's thread.
-    QTRY_VERIFY(!w.window.isLoading());
+    QTRY_VERIFY(!w.history.isLoading());
     QTRY_COMPARE(model->rowCount(), 2);
     // A single post is no run: nothing to retry.
     w.list->setCurrentIndex(model->index(0, 0));

@@ -1,7 +1,8 @@
 // The state kept beside the lists: what a restart finds again, and what a damaged file leaves.
+#include "store/list_files.h"
 #include "support/test_folders.h"
 #include "watch/list_state.h"
-#include "watch/list_state_preload.h"
+#include "watch/lists_preload.h"
 #include "watch/watch_lists.h"
 
 #include <QFile>
@@ -313,46 +314,61 @@ void TestListState::readAheadGivesWhatIsThereWhenTaken() {
     WatchLists sample;
     fillSample(sample);
     const ListState first = collectListState(sample);
+    QVERIFY(saveLists(folders.dataFolder(), sample.lists()).isEmpty());
     QVERIFY(saveListState(folders.dataFolder(), first).ok);
     {
-        ListStatePreload preload(folders.dataFolder());
-        const LoadListStateResult taken = preload.take();
-        QVERIFY(taken.error.isEmpty() && taken.damaged.isEmpty());
-        QCOMPARE(taken.state, first);
+        ListsPreload preload(folders.dataFolder());
+        const ListsTaken taken = preload.take();
+        QVERIFY(taken.state.error.isEmpty() && taken.state.damaged.isEmpty());
+        QCOMPARE(taken.state.state, first);
+        QCOMPARE(taken.lists.data, sample.lists());
+        QVERIFY(taken.lists.errors.isEmpty() && taken.lists.damaged.isEmpty());
     }
 
     // Written again after the read began (by the command-line check, say): whether the read saw
-    // the old file or the new one, the new one is what is taken.
+    // the old files or the new ones, the new ones are what is taken.
     sample.forumModel().setName(0, u"Renamed"_s);
+    ListsData more = sample.lists();
+    more.posts.append(WatchedPost{u"http://c.test/t/9"_s, 900});
     const ListState second = collectListState(sample);
-    ListStatePreload preload(folders.dataFolder());
+    ListsPreload preload(folders.dataFolder());
+    QVERIFY(saveLists(folders.dataFolder(), more).isEmpty());
     QVERIFY(saveListState(folders.dataFolder(), second).ok);
-    QCOMPARE(preload.take().state, second);
+    const ListsTaken taken = preload.take();
+    QCOMPARE(taken.state.state, second);
+    QCOMPARE(taken.lists.data, more);
     // So is the earlier JSON file while the text file is not there, and no file at all.
     QVERIFY(QFile::remove(folders.path(listStateFileName())));
-    QCOMPARE(preload.take().state, ListState{});
-    ListStatePreload earlier(folders.dataFolder());
+    QCOMPARE(preload.take().state.state, ListState{});
+    ListsPreload earlier(folders.dataFolder());
     QVERIFY(writeBytes(folders.path(u"lists-state.json"_s), jsonVersion3));
     WatchLists fromJson;
     fillSample(fromJson);
-    QCOMPARE(earlier.take().state, collectListState(fromJson));
+    QCOMPARE(earlier.take().state.state, collectListState(fromJson));
 }
 
 void TestListState::readAheadKeepsADamagedOriginalOnlyWhenTaken() {
     TestFolders folders;
     const QByteArray cut("Quillbox lists state 4\nthread\thttp://a/\tunread=1\n");
     QVERIFY(writeBytes(folders.path(listStateFileName()), cut));
+    const QByteArray notText("http://a.test/post\xff\xfe|me|pw\r\n\r\n");
+    QVERIFY(writeBytes(folders.path(u"posts2.txt"_s), notText));
     const QString copy = folders.path(listStateFileName() + u".damaged"_s);
+    const QString listCopy = folders.path(u"posts2.txt.damaged"_s);
     {
         // Made and dropped untaken (a start that ends early): nothing is written.
-        ListStatePreload dropped(folders.dataFolder());
+        ListsPreload dropped(folders.dataFolder());
     }
     QVERIFY(!QFile::exists(copy));
-    ListStatePreload preload(folders.dataFolder());
-    const LoadListStateResult taken = preload.take();
-    QCOMPARE(taken.state.threads.size(), 1);
-    QVERIFY(taken.damaged.endsWith(u".damaged"_s));
+    QVERIFY(!QFile::exists(listCopy));
+    ListsPreload preload(folders.dataFolder());
+    const ListsTaken taken = preload.take();
+    QCOMPARE(taken.state.state.threads.size(), 1);
+    QVERIFY(taken.state.damaged.endsWith(u".damaged"_s));
     QCOMPARE(readBytes(copy), cut);
+    QCOMPARE(taken.lists.damaged.size(), 1);
+    QCOMPARE(taken.lists.data.forums.size(), 1);
+    QCOMPARE(readBytes(listCopy), notText);
 }
 
 void TestListState::listedRowsFollowTheirThreadsChanges() {

@@ -1,7 +1,6 @@
 #include "browser/ui/post_history_window.h"
 
-#include "browser/post_log.h"
-#include "browser/post_log_loader.h"
+#include "browser/post_history.h"
 #include "browser/post_log_model.h"
 #include "widgets/window_close.h"
 
@@ -19,9 +18,8 @@
 
 namespace quillbox {
 
-PostHistoryWindow::PostHistoryWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(new PostLogModel(this)),
-      m_loader(new PostLogLoader(this)) {
+PostHistoryWindow::PostHistoryWindow(const PostHistory& history, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_history(history) {
     setObjectName(QStringLiteral("frmPostHistory"));
     setWindowTitle(tr("Post History"));
 
@@ -29,10 +27,11 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     filterBox->setObjectName(QStringLiteral("txtFilter"));
     filterBox->setPlaceholderText(tr("Filter: forum, subject, thread or result"));
     filterBox->setClearButtonEnabled(true);
+    filterBox->setText(history.model().filter());
 
     postList = new QTreeView(this);
     postList->setObjectName(QStringLiteral("tvwPosts"));
-    postList->setModel(m_model);
+    postList->setModel(history.itemModel());
     // Equal rows let the view skip measuring each one, which a long log needs.
     postList->setUniformRowHeights(true);
     postList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -74,29 +73,11 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
     layout->addLayout(buttons);
     resize(760, 480);
 
-    // The filter reads the log again for what holds its text, so it finds what was never
-    // read into the list, and types as fast over a log of a million records as over ten.
-    connect(filterBox, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!m_folder.isEmpty())
-            startReading(text);
-        else
-            m_model->setFilter(text);
-    });
-    connect(m_model, &PostLogModel::moreWanted, m_loader, &PostLogLoader::readMore);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &PostHistoryWindow::showNewest);
-    connect(m_loader, &PostLogLoader::recordsRead, this, [this](const QList<PostRecord>& records) {
-        const bool first = m_model->rowCount() == 0;
-        m_model->addOlderRecords(records);
-        if (first)
-            showNewest();
-    });
-    connect(m_loader, &PostLogLoader::damagedLinesRead, this,
-            [this](int damaged) { logRead(damaged, {}); });
-    connect(m_loader, &PostLogLoader::finished, this,
-            [this](int damaged, const FileResult& status) {
-                m_model->setMoreToCome(false);
-                logRead(damaged, status.ok ? QString() : status.message);
-            });
+    // The history reads the log again for what holds the filter's text, so it finds what was
+    // never read into the list, and types as fast over a log of a million records as over ten.
+    connect(filterBox, &QLineEdit::textChanged, this, &PostHistoryWindow::filterChanged);
+    connect(&history, &PostHistory::newestRead, this, &PostHistoryWindow::showNewest);
+    connect(&history, &PostHistory::readNotice, this, &PostHistoryWindow::logRead);
     connect(postList, &QTreeView::doubleClicked, this, &PostHistoryWindow::openEntry);
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter =
@@ -117,16 +98,9 @@ PostHistoryWindow::PostHistoryWindow(QWidget* parent)
             emit watchAgainRequested(thread);
     });
     connect(retryButton, &QPushButton::clicked, this, [this] {
-        QStringList forums;
-        QString subject;
-        for (const PostRecord& record : m_model->skippedInRun(postList->currentIndex())) {
-            if (!forums.contains(record.forum))
-                forums.append(record.forum);
-            if (subject.isEmpty())
-                subject = record.subject;
-        }
-        if (!forums.isEmpty())
-            emit retrySkippedRequested(forums, subject);
+        const SkippedRetry retry = m_history.skippedRetryAt(postList->currentIndex());
+        if (!retry.forums.isEmpty())
+            emit retrySkippedRequested(retry.forums, retry.subject);
     });
     updateButtons();
 }
@@ -140,24 +114,6 @@ void PostHistoryWindow::hideEvent(QHideEvent* event) {
         emit columnsResized();
 }
 
-void PostHistoryWindow::loadLog(const QString& folder) {
-    m_folder = folder;
-    startReading(filterBox->text());
-}
-
-void PostHistoryWindow::startReading(const QString& filter) {
-    // Emptied first: the model's own filter then has nothing to go through.
-    m_model->clear();
-    m_model->setFilter(filter);
-    m_model->setMoreToCome(true);
-    noticeLabel->hide();
-    m_loader->start(m_folder, filter);
-}
-
-bool PostHistoryWindow::isLoading() const {
-    return m_loader->isLoading();
-}
-
 void PostHistoryWindow::logRead(int damagedLines, const QString& failure) {
     QString notice = failure;
     if (notice.isEmpty() && damagedLines == 1)
@@ -168,10 +124,6 @@ void PostHistoryWindow::logRead(int damagedLines, const QString& failure) {
                      .arg(damagedLines);
     noticeLabel->setText(notice);
     noticeLabel->setVisible(!notice.isEmpty());
-}
-
-void PostHistoryWindow::addRecord(const PostRecord& record) {
-    m_model->appendRecord(record);
 }
 
 QByteArray PostHistoryWindow::columnWidths() const {
@@ -199,9 +151,9 @@ void PostHistoryWindow::fitColumns() {
 void PostHistoryWindow::showNewest() {
     // Runs stay folded under their summary, except the newest, which is what the user came to
     // see; unfolding them all would cost a long log seconds.
-    const QModelIndex newest = m_model->index(0, 0);
-    if (m_model->isRunRow(newest) || m_model->filter().size() > 0) {
-        if (m_model->filter().isEmpty())
+    const QModelIndex newest = m_history.model().index(0, 0);
+    if (m_history.model().isRunRow(newest) || m_history.model().filter().size() > 0) {
+        if (m_history.model().filter().isEmpty())
             postList->expand(newest);
         else
             postList->expandAll(); // the matches, which are few or wanted all the same
@@ -211,13 +163,13 @@ void PostHistoryWindow::showNewest() {
 }
 
 void PostHistoryWindow::openEntry(const QModelIndex& index) {
-    const QString address = m_model->openAddress(index);
+    const QString address = m_history.model().openAddress(index);
     if (!address.isEmpty())
         emit openRequested(address);
 }
 
 QString PostHistoryWindow::currentThread() const {
-    const PostRecord* record = m_model->recordAt(postList->currentIndex());
+    const PostRecord* record = m_history.model().recordAt(postList->currentIndex());
     return record && record->thread ? *record->thread : QString();
 }
 
@@ -225,16 +177,16 @@ void PostHistoryWindow::updateButtons() {
     const bool hasThread = !currentThread().isEmpty();
     copyButton->setEnabled(hasThread);
     watchButton->setEnabled(hasThread);
-    retryButton->setEnabled(!m_model->skippedInRun(postList->currentIndex()).isEmpty());
+    retryButton->setEnabled(!m_history.model().skippedInRun(postList->currentIndex()).isEmpty());
 }
 
 void PostHistoryWindow::showContextMenu(const QPoint& position) {
     const QModelIndex index = postList->indexAt(position);
-    const PostRecord* record = m_model->recordAt(index);
+    const PostRecord* record = m_history.model().recordAt(index);
     if (!record)
         return;
     QMenu menu(this);
-    const QString open = m_model->openAddress(index);
+    const QString open = m_history.model().openAddress(index);
     const QString thread = record->thread.value_or(QString());
     QAction* openAction =
         menu.addAction(thread.isEmpty() ? tr("Open Posting Page") : tr("Open Thread"));

@@ -12,32 +12,21 @@ class QTreeView;
 
 namespace quillbox {
 
-class PostLogLoader;
-class PostLogModel;
-struct PostRecord;
+class PostHistory;
 
 // "Post History": the post log, newest first, with the posts of one queue run under a row for
 // the run, narrowed by a filter box as the user types. A double-click (or Enter) asks for the
 // thread, or the posting page of a post that was not found, to be opened in the browser pane;
 // the buttons and the context menu copy a thread's address and put a thread on watch again.
-// The window only asks: the main window carries each request out.
+// The window shows the post history it is given and only asks: the filter's text goes to the
+// history's owner, and the main window carries each request out.
 class PostHistoryWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PostHistoryWindow)
 
 public:
-    explicit PostHistoryWindow(QWidget* parent = nullptr);
+    explicit PostHistoryWindow(const PostHistory& history, QWidget* parent = nullptr);
     ~PostHistoryWindow() override;
-
-    // Reads post-log.jsonl from the data folder into the list, newest first, off the window's
-    // thread (see PostLogLoader); a log that cannot be read, or damaged lines that were skipped,
-    // are told in the window once it is read.
-    void loadLog(const QString& folder);
-    bool isLoading() const;
-    // A record written while the window is open.
-    void addRecord(const PostRecord& record);
-
-    PostLogModel& model() { return *m_model; }
 
     // The columns' widths as the user left them, to keep; restoring empty or unreadable widths
     // sizes the columns to their content instead, as the log fills them.
@@ -45,6 +34,8 @@ public:
     void restoreColumnWidths(const QByteArray& state);
 
 signals:
+    // The filter box's text, for the history to be read again for it.
+    void filterChanged(const QString& text);
     void openRequested(const QString& address);
     void copyAddressRequested(const QString& address);
     void watchAgainRequested(const QString& threadAddress);
@@ -58,7 +49,6 @@ protected:
 
 private:
     void showNewest();
-    void startReading(const QString& filter);
     void logRead(int damagedLines, const QString& failure);
     void openEntry(const QModelIndex& index);
     void updateButtons();
@@ -66,9 +56,7 @@ private:
     void showContextMenu(const QPoint& position);
     void fitColumns();
 
-    PostLogModel* m_model = nullptr;
-    PostLogLoader* m_loader = nullptr;
-    QString m_folder; // "" until a log is loaded
+    const PostHistory& m_history;
     QLineEdit* filterBox = nullptr;
     QTreeView* postList = nullptr;
     QLabel* noticeLabel = nullptr;

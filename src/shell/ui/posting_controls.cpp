@@ -95,31 +95,14 @@ void PostingControls::postToSelectedForums() {
 
 void PostingControls::showPostHistory() {
     if (!m_history) {
-        m_history = new PostHistoryWindow(window());
+        m_history = new PostHistoryWindow(m_program.postHistory(), window());
         applySkin(m_history);
         m_history->restoreColumnWidths(m_program.settings().get(keys::postHistoryColumns));
-        m_history->loadLog(m_program.dataFolder());
-        // The forums' names as the list has them now, and as the user renames them.
-        const auto names = [this] {
-            QHash<QString, QString> out;
-            const ForumModel& forums = m_program.lists().forumModel();
-            for (int row = 0; row < forums.rowCount(); ++row) {
-                if (!forums.name(row).isEmpty())
-                    out.insert(forums.forums().at(row).address, forums.name(row));
-            }
-            m_history->model().setForumNames(out);
-        };
-        names();
-        const ForumModel& forums = m_program.lists().forumModel();
-        for (const auto signal :
-             {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-            connect(&forums, signal, m_history.data(), names);
-        connect(&forums, &QAbstractItemModel::dataChanged, m_history.data(), names);
-        connect(&forums, &QAbstractItemModel::modelReset, m_history.data(), names);
+        connect(m_history.data(), &PostHistoryWindow::filterChanged, &m_program,
+                &Program::filterPostHistory);
         connect(m_history.data(), &PostHistoryWindow::columnsResized, this, [this] {
             m_program.keepSetting(keys::postHistoryColumns, m_history->columnWidths());
         });
-        connect(&m_program, &Program::postLogged, m_history.data(), &PostHistoryWindow::addRecord);
         connect(m_history.data(), &PostHistoryWindow::openRequested, &m_page,
                 &BrowserPage::navigate);
         connect(m_history.data(), &PostHistoryWindow::copyAddressRequested, this,
@@ -129,6 +112,7 @@ void PostingControls::showPostHistory() {
         connect(m_history.data(), &PostHistoryWindow::retrySkippedRequested, &m_program,
                 &Program::retrySkippedFromLog);
     }
+    m_program.openPostHistory();
     showAtFront(m_history);
 }
 
