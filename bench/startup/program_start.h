@@ -17,6 +17,9 @@ namespace quillbox::bench {
 struct Timing {
     double wallMs = 0;   // process start to the "shown" line, measured here
     double splashMs = 0; // of it, the splash window's wait (Quillbox only)
+    // Since main() began (Quillbox only): the window painted, and the lists' state on the lists.
+    double shownMs = 0;
+    double stateMs = -1;
 };
 
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -47,11 +50,18 @@ inline std::optional<Timing> launch(const QString& program, const QProcessEnviro
     Timing t;
     t.wallMs = double(clock.nsecsElapsed()) / 1e6;
     const QList<QByteArray> words = out.trimmed().split(' ');
+    if (words.size() >= 2 && words[0] == "shown")
+        t.shownMs = words[1].toDouble();
     if (words.size() >= 4 && words[2] == "splash")
         t.splashMs = words[3].toDouble();
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
+    }
+    out += process.readAllStandardOutput();
+    for (const QByteArray& line : out.split('\n')) {
+        if (line.startsWith("state "))
+            t.stateMs = line.mid(6).trimmed().toDouble();
     }
     return t;
 }

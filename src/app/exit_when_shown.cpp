@@ -1,5 +1,6 @@
 #include "app/exit_when_shown.h"
 
+#include "shell/program.h"
 #include "shell/ui/splash_window.h"
 
 #include <QApplication>
@@ -29,6 +30,26 @@ void ExitWhenShown::watchStart(QWidget* window, SplashWindow* splash) {
             [this] { m_splashEnd = m_sinceStart.elapsed(); });
 }
 
+void ExitWhenShown::watchListState(const Program& program) {
+    if (!requested())
+        return;
+    m_stateWatched = true;
+    connect(&program, &Program::listStateApplied, this, [this] {
+        m_stateAt = m_sinceStart.elapsed();
+        finishWhenAllSeen();
+    });
+}
+
+void ExitWhenShown::finishWhenAllSeen() {
+    if (!m_done || (m_stateWatched && m_stateAt < 0))
+        return;
+    if (m_stateWatched) {
+        std::printf("state %lld\n", static_cast<long long>(m_stateAt));
+        std::fflush(stdout);
+    }
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
+
 bool ExitWhenShown::eventFilter(QObject* watched, QEvent* event) {
     // The first paint of the window or of anything in it.
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -37,7 +58,7 @@ bool ExitWhenShown::eventFilter(QObject* watched, QEvent* event) {
         std::printf("shown %lld splash %lld\n", static_cast<long long>(m_sinceStart.elapsed()),
                     static_cast<long long>(m_splashEnd - m_splashStart));
         std::fflush(stdout);
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        finishWhenAllSeen();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -62,6 +62,7 @@ int main(int argc, char* argv[]) {
     wiring.mirrorCookies(sharedWebProfile());
     wiring.followTerminationSignals(terminationSignals);
     measure.watchStart(&wiring.window(), splash);
+    measure.watchListState(wiring.program());
     wiring.openAfter(splash);
     return app.exec();
 }

@@ -62,18 +62,39 @@ void ListsAutosave::stateChanged() {
     m_timer.start();
 }
 
+void ListsAutosave::holdState(bool hold) {
+    m_stateHeld = hold;
+    if (!hold && m_stateDirty && !m_timer.isActive())
+        m_timer.start();
+}
+
+void ListsAutosave::withoutWriting(const std::function<void()>& change) {
+    const bool lists = m_listsDirty;
+    const bool state = m_stateDirty;
+    const bool waiting = m_timer.isActive();
+    change();
+    m_listsDirty = lists;
+    m_stateDirty = state;
+    if (!waiting)
+        m_timer.stop();
+}
+
 void ListsAutosave::write() {
     QStringList problems;
     if (m_listsDirty)
         problems = saveLists(m_dataFolder, m_lists.lists(), m_readOnly);
-    if (m_stateDirty && !m_stateUnwritten) {
+    const bool stateWaits = m_stateDirty && m_stateHeld;
+    if (m_stateDirty && !m_stateUnwritten && !m_stateHeld) {
         const FileResult state = saveListState(m_dataFolder, collectListState(m_lists));
         if (!state.ok)
             problems << state.message;
+    } else if (stateWaits) {
+        qCDebug(logLists) << "the lists' state is written once it is read";
     } else if (m_stateDirty) {
         qCDebug(logLists) << "the lists' state is not written: the lists were not all read";
     }
-    m_listsDirty = m_stateDirty = false;
+    m_listsDirty = false;
+    m_stateDirty = stateWaits;
     m_lastWriteOk = problems.isEmpty();
     if (m_lastWriteOk) {
         m_failureShown = false;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
 namespace quillbox {
 
@@ -33,6 +34,12 @@ public:
     bool isPending() const { return m_timer.isActive(); }
     // The state beside the lists (lists-state.txt) is not written while it is kept unwritten.
     void keepStateUnwritten(bool keep) { m_stateUnwritten = keep; }
+    // While the state beside the lists is held (it is still being read at start-up), a change to
+    // it waits, and is written once it is let go.
+    void holdState(bool hold);
+    // Runs `change`, which puts back onto the lists what their files hold: none of it is written.
+    // Changes waiting before it still are.
+    void withoutWriting(const std::function<void()>& change);
     // List files that could not be read are never written (see saveLists).
     void keepListsUnwritten(const QStringList& files) { m_readOnly = files; }
 
@@ -50,6 +57,7 @@ private:
     bool m_listsDirty = false;
     bool m_stateDirty = false;
     bool m_stateUnwritten = false;
+    bool m_stateHeld = false;
     QStringList m_readOnly;
 };
 

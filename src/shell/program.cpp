@@ -36,6 +36,7 @@
 #include "watch/watch_lists.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace quillbox {
 
@@ -117,6 +118,12 @@ Program::Program(const ProgramSeams& seams, QObject* parent)
 
     makePosting(seams);
     connectLists();
+    // A few hundred milliseconds at most, after the window shows: looked at now and then.
+    m_statePoll.setInterval(15);
+    connect(&m_statePoll, &QTimer::timeout, this, [this] {
+        if (m_preload->stateReady())
+            applyPendingState();
+    });
 }
 
 // The follow-up holds the page, and the checks the lists: they go first.
@@ -198,18 +205,8 @@ StartView Program::startUp() {
     view.startPage = m_branding.websiteAddress;
 
     reportProblems(tr("Some data files could not be created:"), ensureDataFiles(m_dataFolder));
-    ListsTaken taken = m_preload->take();
-    LoadListsResult& loaded = taken.lists;
+    LoadListsResult loaded = m_preload->takeLists();
     m_lists->setLists(loaded.data);
-    // What the lists know beyond their files: each thread's last check and unread replies, each
-    // forum's format and posting page.
-    const LoadListStateResult& state = taken.state;
-    applyListState(*m_lists, state.state);
-    if (!state.error.isEmpty())
-        loaded.errors << state.error;
-    if (!state.damaged.isEmpty())
-        loaded.damaged << state.damaged;
-    m_autosave->cancel(); // what was just read needs no write
     // A list that could not be read is never written while the program runs; the user is told
     // once, with the files that could not be read. Without the folder's lock another copy of
     // the program may hold the lists: none of them is written.
@@ -217,11 +214,24 @@ StartView Program::startUp() {
     if (!m_lockProblem.isEmpty())
         m_readOnlyLists = {dataFile::posts(), dataFile::forums(), dataFile::sizes()};
     m_autosave->keepListsUnwritten(m_readOnlyLists);
-    // The state is kept per thread and forum: written beside a list that was not read, it
-    // would hold the state of none of them, and their unread marks and checks would be gone
-    // once the list reads again.
-    m_stateUnwritten = state.keepUnwritten || !m_readOnlyLists.isEmpty();
-    m_autosave->keepStateUnwritten(m_stateUnwritten);
+    // What the lists know beyond their files: each thread's title, last check and unread
+    // replies, each forum's name, format and posting page. A small state is waited for; the state
+    // of many thousand threads is put onto the lists once it is read, after the window shows.
+    if (m_preload->stateReady() ||
+        QFileInfo(listStatePath(m_dataFolder)).size() <= m_stateWaitBytes) {
+        const LoadListStateResult state = m_preload->takeState();
+        takeUpState(state);
+        if (!state.error.isEmpty())
+            loaded.errors << state.error;
+        if (!state.damaged.isEmpty())
+            loaded.damaged << state.damaged;
+    } else {
+        qCInfo(logLists) << "the lists' state is put back once it is read";
+        m_statePending = true;
+        m_autosave->holdState(true);
+        m_statePoll.start();
+    }
+    m_autosave->cancel(); // what was just read needs no write
     const QString readOnly = readOnlyListsNotice(m_dataFolder, m_readOnlyLists);
     if (!m_lockProblem.isEmpty()) {
         reportProblems(tr("Quillbox cannot tell whether it is running on this data folder "
@@ -260,8 +270,39 @@ StartView Program::startUp() {
     // With the count of the unread threads the lists came back with.
     view.caption = windowTitle();
     m_ready = true;
+    if (!m_statePending)
+        emit listStateApplied();
     emit started();
     return view;
+}
+
+void Program::takeUpState(const LoadListStateResult& state) {
+    applyListState(*m_lists, state.state);
+    // The state is kept per thread and forum: written beside a list that was not read, it
+    // would hold the state of none of them, and their unread marks and checks would be gone
+    // once the list reads again.
+    m_stateUnwritten = state.keepUnwritten || !m_readOnlyLists.isEmpty();
+    m_autosave->keepStateUnwritten(m_stateUnwritten);
+}
+
+void Program::applyPendingState() {
+    if (!m_statePending)
+        return;
+    m_statePending = false;
+    m_statePoll.stop();
+    const LoadListStateResult state = m_preload->takeState();
+    // What the user changed meanwhile is still written; what the file held is not written back.
+    m_autosave->withoutWriting([&] { takeUpState(state); });
+    m_autosave->holdState(false);
+    qCInfo(logLists) << "the lists' state is put back";
+    if (!state.error.isEmpty())
+        reportProblems(tr("Some data files could not be read; their lists start empty:"),
+                       {state.error});
+    if (!state.damaged.isEmpty())
+        reportProblems(tr("Some data files are damaged:"), {state.damaged});
+    if (std::exchange(m_backgroundWanted, false))
+        startBackgroundChecks();
+    emit listStateApplied();
 }
 
 bool Program::saveListsAsking() {
@@ -290,6 +331,7 @@ bool Program::saveListsAsking() {
 }
 
 bool Program::shutDown(const CloseView& view) {
+    applyPendingState();
     m_autosave->cancel();
     m_cookieFile->flush();
     keep(m_settings->set(keys::mainWindowGeometry, view.geometry));
@@ -330,6 +372,7 @@ void Program::listen(SingleInstance& instance) {
                     instance.answer(QStringLiteral("busy"));
                     return;
                 }
+                applyPendingState();
                 const int applied = applyReadMarks(*m_lists, *marks);
                 // Written now, so the check's caller finds the marks on disk when it returns.
                 m_autosave->flush();
@@ -343,6 +386,11 @@ void Program::listen(SingleInstance& instance) {
 }
 
 void Program::startBackgroundChecks() {
+    // A check before the lists' state is read would have it written over: it waits for it.
+    if (m_statePending) {
+        m_backgroundWanted = true;
+        return;
+    }
     m_background->startPolling();
     // A check missed while the program was closed runs soon after the start.
     QTimer::singleShot(5000, m_background.get(), [this] { m_background->poll(); });

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -38,6 +39,7 @@ class PageFetcher;
 class PagePaste;
 class PasswordStore;
 class PostQueue;
+struct LoadListStateResult;
 struct PostRecord;
 class PostHistory;
 class PostMeasurer;
@@ -305,6 +307,10 @@ signals:
     void quitRequested();
     // Start-up is over: the lists are loaded, so closing now saves what the user has.
     void started();
+    // The state beside the lists (titles, checks, unread replies, forums' names and formats) is
+    // on them: at once at start-up, or, for many thousand threads, once it is read after the
+    // window shows. Until then every intent that changes or reads it waits for it.
+    void listStateApplied();
     // The number of threads with unread replies changed; so did the window's title.
     void unreadCountChanged(int count);
     // The background check started or ended: the window's check waits meanwhile.
@@ -325,6 +331,10 @@ private:
     void followCheckAsLoggedIn();
     void backgroundCheckFinished(const QStringList& newlyFound);
     bool saveListsAsking();
+    void takeUpState(const LoadListStateResult& state);
+    // Puts the state read after the window showed onto the lists, waiting for the read when it
+    // is not over yet; nothing when it is on them already.
+    void applyPendingState();
     void reportProblems(const QString& intro, const QStringList& problems);
     void followUnreadCount();
     void connectLists();
@@ -344,6 +354,11 @@ private:
     bool m_started = false;
     bool m_ready = false; // the lists are loaded and the start-up questions answered
     bool m_stateUnwritten = false;
+    bool m_statePending = false;     // the lists are shown, their state is still being read
+    bool m_backgroundWanted = false; // the background checks start once it is on them
+    // A state file up to this size is read before the window shows (a few milliseconds).
+    qint64 m_stateWaitBytes = 1 << 20;
+    QTimer m_statePoll;
     bool m_storingTemplates = false;
     bool m_settingsFailureShown = false;
     bool m_cookieFileFailureShown = false;

@@ -70,6 +70,7 @@ void Program::setPasswordsInKeyring(bool on) {
 }
 
 bool Program::usePageAsPostingPage(int row, const QString& page) {
+    applyPendingState();
     if (row < 0 || row >= m_lists->forumCount() || !acceptWebAddress(page, m_messages))
         return false;
     m_lists->forumModel().setPostingPage(row, page);
@@ -88,6 +89,7 @@ QString Program::forumFormat(int row) const {
 }
 
 bool Program::setForumFormat(int row, const QString& format) {
+    applyPendingState();
     if (row < 0 || row >= m_lists->forumCount() || !formatNames(m_templates).contains(format))
         return false;
     m_lists->forumModel().setFormat(row, format);
@@ -95,6 +97,7 @@ bool Program::setForumFormat(int row, const QString& format) {
 }
 
 bool Program::removeForum(int row) {
+    applyPendingState();
     const QString address = m_lists->removeForumUndoably(row);
     if (address.isEmpty())
         return false;
@@ -103,6 +106,7 @@ bool Program::removeForum(int row) {
 }
 
 bool Program::removeThread(int row) {
+    applyPendingState();
     const QString address = m_lists->removePostUndoably(row);
     if (address.isEmpty())
         return false;
@@ -111,6 +115,7 @@ bool Program::removeThread(int row) {
 }
 
 bool Program::undoRemoval() {
+    applyPendingState();
     const QString address = m_lists->undoRemoval();
     if (address.isEmpty())
         return false;
@@ -119,27 +124,33 @@ bool Program::undoRemoval() {
 }
 
 void Program::watchPage(const QString& address) {
+    applyPendingState();
     m_measurer->watchPost(address);
 }
 
 void Program::startCheck() {
+    applyPendingState();
     m_replyCheck->start();
 }
 
 bool Program::markRead(int newReplyRow) {
+    applyPendingState();
     return m_lists->markAsRead(newReplyRow);
 }
 
 void Program::markThreadRead(ThreadModel::PostId id) {
+    applyPendingState();
     m_lists->markAsRead(m_lists->newReplyRow(id));
 }
 
 void Program::markAllRead() {
+    applyPendingState();
     for (int row = int(m_lists->newReplies().size()) - 1; row >= 0; --row)
         m_lists->markAsRead(row);
 }
 
 void Program::openingThread(int newReplyRow) {
+    applyPendingState();
     if (newReplyRow >= 0)
         m_lists->markAsRead(newReplyRow);
     // The page may show the message just posted: look for it in the next pages loaded.
@@ -147,6 +158,7 @@ void Program::openingThread(int newReplyRow) {
 }
 
 void Program::watchMovedThread(ThreadModel::PostId id) {
+    applyPendingState();
     const int row = m_lists->rowOfPost(id);
     const std::optional<PostCheck> check = m_lists->lastCheck(row);
     if (row < 0 || !check || check->movedTo.isEmpty())

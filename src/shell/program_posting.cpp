@@ -25,8 +25,10 @@ namespace quillbox {
 void Program::makePosting(const ProgramSeams& seams) {
     // The page where an inserted message shows up is put on watch.
     BrowserPage& page = seams.page;
-    m_followUp = std::make_unique<InsertFollowUp>(
-        page, [this](const QString& thread) { m_measurer->watchPost(thread); });
+    m_followUp = std::make_unique<InsertFollowUp>(page, [this](const QString& thread) {
+        applyPendingState();
+        m_measurer->watchPost(thread);
+    });
 
     // Posting to many forums: the queue asks for the pages, the window puts the text in, the
     // follow-up tells where the post was found, and every outcome goes to the post log.
@@ -163,6 +165,7 @@ void Program::singleInsertMade(const QString& postingPage, const QString& subjec
 
 bool Program::retrySkipped(const QStringList& forums, const QString& subject,
                            const QString& message) {
+    applyPendingState();
     QList<int> rows;
     for (const QString& address : forums)
         if (const int row = m_lists->forumIndex(address); row >= 0 && !rows.contains(row))
@@ -172,6 +175,7 @@ bool Program::retrySkipped(const QStringList& forums, const QString& subject,
 
 bool Program::postToForums(const QList<int>& forumRows, const QString& subject,
                            const QString& message) {
+    applyPendingState();
     QList<QueueForum> forums;
     for (int row : forumRows) {
         if (row < 0 || row >= m_lists->forumCount())

@@ -58,6 +58,7 @@ public:
 
     // Starts looking at the schedule every kPollMs.
     void startPolling();
+    bool isPolling() const { return m_poll.isActive(); }
     // Runs the check when it is due and nothing else is checking. True when one started.
     bool poll();
     bool isRunning() const { return m_checker.isRunning(); }

@@ -4,6 +4,7 @@
 #include "store/data_folder.h"
 
 #include <QFileInfo>
+#include <chrono>
 
 namespace quillbox {
 
@@ -27,43 +28,55 @@ QList<ListsPreload::Stamp> listStamps(const QString& folder) {
 
 } // namespace
 
-ListsPreload::ListsPreload(QString folder) : m_folder(std::move(folder)) {
+ListsPreload::ListsPreload(QString folder, std::function<void()> beforeState)
+    : m_folder(std::move(folder)) {
+    std::promise<ListsRead> lists;
+    std::promise<ListStateRead> state;
+    auto listsRead = lists.get_future();
+    auto stateRead = state.get_future();
     try {
-        m_read = std::async(std::launch::async, [folder = m_folder] { return read(folder); });
+        m_thread = std::thread([folder = m_folder, beforeState = std::move(beforeState),
+                                lists = std::move(lists), state = std::move(state)]() mutable {
+            // Stamped before they are read: a write while they are read shows at the take.
+            ListsRead read{listStamps(folder), {}};
+            read.lists = loadLists(folder, DamagedCopies::KeepBeforeRewrite);
+            lists.set_value(std::move(read));
+            if (beforeState)
+                beforeState();
+            state.set_value(readListState(folder));
+        });
     } catch (const std::system_error&) {
-        // No thread to be had: take() reads them then.
-        m_read.reset();
+        // No thread to be had: the takes read them then.
+        return;
     }
+    m_lists = std::move(listsRead);
+    m_state = std::move(stateRead);
 }
 
 ListsPreload::~ListsPreload() {
-    if (m_read && m_read->valid())
-        m_read->wait();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
-ListsPreload::Read ListsPreload::read(const QString& folder) {
-    Read read;
-    // Stamped before they are read: a write while they are read shows at the take.
-    read.listStamps = listStamps(folder);
-    read.lists = loadLists(folder, DamagedCopies::KeepBeforeRewrite);
-    read.state = readListState(folder);
-    return read;
+LoadListsResult ListsPreload::takeLists() {
+    if (!m_lists.valid())
+        return loadLists(m_folder);
+    ListsRead read = m_lists.get();
+    if (read.lists.damaged.isEmpty() && read.stamps == listStamps(m_folder))
+        return std::move(read.lists);
+    return loadLists(m_folder);
 }
 
-ListsTaken ListsPreload::take() {
-    if (!m_read || !m_read->valid())
-        return {loadLists(m_folder), loadListState(m_folder)};
-    Read read = m_read->get();
-    m_read.reset();
-    ListsTaken taken;
-    // A damaged list is read again here, where its original is kept at once (a rare start).
-    if (read.lists.damaged.isEmpty() && read.listStamps == listStamps(m_folder))
-        taken.lists = std::move(read.lists);
-    else
-        taken.lists = loadLists(m_folder);
-    taken.state =
-        finishLoading(isCurrent(read.state, m_folder) ? read.state : readListState(m_folder));
-    return taken;
+bool ListsPreload::stateReady() const {
+    return !m_state.valid() ||
+           m_state.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+LoadListStateResult ListsPreload::takeState() {
+    if (!m_state.valid())
+        return loadListState(m_folder);
+    const ListStateRead read = m_state.get();
+    return finishLoading(isCurrent(read, m_folder) ? read : readListState(m_folder));
 }
 
 } // namespace quillbox

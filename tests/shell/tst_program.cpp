@@ -23,6 +23,7 @@
 #include <QNetworkCookie>
 #include <QSignalSpy>
 #include <QTest>
+#include <future>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +45,7 @@ private slots:
     void helpWindowOpensOnlyForExactlyOne();
     void shutdownWritesListsAndSettingsAndTheNextStartFindsThem();
     void newRepliesAndLastChecksSurviveARestart();
+    void bigListStateComesAfterTheStartAndIsNeverLost();
     void skinEngineShutsDownWhenTheProgramEnds();
     void unreadableListFileIsReportedAndStartUpCompletes();
     void failedListWriteOffersRetryCancelAndQuit_data();
@@ -218,6 +220,63 @@ void TestProgram::newRepliesAndLastChecksSurviveARestart() {
     QCOMPARE(probe(*program).lists().lastCheck(1), std::optional<PostCheck>(grown));
     QCOMPARE(probe(*program).lists().forumModel().format(0), u"ubb"_s);
     QVERIFY(messages.entries.isEmpty());
+}
+
+// With many thousand threads the state beside the lists is put on them after the window shows.
+// Meanwhile nothing writes over its file (the lists' own changes are written), an intent waits for
+// it, and the next start finds everything.
+void TestProgram::bigListStateComesAfterTheStartAndIsNeverLost() {
+    start();
+    {
+        WatchLists& lists = probe(*program).lists();
+        lists.setLists({{{u"http://a/"_s, 100}, {u"http://b/"_s, 100}}, {{u"http://f/"_s}}});
+        lists.setLastCheck(lists.postId(1), {clock.now(), CheckOutcome::NewReplies, 900, {}, 100});
+        lists.addNewReply(u"http://b/"_s, lists.postId(1));
+        lists.forumModel().setName(0, u"Forum F"_s);
+        QVERIFY(program->shutDown({}));
+    }
+    const QByteArray state = readBytes(folders->path(listStateFileName()));
+
+    for (const bool intentFirst : {false, true}) {
+        program = std::make_unique<Program>(
+            ProgramSeams{folders->dataFolder(), *settings, messages, clock, page, nullptr});
+        std::promise<void> gate;
+        probe(*program).holdListState([held = gate.get_future().share()] { held.wait(); });
+        QSignalSpy applied(program.get(), &Program::listStateApplied);
+        program->startUp();
+        program->startBackgroundChecks(); // once the state is on the lists
+        QVERIFY(!probe(*program).background().isPolling());
+        WatchLists& lists = probe(*program).lists();
+        QCOMPARE(lists.postCount(), intentFirst ? 3 : 2);
+        QVERIFY(lists.newReplies().isEmpty());
+        QCOMPARE(lists.forumModel().name(0), QString());
+        if (intentFirst) {
+            // Marking all read waits for the state, then marks its unread thread read.
+            gate.set_value();
+            program->markAllRead();
+            QCOMPARE(applied.size(), 1);
+            QVERIFY(lists.newReplies().isEmpty());
+            QCOMPARE(lists.forumModel().name(0), u"Forum F"_s);
+            QVERIFY(program->shutDown({}));
+            break;
+        }
+        // A thread added meanwhile is written; the state's file is not, until the state is on.
+        lists.appendPost(u"http://c/"_s);
+        QTRY_COMPARE(loadLists(folders->dataFolder()).data.posts.size(), 3);
+        QCOMPARE(readBytes(folders->path(listStateFileName())), state);
+        gate.set_value();
+        QTRY_COMPARE(applied.size(), 1);
+        QCOMPARE(lists.newReplies(), QStringList{u"http://b/"_s});
+        QCOMPARE(program->unreadCount(), 1);
+        QCOMPARE(lists.forumModel().name(0), u"Forum F"_s);
+        QVERIFY(probe(*program).background().isPolling());
+        QVERIFY(program->shutDown({}));
+        QVERIFY(messages.entries.isEmpty());
+    }
+    start();
+    QVERIFY(probe(*program).lists().newReplies().isEmpty());
+    QCOMPARE(probe(*program).lists().postCount(), 3);
+    QCOMPARE(probe(*program).lists().forumModel().name(0), u"Forum F"_s);
 }
 
 void TestProgram::skinEngineShutsDownWhenTheProgramEnds() {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "shell/program.h"
+#include "watch/lists_preload.h"
+
+#include <functional>
 
 namespace quillbox {
 
@@ -28,6 +31,12 @@ struct ProgramProbe {
     ListsAutosave& autosave() const { return *program.m_autosave; }
     InsertFollowUp& followUp() const { return *program.m_followUp; }
     PostQueue& postQueue() const { return *program.m_queue; }
+    // Before startUp: the lists' state is read on, and put on the lists after the start, however
+    // small, once `gate` (run on the reading thread) returns.
+    void holdListState(std::function<void()> gate) const {
+        program.m_preload = std::make_unique<ListsPreload>(program.m_dataFolder, std::move(gate));
+        program.m_stateWaitBytes = -1;
+    }
 };
 
 inline ProgramProbe probe(Program& program) {

@@ -318,11 +318,13 @@ void TestListState::readAheadGivesWhatIsThereWhenTaken() {
     QVERIFY(saveListState(folders.dataFolder(), first).ok);
     {
         ListsPreload preload(folders.dataFolder());
-        const ListsTaken taken = preload.take();
-        QVERIFY(taken.state.error.isEmpty() && taken.state.damaged.isEmpty());
-        QCOMPARE(taken.state.state, first);
-        QCOMPARE(taken.lists.data, sample.lists());
-        QVERIFY(taken.lists.errors.isEmpty() && taken.lists.damaged.isEmpty());
+        const LoadListsResult lists = preload.takeLists();
+        QCOMPARE(lists.data, sample.lists());
+        QVERIFY(lists.errors.isEmpty() && lists.damaged.isEmpty());
+        const LoadListStateResult state = preload.takeState();
+        QVERIFY(preload.stateReady());
+        QVERIFY(state.error.isEmpty() && state.damaged.isEmpty());
+        QCOMPARE(state.state, first);
     }
 
     // Written again after the read began (by the command-line check, say): whether the read saw
@@ -334,17 +336,16 @@ void TestListState::readAheadGivesWhatIsThereWhenTaken() {
     ListsPreload preload(folders.dataFolder());
     QVERIFY(saveLists(folders.dataFolder(), more).isEmpty());
     QVERIFY(saveListState(folders.dataFolder(), second).ok);
-    const ListsTaken taken = preload.take();
-    QCOMPARE(taken.state.state, second);
-    QCOMPARE(taken.lists.data, more);
+    QCOMPARE(preload.takeLists().data, more);
+    QCOMPARE(preload.takeState().state, second);
     // So is the earlier JSON file while the text file is not there, and no file at all.
     QVERIFY(QFile::remove(folders.path(listStateFileName())));
-    QCOMPARE(preload.take().state.state, ListState{});
+    QCOMPARE(preload.takeState().state, ListState{});
     ListsPreload earlier(folders.dataFolder());
     QVERIFY(writeBytes(folders.path(u"lists-state.json"_s), jsonVersion3));
     WatchLists fromJson;
     fillSample(fromJson);
-    QCOMPARE(earlier.take().state.state, collectListState(fromJson));
+    QCOMPARE(earlier.takeState().state, collectListState(fromJson));
 }
 
 void TestListState::readAheadKeepsADamagedOriginalOnlyWhenTaken() {
@@ -362,13 +363,14 @@ void TestListState::readAheadKeepsADamagedOriginalOnlyWhenTaken() {
     QVERIFY(!QFile::exists(copy));
     QVERIFY(!QFile::exists(listCopy));
     ListsPreload preload(folders.dataFolder());
-    const ListsTaken taken = preload.take();
-    QCOMPARE(taken.state.state.threads.size(), 1);
-    QVERIFY(taken.state.damaged.endsWith(u".damaged"_s));
-    QCOMPARE(readBytes(copy), cut);
-    QCOMPARE(taken.lists.damaged.size(), 1);
-    QCOMPARE(taken.lists.data.forums.size(), 1);
+    const LoadListsResult lists = preload.takeLists();
+    QCOMPARE(lists.damaged.size(), 1);
+    QCOMPARE(lists.data.forums.size(), 1);
     QCOMPARE(readBytes(listCopy), notText);
+    const LoadListStateResult state = preload.takeState();
+    QCOMPARE(state.state.threads.size(), 1);
+    QVERIFY(state.damaged.endsWith(u".damaged"_s));
+    QCOMPARE(readBytes(copy), cut);
 }
 
 void TestListState::listedRowsFollowTheirThreadsChanges() {
