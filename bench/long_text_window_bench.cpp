@@ -137,7 +137,7 @@ int main(int argc, char* argv[]) {
     SavedMessagesWindow window(
         store, [&store](const QByteArray& line) { return store.remove(line); }, messages,
         u"Quillbox"_qs);
-    window.fillMessageList();
+    window.showRead(store.readIntoList());
     window.resize(460, 560);
     window.show();
     QApplication::processEvents();

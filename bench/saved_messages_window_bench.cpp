@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
             SavedMessagesWindow window(
                 store, [&store](const QByteArray& line) { return store.remove(line); }, messages,
                 u"Quillbox"_qs);
-            window.fillMessageList();
+            window.showRead(store.readIntoList());
             window.show();
             QApplication::processEvents();
         });
@@ -126,7 +126,9 @@ int main(int argc, char* argv[]) {
         SavedMessagesWindow window(
             store, [&store](const QByteArray& line) { return store.remove(line); }, messages,
             u"Quillbox"_qs);
-        window.fillMessageList();
+        QObject::connect(&window, &SavedMessagesWindow::filterChanged, &store,
+                         &SavedMessages::setFilter);
+        window.showRead(store.readIntoList());
         window.show();
         QApplication::processEvents();
         auto* filter = window.findChild<QLineEdit*>(u"txtFilter"_qs);

@@ -1,5 +1,6 @@
 #include "compose/saved_messages.h"
 
+#include "compose/saved_message_list.h"
 #include "store/file_exists.h"
 #include "store/text_file.h"
 #include "text/ascii.h"
@@ -208,7 +209,24 @@ QByteArray fileWithoutMessage(const QByteArray& file, const QByteArray& line) {
 }
 
 SavedMessages::SavedMessages(QString path, QObject* parent)
-    : QObject(parent), m_path(std::move(path)) {}
+    : QObject(parent), m_path(std::move(path)), m_list(new SavedMessageList(this)) {}
+
+SavedMessages::~SavedMessages() = default;
+
+MessagesFile SavedMessages::readIntoList() {
+    const MessagesFile file = read();
+    m_list->setLines(file.lines);
+    m_listFollows = true;
+    return file;
+}
+
+void SavedMessages::setFilter(const QString& text) {
+    m_list->setFilter(text);
+}
+
+QAbstractItemModel* SavedMessages::listModel() const {
+    return m_list;
+}
 
 MessagesFile SavedMessages::read() const {
     MessagesFile file;
@@ -237,9 +255,13 @@ FileResult SavedMessages::rewrite(const std::function<QByteArray(const QByteArra
     const ReadBytes read = readBytes(m_path);
     if (!read.status.ok)
         return read.status;
-    const FileResult written = writeFileAtomically(m_path, change(read.bytes));
-    if (written.ok)
-        emit changed();
+    const QByteArray changed = change(read.bytes);
+    const FileResult written = writeFileAtomically(m_path, changed);
+    if (!written.ok)
+        return written;
+    if (m_listFollows)
+        m_list->setLines(splitMessageLines(changed));
+    emit this->changed();
     return written;
 }
 

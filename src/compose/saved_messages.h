@@ -8,7 +8,11 @@
 #include <QString>
 #include <functional>
 
+class QAbstractItemModel;
+
 namespace quillbox {
+
+class SavedMessageList;
 
 // messages.txt holds one saved message a line: the body, "|", the subject. In the body a line
 // break is written as "[br]", in the subject as "[nl]" (a subject has always been read without
@@ -61,17 +65,27 @@ struct MessagesFile {
 
 // The saved messages on disk. Every save and delete reads the file afresh and rewrites it
 // whole through a temporary file, so a failed write leaves the old file intact; a file that
-// exists but cannot be read is never overwritten. changed() follows every rewrite, so an open
-// window can show it at once.
+// exists but cannot be read is never overwritten. changed() follows every rewrite. Once the file
+// is read into the list (readIntoList), the list follows every rewrite, so an open window shows
+// it at once.
 class SavedMessages final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SavedMessages)
 
 public:
     explicit SavedMessages(QString path, QObject* parent = nullptr);
+    ~SavedMessages() override;
 
     QString path() const { return m_path; }
     MessagesFile read() const;
+    // Reads the file into the list, and keeps the list following it from now on; what was read,
+    // for the window to tell a missing or unreadable file.
+    MessagesFile readIntoList();
+    // Narrows the list to the messages holding the text (see SavedMessageList).
+    void setFilter(const QString& text);
+    const SavedMessageList& list() const { return *m_list; }
+    // The list for a view to show.
+    QAbstractItemModel* listModel() const;
     // Appends the message; body and subject as the editor holds them (line breaks as CR LF).
     FileResult save(const QString& body, const QString& subject);
     // Removes every line equal to `line` byte for byte.
@@ -84,6 +98,8 @@ private:
     FileResult rewrite(const std::function<QByteArray(const QByteArray&)>& change);
 
     QString m_path;
+    SavedMessageList* m_list = nullptr;
+    bool m_listFollows = false;
 };
 
 } // namespace quillbox

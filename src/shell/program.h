@@ -40,6 +40,7 @@ class PagePaste;
 class PasswordStore;
 class PostQueue;
 struct LoadListStateResult;
+struct MessagesFile;
 struct PostRecord;
 class PostHistory;
 class PostMeasurer;
@@ -250,6 +251,10 @@ public:
     // The saved messages (messages.txt): a message kept, or one taken off the file.
     FileResult saveMessage(const QString& body, const QString& subject);
     FileResult removeSavedMessage(const QByteArray& line);
+    // The saved-messages window opens: messages.txt is read into its list, unfiltered, and the
+    // list follows the file from then on. What was read, for the window to tell.
+    MessagesFile openSavedMessages();
+    void filterSavedMessages(const QString& text);
 
     // Posting.
     // Where Auto-Insert, the Paste buttons and a run over many forums read the message from.
@@ -338,6 +343,8 @@ private:
     void reportProblems(const QString& intro, const QStringList& problems);
     void followUnreadCount();
     void connectLists();
+    // A row's address taken out undoably is told (rowRemoved); "" is no removal.
+    bool toldRemoved(const QString& address);
     void makePosting(const ProgramSeams& seams);
     Draft draft() const;
 

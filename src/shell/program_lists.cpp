@@ -98,16 +98,15 @@ bool Program::setForumFormat(int row, const QString& format) {
 
 bool Program::removeForum(int row) {
     applyPendingState();
-    const QString address = m_lists->removeForumUndoably(row);
-    if (address.isEmpty())
-        return false;
-    emit rowRemoved(address);
-    return true;
+    return toldRemoved(m_lists->removeForumUndoably(row));
 }
 
 bool Program::removeThread(int row) {
     applyPendingState();
-    const QString address = m_lists->removePostUndoably(row);
+    return toldRemoved(m_lists->removePostUndoably(row));
+}
+
+bool Program::toldRemoved(const QString& address) {
     if (address.isEmpty())
         return false;
     emit rowRemoved(address);

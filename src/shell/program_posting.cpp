@@ -125,6 +125,15 @@ FileResult Program::removeSavedMessage(const QByteArray& line) {
     return m_savedMessages->remove(line);
 }
 
+MessagesFile Program::openSavedMessages() {
+    m_savedMessages->setFilter({});
+    return m_savedMessages->readIntoList();
+}
+
+void Program::filterSavedMessages(const QString& text) {
+    m_savedMessages->setFilter(text);
+}
+
 Draft Program::draft() const {
     return m_draft ? m_draft() : Draft{};
 }

@@ -41,6 +41,12 @@ SavedMessagesWindow::Remove removeFrom(SavedMessages& store) {
     return [&store](const QByteArray& line) { return store.remove(line); };
 }
 
+// And reads the file into the store's list, which the filter narrows, as the program does.
+void openWith(SavedMessagesWindow& form, SavedMessages& store) {
+    QObject::connect(&form, &SavedMessagesWindow::filterChanged, &store, &SavedMessages::setFilter);
+    form.showRead(store.readIntoList());
+}
+
 void clickRow(QListView* list, int row) {
     const QRect rect = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
@@ -145,7 +151,7 @@ void TestComposeWindows::savedMessagesWindowShowsAndHandsOver() {
                        "\r\na[br]b[br]c|S\r\n[BR]x|only[br]|t|u\r\nno bar\r\n|blank\r\n"));
     SavedMessages store(messagesPath());
     SavedMessagesWindow form(store, removeFrom(store), messages, u"Quillbox"_s);
-    form.fillMessageList();
+    openWith(form, store);
     form.show();
     QCOMPARE(form.objectName(), u"Form3"_s);
     QCOMPARE(form.windowTitle(), u"load a saved message"_s);
@@ -193,7 +199,7 @@ void TestComposeWindows::savedMessagesWindowDeletesFiltersAndFollowsTheFile() {
     QVERIFY(writeBytes(messagesPath(), file));
     SavedMessages store(messagesPath());
     SavedMessagesWindow form(store, removeFrom(store), messages, u"Quillbox"_s);
-    form.fillMessageList();
+    openWith(form, store);
     form.show();
     auto* list = control<QListView>(&form, "List1");
     auto* filter = control<QLineEdit>(&form, "txtFilter");
@@ -231,7 +237,7 @@ void TestComposeWindows::missingFileIsReportedAndTheListWaitsForASave() {
     QPointer<SavedMessagesWindow> form =
         new SavedMessagesWindow(store, removeFrom(store), messages, u"Quillbox"_s);
     form->show();
-    form->fillMessageList();
+    openWith(*form, store);
     QCOMPARE(messages.texts(),
              QStringList{u"you must first save a message before you can load one"_s});
     QCOMPARE(messages.entries[0].title, u"Quillbox"_s);

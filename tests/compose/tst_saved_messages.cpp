@@ -25,6 +25,7 @@ private slots:
     void anyTextComesBackExactly();
     void missingAndUnreadableFiles();
     void filterNarrowsByTextIgnoringCase();
+    void listFollowsTheFileOnceRead();
 
 private:
     std::unique_ptr<TestFolders> folders;
@@ -215,6 +216,30 @@ void TestSavedMessages::missingAndUnreadableFiles() {
     // A folder that cannot hold the file: the write fails and says so.
     SavedMessages nowhere(folders->dataFolder() + u"/missing/messages.txt"_s);
     QVERIFY(!nowhere.save(u"m"_s, u"s"_s).ok);
+}
+
+// The window's list is the store's: it follows each rewrite once read, with its filter, and a
+// failed write leaves it as it was.
+void TestSavedMessages::listFollowsTheFileOnceRead() {
+    SavedMessages store(path());
+    QVERIFY(store.save(u"before"_s, u"Old"_s).ok);
+    QCOMPARE(store.list().entryCount(), 0); // not read yet: nothing held
+    const MessagesFile read = store.readIntoList();
+    QVERIFY(read.exists && read.status.ok);
+    QCOMPARE(store.list().entryCount(), 1);
+    store.setFilter(u"delta"_s);
+    QVERIFY(store.save(u"new one"_s, u"Delta"_s).ok);
+    QCOMPARE(store.list().entryCount(), 2);
+    QCOMPARE(store.list().rowCount(), 1);
+    QCOMPARE(store.list().textAt(0), u"new one|Delta"_s);
+    QVERIFY(store.remove(store.list().lineAt(0)).ok);
+    QCOMPARE(store.list().rowCount(), 0);
+    QCOMPARE(store.list().entryCount(), 2); // the empty line a delete leaves at the end
+
+    QVERIFY(QFile::remove(path()));
+    QVERIFY(QDir(folders->dataFolder()).mkdir(messagesFileName()));
+    QVERIFY(!store.save(u"lost"_s, u"x"_s).ok);
+    QCOMPARE(store.list().entryCount(), 2);
 }
 
 void TestSavedMessages::filterNarrowsByTextIgnoringCase() {

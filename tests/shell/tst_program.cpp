@@ -7,10 +7,8 @@
 #include "store/app_settings.h"
 #include "store/list_files.h"
 #include "store/settings_store.h"
-#include "support/manual_clock.h"
+#include "support/program_fixture.h"
 #include "support/program_probe.h"
-#include "support/recording_browser_page.h"
-#include "support/recording_messages.h"
 #include "support/test_folders.h"
 #include "watch/background_check.h"
 #include "watch/cookie_file.h"
@@ -30,7 +28,7 @@ using namespace Qt::StringLiterals;
 using namespace quillbox;
 using namespace quillbox::test;
 
-class TestProgram : public QObject {
+class TestProgram : public QObject, ProgramFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -61,31 +59,19 @@ private:
     QString setting(const QString& key) {
         return settings->getSetting(settingsApplication(), dataSection(), key, u"<none>"_s);
     }
-    std::unique_ptr<TestFolders> folders;
-    std::unique_ptr<SettingsStore> settings;
-    RecordingMessages messages;
-    ManualClock clock;
-    RecordingBrowserPage page;
-    std::unique_ptr<Program> program;
     StartView view;
 };
 
 void TestProgram::init() {
-    folders = std::make_unique<TestFolders>();
-    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
-    messages.entries.clear();
+    renew();
 }
 
 void TestProgram::cleanup() {
-    program.reset();
-    settings.reset();
-    folders.reset();
+    release();
 }
 
 Program& TestProgram::start() {
-    program.reset();
-    program = std::make_unique<Program>(
-        ProgramSeams{folders->dataFolder(), *settings, messages, clock, page, nullptr});
+    makeProgram();
     view = program->startUp();
     return *program;
 }
@@ -238,8 +224,7 @@ void TestProgram::bigListStateComesAfterTheStartAndIsNeverLost() {
     const QByteArray state = readBytes(folders->path(listStateFileName()));
 
     for (const bool intentFirst : {false, true}) {
-        program = std::make_unique<Program>(
-            ProgramSeams{folders->dataFolder(), *settings, messages, clock, page, nullptr});
+        makeProgram();
         std::promise<void> gate;
         probe(*program).holdListState([held = gate.get_future().share()] { held.wait(); });
         QSignalSpy applied(program.get(), &Program::listStateApplied);

@@ -4,10 +4,8 @@
 #include "browser/page_paste.h"
 #include "shell/program.h"
 #include "store/settings_store.h"
-#include "support/manual_clock.h"
+#include "support/program_fixture.h"
 #include "support/program_probe.h"
-#include "support/recording_browser_page.h"
-#include "support/recording_messages.h"
 #include "support/test_folders.h"
 #include "watch/watch_lists.h"
 
@@ -19,7 +17,7 @@ using namespace Qt::StringLiterals;
 using namespace quillbox;
 using namespace quillbox::test;
 
-class TestProgramIntents : public QObject {
+class TestProgramIntents : public QObject, ProgramFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -35,34 +33,23 @@ private slots:
 
 private:
     void start(const QByteArray& forums);
-    std::unique_ptr<TestFolders> folders;
-    std::unique_ptr<SettingsStore> settings;
-    RecordingMessages messages;
-    ManualClock clock;
-    RecordingBrowserPage page;
-    std::unique_ptr<Program> program;
     Draft draft;
 };
 
 void TestProgramIntents::init() {
-    folders = std::make_unique<TestFolders>();
-    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
-    messages.entries.clear();
+    renew();
     page.pastes.clear();
     page.url.clear();
     draft = {};
 }
 
 void TestProgramIntents::cleanup() {
-    program.reset();
-    settings.reset();
-    folders.reset();
+    release();
 }
 
 void TestProgramIntents::start(const QByteArray& forums) {
     QVERIFY(writeBytes(folders->path(u"posts2.txt"_s), forums));
-    program = std::make_unique<Program>(
-        ProgramSeams{folders->dataFolder(), *settings, messages, clock, page, nullptr});
+    makeProgram();
     program->startUp();
     program->setDraftSource([this] { return draft; });
 }

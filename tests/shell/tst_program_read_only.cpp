@@ -5,10 +5,8 @@
 #include "shell/program.h"
 #include "store/settings_store.h"
 #include "store/single_instance.h"
-#include "support/manual_clock.h"
+#include "support/program_fixture.h"
 #include "support/program_probe.h"
-#include "support/recording_browser_page.h"
-#include "support/recording_messages.h"
 #include "support/test_folders.h"
 #include "watch/forum_model.h"
 #include "watch/list_state.h"
@@ -32,7 +30,7 @@ const QByteArray state =
 
 } // namespace
 
-class TestProgramReadOnly : public QObject {
+class TestProgramReadOnly : public QObject, ProgramFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -45,19 +43,10 @@ private:
     // Changes what the lists and the state hold, lets the autosave run, then closes.
     void changeAndClose();
     void verifyFilesUntouched();
-
-    std::unique_ptr<TestFolders> folders;
-    std::unique_ptr<SettingsStore> settings;
-    RecordingMessages messages;
-    ManualClock clock;
-    RecordingBrowserPage page;
-    std::unique_ptr<Program> program;
 };
 
 void TestProgramReadOnly::init() {
-    folders = std::make_unique<TestFolders>();
-    settings = std::make_unique<SettingsStore>(folders->settingsFolder());
-    messages.entries.clear();
+    renew();
     QVERIFY(writeBytes(folders->path(u"posts.txt"_s), posts));
     QVERIFY(writeBytes(folders->path(u"sizes.txt"_s), sizes));
     QVERIFY(writeBytes(folders->path(u"posts2.txt"_s), forums));
@@ -65,14 +54,11 @@ void TestProgramReadOnly::init() {
 }
 
 void TestProgramReadOnly::cleanup() {
-    program.reset();
-    settings.reset();
-    folders.reset();
+    release();
 }
 
 Program& TestProgramReadOnly::start(SingleInstance* instance) {
-    program = std::make_unique<Program>(
-        ProgramSeams{folders->dataFolder(), *settings, messages, clock, page, nullptr});
+    makeProgram();
     if (instance)
         program->listen(*instance);
     program->startUp();

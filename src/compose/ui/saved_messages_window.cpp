@@ -34,8 +34,7 @@ SavedMessagesWindow::SavedMessagesWindow(const SavedMessages& store, Remove remo
                                          UserMessages& messages, QString messageTitle,
                                          QWidget* parent)
     : QWidget(parent, Qt::Window), m_store(store), m_remove(std::move(remove)),
-      m_messages(messages), m_messageTitle(std::move(messageTitle)),
-      m_list(new SavedMessageList(this)) {
+      m_messages(messages), m_messageTitle(std::move(messageTitle)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("load a saved message"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +54,7 @@ SavedMessagesWindow::SavedMessagesWindow(const SavedMessages& store, Remove remo
 
     messageList = new QListView(this);
     messageList->setObjectName(QStringLiteral("List1"));
-    messageList->setModel(m_list);
+    messageList->setModel(store.listModel());
     messageList->setUniformItemSizes(true);
     messageList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     messageList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -97,7 +96,7 @@ SavedMessagesWindow::SavedMessagesWindow(const SavedMessages& store, Remove remo
     layout->addLayout(buttonRow);
     resize(460, 560);
 
-    connect(filterBox, &QLineEdit::textChanged, m_list, &SavedMessageList::setFilter);
+    connect(filterBox, &QLineEdit::textChanged, this, &SavedMessagesWindow::filterChanged);
     // Arrow keys show entries as clicks do.
     connect(messageList->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { showEntry(current); });
@@ -110,14 +109,11 @@ SavedMessagesWindow::SavedMessagesWindow(const SavedMessages& store, Remove remo
                 [this] { chooseEntry(messageList->currentIndex()); });
     }
     connect(deleteButton, &QPushButton::clicked, this, &SavedMessagesWindow::deleteMessage);
-    connect(&m_store, &SavedMessages::changed, this, &SavedMessagesWindow::fillMessageList);
 }
 
 SavedMessagesWindow::~SavedMessagesWindow() = default;
 
-void SavedMessagesWindow::fillMessageList() {
-    const MessagesFile file = m_store.read();
-    m_list->setLines(file.lines);
+void SavedMessagesWindow::showRead(const MessagesFile& file) {
     if (!file.exists) {
         m_messages.showMessage(m_messageTitle, tr("you must first save a message before you can "
                                                   "load one"));
@@ -129,7 +125,7 @@ void SavedMessagesWindow::fillMessageList() {
 }
 
 void SavedMessagesWindow::showEntry(const QModelIndex& index) {
-    const QString text = m_list->textAt(index.isValid() ? index.row() : -1);
+    const QString text = m_store.list().textAt(index.isValid() ? index.row() : -1);
     // An empty entry has nothing to show: the views keep what they showed.
     if (text.isEmpty())
         return;
@@ -142,7 +138,7 @@ void SavedMessagesWindow::showEntry(const QModelIndex& index) {
 void SavedMessagesWindow::chooseEntry(const QModelIndex& index) {
     if (!index.isValid())
         return;
-    const SavedMessageParts parts = splitSavedMessage(m_list->textAt(index.row()));
+    const SavedMessageParts parts = splitSavedMessage(m_store.list().textAt(index.row()));
     if (parts.body.isEmpty()) {
         m_messages.showMessage(m_messageTitle, tr("cannot insert a blank message"));
         return;
@@ -154,7 +150,7 @@ void SavedMessagesWindow::deleteMessage() {
     const QModelIndex current = messageList->currentIndex();
     const bool selected = current.isValid() && messageList->selectionModel()->isSelected(current);
     // With nothing selected the empty text is deleted: the file's empty lines go.
-    const QByteArray line = selected ? m_list->lineAt(current.row()) : QByteArray();
+    const QByteArray line = selected ? m_store.list().lineAt(current.row()) : QByteArray();
     const FileResult removed = m_remove(line);
     // A successful rewrite refills the list through the store's change notice.
     if (!removed.ok)

@@ -13,14 +13,15 @@ class QPushButton;
 
 namespace quillbox {
 
-class SavedMessageList;
 class SavedMessages;
+struct MessagesFile;
 class UserMessages;
 
-// The saved-messages window: lists messages.txt, shows a clicked entry, hands a double-clicked
-// one to the editor and deletes the selected one. A filter box narrows the list as the user
-// types. The list follows the file: a message saved or deleted while the window is open shows
-// at once. Closing the window with its close box unloads it.
+// The saved-messages window: shows the store's list of messages.txt, shows a clicked entry, hands
+// a double-clicked one to the editor and asks for the selected one to be deleted. A filter box
+// narrows the list as the user types (its owner hands the text to the store). The list follows
+// the file: a message saved or deleted while the window is open shows at once. Closing the window
+// with its close box unloads it.
 class SavedMessagesWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SavedMessagesWindow)
@@ -35,11 +36,13 @@ public:
                         QString messageTitle, QWidget* parent = nullptr);
     ~SavedMessagesWindow() override;
 
-    // Fills the list from messages.txt. When the file is missing, says so, hides the window
-    // and leaves the list empty.
-    void fillMessageList();
+    // Tells what reading messages.txt into the list found: when the file is missing, says so and
+    // hides the window (the list waits, empty, for a first save); an unreadable one is told.
+    void showRead(const MessagesFile& file);
 
 signals:
+    // The filter box's text, for the store's list.
+    void filterChanged(const QString& text);
     // A double-clicked entry for the editor: its body (line breaks as CR LF) and, when the line
     // holds a "|", its subject.
     void messageChosen(const QString& body, const QString& subject, bool hasSubject);
@@ -53,7 +56,6 @@ private:
     Remove m_remove;
     UserMessages& m_messages;
     QString m_messageTitle;
-    SavedMessageList* m_list = nullptr;
 
     QLineEdit* filterBox = nullptr;
     QListView* messageList = nullptr;

@@ -60,7 +60,9 @@ void MainWindow::loadMessage() {
             m_program.messages(), m_program.branding().productName, this);
         connect(m_savedMessagesWindow, &SavedMessagesWindow::messageChosen, this,
                 &MainWindow::insertSavedMessage);
-        m_savedMessagesWindow->fillMessageList();
+        connect(m_savedMessagesWindow, &SavedMessagesWindow::filterChanged, &m_program,
+                &Program::filterSavedMessages);
+        m_savedMessagesWindow->showRead(m_program.openSavedMessages());
         // Like every window of the program, it wears the skin from its first showing.
         applySkin(m_savedMessagesWindow);
     }
