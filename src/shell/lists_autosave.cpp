@@ -11,7 +11,10 @@ namespace quillbox {
 
 ListsAutosave::ListsAutosave(WatchLists& lists, QString dataFolder, UserMessages& messages,
                              QObject* parent)
-    : QObject(parent), m_lists(lists), m_dataFolder(std::move(dataFolder)), m_messages(messages) {
+    : QObject(parent), m_lists(lists), m_dataFolder(std::move(dataFolder)), m_messages(messages),
+      m_writer(m_dataFolder, [this] {
+          QMetaObject::invokeMethod(this, &ListsAutosave::reportWrites, Qt::QueuedConnection);
+      }) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &ListsAutosave::write);
@@ -49,7 +52,15 @@ bool ListsAutosave::flush() {
         m_timer.stop();
         write();
     }
+    m_writer.wait();
+    reportWrites();
     return !m_timer.isActive();
+}
+
+void ListsAutosave::cancel() {
+    m_timer.stop();
+    m_writer.wait();
+    reportWrites();
 }
 
 void ListsAutosave::listsChanged() {
@@ -80,21 +91,30 @@ void ListsAutosave::withoutWriting(const std::function<void()>& change) {
 }
 
 void ListsAutosave::write() {
-    QStringList problems;
-    if (m_listsDirty)
-        problems = saveLists(m_dataFolder, m_lists.lists(), m_readOnly);
-    const bool stateWaits = m_stateDirty && m_stateHeld;
-    if (m_stateDirty && !m_stateUnwritten && !m_stateHeld) {
-        const FileResult state = saveListState(m_dataFolder, collectListState(m_lists));
-        if (!state.ok)
-            problems << state.message;
-    } else if (stateWaits) {
-        qCDebug(logLists) << "the lists' state is written once it is read";
-    } else if (m_stateDirty) {
-        qCDebug(logLists) << "the lists' state is not written: the lists were not all read";
+    ListsWriter::Job job;
+    if (m_listsDirty) {
+        job.lists = m_lists.lists();
+        job.readOnly = m_readOnly;
     }
+    const bool stateWaits = m_stateDirty && m_stateHeld;
+    if (m_stateDirty && !m_stateUnwritten && !m_stateHeld)
+        job.state = collectListState(m_lists);
+    else if (stateWaits)
+        qCDebug(logLists) << "the lists' state is written once it is read";
+    else if (m_stateDirty)
+        qCDebug(logLists) << "the lists' state is not written: the lists were not all read";
     m_listsDirty = false;
     m_stateDirty = stateWaits;
+    if (job.lists || job.state)
+        m_writer.write(std::move(job));
+}
+
+void ListsAutosave::reportWrites() {
+    for (const QStringList& problems : m_writer.takeResults())
+        tellWrite(problems);
+}
+
+void ListsAutosave::tellWrite(const QStringList& problems) {
     m_lastWriteOk = problems.isEmpty();
     if (m_lastWriteOk) {
         m_failureShown = false;

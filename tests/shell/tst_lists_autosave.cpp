@@ -1,7 +1,10 @@
 // The lists reach the disk as they change, not only at shutdown.
 #include "shell/lists_autosave.h"
+#include "shell/lists_writer.h"
+#include "store/list_files.h"
 #include "support/recording_messages.h"
 #include "support/test_folders.h"
+#include "watch/list_state.h"
 #include "watch/watch_lists.h"
 
 #include <QDir>
@@ -19,6 +22,7 @@ private slots:
     void everyKindOfChangeIsWritten();
     void loadingTheListsWritesNothing();
     void failureIsReportedOnceUntilAWriteSucceeds();
+    void writesHandedFasterThanWrittenLoseNothing();
 };
 
 void TestListsAutosave::everyKindOfChangeIsWritten_data() {
@@ -112,6 +116,36 @@ void TestListsAutosave::failureIsReportedOnceUntilAWriteSucceeds() {
     lists.appendPost(u"http://d/"_s);
     QVERIFY(autosave.flush());
     QTRY_COMPARE(messages.entries.size(), 2);
+}
+
+// The writes go off the window's thread; one handed while another waits replaces it, keeping
+// what only the older one held, so the files end as the lists last stood, whatever the timing.
+void TestListsAutosave::writesHandedFasterThanWrittenLoseNothing() {
+    TestFolders folders;
+    ListState state;
+    state.threads.append(ThreadState{u"http://a/"_s, {}, true, u"Title"_s});
+    const ListsData last{{{u"http://a/"_s, 30}}, {{u"http://f/"_s, u"u|p"_s}}};
+    {
+        ListsWriter writer(folders.dataFolder(), {});
+        for (int round = 0; round < 20; ++round) {
+            writer.write({ListsData{{{u"http://a/"_s, round}}, {}}, {}, {}});
+            if (round == 10)
+                writer.write({std::nullopt, {}, state});
+        }
+        writer.write({last, {}, std::nullopt});
+        writer.wait();
+        QVERIFY(!writer.isBusy());
+        const QList<QStringList> results = writer.takeResults();
+        QVERIFY(!results.isEmpty());
+        for (const QStringList& problems : results)
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u' ')));
+        QCOMPARE(loadLists(folders.dataFolder()).data, last);
+        QCOMPARE(loadListState(folders.dataFolder()).state, state);
+        // Ending while a write waits writes it first.
+        writer.write({ListsData{}, {}, ListState{}});
+    }
+    QCOMPARE(loadLists(folders.dataFolder()).data, ListsData{});
+    QCOMPARE(loadListState(folders.dataFolder()).state, ListState{});
 }
 
 QTEST_GUILESS_MAIN(TestListsAutosave)
