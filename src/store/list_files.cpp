@@ -202,6 +202,9 @@ QStringList sizeFaults(const SizeCount& count, qsizetype postCount) {
 FileResult keepSizesBeforeRewrite(const QString& folder) {
     const QString sizesPath = dataFilePath(folder, sizesFile);
     const QString postsPath = dataFilePath(folder, postsFile);
+    // A first save finds none: nothing to keep, and no failed read to log.
+    if (!QFileInfo::exists(sizesPath))
+        return FileResult::success();
     const ReadBytesResult sizes = readFileBytes(sizesPath);
     if (!sizes.status.ok)
         return FileResult::success(); // nothing there to keep, or the rewrite itself tells

@@ -1,5 +1,6 @@
 #include "store/list_files.h"
 #include "store/text_file.h"
+#include "support/log_catcher.h"
 #include "support/test_folders.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace quillbox;
+using quillbox::test::LogCatcher;
 using quillbox::test::readBytes;
 using quillbox::test::TestFolders;
 using quillbox::test::writeBytes;
@@ -196,7 +198,13 @@ void TestListFiles::listsRoundTrip() {
     data.forums = {{u"http://f/"_s, u"ann|p|a|ss"_s},
                    {u"http://g/"_s, u"|"_s},
                    {u"http://h/"_s, QString::fromUtf8("\xc3\xa9|\xf0\x9f\x98\x80")}};
-    QCOMPARE(saveLists(folders.dataFolder(), data), QStringList());
+    {
+        // A first save into an empty folder has nothing to read: no failure is logged.
+        LogCatcher log(u"quillbox.*=true"_s);
+        QCOMPARE(saveLists(folders.dataFolder(), data), QStringList());
+        QVERIFY2(!LogCatcher::lines().join(u'\n').contains(u"could not read"_s),
+                 qPrintable(LogCatcher::lines().join(u'\n')));
+    }
     const LoadListsResult loaded = loadLists(folders.dataFolder());
     QVERIFY(loaded.errors.isEmpty());
     QCOMPARE(loaded.data, data);
